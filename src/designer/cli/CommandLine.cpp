@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/ConvertCommand.h"
+#include "cli/RenderCommand.h"
 
 #include <QCoreApplication>
 
@@ -15,6 +16,10 @@ const char* const usageText =
     "  kirabellum                         start the designer's windows\n"
     "  kirabellum convert IN OUT          convert a design between .df2, .df1 (read only)\n"
     "                                     and .json, chosen by extension\n"
+    "  kirabellum render DESIGN -o OUT [--seed N]\n"
+    "                                     render a design (.df2, or .df1 by extension) into\n"
+    "                                     its frame strip, written as .bmp (24-bit) or .png;\n"
+    "                                     N seeds the random generator (default 0)\n"
     "  kirabellum --help                  show this help\n"
     "  kirabellum --version               show the version\n"
     "\n"
@@ -22,7 +27,8 @@ const char* const usageText =
 
 } // namespace
 
-int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err,
+                   bool errIsTerminal) {
     if (arguments.isEmpty()) {
         err << usageText;
         return ExitUsage;
@@ -39,6 +45,8 @@ int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
     }
     if (command == QStringLiteral("convert"))
         return runConvertCommand(rest, out, err);
+    if (command == QStringLiteral("render"))
+        return runRenderCommand(rest, out, err, errIsTerminal);
 
     err << "kirabellum: unknown command \"" << command.toStdString() << "\"\n\n" << usageText;
     return ExitUsage;

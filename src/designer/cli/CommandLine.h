@@ -15,6 +15,8 @@ enum ExitCode : int {
 
 // Runs one headless command: `arguments` are the words after the program name.
 // Results go to `out`, messages to `err`; the return value is the exit code.
-int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err);
+// `errIsTerminal` lets long commands show their progress on `err`.
+int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err,
+                   bool errIsTerminal = false);
 
 } // namespace kirabellum

@@ -1,0 +1,28 @@
+// Writes the sample designs into a folder: make_samples FOLDER.
+#include "SampleDesigns.h"
+#include "document/DesignFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <iostream>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 2) {
+        std::cerr << "Usage: make_samples FOLDER\n";
+        return 2;
+    }
+    const QDir folder(arguments[1]);
+    for (const kirabellum::SampleDesign& sample : kirabellum::sampleDesigns()) {
+        const QString path = folder.filePath(sample.fileName);
+        const kirabellum::Status status = kirabellum::writeDesignFile(path, sample.design);
+        if (!status.ok()) {
+            std::cerr << status.message().toStdString() << '\n';
+            return 1;
+        }
+        std::cout << "Wrote " << path.toStdString() << '\n';
+    }
+    return 0;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+
+namespace kirabellum {
+
+// The one random generator of a designer process (SplitMix64). Only spawning
+// draws from it. It is seeded once, when the process starts, and never again, so
+// a second render in the same process continues the sequence of the first.
+class RandomSource {
+public:
+    explicit RandomSource(std::uint64_t seed = 0) : state_(seed) {}
+
+    // A uniform number in [0, 1) with 53 random bits.
+    double Rnd();
+
+private:
+    std::uint64_t state_;
+};
+
+} // namespace kirabellum
