@@ -1,0 +1,85 @@
+// Golden cases: each folder under tests/golden holds a design, the seed it is
+// rendered with, and the strip it must give. Any change to drawing shows here.
+// After an intended change, look at the strips written to the build folder and
+// copy them over the expected ones.
+#include "document/DesignFile.h"
+#include "render/RenderRun.h"
+#include "render/StripImageFile.h"
+
+#include "SampleDesigns.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace kirabellum {
+namespace {
+
+const QString goldenFolder = QStringLiteral(KIRABELLUM_SOURCE_DIR "/tests/golden");
+
+QStringList goldenCases() {
+    return QDir(goldenFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+class GoldenStrip : public ::testing::TestWithParam<QString> {};
+
+TEST_P(GoldenStrip, RendersTheExpectedStrip) {
+    const QDir folder(goldenFolder + QLatin1Char('/') + GetParam());
+    DesignDocument design;
+    ASSERT_TRUE(readDesignFile(folder.filePath(QStringLiteral("design.df2")),
+                               DesignFileVersion::V1_2, design)
+                    .ok());
+    QFile seedFile(folder.filePath(QStringLiteral("seed")));
+    ASSERT_TRUE(seedFile.open(QIODevice::ReadOnly));
+    bool validSeed = false;
+    const std::uint64_t seed = seedFile.readAll().trimmed().toULongLong(&validSeed);
+    ASSERT_TRUE(validSeed);
+    const QImage expected(folder.filePath(QStringLiteral("expected.png")));
+    ASSERT_FALSE(expected.isNull());
+
+    design.RenderCancel = 1;
+    RandomSource random(seed);
+    RenderRun run(random);
+    ASSERT_TRUE(run.PrepareRender(design).ok());
+    run.RunFrames(design);
+    const QImage actual = run.strip();
+
+    ASSERT_EQ(actual.size(), expected.size());
+    int differing = 0;
+    QPoint first(-1, -1);
+    for (int y = 0; y < actual.height(); ++y)
+        for (int x = 0; x < actual.width(); ++x)
+            if (actual.pixel(x, y) != expected.pixel(x, y) && differing++ == 0)
+                first = QPoint(x, y);
+    if (differing > 0) {
+        const QString written = QDir::current().filePath(GetParam() + QStringLiteral("-actual.png"));
+        writeStripImage(written, actual);
+        FAIL() << differing << " pixels differ, the first at (" << first.x() << ", " << first.y()
+               << "); the strip drawn is in " << written.toStdString();
+    }
+}
+
+// Test names allow letters, digits and underscores only.
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenStrip, ::testing::ValuesIn(goldenCases()),
+                         [](const auto& testCase) {
+                             QString name = testCase.param;
+                             return name.replace(QLatin1Char('-'), QLatin1Char('_')).toStdString();
+                         });
+
+TEST(SampleDesignFiles, MatchTheirGenerator) {
+    for (const SampleDesign& sample : sampleDesigns()) {
+        DesignDocument stored;
+        ASSERT_TRUE(readDesignFile(QStringLiteral(KIRABELLUM_SOURCE_DIR "/samples/") +
+                                       sample.fileName,
+                                   DesignFileVersion::V1_2, stored)
+                        .ok());
+        EXPECT_TRUE(stored.sameDesignAs(sample.design)) << sample.fileName.toStdString();
+    }
+}
+
+} // namespace
+} // namespace kirabellum

@@ -1,0 +1,166 @@
+#include "cli/CommandLine.h"
+#include "document/DesignFile.h"
+
+#include "SampleDesigns.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace kirabellum {
+namespace {
+
+struct CommandResult {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+CommandResult run(const QStringList& arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = runCommandLine(arguments, out, err);
+    return {code, out.str(), err.str()};
+}
+
+class RenderCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        DesignDocument design = sampleDesigns().front().design;
+        design.FrameCount = 5;
+        designPath = folder.filePath(QStringLiteral("burst.df2"));
+        ASSERT_TRUE(writeDesignFile(designPath, design).ok());
+    }
+    QString path(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
+
+    QTemporaryDir folder;
+    QString designPath;
+};
+
+TEST_F(RenderCommandTest, WritesA24BitBitmapAndAPngOfTheSameStrip) {
+    const CommandResult bitmap = run({QStringLiteral("render"), designPath, QStringLiteral("-o"),
+                                      path("strip.bmp")});
+    ASSERT_EQ(bitmap.exitCode, 0) << bitmap.err;
+    const CommandResult png = run({QStringLiteral("render"), designPath, QStringLiteral("-o"),
+                                   path("strip.png"), QStringLiteral("--seed"), QStringLiteral("0")});
+    ASSERT_EQ(png.exitCode, 0) << png.err;
+
+    QFile file(path("strip.bmp"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    ASSERT_GT(bytes.size(), 54);
+    EXPECT_EQ(bytes.left(2), QByteArray("BM"));
+    EXPECT_EQ(static_cast<int>(bytes[28]), 24);                  // bits per pixel
+    EXPECT_EQ(bytes.mid(30, 4), QByteArray(4, '\0'));            // uncompressed
+    const QImage fromBitmap(path("strip.bmp"));
+    const QImage fromPng(path("strip.png"));
+    EXPECT_EQ(fromBitmap.size(), QSize(512, 256));
+    EXPECT_EQ(fromBitmap.convertToFormat(QImage::Format_RGB32),
+              fromPng.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(RenderCommandTest, SeedChangesTheStrip) {
+    ASSERT_EQ(run({QStringLiteral("render"), designPath, QStringLiteral("-o"), path("a.png")}).exitCode, 0);
+    ASSERT_EQ(run({QStringLiteral("render"), designPath, QStringLiteral("-o"), path("b.png"),
+                   QStringLiteral("--seed"), QStringLiteral("99")})
+                  .exitCode,
+              0);
+    EXPECT_NE(QImage(path("a.png")), QImage(path("b.png")));
+}
+
+TEST_F(RenderCommandTest, UsageErrorsExitTwo) {
+    const QStringList cases[] = {
+        {QStringLiteral("render")},
+        {QStringLiteral("render"), designPath},
+        {QStringLiteral("render"), designPath, QStringLiteral("-o")},
+        {QStringLiteral("render"), designPath, QStringLiteral("-o"), path("x.gif")},
+        {QStringLiteral("render"), designPath, QStringLiteral("-o"), path("x.png"), QStringLiteral("--seed"), QStringLiteral("-1")},
+        {QStringLiteral("render"), designPath, QStringLiteral("-o"), path("x.png"), QStringLiteral("--fast")},
+        {QStringLiteral("render"), designPath, designPath, QStringLiteral("-o"), path("x.png")},
+        {QStringLiteral("paint")},
+    };
+    for (const QStringList& arguments : cases) {
+        const CommandResult result = run(arguments);
+        EXPECT_EQ(result.exitCode, 2) << arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_NE(result.err.find("Usage"), std::string::npos) << result.err;
+        EXPECT_FALSE(QFile::exists(path("x.png")));
+    }
+}
+
+TEST_F(RenderCommandTest, UnreadableOrUnrenderableDesignsExitOne) {
+    QFile damaged(path("damaged.df2"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray(100, 'x'));
+    damaged.close();
+    DesignDocument badColour = sampleDesigns().front().design;
+    badColour.SparkImage[1].at(3, 3) = makeColour(1, 2, 254);
+    ASSERT_TRUE(writeDesignFile(path("badcolour.df2"), badColour).ok());
+    DesignDocument oversized = sampleDesigns().front().design;
+    oversized.FrameSize = 512;
+    oversized.FrameCount = 256;
+    ASSERT_TRUE(writeDesignFile(path("oversized.df2"), oversized).ok());
+
+    const struct {
+        QString design;
+        const char* words;
+    } cases[] = {
+        {path("missing.df2"), "missing.df2"},
+        {path("damaged.df2"), "too short"},
+        {path("badcolour.df2"), "2レイヤーのFireにパレット以外の色が使われています"},
+        {path("oversized.df2"), "32767"},
+        {designPath.left(designPath.size() - 1) + QStringLiteral("1"), "burst.df1"},
+    };
+    for (const auto& c : cases) {
+        const CommandResult result =
+            run({QStringLiteral("render"), c.design, QStringLiteral("-o"), path("out.png")});
+        EXPECT_EQ(result.exitCode, 1) << c.words;
+        EXPECT_NE(result.err.find(c.words), std::string::npos) << result.err;
+        EXPECT_FALSE(QFile::exists(path("out.png")));
+    }
+}
+
+TEST_F(RenderCommandTest, UnwritableOutputExitsOneAndKeepsTheOldFile) {
+    const CommandResult missingFolder = run({QStringLiteral("render"), designPath, QStringLiteral("-o"),
+                                             path("no/such/folder/strip.png")});
+    EXPECT_EQ(missingFolder.exitCode, 1);
+    EXPECT_NE(missingFolder.err.find("no/such/folder/strip.png"), std::string::npos);
+
+    // A folder in the output's place cannot be replaced by a picture.
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("taken.png")));
+    const CommandResult taken =
+        run({QStringLiteral("render"), designPath, QStringLiteral("-o"), path("taken.png")});
+    EXPECT_EQ(taken.exitCode, 1);
+    EXPECT_TRUE(QFileInfo(path("taken.png")).isDir());
+}
+
+TEST(RenderCommandProcess, ShowsProgressOnlyWhenAskedAndExitsZero) {
+    QTemporaryDir folder;
+    DesignDocument design = sampleDesigns().front().design;
+    design.FrameCount = 3;
+    const QString designPath = folder.filePath(QStringLiteral("d.df2"));
+    ASSERT_TRUE(writeDesignFile(designPath, design).ok());
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runCommandLine({QStringLiteral("render"), designPath, QStringLiteral("-o"),
+                              folder.filePath(QStringLiteral("s.png"))},
+                             out, err, true),
+              0);
+    EXPECT_NE(err.str().find("frame 3 of 3"), std::string::npos) << err.str();
+
+    QProcess process;
+    process.start(QStringLiteral(KIRABELLUM_EXECUTABLE),
+                  {QStringLiteral("render"), designPath, QStringLiteral("-o"),
+                   folder.filePath(QStringLiteral("p.bmp"))});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(QImage(folder.filePath(QStringLiteral("p.bmp"))).size(), QSize(384, 128));
+}
+
+} // namespace
+} // namespace kirabellum
