@@ -2,6 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "document/DesignFile.h"
+#include "document/DesignJson.h"
 
 #include <ostream>
 
@@ -9,13 +10,15 @@ namespace kirabellum {
 
 namespace {
 
-enum class DesignFormat { Df1, Df2, Unknown };
+enum class DesignFormat { Df1, Df2, Json, Unknown };
 
 DesignFormat formatOf(const QString& path) {
     if (path.endsWith(QStringLiteral(".df1"), Qt::CaseInsensitive))
         return DesignFormat::Df1;
     if (path.endsWith(QStringLiteral(".df2"), Qt::CaseInsensitive))
         return DesignFormat::Df2;
+    if (path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive))
+        return DesignFormat::Json;
     return DesignFormat::Unknown;
 }
 
@@ -25,6 +28,8 @@ Status readDesign(const QString& path, DesignDocument& document) {
         return readDesignFile(path, DesignFileVersion::V1_1, document);
     case DesignFormat::Df2:
         return readDesignFile(path, DesignFileVersion::V1_2, document);
+    case DesignFormat::Json:
+        return readDesignJson(path, document);
     case DesignFormat::Unknown:
         break;
     }
@@ -34,6 +39,8 @@ Status readDesign(const QString& path, DesignDocument& document) {
 Status writeDesign(const QString& path, const DesignDocument& document) {
     if (formatOf(path) == DesignFormat::Df2)
         return writeDesignFile(path, document);
+    if (formatOf(path) == DesignFormat::Json)
+        return writeDesignJson(path, document);
     return Status::failure(QStringLiteral("\"%1\": unknown design format").arg(path));
 }
 
@@ -52,7 +59,8 @@ int runConvertCommand(const QStringList& arguments, std::ostream& /*out*/, std::
             << "\"; use .df2, .df1 or .json\n";
         return ExitUsage;
     }
-    if (formatOf(outPath) != DesignFormat::Df2) {
+    const DesignFormat outFormat = formatOf(outPath);
+    if (outFormat != DesignFormat::Df2 && outFormat != DesignFormat::Json) {
         err << "kirabellum convert: cannot write \"" << outPath.toStdString()
             << "\"; use .df2 or .json (.df1 is read only)\n";
         return ExitUsage;
