@@ -1,0 +1,30 @@
+#pragma once
+
+namespace koratune {
+
+// The settings that the post-processor's windows share for the whole process.
+// The console writes the frame settings, the colour window the two colour
+// settings; playback, recolouring and output read them.
+struct SharedSettings {
+    // Edge of one square frame in pixels.
+    int FrameSize = 160;
+    // Number of frames the frame image holds.
+    int FrameCount = 10;
+    // Frames advanced per frame shown or written.
+    int SkipStep = 1;
+    // Mirror each frame left to right.
+    bool FlipHorizontal = false;
+    // Mirror each frame top to bottom.
+    bool FlipVertical = false;
+    // Index (0-based) of the first frame used.
+    int StartFrame = 0;
+    // Hue steps added when recolouring, 0 to 1529.
+    int HueShift = 0;
+    // Saturation change when recolouring, -255 to 255.
+    int SaturationShift = 0;
+};
+
+// The limit of an image's width and height, in pixels.
+constexpr int MaximumImageEdge = 32767;
+
+} // namespace koratune
