@@ -4,17 +4,9 @@
 #include "core/ImageFile.h"
 #include "core/SheetLayout.h"
 
-#include <algorithm>
-
 namespace koratune {
 
 namespace {
-
-constexpr int MinimumFrameSize = 24;
-constexpr int MaximumFrameSize = 512;
-constexpr int MaximumFrameCount = 256;
-constexpr int MaximumHueShift = 1529;
-constexpr int MaximumSaturationShift = 255;
 
 Status parseNumber(const QString& option, const QString& text, int minimum, int maximum,
                    int& number) {
@@ -140,8 +132,6 @@ Status ProcessOptions::parse(const QStringList& arguments, ProcessOptions& optio
     settings.FlipHorizontal = words.flipHorizontal;
     settings.FlipVertical = words.flipVertical;
 
-    // The console's ranges: the start lies below the frame count, the step
-    // below it too (but at least 1).
     for (const Status& checked :
          {checkNumber("--frame-size", words.frameSize, MinimumFrameSize, MaximumFrameSize,
                       settings.FrameSize),
@@ -154,7 +144,7 @@ Status ProcessOptions::parse(const QStringList& arguments, ProcessOptions& optio
     }
     status = checkNumber("--start", words.start, 0, settings.FrameCount - 1, settings.StartFrame);
     if (status.ok())
-        status = checkNumber("--skip", words.skip, 1, std::max(1, settings.FrameCount - 1),
+        status = checkNumber("--skip", words.skip, 1, maximumSkipStep(settings.FrameCount),
                              settings.SkipStep);
     if (!status.ok())
         return status;

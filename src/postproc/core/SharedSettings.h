@@ -27,4 +27,17 @@ struct SharedSettings {
 // The limit of an image's width and height, in pixels.
 constexpr int MaximumImageEdge = 32767;
 
+// The values the console and the colour window offer.
+constexpr int MinimumFrameSize = 24;
+constexpr int MaximumFrameSize = 512;
+constexpr int MaximumFrameCount = 256;
+constexpr int MaximumHueShift = 1529;
+constexpr int MaximumSaturationShift = 255;
+
+// The largest step between frames used for a frame count: one below the
+// count, but at least 1. The start frame (0-based) lies below the count.
+constexpr int maximumSkipStep(int frameCount) {
+    return frameCount > 2 ? frameCount - 1 : 1;
+}
+
 } // namespace koratune
