@@ -79,7 +79,8 @@ TEST(Playback, FramesComeFromTheirCellsRowByRow) {
         {100, 24, 4, {{0, 0}, {24, 0}, {48, 0}, {72, 0}, {0, 24}}},
     };
     for (const auto& c : cases) {
-        const FrameGrid grid(c.imageWidth, c.frameSize);
+        const Playback playback(frameSettings(c.frameSize, 10, 0, 1), c.imageWidth, false);
+        const FrameGrid& grid = playback.grid();
         EXPECT_EQ(grid.columns(), c.columns) << c.imageWidth;
         for (int frame = 0; frame < static_cast<int>(c.origins.size()); ++frame)
             EXPECT_EQ(grid.originOf(frame), c.origins[frame]) << c.imageWidth << " frame " << frame;

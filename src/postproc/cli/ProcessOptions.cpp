@@ -8,23 +8,6 @@ namespace koratune {
 
 namespace {
 
-Status parseNumber(const QString& option, const QString& text, int minimum, int maximum,
-                   int& number) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok)
-        return Status::failure(
-            QStringLiteral("%1 expects a whole number, not \"%2\"").arg(option, text));
-    if (value < minimum || value > maximum)
-        return Status::failure(QStringLiteral("%1 must be from %2 to %3, not %4")
-                                   .arg(option)
-                                   .arg(minimum)
-                                   .arg(maximum)
-                                   .arg(value));
-    number = value;
-    return Status::success();
-}
-
 // The raw words, before their ranges are checked.
 struct Words {
     QStringList positional;
@@ -98,11 +81,25 @@ Status splitWords(const QStringList& arguments, Words& words) {
     return Status::success();
 }
 
-// Checks a number given on the command line; an option not given keeps its default.
+// Reads a number given on the command line into `number`; an option not
+// given keeps its default.
 Status checkNumber(const char* option, const QString& text, int minimum, int maximum, int& number) {
     if (text.isNull())
         return Status::success();
-    return parseNumber(QString::fromLatin1(option), text, minimum, maximum, number);
+    const QString name = QString::fromLatin1(option);
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok)
+        return Status::failure(
+            QStringLiteral("%1 expects a whole number, not \"%2\"").arg(name, text));
+    if (value < minimum || value > maximum)
+        return Status::failure(QStringLiteral("%1 must be from %2 to %3, not %4")
+                                   .arg(name)
+                                   .arg(minimum)
+                                   .arg(maximum)
+                                   .arg(value));
+    number = value;
+    return Status::success();
 }
 
 } // namespace

@@ -23,7 +23,6 @@ public:
     FrameGrid(int imageWidth, int frameSize);
 
     int columns() const { return columns_; }
-    int frameSize() const { return frameSize_; }
 
     // The cell of frame `frame` (0-based) and the position of its top-left pixel.
     FrameCell cellOf(int frame) const;

@@ -19,7 +19,6 @@ public:
     int framesUsed() const { return framesUsed_; }
     int columns() const { return columns_; }
     int rows() const { return rows_; }
-    int frameSize() const { return frameSize_; }
     int width() const { return columns_ * frameSize_; }
     int height() const { return rows_ * frameSize_; }
     // The sheet's size as shown to the user, e.g. "1600x160".
