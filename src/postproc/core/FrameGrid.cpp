@@ -1,0 +1,43 @@
+#include "core/FrameGrid.h"
+
+#include <algorithm>
+
+namespace koratune {
+
+FrameGrid::FrameGrid(int imageWidth, int frameSize)
+    : frameSize_(frameSize), columns_(std::max(1, imageWidth / frameSize)) {}
+
+FrameCell FrameGrid::cellOf(int frame) const {
+    return {frame % columns_, frame / columns_};
+}
+
+QPoint FrameGrid::originOf(int frame) const {
+    const FrameCell cell = cellOf(frame);
+    return {frameSize_ * cell.column, frameSize_ * cell.row};
+}
+
+void FrameGrid::drawFrame(const QImage& image, int frame, QImage& destination, QPoint at,
+                          Mirroring mirroring, int scale) const {
+    const QPoint origin = originOf(frame);
+    const int edge = frameSize_ * scale;
+    const QRgb black = qRgb(0, 0, 0);
+    for (int targetY = std::max(0, at.y()); targetY < std::min(destination.height(), at.y() + edge);
+         ++targetY) {
+        const int insideY = (targetY - at.y()) / scale;
+        const int sourceY = origin.y() + (mirroring.vertical ? frameSize_ - 1 - insideY : insideY);
+        const bool rowInImage = sourceY >= 0 && sourceY < image.height();
+        const auto* source =
+            rowInImage ? reinterpret_cast<const QRgb*>(image.constScanLine(sourceY)) : nullptr;
+        auto* target = reinterpret_cast<QRgb*>(destination.scanLine(targetY));
+        for (int targetX = std::max(0, at.x());
+             targetX < std::min(destination.width(), at.x() + edge); ++targetX) {
+            const int insideX = (targetX - at.x()) / scale;
+            const int sourceX =
+                origin.x() + (mirroring.horizontal ? frameSize_ - 1 - insideX : insideX);
+            const bool inImage = rowInImage && sourceX >= 0 && sourceX < image.width();
+            target[targetX] = inImage ? source[sourceX] : black;
+        }
+    }
+}
+
+} // namespace koratune

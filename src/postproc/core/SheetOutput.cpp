@@ -1,0 +1,59 @@
+#include "core/SheetOutput.h"
+
+#include "core/FrameGrid.h"
+#include "core/FrameSelection.h"
+#include "core/ImageFile.h"
+#include "core/SheetLayout.h"
+
+#include <vector>
+
+namespace koratune {
+
+Status ComposeSheet(const QImage& work, const SharedSettings& settings, int columns, QImage& sheet,
+                    const FrameDoneHook& frameDone) {
+    const SheetLayout layout(settings, columns);
+    const Status status = layout.check();
+    if (!status.ok())
+        return status;
+
+    QImage composed(layout.width(), layout.height(), QImage::Format_RGB32);
+    composed.fill(qRgb(0, 0, 0));
+    const FrameGrid source(work.width(), settings.FrameSize);
+    const FrameGrid destination(composed.width(), settings.FrameSize);
+    const Mirroring mirroring{settings.FlipHorizontal, settings.FlipVertical};
+    const std::vector<int> frames = FrameSelection(settings).frames();
+    for (int cell = 0; cell < static_cast<int>(frames.size()); ++cell) {
+        source.drawFrame(work, frames[cell], composed, destination.originOf(cell), mirroring);
+        if (frameDone)
+            frameDone();
+    }
+    sheet = composed;
+    return Status::success();
+}
+
+QString SequenceFileName(const QString& chosenName, int number) {
+    QString baseName = chosenName;
+    if (baseName.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive))
+        baseName.chop(4);
+    const QString digits = QStringLiteral("000%1").arg(number).right(3);
+    return baseName + digits + QStringLiteral(".bmp");
+}
+
+QImage SequenceFrame(const QImage& sheet, int frameSize, int number) {
+    QImage frame(frameSize, frameSize, QImage::Format_RGB32);
+    FrameGrid(sheet.width(), frameSize).drawFrame(sheet, number, frame, QPoint(0, 0));
+    return frame;
+}
+
+Status writeSequence(const QString& chosenName, const QImage& sheet,
+                     const SharedSettings& settings) {
+    for (int number = 0; number < settings.FrameCount; ++number) {
+        const Status status = writeImageFile(SequenceFileName(chosenName, number),
+                                             SequenceFrame(sheet, settings.FrameSize, number));
+        if (!status.ok())
+            return status;
+    }
+    return Status::success();
+}
+
+} // namespace koratune

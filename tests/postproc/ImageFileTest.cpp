@@ -1,0 +1,138 @@
+#include "core/ImageFile.h"
+
+#include "TestImages.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+namespace koratune {
+namespace {
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A Windows bitmap header for a 24-bit image of the given size with no pixels after it.
+QByteArray bitmapHeader(qint32 width, qint32 height) {
+    QByteArray header(54, '\0');
+    auto* bytes = reinterpret_cast<uchar*>(header.data());
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    qToLittleEndian<quint32>(54, bytes + 2);
+    qToLittleEndian<quint32>(54, bytes + 10);
+    qToLittleEndian<quint32>(40, bytes + 14);
+    qToLittleEndian<qint32>(width, bytes + 18);
+    qToLittleEndian<qint32>(height, bytes + 22);
+    qToLittleEndian<quint16>(1, bytes + 26);
+    qToLittleEndian<quint16>(24, bytes + 28);
+    return header;
+}
+
+TEST(ImageFile, FormatFollowsTheExtensionInAnyCase) {
+    EXPECT_EQ(imageFormatFor(QStringLiteral("a/fire.bmp")), ImageFormat::Bmp);
+    EXPECT_EQ(imageFormatFor(QStringLiteral("fire.BMP")), ImageFormat::Bmp);
+    EXPECT_EQ(imageFormatFor(QStringLiteral("fire.png")), ImageFormat::Png);
+    EXPECT_EQ(imageFormatFor(QStringLiteral("fire.Png")), ImageFormat::Png);
+    EXPECT_EQ(imageFormatFor(QStringLiteral("fire")), std::nullopt);
+    EXPECT_EQ(imageFormatFor(QStringLiteral("fire.bmp.txt")), std::nullopt);
+}
+
+TEST(ImageFile, BitmapsAreWrittenWith24BitsAndReadBackExactly) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QImage image = numberedFrames(7, 3, 2); // odd width: rows are padded
+    for (const char* name : {"sheet.bmp", "sheet.png"}) {
+        const QString path = folder.filePath(QString::fromLatin1(name));
+        ASSERT_TRUE(writeImageFile(path, image).ok()) << name;
+        QImage read;
+        ASSERT_TRUE(readImageFile(path, read).ok()) << name;
+        EXPECT_EQ(read.format(), QImage::Format_RGB32);
+        EXPECT_EQ(read, image) << name;
+    }
+    const QByteArray bitmap = contentsOf(folder.filePath(QStringLiteral("sheet.bmp")));
+    ASSERT_GE(bitmap.size(), 54);
+    EXPECT_EQ(bitmap.left(2), QByteArray("BM"));
+    const auto* header = reinterpret_cast<const uchar*>(bitmap.constData());
+    EXPECT_EQ(qFromLittleEndian<quint16>(header + 28), 24);
+    EXPECT_EQ(qFromLittleEndian<qint32>(header + 18), 21);
+    EXPECT_EQ(qFromLittleEndian<qint32>(header + 22), 14);
+}
+
+TEST(ImageFile, BadImagesAreRefusedWithAMessageNamingTheFile) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString text = folder.filePath(QStringLiteral("text.bmp"));
+    writeBytes(text, "no picture here");
+    const QString truncated = folder.filePath(QStringLiteral("truncated.bmp"));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(writeImage(buffer, numberedFrames(16, 2, 2), ImageFormat::Bmp).ok());
+    writeBytes(truncated, buffer.data().left(40));
+    const QString zeroSize = folder.filePath(QStringLiteral("zero.bmp"));
+    writeBytes(zeroSize, bitmapHeader(0, 0));
+    const QString empty = folder.filePath(QStringLiteral("empty.png"));
+    writeBytes(empty, QByteArray());
+    const QString missing = folder.filePath(QStringLiteral("missing.bmp"));
+
+    for (const QString& path : {text, truncated, zeroSize, empty, missing}) {
+        QImage image = filledImage(2, 2, qRgb(1, 2, 3));
+        const Status status = readImageFile(path, image);
+        EXPECT_FALSE(status.ok()) << path.toStdString();
+        EXPECT_TRUE(status.message().startsWith(QLatin1Char('"') + path + QLatin1Char('"')))
+            << status.message().toStdString();
+        EXPECT_EQ(image, filledImage(2, 2, qRgb(1, 2, 3))) << path.toStdString();
+    }
+}
+
+TEST(ImageFile, ImagesWiderThan32767AreRefused) {
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    ASSERT_TRUE(writeImage(buffer, filledImage(32768, 1, qRgb(1, 1, 1)), ImageFormat::Png).ok());
+    buffer.seek(0);
+    QImage image;
+    const Status status = readImage(buffer, image);
+    EXPECT_FALSE(status.ok());
+    EXPECT_TRUE(status.message().contains(QStringLiteral("32767")))
+        << status.message().toStdString();
+    EXPECT_TRUE(image.isNull());
+}
+
+TEST(ImageFile, AFailedWriteLeavesNothingBehind) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString inMissingFolder = folder.filePath(QStringLiteral("no/such/folder/sheet.bmp"));
+    const Status status = writeImageFile(inMissingFolder, filledImage(4, 4, qRgb(1, 1, 1)));
+    EXPECT_FALSE(status.ok());
+    EXPECT_TRUE(status.message().contains(inMissingFolder));
+    EXPECT_FALSE(QFile::exists(inMissingFolder));
+
+    const QString unknown = folder.filePath(QStringLiteral("sheet.gif"));
+    EXPECT_FALSE(writeImageFile(unknown, filledImage(4, 4, qRgb(1, 1, 1))).ok());
+    EXPECT_FALSE(QFile::exists(unknown));
+}
+
+TEST(ImageFile, AnExistingFileIsReplacedWhole) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("sheet.bmp"));
+    ASSERT_TRUE(writeImageFile(path, filledImage(64, 64, qRgb(1, 1, 1))).ok());
+    ASSERT_TRUE(writeImageFile(path, filledImage(2, 2, qRgb(7, 8, 9))).ok());
+    QImage read;
+    ASSERT_TRUE(readImageFile(path, read).ok());
+    EXPECT_EQ(read, filledImage(2, 2, qRgb(7, 8, 9)));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("sheet.bmp")});
+}
+
+} // namespace
+} // namespace koratune

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QImage>
+
+namespace koratune {
+
+// A frame image of `columns` x `rows` square frames whose every pixel tells
+// where it comes from: red = x and green = y inside the frame, blue = frame
+// number + 1. Frame sizes up to 256 keep the levels in range.
+QImage numberedFrames(int frameSize, int columns, int rows);
+
+// The pixel that numberedFrames() puts at (x, y) of frame `frame`.
+QRgb numberedPixel(int frame, int x, int y);
+
+QImage filledImage(int width, int height, QRgb colour);
+
+// True when every pixel of `block` equals `colour`.
+bool blockIs(const QImage& image, QRect block, QRgb colour);
+
+} // namespace koratune
