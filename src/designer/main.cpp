@@ -1,4 +1,5 @@
 #include "cli/CommandLine.h"
+#include "ui/DesignerWindows.h"
 
 #include <QCoreApplication>
 
@@ -12,7 +13,15 @@
 #endif
 
 int main(int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
-    return kirabellum::runCommandLine(QCoreApplication::arguments().mid(1), std::cout, std::cerr,
-                                      isatty(2) != 0);
+    QStringList arguments;
+    for (int index = 1; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+
+    // Headless commands need no display: they run on the core alone.
+    if (kirabellum::isHeadlessCommand(arguments)) {
+        QCoreApplication application(argc, argv);
+        return kirabellum::runCommandLine(arguments, std::cout, std::cerr, isatty(2) != 0);
+    }
+    return kirabellum::runDesignerWindows(argc, argv,
+                                          arguments.isEmpty() ? QString() : arguments.first());
 }

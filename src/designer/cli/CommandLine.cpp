@@ -13,7 +13,8 @@ namespace {
 
 const char* const usageText =
     "Usage:\n"
-    "  kirabellum                         start the designer's windows\n"
+    "  kirabellum [DESIGN]                start the designer's windows, opening DESIGN\n"
+    "                                     (.df2, or .df1 by extension) when given\n"
     "  kirabellum convert IN OUT          convert a design between .df2, .df1 (read only)\n"
     "                                     and .json, chosen by extension\n"
     "  kirabellum render DESIGN -o OUT [--seed N]\n"
@@ -26,6 +27,14 @@ const char* const usageText =
     "Exit codes: 0 success, 1 a file could not be read or written, 2 usage error.\n";
 
 } // namespace
+
+bool isHeadlessCommand(const QStringList& arguments) {
+    if (arguments.isEmpty())
+        return false;
+    const QString& first = arguments.first();
+    return first == QStringLiteral("convert") || first == QStringLiteral("render") ||
+           first.startsWith(QLatin1Char('-')) || arguments.size() > 1;
+}
 
 int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err,
                    bool errIsTerminal) {

@@ -13,6 +13,10 @@ enum ExitCode : int {
     ExitUsage = 2,   // the command line itself is wrong
 };
 
+// True when the words after the program name ask for a headless command (or
+// for help or the version) rather than for the designer's windows.
+bool isHeadlessCommand(const QStringList& arguments);
+
 // Runs one headless command: `arguments` are the words after the program name.
 // Results go to `out`, messages to `err`; the return value is the exit code.
 // `errIsTerminal` lets long commands show their progress on `err`.

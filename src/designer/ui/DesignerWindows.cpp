@@ -1,0 +1,41 @@
+#include "ui/DesignerWindows.h"
+
+#include "document/DesignFile.h"
+#include "render/F_Animation.h"
+#include "render/F_Preview.h"
+#include "ui/DesignerSession.h"
+#include "ui/MDIForm1.h"
+#include "ui/Sprs.h"
+#include "ui/ToolWindowHost.h"
+#include "ui/WidgetDialogs.h"
+
+#include <QApplication>
+
+namespace kirabellum {
+
+void registerDesignerWindows(ToolWindowHost& windows) {
+    windows.registerWindow(ToolKind::Animation,
+                           [](DesignerSession& session) { return new F_Animation(session); });
+    windows.registerWindow(ToolKind::Preview,
+                           [](DesignerSession& session) { return new F_Preview(session); });
+}
+
+int runDesignerWindows(int& argc, char** argv, const QString& designPath) {
+    QApplication application(argc, argv);
+    WidgetDialogs dialogs;
+    DesignerSession session(dialogs);
+    MDIForm1 mainWindow(session);
+    dialogs.setParent(&mainWindow);
+    registerDesignerWindows(mainWindow.windows());
+    mainWindow.show();
+
+    auto* splash = new Sprs(nullptr);
+    splash->showCentred();
+
+    if (!designPath.isEmpty())
+        mainWindow.openDesign(designPath,
+                              designVersionForPath(designPath) == DesignFileVersion::V1_1 ? 1 : 0);
+    return application.exec();
+}
+
+} // namespace kirabellum

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+namespace kirabellum {
+
+class DesignerSession;
+
+// The six tool windows of the designer, in the order of the VIEW menu.
+enum class ToolKind { Editer, Gravity, Color, Hinoko, Animation, Preview };
+
+// A tool window: a fixed-size child of the main window that shows part of the
+// design document and writes a field the moment one of its controls changes.
+class ToolWindow : public QWidget {
+    Q_OBJECT
+public:
+    ToolWindow(DesignerSession& session, ToolKind kind, const QString& caption);
+
+    ToolKind kind() const { return kind_; }
+
+    // Redraws every control from the design document.
+    virtual void DRefresh() = 0;
+
+protected:
+    // Fixes the window's size to what its contents need now; windows whose
+    // pictures change size call it again.
+    void fitToContents();
+
+    DesignerSession& session_;
+
+private:
+    ToolKind kind_;
+};
+
+} // namespace kirabellum
