@@ -40,10 +40,11 @@ F_Preview::F_Preview(DesignerSession& session)
     layout->addWidget(Picture1, 0, Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(Command1, 0, Qt::AlignLeft);
     connect(Command1, &QPushButton::clicked, this, &F_Preview::Command1_Click);
+}
 
-    // Opening the window sizes the picture to the frame. The strip itself is
-    // only given its blank one-row size when there is none yet: a rendered strip
-    // is never cut down by merely opening this window.
+void F_Preview::Form_Load() {
+    // The strip is only given its blank one-row size when there is none yet: a
+    // rendered strip is never cut down by merely opening this window.
     const DesignDocument& document = session_.document;
     sizePicture(document.FrameSize);
     if (session_.rendPic.picture().isNull())

@@ -18,6 +18,8 @@ public:
     // New and Open: the picture takes the document's frame size, and it and the
     // strip are cleared to their background colour.
     void DRefresh() override;
+    // Opening sizes the picture to the frame; it leaves a rendered strip alone.
+    void Form_Load() override;
 
     // Milliseconds to wait per frame for refresh-rate option 0 to 5.
     static int PlayInterval(int option);

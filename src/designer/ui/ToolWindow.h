@@ -21,6 +21,10 @@ public:
     // Redraws every control from the design document.
     virtual void DRefresh() = 0;
 
+    // What the window does when it opens, once it is built: by default it
+    // redraws itself from the document.
+    virtual void Form_Load() { DRefresh(); }
+
 protected:
     // Fixes the window's size to what its contents need now; windows whose
     // pictures change size call it again.

@@ -34,7 +34,7 @@ int twipsToPixels(int twips) {
 } // namespace
 
 ToolWindowHost::ToolWindowHost(QMdiArea& area, DesignerSession& session)
-    : area_(area), session_(session) {}
+    : QObject(&area), area_(area), session_(session) {}
 
 QPoint ToolWindowHost::position(ToolKind kind) {
     const Placement& placement = placements[static_cast<std::size_t>(kind)];
@@ -76,7 +76,7 @@ ToolWindow* ToolWindowHost::open(ToolKind kind) {
     entry.frame = frame;
     entry.window = toolWindow;
 
-    toolWindow->DRefresh();
+    toolWindow->Form_Load();
     toolWindow->adjustSize();
     toolWindow->setFixedSize(toolWindow->sizeHint());
     frame->adjustSize();

@@ -35,8 +35,9 @@ public:
     template <class Window> Window* windowAs(ToolKind kind) const {
         return static_cast<Window*>(window(kind));
     }
-    // Opens the window if it is closed: it is created, redraws itself from the
-    // document, is placed at its position and ticks its VIEW item. An open window
+    // Opens the window if it is closed: it is created, loads (most windows redraw
+    // themselves from the document), is placed at its position and ticks its VIEW
+    // item. An open window
     // is left as it is. Null when no window of that kind is available.
     ToolWindow* open(ToolKind kind);
     // The VIEW command: open if closed, then give the window the focus.

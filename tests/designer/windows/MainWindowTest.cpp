@@ -1,0 +1,253 @@
+#include "DesignerFixture.h"
+
+#include "document/DesignFile.h"
+#include "render/F_Animation.h"
+#include "render/F_Preview.h"
+
+#include "SampleDesigns.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QToolBar>
+
+#include <string>
+#include <vector>
+
+namespace kirabellum {
+namespace {
+
+std::vector<std::string> captions(const QList<QAction*>& actions) {
+    std::vector<std::string> texts;
+    for (const QAction* action : actions)
+        texts.push_back(action->isSeparator() ? "-" : action->text().toStdString());
+    return texts;
+}
+
+using MainWindowTest = DesignerFixture;
+
+TEST_F(MainWindowTest, CaptionMenusToolbarAndStatusBar) {
+    EXPECT_EQ(mainWindow->windowTitle(), QStringLiteral("Kirabellum v1.22"));
+    EXPECT_EQ(mainWindow->mdiArea()->size(), QSize(906, 675));
+    EXPECT_EQ(captions(mainWindow->menuBar()->actions()),
+              (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "表示(&V)", "バージョン情報(&A)"}));
+    EXPECT_EQ(captions(mainWindow->FILE->actions()),
+              (std::vector<std::string>{"新規作成(&N)", "-", "開く(&O)", "V1.1のファイルを開く(&A)",
+                                        "-", "保存(&S)", "-", "Koratuneを起動", "-", "終了(&E)"}));
+    EXPECT_EQ(captions(mainWindow->VIEW->actions()),
+              (std::vector<std::string>{"ParticleEditer", "Gravity", "ColorTransformation", "Fire",
+                                        "Animation", "Preview"}));
+    const QList<QAction*> buttons = mainWindow->Toolbar1->actions();
+    ASSERT_EQ(buttons.size(), 6);
+    for (const QAction* button : buttons) {
+        EXPECT_TRUE(button->text().isEmpty());
+        EXPECT_FALSE(button->icon().isNull());
+    }
+    EXPECT_EQ(mainWindow->StatusBar1->text(), QStringLiteral("Ready"));
+    // No tool window is open at start, so nothing is ticked.
+    for (const QAction* view : mainWindow->VIEW->actions())
+        EXPECT_FALSE(view->isChecked());
+}
+
+TEST_F(MainWindowTest, ToolWindowsOpenAtTheirPlacesTickAndOnlyFocusWhenOpen) {
+    mainWindow->ANIMATION->trigger();
+    auto* animation = windows().window(ToolKind::Animation);
+    ASSERT_NE(animation, nullptr);
+    EXPECT_TRUE(mainWindow->ANIMATION->isChecked());
+    auto* frame = qobject_cast<QMdiSubWindow*>(animation->parentWidget());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->pos(), QPoint(320, 9)); // 4800 and 128 twips
+    EXPECT_EQ(frame->minimumSize(), frame->maximumSize()); // fixed size
+
+    // Moved by the user, then chosen again: the same window, where it was.
+    frame->move(100, 100);
+    mainWindow->ANIMATION->trigger();
+    EXPECT_EQ(windows().window(ToolKind::Animation), animation);
+    EXPECT_EQ(frame->pos(), QPoint(100, 100));
+    EXPECT_TRUE(mainWindow->ANIMATION->isChecked());
+    EXPECT_EQ(mainWindow->mdiArea()->activeSubWindow(), frame);
+
+    mainWindow->PREVIEW->trigger();
+    EXPECT_EQ(qobject_cast<QMdiSubWindow*>(windows().window(ToolKind::Preview)->parentWidget())->pos(),
+              QPoint(460, 287)); // 6900 and 4300 twips
+    frame->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(windows().window(ToolKind::Animation), nullptr);
+    EXPECT_FALSE(mainWindow->ANIMATION->isChecked());
+}
+
+TEST_F(MainWindowTest, ToolbarButtonsDoWhatTheViewItemsDo) {
+    mainWindow->Toolbar1->actions()[4]->trigger();
+    EXPECT_NE(windows().window(ToolKind::Animation), nullptr);
+    EXPECT_TRUE(mainWindow->ANIMATION->isChecked());
+    mainWindow->Toolbar1->actions()[5]->trigger();
+    EXPECT_NE(windows().window(ToolKind::Preview), nullptr);
+    EXPECT_EQ(mainWindow->mdiArea()->activeSubWindow()->widget(),
+              windows().window(ToolKind::Preview));
+    mainWindow->Toolbar1_ButtonClick(7); // no such button: nothing happens
+    mainWindow->Toolbar1_ButtonClick(0);
+}
+
+// A tool window that records when it is built and redrawn.
+class RecordingWindow : public ToolWindow {
+public:
+    RecordingWindow(DesignerSession& session, ToolKind kind, std::vector<std::string>& log)
+        : ToolWindow(session, kind, QStringLiteral("Recording")), log_(log) {
+        log_.push_back("open " + std::to_string(static_cast<int>(kind)));
+    }
+    void DRefresh() override { log_.push_back("refresh " + std::to_string(static_cast<int>(kind()))); }
+
+private:
+    std::vector<std::string>& log_;
+};
+
+TEST_F(MainWindowTest, NewOpensClosedWindowsAndRefreshesAllInTheirOrders) {
+    std::vector<std::string> log;
+    for (ToolKind kind : {ToolKind::Editer, ToolKind::Gravity, ToolKind::Color, ToolKind::Hinoko,
+                          ToolKind::Animation, ToolKind::Preview})
+        windows().registerWindow(kind, [&log, kind](DesignerSession& s) {
+            return new RecordingWindow(s, kind, log);
+        });
+    mainWindow->HINOKO->trigger(); // already open: left as it is
+    log.clear();
+    session->document.RenderCancel = 1;
+    session->document.layer(2).LayerUse = 1;
+
+    mainWindow->NEW_Click();
+
+    // Kinds: 0 particle, 1 gravity, 2 colour, 3 spark, 4 render settings, 5 preview.
+    const std::vector<std::string> expected = {
+        "open 5",    "refresh 5", "open 4",    "refresh 4", "open 2",    "refresh 2",
+        "open 1",    "refresh 1", "open 0",    "refresh 0", "refresh 1", "refresh 0",
+        "refresh 4", "refresh 3", "refresh 2", "refresh 5"};
+    EXPECT_EQ(log, expected);
+    EXPECT_EQ(session->document.layer(2).LayerUse, 0);
+    EXPECT_EQ(session->document.RampLength, 16);
+    EXPECT_EQ(session->document.RenderCancel, 1);
+    EXPECT_TRUE(dialogs.confirmations.empty()); // New never asks
+}
+
+TEST_F(MainWindowTest, OpenReadsTheChosenDesignAndRefreshesTheWindows) {
+    const DesignDocument sample = sampleDesigns()[1].design;
+    ASSERT_TRUE(writeDesignFile(path("ring.df2"), sample).ok());
+    dialogs.openAnswers.push_back(path("ring.df2"));
+    mainWindow->OPEN_Click(0);
+
+    ASSERT_EQ(dialogs.openQuestions.size(), 1u);
+    EXPECT_EQ(dialogs.openQuestions[0].filter,
+              QStringLiteral("Kirabellum Data File-v1.2(*.df2)|*.df2"));
+    EXPECT_TRUE(session->document.sameDesignAs(sample));
+    auto* animation = windows().windowAs<F_Animation>(ToolKind::Animation);
+    ASSERT_NE(animation, nullptr);
+    EXPECT_NE(windows().window(ToolKind::Preview), nullptr);
+    EXPECT_EQ(animation->HScroll1[0]->value(), sample.FrameSize);
+    EXPECT_EQ(animation->Label3[0]->text(), QStringLiteral("128x128"));
+    EXPECT_TRUE(dialogs.warnings.empty());
+}
+
+TEST_F(MainWindowTest, CancelledOpenChangesNothingAndOpensNoWindow) {
+    const DesignDocument before = session->document;
+    mainWindow->OPEN_Click(1);
+    ASSERT_EQ(dialogs.openQuestions.size(), 1u);
+    EXPECT_EQ(dialogs.openQuestions[0].filter,
+              QStringLiteral("Kirabellum Data File-v1.1(*.df1)|*.df1"));
+    EXPECT_TRUE(session->document.sameDesignAs(before));
+    EXPECT_EQ(windows().window(ToolKind::Animation), nullptr);
+    EXPECT_TRUE(dialogs.warnings.empty());
+}
+
+TEST_F(MainWindowTest, DamagedFileGivesAMessageAndKeepsTheDesign) {
+    QFile damaged(path("damaged.df2"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray(1000, '\x07'));
+    damaged.close();
+    session->document.layer(5).LayerCount = 1234;
+    const DesignDocument before = session->document;
+    dialogs.openAnswers.push_back(path("damaged.df2"));
+    mainWindow->OPEN_Click(0);
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_TRUE(dialogs.warnings[0].text.contains(QStringLiteral("damaged.df2")));
+    EXPECT_TRUE(dialogs.warnings[0].text.contains(QStringLiteral("too short")));
+    EXPECT_TRUE(session->document.sameDesignAs(before));
+}
+
+TEST_F(MainWindowTest, SaveProposesDf2AfterOpeningAVersion11File) {
+    std::ostringstream bytes;
+    DesignDocument design;
+    NewDesign(design);
+    design.layer(1).LayerUse = 1;
+    ASSERT_TRUE(WriteDesignFile(bytes, design).ok());
+    const std::string version12 = bytes.str();
+    QFile file(path("old.df1"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(version12.substr(0, 769 + 4096) +
+                                         version12.substr(769 + 8 * 4096)));
+    file.close();
+
+    dialogs.openAnswers.push_back(path("old.df1"));
+    mainWindow->OPEN_Click(1);
+    ASSERT_TRUE(dialogs.warnings.empty()) << dialogs.warnings[0].text.toStdString();
+    EXPECT_EQ(session->document.layer(1).LayerUse, 1);
+
+    dialogs.saveAnswers.push_back(path("old.df2"));
+    mainWindow->SAVE_Click();
+    ASSERT_EQ(dialogs.saveQuestions.size(), 1u);
+    EXPECT_EQ(dialogs.saveQuestions[0].fileName, QStringLiteral("old.df2"));
+    EXPECT_EQ(dialogs.saveQuestions[0].folder, folder.path());
+    EXPECT_EQ(dialogs.saveQuestions[0].filter,
+              QStringLiteral("Kirabellum Data File-v1.2(*.df2)|*.df2"));
+    EXPECT_EQ(QFileInfo(path("old.df2")).size(), 33603);
+}
+
+TEST_F(MainWindowTest, CancelledOrFailedSaveWritesNothingAndSaysWhyOnFailure) {
+    mainWindow->SAVE_Click(); // Cancel
+    EXPECT_TRUE(dialogs.warnings.empty());
+    EXPECT_FALSE(QFile::exists(path("x.df2")));
+
+    dialogs.saveAnswers.push_back(path("missing/folder/x.df2"));
+    mainWindow->SAVE_Click();
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_TRUE(dialogs.warnings[0].text.contains(QStringLiteral("missing/folder/x.df2")));
+}
+
+TEST_F(MainWindowTest, QuitQuestionCancelKeepsEverything) {
+    mainWindow->ANIMATION->trigger();
+    session->document.layer(3).LayerUse = 1;
+    const DesignDocument before = session->document;
+    dialogs.confirmAnswers.push_back(false);
+    mainWindow->END_Click();
+    ASSERT_EQ(dialogs.confirmations.size(), 1u);
+    EXPECT_EQ(dialogs.confirmations[0].title, QStringLiteral("終了"));
+    EXPECT_EQ(dialogs.confirmations[0].text, QStringLiteral("終了しても良いノン？"));
+    EXPECT_TRUE(mainWindow->isVisible());
+    EXPECT_NE(windows().window(ToolKind::Animation), nullptr);
+    EXPECT_TRUE(session->document.sameDesignAs(before));
+
+    dialogs.confirmAnswers.push_back(true);
+    mainWindow->END_Click();
+    EXPECT_FALSE(mainWindow->isVisible());
+}
+
+TEST_F(MainWindowTest, MissingKoratuneGivesAMessageAndTheDesignerCarriesOn) {
+    session->koratuneProgram = path("no-koratune-here");
+    const DesignDocument before = session->document;
+    mainWindow->KoratuneUP_Click();
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_TRUE(dialogs.warnings[0].text.contains(QStringLiteral("no-koratune-here")));
+    EXPECT_TRUE(session->document.sameDesignAs(before));
+    EXPECT_TRUE(mainWindow->isVisible());
+
+    session->koratuneProgram = QStringLiteral("/bin/true");
+    mainWindow->KoratuneUP_Click();
+    EXPECT_EQ(dialogs.warnings.size(), 1u);
+}
+
+} // namespace
+} // namespace kirabellum

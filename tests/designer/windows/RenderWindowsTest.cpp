@@ -1,0 +1,278 @@
+#include "DesignerFixture.h"
+
+#include "render/F_Animation.h"
+#include "render/F_Preview.h"
+#include "render/Wait.h"
+#include "ui/PictureBox.h"
+
+#include "SampleDesigns.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <chrono>
+#include <vector>
+
+namespace kirabellum {
+namespace {
+
+class RenderWindowsTest : public DesignerFixture {
+protected:
+    void SetUp() override {
+        DesignerFixture::SetUp();
+        session->document = sampleDesigns().front().design; // 16 frames of 128, 4 columns
+        animation = windows().openAs<F_Animation>(ToolKind::Animation);
+        ASSERT_NE(animation, nullptr);
+    }
+    F_Preview* preview() { return windows().windowAs<F_Preview>(ToolKind::Preview); }
+    // Runs `whileRendering` once the render window is up, then renders.
+    void render(std::function<void(Wait&)> whileRendering = {}) {
+        if (whileRendering)
+            QTimer::singleShot(0, [whileRendering] {
+                if (auto* wait = qobject_cast<Wait*>(QApplication::activeModalWidget()))
+                    whileRendering(*wait);
+            });
+        animation->Command1->click();
+    }
+    bool cellIsBackground(int frame) const {
+        const QImage& strip = session->rendPic.picture();
+        const int columns = strip.width() / 128;
+        const QRect cell((frame % columns) * 128, (frame / columns) * 128, 128, 128);
+        const QRgb background = colourToRgb(session->document.ColorRamp[0]);
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                if (strip.pixel(x, y) != background)
+                    return false;
+        return true;
+    }
+
+    F_Animation* animation = nullptr;
+};
+
+TEST_F(RenderWindowsTest, BarsShowTheDocumentAndTheirLabels) {
+    const struct {
+        int bar;
+        int minimum, maximum, step;
+        int value;
+        const char* label;
+    } cases[] = {
+        {0, 24, 512, 8, 128, "128x128"}, {1, 1, 256, 1, 16, "16"},  {2, 10, 100, 1, 16, "94"},
+        {3, 10, 200, 1, 12, "12"},       {4, 320, 1600, 32, 512, "512"},
+    };
+    for (const auto& c : cases) {
+        QScrollBar* bar = animation->HScroll1[static_cast<std::size_t>(c.bar)];
+        EXPECT_EQ(bar->minimum(), c.minimum) << c.bar;
+        EXPECT_EQ(bar->maximum(), c.maximum) << c.bar;
+        EXPECT_EQ(bar->singleStep(), c.step) << c.bar;
+        EXPECT_EQ(bar->pageStep(), c.step) << c.bar;
+        EXPECT_EQ(bar->value(), c.value) << c.bar;
+        EXPECT_EQ(animation->Label3[static_cast<std::size_t>(c.bar)]->text(),
+                  QString::fromUtf8(c.label))
+            << c.bar;
+    }
+    EXPECT_TRUE(animation->Check1->isChecked());
+    EXPECT_TRUE(animation->Option1[4]->isChecked());
+    EXPECT_TRUE(animation->HScroll1[2]->invertedAppearance()); // 100 at the left end
+}
+
+TEST_F(RenderWindowsTest, AfterimageAndAddRateWriteAtOnceTheRestWaitsForARender) {
+    animation->HScroll1[2]->setValue(100);
+    EXPECT_EQ(session->document.Afterimage, 100);
+    EXPECT_EQ(animation->Label3[2]->text(), QStringLiteral("10"));
+    animation->HScroll1[2]->setValue(10);
+    EXPECT_EQ(animation->Label3[2]->text(), QStringLiteral("100"));
+    animation->HScroll1[3]->setValue(37);
+    EXPECT_EQ(session->document.AddRate, 0.37f);
+
+    animation->HScroll1[0]->setValue(200);
+    animation->HScroll1[1]->setValue(3);
+    animation->HScroll1[4]->setValue(640);
+    animation->Check1->setChecked(false);
+    EXPECT_EQ(animation->Label3[0]->text(), QStringLiteral("200x200"));
+    EXPECT_EQ(session->document.FrameSize, 128);
+    EXPECT_EQ(session->document.FrameCount, 16);
+    EXPECT_EQ(session->document.WidthLimit, 512);
+    EXPECT_EQ(session->document.AfterimageOn, 1);
+
+    render();
+    EXPECT_EQ(session->document.FrameSize, 200);
+    EXPECT_EQ(session->document.FrameCount, 3);
+    EXPECT_EQ(session->document.WidthLimit, 640);
+    EXPECT_EQ(session->document.AfterimageOn, 0);
+    EXPECT_EQ(session->rendPic.picture().size(), QSize(600, 200));
+}
+
+TEST_F(RenderWindowsTest, RefreshRoundsTheAddRateButShowsImpossibleValuesClamped) {
+    session->document.AddRate = 1.234f;
+    animation->DRefresh();
+    EXPECT_EQ(animation->HScroll1[3]->value(), 123);
+    EXPECT_EQ(session->document.AddRate, 1.23f);
+
+    session->document.Afterimage = 0;  // only a file can hold these
+    session->document.AddRate = 7.5f;
+    animation->DRefresh();
+    EXPECT_EQ(animation->HScroll1[2]->value(), 10);
+    EXPECT_EQ(animation->HScroll1[3]->value(), 200);
+    EXPECT_EQ(session->document.Afterimage, 0);
+    EXPECT_EQ(session->document.AddRate, 7.5f);
+}
+
+TEST_F(RenderWindowsTest, RenderFillsTheStripAndThePreviewFollowsIt) {
+    std::vector<QString> captions;
+    render([&](Wait& wait) {
+        EXPECT_EQ(wait.Label1->text(), QStringLiteral("Now Rendering.Please Wait..."));
+        EXPECT_EQ(wait.Command1->text(), QStringLiteral("中止"));
+        QObject::connect(&wait, &Wait::yielding, [&] { captions.push_back(preview()->windowTitle()); });
+    });
+    ASSERT_EQ(captions.size(), 15u);
+    EXPECT_EQ(captions.front(), QStringLiteral("1/16"));
+    EXPECT_EQ(captions.back(), QStringLiteral("15/16"));
+    EXPECT_EQ(preview()->windowTitle(), QStringLiteral("Preview"));
+    EXPECT_EQ(session->rendPic.picture().size(), QSize(512, 512));
+    for (int frame = 0; frame < 16; ++frame)
+        EXPECT_FALSE(cellIsBackground(frame)) << frame;
+    // The preview keeps the last frame.
+    EXPECT_EQ(preview()->Picture1->image(), session->rendPic.picture().copy(384, 384, 128, 128));
+    EXPECT_TRUE(dialogs.warnings.empty());
+}
+
+TEST_F(RenderWindowsTest, CancelAfterFrameZeroLeavesFramesZeroAndOne) {
+    render([&](Wait& wait) {
+        QObject::connect(&wait, &Wait::yielding, &wait, [&wait](int frame) {
+            if (frame == 0)
+                wait.Command1->click();
+        });
+    });
+    EXPECT_EQ(session->document.RenderCancel, 0);
+    EXPECT_FALSE(cellIsBackground(0));
+    EXPECT_FALSE(cellIsBackground(1));
+    for (int frame = 2; frame < 16; ++frame)
+        EXPECT_TRUE(cellIsBackground(frame)) << frame;
+    EXPECT_EQ(preview()->Picture1->image(), session->rendPic.picture().copy(128, 0, 128, 128));
+    EXPECT_EQ(preview()->windowTitle(), QStringLiteral("Preview"));
+}
+
+TEST_F(RenderWindowsTest, SparkColourOutsideTheRampStopsTheRenderWithTheMessage) {
+    session->document.SparkImage[1].at(7, 7) = makeColour(3, 250, 3);
+    render();
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_EQ(dialogs.warnings[0].title, QStringLiteral("Error"));
+    EXPECT_EQ(dialogs.warnings[0].text,
+              QStringLiteral("2レイヤーのFireにパレット以外の色が使われています"));
+    for (int frame = 0; frame < 16; ++frame)
+        EXPECT_TRUE(cellIsBackground(frame)) << frame;
+}
+
+TEST_F(RenderWindowsTest, TooLargeAStripIsRefusedWithAMessage) {
+    animation->HScroll1[0]->setValue(512);
+    animation->HScroll1[1]->setValue(256);
+    animation->HScroll1[4]->setValue(320);
+    render();
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_TRUE(dialogs.warnings[0].text.contains(QStringLiteral("32767")));
+}
+
+TEST_F(RenderWindowsTest, PlaybackShowsTheFramesInStripOrderAtTheOptionsInterval) {
+    render();
+    const QImage strip = session->rendPic.picture();
+    std::vector<int> frames;
+    std::vector<std::chrono::steady_clock::time_point> times;
+    std::vector<bool> shownRight;
+    QObject::connect(preview(), &F_Preview::frameShown, [&](int frame) {
+        times.push_back(std::chrono::steady_clock::now());
+        frames.push_back(frame);
+        const QRect cell((frame % 4) * 128, (frame / 4) * 128, 128, 128);
+        shownRight.push_back(preview()->Picture1->image() == strip.copy(cell));
+    });
+    const auto start = std::chrono::steady_clock::now();
+    animation->Option1[0]->setChecked(true); // 60fps: 17 ms
+    animation->Command2->click();
+    const auto end = std::chrono::steady_clock::now();
+
+    ASSERT_EQ(frames.size(), 16u);
+    for (int frame = 0; frame < 16; ++frame) {
+        EXPECT_EQ(frames[static_cast<std::size_t>(frame)], frame);
+        EXPECT_TRUE(shownRight[static_cast<std::size_t>(frame)]) << frame;
+    }
+    // Each wait lasts more than 17 ms; the signal comes a copy later, whose
+    // length varies a little from frame to frame.
+    const auto atLeast = std::chrono::microseconds(17000 - 500);
+    EXPECT_GT(times[0] - start, atLeast);
+    for (std::size_t index = 1; index < times.size(); ++index)
+        EXPECT_GT(times[index] - times[index - 1], atLeast) << index;
+    EXPECT_GT(end - times.back(), atLeast);
+    EXPECT_GT(end - start, std::chrono::milliseconds(17 * 17));
+    EXPECT_EQ(session->document.RefreshRate, 0);
+    EXPECT_EQ(preview()->windowTitle(), QStringLiteral("Preview"));
+    QImage cleared(128, 128, QImage::Format_RGB32);
+    cleared.fill(colourToRgb(session->document.ColorRamp[0]));
+    EXPECT_EQ(preview()->Picture1->image(), cleared);
+}
+
+TEST_F(RenderWindowsTest, DoubleSizePlaybackShowsEachPixelAsABlock) {
+    render();
+    std::vector<QImage> shown;
+    QObject::connect(preview(), &F_Preview::frameShown,
+                     [&] { shown.push_back(preview()->Picture1->image()); });
+    animation->Check2->setChecked(true);
+    animation->Option1[0]->setChecked(true);
+    animation->Command2->click();
+    ASSERT_EQ(shown.size(), 16u);
+    const QImage expected = session->rendPic.picture().copy(0, 0, 128, 128).scaled(256, 256);
+    EXPECT_EQ(shown[0], expected);
+    EXPECT_EQ(preview()->Picture1->image().size(), QSize(256, 256));
+}
+
+TEST(PlayIntervalTest, OptionsGiveTheirIntervals) {
+    const int expected[] = {17, 25, 33, 50, 50, 75};
+    for (int option = 0; option < 6; ++option)
+        EXPECT_EQ(F_Preview::PlayInterval(option), expected[option]) << option;
+}
+
+TEST_F(RenderWindowsTest, SaveWritesTheWholeStripAndFailuresSaySo) {
+    animation->HScroll1[0]->setValue(160);
+    animation->HScroll1[1]->setValue(10);
+    animation->HScroll1[4]->setValue(640);
+    render();
+    dialogs.saveAnswers.push_back(path("strip.bmp"));
+    preview()->Command1->click();
+    ASSERT_EQ(dialogs.saveQuestions.size(), 1u);
+    EXPECT_EQ(dialogs.saveQuestions[0].filter, QStringLiteral("Bitmap File(*.bmp)|*.bmp"));
+    const QImage saved(path("strip.bmp"));
+    ASSERT_EQ(saved.size(), QSize(640, 480));
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), session->rendPic.picture());
+    EXPECT_EQ(saved.pixel(639, 479), colourToRgb(session->document.ColorRamp[0]));
+
+    dialogs.saveAnswers.push_back(path("strip.png"));
+    preview()->Command1->click();
+    EXPECT_EQ(QImage(path("strip.png")).convertToFormat(QImage::Format_RGB32),
+              session->rendPic.picture());
+
+    preview()->Command1->click(); // Cancel: silent
+    dialogs.saveAnswers.push_back(path("no/such/folder/strip.bmp"));
+    preview()->Command1->click();
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_TRUE(dialogs.warnings[0].text.contains(QStringLiteral("no/such/folder/strip.bmp")));
+}
+
+TEST_F(RenderWindowsTest, NewLeavesABlankOneRowStripAndReopeningThePreviewKeepsARender) {
+    render();
+    const QImage rendered = session->rendPic.picture();
+    preview()->parentWidget()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    mainWindow->PREVIEW->trigger();
+    EXPECT_EQ(session->rendPic.picture(), rendered);
+
+    mainWindow->NEW_Click();
+    EXPECT_EQ(session->rendPic.picture().size(), QSize(1600, 160));
+    EXPECT_EQ(preview()->Picture1->image().size(), QSize(160, 160));
+}
+
+} // namespace
+} // namespace kirabellum
