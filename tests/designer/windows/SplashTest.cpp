@@ -1,0 +1,48 @@
+#include "DesignerFixture.h"
+
+#include "ui/Sprs.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+namespace kirabellum {
+namespace {
+
+TEST(SplashTest, PictureSizeCaptionAndItsThreeWaysToClose) {
+    QPointer<Sprs> clicked = new Sprs(nullptr);
+    EXPECT_EQ(clicked->windowTitle(), QStringLiteral("Kirabellum"));
+    EXPECT_EQ(clicked->size(), QSize(299, 227));
+    EXPECT_EQ(clicked->Timer1->interval(), 5000);
+    EXPECT_TRUE(clicked->Timer1->isActive());
+    clicked->showCentred();
+    QTest::mouseClick(clicked.data(), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(clicked.isNull());
+
+    QPointer<Sprs> timedOut = new Sprs(nullptr);
+    timedOut->showCentred();
+    timedOut->Timer1->setInterval(1); // the 5 seconds, shortened
+    timedOut->Timer1->start();
+    QTest::qWait(50);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(timedOut.isNull());
+}
+
+using VersionCommandTest = DesignerFixture;
+
+TEST_F(VersionCommandTest, ShowsTheSplashAndChangesNothingElse) {
+    const DesignDocument before = session->document;
+    mainWindow->Version->trigger();
+    Sprs* splash = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* candidate = qobject_cast<Sprs*>(widget); candidate && candidate->isVisible())
+            splash = candidate;
+    ASSERT_NE(splash, nullptr);
+    EXPECT_TRUE(session->document.sameDesignAs(before));
+    splash->close();
+}
+
+} // namespace
+} // namespace kirabellum
