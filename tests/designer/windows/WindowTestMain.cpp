@@ -1,10 +1,12 @@
-// The designer's window tests drive real widgets; they need a QApplication
-// (run them with QT_QPA_PLATFORM=offscreen where there is no display).
+// The designer's window tests drive real widgets on Qt's offscreen platform.
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
+    // The tests never need a display, also when the build lists them.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
