@@ -3,8 +3,8 @@
 #include "core/ColourDisplay.h"
 #include "core/SharedSettings.h"
 #include "ui/MDIForm1.h"
-#include "ui/PostprocDialogs.h"
 #include "ui/PictureBox.h"
+#include "ui/PostprocDialogs.h"
 #include "ui/Wait.h"
 
 #include <QCloseEvent>

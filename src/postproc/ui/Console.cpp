@@ -4,8 +4,8 @@
 #include "core/Playback.h"
 #include "core/SharedSettings.h"
 #include "ui/MDIForm1.h"
-#include "ui/PostprocDialogs.h"
 #include "ui/PictureBox.h"
+#include "ui/PostprocDialogs.h"
 #include "ui/Preview.h"
 
 #include <QButtonGroup>

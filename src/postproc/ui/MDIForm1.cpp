@@ -31,8 +31,10 @@ const QString ImageFilter = QStringLiteral("Bitmap File(*.bmp)");
 constexpr int EdgeTwips = 100;
 constexpr int GapTwips = 200;
 
-// Room left to the right of and below the tool windows at the start.
+// Room left below the tool windows at the start, and room to the right for
+// the preview to grow to a double-size frame of the usual size.
 constexpr int StartMargin = 40;
+constexpr int PreviewGrowth = 200;
 
 } // namespace
 
@@ -41,6 +43,8 @@ MDIForm1::MDIForm1(PostprocDialogs& dialogs, QWidget* parent)
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Koratune v1.1"));
     setWindowIcon(colourIcon());
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);
     createMenus();
     createToolbar();
@@ -209,7 +213,7 @@ void MDIForm1::fitToToolWindows() {
     const QSize chrome(0, menuBar()->sizeHint().height() +
                               findChild<QToolBar*>()->sizeHint().height() +
                               statusBar()->sizeHint().height());
-    resize(QSize(used.right(), used.bottom()) + QSize(StartMargin, StartMargin) + chrome);
+    resize(QSize(used.right() + PreviewGrowth, used.bottom() + StartMargin) + chrome);
 }
 
 void MDIForm1::updateCheckMarks() {

@@ -35,7 +35,7 @@ Output::Output(MDIForm1& mainWindow, QWidget* parent)
     setWindowTitle(QStringLiteral("Output"));
     setModal(true);
 
-    option1_[0] = new QRadioButton(sheetGroup_);
+    option1_[0] = new QRadioButton(this);
     option1_[0]->setToolTip(QStringLiteral("一枚画像"));
     option1_[1] = new QRadioButton(QStringLiteral("連続画像"), this);
     option1_[0]->setChecked(true);
@@ -108,17 +108,25 @@ void Output::showEvent(QShowEvent* event) {
 }
 
 void Output::placeSheetOption() {
-    // The one-sheet option sits in the caption line of its group, in the room
-    // the caption's leading spaces leave.
+    // The one-sheet option stands in the caption line of its group, its
+    // indicator just before the caption's text, in the room the caption's
+    // leading spaces leave (and the margin beside the group, where these are
+    // narrower than the indicator).
     QStyleOptionGroupBox option;
     option.initFrom(sheetGroup_);
     option.text = sheetGroup_->title();
     option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
     const QRect label = style()->subControlRect(QStyle::CC_GroupBox, &option,
                                                 QStyle::SC_GroupBoxLabel, sheetGroup_);
-    const QSize size = option1_[0]->sizeHint();
-    option1_[0]->setGeometry(
-        QRect(QPoint(label.left(), label.center().y() - size.height() / 2), size));
+    const QString title = sheetGroup_->title();
+    const int leadingSpaces = static_cast<int>(title.size() - title.trimmed().size());
+    const int textLeft =
+        label.left() + sheetGroup_->fontMetrics().horizontalAdvance(title.left(leadingSpaces));
+    const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
+    const QSize size(indicator + 2, std::max(option1_[0]->sizeHint().height(), label.height()));
+    const QPoint topLeft = sheetGroup_->mapTo(
+        this, QPoint(textLeft - size.width(), label.center().y() - size.height() / 2));
+    option1_[0]->setGeometry(QRect(topLeft, size));
     option1_[0]->raise();
 }
 
