@@ -15,7 +15,6 @@ public:
     explicit Pict(QWidget* parent = nullptr);
 
     FrameImages& images() { return images_; }
-    const FrameImages& images() const { return images_; }
 
 private:
     FrameImages images_;

@@ -81,7 +81,7 @@ QIcon previewIcon() {
     painter.setPen(QPen(QColor(255, 210, 90), 1.2));
     const QPointF spark(16, 16);
     for (int ray = 0; ray < 8; ++ray) {
-        const QPointF tip = spark + QPointF(ray % 2 ? 4.0 : 5.5, 0) * 1.0;
+        const QPointF tip = spark + QPointF(ray % 2 ? 4.0 : 5.5, 0);
         painter.save();
         painter.translate(spark);
         painter.rotate(ray * 45.0);

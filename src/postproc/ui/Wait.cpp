@@ -67,7 +67,7 @@ Wait::Wait(FrameImages& images, const SharedSettings& settings, QWidget* parent)
 
 void Wait::Timer1_Timer() {
     timer1_->stop();
-    rowsRecoloured_ = run_.RecolourImage(images_.base(), images_.work(), settings_);
+    run_.RecolourImage(images_.base(), images_.work(), settings_);
     close();
 }
 

@@ -27,8 +27,6 @@ public:
     QProgressBar* RenderBar() const { return renderBar_; }
     QPushButton* Command1() const { return command1_; }
     QTimer* Timer1() const { return timer1_; }
-    // Rows recoloured by the last run.
-    int rowsRecoloured() const { return rowsRecoloured_; }
 
     // Clears the run flag when the window closes, whichever way it closes.
     void done(int result) override;
@@ -46,7 +44,6 @@ private:
     FrameImages& images_;
     SharedSettings settings_;
     Recolouring run_;
-    int rowsRecoloured_ = 0;
     QLabel* label1_;
     QProgressBar* renderBar_;
     QPushButton* command1_;
