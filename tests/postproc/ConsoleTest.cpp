@@ -289,5 +289,20 @@ TEST_F(ConsoleWindow, ClosingThePreviewDuringPlaybackEndsItSafely) {
     EXPECT_TRUE(finished);
 }
 
+TEST_F(ConsoleWindow, QuittingDuringPlaybackEndsIt) {
+    openImage(numberedFrames(24, 4, 1));
+    applyFrameSettings(24, 4, 1, 0);
+    Console& console = *mainWindow->console();
+    console.Option1(0)->setChecked(true);
+    QObject::connect(&console, &Console::frameShown, [&](int frame, const QString&) {
+        if (frame == 1)
+            mainWindow->close();
+    });
+    const std::vector<ShownFrame> shown = play(console, *mainWindow->preview());
+    EXPECT_EQ(shown.size(), 2u);
+    EXPECT_FALSE(console.isPlaying());
+    EXPECT_FALSE(mainWindow->isVisible());
+}
+
 } // namespace
 } // namespace koratune
