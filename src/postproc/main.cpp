@@ -1,10 +1,36 @@
 #include "cli/CommandLine.h"
+#include "ui/MDIForm1.h"
+#include "ui/Versionf.h"
+#include "ui/WidgetDialogs.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 
 #include <iostream>
 
+namespace {
+
+// The windows: the version window comes first, then the main window, which
+// opens the preview, the console and the colour window; the version window
+// stays above until it is clicked, loses the focus or its time is up.
+int runWindows(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    koratune::WidgetDialogs dialogs;
+    auto* version = new koratune::Versionf;
+    version->setAttribute(Qt::WA_DeleteOnClose);
+    koratune::MDIForm1 mainWindow(dialogs);
+    mainWindow.show();
+    version->show();
+    return application.exec();
+}
+
+} // namespace
+
+// Without arguments koratune starts its windows; with a command it runs
+// headless, needing no display.
 int main(int argc, char* argv[]) {
+    if (argc <= 1)
+        return runWindows(argc, argv);
     QCoreApplication application(argc, argv);
     return koratune::runCommandLine(QCoreApplication::arguments().mid(1), std::cout, std::cerr);
 }

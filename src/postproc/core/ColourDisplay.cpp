@@ -1,0 +1,48 @@
+#include "core/ColourDisplay.h"
+
+#include "core/ColourModel.h"
+#include "core/Rounding.h"
+
+#include <cstdlib>
+
+namespace koratune {
+
+namespace {
+
+// A number of tenths in its shortest decimal form: "180", "0.2", "-50.2".
+QString tenthsText(int tenths) {
+    const QString sign = tenths < 0 ? QStringLiteral("-") : QString();
+    const int magnitude = std::abs(tenths);
+    if (magnitude % 10 == 0)
+        return sign + QString::number(magnitude / 10);
+    return sign + QStringLiteral("%1.%2").arg(magnitude / 10).arg(magnitude % 10);
+}
+
+} // namespace
+
+QString HueShiftText(int hueShift) {
+    return tenthsText(floorToInt(hueShift / 1530.0 * 3600.0)) + QStringLiteral("ﾟ");
+}
+
+QString SaturationShiftText(int saturationShift) {
+    return tenthsText(floorToInt(saturationShift / 255.0 * 1000.0)) + QStringLiteral("%");
+}
+
+int HueStripOffset(int hueShift) {
+    return floorToInt(hueShift / 1530.0 * HueStripWidth);
+}
+
+QImage HueCycleStrip(int cycles) {
+    QImage strip(HueStripWidth * cycles, HueStripHeight, QImage::Format_RGB32);
+    for (int x = 0; x < strip.width(); ++x) {
+        int red = 0;
+        int green = 0;
+        int blue = 0;
+        PureHue(floorToInt((x % HueStripWidth) * 1530.0 / HueStripWidth), red, green, blue);
+        for (int y = 0; y < HueStripHeight; ++y)
+            strip.setPixel(x, y, qRgb(red, green, blue));
+    }
+    return strip;
+}
+
+} // namespace koratune

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+namespace koratune {
+
+class MDIForm1;
+class PictureBox;
+class Wait;
+
+// The colour window "ColorTranceform": a hue shift and a saturation change,
+// shown as degrees, percent and a shifted hue strip; apply recolours the whole
+// work image from the base image inside the progress window.
+class Color : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Color(MDIForm1& mainWindow, QWidget* parent = nullptr);
+
+    QScrollBar* HScroll1() const { return hScroll1_; }
+    QScrollBar* HScroll2() const { return hScroll2_; }
+    QLabel* Label1() const { return label1_; }
+    QLabel* Label2() const { return label2_; }
+    PictureBox* Picture1() const { return picture1_; }
+    PictureBox* ShiftedStrip() const { return picture2_; }
+    QPushButton* Command1() const { return command1_; }
+    QPushButton* Command2() const { return command2_; }
+
+    // Takes both values into the shared settings and recolours in the
+    // progress window, which is modal; returns when it has closed.
+    void Command1_Click();
+    // Sets both scroll bars back to 0; nothing is recoloured until apply.
+    void Command2_Click();
+
+Q_SIGNALS:
+    // The progress window of an apply is open and about to start its run.
+    void progressWindowOpened(Wait* wait);
+    // The window was closed.
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void showHueShift();
+    void showSaturationShift();
+
+    MDIForm1& mainWindow_;
+    // Two hue cycles side by side, the source of the shifted strip.
+    QImage doubledStrip_;
+    QScrollBar* hScroll1_;
+    QLabel* label2_;
+    PictureBox* picture1_;
+    PictureBox* picture2_;
+    QScrollBar* hScroll2_;
+    QLabel* label1_;
+    QPushButton* command1_;
+    QPushButton* command2_;
+};
+
+} // namespace koratune

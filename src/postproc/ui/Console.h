@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace koratune {
+
+class MDIForm1;
+
+// The console: describes the frame image (frame size and count), chooses the
+// frames used (start, step, mirroring) and copies these into the shared
+// settings on apply; its "Preview" group plays the frames in the preview
+// window at a chosen refresh rate, optionally at double size.
+class Console : public QWidget {
+    Q_OBJECT
+
+public:
+    // Scroll bars 0 to 3: frame size, frame count, step, start frame (from 1).
+    static constexpr int ScrollBarCount = 4;
+    static constexpr int RefreshRateCount = 6;
+
+    explicit Console(MDIForm1& mainWindow, QWidget* parent = nullptr);
+
+    QScrollBar* HScroll1(int index) const { return hScroll1_[index]; }
+    QLabel* Label2(int index) const { return label2_[index]; }
+    QLabel* Label3(int index) const { return label3_[index]; }
+    QRadioButton* Option1(int index) const { return option1_[index]; }
+    QCheckBox* Check2() const { return check2_; }
+    QCheckBox* Check3() const { return check3_; }
+    QCheckBox* Check4() const { return check4_; }
+    QPushButton* Command1() const { return command1_; }
+    QPushButton* Command2() const { return command2_; }
+
+    // Copies the first group's values into the shared settings and sizes the
+    // preview picture to one frame.
+    void Command1_Click();
+    // Plays the frames chosen by the shared settings in the preview window.
+    // A second start while a playback runs is refused.
+    void PlayPreview();
+    bool isPlaying() const { return playing_; }
+    // Ends a running playback after the frame it is on, without clearing.
+    void stopPlayback() { stopRequested_ = true; }
+
+Q_SIGNALS:
+    // A frame of a playback is on screen, with the preview window's caption.
+    void frameShown(int frame, const QString& caption);
+    // A playback ran out of frames and cleared the picture.
+    void playbackFinished();
+    // The window was closed.
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void HScroll1_Change(int index);
+    int selectedRefreshRate() const;
+
+    MDIForm1& mainWindow_;
+    std::array<QScrollBar*, ScrollBarCount> hScroll1_{};
+    std::array<QLabel*, ScrollBarCount> label2_{};
+    std::array<QLabel*, ScrollBarCount> label3_{};
+    std::array<QRadioButton*, RefreshRateCount> option1_{};
+    QLabel* label1_ = nullptr;
+    QCheckBox* check2_ = nullptr;
+    QCheckBox* check3_ = nullptr;
+    QCheckBox* check4_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+    bool playing_ = false;
+    bool stopRequested_ = false;
+};
+
+} // namespace koratune

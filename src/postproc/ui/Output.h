@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/SharedSettings.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace koratune {
+
+class MDIForm1;
+
+// The output window: lays the used frames out on a new sheet with a chosen
+// number of columns and writes either the sheet as one bitmap or each of its
+// cells as a numbered bitmap. It reads the shared settings when it opens.
+class Output : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit Output(MDIForm1& mainWindow, QWidget* parent = nullptr);
+
+    QRadioButton* Option1(int index) const { return option1_[index]; }
+    QScrollBar* HScroll1() const { return hScroll1_; }
+    QLabel* Label2() const { return label2_; }
+    QLabel* Label3() const { return label3_; }
+    QLabel* Label4() const { return label4_; }
+    QPushButton* Command1(int index) const { return command1_[index]; }
+
+    // Asks for a file name, composes the sheet and writes it or its frames,
+    // then closes. Cancel in the file dialog, or a failure, keeps it open.
+    void write();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void HScroll1_Change();
+    void placeSheetOption();
+
+    MDIForm1& mainWindow_;
+    SharedSettings settings_;
+    QGroupBox* sheetGroup_;
+    std::array<QRadioButton*, 2> option1_{};
+    QScrollBar* hScroll1_;
+    QLabel* label2_;
+    QLabel* label3_;
+    QLabel* label4_;
+    std::array<QPushButton*, 2> command1_{};
+};
+
+} // namespace koratune

@@ -1,0 +1,196 @@
+#include "TestImages.h"
+#include "WindowFixture.h"
+
+#include "core/ColourDisplay.h"
+#include "core/Recolouring.h"
+#include "ui/Color.h"
+#include "ui/PictureBox.h"
+#include "ui/Wait.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace koratune {
+namespace {
+
+using ColourWindow = WindowFixture;
+
+// An image of many colours with black and white among them.
+QImage colourfulImage(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb((x * 37 + y) % 256, (y * 11) % 256, (x * y + 60) % 256));
+    }
+    image.setPixel(0, 0, qRgb(0, 0, 0));
+    image.setPixel(1, 0, qRgb(255, 255, 255));
+    return image;
+}
+
+QImage recoloured(const QImage& base, int hueShift, int saturationShift) {
+    QImage result = base.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < result.height(); ++y) {
+        for (int x = 0; x < result.width(); ++x) {
+            const QRgb pixel = result.pixel(x, y);
+            const Colour shifted =
+                RecolourColour(qRed(pixel) | (qGreen(pixel) << 8) | (qBlue(pixel) << 16), hueShift,
+                               saturationShift);
+            result.setPixel(x, y, qRgb(shifted & 255, (shifted >> 8) & 255, shifted >> 16));
+        }
+    }
+    return result;
+}
+
+TEST_F(ColourWindow, ControlsStartAtZero) {
+    const Color& colour = *mainWindow->colour();
+    EXPECT_EQ(colour.windowTitle(), QStringLiteral("ColorTranceform"));
+    EXPECT_EQ(colour.HScroll1()->minimum(), 0);
+    EXPECT_EQ(colour.HScroll1()->maximum(), 1529);
+    EXPECT_EQ(colour.HScroll1()->singleStep(), 1);
+    EXPECT_EQ(colour.HScroll1()->pageStep(), 15);
+    EXPECT_EQ(colour.HScroll2()->minimum(), -255);
+    EXPECT_EQ(colour.HScroll2()->maximum(), 255);
+    EXPECT_EQ(colour.HScroll2()->singleStep(), 1);
+    EXPECT_EQ(colour.HScroll2()->pageStep(), 8);
+    EXPECT_EQ(colour.Label2()->text(), QStringLiteral("0ﾟ"));
+    EXPECT_EQ(colour.Label1()->text(), QStringLiteral("0%"));
+    EXPECT_EQ(colour.Command2()->text(), QStringLiteral("デフォルト"));
+    EXPECT_EQ(colour.Picture1()->image(), HueCycleStrip(1));
+    EXPECT_EQ(colour.ShiftedStrip()->image(), HueCycleStrip(1));
+}
+
+TEST_F(ColourWindow, LabelsAndTheShiftedStripFollowTheScrollBars) {
+    Color& colour = *mainWindow->colour();
+    const struct {
+        int hue;
+        const char* degrees;
+        int saturation;
+        const char* percent;
+    } cases[] = {
+        {765, "180ﾟ", 255, "100%"},
+        {1, "0.2ﾟ", 128, "50.1%"},
+        {1529, "359.7ﾟ", -128, "-50.2%"},
+        {0, "0ﾟ", 0, "0%"},
+    };
+    const QImage doubled = HueCycleStrip(2);
+    for (const auto& c : cases) {
+        colour.HScroll1()->setValue(c.hue);
+        colour.HScroll2()->setValue(c.saturation);
+        EXPECT_EQ(colour.Label2()->text(), QString::fromUtf8(c.degrees));
+        EXPECT_EQ(colour.Label1()->text(), QString::fromUtf8(c.percent));
+        EXPECT_EQ(colour.ShiftedStrip()->image(),
+                  doubled.copy(HueStripOffset(c.hue), 0, HueStripWidth, HueStripHeight))
+            << c.hue;
+    }
+    // Dragging the thumb shows the values as it moves.
+    colour.HScroll1()->setSliderDown(true);
+    colour.HScroll1()->setSliderPosition(1020);
+    EXPECT_EQ(colour.Label2()->text(), QStringLiteral("240ﾟ"));
+    colour.HScroll1()->setSliderDown(false);
+}
+
+TEST_F(ColourWindow, DefaultSetsBothScrollBarsToZeroWithoutRecolouring) {
+    openImage(colourfulImage(30, 20));
+    Color& colour = *mainWindow->colour();
+    colour.HScroll1()->setValue(300);
+    colour.HScroll2()->setValue(-40);
+    colour.Command2()->click();
+    EXPECT_EQ(colour.HScroll1()->value(), 0);
+    EXPECT_EQ(colour.HScroll2()->value(), 0);
+    EXPECT_EQ(colour.Label2()->text(), QStringLiteral("0ﾟ"));
+    EXPECT_EQ(colour.Label1()->text(), QStringLiteral("0%"));
+    EXPECT_EQ(mainWindow->images().work(), colourfulImage(30, 20));
+}
+
+TEST_F(ColourWindow, ApplyRecoloursTheBaseInTheProgressWindow) {
+    const QImage base = colourfulImage(48, 30);
+    openImage(base);
+    Color& colour = *mainWindow->colour();
+    int progressWindows = 0;
+    int lastRow = -1;
+    int barMaximum = 0;
+    QObject::connect(&colour, &Color::progressWindowOpened, [&](Wait* wait) {
+        ++progressWindows;
+        EXPECT_TRUE(wait->isModal());
+        EXPECT_EQ(wait->size(), QSize(306, 57));
+        EXPECT_EQ(wait->Command1()->text(), QStringLiteral("中止"));
+        EXPECT_EQ(wait->Timer1()->interval(), 50);
+        EXPECT_TRUE(wait->Timer1()->isActive());
+        EXPECT_NE(wait->findChild<QLabel*>(), nullptr);
+        EXPECT_EQ(wait->findChild<QLabel*>()->text(),
+                  QStringLiteral("Now Rendering.Please Wait..."));
+        QObject::connect(wait, &Wait::rowStarted, [&, wait](int row) {
+            lastRow = row;
+            barMaximum = wait->RenderBar()->maximum();
+            EXPECT_EQ(wait->RenderBar()->value(), row);
+        });
+    });
+    colour.HScroll1()->setValue(510);
+    colour.HScroll2()->setValue(-100);
+    colour.Command1()->click();
+    EXPECT_EQ(progressWindows, 1);
+    EXPECT_EQ(mainWindow->settings().HueShift, 510);
+    EXPECT_EQ(mainWindow->settings().SaturationShift, -100);
+    EXPECT_EQ(lastRow, 29) << "the bar ends one short of its maximum";
+    EXPECT_EQ(barMaximum, 30);
+    EXPECT_EQ(mainWindow->images().work(), recoloured(base, 510, -100));
+    EXPECT_EQ(mainWindow->images().base(), base);
+
+    // Applying again starts from the base, so the result is the same.
+    colour.Command1()->click();
+    EXPECT_EQ(mainWindow->images().work(), recoloured(base, 510, -100));
+
+    // Both at zero restores the base without moving the bar.
+    lastRow = -1;
+    colour.Command2()->click();
+    colour.Command1()->click();
+    EXPECT_EQ(progressWindows, 3);
+    EXPECT_EQ(lastRow, -1);
+    EXPECT_EQ(mainWindow->images().work(), base);
+}
+
+TEST_F(ColourWindow, StopDuringARowLeavesTheRowsBelowAsTheBase) {
+    const QImage base = colourfulImage(40, 48);
+    openImage(base);
+    Color& colour = *mainWindow->colour();
+    QObject::connect(&colour, &Color::progressWindowOpened, [&](Wait* wait) {
+        QObject::connect(wait, &Wait::rowStarted, [wait](int row) {
+            if (row == 10)
+                wait->Command1()->click();
+        });
+    });
+    colour.HScroll1()->setValue(765);
+    colour.Command1()->click();
+    const QImage all = recoloured(base, 765, 0);
+    const QImage& work = mainWindow->images().work();
+    EXPECT_EQ(work.copy(0, 0, 40, 11), all.copy(0, 0, 40, 11));
+    EXPECT_EQ(work.copy(0, 11, 40, 37), base.copy(0, 11, 40, 37));
+    EXPECT_NE(work.copy(0, 10, 40, 1), base.copy(0, 10, 40, 1));
+}
+
+TEST_F(ColourWindow, RecolouringAfterACompositeStartsFromTheComposite) {
+    const QImage base = colourfulImage(40, 20);
+    openImage(base);
+    Color& colour = *mainWindow->colour();
+    colour.HScroll1()->setValue(255);
+    colour.Command1()->click();
+    const QImage firstRecolouring = mainWindow->images().work();
+
+    QImage overlay = filledImage(40, 20, qRgb(0, 0, 0));
+    overlay.setPixel(3, 3, qRgb(200, 100, 50));
+    dialogs.openAnswers.push_back(writeBitmap(QStringLiteral("overlay.bmp"), overlay));
+    mainWindow->UnionPic();
+    QImage composite = firstRecolouring;
+    composite.setPixel(3, 3, qRgb(200, 100, 50));
+    EXPECT_EQ(mainWindow->images().base(), composite);
+
+    colour.Command2()->click();
+    colour.Command1()->click();
+    EXPECT_EQ(mainWindow->images().work(), composite);
+}
+
+} // namespace
+} // namespace koratune

@@ -1,0 +1,308 @@
+#include "TestImages.h"
+#include "WindowFixture.h"
+
+#include "ui/Console.h"
+#include "ui/PictureBox.h"
+#include "ui/Preview.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace koratune {
+namespace {
+
+using ConsoleWindow = WindowFixture;
+
+struct ShownFrame {
+    int frame;
+    std::string caption;
+    QImage picture;
+    std::chrono::steady_clock::time_point at;
+};
+
+// Plays the frames and records what the preview showed.
+std::vector<ShownFrame> play(Console& console, Preview& preview, bool* finished = nullptr) {
+    std::vector<ShownFrame> shown;
+    const QMetaObject::Connection frames =
+        QObject::connect(&console, &Console::frameShown, [&](int frame, const QString& caption) {
+            shown.push_back({frame, caption.toStdString(), preview.Picture1()->image(),
+                             std::chrono::steady_clock::now()});
+        });
+    const QMetaObject::Connection end = QObject::connect(&console, &Console::playbackFinished, [&] {
+        if (finished)
+            *finished = true;
+    });
+    console.Command2()->click();
+    QObject::disconnect(frames);
+    QObject::disconnect(end);
+    return shown;
+}
+
+TEST_F(ConsoleWindow, ScrollBarsStartWithTheirRangesAndLabels) {
+    const Console& console = *mainWindow->console();
+    const struct {
+        const char* caption;
+        int minimum, maximum, step, value;
+        const char* label;
+    } expected[] = {
+        {"サイズ", 24, 512, 8, 160, "160x160"},
+        {"フレーム数", 1, 256, 1, 10, "10"},
+        {"スキップ", 1, 9, 1, 1, "1"},
+        {"スタート", 1, 10, 1, 1, "1"},
+    };
+    for (int index = 0; index < Console::ScrollBarCount; ++index) {
+        const auto& e = expected[index];
+        const QScrollBar* bar = console.HScroll1(index);
+        EXPECT_EQ(console.Label2(index)->text(), QString::fromUtf8(e.caption));
+        EXPECT_EQ(bar->minimum(), e.minimum) << index;
+        EXPECT_EQ(bar->maximum(), e.maximum) << index;
+        EXPECT_EQ(bar->singleStep(), e.step) << index;
+        EXPECT_EQ(bar->pageStep(), e.step) << index;
+        EXPECT_EQ(bar->value(), e.value) << index;
+        EXPECT_EQ(console.Label3(index)->text(), QString::fromUtf8(e.label)) << index;
+    }
+    const char* rates[] = {"60fps", "40fps", "30fps", "20fps", "15fps", "10fps"};
+    for (int option = 0; option < Console::RefreshRateCount; ++option) {
+        EXPECT_EQ(console.Option1(option)->text(), QString::fromUtf8(rates[option]));
+        EXPECT_EQ(console.Option1(option)->isChecked(), option == 4);
+    }
+    EXPECT_EQ(console.Check2()->text(), QStringLiteral("２倍表示"));
+    EXPECT_EQ(console.Check3()->text(), QStringLiteral("左右反転"));
+    EXPECT_EQ(console.Check4()->text(), QStringLiteral("上下反転"));
+    EXPECT_FALSE(console.Check2()->isChecked());
+    EXPECT_EQ(console.Command2()->text(), QStringLiteral("プレビュー"));
+    EXPECT_NE(console.findChild<QLabel*>(), nullptr);
+}
+
+TEST_F(ConsoleWindow, LabelsFollowTheScrollBars) {
+    Console& console = *mainWindow->console();
+    console.HScroll1(0)->setValue(200);
+    EXPECT_EQ(console.Label3(0)->text(), QStringLiteral("200x200"));
+    console.HScroll1(0)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(console.Label3(0)->text(), QStringLiteral("208x208"));
+    console.HScroll1(1)->setValue(37);
+    EXPECT_EQ(console.Label3(1)->text(), QStringLiteral("37"));
+    console.HScroll1(2)->setValue(5);
+    EXPECT_EQ(console.Label3(2)->text(), QStringLiteral("5"));
+    console.HScroll1(3)->setValue(30);
+    EXPECT_EQ(console.Label3(3)->text(), QStringLiteral("30"));
+}
+
+TEST_F(ConsoleWindow, FrameCountSetsTheMaximaOfStepAndStart) {
+    Console& console = *mainWindow->console();
+    const struct {
+        int frameCount, stepMaximum, startMaximum;
+    } cases[] = {{1, 1, 1}, {2, 1, 2}, {3, 2, 3}, {10, 9, 10}, {256, 255, 256}};
+    for (const auto& c : cases) {
+        console.HScroll1(1)->setValue(c.frameCount);
+        EXPECT_EQ(console.HScroll1(2)->maximum(), c.stepMaximum) << c.frameCount;
+        EXPECT_EQ(console.HScroll1(3)->maximum(), c.startMaximum) << c.frameCount;
+    }
+}
+
+TEST_F(ConsoleWindow, ValuesAboveANewMaximumDropToItWithTheirLabels) {
+    Console& console = *mainWindow->console();
+    console.HScroll1(2)->setValue(9);
+    console.HScroll1(3)->setValue(10);
+    console.HScroll1(1)->setValue(4);
+    EXPECT_EQ(console.HScroll1(2)->value(), 3);
+    EXPECT_EQ(console.Label3(2)->text(), QStringLiteral("3"));
+    EXPECT_EQ(console.HScroll1(3)->value(), 4);
+    EXPECT_EQ(console.Label3(3)->text(), QStringLiteral("4"));
+    console.HScroll1(1)->setValue(1);
+    EXPECT_EQ(console.HScroll1(2)->value(), 1);
+    EXPECT_EQ(console.Label3(3)->text(), QStringLiteral("1"));
+}
+
+TEST_F(ConsoleWindow, ApplyCopiesTheFirstGroupAndSizesThePreview) {
+    const SharedSettings before = mainWindow->settings();
+    EXPECT_EQ(before.FrameSize, 160);
+    EXPECT_EQ(before.FrameCount, 10);
+    EXPECT_EQ(before.SkipStep, 1);
+    EXPECT_EQ(before.StartFrame, 0);
+    EXPECT_FALSE(before.FlipHorizontal);
+    EXPECT_FALSE(before.FlipVertical);
+
+    Console& console = *mainWindow->console();
+    console.HScroll1(0)->setValue(64);
+    console.HScroll1(1)->setValue(20);
+    console.HScroll1(2)->setValue(4);
+    console.HScroll1(3)->setValue(3);
+    console.Check3()->setChecked(true);
+    EXPECT_EQ(mainWindow->settings().FrameSize, 160) << "nothing changes before apply";
+
+    console.Command1()->click();
+    const SharedSettings& after = mainWindow->settings();
+    EXPECT_EQ(after.FrameSize, 64);
+    EXPECT_EQ(after.FrameCount, 20);
+    EXPECT_EQ(after.SkipStep, 4);
+    EXPECT_EQ(after.StartFrame, 2);
+    EXPECT_TRUE(after.FlipHorizontal);
+    EXPECT_FALSE(after.FlipVertical);
+    EXPECT_EQ(mainWindow->preview()->Picture1()->image().size(), QSize(64, 64));
+    const auto* previewWindow = qobject_cast<QMdiSubWindow*>(mainWindow->preview()->parentWidget());
+    EXPECT_LT(previewWindow->width(), 64 + 40) << "the window fits its picture";
+}
+
+TEST_F(ConsoleWindow, PlaybackShowsTheChosenFramesWithCaptionsThenClears) {
+    openImage(numberedFrames(40, 4, 3));
+    applyFrameSettings(40, 10, 3, 0);
+    Console& console = *mainWindow->console();
+    Preview& preview = *mainWindow->preview();
+    console.Option1(0)->setChecked(true);
+
+    bool finished = false;
+    const std::vector<ShownFrame> shown = play(console, preview, &finished);
+    ASSERT_EQ(shown.size(), 4u);
+    const int frames[] = {0, 3, 6, 9};
+    const char* captions[] = {"1/10", "4/10", "7/10", "10/10"};
+    for (std::size_t index = 0; index < shown.size(); ++index) {
+        EXPECT_EQ(shown[index].frame, frames[index]);
+        EXPECT_EQ(shown[index].caption, captions[index]);
+        ASSERT_EQ(shown[index].picture.size(), QSize(40, 40));
+        EXPECT_EQ(shown[index].picture.pixel(0, 0), numberedPixel(frames[index], 0, 0));
+        EXPECT_EQ(shown[index].picture.pixel(39, 17), numberedPixel(frames[index], 39, 17));
+    }
+    EXPECT_TRUE(finished);
+    EXPECT_FALSE(console.isPlaying());
+    EXPECT_EQ(preview.windowTitle(), QStringLiteral("Preview"));
+    EXPECT_TRUE(blockIs(preview.Picture1()->image(), QRect(0, 0, 40, 40), numberedPixel(0, 0, 0)))
+        << "cleared to the background, the top-left colour";
+}
+
+TEST_F(ConsoleWindow, PlaybackTakesFramesFromTheirCellsAndFromOneColumnImages) {
+    const struct { int columns, rows, startFrame, frame; } cases[] = {{4, 3, 5, 5}, {1, 10, 7, 7}};
+    for (const auto& c : cases) {
+        openImage(numberedFrames(40, c.columns, c.rows));
+        applyFrameSettings(40, 10, 9, c.startFrame);
+        mainWindow->console()->Option1(0)->setChecked(true);
+        const std::vector<ShownFrame> shown = play(*mainWindow->console(), *mainWindow->preview());
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].picture.pixel(3, 4), numberedPixel(c.frame, 3, 4)) << c.columns;
+    }
+}
+
+TEST_F(ConsoleWindow, PlaybackUsesThePreviousSettingsUntilApply) {
+    openImage(numberedFrames(40, 4, 3));
+    applyFrameSettings(40, 4, 1, 1);
+    Console& console = *mainWindow->console();
+    console.Option1(0)->setChecked(true);
+    console.HScroll1(1)->setValue(10);
+    console.HScroll1(2)->setValue(3);
+    console.HScroll1(3)->setValue(1);
+    std::vector<int> frames;
+    for (const ShownFrame& shown : play(console, *mainWindow->preview()))
+        frames.push_back(shown.frame);
+    EXPECT_EQ(frames, (std::vector<int>{1, 2, 3}));
+
+    console.Command1()->click();
+    frames.clear();
+    for (const ShownFrame& shown : play(console, *mainWindow->preview()))
+        frames.push_back(shown.frame);
+    EXPECT_EQ(frames, (std::vector<int>{0, 3, 6, 9}));
+}
+
+TEST_F(ConsoleWindow, DoubleSizeAndMirroringDrawEachFrameInItsSquare) {
+    openImage(numberedFrames(40, 4, 1));
+    applyFrameSettings(40, 4, 3, 0, true, false);
+    Console& console = *mainWindow->console();
+    console.Option1(0)->setChecked(true);
+    console.Check2()->setChecked(true);
+    const std::vector<ShownFrame> shown = play(console, *mainWindow->preview());
+    ASSERT_EQ(shown.size(), 2u);
+    const QImage& picture = shown[1].picture;
+    ASSERT_EQ(picture.size(), QSize(80, 80));
+    // Pixel (x, y) of frame 3 lands mirrored left to right as a 2 x 2 block.
+    for (const QPoint source : {QPoint(0, 0), QPoint(39, 0), QPoint(10, 25)}) {
+        const QPoint target(2 * (39 - source.x()), 2 * source.y());
+        EXPECT_TRUE(
+            blockIs(picture, QRect(target, QSize(2, 2)), numberedPixel(3, source.x(), source.y())))
+            << source.x() << "," << source.y();
+    }
+    EXPECT_EQ(mainWindow->preview()->Picture1()->image().size(), QSize(80, 80));
+}
+
+TEST_F(ConsoleWindow, FramesFollowEachOtherNoSoonerThanTheOptionsInterval) {
+    openImage(numberedFrames(24, 4, 1));
+    applyFrameSettings(24, 4, 1, 0);
+    Console& console = *mainWindow->console();
+    const int intervals[Console::RefreshRateCount] = {17, 25, 33, 50, 50, 75};
+    for (int option = 0; option < Console::RefreshRateCount; ++option) {
+        console.Option1(option)->setChecked(true);
+        const auto started = std::chrono::steady_clock::now();
+        const std::vector<ShownFrame> shown = play(console, *mainWindow->preview());
+        const auto ended = std::chrono::steady_clock::now();
+        ASSERT_EQ(shown.size(), 4u);
+        const std::chrono::milliseconds interval(intervals[option]);
+        EXPECT_GE(shown[0].at - started, interval) << option;
+        for (std::size_t index = 1; index < shown.size(); ++index)
+            EXPECT_GE(shown[index].at - shown[index - 1].at, interval) << option;
+        EXPECT_GE(ended - shown.back().at, interval) << "the clearing waits an interval too";
+    }
+}
+
+TEST_F(ConsoleWindow, ASecondStartDuringPlaybackIsRefused) {
+    openImage(numberedFrames(24, 4, 1));
+    applyFrameSettings(24, 4, 1, 0);
+    Console& console = *mainWindow->console();
+    console.Option1(0)->setChecked(true);
+    int started = 0;
+    QObject::connect(&console, &Console::frameShown, [&](int frame, const QString&) {
+        if (frame == 1) {
+            ++started;
+            console.Command2()->click();
+        }
+    });
+    const std::vector<ShownFrame> shown = play(console, *mainWindow->preview());
+    EXPECT_EQ(started, 1);
+    EXPECT_EQ(shown.size(), 4u);
+}
+
+TEST_F(ConsoleWindow, ClosingThePreviewDuringPlaybackEndsItSafely) {
+    openImage(numberedFrames(24, 4, 1));
+    applyFrameSettings(24, 4, 1, 0);
+    Console& console = *mainWindow->console();
+    console.Option1(0)->setChecked(true);
+    QObject::connect(&console, &Console::frameShown, [&](int frame, const QString&) {
+        if (frame == 1) {
+            mainWindow->preview()->parentWidget()->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    });
+    console.Command2()->click();
+    EXPECT_FALSE(console.isPlaying());
+    EXPECT_EQ(mainWindow->preview(), nullptr);
+    // The next playback opens the preview again.
+    bool finished = false;
+    QObject::disconnect(&console, &Console::frameShown, nullptr, nullptr);
+    Preview* reopened = mainWindow->loadPreview();
+    play(console, *reopened, &finished);
+    EXPECT_TRUE(finished);
+}
+
+TEST_F(ConsoleWindow, QuittingDuringPlaybackEndsIt) {
+    openImage(numberedFrames(24, 4, 1));
+    applyFrameSettings(24, 4, 1, 0);
+    Console& console = *mainWindow->console();
+    console.Option1(0)->setChecked(true);
+    QObject::connect(&console, &Console::frameShown, [&](int frame, const QString&) {
+        if (frame == 1)
+            mainWindow->close();
+    });
+    const std::vector<ShownFrame> shown = play(console, *mainWindow->preview());
+    EXPECT_EQ(shown.size(), 2u);
+    EXPECT_FALSE(console.isPlaying());
+    EXPECT_FALSE(mainWindow->isVisible());
+}
+
+} // namespace
+} // namespace koratune

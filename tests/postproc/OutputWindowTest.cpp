@@ -1,0 +1,184 @@
+#include "TestImages.h"
+#include "WindowFixture.h"
+
+#include "core/ImageFile.h"
+#include "core/SheetOutput.h"
+#include "ui/Output.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace koratune {
+namespace {
+
+class OutputWindow : public WindowFixture {
+protected:
+    QImage readBack(const QString& name) const {
+        QImage image;
+        const Status status = readImageFile(pathOf(name), image);
+        EXPECT_TRUE(status.ok()) << status.message().toStdString();
+        return image;
+    }
+    QStringList writtenFiles() const {
+        return QDir(folder.path()).entryList({QStringLiteral("fire*")}, QDir::Files, QDir::Name);
+    }
+};
+
+TEST_F(OutputWindow, StartValuesFollowTheFramesUsed) {
+    const struct {
+        int frameCount, skipStep, startFrame;
+        int maximum, columns, rows;
+        const char* size;
+    } cases[] = {
+        {10, 1, 0, 10, 4, 3, "640x480"},
+        {10, 3, 0, 4, 2, 2, "320x320"},
+        {10, 1, 9, 1, 1, 1, "160x160"},
+    };
+    openImage(numberedFrames(160, 4, 3));
+    for (const auto& c : cases) {
+        applyFrameSettings(160, c.frameCount, c.skipStep, c.startFrame);
+        Output output(*mainWindow);
+        EXPECT_EQ(output.windowTitle(), QStringLiteral("Output"));
+        EXPECT_EQ(output.HScroll1()->minimum(), 1);
+        EXPECT_EQ(output.HScroll1()->maximum(), c.maximum);
+        EXPECT_EQ(output.HScroll1()->value(), c.columns);
+        EXPECT_EQ(output.Label2()->text(), QString::number(c.columns));
+        EXPECT_EQ(output.Label3()->text(), QString::number(c.rows));
+        EXPECT_EQ(output.Label4()->text(), QString::fromUtf8(c.size));
+        EXPECT_TRUE(output.Option1(0)->isChecked());
+        EXPECT_EQ(output.Option1(1)->text(), QStringLiteral("連続画像"));
+        EXPECT_EQ(output.Command1(0)->text(), QStringLiteral("出力"));
+        EXPECT_EQ(output.Command1(1)->text(), QStringLiteral("取り消し"));
+    }
+}
+
+TEST_F(OutputWindow, ColumnsChangeTheRowsAndTheSize) {
+    openImage(numberedFrames(160, 4, 3));
+    Output output(*mainWindow);
+    const struct {
+        int columns, rows;
+        const char* size;
+    } cases[] = {{10, 1, "1600x160"}, {3, 4, "480x640"}, {1, 10, "160x1600"}, {5, 2, "800x320"}};
+    for (const auto& c : cases) {
+        output.HScroll1()->setValue(c.columns);
+        EXPECT_EQ(output.Label2()->text(), QString::number(c.columns));
+        EXPECT_EQ(output.Label3()->text(), QString::number(c.rows));
+        EXPECT_EQ(output.Label4()->text(), QString::fromUtf8(c.size));
+    }
+}
+
+TEST_F(OutputWindow, OneSheetModeWritesTheComposedSheet) {
+    const QImage strip = numberedFrames(40, 4, 3);
+    openImage(strip);
+    applyFrameSettings(40, 10, 3, 0, false, true);
+    Output output(*mainWindow);
+    output.show();
+    output.HScroll1()->setValue(3);
+    dialogs.saveAnswers.push_back(pathOf(QStringLiteral("fire.bmp")));
+    output.Command1(0)->click();
+    EXPECT_TRUE(dialogs.warnings.empty());
+    EXPECT_FALSE(output.isVisible()) << "closes after writing";
+    QImage expected;
+    ASSERT_TRUE(ComposeSheet(strip, mainWindow->settings(), 3, expected).ok());
+    const QImage written = readBack(QStringLiteral("fire.bmp"));
+    EXPECT_EQ(written.size(), QSize(120, 80));
+    EXPECT_EQ(written, expected);
+    // Frame 9 starts the second row, upside down in its own cell.
+    EXPECT_EQ(written.pixel(0, 40), numberedPixel(9, 0, 39));
+    EXPECT_EQ(writtenFiles(), QStringList{QStringLiteral("fire.bmp")});
+}
+
+TEST_F(OutputWindow, SequenceModeWritesNumberedFrames) {
+    const QImage strip = numberedFrames(40, 4, 3);
+    openImage(strip);
+    applyFrameSettings(40, 10, 1, 0);
+    for (const char* chosen : {"fire.bmp", "fire", "fire.BMP"}) {
+        for (const QString& name : writtenFiles())
+            QFile::remove(pathOf(name));
+        Output output(*mainWindow);
+        output.show();
+        output.Option1(1)->setChecked(true);
+        dialogs.saveAnswers.push_back(pathOf(QString::fromUtf8(chosen)));
+        output.Command1(0)->click();
+        EXPECT_TRUE(dialogs.warnings.empty());
+        EXPECT_FALSE(output.isVisible());
+        QStringList expected;
+        for (int number = 0; number < 10; ++number)
+            expected << QStringLiteral("fire%1.bmp").arg(number, 3, 10, QLatin1Char('0'));
+        EXPECT_EQ(writtenFiles(), expected) << chosen;
+        for (int number = 0; number < 10; ++number)
+            EXPECT_EQ(readBack(expected[number]),
+                      strip.copy((number % 4) * 40, (number / 4) * 40, 40, 40))
+                << number;
+    }
+}
+
+TEST_F(OutputWindow, CancelInTheSaveDialogKeepsTheWindowOpenWithNothingWritten) {
+    openImage(numberedFrames(40, 4, 3));
+    Output output(*mainWindow);
+    output.show();
+    output.Command1(0)->click();
+    EXPECT_EQ(dialogs.saveDialogs, 1);
+    EXPECT_TRUE(output.isVisible());
+    EXPECT_TRUE(dialogs.warnings.empty());
+    EXPECT_TRUE(writtenFiles().isEmpty());
+
+    output.Command1(1)->click();
+    EXPECT_FALSE(output.isVisible());
+    EXPECT_EQ(dialogs.saveDialogs, 1);
+}
+
+TEST_F(OutputWindow, AFailedWriteSaysSoAndKeepsTheWindowOpen) {
+    openImage(numberedFrames(40, 4, 3));
+    const QString good = writeBitmap(QStringLiteral("fire.bmp"), filledImage(8, 8, qRgb(1, 2, 3)));
+    for (bool sequence : {false, true}) {
+        dialogs.warnings.clear();
+        Output output(*mainWindow);
+        output.show();
+        output.Option1(sequence ? 1 : 0)->setChecked(true);
+        dialogs.saveAnswers.push_back(pathOf(QStringLiteral("no such folder/fire.bmp")));
+        output.Command1(0)->click();
+        ASSERT_EQ(dialogs.warnings.size(), 1u) << sequence;
+        EXPECT_TRUE(dialogs.warnings[0].text.contains(QStringLiteral("no such folder")));
+        EXPECT_TRUE(output.isVisible());
+    }
+    EXPECT_EQ(readBack(QStringLiteral("fire.bmp")), filledImage(8, 8, qRgb(1, 2, 3)));
+}
+
+TEST_F(OutputWindow, TooWideASheetIsRefusedWithAMessage) {
+    openImage(numberedFrames(160, 4, 3));
+    applyFrameSettings(512, 256, 1, 0);
+    Output output(*mainWindow);
+    output.show();
+    output.HScroll1()->setValue(256);
+    EXPECT_EQ(output.Label4()->text(), QStringLiteral("131072x512"));
+    dialogs.saveAnswers.push_back(pathOf(QStringLiteral("fire.bmp")));
+    output.Command1(0)->click();
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_TRUE(output.isVisible());
+    EXPECT_TRUE(writtenFiles().isEmpty());
+}
+
+TEST_F(OutputWindow, TheSaveEntryOpensTheWindowModally) {
+    openImage(numberedFrames(160, 4, 3));
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* output = qobject_cast<Output*>(QApplication::activeModalWidget());
+        ASSERT_NE(output, nullptr);
+        seen = true;
+        EXPECT_EQ(output->Label4()->text(), QStringLiteral("640x480"));
+        output->Command1(1)->click();
+    });
+    mainWindow->findChild<QAction*>(QStringLiteral("Save"))->trigger();
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(dialogs.saveDialogs, 0);
+}
+
+} // namespace
+} // namespace koratune

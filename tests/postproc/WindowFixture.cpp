@@ -1,0 +1,55 @@
+#include "WindowFixture.h"
+
+#include "core/ImageFile.h"
+#include "ui/Console.h"
+
+#include <QCheckBox>
+#include <QAction>
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace koratune {
+
+void WindowFixture::SetUp() {
+    ASSERT_TRUE(folder.isValid());
+    mainWindow = std::make_unique<MDIForm1>(dialogs);
+    mainWindow->show();
+}
+
+void WindowFixture::TearDown() {
+    mainWindow.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QString WindowFixture::pathOf(const QString& name) const {
+    return folder.filePath(name);
+}
+
+QString WindowFixture::writeBitmap(const QString& name, const QImage& image) const {
+    const QString path = pathOf(name);
+    const Status status = writeImageFile(path, image);
+    EXPECT_TRUE(status.ok()) << status.message().toStdString();
+    return path;
+}
+
+void WindowFixture::openImage(const QImage& image) {
+    dialogs.openAnswers.push_back(writeBitmap(QStringLiteral("opened.bmp"), image));
+    mainWindow->findChild<QAction*>(QStringLiteral("Open"))->trigger();
+    ASSERT_FALSE(mainWindow->images().isEmpty());
+}
+
+void WindowFixture::applyFrameSettings(int frameSize, int frameCount, int skipStep, int startFrame,
+                                       bool flipHorizontal, bool flipVertical) {
+    Console* console = mainWindow->console();
+    ASSERT_NE(console, nullptr);
+    console->HScroll1(0)->setValue(frameSize);
+    console->HScroll1(1)->setValue(frameCount);
+    console->HScroll1(2)->setValue(skipStep);
+    console->HScroll1(3)->setValue(startFrame + 1);
+    console->Check3()->setChecked(flipHorizontal);
+    console->Check4()->setChecked(flipVertical);
+    console->Command1()->click();
+}
+
+} // namespace koratune
