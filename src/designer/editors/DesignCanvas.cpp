@@ -1,5 +1,7 @@
 #include "editors/DesignCanvas.h"
 
+#include "editors/EditorMath.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,6 +14,10 @@ QPen canvasPen(Colour colour) {
     pen.setWidth(1);
     return pen;
 }
+
+// Figures are drawn between whole pixels, as a picture box converts its
+// coordinates to pixels before it draws.
+int pixel(double coordinate) { return roundToInt16(coordinate); }
 
 } // namespace
 
@@ -28,14 +34,14 @@ void DesignCanvas::clear(Colour colour) {
 void DesignCanvas::line(double x1, double y1, double x2, double y2, Colour colour) {
     QPainter painter(&image_);
     painter.setPen(canvasPen(colour));
-    painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    painter.drawLine(pixel(x1), pixel(y1), pixel(x2), pixel(y2));
 }
 
 void DesignCanvas::circle(double cx, double cy, double radius, Colour colour) {
     QPainter painter(&image_);
     painter.setPen(canvasPen(colour));
     painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(QPointF(cx, cy), radius, radius);
+    painter.drawEllipse(QPoint(pixel(cx), pixel(cy)), pixel(radius), pixel(radius));
 }
 
 void DesignCanvas::repaintCanvas() {

@@ -27,8 +27,9 @@ QScrollBar* makeSpinBar(QWidget* parent, int minimum, int maximum, int step) {
 
 QScrollBar* makeBackwardsSpinBar(QWidget* parent, int leftEnd, int rightEnd) {
     QScrollBar* bar = makeSpinBar(parent, rightEnd, leftEnd, 1);
-    bar->setInvertedAppearance(true);
-    bar->setInvertedControls(true);
+    // Laid out right to left, a bar has its maximum and the arrow that raises
+    // the value on the left; the slider and both arrows are mirrored together.
+    bar->setLayoutDirection(Qt::RightToLeft);
     return bar;
 }
 
