@@ -17,7 +17,9 @@ QPen canvasPen(Colour colour) {
 
 // Figures are drawn between whole pixels, as a picture box converts its
 // coordinates to pixels before it draws.
-int pixel(double coordinate) { return roundToInt16(coordinate); }
+int pixel(double coordinate) {
+    return roundToInt16(coordinate);
+}
 
 } // namespace
 

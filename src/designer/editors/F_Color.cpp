@@ -104,6 +104,8 @@ void F_Color::Command2_Click() {
         session_.dialogs.warning(QStringLiteral("Export"), status.message());
 }
 
-QSize F_Color::sizeHint() const { return {StripWidth + 2, StripHeight + 19}; }
+QSize F_Color::sizeHint() const {
+    return {StripWidth + 2, StripHeight + 19};
+}
 
 } // namespace kirabellum

@@ -117,6 +117,8 @@ void F_Hinoko::Command2_Click() {
         session_.dialogs.warning(QStringLiteral("Export"), status.message());
 }
 
-QSize F_Hinoko::sizeHint() const { return {129, 81}; }
+QSize F_Hinoko::sizeHint() const {
+    return {129, 81};
+}
 
 } // namespace kirabellum

@@ -55,7 +55,9 @@ Syousai::Syousai(DesignerSession& session, QWidget* parent)
         auto* bar = new QScrollBar(Qt::Horizontal, Frame1);
         bar->setRange(minimums[index], std::max(minimums[index], 1));
         bar->setValue(minimums[index]);
-        bar->setMinimumWidth(60);
+        bar->setSingleStep(1);
+        bar->setPageStep(1);
+        bar->setMinimumWidth(80);
         HScroll1[index] = bar;
         Label1[index] = new QLabel(QString::fromUtf8(startTexts[index]), Frame1);
         Label1[index]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
