@@ -222,7 +222,7 @@ TEST_F(EditerTest, RightPressInMotionTabMakesAUniformCircleOfSpokes) {
     }
 }
 
-TEST_F(EditerTest, MouseEditingTakesNoClampedValue) {
+TEST_F(EditerTest, DistancesBeyondSixteenBitsTakeTheNearestEnd) {
     layer(1).LayerX = 30000;
     layer(1).LayerY = 30000;
     editor->DRefresh();
