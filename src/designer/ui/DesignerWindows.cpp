@@ -1,6 +1,10 @@
 #include "ui/DesignerWindows.h"
 
 #include "document/DesignFile.h"
+#include "editors/F_Color.h"
+#include "editors/F_Editer.h"
+#include "editors/F_Gravity.h"
+#include "editors/F_Hinoko.h"
 #include "render/F_Animation.h"
 #include "render/F_Preview.h"
 #include "ui/DesignerSession.h"
@@ -14,6 +18,14 @@
 namespace kirabellum {
 
 void registerDesignerWindows(ToolWindowHost& windows) {
+    windows.registerWindow(ToolKind::Editer,
+                           [](DesignerSession& session) { return new F_Editer(session); });
+    windows.registerWindow(ToolKind::Gravity,
+                           [](DesignerSession& session) { return new F_Gravity(session); });
+    windows.registerWindow(ToolKind::Color,
+                           [](DesignerSession& session) { return new F_Color(session); });
+    windows.registerWindow(ToolKind::Hinoko,
+                           [](DesignerSession& session) { return new F_Hinoko(session); });
     windows.registerWindow(ToolKind::Animation,
                            [](DesignerSession& session) { return new F_Animation(session); });
     windows.registerWindow(ToolKind::Preview,

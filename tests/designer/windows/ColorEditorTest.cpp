@@ -1,0 +1,186 @@
+#include "EditorTestDesigner.h"
+
+#include "document/DesignFile.h"
+#include "editors/F_Color.h"
+#include "ui/PictureBox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPushButton>
+
+namespace kirabellum::test {
+namespace {
+
+QImage ramp(int width, int height = 1) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int level = width > 1 ? x * 255 / (width - 1) : 255;
+            image.setPixel(x, y, qRgb(level, (level * 3 + y) & 0xFF, 255 - level));
+        }
+    return image;
+}
+
+class ColorEditorTest : public EditorTestDesigner {
+protected:
+    ColorEditorTest() {
+        mainWindow->NEW_Click();
+        colours = open<F_Color>(ToolKind::Color);
+    }
+    void load(const QString& file) {
+        dialogs.openAnswers.push_back(file);
+        QTest::mouseClick(colours->Command1, Qt::LeftButton);
+    }
+    void expectRampEquals(const QImage& picture) {
+        ASSERT_EQ(session.document.RampLength, picture.width());
+        ASSERT_EQ(colours->Picture1.size(), QSize(picture.width(), 1));
+        for (int x = 0; x < picture.width(); ++x) {
+            EXPECT_EQ(session.document.ColorRamp[static_cast<std::size_t>(x)],
+                      colourFromRgb(picture.pixel(x, 0)));
+            EXPECT_EQ(colours->Picture1.pixel(x, 0), picture.pixel(x, 0));
+        }
+    }
+
+    F_Color* colours = nullptr;
+};
+
+TEST_F(ColorEditorTest, ASixteenEntryGradientFillsTheStripInBandsOfSixteen) {
+    const QImage picture = ramp(16);
+    load(writePicture(QStringLiteral("ramp.bmp"), picture));
+    EXPECT_TRUE(dialogs.warnings.isEmpty());
+    EXPECT_EQ(dialogs.lastFilter, QStringLiteral("*.bmp|*.bmp|"));
+    expectRampEquals(picture);
+    const QImage& strip = colours->Picture2->image();
+    ASSERT_EQ(strip.size(), QSize(F_Color::StripWidth, F_Color::StripHeight));
+    for (int y = 0; y < F_Color::StripHeight; ++y)
+        for (int x = 0; x < F_Color::StripWidth; ++x)
+            ASSERT_EQ(strip.pixel(x, y), picture.pixel(x / 16, 0)) << x << ", " << y;
+}
+
+TEST_F(ColorEditorTest, WidthsUpToTwoHundredFiftySixAreAccepted) {
+    for (int width : {256, 8, 1, 200}) {
+        const QImage picture = ramp(width);
+        load(writePicture(QStringLiteral("ramp%1.bmp").arg(width), picture));
+        EXPECT_TRUE(dialogs.warnings.isEmpty()) << width;
+        expectRampEquals(picture);
+        // Every strip column shows one entry, in order.
+        const QImage& strip = colours->Picture2->image();
+        for (int x = 0; x < F_Color::StripWidth; ++x)
+            ASSERT_EQ(strip.pixel(x, 11), picture.pixel(x * width / F_Color::StripWidth, 0));
+    }
+}
+
+TEST_F(ColorEditorTest, WrongSizesAreRefusedAndChangeNothing) {
+    const QImage kept = ramp(24);
+    load(writePicture(QStringLiteral("kept.png"), kept));
+    session.document.ColorRamp[100] = makeColour(9, 9, 9); // beyond the ramp, kept too
+    const DesignDocument before = session.document;
+    const QImage strip = colours->Picture2->image();
+    for (QSize size : {QSize(257, 1), QSize(16, 2), QSize(8, 8)}) {
+        dialogs.warnings.clear();
+        load(writePicture(QStringLiteral("wrong.bmp"), ramp(size.width(), size.height())));
+        ASSERT_EQ(dialogs.warnings.size(), 1);
+        EXPECT_EQ(dialogs.warnings[0],
+                  QStringLiteral(
+                      "エラー: サイズが正しくありません\n16(～256)x1の画像を指定してください"));
+        EXPECT_TRUE(session.document.sameDesignAs(before));
+        expectRampEquals(kept);
+        EXPECT_EQ(colours->Picture2->image(), strip);
+    }
+}
+
+TEST_F(ColorEditorTest, ExportWritesTheRampAndLoadsBackUnchanged) {
+    const QImage picture = ramp(40);
+    load(writePicture(QStringLiteral("ramp.bmp"), picture));
+    const QString file = path(QStringLiteral("exported.bmp"));
+    dialogs.saveAnswers.push_back(file);
+    QTest::mouseClick(colours->Command2, Qt::LeftButton);
+    EXPECT_TRUE(dialogs.warnings.isEmpty());
+    QImageReader reader(file);
+    EXPECT_EQ(reader.format(), "bmp");
+    EXPECT_EQ(reader.read().convertToFormat(QImage::Format_RGB32), picture);
+    // 24 bits: 54 bytes of headers and one row of 120 bytes.
+    EXPECT_EQ(QFile(file).size(), 54 + 120);
+
+    const DesignDocument before = session.document;
+    load(file);
+    EXPECT_TRUE(session.document.sameDesignAs(before));
+}
+
+TEST_F(ColorEditorTest, ANewDesignShowsABlackStripAndExportsSixteenBlackPixels) {
+    for (int x = 0; x < F_Color::StripWidth; x += 5)
+        EXPECT_EQ(colours->Picture2->image().pixel(x, 6) & 0xFFFFFF, 0u);
+    const QString file = path(QStringLiteral("new.bmp"));
+    dialogs.saveAnswers.push_back(file);
+    QTest::mouseClick(colours->Command2, Qt::LeftButton);
+    const QImage written = QImage(file).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(written.size(), QSize(16, 1));
+    for (int x = 0; x < 16; ++x)
+        EXPECT_EQ(written.pixel(x, 0) & 0xFFFFFF, 0u);
+}
+
+TEST_F(ColorEditorTest, AClickOnTheStripLoads) {
+    const QImage picture = ramp(32);
+    dialogs.openAnswers.push_back(writePicture(QStringLiteral("ramp.bmp"), picture));
+    QTest::mouseClick(colours->Picture2, Qt::LeftButton, {}, QPoint(100, 5));
+    expectRampEquals(picture);
+}
+
+TEST_F(ColorEditorTest, CancelledExportWritesNothingOverThePreviousFile) {
+    const QString file = path(QStringLiteral("first.bmp"));
+    dialogs.saveAnswers.push_back(file);
+    QTest::mouseClick(colours->Command2, Qt::LeftButton);
+    const QByteArray contents = [&] {
+        QFile read(file);
+        read.open(QIODevice::ReadOnly);
+        return read.readAll();
+    }();
+    load(writePicture(QStringLiteral("other.bmp"), ramp(64)));
+    QTest::mouseClick(colours->Command2, Qt::LeftButton); // cancelled
+    QFile read(file);
+    ASSERT_TRUE(read.open(QIODevice::ReadOnly));
+    EXPECT_EQ(read.readAll(), contents);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2);
+    EXPECT_TRUE(dialogs.warnings.isEmpty());
+}
+
+TEST_F(ColorEditorTest, FailedLoadAndExportSayWhy) {
+    const DesignDocument before = session.document;
+    load(path(QStringLiteral("missing.bmp")));
+    ASSERT_EQ(dialogs.warnings.size(), 1);
+    EXPECT_TRUE(dialogs.warnings[0].contains(QStringLiteral("missing.bmp")));
+    EXPECT_TRUE(session.document.sameDesignAs(before));
+    dialogs.saveAnswers.push_back(path(QStringLiteral("no such folder/ramp.bmp")));
+    QTest::mouseClick(colours->Command2, Qt::LeftButton);
+    EXPECT_EQ(dialogs.warnings.size(), 2);
+}
+
+TEST_F(ColorEditorTest, SaveWritesTheLoadedRampLength) {
+    const QImage picture = ramp(100);
+    load(writePicture(QStringLiteral("ramp.bmp"), picture));
+    const QString design = path(QStringLiteral("design.df2"));
+    dialogs.saveAnswers.push_back(design);
+    mainWindow->SAVE_Click();
+    EXPECT_EQ(QFileInfo(design).size(), 33539 + 4 * 100);
+    DesignDocument read;
+    ASSERT_TRUE(readDesignFile(design, DesignFileVersion::V1_2, read).ok());
+    EXPECT_EQ(read.RampLength, 100);
+    EXPECT_EQ(read.ColorRamp[99], colourFromRgb(picture.pixel(99, 0)));
+}
+
+TEST_F(ColorEditorTest, WithoutARampTheStripIsBlackAndExportSaysSo) {
+    session.document.RampLength = 0;
+    colours->DRefresh();
+    EXPECT_TRUE(colours->Picture1.isNull());
+    EXPECT_EQ(colours->Picture2->image().pixel(0, 0) & 0xFFFFFF, 0u);
+    dialogs.saveAnswers.push_back(path(QStringLiteral("none.bmp")));
+    QTest::mouseClick(colours->Command2, Qt::LeftButton);
+    EXPECT_EQ(dialogs.warnings.size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("none.bmp"))));
+    EXPECT_EQ(session.document.RampLength, 0);
+}
+
+} // namespace
+} // namespace kirabellum::test
