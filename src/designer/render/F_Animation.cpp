@@ -80,8 +80,8 @@ F_Animation::F_Animation(DesignerSession& session)
         connect(bar, &QScrollBar::valueChanged, this, [this, index] { HScroll1_Change(index); });
     }
     // The afterimage bar runs backwards: 100 at its left end, 10 at its right.
-    HScroll1[AfterimageBar]->setInvertedAppearance(true);
-    HScroll1[AfterimageBar]->setInvertedControls(true);
+    // Laying it out right to left turns its thumb and both arrows around.
+    HScroll1[AfterimageBar]->setLayoutDirection(Qt::RightToLeft);
     Command1 = new QPushButton(QStringLiteral("レンダリング"), Frame2);
     rendering->addWidget(Command1, 5, 0, 1, 3);
     connect(Command1, &QPushButton::clicked, this, &F_Animation::Command1_Click);

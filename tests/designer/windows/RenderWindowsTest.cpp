@@ -15,6 +15,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
 
 #include <chrono>
 #include <vector>
@@ -78,7 +81,34 @@ TEST_F(RenderWindowsTest, BarsShowTheDocumentAndTheirLabels) {
     }
     EXPECT_TRUE(animation->Check1->isChecked());
     EXPECT_TRUE(animation->Option1[4]->isChecked());
-    EXPECT_TRUE(animation->HScroll1[2]->invertedAppearance()); // 100 at the left end
+}
+
+TEST_F(RenderWindowsTest, AfterimageBarRunsBackwards) {
+    QScrollBar* bar = animation->HScroll1[2];
+    bar->resize(200, 17);
+    const QPoint rightArrow(bar->width() - 4, bar->height() / 2);
+    const QPoint leftArrow(4, bar->height() / 2);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, rightArrow);
+    EXPECT_EQ(session->document.Afterimage, 15); // towards 10 at the right end
+    EXPECT_EQ(animation->Label3[2]->text(), QStringLiteral("95"));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, leftArrow);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, leftArrow);
+    EXPECT_EQ(session->document.Afterimage, 17);
+    bar->setValue(100);
+    const QStyleOptionSlider option = [&] {
+        QStyleOptionSlider o;
+        o.initFrom(bar);
+        o.orientation = Qt::Horizontal;
+        o.minimum = bar->minimum();
+        o.maximum = bar->maximum();
+        o.sliderPosition = bar->value();
+        o.sliderValue = bar->value();
+        o.upsideDown = false;
+        return o;
+    }();
+    const QRect thumb =
+        bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    EXPECT_LT(thumb.center().x(), bar->width() / 2) << "100 sits at the left end";
 }
 
 TEST_F(RenderWindowsTest, AfterimageAndAddRateWriteAtOnceTheRestWaitsForARender) {
