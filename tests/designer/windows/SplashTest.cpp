@@ -25,9 +25,10 @@ TEST(SplashTest, PictureSizeCaptionAndItsThreeWaysToClose) {
     timedOut->showCentred();
     timedOut->Timer1->setInterval(1); // the 5 seconds, shortened
     timedOut->Timer1->start();
-    QTest::qWait(50);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(timedOut.isNull());
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return timedOut.isNull();
+    }));
 }
 
 using VersionCommandTest = DesignerFixture;
