@@ -103,6 +103,21 @@ inline void addSpan(float* cells, const std::uint8_t* values, int count,
     }
 }
 
+// The same for a particle whose intensity is ramp index - shift, over a whole
+// row span, transparent pixels included: they add exactly 0 (see onlyUpperLimit_).
+// Written without tables or branches, so that the compiler can stamp several
+// pixels per instruction.
+inline void addShiftedSpan(float* __restrict cells, const std::int32_t* __restrict values,
+                           int count, int shift, double addRate, double limit) {
+    for (int index = 0; index < count; ++index) {
+        int intensity = values[index] - shift;
+        intensity = intensity > 0 ? intensity : 0;
+        double sum = cells[index] + intensity * addRate;
+        sum = sum > limit ? limit : sum;
+        cells[index] = static_cast<float>(sum);
+    }
+}
+
 // The same with the canvas column of every spark pixel given: halfway positions,
 // where two spark pixels may land on one canvas pixel one after the other.
 inline void addMappedSpan(float* line, const int* columns, const std::uint8_t* values, int begin,
@@ -177,6 +192,10 @@ Status FastRenderEngine::PrepareRender(const DesignDocument& design) {
         const double intensity = static_cast<double>(index) - ContributionOffset;
         contributionTable_[index] = (intensity < 1 ? 0.0 : intensity) * addRate;
     }
+
+    // Stamping can then only add +0 or more to a canvas value of +0 or more.
+    onlyUpperLimit_ = addRate >= 0 && std::isfinite(addRate) && rampLength_ >= 1 &&
+                      (design.AfterimageOn == 0 || design.Afterimage >= 0);
 
     Canvas.assign(static_cast<std::size_t>(frameSize_) * static_cast<std::size_t>(frameSize_),
                   0.0f);
@@ -299,13 +318,18 @@ void FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, b
     // below 1), inside the frame or not; intensity grows with the ramp index, so
     // the brightest pixel decides.
     std::int64_t shift = 0;
-    if (wholeShift(plan.ageFade, shift) && shift >= -ContributionOffset) {
-        // Intensities past the ramp's end stay below 1 alike: 256 is shift enough.
-        const std::int64_t tableShift = std::min<std::int64_t>(shift, ContributionOffset);
-        plan.contributions = contributionTable_.data() + ContributionOffset - tableShift;
+    plan.shifted = false;
+    plan.contributions = nullptr;
+    if (wholeShift(plan.ageFade, shift)) {
         dies = shape.opaquePixels() == 0 || shape.brightest() - shift < 1;
+        // Shifts stay well inside int: ageFade is below 2^26.
+        plan.shifted = true;
+        plan.shift = static_cast<int>(shift);
+        // Intensities past the ramp's end stay below 1 alike: 256 is shift enough.
+        if (shift >= -ContributionOffset)
+            plan.contributions = contributionTable_.data() + ContributionOffset -
+                                 std::min<std::int64_t>(shift, ContributionOffset);
     } else {
-        plan.contributions = nullptr;
         dies = shape.opaquePixels() == 0 || roundHalfEven(shape.brightest() - plan.ageFade) < 1;
     }
 
@@ -452,9 +476,9 @@ void FastRenderEngine::stampParticle(const StampPlan& plan, int rowBegin, int ro
     const SparkShape& shape = sparkShapes_[plan.layerIndex];
     const double limit = rampLength_ - 1;
 
+    const double addRate = design_.AddRate;
     const double* contributions = plan.contributions;
     if (contributions == nullptr) {
-        const double addRate = design_.AddRate;
         for (int value = 1; value <= shape.brightest(); ++value) {
             double intensity = roundHalfEven(value - plan.ageFade);
             if (intensity < 1)
@@ -501,6 +525,15 @@ void FastRenderEngine::stampParticle(const StampPlan& plan, int rowBegin, int ro
                 continue;
         }
         float* line = Canvas.data() + static_cast<std::ptrdiff_t>(canvasRow) * frameSize_;
+        if (plan.shifted && onlyUpperLimit_ && !plan.columnHalfway) {
+            const SparkShape::Run span = shape.rowSpan(dy);
+            const int begin = std::max<int>(span.begin, columnBegin);
+            const int end = std::min<int>(span.end, columnEnd);
+            if (begin < end)
+                addShiftedSpan(line + plan.column + begin, shape.widenedRow(dy) + begin,
+                               end - begin, plan.shift, addRate, limit);
+            continue;
+        }
         const std::uint8_t* values = shape.row(dy);
         for (const SparkShape::Run* run = shape.runsBegin(dy); run != shape.runsEnd(dy); ++run) {
             const int begin = std::max<int>(run->begin, columnBegin);
@@ -516,6 +549,8 @@ void FastRenderEngine::stampParticle(const StampPlan& plan, int rowBegin, int ro
 }
 
 void FastRenderEngine::drawFrame(QImage& target, QPoint origin) const {
+    if (canvasBlank_)
+        return;
     for (int y = 0; y < frameSize_; ++y) {
         auto* line = reinterpret_cast<QRgb*>(target.scanLine(origin.y() + y)) + origin.x();
         const float* values = Canvas.data() + static_cast<std::ptrdiff_t>(y) * frameSize_;

@@ -62,6 +62,8 @@ private:
         // intensities must be computed one by one (see planParticle).
         const double* contributions;
         double ageFade; // Age × Fade
+        int shift;      // when shifted: intensity = ramp index - shift
+        bool shifted;
         float x, y;
         int column, row;         // canvas pixel of spark pixel (0, 0)
         int rowBegin, rowEnd;    // canvas rows the spark may touch, within the frame
@@ -112,6 +114,11 @@ private:
     std::vector<int> bandStart_; // worker w owns canvas rows bandStart_[w] to bandStart_[w + 1] - 1
     std::vector<std::int64_t> rowWork_;
     bool canvasBlank_ = true; // every canvas value is +0.0
+    // AddRate is neither negative nor NaN nor infinite, the ramp is not empty
+    // and the fade never divides by a negative number (which could leave -0.0 in
+    // the canvas): stamping can then only raise canvas values, up to the ramp's
+    // end, and a transparent pixel, at intensity 0, leaves its canvas value as it is.
+    bool onlyUpperLimit_ = false;
 
     float scale_ = 0.0f;
     int rampLength_ = 0;

@@ -32,6 +32,14 @@ void SparkShape::build(const std::array<std::uint8_t, SparkEdge * SparkEdge>& in
         }
     }
     rowRuns_[SparkEdge] = static_cast<std::uint16_t>(runCount);
+    for (int y = 0; y < SparkEdge; ++y) {
+        const Run* first = runsBegin(y);
+        const Run* last = runsEnd(y);
+        rowSpans_[static_cast<std::size_t>(y)] =
+            first == last ? Run{0, 0} : Run{first->begin, (last - 1)->end};
+    }
+    for (std::size_t pixel = 0; pixel < indices_.size(); ++pixel)
+        widened_[pixel] = indices_[pixel] == 0 ? TransparentValue : indices_[pixel];
     if (opaquePixels_ == 0)
         firstRow_ = 0;
 }

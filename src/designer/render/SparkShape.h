@@ -12,6 +12,9 @@ namespace kirabellum {
 // stamping never visits a transparent pixel and needs no test per pixel.
 class SparkShape {
 public:
+    // The widened value of a transparent pixel.
+    static constexpr std::int32_t TransparentValue = -(1 << 30);
+
     // A run of non-transparent pixels of one row: columns begin to end - 1.
     struct Run {
         std::uint8_t begin;
@@ -25,6 +28,13 @@ public:
     const std::uint8_t* row(int row) const {
         return indices_.data() + static_cast<std::ptrdiff_t>(row) * SparkEdge;
     }
+    // The ramp indices of spark row `row` widened to int, with transparent pixels
+    // at a value so low that no shift of the intensity lifts them to 1.
+    const std::int32_t* widenedRow(int row) const {
+        return widened_.data() + static_cast<std::ptrdiff_t>(row) * SparkEdge;
+    }
+    // The columns from the first to the last non-transparent pixel of the row.
+    Run rowSpan(int row) const { return rowSpans_[static_cast<std::size_t>(row)]; }
     const Run* runsBegin(int row) const {
         return runs_.data() + rowRuns_[static_cast<std::size_t>(row)];
     }
@@ -42,6 +52,8 @@ public:
 
 private:
     std::array<std::uint8_t, SparkEdge * SparkEdge> indices_{};
+    std::array<std::int32_t, SparkEdge * SparkEdge> widened_{};
+    std::array<Run, SparkEdge> rowSpans_{};
     // At most 16 runs in a row of 32 pixels.
     std::array<Run, SparkEdge * SparkEdge / 2> runs_{};
     // The runs of row r are runs_[rowRuns_[r]] to runs_[rowRuns_[r + 1] - 1].
