@@ -3,6 +3,8 @@
 #include "render/FastRenderEngine.h"
 #include "render/RenderEngine.h"
 
+#include <algorithm>
+
 namespace kirabellum {
 
 namespace {
@@ -34,7 +36,14 @@ Status RenderRun::PrepareRender(const DesignDocument& design) {
     // The palette is built even when the spark images fail, and the strip is
     // cleared to its first colour either way.
     strip_ = QImage(layout_.width(), layout_.height(), QImage::Format_RGB32);
-    strip_.fill(colourToRgb(engine_->paletteColour(0)));
+    // Filled row by row rather than with QImage::fill, whose vectorised fill can
+    // leave this thread's floating-point code running slower afterwards (see
+    // WorkerPool); the engines run on after it.
+    const QRgb background = colourToRgb(engine_->paletteColour(0));
+    for (int y = 0; y < strip_.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(strip_.scanLine(y));
+        std::fill(line, line + strip_.width(), background);
+    }
     prepared_ = status.ok();
     return status;
 }

@@ -5,9 +5,9 @@
 namespace kirabellum {
 
 WorkerPool::WorkerPool(int workerCount) : workerCount_(std::max(workerCount, 1)) {
-    helpers_.reserve(static_cast<std::size_t>(workerCount_ - 1));
-    for (int worker = 1; worker < workerCount_; ++worker)
-        helpers_.emplace_back([this, worker] { workLoop(worker); });
+    threads_.reserve(static_cast<std::size_t>(workerCount_));
+    for (int worker = 0; worker < workerCount_; ++worker)
+        threads_.emplace_back([this, worker] { workLoop(worker); });
 }
 
 WorkerPool::~WorkerPool() {
@@ -16,26 +16,21 @@ WorkerPool::~WorkerPool() {
         stopping_ = true;
     }
     taskReady_.notify_all();
-    for (std::thread& helper : helpers_)
-        helper.join();
+    for (std::thread& thread : threads_)
+        thread.join();
 }
 
 void WorkerPool::runTask(TaskFunction function, void* task) {
-    if (!helpers_.empty()) {
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            function_ = function;
-            task_ = task;
-            unfinished_ = static_cast<int>(helpers_.size());
-            ++generation_;
-        }
-        taskReady_.notify_all();
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        function_ = function;
+        task_ = task;
+        unfinished_ = workerCount_;
+        ++generation_;
     }
-    function(task, 0);
-    if (!helpers_.empty()) {
-        std::unique_lock<std::mutex> lock(mutex_);
-        taskDone_.wait(lock, [this] { return unfinished_ == 0; });
-    }
+    taskReady_.notify_all();
+    std::unique_lock<std::mutex> lock(mutex_);
+    taskDone_.wait(lock, [this] { return unfinished_ == 0; });
 }
 
 void WorkerPool::workLoop(int worker) {

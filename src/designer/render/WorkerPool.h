@@ -10,8 +10,13 @@ namespace kirabellum {
 
 // A fixed set of threads that run one task together and wait for the next. The
 // threads are started with the pool and stopped when it is destroyed; running a
-// task starts no thread and allocates nothing. The calling thread takes part as
-// worker 0, so a pool of one worker runs everything on the caller's thread.
+// task starts no thread and allocates nothing.
+//
+// The calling thread only hands out the task and waits: it is usually the
+// window thread, whose processor state other code may have left in a slow mode
+// (x86 processors run SSE code markedly slower after AVX code that did not clear
+// the upper halves of its registers, which Qt's image fills are seen to do). The
+// pool's threads run nothing but the tasks, so they keep full speed.
 class WorkerPool {
 public:
     // `workerCount` below 1 counts as 1.
@@ -43,9 +48,9 @@ private:
     TaskFunction function_ = nullptr;
     void* task_ = nullptr;
     std::uint64_t generation_ = 0; // counts the tasks handed out
-    int unfinished_ = 0;           // helper threads still working on the current task
+    int unfinished_ = 0;           // workers still working on the current task
     bool stopping_ = false;
-    std::vector<std::thread> helpers_;
+    std::vector<std::thread> threads_;
 };
 
 } // namespace kirabellum
