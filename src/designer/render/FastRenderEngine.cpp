@@ -41,8 +41,9 @@ AxisPlacement placeAxis(float position) {
     AxisPlacement placement;
     if (!(std::fabs(position) < 0x1.0p30f))
         return placement;
-    // Below 2^30 every float sum with a spark offset is exact or so close to a
-    // whole number that its rounding cannot change.
+    // Spark pixel 0, computed as for every spark pixel. Below 2^30 every float
+    // sum with a spark offset is exact or so close to a whole number that its
+    // rounding cannot change.
     const double offset = 0 + static_cast<double>(position) - SparkCentre;
     double whole = static_cast<double>(static_cast<std::int64_t>(offset));
     if (whole > offset)
@@ -266,6 +267,8 @@ void FastRenderEngine::advanceFrame() {
     const bool keepsBlank = design_.AfterimageOn == 0 || design_.Afterimage > 0;
     if (!(canvasBlank_ && keepsBlank))
         fadeRows(0, frameSize_);
+    if (design_.AfterimageOn == 0)
+        canvasBlank_ = true;
 }
 
 void FastRenderEngine::planAndMove(int workerIndex) {
