@@ -351,6 +351,15 @@ TEST(FastRenderEngineTest, SettingsAtTheEdgesGiveTheReferenceFrames) {
              d.layer(1).LayerMinSpeed = 0;
              d.layer(1).LayerLife = 0;
          }},
+        {"afterimage outliving every particle",
+         [](DesignDocument& d) {
+             d.Afterimage = 11;
+             for (int layer : {1, 2}) {
+                 d.layer(layer).LayerLife = 255;
+                 for (Colour& pixel : d.SparkImage[static_cast<std::size_t>(layer - 1)].pixels)
+                     pixel = pixel == 0 ? 0 : d.ColorRamp[3];
+             }
+         }},
         {"negative fade", [](DesignDocument& d) { d.layer(1).LayerShape.fill(-3000); }},
         {"far outside the frame",
          [](DesignDocument& d) { d.layer(1).LayerX = -400, d.layer(2).LayerY = 900; }},
