@@ -22,8 +22,10 @@ namespace kirabellum {
 // - it keeps the live slots in a sorted list, so a frame costs what its live
 //   particles cost, not what the pool holds;
 // - a particle's death follows from the brightest pixel of its layer's spark;
-// - its spark is stamped run by run over the non-transparent pixels, with the
-//   intensity of every ramp index taken from a table;
+// - its intensities follow from one whole-number shift of the ramp indices
+//   (Age × Fade rounded), so a spark row is stamped in one branch-free loop
+//   that the compiler vectorises; halfway positions, halfway shifts and odd
+//   AddRates take exact per-pixel paths over the runs of non-transparent pixels;
 // - the frame is shared among worker threads: each moves a part of the live
 //   particles, then each owns a band of canvas rows and stamps every particle's
 //   rows in that band in slot order, so every canvas pixel receives its
