@@ -1,42 +1,128 @@
-// Renders the heavy design and prints how fast the engine draws it:
-// frames per second and non-transparent spark pixels stamped per second.
+// Renders the heavy design with the reference engine and with the fast engine on
+// one and on two threads (and on all cores, when there are more), checks that
+// every strip equals the reference's, and prints how fast each engine draws:
+// seconds per frame, the speed-up over the reference, non-transparent spark
+// pixels stamped per second per core, and how much a second thread gives. Then
+// times frames without live particles.
+//
+// Usage: render_benchmark [FRAMES]   (FRAMES shortens the render, e.g. for callgrind)
 #include "HeavyDesign.h"
+#include "render/FastRenderEngine.h"
 #include "render/RenderRun.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+#include <vector>
 
-int main() {
-    using namespace kirabellum;
-    DesignDocument design = heavyDesign();
-    design.RenderCancel = 1;
+namespace {
+
+using namespace kirabellum;
+using Clock = std::chrono::steady_clock;
+
+struct Measurement {
+    std::string name;
+    int threads = 1;
+    double secondsPerFrame = 0.0;
+    double stampedPixels = 0.0;
+    QImage strip;
+};
+
+Measurement renderHeavy(const DesignDocument& design, EngineKind kind, int threads,
+                        const char* name) {
     RandomSource random(0);
-    RenderRun run(random);
-
-    const auto start = std::chrono::steady_clock::now();
+    RenderRun run(random, kind, threads);
     const Status status = run.PrepareRender(design);
     if (!status.ok()) {
         std::fprintf(stderr, "%s\n", status.message().toUtf8().constData());
+        std::exit(1);
+    }
+    const auto start = Clock::now();
+    const int frames = run.RunFrames(design);
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    return {name, threads, seconds / frames, static_cast<double>(run.engine().stampedSparkPixels()),
+            run.strip()};
+}
+
+// Microseconds per frame (fade, particles, drawing, bursts) of frames `first` to
+// `first` + `frames` - 1 of the engine.
+double microsecondsPerFrame(FastRenderEngine& engine, QImage& target, int first, int frames) {
+    const auto start = Clock::now();
+    for (int frame = first; frame < first + frames; ++frame) {
+        engine.advanceFrame();
+        engine.drawFrame(target, QPoint(0, 0));
+        engine.spawnBurstsAfter(frame);
+    }
+    return std::chrono::duration<double, std::micro>(Clock::now() - start).count() / frames;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    DesignDocument design = heavyDesign();
+    if (argc > 1)
+        design.FrameCount = static_cast<std::int16_t>(std::atoi(argv[1]));
+    design.RenderCancel = 1;
+
+    const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    std::vector<Measurement> results;
+    results.push_back(renderHeavy(design, EngineKind::Reference, 1, "reference"));
+    results.push_back(renderHeavy(design, EngineKind::Fast, 1, "fast"));
+    results.push_back(renderHeavy(design, EngineKind::Fast, 2, "fast"));
+    if (cores > 2)
+        results.push_back(renderHeavy(design, EngineKind::Fast, cores, "fast"));
+
+    const Measurement& reference = results.front();
+    bool identical = true;
+    std::printf("heavy design: %d frames of %d x %d pixels, %.0f spark pixels stamped, "
+                "%d cores\n",
+                design.FrameCount, design.FrameSize, design.FrameSize, reference.stampedPixels,
+                cores);
+    std::printf("  %-10s %7s %12s %9s %22s %s\n", "engine", "threads", "s per frame", "speed-up",
+                "spark pixels/s/core", "strip");
+    for (const Measurement& result : results) {
+        const bool same =
+            result.strip == reference.strip && result.stampedPixels == reference.stampedPixels;
+        identical = identical && same;
+        const double seconds = result.secondsPerFrame * design.FrameCount;
+        std::printf("  %-10s %7d %12.5f %8.1fx %22.3e %s\n", result.name.c_str(), result.threads,
+                    result.secondsPerFrame, reference.secondsPerFrame / result.secondsPerFrame,
+                    result.stampedPixels / seconds / result.threads,
+                    same ? "identical" : "DIFFERS");
+    }
+    std::printf("  2 threads vs 1: %.2fx\n",
+                results[1].secondsPerFrame / results[2].secondsPerFrame);
+
+    // Frames without live particles on the heavy design's frame size: a blank
+    // canvas, and then the fading afterimage of the heavy render once all its
+    // particles have died.
+    QImage target(design.FrameSize, design.FrameSize, QImage::Format_RGB32);
+    RandomSource random(0);
+    FastRenderEngine engine(random, 2);
+    DesignDocument empty = design;
+    for (LayerSettings& layer : empty.Layers)
+        layer.LayerUse = 0;
+    engine.PrepareRender(empty);
+    std::printf("  frame without particles, blank canvas:   %8.2f us\n",
+                microsecondsPerFrame(engine, target, 0, 1000));
+    DesignDocument fading = design;
+    for (LayerSettings& layer : fading.Layers)
+        layer.LayerBurstTo = 12;
+    engine.PrepareRender(fading);
+    int frame = 0;
+    while (engine.liveParticles() > 0) {
+        engine.advanceFrame();
+        engine.spawnBurstsAfter(frame++);
+    }
+    std::printf("  frame without particles, fading canvas:  %8.2f us (after %d frames)\n",
+                microsecondsPerFrame(engine, target, frame, 100), frame);
+
+    if (!identical) {
+        std::fprintf(stderr, "the fast engine's strip differs from the reference's\n");
         return 1;
     }
-    int peakParticles = 0;
-    RenderHooks hooks;
-    hooks.frameDrawn = [&](int, const QImage&, const QRect&) {
-        const int live = run.engine().liveParticles();
-        peakParticles = live > peakParticles ? live : peakParticles;
-    };
-    const int frames = run.RunFrames(design, hooks);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    const double stamped = static_cast<double>(run.engine().stampedSparkPixels());
-
-    std::printf("reference engine, heavy design: %d frames of %d x %d pixels\n", frames,
-                design.FrameSize, design.FrameSize);
-    std::printf("  peak live particles         %d\n", peakParticles);
-    std::printf("  seconds                     %.3f\n", seconds);
-    std::printf("  seconds per frame           %.4f\n", seconds / frames);
-    std::printf("  frames per second           %.2f\n", frames / seconds);
-    std::printf("  spark pixels stamped        %.0f\n", stamped);
-    std::printf("  spark pixels per second     %.3e\n", stamped / seconds);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "render/RenderEngine.h"
 
 #include "document/DesignMath.h"
+#include "render/ParticleSpawn.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,11 +19,6 @@ constexpr double degreesToRadians(float degrees) {
 }
 
 } // namespace
-
-QString sparkColourMessage(int layer) {
-    return QString::number(layer) +
-           QStringLiteral("レイヤーのFireにパレット以外の色が使われています");
-}
 
 RenderEngine::RenderEngine(RandomSource& random)
     : random_(random), ParticlePool(static_cast<std::size_t>(PoolSize)) {}
@@ -90,39 +86,12 @@ void RenderEngine::Add(int layer) {
     const LayerSettings& settings = design_.layer(layer);
     if (settings.LayerCount <= 0)
         return;
-    const double s = scale_;
     int spawned = 0;
     for (int slot = 0; slot < PoolSize; ++slot) {
         Particle& particle = ParticlePool[static_cast<std::size_t>(slot)];
         if (particle.Layer != 0.0f)
             continue;
-        particle.Layer = static_cast<float>(layer);
-
-        const float angle = static_cast<float>(random_.Rnd() * 360.0);
-        const double radius = settings.LayerRadius;
-        // Every third slot (by slot index) starts in the outer half of the radius.
-        const float r = slot % 3 == 0
-                            ? static_cast<float>(random_.Rnd() * radius / 2 + radius / 2)
-                            : static_cast<float>(random_.Rnd() * radius);
-        const double cosine = std::cos(degreesToRadians(angle));
-        const double sine = std::sin(degreesToRadians(angle));
-        particle.X = static_cast<float>((cosine * r + settings.LayerX) * s);
-        particle.Y = static_cast<float>((sine * r + settings.LayerY) * s);
-
-        // The angle can round up to exactly 360.0; it belongs to the last sector.
-        const int sector = std::min(static_cast<int>(std::floor(angle / 10.0)), DirectionTotal - 1);
-        const float speed = static_cast<float>(
-            (settings.LayerShape[static_cast<std::size_t>(sector)] / 8.0 * random_.Rnd() +
-             settings.LayerMinSpeed) *
-            s);
-        particle.VX = static_cast<float>(cosine * speed);
-        particle.VY = static_cast<float>(sine * speed);
-        particle.Fade = static_cast<float>((settings.LayerLife / 100.0 + speed / 64.0) +
-                                           random_.Rnd());
-        particle.GravitySpeed = 0.0f;
-        particle.Age = 0;
-        particle.Decel = static_cast<float>(settings.LayerDecel / 100.0);
-
+        spawnParticle(particle, slot, layer, settings, scale_, random_);
         if (++spawned == settings.LayerCount)
             return;
     }

@@ -3,6 +3,7 @@
 #include "document/DesignDocument.h"
 #include "document/Status.h"
 #include "render/Particle.h"
+#include "render/ParticleEngine.h"
 #include "render/RandomSource.h"
 
 #include <QImage>
@@ -33,41 +34,26 @@ namespace kirabellum {
 //   the ramp like every other canvas value (and a NaN canvas value counts as 0);
 // - NaN or infinite positions (from NaN gravity, say) lie outside the frame;
 //   NaN additions count as 0 and infinite ones are clamped like the rest.
-class RenderEngine {
+class RenderEngine : public ParticleEngine {
 public:
-    static constexpr int PoolSize = 256000;
-
     // The pool and its slots are allocated here, once; renders reuse them.
     explicit RenderEngine(RandomSource& random);
 
-    // Makes the engine ready to render the design: Scale, free slots, the
-    // palette, the spark index maps, scaled gravity, a clear canvas and the
-    // bursts of frame 0. Fails with the designer's message when a used layer's
-    // spark image holds a colour that is in no palette entry; the palette is
-    // built even then. The design is copied: later changes do not reach a run.
-    Status PrepareRender(const DesignDocument& design);
+    Status PrepareRender(const DesignDocument& design) override;
+    void advanceFrame() override;
+    void drawFrame(QImage& target, QPoint origin) const override;
+    void spawnBurstsAfter(int frameIndex) override;
+    void Add(int layer) override;
 
-    // Frame steps 1 and 2: fades the canvas, stamps and moves every live particle.
-    void advanceFrame();
-    // Frame step 3: every canvas pixel of at least 1 in its palette colour, written
-    // into `target` with the frame's top-left pixel at `origin`; darker pixels
-    // are not written. `target` must be Format_RGB32 and large enough.
-    void drawFrame(QImage& target, QPoint origin) const;
-    // Frame step 4: the bursts due before frame `frameIndex` + 1.
-    void spawnBurstsAfter(int frameIndex);
-
-    // Spawns one burst of the layer into the lowest free slots.
-    void Add(int layer);
-
-    // Results and state, for the render run, tests and benchmarks.
-    int rampLength() const { return rampLength_; }
-    Colour paletteColour(int index) const { return RampPalette[static_cast<std::size_t>(index)]; }
-    float Scale() const { return scale_; }
-    const std::vector<Particle>& pool() const { return ParticlePool; }
-    const std::vector<float>& canvas() const { return Canvas; }
-    int liveParticles() const;
-    // Non-transparent spark pixels visited since PrepareRender: the stamping work.
-    std::uint64_t stampedSparkPixels() const { return stampedSparkPixels_; }
+    int rampLength() const override { return rampLength_; }
+    Colour paletteColour(int index) const override {
+        return RampPalette[static_cast<std::size_t>(index)];
+    }
+    float Scale() const override { return scale_; }
+    const std::vector<Particle>& pool() const override { return ParticlePool; }
+    const std::vector<float>& canvas() const override { return Canvas; }
+    int liveParticles() const override;
+    std::uint64_t stampedSparkPixels() const override { return stampedSparkPixels_; }
 
 private:
     void stampParticle(Particle& particle);
@@ -88,9 +74,5 @@ private:
     int frameSize_ = 0;
     std::uint64_t stampedSparkPixels_ = 0;
 };
-
-// The message shown when a used layer's spark image holds a colour outside the
-// ramp: the layer number directly followed by the fixed text.
-QString sparkColourMessage(int layer);
 
 } // namespace kirabellum

@@ -1,8 +1,24 @@
 #include "render/RenderRun.h"
 
+#include "render/FastRenderEngine.h"
+#include "render/RenderEngine.h"
+
+#include <algorithm>
+
 namespace kirabellum {
 
-RenderRun::RenderRun(RandomSource& random) : engine_(random) {}
+namespace {
+
+std::unique_ptr<ParticleEngine> makeEngine(RandomSource& random, EngineKind kind, int threadCount) {
+    if (kind == EngineKind::Reference)
+        return std::make_unique<RenderEngine>(random);
+    return std::make_unique<FastRenderEngine>(random, threadCount);
+}
+
+} // namespace
+
+RenderRun::RenderRun(RandomSource& random, EngineKind kind, int threadCount)
+    : engine_(makeEngine(random, kind, threadCount)) {}
 
 Status RenderRun::PrepareRender(const DesignDocument& design) {
     prepared_ = false;
@@ -16,11 +32,18 @@ Status RenderRun::PrepareRender(const DesignDocument& design) {
                                    .arg(RampCapacity));
 
     layout_ = layout;
-    status = engine_.PrepareRender(design);
+    status = engine_->PrepareRender(design);
     // The palette is built even when the spark images fail, and the strip is
     // cleared to its first colour either way.
     strip_ = QImage(layout_.width(), layout_.height(), QImage::Format_RGB32);
-    strip_.fill(colourToRgb(engine_.paletteColour(0)));
+    // Filled row by row rather than with QImage::fill, whose vectorised fill can
+    // leave this thread's floating-point code running slower afterwards (see
+    // WorkerPool); the engines run on after it.
+    const QRgb background = colourToRgb(engine_->paletteColour(0));
+    for (int y = 0; y < strip_.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(strip_.scanLine(y));
+        std::fill(line, line + strip_.width(), background);
+    }
     prepared_ = status.ok();
     return status;
 }
@@ -33,13 +56,13 @@ int RenderRun::RunFrames(const DesignDocument& design, const RenderHooks& hooks)
     for (;;) {
         if (hooks.frameStarted)
             hooks.frameStarted(frameIndex);
-        engine_.advanceFrame();
+        engine_->advanceFrame();
         const QPoint origin = layout_.cellOrigin(frameIndex);
-        engine_.drawFrame(strip_, origin);
+        engine_->drawFrame(strip_, origin);
         if (hooks.frameDrawn)
             hooks.frameDrawn(frameIndex, strip_,
                              QRect(origin, QSize(layout_.FrameSize, layout_.FrameSize)));
-        engine_.spawnBurstsAfter(frameIndex);
+        engine_->spawnBurstsAfter(frameIndex);
 
         const bool mayContinue = design.RenderCancel == 1;
         ++frameIndex;

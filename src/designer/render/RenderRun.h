@@ -2,13 +2,15 @@
 
 #include "document/DesignDocument.h"
 #include "document/Status.h"
-#include "render/RenderEngine.h"
+#include "render/ParticleEngine.h"
+#include "render/RandomSource.h"
 #include "render/StripLayout.h"
 
 #include <QImage>
 #include <QRect>
 
 #include <functional>
+#include <memory>
 
 namespace kirabellum {
 
@@ -23,11 +25,19 @@ struct RenderHooks {
     std::function<void()> betweenFrames;
 };
 
+// The engines a render run can draw with; both give the same strip.
+enum class EngineKind {
+    Fast,      // FastRenderEngine: what the designer renders with
+    Reference, // RenderEngine: the straightforward one, to compare against
+};
+
 // One render of the design into the frame strip, without windows: lays out the
 // strip, prepares the engine and runs the frames into their cells.
 class RenderRun {
 public:
-    explicit RenderRun(RandomSource& random);
+    // `threadCount` is for the fast engine; below 1 it takes the number of cores.
+    explicit RenderRun(RandomSource& random, EngineKind kind = EngineKind::Fast,
+                       int threadCount = 0);
 
     // Lays out and clears the strip, then prepares the engine. Settings outside
     // the render settings window's ranges, a strip over 32767 pixels or a damaged
@@ -44,10 +54,10 @@ public:
 
     const QImage& strip() const { return strip_; }
     const StripLayout& layout() const { return layout_; }
-    const RenderEngine& engine() const { return engine_; }
+    const ParticleEngine& engine() const { return *engine_; }
 
 private:
-    RenderEngine engine_;
+    std::unique_ptr<ParticleEngine> engine_;
     StripLayout layout_;
     QImage strip_;
     bool prepared_ = false;

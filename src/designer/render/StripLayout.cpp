@@ -23,10 +23,8 @@ Status checkRange(const char* label, int value, int minimum, int maximum) {
 Status layOutStrip(const DesignDocument& document, StripLayout& layout) {
     for (const Status& status :
          {checkRange("The frame size", document.FrameSize, FrameSizeMinimum, FrameSizeMaximum),
-          checkRange("The frame count", document.FrameCount, FrameCountMinimum,
-                     FrameCountMaximum),
-          checkRange("The width limit", document.WidthLimit, WidthLimitMinimum,
-                     WidthLimitMaximum)})
+          checkRange("The frame count", document.FrameCount, FrameCountMinimum, FrameCountMaximum),
+          checkRange("The width limit", document.WidthLimit, WidthLimitMinimum, WidthLimitMaximum)})
         if (!status.ok())
             return status;
 

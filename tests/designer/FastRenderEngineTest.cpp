@@ -1,0 +1,547 @@
+// The fast engine must give exactly what the straightforward engine gives: the
+// same canvas floats, the same pool and the same frame pixels after every frame,
+// for every design, seed and number of threads.
+#include "render/FastRenderEngine.h"
+#include "render/RenderEngine.h"
+#include "render/RenderRun.h"
+#include "render/WorkerPool.h"
+
+#include "SampleDesigns.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace kirabellum {
+namespace {
+
+std::uint32_t bits(float value) {
+    std::uint32_t result;
+    std::memcpy(&result, &value, sizeof result);
+    return result;
+}
+
+bool sameParticle(const Particle& a, const Particle& b) {
+    return bits(a.X) == bits(b.X) && bits(a.Y) == bits(b.Y) && bits(a.Layer) == bits(b.Layer) &&
+           bits(a.Fade) == bits(b.Fade) && bits(a.VX) == bits(b.VX) && bits(a.VY) == bits(b.VY) &&
+           bits(a.GravitySpeed) == bits(b.GravitySpeed) && a.Age == b.Age &&
+           bits(a.Decel) == bits(b.Decel);
+}
+
+// The slots a render of `frames` frames can fill at most: every used layer
+// bursting its count before every frame.
+int slotsInUse(const DesignDocument& design, int frames) {
+    std::int64_t slots = 0;
+    for (const LayerSettings& layer : design.Layers)
+        if (layer.LayerUse != 0)
+            slots += std::max<int>(layer.LayerCount, 0);
+    return static_cast<int>(std::min<std::int64_t>(slots * (frames + 1), ParticleEngine::PoolSize));
+}
+
+// What an engine holds after a frame and its bursts.
+struct FrameState {
+    std::vector<float> canvas;
+    QImage pixels;
+    std::vector<Particle> pool; // the slots a render can use
+    int live = 0;
+    std::uint64_t stamped = 0;
+};
+
+// The first slot where the pools differ, or -1.
+int firstDifferentSlot(const std::vector<Particle>& a, const std::vector<Particle>& b) {
+    if (a.size() != b.size())
+        return 0;
+    for (std::size_t slot = 0; slot < a.size(); ++slot)
+        if (!sameParticle(a[slot], b[slot]))
+            return static_cast<int>(slot);
+    return -1;
+}
+
+// The first canvas pixel whose float differs bit for bit, or -1.
+int firstDifferentCanvasPixel(const std::vector<float>& a, const std::vector<float>& b) {
+    if (a.size() != b.size())
+        return 0;
+    for (std::size_t pixel = 0; pixel < a.size(); ++pixel)
+        if (bits(a[pixel]) != bits(b[pixel]))
+            return static_cast<int>(pixel);
+    return -1;
+}
+
+// Prepares the engine and renders `frames` frames, keeping the state after
+// each. False when the preparation fails; `status` says why.
+bool renderFrames(ParticleEngine& engine, const DesignDocument& design, int frames, Status& status,
+                  std::vector<FrameState>& states) {
+    status = engine.PrepareRender(design);
+    if (!status.ok())
+        return false;
+    const int slots = slotsInUse(design, frames);
+    for (int frame = 0; frame < frames; ++frame) {
+        FrameState state;
+        engine.advanceFrame();
+        state.canvas = engine.canvas();
+        state.pixels = QImage(design.FrameSize, design.FrameSize, QImage::Format_RGB32);
+        state.pixels.fill(qRgb(1, 2, 3));
+        engine.drawFrame(state.pixels, QPoint(0, 0));
+        engine.spawnBurstsAfter(frame);
+        state.pool.assign(engine.pool().begin(), engine.pool().begin() + slots);
+        state.live = engine.liveParticles();
+        state.stamped = engine.stampedSparkPixels();
+        states.push_back(std::move(state));
+    }
+    return true;
+}
+
+// Renders `frames` frames of the design with the reference engine and with the
+// fast engine on each of `threadCounts` threads, all from the same seed, and
+// checks that after every frame canvas, frame pixels and pool agree.
+void expectSameRender(const DesignDocument& design, int frames,
+                      std::initializer_list<int> threadCounts, std::uint64_t seed,
+                      const std::string& what) {
+    SCOPED_TRACE(what + ", seed " + std::to_string(seed));
+    RandomSource referenceRandom(seed);
+    auto reference = std::make_unique<RenderEngine>(referenceRandom);
+    Status referenceStatus = Status::success();
+    std::vector<FrameState> expected;
+    const bool prepared = renderFrames(*reference, design, frames, referenceStatus, expected);
+    for (int threads : threadCounts) {
+        SCOPED_TRACE(std::to_string(threads) + " threads");
+        RandomSource fastRandom(seed);
+        auto fast = std::make_unique<FastRenderEngine>(fastRandom, threads);
+        ASSERT_EQ(fast->threadCount(), threads);
+        Status fastStatus = Status::success();
+        std::vector<FrameState> actual;
+        ASSERT_EQ(renderFrames(*fast, design, frames, fastStatus, actual), prepared);
+        ASSERT_EQ(fastStatus.message(), referenceStatus.message());
+        for (std::size_t frame = 0; frame < actual.size(); ++frame) {
+            SCOPED_TRACE("frame " + std::to_string(frame));
+            ASSERT_EQ(firstDifferentCanvasPixel(actual[frame].canvas, expected[frame].canvas), -1);
+            ASSERT_EQ(actual[frame].pixels, expected[frame].pixels);
+            ASSERT_EQ(actual[frame].live, expected[frame].live);
+            ASSERT_EQ(firstDifferentSlot(actual[frame].pool, expected[frame].pool), -1);
+            ASSERT_EQ(actual[frame].stamped, expected[frame].stamped);
+        }
+    }
+}
+
+// A design of `frameSize` pixels with a ramp of `rampLength` distinct colours,
+// black first, and nothing used.
+DesignDocument emptyDesign(int frameSize, int rampLength) {
+    DesignDocument design;
+    NewDesign(design);
+    design.FrameSize = static_cast<std::int16_t>(frameSize);
+    design.FrameCount = 8;
+    design.RampLength = static_cast<std::int16_t>(rampLength);
+    for (int index = 0; index < rampLength; ++index)
+        design.ColorRamp[static_cast<std::size_t>(index)] =
+            makeColour(index, 255 - index, (index * 7) & 0xFF);
+    design.ColorRamp[0] = 0;
+    return design;
+}
+
+// Fills layer `layer`'s spark image with ramp colours: a disc of `radius` around
+// the centre, brightest in the middle, transparent (black) outside it.
+void discSpark(DesignDocument& design, int layer, double radius) {
+    SparkBitmap& spark = design.SparkImage[static_cast<std::size_t>(layer - 1)];
+    const int top = design.RampLength - 1;
+    for (int y = 0; y < SparkEdge; ++y)
+        for (int x = 0; x < SparkEdge; ++x) {
+            const double distance = std::hypot(x - 15.5, y - 15.5);
+            const int index =
+                distance >= radius ? 0 : static_cast<int>(top * (1 - distance / radius));
+            spark.at(x, y) = design.ColorRamp[static_cast<std::size_t>(index)];
+        }
+}
+
+// A design drawn from `seed`: every setting within the editors' ranges, spark
+// images with holes and scattered pixels, small frames and few particles.
+DesignDocument randomRenderDesign(std::uint32_t seed) {
+    std::mt19937 random(seed);
+    auto between = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    auto chance = [&](int percent) { return between(1, 100) <= percent; };
+
+    DesignDocument design = emptyDesign(between(24, 64), between(2, 256));
+    if (chance(20))
+        design.ColorRamp[0] = makeColour(9, 9, 9); // black then takes the extra index
+    design.AfterimageOn = static_cast<std::uint8_t>(between(0, 1));
+    design.Afterimage = static_cast<std::int16_t>(between(10, 100));
+    design.AddRate = static_cast<float>(between(1, 400) / 100.0 + (chance(50) ? 0.37 : 0.0));
+    for (int layer = 1; layer <= LayerTotal; ++layer) {
+        LayerSettings& settings = design.layer(layer);
+        settings.LayerUse = static_cast<std::uint8_t>(chance(50) ? 1 : 0);
+        settings.LayerX = static_cast<std::int16_t>(between(-20, 180));
+        settings.LayerY = static_cast<std::int16_t>(between(-20, 180));
+        settings.LayerCount = static_cast<std::int16_t>(between(1, 50));
+        settings.LayerRadius = static_cast<std::int16_t>(between(0, 60));
+        settings.LayerMinSpeed = static_cast<std::uint8_t>(between(0, 10));
+        settings.LayerLife = static_cast<std::uint8_t>(between(0, 255));
+        settings.LayerDecel = static_cast<std::uint8_t>(between(50, 100));
+        for (std::int16_t& speed : settings.LayerShape)
+            speed = static_cast<std::int16_t>(between(0, 80));
+        settings.LayerBurstMode = static_cast<std::uint8_t>(between(0, 1));
+        settings.LayerBurstFrom = static_cast<std::int16_t>(between(0, 4));
+        settings.LayerBurstTo = static_cast<std::int16_t>(between(0, 8));
+        settings.LayerBurstStep = static_cast<std::int16_t>(between(1, 3));
+        SparkBitmap& spark = design.SparkImage[static_cast<std::size_t>(layer - 1)];
+        const int opaquePercent = between(0, 100);
+        for (Colour& pixel : spark.pixels)
+            pixel =
+                chance(opaquePercent)
+                    ? design.ColorRamp[static_cast<std::size_t>(between(0, design.RampLength - 1))]
+                    : 0;
+    }
+    for (GravityForce& force : design.Gravity) {
+        force.Use = static_cast<std::uint8_t>(between(0, 1));
+        force.Angle = chance(50) ? static_cast<float>(between(0, 1))
+                                 : static_cast<float>(between(0, 3599) / 10.0);
+        force.Power = static_cast<float>(between(0, 50) / 10.0);
+    }
+    return design;
+}
+
+TEST(FastRenderEngineTest, RandomDesignsGiveTheReferenceFrames) {
+    for (std::uint32_t seed = 1; seed <= 48; ++seed) {
+        const DesignDocument design = randomRenderDesign(seed);
+        const int threadChoices[] = {1, 2, 3, 7};
+        expectSameRender(design, 6, {threadChoices[seed % 4]}, seed * 7919u,
+                         "random design " + std::to_string(seed));
+        if (::testing::Test::HasFatalFailure())
+            return;
+    }
+}
+
+TEST(FastRenderEngineTest, SampleDesignsGiveTheReferenceFrames) {
+    for (const SampleDesign& sample : sampleDesigns()) {
+        DesignDocument design = sample.design;
+        design.FrameSize = 48;
+        expectSameRender(design, 5, {1, 2, 3, 7}, 3, sample.fileName.toStdString());
+    }
+}
+
+// Particles standing still at (LayerX, LayerY) × FrameSize / 160.
+DesignDocument standingDesign(int frameSize, int x, int y) {
+    DesignDocument design = emptyDesign(frameSize, 64);
+    LayerSettings& layer = design.layer(1);
+    layer.LayerUse = 1;
+    layer.LayerCount = 3;
+    layer.LayerRadius = 0;
+    layer.LayerShape.fill(0);
+    layer.LayerMinSpeed = 0;
+    layer.LayerLife = 40;
+    layer.LayerX = static_cast<std::int16_t>(x);
+    layer.LayerY = static_cast<std::int16_t>(y);
+    design.AddRate = 0.75f;
+    discSpark(design, 1, 9.0);
+    return design;
+}
+
+TEST(FastRenderEngineTest, HalfwayPositionsRoundTwoSparkPixelsOntoOnePixel) {
+    // FrameSize 24 gives Scale 0.15: LayerX 10 puts particles at 1.5, 30 at 4.5,
+    // -10 at -1.5, halfway between two pixels in one direction or both.
+    const struct {
+        int x, y;
+        float expectedX, expectedY;
+    } cases[] = {
+        {10, 10, 1.5f, 1.5f},     {30, 40, 4.5f, 6.0f},    {40, 110, 6.0f, 16.5f},
+        {-10, 130, -1.5f, 19.5f}, {150, 70, 22.5f, 10.5f},
+    };
+    for (const auto& c : cases) {
+        const DesignDocument design = standingDesign(24, c.x, c.y);
+        RandomSource random(1);
+        FastRenderEngine engine(random, 1);
+        ASSERT_TRUE(engine.PrepareRender(design).ok());
+        EXPECT_EQ(engine.pool()[0].X, c.expectedX);
+        EXPECT_EQ(engine.pool()[0].Y, c.expectedY);
+        expectSameRender(design, 4, {1, 2, 3, 7}, 1,
+                         "at " + std::to_string(c.x) + "," + std::to_string(c.y));
+    }
+}
+
+TEST(FastRenderEngineTest, HalfwayPositionsAddBothSparkPixelsInOrder) {
+    // At x = 1.5 spark columns 16 and 17 both land on canvas column 2 (round
+    // half to even of 1.5 and 2.5 gives 2 both times), column 18 on 4, and
+    // canvas column 3 takes nothing.
+    DesignDocument design = standingDesign(24, 10, 40); // (1.5, 6.0)
+    design.SparkImage[0].pixels.fill(0);
+    design.SparkImage[0].at(16, 16) = design.ColorRamp[10];
+    design.SparkImage[0].at(17, 16) = design.ColorRamp[20];
+    design.SparkImage[0].at(18, 16) = design.ColorRamp[5];
+    design.AddRate = 1.0f;
+    design.layer(1).LayerCount = 1;
+    for (int threads : {1, 3}) {
+        RandomSource random(1);
+        FastRenderEngine engine(random, threads);
+        ASSERT_TRUE(engine.PrepareRender(design).ok());
+        engine.advanceFrame();
+        EXPECT_EQ(engine.canvas()[6 * 24 + 2], 30.0f);
+        EXPECT_EQ(engine.canvas()[6 * 24 + 3], 0.0f);
+        EXPECT_EQ(engine.canvas()[6 * 24 + 4], 5.0f);
+    }
+}
+
+TEST(FastRenderEngineTest, AgeTimesFadeHalfwayRoundsEachIntensityToEven) {
+    // Seed 4347736 gives the first particle of a standing layer without life a
+    // fade of exactly 0.75: at age 2 every intensity v - 1.5 lies halfway and
+    // rounds to the even neighbour, one ramp index down, the next two.
+    DesignDocument design = standingDesign(32, 80, 80);
+    design.layer(1).LayerCount = 1;
+    design.layer(1).LayerLife = 0;
+    RandomSource random(4347736);
+    FastRenderEngine engine(random, 1);
+    ASSERT_TRUE(engine.PrepareRender(design).ok());
+    ASSERT_EQ(engine.pool()[0].Fade, 0.75f);
+    expectSameRender(design, 4, {1, 3}, 4347736, "fade 0.75");
+}
+
+TEST(FastRenderEngineTest, SettingsAtTheEdgesGiveTheReferenceFrames) {
+    const struct {
+        const char* what;
+        void (*change)(DesignDocument&);
+    } cases[] = {
+        {"sums clamped at the ramp's end",
+         [](DesignDocument& d) {
+             d.RampLength = 8;
+             discSpark(d, 1, 12.0);
+             d.layer(1).LayerCount = 200;
+             d.AddRate = 7.3f;
+         }},
+        {"AddRate 0.37", [](DesignDocument& d) { d.AddRate = 0.37f; }},
+        {"AddRate 0", [](DesignDocument& d) { d.AddRate = 0.0f; }},
+        {"afterimage off", [](DesignDocument& d) { d.AfterimageOn = 0; }},
+        {"afterimage 10 keeps everything",
+         [](DesignDocument& d) { d.AfterimageOn = 1, d.Afterimage = 10; }},
+        {"afterimage 15", [](DesignDocument& d) { d.AfterimageOn = 1, d.Afterimage = 15; }},
+        {"afterimage 100", [](DesignDocument& d) { d.AfterimageOn = 1, d.Afterimage = 100; }},
+        {"all forces",
+         [](DesignDocument& d) {
+             d.Gravity[0] = {1, 90.0f, 1.5f};
+             d.Gravity[1] = {1, 0.0f, 2.0f};
+             d.Gravity[2] = {1, 1.0f, 3.0f};
+         }},
+        {"rotation reversed and attraction",
+         [](DesignDocument& d) {
+             d.Gravity[1] = {1, 1.0f, 4.0f};
+             d.Gravity[2] = {1, 0.0f, 5.0f};
+         }},
+        {"repeated bursts on every frame",
+         [](DesignDocument& d) {
+             for (int layer : {1, 2}) {
+                 d.layer(layer).LayerBurstMode = 1;
+                 d.layer(layer).LayerBurstFrom = 0;
+                 d.layer(layer).LayerBurstTo = 20;
+                 d.layer(layer).LayerBurstStep = static_cast<std::int16_t>(layer);
+             }
+         }},
+        {"every particle transparent", [](DesignDocument& d) { d.SparkImage[0].pixels.fill(0); }},
+        {"no layer used",
+         [](DesignDocument& d) { d.layer(1).LayerUse = 0, d.layer(2).LayerUse = 0; }},
+        {"short lives",
+         [](DesignDocument& d) { d.layer(1).LayerLife = 255, d.layer(2).LayerLife = 255; }},
+        {"standing, fading by the random part alone",
+         [](DesignDocument& d) {
+             d.layer(1).LayerShape.fill(0);
+             d.layer(1).LayerMinSpeed = 0;
+             d.layer(1).LayerLife = 0;
+         }},
+        {"afterimage outliving every particle",
+         [](DesignDocument& d) {
+             d.Afterimage = 11;
+             for (int layer : {1, 2}) {
+                 d.layer(layer).LayerLife = 255;
+                 for (Colour& pixel : d.SparkImage[static_cast<std::size_t>(layer - 1)].pixels)
+                     pixel = pixel == 0 ? 0 : d.ColorRamp[3];
+             }
+         }},
+        {"negative fade", [](DesignDocument& d) { d.layer(1).LayerShape.fill(-3000); }},
+        {"far outside the frame",
+         [](DesignDocument& d) { d.layer(1).LayerX = -400, d.layer(2).LayerY = 900; }},
+    };
+    for (const auto& c : cases) {
+        DesignDocument design = emptyDesign(40, 48);
+        design.AfterimageOn = 1;
+        design.Afterimage = 20;
+        design.AddRate = 1.0f;
+        for (int layer : {1, 2}) {
+            LayerSettings& settings = design.layer(layer);
+            settings.LayerUse = 1;
+            settings.LayerCount = 60;
+            settings.LayerX = static_cast<std::int16_t>(60 + 20 * layer);
+            settings.LayerY = 80;
+            settings.LayerRadius = 20;
+            settings.LayerMinSpeed = 1;
+            settings.LayerLife = 80;
+            settings.LayerDecel = 92;
+            settings.LayerShape.fill(16);
+            discSpark(design, layer, 5.0 + 4 * layer);
+        }
+        c.change(design);
+        expectSameRender(design, 6, {1, 2, 3, 7}, 11, c.what);
+    }
+}
+
+// Values no editor produces (the reference engine's own test has the same list).
+TEST(FastRenderEngineTest, ValuesOnlyAFileCanHoldGiveTheReferenceFrames) {
+    const struct {
+        const char* what;
+        void (*change)(DesignDocument&);
+    } cases[] = {
+        {"negative count", [](DesignDocument& d) { d.layer(1).LayerCount = -5; }},
+        {"zero count", [](DesignDocument& d) { d.layer(1).LayerCount = 0; }},
+        {"NaN add rate", [](DesignDocument& d) { d.AddRate = NAN; }},
+        {"infinite add rate", [](DesignDocument& d) { d.AddRate = INFINITY; }},
+        {"negative add rate", [](DesignDocument& d) { d.AddRate = -3.0f; }},
+        {"negative zero add rate", [](DesignDocument& d) { d.AddRate = -0.0f; }},
+        {"afterimage 0", [](DesignDocument& d) { d.AfterimageOn = 1, d.Afterimage = 0; }},
+        {"afterimage 5", [](DesignDocument& d) { d.AfterimageOn = 1, d.Afterimage = 5; }},
+        {"afterimage -7", [](DesignDocument& d) { d.AfterimageOn = 1, d.Afterimage = -7; }},
+        {"afterimage -7, negative add rate",
+         [](DesignDocument& d) { d.AfterimageOn = 1, d.Afterimage = -7, d.AddRate = -0.5f; }},
+        {"NaN gravity",
+         [](DesignDocument& d) {
+             for (GravityForce& force : d.Gravity)
+                 force = {1, NAN, NAN};
+         }},
+        {"infinite gravity",
+         [](DesignDocument& d) {
+             for (GravityForce& force : d.Gravity)
+                 force = {1, 3.0f, INFINITY};
+         }},
+        {"huge shape", [](DesignDocument& d) { d.layer(1).LayerShape.fill(32767); }},
+        {"negative radius", [](DesignDocument& d) { d.layer(1).LayerRadius = -32768; }},
+        {"far centre", [](DesignDocument& d) { d.layer(1).LayerX = 32767; }},
+        {"zero decel", [](DesignDocument& d) { d.layer(1).LayerDecel = 0; }},
+        {"step 0",
+         [](DesignDocument& d) {
+             d.layer(1).LayerBurstMode = 1;
+             d.layer(1).LayerBurstTo = 5;
+             d.layer(1).LayerBurstStep = 0;
+         }},
+        {"empty ramp",
+         [](DesignDocument& d) {
+             d.RampLength = 0;
+             d.SparkImage[0].pixels.fill(0);
+         }},
+        {"black without a black entry",
+         [](DesignDocument& d) {
+             d.ColorRamp[0] = makeColour(9, 9, 9);
+             d.SparkImage[0].at(16, 16) = 0;
+         }},
+    };
+    for (const auto& c : cases) {
+        DesignDocument design = emptyDesign(32, 16);
+        LayerSettings& layer = design.layer(1);
+        layer.LayerUse = 1;
+        layer.LayerCount = 100;
+        for (int y = 10; y < 22; ++y)
+            for (int x = 10; x < 22; ++x)
+                design.SparkImage[0].at(x, y) = design.ColorRamp[12];
+        c.change(design);
+        expectSameRender(design, 6, {1, 3}, 5, c.what);
+    }
+}
+
+TEST(FastRenderEngineTest, ExhaustedPoolSpawnsIntoTheFreedSlotsLikeTheReference) {
+    // Eight layers of 32767 need more than the 256000 slots; the transparent
+    // layers die in their first frame and leave holes that later bursts fill.
+    DesignDocument design = emptyDesign(24, 16);
+    for (int number = 1; number <= LayerTotal; ++number) {
+        LayerSettings& layer = design.layer(number);
+        layer.LayerUse = 1;
+        layer.LayerCount = 32767;
+        layer.LayerRadius = 80;
+        layer.LayerX = 80;
+        layer.LayerY = 80;
+        layer.LayerLife = 100;
+        layer.LayerBurstMode = 1;
+        layer.LayerBurstFrom = 0;
+        layer.LayerBurstTo = 10;
+        layer.LayerBurstStep = 1;
+        if (number % 2 == 1)
+            design.SparkImage[static_cast<std::size_t>(number - 1)].at(16, 16) =
+                design.ColorRamp[15];
+    }
+    expectSameRender(design, 2, {2}, 9, "exhausted pool");
+}
+
+TEST(FastRenderEngineTest, CancelledRunStopsAtTheSameFrameWithTheSameStrip) {
+    DesignDocument design = sampleDesigns().front().design;
+    design.FrameSize = 48;
+    design.RenderCancel = 1;
+    auto render = [&design](EngineKind kind, int threads) {
+        DesignDocument live = design;
+        RandomSource random(21);
+        RenderRun run(random, kind, threads);
+        EXPECT_TRUE(run.PrepareRender(live).ok());
+        RenderHooks hooks;
+        int yields = 0;
+        hooks.betweenFrames = [&] {
+            if (++yields == 3)
+                live.RenderCancel = 0;
+        };
+        EXPECT_EQ(run.RunFrames(live, hooks), 4);
+        return run.strip();
+    };
+    const QImage reference = render(EngineKind::Reference, 1);
+    for (int threads : {1, 2, 3, 7})
+        EXPECT_EQ(render(EngineKind::Fast, threads), reference) << threads << " threads";
+}
+
+TEST(FastRenderEngineTest, PreparingAgainStartsAFreshRenderThatContinuesTheRandomSequence) {
+    DesignDocument design = randomRenderDesign(77);
+    design.layer(1).LayerUse = 1;
+    RandomSource referenceRandom(4);
+    RandomSource fastRandom(4);
+    RenderEngine reference(referenceRandom);
+    FastRenderEngine fast(fastRandom, 2);
+    for (int render = 0; render < 3; ++render) {
+        ASSERT_TRUE(reference.PrepareRender(design).ok());
+        ASSERT_TRUE(fast.PrepareRender(design).ok());
+        for (int frame = 0; frame < 3; ++frame) {
+            reference.advanceFrame();
+            fast.advanceFrame();
+            reference.spawnBurstsAfter(frame);
+            fast.spawnBurstsAfter(frame);
+        }
+        ASSERT_EQ(firstDifferentCanvasPixel(fast.canvas(), reference.canvas()), -1)
+            << "render " << render;
+        ASSERT_EQ(fast.liveParticles(), reference.liveParticles());
+        const auto slots = static_cast<std::ptrdiff_t>(slotsInUse(design, 3));
+        ASSERT_EQ(firstDifferentSlot({fast.pool().begin(), fast.pool().begin() + slots},
+                                     {reference.pool().begin(), reference.pool().begin() + slots}),
+                  -1);
+    }
+}
+
+TEST(FastRenderEngineTest, RenderRunUsesTheFastEngineByDefault) {
+    RandomSource random(0);
+    RenderRun run(random);
+    EXPECT_NE(dynamic_cast<const FastRenderEngine*>(&run.engine()), nullptr);
+    RenderRun reference(random, EngineKind::Reference);
+    EXPECT_NE(dynamic_cast<const RenderEngine*>(&reference.engine()), nullptr);
+}
+
+TEST(WorkerPoolTest, EveryWorkerRunsEachTaskOnce) {
+    for (int workers : {0, 1, 2, 3, 7}) {
+        WorkerPool pool(workers);
+        const int expected = std::max(workers, 1);
+        EXPECT_EQ(pool.workerCount(), expected);
+        for (int task = 0; task < 50; ++task) {
+            std::vector<std::atomic<int>> calls(static_cast<std::size_t>(expected));
+            auto count = [&calls](int worker) { ++calls[static_cast<std::size_t>(worker)]; };
+            pool.run(count);
+            for (const std::atomic<int>& called : calls)
+                ASSERT_EQ(called.load(), 1) << workers << " workers, task " << task;
+        }
+    }
+}
+
+} // namespace
+} // namespace kirabellum
