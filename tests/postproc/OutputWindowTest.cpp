@@ -94,6 +94,28 @@ TEST_F(OutputWindow, OneSheetModeWritesTheComposedSheet) {
     EXPECT_EQ(writtenFiles(), QStringList{QStringLiteral("fire.bmp")});
 }
 
+TEST_F(OutputWindow, OneSheetModeWritesABitmapUnderAnyChosenName) {
+    const QImage strip = numberedFrames(40, 4, 3);
+    openImage(strip);
+    applyFrameSettings(40, 10, 1, 0);
+    QImage expected;
+    ASSERT_TRUE(ComposeSheet(strip, mainWindow->settings(), 4, expected).ok());
+    for (const char* chosen : {"fire.bmp", "fire.BMP", "fire", "fire.png", "fire.dat"}) {
+        Output output(*mainWindow);
+        output.show();
+        dialogs.saveAnswers.push_back(pathOf(QString::fromUtf8(chosen)));
+        output.Command1(0)->click();
+        EXPECT_TRUE(dialogs.warnings.empty()) << chosen;
+        EXPECT_FALSE(output.isVisible()) << chosen;
+        QFile written(pathOf(QString::fromUtf8(chosen)));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << chosen;
+        EXPECT_EQ(written.read(2), QByteArray("BM")) << chosen << " is a Windows bitmap";
+        written.close();
+        EXPECT_EQ(readBack(QString::fromUtf8(chosen)), expected) << chosen;
+        written.remove();
+    }
+}
+
 TEST_F(OutputWindow, SequenceModeWritesNumberedFrames) {
     const QImage strip = numberedFrames(40, 4, 3);
     openImage(strip);

@@ -65,11 +65,15 @@ Status writeImageFile(const QString& path, const QImage& image) {
     if (!format)
         return Status::failure(
             QStringLiteral("%1: unknown image format; use .bmp or .png").arg(quoted(path)));
+    return writeImageFile(path, image, *format);
+}
+
+Status writeImageFile(const QString& path, const QImage& image, ImageFormat format) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return Status::failure(
             QStringLiteral("%1: cannot write the file (%2)").arg(quoted(path), file.errorString()));
-    const Status status = writeImage(file, image, *format);
+    const Status status = writeImage(file, image, format);
     if (!status.ok())
         return status.prefixed(quoted(path));
     if (!file.commit())

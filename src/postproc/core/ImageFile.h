@@ -25,7 +25,11 @@ Status readImageFile(const QString& path, QImage& image);
 // Writes an image as a 24-bit Windows bitmap or as PNG.
 Status writeImage(QIODevice& device, const QImage& image, ImageFormat format);
 // Writes to a temporary file beside `path` and replaces it only when all went
-// well, so a failure never leaves a half-written file behind.
+// well, so a failure never leaves a half-written file behind. The format
+// follows the name's extension (.bmp or .png); other names are refused.
 Status writeImageFile(const QString& path, const QImage& image);
+// The same in the given format, whatever the name: the output window writes
+// Windows bitmaps under any name the user chooses.
+Status writeImageFile(const QString& path, const QImage& image, ImageFormat format);
 
 } // namespace koratune

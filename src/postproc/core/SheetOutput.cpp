@@ -48,8 +48,9 @@ QImage SequenceFrame(const QImage& sheet, int frameSize, int number) {
 Status writeSequence(const QString& chosenName, const QImage& sheet,
                      const SharedSettings& settings) {
     for (int number = 0; number < settings.FrameCount; ++number) {
-        const Status status = writeImageFile(SequenceFileName(chosenName, number),
-                                             SequenceFrame(sheet, settings.FrameSize, number));
+        const Status status =
+            writeImageFile(SequenceFileName(chosenName, number),
+                           SequenceFrame(sheet, settings.FrameSize, number), ImageFormat::Bmp);
         if (!status.ok())
             return status;
     }

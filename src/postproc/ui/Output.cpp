@@ -90,7 +90,7 @@ void Output::write() {
     Status status = ComposeSheet(mainWindow_.images().work(), settings_, hScroll1_->value(), sheet,
                                  [] { QCoreApplication::processEvents(); });
     if (status.ok()) {
-        status = option1_[0]->isChecked() ? writeImageFile(fileName, sheet)
+        status = option1_[0]->isChecked() ? writeImageFile(fileName, sheet, ImageFormat::Bmp)
                                           : writeSequence(fileName, sheet, settings_);
     }
     if (!status.ok()) {
