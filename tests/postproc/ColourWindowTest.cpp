@@ -59,7 +59,9 @@ TEST_F(ColourWindow, ControlsStartAtZero) {
     EXPECT_EQ(colour.Label1()->text(), QStringLiteral("0%"));
     EXPECT_EQ(colour.Command2()->text(), QStringLiteral("デフォルト"));
     EXPECT_EQ(colour.Picture1()->image(), HueCycleStrip(1));
-    EXPECT_EQ(colour.ShiftedStrip()->image(), HueCycleStrip(1));
+    EXPECT_EQ(colour.Picture2(0)->image(), HueCycleStrip(1));
+    EXPECT_EQ(colour.Picture2(1)->image(), HueCycleStrip(2));
+    EXPECT_FALSE(colour.Picture2(1)->isVisible()) << "the source strip is never shown";
 }
 
 TEST_F(ColourWindow, LabelsAndTheShiftedStripFollowTheScrollBars) {
@@ -81,7 +83,7 @@ TEST_F(ColourWindow, LabelsAndTheShiftedStripFollowTheScrollBars) {
         colour.HScroll2()->setValue(c.saturation);
         EXPECT_EQ(colour.Label2()->text(), QString::fromUtf8(c.degrees));
         EXPECT_EQ(colour.Label1()->text(), QString::fromUtf8(c.percent));
-        EXPECT_EQ(colour.ShiftedStrip()->image(),
+        EXPECT_EQ(colour.Picture2(0)->image(),
                   doubled.copy(HueStripOffset(c.hue), 0, HueStripWidth, HueStripHeight))
             << c.hue;
     }

@@ -33,11 +33,11 @@ QLabel* valueLabel(const QString& widest, QWidget* parent) {
 } // namespace
 
 Color::Color(MDIForm1& mainWindow, QWidget* parent)
-    : QWidget(parent), mainWindow_(mainWindow), doubledStrip_(HueCycleStrip(2)),
-      hScroll1_(new QScrollBar(Qt::Horizontal)),
+    : QWidget(parent), mainWindow_(mainWindow), hScroll1_(new QScrollBar(Qt::Horizontal)),
       label2_(valueLabel(QStringLiteral("359.7ﾟ"), this)),
       picture1_(new PictureBox(QSize(HueStripWidth, HueStripHeight), qRgb(0, 0, 0))),
-      picture2_(new PictureBox(QSize(HueStripWidth, HueStripHeight), qRgb(0, 0, 0))),
+      picture2_{new PictureBox(QSize(HueStripWidth, HueStripHeight), qRgb(0, 0, 0)),
+                new PictureBox(QSize(2 * HueStripWidth, HueStripHeight), qRgb(0, 0, 0), this)},
       hScroll2_(new QScrollBar(Qt::Horizontal)), label1_(valueLabel(QStringLiteral("-100%"), this)),
       command1_(new QPushButton(QStringLiteral("適用"))),
       command2_(new QPushButton(QStringLiteral("デフォルト"))) {
@@ -51,12 +51,14 @@ Color::Color(MDIForm1& mainWindow, QWidget* parent)
     hScroll2_->setSingleStep(1);
     hScroll2_->setPageStep(SaturationLargeChange);
     picture1_->drawImage(HueCycleStrip(1));
+    picture2_[1]->drawImage(HueCycleStrip(2));
+    picture2_[1]->hide();
     command1_->setToolTip(QStringLiteral("Recolour the image with these settings"));
 
     auto* hueGroup = new QGroupBox(QStringLiteral("色相シフト"), this);
     auto* hueLayout = new QGridLayout(hueGroup);
     hueLayout->addWidget(picture1_, 0, 0);
-    hueLayout->addWidget(picture2_, 1, 0);
+    hueLayout->addWidget(picture2_[0], 1, 0);
     hueLayout->addWidget(hScroll1_, 2, 0);
     hueLayout->addWidget(label2_, 2, 1);
 
@@ -87,9 +89,9 @@ Color::Color(MDIForm1& mainWindow, QWidget* parent)
 void Color::showHueShift() {
     const int value = hScroll1_->value();
     label2_->setText(HueShiftText(value));
-    picture2_->drawImage(
-        doubledStrip_.copy(HueStripOffset(value), 0, HueStripWidth, HueStripHeight));
-    picture2_->refresh();
+    picture2_[0]->drawImage(
+        picture2_[1]->image().copy(HueStripOffset(value), 0, HueStripWidth, HueStripHeight));
+    picture2_[0]->refresh();
 }
 
 void Color::showSaturationShift() {

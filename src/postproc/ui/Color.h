@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QImage>
 #include <QWidget>
+
+#include <array>
 
 class QLabel;
 class QPushButton;
@@ -27,7 +28,9 @@ public:
     QLabel* Label1() const { return label1_; }
     QLabel* Label2() const { return label2_; }
     PictureBox* Picture1() const { return picture1_; }
-    PictureBox* ShiftedStrip() const { return picture2_; }
+    // 0: the hue cycle as shifted by the scroll bar; 1: two hue cycles side by
+    // side, never shown, the source of picture 0.
+    PictureBox* Picture2(int index) const { return picture2_[index]; }
     QPushButton* Command1() const { return command1_; }
     QPushButton* Command2() const { return command2_; }
 
@@ -51,12 +54,10 @@ private:
     void showSaturationShift();
 
     MDIForm1& mainWindow_;
-    // Two hue cycles side by side, the source of the shifted strip.
-    QImage doubledStrip_;
     QScrollBar* hScroll1_;
     QLabel* label2_;
     PictureBox* picture1_;
-    PictureBox* picture2_;
+    std::array<PictureBox*, 2> picture2_;
     QScrollBar* hScroll2_;
     QLabel* label1_;
     QPushButton* command1_;
