@@ -292,6 +292,24 @@ TEST_F(ConsoleWindow, ClosingThePreviewDuringPlaybackEndsItSafely) {
     EXPECT_TRUE(finished);
 }
 
+TEST_F(ConsoleWindow, ClosingTheConsoleDuringPlaybackLeavesThePreviewAtRest) {
+    openImage(numberedFrames(24, 4, 1));
+    applyFrameSettings(24, 4, 1, 0);
+    Console& console = *mainWindow->console();
+    console.Option1(0)->setChecked(true);
+    QObject::connect(&console, &Console::frameShown, [&](int frame, const QString&) {
+        if (frame == 1)
+            console.parentWidget()->close();
+    });
+    console.Command2()->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(mainWindow->console(), nullptr);
+    const Preview& preview = *mainWindow->preview();
+    EXPECT_EQ(preview.windowTitle(), QStringLiteral("Preview"));
+    EXPECT_TRUE(blockIs(preview.Picture1()->image(), QRect(0, 0, 24, 24), numberedPixel(0, 0, 0)))
+        << "cleared to the background";
+}
+
 TEST_F(ConsoleWindow, QuittingDuringPlaybackEndsIt) {
     openImage(numberedFrames(24, 4, 1));
     applyFrameSettings(24, 4, 1, 0);

@@ -177,20 +177,27 @@ void Console::PlayPreview() {
         picture->refresh();
         Q_EMIT frameShown(frame, preview->windowTitle());
         QCoreApplication::processEvents();
-        // The user may have closed the console or the preview meanwhile.
-        if (!self)
-            return;
-        if (!preview || stopRequested_) {
-            playing_ = false;
+        // The user may have closed the console or the preview meanwhile, or
+        // be quitting: the playback ends at once and the preview, if still
+        // open, goes back to rest.
+        if (!self || stopRequested_ || !preview) {
+            if (preview)
+                showAtRest(*preview);
+            if (self)
+                playing_ = false;
             return;
         }
     }
     FrameClock::waitPast(last, interval);
-    picture->clear();
-    picture->refresh();
-    preview->setWindowTitle(Playback::idleCaption());
+    showAtRest(*preview);
     playing_ = false;
     Q_EMIT playbackFinished();
+}
+
+void Console::showAtRest(Preview& preview) {
+    preview.Picture1()->clear();
+    preview.Picture1()->refresh();
+    preview.setWindowTitle(Playback::idleCaption());
 }
 
 void Console::closeEvent(QCloseEvent* event) {

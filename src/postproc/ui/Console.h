@@ -14,6 +14,7 @@ class QScrollBar;
 namespace koratune {
 
 class MDIForm1;
+class Preview;
 
 // The console: describes the frame image (frame size and count), chooses the
 // frames used (start, step, mirroring) and copies these into the shared
@@ -63,6 +64,9 @@ protected:
 private:
     void HScroll1_Change(int index);
     int selectedRefreshRate() const;
+    // The preview outside playback: the picture cleared to its background and
+    // the caption "Preview".
+    static void showAtRest(Preview& preview);
 
     MDIForm1& mainWindow_;
     std::array<QScrollBar*, ScrollBarCount> hScroll1_{};
