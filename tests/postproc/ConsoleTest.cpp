@@ -242,14 +242,13 @@ TEST_F(ConsoleWindow, FramesFollowEachOtherNoSoonerThanTheOptionsInterval) {
         const std::vector<ShownFrame> shown = play(console, *mainWindow->preview());
         const auto ended = std::chrono::steady_clock::now();
         ASSERT_EQ(shown.size(), 4u);
-        // Each wait lasts more than the interval; the signal comes a frame copy
-        // later, whose length varies a little from frame to frame.
-        const auto interval =
-            std::chrono::milliseconds(intervals[option]) - std::chrono::microseconds(500);
-        EXPECT_GE(shown[0].at - started, interval) << option;
-        for (std::size_t index = 1; index < shown.size(); ++index)
-            EXPECT_GE(shown[index].at - shown[index - 1].at, interval) << option;
-        EXPECT_GE(ended - shown.back().at, interval) << "the clearing waits an interval too";
+        // Each wait ends more than the interval after the previous one ended:
+        // four frames and the clearing take five such waits. The moments the
+        // frames are reported come a frame copy after their wait, which a busy
+        // machine can stretch, so only waits counted from the start are compared.
+        const auto wait = std::chrono::milliseconds(intervals[option] + 1);
+        EXPECT_GE(shown[0].at - started, wait) << option;
+        EXPECT_GE(ended - started, 5 * wait) << option;
     }
 }
 
