@@ -107,6 +107,11 @@ QAction* MDIForm1::viewAction(ToolKind kind) const {
 
 void MDIForm1::NEW_Click() {
     NewDesign(session_.document);
+    // Clearing the spark images paints the spark view and shortening the ramp
+    // resizes the ramp image, so those two windows open first, in that order;
+    // the others follow in the usual order.
+    windows_->open(ToolKind::Hinoko);
+    windows_->open(ToolKind::Color);
     windows_->openClosedWindows();
     windows_->refreshAll();
 }
