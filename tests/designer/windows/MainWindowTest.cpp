@@ -83,6 +83,25 @@ TEST_F(MainWindowTest, ToolWindowsOpenAtTheirPlacesTickAndOnlyFocusWhenOpen) {
     EXPECT_FALSE(mainWindow->ANIMATION->isChecked());
 }
 
+TEST_F(MainWindowTest, ToolWindowsHaveNoMaximizeButtonAndThePreviewNoMinimizeButton) {
+    mainWindow->NEW_Click();
+    const struct {
+        ToolKind kind;
+        bool minimize;
+    } cases[] = {
+        {ToolKind::Editer, true}, {ToolKind::Gravity, true},   {ToolKind::Color, true},
+        {ToolKind::Hinoko, true}, {ToolKind::Animation, true}, {ToolKind::Preview, false},
+    };
+    for (const auto& c : cases) {
+        ToolWindow* window = windows().window(c.kind);
+        ASSERT_NE(window, nullptr) << static_cast<int>(c.kind);
+        const Qt::WindowFlags flags = window->parentWidget()->windowFlags();
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint)) << static_cast<int>(c.kind);
+        EXPECT_EQ(flags.testFlag(Qt::WindowMinimizeButtonHint), c.minimize)
+            << static_cast<int>(c.kind);
+    }
+}
+
 TEST_F(MainWindowTest, ToolbarButtonsDoWhatTheViewItemsDo) {
     mainWindow->Toolbar1->actions()[4]->trigger();
     EXPECT_NE(windows().window(ToolKind::Animation), nullptr);
