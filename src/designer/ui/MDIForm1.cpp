@@ -168,10 +168,7 @@ void MDIForm1::KoratuneUP_Click() {
         session_.dialogs.warning(QStringLiteral("Koratuneを起動"), problem);
 }
 
-void MDIForm1::Version_Click() {
-    auto* splash = new Sprs(nullptr);
-    splash->showCentred();
-}
+void MDIForm1::Version_Click() { Sprs::showSplash(); }
 
 void MDIForm1::END_Click() { close(); }
 
