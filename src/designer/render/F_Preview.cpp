@@ -90,7 +90,9 @@ void F_Preview::play(bool doubleSize, int option) {
     const int scale = doubleSize ? 2 : 1;
     const int columns = playbackColumns(document);
     sizePicture(frameSize * scale);
-    const auto interval = std::chrono::milliseconds(PlayInterval(option));
+    // The wait ends once a millisecond clock has moved on by more than the
+    // interval, that is after at least PlayInterval + 1 whole milliseconds.
+    const auto interval = std::chrono::milliseconds(PlayInterval(option) + 1);
     document.RefreshRate = static_cast<std::uint8_t>(option);
 
     using Clock = std::chrono::steady_clock;
@@ -98,9 +100,8 @@ void F_Preview::play(bool doubleSize, int option) {
     int column = 0;
     int row = 0;
     for (int frame = 0;; ++frame) {
-        // Each frame waits until strictly more than the interval has passed.
         Clock::time_point now = Clock::now();
-        while (now - start <= interval) {
+        while (now - start < interval) {
             const auto remaining = interval - (now - start);
             if (remaining > std::chrono::milliseconds(2))
                 std::this_thread::sleep_for(remaining - std::chrono::milliseconds(1));

@@ -20,6 +20,8 @@ public:
     void DRefresh() override;
     // Opening sizes the picture to the frame; it leaves a rendered strip alone.
     void Form_Load() override;
+    // The player has neither a minimize nor a maximize button.
+    bool hasMinimizeButton() const override { return false; }
 
     // Milliseconds to wait per frame for refresh-rate option 0 to 5.
     static int PlayInterval(int option);

@@ -41,8 +41,7 @@ int runDesignerWindows(int& argc, char** argv, const QString& designPath) {
     registerDesignerWindows(mainWindow.windows());
     mainWindow.show();
 
-    auto* splash = new Sprs(nullptr);
-    splash->showCentred();
+    Sprs::showSplash();
 
     if (!designPath.isEmpty())
         mainWindow.openDesign(designPath,

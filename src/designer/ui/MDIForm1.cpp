@@ -107,6 +107,11 @@ QAction* MDIForm1::viewAction(ToolKind kind) const {
 
 void MDIForm1::NEW_Click() {
     NewDesign(session_.document);
+    // Clearing the spark images paints the spark view and shortening the ramp
+    // resizes the ramp image, so those two windows open first, in that order;
+    // the others follow in the usual order.
+    windows_->open(ToolKind::Hinoko);
+    windows_->open(ToolKind::Color);
     windows_->openClosedWindows();
     windows_->refreshAll();
 }
@@ -163,10 +168,7 @@ void MDIForm1::KoratuneUP_Click() {
         session_.dialogs.warning(QStringLiteral("Koratuneを起動"), problem);
 }
 
-void MDIForm1::Version_Click() {
-    auto* splash = new Sprs(nullptr);
-    splash->showCentred();
-}
+void MDIForm1::Version_Click() { Sprs::showSplash(); }
 
 void MDIForm1::END_Click() { close(); }
 

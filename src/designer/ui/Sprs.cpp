@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPointer>
 #include <QRadialGradient>
 #include <QScreen>
 #include <QTimer>
@@ -31,6 +32,14 @@ void Sprs::showCentred() {
     show();
     raise();
     activateWindow();
+}
+
+Sprs* Sprs::showSplash() {
+    static QPointer<Sprs> splash;
+    if (!splash)
+        splash = new Sprs(nullptr);
+    splash->showCentred();
+    return splash;
 }
 
 void Sprs::paintEvent(QPaintEvent*) {

@@ -16,6 +16,10 @@ public:
     // Shows the window centred on the screen, on top, with the focus.
     void showCentred();
 
+    // The one splash window of the program, as start-up and the version command
+    // show it: a window that is already open is only brought to the front.
+    static Sprs* showSplash();
+
     QTimer* Timer1;
 
 protected:

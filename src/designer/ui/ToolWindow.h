@@ -25,6 +25,10 @@ public:
     // redraws itself from the document.
     virtual void Form_Load() { DRefresh(); }
 
+    // Whether the window's frame offers a minimize button (no tool window has a
+    // maximize button).
+    virtual bool hasMinimizeButton() const { return true; }
+
 protected:
     // Fixes the window's size to what its contents need now; windows whose
     // pictures change size call it again.

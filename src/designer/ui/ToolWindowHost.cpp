@@ -70,8 +70,11 @@ ToolWindow* ToolWindowHost::open(ToolKind kind) {
     frame->setWidget(toolWindow);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     // Fixed size, no maximize button.
-    frame->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    Qt::WindowFlags flags =
+        Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (toolWindow->hasMinimizeButton())
+        flags |= Qt::WindowMinimizeButtonHint;
+    frame->setWindowFlags(flags);
     area_.addSubWindow(frame);
     entry.frame = frame;
     entry.window = toolWindow;

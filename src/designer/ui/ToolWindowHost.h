@@ -47,8 +47,9 @@ public:
     }
 
     // New and Open: first every closed window is opened in the order preview,
-    // render settings, colour, spark, gravity, particle; then all six redraw in
-    // the order gravity, particle, render settings, spark, colour, preview.
+    // render settings, colour, spark, gravity, particle (New has opened the spark
+    // and colour windows before); then all six redraw in the order gravity,
+    // particle, render settings, spark, colour, preview.
     void openClosedWindows();
     void refreshAll();
 

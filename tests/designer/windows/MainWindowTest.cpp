@@ -83,6 +83,25 @@ TEST_F(MainWindowTest, ToolWindowsOpenAtTheirPlacesTickAndOnlyFocusWhenOpen) {
     EXPECT_FALSE(mainWindow->ANIMATION->isChecked());
 }
 
+TEST_F(MainWindowTest, ToolWindowsHaveNoMaximizeButtonAndThePreviewNoMinimizeButton) {
+    mainWindow->NEW_Click();
+    const struct {
+        ToolKind kind;
+        bool minimize;
+    } cases[] = {
+        {ToolKind::Editer, true}, {ToolKind::Gravity, true},   {ToolKind::Color, true},
+        {ToolKind::Hinoko, true}, {ToolKind::Animation, true}, {ToolKind::Preview, false},
+    };
+    for (const auto& c : cases) {
+        ToolWindow* window = windows().window(c.kind);
+        ASSERT_NE(window, nullptr) << static_cast<int>(c.kind);
+        const Qt::WindowFlags flags = window->parentWidget()->windowFlags();
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint)) << static_cast<int>(c.kind);
+        EXPECT_EQ(flags.testFlag(Qt::WindowMinimizeButtonHint), c.minimize)
+            << static_cast<int>(c.kind);
+    }
+}
+
 TEST_F(MainWindowTest, ToolbarButtonsDoWhatTheViewItemsDo) {
     mainWindow->Toolbar1->actions()[4]->trigger();
     EXPECT_NE(windows().window(ToolKind::Animation), nullptr);
@@ -108,26 +127,63 @@ private:
     std::vector<std::string>& log_;
 };
 
-TEST_F(MainWindowTest, NewOpensClosedWindowsAndRefreshesAllInTheirOrders) {
-    std::vector<std::string> log;
-    for (ToolKind kind : {ToolKind::Editer, ToolKind::Gravity, ToolKind::Color, ToolKind::Hinoko,
-                          ToolKind::Animation, ToolKind::Preview})
-        windows().registerWindow(kind, [&log, kind](DesignerSession& s) {
-            return new RecordingWindow(s, kind, log);
-        });
-    mainWindow->HINOKO->trigger(); // already open: left as it is
-    log.clear();
+TEST_F(MainWindowTest, NewAndOpenOpenClosedWindowsAndRefreshAllInTheirOrders) {
+    ASSERT_TRUE(writeDesignFile(path("ring.df2"), sampleDesigns()[1].design).ok());
+    // Kinds: 0 particle, 1 gravity, 2 colour, 3 spark, 4 render settings, 5 preview.
+    // A window opening logs "open" and redraws itself; then all six redraw.
+    const std::vector<std::string> refreshAll = {"refresh 1", "refresh 0", "refresh 4",
+                                                 "refresh 3", "refresh 2", "refresh 5"};
+    const struct {
+        const char* name;
+        bool sparkOpen;
+        bool open; // the Open command rather than New
+        std::vector<std::string> opened;
+    } cases[] = {
+        // New opens the spark editor, then the colour editor, then the rest.
+        {"New, all closed", false, false,
+         {"open 3", "refresh 3", "open 2", "refresh 2", "open 5", "refresh 5", "open 4",
+          "refresh 4", "open 1", "refresh 1", "open 0", "refresh 0"}},
+        {"New, spark editor open", true, false,
+         {"open 2", "refresh 2", "open 5", "refresh 5", "open 4", "refresh 4", "open 1",
+          "refresh 1", "open 0", "refresh 0"}},
+        {"Open, all closed", false, true,
+         {"open 5", "refresh 5", "open 4", "refresh 4", "open 2", "refresh 2", "open 3",
+          "refresh 3", "open 1", "refresh 1", "open 0", "refresh 0"}},
+        {"Open, spark editor open", true, true,
+         {"open 5", "refresh 5", "open 4", "refresh 4", "open 2", "refresh 2", "open 1",
+          "refresh 1", "open 0", "refresh 0"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        mainWindow->mdiArea()->closeAllSubWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        std::vector<std::string> log;
+        for (ToolKind kind : {ToolKind::Editer, ToolKind::Gravity, ToolKind::Color,
+                              ToolKind::Hinoko, ToolKind::Animation, ToolKind::Preview})
+            windows().registerWindow(kind, [&log, kind](DesignerSession& s) {
+                return new RecordingWindow(s, kind, log);
+            });
+        if (c.sparkOpen)
+            mainWindow->HINOKO->trigger(); // already open: left as it is
+        log.clear();
+
+        if (c.open) {
+            dialogs.openAnswers.push_back(path("ring.df2"));
+            mainWindow->OPEN_Click(0);
+        } else {
+            mainWindow->NEW_Click();
+        }
+
+        std::vector<std::string> expected = c.opened;
+        expected.insert(expected.end(), refreshAll.begin(), refreshAll.end());
+        EXPECT_EQ(log, expected);
+    }
+}
+
+TEST_F(MainWindowTest, NewResetsTheDesignWithoutAskingAndKeepsTheRunFlag) {
     session->document.RenderCancel = 1;
     session->document.layer(2).LayerUse = 1;
-
     mainWindow->NEW_Click();
-
-    // Kinds: 0 particle, 1 gravity, 2 colour, 3 spark, 4 render settings, 5 preview.
-    const std::vector<std::string> expected = {
-        "open 5",    "refresh 5", "open 4",    "refresh 4", "open 2",    "refresh 2",
-        "open 1",    "refresh 1", "open 0",    "refresh 0", "refresh 1", "refresh 0",
-        "refresh 4", "refresh 3", "refresh 2", "refresh 5"};
-    EXPECT_EQ(log, expected);
     EXPECT_EQ(session->document.layer(2).LayerUse, 0);
     EXPECT_EQ(session->document.RampLength, 16);
     EXPECT_EQ(session->document.RenderCancel, 1);

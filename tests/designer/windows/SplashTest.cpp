@@ -42,6 +42,16 @@ TEST_F(VersionCommandTest, ShowsTheSplashAndChangesNothingElse) {
             splash = candidate;
     ASSERT_NE(splash, nullptr);
     EXPECT_TRUE(session->document.sameDesignAs(before));
+
+    // Chosen again while it is open, the same window only comes to the front.
+    mainWindow->Version->trigger();
+    int visibleSplashes = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* candidate = qobject_cast<Sprs*>(widget); candidate && candidate->isVisible()) {
+            ++visibleSplashes;
+            EXPECT_EQ(candidate, splash);
+        }
+    EXPECT_EQ(visibleSplashes, 1);
     splash->close();
 }
 
