@@ -94,7 +94,7 @@ TEST_F(HinokoTest, WrongSizesAreRefusedAndKeepTheImage) {
         ASSERT_EQ(dialogs.warnings.size(), 1) << size.width() << "x" << size.height();
         EXPECT_EQ(dialogs.warnings[0],
                   QStringLiteral(
-                      "エラー: サイズが正しくありません\n正方形で32x32の画像を指定してください"));
+                      "エラー: サイズが正しくありません\r\n正方形で32x32の画像を指定してください"));
         EXPECT_TRUE(session.document.sameDesignAs(before));
         EXPECT_EQ(sparks->Picture1->image(), kept);
     }
