@@ -19,9 +19,11 @@ std::int16_t roundToInt16(double value) {
 }
 
 double pressDistance(int cx, int cy, float x, float y) {
+    // The differences are stored as single-precision values; the squares and
+    // their sum are taken in double precision.
     const float dx = static_cast<float>(cx) - x;
     const float dy = static_cast<float>(cy) - y;
-    return std::sqrt(static_cast<double>(dx * dx + dy * dy));
+    return std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy);
 }
 
 int nearestDirection(int cx, int cy, float x, float y) {

@@ -11,7 +11,7 @@ namespace kirabellum {
 std::int16_t roundToInt16(double value);
 
 // The distance from the layer's centre (cx, cy) to the press (x, y): the
-// differences are taken in single precision, as the design units are.
+// differences are stored in single precision, the rest is double precision.
 double pressDistance(int cx, int cy, float x, float y);
 
 // The burst direction 0 to 35 nearest to the press (x, y) seen from (cx, cy):

@@ -14,8 +14,9 @@ namespace kirabellum {
 
 namespace {
 
+// Two lines, broken by a carriage return and a line feed.
 QString sizeMessage() {
-    return QStringLiteral("サイズが正しくありません\n16(～256)x1の画像を指定してください");
+    return QStringLiteral("サイズが正しくありません\r\n16(～256)x1の画像を指定してください");
 }
 
 } // namespace

@@ -15,8 +15,9 @@ namespace {
 
 constexpr int ZoomEdge = 80;
 
+// Two lines, broken by a carriage return and a line feed.
 QString sizeMessage() {
-    return QStringLiteral("サイズが正しくありません\n正方形で32x32の画像を指定してください");
+    return QStringLiteral("サイズが正しくありません\r\n正方形で32x32の画像を指定してください");
 }
 
 } // namespace

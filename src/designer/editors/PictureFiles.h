@@ -15,9 +15,9 @@ QString editorPictureFilter();
 // names it.
 Status readEditorPicture(const QString& path, QImage& picture);
 
-// Writes the picture pixel for pixel as a 24-bit Windows bitmap, or as PNG when
-// the name ends in ".png"; a name without either ending gets ".bmp". An
-// existing file is replaced only once the new one is complete.
+// Writes the picture pixel for pixel as a 24-bit Windows bitmap under exactly
+// the given name, whatever its ending. An existing file is replaced only once
+// the new one is complete.
 Status writeEditorPicture(const QString& path, const QImage& picture);
 
 // `source` scaled to `size` without smoothing: each target pixel takes the

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -112,6 +113,9 @@ Syousai::Syousai(DesignerSession& session, QWidget* parent)
     HScroll1[2]->setValue(layer.LayerBurstStep);
 
     setFixedSize(sizeHint());
+    // The dialog opens in the middle of the screen.
+    if (const QScreen* display = screen())
+        move(display->geometry().center() - rect().center());
 }
 
 void Syousai::HScroll1_Change(int index) {

@@ -84,7 +84,7 @@ TEST_F(ColorEditorTest, WrongSizesAreRefusedAndChangeNothing) {
         ASSERT_EQ(dialogs.warnings.size(), 1);
         EXPECT_EQ(dialogs.warnings[0],
                   QStringLiteral(
-                      "エラー: サイズが正しくありません\n16(～256)x1の画像を指定してください"));
+                      "エラー: サイズが正しくありません\r\n16(～256)x1の画像を指定してください"));
         EXPECT_TRUE(session.document.sameDesignAs(before));
         expectRampEquals(kept);
         EXPECT_EQ(colours->Picture2->image(), strip);

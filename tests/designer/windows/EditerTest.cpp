@@ -150,6 +150,10 @@ TEST_F(EditerTest, OtherButtonsInPositionTabSetTheRadius) {
         {Qt::MiddleButton, {82.5, 80}, 2}, // 2.5 to even
         {Qt::RightButton, {83.5, 80}, 4},  // 3.5 to even
         {Qt::RightButton, {80, 80}, 0},
+        // The differences are single precision, their squares are not: summed in
+        // single precision these would give exactly 1.5 and 2.5.
+        {Qt::RightButton, {double(80.4644241f), double(81.4262924f)}, 1},
+        {Qt::MiddleButton, {double(81.9997025f), double(81.5003967f)}, 3},
     };
     for (const auto& each : cases) {
         press(editor->Picture1, each.at, each.button);

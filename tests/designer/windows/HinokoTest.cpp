@@ -94,7 +94,7 @@ TEST_F(HinokoTest, WrongSizesAreRefusedAndKeepTheImage) {
         ASSERT_EQ(dialogs.warnings.size(), 1) << size.width() << "x" << size.height();
         EXPECT_EQ(dialogs.warnings[0],
                   QStringLiteral(
-                      "エラー: サイズが正しくありません\n正方形で32x32の画像を指定してください"));
+                      "エラー: サイズが正しくありません\r\n正方形で32x32の画像を指定してください"));
         EXPECT_TRUE(session.document.sameDesignAs(before));
         EXPECT_EQ(sparks->Picture1->image(), kept);
     }
@@ -114,23 +114,28 @@ TEST_F(HinokoTest, ALoadWritesIntoTheCurrentLayerOnly) {
 TEST_F(HinokoTest, ExportWritesTheShownImageAndLoadsBackUnchanged) {
     const QImage picture = patterned(32, 32, 11);
     load(writePicture(QStringLiteral("spark.bmp"), picture));
-    for (const QString& name : {QStringLiteral("out.bmp"), QStringLiteral("out.png")}) {
+    // Whatever the chosen name ends in, the file under exactly that name is a
+    // Windows bitmap.
+    for (const QString& name :
+         {QStringLiteral("out.bmp"), QStringLiteral("out.png"), QStringLiteral("out")}) {
         const QString file = path(name);
         dialogs.saveAnswers.push_back(file);
         QTest::mouseClick(sparks->Command2, Qt::LeftButton);
         EXPECT_TRUE(dialogs.warnings.isEmpty());
         QImageReader reader(file);
-        EXPECT_EQ(reader.format(), name.endsWith(QStringLiteral("bmp")) ? "bmp" : "png");
+        reader.setDecideFormatFromContent(true);
+        EXPECT_EQ(reader.format(), "bmp") << name.toStdString();
         const QImage written = reader.read();
         ASSERT_EQ(written.size(), QSize(32, 32));
         EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), picture);
+        // The 24-bit bitmap: 54 bytes of headers and 32 rows of 96 bytes.
+        EXPECT_EQ(QFile(file).size(), 54 + 32 * 96) << name.toStdString();
 
         const DesignDocument before = session.document;
         load(file);
         EXPECT_TRUE(session.document.sameDesignAs(before));
     }
-    // The 24-bit bitmap: 54 bytes of headers and 32 rows of 96 bytes.
-    EXPECT_EQ(QFile(path(QStringLiteral("out.bmp"))).size(), 54 + 32 * 96);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 4); // spark.bmp and the three
 }
 
 TEST_F(HinokoTest, CancelledDialogsChangeAndWriteNothing) {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace kirabellum::test {
@@ -35,6 +36,17 @@ TEST_F(SyousaiTest, DefaultLayerOpensAsASingleBurstFromZeroToZero) {
     EXPECT_EQ(dialog.Label1[0]->text(), QStringLiteral("0"));
     EXPECT_EQ(dialog.Label1[1]->text(), QStringLiteral("0"));
     EXPECT_EQ(dialog.Label1[2]->text(), QStringLiteral("1"));
+}
+
+TEST_F(SyousaiTest, OpensInTheMiddleOfTheScreen) {
+    // Away from the middle, so that centring on the main window would show.
+    mainWindow->setGeometry(0, 0, 400, 300);
+    Syousai dialog(session, mainWindow.get());
+    dialog.show();
+    // Within the width of a window frame.
+    const QPoint offset = dialog.frameGeometry().center() - dialog.screen()->geometry().center();
+    EXPECT_LE(offset.manhattanLength(), 8) << offset.x() << ", " << offset.y();
+    dialog.reject();
 }
 
 TEST_F(SyousaiTest, RangesReachTheRenderSettingsFrameCount) {
