@@ -18,8 +18,8 @@ TEST(DesignMath, RoundsHalvesToEven) {
     const struct {
         double value;
         double rounded;
-    } cases[] = {{2.5, 2}, {3.5, 4}, {22.5, 22}, {-2.5, -2}, {-3.5, -4}, {0.5, 0},
-                 {1.5, 2}, {2.4999, 2}, {2.5001, 3}, {-0.4, 0}, {7.0, 7}, {-7.6, -8}};
+    } cases[] = {{2.5, 2}, {3.5, 4},    {22.5, 22},  {-2.5, -2}, {-3.5, -4}, {0.5, 0},
+                 {1.5, 2}, {2.4999, 2}, {2.5001, 3}, {-0.4, 0},  {7.0, 7},   {-7.6, -8}};
     for (const auto& c : cases)
         EXPECT_EQ(roundHalfEven(c.value), c.rounded) << c.value;
     EXPECT_TRUE(std::isnan(roundHalfEven(NAN)));
@@ -29,8 +29,8 @@ TEST(DesignMath, RoundsHalvesToEven) {
 TEST(DesignMath, PointAngleWorkedValues) {
     const struct {
         float px, py, expected;
-    } cases[] = {{90, 80, 0.0f}, {80, 90, 90.0f}, {70, 80, 180.0f}, {80, 70, 270.0f},
-                 {80, 80, 270.0f}};
+    } cases[] = {
+        {90, 80, 0.0f}, {80, 90, 90.0f}, {70, 80, 180.0f}, {80, 70, 270.0f}, {80, 80, 270.0f}};
     for (const auto& c : cases)
         EXPECT_EQ(PointAngle(80, 80, c.px, c.py), c.expected) << c.px << "," << c.py;
     // DegToRad is a little below pi/180, so angles come out a little large.

@@ -56,7 +56,8 @@ TEST_P(GoldenStrip, RendersTheExpectedStrip) {
             if (actual.pixel(x, y) != expected.pixel(x, y) && differing++ == 0)
                 first = QPoint(x, y);
     if (differing > 0) {
-        const QString written = QDir::current().filePath(GetParam() + QStringLiteral("-actual.png"));
+        const QString written =
+            QDir::current().filePath(GetParam() + QStringLiteral("-actual.png"));
         writeStripImage(written, actual);
         FAIL() << differing << " pixels differ, the first at (" << first.x() << ", " << first.y()
                << "); the strip drawn is in " << written.toStdString();
@@ -73,10 +74,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, GoldenStrip, ::testing::ValuesIn(goldenCases()),
 TEST(SampleDesignFiles, MatchTheirGenerator) {
     for (const SampleDesign& sample : sampleDesigns()) {
         DesignDocument stored;
-        ASSERT_TRUE(readDesignFile(QStringLiteral(KIRABELLUM_SOURCE_DIR "/samples/") +
-                                       sample.fileName,
-                                   DesignFileVersion::V1_2, stored)
-                        .ok());
+        ASSERT_TRUE(
+            readDesignFile(QStringLiteral(KIRABELLUM_SOURCE_DIR "/samples/") + sample.fileName,
+                           DesignFileVersion::V1_2, stored)
+                .ok());
         EXPECT_TRUE(stored.sameDesignAs(sample.design)) << sample.fileName.toStdString();
     }
 }

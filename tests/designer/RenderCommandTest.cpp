@@ -44,11 +44,12 @@ protected:
 };
 
 TEST_F(RenderCommandTest, WritesA24BitBitmapAndAPngOfTheSameStrip) {
-    const CommandResult bitmap = run({QStringLiteral("render"), designPath, QStringLiteral("-o"),
-                                      path("strip.bmp")});
+    const CommandResult bitmap =
+        run({QStringLiteral("render"), designPath, QStringLiteral("-o"), path("strip.bmp")});
     ASSERT_EQ(bitmap.exitCode, 0) << bitmap.err;
-    const CommandResult png = run({QStringLiteral("render"), designPath, QStringLiteral("-o"),
-                                   path("strip.png"), QStringLiteral("--seed"), QStringLiteral("0")});
+    const CommandResult png =
+        run({QStringLiteral("render"), designPath, QStringLiteral("-o"), path("strip.png"),
+             QStringLiteral("--seed"), QStringLiteral("0")});
     ASSERT_EQ(png.exitCode, 0) << png.err;
 
     QFile file(path("strip.bmp"));
@@ -56,8 +57,8 @@ TEST_F(RenderCommandTest, WritesA24BitBitmapAndAPngOfTheSameStrip) {
     const QByteArray bytes = file.readAll();
     ASSERT_GT(bytes.size(), 54);
     EXPECT_EQ(bytes.left(2), QByteArray("BM"));
-    EXPECT_EQ(static_cast<int>(bytes[28]), 24);                  // bits per pixel
-    EXPECT_EQ(bytes.mid(30, 4), QByteArray(4, '\0'));            // uncompressed
+    EXPECT_EQ(static_cast<int>(bytes[28]), 24);       // bits per pixel
+    EXPECT_EQ(bytes.mid(30, 4), QByteArray(4, '\0')); // uncompressed
     const QImage fromBitmap(path("strip.bmp"));
     const QImage fromPng(path("strip.png"));
     EXPECT_EQ(fromBitmap.size(), QSize(512, 256));
@@ -66,7 +67,9 @@ TEST_F(RenderCommandTest, WritesA24BitBitmapAndAPngOfTheSameStrip) {
 }
 
 TEST_F(RenderCommandTest, SeedChangesTheStrip) {
-    ASSERT_EQ(run({QStringLiteral("render"), designPath, QStringLiteral("-o"), path("a.png")}).exitCode, 0);
+    ASSERT_EQ(
+        run({QStringLiteral("render"), designPath, QStringLiteral("-o"), path("a.png")}).exitCode,
+        0);
     ASSERT_EQ(run({QStringLiteral("render"), designPath, QStringLiteral("-o"), path("b.png"),
                    QStringLiteral("--seed"), QStringLiteral("99")})
                   .exitCode,
@@ -80,8 +83,10 @@ TEST_F(RenderCommandTest, UsageErrorsExitTwo) {
         {QStringLiteral("render"), designPath},
         {QStringLiteral("render"), designPath, QStringLiteral("-o")},
         {QStringLiteral("render"), designPath, QStringLiteral("-o"), path("x.gif")},
-        {QStringLiteral("render"), designPath, QStringLiteral("-o"), path("x.png"), QStringLiteral("--seed"), QStringLiteral("-1")},
-        {QStringLiteral("render"), designPath, QStringLiteral("-o"), path("x.png"), QStringLiteral("--fast")},
+        {QStringLiteral("render"), designPath, QStringLiteral("-o"), path("x.png"),
+         QStringLiteral("--seed"), QStringLiteral("-1")},
+        {QStringLiteral("render"), designPath, QStringLiteral("-o"), path("x.png"),
+         QStringLiteral("--fast")},
         {QStringLiteral("render"), designPath, designPath, QStringLiteral("-o"), path("x.png")},
         {QStringLiteral("paint")},
     };
@@ -126,8 +131,9 @@ TEST_F(RenderCommandTest, UnreadableOrUnrenderableDesignsExitOne) {
 }
 
 TEST_F(RenderCommandTest, UnwritableOutputExitsOneAndKeepsTheOldFile) {
-    const CommandResult missingFolder = run({QStringLiteral("render"), designPath, QStringLiteral("-o"),
-                                             path("no/such/folder/strip.png")});
+    const CommandResult missingFolder =
+        run({QStringLiteral("render"), designPath, QStringLiteral("-o"),
+             path("no/such/folder/strip.png")});
     EXPECT_EQ(missingFolder.exitCode, 1);
     EXPECT_NE(missingFolder.err.find("no/such/folder/strip.png"), std::string::npos);
 

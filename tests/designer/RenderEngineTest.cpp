@@ -186,7 +186,7 @@ TEST_F(RenderEngineTest, OverlappingParticlesAddAndClampAtTheRampEnd) {
         float addRate;
         float expected;
     } cases[] = {
-        {1, 5, 1.0f, 5.0f}, {2, 5, 1.0f, 10.0f}, {2, 5, 0.5f, 5.0f},
+        {1, 5, 1.0f, 5.0f},  {2, 5, 1.0f, 10.0f}, {2, 5, 0.5f, 5.0f},
         {3, 5, 1.0f, 15.0f}, {4, 5, 1.0f, 15.0f}, {2, 15, 2.0f, 15.0f},
     };
     for (const auto& c : cases) {
@@ -232,8 +232,7 @@ TEST_F(RenderEngineTest, AfterimageDividesTheCanvas) {
     EXPECT_EQ(canvasAt(engine, 160, 80, 80), 12.0f);
     engine.advanceFrame(); // 12 / 4 + (12 - round(1 x Fade)) clamped to 15
     const float fade = engine.pool()[0].Fade;
-    const double expected =
-        std::min(15.0, 12.0 / 4.0 + std::max(0.0, std::nearbyint(12.0 - fade)));
+    const double expected = std::min(15.0, 12.0 / 4.0 + std::max(0.0, std::nearbyint(12.0 - fade)));
     EXPECT_EQ(canvasAt(engine, 160, 80, 80), static_cast<float>(expected));
 }
 
@@ -332,11 +331,13 @@ TEST_F(RenderEngineTest, ValuesOnlyAFileCanHoldRenderSafely) {
         {"negative add rate", [](DesignDocument& d) { d.AddRate = -3.0f; }},
         {"afterimage 0", [](DesignDocument& d) { d.AfterimageOn = 1, d.Afterimage = 0; }},
         {"afterimage -7", [](DesignDocument& d) { d.AfterimageOn = 1, d.Afterimage = -7; }},
-        {"NaN gravity", [](DesignDocument& d) {
+        {"NaN gravity",
+         [](DesignDocument& d) {
              for (GravityForce& force : d.Gravity)
                  force = {1, NAN, NAN};
          }},
-        {"infinite gravity", [](DesignDocument& d) {
+        {"infinite gravity",
+         [](DesignDocument& d) {
              for (GravityForce& force : d.Gravity)
                  force = {1, 3.0f, INFINITY};
          }},

@@ -9,7 +9,9 @@
 namespace kirabellum {
 namespace {
 
-DesignDocument chrysanthemumDesign() { return sampleDesigns().front().design; }
+DesignDocument chrysanthemumDesign() {
+    return sampleDesigns().front().design;
+}
 
 bool cellIsBackground(const QImage& strip, QRect cell, QRgb background) {
     for (int y = cell.top(); y <= cell.bottom(); ++y)
@@ -32,22 +34,22 @@ TEST(RenderRunTest, RunsEveryFrameIntoItsCellWithHooksInOrder) {
     RenderHooks hooks;
     hooks.frameStarted = [&](int frame) { calls.push_back("start " + std::to_string(frame)); };
     hooks.frameDrawn = [&](int frame, const QImage& strip, const QRect& cell) {
-        calls.push_back("drawn " + std::to_string(frame) + " at " + std::to_string(cell.x()) +
-                        "," + std::to_string(cell.y()));
+        calls.push_back("drawn " + std::to_string(frame) + " at " + std::to_string(cell.x()) + "," +
+                        std::to_string(cell.y()));
         EXPECT_FALSE(cellIsBackground(strip, cell, strip.pixel(0, 0)));
     };
     hooks.betweenFrames = [&] { calls.push_back("yield"); };
     EXPECT_EQ(run.RunFrames(design, hooks), 6);
 
     const std::vector<std::string> expected = {
-        "start 0", "drawn 0 at 0,0",     "yield", "start 1", "drawn 1 at 128,0",   "yield",
-        "start 2", "drawn 2 at 256,0",   "yield", "start 3", "drawn 3 at 384,0",   "yield",
-        "start 4", "drawn 4 at 0,128",   "yield", "start 5", "drawn 5 at 128,128",
+        "start 0", "drawn 0 at 0,0",   "yield", "start 1", "drawn 1 at 128,0",   "yield",
+        "start 2", "drawn 2 at 256,0", "yield", "start 3", "drawn 3 at 384,0",   "yield",
+        "start 4", "drawn 4 at 0,128", "yield", "start 5", "drawn 5 at 128,128",
     };
     EXPECT_EQ(calls, expected);
     // Cells after the last frame keep the background, the ramp's first colour.
-    EXPECT_TRUE(cellIsBackground(run.strip(), QRect(256, 128, 256, 128),
-                                 colourToRgb(design.ColorRamp[0])));
+    EXPECT_TRUE(
+        cellIsBackground(run.strip(), QRect(256, 128, 256, 128), colourToRgb(design.ColorRamp[0])));
 }
 
 TEST(RenderRunTest, CancelIsSeenAfterTheFrameThatFollowsIt) {
@@ -108,7 +110,8 @@ TEST(RenderRunTest, FailedPreparationLeavesAClearedStripOfTheNewLayout) {
     EXPECT_FALSE(status.ok());
     EXPECT_EQ(status.message(), sparkColourMessage(2));
     EXPECT_EQ(run.strip().size(), QSize(384, 128));
-    EXPECT_TRUE(cellIsBackground(run.strip(), run.strip().rect(), colourToRgb(design.ColorRamp[0])));
+    EXPECT_TRUE(
+        cellIsBackground(run.strip(), run.strip().rect(), colourToRgb(design.ColorRamp[0])));
     design.RenderCancel = 1;
     EXPECT_EQ(run.RunFrames(design), 0);
 }

@@ -20,13 +20,14 @@ TEST(StripLayoutTest, ColumnsAndRows) {
     const struct {
         int frameSize, frameCount, widthLimit, columns, rows;
     } cases[] = {
-        {160, 10, 640, 4, 3}, {160, 3, 640, 3, 1},  {100, 10, 320, 3, 4},
+        {160, 10, 640, 4, 3}, {160, 3, 640, 3, 1},    {100, 10, 320, 3, 4},
         {160, 1, 640, 1, 1},  {24, 256, 1600, 66, 4}, {512, 10, 320, 1, 10}, // wider than the limit
         {160, 8, 640, 4, 2},  {512, 63, 1600, 3, 21},
     };
     for (const auto& c : cases) {
         StripLayout layout;
-        ASSERT_TRUE(layOutStrip(withSettings(c.frameSize, c.frameCount, c.widthLimit), layout).ok());
+        ASSERT_TRUE(
+            layOutStrip(withSettings(c.frameSize, c.frameCount, c.widthLimit), layout).ok());
         EXPECT_EQ(layout.Columns, c.columns) << c.frameSize << "/" << c.frameCount;
         EXPECT_EQ(layout.Rows, c.rows) << c.frameSize << "/" << c.frameCount;
         EXPECT_EQ(layout.width(), c.frameSize * c.columns);
@@ -37,7 +38,7 @@ TEST(StripLayoutTest, ColumnsAndRows) {
 TEST(StripLayoutTest, FramesFillRowsLeftToRight) {
     StripLayout layout;
     ASSERT_TRUE(layOutStrip(withSettings(160, 10, 640), layout).ok());
-    const QPoint expected[] = {{0, 0},   {160, 0},   {320, 0},   {480, 0},   {0, 160},
+    const QPoint expected[] = {{0, 0},     {160, 0},   {320, 0},   {480, 0}, {0, 160},
                                {160, 160}, {320, 160}, {480, 160}, {0, 320}, {160, 320}};
     for (int frame = 0; frame < 10; ++frame)
         EXPECT_EQ(layout.cellOrigin(frame), expected[frame]) << frame;
@@ -52,12 +53,13 @@ TEST(StripLayoutTest, RefusesSettingsOutsideTheWindowAndOversizedStrips) {
         {513, 10, 640, "frame size 513"},   {160, 0, 640, "frame count 0"},
         {160, 257, 640, "frame count 257"}, {160, -3, 640, "frame count -3"},
         {160, 10, 319, "width limit 319"},  {160, 10, 1601, "width limit 1601"},
-        {512, 256, 1600, "1536 x 44032"},    {512, 64, 320, "512 x 32768"},
+        {512, 256, 1600, "1536 x 44032"},   {512, 64, 320, "512 x 32768"},
     };
     for (const auto& c : cases) {
         StripLayout layout;
         layout.Columns = 77;
-        const Status status = layOutStrip(withSettings(c.frameSize, c.frameCount, c.widthLimit), layout);
+        const Status status =
+            layOutStrip(withSettings(c.frameSize, c.frameCount, c.widthLimit), layout);
         EXPECT_FALSE(status.ok());
         EXPECT_TRUE(status.message().contains(QString::fromUtf8(c.words)))
             << status.message().toStdString();

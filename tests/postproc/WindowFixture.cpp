@@ -3,8 +3,8 @@
 #include "core/ImageFile.h"
 #include "ui/Console.h"
 
-#include <QCheckBox>
 #include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QScrollBar>

@@ -106,9 +106,9 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
         err << "kirabellum: " << status.message().toStdString() << '\n';
         return ExitFailure;
     }
-    out << "Wrote " << run.layout().FrameCount << " frames of " << run.layout().FrameSize
-        << " x " << run.layout().FrameSize << " pixels to " << options.outputPath.toStdString()
-        << " (" << run.strip().width() << " x " << run.strip().height() << ")\n";
+    out << "Wrote " << run.layout().FrameCount << " frames of " << run.layout().FrameSize << " x "
+        << run.layout().FrameSize << " pixels to " << options.outputPath.toStdString() << " ("
+        << run.strip().width() << " x " << run.strip().height() << ")\n";
     return ExitSuccess;
 }
 

@@ -9,12 +9,12 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QHBoxLayout>
 
 #include <cmath>
 
@@ -37,7 +37,7 @@ constexpr int AddRateBar = 3;
 void showOnBar(QScrollBar* bar, double value, bool& showingClampedValue) {
     const bool fits = value >= bar->minimum() && value <= bar->maximum();
     showingClampedValue = !fits;
-    const int shown = !std::isfinite(value) ? bar->minimum()
+    const int shown = !std::isfinite(value)    ? bar->minimum()
                       : value < bar->minimum() ? bar->minimum()
                       : value > bar->maximum() ? bar->maximum()
                                                : static_cast<int>(value);
@@ -61,7 +61,8 @@ F_Animation::F_Animation(DesignerSession& session)
             Check1 = new QCheckBox(QStringLiteral("残像"), Frame2);
             name = Check1;
         } else {
-            Label2[static_cast<std::size_t>(label)] = new QLabel(QString::fromUtf8(names[index]), Frame2);
+            Label2[static_cast<std::size_t>(label)] =
+                new QLabel(QString::fromUtf8(names[index]), Frame2);
             name = Label2[static_cast<std::size_t>(label++)];
         }
         auto* bar = new QScrollBar(Qt::Horizontal, Frame2);

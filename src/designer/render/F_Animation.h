@@ -30,17 +30,17 @@ public:
     void copyRenderSettings();
 
     // Controls, named as the rest of the designer knows them.
-    QGroupBox* Frame2;                    // "Rendering"
-    std::array<QLabel*, 4> Label2{};      // names of bars 0, 1, 3, 4
+    QGroupBox* Frame2;               // "Rendering"
+    std::array<QLabel*, 4> Label2{}; // names of bars 0, 1, 3, 4
     std::array<QScrollBar*, 5> HScroll1{};
-    std::array<QLabel*, 5> Label3{};      // values of the bars
-    QCheckBox* Check1;                    // "残像", afterimage on
-    QPushButton* Command1;                // "レンダリング"
-    QGroupBox* Frame1;                    // "Preview"
-    QLabel* Label1;                       // "リフレッシュレート"
+    std::array<QLabel*, 5> Label3{}; // values of the bars
+    QCheckBox* Check1;               // "残像", afterimage on
+    QPushButton* Command1;           // "レンダリング"
+    QGroupBox* Frame1;               // "Preview"
+    QLabel* Label1;                  // "リフレッシュレート"
     std::array<QRadioButton*, 6> Option1{};
-    QCheckBox* Check2;                    // "２倍表示", double size
-    QPushButton* Command2;                // "プレビュー"
+    QCheckBox* Check2;     // "２倍表示", double size
+    QPushButton* Command2; // "プレビュー"
 
     int selectedRefreshOption() const;
 

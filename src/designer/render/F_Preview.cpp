@@ -135,9 +135,9 @@ void F_Preview::Command1_Click() {
     if (stripImageFormatForPath(path) == StripImageFormat::Unknown)
         path += QStringLiteral(".bmp");
     const QImage& strip = session_.rendPic.picture();
-    const Status status = strip.isNull()
-                              ? Status::failure(QStringLiteral("There is no frame strip to save yet"))
-                              : writeStripImage(path, strip);
+    const Status status =
+        strip.isNull() ? Status::failure(QStringLiteral("There is no frame strip to save yet"))
+                       : writeStripImage(path, strip);
     if (!status.ok())
         session_.dialogs.warning(QStringLiteral("Save"), status.message());
 }

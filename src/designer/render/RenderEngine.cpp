@@ -133,7 +133,8 @@ void RenderEngine::advanceFrame() {
 void RenderEngine::stampParticle(Particle& particle) {
     const int layer = static_cast<int>(roundHalfEven(particle.Layer));
     const auto& indexMap = SparkIndexMap[static_cast<std::size_t>(layer - 1)];
-    stampedSparkPixels_ += static_cast<std::uint64_t>(opaqueSparkPixels_[static_cast<std::size_t>(layer - 1)]);
+    stampedSparkPixels_ +=
+        static_cast<std::uint64_t>(opaqueSparkPixels_[static_cast<std::size_t>(layer - 1)]);
     const double addRate = design_.AddRate;
     const double ageFade = particle.Age * static_cast<double>(particle.Fade);
     const double limit = rampLength_ - 1;
@@ -159,8 +160,9 @@ void RenderEngine::stampParticle(Particle& particle) {
                 ++darkPixels;
                 intensity = 0;
             }
-            float& cell = Canvas[static_cast<std::size_t>(py) * static_cast<std::size_t>(frameSize_) +
-                                 static_cast<std::size_t>(px)];
+            float& cell =
+                Canvas[static_cast<std::size_t>(py) * static_cast<std::size_t>(frameSize_) +
+                       static_cast<std::size_t>(px)];
             double sum = cell + intensity * addRate;
             if (sum > limit)
                 sum = limit;
@@ -196,19 +198,19 @@ void RenderEngine::moveParticle(Particle& particle) const {
             static_cast<float>(PointAngle(centre, centre, particle.X, particle.Y) + 90.0);
         const float theta =
             static_cast<float>(rightAngle + static_cast<double>(rotation.Angle) * 180.0);
-        particle.X = static_cast<float>(particle.X + std::cos(degreesToRadians(theta)) *
-                                                         rotation.Power / 4.0);
-        particle.Y = static_cast<float>(particle.Y + std::sin(degreesToRadians(theta)) *
-                                                         rotation.Power / 4.0);
+        particle.X = static_cast<float>(particle.X +
+                                        std::cos(degreesToRadians(theta)) * rotation.Power / 4.0);
+        particle.Y = static_cast<float>(particle.Y +
+                                        std::sin(degreesToRadians(theta)) * rotation.Power / 4.0);
     }
     const GravityForce& attraction = ScaledGravity[2];
     if (attraction.Use != 0) {
         const float theta = static_cast<float>(PointAngle(centre, centre, particle.X, particle.Y) +
                                                static_cast<double>(attraction.Angle) * 180.0);
-        particle.X = static_cast<float>(particle.X - std::cos(degreesToRadians(theta)) *
-                                                         attraction.Power / 4.0);
-        particle.Y = static_cast<float>(particle.Y - std::sin(degreesToRadians(theta)) *
-                                                         attraction.Power / 4.0);
+        particle.X = static_cast<float>(particle.X -
+                                        std::cos(degreesToRadians(theta)) * attraction.Power / 4.0);
+        particle.Y = static_cast<float>(particle.Y -
+                                        std::sin(degreesToRadians(theta)) * attraction.Power / 4.0);
     }
 }
 

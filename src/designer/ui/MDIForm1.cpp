@@ -45,8 +45,8 @@ MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
     FILE->addSeparator();
     SAVE = FILE->addAction(QStringLiteral("保存(&S)"), this, &MDIForm1::SAVE_Click);
     FILE->addSeparator();
-    KoratuneUP = FILE->addAction(QStringLiteral("Koratuneを起動"), this,
-                                 &MDIForm1::KoratuneUP_Click);
+    KoratuneUP =
+        FILE->addAction(QStringLiteral("Koratuneを起動"), this, &MDIForm1::KoratuneUP_Click);
     FILE->addSeparator();
     END = FILE->addAction(QStringLiteral("終了(&E)"), this, &MDIForm1::END_Click);
 
@@ -56,12 +56,9 @@ MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
         const char* caption;
         ToolKind kind;
     } views[] = {
-        {&EDITER, "ParticleEditer", ToolKind::Editer},
-        {&GRAVITY, "Gravity", ToolKind::Gravity},
-        {&COLOR, "ColorTransformation", ToolKind::Color},
-        {&HINOKO, "Fire", ToolKind::Hinoko},
-        {&ANIMATION, "Animation", ToolKind::Animation},
-        {&PREVIEW, "Preview", ToolKind::Preview},
+        {&EDITER, "ParticleEditer", ToolKind::Editer},    {&GRAVITY, "Gravity", ToolKind::Gravity},
+        {&COLOR, "ColorTransformation", ToolKind::Color}, {&HINOKO, "Fire", ToolKind::Hinoko},
+        {&ANIMATION, "Animation", ToolKind::Animation},   {&PREVIEW, "Preview", ToolKind::Preview},
     };
     for (const auto& view : views) {
         const ToolKind kind = view.kind;
@@ -69,8 +66,8 @@ MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
                                        [this, kind] { windows_->showAndFocus(kind); });
         windows_->setViewAction(kind, *view.action);
     }
-    Version = menuBar()->addAction(QStringLiteral("バージョン情報(&A)"), this,
-                                   &MDIForm1::Version_Click);
+    Version =
+        menuBar()->addAction(QStringLiteral("バージョン情報(&A)"), this, &MDIForm1::Version_Click);
 
     Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
     Toolbar1->setMovable(false);
@@ -88,9 +85,9 @@ MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
     statusBar()->setSizeGripEnabled(false);
 
     // The client area holding the tool windows is 906 x 675 pixels.
-    resize(clientArea.width(),
-           clientArea.height() + menuBar()->sizeHint().height() + Toolbar1->sizeHint().height() +
-               statusBar()->sizeHint().height());
+    resize(clientArea.width(), clientArea.height() + menuBar()->sizeHint().height() +
+                                   Toolbar1->sizeHint().height() +
+                                   statusBar()->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
@@ -98,7 +95,9 @@ MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
     }
 }
 
-MDIForm1::~MDIForm1() { session_.windows = nullptr; }
+MDIForm1::~MDIForm1() {
+    session_.windows = nullptr;
+}
 
 QAction* MDIForm1::viewAction(ToolKind kind) const {
     const std::array<QAction*, 6> actions = {EDITER, GRAVITY, COLOR, HINOKO, ANIMATION, PREVIEW};
@@ -131,8 +130,8 @@ bool MDIForm1::openDesign(const QString& path, int index) {
     // The whole file is read and checked before the design changes, so a damaged
     // file leaves the design, and every window, as it was.
     DesignDocument read = session_.document;
-    const Status status = readDesignFile(
-        path, index == 1 ? DesignFileVersion::V1_1 : DesignFileVersion::V1_2, read);
+    const Status status =
+        readDesignFile(path, index == 1 ? DesignFileVersion::V1_1 : DesignFileVersion::V1_2, read);
     if (!status.ok()) {
         session_.dialogs.warning(QStringLiteral("Kirabellum"), status.message());
         return false;
@@ -168,9 +167,13 @@ void MDIForm1::KoratuneUP_Click() {
         session_.dialogs.warning(QStringLiteral("Koratuneを起動"), problem);
 }
 
-void MDIForm1::Version_Click() { Sprs::showSplash(); }
+void MDIForm1::Version_Click() {
+    Sprs::showSplash();
+}
 
-void MDIForm1::END_Click() { close(); }
+void MDIForm1::END_Click() {
+    close();
+}
 
 void MDIForm1::Toolbar1_ButtonClick(int index) {
     if (index >= 1 && index <= 6)

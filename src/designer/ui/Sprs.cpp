@@ -93,7 +93,9 @@ void Sprs::paintEvent(QPaintEvent*) {
     painter.drawText(QRect(0, 194, width(), 20), Qt::AlignCenter, QStringLiteral("v1.22"));
 }
 
-void Sprs::mousePressEvent(QMouseEvent*) { close(); }
+void Sprs::mousePressEvent(QMouseEvent*) {
+    close();
+}
 
 void Sprs::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);

@@ -47,7 +47,9 @@ void ToolWindowHost::registerWindow(ToolKind kind, Factory factory) {
         slot(kind).viewAction->setEnabled(true);
 }
 
-bool ToolWindowHost::isAvailable(ToolKind kind) const { return bool(slot(kind).factory); }
+bool ToolWindowHost::isAvailable(ToolKind kind) const {
+    return bool(slot(kind).factory);
+}
 
 void ToolWindowHost::setViewAction(ToolKind kind, QAction* action) {
     slot(kind).viewAction = action;
@@ -56,7 +58,9 @@ void ToolWindowHost::setViewAction(ToolKind kind, QAction* action) {
     action->setEnabled(isAvailable(kind));
 }
 
-ToolWindow* ToolWindowHost::window(ToolKind kind) const { return slot(kind).window.data(); }
+ToolWindow* ToolWindowHost::window(ToolKind kind) const {
+    return slot(kind).window.data();
+}
 
 ToolWindow* ToolWindowHost::open(ToolKind kind) {
     Slot& entry = slot(kind);
@@ -110,8 +114,8 @@ void ToolWindowHost::showAndFocus(ToolKind kind) {
 }
 
 void ToolWindowHost::openClosedWindows() {
-    for (ToolKind kind : {ToolKind::Preview, ToolKind::Animation, ToolKind::Color,
-                          ToolKind::Hinoko, ToolKind::Gravity, ToolKind::Editer})
+    for (ToolKind kind : {ToolKind::Preview, ToolKind::Animation, ToolKind::Color, ToolKind::Hinoko,
+                          ToolKind::Gravity, ToolKind::Editer})
         open(kind);
 }
 

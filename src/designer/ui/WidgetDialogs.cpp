@@ -9,7 +9,9 @@ namespace kirabellum {
 namespace {
 
 // "Description(*.ext)|*.ext" becomes Qt's "Description(*.ext)".
-QString qtFilter(const QString& filter) { return filter.section(QLatin1Char('|'), 0, 0); }
+QString qtFilter(const QString& filter) {
+    return filter.section(QLatin1Char('|'), 0, 0);
+}
 
 QString startPath(const QString& folder, const QString& fileName) {
     if (fileName.isEmpty())

@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, ToolWindowsOpenAtTheirPlacesTickAndOnlyFocusWhenOpen) {
     EXPECT_TRUE(mainWindow->ANIMATION->isChecked());
     auto* frame = qobject_cast<QMdiSubWindow*>(animation->parentWidget());
     ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(frame->pos(), QPoint(320, 9)); // 4800 and 128 twips
+    EXPECT_EQ(frame->pos(), QPoint(320, 9));               // 4800 and 128 twips
     EXPECT_EQ(frame->minimumSize(), frame->maximumSize()); // fixed size
 
     // Moved by the user, then chosen again: the same window, where it was.
@@ -75,8 +75,9 @@ TEST_F(MainWindowTest, ToolWindowsOpenAtTheirPlacesTickAndOnlyFocusWhenOpen) {
     EXPECT_EQ(mainWindow->mdiArea()->activeSubWindow(), frame);
 
     mainWindow->PREVIEW->trigger();
-    EXPECT_EQ(qobject_cast<QMdiSubWindow*>(windows().window(ToolKind::Preview)->parentWidget())->pos(),
-              QPoint(460, 287)); // 6900 and 4300 twips
+    EXPECT_EQ(
+        qobject_cast<QMdiSubWindow*>(windows().window(ToolKind::Preview)->parentWidget())->pos(),
+        QPoint(460, 287)); // 6900 and 4300 twips
     frame->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(windows().window(ToolKind::Animation), nullptr);
@@ -121,7 +122,9 @@ public:
         : ToolWindow(session, kind, QStringLiteral("Recording")), log_(log) {
         log_.push_back("open " + std::to_string(static_cast<int>(kind)));
     }
-    void DRefresh() override { log_.push_back("refresh " + std::to_string(static_cast<int>(kind()))); }
+    void DRefresh() override {
+        log_.push_back("refresh " + std::to_string(static_cast<int>(kind())));
+    }
 
 private:
     std::vector<std::string>& log_;
@@ -140,16 +143,24 @@ TEST_F(MainWindowTest, NewAndOpenOpenClosedWindowsAndRefreshAllInTheirOrders) {
         std::vector<std::string> opened;
     } cases[] = {
         // New opens the spark editor, then the colour editor, then the rest.
-        {"New, all closed", false, false,
+        {"New, all closed",
+         false,
+         false,
          {"open 3", "refresh 3", "open 2", "refresh 2", "open 5", "refresh 5", "open 4",
           "refresh 4", "open 1", "refresh 1", "open 0", "refresh 0"}},
-        {"New, spark editor open", true, false,
+        {"New, spark editor open",
+         true,
+         false,
          {"open 2", "refresh 2", "open 5", "refresh 5", "open 4", "refresh 4", "open 1",
           "refresh 1", "open 0", "refresh 0"}},
-        {"Open, all closed", false, true,
+        {"Open, all closed",
+         false,
+         true,
          {"open 5", "refresh 5", "open 4", "refresh 4", "open 2", "refresh 2", "open 3",
           "refresh 3", "open 1", "refresh 1", "open 0", "refresh 0"}},
-        {"Open, spark editor open", true, true,
+        {"Open, spark editor open",
+         true,
+         true,
          {"open 5", "refresh 5", "open 4", "refresh 4", "open 2", "refresh 2", "open 1",
           "refresh 1", "open 0", "refresh 0"}},
     };

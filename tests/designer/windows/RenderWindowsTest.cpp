@@ -14,10 +14,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTimer>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QTimer>
 
 #include <chrono>
 #include <vector>
@@ -65,7 +65,7 @@ TEST_F(RenderWindowsTest, BarsShowTheDocumentAndTheirLabels) {
         int value;
         const char* label;
     } cases[] = {
-        {0, 24, 512, 8, 128, "128x128"}, {1, 1, 256, 1, 16, "16"},  {2, 10, 100, 1, 16, "94"},
+        {0, 24, 512, 8, 128, "128x128"}, {1, 1, 256, 1, 16, "16"},       {2, 10, 100, 1, 16, "94"},
         {3, 10, 200, 1, 12, "12"},       {4, 320, 1600, 32, 512, "512"},
     };
     for (const auto& c : cases) {
@@ -106,8 +106,8 @@ TEST_F(RenderWindowsTest, AfterimageBarRunsBackwards) {
         o.upsideDown = false;
         return o;
     }();
-    const QRect thumb =
-        bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                     QStyle::SC_ScrollBarSlider, bar);
     EXPECT_LT(thumb.center().x(), bar->width() / 2) << "100 sits at the left end";
 }
 
@@ -144,7 +144,7 @@ TEST_F(RenderWindowsTest, RefreshRoundsTheAddRateButShowsImpossibleValuesClamped
     EXPECT_EQ(animation->HScroll1[3]->value(), 123);
     EXPECT_EQ(session->document.AddRate, 1.23f);
 
-    session->document.Afterimage = 0;  // only a file can hold these
+    session->document.Afterimage = 0; // only a file can hold these
     session->document.AddRate = 7.5f;
     animation->DRefresh();
     EXPECT_EQ(animation->HScroll1[2]->value(), 10);
@@ -158,7 +158,8 @@ TEST_F(RenderWindowsTest, RenderFillsTheStripAndThePreviewFollowsIt) {
     render([&](Wait& wait) {
         EXPECT_EQ(wait.Label1->text(), QStringLiteral("Now Rendering.Please Wait..."));
         EXPECT_EQ(wait.Command1->text(), QStringLiteral("中止"));
-        QObject::connect(&wait, &Wait::yielding, [&] { captions.push_back(preview()->windowTitle()); });
+        QObject::connect(&wait, &Wait::yielding,
+                         [&] { captions.push_back(preview()->windowTitle()); });
     });
     ASSERT_EQ(captions.size(), 15u);
     EXPECT_EQ(captions.front(), QStringLiteral("1/16"));
