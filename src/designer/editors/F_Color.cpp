@@ -4,7 +4,6 @@
 #include "ui/DesignerSession.h"
 #include "ui/PictureBox.h"
 
-#include <QFileInfo>
 #include <QFrame>
 #include <QPushButton>
 
@@ -63,13 +62,9 @@ void F_Color::DRefresh() {
 }
 
 void F_Color::LoadRamp() {
-    const QString folder =
-        fileName_.isEmpty() ? session_.designFolder : QFileInfo(fileName_).absolutePath();
-    const QString path = session_.dialogs.openFileName(folder, QFileInfo(fileName_).fileName(),
-                                                       editorPictureFilter());
+    const QString path = pictureDialog_.chooseToOpen(session_);
     if (path.isEmpty())
         return;
-    fileName_ = path;
     // The picture is checked before anything changes: a refused one leaves the
     // ramp image, RampLength and ColorRamp as they were.
     QImage picture;
@@ -91,13 +86,9 @@ void F_Color::LoadRamp() {
 }
 
 void F_Color::Command2_Click() {
-    const QString folder =
-        fileName_.isEmpty() ? session_.designFolder : QFileInfo(fileName_).absolutePath();
-    const QString path = session_.dialogs.saveFileName(folder, QFileInfo(fileName_).fileName(),
-                                                       editorPictureFilter());
+    const QString path = pictureDialog_.chooseToSave(session_);
     if (path.isEmpty())
         return;
-    fileName_ = path;
     const Status status =
         Picture1.isNull() ? Status::failure(QStringLiteral("There is no colour ramp to export yet"))
                           : writeEditorPicture(path, Picture1);

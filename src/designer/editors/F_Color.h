@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editors/PictureDialog.h"
 #include "ui/ToolWindow.h"
 
 #include <QImage>
@@ -39,7 +40,7 @@ private:
     void LoadRamp();
     void Command2_Click();
 
-    QString fileName_;
+    PictureDialog pictureDialog_;
 };
 
 } // namespace kirabellum

@@ -5,7 +5,6 @@
 #include "ui/DesignerSession.h"
 #include "ui/PictureBox.h"
 
-#include <QFileInfo>
 #include <QFrame>
 #include <QPushButton>
 
@@ -77,13 +76,9 @@ void F_Hinoko::Refire() {
 void F_Hinoko::LoadSparkImage() {
     // The layer current when the command starts receives the image.
     const int layer = F_Editer::CurrentLayer(session_);
-    const QString folder =
-        fileName_.isEmpty() ? session_.designFolder : QFileInfo(fileName_).absolutePath();
-    const QString path = session_.dialogs.openFileName(folder, QFileInfo(fileName_).fileName(),
-                                                       editorPictureFilter());
+    const QString path = pictureDialog_.chooseToOpen(session_);
     if (path.isEmpty())
         return;
-    fileName_ = path;
     QImage picture;
     const Status status = readEditorPicture(path, picture);
     if (!status.ok()) {
@@ -106,13 +101,9 @@ void F_Hinoko::LoadSparkImage() {
 }
 
 void F_Hinoko::Command2_Click() {
-    const QString folder =
-        fileName_.isEmpty() ? session_.designFolder : QFileInfo(fileName_).absolutePath();
-    const QString path = session_.dialogs.saveFileName(folder, QFileInfo(fileName_).fileName(),
-                                                       editorPictureFilter());
+    const QString path = pictureDialog_.chooseToSave(session_);
     if (path.isEmpty())
         return;
-    fileName_ = path;
     const Status status = writeEditorPicture(path, Picture1->image());
     if (!status.ok())
         session_.dialogs.warning(QStringLiteral("Export"), status.message());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editors/PictureDialog.h"
 #include "ui/ToolWindow.h"
 
 class QFrame;
@@ -37,7 +38,7 @@ private:
     void LoadSparkImage();
     void Command2_Click();
 
-    QString fileName_;
+    PictureDialog pictureDialog_;
 };
 
 } // namespace kirabellum

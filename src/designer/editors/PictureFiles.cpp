@@ -3,7 +3,6 @@
 #include "render/StripImageFile.h"
 
 #include <QImageReader>
-#include <QSaveFile>
 
 namespace kirabellum {
 
@@ -22,16 +21,7 @@ Status readEditorPicture(const QString& path, QImage& picture) {
 }
 
 Status writeEditorPicture(const QString& path, const QImage& picture) {
-    const QString context = QStringLiteral("Cannot write the picture \"%1\"").arg(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Status::failure(file.errorString()).prefixed(context);
-    const Status written = WriteStripImage(file, picture, StripImageFormat::Bitmap);
-    if (!written.ok())
-        return written.prefixed(context);
-    if (!file.commit())
-        return Status::failure(file.errorString()).prefixed(context);
-    return Status::success();
+    return writeStripImage(path, picture, StripImageFormat::Bitmap);
 }
 
 QImage stretchWithoutSmoothing(const QImage& source, QSize size) {

@@ -16,10 +16,6 @@ constexpr double DesignFrame = 160.0;
 constexpr int SparkCentre = 16;
 constexpr int ContributionOffset = 256; // contributionTable_ index of intensity 0
 
-constexpr double degreesToRadians(float degrees) {
-    return static_cast<double>(degrees) * static_cast<double>(DegToRad);
-}
-
 int defaultThreadCount() {
     const unsigned cores = std::thread::hardware_concurrency();
     return cores == 0 ? 1 : static_cast<int>(cores);
@@ -176,15 +172,7 @@ Status FastRenderEngine::PrepareRender(const DesignDocument& design) {
         sparkShapes_[static_cast<std::size_t>(layer - 1)].build(indices);
     }
 
-    for (int force = 0; force < GravityTotal; ++force) {
-        const GravityForce& gravity = design.Gravity[static_cast<std::size_t>(force)];
-        GravityForce& scaled = ScaledGravity[static_cast<std::size_t>(force)];
-        scaled.Power = static_cast<float>(static_cast<double>(gravity.Power) * scale_);
-        scaled.Angle = gravity.Angle;
-        scaled.Use = gravity.Use;
-    }
-    linearCosine_ = std::cos(degreesToRadians(ScaledGravity[0].Angle));
-    linearSine_ = std::sin(degreesToRadians(ScaledGravity[0].Angle));
+    motion_.prepare(design, scale_, frameSize_);
 
     // Dark pixels inside the frame still add 0 × AddRate, which is NaN for a
     // NaN or infinite AddRate and then clears the canvas pixel.
@@ -302,7 +290,7 @@ void FastRenderEngine::planAndMove(int workerIndex) {
             spareLive_[static_cast<std::size_t>(begin + survivors++)] = slot;
         // A particle that just died still moves once, as every slot stamped in
         // this frame does; spawning overwrites all of it later.
-        moveParticle(particle);
+        motion_.move(particle);
     }
     worker.survivors = survivors;
     worker.stamped = stamped;
@@ -352,44 +340,6 @@ void FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, b
     const int slack = rows.halfway ? 1 : 0;
     plan.rowBegin = std::clamp(rows.origin + shape.firstRow() - slack, 0, frameSize_);
     plan.rowEnd = std::clamp(rows.origin + shape.endRow() + slack, 0, frameSize_);
-}
-
-void FastRenderEngine::moveParticle(Particle& particle) const {
-    particle.X = static_cast<float>(static_cast<double>(particle.X) + particle.VX);
-    particle.Y = static_cast<float>(static_cast<double>(particle.Y) + particle.VY);
-    particle.VX = static_cast<float>(static_cast<double>(particle.VX) * particle.Decel);
-    particle.VY = static_cast<float>(static_cast<double>(particle.VY) * particle.Decel);
-    particle.Age = static_cast<std::int16_t>(particle.Age + 1);
-
-    const float centre = static_cast<float>(frameSize_ / 2.0);
-    const GravityForce& linear = ScaledGravity[0];
-    if (linear.Use != 0) {
-        // Moves by the speed gained in earlier frames, then gains more.
-        particle.X = static_cast<float>(particle.X + linearCosine_ * particle.GravitySpeed);
-        particle.Y = static_cast<float>(particle.Y + linearSine_ * particle.GravitySpeed);
-        particle.GravitySpeed =
-            static_cast<float>(particle.GravitySpeed + static_cast<double>(linear.Power) / 10.0);
-    }
-    const GravityForce& rotation = ScaledGravity[1];
-    if (rotation.Use != 0) {
-        const float rightAngle =
-            static_cast<float>(PointAngle(centre, centre, particle.X, particle.Y) + 90.0);
-        const float theta =
-            static_cast<float>(rightAngle + static_cast<double>(rotation.Angle) * 180.0);
-        particle.X = static_cast<float>(particle.X +
-                                        std::cos(degreesToRadians(theta)) * rotation.Power / 4.0);
-        particle.Y = static_cast<float>(particle.Y +
-                                        std::sin(degreesToRadians(theta)) * rotation.Power / 4.0);
-    }
-    const GravityForce& attraction = ScaledGravity[2];
-    if (attraction.Use != 0) {
-        const float theta = static_cast<float>(PointAngle(centre, centre, particle.X, particle.Y) +
-                                               static_cast<double>(attraction.Angle) * 180.0);
-        particle.X = static_cast<float>(particle.X -
-                                        std::cos(degreesToRadians(theta)) * attraction.Power / 4.0);
-        particle.Y = static_cast<float>(particle.Y -
-                                        std::sin(degreesToRadians(theta)) * attraction.Power / 4.0);
-    }
 }
 
 void FastRenderEngine::gatherSurvivors(int planned) {

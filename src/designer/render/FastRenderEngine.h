@@ -4,6 +4,7 @@
 #include "document/Status.h"
 #include "render/Particle.h"
 #include "render/ParticleEngine.h"
+#include "render/ParticleMotion.h"
 #include "render/RandomSource.h"
 #include "render/SparkShape.h"
 #include "render/WorkerPool.h"
@@ -87,7 +88,6 @@ private:
     void planParticle(const Particle& particle, StampPlan& plan, bool& dies) const;
     void fadeRows(int rowBegin, int rowEnd);
     void stampParticle(const StampPlan& plan, int rowBegin, int rowEnd, Worker& worker);
-    void moveParticle(Particle& particle) const;
     void gatherSurvivors(int planned);
     void splitIntoBands();
 
@@ -100,9 +100,7 @@ private:
     std::array<Colour, RampCapacity + 1> RampPalette{};
     std::array<QRgb, RampCapacity + 1> paletteRgb_{};
     std::array<SparkShape, LayerTotal> sparkShapes_{};
-    std::array<GravityForce, GravityTotal> ScaledGravity{};
-    double linearCosine_ = 0.0; // direction of gravity force 0
-    double linearSine_ = 0.0;
+    ParticleMotion motion_;
     // Intensity × AddRate for the intensities -256 to 511, at index intensity + 256.
     std::array<double, 768> contributionTable_{};
 

@@ -14,10 +14,6 @@ constexpr double DesignFrame = 160.0;
 constexpr int SparkCentre = 16;
 constexpr int DeadPixelCount = SparkEdge * SparkEdge;
 
-constexpr double degreesToRadians(float degrees) {
-    return static_cast<double>(degrees) * static_cast<double>(DegToRad);
-}
-
 } // namespace
 
 RenderEngine::RenderEngine(RandomSource& random)
@@ -62,13 +58,7 @@ Status RenderEngine::PrepareRender(const DesignDocument& design) {
         opaqueSparkPixels_[static_cast<std::size_t>(layer - 1)] = opaque;
     }
 
-    for (int force = 0; force < GravityTotal; ++force) {
-        const GravityForce& gravity = design.Gravity[static_cast<std::size_t>(force)];
-        GravityForce& scaled = ScaledGravity[static_cast<std::size_t>(force)];
-        scaled.Power = static_cast<float>(static_cast<double>(gravity.Power) * scale_);
-        scaled.Angle = gravity.Angle;
-        scaled.Use = gravity.Use;
-    }
+    motion_.prepare(design, scale_, frameSize_);
 
     Canvas.assign(static_cast<std::size_t>(frameSize_) * static_cast<std::size_t>(frameSize_),
                   0.0f);
@@ -126,7 +116,7 @@ void RenderEngine::advanceFrame() {
         if (particle.Layer == 0.0f)
             continue;
         stampParticle(particle);
-        moveParticle(particle);
+        motion_.move(particle);
     }
 }
 
@@ -173,45 +163,6 @@ void RenderEngine::stampParticle(Particle& particle) {
     }
     if (darkPixels == DeadPixelCount)
         particle.Layer = 0.0f;
-}
-
-void RenderEngine::moveParticle(Particle& particle) const {
-    particle.X = static_cast<float>(static_cast<double>(particle.X) + particle.VX);
-    particle.Y = static_cast<float>(static_cast<double>(particle.Y) + particle.VY);
-    particle.VX = static_cast<float>(static_cast<double>(particle.VX) * particle.Decel);
-    particle.VY = static_cast<float>(static_cast<double>(particle.VY) * particle.Decel);
-    particle.Age = static_cast<std::int16_t>(particle.Age + 1);
-
-    const float centre = static_cast<float>(frameSize_ / 2.0);
-    const GravityForce& linear = ScaledGravity[0];
-    if (linear.Use != 0) {
-        // Moves by the speed gained in earlier frames, then gains more.
-        const double angle = degreesToRadians(linear.Angle);
-        particle.X = static_cast<float>(particle.X + std::cos(angle) * particle.GravitySpeed);
-        particle.Y = static_cast<float>(particle.Y + std::sin(angle) * particle.GravitySpeed);
-        particle.GravitySpeed =
-            static_cast<float>(particle.GravitySpeed + static_cast<double>(linear.Power) / 10.0);
-    }
-    const GravityForce& rotation = ScaledGravity[1];
-    if (rotation.Use != 0) {
-        const float rightAngle =
-            static_cast<float>(PointAngle(centre, centre, particle.X, particle.Y) + 90.0);
-        const float theta =
-            static_cast<float>(rightAngle + static_cast<double>(rotation.Angle) * 180.0);
-        particle.X = static_cast<float>(particle.X +
-                                        std::cos(degreesToRadians(theta)) * rotation.Power / 4.0);
-        particle.Y = static_cast<float>(particle.Y +
-                                        std::sin(degreesToRadians(theta)) * rotation.Power / 4.0);
-    }
-    const GravityForce& attraction = ScaledGravity[2];
-    if (attraction.Use != 0) {
-        const float theta = static_cast<float>(PointAngle(centre, centre, particle.X, particle.Y) +
-                                               static_cast<double>(attraction.Angle) * 180.0);
-        particle.X = static_cast<float>(particle.X -
-                                        std::cos(degreesToRadians(theta)) * attraction.Power / 4.0);
-        particle.Y = static_cast<float>(particle.Y -
-                                        std::sin(degreesToRadians(theta)) * attraction.Power / 4.0);
-    }
 }
 
 void RenderEngine::drawFrame(QImage& target, QPoint origin) const {

@@ -4,6 +4,7 @@
 #include "document/Status.h"
 #include "render/Particle.h"
 #include "render/ParticleEngine.h"
+#include "render/ParticleMotion.h"
 #include "render/RandomSource.h"
 
 #include <QImage>
@@ -57,7 +58,6 @@ public:
 
 private:
     void stampParticle(Particle& particle);
-    void moveParticle(Particle& particle) const;
     void clampToCanvas(float& value) const;
 
     RandomSource& random_;
@@ -68,7 +68,7 @@ private:
     // Ramp index (low 8 bits) of each spark pixel of layers 1 to 8; 0 is transparent.
     std::array<std::array<std::uint8_t, SparkEdge * SparkEdge>, LayerTotal> SparkIndexMap{};
     std::array<int, LayerTotal> opaqueSparkPixels_{};
-    std::array<GravityForce, GravityTotal> ScaledGravity{};
+    ParticleMotion motion_;
     float scale_ = 0.0f;
     int rampLength_ = 0;
     int frameSize_ = 0;

@@ -25,11 +25,15 @@ Status WriteStripImage(QIODevice& device, const QImage& image, StripImageFormat 
 }
 
 Status writeStripImage(const QString& path, const QImage& image) {
+    return writeStripImage(path, image, stripImageFormatForPath(path));
+}
+
+Status writeStripImage(const QString& path, const QImage& image, StripImageFormat format) {
     const QString context = QStringLiteral("Cannot write the picture \"%1\"").arg(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return Status::failure(file.errorString()).prefixed(context);
-    const Status written = WriteStripImage(file, image, stripImageFormatForPath(path));
+    const Status written = WriteStripImage(file, image, format);
     if (!written.ok())
         return written.prefixed(context);
     if (!file.commit())

@@ -20,5 +20,7 @@ Status WriteStripImage(QIODevice& device, const QImage& image, StripImageFormat 
 // Writes to a temporary file beside `path` and replaces `path` only once the
 // whole picture is written, so a failure never damages an existing file.
 Status writeStripImage(const QString& path, const QImage& image);
+// The same in the given format, whatever the name's ending.
+Status writeStripImage(const QString& path, const QImage& image, StripImageFormat format);
 
 } // namespace kirabellum
