@@ -7,8 +7,8 @@
 //
 // Usage: render_benchmark [FRAMES]   (FRAMES shortens the render, e.g. for callgrind)
 #include "HeavyDesign.h"
-#include "render/FastRenderEngine.h"
-#include "render/RenderRun.h"
+#include "core/render/FastRenderEngine.h"
+#include "core/render/RenderRun.h"
 
 #include <algorithm>
 #include <chrono>
@@ -35,7 +35,7 @@ Measurement renderHeavy(const DesignDocument& design, EngineKind kind, int threa
                         const char* name) {
     RandomSource random(0);
     RenderRun run(random, kind, threads);
-    const Status status = run.PrepareRender(design);
+    const common::Status status = run.PrepareRender(design);
     if (!status.ok()) {
         std::fprintf(stderr, "%s\n", status.message().toUtf8().constData());
         std::exit(1);

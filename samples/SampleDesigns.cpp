@@ -26,8 +26,8 @@ DesignDocument chrysanthemum() {
     design.Afterimage = 16;
     design.AddRate = 0.12f;
     fillRamp(design, 64,
-             {makeColour(90, 0, 20), makeColour(220, 40, 10), makeColour(255, 150, 20),
-              makeColour(255, 230, 120), makeColour(255, 255, 255)});
+             {common::makeColour(90, 0, 20), common::makeColour(220, 40, 10), common::makeColour(255, 150, 20),
+              common::makeColour(255, 230, 120), common::makeColour(255, 255, 255)});
 
     LayerSettings& petals = design.layer(1);
     petals.LayerUse = 1;
@@ -62,8 +62,8 @@ DesignDocument ring() {
     design.Afterimage = 15;
     design.AddRate = 0.2f;
     fillRamp(design, 48,
-             {makeColour(10, 0, 60), makeColour(40, 60, 200), makeColour(80, 180, 255),
-              makeColour(200, 240, 255), makeColour(255, 255, 255)});
+             {common::makeColour(10, 0, 60), common::makeColour(40, 60, 200), common::makeColour(80, 180, 255),
+              common::makeColour(200, 240, 255), common::makeColour(255, 255, 255)});
 
     LayerSettings& band = design.layer(1);
     band.LayerUse = 1;
@@ -103,8 +103,8 @@ DesignDocument willow() {
     design.Afterimage = 13;
     design.AddRate = 0.1f;
     fillRamp(design, 80,
-             {makeColour(40, 20, 0), makeColour(150, 80, 0), makeColour(230, 170, 30),
-              makeColour(255, 230, 140), makeColour(255, 255, 230)});
+             {common::makeColour(40, 20, 0), common::makeColour(150, 80, 0), common::makeColour(230, 170, 30),
+              common::makeColour(255, 230, 140), common::makeColour(255, 255, 230)});
 
     LayerSettings& fronds = design.layer(1);
     fronds.LayerUse = 1;
@@ -134,7 +134,7 @@ DesignDocument willow() {
 
 } // namespace
 
-void fillRamp(DesignDocument& design, int length, const std::vector<Colour>& keys) {
+void fillRamp(DesignDocument& design, int length, const std::vector<common::Colour>& keys) {
     design.RampLength = static_cast<std::int16_t>(length);
     design.ColorRamp[0] = 0;
     const int segments = static_cast<int>(keys.size());
@@ -142,15 +142,15 @@ void fillRamp(DesignDocument& design, int length, const std::vector<Colour>& key
         const double position = static_cast<double>(index) / (length - 1) * segments;
         const int segment = std::min(static_cast<int>(position), segments - 1);
         const double t = position - segment;
-        const Colour from = segment == 0 ? 0 : keys[static_cast<std::size_t>(segment - 1)];
-        const Colour to = keys[static_cast<std::size_t>(segment)];
-        Colour colour = makeColour(mix(colourRed(from), colourRed(to), t),
-                                   mix(colourGreen(from), colourGreen(to), t),
-                                   mix(colourBlue(from), colourBlue(to), t));
+        const common::Colour from = segment == 0 ? 0 : keys[static_cast<std::size_t>(segment - 1)];
+        const common::Colour to = keys[static_cast<std::size_t>(segment)];
+        common::Colour colour = common::makeColour(mix(common::colourRed(from), common::colourRed(to), t),
+                                   mix(common::colourGreen(from), common::colourGreen(to), t),
+                                   mix(common::colourBlue(from), common::colourBlue(to), t));
         // Keep every entry distinct, nudging the blue channel where two coincide.
         auto* begin = design.ColorRamp.begin();
         while (std::find(begin, begin + index, colour) != begin + index)
-            colour = makeColour(colourRed(colour), colourGreen(colour), (colourBlue(colour) + 1));
+            colour = common::makeColour(common::colourRed(colour), common::colourGreen(colour), (common::colourBlue(colour) + 1));
         design.ColorRamp[static_cast<std::size_t>(index)] = colour;
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/DesignDocument.h"
+#include "core/document/DesignDocument.h"
 
 #include <QString>
 
@@ -14,7 +14,7 @@ namespace kirabellum {
 // A ramp of `length` distinct colours from black through the given key colours,
 // evenly spaced, brightest last. Distinct colours matter: a spark pixel takes the
 // index of the first ramp entry of its colour.
-void fillRamp(DesignDocument& design, int length, const std::vector<Colour>& keys);
+void fillRamp(DesignDocument& design, int length, const std::vector<common::Colour>& keys);
 
 // A round glow: ramp index `peak` at the centre falling to 0 (black, transparent)
 // at `radius` pixels, with the falloff's sharpness given by `power`.

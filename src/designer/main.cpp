@@ -1,5 +1,5 @@
 #include "cli/CommandLine.h"
-#include "ui/DesignerWindows.h"
+#include "windows/main/DesignerWindows.h"
 
 #include <QCoreApplication>
 

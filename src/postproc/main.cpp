@@ -1,7 +1,7 @@
 #include "cli/CommandLine.h"
-#include "ui/MDIForm1.h"
-#include "ui/Versionf.h"
-#include "ui/WidgetDialogs.h"
+#include "windows/MDIForm1.h"
+#include "windows/Versionf.h"
+#include "windows/WidgetDialogs.h"
 
 #include <QApplication>
 #include <QCoreApplication>

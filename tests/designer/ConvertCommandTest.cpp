@@ -1,7 +1,7 @@
 #include "cli/CommandLine.h"
 
-#include "document/DesignFile.h"
-#include "document/DesignJson.h"
+#include "core/document/DesignFile.h"
+#include "core/document/DesignJson.h"
 
 #include "RandomDesign.h"
 
@@ -101,7 +101,7 @@ TEST_F(ConvertCommand, Version11FileBecomesVersion12WithItsImageInEverySlot) {
     DesignDocument source = newDesign();
     for (int y = 0; y < SparkEdge; ++y)
         for (int x = 0; x < SparkEdge; ++x)
-            source.SparkImage[0].at(x, y) = makeColour(x * 8, y * 8, 99);
+            source.SparkImage[0].at(x, y) = common::makeColour(x * 8, y * 8, 99);
     source.layer(2).LayerCount = 1024;
     const QByteArray full = designFileBytes(source);
     const QByteArray version11 = full.left(DesignSparkOffset + DesignSparkImageBytes) +

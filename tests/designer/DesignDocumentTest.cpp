@@ -1,4 +1,4 @@
-#include "document/DesignDocument.h"
+#include "core/document/DesignDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +61,7 @@ TEST(DesignDocument, NewClearsSparksAndGivesSixteenBlackRampEntries) {
     DesignDocument document;
     document.RampLength = 200;
     for (int index = 0; index < 200; ++index)
-        document.ColorRamp[static_cast<std::size_t>(index)] = makeColour(index, 1, 2);
+        document.ColorRamp[static_cast<std::size_t>(index)] = common::makeColour(index, 1, 2);
     for (SparkBitmap& image : document.SparkImage)
         image.pixels.fill(0xABCDEF);
     document.layer(4).LayerUse = 1;
@@ -73,10 +73,10 @@ TEST(DesignDocument, NewClearsSparksAndGivesSixteenBlackRampEntries) {
     for (int index = 0; index < 16; ++index)
         EXPECT_EQ(document.ColorRamp[static_cast<std::size_t>(index)], 0u);
     // Entries past the new length keep their values but lie outside the ramp.
-    EXPECT_EQ(document.ColorRamp[16], makeColour(16, 1, 2));
-    EXPECT_EQ(document.ColorRamp[199], makeColour(199, 1, 2));
+    EXPECT_EQ(document.ColorRamp[16], common::makeColour(16, 1, 2));
+    EXPECT_EQ(document.ColorRamp[199], common::makeColour(199, 1, 2));
     for (const SparkBitmap& image : document.SparkImage)
-        for (Colour pixel : image.pixels)
+        for (common::Colour pixel : image.pixels)
             ASSERT_EQ(pixel, 0u);
     EXPECT_EQ(document.layer(4).LayerUse, 0);
     EXPECT_EQ(document.RenderCancel, 1);

@@ -1,4 +1,4 @@
-#include "document/DesignFile.h"
+#include "core/document/DesignFile.h"
 
 #include "RandomDesign.h"
 
@@ -20,7 +20,7 @@ std::string bytesOf(const DesignDocument& document) {
     return stream.str();
 }
 
-Status readBytes(const std::string& bytes, DesignFileVersion version, DesignDocument& document) {
+common::Status readBytes(const std::string& bytes, DesignFileVersion version, DesignDocument& document) {
     std::istringstream stream(bytes);
     return ReadDesignFile(stream, version, document);
 }
@@ -80,9 +80,9 @@ TEST(DesignFileLayout, FieldsStandAtTheirOffsets) {
     document.layer(3).LayerShape[35] = -2;
     document.layer(3).LayerBurstStep = 0x0507;
     document.Gravity[1] = {1, 1.0f, 2.0f};
-    document.SparkImage[5].at(3, 2) = makeColour(0x11, 0x22, 0x33);
+    document.SparkImage[5].at(3, 2) = common::makeColour(0x11, 0x22, 0x33);
     document.RampLength = 2;
-    document.ColorRamp[1] = makeColour(0xAA, 0xBB, 0xCC);
+    document.ColorRamp[1] = common::makeColour(0xAA, 0xBB, 0xCC);
     const std::string bytes = bytesOf(document);
 
     EXPECT_EQ(hex(bytes, 14 + 91 * 2 + 1, 2), "34 12");
@@ -129,8 +129,8 @@ TEST(DesignFileVersion11, OneSparkImageFillsAllEightSlots) {
     DesignDocument source = newDesign();
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x)
-            source.SparkImage[0].at(x, y) = makeColour(x * 8, y * 8, 77);
-    source.ColorRamp[15] = makeColour(1, 2, 3);
+            source.SparkImage[0].at(x, y) = common::makeColour(x * 8, y * 8, 77);
+    source.ColorRamp[15] = common::makeColour(1, 2, 3);
     const std::string bytes = version11Bytes(source);
     ASSERT_EQ(bytes.size(), 4931u);
 
@@ -141,7 +141,7 @@ TEST(DesignFileVersion11, OneSparkImageFillsAllEightSlots) {
                   source.SparkImage[0].pixels)
             << "slot " << slot;
     EXPECT_EQ(read.RampLength, 16);
-    EXPECT_EQ(read.ColorRamp[15], makeColour(1, 2, 3));
+    EXPECT_EQ(read.ColorRamp[15], common::makeColour(1, 2, 3));
     EXPECT_EQ(bytesOf(read).size(), 33603u);
 }
 
@@ -177,7 +177,7 @@ protected:
         document = before;
     }
     void expectRefused(const std::string& bytes, DesignFileVersion version, const char* words) {
-        const Status status = readBytes(bytes, version, document);
+        const common::Status status = readBytes(bytes, version, document);
         EXPECT_FALSE(status.ok());
         EXPECT_TRUE(status.message().contains(QString::fromUtf8(words)))
             << status.message().toStdString();
@@ -251,7 +251,7 @@ TEST(DesignFileOnDisk, FailedSaveNamesTheFileAndKeepsTheOldOne) {
 
     DesignDocument impossible = newDesign();
     impossible.RampLength = 300;
-    const Status status = writeDesignFile(path, impossible);
+    const common::Status status = writeDesignFile(path, impossible);
     EXPECT_FALSE(status.ok());
     EXPECT_TRUE(status.message().contains(path));
     QFile file(path);
@@ -259,7 +259,7 @@ TEST(DesignFileOnDisk, FailedSaveNamesTheFileAndKeepsTheOldOne) {
     EXPECT_EQ(file.readAll(), good);
 
     const QString missingFolder = folder.filePath(QStringLiteral("no/such/folder/x.df2"));
-    const Status missing = writeDesignFile(missingFolder, newDesign());
+    const common::Status missing = writeDesignFile(missingFolder, newDesign());
     EXPECT_FALSE(missing.ok());
     EXPECT_TRUE(missing.message().contains(missingFolder));
     EXPECT_FALSE(QFile::exists(missingFolder));
@@ -268,7 +268,7 @@ TEST(DesignFileOnDisk, FailedSaveNamesTheFileAndKeepsTheOldOne) {
 TEST(DesignFileOnDisk, MissingFileIsAClearFailure) {
     DesignDocument document = newDesign();
     const DesignDocument before = document;
-    const Status status =
+    const common::Status status =
         readDesignFile(QStringLiteral("/no/such/design.df2"), DesignFileVersion::V1_2, document);
     EXPECT_FALSE(status.ok());
     EXPECT_TRUE(status.message().contains(QStringLiteral("/no/such/design.df2")));

@@ -1,6 +1,7 @@
-#include "document/DesignJson.h"
+#include "core/document/DesignJson.h"
 
-#include "document/DesignFile.h"
+#include "common/Rounding.h"
+#include "core/document/DesignFile.h"
 
 #include "RandomDesign.h"
 
@@ -36,7 +37,7 @@ DesignDocument readFileBytes(const std::string& bytes) {
 
 QByteArray jsonOf(const DesignDocument& document) {
     QByteArray json;
-    const Status status = designToJson(document, json);
+    const common::Status status = designToJson(document, json);
     EXPECT_TRUE(status.ok()) << status.message().toStdString();
     return json;
 }
@@ -118,7 +119,7 @@ TEST(DesignJsonRoundTrip, RandomDesignFilesComeBackByteForByte) {
         const std::string original = fileBytesOf(randomDesign(seed));
         const QByteArray json = jsonOf(readFileBytes(original));
         DesignDocument read;
-        const Status status = designFromJson(json, read);
+        const common::Status status = designFromJson(json, read);
         ASSERT_TRUE(status.ok()) << status.message().toStdString();
         EXPECT_EQ(fileBytesOf(read), original) << "seed " << seed;
     }
@@ -171,10 +172,10 @@ TEST(DesignJsonForm, KeysAreTheFieldNamesAndColoursAreRedFirst) {
     document.layer(4).LayerX = -7;
     document.layer(4).LayerShape[7] = 300;
     document.Gravity[1] = {1, 1.0f, 12.0f};
-    document.SparkImage[2].at(0, 31) = makeColour(0x12, 0x34, 0x56);
+    document.SparkImage[2].at(0, 31) = common::makeColour(0x12, 0x34, 0x56);
     document.RampLength = 3;
-    document.ColorRamp[2] = makeColour(0xAB, 0xCD, 0xEF);
-    document.ColorRamp[3] = makeColour(1, 2, 3); // past RampLength: not written
+    document.ColorRamp[2] = common::makeColour(0xAB, 0xCD, 0xEF);
+    document.ColorRamp[3] = common::makeColour(1, 2, 3); // past RampLength: not written
     document.RenderCancel = 1;
     const QJsonObject json = jsonObjectOf(document);
 
@@ -221,7 +222,7 @@ TEST(DesignJsonRead, AcceptsAnyValueOfAFieldsWidthAndWholeNumbersWrittenWithAFra
     json = replaced(json, "FrameSize", -32768);
     json = replaced(json, "Layers.7.LayerDecel", 0);
     json = replaced(json, "Layers.0.LayerShape.35", 32767.0);
-    json = replaced(json, "AddRate", 0.1); // the nearest float
+    json = replaced(json, "AddRate", 0.1); // the common::nearest float
     json = replaced(json, "SparkImage.1.0.0", QStringLiteral("#abcdef"));
     DesignDocument read;
     ASSERT_TRUE(designFromJson(QJsonDocument(json.toObject()).toJson(), read).ok());
@@ -230,7 +231,7 @@ TEST(DesignJsonRead, AcceptsAnyValueOfAFieldsWidthAndWholeNumbersWrittenWithAFra
     EXPECT_EQ(read.layer(8).LayerDecel, 0);
     EXPECT_EQ(read.layer(1).LayerShape[35], 32767);
     EXPECT_EQ(read.AddRate, 0.1f);
-    EXPECT_EQ(read.SparkImage[1].at(0, 0), makeColour(0xAB, 0xCD, 0xEF));
+    EXPECT_EQ(read.SparkImage[1].at(0, 0), common::makeColour(0xAB, 0xCD, 0xEF));
 }
 
 struct Defect {
@@ -248,7 +249,7 @@ protected:
     }
     void expectRefused(const QByteArray& json, const char* words) {
         DesignDocument document = before;
-        const Status status = designFromJson(json, document);
+        const common::Status status = designFromJson(json, document);
         EXPECT_FALSE(status.ok()) << words;
         EXPECT_TRUE(status.message().contains(QString::fromUtf8(words)))
             << "message: " << status.message().toStdString() << "\nexpected: " << words;
@@ -402,7 +403,7 @@ TEST(DesignJsonWrite, RefusesWhatTheTextCannotHoldNamingTheKey) {
         DesignDocument document = newDesign();
         c.damage(document);
         QByteArray json = "untouched";
-        const Status status = designToJson(document, json);
+        const common::Status status = designToJson(document, json);
         EXPECT_FALSE(status.ok()) << c.named;
         EXPECT_TRUE(status.message().contains(QString::fromUtf8(c.named)))
             << status.message().toStdString();
@@ -440,14 +441,14 @@ TEST(DesignJsonOnDisk, FailedWriteNamesTheFileAndKeepsTheOldOne) {
 
     DesignDocument damaged = newDesign();
     damaged.SparkImage[0].at(1, 2) = 0xAA000000;
-    const Status status = writeDesignJson(path, damaged);
+    const common::Status status = writeDesignJson(path, damaged);
     EXPECT_FALSE(status.ok());
     EXPECT_TRUE(status.message().contains(path));
     EXPECT_TRUE(status.message().contains(QStringLiteral("SparkImage[0][2][1]")));
     EXPECT_EQ(contentsOf(path), good);
 
     const QString missingFolder = folder.filePath(QStringLiteral("no/such/folder/x.json"));
-    const Status missing = writeDesignJson(missingFolder, newDesign());
+    const common::Status missing = writeDesignJson(missingFolder, newDesign());
     EXPECT_FALSE(missing.ok());
     EXPECT_TRUE(missing.message().contains(missingFolder));
     EXPECT_FALSE(QFile::exists(missingFolder));
@@ -465,14 +466,14 @@ TEST(DesignJsonOnDisk, ReadFailuresNameTheFileAndTheKey) {
     }
     DesignDocument document = randomDesign(4);
     const DesignDocument before = document;
-    const Status status = readDesignJson(path, document);
+    const common::Status status = readDesignJson(path, document);
     EXPECT_FALSE(status.ok());
     EXPECT_TRUE(status.message().contains(path));
     EXPECT_TRUE(status.message().contains(QStringLiteral("\"WidthLimit\" is missing")));
     EXPECT_TRUE(document.sameDesignAs(before));
 
     const QString missingPath = folder.filePath(QStringLiteral("none.json"));
-    const Status missing = readDesignJson(missingPath, document);
+    const common::Status missing = readDesignJson(missingPath, document);
     EXPECT_FALSE(missing.ok());
     EXPECT_TRUE(missing.message().contains(missingPath));
     EXPECT_TRUE(document.sameDesignAs(before));

@@ -1,4 +1,5 @@
-#include "document/DesignMath.h"
+#include "common/Rounding.h"
+#include "core/document/DesignMath.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +22,9 @@ TEST(DesignMath, RoundsHalvesToEven) {
     } cases[] = {{2.5, 2}, {3.5, 4},    {22.5, 22},  {-2.5, -2}, {-3.5, -4}, {0.5, 0},
                  {1.5, 2}, {2.4999, 2}, {2.5001, 3}, {-0.4, 0},  {7.0, 7},   {-7.6, -8}};
     for (const auto& c : cases)
-        EXPECT_EQ(roundHalfEven(c.value), c.rounded) << c.value;
-    EXPECT_TRUE(std::isnan(roundHalfEven(NAN)));
-    EXPECT_EQ(roundHalfEven(INFINITY), INFINITY);
+        EXPECT_EQ(common::roundHalfEven(c.value), c.rounded) << c.value;
+    EXPECT_TRUE(std::isnan(common::roundHalfEven(NAN)));
+    EXPECT_EQ(common::roundHalfEven(INFINITY), INFINITY);
 }
 
 TEST(DesignMath, PointAngleWorkedValues) {

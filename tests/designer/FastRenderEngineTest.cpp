@@ -1,10 +1,10 @@
 // The fast engine must give exactly what the straightforward engine gives: the
 // same canvas floats, the same pool and the same frame pixels after every frame,
 // for every design, seed and number of threads.
-#include "render/FastRenderEngine.h"
-#include "render/RenderEngine.h"
-#include "render/RenderRun.h"
-#include "render/WorkerPool.h"
+#include "core/render/FastRenderEngine.h"
+#include "core/render/RenderEngine.h"
+#include "core/render/RenderRun.h"
+#include "core/render/WorkerPool.h"
 
 #include "SampleDesigns.h"
 
@@ -76,7 +76,7 @@ int firstDifferentCanvasPixel(const std::vector<float>& a, const std::vector<flo
 
 // Prepares the engine and renders `frames` frames, keeping the state after
 // each. False when the preparation fails; `status` says why.
-bool renderFrames(ParticleEngine& engine, const DesignDocument& design, int frames, Status& status,
+bool renderFrames(ParticleEngine& engine, const DesignDocument& design, int frames, common::Status& status,
                   std::vector<FrameState>& states) {
     status = engine.PrepareRender(design);
     if (!status.ok())
@@ -107,7 +107,7 @@ void expectSameRender(const DesignDocument& design, int frames,
     SCOPED_TRACE(what + ", seed " + std::to_string(seed));
     RandomSource referenceRandom(seed);
     auto reference = std::make_unique<RenderEngine>(referenceRandom);
-    Status referenceStatus = Status::success();
+    common::Status referenceStatus = common::Status::success();
     std::vector<FrameState> expected;
     const bool prepared = renderFrames(*reference, design, frames, referenceStatus, expected);
     for (int threads : threadCounts) {
@@ -115,7 +115,7 @@ void expectSameRender(const DesignDocument& design, int frames,
         RandomSource fastRandom(seed);
         auto fast = std::make_unique<FastRenderEngine>(fastRandom, threads);
         ASSERT_EQ(fast->threadCount(), threads);
-        Status fastStatus = Status::success();
+        common::Status fastStatus = common::Status::success();
         std::vector<FrameState> actual;
         ASSERT_EQ(renderFrames(*fast, design, frames, fastStatus, actual), prepared);
         ASSERT_EQ(fastStatus.message(), referenceStatus.message());
@@ -140,7 +140,7 @@ DesignDocument emptyDesign(int frameSize, int rampLength) {
     design.RampLength = static_cast<std::int16_t>(rampLength);
     for (int index = 0; index < rampLength; ++index)
         design.ColorRamp[static_cast<std::size_t>(index)] =
-            makeColour(index, 255 - index, (index * 7) & 0xFF);
+            common::makeColour(index, 255 - index, (index * 7) & 0xFF);
     design.ColorRamp[0] = 0;
     return design;
 }
@@ -170,7 +170,7 @@ DesignDocument randomRenderDesign(std::uint32_t seed) {
 
     DesignDocument design = emptyDesign(between(24, 64), between(2, 256));
     if (chance(20))
-        design.ColorRamp[0] = makeColour(9, 9, 9); // black then takes the extra index
+        design.ColorRamp[0] = common::makeColour(9, 9, 9); // black then takes the extra index
     design.AfterimageOn = static_cast<std::uint8_t>(between(0, 1));
     design.Afterimage = static_cast<std::int16_t>(between(10, 100));
     design.AddRate = static_cast<float>(between(1, 400) / 100.0 + (chance(50) ? 0.37 : 0.0));
@@ -192,7 +192,7 @@ DesignDocument randomRenderDesign(std::uint32_t seed) {
         settings.LayerBurstStep = static_cast<std::int16_t>(between(1, 3));
         SparkBitmap& spark = design.SparkImage[static_cast<std::size_t>(layer - 1)];
         const int opaquePercent = between(0, 100);
-        for (Colour& pixel : spark.pixels)
+        for (common::Colour& pixel : spark.pixels)
             pixel =
                 chance(opaquePercent)
                     ? design.ColorRamp[static_cast<std::size_t>(between(0, design.RampLength - 1))]
@@ -356,7 +356,7 @@ TEST(FastRenderEngineTest, SettingsAtTheEdgesGiveTheReferenceFrames) {
              d.Afterimage = 11;
              for (int layer : {1, 2}) {
                  d.layer(layer).LayerLife = 255;
-                 for (Colour& pixel : d.SparkImage[static_cast<std::size_t>(layer - 1)].pixels)
+                 for (common::Colour& pixel : d.SparkImage[static_cast<std::size_t>(layer - 1)].pixels)
                      pixel = pixel == 0 ? 0 : d.ColorRamp[3];
              }
          }},
@@ -431,7 +431,7 @@ TEST(FastRenderEngineTest, ValuesOnlyAFileCanHoldGiveTheReferenceFrames) {
          }},
         {"black without a black entry",
          [](DesignDocument& d) {
-             d.ColorRamp[0] = makeColour(9, 9, 9);
+             d.ColorRamp[0] = common::makeColour(9, 9, 9);
              d.SparkImage[0].at(16, 16) = 0;
          }},
     };

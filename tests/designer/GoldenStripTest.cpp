@@ -2,9 +2,9 @@
 // rendered with, and the strip it must give. Any change to drawing shows here.
 // After an intended change, look at the strips written to the build folder and
 // copy them over the expected ones.
-#include "document/DesignFile.h"
-#include "render/RenderRun.h"
-#include "render/StripImageFile.h"
+#include "core/document/DesignFile.h"
+#include "core/render/RenderRun.h"
+#include "common/ImageFile.h"
 
 #include "SampleDesigns.h"
 
@@ -58,7 +58,7 @@ TEST_P(GoldenStrip, RendersTheExpectedStrip) {
     if (differing > 0) {
         const QString written =
             QDir::current().filePath(GetParam() + QStringLiteral("-actual.png"));
-        writeStripImage(written, actual);
+        common::writeImage(written, actual);
         FAIL() << differing << " pixels differ, the first at (" << first.x() << ", " << first.y()
                << "); the strip drawn is in " << written.toStdString();
     }

@@ -9,7 +9,7 @@ DesignDocument randomDesign(std::uint32_t seed) {
     auto byte = [&] { return static_cast<std::uint8_t>(random() & 0xFF); };
     auto int16 = [&] { return static_cast<std::int16_t>(random() & 0xFFFF); };
     auto decimal = [&] { return std::uniform_real_distribution<float>(-1000.0f, 1000.0f)(random); };
-    auto colour = [&] { return static_cast<Colour>(random() & 0xFFFFFF); };
+    auto colour = [&] { return static_cast<common::Colour>(random() & 0xFFFFFF); };
 
     DesignDocument document;
     document.AfterimageOn = byte();
@@ -41,10 +41,10 @@ DesignDocument randomDesign(std::uint32_t seed) {
         force.Power = decimal();
     }
     for (SparkBitmap& image : document.SparkImage)
-        for (Colour& pixel : image.pixels)
+        for (common::Colour& pixel : image.pixels)
             pixel = colour();
     document.RampLength = static_cast<std::int16_t>(random() % 257);
-    for (Colour& entry : document.ColorRamp)
+    for (common::Colour& entry : document.ColorRamp)
         entry = colour();
     return document;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/DesignDocument.h"
+#include "core/document/DesignDocument.h"
 
 #include <cstdint>
 

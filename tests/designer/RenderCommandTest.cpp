@@ -1,5 +1,5 @@
 #include "cli/CommandLine.h"
-#include "document/DesignFile.h"
+#include "core/document/DesignFile.h"
 
 #include "SampleDesigns.h"
 
@@ -104,7 +104,7 @@ TEST_F(RenderCommandTest, UnreadableOrUnrenderableDesignsExitOne) {
     damaged.write(QByteArray(100, 'x'));
     damaged.close();
     DesignDocument badColour = sampleDesigns().front().design;
-    badColour.SparkImage[1].at(3, 3) = makeColour(1, 2, 254);
+    badColour.SparkImage[1].at(3, 3) = common::makeColour(1, 2, 254);
     ASSERT_TRUE(writeDesignFile(path("badcolour.df2"), badColour).ok());
     DesignDocument oversized = sampleDesigns().front().design;
     oversized.FrameSize = 512;

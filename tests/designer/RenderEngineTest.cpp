@@ -1,4 +1,4 @@
-#include "render/RenderEngine.h"
+#include "core/render/RenderEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ DesignDocument plainDesign(int rampLength = 16) {
     NewDesign(design);
     design.RampLength = static_cast<std::int16_t>(rampLength);
     for (int index = 0; index < rampLength; ++index)
-        design.ColorRamp[static_cast<std::size_t>(index)] = makeColour(index, index, 100 + index);
+        design.ColorRamp[static_cast<std::size_t>(index)] = common::makeColour(index, index, 100 + index);
     design.ColorRamp[0] = 0;
     return design;
 }
@@ -124,7 +124,7 @@ TEST_F(RenderEngineTest, FreshDesignDrawsNothingAndFailsNothing) {
 
 TEST_F(RenderEngineTest, BlackSparkPixelInARampWithoutBlackIsTheBrightest) {
     DesignDocument design = plainDesign(8);
-    design.ColorRamp[0] = makeColour(9, 9, 9);
+    design.ColorRamp[0] = common::makeColour(9, 9, 9);
     standingLayer(design, 1, 1, 80, 80, 3);
     SparkBitmap& spark = design.SparkImage[0];
     spark.pixels.fill(design.ColorRamp[0]); // index 0: transparent
@@ -139,7 +139,7 @@ TEST_F(RenderEngineTest, BlackSparkPixelInARampWithoutBlackIsTheBrightest) {
 TEST_F(RenderEngineTest, BlackSparkPixelInAFullRampWithoutBlackIsTransparent) {
     DesignDocument design = plainDesign(256);
     for (int index = 0; index < 256; ++index)
-        design.ColorRamp[static_cast<std::size_t>(index)] = makeColour(index, 1, 1);
+        design.ColorRamp[static_cast<std::size_t>(index)] = common::makeColour(index, 1, 1);
     standingLayer(design, 1, 1, 80, 80, 0);
     design.SparkImage[0].pixels.fill(0); // index 256, stored as 0
     ASSERT_TRUE(engine.PrepareRender(design).ok());
@@ -155,21 +155,21 @@ TEST_F(RenderEngineTest, EmptyRampOnlyKnowsBlack) {
     engine.advanceFrame();
     EXPECT_EQ(engine.liveParticles(), 0);
 
-    design.SparkImage[0].at(5, 5) = makeColour(255, 0, 0);
-    const Status status = engine.PrepareRender(design);
+    design.SparkImage[0].at(5, 5) = common::makeColour(255, 0, 0);
+    const common::Status status = engine.PrepareRender(design);
     EXPECT_FALSE(status.ok());
     EXPECT_EQ(status.message(), sparkColourMessage(1));
 }
 
 TEST_F(RenderEngineTest, SparkColourMessageNamesTheFirstUsedOffendingLayer) {
     DesignDocument design = plainDesign();
-    const Colour stranger = makeColour(200, 0, 0);
+    const common::Colour stranger = common::makeColour(200, 0, 0);
     design.SparkImage[2].at(0, 0) = stranger; // layer 3, unused: ignored
     design.SparkImage[4].at(31, 31) = stranger;
     design.SparkImage[6].at(0, 0) = stranger;
     for (int layer : {1, 2, 5, 7})
         design.layer(layer).LayerUse = 1;
-    const Status status = engine.PrepareRender(design);
+    const common::Status status = engine.PrepareRender(design);
     EXPECT_FALSE(status.ok());
     EXPECT_EQ(status.message(),
               QStringLiteral("5レイヤーのFireにパレット以外の色が使われています"));
@@ -312,7 +312,7 @@ TEST_F(RenderEngineTest, DrawWritesOnlyPixelsOfAtLeastOne) {
     QImage target(200, 200, QImage::Format_RGB32);
     target.fill(qRgb(1, 2, 3));
     engine.drawFrame(target, QPoint(20, 30));
-    EXPECT_EQ(target.pixel(100, 110), colourToRgb(design.ColorRamp[9]));
+    EXPECT_EQ(target.pixel(100, 110), common::colourToRgb(design.ColorRamp[9]));
     EXPECT_EQ(target.pixel(101, 110), qRgb(1, 2, 3));
     EXPECT_EQ(target.pixel(19, 29), qRgb(1, 2, 3));
 }

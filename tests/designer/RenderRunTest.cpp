@@ -1,4 +1,4 @@
-#include "render/RenderRun.h"
+#include "core/render/RenderRun.h"
 
 #include "SampleDesigns.h"
 
@@ -49,7 +49,7 @@ TEST(RenderRunTest, RunsEveryFrameIntoItsCellWithHooksInOrder) {
     EXPECT_EQ(calls, expected);
     // Cells after the last frame keep the background, the ramp's first colour.
     EXPECT_TRUE(
-        cellIsBackground(run.strip(), QRect(256, 128, 256, 128), colourToRgb(design.ColorRamp[0])));
+        cellIsBackground(run.strip(), QRect(256, 128, 256, 128), common::colourToRgb(design.ColorRamp[0])));
 }
 
 TEST(RenderRunTest, CancelIsSeenAfterTheFrameThatFollowsIt) {
@@ -62,7 +62,7 @@ TEST(RenderRunTest, CancelIsSeenAfterTheFrameThatFollowsIt) {
     // The cancel button is pressed while the run yields after frame 0.
     hooks.betweenFrames = [&] { design.RenderCancel = 0; };
     EXPECT_EQ(run.RunFrames(design, hooks), 2);
-    const QRgb background = colourToRgb(design.ColorRamp[0]);
+    const QRgb background = common::colourToRgb(design.ColorRamp[0]);
     EXPECT_FALSE(cellIsBackground(run.strip(), QRect(0, 0, 128, 128), background));
     EXPECT_FALSE(cellIsBackground(run.strip(), QRect(128, 0, 128, 128), background));
     for (int frame = 2; frame < 16; ++frame)
@@ -103,15 +103,15 @@ TEST(RenderRunTest, SameSeedSameStripAndASecondRenderContinuesTheSequence) {
 TEST(RenderRunTest, FailedPreparationLeavesAClearedStripOfTheNewLayout) {
     DesignDocument design = chrysanthemumDesign();
     design.FrameCount = 3;
-    design.SparkImage[1].at(0, 0) = makeColour(1, 254, 3);
+    design.SparkImage[1].at(0, 0) = common::makeColour(1, 254, 3);
     RandomSource random(0);
     RenderRun run(random);
-    const Status status = run.PrepareRender(design);
+    const common::Status status = run.PrepareRender(design);
     EXPECT_FALSE(status.ok());
     EXPECT_EQ(status.message(), sparkColourMessage(2));
     EXPECT_EQ(run.strip().size(), QSize(384, 128));
     EXPECT_TRUE(
-        cellIsBackground(run.strip(), run.strip().rect(), colourToRgb(design.ColorRamp[0])));
+        cellIsBackground(run.strip(), run.strip().rect(), common::colourToRgb(design.ColorRamp[0])));
     design.RenderCancel = 1;
     EXPECT_EQ(run.RunFrames(design), 0);
 }

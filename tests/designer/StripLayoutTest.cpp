@@ -1,6 +1,6 @@
-#include "render/StripLayout.h"
+#include "core/render/StripLayout.h"
 
-#include "document/DesignDocument.h"
+#include "core/document/DesignDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +58,7 @@ TEST(StripLayoutTest, RefusesSettingsOutsideTheWindowAndOversizedStrips) {
     for (const auto& c : cases) {
         StripLayout layout;
         layout.Columns = 77;
-        const Status status =
+        const common::Status status =
             layOutStrip(withSettings(c.frameSize, c.frameCount, c.widthLimit), layout);
         EXPECT_FALSE(status.ok());
         EXPECT_TRUE(status.message().contains(QString::fromUtf8(c.words)))

@@ -1,5 +1,5 @@
 #include "core/ColourModel.h"
-#include "core/Rounding.h"
+#include "common/Rounding.h"
 
 #include <gtest/gtest.h>
 
@@ -25,15 +25,15 @@ TEST(Rounding, NearestTakesHalvesToTheEvenNeighbour) {
     } cases[] = {{2.5, 2},   {3.5, 4},   {0.5, 0},    {1.5, 2},    {892.5, 892}, {-0.5, 0},
                  {-1.5, -2}, {-2.5, -2}, {2.4999, 2}, {2.5001, 3}, {-0.0, 0},    {128.503, 129}};
     for (const auto& c : cases)
-        EXPECT_EQ(nearest(c.value), c.expected) << c.value;
+        EXPECT_EQ(common::nearest(c.value), c.expected) << c.value;
 }
 
 TEST(Rounding, FloorAndCeilGoDownAndUp) {
-    EXPECT_EQ(floorToInt(-0.5), -1);
-    EXPECT_EQ(floorToInt(2.999), 2);
-    EXPECT_EQ(ceilToInt(10.0 / 3.0), 4);
-    EXPECT_EQ(ceilToInt(3.0), 3);
-    EXPECT_EQ(ceilToInt(-0.5), 0);
+    EXPECT_EQ(common::floorToInt(-0.5), -1);
+    EXPECT_EQ(common::floorToInt(2.999), 2);
+    EXPECT_EQ(common::ceilToInt(10.0 / 3.0), 4);
+    EXPECT_EQ(common::ceilToInt(3.0), 3);
+    EXPECT_EQ(common::ceilToInt(-0.5), 0);
 }
 
 TEST(ColourModel, RgbToHslAndBackGivesTheTabledValues) {
@@ -156,7 +156,7 @@ TEST(ColourModel, SaturationOfSpecialCases) {
 
 TEST(ColourModel, SplitColorTakesRedFromTheLowByte) {
     const struct {
-        Colour colour;
+        common::Colour colour;
         Levels expected;
     } cases[] = {
         {150 + 100 * 256 + 50 * 65536, {150, 100, 50}},

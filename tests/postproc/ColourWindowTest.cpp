@@ -3,9 +3,9 @@
 
 #include "core/ColourDisplay.h"
 #include "core/Recolouring.h"
-#include "ui/Color.h"
-#include "ui/PictureBox.h"
-#include "ui/Wait.h"
+#include "windows/Color.h"
+#include "windows/PictureBox.h"
+#include "windows/Wait.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -35,7 +35,7 @@ QImage recoloured(const QImage& base, int hueShift, int saturationShift) {
     for (int y = 0; y < result.height(); ++y) {
         for (int x = 0; x < result.width(); ++x) {
             const QRgb pixel = result.pixel(x, y);
-            const Colour shifted =
+            const common::Colour shifted =
                 RecolourColour(qRed(pixel) | (qGreen(pixel) << 8) | (qBlue(pixel) << 16), hueShift,
                                saturationShift);
             result.setPixel(x, y, qRgb(shifted & 255, (shifted >> 8) & 255, shifted >> 16));

@@ -1,9 +1,9 @@
 #include "TestImages.h"
 #include "WindowFixture.h"
 
-#include "ui/Console.h"
-#include "ui/PictureBox.h"
-#include "ui/Preview.h"
+#include "windows/Console.h"
+#include "windows/PictureBox.h"
+#include "windows/Preview.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

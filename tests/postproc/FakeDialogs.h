@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/PostprocDialogs.h"
+#include "windows/PostprocDialogs.h"
 
 #include <deque>
 #include <vector>

@@ -1,5 +1,5 @@
 #include "core/FrameImages.h"
-#include "core/ImageFile.h"
+#include "common/ImageFile.h"
 
 #include "TestImages.h"
 
@@ -123,10 +123,10 @@ TEST(FrameImages, AFailedOpenOrCompositeChangesNothing) {
     const QImage work = images.work().copy();
 
     for (const QString& path : {notAnImage, folder.filePath(QStringLiteral("missing.bmp"))}) {
-        const Status opened = images.OpenPic(path);
+        const common::Status opened = images.OpenPic(path);
         EXPECT_FALSE(opened.ok());
         EXPECT_TRUE(opened.message().contains(path)) << opened.message().toStdString();
-        const Status composited = images.UnionPic(path);
+        const common::Status composited = images.UnionPic(path);
         EXPECT_FALSE(composited.ok());
         EXPECT_EQ(images.work(), work);
         EXPECT_EQ(images.base(), strip);
@@ -142,8 +142,8 @@ TEST(FrameImages, OpenPicAndUnionPicReadFiles) {
     const QImage strip = numberedFrames(16, 3, 1);
     QImage overlay = filledImage(48, 16, key);
     overlay.setPixel(20, 7, paint);
-    ASSERT_TRUE(writeImageFile(stripPath, strip).ok());
-    ASSERT_TRUE(writeImageFile(overlayPath, overlay).ok());
+    ASSERT_TRUE(common::writeImage(stripPath, strip).ok());
+    ASSERT_TRUE(common::writeImage(overlayPath, overlay).ok());
 
     FrameImages images;
     ASSERT_TRUE(images.OpenPic(stripPath).ok());

@@ -1,4 +1,4 @@
-#include "core/ImageFile.h"
+#include "common/ImageFile.h"
 
 #include "TestImages.h"
 
@@ -40,12 +40,12 @@ QByteArray bitmapHeader(qint32 width, qint32 height) {
 }
 
 TEST(ImageFile, FormatFollowsTheExtensionInAnyCase) {
-    EXPECT_EQ(imageFormatFor(QStringLiteral("a/fire.bmp")), ImageFormat::Bmp);
-    EXPECT_EQ(imageFormatFor(QStringLiteral("fire.BMP")), ImageFormat::Bmp);
-    EXPECT_EQ(imageFormatFor(QStringLiteral("fire.png")), ImageFormat::Png);
-    EXPECT_EQ(imageFormatFor(QStringLiteral("fire.Png")), ImageFormat::Png);
-    EXPECT_EQ(imageFormatFor(QStringLiteral("fire")), std::nullopt);
-    EXPECT_EQ(imageFormatFor(QStringLiteral("fire.bmp.txt")), std::nullopt);
+    EXPECT_EQ(common::imageFormatFor(QStringLiteral("a/fire.bmp")), common::ImageFormat::Bmp);
+    EXPECT_EQ(common::imageFormatFor(QStringLiteral("fire.BMP")), common::ImageFormat::Bmp);
+    EXPECT_EQ(common::imageFormatFor(QStringLiteral("fire.png")), common::ImageFormat::Png);
+    EXPECT_EQ(common::imageFormatFor(QStringLiteral("fire.Png")), common::ImageFormat::Png);
+    EXPECT_EQ(common::imageFormatFor(QStringLiteral("fire")), std::nullopt);
+    EXPECT_EQ(common::imageFormatFor(QStringLiteral("fire.bmp.txt")), std::nullopt);
 }
 
 TEST(ImageFile, BitmapsAreWrittenWith24BitsAndReadBackExactly) {
@@ -54,9 +54,9 @@ TEST(ImageFile, BitmapsAreWrittenWith24BitsAndReadBackExactly) {
     const QImage image = numberedFrames(7, 3, 2); // odd width: rows are padded
     for (const char* name : {"sheet.bmp", "sheet.png"}) {
         const QString path = folder.filePath(QString::fromLatin1(name));
-        ASSERT_TRUE(writeImageFile(path, image).ok()) << name;
+        ASSERT_TRUE(common::writeImage(path, image).ok()) << name;
         QImage read;
-        ASSERT_TRUE(readImageFile(path, read).ok()) << name;
+        ASSERT_TRUE(common::readImage(path, read).ok()) << name;
         EXPECT_EQ(read.format(), QImage::Format_RGB32);
         EXPECT_EQ(read, image) << name;
     }
@@ -77,7 +77,7 @@ TEST(ImageFile, BadImagesAreRefusedWithAMessageNamingTheFile) {
     const QString truncated = folder.filePath(QStringLiteral("truncated.bmp"));
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(writeImage(buffer, numberedFrames(16, 2, 2), ImageFormat::Bmp).ok());
+    ASSERT_TRUE(common::writeImage(buffer, numberedFrames(16, 2, 2), common::ImageFormat::Bmp).ok());
     writeBytes(truncated, buffer.data().left(40));
     const QString zeroSize = folder.filePath(QStringLiteral("zero.bmp"));
     writeBytes(zeroSize, bitmapHeader(0, 0));
@@ -87,9 +87,10 @@ TEST(ImageFile, BadImagesAreRefusedWithAMessageNamingTheFile) {
 
     for (const QString& path : {text, truncated, zeroSize, empty, missing}) {
         QImage image = filledImage(2, 2, qRgb(1, 2, 3));
-        const Status status = readImageFile(path, image);
+        const common::Status status = common::readImage(path, image);
         EXPECT_FALSE(status.ok()) << path.toStdString();
-        EXPECT_TRUE(status.message().startsWith(QLatin1Char('"') + path + QLatin1Char('"')))
+        EXPECT_TRUE(status.message().startsWith(QStringLiteral("Cannot read the picture \"") + path +
+                                                QStringLiteral("\": ")))
             << status.message().toStdString();
         EXPECT_EQ(image, filledImage(2, 2, qRgb(1, 2, 3))) << path.toStdString();
     }
@@ -98,10 +99,10 @@ TEST(ImageFile, BadImagesAreRefusedWithAMessageNamingTheFile) {
 TEST(ImageFile, ImagesWiderThan32767AreRefused) {
     QBuffer buffer;
     buffer.open(QIODevice::ReadWrite);
-    ASSERT_TRUE(writeImage(buffer, filledImage(32768, 1, qRgb(1, 1, 1)), ImageFormat::Png).ok());
+    ASSERT_TRUE(common::writeImage(buffer, filledImage(32768, 1, qRgb(1, 1, 1)), common::ImageFormat::Png).ok());
     buffer.seek(0);
     QImage image;
-    const Status status = readImage(buffer, image);
+    const common::Status status = common::readImage(buffer, image);
     EXPECT_FALSE(status.ok());
     EXPECT_TRUE(status.message().contains(QStringLiteral("32767")))
         << status.message().toStdString();
@@ -112,13 +113,13 @@ TEST(ImageFile, AFailedWriteLeavesNothingBehind) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString inMissingFolder = folder.filePath(QStringLiteral("no/such/folder/sheet.bmp"));
-    const Status status = writeImageFile(inMissingFolder, filledImage(4, 4, qRgb(1, 1, 1)));
+    const common::Status status = common::writeImage(inMissingFolder, filledImage(4, 4, qRgb(1, 1, 1)));
     EXPECT_FALSE(status.ok());
     EXPECT_TRUE(status.message().contains(inMissingFolder));
     EXPECT_FALSE(QFile::exists(inMissingFolder));
 
     const QString unknown = folder.filePath(QStringLiteral("sheet.gif"));
-    EXPECT_FALSE(writeImageFile(unknown, filledImage(4, 4, qRgb(1, 1, 1))).ok());
+    EXPECT_FALSE(common::writeImage(unknown, filledImage(4, 4, qRgb(1, 1, 1))).ok());
     EXPECT_FALSE(QFile::exists(unknown));
 }
 
@@ -126,10 +127,10 @@ TEST(ImageFile, AnExistingFileIsReplacedWhole) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("sheet.bmp"));
-    ASSERT_TRUE(writeImageFile(path, filledImage(64, 64, qRgb(1, 1, 1))).ok());
-    ASSERT_TRUE(writeImageFile(path, filledImage(2, 2, qRgb(7, 8, 9))).ok());
+    ASSERT_TRUE(common::writeImage(path, filledImage(64, 64, qRgb(1, 1, 1))).ok());
+    ASSERT_TRUE(common::writeImage(path, filledImage(2, 2, qRgb(7, 8, 9))).ok());
     QImage read;
-    ASSERT_TRUE(readImageFile(path, read).ok());
+    ASSERT_TRUE(common::readImage(path, read).ok());
     EXPECT_EQ(read, filledImage(2, 2, qRgb(7, 8, 9)));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("sheet.bmp")});
 }

@@ -1,11 +1,11 @@
 #include "TestImages.h"
 #include "WindowFixture.h"
 
-#include "ui/Color.h"
-#include "ui/Console.h"
-#include "ui/PictureBox.h"
-#include "ui/Preview.h"
-#include "ui/Versionf.h"
+#include "windows/Color.h"
+#include "windows/Console.h"
+#include "windows/PictureBox.h"
+#include "windows/Preview.h"
+#include "windows/Versionf.h"
 
 #include <QAction>
 #include <QApplication>

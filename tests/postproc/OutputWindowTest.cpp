@@ -1,9 +1,9 @@
 #include "TestImages.h"
 #include "WindowFixture.h"
 
-#include "core/ImageFile.h"
+#include "common/ImageFile.h"
 #include "core/SheetOutput.h"
-#include "ui/Output.h"
+#include "windows/Output.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,7 +21,7 @@ class OutputWindow : public WindowFixture {
 protected:
     QImage readBack(const QString& name) const {
         QImage image;
-        const Status status = readImageFile(pathOf(name), image);
+        const common::Status status = common::readImage(pathOf(name), image);
         EXPECT_TRUE(status.ok()) << status.message().toStdString();
         return image;
     }

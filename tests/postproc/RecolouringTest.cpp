@@ -9,7 +9,7 @@
 namespace koratune {
 namespace {
 
-Colour colour(int red, int green, int blue) {
+common::Colour colour(int red, int green, int blue) {
     return red | (green << 8) | (blue << 16);
 }
 
@@ -34,9 +34,9 @@ QImage colourfulImage(int width, int height) {
 
 TEST(Recolouring, ShiftsThePixelsOfTheExamples) {
     const struct {
-        Colour input;
+        common::Colour input;
         int hueShift, saturationShift;
-        Colour expected;
+        common::Colour expected;
     } cases[] = {
         {colour(200, 100, 50), 510, 0, colour(50, 200, 100)},
         {colour(200, 100, 50), 0, -255, colour(125, 125, 125)},
@@ -64,7 +64,7 @@ TEST(Recolouring, RecoloursEveryPixelFromTheBase) {
     for (int y = 0; y < 30; ++y) {
         for (int x = 0; x < 40; ++x) {
             const QRgb original = base.pixel(x, y);
-            const Colour shifted =
+            const common::Colour shifted =
                 RecolourColour(colour(qRed(original), qGreen(original), qBlue(original)), 300, -40);
             ASSERT_EQ(work.pixel(x, y), qRgb(shifted & 255, (shifted >> 8) & 255, shifted >> 16))
                 << x << "," << y;

@@ -1,5 +1,5 @@
 #include "core/SheetOutput.h"
-#include "core/ImageFile.h"
+#include "common/ImageFile.h"
 #include "core/SheetLayout.h"
 
 #include "TestImages.h"
@@ -82,7 +82,7 @@ TEST(SheetLayout, RefusesImpossibleLayouts) {
         {512, 100, 100, "choose fewer columns"},
     };
     for (const auto& c : cases) {
-        const Status status =
+        const common::Status status =
             SheetLayout(frameSettings(c.frameSize, c.frameCount, 0, 1), c.columns).check();
         EXPECT_FALSE(status.ok());
         EXPECT_TRUE(status.message().contains(QString::fromLatin1(c.messagePart)))
@@ -171,7 +171,7 @@ TEST(ComposeSheet, FramesTheImageDoesNotHoldAreBlack) {
 TEST(ComposeSheet, ARefusedLayoutLeavesTheSheetAlone) {
     const QImage work = numberedFrames(16, 2, 1);
     QImage sheet = filledImage(3, 3, qRgb(1, 2, 3));
-    const Status status = ComposeSheet(work, frameSettings(512, 256, 0, 1), 64, sheet);
+    const common::Status status = ComposeSheet(work, frameSettings(512, 256, 0, 1), 64, sheet);
     EXPECT_FALSE(status.ok());
     EXPECT_EQ(sheet, filledImage(3, 3, qRgb(1, 2, 3)));
 }
@@ -209,7 +209,7 @@ TEST(SequenceOutput, WritesOneFilePerFrameCutFromTheSheet) {
     const std::vector<int> frames = {0, 3, 6, 9};
     for (int number = 0; number < 10; ++number) {
         QImage frame;
-        ASSERT_TRUE(readImageFile(folder.filePath(expectedNames[number]), frame).ok());
+        ASSERT_TRUE(common::readImage(folder.filePath(expectedNames[number]), frame).ok());
         ASSERT_EQ(frame.size(), QSize(16, 16));
         if (number < 4)
             EXPECT_EQ(frame, cellOf(work, 16, 4, frames[number])) << number;
@@ -223,7 +223,7 @@ TEST(SequenceOutput, AMissingFolderWritesNothing) {
     ASSERT_TRUE(folder.isValid());
     const QImage sheet = numberedFrames(16, 2, 1);
     const QString chosen = folder.filePath(QStringLiteral("missing/fire.bmp"));
-    const Status status = writeSequence(chosen, sheet, frameSettings(16, 2, 0, 1));
+    const common::Status status = writeSequence(chosen, sheet, frameSettings(16, 2, 0, 1));
     EXPECT_FALSE(status.ok());
     EXPECT_TRUE(status.message().contains(QStringLiteral("fire000.bmp")));
     EXPECT_TRUE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());

@@ -1,7 +1,7 @@
 #include "WindowFixture.h"
 
-#include "core/ImageFile.h"
-#include "ui/Console.h"
+#include "common/ImageFile.h"
+#include "windows/Console.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -28,7 +28,7 @@ QString WindowFixture::pathOf(const QString& name) const {
 
 QString WindowFixture::writeBitmap(const QString& name, const QImage& image) const {
     const QString path = pathOf(name);
-    const Status status = writeImageFile(path, image);
+    const common::Status status = common::writeImage(path, image);
     EXPECT_TRUE(status.ok()) << status.message().toStdString();
     return path;
 }

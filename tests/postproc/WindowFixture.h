@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakeDialogs.h"
-#include "ui/MDIForm1.h"
+#include "windows/MDIForm1.h"
 
 #include <QImage>
 #include <QString>

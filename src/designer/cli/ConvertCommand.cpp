@@ -1,8 +1,8 @@
 #include "cli/ConvertCommand.h"
 
 #include "cli/CommandLine.h"
-#include "document/DesignFile.h"
-#include "document/DesignJson.h"
+#include "core/document/DesignFile.h"
+#include "core/document/DesignJson.h"
 
 #include <ostream>
 
@@ -22,7 +22,7 @@ DesignFormat formatOf(const QString& path) {
     return DesignFormat::Unknown;
 }
 
-Status readDesign(const QString& path, DesignDocument& document) {
+common::Status readDesign(const QString& path, DesignDocument& document) {
     switch (formatOf(path)) {
     case DesignFormat::Df1:
         return readDesignFile(path, DesignFileVersion::V1_1, document);
@@ -33,15 +33,15 @@ Status readDesign(const QString& path, DesignDocument& document) {
     case DesignFormat::Unknown:
         break;
     }
-    return Status::failure(QStringLiteral("\"%1\": unknown design format").arg(path));
+    return common::Status::failure(QStringLiteral("\"%1\": unknown design format").arg(path));
 }
 
-Status writeDesign(const QString& path, const DesignDocument& document) {
+common::Status writeDesign(const QString& path, const DesignDocument& document) {
     if (formatOf(path) == DesignFormat::Df2)
         return writeDesignFile(path, document);
     if (formatOf(path) == DesignFormat::Json)
         return writeDesignJson(path, document);
-    return Status::failure(QStringLiteral("\"%1\": unknown design format").arg(path));
+    return common::Status::failure(QStringLiteral("\"%1\": unknown design format").arg(path));
 }
 
 } // namespace
@@ -67,7 +67,7 @@ int runConvertCommand(const QStringList& arguments, std::ostream& /*out*/, std::
     }
 
     DesignDocument document;
-    Status status = readDesign(inPath, document);
+    common::Status status = readDesign(inPath, document);
     if (status.ok())
         status = writeDesign(outPath, document);
     if (!status.ok()) {

@@ -1,9 +1,9 @@
 #include "cli/RenderCommand.h"
 
 #include "cli/CommandLine.h"
-#include "document/DesignFile.h"
-#include "render/RenderRun.h"
-#include "render/StripImageFile.h"
+#include "core/document/DesignFile.h"
+#include "core/render/RenderRun.h"
+#include "common/ImageFile.h"
 
 #include <ostream>
 
@@ -55,7 +55,7 @@ bool parseRenderOptions(const QStringList& arguments, RenderOptions& options, QS
         problem = QStringLiteral("no design given");
     else if (options.outputPath.isEmpty())
         problem = QStringLiteral("no output given (-o OUT)");
-    else if (stripImageFormatForPath(options.outputPath) == StripImageFormat::Unknown)
+    else if (!common::imageFormatFor(options.outputPath))
         problem = QStringLiteral("cannot write \"%1\"; use .bmp or .png").arg(options.outputPath);
     return problem.isEmpty();
 }
@@ -72,7 +72,7 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     }
 
     DesignDocument design;
-    Status status =
+    common::Status status =
         readDesignFile(options.designPath, designVersionForPath(options.designPath), design);
     if (!status.ok()) {
         err << "kirabellum: " << status.message().toStdString() << '\n';
@@ -101,7 +101,7 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     if (showProgress)
         err << '\n';
 
-    status = writeStripImage(options.outputPath, run.strip());
+    status = common::writeImage(options.outputPath, run.strip());
     if (!status.ok()) {
         err << "kirabellum: " << status.message().toStdString() << '\n';
         return ExitFailure;

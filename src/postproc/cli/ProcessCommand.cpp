@@ -3,7 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/ProcessOptions.h"
 #include "core/FrameImages.h"
-#include "core/ImageFile.h"
+#include "common/ImageFile.h"
 #include "core/Recolouring.h"
 #include "core/SheetOutput.h"
 
@@ -13,9 +13,9 @@ namespace koratune {
 
 namespace {
 
-Status process(const ProcessOptions& options) {
+common::Status process(const ProcessOptions& options) {
     FrameImages images;
-    Status status = images.OpenPic(options.input);
+    common::Status status = images.OpenPic(options.input);
     if (status.ok() && !options.overlay.isEmpty())
         status = images.UnionPic(options.overlay);
     if (!status.ok())
@@ -29,20 +29,20 @@ Status process(const ProcessOptions& options) {
         return status;
     if (options.sequence)
         return writeSequence(options.output, sheet, options.settings);
-    return writeImageFile(options.output, sheet);
+    return common::writeImage(options.output, sheet);
 }
 
 } // namespace
 
 int runProcessCommand(const QStringList& arguments, std::ostream& /*out*/, std::ostream& err) {
     ProcessOptions options;
-    const Status parsed = ProcessOptions::parse(arguments, options);
+    const common::Status parsed = ProcessOptions::parse(arguments, options);
     if (!parsed.ok()) {
         err << "koratune process: " << parsed.message().toStdString() << "\n"
             << "Usage: koratune process INPUT -o OUT [options]; see koratune --help\n";
         return ExitUsage;
     }
-    const Status status = process(options);
+    const common::Status status = process(options);
     if (!status.ok()) {
         err << "koratune: " << status.message().toStdString() << '\n';
         return ExitFailure;

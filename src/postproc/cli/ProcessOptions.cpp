@@ -1,7 +1,7 @@
 #include "cli/ProcessOptions.h"
 
 #include "core/FrameSelection.h"
-#include "core/ImageFile.h"
+#include "common/ImageFile.h"
 #include "core/SheetLayout.h"
 
 namespace koratune {
@@ -50,7 +50,7 @@ bool* flagSlot(Words& words, const QString& name) {
     return nullptr;
 }
 
-Status splitWords(const QStringList& arguments, Words& words) {
+common::Status splitWords(const QStringList& arguments, Words& words) {
     for (int index = 0; index < arguments.size(); ++index) {
         const QString& word = arguments[index];
         if (!word.startsWith(QLatin1Char('-')) || word == QStringLiteral("-")) {
@@ -62,7 +62,7 @@ Status splitWords(const QStringList& arguments, Words& words) {
         const QString name = equals < 0 ? word : word.left(equals);
         if (bool* flag = flagSlot(words, name)) {
             if (equals >= 0)
-                return Status::failure(QStringLiteral("%1 takes no value").arg(name));
+                return common::Status::failure(QStringLiteral("%1 takes no value").arg(name));
             *flag = true;
         } else if (QString* slot = valueSlot(words, name)) {
             if (equals >= 0) {
@@ -70,54 +70,54 @@ Status splitWords(const QStringList& arguments, Words& words) {
             } else if (index + 1 < arguments.size()) {
                 *slot = arguments[++index];
             } else {
-                return Status::failure(QStringLiteral("%1 expects a value").arg(name));
+                return common::Status::failure(QStringLiteral("%1 expects a value").arg(name));
             }
             if (slot->isEmpty())
-                return Status::failure(QStringLiteral("%1 expects a value").arg(name));
+                return common::Status::failure(QStringLiteral("%1 expects a value").arg(name));
         } else {
-            return Status::failure(QStringLiteral("unknown option \"%1\"").arg(word));
+            return common::Status::failure(QStringLiteral("unknown option \"%1\"").arg(word));
         }
     }
-    return Status::success();
+    return common::Status::success();
 }
 
 // Reads a number given on the command line into `number`; an option not
 // given keeps its default.
-Status checkNumber(const char* option, const QString& text, int minimum, int maximum, int& number) {
+common::Status checkNumber(const char* option, const QString& text, int minimum, int maximum, int& number) {
     if (text.isNull())
-        return Status::success();
+        return common::Status::success();
     const QString name = QString::fromLatin1(option);
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok)
-        return Status::failure(
+        return common::Status::failure(
             QStringLiteral("%1 expects a whole number, not \"%2\"").arg(name, text));
     if (value < minimum || value > maximum)
-        return Status::failure(QStringLiteral("%1 must be from %2 to %3, not %4")
+        return common::Status::failure(QStringLiteral("%1 must be from %2 to %3, not %4")
                                    .arg(name)
                                    .arg(minimum)
                                    .arg(maximum)
                                    .arg(value));
     number = value;
-    return Status::success();
+    return common::Status::success();
 }
 
 } // namespace
 
-Status ProcessOptions::parse(const QStringList& arguments, ProcessOptions& options) {
+common::Status ProcessOptions::parse(const QStringList& arguments, ProcessOptions& options) {
     Words words;
-    Status status = splitWords(arguments, words);
+    common::Status status = splitWords(arguments, words);
     if (!status.ok())
         return status;
     if (words.positional.size() != 1)
-        return Status::failure(words.positional.isEmpty()
+        return common::Status::failure(words.positional.isEmpty()
                                    ? QStringLiteral("expected the INPUT image")
                                    : QStringLiteral("expected one INPUT image, not \"%1\"")
                                          .arg(words.positional.join(QStringLiteral("\", \""))));
     if (words.output.isNull())
-        return Status::failure(QStringLiteral("expected -o OUT"));
-    if (!words.sequence && !imageFormatFor(words.output))
-        return Status::failure(
+        return common::Status::failure(QStringLiteral("expected -o OUT"));
+    if (!words.sequence && !common::imageFormatFor(words.output))
+        return common::Status::failure(
             QStringLiteral("cannot tell the format of \"%1\"; use .bmp or .png").arg(words.output));
 
     ProcessOptions parsed;
@@ -129,7 +129,7 @@ Status ProcessOptions::parse(const QStringList& arguments, ProcessOptions& optio
     settings.FlipHorizontal = words.flipHorizontal;
     settings.FlipVertical = words.flipVertical;
 
-    for (const Status& checked :
+    for (const common::Status& checked :
          {checkNumber("--frame-size", words.frameSize, MinimumFrameSize, MaximumFrameSize,
                       settings.FrameSize),
           checkNumber("--frames", words.frames, 1, MaximumFrameCount, settings.FrameCount),
@@ -155,7 +155,7 @@ Status ProcessOptions::parse(const QStringList& arguments, ProcessOptions& optio
         return status;
 
     options = parsed;
-    return Status::success();
+    return common::Status::success();
 }
 
 } // namespace koratune

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/SharedSettings.h"
-#include "core/Status.h"
+#include "common/Status.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,7 +20,7 @@ struct ProcessOptions {
 
     // Fills `options` from the words after "process"; a failure is a usage
     // error whose message names the word at fault.
-    static Status parse(const QStringList& arguments, ProcessOptions& options);
+    static common::Status parse(const QStringList& arguments, ProcessOptions& options);
 };
 
 } // namespace koratune

@@ -1,7 +1,7 @@
 #include "core/ColourDisplay.h"
 
 #include "core/ColourModel.h"
-#include "core/Rounding.h"
+#include "common/Rounding.h"
 
 #include <cstdlib>
 
@@ -21,15 +21,15 @@ QString tenthsText(int tenths) {
 } // namespace
 
 QString HueShiftText(int hueShift) {
-    return tenthsText(floorToInt(hueShift / 1530.0 * 3600.0)) + QStringLiteral("ﾟ");
+    return tenthsText(common::floorToInt(hueShift / 1530.0 * 3600.0)) + QStringLiteral("ﾟ");
 }
 
 QString SaturationShiftText(int saturationShift) {
-    return tenthsText(floorToInt(saturationShift / 255.0 * 1000.0)) + QStringLiteral("%");
+    return tenthsText(common::floorToInt(saturationShift / 255.0 * 1000.0)) + QStringLiteral("%");
 }
 
 int HueStripOffset(int hueShift) {
-    return floorToInt(hueShift / 1530.0 * HueStripWidth);
+    return common::floorToInt(hueShift / 1530.0 * HueStripWidth);
 }
 
 QImage HueCycleStrip(int cycles) {
@@ -38,7 +38,7 @@ QImage HueCycleStrip(int cycles) {
         int red = 0;
         int green = 0;
         int blue = 0;
-        PureHue(floorToInt((x % HueStripWidth) * 1530.0 / HueStripWidth), red, green, blue);
+        PureHue(common::floorToInt((x % HueStripWidth) * 1530.0 / HueStripWidth), red, green, blue);
         for (int y = 0; y < HueStripHeight; ++y)
             strip.setPixel(x, y, qRgb(red, green, blue));
     }

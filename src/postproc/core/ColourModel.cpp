@@ -1,6 +1,6 @@
 #include "core/ColourModel.h"
 
-#include "core/Rounding.h"
+#include "common/Rounding.h"
 
 #include <cstdlib>
 
@@ -28,16 +28,16 @@ Extremes extremesOf(const int (&levels)[3]) {
 
 int lightenedOrDarkened(int lightness, int level) {
     if (lightness < 128)
-        return floorToInt(level * (lightness / 127.0));
-    return nearest((lightness - 128) / 127.0 * (255 - level) + level);
+        return common::floorToInt(level * (lightness / 127.0));
+    return common::nearest((lightness - 128) / 127.0 * (255 - level) + level);
 }
 
 } // namespace
 
-void SplitColor(Colour colour, int& red, int& green, int& blue) {
+void SplitColor(common::Colour colour, int& red, int& green, int& blue) {
     red = colour % 256;
-    green = floorToInt(colour / 256.0) % 256;
-    blue = floorToInt(colour / 65536.0) % 256;
+    green = common::floorToInt(colour / 256.0) % 256;
+    blue = common::floorToInt(colour / 65536.0) % 256;
 }
 
 int HueOf(int red, int green, int blue) {
@@ -57,7 +57,7 @@ int HueOf(int red, int green, int blue) {
 
     const double fraction =
         static_cast<double>(levels[middlePosition] - smallest) / (largest - smallest);
-    int hue = nearest(fraction * 255.0 * direction + 510.0 * extremes.largest);
+    int hue = common::nearest(fraction * 255.0 * direction + 510.0 * extremes.largest);
     if (hue < 0)
         hue += 1530;
     return hue;
@@ -66,7 +66,7 @@ int HueOf(int red, int green, int blue) {
 int LightnessOf(int red, int green, int blue) {
     const int levels[3] = {red, green, blue};
     const Extremes extremes = extremesOf(levels);
-    return floorToInt((levels[extremes.largest] + levels[extremes.smallest]) / 2.0 + 0.5);
+    return common::floorToInt((levels[extremes.largest] + levels[extremes.smallest]) / 2.0 + 0.5);
 }
 
 bool IsExtremeLevel(int level) {
@@ -88,7 +88,7 @@ int SaturationOf(int hue, int lightness, int red, int green, int blue) {
 
     const int spread =
         std::abs(red - lightness) + std::abs(green - lightness) + std::abs(blue - lightness);
-    return floorToInt(static_cast<double>(spread) / referenceSpread * 255.0);
+    return common::floorToInt(static_cast<double>(spread) / referenceSpread * 255.0);
 }
 
 void RgbToHsl(int red, int green, int blue, int& hue, int& saturation, int& lightness) {
@@ -98,7 +98,7 @@ void RgbToHsl(int red, int green, int blue, int& hue, int& saturation, int& ligh
 }
 
 void PureHue(int hue, int& red, int& green, int& blue) {
-    const int sector = floorToInt(hue / 255.0);
+    const int sector = common::floorToInt(hue / 255.0);
     const int offset = hue % 255;
     red = 0;
     green = 0;
@@ -141,9 +141,9 @@ void ApplyLightness(int lightness, int& red, int& green, int& blue) {
 
 void ApplySaturation(int saturation, int lightness, int& red, int& green, int& blue) {
     const double share = saturation / 255.0;
-    red = nearest((1.0 - share) * lightness + share * red);
-    green = nearest((1.0 - share) * lightness + share * green);
-    blue = nearest((1.0 - share) * lightness + share * blue);
+    red = common::nearest((1.0 - share) * lightness + share * red);
+    green = common::nearest((1.0 - share) * lightness + share * green);
+    blue = common::nearest((1.0 - share) * lightness + share * blue);
 }
 
 void HslToRgb(int hue, int saturation, int lightness, int& red, int& green, int& blue) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstdint>
+#include "common/Colour.h"
 
 namespace koratune {
 
@@ -17,9 +17,7 @@ namespace koratune {
 // The routines are pure, allocate nothing and trust their inputs: callers pass
 // levels of real pixels and hues wrapped into 0 to 1529.
 
-using Colour = std::int32_t;
-
-void SplitColor(Colour colour, int& red, int& green, int& blue);
+void SplitColor(common::Colour colour, int& red, int& green, int& blue);
 int HueOf(int red, int green, int blue);
 int LightnessOf(int red, int green, int blue);
 bool IsExtremeLevel(int level);

@@ -1,6 +1,6 @@
 #include "core/FrameImages.h"
 
-#include "core/ImageFile.h"
+#include "common/ImageFile.h"
 
 #include <algorithm>
 #include <cstring>
@@ -18,9 +18,9 @@ void FrameImages::OpenPic(const QImage& image) {
     base_ = work_;
 }
 
-Status FrameImages::OpenPic(const QString& path) {
+common::Status FrameImages::OpenPic(const QString& path) {
     QImage image;
-    const Status status = readImageFile(path, image);
+    const common::Status status = common::readImage(path, image);
     if (status.ok())
         OpenPic(image);
     return status;
@@ -44,9 +44,9 @@ void FrameImages::UnionPic(const QImage& overlay) {
     base_ = work_;
 }
 
-Status FrameImages::UnionPic(const QString& path) {
+common::Status FrameImages::UnionPic(const QString& path) {
     QImage image;
-    const Status status = readImageFile(path, image);
+    const common::Status status = common::readImage(path, image);
     if (status.ok())
         UnionPic(image);
     return status;

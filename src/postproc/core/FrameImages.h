@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Status.h"
+#include "common/Status.h"
 
 #include <QImage>
 #include <QString>
@@ -24,7 +24,7 @@ public:
     // Makes `image` the work image and the base image.
     void OpenPic(const QImage& image);
     // Reads the image file first; a failure leaves all three images as they were.
-    Status OpenPic(const QString& path);
+    common::Status OpenPic(const QString& path);
 
     // Lays `overlay` over the work image, aligned at the top-left corner. The
     // overlay's top-left colour is its transparent key: overlay pixels of that
@@ -32,7 +32,7 @@ public:
     // becomes the new base image; the work image keeps its size.
     void UnionPic(const QImage& overlay);
     // Reads the overlay file first; a failure leaves all three images as they were.
-    Status UnionPic(const QString& path);
+    common::Status UnionPic(const QString& path);
 
     // The background colour: the work image's top-left pixel (black while empty).
     QRgb backgroundColour() const;

@@ -1,7 +1,7 @@
 #include "core/Playback.h"
 
 #include "core/FrameSelection.h"
-#include "core/Rounding.h"
+#include "common/Rounding.h"
 
 namespace koratune {
 
@@ -9,8 +9,8 @@ int PlayInterval(int option) {
     // Even options halve 60 frames per second step by step, odd ones 40; so
     // "15fps" runs at 20 and "10fps" at about 13.3.
     if (option % 2 == 0)
-        return nearest(1000.0 / (60.0 / (option / 2.0 + 1.0)));
-    return nearest(1000.0 / (40.0 / ((option - 1) / 2.0 + 1.0)));
+        return common::nearest(1000.0 / (60.0 / (option / 2.0 + 1.0)));
+    return common::nearest(1000.0 / (40.0 / ((option - 1) / 2.0 + 1.0)));
 }
 
 Playback::Playback(const SharedSettings& settings, int workImageWidth, bool doubleSize)

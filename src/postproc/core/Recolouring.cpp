@@ -1,36 +1,24 @@
 #include "core/Recolouring.h"
 
-#include "core/Rounding.h"
+#include "common/Rounding.h"
 
 namespace koratune {
 
 namespace {
 
-constexpr Colour White = 16777215;
-
-Colour colourOf(QRgb pixel) {
-    return static_cast<Colour>(qRed(pixel) | (qGreen(pixel) << 8) | (qBlue(pixel) << 16));
-}
-
-QRgb pixelOf(Colour colour) {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    SplitColor(colour, red, green, blue);
-    return qRgb(red, green, blue);
-}
+constexpr common::Colour White = common::makeColour(255, 255, 255);
 
 int shiftedSaturation(int saturation, int saturationShift) {
     const double shift = saturationShift;
     if (saturationShift > 0)
-        return nearest(saturation * (1.0 - shift / 255.0) + shift / 255.0 * 255.0);
-    return nearest((1.0 - (-shift) / 255.0) * saturation);
+        return common::nearest(saturation * (1.0 - shift / 255.0) + shift / 255.0 * 255.0);
+    return common::nearest((1.0 - (-shift) / 255.0) * saturation);
 }
 
 } // namespace
 
-Colour RecolourColour(Colour colour, int hueShift, int saturationShift) {
-    if (colour <= 0 || colour >= White)
+common::Colour RecolourColour(common::Colour colour, int hueShift, int saturationShift) {
+    if (colour == 0 || colour >= White)
         return colour;
     int red = 0;
     int green = 0;
@@ -44,7 +32,7 @@ Colour RecolourColour(Colour colour, int hueShift, int saturationShift) {
     if (hue > 1529)
         hue -= 1530;
     HslToRgb(hue, shiftedSaturation(saturation, saturationShift), lightness, red, green, blue);
-    return static_cast<Colour>(red | (green << 8) | (blue << 16));
+    return common::makeColour(red, green, blue);
 }
 
 int Recolouring::RecolourImage(const QImage& base, QImage& work, const SharedSettings& settings) {
@@ -59,8 +47,8 @@ int Recolouring::RecolourImage(const QImage& base, QImage& work, const SharedSet
             progressHook_(y, rowCount);
         auto* row = reinterpret_cast<QRgb*>(work.scanLine(y));
         for (int x = 0; x < work.width(); ++x)
-            row[x] = pixelOf(
-                RecolourColour(colourOf(row[x]), settings.HueShift, settings.SaturationShift));
+            row[x] = common::colourToRgb(
+                RecolourColour(common::colourFromRgb(row[x]), settings.HueShift, settings.SaturationShift));
         if (!running_)
             return y + 1;
         if (rowDoneHook_)

@@ -12,7 +12,7 @@ namespace koratune {
 // One colour with the hue shifted by `hueShift` steps (0 to 1529) and the
 // saturation moved by `saturationShift` (-255 to 255: towards grey below zero,
 // towards full colour above). Pure black and pure white stay as they are.
-Colour RecolourColour(Colour colour, int hueShift, int saturationShift);
+common::Colour RecolourColour(common::Colour colour, int hueShift, int saturationShift);
 
 // A recolouring run: the work image becomes the base image recoloured with the
 // settings' HueShift and SaturationShift, row by row from the top. The run can

@@ -24,9 +24,6 @@ struct SharedSettings {
     int SaturationShift = 0;
 };
 
-// The limit of an image's width and height, in pixels.
-constexpr int MaximumImageEdge = 32767;
-
 // The values the console and the colour window offer.
 constexpr int MinimumFrameSize = 24;
 constexpr int MaximumFrameSize = 512;

@@ -1,7 +1,8 @@
 #include "core/SheetLayout.h"
 
 #include "core/FrameSelection.h"
-#include "core/Rounding.h"
+#include "common/ImageFile.h"
+#include "common/Rounding.h"
 
 #include <cmath>
 
@@ -10,33 +11,33 @@ namespace koratune {
 SheetLayout::SheetLayout(const SharedSettings& settings, int columns)
     : frameSize_(settings.FrameSize), framesUsed_(FrameSelection(settings).count()),
       columns_(columns),
-      rows_(columns > 0 ? ceilToInt(static_cast<double>(framesUsed_) / columns) : 0) {}
+      rows_(columns > 0 ? common::ceilToInt(static_cast<double>(framesUsed_) / columns) : 0) {}
 
 int SheetLayout::initialColumns(int framesUsed) {
-    return ceilToInt(std::sqrt(static_cast<double>(framesUsed)));
+    return common::ceilToInt(std::sqrt(static_cast<double>(framesUsed)));
 }
 
 QString SheetLayout::sizeText() const {
     return QStringLiteral("%1x%2").arg(width()).arg(height());
 }
 
-Status SheetLayout::check() const {
+common::Status SheetLayout::check() const {
     if (framesUsed_ < 1)
-        return Status::failure(QStringLiteral("no frames to lay out"));
+        return common::Status::failure(QStringLiteral("no frames to lay out"));
     if (columns_ < 1 || columns_ > framesUsed_)
-        return Status::failure(QStringLiteral("the sheet can have 1 to %1 columns, not %2")
+        return common::Status::failure(QStringLiteral("the sheet can have 1 to %1 columns, not %2")
                                    .arg(framesUsed_)
                                    .arg(columns_));
-    if (width() > MaximumImageEdge || height() > MaximumImageEdge)
-        return Status::failure(
+    if (width() > common::MaximumImageEdge || height() > common::MaximumImageEdge)
+        return common::Status::failure(
             QStringLiteral("the sheet would be %1x%2 pixels; at most %3 pixels each way are "
                            "possible, so choose %4 columns")
                 .arg(width())
                 .arg(height())
-                .arg(MaximumImageEdge)
-                .arg(width() > MaximumImageEdge ? QStringLiteral("fewer")
+                .arg(common::MaximumImageEdge)
+                .arg(width() > common::MaximumImageEdge ? QStringLiteral("fewer")
                                                 : QStringLiteral("more")));
-    return Status::success();
+    return common::Status::success();
 }
 
 } // namespace koratune

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/SharedSettings.h"
-#include "core/Status.h"
+#include "common/Status.h"
 
 #include <QString>
 
@@ -26,7 +26,7 @@ public:
 
     // Fails when there is no frame to lay out, the columns are not from 1 to
     // the frames used, or the sheet would exceed 32767 pixels either way.
-    Status check() const;
+    common::Status check() const;
 
 private:
     int frameSize_;

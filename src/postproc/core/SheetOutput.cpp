@@ -2,17 +2,17 @@
 
 #include "core/FrameGrid.h"
 #include "core/FrameSelection.h"
-#include "core/ImageFile.h"
+#include "common/ImageFile.h"
 #include "core/SheetLayout.h"
 
 #include <vector>
 
 namespace koratune {
 
-Status ComposeSheet(const QImage& work, const SharedSettings& settings, int columns, QImage& sheet,
+common::Status ComposeSheet(const QImage& work, const SharedSettings& settings, int columns, QImage& sheet,
                     const FrameDoneHook& frameDone) {
     const SheetLayout layout(settings, columns);
-    const Status status = layout.check();
+    const common::Status status = layout.check();
     if (!status.ok())
         return status;
 
@@ -28,7 +28,7 @@ Status ComposeSheet(const QImage& work, const SharedSettings& settings, int colu
             frameDone();
     }
     sheet = composed;
-    return Status::success();
+    return common::Status::success();
 }
 
 QString SequenceFileName(const QString& chosenName, int number) {
@@ -45,16 +45,16 @@ QImage SequenceFrame(const QImage& sheet, int frameSize, int number) {
     return frame;
 }
 
-Status writeSequence(const QString& chosenName, const QImage& sheet,
+common::Status writeSequence(const QString& chosenName, const QImage& sheet,
                      const SharedSettings& settings) {
     for (int number = 0; number < settings.FrameCount; ++number) {
-        const Status status =
-            writeImageFile(SequenceFileName(chosenName, number),
-                           SequenceFrame(sheet, settings.FrameSize, number), ImageFormat::Bmp);
+        const common::Status status =
+            common::writeImage(SequenceFileName(chosenName, number),
+                           SequenceFrame(sheet, settings.FrameSize, number), common::ImageFormat::Bmp);
         if (!status.ok())
             return status;
     }
-    return Status::success();
+    return common::Status::success();
 }
 
 } // namespace koratune

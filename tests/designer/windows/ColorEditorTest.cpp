@@ -1,8 +1,8 @@
 #include "EditorTestDesigner.h"
 
-#include "document/DesignFile.h"
-#include "editors/F_Color.h"
-#include "ui/PictureBox.h"
+#include "core/document/DesignFile.h"
+#include "windows/editors/F_Color.h"
+#include "windows/main/PictureBox.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,7 +38,7 @@ protected:
         ASSERT_EQ(colours->Picture1.size(), QSize(picture.width(), 1));
         for (int x = 0; x < picture.width(); ++x) {
             EXPECT_EQ(session.document.ColorRamp[static_cast<std::size_t>(x)],
-                      colourFromRgb(picture.pixel(x, 0)));
+                      common::colourFromRgb(picture.pixel(x, 0)));
             EXPECT_EQ(colours->Picture1.pixel(x, 0), picture.pixel(x, 0));
         }
     }
@@ -75,7 +75,7 @@ TEST_F(ColorEditorTest, WidthsUpToTwoHundredFiftySixAreAccepted) {
 TEST_F(ColorEditorTest, WrongSizesAreRefusedAndChangeNothing) {
     const QImage kept = ramp(24);
     load(writePicture(QStringLiteral("kept.png"), kept));
-    session.document.ColorRamp[100] = makeColour(9, 9, 9); // beyond the ramp, kept too
+    session.document.ColorRamp[100] = common::makeColour(9, 9, 9); // beyond the ramp, kept too
     const DesignDocument before = session.document;
     const QImage strip = colours->Picture2->image();
     for (QSize size : {QSize(257, 1), QSize(16, 2), QSize(8, 8)}) {
@@ -167,7 +167,7 @@ TEST_F(ColorEditorTest, SaveWritesTheLoadedRampLength) {
     DesignDocument read;
     ASSERT_TRUE(readDesignFile(design, DesignFileVersion::V1_2, read).ok());
     EXPECT_EQ(read.RampLength, 100);
-    EXPECT_EQ(read.ColorRamp[99], colourFromRgb(picture.pixel(99, 0)));
+    EXPECT_EQ(read.ColorRamp[99], common::colourFromRgb(picture.pixel(99, 0)));
 }
 
 TEST_F(ColorEditorTest, WithoutARampTheStripIsBlackAndExportSaysSo) {

@@ -2,10 +2,10 @@
 
 #include "TestDialogs.h"
 
-#include "ui/DesignerSession.h"
-#include "ui/DesignerWindows.h"
-#include "ui/MDIForm1.h"
-#include "ui/ToolWindowHost.h"
+#include "core/session/DesignerSession.h"
+#include "windows/main/DesignerWindows.h"
+#include "windows/main/MDIForm1.h"
+#include "windows/main/ToolWindowHost.h"
 
 #include <QTemporaryDir>
 

@@ -1,9 +1,10 @@
 #include "EditorTestDesigner.h"
 
-#include "document/DesignMath.h"
-#include "editors/F_Editer.h"
-#include "editors/F_Hinoko.h"
-#include "ui/PictureBox.h"
+#include "common/Rounding.h"
+#include "core/document/DesignMath.h"
+#include "windows/editors/F_Editer.h"
+#include "windows/editors/F_Hinoko.h"
+#include "windows/main/PictureBox.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -231,7 +232,7 @@ TEST_F(EditerTest, DistancesBeyondSixteenBitsTakeTheNearestEnd) {
     layer(1).LayerY = 30000;
     editor->DRefresh();
     press(editor->Picture1, {0, 0}, Qt::RightButton);
-    EXPECT_EQ(layer(1).LayerRadius, 32767); // beyond 16 bits: the nearest end, not garbage
+    EXPECT_EQ(layer(1).LayerRadius, 32767); // beyond 16 bits: the common::nearest end, not garbage
 }
 
 TEST_F(EditerTest, UseButtonTogglesAndShowsTheState) {
@@ -264,7 +265,7 @@ TEST_F(EditerTest, LayerBarShowsTheLayerAndReachesTheSparkWindow) {
     closeWindow(ToolKind::Hinoko);
     layer(2).LayerCount = 1000;
     layer(2).LayerUse = 1;
-    session.document.SparkImage[1].at(5, 6) = makeColour(255, 0, 0);
+    session.document.SparkImage[1].at(5, 6) = common::makeColour(255, 0, 0);
 
     clickArrow(editor->HScroll1, true);
     EXPECT_EQ(session.currentLayer, 2);

@@ -1,11 +1,11 @@
 #include "EditorTestDesigner.h"
 
-#include "document/DesignFile.h"
-#include "editors/F_Color.h"
-#include "editors/F_Editer.h"
-#include "editors/F_Gravity.h"
-#include "editors/F_Hinoko.h"
-#include "editors/Syousai.h"
+#include "core/document/DesignFile.h"
+#include "windows/editors/F_Color.h"
+#include "windows/editors/F_Editer.h"
+#include "windows/editors/F_Gravity.h"
+#include "windows/editors/F_Hinoko.h"
+#include "windows/editors/Syousai.h"
 
 #include <QProcess>
 #include <QPushButton>
@@ -114,7 +114,7 @@ TEST_F(EditorEndToEndTest, ADesignMadeInTheWindowsRendersAsItsSettingsSay) {
     EXPECT_EQ(saved.Gravity[0].Angle, 90.0f);
     EXPECT_EQ(saved.Gravity[0].Power, 5.0f);
     EXPECT_EQ(saved.RampLength, 16);
-    EXPECT_EQ(saved.SparkImage[0].at(16, 16), colourFromRgb(grey(15)));
+    EXPECT_EQ(saved.SparkImage[0].at(16, 16), common::colourFromRgb(grey(15)));
     EXPECT_EQ(saved.SparkImage[1].at(16, 16), 0u);
 
     const QString stripFile = path(QStringLiteral("strip.bmp"));

@@ -1,11 +1,11 @@
 #include "EditorTestDesigner.h"
 
-#include "document/DesignFile.h"
-#include "editors/F_Color.h"
-#include "editors/F_Editer.h"
-#include "editors/F_Gravity.h"
-#include "editors/F_Hinoko.h"
-#include "ui/PictureBox.h"
+#include "core/document/DesignFile.h"
+#include "windows/editors/F_Color.h"
+#include "windows/editors/F_Editer.h"
+#include "windows/editors/F_Gravity.h"
+#include "windows/editors/F_Hinoko.h"
+#include "windows/main/PictureBox.h"
 
 #include <QLabel>
 #include <QMdiArea>
@@ -32,12 +32,12 @@ protected:
             layer.LayerX = static_cast<std::int16_t>(40 + number);
             for (int x = 0; x < SparkEdge; ++x)
                 design.SparkImage[static_cast<std::size_t>(number - 1)].at(x, number) =
-                    makeColour(number * 20, 0, 0);
+                    common::makeColour(number * 20, 0, 0);
         }
         design.Gravity[0] = {1, 90.0f, 10.0f};
         design.RampLength = 32;
         for (int index = 0; index < 32; ++index)
-            design.ColorRamp[static_cast<std::size_t>(index)] = makeColour(index * 8, 255, 0);
+            design.ColorRamp[static_cast<std::size_t>(index)] = common::makeColour(index * 8, 255, 0);
         return design;
     }
 
@@ -66,13 +66,13 @@ protected:
         ASSERT_EQ(colours->Picture1.width(), design.RampLength);
         for (int x = 0; x < F_Color::StripWidth; ++x)
             ASSERT_EQ(colours->Picture2->image().pixel(x, 0),
-                      colourToRgb(design.ColorRamp[static_cast<std::size_t>(x * design.RampLength /
+                      common::colourToRgb(design.ColorRamp[static_cast<std::size_t>(x * design.RampLength /
                                                                             F_Color::StripWidth)]));
 
         const SparkBitmap& spark = design.SparkImage[static_cast<std::size_t>(currentLayer - 1)];
         for (int y = 0; y < SparkEdge; ++y)
             for (int x = 0; x < SparkEdge; ++x)
-                ASSERT_EQ(sparks->Picture1->image().pixel(x, y), colourToRgb(spark.at(x, y)));
+                ASSERT_EQ(sparks->Picture1->image().pixel(x, y), common::colourToRgb(spark.at(x, y)));
     }
 };
 

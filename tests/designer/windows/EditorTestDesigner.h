@@ -2,11 +2,11 @@
 
 #include "EditorTestDialogs.h"
 
-#include "editors/DesignCanvas.h"
-#include "ui/DesignerSession.h"
-#include "ui/DesignerWindows.h"
-#include "ui/MDIForm1.h"
-#include "ui/ToolWindowHost.h"
+#include "windows/editors/DesignCanvas.h"
+#include "core/session/DesignerSession.h"
+#include "windows/main/DesignerWindows.h"
+#include "windows/main/MDIForm1.h"
+#include "windows/main/ToolWindowHost.h"
 
 #include <QApplication>
 #include <QImage>

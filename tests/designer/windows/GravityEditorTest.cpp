@@ -1,6 +1,6 @@
 #include "EditorTestDesigner.h"
 
-#include "editors/F_Gravity.h"
+#include "windows/editors/F_Gravity.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "EditorTestDesigner.h"
 
-#include "editors/F_Editer.h"
-#include "editors/F_Hinoko.h"
-#include "ui/PictureBox.h"
+#include "windows/editors/F_Editer.h"
+#include "windows/editors/F_Hinoko.h"
+#include "windows/main/PictureBox.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,8 +35,8 @@ protected:
     void expectSparkEquals(int layer, const QImage& picture) {
         for (int y = 0; y < SparkEdge; ++y)
             for (int x = 0; x < SparkEdge; ++x) {
-                const Colour expected = x < picture.width() && y < picture.height()
-                                            ? colourFromRgb(picture.pixel(x, y))
+                const common::Colour expected = x < picture.width() && y < picture.height()
+                                            ? common::colourFromRgb(picture.pixel(x, y))
                                             : 0;
                 ASSERT_EQ(spark(layer).at(x, y), expected) << x << ", " << y;
             }
@@ -86,7 +86,7 @@ TEST_F(HinokoTest, AClickOnTheSparkViewLoads) {
 TEST_F(HinokoTest, WrongSizesAreRefusedAndKeepTheImage) {
     const QImage kept = patterned(32, 32, 9);
     load(writePicture(QStringLiteral("kept.bmp"), kept));
-    session.document.SparkImage[4].at(3, 3) = makeColour(1, 2, 3);
+    session.document.SparkImage[4].at(3, 3) = common::makeColour(1, 2, 3);
     const DesignDocument before = session.document;
     for (QSize size : {QSize(33, 33), QSize(32, 31), QSize(31, 32), QSize(64, 64)}) {
         dialogs.warnings.clear();

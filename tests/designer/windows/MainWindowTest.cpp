@@ -1,8 +1,8 @@
 #include "DesignerFixture.h"
 
-#include "document/DesignFile.h"
-#include "render/F_Animation.h"
-#include "render/F_Preview.h"
+#include "core/document/DesignFile.h"
+#include "windows/render/F_Animation.h"
+#include "windows/render/F_Preview.h"
 
 #include "SampleDesigns.h"
 

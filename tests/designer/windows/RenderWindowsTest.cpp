@@ -1,9 +1,9 @@
 #include "DesignerFixture.h"
 
-#include "render/F_Animation.h"
-#include "render/F_Preview.h"
-#include "render/Wait.h"
-#include "ui/PictureBox.h"
+#include "windows/render/F_Animation.h"
+#include "windows/render/F_Preview.h"
+#include "windows/render/Wait.h"
+#include "windows/main/PictureBox.h"
 
 #include "SampleDesigns.h"
 
@@ -47,7 +47,7 @@ protected:
         const QImage& strip = session->rendPic.picture();
         const int columns = strip.width() / 128;
         const QRect cell((frame % columns) * 128, (frame / columns) * 128, 128, 128);
-        const QRgb background = colourToRgb(session->document.ColorRamp[0]);
+        const QRgb background = common::colourToRgb(session->document.ColorRamp[0]);
         for (int y = cell.top(); y <= cell.bottom(); ++y)
             for (int x = cell.left(); x <= cell.right(); ++x)
                 if (strip.pixel(x, y) != background)
@@ -190,7 +190,7 @@ TEST_F(RenderWindowsTest, CancelAfterFrameZeroLeavesFramesZeroAndOne) {
 }
 
 TEST_F(RenderWindowsTest, SparkColourOutsideTheRampStopsTheRenderWithTheMessage) {
-    session->document.SparkImage[1].at(7, 7) = makeColour(3, 250, 3);
+    session->document.SparkImage[1].at(7, 7) = common::makeColour(3, 250, 3);
     render();
     ASSERT_EQ(dialogs.warnings.size(), 1u);
     EXPECT_EQ(dialogs.warnings[0].title, QStringLiteral("Error"));
@@ -240,7 +240,7 @@ TEST_F(RenderWindowsTest, PlaybackShowsTheFramesInStripOrderAtTheOptionsInterval
     EXPECT_EQ(session->document.RefreshRate, 0);
     EXPECT_EQ(preview()->windowTitle(), QStringLiteral("Preview"));
     QImage cleared(128, 128, QImage::Format_RGB32);
-    cleared.fill(colourToRgb(session->document.ColorRamp[0]));
+    cleared.fill(common::colourToRgb(session->document.ColorRamp[0]));
     EXPECT_EQ(preview()->Picture1->image(), cleared);
 }
 
@@ -276,7 +276,7 @@ TEST_F(RenderWindowsTest, SaveWritesTheWholeStripAndFailuresSaySo) {
     const QImage saved(path("strip.bmp"));
     ASSERT_EQ(saved.size(), QSize(640, 480));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), session->rendPic.picture());
-    EXPECT_EQ(saved.pixel(639, 479), colourToRgb(session->document.ColorRamp[0]));
+    EXPECT_EQ(saved.pixel(639, 479), common::colourToRgb(session->document.ColorRamp[0]));
 
     dialogs.saveAnswers.push_back(path("strip.png"));
     preview()->Command1->click();

@@ -1,6 +1,6 @@
 #include "DesignerFixture.h"
 
-#include "ui/Sprs.h"
+#include "windows/main/Sprs.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -1,8 +1,8 @@
 #include "EditorTestDesigner.h"
 
-#include "editors/F_Editer.h"
-#include "editors/Syousai.h"
-#include "render/F_Animation.h"
+#include "windows/editors/F_Editer.h"
+#include "windows/editors/Syousai.h"
+#include "windows/render/F_Animation.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/DesignerDialogs.h"
+#include "core/session/DesignerDialogs.h"
 
 #include <QStringList>
 

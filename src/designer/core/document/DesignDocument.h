@@ -1,0 +1,96 @@
+#pragma once
+
+#include "common/Colour.h"
+
+#include <array>
+#include <cstdint>
+
+namespace kirabellum {
+
+constexpr int LayerTotal = 8;      // layers 1 to 8
+constexpr int DirectionTotal = 36; // burst shape sectors of 10 degrees
+constexpr int GravityTotal = 3;    // forces 0 to 2
+constexpr int SparkEdge = 32;      // spark images are 32 x 32
+constexpr int RampCapacity = 256;  // entries of ColorRamp
+
+// The per-layer fields of one particle layer. Positions, radii and speeds are in
+// design units: a 160 x 160 square with its centre at (80, 80).
+struct LayerSettings {
+    std::uint8_t LayerUse = 0;
+    std::int16_t LayerX = 0;
+    std::int16_t LayerY = 0;
+    std::int16_t LayerCount = 0;
+    std::int16_t LayerRadius = 0;
+    std::uint8_t LayerMinSpeed = 0;
+    std::uint8_t LayerLife = 0;
+    std::uint8_t LayerDecel = 0;
+    std::array<std::int16_t, DirectionTotal> LayerShape{};
+    std::uint8_t LayerBurstMode = 0;
+    std::int16_t LayerBurstFrom = 0;
+    std::int16_t LayerBurstTo = 0;
+    std::int16_t LayerBurstStep = 0;
+
+    bool operator==(const LayerSettings& other) const;
+    bool operator!=(const LayerSettings& other) const { return !(*this == other); }
+};
+
+struct GravityForce {
+    std::uint8_t Use = 0;
+    float Angle = 0.0f;
+    float Power = 0.0f;
+};
+
+// One 32 x 32 spark image; pixel (x, y) with x from the left and y from the top.
+struct SparkBitmap {
+    std::array<common::Colour, SparkEdge * SparkEdge> pixels{};
+
+    common::Colour& at(int x, int y) { return pixels[static_cast<std::size_t>(y * SparkEdge + x)]; }
+    common::Colour at(int x, int y) const { return pixels[static_cast<std::size_t>(y * SparkEdge + x)]; }
+};
+
+// The one design the designer edits. A plain record: every window and the render
+// engine read and write its fields directly. At process start every field is 0;
+// ApplyDefaults then gives the start-up design.
+//
+// The record holds any value its fields' widths allow, since design files may; the
+// editors keep their fields inside their ranges, and the render run checks what
+// it relies on.
+struct DesignDocument {
+    // Animation (render) settings.
+    std::uint8_t AfterimageOn = 0;
+    std::int16_t Afterimage = 0;
+    std::int16_t FrameSize = 0;
+    std::int16_t FrameCount = 0;
+    std::uint8_t RefreshRate = 0;
+    float AddRate = 0.0f;
+    std::int16_t WidthLimit = 0;
+    // 1 while a render run may go on, 0 once it was cancelled. Never saved.
+    std::uint8_t RenderCancel = 0;
+
+    // Layers 1 to 8 at indices 0 to 7; use layer(L) to address them by number.
+    std::array<LayerSettings, LayerTotal> Layers{};
+    std::array<GravityForce, GravityTotal> Gravity{};
+    // Spark image slot s belongs to layer s + 1.
+    std::array<SparkBitmap, LayerTotal> SparkImage{};
+    std::array<common::Colour, RampCapacity> ColorRamp{};
+    std::int16_t RampLength = 0;
+
+    LayerSettings& layer(int number) { return Layers[static_cast<std::size_t>(number - 1)]; }
+    const LayerSettings& layer(int number) const {
+        return Layers[static_cast<std::size_t>(number - 1)];
+    }
+
+    // Every stored field, RenderCancel aside (it is run state, not design).
+    bool sameDesignAs(const DesignDocument& other) const;
+};
+
+// Sets every animation setting but RenderCancel, every layer and the three gravity
+// forces to their start-up defaults. Spark images and the ramp are left alone.
+void ApplyDefaults(DesignDocument& document);
+
+// The document side of New: the defaults, all eight spark images black, and a
+// ramp of 16 black entries. Entries past 16 keep their values but lie outside
+// RampLength. RenderCancel is left alone.
+void NewDesign(DesignDocument& document);
+
+} // namespace kirabellum

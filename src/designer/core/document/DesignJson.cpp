@@ -1,0 +1,490 @@
+#include "core/document/DesignJson.h"
+
+#include "common/AtomicFile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QJsonValue>
+#include <QLocale>
+#include <QStringList>
+
+#include <cfloat>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace kirabellum {
+
+namespace {
+
+const QStringList designKeys = {
+    QStringLiteral("AfterimageOn"), QStringLiteral("Afterimage"),  QStringLiteral("FrameSize"),
+    QStringLiteral("FrameCount"),   QStringLiteral("RefreshRate"), QStringLiteral("AddRate"),
+    QStringLiteral("WidthLimit"),   QStringLiteral("Layers"),      QStringLiteral("Gravity"),
+    QStringLiteral("SparkImage"),   QStringLiteral("RampLength"),  QStringLiteral("ColorRamp"),
+};
+const QStringList layerKeys = {
+    QStringLiteral("LayerUse"),       QStringLiteral("LayerX"),
+    QStringLiteral("LayerY"),         QStringLiteral("LayerCount"),
+    QStringLiteral("LayerRadius"),    QStringLiteral("LayerMinSpeed"),
+    QStringLiteral("LayerLife"),      QStringLiteral("LayerDecel"),
+    QStringLiteral("LayerShape"),     QStringLiteral("LayerBurstMode"),
+    QStringLiteral("LayerBurstFrom"), QStringLiteral("LayerBurstTo"),
+    QStringLiteral("LayerBurstStep"),
+};
+const QStringList forceKeys = {QStringLiteral("Use"), QStringLiteral("Angle"),
+                               QStringLiteral("Power")};
+
+// The bits of the NaN that reads and writes as plain "NaN".
+constexpr std::uint32_t QuietNanBits = 0x7FC00000;
+const QString NanText = QStringLiteral("NaN");
+const QString NanBitsPrefix = QStringLiteral("NaN:0x");
+const QString InfinityText = QStringLiteral("Infinity");
+const QString NegativeInfinityText = QStringLiteral("-Infinity");
+const QString NegativeZeroText = QStringLiteral("-0");
+
+std::uint32_t bitsOf(float value) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+float floatFromBits(std::uint32_t bits) {
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+QString indexed(const QString& path, int index) {
+    return QStringLiteral("%1[%2]").arg(path).arg(index);
+}
+
+// --- Writing ---------------------------------------------------------------
+
+// A JSON number carries every finite float but negative zero, which Qt writes
+// and reads as 0; those and the non-finite values are strings.
+QJsonValue floatToJson(float value) {
+    if (std::isnan(value)) {
+        const std::uint32_t bits = bitsOf(value);
+        if (bits == QuietNanBits)
+            return NanText;
+        return NanBitsPrefix + QStringLiteral("%1").arg(bits, 8, 16, QLatin1Char('0')).toUpper();
+    }
+    if (std::isinf(value))
+        return value > 0 ? InfinityText : NegativeInfinityText;
+    if (value == 0.0f && std::signbit(value))
+        return NegativeZeroText;
+    return static_cast<double>(value);
+}
+
+// "#RRGGBB" has no room for the high byte, which only a damaged design file holds.
+common::Status checkColour(common::Colour colour, const QString& path) {
+    if (colour >> 24 == 0)
+        return common::Status::success();
+    return common::Status::failure(
+        QStringLiteral("\"%1\" holds the colour value %2, whose high byte is not 0; it cannot "
+                       "be written as \"#RRGGBB\"")
+            .arg(path)
+            .arg(QStringLiteral("%1").arg(colour, 8, 16, QLatin1Char('0')).toUpper()));
+}
+
+common::Status checkExpressible(const DesignDocument& document) {
+    if (document.RampLength < 0 || document.RampLength > RampCapacity)
+        return common::Status::failure(QStringLiteral("\"RampLength\" is %1, outside 0 to %2")
+                                   .arg(document.RampLength)
+                                   .arg(RampCapacity));
+    for (int slot = 0; slot < LayerTotal; ++slot)
+        for (int y = 0; y < SparkEdge; ++y)
+            for (int x = 0; x < SparkEdge; ++x) {
+                const QString path =
+                    indexed(indexed(indexed(QStringLiteral("SparkImage"), slot), y), x);
+                const common::Status status =
+                    checkColour(document.SparkImage[static_cast<std::size_t>(slot)].at(x, y), path);
+                if (!status.ok())
+                    return status;
+            }
+    for (int index = 0; index < document.RampLength; ++index) {
+        const common::Status status = checkColour(document.ColorRamp[static_cast<std::size_t>(index)],
+                                          indexed(QStringLiteral("ColorRamp"), index));
+        if (!status.ok())
+            return status;
+    }
+    return common::Status::success();
+}
+
+QJsonObject layerToJson(const LayerSettings& layer) {
+    QJsonArray shape;
+    for (std::int16_t speed : layer.LayerShape)
+        shape.append(speed);
+    return QJsonObject{
+        {QStringLiteral("LayerUse"), layer.LayerUse},
+        {QStringLiteral("LayerX"), layer.LayerX},
+        {QStringLiteral("LayerY"), layer.LayerY},
+        {QStringLiteral("LayerCount"), layer.LayerCount},
+        {QStringLiteral("LayerRadius"), layer.LayerRadius},
+        {QStringLiteral("LayerMinSpeed"), layer.LayerMinSpeed},
+        {QStringLiteral("LayerLife"), layer.LayerLife},
+        {QStringLiteral("LayerDecel"), layer.LayerDecel},
+        {QStringLiteral("LayerShape"), shape},
+        {QStringLiteral("LayerBurstMode"), layer.LayerBurstMode},
+        {QStringLiteral("LayerBurstFrom"), layer.LayerBurstFrom},
+        {QStringLiteral("LayerBurstTo"), layer.LayerBurstTo},
+        {QStringLiteral("LayerBurstStep"), layer.LayerBurstStep},
+    };
+}
+
+QJsonArray sparkImageToJson(const SparkBitmap& image) {
+    QJsonArray rows;
+    for (int y = 0; y < SparkEdge; ++y) {
+        QJsonArray row;
+        for (int x = 0; x < SparkEdge; ++x)
+            row.append(common::colourToHex(image.at(x, y)));
+        rows.append(row);
+    }
+    return rows;
+}
+
+QJsonObject designToJsonObject(const DesignDocument& document) {
+    QJsonArray layers;
+    for (const LayerSettings& layer : document.Layers)
+        layers.append(layerToJson(layer));
+    QJsonArray gravity;
+    for (const GravityForce& force : document.Gravity)
+        gravity.append(QJsonObject{{QStringLiteral("Use"), force.Use},
+                                   {QStringLiteral("Angle"), floatToJson(force.Angle)},
+                                   {QStringLiteral("Power"), floatToJson(force.Power)}});
+    QJsonArray sparkImages;
+    for (const SparkBitmap& image : document.SparkImage)
+        sparkImages.append(sparkImageToJson(image));
+    QJsonArray ramp;
+    for (int index = 0; index < document.RampLength; ++index)
+        ramp.append(common::colourToHex(document.ColorRamp[static_cast<std::size_t>(index)]));
+
+    return QJsonObject{
+        {QStringLiteral("AfterimageOn"), document.AfterimageOn},
+        {QStringLiteral("Afterimage"), document.Afterimage},
+        {QStringLiteral("FrameSize"), document.FrameSize},
+        {QStringLiteral("FrameCount"), document.FrameCount},
+        {QStringLiteral("RefreshRate"), document.RefreshRate},
+        {QStringLiteral("AddRate"), floatToJson(document.AddRate)},
+        {QStringLiteral("WidthLimit"), document.WidthLimit},
+        {QStringLiteral("Layers"), layers},
+        {QStringLiteral("Gravity"), gravity},
+        {QStringLiteral("SparkImage"), sparkImages},
+        {QStringLiteral("RampLength"), document.RampLength},
+        {QStringLiteral("ColorRamp"), ramp},
+    };
+}
+
+// --- Reading ---------------------------------------------------------------
+
+// A value inside the JSON text together with its path from the top, which the
+// messages name: "FrameSize", "Layers[3].LayerShape[7]", "SparkImage[2][31][0]".
+struct JsonNode {
+    QJsonValue value;
+    QString path;
+
+    JsonNode member(const QString& key) const {
+        return {value.toObject().value(key), path.isEmpty() ? key : path + QLatin1Char('.') + key};
+    }
+    JsonNode element(int index) const { return {value.toArray().at(index), indexed(path, index)}; }
+};
+
+// The offending value as the message shows it.
+QString describe(const QJsonValue& value) {
+    switch (value.type()) {
+    case QJsonValue::Double:
+        return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+    case QJsonValue::String: {
+        const QString text = value.toString();
+        return QLatin1Char('"') +
+               (text.size() > 40 ? text.left(40) + QStringLiteral("...") : text) + QLatin1Char('"');
+    }
+    case QJsonValue::Bool:
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    case QJsonValue::Null:
+        return QStringLiteral("null");
+    case QJsonValue::Array:
+        return QStringLiteral("an array");
+    case QJsonValue::Object:
+        return QStringLiteral("an object");
+    case QJsonValue::Undefined:
+        break;
+    }
+    return QStringLiteral("nothing");
+}
+
+// Reads the design fields from a parsed JSON object, stopping at the first
+// defect, which failure() then describes.
+class DesignJsonReader {
+public:
+    bool read(const QJsonObject& root, DesignDocument& design);
+    const common::Status& failure() const { return failure_; }
+
+private:
+    bool fail(const QString& message) {
+        failure_ = common::Status::failure(message);
+        return false;
+    }
+    bool object(const JsonNode& node, const QStringList& keys);
+    bool array(const JsonNode& node, int length, const QString& entries);
+    template <typename Field> bool integer(const JsonNode& node, Field& field);
+    bool decimal(const JsonNode& node, float& field);
+    bool colour(const JsonNode& node, common::Colour& field);
+    bool layer(const JsonNode& node, LayerSettings& layer);
+    bool force(const JsonNode& node, GravityForce& force);
+    bool sparkImage(const JsonNode& node, SparkBitmap& image);
+    bool ramp(const JsonNode& root, DesignDocument& design);
+
+    common::Status failure_ = common::Status::success();
+};
+
+// An object with exactly the given keys.
+bool DesignJsonReader::object(const JsonNode& node, const QStringList& keys) {
+    if (!node.value.isObject())
+        return fail(QStringLiteral("\"%1\" must be an object, not %2")
+                        .arg(node.path, describe(node.value)));
+    const QJsonObject members = node.value.toObject();
+    for (const QString& key : keys)
+        if (!members.contains(key))
+            return fail(QStringLiteral("the key \"%1\" is missing").arg(node.member(key).path));
+    for (const QString& key : members.keys())
+        if (!keys.contains(key))
+            return fail(QStringLiteral("unknown key \"%1\"").arg(node.member(key).path));
+    return true;
+}
+
+bool DesignJsonReader::array(const JsonNode& node, int length, const QString& entries) {
+    if (!node.value.isArray())
+        return fail(QStringLiteral("\"%1\" must be an array of %2 %3, not %4")
+                        .arg(node.path)
+                        .arg(length)
+                        .arg(entries, describe(node.value)));
+    const qsizetype found = node.value.toArray().size();
+    if (found != length)
+        return fail(QStringLiteral("\"%1\" holds %2 entries; it must hold %3 %4")
+                        .arg(node.path)
+                        .arg(found)
+                        .arg(length)
+                        .arg(entries));
+    return true;
+}
+
+// A whole number inside the width of the field: 0 to 255 for a byte, -32768 to
+// 32767 for an int16. Values outside the editors' ranges are kept, as design
+// files keep them.
+template <typename Field> bool DesignJsonReader::integer(const JsonNode& node, Field& field) {
+    constexpr double lowest = std::numeric_limits<Field>::min();
+    constexpr double highest = std::numeric_limits<Field>::max();
+    const double number = node.value.toDouble();
+    if (!node.value.isDouble() || number != std::floor(number) || number < lowest ||
+        number > highest)
+        return fail(QStringLiteral("\"%1\" must be a whole number from %2 to %3, not %4")
+                        .arg(node.path)
+                        .arg(lowest)
+                        .arg(highest)
+                        .arg(describe(node.value)));
+    field = static_cast<Field>(number);
+    return true;
+}
+
+bool DesignJsonReader::decimal(const JsonNode& node, float& field) {
+    if (node.value.isDouble()) {
+        const double number = node.value.toDouble();
+        if (std::fabs(number) > static_cast<double>(FLT_MAX))
+            return fail(QStringLiteral("\"%1\" is %2, outside the range of a 32-bit float")
+                            .arg(node.path, describe(node.value)));
+        field = static_cast<float>(number);
+        return true;
+    }
+    if (node.value.isString()) {
+        const QString text = node.value.toString();
+        if (text == NanText) {
+            field = floatFromBits(QuietNanBits);
+            return true;
+        }
+        if (text == InfinityText || text == NegativeInfinityText) {
+            field = text == InfinityText ? std::numeric_limits<float>::infinity()
+                                         : -std::numeric_limits<float>::infinity();
+            return true;
+        }
+        if (text == NegativeZeroText) {
+            field = -0.0f;
+            return true;
+        }
+        if (text.startsWith(NanBitsPrefix) && text.size() == NanBitsPrefix.size() + 8) {
+            const QString digits = text.mid(NanBitsPrefix.size());
+            bool hex = true;
+            for (const QChar digit : digits)
+                hex = hex && (digit.isDigit() || QStringLiteral("abcdefABCDEF").contains(digit));
+            const std::uint32_t bits = hex ? digits.toUInt(nullptr, 16) : 0;
+            if (hex && std::isnan(floatFromBits(bits))) {
+                field = floatFromBits(bits);
+                return true;
+            }
+        }
+    }
+    return fail(QStringLiteral("\"%1\" must be a number, \"NaN\", \"NaN:0x\" with the 8 hex "
+                               "digits of a NaN, \"Infinity\", \"-Infinity\" or \"-0\", not %2")
+                    .arg(node.path, describe(node.value)));
+}
+
+bool DesignJsonReader::colour(const JsonNode& node, common::Colour& field) {
+    if (!node.value.isString() || !common::colourFromHex(node.value.toString(), field))
+        return fail(QStringLiteral("\"%1\" must be a colour \"#RRGGBB\", not %2")
+                        .arg(node.path, describe(node.value)));
+    return true;
+}
+
+bool DesignJsonReader::layer(const JsonNode& node, LayerSettings& layer) {
+    if (!object(node, layerKeys) ||
+        !integer(node.member(QStringLiteral("LayerUse")), layer.LayerUse) ||
+        !integer(node.member(QStringLiteral("LayerX")), layer.LayerX) ||
+        !integer(node.member(QStringLiteral("LayerY")), layer.LayerY) ||
+        !integer(node.member(QStringLiteral("LayerCount")), layer.LayerCount) ||
+        !integer(node.member(QStringLiteral("LayerRadius")), layer.LayerRadius) ||
+        !integer(node.member(QStringLiteral("LayerMinSpeed")), layer.LayerMinSpeed) ||
+        !integer(node.member(QStringLiteral("LayerLife")), layer.LayerLife) ||
+        !integer(node.member(QStringLiteral("LayerDecel")), layer.LayerDecel))
+        return false;
+    const JsonNode shape = node.member(QStringLiteral("LayerShape"));
+    if (!array(shape, DirectionTotal, QStringLiteral("speeds")))
+        return false;
+    for (int direction = 0; direction < DirectionTotal; ++direction)
+        if (!integer(shape.element(direction),
+                     layer.LayerShape[static_cast<std::size_t>(direction)]))
+            return false;
+    return integer(node.member(QStringLiteral("LayerBurstMode")), layer.LayerBurstMode) &&
+           integer(node.member(QStringLiteral("LayerBurstFrom")), layer.LayerBurstFrom) &&
+           integer(node.member(QStringLiteral("LayerBurstTo")), layer.LayerBurstTo) &&
+           integer(node.member(QStringLiteral("LayerBurstStep")), layer.LayerBurstStep);
+}
+
+bool DesignJsonReader::force(const JsonNode& node, GravityForce& force) {
+    return object(node, forceKeys) && integer(node.member(QStringLiteral("Use")), force.Use) &&
+           decimal(node.member(QStringLiteral("Angle")), force.Angle) &&
+           decimal(node.member(QStringLiteral("Power")), force.Power);
+}
+
+bool DesignJsonReader::sparkImage(const JsonNode& node, SparkBitmap& image) {
+    if (!array(node, SparkEdge, QStringLiteral("rows")))
+        return false;
+    for (int y = 0; y < SparkEdge; ++y) {
+        const JsonNode row = node.element(y);
+        if (!array(row, SparkEdge, QStringLiteral("colours")))
+            return false;
+        for (int x = 0; x < SparkEdge; ++x)
+            if (!colour(row.element(x), image.at(x, y)))
+                return false;
+    }
+    return true;
+}
+
+bool DesignJsonReader::ramp(const JsonNode& root, DesignDocument& design) {
+    const JsonNode length = root.member(QStringLiteral("RampLength"));
+    std::int16_t rampLength = 0;
+    if (!integer(length, rampLength))
+        return false;
+    if (rampLength < 0 || rampLength > RampCapacity)
+        return fail(QStringLiteral("\"%1\" is %2, outside 0 to %3")
+                        .arg(length.path)
+                        .arg(rampLength)
+                        .arg(RampCapacity));
+    const JsonNode entries = root.member(QStringLiteral("ColorRamp"));
+    if (!array(entries, rampLength, QStringLiteral("colours, as \"RampLength\" says")))
+        return false;
+    for (int index = 0; index < rampLength; ++index)
+        if (!colour(entries.element(index), design.ColorRamp[static_cast<std::size_t>(index)]))
+            return false;
+    design.RampLength = rampLength;
+    return true;
+}
+
+bool DesignJsonReader::read(const QJsonObject& rootObject, DesignDocument& design) {
+    const JsonNode root{rootObject, QString()};
+    if (!object(root, designKeys) ||
+        !integer(root.member(QStringLiteral("AfterimageOn")), design.AfterimageOn) ||
+        !integer(root.member(QStringLiteral("Afterimage")), design.Afterimage) ||
+        !integer(root.member(QStringLiteral("FrameSize")), design.FrameSize) ||
+        !integer(root.member(QStringLiteral("FrameCount")), design.FrameCount) ||
+        !integer(root.member(QStringLiteral("RefreshRate")), design.RefreshRate) ||
+        !decimal(root.member(QStringLiteral("AddRate")), design.AddRate) ||
+        !integer(root.member(QStringLiteral("WidthLimit")), design.WidthLimit))
+        return false;
+
+    const JsonNode layers = root.member(QStringLiteral("Layers"));
+    if (!array(layers, LayerTotal, QStringLiteral("layers")))
+        return false;
+    for (int index = 0; index < LayerTotal; ++index)
+        if (!layer(layers.element(index), design.Layers[static_cast<std::size_t>(index)]))
+            return false;
+
+    const JsonNode gravity = root.member(QStringLiteral("Gravity"));
+    if (!array(gravity, GravityTotal, QStringLiteral("forces")))
+        return false;
+    for (int index = 0; index < GravityTotal; ++index)
+        if (!force(gravity.element(index), design.Gravity[static_cast<std::size_t>(index)]))
+            return false;
+
+    const JsonNode sparkImages = root.member(QStringLiteral("SparkImage"));
+    if (!array(sparkImages, LayerTotal, QStringLiteral("images")))
+        return false;
+    for (int slot = 0; slot < LayerTotal; ++slot)
+        if (!sparkImage(sparkImages.element(slot),
+                        design.SparkImage[static_cast<std::size_t>(slot)]))
+            return false;
+
+    return ramp(root, design);
+}
+
+} // namespace
+
+common::Status designToJson(const DesignDocument& document, QByteArray& json) {
+    const common::Status expressible = checkExpressible(document);
+    if (!expressible.ok())
+        return expressible;
+    json = QJsonDocument(designToJsonObject(document)).toJson(QJsonDocument::Indented);
+    return common::Status::success();
+}
+
+common::Status designFromJson(const QByteArray& json, DesignDocument& document) {
+    QJsonParseError error;
+    const QJsonDocument parsed = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        return common::Status::failure(QStringLiteral("the text is not valid JSON (%1 at byte %2)")
+                                   .arg(error.errorString())
+                                   .arg(error.offset));
+    if (!parsed.isObject())
+        return common::Status::failure(QStringLiteral(
+            "the JSON text holds an array; it must hold one object of design fields"));
+
+    DesignDocument read = document;
+    DesignJsonReader reader;
+    if (!reader.read(parsed.object(), read))
+        return reader.failure();
+    read.RenderCancel = document.RenderCancel;
+    document = read;
+    return common::Status::success();
+}
+
+common::Status writeDesignJson(const QString& path, const DesignDocument& document) {
+    const QString context = QStringLiteral("Cannot save the design to \"%1\"").arg(path);
+    QByteArray json;
+    const common::Status converted = designToJson(document, json);
+    if (!converted.ok())
+        return converted.prefixed(context);
+    return common::writeFileAtomically(path, json).prefixed(context);
+}
+
+common::Status readDesignJson(const QString& path, DesignDocument& document) {
+    const QString context = QStringLiteral("Cannot open the design \"%1\"").arg(path);
+    QByteArray json;
+    const common::Status read = common::readWholeFile(path, json);
+    if (!read.ok())
+        return read.prefixed(context);
+    return designFromJson(json, document).prefixed(context);
+}
+
+} // namespace kirabellum

@@ -1,0 +1,520 @@
+#include "core/render/FastRenderEngine.h"
+
+#include "common/Rounding.h"
+#include "core/document/DesignMath.h"
+#include "core/render/ParticleSpawn.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <thread>
+
+namespace kirabellum {
+
+namespace {
+
+constexpr double DesignFrame = 160.0;
+constexpr int SparkCentre = 16;
+constexpr int ContributionOffset = 256; // contributionTable_ index of intensity 0
+
+int defaultThreadCount() {
+    const unsigned cores = std::thread::hardware_concurrency();
+    return cores == 0 ? 1 : static_cast<int>(cores);
+}
+
+// Where spark pixel 0 of one axis lands: round(position - 16). When the position
+// is not halfway between two whole numbers, spark pixel d lands on origin + d:
+// every canvas pixel takes at most one spark pixel. Halfway, rounding to even
+// maps two neighbouring spark pixels onto one canvas pixel and skips the next,
+// and the stamp follows the rounding pixel by pixel. Positions that are not
+// finite or lie over 2^30 pixels away never touch the frame.
+struct AxisPlacement {
+    bool placed = false;
+    bool halfway = false;
+    int origin = 0;
+};
+
+AxisPlacement placeAxis(float position) {
+    AxisPlacement placement;
+    if (!(std::fabs(position) < 0x1.0p30f))
+        return placement;
+    // Spark pixel 0, computed as for every spark pixel. Below 2^30 every float
+    // sum with a spark offset is exact or so close to a whole number that its
+    // rounding cannot change.
+    const double offset = 0 + static_cast<double>(position) - SparkCentre;
+    double whole = static_cast<double>(static_cast<std::int64_t>(offset));
+    if (whole > offset)
+        whole -= 1.0;
+    const double fraction = offset - whole;
+    const auto floorValue = static_cast<int>(whole);
+    placement.placed = true;
+    placement.halfway = fraction == 0.5;
+    if (fraction > 0.5 || (placement.halfway && floorValue % 2 != 0))
+        placement.origin = floorValue + 1;
+    else
+        placement.origin = floorValue;
+    return placement;
+}
+
+// For ramp indices v = 0 to 255 the intensity is round(v - ageFade). When every
+// such difference is computed exactly and ageFade is not halfway between two
+// whole numbers, that is v - shift with shift = ageFade rounded to the nearest
+// whole number. Returns false when that cannot be relied on.
+bool wholeShift(double ageFade, std::int64_t& shift) {
+    // ageFade a multiple of 2^-exponent below 2^limit leaves v - ageFade within
+    // 53 significant bits.
+    const struct {
+        int exponent;
+        double limit;
+    } grids[] = {{40, 0x1.0p12}, {26, 0x1.0p26}};
+    for (const auto& grid : grids) {
+        if (!(std::fabs(ageFade) < grid.limit))
+            continue;
+        const double scaled = std::ldexp(ageFade, grid.exponent);
+        const auto units = static_cast<std::int64_t>(scaled);
+        if (static_cast<double>(units) != scaled)
+            continue;
+        const std::int64_t unit = std::int64_t{1} << grid.exponent;
+        std::int64_t whole = units / unit;
+        std::int64_t remainder = units % unit;
+        if (remainder < 0) {
+            remainder += unit;
+            whole -= 1;
+        }
+        if (remainder == unit / 2)
+            return false;
+        shift = whole + (remainder > unit / 2 ? 1 : 0);
+        return true;
+    }
+    return false;
+}
+
+// Adds the contributions of `count` neighbouring spark pixels to the canvas
+// pixels they land on, one to one, holding the sums to the canvas limits.
+inline void addSpan(float* cells, const std::uint8_t* values, int count,
+                    const double* contributions, double limit) {
+    for (int index = 0; index < count; ++index) {
+        double sum = cells[index] + contributions[values[index]];
+        sum = sum > limit ? limit : sum;
+        sum = sum >= 0 ? sum : 0.0;
+        cells[index] = static_cast<float>(sum);
+    }
+}
+
+// The same for a particle whose intensity is ramp index - shift, over a whole
+// row span, transparent pixels included: they add exactly 0 (see onlyUpperLimit_).
+// Written without tables or branches, so that the compiler can stamp several
+// pixels per instruction.
+inline void addShiftedSpan(float* __restrict cells, const std::int32_t* __restrict values,
+                           int count, int shift, double addRate, double limit) {
+    for (int index = 0; index < count; ++index) {
+        int intensity = values[index] - shift;
+        intensity = intensity > 0 ? intensity : 0;
+        double sum = cells[index] + intensity * addRate;
+        sum = sum > limit ? limit : sum;
+        cells[index] = static_cast<float>(sum);
+    }
+}
+
+// The same with the canvas column of every spark pixel given: halfway positions,
+// where two spark pixels may land on one canvas pixel one after the other.
+inline void addMappedSpan(float* line, const int* columns, const std::uint8_t* values, int begin,
+                          int end, const double* contributions, double limit) {
+    for (int dx = begin; dx < end; ++dx) {
+        float& cell = line[columns[dx]];
+        double sum = cell + contributions[values[dx]];
+        sum = sum > limit ? limit : sum;
+        sum = sum >= 0 ? sum : 0.0;
+        cell = static_cast<float>(sum);
+    }
+}
+
+} // namespace
+
+FastRenderEngine::FastRenderEngine(RandomSource& random, int threadCount)
+    : random_(random), workers_(threadCount < 1 ? defaultThreadCount() : threadCount),
+      workerState_(static_cast<std::size_t>(workers_.workerCount())),
+      ParticlePool(static_cast<std::size_t>(PoolSize)), live_(static_cast<std::size_t>(PoolSize)),
+      spareLive_(static_cast<std::size_t>(PoolSize)), spawned_(static_cast<std::size_t>(PoolSize)),
+      plans_(static_cast<std::size_t>(PoolSize)),
+      bandStart_(static_cast<std::size_t>(workers_.workerCount()) + 1) {}
+
+common::Status FastRenderEngine::PrepareRender(const DesignDocument& design) {
+    design_ = design;
+    frameSize_ = std::max<int>(design.FrameSize, 0);
+    scale_ = static_cast<float>(design.FrameSize / DesignFrame);
+    for (Particle& particle : ParticlePool)
+        particle.Layer = 0.0f;
+    liveCount_ = 0;
+    planCount_ = 0;
+    stampedSparkPixels_ = 0;
+
+    rampLength_ = std::clamp<int>(design.RampLength, 0, RampCapacity);
+    for (int index = 0; index < rampLength_; ++index)
+        RampPalette[static_cast<std::size_t>(index)] =
+            design.ColorRamp[static_cast<std::size_t>(index)];
+    RampPalette[static_cast<std::size_t>(rampLength_)] = 0;
+    for (std::size_t index = 0; index < RampPalette.size(); ++index)
+        paletteRgb_[index] = common::colourToRgb(RampPalette[index]);
+
+    for (int layer = 1; layer <= LayerTotal; ++layer) {
+        if (design.layer(layer).LayerUse == 0)
+            continue;
+        const SparkBitmap& image = design.SparkImage[static_cast<std::size_t>(layer - 1)];
+        std::array<std::uint8_t, SparkEdge * SparkEdge> indices{};
+        const auto first = RampPalette.begin();
+        const auto last = first + rampLength_ + 1;
+        for (std::size_t pixel = 0; pixel < indices.size(); ++pixel) {
+            const auto match = std::find(first, last, image.pixels[pixel]);
+            if (match == last)
+                return common::Status::failure(sparkColourMessage(layer));
+            indices[pixel] = static_cast<std::uint8_t>((match - first) & 0xFF);
+        }
+        sparkShapes_[static_cast<std::size_t>(layer - 1)].build(indices);
+    }
+
+    motion_.prepare(design, scale_, frameSize_);
+
+    // Dark pixels inside the frame still add 0 × AddRate, which is NaN for a
+    // NaN or infinite AddRate and then clears the canvas pixel.
+    const double addRate = design.AddRate;
+    for (std::size_t index = 0; index < contributionTable_.size(); ++index) {
+        const double intensity = static_cast<double>(index) - ContributionOffset;
+        contributionTable_[index] = (intensity < 1 ? 0.0 : intensity) * addRate;
+    }
+
+    // Stamping can then only add +0 or more to a canvas value of +0 or more.
+    onlyUpperLimit_ = addRate >= 0 && std::isfinite(addRate) && rampLength_ >= 1 &&
+                      (design.AfterimageOn == 0 || design.Afterimage >= 0);
+
+    Canvas.assign(static_cast<std::size_t>(frameSize_) * static_cast<std::size_t>(frameSize_),
+                  0.0f);
+    canvasBlank_ = true;
+    rowWork_.assign(static_cast<std::size_t>(frameSize_) + 1, 0);
+    for (Worker& worker : workerState_)
+        worker.rowWork.assign(static_cast<std::size_t>(frameSize_) + 1, 0);
+
+    for (int layer = 1; layer <= LayerTotal; ++layer) {
+        const LayerSettings& settings = design.layer(layer);
+        if (settings.LayerUse == 1 &&
+            (settings.LayerBurstMode == 0 || settings.LayerBurstFrom == 0))
+            Add(layer);
+    }
+    return common::Status::success();
+}
+
+void FastRenderEngine::Add(int layer) {
+    const LayerSettings& settings = design_.layer(layer);
+    if (settings.LayerCount <= 0)
+        return;
+    // The free slots are the ones missing from the sorted live list.
+    int spawned = 0;
+    int next = 0; // position in live_ of the first live slot not below `slot`
+    for (int slot = 0; slot < PoolSize; ++slot) {
+        if (next < liveCount_ && live_[static_cast<std::size_t>(next)] == slot) {
+            ++next;
+            continue;
+        }
+        spawnParticle(ParticlePool[static_cast<std::size_t>(slot)], slot, layer, settings, scale_,
+                      random_);
+        spawned_[static_cast<std::size_t>(spawned)] = slot;
+        if (++spawned == settings.LayerCount)
+            break;
+    }
+    const auto merged = std::merge(live_.begin(), live_.begin() + liveCount_, spawned_.begin(),
+                                   spawned_.begin() + spawned, spareLive_.begin());
+    liveCount_ = static_cast<int>(merged - spareLive_.begin());
+    live_.swap(spareLive_);
+}
+
+void FastRenderEngine::spawnBurstsAfter(int frameIndex) {
+    const int nextFrame = frameIndex + 1;
+    for (int layer = 1; layer <= LayerTotal; ++layer) {
+        const LayerSettings& settings = design_.layer(layer);
+        const int step = std::max<int>(settings.LayerBurstStep, 1);
+        // The step test looks at this frame, the range test at the next one.
+        if (settings.LayerBurstMode == 1 && settings.LayerUse == 1 && frameIndex % step == 0 &&
+            settings.LayerBurstFrom <= nextFrame && nextFrame <= settings.LayerBurstTo)
+            Add(layer);
+    }
+}
+
+void FastRenderEngine::advanceFrame() {
+    planCount_ = liveCount_;
+    if (planCount_ > 0) {
+        auto plan = [this](int worker) { planAndMove(worker); };
+        workers_.run(plan);
+        gatherSurvivors(planCount_);
+        splitIntoBands();
+        auto stamp = [this](int worker) { fadeAndStamp(worker); };
+        workers_.run(stamp);
+        canvasBlank_ = false;
+        return;
+    }
+    // Nothing to stamp: only the fade, and not even that on a blank canvas that
+    // the fade keeps blank.
+    const bool keepsBlank = design_.AfterimageOn == 0 || design_.Afterimage > 0;
+    if (!(canvasBlank_ && keepsBlank))
+        fadeRows(0, frameSize_);
+    if (design_.AfterimageOn == 0)
+        canvasBlank_ = true;
+}
+
+void FastRenderEngine::planAndMove(int workerIndex) {
+    Worker& worker = workerState_[static_cast<std::size_t>(workerIndex)];
+    const int workerCount = workers_.workerCount();
+    const int begin =
+        static_cast<int>(static_cast<std::int64_t>(planCount_) * workerIndex / workerCount);
+    const int end =
+        static_cast<int>(static_cast<std::int64_t>(planCount_) * (workerIndex + 1) / workerCount);
+    std::fill(worker.rowWork.begin(), worker.rowWork.end(), 0);
+    int survivors = 0;
+    std::uint64_t stamped = 0;
+    for (int position = begin; position < end; ++position) {
+        const int slot = live_[static_cast<std::size_t>(position)];
+        Particle& particle = ParticlePool[static_cast<std::size_t>(slot)];
+        StampPlan& plan = plans_[static_cast<std::size_t>(position)];
+        bool dies = false;
+        planParticle(particle, plan, dies);
+        const SparkShape& shape = sparkShapes_[plan.layerIndex];
+        stamped += static_cast<std::uint64_t>(shape.opaquePixels());
+        if (plan.rowBegin < plan.rowEnd) {
+            // Spread the stamping work evenly over the rows the spark covers.
+            const int rows = shape.endRow() - shape.firstRow();
+            const std::int64_t perRow = rows > 0 ? shape.opaquePixels() / rows + 1 : 1;
+            worker.rowWork[static_cast<std::size_t>(plan.rowBegin)] += perRow;
+            worker.rowWork[static_cast<std::size_t>(plan.rowEnd)] -= perRow;
+        }
+        if (dies)
+            particle.Layer = 0.0f;
+        else
+            spareLive_[static_cast<std::size_t>(begin + survivors++)] = slot;
+        // A particle that just died still moves once, as every slot stamped in
+        // this frame does; spawning overwrites all of it later.
+        motion_.move(particle);
+    }
+    worker.survivors = survivors;
+    worker.stamped = stamped;
+}
+
+void FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, bool& dies) const {
+    // Layer holds a whole number 1 to 8 in a live slot.
+    const int layerIndex = static_cast<int>(particle.Layer) - 1;
+    const SparkShape& shape = sparkShapes_[static_cast<std::size_t>(layerIndex)];
+    plan.layerIndex = static_cast<std::uint8_t>(layerIndex);
+    plan.x = particle.X;
+    plan.y = particle.Y;
+    plan.ageFade = particle.Age * static_cast<double>(particle.Fade);
+
+    // A particle dies when every spark pixel is transparent or dark (intensity
+    // below 1), inside the frame or not; intensity grows with the ramp index, so
+    // the brightest pixel decides.
+    std::int64_t shift = 0;
+    plan.shifted = false;
+    plan.contributions = nullptr;
+    if (wholeShift(plan.ageFade, shift)) {
+        dies = shape.opaquePixels() == 0 || shape.brightest() - shift < 1;
+        // Shifts stay well inside int: ageFade is below 2^26.
+        plan.shifted = true;
+        plan.shift = static_cast<int>(shift);
+        // Intensities past the ramp's end stay below 1 alike: 256 is shift enough.
+        if (shift >= -ContributionOffset)
+            plan.contributions = contributionTable_.data() + ContributionOffset -
+                                 std::min<std::int64_t>(shift, ContributionOffset);
+    } else {
+        dies = shape.opaquePixels() == 0 || common::roundHalfEven(shape.brightest() - plan.ageFade) < 1;
+    }
+
+    plan.rowBegin = 0;
+    plan.rowEnd = 0;
+    const AxisPlacement columns = placeAxis(particle.X);
+    const AxisPlacement rows = placeAxis(particle.Y);
+    if (!columns.placed || !rows.placed || shape.opaquePixels() == 0)
+        return;
+    plan.column = columns.origin;
+    plan.row = rows.origin;
+    plan.columnHalfway = columns.halfway;
+    plan.rowHalfway = rows.halfway;
+    // Halfway, spark pixel d lands on origin + d or a neighbour of it.
+    if (columns.origin + SparkEdge + 1 <= 0 || columns.origin - 1 >= frameSize_)
+        return;
+    const int slack = rows.halfway ? 1 : 0;
+    plan.rowBegin = std::clamp(rows.origin + shape.firstRow() - slack, 0, frameSize_);
+    plan.rowEnd = std::clamp(rows.origin + shape.endRow() + slack, 0, frameSize_);
+}
+
+void FastRenderEngine::gatherSurvivors(int planned) {
+    // Each worker left its survivors at the start of its part of the list.
+    const int workerCount = workers_.workerCount();
+    int count = 0;
+    for (int index = 0; index < workerCount; ++index) {
+        const Worker& worker = workerState_[static_cast<std::size_t>(index)];
+        const int begin =
+            static_cast<int>(static_cast<std::int64_t>(planned) * index / workerCount);
+        if (begin != count && worker.survivors > 0)
+            std::memmove(spareLive_.data() + count, spareLive_.data() + begin,
+                         static_cast<std::size_t>(worker.survivors) * sizeof(int));
+        count += worker.survivors;
+        stampedSparkPixels_ += worker.stamped;
+    }
+    live_.swap(spareLive_);
+    liveCount_ = count;
+}
+
+void FastRenderEngine::splitIntoBands() {
+    // Work per canvas row: its fade plus the spark rows stamped into it. Each
+    // worker gets a band of rows with about an equal share.
+    const int workerCount = workers_.workerCount();
+    std::int64_t running = 0;
+    std::int64_t total = 0;
+    for (int row = 0; row < frameSize_; ++row) {
+        for (const Worker& worker : workerState_)
+            running += worker.rowWork[static_cast<std::size_t>(row)];
+        total += running + frameSize_ / 4 + 1;
+        rowWork_[static_cast<std::size_t>(row)] = total;
+    }
+    bandStart_[0] = 0;
+    int row = 0;
+    for (int index = 1; index < workerCount; ++index) {
+        const std::int64_t share = total * index / workerCount;
+        while (row < frameSize_ && rowWork_[static_cast<std::size_t>(row)] < share)
+            ++row;
+        bandStart_[static_cast<std::size_t>(index)] = row;
+    }
+    bandStart_[static_cast<std::size_t>(workerCount)] = frameSize_;
+}
+
+void FastRenderEngine::fadeRows(int rowBegin, int rowEnd) {
+    float* first = Canvas.data() + static_cast<std::ptrdiff_t>(rowBegin) * frameSize_;
+    float* last = Canvas.data() + static_cast<std::ptrdiff_t>(rowEnd) * frameSize_;
+    if (design_.AfterimageOn == 0) {
+        std::fill(first, last, 0.0f);
+        return;
+    }
+    const double divisor = design_.Afterimage / 10.0;
+    // Afterimages of 10 to 100 divide by at least 1: the canvas stays within
+    // the ramp. Only smaller values from a file need holding to it.
+    if (divisor >= 1.0) {
+        for (float* value = first; value != last; ++value)
+            *value = static_cast<float>(*value / divisor);
+        return;
+    }
+    const float limit = static_cast<float>(rampLength_ - 1);
+    for (float* value = first; value != last; ++value) {
+        *value = static_cast<float>(*value / divisor);
+        if (*value > limit)
+            *value = limit;
+        if (!(*value >= 0.0f))
+            *value = 0.0f;
+    }
+}
+
+void FastRenderEngine::fadeAndStamp(int workerIndex) {
+    Worker& worker = workerState_[static_cast<std::size_t>(workerIndex)];
+    const int bandBegin = bandStart_[static_cast<std::size_t>(workerIndex)];
+    const int bandEnd = bandStart_[static_cast<std::size_t>(workerIndex) + 1];
+    if (bandBegin == bandEnd)
+        return;
+    fadeRows(bandBegin, bandEnd);
+    for (int position = 0; position < planCount_; ++position) {
+        const StampPlan& plan = plans_[static_cast<std::size_t>(position)];
+        if (plan.rowEnd <= bandBegin || plan.rowBegin >= bandEnd)
+            continue;
+        stampParticle(plan, std::max(plan.rowBegin, bandBegin), std::min(plan.rowEnd, bandEnd),
+                      worker);
+    }
+}
+
+void FastRenderEngine::stampParticle(const StampPlan& plan, int rowBegin, int rowEnd,
+                                     Worker& worker) {
+    const SparkShape& shape = sparkShapes_[plan.layerIndex];
+    const double limit = rampLength_ - 1;
+
+    const double addRate = design_.AddRate;
+    const double* contributions = plan.contributions;
+    if (contributions == nullptr) {
+        for (int value = 1; value <= shape.brightest(); ++value) {
+            double intensity = common::roundHalfEven(value - plan.ageFade);
+            if (intensity < 1)
+                intensity = 0;
+            worker.contributions[static_cast<std::size_t>(value)] = intensity * addRate;
+        }
+        contributions = worker.contributions.data();
+    }
+
+    // Spark columns columnBegin to columnEnd - 1 land inside the frame.
+    int columnBegin = 0;
+    int columnEnd = 0;
+    if (!plan.columnHalfway) {
+        columnBegin = std::max(0, -plan.column);
+        columnEnd = std::min(SparkEdge, frameSize_ - plan.column);
+    } else {
+        columnBegin = SparkEdge;
+        for (int dx = 0; dx < SparkEdge; ++dx) {
+            const double px = common::roundHalfEven(dx + static_cast<double>(plan.x) - SparkCentre);
+            if (px >= 0 && px < frameSize_) {
+                worker.columns[static_cast<std::size_t>(dx)] = static_cast<int>(px);
+                columnBegin = std::min(columnBegin, dx);
+                columnEnd = dx + 1;
+            }
+        }
+    }
+    if (columnBegin >= columnEnd)
+        return;
+
+    // Spark rows rowBegin - plan.row to rowEnd - 1 - plan.row land in the band,
+    // one to one; halfway, each row's canvas row follows the rounding.
+    int firstRow = shape.firstRow();
+    int endRow = shape.endRow();
+    if (!plan.rowHalfway) {
+        firstRow = std::max(firstRow, rowBegin - plan.row);
+        endRow = std::min(endRow, rowEnd - plan.row);
+    }
+    for (int dy = firstRow; dy < endRow; ++dy) {
+        int canvasRow = plan.row + dy;
+        if (plan.rowHalfway) {
+            canvasRow =
+                static_cast<int>(common::roundHalfEven(static_cast<double>(plan.y) + dy - SparkCentre));
+            if (canvasRow < rowBegin || canvasRow >= rowEnd)
+                continue;
+        }
+        float* line = Canvas.data() + static_cast<std::ptrdiff_t>(canvasRow) * frameSize_;
+        if (plan.shifted && onlyUpperLimit_ && !plan.columnHalfway) {
+            const SparkShape::Run span = shape.rowSpan(dy);
+            const int begin = std::max<int>(span.begin, columnBegin);
+            const int end = std::min<int>(span.end, columnEnd);
+            if (begin < end)
+                addShiftedSpan(line + plan.column + begin, shape.widenedRow(dy) + begin,
+                               end - begin, plan.shift, addRate, limit);
+            continue;
+        }
+        const std::uint8_t* values = shape.row(dy);
+        for (const SparkShape::Run* run = shape.runsBegin(dy); run != shape.runsEnd(dy); ++run) {
+            const int begin = std::max<int>(run->begin, columnBegin);
+            const int end = std::min<int>(run->end, columnEnd);
+            if (plan.columnHalfway)
+                addMappedSpan(line, worker.columns.data(), values, begin, end, contributions,
+                              limit);
+            else if (begin < end)
+                addSpan(line + plan.column + begin, values + begin, end - begin, contributions,
+                        limit);
+        }
+    }
+}
+
+void FastRenderEngine::drawFrame(QImage& target, QPoint origin) const {
+    if (canvasBlank_)
+        return;
+    for (int y = 0; y < frameSize_; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(target.scanLine(origin.y() + y)) + origin.x();
+        const float* values = Canvas.data() + static_cast<std::ptrdiff_t>(y) * frameSize_;
+        for (int x = 0; x < frameSize_; ++x) {
+            // The canvas stays within 0 and 255: the whole part of a value of at
+            // least 1 is its palette index.
+            if (values[x] >= 1.0f)
+                line[x] = paletteRgb_[static_cast<std::size_t>(values[x])];
+        }
+    }
+}
+
+} // namespace kirabellum

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "core/document/DesignDocument.h"
+#include "common/Status.h"
+#include "core/render/Particle.h"
+#include "core/render/ParticleEngine.h"
+#include "core/render/ParticleMotion.h"
+#include "core/render/RandomSource.h"
+#include "core/render/SparkShape.h"
+#include "core/render/WorkerPool.h"
+
+#include <QImage>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace kirabellum {
+
+// The particle engine the designer renders with. It gives exactly the strip,
+// canvas and pool of the straightforward RenderEngine (every float is computed
+// by the same operations in the same order), only much sooner:
+// - it keeps the live slots in a sorted list, so a frame costs what its live
+//   particles cost, not what the pool holds;
+// - a particle's death follows from the brightest pixel of its layer's spark;
+// - its intensities follow from one whole-number shift of the ramp indices
+//   (Age × Fade rounded), so a spark row is stamped in one branch-free loop
+//   that the compiler vectorises; halfway positions, halfway shifts and odd
+//   AddRates take exact per-pixel paths over the runs of non-transparent pixels;
+// - the frame is shared among worker threads: each moves a part of the live
+//   particles, then each owns a band of canvas rows and stamps every particle's
+//   rows in that band in slot order, so every canvas pixel receives its
+//   additions in the order the straightforward engine makes them.
+// Spawning draws from the generator in the same order and stays on the calling
+// thread.
+class FastRenderEngine : public ParticleEngine {
+public:
+    // `threadCount` below 1 takes the number of cores. The pool, the live lists
+    // and the worker threads are created here, once; renders reuse them.
+    explicit FastRenderEngine(RandomSource& random, int threadCount = 0);
+
+    common::Status PrepareRender(const DesignDocument& design) override;
+    void advanceFrame() override;
+    void drawFrame(QImage& target, QPoint origin) const override;
+    void spawnBurstsAfter(int frameIndex) override;
+    void Add(int layer) override;
+
+    int rampLength() const override { return rampLength_; }
+    common::Colour paletteColour(int index) const override {
+        return RampPalette[static_cast<std::size_t>(index)];
+    }
+    float Scale() const override { return scale_; }
+    const std::vector<Particle>& pool() const override { return ParticlePool; }
+    const std::vector<float>& canvas() const override { return Canvas; }
+    int liveParticles() const override { return liveCount_; }
+    std::uint64_t stampedSparkPixels() const override { return stampedSparkPixels_; }
+
+    int threadCount() const { return workers_.workerCount(); }
+
+private:
+    // How one live particle is stamped in this frame, worked out from its state
+    // before it moves.
+    struct StampPlan {
+        // Intensity × AddRate per ramp index, or null when the particle's
+        // intensities must be computed one by one (see planParticle).
+        const double* contributions;
+        double ageFade; // Age × Fade
+        int shift;      // when shifted: intensity = ramp index - shift
+        bool shifted;
+        float x, y;
+        int column, row;         // canvas pixel of spark pixel (0, 0)
+        int rowBegin, rowEnd;    // canvas rows the spark may touch, within the frame
+        std::uint8_t layerIndex; // layer - 1
+        bool columnHalfway;      // x is halfway between pixels: see stampParticle
+        bool rowHalfway;
+    };
+    // What one worker keeps for itself, apart from the others' cache lines.
+    struct alignas(64) Worker {
+        std::vector<std::int64_t> rowWork; // differences of the stamping work per canvas row
+        std::array<double, RampCapacity> contributions{};
+        std::array<int, SparkEdge> columns{}; // canvas column of each spark column, halfway
+        int survivors = 0;
+        std::uint64_t stamped = 0;
+    };
+
+    void planAndMove(int worker);
+    void fadeAndStamp(int worker);
+    void planParticle(const Particle& particle, StampPlan& plan, bool& dies) const;
+    void fadeRows(int rowBegin, int rowEnd);
+    void stampParticle(const StampPlan& plan, int rowBegin, int rowEnd, Worker& worker);
+    void gatherSurvivors(int planned);
+    void splitIntoBands();
+
+    RandomSource& random_;
+    WorkerPool workers_;
+    std::vector<Worker> workerState_;
+    DesignDocument design_;
+    std::vector<Particle> ParticlePool;
+    std::vector<float> Canvas;
+    std::array<common::Colour, RampCapacity + 1> RampPalette{};
+    std::array<QRgb, RampCapacity + 1> paletteRgb_{};
+    std::array<SparkShape, LayerTotal> sparkShapes_{};
+    ParticleMotion motion_;
+    // Intensity × AddRate for the intensities -256 to 511, at index intensity + 256.
+    std::array<double, 768> contributionTable_{};
+
+    // Live slots in ascending order: live_[0] to live_[liveCount_ - 1].
+    std::vector<int> live_;
+    std::vector<int> spareLive_;
+    int liveCount_ = 0;
+    std::vector<int> spawned_;
+    std::vector<StampPlan> plans_; // one per live slot of the frame being stamped
+    int planCount_ = 0;
+    std::vector<int> bandStart_; // worker w owns canvas rows bandStart_[w] to bandStart_[w + 1] - 1
+    std::vector<std::int64_t> rowWork_;
+    bool canvasBlank_ = true; // every canvas value is +0.0
+    // AddRate is neither negative nor NaN nor infinite, the ramp is not empty
+    // and the fade never divides by a negative number (which could leave -0.0 in
+    // the canvas): stamping can then only raise canvas values, up to the ramp's
+    // end, and a transparent pixel, at intensity 0, leaves its canvas value as it is.
+    bool onlyUpperLimit_ = false;
+
+    float scale_ = 0.0f;
+    int rampLength_ = 0;
+    int frameSize_ = 0;
+    std::uint64_t stampedSparkPixels_ = 0;
+};
+
+} // namespace kirabellum

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/document/DesignDocument.h"
+#include "core/render/Particle.h"
+
+#include <array>
+
+namespace kirabellum {
+
+// The motion step of a frame: a particle moves by its velocity, slows down by
+// its deceleration, ages one frame, and then the three gravity forces act on it
+// in order, each seeing the position the ones before it left. Every engine moves
+// particles through here, so that all engines move them identically.
+class ParticleMotion {
+public:
+    // Takes the design's gravity with Power scaled to frame pixels, and the
+    // frame's centre, at the start of a render.
+    void prepare(const DesignDocument& design, float scale, int frameSize);
+
+    void move(Particle& particle) const;
+
+private:
+    std::array<GravityForce, GravityTotal> ScaledGravity{};
+    float centre_ = 0.0f;
+    double linearCosine_ = 0.0; // direction of the linear force
+    double linearSine_ = 0.0;
+};
+
+} // namespace kirabellum

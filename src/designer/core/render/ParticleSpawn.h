@@ -1,0 +1,19 @@
+#pragma once
+
+#include "core/document/DesignDocument.h"
+#include "core/render/Particle.h"
+#include "core/render/RandomSource.h"
+
+namespace kirabellum {
+
+// Fills the free pool slot `slot` with a new particle of `layer` (1 to 8): a
+// random angle, a start within the layer's radius around its centre (slots whose
+// index is a multiple of 3 start in the outer half), a launch speed from the
+// shape sector of that angle, the fade and the deceleration, all scaled to frame
+// pixels by `scale`. Draws from `random` exactly four times, in the order angle,
+// radius, speed, fade. Every engine spawns through here, so that all engines
+// given the same generator produce the same particles.
+void spawnParticle(Particle& particle, int slot, int layer, const LayerSettings& settings,
+                   float scale, RandomSource& random);
+
+} // namespace kirabellum

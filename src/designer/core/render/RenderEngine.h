@@ -1,0 +1,78 @@
+#pragma once
+
+#include "core/document/DesignDocument.h"
+#include "common/Status.h"
+#include "core/render/Particle.h"
+#include "core/render/ParticleEngine.h"
+#include "core/render/ParticleMotion.h"
+#include "core/render/RandomSource.h"
+
+#include <QImage>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace kirabellum {
+
+// The particle engine: spawns the bursts of the used layers into a fixed pool,
+// moves the particles under deceleration and the three gravity forces, stamps
+// their spark images additively into a float intensity canvas that fades from
+// frame to frame, and turns the canvas into frame pixels through the colour ramp.
+//
+// This is the straightforward engine: every frame visits every pool slot and
+// every spark pixel of every live particle, in the order the arithmetic is
+// defined in, so that it can serve as the reference for faster engines.
+//
+// Arithmetic: intermediates in double, stores into 32-bit floats where the
+// particle field is one, rounding half to even, DegToRad for every angle.
+//
+// Values only a design file can bring are given a defined meaning instead of
+// undefined arithmetic:
+// - LayerCount of 0 or less spawns nothing;
+// - LayerBurstStep of 0 or less counts as 1 (a burst on every frame of the range);
+// - an Afterimage below 10 would brighten the canvas; the faded canvas is held to
+//   the ramp like every other canvas value (and a NaN canvas value counts as 0);
+// - NaN or infinite positions (from NaN gravity, say) lie outside the frame;
+//   NaN additions count as 0 and infinite ones are clamped like the rest.
+class RenderEngine : public ParticleEngine {
+public:
+    // The pool and its slots are allocated here, once; renders reuse them.
+    explicit RenderEngine(RandomSource& random);
+
+    common::Status PrepareRender(const DesignDocument& design) override;
+    void advanceFrame() override;
+    void drawFrame(QImage& target, QPoint origin) const override;
+    void spawnBurstsAfter(int frameIndex) override;
+    void Add(int layer) override;
+
+    int rampLength() const override { return rampLength_; }
+    common::Colour paletteColour(int index) const override {
+        return RampPalette[static_cast<std::size_t>(index)];
+    }
+    float Scale() const override { return scale_; }
+    const std::vector<Particle>& pool() const override { return ParticlePool; }
+    const std::vector<float>& canvas() const override { return Canvas; }
+    int liveParticles() const override;
+    std::uint64_t stampedSparkPixels() const override { return stampedSparkPixels_; }
+
+private:
+    void stampParticle(Particle& particle);
+    void clampToCanvas(float& value) const;
+
+    RandomSource& random_;
+    DesignDocument design_;
+    std::vector<Particle> ParticlePool;
+    std::vector<float> Canvas;
+    std::array<common::Colour, RampCapacity + 1> RampPalette{};
+    // Ramp index (low 8 bits) of each spark pixel of layers 1 to 8; 0 is transparent.
+    std::array<std::array<std::uint8_t, SparkEdge * SparkEdge>, LayerTotal> SparkIndexMap{};
+    std::array<int, LayerTotal> opaqueSparkPixels_{};
+    ParticleMotion motion_;
+    float scale_ = 0.0f;
+    int rampLength_ = 0;
+    int frameSize_ = 0;
+    std::uint64_t stampedSparkPixels_ = 0;
+};
+
+} // namespace kirabellum

@@ -1,0 +1,76 @@
+#include "core/render/RenderRun.h"
+
+#include "core/render/FastRenderEngine.h"
+#include "core/render/RenderEngine.h"
+
+#include <algorithm>
+
+namespace kirabellum {
+
+namespace {
+
+std::unique_ptr<ParticleEngine> makeEngine(RandomSource& random, EngineKind kind, int threadCount) {
+    if (kind == EngineKind::Reference)
+        return std::make_unique<RenderEngine>(random);
+    return std::make_unique<FastRenderEngine>(random, threadCount);
+}
+
+} // namespace
+
+RenderRun::RenderRun(RandomSource& random, EngineKind kind, int threadCount)
+    : engine_(makeEngine(random, kind, threadCount)) {}
+
+common::Status RenderRun::PrepareRender(const DesignDocument& design) {
+    prepared_ = false;
+    StripLayout layout;
+    common::Status status = layOutStrip(design, layout);
+    if (!status.ok())
+        return status;
+    if (design.RampLength < 0 || design.RampLength > RampCapacity)
+        return common::Status::failure(QStringLiteral("The colour ramp length %1 is outside 0 to %2")
+                                   .arg(design.RampLength)
+                                   .arg(RampCapacity));
+
+    layout_ = layout;
+    status = engine_->PrepareRender(design);
+    // The palette is built even when the spark images fail, and the strip is
+    // cleared to its first colour either way.
+    strip_ = QImage(layout_.width(), layout_.height(), QImage::Format_RGB32);
+    // Filled row by row rather than with QImage::fill, whose vectorised fill can
+    // leave this thread's floating-point code running slower afterwards (see
+    // WorkerPool); the engines run on after it.
+    const QRgb background = common::colourToRgb(engine_->paletteColour(0));
+    for (int y = 0; y < strip_.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(strip_.scanLine(y));
+        std::fill(line, line + strip_.width(), background);
+    }
+    prepared_ = status.ok();
+    return status;
+}
+
+int RenderRun::RunFrames(const DesignDocument& design, const RenderHooks& hooks) {
+    if (!prepared_)
+        return 0;
+    prepared_ = false; // the particles are used up: a new run needs a new preparation
+    int frameIndex = 0;
+    for (;;) {
+        if (hooks.frameStarted)
+            hooks.frameStarted(frameIndex);
+        engine_->advanceFrame();
+        const QPoint origin = layout_.cellOrigin(frameIndex);
+        engine_->drawFrame(strip_, origin);
+        if (hooks.frameDrawn)
+            hooks.frameDrawn(frameIndex, strip_,
+                             QRect(origin, QSize(layout_.FrameSize, layout_.FrameSize)));
+        engine_->spawnBurstsAfter(frameIndex);
+
+        const bool mayContinue = design.RenderCancel == 1;
+        ++frameIndex;
+        if (!mayContinue || frameIndex == layout_.FrameCount)
+            return frameIndex;
+        if (hooks.betweenFrames)
+            hooks.betweenFrames();
+    }
+}
+
+} // namespace kirabellum

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/document/DesignDocument.h"
+#include "common/Status.h"
+#include "core/render/ParticleEngine.h"
+#include "core/render/RandomSource.h"
+#include "core/render/StripLayout.h"
+
+#include <QImage>
+#include <QRect>
+
+#include <functional>
+#include <memory>
+
+namespace kirabellum {
+
+// What a render run tells its window while it goes on. Every hook may be empty.
+struct RenderHooks {
+    // Before frame f is drawn (the progress bar shows f).
+    std::function<void(int frameIndex)> frameStarted;
+    // Frame f is in the strip, in `cell` (the preview copies it from there).
+    std::function<void(int frameIndex, const QImage& strip, const QRect& cell)> frameDrawn;
+    // Between two frames, after the run flag was read: the window processes
+    // pending events here (repaints, the cancel button).
+    std::function<void()> betweenFrames;
+};
+
+// The engines a render run can draw with; both give the same strip.
+enum class EngineKind {
+    Fast,      // FastRenderEngine: what the designer renders with
+    Reference, // RenderEngine: the straightforward one, to compare against
+};
+
+// One render of the design into the frame strip, without windows: lays out the
+// strip, prepares the engine and runs the frames into their cells.
+class RenderRun {
+public:
+    // `threadCount` is for the fast engine; below 1 it takes the number of cores.
+    explicit RenderRun(RandomSource& random, EngineKind kind = EngineKind::Fast,
+                       int threadCount = 0);
+
+    // Lays out and clears the strip, then prepares the engine. Settings outside
+    // the render settings window's ranges, a strip over 32767 pixels or a damaged
+    // ramp length are refused before anything changes. A spark colour outside the
+    // ramp fails with the designer's message; the strip is then already resized
+    // and cleared to the ramp's first colour, and no frame may be run.
+    common::Status PrepareRender(const DesignDocument& design);
+
+    // Renders frames 0, 1, ... into the strip. After each frame it reads
+    // `design.RenderCancel`, once: the run stops after the frame in which it
+    // finds the flag not 1, or after the last frame. Returns the number of frames
+    // rendered. `design` is the live document that the cancel button writes.
+    int RunFrames(const DesignDocument& design, const RenderHooks& hooks = {});
+
+    const QImage& strip() const { return strip_; }
+    const StripLayout& layout() const { return layout_; }
+    const ParticleEngine& engine() const { return *engine_; }
+
+private:
+    std::unique_ptr<ParticleEngine> engine_;
+    StripLayout layout_;
+    QImage strip_;
+    bool prepared_ = false;
+};
+
+} // namespace kirabellum

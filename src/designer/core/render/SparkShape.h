@@ -1,0 +1,67 @@
+#pragma once
+
+#include "core/document/DesignDocument.h"
+
+#include <array>
+#include <cstdint>
+
+namespace kirabellum {
+
+// One layer's spark index map as the fast engine stamps it: the ramp indices
+// row by row, and for each row the runs of non-transparent pixels, so that
+// stamping never visits a transparent pixel and needs no test per pixel.
+class SparkShape {
+public:
+    // The widened value of a transparent pixel.
+    static constexpr std::int32_t TransparentValue = -(1 << 30);
+
+    // A run of non-transparent pixels of one row: columns begin to end - 1.
+    struct Run {
+        std::uint8_t begin;
+        std::uint8_t end;
+    };
+
+    // Takes the ramp indices of the 32 x 32 pixels, row after row; 0 is transparent.
+    void build(const std::array<std::uint8_t, SparkEdge * SparkEdge>& indices);
+
+    // The ramp indices of spark row `row`, 32 of them.
+    const std::uint8_t* row(int row) const {
+        return indices_.data() + static_cast<std::ptrdiff_t>(row) * SparkEdge;
+    }
+    // The ramp indices of spark row `row` widened to int, with transparent pixels
+    // at a value so low that no shift of the intensity lifts them to 1.
+    const std::int32_t* widenedRow(int row) const {
+        return widened_.data() + static_cast<std::ptrdiff_t>(row) * SparkEdge;
+    }
+    // The columns from the first to the last non-transparent pixel of the row.
+    Run rowSpan(int row) const { return rowSpans_[static_cast<std::size_t>(row)]; }
+    const Run* runsBegin(int row) const {
+        return runs_.data() + rowRuns_[static_cast<std::size_t>(row)];
+    }
+    const Run* runsEnd(int row) const {
+        return runs_.data() + rowRuns_[static_cast<std::size_t>(row) + 1];
+    }
+
+    int opaquePixels() const { return opaquePixels_; }
+    // The highest ramp index of the spark: the particle is dark once this one is.
+    int brightest() const { return brightest_; }
+    // Rows firstRow() to endRow() - 1 hold every non-transparent pixel; empty
+    // when the spark is all transparent.
+    int firstRow() const { return firstRow_; }
+    int endRow() const { return endRow_; }
+
+private:
+    std::array<std::uint8_t, SparkEdge * SparkEdge> indices_{};
+    std::array<std::int32_t, SparkEdge * SparkEdge> widened_{};
+    std::array<Run, SparkEdge> rowSpans_{};
+    // At most 16 runs in a row of 32 pixels.
+    std::array<Run, SparkEdge * SparkEdge / 2> runs_{};
+    // The runs of row r are runs_[rowRuns_[r]] to runs_[rowRuns_[r + 1] - 1].
+    std::array<std::uint16_t, SparkEdge + 1> rowRuns_{};
+    int opaquePixels_ = 0;
+    int brightest_ = 0;
+    int firstRow_ = 0;
+    int endRow_ = 0;
+};
+
+} // namespace kirabellum

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/document/DesignDocument.h"
+#include "core/render/RandomSource.h"
+#include "core/render/RenderRun.h"
+#include "core/session/DesignerDialogs.h"
+#include "core/render/RendPic.h"
+
+#include <QString>
+
+namespace kirabellum {
+
+class ToolWindowHost;
+
+// The state that the designer's windows share for the life of the process: the
+// one design document, the random generator, the render run with its engine, the
+// hidden frame strip, the design file dialog's memory and the dialogs.
+class DesignerSession {
+public:
+    explicit DesignerSession(DesignerDialogs& dialogs, std::uint64_t seed = 0);
+
+    DesignerSession(const DesignerSession&) = delete;
+    DesignerSession& operator=(const DesignerSession&) = delete;
+
+    DesignerDialogs& dialogs;
+    DesignDocument document;
+    RandomSource random;
+    RenderRun renderRun;
+    RendPic rendPic;
+
+    // The design file dialog remembers the last file name and its folder.
+    QString designFileName;
+    QString designFolder;
+
+    // The layer that the particle editor has selected (1 to 8).
+    int currentLayer = 1;
+
+    // The program started by the "Koratuneを起動" command.
+    QString koratuneProgram;
+
+    // The tool windows, once the main window exists.
+    ToolWindowHost* windows = nullptr;
+};
+
+} // namespace kirabellum

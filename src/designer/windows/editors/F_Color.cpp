@@ -1,0 +1,104 @@
+#include "windows/editors/F_Color.h"
+
+#include "core/editing/PictureFiles.h"
+#include "common/ImageFile.h"
+#include "core/session/DesignerSession.h"
+#include "windows/main/PictureBox.h"
+
+#include <QFrame>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace kirabellum {
+
+namespace {
+
+// Two lines, broken by a carriage return and a line feed.
+QString sizeMessage() {
+    return QStringLiteral("サイズが正しくありません\r\n16(～256)x1の画像を指定してください");
+}
+
+} // namespace
+
+F_Color::F_Color(DesignerSession& session)
+    : ToolWindow(session, ToolKind::Color, QStringLiteral("ColorTransformation")) {
+    Command1 = new QPushButton(QStringLiteral("Load"), this);
+    Command1->setGeometry(0, 0, 49, 16);
+    Command2 = new QPushButton(QStringLiteral("Export"), this);
+    Command2->setGeometry(49, 0, 49, 16);
+    for (QPushButton* button : {Command1, Command2}) {
+        QFont small = button->font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        button->setFont(small);
+    }
+    Frame2 = new QFrame(this);
+    Frame2->setGeometry(0, 17, StripWidth + 2, StripHeight + 2);
+    Frame2->setAutoFillBackground(true);
+    QPalette black = Frame2->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    Frame2->setPalette(black);
+    Picture2 = new PictureBox(Frame2);
+    Picture2->setPictureSize(QSize(StripWidth, StripHeight));
+    Picture2->setGeometry(1, 1, StripWidth, StripHeight);
+    Picture2->setCursor(Qt::PointingHandCursor);
+    Picture2->setToolTip(QStringLiteral("Load"));
+
+    connect(Picture2, &PictureBox::pressed, this, [this] { LoadRamp(); });
+    connect(Command1, &QPushButton::clicked, this, &F_Color::LoadRamp);
+    connect(Command2, &QPushButton::clicked, this, &F_Color::Command2_Click);
+}
+
+void F_Color::DRefresh() {
+    const DesignDocument& document = session_.document;
+    const int length = std::clamp<int>(document.RampLength, 0, RampCapacity);
+    Picture1 = length > 0 ? QImage(length, 1, QImage::Format_RGB32) : QImage();
+    for (int index = 0; index < length; ++index)
+        Picture1.setPixel(index, 0,
+                          common::colourToRgb(document.ColorRamp[static_cast<std::size_t>(index)]));
+    Picture2->clear();
+    if (!Picture1.isNull())
+        Picture2->copyFrom(stretchWithoutSmoothing(Picture1, QSize(StripWidth, StripHeight)),
+                           QRect(0, 0, StripWidth, StripHeight));
+}
+
+void F_Color::LoadRamp() {
+    const QString path = pictureDialog_.chooseToOpen(session_);
+    if (path.isEmpty())
+        return;
+    // The picture is checked before anything changes: a refused one leaves the
+    // ramp image, RampLength and ColorRamp as they were.
+    QImage picture;
+    const common::Status status = common::readImage(path, picture);
+    if (!status.ok()) {
+        session_.dialogs.warning(QStringLiteral("Load"), status.message());
+        return;
+    }
+    if (picture.width() > RampCapacity || picture.height() != 1) {
+        session_.dialogs.warning(QStringLiteral("エラー"), sizeMessage());
+        return;
+    }
+    DesignDocument& document = session_.document;
+    document.RampLength = static_cast<std::int16_t>(picture.width());
+    for (int index = 0; index < picture.width(); ++index)
+        document.ColorRamp[static_cast<std::size_t>(index)] =
+            common::colourFromRgb(picture.pixel(index, 0));
+    DRefresh();
+}
+
+void F_Color::Command2_Click() {
+    const QString path = pictureDialog_.chooseToSave(session_);
+    if (path.isEmpty())
+        return;
+    const common::Status status =
+        Picture1.isNull() ? common::Status::failure(QStringLiteral("There is no colour ramp to export yet"))
+                          : common::writeImage(path, Picture1, common::ImageFormat::Bmp);
+    if (!status.ok())
+        session_.dialogs.warning(QStringLiteral("Export"), status.message());
+}
+
+QSize F_Color::sizeHint() const {
+    return {StripWidth + 2, StripHeight + 19};
+}
+
+} // namespace kirabellum

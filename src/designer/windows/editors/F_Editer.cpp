@@ -1,0 +1,264 @@
+#include "windows/editors/F_Editer.h"
+
+#include "core/document/DesignMath.h"
+#include "windows/editors/DesignCanvas.h"
+#include "core/editing/EditorMath.h"
+#include "windows/editors/F_Hinoko.h"
+#include "windows/editors/SpinBar.h"
+#include "windows/editors/Syousai.h"
+#include "core/session/DesignerSession.h"
+#include "windows/main/ToolWindowHost.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace kirabellum {
+
+namespace {
+
+constexpr common::Colour GridColour = 0x00AABB88;
+constexpr common::Colour LightGrey = 0x00DDDDDD;
+constexpr common::Colour Black = 0x00000000;
+constexpr common::Colour Red = 0x000000FF;
+constexpr common::Colour Blue = 0x00FF0000;
+constexpr common::Colour White = 0x00FFFFFF;
+
+QLabel* valueLabel(QWidget* parent, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMinimumWidth(26);
+    return label;
+}
+
+QPushButton* rowButton(QWidget* parent, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setFixedHeight(22);
+    return button;
+}
+
+} // namespace
+
+F_Editer::F_Editer(DesignerSession& session)
+    : ToolWindow(session, ToolKind::Editer, QStringLiteral("ParticleEditer")) {
+    TabStrip1 = new QTabBar(this);
+    TabStrip1->addTab(QStringLiteral("位置"));
+    TabStrip1->addTab(QStringLiteral("モーション"));
+    TabStrip1->setDrawBase(true);
+    TabStrip1->setExpanding(false);
+    Picture1 = new DesignCanvas(this);
+
+    Frame1 = new QFrame(this);
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    const char* captions[] = {"レイヤー", "粉数", "最低速度", "残存", "減速率"};
+    for (std::size_t row = 0; row < Label1.size(); ++row)
+        Label1[row] = new QLabel(QString::fromUtf8(captions[row]), Frame1);
+    Label2 = valueLabel(Frame1, QStringLiteral("1"));
+    HScroll1 = makeSpinBar(Frame1, 1, LayerTotal, 1);
+    Command1 = rowButton(Frame1, QStringLiteral("Not Use"));
+    Label4 = valueLabel(Frame1, QStringLiteral("512"));
+    HScroll2 = makeSpinBar(Frame1, 4, 2048, 4);
+    Label5 = valueLabel(Frame1, QStringLiteral("0"));
+    HScroll3 = makeSpinBar(Frame1, 0, 48, 1);
+    Label6 = valueLabel(Frame1, QStringLiteral("220"));
+    HScroll4 = makeBackwardsSpinBar(Frame1, 255, 0);
+    Label3 = valueLabel(Frame1, QStringLiteral("20"));
+    HScroll5 = makeBackwardsSpinBar(Frame1, 100, 1);
+    Command3 = rowButton(Frame1, QStringLiteral("発生設定"));
+    // The start values of a fresh window; DRefresh shows the document's.
+    showOnSpinBar(HScroll2, 512);
+    showOnSpinBar(HScroll4, 35);
+    showOnSpinBar(HScroll5, 80);
+
+    auto* rows = new QGridLayout(Frame1);
+    rows->setContentsMargins(4, 4, 4, 4);
+    rows->setHorizontalSpacing(3);
+    rows->setVerticalSpacing(4);
+    rows->addWidget(Label1[0], 0, 0);
+    rows->addWidget(Label2, 0, 1);
+    rows->addWidget(HScroll1, 0, 2);
+    rows->addWidget(Command1, 1, 0, 1, 3);
+    rows->setRowMinimumHeight(2, 4);
+    QLabel* values[] = {Label4, Label5, Label6, Label3};
+    QScrollBar* bars[] = {HScroll2, HScroll3, HScroll4, HScroll5};
+    for (int row = 0; row < 4; ++row) {
+        rows->addWidget(Label1[static_cast<std::size_t>(row + 1)], 3 + row, 0);
+        rows->addWidget(values[row], 3 + row, 1);
+        rows->addWidget(bars[row], 3 + row, 2);
+    }
+    rows->setRowStretch(7, 1);
+    rows->addWidget(Command3, 8, 0, 1, 3);
+
+    auto* canvasSide = new QVBoxLayout;
+    canvasSide->setSpacing(0);
+    canvasSide->addWidget(TabStrip1);
+    auto* canvasFrame = new QFrame(this);
+    canvasFrame->setFrameShape(QFrame::StyledPanel);
+    auto* canvasLayout = new QVBoxLayout(canvasFrame);
+    canvasLayout->setContentsMargins(3, 3, 3, 3);
+    canvasLayout->addWidget(Picture1);
+    canvasSide->addWidget(canvasFrame);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(3, 3, 3, 3);
+    layout->setSpacing(4);
+    layout->addLayout(canvasSide);
+    layout->addWidget(Frame1);
+
+    // The layer is 1 whenever the window opens.
+    session_.currentLayer = 1;
+
+    connect(HScroll1, &QScrollBar::valueChanged, this, &F_Editer::HScroll1_Change);
+    connect(Command1, &QPushButton::clicked, this, &F_Editer::Command1_Click);
+    connect(HScroll2, &QScrollBar::valueChanged, this, &F_Editer::HScroll2_Change);
+    connect(HScroll3, &QScrollBar::valueChanged, this, &F_Editer::HScroll3_Change);
+    connect(HScroll4, &QScrollBar::valueChanged, this, &F_Editer::HScroll4_Change);
+    connect(HScroll5, &QScrollBar::valueChanged, this, &F_Editer::HScroll5_Change);
+    connect(Command3, &QPushButton::clicked, this, &F_Editer::Command3_Click);
+    connect(TabStrip1, &QTabBar::currentChanged, this, &F_Editer::TabStrip1_Click);
+    connect(Picture1, &DesignCanvas::pressed, this,
+            [this](float x, float y, Qt::MouseButton button) { Picture1_MouseDown(button, x, y); });
+}
+
+int F_Editer::CurrentLayer(DesignerSession& session) {
+    if (session.windows)
+        session.windows->open(ToolKind::Editer);
+    return session.currentLayer;
+}
+
+int F_Editer::selectedTab() const {
+    return TabStrip1->currentIndex() + 1;
+}
+
+void F_Editer::DRefresh() {
+    Label2->setText(QString::number(HScroll1->value()));
+    session_.currentLayer = HScroll1->value();
+    const LayerSettings& layer = session_.document.layer(session_.currentLayer);
+    showUseCaption();
+    // A value a bar cannot hold is shown at the bar's nearest end; showing it
+    // writes nothing back into the document.
+    showOnSpinBar(HScroll2, layer.LayerCount);
+    showOnSpinBar(HScroll3, layer.LayerMinSpeed);
+    showOnSpinBar(HScroll4, layer.LayerLife);
+    showOnSpinBar(HScroll5, layer.LayerDecel);
+    showValueLabels();
+    DrawLine(selectedTab());
+}
+
+void F_Editer::showUseCaption() {
+    const bool used = session_.document.layer(session_.currentLayer).LayerUse != 0;
+    Command1->setText(used ? QStringLiteral("Use") : QStringLiteral("Not Use"));
+}
+
+void F_Editer::showValueLabels() {
+    Label4->setText(QString::number(HScroll2->value()));
+    Label5->setText(QString::number(HScroll3->value()));
+    Label6->setText(QString::number(255 - HScroll4->value()));
+    Label3->setText(QString::number(100 - HScroll5->value()));
+}
+
+void F_Editer::DrawLine(int tab) {
+    const LayerSettings& layer = session_.document.layer(session_.currentLayer);
+    const double cx = layer.LayerX;
+    const double cy = layer.LayerY;
+    Picture1->clear(White);
+    for (int i = 0; i <= 144; i += 16) {
+        Picture1->line(i, 0, i, 160, GridColour);
+        Picture1->line(0, i, 160, i, GridColour);
+    }
+    if (tab == PositionTab) {
+        Picture1->line(cx, 0, cx, 160, Black);
+        Picture1->line(0, cy, 160, cy, Black);
+        Picture1->circle(cx, cy, layer.LayerRadius, Blue);
+    } else {
+        Picture1->line(cx, 0, cx, 160, LightGrey);
+        Picture1->line(0, cy, 160, cy, LightGrey);
+        for (int direction = 0; direction < DirectionTotal; ++direction) {
+            const double length = layer.LayerShape[static_cast<std::size_t>(direction)];
+            const float theta = static_cast<float>(direction * 10) * DegToRad;
+            Picture1->line(cx, cy, cx + length * std::cos(static_cast<double>(theta)),
+                           cy + length * std::sin(static_cast<double>(theta)), Red);
+        }
+    }
+    Picture1->repaintCanvas();
+}
+
+void F_Editer::HScroll1_Change() {
+    DRefresh();
+    if (session_.windows)
+        if (auto* sparks = session_.windows->openAs<F_Hinoko>(ToolKind::Hinoko))
+            sparks->Refire();
+}
+
+void F_Editer::Command1_Click() {
+    LayerSettings& layer = session_.document.layer(session_.currentLayer);
+    // Any non-zero value counts as on, so the switch always lands on 0 or 1.
+    layer.LayerUse = layer.LayerUse != 0 ? 0 : 1;
+    showUseCaption();
+}
+
+void F_Editer::HScroll2_Change() {
+    Label4->setText(QString::number(HScroll2->value()));
+    session_.document.layer(session_.currentLayer).LayerCount =
+        static_cast<std::int16_t>(HScroll2->value());
+}
+
+void F_Editer::HScroll3_Change() {
+    Label5->setText(QString::number(HScroll3->value()));
+    session_.document.layer(session_.currentLayer).LayerMinSpeed =
+        static_cast<std::uint8_t>(HScroll3->value());
+}
+
+void F_Editer::HScroll4_Change() {
+    LayerSettings& layer = session_.document.layer(session_.currentLayer);
+    layer.LayerLife = static_cast<std::uint8_t>(HScroll4->value());
+    Label6->setText(QString::number(255 - layer.LayerLife));
+}
+
+void F_Editer::HScroll5_Change() {
+    LayerSettings& layer = session_.document.layer(session_.currentLayer);
+    layer.LayerDecel = static_cast<std::uint8_t>(HScroll5->value());
+    Label3->setText(QString::number(100 - layer.LayerDecel));
+}
+
+void F_Editer::Command3_Click() {
+    Syousai dialog(session_, window());
+    dialog.exec();
+}
+
+void F_Editer::TabStrip1_Click() {
+    DrawLine(selectedTab());
+}
+
+void F_Editer::Picture1_MouseDown(Qt::MouseButton button, float x, float y) {
+    // The left button places; the right or the middle button measures.
+    if (button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton)
+        return;
+    LayerSettings& layer = session_.document.layer(session_.currentLayer);
+    const bool left = button == Qt::LeftButton;
+    if (selectedTab() == PositionTab) {
+        if (left) {
+            layer.LayerX = roundToInt16(static_cast<double>(x));
+            layer.LayerY = roundToInt16(static_cast<double>(y));
+        } else {
+            layer.LayerRadius = roundToInt16(pressDistance(layer.LayerX, layer.LayerY, x, y));
+        }
+    } else {
+        const std::int16_t length = roundToInt16(pressDistance(layer.LayerX, layer.LayerY, x, y));
+        if (left)
+            layer.LayerShape[static_cast<std::size_t>(
+                nearestDirection(layer.LayerX, layer.LayerY, x, y))] = length;
+        else
+            layer.LayerShape.fill(length);
+    }
+    DrawLine(selectedTab());
+}
+
+} // namespace kirabellum

@@ -1,0 +1,117 @@
+#include "windows/editors/F_Hinoko.h"
+
+#include "windows/editors/F_Editer.h"
+#include "core/editing/PictureFiles.h"
+#include "common/ImageFile.h"
+#include "core/session/DesignerSession.h"
+#include "windows/main/PictureBox.h"
+
+#include <QFrame>
+#include <QPushButton>
+
+namespace kirabellum {
+
+namespace {
+
+constexpr int ZoomEdge = 80;
+
+// Two lines, broken by a carriage return and a line feed.
+QString sizeMessage() {
+    return QStringLiteral("サイズが正しくありません\r\n正方形で32x32の画像を指定してください");
+}
+
+} // namespace
+
+F_Hinoko::F_Hinoko(DesignerSession& session)
+    : ToolWindow(session, ToolKind::Hinoko, QStringLiteral("Fire")) {
+    Shape1 = new QFrame(this);
+    Shape1->setGeometry(0, 0, 49, 49);
+    Shape1->setAutoFillBackground(true);
+    QPalette white = Shape1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Shape1->setPalette(white);
+
+    Picture1 = new PictureBox(this);
+    Picture1->setPictureSize(QSize(SparkEdge, SparkEdge));
+    Picture1->setGeometry(8, 8, SparkEdge, SparkEdge);
+    Picture1->setCursor(Qt::PointingHandCursor);
+    Picture1->setToolTip(QStringLiteral("Load"));
+    Picture3 = new PictureBox(this);
+    Picture3->setPictureSize(QSize(ZoomEdge, ZoomEdge));
+    Picture3->setGeometry(49, 1, ZoomEdge, ZoomEdge);
+
+    Command1 = new QPushButton(QStringLiteral("Load"), this);
+    Command1->setGeometry(0, 49, 48, 16);
+    Command2 = new QPushButton(QStringLiteral("Export"), this);
+    Command2->setGeometry(0, 65, 48, 16);
+    for (QPushButton* button : {Command1, Command2}) {
+        QFont small = button->font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        button->setFont(small);
+    }
+
+    connect(Picture1, &PictureBox::pressed, this, [this] { LoadSparkImage(); });
+    connect(Command1, &QPushButton::clicked, this, &F_Hinoko::LoadSparkImage);
+    connect(Command2, &QPushButton::clicked, this, &F_Hinoko::Command2_Click);
+}
+
+void F_Hinoko::DRefresh() {
+    const SparkBitmap& spark =
+        session_.document
+            .SparkImage[static_cast<std::size_t>(F_Editer::CurrentLayer(session_) - 1)];
+    QImage& view = Picture1->image();
+    for (int y = 0; y < SparkEdge; ++y)
+        for (int x = 0; x < SparkEdge; ++x)
+            view.setPixel(x, y, common::colourToRgb(spark.at(x, y)));
+    Picture1->update();
+    Picture3->copyFrom(stretchWithoutSmoothing(view, QSize(ZoomEdge, ZoomEdge)),
+                       QRect(0, 0, ZoomEdge, ZoomEdge));
+}
+
+void F_Hinoko::Refire() {
+    // The view is always painted from the document, so showing another layer
+    // is a refresh.
+    DRefresh();
+}
+
+void F_Hinoko::LoadSparkImage() {
+    // The layer current when the command starts receives the image.
+    const int layer = F_Editer::CurrentLayer(session_);
+    const QString path = pictureDialog_.chooseToOpen(session_);
+    if (path.isEmpty())
+        return;
+    QImage picture;
+    const common::Status status = common::readImage(path, picture);
+    if (!status.ok()) {
+        session_.dialogs.warning(QStringLiteral("Load"), status.message());
+        return;
+    }
+    const int width = picture.width();
+    const int height = picture.height();
+    if (width != height || width > SparkEdge || height > SparkEdge) {
+        // The layer keeps its spark image.
+        session_.dialogs.warning(QStringLiteral("エラー"), sizeMessage());
+        return;
+    }
+    // A smaller square picture fills the top-left corner; the rest is black.
+    SparkBitmap& spark = session_.document.SparkImage[static_cast<std::size_t>(layer - 1)];
+    for (int y = 0; y < SparkEdge; ++y)
+        for (int x = 0; x < SparkEdge; ++x)
+            spark.at(x, y) = x < width && y < height ? common::colourFromRgb(picture.pixel(x, y)) : 0;
+    DRefresh();
+}
+
+void F_Hinoko::Command2_Click() {
+    const QString path = pictureDialog_.chooseToSave(session_);
+    if (path.isEmpty())
+        return;
+    const common::Status status = common::writeImage(path, Picture1->image(), common::ImageFormat::Bmp);
+    if (!status.ok())
+        session_.dialogs.warning(QStringLiteral("Export"), status.message());
+}
+
+QSize F_Hinoko::sizeHint() const {
+    return {129, 81};
+}
+
+} // namespace kirabellum

@@ -1,0 +1,52 @@
+#include "windows/main/DesignerWindows.h"
+
+#include "core/document/DesignFile.h"
+#include "windows/editors/F_Color.h"
+#include "windows/editors/F_Editer.h"
+#include "windows/editors/F_Gravity.h"
+#include "windows/editors/F_Hinoko.h"
+#include "windows/render/F_Animation.h"
+#include "windows/render/F_Preview.h"
+#include "core/session/DesignerSession.h"
+#include "windows/main/MDIForm1.h"
+#include "windows/main/Sprs.h"
+#include "windows/main/ToolWindowHost.h"
+#include "windows/main/WidgetDialogs.h"
+
+#include <QApplication>
+
+namespace kirabellum {
+
+void registerDesignerWindows(ToolWindowHost& windows) {
+    windows.registerWindow(ToolKind::Editer,
+                           [](DesignerSession& session) { return new F_Editer(session); });
+    windows.registerWindow(ToolKind::Gravity,
+                           [](DesignerSession& session) { return new F_Gravity(session); });
+    windows.registerWindow(ToolKind::Color,
+                           [](DesignerSession& session) { return new F_Color(session); });
+    windows.registerWindow(ToolKind::Hinoko,
+                           [](DesignerSession& session) { return new F_Hinoko(session); });
+    windows.registerWindow(ToolKind::Animation,
+                           [](DesignerSession& session) { return new F_Animation(session); });
+    windows.registerWindow(ToolKind::Preview,
+                           [](DesignerSession& session) { return new F_Preview(session); });
+}
+
+int runDesignerWindows(int& argc, char** argv, const QString& designPath) {
+    QApplication application(argc, argv);
+    WidgetDialogs dialogs;
+    DesignerSession session(dialogs);
+    MDIForm1 mainWindow(session);
+    dialogs.setParent(&mainWindow);
+    registerDesignerWindows(mainWindow.windows());
+    mainWindow.show();
+
+    Sprs::showSplash();
+
+    if (!designPath.isEmpty())
+        mainWindow.openDesign(designPath,
+                              designVersionForPath(designPath) == DesignFileVersion::V1_1 ? 1 : 0);
+    return application.exec();
+}
+
+} // namespace kirabellum

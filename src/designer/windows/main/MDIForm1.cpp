@@ -1,0 +1,192 @@
+#include "windows/main/MDIForm1.h"
+
+#include "core/document/DesignFile.h"
+#include "core/session/DesignerSession.h"
+#include "windows/main/Sprs.h"
+#include "windows/main/ToolWindowHost.h"
+#include "windows/main/ToolbarIcons.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QProcess>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace kirabellum {
+
+namespace {
+
+const QString filterVersion12 = QStringLiteral("Kirabellum Data File-v1.2(*.df2)|*.df2");
+const QString filterVersion11 = QStringLiteral("Kirabellum Data File-v1.1(*.df1)|*.df1");
+constexpr QSize clientArea(906, 675);
+
+} // namespace
+
+MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
+    setWindowTitle(QStringLiteral("Kirabellum v1.22"));
+    mdiArea_ = new QMdiArea(this);
+    mdiArea_->setBackground(QColor(128, 128, 128));
+    setCentralWidget(mdiArea_);
+    windows_ = new ToolWindowHost(*mdiArea_, session_);
+    session_.windows = windows_;
+
+    FILE = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    NEW = FILE->addAction(QStringLiteral("新規作成(&N)"), this, &MDIForm1::NEW_Click);
+    FILE->addSeparator();
+    OPEN[0] = FILE->addAction(QStringLiteral("開く(&O)"), this, [this] { OPEN_Click(0); });
+    OPEN[1] = FILE->addAction(QStringLiteral("V1.1のファイルを開く(&A)"), this,
+                              [this] { OPEN_Click(1); });
+    FILE->addSeparator();
+    SAVE = FILE->addAction(QStringLiteral("保存(&S)"), this, &MDIForm1::SAVE_Click);
+    FILE->addSeparator();
+    KoratuneUP =
+        FILE->addAction(QStringLiteral("Koratuneを起動"), this, &MDIForm1::KoratuneUP_Click);
+    FILE->addSeparator();
+    END = FILE->addAction(QStringLiteral("終了(&E)"), this, &MDIForm1::END_Click);
+
+    VIEW = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    const struct {
+        QAction** action;
+        const char* caption;
+        ToolKind kind;
+    } views[] = {
+        {&EDITER, "ParticleEditer", ToolKind::Editer},    {&GRAVITY, "Gravity", ToolKind::Gravity},
+        {&COLOR, "ColorTransformation", ToolKind::Color}, {&HINOKO, "Fire", ToolKind::Hinoko},
+        {&ANIMATION, "Animation", ToolKind::Animation},   {&PREVIEW, "Preview", ToolKind::Preview},
+    };
+    for (const auto& view : views) {
+        const ToolKind kind = view.kind;
+        *view.action = VIEW->addAction(QString::fromUtf8(view.caption), this,
+                                       [this, kind] { windows_->showAndFocus(kind); });
+        windows_->setViewAction(kind, *view.action);
+    }
+    Version =
+        menuBar()->addAction(QStringLiteral("バージョン情報(&A)"), this, &MDIForm1::Version_Click);
+
+    Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setIconSize(QSize(24, 24));
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (int index = 1; index <= 6; ++index) {
+        QAction* button = Toolbar1->addAction(toolbarIcon(index), QString(),
+                                              [this, index] { Toolbar1_ButtonClick(index); });
+        button->setToolTip(QString()); // the buttons carry no tooltips
+    }
+
+    StatusBar1 = new QLabel(QStringLiteral("Ready"));
+    statusBar()->addWidget(StatusBar1, 1);
+    statusBar()->setSizeGripEnabled(false);
+
+    // The client area holding the tool windows is 906 x 675 pixels.
+    resize(clientArea.width(), clientArea.height() + menuBar()->sizeHint().height() +
+                                   Toolbar1->sizeHint().height() +
+                                   statusBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+MDIForm1::~MDIForm1() {
+    session_.windows = nullptr;
+}
+
+QAction* MDIForm1::viewAction(ToolKind kind) const {
+    const std::array<QAction*, 6> actions = {EDITER, GRAVITY, COLOR, HINOKO, ANIMATION, PREVIEW};
+    return actions[static_cast<std::size_t>(kind)];
+}
+
+void MDIForm1::NEW_Click() {
+    NewDesign(session_.document);
+    // Clearing the spark images paints the spark view and shortening the ramp
+    // resizes the ramp image, so those two windows open first, in that order;
+    // the others follow in the usual order.
+    windows_->open(ToolKind::Hinoko);
+    windows_->open(ToolKind::Color);
+    windows_->openClosedWindows();
+    windows_->refreshAll();
+}
+
+void MDIForm1::OPEN_Click(int index) {
+    const QString path = session_.dialogs.openFileName(
+        session_.designFolder, QFileInfo(session_.designFileName).fileName(),
+        index == 1 ? filterVersion11 : filterVersion12);
+    if (path.isEmpty())
+        return;
+    openDesign(path, index);
+}
+
+bool MDIForm1::openDesign(const QString& path, int index) {
+    session_.designFileName = path;
+    session_.designFolder = QFileInfo(path).absolutePath();
+    // The whole file is read and checked before the design changes, so a damaged
+    // file leaves the design, and every window, as it was.
+    DesignDocument read = session_.document;
+    const common::Status status =
+        readDesignFile(path, index == 1 ? DesignFileVersion::V1_1 : DesignFileVersion::V1_2, read);
+    if (!status.ok()) {
+        session_.dialogs.warning(QStringLiteral("Kirabellum"), status.message());
+        return false;
+    }
+    windows_->openClosedWindows();
+    session_.document = read;
+    windows_->refreshAll();
+    return true;
+}
+
+void MDIForm1::SAVE_Click() {
+    const QString proposed = proposedSaveName(session_.designFileName);
+    const QString path = session_.dialogs.saveFileName(
+        session_.designFolder, QFileInfo(proposed).fileName(), filterVersion12);
+    if (path.isEmpty())
+        return;
+    session_.designFileName = path;
+    session_.designFolder = QFileInfo(path).absolutePath();
+    const common::Status status = writeDesignFile(path, session_.document);
+    if (!status.ok())
+        session_.dialogs.warning(QStringLiteral("Kirabellum"), status.message());
+}
+
+void MDIForm1::KoratuneUP_Click() {
+    const QString& program = session_.koratuneProgram;
+    const QFileInfo file(program);
+    QString problem;
+    if (!file.exists())
+        problem = QStringLiteral("Koratune was not found: %1").arg(program);
+    else if (!QProcess::startDetached(program, {}, file.absolutePath()))
+        problem = QStringLiteral("Koratune could not be started: %1").arg(program);
+    if (!problem.isEmpty())
+        session_.dialogs.warning(QStringLiteral("Koratuneを起動"), problem);
+}
+
+void MDIForm1::Version_Click() {
+    Sprs::showSplash();
+}
+
+void MDIForm1::END_Click() {
+    close();
+}
+
+void MDIForm1::Toolbar1_ButtonClick(int index) {
+    if (index >= 1 && index <= 6)
+        windows_->showAndFocus(static_cast<ToolKind>(index - 1));
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event) {
+    if (!session_.dialogs.confirm(QStringLiteral("終了"), QStringLiteral("終了しても良いノン？"))) {
+        event->ignore();
+        return;
+    }
+    mdiArea_->closeAllSubWindows();
+    event->accept();
+}
+
+} // namespace kirabellum

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "windows/main/ToolWindow.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QMdiArea;
+class QToolBar;
+class QLabel;
+
+namespace kirabellum {
+
+class DesignerSession;
+class ToolWindowHost;
+class Sprs;
+
+// The designer's main window "Kirabellum v1.22": the menus, the toolbar, the
+// status bar and the area that holds the tool windows. Its commands create,
+// open and save designs, open the tool windows and start the post-processor.
+class MDIForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MDIForm1(DesignerSession& session);
+    ~MDIForm1() override;
+
+    ToolWindowHost& windows() { return *windows_; }
+    QMdiArea* mdiArea() const { return mdiArea_; }
+
+    // The commands, as the menu items and toolbar buttons run them.
+    void NEW_Click();
+    void OPEN_Click(int index); // 0: version 1.2, 1: version 1.1
+    void SAVE_Click();
+    void KoratuneUP_Click();
+    void Version_Click();
+    void END_Click();
+    void Toolbar1_ButtonClick(int index); // buttons 1 to 6
+
+    // Opens a design file as the Open command does, without the dialog.
+    bool openDesign(const QString& path, int index);
+
+    // Menu items, named as the commands they run.
+    QMenu* FILE;
+    QAction* NEW;
+    std::array<QAction*, 2> OPEN{};
+    QAction* SAVE;
+    QAction* KoratuneUP;
+    QAction* END;
+    QMenu* VIEW;
+    QAction* EDITER;
+    QAction* GRAVITY;
+    QAction* COLOR;
+    QAction* HINOKO;
+    QAction* ANIMATION;
+    QAction* PREVIEW;
+    QAction* Version;
+    QToolBar* Toolbar1;
+    QLabel* StatusBar1;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QAction* viewAction(ToolKind kind) const;
+
+    DesignerSession& session_;
+    QMdiArea* mdiArea_;
+    ToolWindowHost* windows_;
+};
+
+} // namespace kirabellum

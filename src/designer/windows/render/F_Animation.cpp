@@ -1,0 +1,187 @@
+#include "windows/render/F_Animation.h"
+
+#include "common/Rounding.h"
+#include "core/document/DesignMath.h"
+#include "windows/render/F_Preview.h"
+#include "windows/render/Wait.h"
+#include "core/session/DesignerSession.h"
+#include "windows/main/ToolWindowHost.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include <cmath>
+
+namespace kirabellum {
+
+namespace {
+
+struct BarSettings {
+    int minimum, maximum, step, start;
+};
+// Bars 0 to 4: size, frame count, afterimage, add rate, width limit.
+constexpr BarSettings bars[] = {
+    {24, 512, 8, 160}, {1, 256, 1, 10}, {10, 100, 1, 20}, {10, 200, 1, 100}, {320, 1600, 32, 640},
+};
+constexpr int AfterimageBar = 2;
+constexpr int AddRateBar = 3;
+
+// Shows `value` on `bar`; when the bar cannot hold it, it shows the nearest end
+// without writing that back into the document.
+void showOnBar(QScrollBar* bar, double value, bool& showingClampedValue) {
+    const bool fits = value >= bar->minimum() && value <= bar->maximum();
+    showingClampedValue = !fits;
+    const int shown = !std::isfinite(value)    ? bar->minimum()
+                      : value < bar->minimum() ? bar->minimum()
+                      : value > bar->maximum() ? bar->maximum()
+                                               : static_cast<int>(value);
+    bar->setValue(shown);
+    showingClampedValue = false;
+}
+
+} // namespace
+
+F_Animation::F_Animation(DesignerSession& session)
+    : ToolWindow(session, ToolKind::Animation, QStringLiteral("Animation")) {
+    Frame2 = new QGroupBox(QStringLiteral("Rendering"), this);
+    auto* rendering = new QGridLayout(Frame2);
+    rendering->setContentsMargins(6, 4, 6, 6);
+    rendering->setVerticalSpacing(3);
+    const char* names[] = {"サイズ", "フレーム数", nullptr, "加算率", "横幅制限"};
+    int label = 0;
+    for (int index = 0; index < 5; ++index) {
+        QWidget* name;
+        if (index == AfterimageBar) {
+            Check1 = new QCheckBox(QStringLiteral("残像"), Frame2);
+            name = Check1;
+        } else {
+            Label2[static_cast<std::size_t>(label)] =
+                new QLabel(QString::fromUtf8(names[index]), Frame2);
+            name = Label2[static_cast<std::size_t>(label++)];
+        }
+        auto* bar = new QScrollBar(Qt::Horizontal, Frame2);
+        const BarSettings& settings = bars[index];
+        bar->setRange(settings.minimum, settings.maximum);
+        bar->setSingleStep(settings.step);
+        bar->setPageStep(settings.step);
+        bar->setMinimumWidth(140);
+        auto* valueLabel = new QLabel(Frame2);
+        valueLabel->setMinimumWidth(56);
+        HScroll1[static_cast<std::size_t>(index)] = bar;
+        Label3[static_cast<std::size_t>(index)] = valueLabel;
+        rendering->addWidget(name, index, 0);
+        rendering->addWidget(bar, index, 1);
+        rendering->addWidget(valueLabel, index, 2);
+        connect(bar, &QScrollBar::valueChanged, this, [this, index] { HScroll1_Change(index); });
+    }
+    // The afterimage bar runs backwards: 100 at its left end, 10 at its right.
+    // Laying it out right to left turns its thumb and both arrows around.
+    HScroll1[AfterimageBar]->setLayoutDirection(Qt::RightToLeft);
+    Command1 = new QPushButton(QStringLiteral("レンダリング"), Frame2);
+    rendering->addWidget(Command1, 5, 0, 1, 3);
+    connect(Command1, &QPushButton::clicked, this, &F_Animation::Command1_Click);
+
+    Frame1 = new QGroupBox(QStringLiteral("Preview"), this);
+    auto* preview = new QGridLayout(Frame1);
+    preview->setContentsMargins(6, 4, 6, 6);
+    preview->setVerticalSpacing(3);
+    Label1 = new QLabel(QStringLiteral("リフレッシュレート"), Frame1);
+    preview->addWidget(Label1, 0, 0, 1, 2);
+    const char* rates[] = {"60fps", "40fps", "30fps", "20fps", "15fps", "10fps"};
+    for (int index = 0; index < 6; ++index) {
+        auto* option = new QRadioButton(QString::fromUtf8(rates[index]), Frame1);
+        Option1[static_cast<std::size_t>(index)] = option;
+        preview->addWidget(option, 1 + index / 2, index % 2);
+    }
+    Option1[4]->setChecked(true);
+    Check2 = new QCheckBox(QStringLiteral("２倍表示"), Frame1);
+    Command2 = new QPushButton(QStringLiteral("プレビュー"), Frame1);
+    preview->addWidget(Check2, 4, 0, 1, 2);
+    preview->addWidget(Command2, 5, 0, 1, 2);
+    connect(Command2, &QPushButton::clicked, this, &F_Animation::Command2_Click);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(Frame2);
+    layout->addWidget(Frame1);
+
+    // The start values of a freshly built window write nothing into the document.
+    showingClampedValue_ = true;
+    for (int index = 0; index < 5; ++index) {
+        const QSignalBlocker quiet(HScroll1[static_cast<std::size_t>(index)]);
+        HScroll1[static_cast<std::size_t>(index)]->setValue(bars[index].start);
+        HScroll1_Change(index);
+    }
+    showingClampedValue_ = false;
+}
+
+void F_Animation::DRefresh() {
+    const DesignDocument& document = session_.document;
+    showOnBar(HScroll1[0], document.FrameSize, showingClampedValue_);
+    showOnBar(HScroll1[1], document.FrameCount, showingClampedValue_);
+    showOnBar(HScroll1[2], document.Afterimage, showingClampedValue_);
+    showOnBar(HScroll1[3], common::roundHalfEven(static_cast<double>(document.AddRate) * 100.0),
+              showingClampedValue_);
+    showOnBar(HScroll1[4], document.WidthLimit, showingClampedValue_);
+    Check1->setChecked(document.AfterimageOn != 0);
+    if (document.RefreshRate < Option1.size())
+        Option1[document.RefreshRate]->setChecked(true);
+}
+
+void F_Animation::HScroll1_Change(int index) {
+    const int value = HScroll1[static_cast<std::size_t>(index)]->value();
+    QLabel* label = Label3[static_cast<std::size_t>(index)];
+    switch (index) {
+    case 0:
+        label->setText(QStringLiteral("%1x%1").arg(value));
+        break;
+    case AfterimageBar:
+        if (!showingClampedValue_)
+            session_.document.Afterimage = static_cast<std::int16_t>(value);
+        label->setText(QString::number(110 - value));
+        break;
+    case AddRateBar:
+        if (!showingClampedValue_)
+            session_.document.AddRate = static_cast<float>(value / 100.0);
+        label->setText(QString::number(value));
+        break;
+    default:
+        label->setText(QString::number(value));
+        break;
+    }
+}
+
+void F_Animation::copyRenderSettings() {
+    DesignDocument& document = session_.document;
+    document.AfterimageOn = Check1->isChecked() ? 1 : 0;
+    document.FrameSize = static_cast<std::int16_t>(HScroll1[0]->value());
+    document.FrameCount = static_cast<std::int16_t>(HScroll1[1]->value());
+    document.WidthLimit = static_cast<std::int16_t>(HScroll1[4]->value());
+}
+
+int F_Animation::selectedRefreshOption() const {
+    for (int index = 0; index < 6; ++index)
+        if (Option1[static_cast<std::size_t>(index)]->isChecked())
+            return index;
+    return 4;
+}
+
+void F_Animation::Command1_Click() {
+    session_.document.RenderCancel = 1;
+    Wait wait(session_, window());
+    wait.exec();
+}
+
+void F_Animation::Command2_Click() {
+    if (auto* preview = session_.windows->openAs<F_Preview>(ToolKind::Preview))
+        preview->play(Check2->isChecked(), selectedRefreshOption());
+}
+
+} // namespace kirabellum

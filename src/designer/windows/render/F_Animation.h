@@ -1,0 +1,57 @@
+#pragma once
+
+#include "windows/main/ToolWindow.h"
+
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace kirabellum {
+
+// The render settings window "Animation": frame size and count, afterimage, add
+// rate and width limit, the render button, and the preview options.
+//
+// The afterimage strength and the add rate reach the document on every change;
+// size, count, width limit and the afterimage switch only when a render starts,
+// and the refresh rate when a preview starts.
+class F_Animation : public ToolWindow {
+    Q_OBJECT
+public:
+    explicit F_Animation(DesignerSession& session);
+
+    void DRefresh() override;
+
+    // Copies the render settings into the document, as a render does first.
+    void copyRenderSettings();
+
+    // Controls, named as the rest of the designer knows them.
+    QGroupBox* Frame2;               // "Rendering"
+    std::array<QLabel*, 4> Label2{}; // names of bars 0, 1, 3, 4
+    std::array<QScrollBar*, 5> HScroll1{};
+    std::array<QLabel*, 5> Label3{}; // values of the bars
+    QCheckBox* Check1;               // "残像", afterimage on
+    QPushButton* Command1;           // "レンダリング"
+    QGroupBox* Frame1;               // "Preview"
+    QLabel* Label1;                  // "リフレッシュレート"
+    std::array<QRadioButton*, 6> Option1{};
+    QCheckBox* Check2;     // "２倍表示", double size
+    QPushButton* Command2; // "プレビュー"
+
+    int selectedRefreshOption() const;
+
+private:
+    void HScroll1_Change(int index);
+    void Command1_Click();
+    void Command2_Click();
+
+    // While DRefresh shows a document value that its bar cannot hold, the bar
+    // shows it clamped and must not write the clamped value back.
+    bool showingClampedValue_ = false;
+};
+
+} // namespace kirabellum

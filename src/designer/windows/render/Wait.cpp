@@ -1,0 +1,115 @@
+#include "windows/render/Wait.h"
+
+#include "windows/render/F_Animation.h"
+#include "windows/render/F_Preview.h"
+#include "core/session/DesignerSession.h"
+#include "windows/main/ToolWindowHost.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace kirabellum {
+
+Wait::Wait(DesignerSession& session, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), session_(session) {
+    setModal(true);
+    Label1 = new QLabel(QStringLiteral("Now Rendering.Please Wait..."), this);
+    RenderBar = new QProgressBar(this);
+    RenderBar->setTextVisible(false);
+    Command1 = new QPushButton(QStringLiteral("中止"), this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->addWidget(Label1);
+    layout->addWidget(RenderBar);
+    layout->addWidget(Command1, 0, Qt::AlignHCenter);
+    setFixedSize(280, 110);
+    connect(Command1, &QPushButton::clicked, this, &Wait::Command1_Click);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(50);
+    connect(Timer1, &QTimer::timeout, this, &Wait::Timer1_Timer);
+    Timer1->start();
+}
+
+void Wait::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    // The frameless window draws its own border.
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void Wait::Timer1_Timer() {
+    Timer1->stop(); // the run starts once per opening
+    if (PrepareRender())
+        RunFrames();
+    accept();
+}
+
+void Wait::Command1_Click() {
+    session_.document.RenderCancel = 0;
+    accept();
+}
+
+void Wait::reject() {
+    // Escape or closing the window cancels like the button does.
+    Command1_Click();
+}
+
+bool Wait::PrepareRender() {
+    ToolWindowHost& windows = *session_.windows;
+    windows.openAs<F_Animation>(ToolKind::Animation)->copyRenderSettings();
+
+    // Settings that give no picture are refused before anything changes.
+    StripLayout layout;
+    const common::Status laidOut = layOutStrip(session_.document, layout);
+    if (!laidOut.ok()) {
+        session_.dialogs.warning(QStringLiteral("Error"), laidOut.message());
+        return false;
+    }
+
+    RenderRun& run = session_.renderRun;
+    const common::Status status = run.PrepareRender(session_.document);
+    const QRgb background = common::colourToRgb(run.engine().paletteColour(0));
+    if (auto* preview = windows.openAs<F_Preview>(ToolKind::Preview))
+        preview->prepareForRender(layout.FrameSize, background);
+    // A spark colour outside the ramp still leaves the strip resized and cleared.
+    session_.rendPic.setPicture(run.strip(), background);
+    if (!status.ok()) {
+        session_.dialogs.warning(QStringLiteral("Error"), status.message());
+        return false;
+    }
+    return true;
+}
+
+void Wait::RunFrames() {
+    RenderRun& run = session_.renderRun;
+    const int frameCount = run.layout().FrameCount;
+    RenderBar->setRange(0, std::max(frameCount - 1, 1));
+    auto* preview = session_.windows->windowAs<F_Preview>(ToolKind::Preview);
+    QPointer<F_Preview> previewWindow(preview);
+
+    RenderHooks hooks;
+    hooks.frameStarted = [this](int frameIndex) { RenderBar->setValue(frameIndex); };
+    hooks.frameDrawn = [&](int frameIndex, const QImage& strip, const QRect& cell) {
+        if (previewWindow)
+            previewWindow->showRenderedFrame(frameIndex, frameCount, strip, cell);
+    };
+    hooks.betweenFrames = [this, &run] {
+        session_.rendPic.setPicture(run.strip(), session_.rendPic.backgroundColour());
+        Q_EMIT yielding(RenderBar->value());
+        QCoreApplication::processEvents();
+    };
+    run.RunFrames(session_.document, hooks);
+    session_.rendPic.setPicture(run.strip(), session_.rendPic.backgroundColour());
+    if (previewWindow)
+        previewWindow->setWindowTitle(QStringLiteral("Preview"));
+}
+
+} // namespace kirabellum

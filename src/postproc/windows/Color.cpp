@@ -1,0 +1,122 @@
+#include "windows/Color.h"
+
+#include "core/ColourDisplay.h"
+#include "core/SharedSettings.h"
+#include "windows/MDIForm1.h"
+#include "windows/PictureBox.h"
+#include "windows/PostprocDialogs.h"
+#include "windows/Wait.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace koratune {
+
+namespace {
+
+constexpr int HueLargeChange = 15;
+constexpr int SaturationLargeChange = 8;
+
+QLabel* valueLabel(const QString& widest, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(widest) + 6);
+    return label;
+}
+
+} // namespace
+
+Color::Color(MDIForm1& mainWindow, QWidget* parent)
+    : QWidget(parent), mainWindow_(mainWindow), hScroll1_(new QScrollBar(Qt::Horizontal)),
+      label2_(valueLabel(QStringLiteral("359.7ﾟ"), this)),
+      picture1_(new PictureBox(QSize(HueStripWidth, HueStripHeight), qRgb(0, 0, 0))),
+      picture2_{new PictureBox(QSize(HueStripWidth, HueStripHeight), qRgb(0, 0, 0)),
+                new PictureBox(QSize(2 * HueStripWidth, HueStripHeight), qRgb(0, 0, 0), this)},
+      hScroll2_(new QScrollBar(Qt::Horizontal)), label1_(valueLabel(QStringLiteral("-100%"), this)),
+      command1_(new QPushButton(QStringLiteral("適用"))),
+      command2_(new QPushButton(QStringLiteral("デフォルト"))) {
+    setObjectName(QStringLiteral("Color"));
+    setWindowTitle(QStringLiteral("ColorTranceform"));
+
+    hScroll1_->setRange(0, MaximumHueShift);
+    hScroll1_->setSingleStep(1);
+    hScroll1_->setPageStep(HueLargeChange);
+    hScroll2_->setRange(-MaximumSaturationShift, MaximumSaturationShift);
+    hScroll2_->setSingleStep(1);
+    hScroll2_->setPageStep(SaturationLargeChange);
+    picture1_->drawImage(HueCycleStrip(1));
+    picture2_[1]->drawImage(HueCycleStrip(2));
+    picture2_[1]->hide();
+    command1_->setToolTip(QStringLiteral("Recolour the image with these settings"));
+
+    auto* hueGroup = new QGroupBox(QStringLiteral("色相シフト"), this);
+    auto* hueLayout = new QGridLayout(hueGroup);
+    hueLayout->addWidget(picture1_, 0, 0);
+    hueLayout->addWidget(picture2_[0], 1, 0);
+    hueLayout->addWidget(hScroll1_, 2, 0);
+    hueLayout->addWidget(label2_, 2, 1);
+
+    auto* saturationGroup = new QGroupBox(QStringLiteral("彩度調整"), this);
+    auto* saturationLayout = new QGridLayout(saturationGroup);
+    saturationLayout->addWidget(hScroll2_, 0, 0);
+    saturationLayout->addWidget(label1_, 0, 1);
+    saturationLayout->setColumnMinimumWidth(0, HueStripWidth);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(command2_);
+    buttons->addWidget(command1_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(hueGroup);
+    layout->addWidget(saturationGroup);
+    layout->addLayout(buttons);
+
+    connect(hScroll1_, &QScrollBar::valueChanged, this, &Color::showHueShift);
+    connect(hScroll2_, &QScrollBar::valueChanged, this, &Color::showSaturationShift);
+    connect(command1_, &QPushButton::clicked, this, &Color::Command1_Click);
+    connect(command2_, &QPushButton::clicked, this, &Color::Command2_Click);
+    showHueShift();
+    showSaturationShift();
+}
+
+void Color::showHueShift() {
+    const int value = hScroll1_->value();
+    label2_->setText(HueShiftText(value));
+    picture2_[0]->drawImage(
+        picture2_[1]->image().copy(HueStripOffset(value), 0, HueStripWidth, HueStripHeight));
+    picture2_[0]->refresh();
+}
+
+void Color::showSaturationShift() {
+    label1_->setText(SaturationShiftText(hScroll2_->value()));
+}
+
+void Color::Command1_Click() {
+    if (!mainWindow_.requireImage(this, QStringLiteral("ColorTranceform")))
+        return;
+    SharedSettings& settings = mainWindow_.settings();
+    settings.HueShift = hScroll1_->value();
+    settings.SaturationShift = hScroll2_->value();
+    Wait wait(mainWindow_.images(), settings, this);
+    Q_EMIT progressWindowOpened(&wait);
+    wait.exec();
+}
+
+void Color::Command2_Click() {
+    hScroll1_->setValue(0);
+    hScroll2_->setValue(0);
+}
+
+void Color::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Q_EMIT unloaded();
+}
+
+} // namespace koratune

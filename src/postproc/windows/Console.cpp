@@ -1,0 +1,209 @@
+#include "windows/Console.h"
+
+#include "core/FrameClock.h"
+#include "core/Playback.h"
+#include "core/SharedSettings.h"
+#include "windows/MDIForm1.h"
+#include "windows/PictureBox.h"
+#include "windows/PostprocDialogs.h"
+#include "windows/Preview.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace koratune {
+
+namespace {
+
+struct ScrollBarRow {
+    const char* caption;
+    int minimum, maximum, step, start;
+};
+
+// Frame size, frame count, step between frames, first frame (counted from 1).
+constexpr ScrollBarRow ScrollBarRows[Console::ScrollBarCount] = {
+    {"サイズ", MinimumFrameSize, MaximumFrameSize, 8, 160},
+    {"フレーム数", 1, MaximumFrameCount, 1, 10},
+    {"スキップ", 1, 9, 1, 1},
+    {"スタート", 1, 10, 1, 1},
+};
+
+constexpr const char* RefreshRateCaptions[Console::RefreshRateCount] = {"60fps", "40fps", "30fps",
+                                                                        "20fps", "15fps", "10fps"};
+constexpr int StartRefreshRate = 4;
+
+constexpr int ScrollBarWidth = 150;
+
+} // namespace
+
+Console::Console(MDIForm1& mainWindow, QWidget* parent) : QWidget(parent), mainWindow_(mainWindow) {
+    setObjectName(QStringLiteral("Console"));
+    setWindowTitle(QStringLiteral("Console"));
+
+    auto* frameGroup = new QGroupBox(QStringLiteral("フレーム補正"), this);
+    auto* frameLayout = new QGridLayout(frameGroup);
+    for (int index = 0; index < ScrollBarCount; ++index) {
+        const ScrollBarRow& row = ScrollBarRows[index];
+        label2_[index] = new QLabel(QString::fromUtf8(row.caption), frameGroup);
+        hScroll1_[index] = new QScrollBar(Qt::Horizontal, frameGroup);
+        hScroll1_[index]->setObjectName(QStringLiteral("HScroll1_%1").arg(index));
+        hScroll1_[index]->setRange(row.minimum, row.maximum);
+        hScroll1_[index]->setSingleStep(row.step);
+        hScroll1_[index]->setPageStep(row.step);
+        hScroll1_[index]->setValue(row.start);
+        hScroll1_[index]->setMinimumWidth(ScrollBarWidth);
+        label3_[index] = new QLabel(frameGroup);
+        label3_[index]->setMinimumWidth(
+            label3_[index]->fontMetrics().horizontalAdvance(QStringLiteral("512x512")) + 4);
+        frameLayout->addWidget(label2_[index], index, 0);
+        frameLayout->addWidget(hScroll1_[index], index, 1);
+        frameLayout->addWidget(label3_[index], index, 2);
+    }
+    check3_ = new QCheckBox(QStringLiteral("左右反転"), frameGroup);
+    check4_ = new QCheckBox(QStringLiteral("上下反転"), frameGroup);
+    command1_ = new QPushButton(QStringLiteral("適用"), frameGroup);
+    command1_->setToolTip(QStringLiteral("Use these frame settings for playback and output"));
+    auto* flips = new QHBoxLayout;
+    flips->addWidget(check3_);
+    flips->addWidget(check4_);
+    flips->addStretch();
+    flips->addWidget(command1_);
+    frameLayout->addLayout(flips, ScrollBarCount, 0, 1, 3);
+
+    auto* previewGroup = new QGroupBox(QStringLiteral("Preview"), this);
+    auto* previewLayout = new QGridLayout(previewGroup);
+    label1_ = new QLabel(QStringLiteral("リフレッシュレート"), previewGroup);
+    previewLayout->addWidget(label1_, 0, 0, 1, 3);
+    auto* rates = new QButtonGroup(this);
+    for (int option = 0; option < RefreshRateCount; ++option) {
+        option1_[option] =
+            new QRadioButton(QString::fromUtf8(RefreshRateCaptions[option]), previewGroup);
+        rates->addButton(option1_[option], option);
+        previewLayout->addWidget(option1_[option], 1 + option / 3, option % 3);
+    }
+    option1_[StartRefreshRate]->setChecked(true);
+    check2_ = new QCheckBox(QStringLiteral("２倍表示"), previewGroup);
+    command2_ = new QPushButton(QStringLiteral("プレビュー"), previewGroup);
+    previewLayout->addWidget(check2_, 3, 0, 1, 2);
+    previewLayout->addWidget(command2_, 3, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frameGroup);
+    layout->addWidget(previewGroup);
+
+    for (int index = 0; index < ScrollBarCount; ++index) {
+        connect(hScroll1_[index], &QScrollBar::valueChanged, this,
+                [this, index] { HScroll1_Change(index); });
+        HScroll1_Change(index);
+    }
+    connect(command1_, &QPushButton::clicked, this, &Console::Command1_Click);
+    connect(command2_, &QPushButton::clicked, this, &Console::PlayPreview);
+}
+
+void Console::HScroll1_Change(int index) {
+    const int value = hScroll1_[index]->value();
+    switch (index) {
+    case 0:
+        label3_[0]->setText(QStringLiteral("%1x%1").arg(value));
+        break;
+    case 1:
+        label3_[1]->setText(QString::number(value));
+        // A value above a new maximum drops to it, and its label follows.
+        hScroll1_[2]->setMaximum(maximumSkipStep(value));
+        hScroll1_[3]->setMaximum(value);
+        break;
+    case 2:
+    case 3:
+        label3_[index]->setText(QString::number(value));
+        break;
+    default:
+        break;
+    }
+}
+
+void Console::Command1_Click() {
+    SharedSettings& settings = mainWindow_.settings();
+    settings.FrameSize = hScroll1_[0]->value();
+    settings.FrameCount = hScroll1_[1]->value();
+    settings.SkipStep = hScroll1_[2]->value();
+    settings.StartFrame = hScroll1_[3]->value() - 1;
+    settings.FlipHorizontal = check3_->isChecked();
+    settings.FlipVertical = check4_->isChecked();
+    mainWindow_.loadPreview()->setPictureEdge(settings.FrameSize);
+}
+
+int Console::selectedRefreshRate() const {
+    for (int option = 0; option < RefreshRateCount; ++option) {
+        if (option1_[option]->isChecked())
+            return option;
+    }
+    return StartRefreshRate;
+}
+
+void Console::PlayPreview() {
+    if (playing_)
+        return;
+    if (!mainWindow_.requireImage(this, QStringLiteral("プレビュー")))
+        return;
+
+    // The playback works on the image and settings as they are now; a copy of
+    // the work image costs nothing until either side changes.
+    const QImage work = mainWindow_.images().work();
+    const Playback playback(mainWindow_.settings(), work.width(), check2_->isChecked());
+    const int interval = PlayInterval(selectedRefreshRate());
+    QPointer<Preview> preview = mainWindow_.loadPreview();
+    PictureBox* picture = preview->Picture1();
+    picture->setBackgroundColour(mainWindow_.images().backgroundColour());
+    preview->setPictureEdge(playback.edge());
+
+    const QPointer<Console> self(this);
+    playing_ = true;
+    stopRequested_ = false;
+    FrameClock::Clock::time_point last = FrameClock::Clock::now();
+    for (int frame : playback.frames()) {
+        last = FrameClock::waitPast(last, interval);
+        picture->drawImage(playback.frameImage(work, frame));
+        preview->setWindowTitle(playback.caption(frame));
+        picture->refresh();
+        Q_EMIT frameShown(frame, preview->windowTitle());
+        QCoreApplication::processEvents();
+        // The user may have closed the console or the preview meanwhile, or
+        // be quitting: the playback ends at once and the preview, if still
+        // open, goes back to rest.
+        if (!self || stopRequested_ || !preview) {
+            if (preview)
+                showAtRest(*preview);
+            if (self)
+                playing_ = false;
+            return;
+        }
+    }
+    FrameClock::waitPast(last, interval);
+    showAtRest(*preview);
+    playing_ = false;
+    Q_EMIT playbackFinished();
+}
+
+void Console::showAtRest(Preview& preview) {
+    preview.Picture1()->clear();
+    preview.Picture1()->refresh();
+    preview.setWindowTitle(Playback::idleCaption());
+}
+
+void Console::closeEvent(QCloseEvent* event) {
+    stopRequested_ = true;
+    event->accept();
+    Q_EMIT unloaded();
+}
+
+} // namespace koratune

@@ -1,0 +1,326 @@
+#include "windows/MDIForm1.h"
+
+#include "common/ScreenUnits.h"
+#include "windows/Color.h"
+#include "windows/Console.h"
+#include "windows/Output.h"
+#include "windows/Pict.h"
+#include "windows/PostprocDialogs.h"
+#include "windows/Preview.h"
+#include "windows/SubWindowSize.h"
+#include "windows/ToolbarIcons.h"
+#include "windows/Versionf.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace koratune {
+
+namespace {
+
+const QString ImageFilter = QStringLiteral("Bitmap File(*.bmp)");
+
+// The tool windows stand 100 twips from the edges of the main window's client
+// area and 200 twips from one another.
+constexpr int EdgeTwips = 100;
+constexpr int GapTwips = 200;
+
+// Room left below the tool windows at the start, and room to the right for
+// the preview to grow to a double-size frame of the usual size.
+constexpr int StartMargin = 40;
+constexpr int PreviewGrowth = 200;
+
+} // namespace
+
+MDIForm1::MDIForm1(PostprocDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), pict_(new Pict(this)), mdiArea_(new QMdiArea(this)) {
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(QStringLiteral("Koratune v1.1"));
+    setWindowIcon(colourIcon());
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdiArea_);
+    createMenus();
+    createToolbar();
+    auto* ready = new QLabel(QStringLiteral("Ready"), statusBar());
+    ready->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->addWidget(ready, 1);
+
+    loadPreview();
+    loadConsole();
+    loadColour();
+    placePreview();
+    fitToToolWindows();
+}
+
+MDIForm1::~MDIForm1() = default;
+
+FrameImages& MDIForm1::images() {
+    return pict_->images();
+}
+
+Console* MDIForm1::console() const {
+    return console_;
+}
+
+Color* MDIForm1::colour() const {
+    return colour_;
+}
+
+Preview* MDIForm1::preview() const {
+    return preview_;
+}
+
+void MDIForm1::createMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    file->setObjectName(QStringLiteral("File"));
+    QAction* open = file->addAction(QStringLiteral("画像を開く(&O)"), this, &MDIForm1::OpenPic);
+    open->setObjectName(QStringLiteral("Open"));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction* uni = file->addAction(QStringLiteral("画像を合成(&U)"), this, &MDIForm1::UnionPic);
+    uni->setObjectName(QStringLiteral("uni"));
+    uni->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    file->addSeparator()->setObjectName(QStringLiteral("haifun2"));
+    QAction* save = file->addAction(QStringLiteral("出力(&O)"), this, &MDIForm1::Save_Click);
+    save->setObjectName(QStringLiteral("Save"));
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    file->addSeparator()->setObjectName(QStringLiteral("haifun"));
+    QAction* end = file->addAction(QStringLiteral("終了(&E)"), this, &MDIForm1::close);
+    end->setObjectName(QStringLiteral("end"));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    view->setObjectName(QStringLiteral("view"));
+    consV_ = view->addAction(QStringLiteral("Console(&C)"), this, &MDIForm1::ConsV_Click);
+    consV_->setObjectName(QStringLiteral("ConsV"));
+    colorV_ = view->addAction(QStringLiteral("ColorTranceform(&H)"), this, &MDIForm1::ColorV_Click);
+    colorV_->setObjectName(QStringLiteral("ColorV"));
+    preV_ = view->addAction(QStringLiteral("Preview(&P)"), this, &MDIForm1::PreV_Click);
+    preV_->setObjectName(QStringLiteral("PreV"));
+    for (QAction* action : {consV_, colorV_, preV_})
+        action->setCheckable(true);
+    colorV_->setChecked(true);
+    QAction* version =
+        view->addAction(QStringLiteral("バージョン情報(&A)"), this, &MDIForm1::Version_Click);
+    version->setObjectName(QStringLiteral("Version"));
+}
+
+void MDIForm1::createToolbar() {
+    QToolBar* toolbar = addToolBar(QStringLiteral("Toolbar1"));
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->setIconSize(QSize(32, 32));
+    toolbar->setMovable(false);
+    const struct {
+        QIcon icon;
+        QString tip;
+    } buttons[] = {
+        {consoleIcon(), QStringLiteral("Console")},
+        {colourIcon(), QStringLiteral("ColorTranceform")},
+        {previewIcon(), QStringLiteral("Preview")},
+    };
+    int index = 1;
+    for (const auto& button : buttons) {
+        QAction* action = toolbar->addAction(button.icon, button.tip);
+        action->setObjectName(QStringLiteral("Toolbar1_%1").arg(index));
+        connect(action, &QAction::triggered, this, [this, index] { Toolbar1_ButtonClick(index); });
+        ++index;
+    }
+}
+
+QMdiSubWindow* MDIForm1::addToolWindow(QWidget* content) {
+    QMdiSubWindow* subWindow =
+        mdiArea_->addSubWindow(content, Qt::SubWindow | Qt::CustomizeWindowHint |
+                                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    subWindow->setAttribute(Qt::WA_DeleteOnClose);
+    subWindow->show();
+    fitSubWindowToContent(content);
+    return subWindow;
+}
+
+void MDIForm1::activate(QWidget* content) {
+    if (auto* subWindow = qobject_cast<QMdiSubWindow*>(content->parentWidget())) {
+        mdiArea_->setActiveSubWindow(subWindow);
+        subWindow->raise();
+    }
+    content->setFocus();
+}
+
+Preview* MDIForm1::loadPreview() {
+    if (!preview_) {
+        preview_ = new Preview;
+        preview_->setWindowIcon(previewIcon());
+        connect(preview_, &Preview::picturePressed, this, &MDIForm1::OpenPic);
+        connect(preview_, &Preview::unloaded, this, [this] {
+            preview_ = nullptr;
+            updateCheckMarks();
+        });
+        addToolWindow(preview_);
+        placePreview();
+        updateCheckMarks();
+    }
+    return preview_;
+}
+
+Console* MDIForm1::loadConsole() {
+    if (!console_) {
+        console_ = new Console(*this);
+        console_->setWindowIcon(consoleIcon());
+        connect(console_, &Console::unloaded, this, [this] {
+            console_ = nullptr;
+            updateCheckMarks();
+        });
+        consoleHeight_ = addToolWindow(console_)->height();
+        placeConsole();
+        updateCheckMarks();
+    }
+    return console_;
+}
+
+Color* MDIForm1::loadColour() {
+    if (!colour_) {
+        colour_ = new Color(*this);
+        colour_->setWindowIcon(colourIcon());
+        connect(colour_, &Color::unloaded, this, [this] { colour_ = nullptr; });
+        colourWidth_ = addToolWindow(colour_)->width();
+        placeColour();
+    }
+    return colour_;
+}
+
+void MDIForm1::placeConsole() {
+    console_->parentWidget()->move(common::twipsToPixels(EdgeTwips), common::twipsToPixels(EdgeTwips));
+}
+
+void MDIForm1::placeColour() {
+    colour_->parentWidget()->move(common::twipsToPixels(EdgeTwips),
+                                  common::twipsToPixels(consoleHeight_ * common::TwipsPerPixel + GapTwips));
+}
+
+void MDIForm1::placePreview() {
+    preview_->parentWidget()->move(common::twipsToPixels(colourWidth_ * common::TwipsPerPixel + GapTwips),
+                                   common::twipsToPixels(EdgeTwips));
+}
+
+void MDIForm1::fitToToolWindows() {
+    QRect used;
+    for (const QMdiSubWindow* subWindow : mdiArea_->subWindowList())
+        used |= subWindow->geometry();
+    const QSize chrome(0, menuBar()->sizeHint().height() +
+                              findChild<QToolBar*>()->sizeHint().height() +
+                              statusBar()->sizeHint().height());
+    resize(QSize(used.right() + PreviewGrowth, used.bottom() + StartMargin) + chrome);
+}
+
+void MDIForm1::updateCheckMarks() {
+    consV_->setChecked(console_ != nullptr);
+    colorV_->setChecked(true);
+    preV_->setChecked(preview_ != nullptr);
+}
+
+void MDIForm1::ConsV_Click() {
+    activate(loadConsole());
+    updateCheckMarks();
+}
+
+void MDIForm1::ColorV_Click() {
+    activate(loadColour());
+    updateCheckMarks();
+}
+
+void MDIForm1::PreV_Click() {
+    activate(loadPreview());
+    updateCheckMarks();
+}
+
+void MDIForm1::Version_Click() {
+    auto* version = new Versionf(this);
+    version->setAttribute(Qt::WA_DeleteOnClose);
+    version->show();
+}
+
+void MDIForm1::Toolbar1_ButtonClick(int index) {
+    switch (index) {
+    case 1:
+        ConsV_Click();
+        break;
+    case 2:
+        ColorV_Click();
+        break;
+    case 3:
+        PreV_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+QString MDIForm1::chooseFile(QWidget* parent, const QString& caption, FileUse use) {
+    const QString name = use == FileUse::Open
+                             ? dialogs_.openFileName(parent, caption, lastFileName_, ImageFilter)
+                             : dialogs_.saveFileName(parent, caption, lastFileName_, ImageFilter);
+    if (!name.isEmpty())
+        lastFileName_ = name;
+    return name;
+}
+
+bool MDIForm1::requireImage(QWidget* parent, const QString& title) {
+    if (!images().isEmpty())
+        return true;
+    dialogs_.warning(parent, title,
+                     QStringLiteral("No image is open yet.\n\nOpen a frame image first with "
+                                    "ﾌｧｲﾙ → 画像を開く (Ctrl+O)."));
+    return false;
+}
+
+void MDIForm1::OpenPic() {
+    const QString caption = QStringLiteral("画像を開く");
+    const QString name = chooseFile(this, caption, FileUse::Open);
+    if (name.isEmpty())
+        return;
+    const common::Status status = images().OpenPic(name);
+    if (!status.ok()) {
+        dialogs_.warning(this, caption,
+                         QStringLiteral("The image was not opened.\n\n%1").arg(status.message()));
+        return;
+    }
+    loadPreview()->showOpening(images().openingPreview(), images().backgroundColour());
+}
+
+void MDIForm1::UnionPic() {
+    const QString caption = QStringLiteral("画像を合成");
+    if (!requireImage(this, caption))
+        return;
+    const QString name = chooseFile(this, caption, FileUse::Open);
+    if (name.isEmpty())
+        return;
+    const common::Status status = images().UnionPic(name);
+    if (!status.ok())
+        dialogs_.warning(
+            this, caption,
+            QStringLiteral("The image was not composited.\n\n%1").arg(status.message()));
+}
+
+void MDIForm1::Save_Click() {
+    if (!requireImage(this, QStringLiteral("出力")))
+        return;
+    Output output(*this, this);
+    output.exec();
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event) {
+    if (!dialogs_.confirm(this, QStringLiteral("終了"),
+                          QStringLiteral("終了しても・・よいのですな？"))) {
+        event->ignore();
+        return;
+    }
+    if (console_)
+        console_->stopPlayback();
+    event->accept();
+}
+
+} // namespace koratune

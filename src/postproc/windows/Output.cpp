@@ -1,0 +1,133 @@
+#include "windows/Output.h"
+
+#include "core/FrameSelection.h"
+#include "common/ImageFile.h"
+#include "core/SheetLayout.h"
+#include "core/SheetOutput.h"
+#include "windows/MDIForm1.h"
+#include "windows/PostprocDialogs.h"
+
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleOptionGroupBox>
+#include <QVBoxLayout>
+
+namespace koratune {
+
+namespace {
+
+const QString OutputTitle = QStringLiteral("出力");
+
+} // namespace
+
+Output::Output(MDIForm1& mainWindow, QWidget* parent)
+    : QDialog(parent), mainWindow_(mainWindow), settings_(mainWindow.settings()),
+      sheetGroup_(new QGroupBox(QStringLiteral("   一枚画像"), this)),
+      hScroll1_(new QScrollBar(Qt::Horizontal, sheetGroup_)), label2_(new QLabel(sheetGroup_)),
+      label3_(new QLabel(sheetGroup_)), label4_(new QLabel(sheetGroup_)) {
+    setObjectName(QStringLiteral("Output"));
+    setWindowTitle(QStringLiteral("Output"));
+    setModal(true);
+
+    option1_[0] = new QRadioButton(this);
+    option1_[0]->setToolTip(QStringLiteral("一枚画像"));
+    option1_[1] = new QRadioButton(QStringLiteral("連続画像"), this);
+    option1_[0]->setChecked(true);
+
+    auto* grid = new QGridLayout(sheetGroup_);
+    grid->addWidget(new QLabel(QStringLiteral("横のコマ数"), sheetGroup_), 0, 0);
+    grid->addWidget(hScroll1_, 0, 1);
+    grid->addWidget(label2_, 0, 2);
+    grid->addWidget(new QLabel(QStringLiteral("縦のコマ数"), sheetGroup_), 1, 0);
+    grid->addWidget(label3_, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("出力画像のサイズ"), sheetGroup_), 2, 0);
+    grid->addWidget(label4_, 2, 1, 1, 2);
+    grid->setColumnMinimumWidth(1, 160);
+    label2_->setMinimumWidth(label2_->fontMetrics().horizontalAdvance(QStringLiteral("000")));
+
+    command1_[0] = new QPushButton(OutputTitle, this);
+    command1_[1] = new QPushButton(QStringLiteral("取り消し"), this);
+    command1_[0]->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(option1_[1]);
+    buttons->addStretch();
+    buttons->addWidget(command1_[0]);
+    buttons->addWidget(command1_[1]);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(sheetGroup_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    const int framesUsed = FrameSelection(settings_).count();
+    hScroll1_->setRange(1, std::max(1, framesUsed));
+    hScroll1_->setValue(SheetLayout::initialColumns(framesUsed));
+    HScroll1_Change();
+
+    connect(hScroll1_, &QScrollBar::valueChanged, this, &Output::HScroll1_Change);
+    connect(command1_[0], &QPushButton::clicked, this, &Output::write);
+    connect(command1_[1], &QPushButton::clicked, this, &Output::reject);
+}
+
+void Output::HScroll1_Change() {
+    const SheetLayout layout(settings_, hScroll1_->value());
+    label2_->setText(QString::number(layout.columns()));
+    label3_->setText(QString::number(layout.rows()));
+    label4_->setText(layout.sizeText());
+}
+
+void Output::write() {
+    const QString fileName = mainWindow_.chooseFile(this, OutputTitle, FileUse::Save);
+    if (fileName.isEmpty())
+        return;
+    QImage sheet;
+    common::Status status = ComposeSheet(mainWindow_.images().work(), settings_, hScroll1_->value(), sheet,
+                                 [] { QCoreApplication::processEvents(); });
+    if (status.ok()) {
+        status = option1_[0]->isChecked() ? common::writeImage(fileName, sheet, common::ImageFormat::Bmp)
+                                          : writeSequence(fileName, sheet, settings_);
+    }
+    if (!status.ok()) {
+        mainWindow_.dialogs().warning(
+            this, OutputTitle,
+            QStringLiteral("The output was not written.\n\n%1").arg(status.message()));
+        return;
+    }
+    accept();
+}
+
+void Output::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    placeSheetOption();
+}
+
+void Output::placeSheetOption() {
+    // The one-sheet option stands in the caption line of its group, its
+    // indicator just before the caption's text, in the room the caption's
+    // leading spaces leave (and the margin beside the group, where these are
+    // narrower than the indicator).
+    QStyleOptionGroupBox option;
+    option.initFrom(sheetGroup_);
+    option.text = sheetGroup_->title();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    const QRect label = style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                QStyle::SC_GroupBoxLabel, sheetGroup_);
+    const QString title = sheetGroup_->title();
+    const int leadingSpaces = static_cast<int>(title.size() - title.trimmed().size());
+    const int textLeft =
+        label.left() + sheetGroup_->fontMetrics().horizontalAdvance(title.left(leadingSpaces));
+    const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
+    const QSize size(indicator + 2, std::max(option1_[0]->sizeHint().height(), label.height()));
+    const QPoint topLeft = sheetGroup_->mapTo(
+        this, QPoint(textLeft - size.width(), label.center().y() - size.height() / 2));
+    option1_[0]->setGeometry(QRect(topLeft, size));
+    option1_[0]->raise();
+}
+
+} // namespace koratune

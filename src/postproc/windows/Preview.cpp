@@ -1,0 +1,48 @@
+#include "windows/Preview.h"
+
+#include "windows/PictureBox.h"
+#include "windows/SubWindowSize.h"
+
+#include <QCloseEvent>
+#include <QVBoxLayout>
+
+namespace koratune {
+
+namespace {
+
+constexpr int OpeningEdge = 160;
+
+} // namespace
+
+Preview::Preview(QWidget* parent)
+    : QWidget(parent),
+      picture1_(new PictureBox(QSize(OpeningEdge, OpeningEdge), qRgb(0, 0, 0), this)) {
+    setObjectName(QStringLiteral("Preview"));
+    setWindowTitle(QStringLiteral("Preview"));
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+    picture1_->setCursor(Qt::PointingHandCursor);
+    picture1_->setToolTip(QStringLiteral("Click to open an image"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(picture1_);
+    connect(picture1_, &PictureBox::pressed, this, &Preview::picturePressed);
+}
+
+void Preview::setPictureEdge(int edge) {
+    picture1_->setPictureSize(QSize(edge, edge));
+    fitSubWindowToContent(this);
+}
+
+void Preview::showOpening(const QImage& opening, QRgb background) {
+    picture1_->setBackgroundColour(background);
+    picture1_->clear();
+    picture1_->drawImage(opening);
+    picture1_->refresh();
+}
+
+void Preview::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Q_EMIT unloaded();
+}
+
+} // namespace koratune

@@ -1,0 +1,87 @@
+#include "windows/Wait.h"
+
+#include "core/FrameImages.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace koratune {
+
+namespace {
+
+constexpr QSize WaitSize(306, 57);
+constexpr int StartDelayMilliseconds = 50;
+
+} // namespace
+
+Wait::Wait(FrameImages& images, const SharedSettings& settings, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), images_(images), settings_(settings),
+      label1_(new QLabel(QStringLiteral("Now Rendering.Please Wait..."), this)),
+      renderBar_(new QProgressBar(this)), command1_(new QPushButton(QStringLiteral("中止"), this)),
+      timer1_(new QTimer(this)) {
+    setObjectName(QStringLiteral("Wait"));
+    setModal(true);
+    setFixedSize(WaitSize);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(192, 0, 192));
+    colours.setColor(QPalette::WindowText, Qt::white);
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    renderBar_->setTextVisible(false);
+    renderBar_->setRange(0, 1);
+    renderBar_->setValue(0);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 6);
+    layout->setSpacing(3);
+    layout->addWidget(label1_);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(renderBar_, 1);
+    bottom->addWidget(command1_);
+    layout->addLayout(bottom);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    timer1_->setSingleShot(true);
+    timer1_->setInterval(StartDelayMilliseconds);
+    connect(timer1_, &QTimer::timeout, this, &Wait::Timer1_Timer);
+    connect(command1_, &QPushButton::clicked, this, &Wait::close);
+    timer1_->start();
+
+    run_.setProgressHook([this](int row, int rowCount) {
+        renderBar_->setMaximum(rowCount);
+        renderBar_->setValue(row);
+        Q_EMIT rowStarted(row);
+    });
+    run_.setRowDoneHook([] { QCoreApplication::processEvents(); });
+}
+
+void Wait::Timer1_Timer() {
+    timer1_->stop();
+    run_.RecolourImage(images_.base(), images_.work(), settings_);
+    close();
+}
+
+void Wait::done(int result) {
+    if (run_.isRunning())
+        run_.cancel();
+    QDialog::done(result);
+}
+
+void Wait::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
+} // namespace koratune

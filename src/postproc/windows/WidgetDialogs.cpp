@@ -1,0 +1,32 @@
+#include "windows/WidgetDialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace koratune {
+
+QString WidgetDialogs::openFileName(QWidget* parent, const QString& caption,
+                                    const QString& proposed, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, caption, proposed, filter);
+}
+
+QString WidgetDialogs::saveFileName(QWidget* parent, const QString& caption,
+                                    const QString& proposed, const QString& filter) {
+    QFileDialog dialog(parent, caption, proposed, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+void WidgetDialogs::warning(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::warning(parent, title, text);
+}
+
+bool WidgetDialogs::confirm(QWidget* parent, const QString& title, const QString& text) {
+    return QMessageBox::warning(parent, title, text, QMessageBox::Ok | QMessageBox::Cancel,
+                                QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+} // namespace koratune
