@@ -18,7 +18,8 @@ int runWindows(int argc, char* argv[]) {
     koratune::WidgetDialogs dialogs;
     auto* version = new koratune::Versionf;
     version->setAttribute(Qt::WA_DeleteOnClose);
-    koratune::MDIForm1 mainWindow(dialogs);
+    koratune::PostprocSession session(dialogs);
+    koratune::MDIForm1 mainWindow(session);
     mainWindow.show();
     version->show();
     return application.exec();

@@ -104,7 +104,7 @@ TEST_F(ColourWindow, DefaultSetsBothScrollBarsToZeroWithoutRecolouring) {
     EXPECT_EQ(colour.HScroll2()->value(), 0);
     EXPECT_EQ(colour.Label2()->text(), QStringLiteral("0ﾟ"));
     EXPECT_EQ(colour.Label1()->text(), QStringLiteral("0%"));
-    EXPECT_EQ(mainWindow->images().work(), colourfulImage(30, 20));
+    EXPECT_EQ(session->images.work(), colourfulImage(30, 20));
 }
 
 TEST_F(ColourWindow, ApplyRecoloursTheBaseInTheProgressWindow) {
@@ -134,16 +134,16 @@ TEST_F(ColourWindow, ApplyRecoloursTheBaseInTheProgressWindow) {
     colour.HScroll2()->setValue(-100);
     colour.Command1()->click();
     EXPECT_EQ(progressWindows, 1);
-    EXPECT_EQ(mainWindow->settings().HueShift, 510);
-    EXPECT_EQ(mainWindow->settings().SaturationShift, -100);
+    EXPECT_EQ(session->settings.HueShift, 510);
+    EXPECT_EQ(session->settings.SaturationShift, -100);
     EXPECT_EQ(lastRow, 29) << "the bar ends one short of its maximum";
     EXPECT_EQ(barMaximum, 30);
-    EXPECT_EQ(mainWindow->images().work(), recoloured(base, 510, -100));
-    EXPECT_EQ(mainWindow->images().base(), base);
+    EXPECT_EQ(session->images.work(), recoloured(base, 510, -100));
+    EXPECT_EQ(session->images.base(), base);
 
     // Applying again starts from the base, so the result is the same.
     colour.Command1()->click();
-    EXPECT_EQ(mainWindow->images().work(), recoloured(base, 510, -100));
+    EXPECT_EQ(session->images.work(), recoloured(base, 510, -100));
 
     // Both at zero restores the base without moving the bar.
     lastRow = -1;
@@ -151,7 +151,7 @@ TEST_F(ColourWindow, ApplyRecoloursTheBaseInTheProgressWindow) {
     colour.Command1()->click();
     EXPECT_EQ(progressWindows, 3);
     EXPECT_EQ(lastRow, -1);
-    EXPECT_EQ(mainWindow->images().work(), base);
+    EXPECT_EQ(session->images.work(), base);
 }
 
 TEST_F(ColourWindow, StopDuringARowLeavesTheRowsBelowAsTheBase) {
@@ -167,7 +167,7 @@ TEST_F(ColourWindow, StopDuringARowLeavesTheRowsBelowAsTheBase) {
     colour.HScroll1()->setValue(765);
     colour.Command1()->click();
     const QImage all = recoloured(base, 765, 0);
-    const QImage& work = mainWindow->images().work();
+    const QImage& work = session->images.work();
     EXPECT_EQ(work.copy(0, 0, 40, 11), all.copy(0, 0, 40, 11));
     EXPECT_EQ(work.copy(0, 11, 40, 37), base.copy(0, 11, 40, 37));
     EXPECT_NE(work.copy(0, 10, 40, 1), base.copy(0, 10, 40, 1));
@@ -179,7 +179,7 @@ TEST_F(ColourWindow, RecolouringAfterACompositeStartsFromTheComposite) {
     Color& colour = *mainWindow->colour();
     colour.HScroll1()->setValue(255);
     colour.Command1()->click();
-    const QImage firstRecolouring = mainWindow->images().work();
+    const QImage firstRecolouring = session->images.work();
 
     QImage overlay = filledImage(40, 20, qRgb(0, 0, 0));
     overlay.setPixel(3, 3, qRgb(200, 100, 50));
@@ -187,11 +187,11 @@ TEST_F(ColourWindow, RecolouringAfterACompositeStartsFromTheComposite) {
     mainWindow->UnionPic();
     QImage composite = firstRecolouring;
     composite.setPixel(3, 3, qRgb(200, 100, 50));
-    EXPECT_EQ(mainWindow->images().base(), composite);
+    EXPECT_EQ(session->images.base(), composite);
 
     colour.Command2()->click();
     colour.Command1()->click();
-    EXPECT_EQ(mainWindow->images().work(), composite);
+    EXPECT_EQ(session->images.work(), composite);
 }
 
 } // namespace

@@ -124,7 +124,7 @@ TEST_F(ConsoleWindow, ValuesAboveANewMaximumDropToItWithTheirLabels) {
 }
 
 TEST_F(ConsoleWindow, ApplyCopiesTheFirstGroupAndSizesThePreview) {
-    const SharedSettings before = mainWindow->settings();
+    const SharedSettings before = session->settings;
     EXPECT_EQ(before.FrameSize, 160);
     EXPECT_EQ(before.FrameCount, 10);
     EXPECT_EQ(before.SkipStep, 1);
@@ -138,10 +138,10 @@ TEST_F(ConsoleWindow, ApplyCopiesTheFirstGroupAndSizesThePreview) {
     console.HScroll1(2)->setValue(4);
     console.HScroll1(3)->setValue(3);
     console.Check3()->setChecked(true);
-    EXPECT_EQ(mainWindow->settings().FrameSize, 160) << "nothing changes before apply";
+    EXPECT_EQ(session->settings.FrameSize, 160) << "nothing changes before apply";
 
     console.Command1()->click();
-    const SharedSettings& after = mainWindow->settings();
+    const SharedSettings& after = session->settings;
     EXPECT_EQ(after.FrameSize, 64);
     EXPECT_EQ(after.FrameCount, 20);
     EXPECT_EQ(after.SkipStep, 4);

@@ -182,8 +182,8 @@ TEST_F(MainWindow, OpenLoadsTheWorkAndBaseImagesAndShowsTheTopLeftCorner) {
     const QImage strip = numberedFrames(160, 4, 3);
     openImage(strip);
     EXPECT_EQ(dialogs.lastFilter, QStringLiteral("Bitmap File(*.bmp)"));
-    EXPECT_EQ(mainWindow->images().work(), strip);
-    EXPECT_EQ(mainWindow->images().base(), strip);
+    EXPECT_EQ(session->images.work(), strip);
+    EXPECT_EQ(session->images.base(), strip);
     const PictureBox* picture = mainWindow->preview()->Picture1();
     EXPECT_EQ(picture->image(), strip.copy(0, 0, 160, 160));
     EXPECT_EQ(picture->backgroundColour(), strip.pixel(0, 0));
@@ -226,8 +226,8 @@ TEST_F(MainWindow, CancelOrAFailedOpenChangesNothing) {
         if (c.warned) {
             EXPECT_TRUE(dialogs.warnings[0].text.contains(c.answer));
         }
-        EXPECT_EQ(mainWindow->images().work(), strip);
-        EXPECT_EQ(mainWindow->images().base(), strip);
+        EXPECT_EQ(session->images.work(), strip);
+        EXPECT_EQ(session->images.base(), strip);
         EXPECT_EQ(mainWindow->preview()->Picture1()->image(), shown);
     }
 }
@@ -243,13 +243,13 @@ TEST_F(MainWindow, UnionLaysTheOverlayOverTheWorkImage) {
     EXPECT_TRUE(dialogs.warnings.empty());
     QImage expected = strip;
     expected.setPixel(5, 6, qRgb(250, 0, 0));
-    EXPECT_EQ(mainWindow->images().work(), expected);
-    EXPECT_EQ(mainWindow->images().base(), expected);
+    EXPECT_EQ(session->images.work(), expected);
+    EXPECT_EQ(session->images.base(), expected);
 
     dialogs.openAnswers.push_back(pathOf(QStringLiteral("missing.bmp")));
     entry(*mainWindow, "uni")->trigger();
     EXPECT_EQ(dialogs.warnings.size(), 1u);
-    EXPECT_EQ(mainWindow->images().work(), expected);
+    EXPECT_EQ(session->images.work(), expected);
 }
 
 TEST_F(MainWindow, TheFileDialogStartsFromTheNameItLastReturned) {
@@ -271,8 +271,8 @@ TEST_F(MainWindow, CommandsThatNeedAnImageSaySoBeforeOneIsOpen) {
             << warning.text.toStdString();
     EXPECT_EQ(dialogs.openDialogs, 0);
     EXPECT_EQ(dialogs.saveDialogs, 0);
-    EXPECT_TRUE(mainWindow->images().isEmpty());
-    EXPECT_EQ(mainWindow->settings().HueShift, 0);
+    EXPECT_TRUE(session->images.isEmpty());
+    EXPECT_EQ(session->settings.HueShift, 0);
 }
 
 TEST_F(MainWindow, MousePressOnThePreviewPictureOpensAnImage) {
@@ -280,12 +280,12 @@ TEST_F(MainWindow, MousePressOnThePreviewPictureOpensAnImage) {
     dialogs.openAnswers.push_back(writeBitmap(QStringLiteral("clicked.bmp"), strip));
     QTest::mousePress(mainWindow->preview()->Picture1(), Qt::RightButton, {}, QPoint(20, 30));
     EXPECT_EQ(dialogs.openDialogs, 1);
-    EXPECT_EQ(mainWindow->images().work(), strip);
+    EXPECT_EQ(session->images.work(), strip);
     EXPECT_EQ(mainWindow->preview()->Picture1()->image(), strip.copy(0, 0, 160, 160));
 
     QTest::mousePress(mainWindow->preview()->Picture1(), Qt::LeftButton);
     EXPECT_EQ(dialogs.openDialogs, 2);
-    EXPECT_EQ(mainWindow->images().work(), strip) << "cancelled";
+    EXPECT_EQ(session->images.work(), strip) << "cancelled";
 }
 
 TEST_F(MainWindow, QuitAsksAndCancelKeepsEverything) {
@@ -296,7 +296,7 @@ TEST_F(MainWindow, QuitAsksAndCancelKeepsEverything) {
     EXPECT_EQ(dialogs.questions[0].title, QStringLiteral("終了"));
     EXPECT_EQ(dialogs.questions[0].text, QStringLiteral("終了しても・・よいのですな？"));
     EXPECT_TRUE(mainWindow->isVisible());
-    EXPECT_FALSE(mainWindow->images().isEmpty());
+    EXPECT_FALSE(session->images.isEmpty());
     EXPECT_EQ(mainWindow->mdiArea()->subWindowList().size(), 3);
 
     dialogs.confirmAnswer = true;

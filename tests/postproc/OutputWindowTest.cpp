@@ -43,7 +43,7 @@ TEST_F(OutputWindow, StartValuesFollowTheFramesUsed) {
     openImage(numberedFrames(160, 4, 3));
     for (const auto& c : cases) {
         applyFrameSettings(160, c.frameCount, c.skipStep, c.startFrame);
-        Output output(*mainWindow);
+        Output output(*session);
         EXPECT_EQ(output.windowTitle(), QStringLiteral("Output"));
         EXPECT_EQ(output.HScroll1()->minimum(), 1);
         EXPECT_EQ(output.HScroll1()->maximum(), c.maximum);
@@ -60,7 +60,7 @@ TEST_F(OutputWindow, StartValuesFollowTheFramesUsed) {
 
 TEST_F(OutputWindow, ColumnsChangeTheRowsAndTheSize) {
     openImage(numberedFrames(160, 4, 3));
-    Output output(*mainWindow);
+    Output output(*session);
     const struct {
         int columns, rows;
         const char* size;
@@ -77,7 +77,7 @@ TEST_F(OutputWindow, OneSheetModeWritesTheComposedSheet) {
     const QImage strip = numberedFrames(40, 4, 3);
     openImage(strip);
     applyFrameSettings(40, 10, 3, 0, false, true);
-    Output output(*mainWindow);
+    Output output(*session);
     output.show();
     output.HScroll1()->setValue(3);
     dialogs.saveAnswers.push_back(pathOf(QStringLiteral("fire.bmp")));
@@ -85,7 +85,7 @@ TEST_F(OutputWindow, OneSheetModeWritesTheComposedSheet) {
     EXPECT_TRUE(dialogs.warnings.empty());
     EXPECT_FALSE(output.isVisible()) << "closes after writing";
     QImage expected;
-    ASSERT_TRUE(ComposeSheet(strip, mainWindow->settings(), 3, expected).ok());
+    ASSERT_TRUE(ComposeSheet(strip, session->settings, 3, expected).ok());
     const QImage written = readBack(QStringLiteral("fire.bmp"));
     EXPECT_EQ(written.size(), QSize(120, 80));
     EXPECT_EQ(written, expected);
@@ -99,9 +99,9 @@ TEST_F(OutputWindow, OneSheetModeWritesABitmapUnderAnyChosenName) {
     openImage(strip);
     applyFrameSettings(40, 10, 1, 0);
     QImage expected;
-    ASSERT_TRUE(ComposeSheet(strip, mainWindow->settings(), 4, expected).ok());
+    ASSERT_TRUE(ComposeSheet(strip, session->settings, 4, expected).ok());
     for (const char* chosen : {"fire.bmp", "fire.BMP", "fire", "fire.png", "fire.dat"}) {
-        Output output(*mainWindow);
+        Output output(*session);
         output.show();
         dialogs.saveAnswers.push_back(pathOf(QString::fromUtf8(chosen)));
         output.Command1(0)->click();
@@ -123,7 +123,7 @@ TEST_F(OutputWindow, SequenceModeWritesNumberedFrames) {
     for (const char* chosen : {"fire.bmp", "fire", "fire.BMP"}) {
         for (const QString& name : writtenFiles())
             QFile::remove(pathOf(name));
-        Output output(*mainWindow);
+        Output output(*session);
         output.show();
         output.Option1(1)->setChecked(true);
         dialogs.saveAnswers.push_back(pathOf(QString::fromUtf8(chosen)));
@@ -143,7 +143,7 @@ TEST_F(OutputWindow, SequenceModeWritesNumberedFrames) {
 
 TEST_F(OutputWindow, CancelInTheSaveDialogKeepsTheWindowOpenWithNothingWritten) {
     openImage(numberedFrames(40, 4, 3));
-    Output output(*mainWindow);
+    Output output(*session);
     output.show();
     output.Command1(0)->click();
     EXPECT_EQ(dialogs.saveDialogs, 1);
@@ -161,7 +161,7 @@ TEST_F(OutputWindow, AFailedWriteSaysSoAndKeepsTheWindowOpen) {
     const QString good = writeBitmap(QStringLiteral("fire.bmp"), filledImage(8, 8, qRgb(1, 2, 3)));
     for (bool sequence : {false, true}) {
         dialogs.warnings.clear();
-        Output output(*mainWindow);
+        Output output(*session);
         output.show();
         output.Option1(sequence ? 1 : 0)->setChecked(true);
         dialogs.saveAnswers.push_back(pathOf(QStringLiteral("no such folder/fire.bmp")));
@@ -176,7 +176,7 @@ TEST_F(OutputWindow, AFailedWriteSaysSoAndKeepsTheWindowOpen) {
 TEST_F(OutputWindow, TooWideASheetIsRefusedWithAMessage) {
     openImage(numberedFrames(160, 4, 3));
     applyFrameSettings(512, 256, 1, 0);
-    Output output(*mainWindow);
+    Output output(*session);
     output.show();
     output.HScroll1()->setValue(256);
     EXPECT_EQ(output.Label4()->text(), QStringLiteral("131072x512"));

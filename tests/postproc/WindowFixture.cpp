@@ -13,12 +13,14 @@ namespace koratune {
 
 void WindowFixture::SetUp() {
     ASSERT_TRUE(folder.isValid());
-    mainWindow = std::make_unique<MDIForm1>(dialogs);
+    session = std::make_unique<PostprocSession>(dialogs);
+    mainWindow = std::make_unique<MDIForm1>(*session);
     mainWindow->show();
 }
 
 void WindowFixture::TearDown() {
     mainWindow.reset();
+    session.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -36,7 +38,7 @@ QString WindowFixture::writeBitmap(const QString& name, const QImage& image) con
 void WindowFixture::openImage(const QImage& image) {
     dialogs.openAnswers.push_back(writeBitmap(QStringLiteral("opened.bmp"), image));
     mainWindow->findChild<QAction*>(QStringLiteral("Open"))->trigger();
-    ASSERT_FALSE(mainWindow->images().isEmpty());
+    ASSERT_FALSE(session->images.isEmpty());
 }
 
 void WindowFixture::applyFrameSettings(int frameSize, int frameCount, int skipStep, int startFrame,

@@ -31,6 +31,7 @@ protected:
 
     FakeDialogs dialogs;
     QTemporaryDir folder;
+    std::unique_ptr<PostprocSession> session;
     std::unique_ptr<MDIForm1> mainWindow;
 };
 

@@ -1,10 +1,10 @@
 #include "windows/Color.h"
 
 #include "core/ColourDisplay.h"
+#include "core/PostprocDialogs.h"
+#include "core/PostprocSession.h"
 #include "core/SharedSettings.h"
-#include "windows/MDIForm1.h"
 #include "windows/PictureBox.h"
-#include "windows/PostprocDialogs.h"
 #include "windows/Wait.h"
 
 #include <QCloseEvent>
@@ -32,8 +32,8 @@ QLabel* valueLabel(const QString& widest, QWidget* parent) {
 
 } // namespace
 
-Color::Color(MDIForm1& mainWindow, QWidget* parent)
-    : QWidget(parent), mainWindow_(mainWindow), hScroll1_(new QScrollBar(Qt::Horizontal)),
+Color::Color(PostprocSession& session, QWidget* parent)
+    : QWidget(parent), session_(session), hScroll1_(new QScrollBar(Qt::Horizontal)),
       label2_(valueLabel(QStringLiteral("359.7ﾟ"), this)),
       picture1_(new PictureBox(QSize(HueStripWidth, HueStripHeight), qRgb(0, 0, 0))),
       picture2_{new PictureBox(QSize(HueStripWidth, HueStripHeight), qRgb(0, 0, 0)),
@@ -99,12 +99,12 @@ void Color::showSaturationShift() {
 }
 
 void Color::Command1_Click() {
-    if (!mainWindow_.requireImage(this, QStringLiteral("ColorTranceform")))
+    if (!session_.requireImage(this, QStringLiteral("ColorTranceform")))
         return;
-    SharedSettings& settings = mainWindow_.settings();
+    SharedSettings& settings = session_.settings;
     settings.HueShift = hScroll1_->value();
     settings.SaturationShift = hScroll2_->value();
-    Wait wait(mainWindow_.images(), settings, this);
+    Wait wait(session_.images, settings, this);
     Q_EMIT progressWindowOpened(&wait);
     wait.exec();
 }

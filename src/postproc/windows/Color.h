@@ -10,7 +10,7 @@ class QScrollBar;
 
 namespace koratune {
 
-class MDIForm1;
+class PostprocSession;
 class PictureBox;
 class Wait;
 
@@ -21,7 +21,7 @@ class Color : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Color(MDIForm1& mainWindow, QWidget* parent = nullptr);
+    explicit Color(PostprocSession& session, QWidget* parent = nullptr);
 
     QScrollBar* HScroll1() const { return hScroll1_; }
     QScrollBar* HScroll2() const { return hScroll2_; }
@@ -53,7 +53,7 @@ private:
     void showHueShift();
     void showSaturationShift();
 
-    MDIForm1& mainWindow_;
+    PostprocSession& session_;
     QScrollBar* hScroll1_;
     QLabel* label2_;
     PictureBox* picture1_;

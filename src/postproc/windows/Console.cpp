@@ -2,11 +2,12 @@
 
 #include "core/FrameClock.h"
 #include "core/Playback.h"
+#include "core/PostprocDialogs.h"
+#include "core/PostprocSession.h"
 #include "core/SharedSettings.h"
-#include "windows/MDIForm1.h"
 #include "windows/PictureBox.h"
-#include "windows/PostprocDialogs.h"
 #include "windows/Preview.h"
+#include "windows/ToolWindows.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -46,7 +47,7 @@ constexpr int ScrollBarWidth = 150;
 
 } // namespace
 
-Console::Console(MDIForm1& mainWindow, QWidget* parent) : QWidget(parent), mainWindow_(mainWindow) {
+Console::Console(PostprocSession& session, QWidget* parent) : QWidget(parent), session_(session) {
     setObjectName(QStringLiteral("Console"));
     setWindowTitle(QStringLiteral("Console"));
 
@@ -132,14 +133,14 @@ void Console::HScroll1_Change(int index) {
 }
 
 void Console::Command1_Click() {
-    SharedSettings& settings = mainWindow_.settings();
+    SharedSettings& settings = session_.settings;
     settings.FrameSize = hScroll1_[0]->value();
     settings.FrameCount = hScroll1_[1]->value();
     settings.SkipStep = hScroll1_[2]->value();
     settings.StartFrame = hScroll1_[3]->value() - 1;
     settings.FlipHorizontal = check3_->isChecked();
     settings.FlipVertical = check4_->isChecked();
-    mainWindow_.loadPreview()->setPictureEdge(settings.FrameSize);
+    session_.windows->loadPreview()->setPictureEdge(settings.FrameSize);
 }
 
 int Console::selectedRefreshRate() const {
@@ -153,17 +154,17 @@ int Console::selectedRefreshRate() const {
 void Console::PlayPreview() {
     if (playing_)
         return;
-    if (!mainWindow_.requireImage(this, QStringLiteral("プレビュー")))
+    if (!session_.requireImage(this, QStringLiteral("プレビュー")))
         return;
 
     // The playback works on the image and settings as they are now; a copy of
     // the work image costs nothing until either side changes.
-    const QImage work = mainWindow_.images().work();
-    const Playback playback(mainWindow_.settings(), work.width(), check2_->isChecked());
+    const QImage work = session_.images.work();
+    const Playback playback(session_.settings, work.width(), check2_->isChecked());
     const int interval = PlayInterval(selectedRefreshRate());
-    QPointer<Preview> preview = mainWindow_.loadPreview();
+    QPointer<Preview> preview = session_.windows->loadPreview();
     PictureBox* picture = preview->Picture1();
-    picture->setBackgroundColour(mainWindow_.images().backgroundColour());
+    picture->setBackgroundColour(session_.images.backgroundColour());
     preview->setPictureEdge(playback.edge());
 
     const QPointer<Console> self(this);

@@ -13,7 +13,7 @@ class QScrollBar;
 
 namespace koratune {
 
-class MDIForm1;
+class PostprocSession;
 class Preview;
 
 // The console: describes the frame image (frame size and count), chooses the
@@ -28,7 +28,7 @@ public:
     static constexpr int ScrollBarCount = 4;
     static constexpr int RefreshRateCount = 6;
 
-    explicit Console(MDIForm1& mainWindow, QWidget* parent = nullptr);
+    explicit Console(PostprocSession& session, QWidget* parent = nullptr);
 
     QScrollBar* HScroll1(int index) const { return hScroll1_[index]; }
     QLabel* Label2(int index) const { return label2_[index]; }
@@ -68,7 +68,7 @@ private:
     // the caption "Preview".
     static void showAtRest(Preview& preview);
 
-    MDIForm1& mainWindow_;
+    PostprocSession& session_;
     std::array<QScrollBar*, ScrollBarCount> hScroll1_{};
     std::array<QLabel*, ScrollBarCount> label2_{};
     std::array<QLabel*, ScrollBarCount> label3_{};

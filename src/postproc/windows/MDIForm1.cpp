@@ -1,11 +1,11 @@
 #include "windows/MDIForm1.h"
 
 #include "common/ScreenUnits.h"
+#include "core/PostprocDialogs.h"
 #include "windows/Color.h"
 #include "windows/Console.h"
 #include "windows/Output.h"
 #include "windows/Pict.h"
-#include "windows/PostprocDialogs.h"
 #include "windows/Preview.h"
 #include "windows/SubWindowSize.h"
 #include "windows/ToolbarIcons.h"
@@ -24,8 +24,6 @@ namespace koratune {
 
 namespace {
 
-const QString ImageFilter = QStringLiteral("Bitmap File(*.bmp)");
-
 // The tool windows stand 100 twips from the edges of the main window's client
 // area and 200 twips from one another.
 constexpr int EdgeTwips = 100;
@@ -38,8 +36,10 @@ constexpr int PreviewGrowth = 200;
 
 } // namespace
 
-MDIForm1::MDIForm1(PostprocDialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), pict_(new Pict(this)), mdiArea_(new QMdiArea(this)) {
+MDIForm1::MDIForm1(PostprocSession& session, QWidget* parent)
+    : QMainWindow(parent), session_(session), pict_(new Pict(session.images, this)),
+      mdiArea_(new QMdiArea(this)) {
+    session_.windows = this;
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Koratune v1.1"));
     setWindowIcon(colourIcon());
@@ -60,10 +60,6 @@ MDIForm1::MDIForm1(PostprocDialogs& dialogs, QWidget* parent)
 }
 
 MDIForm1::~MDIForm1() = default;
-
-FrameImages& MDIForm1::images() {
-    return pict_->images();
-}
 
 Console* MDIForm1::console() const {
     return console_;
@@ -168,7 +164,7 @@ Preview* MDIForm1::loadPreview() {
 
 Console* MDIForm1::loadConsole() {
     if (!console_) {
-        console_ = new Console(*this);
+        console_ = new Console(session_);
         console_->setWindowIcon(consoleIcon());
         connect(console_, &Console::unloaded, this, [this] {
             console_ = nullptr;
@@ -183,7 +179,7 @@ Console* MDIForm1::loadConsole() {
 
 Color* MDIForm1::loadColour() {
     if (!colour_) {
-        colour_ = new Color(*this);
+        colour_ = new Color(session_);
         colour_->setWindowIcon(colourIcon());
         connect(colour_, &Color::unloaded, this, [this] { colour_ = nullptr; });
         colourWidth_ = addToolWindow(colour_)->width();
@@ -193,17 +189,20 @@ Color* MDIForm1::loadColour() {
 }
 
 void MDIForm1::placeConsole() {
-    console_->parentWidget()->move(common::twipsToPixels(EdgeTwips), common::twipsToPixels(EdgeTwips));
+    console_->parentWidget()->move(common::twipsToPixels(EdgeTwips),
+                                   common::twipsToPixels(EdgeTwips));
 }
 
 void MDIForm1::placeColour() {
-    colour_->parentWidget()->move(common::twipsToPixels(EdgeTwips),
-                                  common::twipsToPixels(consoleHeight_ * common::TwipsPerPixel + GapTwips));
+    colour_->parentWidget()->move(
+        common::twipsToPixels(EdgeTwips),
+        common::twipsToPixels(consoleHeight_ * common::TwipsPerPixel + GapTwips));
 }
 
 void MDIForm1::placePreview() {
-    preview_->parentWidget()->move(common::twipsToPixels(colourWidth_ * common::TwipsPerPixel + GapTwips),
-                                   common::twipsToPixels(EdgeTwips));
+    preview_->parentWidget()->move(
+        common::twipsToPixels(colourWidth_ * common::TwipsPerPixel + GapTwips),
+        common::twipsToPixels(EdgeTwips));
 }
 
 void MDIForm1::fitToToolWindows() {
@@ -259,62 +258,45 @@ void MDIForm1::Toolbar1_ButtonClick(int index) {
     }
 }
 
-QString MDIForm1::chooseFile(QWidget* parent, const QString& caption, FileUse use) {
-    const QString name = use == FileUse::Open
-                             ? dialogs_.openFileName(parent, caption, lastFileName_, ImageFilter)
-                             : dialogs_.saveFileName(parent, caption, lastFileName_, ImageFilter);
-    if (!name.isEmpty())
-        lastFileName_ = name;
-    return name;
-}
-
-bool MDIForm1::requireImage(QWidget* parent, const QString& title) {
-    if (!images().isEmpty())
-        return true;
-    dialogs_.warning(parent, title,
-                     QStringLiteral("No image is open yet.\n\nOpen a frame image first with "
-                                    "ﾌｧｲﾙ → 画像を開く (Ctrl+O)."));
-    return false;
-}
-
 void MDIForm1::OpenPic() {
     const QString caption = QStringLiteral("画像を開く");
-    const QString name = chooseFile(this, caption, FileUse::Open);
+    const QString name = session_.chooseFile(this, caption, FileUse::Open);
     if (name.isEmpty())
         return;
-    const common::Status status = images().OpenPic(name);
+    const common::Status status = session_.images.OpenPic(name);
     if (!status.ok()) {
-        dialogs_.warning(this, caption,
-                         QStringLiteral("The image was not opened.\n\n%1").arg(status.message()));
+        session_.dialogs.warning(
+            this, caption, QStringLiteral("The image was not opened.\n\n%1").arg(status.message()));
         return;
     }
-    loadPreview()->showOpening(images().openingPreview(), images().backgroundColour());
+    loadPreview()->showOpening(session_.images.openingPreview(),
+                               session_.images.backgroundColour());
 }
 
 void MDIForm1::UnionPic() {
     const QString caption = QStringLiteral("画像を合成");
-    if (!requireImage(this, caption))
+    if (!session_.requireImage(this, caption))
         return;
-    const QString name = chooseFile(this, caption, FileUse::Open);
+    const QString name = session_.chooseFile(this, caption, FileUse::Open);
     if (name.isEmpty())
         return;
-    const common::Status status = images().UnionPic(name);
+    const common::Status status = session_.images.UnionPic(name);
     if (!status.ok())
-        dialogs_.warning(
+        session_.dialogs.warning(
             this, caption,
             QStringLiteral("The image was not composited.\n\n%1").arg(status.message()));
 }
 
 void MDIForm1::Save_Click() {
-    if (!requireImage(this, QStringLiteral("出力")))
+    if (!session_.requireImage(this, QStringLiteral("出力")))
         return;
-    Output output(*this, this);
+    Output output(session_, this);
     output.exec();
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event) {
-    if (!dialogs_.confirm(this, QStringLiteral("終了"),
-                          QStringLiteral("終了しても・・よいのですな？"))) {
+    if (!session_.dialogs.confirm(this, QStringLiteral("終了"),
+                                  QStringLiteral("終了しても・・よいのですな？"))) {
         event->ignore();
         return;
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/FrameImages.h"
-#include "core/SharedSettings.h"
+#include "core/PostprocSession.h"
+#include "windows/ToolWindows.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -15,26 +15,20 @@ namespace koratune {
 class Color;
 class Console;
 class Pict;
-class PostprocDialogs;
 class Preview;
-
-// What a file name is chosen for: reading an image or writing the output.
-enum class FileUse { Open, Save };
 
 // The post-processor's main window "Koratune v1.1": a frame for the tool
 // windows (console, colour window, preview), with the file and view menus, a
-// toolbar and a status bar. It owns the shared settings and, through the
-// hidden window Pict, the work, overlay and base images.
-class MDIForm1 : public QMainWindow {
+// toolbar and a status bar. The session holds the shared settings and the
+// images; the hidden window Pict stands for the images.
+class MDIForm1 : public QMainWindow, public ToolWindows {
     Q_OBJECT
 
 public:
-    explicit MDIForm1(PostprocDialogs& dialogs, QWidget* parent = nullptr);
+    explicit MDIForm1(PostprocSession& session, QWidget* parent = nullptr);
     ~MDIForm1() override;
 
-    SharedSettings& settings() { return settings_; }
-    FrameImages& images();
-    PostprocDialogs& dialogs() { return dialogs_; }
+    PostprocSession& session() { return session_; }
     QMdiArea* mdiArea() const { return mdiArea_; }
 
     // The tool windows while they are open, otherwise null.
@@ -61,13 +55,7 @@ public:
     // Toolbar buttons 1 to 3 act as the console, colour and preview entries.
     void Toolbar1_ButtonClick(int index);
 
-    // The preview window, opened without taking the focus if it was closed.
-    Preview* loadPreview();
-    // The file dialog shared by opening, compositing and output; it starts
-    // from the name it last returned. Empty when cancelled.
-    QString chooseFile(QWidget* parent, const QString& caption, FileUse use);
-    // True when an image is open; otherwise tells the user so.
-    bool requireImage(QWidget* parent, const QString& title);
+    Preview* loadPreview() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -86,8 +74,7 @@ private:
     // Sizes the main window to show the tool windows as they are placed.
     void fitToToolWindows();
 
-    PostprocDialogs& dialogs_;
-    SharedSettings settings_;
+    PostprocSession& session_;
     Pict* pict_;
     QMdiArea* mdiArea_;
     QPointer<Console> console_;
@@ -97,7 +84,6 @@ private:
     // place themselves by them.
     int consoleHeight_ = 0;
     int colourWidth_ = 0;
-    QString lastFileName_;
     QAction* consV_ = nullptr;
     QAction* colorV_ = nullptr;
     QAction* preV_ = nullptr;

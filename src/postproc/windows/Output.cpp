@@ -1,11 +1,11 @@
 #include "windows/Output.h"
 
-#include "core/FrameSelection.h"
 #include "common/ImageFile.h"
+#include "core/FrameSelection.h"
+#include "core/PostprocDialogs.h"
+#include "core/PostprocSession.h"
 #include "core/SheetLayout.h"
 #include "core/SheetOutput.h"
-#include "windows/MDIForm1.h"
-#include "windows/PostprocDialogs.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -26,8 +26,8 @@ const QString OutputTitle = QStringLiteral("出力");
 
 } // namespace
 
-Output::Output(MDIForm1& mainWindow, QWidget* parent)
-    : QDialog(parent), mainWindow_(mainWindow), settings_(mainWindow.settings()),
+Output::Output(PostprocSession& session, QWidget* parent)
+    : QDialog(parent), session_(session), settings_(session.settings),
       sheetGroup_(new QGroupBox(QStringLiteral("   一枚画像"), this)),
       hScroll1_(new QScrollBar(Qt::Horizontal, sheetGroup_)), label2_(new QLabel(sheetGroup_)),
       label3_(new QLabel(sheetGroup_)), label4_(new QLabel(sheetGroup_)) {
@@ -83,18 +83,19 @@ void Output::HScroll1_Change() {
 }
 
 void Output::write() {
-    const QString fileName = mainWindow_.chooseFile(this, OutputTitle, FileUse::Save);
+    const QString fileName = session_.chooseFile(this, OutputTitle, FileUse::Save);
     if (fileName.isEmpty())
         return;
     QImage sheet;
-    common::Status status = ComposeSheet(mainWindow_.images().work(), settings_, hScroll1_->value(), sheet,
-                                 [] { QCoreApplication::processEvents(); });
+    common::Status status = ComposeSheet(session_.images.work(), settings_, hScroll1_->value(),
+                                         sheet, [] { QCoreApplication::processEvents(); });
     if (status.ok()) {
-        status = option1_[0]->isChecked() ? common::writeImage(fileName, sheet, common::ImageFormat::Bmp)
-                                          : writeSequence(fileName, sheet, settings_);
+        status = option1_[0]->isChecked()
+                     ? common::writeImage(fileName, sheet, common::ImageFormat::Bmp)
+                     : writeSequence(fileName, sheet, settings_);
     }
     if (!status.ok()) {
-        mainWindow_.dialogs().warning(
+        session_.dialogs.warning(
             this, OutputTitle,
             QStringLiteral("The output was not written.\n\n%1").arg(status.message()));
         return;

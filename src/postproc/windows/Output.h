@@ -14,7 +14,7 @@ class QScrollBar;
 
 namespace koratune {
 
-class MDIForm1;
+class PostprocSession;
 
 // The output window: lays the used frames out on a new sheet with a chosen
 // number of columns and writes either the sheet as one bitmap or each of its
@@ -23,7 +23,7 @@ class Output : public QDialog {
     Q_OBJECT
 
 public:
-    explicit Output(MDIForm1& mainWindow, QWidget* parent = nullptr);
+    explicit Output(PostprocSession& session, QWidget* parent = nullptr);
 
     QRadioButton* Option1(int index) const { return option1_[index]; }
     QScrollBar* HScroll1() const { return hScroll1_; }
@@ -43,7 +43,7 @@ private:
     void HScroll1_Change();
     void placeSheetOption();
 
-    MDIForm1& mainWindow_;
+    PostprocSession& session_;
     SharedSettings settings_;
     QGroupBox* sheetGroup_;
     std::array<QRadioButton*, 2> option1_{};

@@ -2,7 +2,7 @@
 
 namespace koratune {
 
-Pict::Pict(QWidget* parent) : QWidget(parent) {
+Pict::Pict(FrameImages& images, QWidget* parent) : QWidget(parent), images_(images) {
     setObjectName(QStringLiteral("Pict"));
     setAttribute(Qt::WA_DontShowOnScreen);
     hide();

@@ -6,18 +6,18 @@
 
 namespace koratune {
 
-// The hidden window that owns the three off-screen images: the work image,
-// the overlay image and the base image. It is never shown.
+// The hidden window of the three off-screen images: the work image, the
+// overlay image and the base image, which the session holds. It is never shown.
 class Pict : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Pict(QWidget* parent = nullptr);
+    explicit Pict(FrameImages& images, QWidget* parent = nullptr);
 
     FrameImages& images() { return images_; }
 
 private:
-    FrameImages images_;
+    FrameImages& images_;
 };
 
 } // namespace koratune

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/PostprocDialogs.h"
+#include "core/PostprocDialogs.h"
 
 namespace koratune {
 

@@ -1,0 +1,31 @@
+#include "core/PostprocSession.h"
+
+#include "core/PostprocDialogs.h"
+
+namespace koratune {
+
+namespace {
+
+const QString ImageFilter = QStringLiteral("Bitmap File(*.bmp)");
+
+} // namespace
+
+QString PostprocSession::chooseFile(QWidget* parent, const QString& caption, FileUse use) {
+    const QString name = use == FileUse::Open
+                             ? dialogs.openFileName(parent, caption, lastFileName_, ImageFilter)
+                             : dialogs.saveFileName(parent, caption, lastFileName_, ImageFilter);
+    if (!name.isEmpty())
+        lastFileName_ = name;
+    return name;
+}
+
+bool PostprocSession::requireImage(QWidget* parent, const QString& title) {
+    if (!images.isEmpty())
+        return true;
+    dialogs.warning(parent, title,
+                    QStringLiteral("No image is open yet.\n\nOpen a frame image first with "
+                                   "ﾌｧｲﾙ → 画像を開く (Ctrl+O)."));
+    return false;
+}
+
+} // namespace koratune

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/FrameImages.h"
+#include "core/SharedSettings.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace koratune {
+
+class PostprocDialogs;
+class ToolWindows;
+
+// What a file name is chosen for: reading an image or writing the output.
+enum class FileUse { Open, Save };
+
+// The state that the post-processor's windows share for the life of the
+// process: the shared settings, the work, overlay and base images, the file
+// dialog's memory and the dialogs.
+class PostprocSession {
+public:
+    explicit PostprocSession(PostprocDialogs& sessionDialogs) : dialogs(sessionDialogs) {}
+
+    PostprocSession(const PostprocSession&) = delete;
+    PostprocSession& operator=(const PostprocSession&) = delete;
+
+    // The file dialog shared by opening, compositing and output; it starts
+    // from the name it last returned. Empty when cancelled.
+    QString chooseFile(QWidget* parent, const QString& caption, FileUse use);
+    // True when an image is open; otherwise tells the user so.
+    bool requireImage(QWidget* parent, const QString& title);
+
+    PostprocDialogs& dialogs;
+    SharedSettings settings;
+    FrameImages images;
+
+    // The tool windows, once the main window exists.
+    ToolWindows* windows = nullptr;
+
+private:
+    QString lastFileName_;
+};
+
+} // namespace koratune
