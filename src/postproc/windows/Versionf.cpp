@@ -2,13 +2,9 @@
 
 #include "core/ColourModel.h"
 
-#include <QGuiApplication>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QScreen>
-#include <QTimer>
 
 #include <cmath>
 
@@ -17,7 +13,6 @@ namespace koratune {
 namespace {
 
 constexpr QSize VersionSize(299, 227);
-constexpr int CloseAfterMilliseconds = 5000;
 
 // One burst of sparks: rays of a hue fading outwards from a bright centre.
 void drawBurst(QPainter& painter, QPointF centre, qreal radius, int hue, int rays) {
@@ -50,18 +45,10 @@ void drawBurst(QPainter& painter, QPointF centre, qreal radius, int hue, int ray
 } // namespace
 
 Versionf::Versionf(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      artwork_(artwork()), timer1_(new QTimer(this)) {
+    : SplashWindow(Qt::Window | Qt::FramelessWindowHint, parent), artwork_(artwork()) {
     setObjectName(QStringLiteral("Versionf"));
     setWindowTitle(QStringLiteral("バージョン情報"));
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(VersionSize);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    timer1_->setSingleShot(true);
-    timer1_->setInterval(CloseAfterMilliseconds);
-    connect(timer1_, &QTimer::timeout, this, &Versionf::close);
-    timer1_->start();
 }
 
 QImage Versionf::artwork() {
@@ -99,27 +86,6 @@ QImage Versionf::artwork() {
 void Versionf::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), artwork_);
-}
-
-void Versionf::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-    close();
-}
-
-void Versionf::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange)
-        return;
-    if (isActiveWindow())
-        hadFocus_ = true;
-    else if (hadFocus_)
-        close();
-}
-
-void Versionf::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    raise();
-    activateWindow();
 }
 
 } // namespace koratune

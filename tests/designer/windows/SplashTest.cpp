@@ -14,17 +14,17 @@ TEST(SplashTest, PictureSizeCaptionAndItsThreeWaysToClose) {
     QPointer<Sprs> clicked = new Sprs(nullptr);
     EXPECT_EQ(clicked->windowTitle(), QStringLiteral("Kirabellum"));
     EXPECT_EQ(clicked->size(), QSize(299, 227));
-    EXPECT_EQ(clicked->Timer1->interval(), 5000);
-    EXPECT_TRUE(clicked->Timer1->isActive());
-    clicked->showCentred();
+    EXPECT_EQ(clicked->Timer1()->interval(), 5000);
+    EXPECT_TRUE(clicked->Timer1()->isActive());
+    clicked->show();
     QTest::mouseClick(clicked.data(), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(clicked.isNull());
 
     QPointer<Sprs> timedOut = new Sprs(nullptr);
-    timedOut->showCentred();
-    timedOut->Timer1->setInterval(1); // the 5 seconds, shortened
-    timedOut->Timer1->start();
+    timedOut->show();
+    timedOut->Timer1()->setInterval(1); // the 5 seconds, shortened
+    timedOut->Timer1()->start();
     EXPECT_TRUE(QTest::qWaitFor([&] {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return timedOut.isNull();

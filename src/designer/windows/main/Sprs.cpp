@@ -1,44 +1,24 @@
 #include "windows/main/Sprs.h"
 
-#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPointer>
 #include <QRadialGradient>
-#include <QScreen>
-#include <QTimer>
 
 #include <cmath>
 
 namespace kirabellum {
 
-Sprs::Sprs(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint) {
+Sprs::Sprs(QWidget* parent) : SplashWindow(Qt::Dialog, parent) {
     setWindowTitle(QStringLiteral("Kirabellum"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(299, 227);
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(5000);
-    Timer1->setSingleShot(true);
-    connect(Timer1, &QTimer::timeout, this, &QWidget::close);
-    Timer1->start();
-}
-
-void Sprs::showCentred() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-    show();
-    raise();
-    activateWindow();
 }
 
 Sprs* Sprs::showSplash() {
     static QPointer<Sprs> splash;
     if (!splash)
         splash = new Sprs(nullptr);
-    splash->showCentred();
+    splash->show();
     return splash;
 }
 
@@ -91,21 +71,6 @@ void Sprs::paintEvent(QPaintEvent*) {
     painter.setFont(version);
     painter.setPen(QColor(200, 190, 230));
     painter.drawText(QRect(0, 194, width(), 20), Qt::AlignCenter, QStringLiteral("v1.22"));
-}
-
-void Sprs::mousePressEvent(QMouseEvent*) {
-    close();
-}
-
-void Sprs::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange)
-        return;
-    // It closes when it loses the focus it had.
-    if (isActiveWindow())
-        hadFocus_ = true;
-    else if (hadFocus_)
-        close();
 }
 
 } // namespace kirabellum
