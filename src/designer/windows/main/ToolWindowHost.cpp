@@ -92,9 +92,7 @@ ToolWindow* ToolWindowHost::open(ToolKind kind) {
         Slot& closed = slot(kind);
         if (closed.viewAction)
             closed.viewAction->setChecked(false);
-        Q_EMIT windowClosed(kind);
     });
-    Q_EMIT windowOpened(kind);
     return toolWindow;
 }
 

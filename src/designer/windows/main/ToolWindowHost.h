@@ -57,10 +57,6 @@ public:
     // client area (positions are kept in twips, 15 to the pixel).
     static QPoint position(ToolKind kind);
 
-Q_SIGNALS:
-    void windowOpened(ToolKind kind);
-    void windowClosed(ToolKind kind);
-
 private:
     struct Slot {
         Factory factory;
