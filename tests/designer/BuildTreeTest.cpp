@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFileInfo>
 #include <QString>
 
