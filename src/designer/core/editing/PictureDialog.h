@@ -4,6 +4,7 @@
 
 namespace kirabellum {
 
+class DesignerDialogs;
 class DesignerSession;
 
 // The file dialog of a picture editor (spark or ramp): it offers the picture
@@ -16,6 +17,11 @@ public:
     QString chooseToSave(DesignerSession& session);
 
 private:
+    using FileQuestion = QString (DesignerDialogs::*)(const QString& folder,
+                                                      const QString& fileName,
+                                                      const QString& filter);
+    QString choose(DesignerSession& session, FileQuestion question);
+
     QString fileName_;
 };
 

@@ -1,9 +1,33 @@
 #include "core/editing/PictureFiles.h"
 
+#include "common/Colour.h"
+
 namespace kirabellum {
 
 QString editorPictureFilter() {
     return QStringLiteral("*.bmp|*.bmp|");
+}
+
+bool isRampPicture(const QImage& picture) {
+    return picture.width() <= RampCapacity && picture.height() == 1;
+}
+
+void takeRampFromPicture(const QImage& picture, DesignDocument& document) {
+    document.RampLength = static_cast<std::int16_t>(picture.width());
+    for (int index = 0; index < picture.width(); ++index)
+        document.ColorRamp[static_cast<std::size_t>(index)] =
+            common::colourFromRgb(picture.pixel(index, 0));
+}
+
+bool isSparkPicture(const QImage& picture) {
+    return picture.width() == picture.height() && picture.width() <= SparkEdge;
+}
+
+void takeSparkFromPicture(const QImage& picture, SparkBitmap& spark) {
+    const int edge = picture.width();
+    for (int y = 0; y < SparkEdge; ++y)
+        for (int x = 0; x < SparkEdge; ++x)
+            spark.at(x, y) = x < edge && y < edge ? common::colourFromRgb(picture.pixel(x, y)) : 0;
 }
 
 QImage stretchWithoutSmoothing(const QImage& source, QSize size) {

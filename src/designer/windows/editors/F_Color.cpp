@@ -1,7 +1,7 @@
 #include "windows/editors/F_Color.h"
 
-#include "core/editing/PictureFiles.h"
 #include "common/ImageFile.h"
+#include "core/editing/PictureFiles.h"
 #include "core/session/DesignerSession.h"
 #include "windows/main/PictureBox.h"
 
@@ -74,15 +74,11 @@ void F_Color::LoadRamp() {
         session_.dialogs.warning(QStringLiteral("Load"), status.message());
         return;
     }
-    if (picture.width() > RampCapacity || picture.height() != 1) {
+    if (!isRampPicture(picture)) {
         session_.dialogs.warning(QStringLiteral("エラー"), sizeMessage());
         return;
     }
-    DesignDocument& document = session_.document;
-    document.RampLength = static_cast<std::int16_t>(picture.width());
-    for (int index = 0; index < picture.width(); ++index)
-        document.ColorRamp[static_cast<std::size_t>(index)] =
-            common::colourFromRgb(picture.pixel(index, 0));
+    takeRampFromPicture(picture, session_.document);
     DRefresh();
 }
 
@@ -91,8 +87,9 @@ void F_Color::Command2_Click() {
     if (path.isEmpty())
         return;
     const common::Status status =
-        Picture1.isNull() ? common::Status::failure(QStringLiteral("There is no colour ramp to export yet"))
-                          : common::writeImage(path, Picture1, common::ImageFormat::Bmp);
+        Picture1.isNull()
+            ? common::Status::failure(QStringLiteral("There is no colour ramp to export yet"))
+            : common::writeImage(path, Picture1, common::ImageFormat::Bmp);
     if (!status.ok())
         session_.dialogs.warning(QStringLiteral("Export"), status.message());
 }

@@ -1,9 +1,9 @@
 #include "windows/editors/F_Hinoko.h"
 
-#include "windows/editors/F_Editer.h"
-#include "core/editing/PictureFiles.h"
 #include "common/ImageFile.h"
+#include "core/editing/PictureFiles.h"
 #include "core/session/DesignerSession.h"
+#include "windows/editors/F_Editer.h"
 #include "windows/main/PictureBox.h"
 
 #include <QFrame>
@@ -86,18 +86,13 @@ void F_Hinoko::LoadSparkImage() {
         session_.dialogs.warning(QStringLiteral("Load"), status.message());
         return;
     }
-    const int width = picture.width();
-    const int height = picture.height();
-    if (width != height || width > SparkEdge || height > SparkEdge) {
+    if (!isSparkPicture(picture)) {
         // The layer keeps its spark image.
         session_.dialogs.warning(QStringLiteral("エラー"), sizeMessage());
         return;
     }
-    // A smaller square picture fills the top-left corner; the rest is black.
-    SparkBitmap& spark = session_.document.SparkImage[static_cast<std::size_t>(layer - 1)];
-    for (int y = 0; y < SparkEdge; ++y)
-        for (int x = 0; x < SparkEdge; ++x)
-            spark.at(x, y) = x < width && y < height ? common::colourFromRgb(picture.pixel(x, y)) : 0;
+    takeSparkFromPicture(picture,
+                         session_.document.SparkImage[static_cast<std::size_t>(layer - 1)]);
     DRefresh();
 }
 
@@ -105,7 +100,8 @@ void F_Hinoko::Command2_Click() {
     const QString path = pictureDialog_.chooseToSave(session_);
     if (path.isEmpty())
         return;
-    const common::Status status = common::writeImage(path, Picture1->image(), common::ImageFormat::Bmp);
+    const common::Status status =
+        common::writeImage(path, Picture1->image(), common::ImageFormat::Bmp);
     if (!status.ok())
         session_.dialogs.warning(QStringLiteral("Export"), status.message());
 }
