@@ -5,7 +5,7 @@
 #include "core/session/DesignerSession.h"
 #include "windows/main/DesignerWindows.h"
 #include "windows/main/MDIForm1.h"
-#include "windows/main/ToolWindowHost.h"
+#include "windows/tools/ToolWindowHost.h"
 
 #include <QTemporaryDir>
 

@@ -3,7 +3,7 @@
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
 #include "windows/render/Wait.h"
-#include "windows/main/PictureBox.h"
+#include "windows/tools/PictureBox.h"
 
 #include "SampleDesigns.h"
 

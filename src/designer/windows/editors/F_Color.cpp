@@ -3,7 +3,7 @@
 #include "common/ImageFile.h"
 #include "core/editing/PictureFiles.h"
 #include "core/session/DesignerSession.h"
-#include "windows/main/PictureBox.h"
+#include "windows/tools/PictureBox.h"
 
 #include <QFrame>
 #include <QPushButton>

@@ -7,7 +7,7 @@
 #include "windows/editors/SpinBar.h"
 #include "windows/editors/Syousai.h"
 #include "core/session/DesignerSession.h"
-#include "windows/main/ToolWindowHost.h"
+#include "windows/tools/ToolWindowHost.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/main/ToolWindow.h"
+#include "windows/tools/ToolWindow.h"
 
 #include <array>
 

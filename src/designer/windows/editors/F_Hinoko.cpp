@@ -4,7 +4,7 @@
 #include "core/editing/PictureFiles.h"
 #include "core/session/DesignerSession.h"
 #include "windows/editors/F_Editer.h"
-#include "windows/main/PictureBox.h"
+#include "windows/tools/PictureBox.h"
 
 #include <QFrame>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/editing/PictureDialog.h"
-#include "windows/main/ToolWindow.h"
+#include "windows/tools/ToolWindow.h"
 
 class QFrame;
 class QPushButton;

@@ -3,7 +3,7 @@
 #include "windows/editors/F_Editer.h"
 #include "windows/render/F_Animation.h"
 #include "core/session/DesignerSession.h"
-#include "windows/main/ToolWindowHost.h"
+#include "windows/tools/ToolWindowHost.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -10,7 +10,7 @@
 #include "core/session/DesignerSession.h"
 #include "windows/main/MDIForm1.h"
 #include "windows/main/Sprs.h"
-#include "windows/main/ToolWindowHost.h"
+#include "windows/tools/ToolWindowHost.h"
 #include "windows/main/WidgetDialogs.h"
 
 #include <QApplication>

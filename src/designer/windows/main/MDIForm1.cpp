@@ -3,7 +3,7 @@
 #include "core/document/DesignFile.h"
 #include "core/session/DesignerSession.h"
 #include "windows/main/Sprs.h"
-#include "windows/main/ToolWindowHost.h"
+#include "windows/tools/ToolWindowHost.h"
 #include "windows/main/ToolbarIcons.h"
 
 #include <QCloseEvent>

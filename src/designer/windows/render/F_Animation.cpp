@@ -5,7 +5,7 @@
 #include "windows/render/F_Preview.h"
 #include "windows/render/Wait.h"
 #include "core/session/DesignerSession.h"
-#include "windows/main/ToolWindowHost.h"
+#include "windows/tools/ToolWindowHost.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

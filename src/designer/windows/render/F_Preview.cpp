@@ -4,7 +4,7 @@
 #include "core/document/DesignMath.h"
 #include "common/ImageFile.h"
 #include "core/session/DesignerSession.h"
-#include "windows/main/PictureBox.h"
+#include "windows/tools/PictureBox.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
 #include "core/session/DesignerSession.h"
-#include "windows/main/ToolWindowHost.h"
+#include "windows/tools/ToolWindowHost.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "windows/main/ToolWindow.h"
+#include "windows/tools/ToolWindow.h"
 
 #include <QMdiSubWindow>
 

@@ -1,4 +1,4 @@
-#include "windows/main/PictureBox.h"
+#include "windows/tools/PictureBox.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "windows/main/ToolWindowHost.h"
+#include "windows/tools/ToolWindowHost.h"
 
 #include "common/ScreenUnits.h"
 #include "core/document/DesignMath.h"
