@@ -35,6 +35,14 @@ TEST(StripLayoutTest, ColumnsAndRows) {
     }
 }
 
+TEST(StripLayoutTest, ColumnsWithinTheWidthLimitAreAtLeastOne) {
+    const struct {
+        int frameSize, widthLimit, columns;
+    } cases[] = {{160, 640, 4}, {160, 639, 3}, {24, 1600, 66}, {512, 320, 1}, {0, 640, 1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(stripColumns(c.frameSize, c.widthLimit), c.columns) << c.frameSize;
+}
+
 TEST(StripLayoutTest, FramesFillRowsLeftToRight) {
     StripLayout layout;
     ASSERT_TRUE(layOutStrip(withSettings(160, 10, 640), layout).ok());

@@ -1,3 +1,4 @@
+#include "FakePlaybackClock.h"
 #include "TestImages.h"
 #include "WindowFixture.h"
 
@@ -13,20 +14,27 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
 namespace koratune {
 namespace {
 
-using ConsoleWindow = WindowFixture;
+// The console's playback timed by a clock that moves only when waited on.
+class ConsoleWindow : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        mainWindow->console()->setPlaybackClock(clock);
+    }
+
+    common::FakePlaybackClock clock;
+};
 
 struct ShownFrame {
     int frame;
     std::string caption;
     QImage picture;
-    std::chrono::steady_clock::time_point at;
 };
 
 // Plays the frames and records what the preview showed.
@@ -34,8 +42,7 @@ std::vector<ShownFrame> play(Console& console, Preview& preview, bool* finished 
     std::vector<ShownFrame> shown;
     const QMetaObject::Connection frames =
         QObject::connect(&console, &Console::frameShown, [&](int frame, const QString& caption) {
-            shown.push_back({frame, caption.toStdString(), preview.Picture1()->image(),
-                             std::chrono::steady_clock::now()});
+            shown.push_back({frame, caption.toStdString(), preview.Picture1()->image()});
         });
     const QMetaObject::Connection end = QObject::connect(&console, &Console::playbackFinished, [&] {
         if (finished)
@@ -231,24 +238,19 @@ TEST_F(ConsoleWindow, DoubleSizeAndMirroringDrawEachFrameInItsSquare) {
     EXPECT_EQ(mainWindow->preview()->Picture1()->image().size(), QSize(80, 80));
 }
 
-TEST_F(ConsoleWindow, FramesFollowEachOtherNoSoonerThanTheOptionsInterval) {
+TEST_F(ConsoleWindow, EachFrameAndTheClearingWaitMoreThanTheOptionsInterval) {
     openImage(numberedFrames(24, 4, 1));
     applyFrameSettings(24, 4, 1, 0);
     Console& console = *mainWindow->console();
     const int intervals[Console::RefreshRateCount] = {17, 25, 33, 50, 50, 75};
     for (int option = 0; option < Console::RefreshRateCount; ++option) {
         console.Option1(option)->setChecked(true);
-        const auto started = std::chrono::steady_clock::now();
+        clock.clearWaits();
         const std::vector<ShownFrame> shown = play(console, *mainWindow->preview());
-        const auto ended = std::chrono::steady_clock::now();
         ASSERT_EQ(shown.size(), 4u);
-        // Each wait ends more than the interval after the previous one ended:
-        // four frames and the clearing take five such waits. The moments the
-        // frames are reported come a frame copy after their wait, which a busy
-        // machine can stretch, so only waits counted from the start are compared.
-        const auto wait = std::chrono::milliseconds(intervals[option] + 1);
-        EXPECT_GE(shown[0].at - started, wait) << option;
-        EXPECT_GE(ended - started, 5 * wait) << option;
+        // Four frames and the clearing, each more than the interval after the
+        // step before.
+        EXPECT_EQ(clock.waits(), std::vector<int>(5, intervals[option] + 1)) << option;
     }
 }
 

@@ -5,26 +5,18 @@
 namespace koratune {
 
 FrameGrid::FrameGrid(int imageWidth, int frameSize)
-    : frameSize_(frameSize), columns_(std::max(1, imageWidth / frameSize)) {}
-
-FrameCell FrameGrid::cellOf(int frame) const {
-    return {frame % columns_, frame / columns_};
-}
-
-QPoint FrameGrid::originOf(int frame) const {
-    const FrameCell cell = cellOf(frame);
-    return {frameSize_ * cell.column, frameSize_ * cell.row};
-}
+    : common::FrameGrid(frameSize, imageWidth / frameSize) {}
 
 void FrameGrid::drawFrame(const QImage& image, int frame, QImage& destination, QPoint at,
                           Mirroring mirroring, int scale) const {
+    const int frameSize = this->frameSize();
     const QPoint origin = originOf(frame);
-    const int edge = frameSize_ * scale;
+    const int edge = frameSize * scale;
     const QRgb black = qRgb(0, 0, 0);
     for (int targetY = std::max(0, at.y()); targetY < std::min(destination.height(), at.y() + edge);
          ++targetY) {
         const int insideY = (targetY - at.y()) / scale;
-        const int sourceY = origin.y() + (mirroring.vertical ? frameSize_ - 1 - insideY : insideY);
+        const int sourceY = origin.y() + (mirroring.vertical ? frameSize - 1 - insideY : insideY);
         const bool rowInImage = sourceY >= 0 && sourceY < image.height();
         const auto* source =
             rowInImage ? reinterpret_cast<const QRgb*>(image.constScanLine(sourceY)) : nullptr;
@@ -33,7 +25,7 @@ void FrameGrid::drawFrame(const QImage& image, int frame, QImage& destination, Q
              targetX < std::min(destination.width(), at.x() + edge); ++targetX) {
             const int insideX = (targetX - at.x()) / scale;
             const int sourceX =
-                origin.x() + (mirroring.horizontal ? frameSize_ - 1 - insideX : insideX);
+                origin.x() + (mirroring.horizontal ? frameSize - 1 - insideX : insideX);
             const bool inImage = rowInImage && sourceX >= 0 && sourceX < image.width();
             target[targetX] = inImage ? source[sourceX] : black;
         }

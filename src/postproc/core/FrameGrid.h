@@ -1,14 +1,11 @@
 #pragma once
 
+#include "common/FrameGrid.h"
+
 #include <QImage>
 #include <QPoint>
 
 namespace koratune {
-
-struct FrameCell {
-    int column = 0;
-    int row = 0;
-};
 
 struct Mirroring {
     bool horizontal = false;
@@ -16,17 +13,12 @@ struct Mirroring {
 };
 
 // The grid of square frames in a frame image: as many columns as whole frames
-// fit across the image (at least one, so an image narrower than a frame holds
-// one frame per row), frames filled in row by row from the top-left corner.
-class FrameGrid {
+// fit across the image (the grid holds at least one, so an image narrower than
+// a frame holds one frame per row), frames filled in row by row from the
+// top-left corner.
+class FrameGrid : public common::FrameGrid {
 public:
     FrameGrid(int imageWidth, int frameSize);
-
-    int columns() const { return columns_; }
-
-    // The cell of frame `frame` (0-based) and the position of its top-left pixel.
-    FrameCell cellOf(int frame) const;
-    QPoint originOf(int frame) const;
 
     // Copies frame `frame` of `image` into `destination` with its top-left
     // corner at `at`, pixel for pixel without smoothing. Each pixel becomes a
@@ -35,10 +27,6 @@ public:
     // drawn black; pixels falling outside `destination` are left out.
     void drawFrame(const QImage& image, int frame, QImage& destination, QPoint at,
                    Mirroring mirroring = {}, int scale = 1) const;
-
-private:
-    int frameSize_;
-    int columns_;
 };
 
 } // namespace koratune

@@ -1,27 +1,12 @@
 #include "core/Playback.h"
 
-#include "core/FrameSelection.h"
-#include "common/Rounding.h"
-
 namespace koratune {
-
-int PlayInterval(int option) {
-    // Even options halve 60 frames per second step by step, odd ones 40; so
-    // "15fps" runs at 20 and "10fps" at about 13.3.
-    if (option % 2 == 0)
-        return common::nearest(1000.0 / (60.0 / (option / 2.0 + 1.0)));
-    return common::nearest(1000.0 / (40.0 / ((option - 1) / 2.0 + 1.0)));
-}
 
 Playback::Playback(const SharedSettings& settings, int workImageWidth, bool doubleSize)
     : settings_(settings), grid_(workImageWidth, settings.FrameSize), scale_(doubleSize ? 2 : 1) {}
 
-std::vector<int> Playback::frames() const {
-    return FrameSelection(settings_).frames();
-}
-
-QString Playback::caption(int frame) const {
-    return QStringLiteral("%1/%2").arg(frame + 1).arg(settings_.FrameCount);
+common::PlaybackFrames Playback::frames() const {
+    return {settings_.FrameCount, settings_.StartFrame, settings_.SkipStep};
 }
 
 QImage Playback::frameImage(const QImage& work, int frame) const {

@@ -3,21 +3,16 @@
 #include "core/FrameGrid.h"
 #include "core/SharedSettings.h"
 
-#include <QImage>
-#include <QString>
+#include "common/FramePlayback.h"
 
-#include <vector>
+#include <QImage>
 
 namespace koratune {
 
-// The number of refresh-rate options and the milliseconds between frames of
-// each: option 0 to 5, captioned "60fps" to "10fps".
-constexpr int RefreshRateOptionCount = 6;
-int PlayInterval(int option);
-
 // What one playback of the work image shows: which frames, in which order,
 // taken from which cell, drawn how large and mirrored how. The settings are
-// read when the playback starts; the windows time the frames and show them.
+// read when the playback starts; common::FramePlayback times the frames and
+// the console shows them.
 class Playback {
 public:
     Playback(const SharedSettings& settings, int workImageWidth, bool doubleSize);
@@ -28,12 +23,8 @@ public:
     // The edge of the square picture frames are shown in.
     int edge() const { return settings_.FrameSize * scale_; }
 
-    // The frames shown, in order.
-    std::vector<int> frames() const;
-    // The preview window's caption while `frame` is shown, e.g. "4/10".
-    QString caption(int frame) const;
-    // The preview window's caption outside playback.
-    static QString idleCaption() { return QStringLiteral("Preview"); }
+    // The frames shown: StartFrame, StartFrame + SkipStep, ... below FrameCount.
+    common::PlaybackFrames frames() const;
 
     // Frame `frame` of the work image as shown: edge() pixels square, each
     // pixel doubled at double size, mirrored inside its square as set.

@@ -1,6 +1,5 @@
 #include "windows/Console.h"
 
-#include "core/FrameClock.h"
 #include "core/Playback.h"
 #include "core/PostprocDialogs.h"
 #include "core/PostprocSession.h"
@@ -161,7 +160,7 @@ void Console::PlayPreview() {
     // the work image costs nothing until either side changes.
     const QImage work = session_.images.work();
     const Playback playback(session_.settings, work.width(), check2_->isChecked());
-    const int interval = PlayInterval(selectedRefreshRate());
+    const int interval = common::PlayInterval(selectedRefreshRate());
     QPointer<Preview> preview = session_.windows->loadPreview();
     PictureBox* picture = preview->Picture1();
     picture->setBackgroundColour(session_.images.backgroundColour());
@@ -170,13 +169,18 @@ void Console::PlayPreview() {
     const QPointer<Console> self(this);
     playing_ = true;
     stopRequested_ = false;
-    FrameClock::Clock::time_point last = FrameClock::Clock::now();
-    for (int frame : playback.frames()) {
-        last = FrameClock::waitPast(last, interval);
-        picture->drawImage(playback.frameImage(work, frame));
-        preview->setWindowTitle(playback.caption(frame));
+    common::PlaybackClock& clock = *clock_;
+    common::FramePlayback timing(playback.frames(), interval, clock.now());
+    for (;;) {
+        const common::FramePlayback::Step step = timing.step(clock.waitUntil(timing.due()));
+        if (step.action == common::FramePlayback::Action::Wait)
+            continue;
+        if (step.action == common::FramePlayback::Action::End)
+            break;
+        picture->drawImage(playback.frameImage(work, step.frame));
+        preview->setWindowTitle(common::FramePlayback::caption(step.frame, timing.frameCount()));
         picture->refresh();
-        Q_EMIT frameShown(frame, preview->windowTitle());
+        Q_EMIT frameShown(step.frame, preview->windowTitle());
         QCoreApplication::processEvents();
         // The user may have closed the console or the preview meanwhile, or
         // be quitting: the playback ends at once and the preview, if still
@@ -189,7 +193,6 @@ void Console::PlayPreview() {
             return;
         }
     }
-    FrameClock::waitPast(last, interval);
     showAtRest(*preview);
     playing_ = false;
     Q_EMIT playbackFinished();
@@ -198,7 +201,7 @@ void Console::PlayPreview() {
 void Console::showAtRest(Preview& preview) {
     preview.Picture1()->clear();
     preview.Picture1()->refresh();
-    preview.setWindowTitle(Playback::idleCaption());
+    preview.setWindowTitle(common::FramePlayback::idleCaption());
 }
 
 void Console::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "common/FramePlayback.h"
+#include "common/PlaybackClock.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -26,7 +29,7 @@ class Console : public QWidget {
 public:
     // Scroll bars 0 to 3: frame size, frame count, step, start frame (from 1).
     static constexpr int ScrollBarCount = 4;
-    static constexpr int RefreshRateCount = 6;
+    static constexpr int RefreshRateCount = common::RefreshRateOptionCount;
 
     explicit Console(PostprocSession& session, QWidget* parent = nullptr);
 
@@ -47,6 +50,8 @@ public:
     // A second start while a playback runs is refused.
     void PlayPreview();
     bool isPlaying() const { return playing_; }
+    // Playback is timed by the steady clock unless given another one.
+    void setPlaybackClock(common::PlaybackClock& clock) { clock_ = &clock; }
     // Ends a running playback after the frame it is on, without clearing.
     void stopPlayback() { stopRequested_ = true; }
 
@@ -79,6 +84,8 @@ private:
     QCheckBox* check4_ = nullptr;
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
+    common::PlaybackClock steadyClock_;
+    common::PlaybackClock* clock_ = &steadyClock_;
     bool playing_ = false;
     bool stopRequested_ = false;
 };

@@ -14,13 +14,17 @@ common::Status checkRange(const char* label, int value, int minimum, int maximum
     if (value >= minimum && value <= maximum)
         return common::Status::success();
     return common::Status::failure(QStringLiteral("%1 %2 is outside %3 to %4")
-                               .arg(QString::fromUtf8(label))
-                               .arg(value)
-                               .arg(minimum)
-                               .arg(maximum));
+                                       .arg(QString::fromUtf8(label))
+                                       .arg(value)
+                                       .arg(minimum)
+                                       .arg(maximum));
 }
 
 } // namespace
+
+int stripColumns(int frameSize, int widthLimit) {
+    return frameSize > 0 ? std::max(widthLimit / frameSize, 1) : 1;
+}
 
 common::Status layOutStrip(const DesignDocument& document, StripLayout& layout) {
     for (const common::Status& status :
@@ -33,8 +37,9 @@ common::Status layOutStrip(const DesignDocument& document, StripLayout& layout) 
     StripLayout result;
     result.FrameSize = document.FrameSize;
     result.FrameCount = document.FrameCount;
-    result.Columns = std::clamp(document.WidthLimit / document.FrameSize, 1, result.FrameCount);
-    result.Rows = (result.FrameCount + result.Columns - 1) / result.Columns;
+    result.Columns =
+        std::min(stripColumns(document.FrameSize, document.WidthLimit), result.FrameCount);
+    result.Rows = result.grid().rows(result.FrameCount);
     if (result.width() > common::MaximumImageEdge || result.height() > common::MaximumImageEdge)
         return common::Status::failure(
             QStringLiteral("The frame strip would be %1 x %2 pixels; at most %3 fit in each "

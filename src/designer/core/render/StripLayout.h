@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FrameGrid.h"
 #include "common/Status.h"
 
 #include <QPoint>
@@ -16,12 +17,11 @@ struct StripLayout {
     int Columns = 0;
     int Rows = 0;
 
+    common::FrameGrid grid() const { return {FrameSize, Columns}; }
     int width() const { return FrameSize * Columns; }
     int height() const { return FrameSize * Rows; }
     // Top-left pixel of the cell of frame f (0-based).
-    QPoint cellOrigin(int frame) const {
-        return {FrameSize * (frame % Columns), FrameSize * (frame / Columns)};
-    }
+    QPoint cellOrigin(int frame) const { return grid().originOf(frame); }
 };
 
 // The ranges the render settings window offers for the strip's settings; a
@@ -30,11 +30,16 @@ constexpr int FrameSizeMinimum = 24, FrameSizeMaximum = 512;
 constexpr int FrameCountMinimum = 1, FrameCountMaximum = 256;
 constexpr int WidthLimitMinimum = 320, WidthLimitMaximum = 1600;
 
-// Lays out the strip for the document's FrameSize, FrameCount and WidthLimit.
-// Columns = floor(WidthLimit / FrameSize), at least 1 (a frame wider than the
-// limit still gets its column) and at most FrameCount; Rows = ceil(FrameCount /
-// Columns). Settings outside the window's ranges, and strips over 32767 pixels in
-// either direction, are refused with a message saying what to change.
+// The columns that frames of `frameSize` take within `widthLimit`:
+// floor(widthLimit / frameSize), at least 1 (a frame wider than the limit still
+// gets its column).
+int stripColumns(int frameSize, int widthLimit);
+
+// Lays out the strip for the document's FrameSize, FrameCount and WidthLimit:
+// stripColumns(), but no more columns than frames, and as many rows as the
+// frames fill. Settings outside
+// the window's ranges, and strips over 32767 pixels in either direction, are
+// refused with a message saying what to change.
 common::Status layOutStrip(const DesignDocument& document, StripLayout& layout);
 
 } // namespace kirabellum

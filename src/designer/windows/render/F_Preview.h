@@ -2,6 +2,8 @@
 
 #include "windows/tools/ToolWindow.h"
 
+#include "common/PlaybackClock.h"
+
 class QPushButton;
 
 namespace kirabellum {
@@ -23,12 +25,12 @@ public:
     // The player has neither a minimize nor a maximize button.
     bool hasMinimizeButton() const override { return false; }
 
-    // Milliseconds to wait per frame for refresh-rate option 0 to 5.
-    static int PlayInterval(int option);
-
     // Plays the strip once: every frame in strip order, each shown at least
-    // PlayInterval + 1 ms after the previous one, then a cleared picture.
+    // PlayInterval + 1 ms after the previous one for refresh-rate option
+    // `option`, then a cleared picture.
     void play(bool doubleSize, int option);
+    // Playback is timed by the steady clock unless given another one.
+    void setPlaybackClock(common::PlaybackClock& clock) { clock_ = &clock; }
 
     // Used by the render run.
     void prepareForRender(int frameSize, QRgb background);
@@ -45,6 +47,8 @@ private:
     void Command1_Click();
     void sizePicture(int edge);
 
+    common::PlaybackClock steadyClock_;
+    common::PlaybackClock* clock_ = &steadyClock_;
     bool playing_ = false;
     QString saveFileName_;
 };
