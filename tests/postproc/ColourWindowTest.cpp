@@ -4,7 +4,7 @@
 #include "core/ColourDisplay.h"
 #include "core/Recolouring.h"
 #include "windows/Color.h"
-#include "windows/PictureBox.h"
+#include "common/windows/PictureBox.h"
 #include "windows/Wait.h"
 
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "WindowFixture.h"
 
 #include "windows/Console.h"
-#include "windows/PictureBox.h"
+#include "common/windows/PictureBox.h"
 #include "windows/Preview.h"
 
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 
 #include "windows/Color.h"
 #include "windows/Console.h"
-#include "windows/PictureBox.h"
+#include "common/windows/PictureBox.h"
 #include "windows/Preview.h"
 #include "windows/Versionf.h"
 
@@ -184,7 +184,7 @@ TEST_F(MainWindow, OpenLoadsTheWorkAndBaseImagesAndShowsTheTopLeftCorner) {
     EXPECT_EQ(dialogs.lastFilter, QStringLiteral("Bitmap File(*.bmp)"));
     EXPECT_EQ(session->images.work(), strip);
     EXPECT_EQ(session->images.base(), strip);
-    const PictureBox* picture = mainWindow->preview()->Picture1();
+    const common::PictureBox* picture = mainWindow->preview()->Picture1();
     EXPECT_EQ(picture->image(), strip.copy(0, 0, 160, 160));
     EXPECT_EQ(picture->backgroundColour(), strip.pixel(0, 0));
     EXPECT_TRUE(dialogs.warnings.empty());

@@ -5,8 +5,10 @@
 
 namespace common {
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
-    setPictureSize(QSize(1, 1));
+PictureBox::PictureBox(QWidget* parent) : PictureBox(QSize(1, 1), parent) {}
+
+PictureBox::PictureBox(QSize size, QWidget* parent) : QWidget(parent) {
+    setPictureSize(size);
 }
 
 void PictureBox::setBackgroundColour(QRgb colour) {

@@ -13,6 +13,8 @@ class PictureBox : public QWidget {
 public:
     // A one-pixel black picture until the window gives it a size.
     explicit PictureBox(QWidget* parent = nullptr);
+    // A black picture of the given size.
+    explicit PictureBox(QSize size, QWidget* parent = nullptr);
 
     const QImage& image() const { return image_; }
     QImage& image() { return image_; }

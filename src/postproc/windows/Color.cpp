@@ -4,7 +4,7 @@
 #include "core/PostprocDialogs.h"
 #include "core/PostprocSession.h"
 #include "core/SharedSettings.h"
-#include "windows/PictureBox.h"
+#include "common/windows/PictureBox.h"
 #include "windows/Wait.h"
 
 #include <QCloseEvent>
@@ -35,9 +35,9 @@ QLabel* valueLabel(const QString& widest, QWidget* parent) {
 Color::Color(PostprocSession& session, QWidget* parent)
     : QWidget(parent), session_(session), hScroll1_(new QScrollBar(Qt::Horizontal)),
       label2_(valueLabel(QStringLiteral("359.7ﾟ"), this)),
-      picture1_(new PictureBox(QSize(HueStripWidth, HueStripHeight), qRgb(0, 0, 0))),
-      picture2_{new PictureBox(QSize(HueStripWidth, HueStripHeight), qRgb(0, 0, 0)),
-                new PictureBox(QSize(2 * HueStripWidth, HueStripHeight), qRgb(0, 0, 0), this)},
+      picture1_(new common::PictureBox(QSize(HueStripWidth, HueStripHeight))),
+      picture2_{new common::PictureBox(QSize(HueStripWidth, HueStripHeight)),
+                new common::PictureBox(QSize(2 * HueStripWidth, HueStripHeight), this)},
       hScroll2_(new QScrollBar(Qt::Horizontal)), label1_(valueLabel(QStringLiteral("-100%"), this)),
       command1_(new QPushButton(QStringLiteral("適用"))),
       command2_(new QPushButton(QStringLiteral("デフォルト"))) {

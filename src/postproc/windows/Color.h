@@ -8,10 +8,13 @@ class QLabel;
 class QPushButton;
 class QScrollBar;
 
+namespace common {
+class PictureBox;
+}
+
 namespace koratune {
 
 class PostprocSession;
-class PictureBox;
 class Wait;
 
 // The colour window "ColorTranceform": a hue shift and a saturation change,
@@ -27,10 +30,10 @@ public:
     QScrollBar* HScroll2() const { return hScroll2_; }
     QLabel* Label1() const { return label1_; }
     QLabel* Label2() const { return label2_; }
-    PictureBox* Picture1() const { return picture1_; }
+    common::PictureBox* Picture1() const { return picture1_; }
     // 0: the hue cycle as shifted by the scroll bar; 1: two hue cycles side by
     // side, never shown, the source of picture 0.
-    PictureBox* Picture2(int index) const { return picture2_[index]; }
+    common::PictureBox* Picture2(int index) const { return picture2_[index]; }
     QPushButton* Command1() const { return command1_; }
     QPushButton* Command2() const { return command2_; }
 
@@ -56,8 +59,8 @@ private:
     PostprocSession& session_;
     QScrollBar* hScroll1_;
     QLabel* label2_;
-    PictureBox* picture1_;
-    std::array<PictureBox*, 2> picture2_;
+    common::PictureBox* picture1_;
+    std::array<common::PictureBox*, 2> picture2_;
     QScrollBar* hScroll2_;
     QLabel* label1_;
     QPushButton* command1_;

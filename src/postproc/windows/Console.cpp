@@ -4,7 +4,7 @@
 #include "core/PostprocDialogs.h"
 #include "core/PostprocSession.h"
 #include "core/SharedSettings.h"
-#include "windows/PictureBox.h"
+#include "common/windows/PictureBox.h"
 #include "windows/Preview.h"
 #include "windows/ToolWindows.h"
 
@@ -162,7 +162,7 @@ void Console::PlayPreview() {
     const Playback playback(session_.settings, work.width(), check2_->isChecked());
     const int interval = common::PlayInterval(selectedRefreshRate());
     QPointer<Preview> preview = session_.windows->loadPreview();
-    PictureBox* picture = preview->Picture1();
+    common::PictureBox* picture = preview->Picture1();
     picture->setBackgroundColour(session_.images.backgroundColour());
     preview->setPictureEdge(playback.edge());
 

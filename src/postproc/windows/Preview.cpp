@@ -1,6 +1,6 @@
 #include "windows/Preview.h"
 
-#include "windows/PictureBox.h"
+#include "common/windows/PictureBox.h"
 #include "windows/SubWindowSize.h"
 
 #include <QCloseEvent>
@@ -16,7 +16,7 @@ constexpr int OpeningEdge = 160;
 
 Preview::Preview(QWidget* parent)
     : QWidget(parent),
-      picture1_(new PictureBox(QSize(OpeningEdge, OpeningEdge), qRgb(0, 0, 0), this)) {
+      picture1_(new common::PictureBox(QSize(OpeningEdge, OpeningEdge), this)) {
     setObjectName(QStringLiteral("Preview"));
     setWindowTitle(QStringLiteral("Preview"));
     picture1_->setObjectName(QStringLiteral("Picture1"));
@@ -25,7 +25,7 @@ Preview::Preview(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(picture1_);
-    connect(picture1_, &PictureBox::pressed, this, &Preview::picturePressed);
+    connect(picture1_, &common::PictureBox::pressed, this, &Preview::picturePressed);
 }
 
 void Preview::setPictureEdge(int edge) {

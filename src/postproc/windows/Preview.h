@@ -3,9 +3,12 @@
 #include <QImage>
 #include <QWidget>
 
+namespace common {
+class PictureBox;
+}
+
 namespace koratune {
 
-class PictureBox;
 
 // The preview window: one picture that shows the first look at an opened
 // image and the frames of a playback. The window fits its picture, and its
@@ -16,7 +19,7 @@ class Preview : public QWidget {
 public:
     explicit Preview(QWidget* parent = nullptr);
 
-    PictureBox* Picture1() const { return picture1_; }
+    common::PictureBox* Picture1() const { return picture1_; }
 
     // Makes the picture `edge` pixels square and the window fit it.
     void setPictureEdge(int edge);
@@ -34,7 +37,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    PictureBox* picture1_;
+    common::PictureBox* picture1_;
 };
 
 } // namespace koratune

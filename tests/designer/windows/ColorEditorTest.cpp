@@ -2,7 +2,7 @@
 
 #include "core/document/DesignFile.h"
 #include "windows/editors/F_Color.h"
-#include "windows/tools/PictureBox.h"
+#include "common/windows/PictureBox.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "core/document/DesignMath.h"
 #include "windows/editors/F_Editer.h"
 #include "windows/editors/F_Hinoko.h"
-#include "windows/tools/PictureBox.h"
+#include "common/windows/PictureBox.h"
 
 #include <QLabel>
 #include <QPushButton>

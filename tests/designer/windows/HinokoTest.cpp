@@ -2,7 +2,7 @@
 
 #include "windows/editors/F_Editer.h"
 #include "windows/editors/F_Hinoko.h"
-#include "windows/tools/PictureBox.h"
+#include "common/windows/PictureBox.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
 #include "windows/render/Wait.h"
-#include "windows/tools/PictureBox.h"
+#include "common/windows/PictureBox.h"
 
 #include "FakePlaybackClock.h"
 #include "SampleDesigns.h"

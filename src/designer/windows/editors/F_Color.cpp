@@ -3,7 +3,7 @@
 #include "common/ImageFile.h"
 #include "core/editing/PictureFiles.h"
 #include "core/session/DesignerSession.h"
-#include "windows/tools/PictureBox.h"
+#include "common/windows/PictureBox.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -38,13 +38,13 @@ F_Color::F_Color(DesignerSession& session)
     QPalette black = Frame2->palette();
     black.setColor(QPalette::Window, Qt::black);
     Frame2->setPalette(black);
-    Picture2 = new PictureBox(Frame2);
+    Picture2 = new common::PictureBox(Frame2);
     Picture2->setPictureSize(QSize(StripWidth, StripHeight));
     Picture2->setGeometry(1, 1, StripWidth, StripHeight);
     Picture2->setCursor(Qt::PointingHandCursor);
     Picture2->setToolTip(QStringLiteral("Load"));
 
-    connect(Picture2, &PictureBox::pressed, this, [this] { LoadRamp(); });
+    connect(Picture2, &common::PictureBox::pressed, this, [this] { LoadRamp(); });
     connect(Command1, &QPushButton::clicked, this, &F_Color::LoadRamp);
     connect(Command2, &QPushButton::clicked, this, &F_Color::Command2_Click);
 }

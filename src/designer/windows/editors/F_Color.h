@@ -8,9 +8,12 @@
 class QFrame;
 class QPushButton;
 
+namespace common {
+class PictureBox;
+}
+
 namespace kirabellum {
 
-class PictureBox;
 
 // The colour transformation editor "ColorTransformation": holds the colour ramp
 // as an image RampLength x 1 pixels, shows it stretched over a 256 x 12 strip,
@@ -31,7 +34,7 @@ public:
     QPushButton* Command1; // "Load"
     QPushButton* Command2; // "Export"
     QFrame* Frame2;        // the black surround of the strip
-    PictureBox* Picture2;  // the ramp strip; a click loads a ramp
+    common::PictureBox* Picture2;  // the ramp strip; a click loads a ramp
     // The ramp image: always RampLength x 1 pixels, pixel (i, 0) = ColorRamp(i).
     // Empty while there is no ramp (RampLength 0). Never shown.
     QImage Picture1;

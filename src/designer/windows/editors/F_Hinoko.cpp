@@ -4,7 +4,7 @@
 #include "core/editing/PictureFiles.h"
 #include "core/session/DesignerSession.h"
 #include "windows/editors/F_Editer.h"
-#include "windows/tools/PictureBox.h"
+#include "common/windows/PictureBox.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -31,12 +31,12 @@ F_Hinoko::F_Hinoko(DesignerSession& session)
     white.setColor(QPalette::Window, Qt::white);
     Shape1->setPalette(white);
 
-    Picture1 = new PictureBox(this);
+    Picture1 = new common::PictureBox(this);
     Picture1->setPictureSize(QSize(SparkEdge, SparkEdge));
     Picture1->setGeometry(8, 8, SparkEdge, SparkEdge);
     Picture1->setCursor(Qt::PointingHandCursor);
     Picture1->setToolTip(QStringLiteral("Load"));
-    Picture3 = new PictureBox(this);
+    Picture3 = new common::PictureBox(this);
     Picture3->setPictureSize(QSize(ZoomEdge, ZoomEdge));
     Picture3->setGeometry(49, 1, ZoomEdge, ZoomEdge);
 
@@ -50,7 +50,7 @@ F_Hinoko::F_Hinoko(DesignerSession& session)
         button->setFont(small);
     }
 
-    connect(Picture1, &PictureBox::pressed, this, [this] { LoadSparkImage(); });
+    connect(Picture1, &common::PictureBox::pressed, this, [this] { LoadSparkImage(); });
     connect(Command1, &QPushButton::clicked, this, &F_Hinoko::LoadSparkImage);
     connect(Command2, &QPushButton::clicked, this, &F_Hinoko::Command2_Click);
 }

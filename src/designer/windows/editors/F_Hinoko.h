@@ -6,9 +6,12 @@
 class QFrame;
 class QPushButton;
 
+namespace common {
+class PictureBox;
+}
+
 namespace kirabellum {
 
-class PictureBox;
 
 // The spark image editor "Fire": shows the current layer's 32 x 32 spark image
 // at its real size and enlarged 2.5 times, loads a spark image from a picture
@@ -29,8 +32,8 @@ public:
 
     // Controls, named as the rest of the designer knows them.
     QFrame* Shape1;        // the white surround of the spark view
-    PictureBox* Picture1;  // the spark view, 32 x 32; a click loads an image
-    PictureBox* Picture3;  // the spark zoom, 80 x 80
+    common::PictureBox* Picture1;  // the spark view, 32 x 32; a click loads an image
+    common::PictureBox* Picture3;  // the spark zoom, 80 x 80
     QPushButton* Command1; // "Load"
     QPushButton* Command2; // "Export"
 

@@ -5,7 +5,7 @@
 #include "common/ImageFile.h"
 #include "core/render/StripLayout.h"
 #include "core/session/DesignerSession.h"
-#include "windows/tools/PictureBox.h"
+#include "common/windows/PictureBox.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -24,7 +24,7 @@ const QString saveFilter = QStringLiteral("Bitmap File(*.bmp)|*.bmp");
 
 F_Preview::F_Preview(DesignerSession& session)
     : ToolWindow(session, ToolKind::Preview, QStringLiteral("Preview")) {
-    Picture1 = new PictureBox(this);
+    Picture1 = new common::PictureBox(this);
     Command1 = new QPushButton(QStringLiteral("Save"), this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

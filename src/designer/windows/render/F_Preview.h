@@ -6,9 +6,12 @@
 
 class QPushButton;
 
+namespace common {
+class PictureBox;
+}
+
 namespace kirabellum {
 
-class PictureBox;
 
 // The preview player "Preview": shows each frame while a render runs, plays the
 // frame strip once at the chosen rate, and saves the strip as a picture.
@@ -36,7 +39,7 @@ public:
     void prepareForRender(int frameSize, QRgb background);
     void showRenderedFrame(int frameIndex, int frameCount, const QImage& strip, const QRect& cell);
 
-    PictureBox* Picture1;
+    common::PictureBox* Picture1;
     QPushButton* Command1; // "Save"
 
 Q_SIGNALS:
