@@ -1,7 +1,5 @@
 #include "common/ImageFile.h"
 
-#include "TestImages.h"
-
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -9,8 +7,23 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
-namespace koratune {
+namespace common {
 namespace {
+
+QImage filledImage(int width, int height, QRgb colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// A picture whose every pixel differs from its neighbours.
+QImage numberedFrames(int frameSize, int columns, int rows) {
+    QImage image(frameSize * columns, frameSize * rows, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x, y, x * 7 + y));
+    return image;
+}
 
 QByteArray contentsOf(const QString& path) {
     QFile file(path);
@@ -77,7 +90,8 @@ TEST(ImageFile, BadImagesAreRefusedWithAMessageNamingTheFile) {
     const QString truncated = folder.filePath(QStringLiteral("truncated.bmp"));
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(common::writeImage(buffer, numberedFrames(16, 2, 2), common::ImageFormat::Bmp).ok());
+    ASSERT_TRUE(
+        common::writeImage(buffer, numberedFrames(16, 2, 2), common::ImageFormat::Bmp).ok());
     writeBytes(truncated, buffer.data().left(40));
     const QString zeroSize = folder.filePath(QStringLiteral("zero.bmp"));
     writeBytes(zeroSize, bitmapHeader(0, 0));
@@ -89,8 +103,8 @@ TEST(ImageFile, BadImagesAreRefusedWithAMessageNamingTheFile) {
         QImage image = filledImage(2, 2, qRgb(1, 2, 3));
         const common::Status status = common::readImage(path, image);
         EXPECT_FALSE(status.ok()) << path.toStdString();
-        EXPECT_TRUE(status.message().startsWith(QStringLiteral("Cannot read the picture \"") + path +
-                                                QStringLiteral("\": ")))
+        EXPECT_TRUE(status.message().startsWith(QStringLiteral("Cannot read the picture \"") +
+                                                path + QStringLiteral("\": ")))
             << status.message().toStdString();
         EXPECT_EQ(image, filledImage(2, 2, qRgb(1, 2, 3))) << path.toStdString();
     }
@@ -99,7 +113,9 @@ TEST(ImageFile, BadImagesAreRefusedWithAMessageNamingTheFile) {
 TEST(ImageFile, ImagesWiderThan32767AreRefused) {
     QBuffer buffer;
     buffer.open(QIODevice::ReadWrite);
-    ASSERT_TRUE(common::writeImage(buffer, filledImage(32768, 1, qRgb(1, 1, 1)), common::ImageFormat::Png).ok());
+    ASSERT_TRUE(
+        common::writeImage(buffer, filledImage(32768, 1, qRgb(1, 1, 1)), common::ImageFormat::Png)
+            .ok());
     buffer.seek(0);
     QImage image;
     const common::Status status = common::readImage(buffer, image);
@@ -113,7 +129,8 @@ TEST(ImageFile, AFailedWriteLeavesNothingBehind) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString inMissingFolder = folder.filePath(QStringLiteral("no/such/folder/sheet.bmp"));
-    const common::Status status = common::writeImage(inMissingFolder, filledImage(4, 4, qRgb(1, 1, 1)));
+    const common::Status status =
+        common::writeImage(inMissingFolder, filledImage(4, 4, qRgb(1, 1, 1)));
     EXPECT_FALSE(status.ok());
     EXPECT_TRUE(status.message().contains(inMissingFolder));
     EXPECT_FALSE(QFile::exists(inMissingFolder));
@@ -136,4 +153,4 @@ TEST(ImageFile, AnExistingFileIsReplacedWhole) {
 }
 
 } // namespace
-} // namespace koratune
+} // namespace common
