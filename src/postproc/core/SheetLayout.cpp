@@ -1,6 +1,7 @@
 #include "core/SheetLayout.h"
 
 #include "core/FrameSelection.h"
+#include "common/FrameGrid.h"
 #include "common/ImageFile.h"
 #include "common/Rounding.h"
 
@@ -11,7 +12,7 @@ namespace koratune {
 SheetLayout::SheetLayout(const SharedSettings& settings, int columns)
     : frameSize_(settings.FrameSize), framesUsed_(FrameSelection(settings).count()),
       columns_(columns),
-      rows_(columns > 0 ? common::ceilToInt(static_cast<double>(framesUsed_) / columns) : 0) {}
+      rows_(columns > 0 ? common::FrameGrid(frameSize_, columns).rows(framesUsed_) : 0) {}
 
 int SheetLayout::initialColumns(int framesUsed) {
     return common::ceilToInt(std::sqrt(static_cast<double>(framesUsed)));
