@@ -148,13 +148,6 @@ TEST(DesignFileVersion11, OneSparkImageFillsAllEightSlots) {
     EXPECT_EQ(bytesOf(read).size(), 33603u);
 }
 
-TEST(DesignFileVersion, ChosenByExtension) {
-    EXPECT_EQ(designVersionForPath(QStringLiteral("a/b.df1")), DesignFileVersion::V1_1);
-    EXPECT_EQ(designVersionForPath(QStringLiteral("a/b.DF1")), DesignFileVersion::V1_1);
-    EXPECT_EQ(designVersionForPath(QStringLiteral("a/b.df2")), DesignFileVersion::V1_2);
-    EXPECT_EQ(designVersionForPath(QStringLiteral("a/b.design")), DesignFileVersion::V1_2);
-}
-
 TEST(DesignFormat, TheExtensionNamesTheFormatInAnyCase) {
     const DesignFormat* const version12 = &DesignFormat::of(DesignFormat::Version12);
     const DesignFormat* const version11 = &DesignFormat::of(DesignFormat::Version11);

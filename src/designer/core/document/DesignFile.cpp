@@ -120,11 +120,6 @@ int designFixedBytes(DesignFileVersion version) {
     return DesignSparkOffset + images * DesignSparkImageBytes + 2;
 }
 
-DesignFileVersion designVersionForPath(const QString& path) {
-    return path.endsWith(QStringLiteral(".df1"), Qt::CaseInsensitive) ? DesignFileVersion::V1_1
-                                                                      : DesignFileVersion::V1_2;
-}
-
 common::Status WriteDesignFile(std::ostream& stream, const DesignDocument& document) {
     if (document.RampLength > RampCapacity)
         return common::Status::failure(

@@ -24,9 +24,6 @@ constexpr int DesignSparkImageBytes = 4096;
 constexpr int DesignSparkOffset = 769;
 int designFixedBytes(DesignFileVersion version); // up to and including RampLength
 
-// ".df1" (any case) reads as version 1.1, every other name as version 1.2.
-DesignFileVersion designVersionForPath(const QString& path);
-
 // Writes a version 1.2 file. Fails, writing nothing, when RampLength is above 256
 // (no editor or file can produce that); a RampLength of 0 or less writes the
 // length alone.
