@@ -49,7 +49,8 @@ QList<QCommandLineOption> ProcessOptions::commandOptions() {
     QList<QCommandLineOption> options = {
         QCommandLineOption({QStringLiteral("o"), outputOption}, QString(), QStringLiteral("OUT"))};
     for (const char* name : valueOptions)
-        options << QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("N"));
+        options << QCommandLineOption(QString::fromLatin1(name), QString(),
+                                      QStringLiteral("VALUE"));
     for (const char* name : switchOptions)
         options << QCommandLineOption(QString::fromLatin1(name));
     return options;
