@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -97,29 +98,68 @@ TEST_F(ConvertCommand, DesignFileToJsonAndBackIsByteForByte) {
     }
 }
 
-TEST_F(ConvertCommand, Version11FileBecomesVersion12WithItsImageInEverySlot) {
-    DesignDocument source = newDesign();
-    for (int y = 0; y < SparkEdge; ++y)
-        for (int x = 0; x < SparkEdge; ++x)
-            source.SparkImage[0].at(x, y) = common::makeColour(x * 8, y * 8, 99);
-    source.layer(2).LayerCount = 1024;
-    const QByteArray full = designFileBytes(source);
-    const QByteArray version11 = full.left(DesignSparkOffset + DesignSparkImageBytes) +
-                                 full.mid(DesignSparkOffset + LayerTotal * DesignSparkImageBytes);
-    writeContents(path("old.df1"), version11);
+// A version 1.1 file: the version 1.2 layout with only the first spark image.
+QByteArray version11Bytes(const DesignDocument& document) {
+    const QByteArray full = designFileBytes(document);
+    return full.left(DesignSparkOffset + DesignSparkImageBytes) +
+           full.mid(DesignSparkOffset + LayerTotal * DesignSparkImageBytes);
+}
 
-    ASSERT_EQ(run({QStringLiteral("convert"), path("old.df1"), path("new.df2")}).exitCode,
-              ExitSuccess);
-    DesignDocument expected = source;
-    for (SparkBitmap& image : expected.SparkImage)
-        image = source.SparkImage[0];
-    EXPECT_EQ(contentsOf(path("new.df2")), designFileBytes(expected));
+QByteArray jsonBytes(const DesignDocument& document) {
+    QByteArray json;
+    EXPECT_TRUE(designToJson(document, json).ok());
+    return json;
+}
 
-    ASSERT_EQ(run({QStringLiteral("convert"), path("old.df1"), path("new.json")}).exitCode,
-              ExitSuccess);
-    DesignDocument fromJson;
-    ASSERT_TRUE(readDesignJson(path("new.json"), fromJson).ok());
-    EXPECT_EQ(designFileBytes(fromJson), designFileBytes(expected));
+TEST_F(ConvertCommand, EveryFormatConvertsToEveryWritableOne) {
+    // Version 1.1 holds one spark image, which reads into every slot.
+    DesignDocument design = randomDesign(5);
+    for (SparkBitmap& image : design.SparkImage)
+        image = design.SparkImage[0];
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } inputs[] = {{"in.df2", designFileBytes(design)},
+                  {"in.DF1", version11Bytes(design)},
+                  {"in.json", jsonBytes(design)}},
+      outputs[] = {{"out.df2", designFileBytes(design)}, {"out.Json", jsonBytes(design)}};
+    for (const auto& in : inputs) {
+        writeContents(path(in.name), in.bytes);
+        for (const auto& out : outputs) {
+            const Outcome outcome = run({QStringLiteral("convert"), path(in.name), path(out.name)});
+            ASSERT_EQ(outcome.exitCode, ExitSuccess) << outcome.err;
+            EXPECT_EQ(contentsOf(path(out.name)), out.bytes) << in.name << " to " << out.name;
+        }
+    }
+}
+
+TEST_F(ConvertCommand, ContentNotMatchingTheExtensionSaysWhatWasExpected) {
+    const QByteArray version12 = designFileBytes(newDesign());
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        const char* words;
+    } cases[] = {
+        {"json.df2", jsonBytes(newDesign()),
+         "expected a version 1.2 design file, but the file holds JSON text"},
+        {"json.df1", jsonBytes(newDesign()),
+         "expected a version 1.1 design file, but the file holds JSON text"},
+        {"binary.json", version12,
+         "expected a JSON design, but the text is not valid JSON: illegal value at line 1"},
+        {"new.df1", version12,
+         "expected a version 1.1 design file, but the file holds a version 1.2 design"},
+        {"old.df2", version11Bytes(newDesign()),
+         "expected a version 1.2 design file, but the file holds a version 1.1 design"},
+    };
+    for (const auto& c : cases) {
+        writeContents(path(c.name), c.bytes);
+        expectFailureKeepsOutput(path(c.name), path("out.json"), c.words);
+        const Outcome render =
+            run({QStringLiteral("render"), path(c.name), QStringLiteral("-o"), path("strip.png")});
+        EXPECT_EQ(render.exitCode, ExitFailure) << c.name;
+        EXPECT_NE(render.err.find(c.words), std::string::npos) << render.err;
+        EXPECT_FALSE(QFile::exists(path("strip.png")));
+    }
 }
 
 TEST_F(ConvertCommand, DefectiveJsonExitsOneNamingFileAndKeyAndKeepsTheOutput) {
@@ -217,7 +257,8 @@ TEST(CommandLine, HelpAndVersionExitZero) {
     EXPECT_EQ(version.out, "Kirabellum v1.22\n");
 }
 
-// The real program: arguments, exit code and streams as a shell sees them.
+// The real program: arguments, exit code and streams as a shell sees them, in
+// an environment where no window can open: the commands must not need one.
 struct ProcessOutcome {
     int exitCode;
     QByteArray out;
@@ -225,38 +266,51 @@ struct ProcessOutcome {
 };
 
 ProcessOutcome runProgram(const QStringList& arguments) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(KIRABELLUM_EXECUTABLE), arguments);
     EXPECT_TRUE(process.waitForFinished(60000)) << process.errorString().toStdString();
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-TEST_F(ConvertCommand, TheProgramConvertsToJsonAndBack) {
+TEST_F(ConvertCommand, TheProgramRunsItsCommandsWithoutADisplay) {
     const QByteArray original = designFileBytes(randomDesign(77));
     writeContents(path("a.df2"), original);
-    const ProcessOutcome toJson =
-        runProgram({QStringLiteral("convert"), path("a.df2"), path("a.json")});
-    EXPECT_EQ(toJson.exitCode, 0) << toJson.err.toStdString();
-    const ProcessOutcome back =
-        runProgram({QStringLiteral("convert"), path("a.json"), path("b.df2")});
-    EXPECT_EQ(back.exitCode, 0) << back.err.toStdString();
-    EXPECT_EQ(contentsOf(path("b.df2")), original);
-    EXPECT_TRUE(toJson.out.isEmpty() && back.out.isEmpty());
-
-    EXPECT_EQ(runProgram({QStringLiteral("--version")}).out, "Kirabellum v1.22\n");
-}
-
-TEST_F(ConvertCommand, TheProgramReportsFailuresOnStandardError) {
+    writeContents(path("new.json"), jsonBytes(newDesign()));
     writeContents(path("bad.json"), "{ \"FrameSize\": 160 }");
-    const ProcessOutcome failed =
-        runProgram({QStringLiteral("convert"), path("bad.json"), path("out.df2")});
-    EXPECT_EQ(failed.exitCode, 1);
-    EXPECT_TRUE(failed.err.contains("bad.json"));
-    EXPECT_TRUE(failed.err.contains("\"AfterimageOn\" is missing"));
+    const QString convert = QStringLiteral("convert");
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {{convert, path("a.df2"), path("a.json")}, 0, "", ""},
+        {{convert, path("a.json"), path("b.df2")}, 0, "", ""},
+        {{QStringLiteral("render"), path("new.json"), QStringLiteral("-o"), path("strip.png")},
+         0,
+         "Wrote 10 frames of 160 x 160 pixels",
+         ""},
+        {{QStringLiteral("--help")}, 0, "kirabellum COMMAND --help", ""},
+        {{QStringLiteral("render"), QStringLiteral("--help")}, 0, "kirabellum render DESIGN", ""},
+        {{QStringLiteral("--version")}, 0, "Kirabellum v1.22\n", ""},
+        {{convert, path("bad.json"), path("out.df2")}, 1, "", "\"AfterimageOn\" is missing"},
+        {{convert, path("bad.json")}, 2, "", "expected IN and OUT"},
+    };
+    for (const auto& c : cases) {
+        const ProcessOutcome outcome = runProgram(c.arguments);
+        EXPECT_EQ(outcome.exitCode, c.exitCode) << outcome.err.toStdString();
+        EXPECT_TRUE(outcome.out.contains(c.out)) << outcome.out.toStdString();
+        EXPECT_TRUE(outcome.err.contains(c.err)) << outcome.err.toStdString();
+    }
+    EXPECT_EQ(contentsOf(path("b.df2")), original);
+    EXPECT_EQ(QImage(path("strip.png")).size(), QSize(640, 480));
     EXPECT_FALSE(QFile::exists(path("out.df2")));
-
-    EXPECT_EQ(runProgram({QStringLiteral("convert"), path("bad.json")}).exitCode, 2);
 }
 
 } // namespace

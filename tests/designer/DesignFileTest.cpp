@@ -1,4 +1,6 @@
 #include "core/document/DesignFile.h"
+#include "core/document/DesignFormat.h"
+#include "core/document/DesignJson.h"
 
 #include "RandomDesign.h"
 
@@ -20,7 +22,8 @@ std::string bytesOf(const DesignDocument& document) {
     return stream.str();
 }
 
-common::Status readBytes(const std::string& bytes, DesignFileVersion version, DesignDocument& document) {
+common::Status readBytes(const std::string& bytes, DesignFileVersion version,
+                         DesignDocument& document) {
     std::istringstream stream(bytes);
     return ReadDesignFile(stream, version, document);
 }
@@ -145,11 +148,22 @@ TEST(DesignFileVersion11, OneSparkImageFillsAllEightSlots) {
     EXPECT_EQ(bytesOf(read).size(), 33603u);
 }
 
-TEST(DesignFileVersion, ChosenByExtension) {
-    EXPECT_EQ(designVersionForPath(QStringLiteral("a/b.df1")), DesignFileVersion::V1_1);
-    EXPECT_EQ(designVersionForPath(QStringLiteral("a/b.DF1")), DesignFileVersion::V1_1);
-    EXPECT_EQ(designVersionForPath(QStringLiteral("a/b.df2")), DesignFileVersion::V1_2);
-    EXPECT_EQ(designVersionForPath(QStringLiteral("a/b.design")), DesignFileVersion::V1_2);
+TEST(DesignFormat, TheExtensionNamesTheFormatInAnyCase) {
+    const DesignFormat* const version12 = &DesignFormat::of(DesignFormat::Version12);
+    const DesignFormat* const version11 = &DesignFormat::of(DesignFormat::Version11);
+    const DesignFormat* const json = &DesignFormat::of(DesignFormat::Json);
+    const struct {
+        const char* path;
+        const DesignFormat* format;
+    } cases[] = {
+        {"a/b.df2", version12},  {"a/b.DF2", version12}, {"a/b.df1", version11},
+        {"a/b.Df1", version11},  {"a/b.json", json},     {"a/b.JSON", json},
+        {"a/b.design", nullptr}, {"a/bdf2", nullptr},    {"a.json/b", nullptr},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DesignFormat::forPath(QString::fromUtf8(c.path)), c.format) << c.path;
+    EXPECT_EQ(DesignFormat::extensions(false), QStringLiteral(".df2, .df1 or .json"));
+    EXPECT_EQ(DesignFormat::extensions(true), QStringLiteral(".df2 or .json"));
 }
 
 TEST(DesignFileName, SaveProposesDf2) {
@@ -207,11 +221,25 @@ TEST_F(DesignFileDamage, RampLengthOutsideTheRampIsRefused) {
         expectRefused(withRampLength(good, length), DesignFileVersion::V1_2, "outside 0 to 256");
 }
 
-TEST_F(DesignFileDamage, WrongVersionIsRefused) {
-    const std::string version12 = bytesOf(newDesign());
-    expectRefused(version11Bytes(newDesign()), DesignFileVersion::V1_2, "too short");
-    // Read as 1.1, a 1.2 file finds RampLength inside spark data and bytes left over.
-    expectRefused(version12, DesignFileVersion::V1_1, "version 1.1");
+TEST_F(DesignFileDamage, AFileOfAnotherKindIsRefusedSayingWhatWasExpected) {
+    QByteArray json;
+    ASSERT_TRUE(designToJson(newDesign(), json).ok());
+    const struct {
+        std::string bytes;
+        DesignFileVersion version;
+        const char* words;
+    } cases[] = {
+        {version11Bytes(newDesign()), DesignFileVersion::V1_2,
+         "expected a version 1.2 design file, but the file holds a version 1.1 design"},
+        {bytesOf(newDesign()), DesignFileVersion::V1_1,
+         "expected a version 1.1 design file, but the file holds a version 1.2 design"},
+        {json.toStdString(), DesignFileVersion::V1_2,
+         "expected a version 1.2 design file, but the file holds JSON text"},
+        {" \n[1, 2]", DesignFileVersion::V1_1,
+         "expected a version 1.1 design file, but the file holds JSON text"},
+    };
+    for (const auto& c : cases)
+        expectRefused(c.bytes, c.version, c.words);
 }
 
 TEST_F(DesignFileDamage, TrailingBytesAreRefused) {

@@ -383,7 +383,11 @@ TEST_F(DesignJsonDefects, TextThatIsNoDesignObjectIsRefused) {
     expectRefused(full.left(full.size() / 2), "not valid JSON");
     expectRefused(full + "}", "not valid JSON");
     expectRefused("{\"FrameSize\": 160,}", "not valid JSON");
-    expectRefused(QByteArray::fromStdString(fileBytesOf(newDesign())), "not valid JSON");
+    expectRefused(QByteArray::fromStdString(fileBytesOf(newDesign())),
+                  "expected a JSON design, but the text is not valid JSON: illegal value at line "
+                  "1, column 2");
+    expectRefused("{\n  \"FrameSize\": 160,\n  \"FrameCount\": x\n}",
+                  "not valid JSON: illegal number at line 3, column 17");
     expectRefused("[1, 2]", "holds an array");
     expectRefused("{}", "\"AfterimageOn\" is missing");
 }

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 #include "core/document/DesignFile.h"
+#include "core/document/DesignJson.h"
 
 #include "SampleDesigns.h"
 
@@ -77,6 +78,100 @@ TEST_F(RenderCommandTest, SeedChangesTheStrip) {
     EXPECT_NE(QImage(path("a.png")), QImage(path("b.png")));
 }
 
+TEST_F(RenderCommandTest, EveryDesignFormatRendersTheSameStrip) {
+    // Version 1.1 holds one spark image, which reads into every slot.
+    DesignDocument design = sampleDesigns().front().design;
+    design.FrameCount = 3;
+    for (SparkBitmap& image : design.SparkImage)
+        image = design.SparkImage[0];
+    ASSERT_TRUE(writeDesignFile(path("same.df2"), design).ok());
+    ASSERT_TRUE(writeDesignJson(path("same.json"), design).ok());
+    QFile version12(path("same.df2"));
+    ASSERT_TRUE(version12.open(QIODevice::ReadOnly));
+    const QByteArray bytes = version12.readAll();
+    QFile version11(path("same.df1"));
+    ASSERT_TRUE(version11.open(QIODevice::WriteOnly));
+    version11.write(bytes.left(DesignSparkOffset + DesignSparkImageBytes) +
+                    bytes.mid(DesignSparkOffset + LayerTotal * DesignSparkImageBytes));
+    version11.close();
+
+    QImage first;
+    for (const char* name : {"same.df2", "same.df1", "same.json"}) {
+        const CommandResult result =
+            run({QStringLiteral("render"), path(name), QStringLiteral("-o"), path("strip.png")});
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        const QImage strip(path("strip.png"));
+        if (first.isNull())
+            first = strip;
+        EXPECT_EQ(strip, first) << name;
+    }
+}
+
+TEST_F(RenderCommandTest, OptionsTakeTheirValueAsTheNextWordOrAfterAnEquals) {
+    const QString out = path("strip.png");
+    ASSERT_EQ(run({QStringLiteral("render"), designPath, QStringLiteral("-o"), path("seed3.png"),
+                   QStringLiteral("--seed"), QStringLiteral("3")})
+                  .exitCode,
+              0);
+    const QImage expected(path("seed3.png"));
+    const QStringList spellings[] = {
+        {QStringLiteral("-o"), out, QStringLiteral("--seed=3")},
+        {QStringLiteral("--output"), out, QStringLiteral("--seed"), QStringLiteral("3")},
+        {QStringLiteral("--seed=3"), QStringLiteral("--output=") + out},
+        {QStringLiteral("-o") + out, QStringLiteral("--seed=3")},
+    };
+    for (const QStringList& spelling : spellings) {
+        QFile::remove(out);
+        const CommandResult result =
+            run(QStringList{QStringLiteral("render"), designPath} + spelling);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(QImage(out), expected) << spelling.join(QLatin1Char(' ')).toStdString();
+    }
+}
+
+TEST_F(RenderCommandTest, HelpIsPerCommandAndABadOptionIsNamed) {
+    const QString render = QStringLiteral("render");
+    const QString convert = QStringLiteral("convert");
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {{render, QStringLiteral("--help")}, 0, "Usage: kirabellum render DESIGN -o OUT", ""},
+        {{render, designPath, QStringLiteral("-h")}, 0, "--seed N", ""},
+        {{convert, QStringLiteral("--help")},
+         0,
+         ".df1    Kirabellum Data File-v1.1, read only",
+         ""},
+        {{QStringLiteral("-h")}, 0, "kirabellum COMMAND --help", ""},
+        {{render, designPath, QStringLiteral("-o"), path("x.png"), QStringLiteral("--fast")},
+         2,
+         "",
+         "kirabellum render: unknown option \"--fast\""},
+        {{render, QStringLiteral("-x"), designPath}, 2, "", "unknown option \"-x\""},
+        {{convert, QStringLiteral("--into"), designPath, path("x.json")},
+         2,
+         "",
+         "kirabellum convert: unknown option \"--into\""},
+        {{QStringLiteral("--frobnicate")}, 2, "", "kirabellum: unknown option \"--frobnicate\""},
+        {{render, designPath, QStringLiteral("--output")}, 2, "", "--output expects a value"},
+        {{render, designPath, QStringLiteral("-o"), path("x.png"), QStringLiteral("--seed=")},
+         2,
+         "",
+         "--seed expects a value"},
+        {{render, designPath, QStringLiteral("--help=yes")}, 2, "", "--help takes no value"},
+    };
+    for (const auto& c : cases) {
+        const CommandResult result = run(c.arguments);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_NE(result.out.find(c.out), std::string::npos) << result.out;
+        EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
+        EXPECT_EQ(result.out.empty(), c.exitCode != 0) << result.out;
+        EXPECT_FALSE(QFile::exists(path("x.png")));
+    }
+}
+
 TEST_F(RenderCommandTest, UsageErrorsExitTwo) {
     const QStringList cases[] = {
         {QStringLiteral("render")},
@@ -88,6 +183,7 @@ TEST_F(RenderCommandTest, UsageErrorsExitTwo) {
         {QStringLiteral("render"), designPath, QStringLiteral("-o"), path("x.png"),
          QStringLiteral("--fast")},
         {QStringLiteral("render"), designPath, designPath, QStringLiteral("-o"), path("x.png")},
+        {QStringLiteral("render"), path("burst.design"), QStringLiteral("-o"), path("x.png")},
         {QStringLiteral("paint")},
     };
     for (const QStringList& arguments : cases) {

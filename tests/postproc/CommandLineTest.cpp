@@ -139,6 +139,63 @@ TEST_F(CommandLine, ValuesOutsideTheConsolesRangesAreUsageErrors) {
     EXPECT_EQ(files(), QStringList{QStringLiteral("strip.bmp")});
 }
 
+TEST_F(CommandLine, OptionsTakeTheirValueAsTheNextWordOrAfterAnEquals) {
+    const QString input = writeInput("strip.bmp", numberedFrames(24, 4, 3));
+    const QString out = path("sheet.bmp");
+    ASSERT_EQ(run({QStringLiteral("process"), input, QStringLiteral("-o"), path("expected.bmp"),
+                   QStringLiteral("--frame-size"), QStringLiteral("24"), QStringLiteral("--hue"),
+                   QStringLiteral("40")})
+                  .exitCode,
+              ExitSuccess);
+    const QImage expected = read(path("expected.bmp"));
+    const QStringList spellings[] = {
+        {QStringLiteral("-o"), out, QStringLiteral("--frame-size=24"), QStringLiteral("--hue=40")},
+        {QStringLiteral("--output"), out, QStringLiteral("--frame-size"), QStringLiteral("24"),
+         QStringLiteral("--hue=40")},
+        {QStringLiteral("--hue"), QStringLiteral("40"), QStringLiteral("--output=") + out,
+         QStringLiteral("--frame-size=24")},
+        {QStringLiteral("-o") + out, QStringLiteral("--frame-size=24"), QStringLiteral("--hue"),
+         QStringLiteral("40")},
+    };
+    for (const QStringList& spelling : spellings) {
+        QFile::remove(out);
+        const CommandResult result = run(QStringList{QStringLiteral("process"), input} + spelling);
+        ASSERT_EQ(result.exitCode, ExitSuccess) << result.err;
+        EXPECT_EQ(read(out), expected) << spelling.join(QLatin1Char(' ')).toStdString();
+    }
+}
+
+TEST_F(CommandLine, HelpIsPerCommandAndABadOptionIsNamed) {
+    const QString process = QStringLiteral("process");
+    const QString input = writeInput("strip.bmp", numberedFrames(24, 4, 3));
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {{process, QStringLiteral("--help")}, 0, "Usage: koratune process INPUT -o OUT", ""},
+        {{process, input, QStringLiteral("-h")}, 0, "--sequence", ""},
+        {{QStringLiteral("-h")}, 0, "koratune process --help", ""},
+        {{process, input, QStringLiteral("-o"), path("x.bmp"), QStringLiteral("--mirror")},
+         2,
+         "",
+         "koratune process: unknown option \"--mirror\""},
+        {{process, QStringLiteral("-x"), input}, 2, "", "unknown option \"-x\""},
+        {{QStringLiteral("--frobnicate")}, 2, "", "koratune: unknown option \"--frobnicate\""},
+        {{process, input, QStringLiteral("--output")}, 2, "", "--output expects a value"},
+        {{process, input, QStringLiteral("--help=yes")}, 2, "", "--help takes no value"},
+    };
+    for (const auto& c : cases) {
+        const CommandResult result = run(c.arguments);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_NE(result.out.find(c.out), std::string::npos) << result.out;
+        EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
+        EXPECT_EQ(result.out.empty(), c.exitCode != 0) << result.out;
+    }
+    EXPECT_EQ(files(), QStringList{QStringLiteral("strip.bmp")});
+}
+
 TEST_F(CommandLine, WritesTheSheetWithTheStartValues) {
     const QImage strip = numberedFrames(160, 4, 3);
     const QString input = writeInput("strip.bmp", strip);
@@ -361,6 +418,9 @@ TEST(CommandLineProcess, TheExecutableReportsThroughItsExitCodes) {
         const char* stderrPart;
     } cases[] = {
         {{QStringLiteral("--version")}, 0, "Koratune v1.1", ""},
+        {{QStringLiteral("--help")}, 0, "koratune process --help", ""},
+        {{QStringLiteral("process"), QStringLiteral("--help")}, 0, "--saturation N", ""},
+        {{QStringLiteral("process"), QStringLiteral("--fast")}, 2, "", "unknown option \"--fast\""},
         {{QStringLiteral("process"), QStringLiteral("/nonexistent/strip.bmp"), QStringLiteral("-o"),
           QStringLiteral("/nonexistent/sheet.bmp")},
          1,

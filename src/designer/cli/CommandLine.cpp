@@ -3,8 +3,6 @@
 #include "cli/ConvertCommand.h"
 #include "cli/RenderCommand.h"
 
-#include <QCoreApplication>
-
 #include <ostream>
 
 namespace kirabellum {
@@ -14,15 +12,19 @@ namespace {
 const char* const usageText =
     "Usage:\n"
     "  kirabellum [DESIGN]                start the designer's windows, opening DESIGN\n"
-    "                                     (.df2, or .df1 by extension) when given\n"
+    "                                     (.df2, .df1 or .json, by extension) when given\n"
     "  kirabellum convert IN OUT          convert a design between .df2, .df1 (read only)\n"
     "                                     and .json, chosen by extension\n"
     "  kirabellum render DESIGN -o OUT [--seed N]\n"
-    "                                     render a design (.df2, or .df1 by extension) into\n"
-    "                                     its frame strip, written as .bmp (24-bit) or .png;\n"
+    "                                     render a design (.df2, .df1 or .json) into its\n"
+    "                                     frame strip, written as .bmp (24-bit) or .png;\n"
     "                                     N seeds the random generator (default 0)\n"
+    "  kirabellum COMMAND --help          show the help of one command\n"
     "  kirabellum --help                  show this help\n"
     "  kirabellum --version               show the version\n"
+    "\n"
+    "An option's value is the next word or follows an \"=\": -o OUT, --output OUT and\n"
+    "--output=OUT are the same.\n"
     "\n"
     "Exit codes: 0 success, 1 a file could not be read or written, 2 usage error.\n";
 
@@ -38,27 +40,24 @@ bool isHeadlessCommand(const QStringList& arguments) {
 
 int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err,
                    bool errIsTerminal) {
-    if (arguments.isEmpty()) {
-        err << usageText;
-        return ExitUsage;
-    }
-    const QString& command = arguments.first();
-    const QStringList rest = arguments.mid(1);
-    if (command == QStringLiteral("--help") || command == QStringLiteral("-h")) {
-        out << usageText;
-        return ExitSuccess;
-    }
-    if (command == QStringLiteral("--version")) {
+    const QString usage = QString::fromUtf8(usageText);
+    common::CommandWords words(QStringLiteral("kirabellum"), usage, usage,
+                               {QCommandLineOption(QStringLiteral("version"))});
+    words.leaveWordsAfterCommand();
+    if (const std::optional<ExitCode> done = words.read(arguments, out, err))
+        return *done;
+    if (words.isSet(QStringLiteral("version"))) {
         out << "Kirabellum v1.22\n";
         return ExitSuccess;
     }
-    if (command == QStringLiteral("convert"))
-        return runConvertCommand(rest, out, err);
-    if (command == QStringLiteral("render"))
-        return runRenderCommand(rest, out, err, errIsTerminal);
-
-    err << "kirabellum: unknown command \"" << command.toStdString() << "\"\n\n" << usageText;
-    return ExitUsage;
+    const QStringList command = words.positional();
+    if (command.isEmpty())
+        return words.usageError(QStringLiteral("no command given"), err);
+    if (command.first() == QStringLiteral("convert"))
+        return runConvertCommand(command.mid(1), out, err);
+    if (command.first() == QStringLiteral("render"))
+        return runRenderCommand(command.mid(1), out, err, errIsTerminal);
+    return words.usageError(QStringLiteral("unknown command \"%1\"").arg(command.first()), err);
 }
 
 } // namespace kirabellum

@@ -1,17 +1,17 @@
 #pragma once
 
+#include "common/CommandWords.h"
+
 #include <QStringList>
 
 #include <iosfwd>
 
 namespace kirabellum {
 
-// Exit codes of the headless commands.
-enum ExitCode : int {
-    ExitSuccess = 0,
-    ExitFailure = 1, // a file could not be read, written or rendered
-    ExitUsage = 2,   // the command line itself is wrong
-};
+using common::ExitCode;
+using common::ExitFailure;
+using common::ExitSuccess;
+using common::ExitUsage;
 
 // True when the words after the program name ask for a headless command (or
 // for help or the version) rather than for the designer's windows.

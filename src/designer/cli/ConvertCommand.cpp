@@ -1,8 +1,7 @@
 #include "cli/ConvertCommand.h"
 
 #include "cli/CommandLine.h"
-#include "core/document/DesignFile.h"
-#include "core/document/DesignJson.h"
+#include "core/document/DesignFormat.h"
 
 #include <ostream>
 
@@ -10,66 +9,55 @@ namespace kirabellum {
 
 namespace {
 
-enum class DesignFormat { Df1, Df2, Json, Unknown };
-
-DesignFormat formatOf(const QString& path) {
-    if (path.endsWith(QStringLiteral(".df1"), Qt::CaseInsensitive))
-        return DesignFormat::Df1;
-    if (path.endsWith(QStringLiteral(".df2"), Qt::CaseInsensitive))
-        return DesignFormat::Df2;
-    if (path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive))
-        return DesignFormat::Json;
-    return DesignFormat::Unknown;
-}
-
-common::Status readDesign(const QString& path, DesignDocument& document) {
-    switch (formatOf(path)) {
-    case DesignFormat::Df1:
-        return readDesignFile(path, DesignFileVersion::V1_1, document);
-    case DesignFormat::Df2:
-        return readDesignFile(path, DesignFileVersion::V1_2, document);
-    case DesignFormat::Json:
-        return readDesignJson(path, document);
-    case DesignFormat::Unknown:
-        break;
-    }
-    return common::Status::failure(QStringLiteral("\"%1\": unknown design format").arg(path));
-}
-
-common::Status writeDesign(const QString& path, const DesignDocument& document) {
-    if (formatOf(path) == DesignFormat::Df2)
-        return writeDesignFile(path, document);
-    if (formatOf(path) == DesignFormat::Json)
-        return writeDesignJson(path, document);
-    return common::Status::failure(QStringLiteral("\"%1\": unknown design format").arg(path));
+// The help lists the formats of the design format table.
+QString convertHelp() {
+    QString help = QStringLiteral(
+        "Usage: kirabellum convert IN OUT\n"
+        "\n"
+        "Reads the design IN and writes it to OUT, each in the format its extension\n"
+        "names (in any case):\n");
+    for (const DesignFormat& format : DesignFormat::all())
+        help +=
+            QStringLiteral("  %1%2, %3\n")
+                .arg(QLatin1Char('.') + format.extension, -8)
+                .arg(format.description(), format.writable() ? QStringLiteral("read and written")
+                                                             : QStringLiteral("read only"));
+    return help + QStringLiteral("A design converted to JSON and back is the same, byte for byte.\n"
+                                 "\n"
+                                 "Options:\n"
+                                 "  -h, --help             show this help\n");
 }
 
 } // namespace
 
-int runConvertCommand(const QStringList& arguments, std::ostream& /*out*/, std::ostream& err) {
-    if (arguments.size() != 2) {
-        err << "kirabellum convert: expected IN and OUT\n"
-               "Usage: kirabellum convert IN OUT\n";
-        return ExitUsage;
-    }
-    const QString& inPath = arguments[0];
-    const QString& outPath = arguments[1];
-    if (formatOf(inPath) == DesignFormat::Unknown) {
-        err << "kirabellum convert: cannot tell the format of \"" << inPath.toStdString()
-            << "\"; use .df2, .df1 or .json\n";
-        return ExitUsage;
-    }
-    const DesignFormat outFormat = formatOf(outPath);
-    if (outFormat != DesignFormat::Df2 && outFormat != DesignFormat::Json) {
-        err << "kirabellum convert: cannot write \"" << outPath.toStdString()
-            << "\"; use .df2 or .json (.df1 is read only)\n";
-        return ExitUsage;
+int runConvertCommand(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+    common::CommandWords words(
+        QStringLiteral("kirabellum convert"),
+        QStringLiteral("Usage: kirabellum convert IN OUT; see kirabellum convert --help\n"),
+        convertHelp(), {});
+    if (const std::optional<ExitCode> done = words.read(arguments, out, err))
+        return *done;
+    const QStringList paths = words.positional();
+    if (paths.size() != 2)
+        return words.usageError(QStringLiteral("expected IN and OUT"), err);
+    const DesignFormat* const inFormat = DesignFormat::forPath(paths[0]);
+    if (!inFormat)
+        return words.usageError(QStringLiteral("cannot tell the format of \"%1\"; use %2")
+                                    .arg(paths[0], DesignFormat::extensions(false)),
+                                err);
+    const DesignFormat* const outFormat = DesignFormat::forPath(paths[1]);
+    if (!outFormat || !outFormat->writable()) {
+        QString problem = QStringLiteral("cannot write \"%1\"; use %2")
+                              .arg(paths[1], DesignFormat::extensions(true));
+        if (outFormat)
+            problem += QStringLiteral(" (.%1 is read only)").arg(outFormat->extension);
+        return words.usageError(problem, err);
     }
 
     DesignDocument document;
-    common::Status status = readDesign(inPath, document);
+    common::Status status = inFormat->read(paths[0], document);
     if (status.ok())
-        status = writeDesign(outPath, document);
+        status = outFormat->write(paths[1], document);
     if (!status.ok()) {
         err << "kirabellum: " << status.message().toStdString() << '\n';
         return ExitFailure;

@@ -6,8 +6,9 @@
 
 namespace kirabellum {
 
-// kirabellum convert IN OUT: reads a design (.df2, .df1 or .json by extension)
-// and writes it as .df2 or .json. Returns the exit code.
+// kirabellum convert IN OUT: reads a design in the format its extension names
+// (see DesignFormat) and writes it in the format OUT's extension names.
+// Returns the exit code.
 int runConvertCommand(const QStringList& arguments, std::ostream& out, std::ostream& err);
 
 } // namespace kirabellum

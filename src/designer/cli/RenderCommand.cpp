@@ -1,9 +1,9 @@
 #include "cli/RenderCommand.h"
 
 #include "cli/CommandLine.h"
-#include "core/document/DesignFile.h"
-#include "core/render/RenderRun.h"
 #include "common/ImageFile.h"
+#include "core/document/DesignFormat.h"
+#include "core/render/RenderRun.h"
 
 #include <ostream>
 
@@ -11,69 +11,83 @@ namespace kirabellum {
 
 namespace {
 
-const char* const renderUsage = "Usage: kirabellum render DESIGN -o OUT [--seed N]\n";
+const QString outputOption = QStringLiteral("output");
+const QString seedOption = QStringLiteral("seed");
+
+QString renderHelp() {
+    return QStringLiteral(
+               "Usage: kirabellum render DESIGN -o OUT [--seed N]\n"
+               "\n"
+               "Renders DESIGN exactly as the render button does, with its own frame size,\n"
+               "frame count, width limit and afterimage, and writes the whole frame strip to\n"
+               "OUT. DESIGN is read in the format its extension names: %1.\n"
+               "Progress shows on a terminal.\n"
+               "\n"
+               "Options:\n"
+               "  -o, --output OUT       the strip to write: .bmp (uncompressed, 24-bit) or .png\n"
+               "  --seed N               where the random generator starts, 0 to\n"
+               "                         18446744073709551615 [0]\n"
+               "  -h, --help             show this help\n"
+               "\n"
+               "An option's value is the next word or follows an \"=\": --seed 3, --seed=3.\n")
+        .arg(DesignFormat::extensions(false));
+}
 
 struct RenderOptions {
+    const DesignFormat* designFormat = nullptr;
     QString designPath;
     QString outputPath;
     std::uint64_t seed = 0;
 };
 
-// Parses the words after "render"; on failure `problem` says what is wrong.
-bool parseRenderOptions(const QStringList& arguments, RenderOptions& options, QString& problem) {
-    for (int index = 0; index < arguments.size(); ++index) {
-        const QString& word = arguments[index];
-        if (word == QStringLiteral("-o") || word == QStringLiteral("--seed")) {
-            if (index + 1 == arguments.size()) {
-                problem = word + QStringLiteral(" needs a value");
-                return false;
-            }
-            const QString& value = arguments[++index];
-            if (word == QStringLiteral("-o")) {
-                options.outputPath = value;
-                continue;
-            }
-            bool valid = false;
-            options.seed = value.toULongLong(&valid);
-            if (!valid) {
-                problem = QStringLiteral("the seed \"%1\" is not a whole number from 0 to "
-                                         "18446744073709551615")
-                              .arg(value);
-                return false;
-            }
-        } else if (word.startsWith(QLatin1Char('-')) && word.size() > 1) {
-            problem = QStringLiteral("unknown option \"%1\"").arg(word);
-            return false;
-        } else if (options.designPath.isEmpty()) {
-            options.designPath = word;
-        } else {
-            problem = QStringLiteral("more than one design given");
-            return false;
-        }
+// Fills `options` from the words read; the problem with them, or nothing.
+QString readRenderOptions(const common::CommandWords& words, RenderOptions& options) {
+    if (words.isSet(seedOption)) {
+        bool valid = false;
+        options.seed = words.value(seedOption).toULongLong(&valid);
+        if (!valid)
+            return QStringLiteral("the seed \"%1\" is not a whole number from 0 to "
+                                  "18446744073709551615")
+                .arg(words.value(seedOption));
     }
-    if (options.designPath.isEmpty())
-        problem = QStringLiteral("no design given");
-    else if (options.outputPath.isEmpty())
-        problem = QStringLiteral("no output given (-o OUT)");
-    else if (!common::imageFormatFor(options.outputPath))
-        problem = QStringLiteral("cannot write \"%1\"; use .bmp or .png").arg(options.outputPath);
-    return problem.isEmpty();
+    const QStringList designs = words.positional();
+    if (designs.isEmpty())
+        return QStringLiteral("no design given");
+    if (designs.size() > 1)
+        return QStringLiteral("more than one design given");
+    options.designPath = designs.first();
+    options.designFormat = DesignFormat::forPath(options.designPath);
+    if (!options.designFormat)
+        return QStringLiteral("cannot tell the format of \"%1\"; use %2")
+            .arg(options.designPath, DesignFormat::extensions(false));
+    options.outputPath = words.value(outputOption);
+    if (options.outputPath.isEmpty())
+        return QStringLiteral("no output given (-o OUT)");
+    if (!common::imageFormatFor(options.outputPath))
+        return QStringLiteral("cannot write \"%1\"; use .bmp or .png").arg(options.outputPath);
+    return QString();
 }
 
 } // namespace
 
 int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostream& err,
                      bool showProgress) {
+    common::CommandWords words(
+        QStringLiteral("kirabellum render"),
+        QStringLiteral("Usage: kirabellum render DESIGN -o OUT [--seed N]; see kirabellum "
+                       "render --help\n"),
+        renderHelp(),
+        {QCommandLineOption({QStringLiteral("o"), outputOption}, QString(), QStringLiteral("OUT")),
+         QCommandLineOption(seedOption, QString(), QStringLiteral("N"))});
+    if (const std::optional<ExitCode> done = words.read(arguments, out, err))
+        return *done;
     RenderOptions options;
-    QString problem;
-    if (!parseRenderOptions(arguments, options, problem)) {
-        err << "kirabellum render: " << problem.toStdString() << '\n' << renderUsage;
-        return ExitUsage;
-    }
+    const QString problem = readRenderOptions(words, options);
+    if (!problem.isEmpty())
+        return words.usageError(problem, err);
 
     DesignDocument design;
-    common::Status status =
-        readDesignFile(options.designPath, designVersionForPath(options.designPath), design);
+    common::Status status = options.designFormat->read(options.designPath, design);
     if (!status.ok()) {
         err << "kirabellum: " << status.message().toStdString() << '\n';
         return ExitFailure;

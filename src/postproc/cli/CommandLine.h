@@ -1,17 +1,17 @@
 #pragma once
 
+#include "common/CommandWords.h"
+
 #include <QStringList>
 
 #include <iosfwd>
 
 namespace koratune {
 
-// Exit codes of the headless commands.
-enum ExitCode : int {
-    ExitSuccess = 0,
-    ExitFailure = 1, // an image could not be read or written
-    ExitUsage = 2,   // the command line itself is wrong
-};
+using common::ExitCode;
+using common::ExitFailure;
+using common::ExitSuccess;
+using common::ExitUsage;
 
 // Runs one headless command: `arguments` are the words after the program name.
 // Results go to `out`, messages to `err`; the return value is the exit code.

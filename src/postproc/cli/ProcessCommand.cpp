@@ -2,8 +2,8 @@
 
 #include "cli/CommandLine.h"
 #include "cli/ProcessOptions.h"
-#include "core/FrameImages.h"
 #include "common/ImageFile.h"
+#include "core/FrameImages.h"
 #include "core/Recolouring.h"
 #include "core/SheetOutput.h"
 
@@ -12,6 +12,35 @@
 namespace koratune {
 
 namespace {
+
+const char* const optionsText =
+    "Options of process (defaults in brackets):\n"
+    "  -o, --output OUT       the sheet to write, .bmp (24-bit) or .png; with --sequence\n"
+    "                         the name the frame files are named after\n"
+    "  --overlay FILE         composite FILE over INPUT; its top-left colour is transparent\n"
+    "  --frame-size N         edge of one square frame in pixels, 24 to 512 [160]\n"
+    "  --frames N             number of frames in INPUT, 1 to 256 [10]\n"
+    "  --start N              first frame used, counted from 0, below --frames [0]\n"
+    "  --skip N               frames advanced per frame used, 1 to frames - 1 [1]\n"
+    "  --flip-h               mirror each frame left to right\n"
+    "  --flip-v               mirror each frame top to bottom\n"
+    "  --hue N                hue shift in steps, 0 to 1529; 1530 steps make a turn [0]\n"
+    "  --saturation N         saturation change, -255 (grey) to 255 (full colour) [0]\n"
+    "  --columns N            columns of the sheet, 1 to the frames used\n"
+    "                         [the square root of the frames used, rounded up]\n"
+    "  --sequence             write one bitmap per frame instead of the sheet: OUT without\n"
+    "                         \".bmp\", then 000, 001, ..., then \".bmp\"\n"
+    "  -h, --help             show this help\n"
+    "\n"
+    "An option's value is the next word or follows an \"=\": --hue 40, --hue=40.\n";
+
+const char* const processIntroduction =
+    "Usage: koratune process INPUT -o OUT [options]\n"
+    "\n"
+    "Opens the frame image INPUT, composites the overlay, recolours it, lays the\n"
+    "frames out as the console and the output window do, and writes the sheet or\n"
+    "the numbered frame sequence.\n"
+    "\n";
 
 common::Status process(const ProcessOptions& options) {
     FrameImages images;
@@ -34,14 +63,23 @@ common::Status process(const ProcessOptions& options) {
 
 } // namespace
 
-int runProcessCommand(const QStringList& arguments, std::ostream& /*out*/, std::ostream& err) {
+const char* processOptionsHelp() {
+    return optionsText;
+}
+
+int runProcessCommand(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+    common::CommandWords words(
+        QStringLiteral("koratune process"),
+        QStringLiteral(
+            "Usage: koratune process INPUT -o OUT [options]; see koratune process --help\n"),
+        QString::fromUtf8(processIntroduction) + QString::fromUtf8(optionsText),
+        ProcessOptions::commandOptions());
+    if (const std::optional<ExitCode> done = words.read(arguments, out, err))
+        return *done;
     ProcessOptions options;
-    const common::Status parsed = ProcessOptions::parse(arguments, options);
-    if (!parsed.ok()) {
-        err << "koratune process: " << parsed.message().toStdString() << "\n"
-            << "Usage: koratune process INPUT -o OUT [options]; see koratune --help\n";
-        return ExitUsage;
-    }
+    const common::Status read = ProcessOptions::read(words, options);
+    if (!read.ok())
+        return words.usageError(read.message(), err);
     const common::Status status = process(options);
     if (!status.ok()) {
         err << "koratune: " << status.message().toStdString() << '\n';

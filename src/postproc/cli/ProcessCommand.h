@@ -11,4 +11,7 @@ namespace koratune {
 // sequence, as the windows do. Returns the exit code.
 int runProcessCommand(const QStringList& arguments, std::ostream& out, std::ostream& err);
 
+// The options of process as the helps list them.
+const char* processOptionsHelp();
+
 } // namespace koratune

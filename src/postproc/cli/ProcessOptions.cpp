@@ -1,92 +1,33 @@
 #include "cli/ProcessOptions.h"
 
-#include "core/FrameSelection.h"
 #include "common/ImageFile.h"
+#include "core/FrameSelection.h"
 #include "core/SheetLayout.h"
 
 namespace koratune {
 
 namespace {
 
-// The raw words, before their ranges are checked.
-struct Words {
-    QStringList positional;
-    QString output, overlay, frameSize, frames, start, skip, hue, saturation, columns;
-    bool flipHorizontal = false;
-    bool flipVertical = false;
-    bool sequence = false;
-};
+const char* const valueOptions[] = {"overlay", "frame-size", "frames",     "start",
+                                    "skip",    "hue",        "saturation", "columns"};
+const char* const switchOptions[] = {"flip-h", "flip-v", "sequence"};
 
-QString* valueSlot(Words& words, const QString& name) {
-    const struct {
-        const char* name;
-        QString Words::*slot;
-    } slots[] = {
-        {"-o", &Words::output},
-        {"--output", &Words::output},
-        {"--overlay", &Words::overlay},
-        {"--frame-size", &Words::frameSize},
-        {"--frames", &Words::frames},
-        {"--start", &Words::start},
-        {"--skip", &Words::skip},
-        {"--hue", &Words::hue},
-        {"--saturation", &Words::saturation},
-        {"--columns", &Words::columns},
-    };
-    for (const auto& entry : slots) {
-        if (name == QLatin1String(entry.name))
-            return &(words.*entry.slot);
-    }
-    return nullptr;
-}
+const QString outputOption = QStringLiteral("output");
 
-bool* flagSlot(Words& words, const QString& name) {
-    if (name == QStringLiteral("--flip-h"))
-        return &words.flipHorizontal;
-    if (name == QStringLiteral("--flip-v"))
-        return &words.flipVertical;
-    if (name == QStringLiteral("--sequence"))
-        return &words.sequence;
-    return nullptr;
-}
-
-common::Status splitWords(const QStringList& arguments, Words& words) {
-    for (int index = 0; index < arguments.size(); ++index) {
-        const QString& word = arguments[index];
-        if (!word.startsWith(QLatin1Char('-')) || word == QStringLiteral("-")) {
-            words.positional << word;
-            continue;
-        }
-        // "--hue=40" is taken like "--hue 40".
-        const qsizetype equals = word.indexOf(QLatin1Char('='));
-        const QString name = equals < 0 ? word : word.left(equals);
-        if (bool* flag = flagSlot(words, name)) {
-            if (equals >= 0)
-                return common::Status::failure(QStringLiteral("%1 takes no value").arg(name));
-            *flag = true;
-        } else if (QString* slot = valueSlot(words, name)) {
-            if (equals >= 0) {
-                *slot = word.mid(equals + 1);
-            } else if (index + 1 < arguments.size()) {
-                *slot = arguments[++index];
-            } else {
-                return common::Status::failure(QStringLiteral("%1 expects a value").arg(name));
-            }
-            if (slot->isEmpty())
-                return common::Status::failure(QStringLiteral("%1 expects a value").arg(name));
-        } else {
-            return common::Status::failure(QStringLiteral("unknown option \"%1\"").arg(word));
-        }
-    }
-    return common::Status::success();
+// The value given for an option, or a null string when it is not given.
+QString given(const common::CommandWords& words, const char* option) {
+    const QString name = QString::fromLatin1(option);
+    return words.isSet(name) ? words.value(name) : QString();
 }
 
 // Reads a number given on the command line into `number`; an option not
 // given keeps its default.
-common::Status checkNumber(const char* option, const QString& text, int minimum, int maximum, int& number) {
+common::Status checkNumber(const common::CommandWords& words, const char* option, int minimum,
+                           int maximum, int& number) {
+    const QString text = given(words, option);
     if (text.isNull())
         return common::Status::success();
-    const QString name = QString::fromLatin1(option);
+    const QString name = QStringLiteral("--") + QString::fromLatin1(option);
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok)
@@ -94,61 +35,71 @@ common::Status checkNumber(const char* option, const QString& text, int minimum,
             QStringLiteral("%1 expects a whole number, not \"%2\"").arg(name, text));
     if (value < minimum || value > maximum)
         return common::Status::failure(QStringLiteral("%1 must be from %2 to %3, not %4")
-                                   .arg(name)
-                                   .arg(minimum)
-                                   .arg(maximum)
-                                   .arg(value));
+                                           .arg(name)
+                                           .arg(minimum)
+                                           .arg(maximum)
+                                           .arg(value));
     number = value;
     return common::Status::success();
 }
 
 } // namespace
 
-common::Status ProcessOptions::parse(const QStringList& arguments, ProcessOptions& options) {
-    Words words;
-    common::Status status = splitWords(arguments, words);
-    if (!status.ok())
-        return status;
-    if (words.positional.size() != 1)
-        return common::Status::failure(words.positional.isEmpty()
-                                   ? QStringLiteral("expected the INPUT image")
-                                   : QStringLiteral("expected one INPUT image, not \"%1\"")
-                                         .arg(words.positional.join(QStringLiteral("\", \""))));
-    if (words.output.isNull())
+QList<QCommandLineOption> ProcessOptions::commandOptions() {
+    QList<QCommandLineOption> options = {
+        QCommandLineOption({QStringLiteral("o"), outputOption}, QString(), QStringLiteral("OUT"))};
+    for (const char* name : valueOptions)
+        options << QCommandLineOption(QString::fromLatin1(name), QString(),
+                                      QStringLiteral("VALUE"));
+    for (const char* name : switchOptions)
+        options << QCommandLineOption(QString::fromLatin1(name));
+    return options;
+}
+
+common::Status ProcessOptions::read(const common::CommandWords& words, ProcessOptions& options) {
+    const QStringList positional = words.positional();
+    if (positional.size() != 1)
+        return common::Status::failure(positional.isEmpty()
+                                           ? QStringLiteral("expected the INPUT image")
+                                           : QStringLiteral("expected one INPUT image, not \"%1\"")
+                                                 .arg(positional.join(QStringLiteral("\", \""))));
+    const bool sequence = words.isSet(QStringLiteral("sequence"));
+    const QString output = words.value(outputOption);
+    if (!words.isSet(outputOption))
         return common::Status::failure(QStringLiteral("expected -o OUT"));
-    if (!words.sequence && !common::imageFormatFor(words.output))
+    if (!sequence && !common::imageFormatFor(output))
         return common::Status::failure(
-            QStringLiteral("cannot tell the format of \"%1\"; use .bmp or .png").arg(words.output));
+            QStringLiteral("cannot tell the format of \"%1\"; use .bmp or .png").arg(output));
 
     ProcessOptions parsed;
-    parsed.input = words.positional.first();
-    parsed.output = words.output;
-    parsed.overlay = words.overlay;
-    parsed.sequence = words.sequence;
+    parsed.input = positional.first();
+    parsed.output = output;
+    parsed.overlay = given(words, "overlay");
+    parsed.sequence = sequence;
     SharedSettings& settings = parsed.settings;
-    settings.FlipHorizontal = words.flipHorizontal;
-    settings.FlipVertical = words.flipVertical;
+    settings.FlipHorizontal = words.isSet(QStringLiteral("flip-h"));
+    settings.FlipVertical = words.isSet(QStringLiteral("flip-v"));
 
     for (const common::Status& checked :
-         {checkNumber("--frame-size", words.frameSize, MinimumFrameSize, MaximumFrameSize,
-                      settings.FrameSize),
-          checkNumber("--frames", words.frames, 1, MaximumFrameCount, settings.FrameCount),
-          checkNumber("--hue", words.hue, 0, MaximumHueShift, settings.HueShift),
-          checkNumber("--saturation", words.saturation, -MaximumSaturationShift,
-                      MaximumSaturationShift, settings.SaturationShift)}) {
+         {checkNumber(words, "frame-size", MinimumFrameSize, MaximumFrameSize, settings.FrameSize),
+          checkNumber(words, "frames", 1, MaximumFrameCount, settings.FrameCount),
+          checkNumber(words, "hue", 0, MaximumHueShift, settings.HueShift),
+          checkNumber(words, "saturation", -MaximumSaturationShift, MaximumSaturationShift,
+                      settings.SaturationShift)}) {
         if (!checked.ok())
             return checked;
     }
-    status = checkNumber("--start", words.start, 0, settings.FrameCount - 1, settings.StartFrame);
+    common::Status status =
+        checkNumber(words, "start", 0, settings.FrameCount - 1, settings.StartFrame);
     if (status.ok())
-        status = checkNumber("--skip", words.skip, 1, maximumSkipStep(settings.FrameCount),
-                             settings.SkipStep);
+        status =
+            checkNumber(words, "skip", 1, maximumSkipStep(settings.FrameCount), settings.SkipStep);
     if (!status.ok())
         return status;
 
     const int framesUsed = FrameSelection(settings).count();
     parsed.columns = SheetLayout::initialColumns(framesUsed);
-    status = checkNumber("--columns", words.columns, 1, framesUsed, parsed.columns);
+    status = checkNumber(words, "columns", 1, framesUsed, parsed.columns);
     if (status.ok())
         status = SheetLayout(settings, parsed.columns).check();
     if (!status.ok())

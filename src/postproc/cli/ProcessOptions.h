@@ -1,10 +1,12 @@
 #pragma once
 
-#include "core/SharedSettings.h"
+#include "common/CommandWords.h"
 #include "common/Status.h"
+#include "core/SharedSettings.h"
 
+#include <QCommandLineOption>
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 namespace koratune {
 
@@ -18,9 +20,13 @@ struct ProcessOptions {
     int columns = 0;
     bool sequence = false;
 
-    // Fills `options` from the words after "process"; a failure is a usage
-    // error whose message names the word at fault.
-    static common::Status parse(const QStringList& arguments, ProcessOptions& options);
+    // The options of `koratune process`, for its command line.
+    static QList<QCommandLineOption> commandOptions();
+
+    // Fills `options` from the words of `koratune process`, read with
+    // commandOptions(); a failure is a usage error whose message names the word
+    // at fault.
+    static common::Status read(const common::CommandWords& words, ProcessOptions& options);
 };
 
 } // namespace koratune

@@ -82,7 +82,7 @@ TEST_F(EditorRefreshTest, OpenShowsTheDesignInEveryEditorAtTheSelectedLayer) {
     const DesignDocument design = unusualDesign();
     const QString file = path(QStringLiteral("unusual.df2"));
     ASSERT_TRUE(writeDesignFile(file, design).ok());
-    ASSERT_TRUE(mainWindow->openDesign(file, 0));
+    ASSERT_TRUE(mainWindow->openDesign(file));
     EXPECT_TRUE(session.document.sameDesignAs(design)); // showing it changed nothing
     expectWindowsShow(design, 2);
 }
@@ -92,7 +92,7 @@ TEST_F(EditorRefreshTest, OpenOpensEveryClosedEditor) {
     const DesignDocument design = unusualDesign();
     const QString file = path(QStringLiteral("unusual.df2"));
     ASSERT_TRUE(writeDesignFile(file, design).ok());
-    ASSERT_TRUE(mainWindow->openDesign(file, 0));
+    ASSERT_TRUE(mainWindow->openDesign(file));
     EXPECT_EQ(mainWindow->mdiArea()->subWindowList().size(), 6);
     EXPECT_TRUE(session.document.sameDesignAs(design));
     expectWindowsShow(design, 1);
@@ -101,7 +101,7 @@ TEST_F(EditorRefreshTest, OpenOpensEveryClosedEditor) {
 TEST_F(EditorRefreshTest, NewAfterALoadedDesignShowsTheDefaults) {
     const QString file = path(QStringLiteral("unusual.df2"));
     ASSERT_TRUE(writeDesignFile(file, unusualDesign()).ok());
-    ASSERT_TRUE(mainWindow->openDesign(file, 0));
+    ASSERT_TRUE(mainWindow->openDesign(file));
     windows().windowAs<F_Editer>(ToolKind::Editer)->HScroll1->setValue(3);
     mainWindow->NEW_Click();
     DesignDocument fresh;

@@ -13,13 +13,13 @@ namespace kirabellum::test {
 // cancelled dialog) and records every message box.
 class EditorTestDialogs : public DesignerDialogs {
 public:
-    QString openFileName(const QString&, const QString&, const QString& filter) override {
+    FileChoice openFile(const QString&, const QString&, const QString& filter) override {
         lastFilter = filter;
-        return next(openAnswers);
+        return {next(openAnswers)};
     }
-    QString saveFileName(const QString&, const QString&, const QString& filter) override {
+    FileChoice saveFile(const QString&, const QString&, const QString& filter) override {
         lastFilter = filter;
-        return next(saveAnswers);
+        return {next(saveAnswers)};
     }
     void warning(const QString& title, const QString& text) override {
         warnings.append(title + QStringLiteral(": ") + text);

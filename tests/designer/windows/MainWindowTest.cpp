@@ -1,6 +1,7 @@
 #include "DesignerFixture.h"
 
 #include "core/document/DesignFile.h"
+#include "core/document/DesignJson.h"
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
 
@@ -18,6 +19,7 @@
 #include <QScrollBar>
 #include <QToolBar>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -209,7 +211,8 @@ TEST_F(MainWindowTest, OpenReadsTheChosenDesignAndRefreshesTheWindows) {
 
     ASSERT_EQ(dialogs.openQuestions.size(), 1u);
     EXPECT_EQ(dialogs.openQuestions[0].filter,
-              QStringLiteral("Kirabellum Data File-v1.2(*.df2)|*.df2"));
+              QStringLiteral("Kirabellum Data File-v1.2(*.df2)|*.df2|"
+                             "Kirabellum Design JSON(*.json)|*.json"));
     EXPECT_TRUE(session->document.sameDesignAs(sample));
     auto* animation = windows().windowAs<F_Animation>(ToolKind::Animation);
     ASSERT_NE(animation, nullptr);
@@ -224,25 +227,104 @@ TEST_F(MainWindowTest, CancelledOpenChangesNothingAndOpensNoWindow) {
     mainWindow->OPEN_Click(1);
     ASSERT_EQ(dialogs.openQuestions.size(), 1u);
     EXPECT_EQ(dialogs.openQuestions[0].filter,
-              QStringLiteral("Kirabellum Data File-v1.1(*.df1)|*.df1"));
+              QStringLiteral("Kirabellum Data File-v1.1(*.df1)|*.df1|"
+                             "Kirabellum Design JSON(*.json)|*.json"));
     EXPECT_TRUE(session->document.sameDesignAs(before));
     EXPECT_EQ(windows().window(ToolKind::Animation), nullptr);
     EXPECT_TRUE(dialogs.warnings.empty());
 }
 
-TEST_F(MainWindowTest, DamagedFileGivesAMessageAndKeepsTheDesign) {
-    QFile damaged(path("damaged.df2"));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write(QByteArray(1000, '\x07'));
-    damaged.close();
+TEST_F(MainWindowTest, DamagedOrMismatchedFileGivesAMessageAndKeepsTheDesign) {
+    QByteArray json;
+    ASSERT_TRUE(designToJson(sampleDesigns()[1].design, json).ok());
+    std::ostringstream binary;
+    ASSERT_TRUE(WriteDesignFile(binary, sampleDesigns()[1].design).ok());
+    const struct {
+        const char* file;
+        QByteArray content;
+        const char* words;
+    } cases[] = {
+        {"damaged.df2", QByteArray(1000, '\x07'), "too short"},
+        {"json.df2", json, "expected a version 1.2 design file, but the file holds JSON text"},
+        {"binary.json", QByteArray::fromStdString(binary.str()),
+         "expected a JSON design, but the text is not valid JSON: illegal value at line 1, "
+         "column 2"},
+    };
     session->document.layer(5).LayerCount = 1234;
     const DesignDocument before = session->document;
-    dialogs.openAnswers.push_back(path("damaged.df2"));
-    mainWindow->OPEN_Click(0);
+    for (const auto& c : cases) {
+        QFile file(path(c.file));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.content);
+        file.close();
+        dialogs.warnings.clear();
+        dialogs.openAnswers.push_back(path(c.file));
+        mainWindow->OPEN_Click(0);
+        ASSERT_EQ(dialogs.warnings.size(), 1u) << c.file;
+        EXPECT_TRUE(dialogs.warnings[0].text.contains(path(c.file))) << c.file;
+        EXPECT_TRUE(dialogs.warnings[0].text.contains(QString::fromUtf8(c.words)))
+            << dialogs.warnings[0].text.toStdString();
+        EXPECT_TRUE(session->document.sameDesignAs(before)) << c.file;
+    }
+}
+
+TEST_F(MainWindowTest, OpenReadsJsonWhenItsFilterIsChosenOrTheNameSaysSo) {
+    const DesignDocument sample = sampleDesigns()[1].design;
+    ASSERT_TRUE(writeDesignJson(path("ring.json"), sample).ok());
+    ASSERT_TRUE(writeDesignJson(path("ring.txt"), sample).ok());
+    const struct {
+        int command; // OPEN index: 0 version 1.2, 1 version 1.1
+        const char* file;
+        int filter; // 0 the command's own, 1 JSON
+    } cases[] = {
+        {0, "ring.json", 1},
+        {1, "ring.json", 1},
+        {0, "ring.json", 0},
+        {1, "ring.txt", 1},
+    };
+    for (const auto& c : cases) {
+        NewDesign(session->document);
+        dialogs.openAnswers.push_back({path(c.file), c.filter});
+        mainWindow->OPEN_Click(c.command);
+        EXPECT_TRUE(dialogs.warnings.empty()) << c.file << " " << c.command << " " << c.filter;
+        EXPECT_TRUE(session->document.sameDesignAs(sample))
+            << c.file << " " << c.command << " " << c.filter;
+    }
+
+    // As the program opens a design it is started with: by the extension.
+    NewDesign(session->document);
+    EXPECT_TRUE(mainWindow->openDesign(path("ring.json")));
+    EXPECT_TRUE(session->document.sameDesignAs(sample));
+    EXPECT_FALSE(mainWindow->openDesign(path("ring.txt")));
     ASSERT_EQ(dialogs.warnings.size(), 1u);
-    EXPECT_TRUE(dialogs.warnings[0].text.contains(QStringLiteral("damaged.df2")));
-    EXPECT_TRUE(dialogs.warnings[0].text.contains(QStringLiteral("too short")));
-    EXPECT_TRUE(session->document.sameDesignAs(before));
+    EXPECT_TRUE(dialogs.warnings[0].text.contains(QStringLiteral("use .df2, .df1 or .json")));
+}
+
+TEST_F(MainWindowTest, SaveWritesJsonWhenItsFilterIsChosenOrTheNameSaysSo) {
+    session->document = sampleDesigns()[1].design;
+    QByteArray json;
+    ASSERT_TRUE(designToJson(session->document, json).ok());
+    std::ostringstream binary;
+    ASSERT_TRUE(WriteDesignFile(binary, session->document).ok());
+    const struct {
+        const char* file;
+        int filter; // 0 version 1.2, 1 JSON
+        QByteArray written;
+    } cases[] = {
+        {"saved.json", 1, json},
+        {"saved.txt", 1, json},
+        {"saved.JSON", 0, json},
+        {"saved.df2", 0, QByteArray::fromStdString(binary.str())},
+        {"saved.txt", 0, QByteArray::fromStdString(binary.str())},
+    };
+    for (const auto& c : cases) {
+        dialogs.saveAnswers.push_back({path(c.file), c.filter});
+        mainWindow->SAVE_Click();
+        QFile file(path(c.file));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.file;
+        EXPECT_EQ(file.readAll(), c.written) << c.file << " " << c.filter;
+    }
+    EXPECT_TRUE(dialogs.warnings.empty());
 }
 
 TEST_F(MainWindowTest, SaveProposesDf2AfterOpeningAVersion11File) {
@@ -269,7 +351,8 @@ TEST_F(MainWindowTest, SaveProposesDf2AfterOpeningAVersion11File) {
     EXPECT_EQ(dialogs.saveQuestions[0].fileName, QStringLiteral("old.df2"));
     EXPECT_EQ(dialogs.saveQuestions[0].folder, folder.path());
     EXPECT_EQ(dialogs.saveQuestions[0].filter,
-              QStringLiteral("Kirabellum Data File-v1.2(*.df2)|*.df2"));
+              QStringLiteral("Kirabellum Data File-v1.2(*.df2)|*.df2|"
+                             "Kirabellum Design JSON(*.json)|*.json"));
     EXPECT_EQ(QFileInfo(path("old.df2")).size(), 33603);
 }
 

@@ -23,8 +23,13 @@ public:
         QString text;
     };
 
-    std::deque<QString> openAnswers;
-    std::deque<QString> saveAnswers;
+    // A file the user picks, with the filter chosen (the first unless told).
+    struct Answer : FileChoice {
+        Answer(const QString& file, int filter = 0) : FileChoice{file, filter} {}
+    };
+
+    std::deque<Answer> openAnswers;
+    std::deque<Answer> saveAnswers;
     std::deque<bool> confirmAnswers;
 
     std::vector<FileQuestion> openQuestions;
@@ -32,13 +37,13 @@ public:
     std::vector<Message> warnings;
     std::vector<Message> confirmations;
 
-    QString openFileName(const QString& folder, const QString& fileName,
-                         const QString& filter) override {
+    FileChoice openFile(const QString& folder, const QString& fileName,
+                        const QString& filter) override {
         openQuestions.push_back({folder, fileName, filter});
         return take(openAnswers);
     }
-    QString saveFileName(const QString& folder, const QString& fileName,
-                         const QString& filter) override {
+    FileChoice saveFile(const QString& folder, const QString& fileName,
+                        const QString& filter) override {
         saveQuestions.push_back({folder, fileName, filter});
         return take(saveAnswers);
     }
@@ -55,10 +60,10 @@ public:
     }
 
 private:
-    static QString take(std::deque<QString>& answers) {
+    static FileChoice take(std::deque<Answer>& answers) {
         if (answers.empty())
-            return QString();
-        QString answer = answers.front();
+            return {};
+        const FileChoice answer = answers.front();
         answers.pop_front();
         return answer;
     }

@@ -120,16 +120,12 @@ int designFixedBytes(DesignFileVersion version) {
     return DesignSparkOffset + images * DesignSparkImageBytes + 2;
 }
 
-DesignFileVersion designVersionForPath(const QString& path) {
-    return path.endsWith(QStringLiteral(".df1"), Qt::CaseInsensitive) ? DesignFileVersion::V1_1
-                                                                      : DesignFileVersion::V1_2;
-}
-
 common::Status WriteDesignFile(std::ostream& stream, const DesignDocument& document) {
     if (document.RampLength > RampCapacity)
-        return common::Status::failure(QStringLiteral("the colour ramp holds %1 entries; at most %2 fit")
-                                   .arg(document.RampLength)
-                                   .arg(RampCapacity));
+        return common::Status::failure(
+            QStringLiteral("the colour ramp holds %1 entries; at most %2 fit")
+                .arg(document.RampLength)
+                .arg(RampCapacity));
     ByteWriter out;
     out.byte(document.AfterimageOn);
     out.int16(document.Afterimage);
@@ -159,12 +155,12 @@ common::Status WriteDesignFile(std::ostream& stream, const DesignDocument& docum
     return common::Status::success();
 }
 
-common::Status ReadDesignFile(std::istream& stream, DesignFileVersion version, DesignDocument& document) {
-    const std::string bytes{std::istreambuf_iterator<char>(stream),
-                            std::istreambuf_iterator<char>()};
-    if (stream.bad())
-        return common::Status::failure(QStringLiteral("the design could not be read"));
+namespace {
 
+// Reads the whole content of a file of the given version into `document` when
+// it is sound; otherwise leaves `document` as it was.
+common::Status readDesignBytes(const std::string& bytes, DesignFileVersion version,
+                               DesignDocument& document) {
     const auto fixedBytes = static_cast<std::size_t>(designFixedBytes(version));
     if (bytes.size() < fixedBytes)
         return common::Status::failure(
@@ -225,6 +221,39 @@ common::Status ReadDesignFile(std::istream& stream, DesignFileVersion version, D
     return common::Status::success();
 }
 
+// A file of the wrong kind fails on a field its bytes happen to give; the
+// message then says what the file is instead.
+common::Status explainedFailure(const std::string& bytes, DesignFileVersion version,
+                                const common::Status& failure) {
+    const QString expected =
+        QStringLiteral("expected a version %1 design file, but").arg(versionName(version));
+    const std::size_t first = bytes.find_first_not_of(" \t\r\n");
+    if (first != std::string::npos && (bytes[first] == '{' || bytes[first] == '['))
+        return common::Status::failure(expected + QStringLiteral(" the file holds JSON text"));
+    const DesignFileVersion other =
+        version == DesignFileVersion::V1_1 ? DesignFileVersion::V1_2 : DesignFileVersion::V1_1;
+    DesignDocument scratch;
+    if (readDesignBytes(bytes, other, scratch).ok())
+        return common::Status::failure(
+            expected +
+            QStringLiteral(" the file holds a version %1 design").arg(versionName(other)));
+    return failure;
+}
+
+} // namespace
+
+common::Status ReadDesignFile(std::istream& stream, DesignFileVersion version,
+                              DesignDocument& document) {
+    const std::string bytes{std::istreambuf_iterator<char>(stream),
+                            std::istreambuf_iterator<char>()};
+    if (stream.bad())
+        return common::Status::failure(QStringLiteral("the design could not be read"));
+    const common::Status read = readDesignBytes(bytes, version, document);
+    if (!read.ok())
+        return explainedFailure(bytes, version, read);
+    return read;
+}
+
 common::Status writeDesignFile(const QString& path, const DesignDocument& document) {
     const QString context = QStringLiteral("Cannot save the design to \"%1\"").arg(path);
     std::ostringstream buffer;
@@ -237,7 +266,8 @@ common::Status writeDesignFile(const QString& path, const DesignDocument& docume
         .prefixed(context);
 }
 
-common::Status readDesignFile(const QString& path, DesignFileVersion version, DesignDocument& document) {
+common::Status readDesignFile(const QString& path, DesignFileVersion version,
+                              DesignDocument& document) {
     const QString context = QStringLiteral("Cannot open the design \"%1\"").arg(path);
     QByteArray bytes;
     const common::Status read = common::readWholeFile(path, bytes);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/document/DesignDocument.h"
 #include "common/Status.h"
+#include "core/document/DesignDocument.h"
 
 #include <QString>
 
@@ -10,7 +10,7 @@
 namespace kirabellum {
 
 // The two versions of the design file. Nothing in a file tells them apart: the
-// version comes from the command (or, on the command line, the extension).
+// version comes from the command or the extension (see DesignFormat).
 enum class DesignFileVersion {
     V1_1, // ".df1": one spark image for all eight layers; read only
     V1_2, // ".df2": eight spark images
@@ -24,9 +24,6 @@ constexpr int DesignSparkImageBytes = 4096;
 constexpr int DesignSparkOffset = 769;
 int designFixedBytes(DesignFileVersion version); // up to and including RampLength
 
-// ".df1" (any case) reads as version 1.1, every other name as version 1.2.
-DesignFileVersion designVersionForPath(const QString& path);
-
 // Writes a version 1.2 file. Fails, writing nothing, when RampLength is above 256
 // (no editor or file can produce that); a RampLength of 0 or less writes the
 // length alone.
@@ -37,14 +34,17 @@ common::Status WriteDesignFile(std::ostream& stream, const DesignDocument& docum
 // enough for its layout, RampLength within 0 to 256, nothing after the last ramp
 // entry. On failure the document is exactly as it was. Version 1.1 copies its
 // one spark image into all eight slots. Ramp entries from RampLength on keep
-// their earlier values.
-common::Status ReadDesignFile(std::istream& stream, DesignFileVersion version, DesignDocument& document);
+// their earlier values. A refused file that holds JSON text, or that reads as
+// the other version, is refused with a message that says so.
+common::Status ReadDesignFile(std::istream& stream, DesignFileVersion version,
+                              DesignDocument& document);
 
 // File-name conveniences with messages that name the file. Saving writes a
 // temporary file beside the target and replaces the target only once the whole
 // design has been written, so a failed save never damages an existing file.
 common::Status writeDesignFile(const QString& path, const DesignDocument& document);
-common::Status readDesignFile(const QString& path, DesignFileVersion version, DesignDocument& document);
+common::Status readDesignFile(const QString& path, DesignFileVersion version,
+                              DesignDocument& document);
 
 // The name Save proposes after a file was opened or saved: the held name with its
 // extension replaced by "df2" (".../big.df1" becomes ".../big.df2"). A name whose

@@ -93,8 +93,8 @@ common::Status checkColour(common::Colour colour, const QString& path) {
 common::Status checkExpressible(const DesignDocument& document) {
     if (document.RampLength < 0 || document.RampLength > RampCapacity)
         return common::Status::failure(QStringLiteral("\"RampLength\" is %1, outside 0 to %2")
-                                   .arg(document.RampLength)
-                                   .arg(RampCapacity));
+                                           .arg(document.RampLength)
+                                           .arg(RampCapacity));
     for (int slot = 0; slot < LayerTotal; ++slot)
         for (int y = 0; y < SparkEdge; ++y)
             for (int x = 0; x < SparkEdge; ++x) {
@@ -106,8 +106,9 @@ common::Status checkExpressible(const DesignDocument& document) {
                     return status;
             }
     for (int index = 0; index < document.RampLength; ++index) {
-        const common::Status status = checkColour(document.ColorRamp[static_cast<std::size_t>(index)],
-                                          indexed(QStringLiteral("ColorRamp"), index));
+        const common::Status status =
+            checkColour(document.ColorRamp[static_cast<std::size_t>(index)],
+                        indexed(QStringLiteral("ColorRamp"), index));
         if (!status.ok())
             return status;
     }
@@ -452,10 +453,17 @@ common::Status designToJson(const DesignDocument& document, QByteArray& json) {
 common::Status designFromJson(const QByteArray& json, DesignDocument& document) {
     QJsonParseError error;
     const QJsonDocument parsed = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError)
-        return common::Status::failure(QStringLiteral("the text is not valid JSON (%1 at byte %2)")
-                                   .arg(error.errorString())
-                                   .arg(error.offset));
+    if (error.error != QJsonParseError::NoError) {
+        // The parser gives a byte offset; people and editors count lines and columns.
+        const QByteArray before = json.left(error.offset);
+        const qsizetype lineStart = before.lastIndexOf('\n') + 1;
+        return common::Status::failure(
+            QStringLiteral("expected a JSON design, but the text is not valid JSON: %1 at line "
+                           "%2, column %3")
+                .arg(error.errorString())
+                .arg(before.count('\n') + 1)
+                .arg(before.size() - lineStart + 1));
+    }
     if (!parsed.isObject())
         return common::Status::failure(QStringLiteral(
             "the JSON text holds an array; it must hold one object of design fields"));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/document/DesignDocument.h"
 #include "common/Status.h"
+#include "core/document/DesignDocument.h"
 
 #include <QByteArray>
 #include <QString>
@@ -31,8 +31,9 @@ common::Status designToJson(const DesignDocument& document, QByteArray& json);
 // no other, each value of its type, integers whole and inside their field's
 // width, colours "#RRGGBB", arrays of their lengths, RampLength within 0 to 256
 // and equal to the number of ColorRamp entries. Otherwise the message names the
-// key, with its path for nested keys ("Layers[3].LayerShape[7]"), and the
-// document is exactly as it was. Ramp entries from RampLength on keep their
+// key, with its path for nested keys ("Layers[3].LayerShape[7]"), or, for text
+// that is no JSON at all, gives the parser's message with its line and column;
+// the document is exactly as it was. Ramp entries from RampLength on keep their
 // earlier values.
 common::Status designFromJson(const QByteArray& json, DesignDocument& document);
 

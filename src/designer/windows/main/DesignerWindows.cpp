@@ -1,17 +1,16 @@
 #include "windows/main/DesignerWindows.h"
 
-#include "core/document/DesignFile.h"
+#include "core/session/DesignerSession.h"
 #include "windows/editors/F_Color.h"
 #include "windows/editors/F_Editer.h"
 #include "windows/editors/F_Gravity.h"
 #include "windows/editors/F_Hinoko.h"
-#include "windows/render/F_Animation.h"
-#include "windows/render/F_Preview.h"
-#include "core/session/DesignerSession.h"
 #include "windows/main/MDIForm1.h"
 #include "windows/main/Sprs.h"
 #include "windows/tools/ToolWindowHost.h"
 #include "windows/main/WidgetDialogs.h"
+#include "windows/render/F_Animation.h"
+#include "windows/render/F_Preview.h"
 
 #include <QApplication>
 
@@ -44,8 +43,7 @@ int runDesignerWindows(int& argc, char** argv, const QString& designPath) {
     Sprs::showSplash();
 
     if (!designPath.isEmpty())
-        mainWindow.openDesign(designPath,
-                              designVersionForPath(designPath) == DesignFileVersion::V1_1 ? 1 : 0);
+        mainWindow.openDesign(designPath);
     return application.exec();
 }
 

@@ -11,7 +11,7 @@ void registerDesignerWindows(ToolWindowHost& windows);
 
 // Starts the designer's windows and runs until the main window closes: the
 // splash, the main window, and, when `designPath` is given, that design opened
-// as the Open command would (a name ending in ".df1" as version 1.1).
+// in the format its extension names (.df2, .df1 or .json).
 int runDesignerWindows(int& argc, char** argv, const QString& designPath);
 
 } // namespace kirabellum

@@ -1,6 +1,7 @@
 #include "windows/main/MDIForm1.h"
 
 #include "core/document/DesignFile.h"
+#include "core/document/DesignFormat.h"
 #include "core/session/DesignerSession.h"
 #include "windows/main/Sprs.h"
 #include "windows/tools/ToolWindowHost.h"
@@ -22,9 +23,21 @@ namespace kirabellum {
 
 namespace {
 
-const QString filterVersion12 = QStringLiteral("Kirabellum Data File-v1.2(*.df2)|*.df2");
-const QString filterVersion11 = QStringLiteral("Kirabellum Data File-v1.1(*.df1)|*.df1");
 constexpr QSize clientArea(906, 675);
+
+// The dialogs of Open and Save offer the command's own format first and the
+// JSON form second.
+QString filterWithJson(const DesignFormat& own) {
+    return own.filter + QLatin1Char('|') + DesignFormat::of(DesignFormat::Json).filter;
+}
+
+// The format of what was chosen there: JSON when its filter was chosen or the
+// name ends in ".json", otherwise the command's own format.
+const DesignFormat& chosenFormat(const DesignerDialogs::FileChoice& choice,
+                                 const DesignFormat& own) {
+    const DesignFormat& json = DesignFormat::of(DesignFormat::Json);
+    return choice.filterIndex == 1 || DesignFormat::forPath(choice.path) == &json ? json : own;
+}
 
 } // namespace
 
@@ -116,22 +129,34 @@ void MDIForm1::NEW_Click() {
 }
 
 void MDIForm1::OPEN_Click(int index) {
-    const QString path = session_.dialogs.openFileName(
-        session_.designFolder, QFileInfo(session_.designFileName).fileName(),
-        index == 1 ? filterVersion11 : filterVersion12);
-    if (path.isEmpty())
+    const DesignFormat& own =
+        DesignFormat::of(index == 1 ? DesignFormat::Version11 : DesignFormat::Version12);
+    const DesignerDialogs::FileChoice choice = session_.dialogs.openFile(
+        session_.designFolder, QFileInfo(session_.designFileName).fileName(), filterWithJson(own));
+    if (choice.path.isEmpty())
         return;
-    openDesign(path, index);
+    openDesign(choice.path, chosenFormat(choice, own));
 }
 
-bool MDIForm1::openDesign(const QString& path, int index) {
+bool MDIForm1::openDesign(const QString& path) {
+    const DesignFormat* format = DesignFormat::forPath(path);
+    if (!format) {
+        session_.dialogs.warning(
+            QStringLiteral("Kirabellum"),
+            QStringLiteral("Cannot open the design \"%1\": cannot tell its format; use %2")
+                .arg(path, DesignFormat::extensions(false)));
+        return false;
+    }
+    return openDesign(path, *format);
+}
+
+bool MDIForm1::openDesign(const QString& path, const DesignFormat& format) {
     session_.designFileName = path;
     session_.designFolder = QFileInfo(path).absolutePath();
     // The whole file is read and checked before the design changes, so a damaged
     // file leaves the design, and every window, as it was.
     DesignDocument read = session_.document;
-    const common::Status status =
-        readDesignFile(path, index == 1 ? DesignFileVersion::V1_1 : DesignFileVersion::V1_2, read);
+    const common::Status status = format.read(path, read);
     if (!status.ok()) {
         session_.dialogs.warning(QStringLiteral("Kirabellum"), status.message());
         return false;
@@ -143,14 +168,15 @@ bool MDIForm1::openDesign(const QString& path, int index) {
 }
 
 void MDIForm1::SAVE_Click() {
+    const DesignFormat& own = DesignFormat::of(DesignFormat::Version12);
     const QString proposed = proposedSaveName(session_.designFileName);
-    const QString path = session_.dialogs.saveFileName(
-        session_.designFolder, QFileInfo(proposed).fileName(), filterVersion12);
-    if (path.isEmpty())
+    const DesignerDialogs::FileChoice choice = session_.dialogs.saveFile(
+        session_.designFolder, QFileInfo(proposed).fileName(), filterWithJson(own));
+    if (choice.path.isEmpty())
         return;
-    session_.designFileName = path;
-    session_.designFolder = QFileInfo(path).absolutePath();
-    const common::Status status = writeDesignFile(path, session_.document);
+    session_.designFileName = choice.path;
+    session_.designFolder = QFileInfo(choice.path).absolutePath();
+    const common::Status status = chosenFormat(choice, own).write(choice.path, session_.document);
     if (!status.ok())
         session_.dialogs.warning(QStringLiteral("Kirabellum"), status.message());
 }

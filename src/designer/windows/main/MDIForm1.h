@@ -14,6 +14,7 @@ class QLabel;
 namespace kirabellum {
 
 class DesignerSession;
+struct DesignFormat;
 class ToolWindowHost;
 class Sprs;
 
@@ -31,15 +32,18 @@ public:
 
     // The commands, as the menu items and toolbar buttons run them.
     void NEW_Click();
-    void OPEN_Click(int index); // 0: version 1.2, 1: version 1.1
+    void OPEN_Click(int index); // 0: version 1.2, 1: version 1.1; either or JSON
     void SAVE_Click();
     void KoratuneUP_Click();
     void Version_Click();
     void END_Click();
     void Toolbar1_ButtonClick(int index); // buttons 1 to 6
 
-    // Opens a design file as the Open command does, without the dialog.
-    bool openDesign(const QString& path, int index);
+    // Opens a design as the Open command does, without the dialog: in the
+    // given format, or in the one its extension names (a name of no known
+    // format gets a message).
+    bool openDesign(const QString& path, const DesignFormat& format);
+    bool openDesign(const QString& path);
 
     // Menu items, named as the commands they run.
     QMenu* FILE;

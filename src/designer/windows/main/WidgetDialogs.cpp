@@ -4,13 +4,20 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <algorithm>
+
 namespace kirabellum {
 
 namespace {
 
-// "Description(*.ext)|*.ext" becomes Qt's "Description(*.ext)".
-QString qtFilter(const QString& filter) {
-    return filter.section(QLatin1Char('|'), 0, 0);
+// "A(*.a)|*.a|B(*.b)|*.b" becomes Qt's filters "A(*.a)" and "B(*.b)".
+QStringList qtFilters(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype index = 0; index < parts.size(); index += 2)
+        if (!parts[index].isEmpty())
+            filters << parts[index];
+    return filters;
 }
 
 QString startPath(const QString& folder, const QString& fileName) {
@@ -19,18 +26,29 @@ QString startPath(const QString& folder, const QString& fileName) {
     return QDir(folder).filePath(fileName);
 }
 
-} // namespace
+// QFileDialog::getOpenFileName or getSaveFileName.
+using FileDialog = QString (*)(QWidget*, const QString&, const QString&, const QString&, QString*,
+                               QFileDialog::Options);
 
-QString WidgetDialogs::openFileName(const QString& folder, const QString& fileName,
-                                    const QString& filter) {
-    return QFileDialog::getOpenFileName(parent_, QString(), startPath(folder, fileName),
-                                        qtFilter(filter));
+DesignerDialogs::FileChoice ask(FileDialog dialog, QWidget* parent, const QString& folder,
+                                const QString& fileName, const QString& filter) {
+    const QStringList filters = qtFilters(filter);
+    QString selected;
+    const QString path = dialog(parent, QString(), startPath(folder, fileName),
+                                filters.join(QStringLiteral(";;")), &selected, {});
+    return {path, std::max(0, static_cast<int>(filters.indexOf(selected)))};
 }
 
-QString WidgetDialogs::saveFileName(const QString& folder, const QString& fileName,
-                                    const QString& filter) {
-    return QFileDialog::getSaveFileName(parent_, QString(), startPath(folder, fileName),
-                                        qtFilter(filter));
+} // namespace
+
+DesignerDialogs::FileChoice WidgetDialogs::openFile(const QString& folder, const QString& fileName,
+                                                    const QString& filter) {
+    return ask(QFileDialog::getOpenFileName, parent_, folder, fileName, filter);
+}
+
+DesignerDialogs::FileChoice WidgetDialogs::saveFile(const QString& folder, const QString& fileName,
+                                                    const QString& filter) {
+    return ask(QFileDialog::getSaveFileName, parent_, folder, fileName, filter);
 }
 
 void WidgetDialogs::warning(const QString& title, const QString& text) {

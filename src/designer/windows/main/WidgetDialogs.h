@@ -12,10 +12,10 @@ public:
     explicit WidgetDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
-    QString openFileName(const QString& folder, const QString& fileName,
-                         const QString& filter) override;
-    QString saveFileName(const QString& folder, const QString& fileName,
-                         const QString& filter) override;
+    FileChoice openFile(const QString& folder, const QString& fileName,
+                        const QString& filter) override;
+    FileChoice saveFile(const QString& folder, const QString& fileName,
+                        const QString& filter) override;
     void warning(const QString& title, const QString& text) override;
     bool confirm(const QString& title, const QString& text) override;
 

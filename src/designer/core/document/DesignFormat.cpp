@@ -1,0 +1,52 @@
+#include "core/document/DesignFormat.h"
+
+#include "core/document/DesignFile.h"
+#include "core/document/DesignJson.h"
+
+#include <QStringList>
+
+namespace kirabellum {
+
+const std::array<DesignFormat, 3>& DesignFormat::all() {
+    static const std::array<DesignFormat, 3> formats = {{
+        {Version12, QStringLiteral("df2"), QStringLiteral("Kirabellum Data File-v1.2(*.df2)|*.df2"),
+         [](const QString& path, DesignDocument& document) {
+             return readDesignFile(path, DesignFileVersion::V1_2, document);
+         },
+         writeDesignFile},
+        {Version11, QStringLiteral("df1"), QStringLiteral("Kirabellum Data File-v1.1(*.df1)|*.df1"),
+         [](const QString& path, DesignDocument& document) {
+             return readDesignFile(path, DesignFileVersion::V1_1, document);
+         },
+         nullptr},
+        {Json, QStringLiteral("json"), QStringLiteral("Kirabellum Design JSON(*.json)|*.json"),
+         readDesignJson, writeDesignJson},
+    }};
+    return formats;
+}
+
+QString DesignFormat::description() const {
+    return filter.section(QLatin1Char('('), 0, 0);
+}
+
+const DesignFormat& DesignFormat::of(Kind kind) {
+    return all()[static_cast<std::size_t>(kind)];
+}
+
+const DesignFormat* DesignFormat::forPath(const QString& path) {
+    for (const DesignFormat& format : all())
+        if (path.endsWith(QLatin1Char('.') + format.extension, Qt::CaseInsensitive))
+            return &format;
+    return nullptr;
+}
+
+QString DesignFormat::extensions(bool writableOnly) {
+    QStringList names;
+    for (const DesignFormat& format : all())
+        if (format.writable() || !writableOnly)
+            names << QLatin1Char('.') + format.extension;
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
+} // namespace kirabellum
