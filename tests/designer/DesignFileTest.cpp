@@ -162,6 +162,8 @@ TEST(DesignFormat, TheExtensionNamesTheFormatInAnyCase) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(DesignFormat::forPath(QString::fromUtf8(c.path)), c.format) << c.path;
+    EXPECT_EQ(&DesignFormat::toRead(QStringLiteral("a/b.design")), version12);
+    EXPECT_EQ(&DesignFormat::toRead(QStringLiteral("a/b.json")), json);
     EXPECT_EQ(DesignFormat::extensions(false), QStringLiteral(".df2, .df1 or .json"));
     EXPECT_EQ(DesignFormat::extensions(true), QStringLiteral(".df2 or .json"));
 }

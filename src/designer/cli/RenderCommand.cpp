@@ -56,10 +56,7 @@ QString readRenderOptions(const common::CommandWords& words, RenderOptions& opti
     if (designs.size() > 1)
         return QStringLiteral("more than one design given");
     options.designPath = designs.first();
-    options.designFormat = DesignFormat::forPath(options.designPath);
-    if (!options.designFormat)
-        return QStringLiteral("cannot tell the format of \"%1\"; use %2")
-            .arg(options.designPath, DesignFormat::extensions(false));
+    options.designFormat = &DesignFormat::toRead(options.designPath);
     options.outputPath = words.value(outputOption);
     if (options.outputPath.isEmpty())
         return QStringLiteral("no output given (-o OUT)");

@@ -295,9 +295,12 @@ TEST_F(MainWindowTest, OpenReadsJsonWhenItsFilterIsChosenOrTheNameSaysSo) {
     NewDesign(session->document);
     EXPECT_TRUE(mainWindow->openDesign(path("ring.json")));
     EXPECT_TRUE(session->document.sameDesignAs(sample));
-    EXPECT_FALSE(mainWindow->openDesign(path("ring.txt")));
-    ASSERT_EQ(dialogs.warnings.size(), 1u);
-    EXPECT_TRUE(dialogs.warnings[0].text.contains(QStringLiteral("use .df2, .df1 or .json")));
+    // Any other name is read as a version 1.2 design file, as always.
+    ASSERT_TRUE(writeDesignFile(path("ring.design"), sample).ok());
+    NewDesign(session->document);
+    EXPECT_TRUE(mainWindow->openDesign(path("ring.design")));
+    EXPECT_TRUE(session->document.sameDesignAs(sample));
+    EXPECT_TRUE(dialogs.warnings.empty());
 }
 
 TEST_F(MainWindowTest, SaveWritesJsonWhenItsFilterIsChosenOrTheNameSaysSo) {

@@ -40,6 +40,11 @@ const DesignFormat* DesignFormat::forPath(const QString& path) {
     return nullptr;
 }
 
+const DesignFormat& DesignFormat::toRead(const QString& path) {
+    const DesignFormat* format = forPath(path);
+    return format ? *format : of(Version12);
+}
+
 QString DesignFormat::extensions(bool writableOnly) {
     QStringList names;
     for (const DesignFormat& format : all())

@@ -34,6 +34,10 @@ struct DesignFormat {
     static const DesignFormat& of(Kind kind);
     // The format whose extension the name ends in, in any case; null for any other name.
     static const DesignFormat* forPath(const QString& path);
+    // The format a design of that name is read in: the one its extension
+    // names, otherwise the design file of version 1.2, as names without a
+    // known extension have always been read.
+    static const DesignFormat& toRead(const QString& path);
     // The extensions for messages: ".df2, .df1 or .json", or with `writableOnly`
     // ".df2 or .json".
     static QString extensions(bool writableOnly);

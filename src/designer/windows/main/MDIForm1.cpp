@@ -139,15 +139,7 @@ void MDIForm1::OPEN_Click(int index) {
 }
 
 bool MDIForm1::openDesign(const QString& path) {
-    const DesignFormat* format = DesignFormat::forPath(path);
-    if (!format) {
-        session_.dialogs.warning(
-            QStringLiteral("Kirabellum"),
-            QStringLiteral("Cannot open the design \"%1\": cannot tell its format; use %2")
-                .arg(path, DesignFormat::extensions(false)));
-        return false;
-    }
-    return openDesign(path, *format);
+    return openDesign(path, DesignFormat::toRead(path));
 }
 
 bool MDIForm1::openDesign(const QString& path, const DesignFormat& format) {
