@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
     const QDir folder(arguments[1]);
     for (const kirabellum::SampleDesign& sample : kirabellum::sampleDesigns()) {
         const QString path = folder.filePath(sample.fileName);
-        const common::Status status = kirabellum::writeDesignFile(path, sample.design);
+        const common::Status status = kirabellum::WriteDesignFile(path, sample.design);
         if (!status.ok()) {
             std::cerr << status.message().toStdString() << '\n';
             return 1;

@@ -252,9 +252,9 @@ TEST(DesignFileOnDisk, SavesAndReadsBackByName) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("burst.df2"));
     const DesignDocument design = randomDesign(3);
-    ASSERT_TRUE(writeDesignFile(path, design).ok());
+    ASSERT_TRUE(WriteDesignFile(path, design).ok());
     DesignDocument read;
-    ASSERT_TRUE(readDesignFile(path, DesignFileVersion::V1_2, read).ok());
+    ASSERT_TRUE(ReadDesignFile(path, DesignFileVersion::V1_2, read).ok());
     EXPECT_EQ(bytesOf(read), bytesOf(design));
 }
 
@@ -263,16 +263,16 @@ TEST(DesignFileOnDisk, SavingOverALongerFileLeavesNoStaleBytes) {
     const QString path = folder.filePath(QStringLiteral("burst.df2"));
     DesignDocument design = newDesign();
     design.RampLength = 256;
-    ASSERT_TRUE(writeDesignFile(path, design).ok());
+    ASSERT_TRUE(WriteDesignFile(path, design).ok());
     design.RampLength = 16;
-    ASSERT_TRUE(writeDesignFile(path, design).ok());
+    ASSERT_TRUE(WriteDesignFile(path, design).ok());
     EXPECT_EQ(QFileInfo(path).size(), 33603);
 }
 
 TEST(DesignFileOnDisk, FailedSaveNamesTheFileAndKeepsTheOldOne) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("good.df2"));
-    ASSERT_TRUE(writeDesignFile(path, newDesign()).ok());
+    ASSERT_TRUE(WriteDesignFile(path, newDesign()).ok());
     const QByteArray good = [&] {
         QFile file(path);
         file.open(QIODevice::ReadOnly);
@@ -281,7 +281,7 @@ TEST(DesignFileOnDisk, FailedSaveNamesTheFileAndKeepsTheOldOne) {
 
     DesignDocument impossible = newDesign();
     impossible.RampLength = 300;
-    const common::Status status = writeDesignFile(path, impossible);
+    const common::Status status = WriteDesignFile(path, impossible);
     EXPECT_FALSE(status.ok());
     EXPECT_TRUE(status.message().contains(path));
     QFile file(path);
@@ -289,7 +289,7 @@ TEST(DesignFileOnDisk, FailedSaveNamesTheFileAndKeepsTheOldOne) {
     EXPECT_EQ(file.readAll(), good);
 
     const QString missingFolder = folder.filePath(QStringLiteral("no/such/folder/x.df2"));
-    const common::Status missing = writeDesignFile(missingFolder, newDesign());
+    const common::Status missing = WriteDesignFile(missingFolder, newDesign());
     EXPECT_FALSE(missing.ok());
     EXPECT_TRUE(missing.message().contains(missingFolder));
     EXPECT_FALSE(QFile::exists(missingFolder));
@@ -299,7 +299,7 @@ TEST(DesignFileOnDisk, MissingFileIsAClearFailure) {
     DesignDocument document = newDesign();
     const DesignDocument before = document;
     const common::Status status =
-        readDesignFile(QStringLiteral("/no/such/design.df2"), DesignFileVersion::V1_2, document);
+        ReadDesignFile(QStringLiteral("/no/such/design.df2"), DesignFileVersion::V1_2, document);
     EXPECT_FALSE(status.ok());
     EXPECT_TRUE(status.message().contains(QStringLiteral("/no/such/design.df2")));
     EXPECT_TRUE(document.sameDesignAs(before));

@@ -30,7 +30,7 @@ class GoldenStrip : public ::testing::TestWithParam<QString> {};
 TEST_P(GoldenStrip, RendersTheExpectedStrip) {
     const QDir folder(goldenFolder + QLatin1Char('/') + GetParam());
     DesignDocument design;
-    ASSERT_TRUE(readDesignFile(folder.filePath(QStringLiteral("design.df2")),
+    ASSERT_TRUE(ReadDesignFile(folder.filePath(QStringLiteral("design.df2")),
                                DesignFileVersion::V1_2, design)
                     .ok());
     QFile seedFile(folder.filePath(QStringLiteral("seed")));
@@ -75,7 +75,7 @@ TEST(SampleDesignFiles, MatchTheirGenerator) {
     for (const SampleDesign& sample : sampleDesigns()) {
         DesignDocument stored;
         ASSERT_TRUE(
-            readDesignFile(QStringLiteral(KIRABELLUM_SOURCE_DIR "/samples/") + sample.fileName,
+            ReadDesignFile(QStringLiteral(KIRABELLUM_SOURCE_DIR "/samples/") + sample.fileName,
                            DesignFileVersion::V1_2, stored)
                 .ok());
         EXPECT_TRUE(stored.sameDesignAs(sample.design)) << sample.fileName.toStdString();

@@ -36,7 +36,7 @@ protected:
         DesignDocument design = sampleDesigns().front().design;
         design.FrameCount = 5;
         designPath = folder.filePath(QStringLiteral("burst.df2"));
-        ASSERT_TRUE(writeDesignFile(designPath, design).ok());
+        ASSERT_TRUE(WriteDesignFile(designPath, design).ok());
     }
     QString path(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
 
@@ -84,10 +84,10 @@ TEST_F(RenderCommandTest, EveryDesignFormatRendersTheSameStrip) {
     design.FrameCount = 3;
     for (SparkBitmap& image : design.SparkImage)
         image = design.SparkImage[0];
-    ASSERT_TRUE(writeDesignFile(path("same.df2"), design).ok());
+    ASSERT_TRUE(WriteDesignFile(path("same.df2"), design).ok());
     ASSERT_TRUE(writeDesignJson(path("same.json"), design).ok());
     // A name without a known extension is read as a version 1.2 design file.
-    ASSERT_TRUE(writeDesignFile(path("same.design"), design).ok());
+    ASSERT_TRUE(WriteDesignFile(path("same.design"), design).ok());
     QFile version12(path("same.df2"));
     ASSERT_TRUE(version12.open(QIODevice::ReadOnly));
     const QByteArray bytes = version12.readAll();
@@ -202,11 +202,11 @@ TEST_F(RenderCommandTest, UnreadableOrUnrenderableDesignsExitOne) {
     damaged.close();
     DesignDocument badColour = sampleDesigns().front().design;
     badColour.SparkImage[1].at(3, 3) = common::makeColour(1, 2, 254);
-    ASSERT_TRUE(writeDesignFile(path("badcolour.df2"), badColour).ok());
+    ASSERT_TRUE(WriteDesignFile(path("badcolour.df2"), badColour).ok());
     DesignDocument oversized = sampleDesigns().front().design;
     oversized.FrameSize = 512;
     oversized.FrameCount = 256;
-    ASSERT_TRUE(writeDesignFile(path("oversized.df2"), oversized).ok());
+    ASSERT_TRUE(WriteDesignFile(path("oversized.df2"), oversized).ok());
 
     const struct {
         QString design;
@@ -247,7 +247,7 @@ TEST(RenderCommandProcess, ShowsProgressOnlyWhenAskedAndExitsZero) {
     DesignDocument design = sampleDesigns().front().design;
     design.FrameCount = 3;
     const QString designPath = folder.filePath(QStringLiteral("d.df2"));
-    ASSERT_TRUE(writeDesignFile(designPath, design).ok());
+    ASSERT_TRUE(WriteDesignFile(designPath, design).ok());
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(runCommandLine({QStringLiteral("render"), designPath, QStringLiteral("-o"),

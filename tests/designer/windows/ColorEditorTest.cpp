@@ -165,7 +165,7 @@ TEST_F(ColorEditorTest, SaveWritesTheLoadedRampLength) {
     mainWindow->SAVE_Click();
     EXPECT_EQ(QFileInfo(design).size(), 33539 + 4 * 100);
     DesignDocument read;
-    ASSERT_TRUE(readDesignFile(design, DesignFileVersion::V1_2, read).ok());
+    ASSERT_TRUE(ReadDesignFile(design, DesignFileVersion::V1_2, read).ok());
     EXPECT_EQ(read.RampLength, 100);
     EXPECT_EQ(read.ColorRamp[99], common::colourFromRgb(picture.pixel(99, 0)));
 }

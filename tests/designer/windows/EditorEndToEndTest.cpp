@@ -99,7 +99,7 @@ TEST_F(EditorEndToEndTest, ADesignMadeInTheWindowsRendersAsItsSettingsSay) {
         << dialogs.warnings.join(QLatin1Char('\n')).toStdString();
 
     DesignDocument saved;
-    ASSERT_TRUE(readDesignFile(design, DesignFileVersion::V1_2, saved).ok());
+    ASSERT_TRUE(ReadDesignFile(design, DesignFileVersion::V1_2, saved).ok());
     const LayerSettings& layer = saved.layer(1);
     EXPECT_EQ(layer.LayerUse, 1);
     EXPECT_EQ(layer.LayerX, 40);

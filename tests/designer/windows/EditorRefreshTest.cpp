@@ -81,7 +81,7 @@ TEST_F(EditorRefreshTest, OpenShowsTheDesignInEveryEditorAtTheSelectedLayer) {
     windows().windowAs<F_Editer>(ToolKind::Editer)->HScroll1->setValue(2);
     const DesignDocument design = unusualDesign();
     const QString file = path(QStringLiteral("unusual.df2"));
-    ASSERT_TRUE(writeDesignFile(file, design).ok());
+    ASSERT_TRUE(WriteDesignFile(file, design).ok());
     ASSERT_TRUE(mainWindow->openDesign(file));
     EXPECT_TRUE(session.document.sameDesignAs(design)); // showing it changed nothing
     expectWindowsShow(design, 2);
@@ -91,7 +91,7 @@ TEST_F(EditorRefreshTest, OpenOpensEveryClosedEditor) {
     ASSERT_EQ(mainWindow->mdiArea()->subWindowList().size(), 0);
     const DesignDocument design = unusualDesign();
     const QString file = path(QStringLiteral("unusual.df2"));
-    ASSERT_TRUE(writeDesignFile(file, design).ok());
+    ASSERT_TRUE(WriteDesignFile(file, design).ok());
     ASSERT_TRUE(mainWindow->openDesign(file));
     EXPECT_EQ(mainWindow->mdiArea()->subWindowList().size(), 6);
     EXPECT_TRUE(session.document.sameDesignAs(design));
@@ -100,7 +100,7 @@ TEST_F(EditorRefreshTest, OpenOpensEveryClosedEditor) {
 
 TEST_F(EditorRefreshTest, NewAfterALoadedDesignShowsTheDefaults) {
     const QString file = path(QStringLiteral("unusual.df2"));
-    ASSERT_TRUE(writeDesignFile(file, unusualDesign()).ok());
+    ASSERT_TRUE(WriteDesignFile(file, unusualDesign()).ok());
     ASSERT_TRUE(mainWindow->openDesign(file));
     windows().windowAs<F_Editer>(ToolKind::Editer)->HScroll1->setValue(3);
     mainWindow->NEW_Click();

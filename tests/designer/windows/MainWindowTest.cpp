@@ -133,7 +133,7 @@ private:
 };
 
 TEST_F(MainWindowTest, NewAndOpenOpenClosedWindowsAndRefreshAllInTheirOrders) {
-    ASSERT_TRUE(writeDesignFile(path("ring.df2"), sampleDesigns()[1].design).ok());
+    ASSERT_TRUE(WriteDesignFile(path("ring.df2"), sampleDesigns()[1].design).ok());
     // Kinds: 0 particle, 1 gravity, 2 colour, 3 spark, 4 render settings, 5 preview.
     // A window opening logs "open" and redraws itself; then all six redraw.
     const std::vector<std::string> refreshAll = {"refresh 1", "refresh 0", "refresh 4",
@@ -205,7 +205,7 @@ TEST_F(MainWindowTest, NewResetsTheDesignWithoutAskingAndKeepsTheRunFlag) {
 
 TEST_F(MainWindowTest, OpenReadsTheChosenDesignAndRefreshesTheWindows) {
     const DesignDocument sample = sampleDesigns()[1].design;
-    ASSERT_TRUE(writeDesignFile(path("ring.df2"), sample).ok());
+    ASSERT_TRUE(WriteDesignFile(path("ring.df2"), sample).ok());
     dialogs.openAnswers.push_back(path("ring.df2"));
     mainWindow->OPEN_Click(0);
 
@@ -296,7 +296,7 @@ TEST_F(MainWindowTest, OpenReadsJsonWhenItsFilterIsChosenOrTheNameSaysSo) {
     EXPECT_TRUE(mainWindow->openDesign(path("ring.json")));
     EXPECT_TRUE(session->document.sameDesignAs(sample));
     // Any other name is read as a version 1.2 design file, as always.
-    ASSERT_TRUE(writeDesignFile(path("ring.design"), sample).ok());
+    ASSERT_TRUE(WriteDesignFile(path("ring.design"), sample).ok());
     NewDesign(session->document);
     EXPECT_TRUE(mainWindow->openDesign(path("ring.design")));
     EXPECT_TRUE(session->document.sameDesignAs(sample));

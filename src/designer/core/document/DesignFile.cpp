@@ -254,7 +254,7 @@ common::Status ReadDesignFile(std::istream& stream, DesignFileVersion version,
     return read;
 }
 
-common::Status writeDesignFile(const QString& path, const DesignDocument& document) {
+common::Status WriteDesignFile(const QString& path, const DesignDocument& document) {
     const QString context = QStringLiteral("Cannot save the design to \"%1\"").arg(path);
     std::ostringstream buffer;
     const common::Status written = WriteDesignFile(buffer, document);
@@ -266,7 +266,7 @@ common::Status writeDesignFile(const QString& path, const DesignDocument& docume
         .prefixed(context);
 }
 
-common::Status readDesignFile(const QString& path, DesignFileVersion version,
+common::Status ReadDesignFile(const QString& path, DesignFileVersion version,
                               DesignDocument& document) {
     const QString context = QStringLiteral("Cannot open the design \"%1\"").arg(path);
     QByteArray bytes;

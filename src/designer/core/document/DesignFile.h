@@ -42,8 +42,8 @@ common::Status ReadDesignFile(std::istream& stream, DesignFileVersion version,
 // File-name conveniences with messages that name the file. Saving writes a
 // temporary file beside the target and replaces the target only once the whole
 // design has been written, so a failed save never damages an existing file.
-common::Status writeDesignFile(const QString& path, const DesignDocument& document);
-common::Status readDesignFile(const QString& path, DesignFileVersion version,
+common::Status WriteDesignFile(const QString& path, const DesignDocument& document);
+common::Status ReadDesignFile(const QString& path, DesignFileVersion version,
                               DesignDocument& document);
 
 // The name Save proposes after a file was opened or saved: the held name with its

@@ -11,12 +11,12 @@ const std::array<DesignFormat, 3>& DesignFormat::all() {
     static const std::array<DesignFormat, 3> formats = {{
         {Version12, QStringLiteral("df2"), QStringLiteral("Kirabellum Data File-v1.2(*.df2)|*.df2"),
          [](const QString& path, DesignDocument& document) {
-             return readDesignFile(path, DesignFileVersion::V1_2, document);
+             return ReadDesignFile(path, DesignFileVersion::V1_2, document);
          },
-         writeDesignFile},
+         WriteDesignFile},
         {Version11, QStringLiteral("df1"), QStringLiteral("Kirabellum Data File-v1.1(*.df1)|*.df1"),
          [](const QString& path, DesignDocument& document) {
-             return readDesignFile(path, DesignFileVersion::V1_1, document);
+             return ReadDesignFile(path, DesignFileVersion::V1_1, document);
          },
          nullptr},
         {Json, QStringLiteral("json"), QStringLiteral("Kirabellum Design JSON(*.json)|*.json"),
