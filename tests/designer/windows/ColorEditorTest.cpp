@@ -1,8 +1,8 @@
-#include "EditorTestDesigner.h"
+#include "DesignerFixture.h"
 
+#include "common/windows/PictureBox.h"
 #include "core/document/DesignFile.h"
 #include "windows/editors/F_Color.h"
-#include "common/windows/PictureBox.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,7 +23,7 @@ QImage ramp(int width, int height = 1) {
     return image;
 }
 
-class ColorEditorTest : public EditorTestDesigner {
+class ColorEditorTest : public DesignerFixture {
 protected:
     ColorEditorTest() {
         mainWindow->NEW_Click();
@@ -34,10 +34,10 @@ protected:
         QTest::mouseClick(colours->Command1, Qt::LeftButton);
     }
     void expectRampEquals(const QImage& picture) {
-        ASSERT_EQ(session.document.RampLength, picture.width());
+        ASSERT_EQ(session->document.RampLength, picture.width());
         ASSERT_EQ(colours->Picture1.size(), QSize(picture.width(), 1));
         for (int x = 0; x < picture.width(); ++x) {
-            EXPECT_EQ(session.document.ColorRamp[static_cast<std::size_t>(x)],
+            EXPECT_EQ(session->document.ColorRamp[static_cast<std::size_t>(x)],
                       common::colourFromRgb(picture.pixel(x, 0)));
             EXPECT_EQ(colours->Picture1.pixel(x, 0), picture.pixel(x, 0));
         }
@@ -49,8 +49,8 @@ protected:
 TEST_F(ColorEditorTest, ASixteenEntryGradientFillsTheStripInBandsOfSixteen) {
     const QImage picture = ramp(16);
     load(writePicture(QStringLiteral("ramp.bmp"), picture));
-    EXPECT_TRUE(dialogs.warnings.isEmpty());
-    EXPECT_EQ(dialogs.lastFilter, QStringLiteral("*.bmp|*.bmp|"));
+    EXPECT_TRUE(dialogs.warnings.empty());
+    EXPECT_EQ(dialogs.openQuestions.back().filter, QStringLiteral("*.bmp|*.bmp|"));
     expectRampEquals(picture);
     const QImage& strip = colours->Picture2->image();
     ASSERT_EQ(strip.size(), QSize(F_Color::StripWidth, F_Color::StripHeight));
@@ -63,7 +63,7 @@ TEST_F(ColorEditorTest, WidthsUpToTwoHundredFiftySixAreAccepted) {
     for (int width : {256, 8, 1, 200}) {
         const QImage picture = ramp(width);
         load(writePicture(QStringLiteral("ramp%1.bmp").arg(width), picture));
-        EXPECT_TRUE(dialogs.warnings.isEmpty()) << width;
+        EXPECT_TRUE(dialogs.warnings.empty()) << width;
         expectRampEquals(picture);
         // Every strip column shows one entry, in order.
         const QImage& strip = colours->Picture2->image();
@@ -75,17 +75,17 @@ TEST_F(ColorEditorTest, WidthsUpToTwoHundredFiftySixAreAccepted) {
 TEST_F(ColorEditorTest, WrongSizesAreRefusedAndChangeNothing) {
     const QImage kept = ramp(24);
     load(writePicture(QStringLiteral("kept.png"), kept));
-    session.document.ColorRamp[100] = common::makeColour(9, 9, 9); // beyond the ramp, kept too
-    const DesignDocument before = session.document;
+    session->document.ColorRamp[100] = common::makeColour(9, 9, 9); // beyond the ramp, kept too
+    const DesignDocument before = session->document;
     const QImage strip = colours->Picture2->image();
     for (QSize size : {QSize(257, 1), QSize(16, 2), QSize(8, 8)}) {
         dialogs.warnings.clear();
         load(writePicture(QStringLiteral("wrong.bmp"), ramp(size.width(), size.height())));
-        ASSERT_EQ(dialogs.warnings.size(), 1);
-        EXPECT_EQ(dialogs.warnings[0],
+        ASSERT_EQ(dialogs.warnings.size(), 1u);
+        EXPECT_EQ(dialogs.warnings[0].line(),
                   QStringLiteral(
                       "エラー: サイズが正しくありません\r\n16(～256)x1の画像を指定してください"));
-        EXPECT_TRUE(session.document.sameDesignAs(before));
+        EXPECT_TRUE(session->document.sameDesignAs(before));
         expectRampEquals(kept);
         EXPECT_EQ(colours->Picture2->image(), strip);
     }
@@ -97,16 +97,16 @@ TEST_F(ColorEditorTest, ExportWritesTheRampAndLoadsBackUnchanged) {
     const QString file = path(QStringLiteral("exported.bmp"));
     dialogs.saveAnswers.push_back(file);
     QTest::mouseClick(colours->Command2, Qt::LeftButton);
-    EXPECT_TRUE(dialogs.warnings.isEmpty());
+    EXPECT_TRUE(dialogs.warnings.empty());
     QImageReader reader(file);
     EXPECT_EQ(reader.format(), "bmp");
     EXPECT_EQ(reader.read().convertToFormat(QImage::Format_RGB32), picture);
     // 24 bits: 54 bytes of headers and one row of 120 bytes.
     EXPECT_EQ(QFile(file).size(), 54 + 120);
 
-    const DesignDocument before = session.document;
+    const DesignDocument before = session->document;
     load(file);
-    EXPECT_TRUE(session.document.sameDesignAs(before));
+    EXPECT_TRUE(session->document.sameDesignAs(before));
 }
 
 TEST_F(ColorEditorTest, ANewDesignShowsABlackStripAndExportsSixteenBlackPixels) {
@@ -143,18 +143,18 @@ TEST_F(ColorEditorTest, CancelledExportWritesNothingOverThePreviousFile) {
     ASSERT_TRUE(read.open(QIODevice::ReadOnly));
     EXPECT_EQ(read.readAll(), contents);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2);
-    EXPECT_TRUE(dialogs.warnings.isEmpty());
+    EXPECT_TRUE(dialogs.warnings.empty());
 }
 
 TEST_F(ColorEditorTest, FailedLoadAndExportSayWhy) {
-    const DesignDocument before = session.document;
+    const DesignDocument before = session->document;
     load(path(QStringLiteral("missing.bmp")));
-    ASSERT_EQ(dialogs.warnings.size(), 1);
-    EXPECT_TRUE(dialogs.warnings[0].contains(QStringLiteral("missing.bmp")));
-    EXPECT_TRUE(session.document.sameDesignAs(before));
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_TRUE(dialogs.warnings[0].line().contains(QStringLiteral("missing.bmp")));
+    EXPECT_TRUE(session->document.sameDesignAs(before));
     dialogs.saveAnswers.push_back(path(QStringLiteral("no such folder/ramp.bmp")));
     QTest::mouseClick(colours->Command2, Qt::LeftButton);
-    EXPECT_EQ(dialogs.warnings.size(), 2);
+    EXPECT_EQ(dialogs.warnings.size(), 2u);
 }
 
 TEST_F(ColorEditorTest, SaveWritesTheLoadedRampLength) {
@@ -171,15 +171,15 @@ TEST_F(ColorEditorTest, SaveWritesTheLoadedRampLength) {
 }
 
 TEST_F(ColorEditorTest, WithoutARampTheStripIsBlackAndExportSaysSo) {
-    session.document.RampLength = 0;
+    session->document.RampLength = 0;
     colours->DRefresh();
     EXPECT_TRUE(colours->Picture1.isNull());
     EXPECT_EQ(colours->Picture2->image().pixel(0, 0) & 0xFFFFFF, 0u);
     dialogs.saveAnswers.push_back(path(QStringLiteral("none.bmp")));
     QTest::mouseClick(colours->Command2, Qt::LeftButton);
-    EXPECT_EQ(dialogs.warnings.size(), 1);
+    EXPECT_EQ(dialogs.warnings.size(), 1u);
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("none.bmp"))));
-    EXPECT_EQ(session.document.RampLength, 0);
+    EXPECT_EQ(session->document.RampLength, 0);
 }
 
 } // namespace

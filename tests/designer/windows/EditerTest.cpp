@@ -1,10 +1,10 @@
-#include "EditorTestDesigner.h"
+#include "DesignerFixture.h"
 
 #include "common/Rounding.h"
+#include "common/windows/PictureBox.h"
 #include "core/document/DesignMath.h"
 #include "windows/editors/F_Editer.h"
 #include "windows/editors/F_Hinoko.h"
-#include "common/windows/PictureBox.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -19,13 +19,13 @@ constexpr QRgb Black = 0x000000;
 constexpr QRgb Blue = 0x0000FF;
 constexpr QRgb Red = 0xFF0000;
 
-class EditerTest : public EditorTestDesigner {
+class EditerTest : public DesignerFixture {
 protected:
     EditerTest() {
         mainWindow->NEW_Click();
         editor = open<F_Editer>(ToolKind::Editer);
     }
-    LayerSettings& layer(int number) { return session.document.layer(number); }
+    LayerSettings& layer(int number) { return session->document.layer(number); }
     void selectMotionTab() { editor->TabStrip1->setCurrentIndex(1); }
 
     // A press position at which the direction seen from `centre` is exactly
@@ -251,24 +251,24 @@ TEST_F(EditerTest, UseButtonTogglesAndShowsTheState) {
 }
 
 TEST_F(EditerTest, SwitchingTabsRedrawsWithoutChangingTheDocument) {
-    const DesignDocument before = session.document;
+    const DesignDocument before = session->document;
     const QImage position = editor->Picture1->image();
     selectMotionTab();
     EXPECT_NE(editor->Picture1->image(), position);
     EXPECT_EQ(editor->Picture1->image().pixel(80 + 30, 80) & 0xFFFFFF, Red);
     editor->TabStrip1->setCurrentIndex(0);
     EXPECT_EQ(editor->Picture1->image(), position);
-    EXPECT_TRUE(session.document.sameDesignAs(before));
+    EXPECT_TRUE(session->document.sameDesignAs(before));
 }
 
 TEST_F(EditerTest, LayerBarShowsTheLayerAndReachesTheSparkWindow) {
     closeWindow(ToolKind::Hinoko);
     layer(2).LayerCount = 1000;
     layer(2).LayerUse = 1;
-    session.document.SparkImage[1].at(5, 6) = common::makeColour(255, 0, 0);
+    session->document.SparkImage[1].at(5, 6) = common::makeColour(255, 0, 0);
 
     clickArrow(editor->HScroll1, true);
-    EXPECT_EQ(session.currentLayer, 2);
+    EXPECT_EQ(session->currentLayer, 2);
     EXPECT_EQ(editor->Label2->text(), QStringLiteral("2"));
     EXPECT_EQ(editor->Label4->text(), QStringLiteral("1000"));
     EXPECT_EQ(editor->Command1->text(), QStringLiteral("Use"));
@@ -288,28 +288,28 @@ TEST_F(EditerTest, ValuesTheBarsCannotHoldAreShownClampedAndNotStored) {
     layer(1).LayerCount = 5000;
     layer(1).LayerMinSpeed = 200;
     layer(1).LayerDecel = 0;
-    const DesignDocument before = session.document;
+    const DesignDocument before = session->document;
     editor->DRefresh();
     EXPECT_EQ(editor->HScroll2->value(), 2048);
     EXPECT_EQ(editor->Label4->text(), QStringLiteral("2048"));
     EXPECT_EQ(editor->HScroll3->value(), 48);
     EXPECT_EQ(editor->HScroll5->value(), 1);
     EXPECT_EQ(editor->Label3->text(), QStringLiteral("99"));
-    EXPECT_TRUE(session.document.sameDesignAs(before));
+    EXPECT_TRUE(session->document.sameDesignAs(before));
 
     // Reopening the window does not store them either.
     closeWindow(ToolKind::Editer);
     open<F_Editer>(ToolKind::Editer);
-    EXPECT_TRUE(session.document.sameDesignAs(before));
+    EXPECT_TRUE(session->document.sameDesignAs(before));
 }
 
 TEST_F(EditerTest, ReopenedEditorStartsAtLayerOne) {
     clickArrow(editor->HScroll1, true);
     clickArrow(editor->HScroll1, true);
-    EXPECT_EQ(F_Editer::CurrentLayer(session), 3);
+    EXPECT_EQ(F_Editer::CurrentLayer(*session), 3);
     closeWindow(ToolKind::Editer);
     // Asking for the layer opens the editor again, at layer 1.
-    EXPECT_EQ(F_Editer::CurrentLayer(session), 1);
+    EXPECT_EQ(F_Editer::CurrentLayer(*session), 1);
     EXPECT_NE(windows().window(ToolKind::Editer), nullptr);
 }
 

@@ -1,4 +1,4 @@
-#include "EditorTestDesigner.h"
+#include "DesignerFixture.h"
 
 #include "core/document/DesignFile.h"
 #include "windows/editors/F_Color.h"
@@ -47,7 +47,7 @@ Lit litPixels(const QImage& strip, int frame) {
     return lit;
 }
 
-class EditorEndToEndTest : public EditorTestDesigner {};
+class EditorEndToEndTest : public DesignerFixture {};
 
 TEST_F(EditorEndToEndTest, ADesignMadeInTheWindowsRendersAsItsSettingsSay) {
     mainWindow->NEW_Click();
@@ -95,8 +95,7 @@ TEST_F(EditorEndToEndTest, ADesignMadeInTheWindowsRendersAsItsSettingsSay) {
     const QString design = path(QStringLiteral("made.df2"));
     dialogs.saveAnswers.push_back(design);
     mainWindow->SAVE_Click();
-    ASSERT_TRUE(dialogs.warnings.isEmpty())
-        << dialogs.warnings.join(QLatin1Char('\n')).toStdString();
+    ASSERT_TRUE(dialogs.warnings.empty()) << dialogs.warnings.front().line().toStdString();
 
     DesignDocument saved;
     ASSERT_TRUE(ReadDesignFile(design, DesignFileVersion::V1_2, saved).ok());

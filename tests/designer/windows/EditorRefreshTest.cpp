@@ -1,11 +1,11 @@
-#include "EditorTestDesigner.h"
+#include "DesignerFixture.h"
 
+#include "common/windows/PictureBox.h"
 #include "core/document/DesignFile.h"
 #include "windows/editors/F_Color.h"
 #include "windows/editors/F_Editer.h"
 #include "windows/editors/F_Gravity.h"
 #include "windows/editors/F_Hinoko.h"
-#include "common/windows/PictureBox.h"
 
 #include <QLabel>
 #include <QMdiArea>
@@ -16,7 +16,7 @@
 namespace kirabellum::test {
 namespace {
 
-class EditorRefreshTest : public EditorTestDesigner {
+class EditorRefreshTest : public DesignerFixture {
 protected:
     // A design unlike the defaults in every field the editors show.
     DesignDocument unusualDesign() {
@@ -37,7 +37,8 @@ protected:
         design.Gravity[0] = {1, 90.0f, 10.0f};
         design.RampLength = 32;
         for (int index = 0; index < 32; ++index)
-            design.ColorRamp[static_cast<std::size_t>(index)] = common::makeColour(index * 8, 255, 0);
+            design.ColorRamp[static_cast<std::size_t>(index)] =
+                common::makeColour(index * 8, 255, 0);
         return design;
     }
 
@@ -66,13 +67,14 @@ protected:
         ASSERT_EQ(colours->Picture1.width(), design.RampLength);
         for (int x = 0; x < F_Color::StripWidth; ++x)
             ASSERT_EQ(colours->Picture2->image().pixel(x, 0),
-                      common::colourToRgb(design.ColorRamp[static_cast<std::size_t>(x * design.RampLength /
-                                                                            F_Color::StripWidth)]));
+                      common::colourToRgb(design.ColorRamp[static_cast<std::size_t>(
+                          x * design.RampLength / F_Color::StripWidth)]));
 
         const SparkBitmap& spark = design.SparkImage[static_cast<std::size_t>(currentLayer - 1)];
         for (int y = 0; y < SparkEdge; ++y)
             for (int x = 0; x < SparkEdge; ++x)
-                ASSERT_EQ(sparks->Picture1->image().pixel(x, y), common::colourToRgb(spark.at(x, y)));
+                ASSERT_EQ(sparks->Picture1->image().pixel(x, y),
+                          common::colourToRgb(spark.at(x, y)));
     }
 };
 
@@ -83,7 +85,7 @@ TEST_F(EditorRefreshTest, OpenShowsTheDesignInEveryEditorAtTheSelectedLayer) {
     const QString file = path(QStringLiteral("unusual.df2"));
     ASSERT_TRUE(WriteDesignFile(file, design).ok());
     ASSERT_TRUE(mainWindow->openDesign(file));
-    EXPECT_TRUE(session.document.sameDesignAs(design)); // showing it changed nothing
+    EXPECT_TRUE(session->document.sameDesignAs(design)); // showing it changed nothing
     expectWindowsShow(design, 2);
 }
 
@@ -94,7 +96,7 @@ TEST_F(EditorRefreshTest, OpenOpensEveryClosedEditor) {
     ASSERT_TRUE(WriteDesignFile(file, design).ok());
     ASSERT_TRUE(mainWindow->openDesign(file));
     EXPECT_EQ(mainWindow->mdiArea()->subWindowList().size(), 6);
-    EXPECT_TRUE(session.document.sameDesignAs(design));
+    EXPECT_TRUE(session->document.sameDesignAs(design));
     expectWindowsShow(design, 1);
 }
 
@@ -113,10 +115,10 @@ TEST_F(EditorRefreshTest, NewAfterALoadedDesignShowsTheDefaults) {
 TEST_F(EditorRefreshTest, WindowsOpenedBeforeAnyRampShowNoRampAndChangeNothing) {
     DesignDocument startUp;
     ApplyDefaults(startUp);
-    ASSERT_TRUE(session.document.sameDesignAs(startUp));
+    ASSERT_TRUE(session->document.sameDesignAs(startUp));
     for (ToolKind kind : {ToolKind::Editer, ToolKind::Gravity, ToolKind::Color, ToolKind::Hinoko})
         windows().showAndFocus(kind);
-    EXPECT_TRUE(session.document.sameDesignAs(startUp));
+    EXPECT_TRUE(session->document.sameDesignAs(startUp));
     EXPECT_TRUE(windows().windowAs<F_Color>(ToolKind::Color)->Picture1.isNull());
 }
 

@@ -1,4 +1,4 @@
-#include "EditorTestDesigner.h"
+#include "DesignerFixture.h"
 
 #include "windows/editors/F_Gravity.h"
 
@@ -11,14 +11,14 @@ namespace {
 
 constexpr QRgb Red = 0xFF0000;
 
-class GravityEditorTest : public EditorTestDesigner {
+class GravityEditorTest : public DesignerFixture {
 protected:
     GravityEditorTest() {
         mainWindow->NEW_Click();
         gravity = open<F_Gravity>(ToolKind::Gravity);
     }
     GravityForce& force(int kind) {
-        return session.document.Gravity[static_cast<std::size_t>(kind)];
+        return session->document.Gravity[static_cast<std::size_t>(kind)];
     }
     const QImage& canvas() const { return gravity->Picture1->image(); }
     // The two 12-unit strokes of an arrow head with its tip at `tip` pointing
@@ -134,7 +134,7 @@ TEST_F(GravityEditorTest, LoadedValuesOutsideTheRangesAreShownWithoutChangingThe
     force(1).Power = 0.25f;
     force(1).Use = 5;
     force(2).Angle = 0.5f;
-    const DesignDocument before = session.document;
+    const DesignDocument before = session->document;
     gravity->DRefresh();
     EXPECT_EQ(gravity->HScroll1->value(), 64);
     EXPECT_EQ(gravity->Label1->text(), QStringLiteral("64"));
@@ -142,7 +142,7 @@ TEST_F(GravityEditorTest, LoadedValuesOutsideTheRangesAreShownWithoutChangingThe
     EXPECT_EQ(gravity->HScroll1->value(), 1);
     EXPECT_EQ(gravity->Command1->text(), QStringLiteral("Use"));
     gravity->TabStrip1->setCurrentIndex(2);
-    EXPECT_TRUE(session.document.sameDesignAs(before));
+    EXPECT_TRUE(session->document.sameDesignAs(before));
 
     // The switches then land on 0 or 1.
     press(gravity->Picture1, {10, 10}, Qt::LeftButton);

@@ -1,8 +1,8 @@
-#include "EditorTestDesigner.h"
+#include "DesignerFixture.h"
 
+#include "common/windows/PictureBox.h"
 #include "windows/editors/F_Editer.h"
 #include "windows/editors/F_Hinoko.h"
-#include "common/windows/PictureBox.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +22,7 @@ QImage patterned(int width, int height, int seed = 0) {
     return image;
 }
 
-class HinokoTest : public EditorTestDesigner {
+class HinokoTest : public DesignerFixture {
 protected:
     HinokoTest() {
         mainWindow->NEW_Click();
@@ -30,14 +30,14 @@ protected:
         sparks = open<F_Hinoko>(ToolKind::Hinoko);
     }
     const SparkBitmap& spark(int layer) const {
-        return session.document.SparkImage[static_cast<std::size_t>(layer - 1)];
+        return session->document.SparkImage[static_cast<std::size_t>(layer - 1)];
     }
     void expectSparkEquals(int layer, const QImage& picture) {
         for (int y = 0; y < SparkEdge; ++y)
             for (int x = 0; x < SparkEdge; ++x) {
                 const common::Colour expected = x < picture.width() && y < picture.height()
-                                            ? common::colourFromRgb(picture.pixel(x, y))
-                                            : 0;
+                                                    ? common::colourFromRgb(picture.pixel(x, y))
+                                                    : 0;
                 ASSERT_EQ(spark(layer).at(x, y), expected) << x << ", " << y;
             }
     }
@@ -53,8 +53,8 @@ protected:
 TEST_F(HinokoTest, ASquarePictureIsCopiedPixelForPixelIntoTheCurrentLayer) {
     const QImage picture = patterned(32, 32);
     load(writePicture(QStringLiteral("spark.bmp"), picture));
-    EXPECT_TRUE(dialogs.warnings.isEmpty());
-    EXPECT_EQ(dialogs.lastFilter, QStringLiteral("*.bmp|*.bmp|"));
+    EXPECT_TRUE(dialogs.warnings.empty());
+    EXPECT_EQ(dialogs.openQuestions.back().filter, QStringLiteral("*.bmp|*.bmp|"));
     expectSparkEquals(1, picture);
     EXPECT_EQ(sparks->Picture1->image(), picture);
 
@@ -72,7 +72,7 @@ TEST_F(HinokoTest, PngAndSmallerSquaresAreAccepted) {
 
     const QImage small = patterned(16, 16, 3);
     load(writePicture(QStringLiteral("small.bmp"), small));
-    EXPECT_TRUE(dialogs.warnings.isEmpty());
+    EXPECT_TRUE(dialogs.warnings.empty());
     expectSparkEquals(1, small); // the rest of the block is black
 }
 
@@ -86,23 +86,23 @@ TEST_F(HinokoTest, AClickOnTheSparkViewLoads) {
 TEST_F(HinokoTest, WrongSizesAreRefusedAndKeepTheImage) {
     const QImage kept = patterned(32, 32, 9);
     load(writePicture(QStringLiteral("kept.bmp"), kept));
-    session.document.SparkImage[4].at(3, 3) = common::makeColour(1, 2, 3);
-    const DesignDocument before = session.document;
+    session->document.SparkImage[4].at(3, 3) = common::makeColour(1, 2, 3);
+    const DesignDocument before = session->document;
     for (QSize size : {QSize(33, 33), QSize(32, 31), QSize(31, 32), QSize(64, 64)}) {
         dialogs.warnings.clear();
         load(writePicture(QStringLiteral("wrong.bmp"), patterned(size.width(), size.height())));
-        ASSERT_EQ(dialogs.warnings.size(), 1) << size.width() << "x" << size.height();
-        EXPECT_EQ(dialogs.warnings[0],
+        ASSERT_EQ(dialogs.warnings.size(), 1u) << size.width() << "x" << size.height();
+        EXPECT_EQ(dialogs.warnings[0].line(),
                   QStringLiteral(
                       "エラー: サイズが正しくありません\r\n正方形で32x32の画像を指定してください"));
-        EXPECT_TRUE(session.document.sameDesignAs(before));
+        EXPECT_TRUE(session->document.sameDesignAs(before));
         EXPECT_EQ(sparks->Picture1->image(), kept);
     }
 }
 
 TEST_F(HinokoTest, ALoadWritesIntoTheCurrentLayerOnly) {
     editor->HScroll1->setValue(3);
-    const DesignDocument before = session.document;
+    const DesignDocument before = session->document;
     const QImage picture = patterned(32, 32, 5);
     load(writePicture(QStringLiteral("three.bmp"), picture));
     expectSparkEquals(3, picture);
@@ -121,7 +121,7 @@ TEST_F(HinokoTest, ExportWritesTheShownImageAndLoadsBackUnchanged) {
         const QString file = path(name);
         dialogs.saveAnswers.push_back(file);
         QTest::mouseClick(sparks->Command2, Qt::LeftButton);
-        EXPECT_TRUE(dialogs.warnings.isEmpty());
+        EXPECT_TRUE(dialogs.warnings.empty());
         QImageReader reader(file);
         reader.setDecideFormatFromContent(true);
         EXPECT_EQ(reader.format(), "bmp") << name.toStdString();
@@ -131,26 +131,26 @@ TEST_F(HinokoTest, ExportWritesTheShownImageAndLoadsBackUnchanged) {
         // The 24-bit bitmap: 54 bytes of headers and 32 rows of 96 bytes.
         EXPECT_EQ(QFile(file).size(), 54 + 32 * 96) << name.toStdString();
 
-        const DesignDocument before = session.document;
+        const DesignDocument before = session->document;
         load(file);
-        EXPECT_TRUE(session.document.sameDesignAs(before));
+        EXPECT_TRUE(session->document.sameDesignAs(before));
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 4); // spark.bmp and the three
 }
 
 TEST_F(HinokoTest, CancelledDialogsChangeAndWriteNothing) {
-    const DesignDocument before = session.document;
+    const DesignDocument before = session->document;
     QTest::mouseClick(sparks->Command1, Qt::LeftButton); // no answer: cancelled
     QTest::mouseClick(sparks->Command2, Qt::LeftButton);
-    EXPECT_TRUE(session.document.sameDesignAs(before));
-    EXPECT_TRUE(dialogs.warnings.isEmpty());
+    EXPECT_TRUE(session->document.sameDesignAs(before));
+    EXPECT_TRUE(dialogs.warnings.empty());
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
 TEST_F(HinokoTest, FailedLoadAndExportSayWhy) {
     const QImage kept = patterned(32, 32, 2);
     load(writePicture(QStringLiteral("kept.bmp"), kept));
-    const DesignDocument before = session.document;
+    const DesignDocument before = session->document;
 
     QFile damaged(path(QStringLiteral("damaged.bmp")));
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
@@ -158,16 +158,16 @@ TEST_F(HinokoTest, FailedLoadAndExportSayWhy) {
     damaged.close();
     load(damaged.fileName());
     load(path(QStringLiteral("missing.bmp")));
-    ASSERT_EQ(dialogs.warnings.size(), 2);
-    EXPECT_TRUE(dialogs.warnings[0].contains(QStringLiteral("damaged.bmp")));
-    EXPECT_TRUE(dialogs.warnings[1].contains(QStringLiteral("missing.bmp")));
-    EXPECT_TRUE(session.document.sameDesignAs(before));
+    ASSERT_EQ(dialogs.warnings.size(), 2u);
+    EXPECT_TRUE(dialogs.warnings[0].line().contains(QStringLiteral("damaged.bmp")));
+    EXPECT_TRUE(dialogs.warnings[1].line().contains(QStringLiteral("missing.bmp")));
+    EXPECT_TRUE(session->document.sameDesignAs(before));
     EXPECT_EQ(sparks->Picture1->image(), kept);
 
     dialogs.saveAnswers.push_back(path(QStringLiteral("no such folder/out.bmp")));
     QTest::mouseClick(sparks->Command2, Qt::LeftButton);
-    ASSERT_EQ(dialogs.warnings.size(), 3);
-    EXPECT_TRUE(dialogs.warnings[2].contains(QStringLiteral("out.bmp")));
+    ASSERT_EQ(dialogs.warnings.size(), 3u);
+    EXPECT_TRUE(dialogs.warnings[2].line().contains(QStringLiteral("out.bmp")));
 }
 
 TEST_F(HinokoTest, ZoomShowsEachSparkPixelAsABlockOfTwoOrThree) {

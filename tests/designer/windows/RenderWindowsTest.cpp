@@ -1,9 +1,9 @@
 #include "DesignerFixture.h"
 
+#include "common/windows/PictureBox.h"
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
 #include "windows/render/Wait.h"
-#include "common/windows/PictureBox.h"
 
 #include "FakePlaybackClock.h"
 #include "SampleDesigns.h"

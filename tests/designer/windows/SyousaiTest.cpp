@@ -1,4 +1,4 @@
-#include "EditorTestDesigner.h"
+#include "DesignerFixture.h"
 
 #include "windows/editors/F_Editer.h"
 #include "windows/editors/Syousai.h"
@@ -13,21 +13,21 @@
 namespace kirabellum::test {
 namespace {
 
-class SyousaiTest : public EditorTestDesigner {
+class SyousaiTest : public DesignerFixture {
 protected:
     SyousaiTest() {
         mainWindow->NEW_Click();
         editor = open<F_Editer>(ToolKind::Editer);
         settings = open<F_Animation>(ToolKind::Animation);
     }
-    LayerSettings& layer(int number) { return session.document.layer(number); }
+    LayerSettings& layer(int number) { return session->document.layer(number); }
 
     F_Editer* editor = nullptr;
     F_Animation* settings = nullptr;
 };
 
 TEST_F(SyousaiTest, DefaultLayerOpensAsASingleBurstFromZeroToZero) {
-    Syousai dialog(session, mainWindow.get());
+    Syousai dialog(*session, mainWindow.get());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("発生設定"));
     EXPECT_TRUE(dialog.Option1[0]->isChecked());
     EXPECT_EQ(dialog.Option1[0]->text(), QStringLiteral("単爆発"));
@@ -41,7 +41,7 @@ TEST_F(SyousaiTest, DefaultLayerOpensAsASingleBurstFromZeroToZero) {
 TEST_F(SyousaiTest, OpensInTheMiddleOfTheScreen) {
     // Away from the middle, so that centring on the main window would show.
     mainWindow->setGeometry(0, 0, 400, 300);
-    Syousai dialog(session, mainWindow.get());
+    Syousai dialog(*session, mainWindow.get());
     dialog.show();
     // Within the width of a window frame.
     const QPoint offset = dialog.frameGeometry().center() - dialog.screen()->geometry().center();
@@ -56,8 +56,8 @@ TEST_F(SyousaiTest, RangesReachTheRenderSettingsFrameCount) {
     } cases[] = {{10, 10}, {25, 10}, {1, 40}, {256, 3}};
     for (const auto& each : cases) {
         settings->HScroll1[1]->setValue(each.bar);
-        session.document.FrameCount = static_cast<std::int16_t>(each.documentCount);
-        Syousai dialog(session, mainWindow.get());
+        session->document.FrameCount = static_cast<std::int16_t>(each.documentCount);
+        Syousai dialog(*session, mainWindow.get());
         for (QScrollBar* bar : dialog.HScroll1)
             EXPECT_EQ(bar->maximum(), each.bar);
         EXPECT_EQ(dialog.HScroll1[0]->minimum(), 0);
@@ -67,7 +67,7 @@ TEST_F(SyousaiTest, RangesReachTheRenderSettingsFrameCount) {
 
 TEST_F(SyousaiTest, ReadingTheFrameCountOpensTheRenderSettings) {
     closeWindow(ToolKind::Animation);
-    Syousai dialog(session, mainWindow.get());
+    Syousai dialog(*session, mainWindow.get());
     EXPECT_NE(windows().window(ToolKind::Animation), nullptr);
     EXPECT_EQ(dialog.HScroll1[1]->maximum(), 10);
 }
@@ -77,7 +77,7 @@ TEST_F(SyousaiTest, LastFrameNeverStaysBelowTheFirst) {
     layer(1).LayerBurstFrom = 3;
     layer(1).LayerBurstTo = 8;
     {
-        Syousai dialog(session, mainWindow.get());
+        Syousai dialog(*session, mainWindow.get());
         EXPECT_EQ(dialog.Label1[0]->text(), QStringLiteral("3"));
         EXPECT_EQ(dialog.Label1[1]->text(), QStringLiteral("8"));
         dialog.HScroll1[0]->setValue(9); // the first frame drags the last along
@@ -86,7 +86,7 @@ TEST_F(SyousaiTest, LastFrameNeverStaysBelowTheFirst) {
         EXPECT_EQ(dialog.Label1[1]->text(), QStringLiteral("9"));
     }
     {
-        Syousai dialog(session, mainWindow.get());
+        Syousai dialog(*session, mainWindow.get());
         dialog.HScroll1[1]->setValue(2); // snaps back to the first frame
         EXPECT_EQ(dialog.HScroll1[1]->value(), 3);
         EXPECT_EQ(dialog.Label1[1]->text(), QStringLiteral("3"));
@@ -98,7 +98,7 @@ TEST_F(SyousaiTest, LastFrameNeverStaysBelowTheFirst) {
 TEST_F(SyousaiTest, OkStoresTheValuesInBothModes) {
     settings->HScroll1[1]->setValue(20);
     for (int mode : {0, 1}) {
-        Syousai dialog(session, mainWindow.get());
+        Syousai dialog(*session, mainWindow.get());
         dialog.Option1[static_cast<std::size_t>(mode)]->click();
         dialog.HScroll1[0]->setValue(4 + mode);
         dialog.HScroll1[1]->setValue(12);
@@ -120,15 +120,15 @@ TEST_F(SyousaiTest, CancelStoresNothing) {
     layer(1).LayerBurstFrom = 2;
     layer(1).LayerBurstTo = 5;
     layer(1).LayerBurstStep = 2;
-    const DesignDocument before = session.document;
-    Syousai dialog(session, mainWindow.get());
+    const DesignDocument before = session->document;
+    Syousai dialog(*session, mainWindow.get());
     EXPECT_TRUE(dialog.Option1[1]->isChecked());
     dialog.Option1[0]->click();
     dialog.HScroll1[0]->setValue(7);
     dialog.HScroll1[2]->setValue(4);
     QTest::mouseClick(dialog.Command2, Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_TRUE(session.document.sameDesignAs(before));
+    EXPECT_TRUE(session->document.sameDesignAs(before));
 }
 
 TEST_F(SyousaiTest, StoredValuesOutsideTheRangesOpenClampedAndStayUntilOk) {
@@ -136,13 +136,13 @@ TEST_F(SyousaiTest, StoredValuesOutsideTheRangesOpenClampedAndStayUntilOk) {
     layer(1).LayerBurstFrom = 50;
     layer(1).LayerBurstTo = -3;
     layer(1).LayerBurstStep = 0;
-    const DesignDocument before = session.document;
-    Syousai dialog(session, mainWindow.get());
+    const DesignDocument before = session->document;
+    Syousai dialog(*session, mainWindow.get());
     EXPECT_EQ(dialog.HScroll1[0]->value(), 10);
     EXPECT_EQ(dialog.HScroll1[1]->value(), 10);
     EXPECT_EQ(dialog.HScroll1[2]->value(), 1);
     EXPECT_EQ(dialog.Label1[2]->text(), QStringLiteral("1"));
-    EXPECT_TRUE(session.document.sameDesignAs(before));
+    EXPECT_TRUE(session->document.sameDesignAs(before));
     QTest::mouseClick(dialog.Command1, Qt::LeftButton);
     EXPECT_EQ(layer(1).LayerBurstFrom, 10);
     EXPECT_EQ(layer(1).LayerBurstTo, 10);
@@ -152,7 +152,7 @@ TEST_F(SyousaiTest, StoredValuesOutsideTheRangesOpenClampedAndStayUntilOk) {
 TEST_F(SyousaiTest, TheEditorsButtonOpensItModallyForTheCurrentLayer) {
     clickArrow(editor->HScroll1, true);
     clickArrow(editor->HScroll1, true);
-    ASSERT_EQ(session.currentLayer, 3);
+    ASSERT_EQ(session->currentLayer, 3);
     bool seen = false;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<Syousai*>(QApplication::activeModalWidget());

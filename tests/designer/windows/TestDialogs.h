@@ -21,6 +21,9 @@ public:
     struct Message {
         QString title;
         QString text;
+
+        // "title: text", for comparing whole messages.
+        QString line() const { return title + QStringLiteral(": ") + text; }
     };
 
     // A file the user picks, with the filter chosen (the first unless told).
