@@ -3,12 +3,12 @@
 #include "core/document/DesignFile.h"
 #include "core/document/DesignJson.h"
 
+#include "CommandRun.h"
 #include "RandomDesign.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -20,17 +20,11 @@
 namespace kirabellum {
 namespace {
 
-struct Outcome {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using Outcome = common::test::CommandResult;
 
 Outcome run(const QStringList& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int exitCode = runCommandLine(arguments, out, err);
-    return {exitCode, out.str(), err.str()};
+    return common::test::captureCommand(
+        [&](std::ostream& out, std::ostream& err) { return runCommandLine(arguments, out, err); });
 }
 
 QByteArray contentsOf(const QString& path) {
@@ -257,25 +251,9 @@ TEST(CommandLine, HelpAndVersionExitZero) {
     EXPECT_EQ(version.out, "Kirabellum v1.22\n");
 }
 
-// The real program: arguments, exit code and streams as a shell sees them, in
-// an environment where no window can open: the commands must not need one.
-struct ProcessOutcome {
-    int exitCode;
-    QByteArray out;
-    QByteArray err;
-};
-
-ProcessOutcome runProgram(const QStringList& arguments) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(KIRABELLUM_EXECUTABLE), arguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << process.errorString().toStdString();
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+// The real program: arguments, exit code and streams as a shell sees them.
+common::test::ProgramResult runProgram(const QStringList& arguments) {
+    return common::test::runProgramWithoutDisplay(QStringLiteral(KIRABELLUM_EXECUTABLE), arguments);
 }
 
 TEST_F(ConvertCommand, TheProgramRunsItsCommandsWithoutADisplay) {
@@ -303,7 +281,7 @@ TEST_F(ConvertCommand, TheProgramRunsItsCommandsWithoutADisplay) {
         {{convert, path("bad.json")}, 2, "", "expected IN and OUT"},
     };
     for (const auto& c : cases) {
-        const ProcessOutcome outcome = runProgram(c.arguments);
+        const common::test::ProgramResult outcome = runProgram(c.arguments);
         EXPECT_EQ(outcome.exitCode, c.exitCode) << outcome.err.toStdString();
         EXPECT_TRUE(outcome.out.contains(c.out)) << outcome.out.toStdString();
         EXPECT_TRUE(outcome.err.contains(c.err)) << outcome.err.toStdString();

@@ -2,11 +2,11 @@
 #include "core/document/DesignFile.h"
 #include "core/document/DesignJson.h"
 
+#include "CommandRun.h"
 #include "SampleDesigns.h"
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -16,17 +16,11 @@
 namespace kirabellum {
 namespace {
 
-struct CommandResult {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using common::test::CommandResult;
 
 CommandResult run(const QStringList& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = runCommandLine(arguments, out, err);
-    return {code, out.str(), err.str()};
+    return common::test::captureCommand(
+        [&](std::ostream& out, std::ostream& err) { return runCommandLine(arguments, out, err); });
 }
 
 class RenderCommandTest : public ::testing::Test {
@@ -256,12 +250,11 @@ TEST(RenderCommandProcess, ShowsProgressOnlyWhenAskedAndExitsZero) {
               0);
     EXPECT_NE(err.str().find("frame 3 of 3"), std::string::npos) << err.str();
 
-    QProcess process;
-    process.start(QStringLiteral(KIRABELLUM_EXECUTABLE),
-                  {QStringLiteral("render"), designPath, QStringLiteral("-o"),
-                   folder.filePath(QStringLiteral("p.bmp"))});
-    ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    const common::test::ProgramResult program = common::test::runProgramWithoutDisplay(
+        QStringLiteral(KIRABELLUM_EXECUTABLE),
+        {QStringLiteral("render"), designPath, QStringLiteral("-o"),
+         folder.filePath(QStringLiteral("p.bmp"))});
+    EXPECT_EQ(program.exitCode, 0) << program.err.toStdString();
     EXPECT_EQ(QImage(folder.filePath(QStringLiteral("p.bmp"))).size(), QSize(384, 128));
 }
 

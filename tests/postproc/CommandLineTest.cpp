@@ -1,11 +1,11 @@
 #include "cli/CommandLine.h"
 #include "common/ImageFile.h"
 
+#include "CommandRun.h"
 #include "TestImages.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -18,17 +18,11 @@ namespace {
 
 const QRgb black = qRgb(0, 0, 0);
 
-struct CommandResult {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using common::test::CommandResult;
 
 CommandResult run(const QStringList& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int exitCode = runCommandLine(arguments, out, err);
-    return {exitCode, out.str(), err.str()};
+    return common::test::captureCommand(
+        [&](std::ostream& out, std::ostream& err) { return runCommandLine(arguments, out, err); });
 }
 
 class CommandLine : public ::testing::Test {
@@ -373,14 +367,12 @@ TEST(CommandLineProcess, TheExecutableRunsHeadless) {
     ASSERT_TRUE(common::writeImage(input, strip).ok());
     const QString output = folder.filePath(QStringLiteral("sheet.bmp"));
 
-    QProcess process;
-    process.start(QStringLiteral(KORATUNE_EXECUTABLE),
-                  {QStringLiteral("process"), input, QStringLiteral("-o"), output,
-                   QStringLiteral("--frame-size"), QStringLiteral("24"), QStringLiteral("--flip-h"),
-                   QStringLiteral("--columns"), QStringLiteral("10")});
-    ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    const common::test::ProgramResult program = common::test::runProgramWithoutDisplay(
+        QStringLiteral(KORATUNE_EXECUTABLE),
+        {QStringLiteral("process"), input, QStringLiteral("-o"), output,
+         QStringLiteral("--frame-size"), QStringLiteral("24"), QStringLiteral("--flip-h"),
+         QStringLiteral("--columns"), QStringLiteral("10")});
+    EXPECT_EQ(program.exitCode, 0) << program.err.toStdString();
 
     QImage sheet;
     ASSERT_TRUE(common::readImage(output, sheet).ok());
@@ -390,24 +382,13 @@ TEST(CommandLineProcess, TheExecutableRunsHeadless) {
                   strip.copy(24 * (frame % 4), 24 * (frame / 4), 24, 24).mirrored(true, false));
 }
 
-// An environment in which no window can open: the commands must not need one.
-QProcessEnvironment withoutDisplay() {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    return environment;
-}
-
 TEST(CommandLineProcess, WithoutArgumentsTheExecutableStartsItsWindows) {
     // With no display to open them on, starting the windows fails, while the
     // commands above run fine in the same environment.
-    QProcess process;
-    process.setProcessEnvironment(withoutDisplay());
-    process.start(QStringLiteral(KORATUNE_EXECUTABLE), {});
-    ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_FALSE(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0);
-    EXPECT_FALSE(process.readAllStandardError().contains("Usage:"));
+    const common::test::ProgramResult program =
+        common::test::runProgramWithoutDisplay(QStringLiteral(KORATUNE_EXECUTABLE), {});
+    EXPECT_NE(program.exitCode, 0);
+    EXPECT_FALSE(program.err.contains("Usage:"));
 }
 
 TEST(CommandLineProcess, TheExecutableReportsThroughItsExitCodes) {
@@ -428,13 +409,11 @@ TEST(CommandLineProcess, TheExecutableReportsThroughItsExitCodes) {
          "\"/nonexistent/strip.bmp\""},
     };
     for (const auto& c : cases) {
-        QProcess process;
-        process.setProcessEnvironment(withoutDisplay());
-        process.start(QStringLiteral(KORATUNE_EXECUTABLE), c.arguments);
-        ASSERT_TRUE(process.waitForFinished(60000));
-        EXPECT_EQ(process.exitCode(), c.exitCode);
-        EXPECT_TRUE(process.readAllStandardOutput().contains(c.stdoutPart));
-        EXPECT_TRUE(process.readAllStandardError().contains(c.stderrPart));
+        const common::test::ProgramResult program = common::test::runProgramWithoutDisplay(
+            QStringLiteral(KORATUNE_EXECUTABLE), c.arguments);
+        EXPECT_EQ(program.exitCode, c.exitCode);
+        EXPECT_TRUE(program.out.contains(c.stdoutPart));
+        EXPECT_TRUE(program.err.contains(c.stderrPart));
     }
 }
 

@@ -1,0 +1,33 @@
+#include "CommandRun.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace common::test {
+
+CommandResult
+captureCommand(const std::function<int(std::ostream& out, std::ostream& err)>& command) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int exitCode = command(out, err);
+    return {exitCode, out.str(), err.str()};
+}
+
+ProgramResult runProgramWithoutDisplay(const QString& program, const QStringList& arguments) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(60000)) << process.errorString().toStdString();
+    const int exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return {exitCode, process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+} // namespace common::test
