@@ -2,6 +2,7 @@
 
 #include "cli/ConvertCommand.h"
 #include "cli/RenderCommand.h"
+#include "common/CommandTable.h"
 
 #include <ostream>
 
@@ -40,24 +41,15 @@ bool isHeadlessCommand(const QStringList& arguments) {
 
 int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err,
                    bool errIsTerminal) {
-    const QString usage = QString::fromUtf8(usageText);
-    common::CommandWords words(QStringLiteral("kirabellum"), usage, usage,
-                               {QCommandLineOption(QStringLiteral("version"))});
-    words.leaveWordsAfterCommand();
-    if (const std::optional<ExitCode> done = words.read(arguments, out, err))
-        return *done;
-    if (words.isSet(QStringLiteral("version"))) {
-        out << "Kirabellum v1.22\n";
-        return ExitSuccess;
-    }
-    const QStringList command = words.positional();
-    if (command.isEmpty())
-        return words.usageError(QStringLiteral("no command given"), err);
-    if (command.first() == QStringLiteral("convert"))
-        return runConvertCommand(command.mid(1), out, err);
-    if (command.first() == QStringLiteral("render"))
-        return runRenderCommand(command.mid(1), out, err, errIsTerminal);
-    return words.usageError(QStringLiteral("unknown command \"%1\"").arg(command.first()), err);
+    const auto render = [errIsTerminal](const QStringList& words, std::ostream& output,
+                                        std::ostream& messages) {
+        return runRenderCommand(words, output, messages, errIsTerminal);
+    };
+    return common::runCommands(
+        QStringLiteral("kirabellum"), QString::fromUtf8(usageText),
+        QStringLiteral("Kirabellum v1.22"),
+        {{QStringLiteral("convert"), runConvertCommand}, {QStringLiteral("render"), render}},
+        arguments, out, err);
 }
 
 } // namespace kirabellum

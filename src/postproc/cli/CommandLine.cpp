@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/ProcessCommand.h"
+#include "common/CommandTable.h"
 
 #include <ostream>
 
@@ -27,21 +28,9 @@ const char* const exitCodesText =
 int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     const QString usage = QString::fromUtf8(usageText) + QString::fromUtf8(processOptionsHelp()) +
                           QString::fromUtf8(exitCodesText);
-    common::CommandWords words(QStringLiteral("koratune"), usage, usage,
-                               {QCommandLineOption(QStringLiteral("version"))});
-    words.leaveWordsAfterCommand();
-    if (const std::optional<ExitCode> done = words.read(arguments, out, err))
-        return *done;
-    if (words.isSet(QStringLiteral("version"))) {
-        out << "Koratune v1.1\n";
-        return ExitSuccess;
-    }
-    const QStringList command = words.positional();
-    if (command.isEmpty())
-        return words.usageError(QStringLiteral("no command given"), err);
-    if (command.first() == QStringLiteral("process"))
-        return runProcessCommand(command.mid(1), out, err);
-    return words.usageError(QStringLiteral("unknown command \"%1\"").arg(command.first()), err);
+    return common::runCommands(QStringLiteral("koratune"), usage, QStringLiteral("Koratune v1.1"),
+                               {{QStringLiteral("process"), runProcessCommand}}, arguments, out,
+                               err);
 }
 
 } // namespace koratune
