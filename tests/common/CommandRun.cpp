@@ -17,6 +17,11 @@ captureCommand(const std::function<int(std::ostream& out, std::ostream& err)>& c
     return {exitCode, out.str(), err.str()};
 }
 
+CommandResult captureCommandLine(CommandLine commandLine, const QStringList& arguments) {
+    return captureCommand(
+        [&](std::ostream& out, std::ostream& err) { return commandLine(arguments, out, err); });
+}
+
 ProgramResult runProgramWithoutDisplay(const QString& program, const QStringList& arguments) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
@@ -28,6 +33,18 @@ ProgramResult runProgramWithoutDisplay(const QString& program, const QStringList
     EXPECT_TRUE(process.waitForFinished(60000)) << process.errorString().toStdString();
     const int exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     return {exitCode, process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+void expectRun(const ExpectedRun& expected, const CommandResult& result) {
+    const std::string words = expected.arguments.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(result.exitCode, expected.exitCode) << words << "\n" << result.err;
+    EXPECT_NE(result.out.find(expected.out), std::string::npos) << words << "\n" << result.out;
+    EXPECT_NE(result.err.find(expected.err), std::string::npos) << words << "\n" << result.err;
+}
+
+void expectRun(const ExpectedRun& expected, const ProgramResult& result) {
+    expectRun(expected,
+              CommandResult{result.exitCode, result.out.toStdString(), result.err.toStdString()});
 }
 
 } // namespace common::test

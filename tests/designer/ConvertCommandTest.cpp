@@ -23,8 +23,7 @@ namespace {
 using Outcome = common::test::CommandResult;
 
 Outcome run(const QStringList& arguments) {
-    return common::test::captureCommand(
-        [&](std::ostream& out, std::ostream& err) { return runCommandLine(arguments, out, err); });
+    return common::test::captureCommandLine(runCommandLine, arguments);
 }
 
 QByteArray contentsOf(const QString& path) {
@@ -262,12 +261,7 @@ TEST_F(ConvertCommand, TheProgramRunsItsCommandsWithoutADisplay) {
     writeContents(path("new.json"), jsonBytes(newDesign()));
     writeContents(path("bad.json"), "{ \"FrameSize\": 160 }");
     const QString convert = QStringLiteral("convert");
-    const struct {
-        QStringList arguments;
-        int exitCode;
-        const char* out;
-        const char* err;
-    } cases[] = {
+    const common::test::ExpectedRun cases[] = {
         {{convert, path("a.df2"), path("a.json")}, 0, "", ""},
         {{convert, path("a.json"), path("b.df2")}, 0, "", ""},
         {{QStringLiteral("render"), path("new.json"), QStringLiteral("-o"), path("strip.png")},
@@ -281,10 +275,7 @@ TEST_F(ConvertCommand, TheProgramRunsItsCommandsWithoutADisplay) {
         {{convert, path("bad.json")}, 2, "", "expected IN and OUT"},
     };
     for (const auto& c : cases) {
-        const common::test::ProgramResult outcome = runProgram(c.arguments);
-        EXPECT_EQ(outcome.exitCode, c.exitCode) << outcome.err.toStdString();
-        EXPECT_TRUE(outcome.out.contains(c.out)) << outcome.out.toStdString();
-        EXPECT_TRUE(outcome.err.contains(c.err)) << outcome.err.toStdString();
+        common::test::expectRun(c, runProgram(c.arguments));
     }
     EXPECT_EQ(contentsOf(path("b.df2")), original);
     EXPECT_EQ(QImage(path("strip.png")).size(), QSize(640, 480));

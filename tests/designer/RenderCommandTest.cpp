@@ -19,8 +19,7 @@ namespace {
 using common::test::CommandResult;
 
 CommandResult run(const QStringList& arguments) {
-    return common::test::captureCommand(
-        [&](std::ostream& out, std::ostream& err) { return runCommandLine(arguments, out, err); });
+    return common::test::captureCommandLine(runCommandLine, arguments);
 }
 
 class RenderCommandTest : public ::testing::Test {
@@ -128,12 +127,7 @@ TEST_F(RenderCommandTest, OptionsTakeTheirValueAsTheNextWordOrAfterAnEquals) {
 TEST_F(RenderCommandTest, HelpIsPerCommandAndABadOptionIsNamed) {
     const QString render = QStringLiteral("render");
     const QString convert = QStringLiteral("convert");
-    const struct {
-        QStringList arguments;
-        int exitCode;
-        const char* out;
-        const char* err;
-    } cases[] = {
+    const common::test::ExpectedRun cases[] = {
         {{render, QStringLiteral("--help")}, 0, "Usage: kirabellum render DESIGN -o OUT", ""},
         {{render, designPath, QStringLiteral("-h")}, 0, "--seed N", ""},
         {{convert, QStringLiteral("--help")},
@@ -160,9 +154,7 @@ TEST_F(RenderCommandTest, HelpIsPerCommandAndABadOptionIsNamed) {
     };
     for (const auto& c : cases) {
         const CommandResult result = run(c.arguments);
-        EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments.join(QLatin1Char(' ')).toStdString();
-        EXPECT_NE(result.out.find(c.out), std::string::npos) << result.out;
-        EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
+        common::test::expectRun(c, result);
         EXPECT_EQ(result.out.empty(), c.exitCode != 0) << result.out;
         EXPECT_FALSE(QFile::exists(path("x.png")));
     }

@@ -21,8 +21,7 @@ const QRgb black = qRgb(0, 0, 0);
 using common::test::CommandResult;
 
 CommandResult run(const QStringList& arguments) {
-    return common::test::captureCommand(
-        [&](std::ostream& out, std::ostream& err) { return runCommandLine(arguments, out, err); });
+    return common::test::captureCommandLine(runCommandLine, arguments);
 }
 
 class CommandLine : public ::testing::Test {
@@ -162,12 +161,7 @@ TEST_F(CommandLine, OptionsTakeTheirValueAsTheNextWordOrAfterAnEquals) {
 TEST_F(CommandLine, HelpIsPerCommandAndABadOptionIsNamed) {
     const QString process = QStringLiteral("process");
     const QString input = writeInput("strip.bmp", numberedFrames(24, 4, 3));
-    const struct {
-        QStringList arguments;
-        int exitCode;
-        const char* out;
-        const char* err;
-    } cases[] = {
+    const common::test::ExpectedRun cases[] = {
         {{process, QStringLiteral("--help")}, 0, "Usage: koratune process INPUT -o OUT", ""},
         {{process, input, QStringLiteral("-h")}, 0, "--sequence", ""},
         {{QStringLiteral("-h")}, 0, "koratune process --help", ""},
@@ -182,9 +176,7 @@ TEST_F(CommandLine, HelpIsPerCommandAndABadOptionIsNamed) {
     };
     for (const auto& c : cases) {
         const CommandResult result = run(c.arguments);
-        EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments.join(QLatin1Char(' ')).toStdString();
-        EXPECT_NE(result.out.find(c.out), std::string::npos) << result.out;
-        EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
+        common::test::expectRun(c, result);
         EXPECT_EQ(result.out.empty(), c.exitCode != 0) << result.out;
     }
     EXPECT_EQ(files(), QStringList{QStringLiteral("strip.bmp")});
@@ -392,12 +384,7 @@ TEST(CommandLineProcess, WithoutArgumentsTheExecutableStartsItsWindows) {
 }
 
 TEST(CommandLineProcess, TheExecutableReportsThroughItsExitCodes) {
-    const struct {
-        QStringList arguments;
-        int exitCode;
-        const char* stdoutPart;
-        const char* stderrPart;
-    } cases[] = {
+    const common::test::ExpectedRun cases[] = {
         {{QStringLiteral("--version")}, 0, "Koratune v1.1", ""},
         {{QStringLiteral("--help")}, 0, "koratune process --help", ""},
         {{QStringLiteral("process"), QStringLiteral("--help")}, 0, "--saturation N", ""},
@@ -409,11 +396,8 @@ TEST(CommandLineProcess, TheExecutableReportsThroughItsExitCodes) {
          "\"/nonexistent/strip.bmp\""},
     };
     for (const auto& c : cases) {
-        const common::test::ProgramResult program = common::test::runProgramWithoutDisplay(
-            QStringLiteral(KORATUNE_EXECUTABLE), c.arguments);
-        EXPECT_EQ(program.exitCode, c.exitCode);
-        EXPECT_TRUE(program.out.contains(c.stdoutPart));
-        EXPECT_TRUE(program.err.contains(c.stderrPart));
+        common::test::expectRun(c, common::test::runProgramWithoutDisplay(
+                                       QStringLiteral(KORATUNE_EXECUTABLE), c.arguments));
     }
 }
 

@@ -52,4 +52,8 @@ int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
         arguments, out, err);
 }
 
+int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+    return runCommandLine(arguments, out, err, false);
+}
+
 } // namespace kirabellum

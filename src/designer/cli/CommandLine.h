@@ -21,6 +21,8 @@ bool isHeadlessCommand(const QStringList& arguments);
 // Results go to `out`, messages to `err`; the return value is the exit code.
 // `errIsTerminal` lets long commands show their progress on `err`.
 int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err,
-                   bool errIsTerminal = false);
+                   bool errIsTerminal);
+// The same without progress, as when messages do not go to a terminal.
+int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err);
 
 } // namespace kirabellum
