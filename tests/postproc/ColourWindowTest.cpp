@@ -121,6 +121,7 @@ TEST_F(ColourWindow, ApplyRecoloursTheBaseInTheProgressWindow) {
         EXPECT_EQ(wait->Command1()->text(), QStringLiteral("中止"));
         EXPECT_EQ(wait->Timer1()->interval(), 50);
         EXPECT_TRUE(wait->Timer1()->isActive());
+        wait->Timer1()->start(0); // the 50 ms before the run, shortened
         EXPECT_NE(wait->findChild<QLabel*>(), nullptr);
         EXPECT_EQ(wait->findChild<QLabel*>()->text(),
                   QStringLiteral("Now Rendering.Please Wait..."));
@@ -159,6 +160,7 @@ TEST_F(ColourWindow, StopDuringARowLeavesTheRowsBelowAsTheBase) {
     openImage(base);
     Color& colour = *mainWindow->colour();
     QObject::connect(&colour, &Color::progressWindowOpened, [&](Wait* wait) {
+        wait->Timer1()->start(0);
         QObject::connect(wait, &Wait::rowStarted, [wait](int row) {
             if (row == 10)
                 wait->Command1()->click();
