@@ -148,7 +148,7 @@ common::Status FastRenderEngine::PrepareRender(const DesignDocument& design) {
         return status;
 
     for (int layer = 1; layer <= LayerTotal; ++layer)
-        if (design.layer(layer).LayerUse != 0)
+        if (preparation_.usesSpark(layer))
             sparkShapes_[static_cast<std::size_t>(layer - 1)].build(
                 preparation_.sparkIndexMap(layer));
 

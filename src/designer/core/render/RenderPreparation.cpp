@@ -26,7 +26,7 @@ common::Status RenderPreparation::prepare(const DesignDocument& design) {
     const auto first = RampPalette.begin();
     const auto last = first + rampLength_ + 1;
     for (int layer = 1; layer <= LayerTotal; ++layer) {
-        if (design.layer(layer).LayerUse == 0)
+        if (!usesSpark(layer))
             continue;
         const SparkBitmap& image = design.SparkImage[static_cast<std::size_t>(layer - 1)];
         SparkIndices& indices = SparkIndexMap[static_cast<std::size_t>(layer - 1)];

@@ -5,7 +5,7 @@
 #include "core/render/BurstSchedule.h"
 #include "core/render/ParticleMotion.h"
 
-#include <QImage>
+#include <QColor>
 #include <QString>
 
 #include <array>
@@ -49,8 +49,10 @@ public:
     // The same as a pixel value of a QImage in Format_RGB32.
     QRgb paletteRgb(int index) const { return paletteRgb_[static_cast<std::size_t>(index)]; }
 
-    // The index map of a used layer (1 to 8). A layer not used keeps what an
-    // earlier render left.
+    // Whether layer `layer` (1 to 8) is used, so that its spark is stamped and
+    // has an index map. The index map of a layer not used keeps what an earlier
+    // render left.
+    bool usesSpark(int layer) const { return design_.layer(layer).LayerUse != 0; }
     const SparkIndices& sparkIndexMap(int layer) const {
         return SparkIndexMap[static_cast<std::size_t>(layer - 1)];
     }
