@@ -16,16 +16,4 @@ void BurstSchedule::prepare(const DesignDocument& design) {
     }
 }
 
-bool BurstSchedule::burstsFirst(int layer) const {
-    const LayerBursts& settings = bursts(layer);
-    return settings.used && (settings.mode == 0 || settings.from == 0);
-}
-
-bool BurstSchedule::burstsAfter(int frameIndex, int layer) const {
-    const LayerBursts& settings = bursts(layer);
-    const int nextFrame = frameIndex + 1;
-    return settings.used && settings.mode == 1 && frameIndex % settings.step == 0 &&
-           settings.from <= nextFrame && nextFrame <= settings.to;
-}
-
 } // namespace kirabellum

@@ -21,10 +21,18 @@ public:
     void prepare(const DesignDocument& design);
 
     // Whether layer `layer` (1 to 8) bursts before frame 0.
-    bool burstsFirst(int layer) const;
+    bool burstsFirst(int layer) const {
+        const LayerBursts& settings = bursts(layer);
+        return settings.used && (settings.mode == 0 || settings.from == 0);
+    }
     // Whether layer `layer` bursts after frame `frameIndex`, before frame
     // `frameIndex` + 1.
-    bool burstsAfter(int frameIndex, int layer) const;
+    bool burstsAfter(int frameIndex, int layer) const {
+        const LayerBursts& settings = bursts(layer);
+        const int nextFrame = frameIndex + 1;
+        return settings.used && settings.mode == 1 && frameIndex % settings.step == 0 &&
+               settings.from <= nextFrame && nextFrame <= settings.to;
+    }
 
 private:
     struct LayerBursts {
