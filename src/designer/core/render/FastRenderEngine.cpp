@@ -13,8 +13,6 @@ namespace kirabellum {
 
 namespace {
 
-constexpr double DesignFrame = 160.0;
-constexpr int SparkCentre = 16;
 constexpr int ContributionOffset = 256; // contributionTable_ index of intensity 0
 
 int defaultThreadCount() {
@@ -140,40 +138,19 @@ FastRenderEngine::FastRenderEngine(RandomSource& random, int threadCount)
       bandStart_(static_cast<std::size_t>(workers_.workerCount()) + 1) {}
 
 common::Status FastRenderEngine::PrepareRender(const DesignDocument& design) {
-    design_ = design;
-    frameSize_ = std::max<int>(design.FrameSize, 0);
-    scale_ = static_cast<float>(design.FrameSize / DesignFrame);
     for (Particle& particle : ParticlePool)
         particle.Layer = 0.0f;
     liveCount_ = 0;
     planCount_ = 0;
     stampedSparkPixels_ = 0;
+    const common::Status status = preparation_.prepare(design);
+    if (!status.ok())
+        return status;
 
-    rampLength_ = std::clamp<int>(design.RampLength, 0, RampCapacity);
-    for (int index = 0; index < rampLength_; ++index)
-        RampPalette[static_cast<std::size_t>(index)] =
-            design.ColorRamp[static_cast<std::size_t>(index)];
-    RampPalette[static_cast<std::size_t>(rampLength_)] = 0;
-    for (std::size_t index = 0; index < RampPalette.size(); ++index)
-        paletteRgb_[index] = common::colourToRgb(RampPalette[index]);
-
-    for (int layer = 1; layer <= LayerTotal; ++layer) {
-        if (design.layer(layer).LayerUse == 0)
-            continue;
-        const SparkBitmap& image = design.SparkImage[static_cast<std::size_t>(layer - 1)];
-        std::array<std::uint8_t, SparkEdge * SparkEdge> indices{};
-        const auto first = RampPalette.begin();
-        const auto last = first + rampLength_ + 1;
-        for (std::size_t pixel = 0; pixel < indices.size(); ++pixel) {
-            const auto match = std::find(first, last, image.pixels[pixel]);
-            if (match == last)
-                return common::Status::failure(sparkColourMessage(layer));
-            indices[pixel] = static_cast<std::uint8_t>((match - first) & 0xFF);
-        }
-        sparkShapes_[static_cast<std::size_t>(layer - 1)].build(indices);
-    }
-
-    motion_.prepare(design, scale_, frameSize_);
+    for (int layer = 1; layer <= LayerTotal; ++layer)
+        if (preparation_.usesSpark(layer))
+            sparkShapes_[static_cast<std::size_t>(layer - 1)].build(
+                preparation_.sparkIndexMap(layer));
 
     // Dark pixels inside the frame still add 0 × AddRate, which is NaN for a
     // NaN or infinite AddRate and then clears the canvas pixel.
@@ -184,27 +161,22 @@ common::Status FastRenderEngine::PrepareRender(const DesignDocument& design) {
     }
 
     // Stamping can then only add +0 or more to a canvas value of +0 or more.
-    onlyUpperLimit_ = addRate >= 0 && std::isfinite(addRate) && rampLength_ >= 1 &&
+    onlyUpperLimit_ = addRate >= 0 && std::isfinite(addRate) && preparation_.rampLength() >= 1 &&
                       (design.AfterimageOn == 0 || design.Afterimage >= 0);
 
-    Canvas.assign(static_cast<std::size_t>(frameSize_) * static_cast<std::size_t>(frameSize_),
-                  0.0f);
+    const auto frameSize = static_cast<std::size_t>(preparation_.frameSize());
+    Canvas.assign(frameSize * frameSize, 0.0f);
     canvasBlank_ = true;
-    rowWork_.assign(static_cast<std::size_t>(frameSize_) + 1, 0);
+    rowWork_.assign(frameSize + 1, 0);
     for (Worker& worker : workerState_)
-        worker.rowWork.assign(static_cast<std::size_t>(frameSize_) + 1, 0);
+        worker.rowWork.assign(frameSize + 1, 0);
 
-    for (int layer = 1; layer <= LayerTotal; ++layer) {
-        const LayerSettings& settings = design.layer(layer);
-        if (settings.LayerUse == 1 &&
-            (settings.LayerBurstMode == 0 || settings.LayerBurstFrom == 0))
-            Add(layer);
-    }
+    spawnFirstBursts();
     return common::Status::success();
 }
 
 void FastRenderEngine::Add(int layer) {
-    const LayerSettings& settings = design_.layer(layer);
+    const LayerSettings& settings = preparation_.layer(layer);
     if (settings.LayerCount <= 0)
         return;
     // The free slots are the ones missing from the sorted live list.
@@ -215,8 +187,8 @@ void FastRenderEngine::Add(int layer) {
             ++next;
             continue;
         }
-        spawnParticle(ParticlePool[static_cast<std::size_t>(slot)], slot, layer, settings, scale_,
-                      random_);
+        spawnParticle(ParticlePool[static_cast<std::size_t>(slot)], slot, layer, settings,
+                      preparation_.Scale(), random_);
         spawned_[static_cast<std::size_t>(spawned)] = slot;
         if (++spawned == settings.LayerCount)
             break;
@@ -225,18 +197,6 @@ void FastRenderEngine::Add(int layer) {
                                    spawned_.begin() + spawned, spareLive_.begin());
     liveCount_ = static_cast<int>(merged - spareLive_.begin());
     live_.swap(spareLive_);
-}
-
-void FastRenderEngine::spawnBurstsAfter(int frameIndex) {
-    const int nextFrame = frameIndex + 1;
-    for (int layer = 1; layer <= LayerTotal; ++layer) {
-        const LayerSettings& settings = design_.layer(layer);
-        const int step = std::max<int>(settings.LayerBurstStep, 1);
-        // The step test looks at this frame, the range test at the next one.
-        if (settings.LayerBurstMode == 1 && settings.LayerUse == 1 && frameIndex % step == 0 &&
-            settings.LayerBurstFrom <= nextFrame && nextFrame <= settings.LayerBurstTo)
-            Add(layer);
-    }
 }
 
 void FastRenderEngine::advanceFrame() {
@@ -253,10 +213,11 @@ void FastRenderEngine::advanceFrame() {
     }
     // Nothing to stamp: only the fade, and not even that on a blank canvas that
     // the fade keeps blank.
-    const bool keepsBlank = design_.AfterimageOn == 0 || design_.Afterimage > 0;
+    const DesignDocument& design = preparation_.design();
+    const bool keepsBlank = design.AfterimageOn == 0 || design.Afterimage > 0;
     if (!(canvasBlank_ && keepsBlank))
-        fadeRows(0, frameSize_);
-    if (design_.AfterimageOn == 0)
+        fadeRows(0, preparation_.frameSize());
+    if (design.AfterimageOn == 0)
         canvasBlank_ = true;
 }
 
@@ -291,13 +252,14 @@ void FastRenderEngine::planAndMove(int workerIndex) {
             spareLive_[static_cast<std::size_t>(begin + survivors++)] = slot;
         // A particle that just died still moves once, as every slot stamped in
         // this frame does; spawning overwrites all of it later.
-        motion_.move(particle);
+        preparation_.motion().move(particle);
     }
     worker.survivors = survivors;
     worker.stamped = stamped;
 }
 
 void FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, bool& dies) const {
+    const int frameSize = preparation_.frameSize();
     // Layer holds a whole number 1 to 8 in a live slot.
     const int layerIndex = static_cast<int>(particle.Layer) - 1;
     const SparkShape& shape = sparkShapes_[static_cast<std::size_t>(layerIndex)];
@@ -322,7 +284,8 @@ void FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, b
             plan.contributions = contributionTable_.data() + ContributionOffset -
                                  std::min<std::int64_t>(shift, ContributionOffset);
     } else {
-        dies = shape.opaquePixels() == 0 || common::roundHalfEven(shape.brightest() - plan.ageFade) < 1;
+        dies = shape.opaquePixels() == 0 ||
+               common::roundHalfEven(shape.brightest() - plan.ageFade) < 1;
     }
 
     plan.rowBegin = 0;
@@ -336,11 +299,11 @@ void FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, b
     plan.columnHalfway = columns.halfway;
     plan.rowHalfway = rows.halfway;
     // Halfway, spark pixel d lands on origin + d or a neighbour of it.
-    if (columns.origin + SparkEdge + 1 <= 0 || columns.origin - 1 >= frameSize_)
+    if (columns.origin + SparkEdge + 1 <= 0 || columns.origin - 1 >= frameSize)
         return;
     const int slack = rows.halfway ? 1 : 0;
-    plan.rowBegin = std::clamp(rows.origin + shape.firstRow() - slack, 0, frameSize_);
-    plan.rowEnd = std::clamp(rows.origin + shape.endRow() + slack, 0, frameSize_);
+    plan.rowBegin = std::clamp(rows.origin + shape.firstRow() - slack, 0, frameSize);
+    plan.rowEnd = std::clamp(rows.origin + shape.endRow() + slack, 0, frameSize);
 }
 
 void FastRenderEngine::gatherSurvivors(int planned) {
@@ -362,36 +325,38 @@ void FastRenderEngine::gatherSurvivors(int planned) {
 }
 
 void FastRenderEngine::splitIntoBands() {
+    const int frameSize = preparation_.frameSize();
     // Work per canvas row: its fade plus the spark rows stamped into it. Each
     // worker gets a band of rows with about an equal share.
     const int workerCount = workers_.workerCount();
     std::int64_t running = 0;
     std::int64_t total = 0;
-    for (int row = 0; row < frameSize_; ++row) {
+    for (int row = 0; row < frameSize; ++row) {
         for (const Worker& worker : workerState_)
             running += worker.rowWork[static_cast<std::size_t>(row)];
-        total += running + frameSize_ / 4 + 1;
+        total += running + frameSize / 4 + 1;
         rowWork_[static_cast<std::size_t>(row)] = total;
     }
     bandStart_[0] = 0;
     int row = 0;
     for (int index = 1; index < workerCount; ++index) {
         const std::int64_t share = total * index / workerCount;
-        while (row < frameSize_ && rowWork_[static_cast<std::size_t>(row)] < share)
+        while (row < frameSize && rowWork_[static_cast<std::size_t>(row)] < share)
             ++row;
         bandStart_[static_cast<std::size_t>(index)] = row;
     }
-    bandStart_[static_cast<std::size_t>(workerCount)] = frameSize_;
+    bandStart_[static_cast<std::size_t>(workerCount)] = frameSize;
 }
 
 void FastRenderEngine::fadeRows(int rowBegin, int rowEnd) {
-    float* first = Canvas.data() + static_cast<std::ptrdiff_t>(rowBegin) * frameSize_;
-    float* last = Canvas.data() + static_cast<std::ptrdiff_t>(rowEnd) * frameSize_;
-    if (design_.AfterimageOn == 0) {
+    const int frameSize = preparation_.frameSize();
+    float* first = Canvas.data() + static_cast<std::ptrdiff_t>(rowBegin) * frameSize;
+    float* last = Canvas.data() + static_cast<std::ptrdiff_t>(rowEnd) * frameSize;
+    if (preparation_.design().AfterimageOn == 0) {
         std::fill(first, last, 0.0f);
         return;
     }
-    const double divisor = design_.Afterimage / 10.0;
+    const double divisor = preparation_.design().Afterimage / 10.0;
     // Afterimages of 10 to 100 divide by at least 1: the canvas stays within
     // the ramp. Only smaller values from a file need holding to it.
     if (divisor >= 1.0) {
@@ -399,7 +364,7 @@ void FastRenderEngine::fadeRows(int rowBegin, int rowEnd) {
             *value = static_cast<float>(*value / divisor);
         return;
     }
-    const float limit = static_cast<float>(rampLength_ - 1);
+    const float limit = static_cast<float>(preparation_.rampLength() - 1);
     for (float* value = first; value != last; ++value) {
         *value = static_cast<float>(*value / divisor);
         if (*value > limit)
@@ -427,10 +392,11 @@ void FastRenderEngine::fadeAndStamp(int workerIndex) {
 
 void FastRenderEngine::stampParticle(const StampPlan& plan, int rowBegin, int rowEnd,
                                      Worker& worker) {
+    const int frameSize = preparation_.frameSize();
     const SparkShape& shape = sparkShapes_[plan.layerIndex];
-    const double limit = rampLength_ - 1;
+    const double limit = preparation_.rampLength() - 1;
 
-    const double addRate = design_.AddRate;
+    const double addRate = preparation_.design().AddRate;
     const double* contributions = plan.contributions;
     if (contributions == nullptr) {
         for (int value = 1; value <= shape.brightest(); ++value) {
@@ -447,12 +413,12 @@ void FastRenderEngine::stampParticle(const StampPlan& plan, int rowBegin, int ro
     int columnEnd = 0;
     if (!plan.columnHalfway) {
         columnBegin = std::max(0, -plan.column);
-        columnEnd = std::min(SparkEdge, frameSize_ - plan.column);
+        columnEnd = std::min(SparkEdge, frameSize - plan.column);
     } else {
         columnBegin = SparkEdge;
         for (int dx = 0; dx < SparkEdge; ++dx) {
             const double px = common::roundHalfEven(dx + static_cast<double>(plan.x) - SparkCentre);
-            if (px >= 0 && px < frameSize_) {
+            if (px >= 0 && px < frameSize) {
                 worker.columns[static_cast<std::size_t>(dx)] = static_cast<int>(px);
                 columnBegin = std::min(columnBegin, dx);
                 columnEnd = dx + 1;
@@ -473,12 +439,12 @@ void FastRenderEngine::stampParticle(const StampPlan& plan, int rowBegin, int ro
     for (int dy = firstRow; dy < endRow; ++dy) {
         int canvasRow = plan.row + dy;
         if (plan.rowHalfway) {
-            canvasRow =
-                static_cast<int>(common::roundHalfEven(static_cast<double>(plan.y) + dy - SparkCentre));
+            canvasRow = static_cast<int>(
+                common::roundHalfEven(static_cast<double>(plan.y) + dy - SparkCentre));
             if (canvasRow < rowBegin || canvasRow >= rowEnd)
                 continue;
         }
-        float* line = Canvas.data() + static_cast<std::ptrdiff_t>(canvasRow) * frameSize_;
+        float* line = Canvas.data() + static_cast<std::ptrdiff_t>(canvasRow) * frameSize;
         if (plan.shifted && onlyUpperLimit_ && !plan.columnHalfway) {
             const SparkShape::Run span = shape.rowSpan(dy);
             const int begin = std::max<int>(span.begin, columnBegin);
@@ -505,14 +471,15 @@ void FastRenderEngine::stampParticle(const StampPlan& plan, int rowBegin, int ro
 void FastRenderEngine::drawFrame(QImage& target, QPoint origin) const {
     if (canvasBlank_)
         return;
-    for (int y = 0; y < frameSize_; ++y) {
+    const int frameSize = preparation_.frameSize();
+    for (int y = 0; y < frameSize; ++y) {
         auto* line = reinterpret_cast<QRgb*>(target.scanLine(origin.y() + y)) + origin.x();
-        const float* values = Canvas.data() + static_cast<std::ptrdiff_t>(y) * frameSize_;
-        for (int x = 0; x < frameSize_; ++x) {
+        const float* values = Canvas.data() + static_cast<std::ptrdiff_t>(y) * frameSize;
+        for (int x = 0; x < frameSize; ++x) {
             // The canvas stays within 0 and 255: the whole part of a value of at
             // least 1 is its palette index.
             if (values[x] >= 1.0f)
-                line[x] = paletteRgb_[static_cast<std::size_t>(values[x])];
+                line[x] = preparation_.paletteRgb(static_cast<int>(values[x]));
         }
     }
 }

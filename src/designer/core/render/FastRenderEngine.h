@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/document/DesignDocument.h"
 #include "common/Status.h"
+#include "core/document/DesignDocument.h"
 #include "core/render/Particle.h"
 #include "core/render/ParticleEngine.h"
-#include "core/render/ParticleMotion.h"
 #include "core/render/RandomSource.h"
+#include "core/render/RenderPreparation.h"
 #include "core/render/SparkShape.h"
 #include "core/render/WorkerPool.h"
 
@@ -42,14 +42,9 @@ public:
     common::Status PrepareRender(const DesignDocument& design) override;
     void advanceFrame() override;
     void drawFrame(QImage& target, QPoint origin) const override;
-    void spawnBurstsAfter(int frameIndex) override;
     void Add(int layer) override;
 
-    int rampLength() const override { return rampLength_; }
-    common::Colour paletteColour(int index) const override {
-        return RampPalette[static_cast<std::size_t>(index)];
-    }
-    float Scale() const override { return scale_; }
+    const RenderPreparation& preparation() const override { return preparation_; }
     const std::vector<Particle>& pool() const override { return ParticlePool; }
     const std::vector<float>& canvas() const override { return Canvas; }
     int liveParticles() const override { return liveCount_; }
@@ -94,13 +89,11 @@ private:
     RandomSource& random_;
     WorkerPool workers_;
     std::vector<Worker> workerState_;
-    DesignDocument design_;
+    RenderPreparation preparation_;
     std::vector<Particle> ParticlePool;
     std::vector<float> Canvas;
-    std::array<common::Colour, RampCapacity + 1> RampPalette{};
-    std::array<QRgb, RampCapacity + 1> paletteRgb_{};
+    // The spark index maps of the used layers, for stamping row by row.
     std::array<SparkShape, LayerTotal> sparkShapes_{};
-    ParticleMotion motion_;
     // Intensity × AddRate for the intensities -256 to 511, at index intensity + 256.
     std::array<double, 768> contributionTable_{};
 
@@ -120,9 +113,6 @@ private:
     // end, and a transparent pixel, at intensity 0, leaves its canvas value as it is.
     bool onlyUpperLimit_ = false;
 
-    float scale_ = 0.0f;
-    int rampLength_ = 0;
-    int frameSize_ = 0;
     std::uint64_t stampedSparkPixels_ = 0;
 };
 

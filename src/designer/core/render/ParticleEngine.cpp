@@ -2,9 +2,18 @@
 
 namespace kirabellum {
 
-QString sparkColourMessage(int layer) {
-    return QString::number(layer) +
-           QStringLiteral("レイヤーのFireにパレット以外の色が使われています");
+void ParticleEngine::spawnBurstsAfter(int frameIndex) {
+    const BurstSchedule& schedule = preparation().bursts();
+    for (int layer = 1; layer <= LayerTotal; ++layer)
+        if (schedule.burstsAfter(frameIndex, layer))
+            Add(layer);
+}
+
+void ParticleEngine::spawnFirstBursts() {
+    const BurstSchedule& schedule = preparation().bursts();
+    for (int layer = 1; layer <= LayerTotal; ++layer)
+        if (schedule.burstsFirst(layer))
+            Add(layer);
 }
 
 } // namespace kirabellum

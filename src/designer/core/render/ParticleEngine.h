@@ -1,8 +1,9 @@
 #pragma once
 
-#include "core/document/DesignDocument.h"
 #include "common/Status.h"
+#include "core/document/DesignDocument.h"
 #include "core/render/Particle.h"
+#include "core/render/RenderPreparation.h"
 
 #include <QImage>
 #include <QPoint>
@@ -14,7 +15,8 @@ namespace kirabellum {
 
 // What a render run needs of a particle engine. Every engine gives the same
 // strip, canvas and pool for the same design and random generator; they differ
-// only in how fast they get there.
+// only in how fast they get there. All of them take the design through one
+// RenderPreparation and burst on its schedule.
 class ParticleEngine {
 public:
     static constexpr int PoolSize = 256000;
@@ -35,15 +37,18 @@ public:
     // are not written. `target` must be Format_RGB32 and large enough.
     virtual void drawFrame(QImage& target, QPoint origin) const = 0;
     // Frame step 4: the bursts due before frame `frameIndex` + 1.
-    virtual void spawnBurstsAfter(int frameIndex) = 0;
+    void spawnBurstsAfter(int frameIndex);
 
     // Spawns one burst of the layer into the lowest free slots.
     virtual void Add(int layer) = 0;
 
+    // What the last PrepareRender took from the design.
+    virtual const RenderPreparation& preparation() const = 0;
+
     // Results and state, for the render run, tests and benchmarks.
-    virtual int rampLength() const = 0;
-    virtual common::Colour paletteColour(int index) const = 0;
-    virtual float Scale() const = 0;
+    int rampLength() const { return preparation().rampLength(); }
+    common::Colour paletteColour(int index) const { return preparation().paletteColour(index); }
+    float Scale() const { return preparation().Scale(); }
     virtual const std::vector<Particle>& pool() const = 0;
     virtual const std::vector<float>& canvas() const = 0;
     virtual int liveParticles() const = 0;
@@ -54,10 +59,9 @@ protected:
     ParticleEngine() = default;
     ParticleEngine(const ParticleEngine&) = default;
     ParticleEngine& operator=(const ParticleEngine&) = default;
-};
 
-// The message shown when a used layer's spark image holds a colour outside the
-// ramp: the layer number directly followed by the fixed text.
-QString sparkColourMessage(int layer);
+    // The last step of PrepareRender: the bursts of frame 0.
+    void spawnFirstBursts();
+};
 
 } // namespace kirabellum

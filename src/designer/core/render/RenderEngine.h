@@ -1,15 +1,14 @@
 #pragma once
 
-#include "core/document/DesignDocument.h"
 #include "common/Status.h"
+#include "core/document/DesignDocument.h"
 #include "core/render/Particle.h"
 #include "core/render/ParticleEngine.h"
-#include "core/render/ParticleMotion.h"
 #include "core/render/RandomSource.h"
+#include "core/render/RenderPreparation.h"
 
 #include <QImage>
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -43,14 +42,9 @@ public:
     common::Status PrepareRender(const DesignDocument& design) override;
     void advanceFrame() override;
     void drawFrame(QImage& target, QPoint origin) const override;
-    void spawnBurstsAfter(int frameIndex) override;
     void Add(int layer) override;
 
-    int rampLength() const override { return rampLength_; }
-    common::Colour paletteColour(int index) const override {
-        return RampPalette[static_cast<std::size_t>(index)];
-    }
-    float Scale() const override { return scale_; }
+    const RenderPreparation& preparation() const override { return preparation_; }
     const std::vector<Particle>& pool() const override { return ParticlePool; }
     const std::vector<float>& canvas() const override { return Canvas; }
     int liveParticles() const override;
@@ -61,17 +55,9 @@ private:
     void clampToCanvas(float& value) const;
 
     RandomSource& random_;
-    DesignDocument design_;
+    RenderPreparation preparation_;
     std::vector<Particle> ParticlePool;
     std::vector<float> Canvas;
-    std::array<common::Colour, RampCapacity + 1> RampPalette{};
-    // Ramp index (low 8 bits) of each spark pixel of layers 1 to 8; 0 is transparent.
-    std::array<std::array<std::uint8_t, SparkEdge * SparkEdge>, LayerTotal> SparkIndexMap{};
-    std::array<int, LayerTotal> opaqueSparkPixels_{};
-    ParticleMotion motion_;
-    float scale_ = 0.0f;
-    int rampLength_ = 0;
-    int frameSize_ = 0;
     std::uint64_t stampedSparkPixels_ = 0;
 };
 
