@@ -14,8 +14,9 @@ DesignDocument heavyDesign() {
     design.Afterimage = 15;
     design.AddRate = 0.3f;
     fillRamp(design, 96,
-             {common::makeColour(80, 0, 30), common::makeColour(230, 50, 10), common::makeColour(255, 170, 30),
-              common::makeColour(255, 240, 160), common::makeColour(255, 255, 255)});
+             {common::makeColour(80, 0, 30), common::makeColour(230, 50, 10),
+              common::makeColour(255, 170, 30), common::makeColour(255, 240, 160),
+              common::makeColour(255, 255, 255)});
     for (int number = 1; number <= LayerTotal; ++number) {
         LayerSettings& layer = design.layer(number);
         layer.LayerUse = 1;

@@ -26,8 +26,9 @@ DesignDocument chrysanthemum() {
     design.Afterimage = 16;
     design.AddRate = 0.12f;
     fillRamp(design, 64,
-             {common::makeColour(90, 0, 20), common::makeColour(220, 40, 10), common::makeColour(255, 150, 20),
-              common::makeColour(255, 230, 120), common::makeColour(255, 255, 255)});
+             {common::makeColour(90, 0, 20), common::makeColour(220, 40, 10),
+              common::makeColour(255, 150, 20), common::makeColour(255, 230, 120),
+              common::makeColour(255, 255, 255)});
 
     LayerSettings& petals = design.layer(1);
     petals.LayerUse = 1;
@@ -62,8 +63,9 @@ DesignDocument ring() {
     design.Afterimage = 15;
     design.AddRate = 0.2f;
     fillRamp(design, 48,
-             {common::makeColour(10, 0, 60), common::makeColour(40, 60, 200), common::makeColour(80, 180, 255),
-              common::makeColour(200, 240, 255), common::makeColour(255, 255, 255)});
+             {common::makeColour(10, 0, 60), common::makeColour(40, 60, 200),
+              common::makeColour(80, 180, 255), common::makeColour(200, 240, 255),
+              common::makeColour(255, 255, 255)});
 
     LayerSettings& band = design.layer(1);
     band.LayerUse = 1;
@@ -103,8 +105,9 @@ DesignDocument willow() {
     design.Afterimage = 13;
     design.AddRate = 0.1f;
     fillRamp(design, 80,
-             {common::makeColour(40, 20, 0), common::makeColour(150, 80, 0), common::makeColour(230, 170, 30),
-              common::makeColour(255, 230, 140), common::makeColour(255, 255, 230)});
+             {common::makeColour(40, 20, 0), common::makeColour(150, 80, 0),
+              common::makeColour(230, 170, 30), common::makeColour(255, 230, 140),
+              common::makeColour(255, 255, 230)});
 
     LayerSettings& fronds = design.layer(1);
     fronds.LayerUse = 1;
@@ -144,13 +147,15 @@ void fillRamp(DesignDocument& design, int length, const std::vector<common::Colo
         const double t = position - segment;
         const common::Colour from = segment == 0 ? 0 : keys[static_cast<std::size_t>(segment - 1)];
         const common::Colour to = keys[static_cast<std::size_t>(segment)];
-        common::Colour colour = common::makeColour(mix(common::colourRed(from), common::colourRed(to), t),
-                                   mix(common::colourGreen(from), common::colourGreen(to), t),
-                                   mix(common::colourBlue(from), common::colourBlue(to), t));
+        common::Colour colour =
+            common::makeColour(mix(common::colourRed(from), common::colourRed(to), t),
+                               mix(common::colourGreen(from), common::colourGreen(to), t),
+                               mix(common::colourBlue(from), common::colourBlue(to), t));
         // Keep every entry distinct, nudging the blue channel where two coincide.
         auto* begin = design.ColorRamp.begin();
         while (std::find(begin, begin + index, colour) != begin + index)
-            colour = common::makeColour(common::colourRed(colour), common::colourGreen(colour), (common::colourBlue(colour) + 1));
+            colour = common::makeColour(common::colourRed(colour), common::colourGreen(colour),
+                                        (common::colourBlue(colour) + 1));
         design.ColorRamp[static_cast<std::size_t>(index)] = colour;
     }
 }

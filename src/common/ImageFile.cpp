@@ -70,9 +70,8 @@ Status writeImage(const QString& path, const QImage& image) {
 }
 
 Status writeImage(const QString& path, const QImage& image, ImageFormat format) {
-    return writeFileAtomically(path, [&](QIODevice& device) {
-               return writeImage(device, image, format);
-           })
+    return writeFileAtomically(path,
+                               [&](QIODevice& device) { return writeImage(device, image, format); })
         .prefixed(writeContext(path));
 }
 

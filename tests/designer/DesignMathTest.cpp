@@ -1,5 +1,5 @@
-#include "common/Rounding.h"
 #include "core/document/DesignMath.h"
+#include "common/Rounding.h"
 
 #include <gtest/gtest.h>
 

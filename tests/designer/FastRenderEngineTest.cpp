@@ -76,8 +76,8 @@ int firstDifferentCanvasPixel(const std::vector<float>& a, const std::vector<flo
 
 // Prepares the engine and renders `frames` frames, keeping the state after
 // each. False when the preparation fails; `status` says why.
-bool renderFrames(ParticleEngine& engine, const DesignDocument& design, int frames, common::Status& status,
-                  std::vector<FrameState>& states) {
+bool renderFrames(ParticleEngine& engine, const DesignDocument& design, int frames,
+                  common::Status& status, std::vector<FrameState>& states) {
     status = engine.PrepareRender(design);
     if (!status.ok())
         return false;
@@ -356,7 +356,8 @@ TEST(FastRenderEngineTest, SettingsAtTheEdgesGiveTheReferenceFrames) {
              d.Afterimage = 11;
              for (int layer : {1, 2}) {
                  d.layer(layer).LayerLife = 255;
-                 for (common::Colour& pixel : d.SparkImage[static_cast<std::size_t>(layer - 1)].pixels)
+                 for (common::Colour& pixel :
+                      d.SparkImage[static_cast<std::size_t>(layer - 1)].pixels)
                      pixel = pixel == 0 ? 0 : d.ColorRamp[3];
              }
          }},

@@ -2,9 +2,9 @@
 // rendered with, and the strip it must give. Any change to drawing shows here.
 // After an intended change, look at the strips written to the build folder and
 // copy them over the expected ones.
+#include "common/ImageFile.h"
 #include "core/document/DesignFile.h"
 #include "core/render/RenderRun.h"
-#include "common/ImageFile.h"
 
 #include "SampleDesigns.h"
 

@@ -15,7 +15,8 @@ DesignDocument plainDesign(int rampLength = 16) {
     NewDesign(design);
     design.RampLength = static_cast<std::int16_t>(rampLength);
     for (int index = 0; index < rampLength; ++index)
-        design.ColorRamp[static_cast<std::size_t>(index)] = common::makeColour(index, index, 100 + index);
+        design.ColorRamp[static_cast<std::size_t>(index)] =
+            common::makeColour(index, index, 100 + index);
     design.ColorRamp[0] = 0;
     return design;
 }

@@ -48,8 +48,8 @@ TEST(RenderRunTest, RunsEveryFrameIntoItsCellWithHooksInOrder) {
     };
     EXPECT_EQ(calls, expected);
     // Cells after the last frame keep the background, the ramp's first colour.
-    EXPECT_TRUE(
-        cellIsBackground(run.strip(), QRect(256, 128, 256, 128), common::colourToRgb(design.ColorRamp[0])));
+    EXPECT_TRUE(cellIsBackground(run.strip(), QRect(256, 128, 256, 128),
+                                 common::colourToRgb(design.ColorRamp[0])));
 }
 
 TEST(RenderRunTest, CancelIsSeenAfterTheFrameThatFollowsIt) {
@@ -110,8 +110,8 @@ TEST(RenderRunTest, FailedPreparationLeavesAClearedStripOfTheNewLayout) {
     EXPECT_FALSE(status.ok());
     EXPECT_EQ(status.message(), sparkColourMessage(2));
     EXPECT_EQ(run.strip().size(), QSize(384, 128));
-    EXPECT_TRUE(
-        cellIsBackground(run.strip(), run.strip().rect(), common::colourToRgb(design.ColorRamp[0])));
+    EXPECT_TRUE(cellIsBackground(run.strip(), run.strip().rect(),
+                                 common::colourToRgb(design.ColorRamp[0])));
     design.RenderCancel = 1;
     EXPECT_EQ(run.RunFrames(design), 0);
 }

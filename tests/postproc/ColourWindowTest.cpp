@@ -1,10 +1,10 @@
 #include "TestImages.h"
 #include "WindowFixture.h"
 
+#include "common/windows/PictureBox.h"
 #include "core/ColourDisplay.h"
 #include "core/Recolouring.h"
 #include "windows/Color.h"
-#include "common/windows/PictureBox.h"
 #include "windows/Wait.h"
 
 #include <QLabel>

@@ -2,8 +2,8 @@
 #include "TestImages.h"
 #include "WindowFixture.h"
 
-#include "windows/Console.h"
 #include "common/windows/PictureBox.h"
+#include "windows/Console.h"
 #include "windows/Preview.h"
 
 #include <QCheckBox>

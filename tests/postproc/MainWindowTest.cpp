@@ -1,9 +1,9 @@
 #include "TestImages.h"
 #include "WindowFixture.h"
 
+#include "common/windows/PictureBox.h"
 #include "windows/Color.h"
 #include "windows/Console.h"
-#include "common/windows/PictureBox.h"
 #include "windows/Preview.h"
 #include "windows/Versionf.h"
 

@@ -1,7 +1,7 @@
 #include "core/ColourDisplay.h"
 
-#include "core/ColourModel.h"
 #include "common/Rounding.h"
+#include "core/ColourModel.h"
 
 #include <cstdlib>
 

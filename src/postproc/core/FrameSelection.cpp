@@ -11,7 +11,8 @@ FrameSelection::FrameSelection(const SharedSettings& settings)
       skipStep_(std::max(1, settings.SkipStep)) {}
 
 int FrameSelection::count() const {
-    return std::max(0, common::ceilToInt(static_cast<double>(frameCount_ - startFrame_) / skipStep_));
+    return std::max(0,
+                    common::ceilToInt(static_cast<double>(frameCount_ - startFrame_) / skipStep_));
 }
 
 std::vector<int> FrameSelection::frames() const {

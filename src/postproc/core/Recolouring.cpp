@@ -47,8 +47,8 @@ int Recolouring::RecolourImage(const QImage& base, QImage& work, const SharedSet
             progressHook_(y, rowCount);
         auto* row = reinterpret_cast<QRgb*>(work.scanLine(y));
         for (int x = 0; x < work.width(); ++x)
-            row[x] = common::colourToRgb(
-                RecolourColour(common::colourFromRgb(row[x]), settings.HueShift, settings.SaturationShift));
+            row[x] = common::colourToRgb(RecolourColour(
+                common::colourFromRgb(row[x]), settings.HueShift, settings.SaturationShift));
         if (!running_)
             return y + 1;
         if (rowDoneHook_)

@@ -1,9 +1,9 @@
 #include "core/SheetLayout.h"
 
-#include "core/FrameSelection.h"
 #include "common/FrameGrid.h"
 #include "common/ImageFile.h"
 #include "common/Rounding.h"
+#include "core/FrameSelection.h"
 
 #include <cmath>
 
@@ -27,8 +27,8 @@ common::Status SheetLayout::check() const {
         return common::Status::failure(QStringLiteral("no frames to lay out"));
     if (columns_ < 1 || columns_ > framesUsed_)
         return common::Status::failure(QStringLiteral("the sheet can have 1 to %1 columns, not %2")
-                                   .arg(framesUsed_)
-                                   .arg(columns_));
+                                           .arg(framesUsed_)
+                                           .arg(columns_));
     if (width() > common::MaximumImageEdge || height() > common::MaximumImageEdge)
         return common::Status::failure(
             QStringLiteral("the sheet would be %1x%2 pixels; at most %3 pixels each way are "
@@ -37,7 +37,7 @@ common::Status SheetLayout::check() const {
                 .arg(height())
                 .arg(common::MaximumImageEdge)
                 .arg(width() > common::MaximumImageEdge ? QStringLiteral("fewer")
-                                                : QStringLiteral("more")));
+                                                        : QStringLiteral("more")));
     return common::Status::success();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/SharedSettings.h"
 #include "common/Status.h"
+#include "core/SharedSettings.h"
 
 #include <QString>
 

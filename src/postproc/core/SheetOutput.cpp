@@ -1,16 +1,16 @@
 #include "core/SheetOutput.h"
 
+#include "common/ImageFile.h"
 #include "core/FrameGrid.h"
 #include "core/FrameSelection.h"
-#include "common/ImageFile.h"
 #include "core/SheetLayout.h"
 
 #include <vector>
 
 namespace koratune {
 
-common::Status ComposeSheet(const QImage& work, const SharedSettings& settings, int columns, QImage& sheet,
-                    const FrameDoneHook& frameDone) {
+common::Status ComposeSheet(const QImage& work, const SharedSettings& settings, int columns,
+                            QImage& sheet, const FrameDoneHook& frameDone) {
     const SheetLayout layout(settings, columns);
     const common::Status status = layout.check();
     if (!status.ok())
@@ -46,11 +46,11 @@ QImage SequenceFrame(const QImage& sheet, int frameSize, int number) {
 }
 
 common::Status writeSequence(const QString& chosenName, const QImage& sheet,
-                     const SharedSettings& settings) {
+                             const SharedSettings& settings) {
     for (int number = 0; number < settings.FrameCount; ++number) {
-        const common::Status status =
-            common::writeImage(SequenceFileName(chosenName, number),
-                           SequenceFrame(sheet, settings.FrameSize, number), common::ImageFormat::Bmp);
+        const common::Status status = common::writeImage(
+            SequenceFileName(chosenName, number), SequenceFrame(sheet, settings.FrameSize, number),
+            common::ImageFormat::Bmp);
         if (!status.ok())
             return status;
     }

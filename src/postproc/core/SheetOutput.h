@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/SharedSettings.h"
 #include "common/Status.h"
+#include "core/SharedSettings.h"
 
 #include <QImage>
 #include <QString>
@@ -18,8 +18,8 @@ using FrameDoneHook = std::function<void()>;
 // the settings say. Cells after the last frame stay black, and so do frames
 // whose cell lies outside the work image. Fails, leaving `sheet` untouched,
 // when the layout is impossible (see SheetLayout::check).
-common::Status ComposeSheet(const QImage& work, const SharedSettings& settings, int columns, QImage& sheet,
-                    const FrameDoneHook& frameDone = {});
+common::Status ComposeSheet(const QImage& work, const SharedSettings& settings, int columns,
+                            QImage& sheet, const FrameDoneHook& frameDone = {});
 
 // The file of sequence frame `number`: the chosen name without a final
 // ".bmp" (in any case), then the number in three digits, then ".bmp":
@@ -33,6 +33,6 @@ QImage SequenceFrame(const QImage& sheet, int frameSize, int number);
 // Writes the sheet as FrameCount sequence files, each one replaced whole. A
 // failure stops at the file concerned; the files before it stay written.
 common::Status writeSequence(const QString& chosenName, const QImage& sheet,
-                     const SharedSettings& settings);
+                             const SharedSettings& settings);
 
 } // namespace koratune

@@ -1,10 +1,10 @@
 #include "windows/Color.h"
 
+#include "common/windows/PictureBox.h"
 #include "core/ColourDisplay.h"
 #include "core/PostprocDialogs.h"
 #include "core/PostprocSession.h"
 #include "core/SharedSettings.h"
-#include "common/windows/PictureBox.h"
 #include "windows/Wait.h"
 
 #include <QCloseEvent>

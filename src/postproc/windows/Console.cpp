@@ -1,10 +1,10 @@
 #include "windows/Console.h"
 
+#include "common/windows/PictureBox.h"
 #include "core/Playback.h"
 #include "core/PostprocDialogs.h"
 #include "core/PostprocSession.h"
 #include "core/SharedSettings.h"
-#include "common/windows/PictureBox.h"
 #include "windows/Preview.h"
 #include "windows/ToolWindows.h"
 

@@ -15,8 +15,7 @@ constexpr int OpeningEdge = 160;
 } // namespace
 
 Preview::Preview(QWidget* parent)
-    : QWidget(parent),
-      picture1_(new common::PictureBox(QSize(OpeningEdge, OpeningEdge), this)) {
+    : QWidget(parent), picture1_(new common::PictureBox(QSize(OpeningEdge, OpeningEdge), this)) {
     setObjectName(QStringLiteral("Preview"));
     setWindowTitle(QStringLiteral("Preview"));
     picture1_->setObjectName(QStringLiteral("Picture1"));

@@ -9,7 +9,6 @@ class PictureBox;
 
 namespace koratune {
 
-
 // The preview window: one picture that shows the first look at an opened
 // image and the frames of a playback. The window fits its picture, and its
 // caption tells the frame shown ("4/10") or reads "Preview".

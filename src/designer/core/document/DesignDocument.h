@@ -45,7 +45,9 @@ struct SparkBitmap {
     std::array<common::Colour, SparkEdge * SparkEdge> pixels{};
 
     common::Colour& at(int x, int y) { return pixels[static_cast<std::size_t>(y * SparkEdge + x)]; }
-    common::Colour at(int x, int y) const { return pixels[static_cast<std::size_t>(y * SparkEdge + x)]; }
+    common::Colour at(int x, int y) const {
+        return pixels[static_cast<std::size_t>(y * SparkEdge + x)];
+    }
 };
 
 // The one design the designer edits. A plain record: every window and the render

@@ -27,9 +27,10 @@ common::Status RenderRun::PrepareRender(const DesignDocument& design) {
     if (!status.ok())
         return status;
     if (design.RampLength < 0 || design.RampLength > RampCapacity)
-        return common::Status::failure(QStringLiteral("The colour ramp length %1 is outside 0 to %2")
-                                   .arg(design.RampLength)
-                                   .arg(RampCapacity));
+        return common::Status::failure(
+            QStringLiteral("The colour ramp length %1 is outside 0 to %2")
+                .arg(design.RampLength)
+                .arg(RampCapacity));
 
     layout_ = layout;
     status = engine_->PrepareRender(design);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/document/DesignDocument.h"
 #include "common/Status.h"
+#include "core/document/DesignDocument.h"
 #include "core/render/ParticleEngine.h"
 #include "core/render/RandomSource.h"
 #include "core/render/StripLayout.h"

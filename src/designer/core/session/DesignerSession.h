@@ -2,9 +2,9 @@
 
 #include "core/document/DesignDocument.h"
 #include "core/render/RandomSource.h"
+#include "core/render/RendPic.h"
 #include "core/render/RenderRun.h"
 #include "core/session/DesignerDialogs.h"
-#include "core/render/RendPic.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 #include "windows/editors/F_Color.h"
 
 #include "common/ImageFile.h"
+#include "common/windows/PictureBox.h"
 #include "core/editing/PictureFiles.h"
 #include "core/session/DesignerSession.h"
-#include "common/windows/PictureBox.h"
 
 #include <QFrame>
 #include <QPushButton>

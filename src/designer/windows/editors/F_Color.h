@@ -14,7 +14,6 @@ class PictureBox;
 
 namespace kirabellum {
 
-
 // The colour transformation editor "ColorTransformation": holds the colour ramp
 // as an image RampLength x 1 pixels, shows it stretched over a 256 x 12 strip,
 // loads a ramp from a picture one pixel high and exports it.
@@ -31,10 +30,10 @@ public:
     QSize sizeHint() const override;
 
     // Controls, named as the rest of the designer knows them.
-    QPushButton* Command1; // "Load"
-    QPushButton* Command2; // "Export"
-    QFrame* Frame2;        // the black surround of the strip
-    common::PictureBox* Picture2;  // the ramp strip; a click loads a ramp
+    QPushButton* Command1;        // "Load"
+    QPushButton* Command2;        // "Export"
+    QFrame* Frame2;               // the black surround of the strip
+    common::PictureBox* Picture2; // the ramp strip; a click loads a ramp
     // The ramp image: always RampLength x 1 pixels, pixel (i, 0) = ColorRamp(i).
     // Empty while there is no ramp (RampLength 0). Never shown.
     QImage Picture1;

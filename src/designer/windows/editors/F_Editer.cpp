@@ -1,12 +1,12 @@
 #include "windows/editors/F_Editer.h"
 
 #include "core/document/DesignMath.h"
-#include "windows/editors/DesignCanvas.h"
 #include "core/editing/EditorMath.h"
+#include "core/session/DesignerSession.h"
+#include "windows/editors/DesignCanvas.h"
 #include "windows/editors/F_Hinoko.h"
 #include "windows/editors/SpinBar.h"
 #include "windows/editors/Syousai.h"
-#include "core/session/DesignerSession.h"
 #include "windows/tools/ToolWindowHost.h"
 
 #include <QFrame>

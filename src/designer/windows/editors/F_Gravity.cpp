@@ -1,10 +1,10 @@
 #include "windows/editors/F_Gravity.h"
 
 #include "core/document/DesignMath.h"
-#include "windows/editors/DesignCanvas.h"
 #include "core/editing/EditorMath.h"
-#include "windows/editors/SpinBar.h"
 #include "core/session/DesignerSession.h"
+#include "windows/editors/DesignCanvas.h"
+#include "windows/editors/SpinBar.h"
 
 #include <QFrame>
 #include <QGridLayout>

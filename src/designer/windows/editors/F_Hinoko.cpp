@@ -1,10 +1,10 @@
 #include "windows/editors/F_Hinoko.h"
 
 #include "common/ImageFile.h"
+#include "common/windows/PictureBox.h"
 #include "core/editing/PictureFiles.h"
 #include "core/session/DesignerSession.h"
 #include "windows/editors/F_Editer.h"
-#include "common/windows/PictureBox.h"
 
 #include <QFrame>
 #include <QPushButton>

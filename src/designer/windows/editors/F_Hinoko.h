@@ -12,7 +12,6 @@ class PictureBox;
 
 namespace kirabellum {
 
-
 // The spark image editor "Fire": shows the current layer's 32 x 32 spark image
 // at its real size and enlarged 2.5 times, loads a spark image from a picture
 // file into the current layer and exports the shown image.
@@ -31,11 +30,11 @@ public:
     void Refire();
 
     // Controls, named as the rest of the designer knows them.
-    QFrame* Shape1;        // the white surround of the spark view
-    common::PictureBox* Picture1;  // the spark view, 32 x 32; a click loads an image
-    common::PictureBox* Picture3;  // the spark zoom, 80 x 80
-    QPushButton* Command1; // "Load"
-    QPushButton* Command2; // "Export"
+    QFrame* Shape1;               // the white surround of the spark view
+    common::PictureBox* Picture1; // the spark view, 32 x 32; a click loads an image
+    common::PictureBox* Picture3; // the spark zoom, 80 x 80
+    QPushButton* Command1;        // "Load"
+    QPushButton* Command2;        // "Export"
 
 private:
     void LoadSparkImage();

@@ -1,8 +1,8 @@
 #include "windows/editors/Syousai.h"
 
+#include "core/session/DesignerSession.h"
 #include "windows/editors/F_Editer.h"
 #include "windows/render/F_Animation.h"
-#include "core/session/DesignerSession.h"
 #include "windows/tools/ToolWindowHost.h"
 
 #include <QFrame>

@@ -7,10 +7,10 @@
 #include "windows/editors/F_Hinoko.h"
 #include "windows/main/MDIForm1.h"
 #include "windows/main/Sprs.h"
-#include "windows/tools/ToolWindowHost.h"
 #include "windows/main/WidgetDialogs.h"
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
+#include "windows/tools/ToolWindowHost.h"
 
 #include <QApplication>
 

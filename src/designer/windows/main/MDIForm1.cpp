@@ -4,8 +4,8 @@
 #include "core/document/DesignFormat.h"
 #include "core/session/DesignerSession.h"
 #include "windows/main/Sprs.h"
-#include "windows/tools/ToolWindowHost.h"
 #include "windows/main/ToolbarIcons.h"
+#include "windows/tools/ToolWindowHost.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>

@@ -2,9 +2,9 @@
 
 #include "common/Rounding.h"
 #include "core/document/DesignMath.h"
+#include "core/session/DesignerSession.h"
 #include "windows/render/F_Preview.h"
 #include "windows/render/Wait.h"
-#include "core/session/DesignerSession.h"
 #include "windows/tools/ToolWindowHost.h"
 
 #include <QCheckBox>

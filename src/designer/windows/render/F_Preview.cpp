@@ -3,9 +3,9 @@
 #include "common/FrameGrid.h"
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
+#include "common/windows/PictureBox.h"
 #include "core/render/StripLayout.h"
 #include "core/session/DesignerSession.h"
-#include "common/windows/PictureBox.h"
 
 #include <QCoreApplication>
 #include <QPointer>

@@ -12,7 +12,6 @@ class PictureBox;
 
 namespace kirabellum {
 
-
 // The preview player "Preview": shows each frame while a render runs, plays the
 // frame strip once at the chosen rate, and saves the strip as a picture.
 class F_Preview : public ToolWindow {

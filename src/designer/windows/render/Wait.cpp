@@ -1,8 +1,8 @@
 #include "windows/render/Wait.h"
 
+#include "core/session/DesignerSession.h"
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
-#include "core/session/DesignerSession.h"
 #include "windows/tools/ToolWindowHost.h"
 
 #include <QCoreApplication>
