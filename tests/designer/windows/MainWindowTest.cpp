@@ -310,23 +310,29 @@ TEST_F(MainWindowTest, SaveWritesJsonWhenItsFilterIsChosenOrTheNameSaysSo) {
     std::ostringstream binary;
     ASSERT_TRUE(WriteDesignFile(binary, session->document).ok());
     const struct {
-        const char* file;
+        const char* typed;
         int filter; // 0 version 1.2, 1 JSON
+        const char* file;
         QByteArray written;
     } cases[] = {
-        {"saved.json", 1, json},
-        {"saved.txt", 1, json},
-        {"saved.JSON", 0, json},
-        {"saved.df2", 0, QByteArray::fromStdString(binary.str())},
-        {"saved.txt", 0, QByteArray::fromStdString(binary.str())},
+        {"saved.json", 1, "saved.json", json},
+        {"saved.txt", 1, "saved.txt", json},
+        {"saved.JSON", 0, "saved.JSON", json},
+        {"saved.df2", 0, "saved.df2", QByteArray::fromStdString(binary.str())},
+        {"saved.txt", 0, "saved.txt", QByteArray::fromStdString(binary.str())},
+        // A name without an extension gets the chosen format's.
+        {"mydesign", 0, "mydesign.df2", QByteArray::fromStdString(binary.str())},
+        {"mine", 1, "mine.json", json},
     };
     for (const auto& c : cases) {
-        dialogs.saveAnswers.push_back({path(c.file), c.filter});
+        dialogs.saveAnswers.push_back({path(c.typed), c.filter});
         mainWindow->SAVE_Click();
         QFile file(path(c.file));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.file;
-        EXPECT_EQ(file.readAll(), c.written) << c.file << " " << c.filter;
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.typed;
+        EXPECT_EQ(file.readAll(), c.written) << c.typed << " " << c.filter;
+        EXPECT_EQ(session->designFileName, path(c.file)) << c.typed;
     }
+    EXPECT_FALSE(QFile::exists(path("mydesign")));
     EXPECT_TRUE(dialogs.warnings.empty());
 }
 

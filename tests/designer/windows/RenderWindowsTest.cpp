@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -309,6 +310,22 @@ TEST_F(RenderWindowsTest, SaveWritesTheWholeStripAndFailuresSaySo) {
     preview()->Command1->click();
     EXPECT_EQ(QImage(path("strip.png")).convertToFormat(QImage::Format_RGB32),
               session->rendPic.picture());
+
+    // Without an extension the strip gets ".bmp"; another extension is kept
+    // as typed and holds a bitmap.
+    for (const char* typed : {"bare", "strip.gif"}) {
+        dialogs.saveAnswers.push_back(path(typed));
+        preview()->Command1->click();
+    }
+    EXPECT_FALSE(QFile::exists(path("bare")));
+    for (const char* written : {"bare.bmp", "strip.gif"}) {
+        QFile file(path(written));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << written;
+        EXPECT_TRUE(file.read(2) == "BM") << written;
+        EXPECT_EQ(QImage(path(written), "BMP").convertToFormat(QImage::Format_RGB32),
+                  session->rendPic.picture())
+            << written;
+    }
 
     preview()->Command1->click(); // Cancel: silent
     dialogs.saveAnswers.push_back(path("no/such/folder/strip.bmp"));

@@ -1,5 +1,6 @@
 #include "windows/main/MDIForm1.h"
 
+#include "common/FileNames.h"
 #include "core/document/DesignFile.h"
 #include "core/document/DesignFormat.h"
 #include "core/session/DesignerSession.h"
@@ -166,9 +167,11 @@ void MDIForm1::SAVE_Click() {
         session_.designFolder, QFileInfo(proposed).fileName(), filterWithJson(own));
     if (choice.path.isEmpty())
         return;
-    session_.designFileName = choice.path;
-    session_.designFolder = QFileInfo(choice.path).absolutePath();
-    const common::Status status = chosenFormat(choice, own).write(choice.path, session_.document);
+    const DesignFormat& format = chosenFormat(choice, own);
+    const QString path = common::withDefaultExtension(choice.path, format.extension);
+    session_.designFileName = path;
+    session_.designFolder = QFileInfo(path).absolutePath();
+    const common::Status status = format.write(path, session_.document);
     if (!status.ok())
         session_.dialogs.warning(QStringLiteral("Kirabellum"), status.message());
 }

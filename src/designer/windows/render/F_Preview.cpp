@@ -1,5 +1,6 @@
 #include "windows/render/F_Preview.h"
 
+#include "common/FileNames.h"
 #include "common/FrameGrid.h"
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
@@ -107,13 +108,16 @@ void F_Preview::Command1_Click() {
     if (path.isEmpty())
         return;
     saveFileName_ = path;
-    if (!common::imageFormatFor(path))
-        path += QStringLiteral(".bmp");
+    // A name without an extension gets ".bmp"; one with another extension than
+    // .bmp or .png is kept as typed and holds a Windows bitmap.
+    path = common::withDefaultExtension(path, QStringLiteral("bmp"));
+    const common::ImageFormat format =
+        common::imageFormatFor(path).value_or(common::ImageFormat::Bmp);
     const QImage& strip = session_.rendPic.picture();
     const common::Status status =
         strip.isNull()
             ? common::Status::failure(QStringLiteral("There is no frame strip to save yet"))
-            : common::writeImage(path, strip);
+            : common::writeImage(path, strip, format);
     if (!status.ok())
         session_.dialogs.warning(QStringLiteral("Save"), status.message());
 }
