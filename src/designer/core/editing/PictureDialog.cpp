@@ -1,5 +1,6 @@
 #include "core/editing/PictureDialog.h"
 
+#include "common/ImageFile.h"
 #include "core/editing/PictureFiles.h"
 #include "core/session/DesignerSession.h"
 
@@ -13,6 +14,25 @@ QString PictureDialog::chooseToOpen(DesignerSession& session) {
 
 QString PictureDialog::chooseToSave(DesignerSession& session) {
     return choose(session, &DesignerDialogs::saveFileName);
+}
+
+bool PictureDialog::openPicture(DesignerSession& session, bool (*fits)(const QImage& picture),
+                                const QString& sizeMessage, QImage& picture) {
+    const QString path = chooseToOpen(session);
+    if (path.isEmpty())
+        return false;
+    QImage read;
+    const common::Status status = common::readImage(path, read);
+    if (!status.ok()) {
+        session.dialogs.warning(QStringLiteral("Load"), status.message());
+        return false;
+    }
+    if (!fits(read)) {
+        session.dialogs.warning(QStringLiteral("エラー"), sizeMessage);
+        return false;
+    }
+    picture = read;
+    return true;
 }
 
 QString PictureDialog::choose(DesignerSession& session, FileQuestion question) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 namespace kirabellum {
@@ -15,6 +16,13 @@ public:
     // The chosen file, or an empty string when the user cancelled.
     QString chooseToOpen(DesignerSession& session);
     QString chooseToSave(DesignerSession& session);
+
+    // Asks for a picture and reads it into `picture`. False, with `picture`
+    // unchanged, when the user cancelled (silently), when the file is no
+    // readable picture (a message says why) or when `fits` refuses its size
+    // (the message "エラー" with `sizeMessage`).
+    bool openPicture(DesignerSession& session, bool (*fits)(const QImage& picture),
+                     const QString& sizeMessage, QImage& picture);
 
 private:
     using FileQuestion = QString (DesignerDialogs::*)(const QString& folder,

@@ -63,21 +63,11 @@ void F_Color::DRefresh() {
 }
 
 void F_Color::LoadRamp() {
-    const QString path = pictureDialog_.chooseToOpen(session_);
-    if (path.isEmpty())
-        return;
     // The picture is checked before anything changes: a refused one leaves the
     // ramp image, RampLength and ColorRamp as they were.
     QImage picture;
-    const common::Status status = common::readImage(path, picture);
-    if (!status.ok()) {
-        session_.dialogs.warning(QStringLiteral("Load"), status.message());
+    if (!pictureDialog_.openPicture(session_, isRampPicture, sizeMessage(), picture))
         return;
-    }
-    if (!isRampPicture(picture)) {
-        session_.dialogs.warning(QStringLiteral("エラー"), sizeMessage());
-        return;
-    }
     takeRampFromPicture(picture, session_.document);
     DRefresh();
 }

@@ -77,20 +77,10 @@ void F_Hinoko::Refire() {
 void F_Hinoko::LoadSparkImage() {
     // The layer current when the command starts receives the image.
     const int layer = F_Editer::CurrentLayer(session_);
-    const QString path = pictureDialog_.chooseToOpen(session_);
-    if (path.isEmpty())
-        return;
+    // A refused picture leaves the layer's spark image as it was.
     QImage picture;
-    const common::Status status = common::readImage(path, picture);
-    if (!status.ok()) {
-        session_.dialogs.warning(QStringLiteral("Load"), status.message());
+    if (!pictureDialog_.openPicture(session_, isSparkPicture, sizeMessage(), picture))
         return;
-    }
-    if (!isSparkPicture(picture)) {
-        // The layer keeps its spark image.
-        session_.dialogs.warning(QStringLiteral("エラー"), sizeMessage());
-        return;
-    }
     takeSparkFromPicture(picture,
                          session_.document.SparkImage[static_cast<std::size_t>(layer - 1)]);
     DRefresh();
