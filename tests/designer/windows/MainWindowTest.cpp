@@ -39,7 +39,7 @@ TEST_F(MainWindowTest, CaptionMenusToolbarAndStatusBar) {
     EXPECT_EQ(mainWindow->windowTitle(), QStringLiteral("Kirabellum v1.22"));
     EXPECT_EQ(mainWindow->mdiArea()->size(), QSize(906, 675));
     EXPECT_EQ(captions(mainWindow->menuBar()->actions()),
-              (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "表示(&V)", "バージョン情報(&A)"}));
+              (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "バージョン情報(&A)"}));
     EXPECT_EQ(captions(mainWindow->FILE->actions()),
               (std::vector<std::string>{"新規作成(&N)", "-", "開く(&O)", "V1.1のファイルを開く(&A)",
                                         "-", "保存(&S)", "-", "Koratuneを起動", "-", "終了(&E)"}));

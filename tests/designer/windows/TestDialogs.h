@@ -34,11 +34,15 @@ public:
     std::deque<Answer> openAnswers;
     std::deque<Answer> saveAnswers;
     std::deque<bool> confirmAnswers;
+    std::deque<SaveAnswer> unsavedAnswers; // to the question before changes are lost
+    std::deque<bool> yesNoAnswers;
 
     std::vector<FileQuestion> openQuestions;
     std::vector<FileQuestion> saveQuestions;
     std::vector<Message> warnings;
     std::vector<Message> confirmations;
+    std::vector<Message> unsavedQuestions;
+    std::vector<Message> yesNoQuestions;
 
     FileChoice openFile(const QString& folder, const QString& fileName,
                         const QString& filter) override {
@@ -55,14 +59,26 @@ public:
     }
     bool confirm(const QString& title, const QString& text) override {
         confirmations.push_back({title, text});
-        if (confirmAnswers.empty())
-            return false;
-        const bool answer = confirmAnswers.front();
-        confirmAnswers.pop_front();
-        return answer;
+        return take(confirmAnswers, false);
+    }
+
+    SaveAnswer askToSave(const QString& title, const QString& text) override {
+        unsavedQuestions.push_back({title, text});
+        return take(unsavedAnswers, SaveAnswer::Cancel);
+    }
+    bool askYesNo(const QString& title, const QString& text) override {
+        yesNoQuestions.push_back({title, text});
+        return take(yesNoAnswers, false);
     }
 
 private:
+    template <class Answer> static Answer take(std::deque<Answer>& answers, Answer otherwise) {
+        if (answers.empty())
+            return otherwise;
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
     static FileChoice take(std::deque<Answer>& answers) {
         if (answers.empty())
             return {};

@@ -38,6 +38,12 @@ public:
     virtual void warning(const QString& title, const QString& text) = 0;
     // A message box with an exclamation icon, OK and Cancel; true for OK.
     virtual bool confirm(const QString& title, const QString& text) = 0;
+
+    // The question before unsaved changes would be lost: Save, Discard or Cancel.
+    enum class SaveAnswer { Save, Discard, Cancel };
+    virtual SaveAnswer askToSave(const QString& title, const QString& text) = 0;
+    // A question with Yes and No; true for Yes.
+    virtual bool askYesNo(const QString& title, const QString& text) = 0;
 };
 
 } // namespace kirabellum

@@ -23,6 +23,7 @@ DesignerSession::DesignerSession(DesignerDialogs& dialogsToUse, std::uint64_t se
       designFolder(QCoreApplication::applicationDirPath()),
       koratuneProgram(programBesideThisOne(QStringLiteral("koratune"))) {
     ApplyDefaults(document);
+    history.startAfresh();
 }
 
 } // namespace kirabellum

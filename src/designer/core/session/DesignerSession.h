@@ -4,6 +4,7 @@
 #include "core/render/RandomSource.h"
 #include "core/render/RendPic.h"
 #include "core/render/RenderRun.h"
+#include "core/session/DesignHistory.h"
 #include "core/session/DesignerDialogs.h"
 
 #include <QString>
@@ -24,6 +25,8 @@ public:
 
     DesignerDialogs& dialogs;
     DesignDocument document;
+    // Undo and redo of the document, and whether it has unsaved changes.
+    DesignHistory history{document};
     RandomSource random;
     RenderRun renderRun;
     RendPic rendPic;
@@ -31,6 +34,9 @@ public:
     // The design file dialog remembers the last file name and its folder.
     QString designFileName;
     QString designFolder;
+    // The file the design was last opened from or saved to; empty while the
+    // design is untitled. The title shows it, and the save question names it.
+    QString documentFile;
 
     // The layer that the particle editor has selected (1 to 8).
     int currentLayer = 1;

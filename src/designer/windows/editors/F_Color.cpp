@@ -70,6 +70,7 @@ void F_Color::LoadRamp() {
         return;
     takeRampFromPicture(picture, session_.document);
     DRefresh();
+    session_.history.record();
 }
 
 void F_Color::Command2_Click() {

@@ -202,30 +202,35 @@ void F_Editer::Command1_Click() {
     // Any non-zero value counts as on, so the switch always lands on 0 or 1.
     layer.LayerUse = layer.LayerUse != 0 ? 0 : 1;
     showUseCaption();
+    session_.history.record();
 }
 
 void F_Editer::HScroll2_Change() {
     Label4->setText(QString::number(HScroll2->value()));
     session_.document.layer(session_.currentLayer).LayerCount =
         static_cast<std::int16_t>(HScroll2->value());
+    session_.history.record();
 }
 
 void F_Editer::HScroll3_Change() {
     Label5->setText(QString::number(HScroll3->value()));
     session_.document.layer(session_.currentLayer).LayerMinSpeed =
         static_cast<std::uint8_t>(HScroll3->value());
+    session_.history.record();
 }
 
 void F_Editer::HScroll4_Change() {
     LayerSettings& layer = session_.document.layer(session_.currentLayer);
     layer.LayerLife = static_cast<std::uint8_t>(HScroll4->value());
     Label6->setText(QString::number(255 - layer.LayerLife));
+    session_.history.record();
 }
 
 void F_Editer::HScroll5_Change() {
     LayerSettings& layer = session_.document.layer(session_.currentLayer);
     layer.LayerDecel = static_cast<std::uint8_t>(HScroll5->value());
     Label3->setText(QString::number(100 - layer.LayerDecel));
+    session_.history.record();
 }
 
 void F_Editer::Command3_Click() {
@@ -259,6 +264,7 @@ void F_Editer::Picture1_MouseDown(Qt::MouseButton button, float x, float y) {
             layer.LayerShape.fill(length);
     }
     DrawLine(selectedTab());
+    session_.history.record();
 }
 
 } // namespace kirabellum

@@ -106,12 +106,14 @@ void F_Gravity::Command1_Click() {
     // Any non-zero value counts as on, so the switch always lands on 0 or 1.
     force.Use = force.Use != 0 ? 0 : 1;
     Command1->setText(force.Use != 0 ? QStringLiteral("Use") : QStringLiteral("Not Use"));
+    session_.history.record();
 }
 
 void F_Gravity::HScroll1_Change() {
     Label1->setText(QString::number(HScroll1->value()));
     session_.document.Gravity[static_cast<std::size_t>(selectedKind())].Power =
         static_cast<float>(HScroll1->value());
+    session_.history.record();
 }
 
 void F_Gravity::Picture1_MouseDown(float x, float y) {
@@ -123,6 +125,7 @@ void F_Gravity::Picture1_MouseDown(float x, float y) {
         // Rotation and attraction hold a 0/1 sense; anything else counts as 1.
         force.Angle = force.Angle == 0.0f ? 1.0f : 0.0f;
     DrawLine(kind);
+    session_.history.record();
 }
 
 void F_Gravity::DrawArrowHead(int px, int py, int direction) {

@@ -84,6 +84,7 @@ void F_Hinoko::LoadSparkImage() {
     takeSparkFromPicture(picture,
                          session_.document.SparkImage[static_cast<std::size_t>(layer - 1)]);
     DRefresh();
+    session_.history.record();
 }
 
 void F_Hinoko::Command2_Click() {

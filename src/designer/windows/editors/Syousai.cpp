@@ -132,6 +132,7 @@ void Syousai::Command1_Click() {
     layer.LayerBurstFrom = static_cast<std::int16_t>(HScroll1[0]->value());
     layer.LayerBurstTo = static_cast<std::int16_t>(HScroll1[1]->value());
     layer.LayerBurstStep = static_cast<std::int16_t>(HScroll1[2]->value());
+    session_.history.record();
     accept();
 }
 

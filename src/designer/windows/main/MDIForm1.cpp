@@ -8,9 +8,11 @@
 #include "windows/main/ToolbarIcons.h"
 #include "windows/tools/ToolWindowHost.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -40,10 +42,12 @@ const DesignFormat& chosenFormat(const DesignerDialogs::FileChoice& choice,
     return choice.filterIndex == 1 || DesignFormat::forPath(choice.path) == &json ? json : own;
 }
 
+constexpr auto ProgramTitle = "Kirabellum v1.22";
+
 } // namespace
 
 MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
-    setWindowTitle(QStringLiteral("Kirabellum v1.22"));
+    showTitle();
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setBackground(QColor(128, 128, 128));
     setCentralWidget(mdiArea_);
@@ -63,6 +67,21 @@ MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
         FILE->addAction(QStringLiteral("Koratuneを起動"), this, &MDIForm1::KoratuneUP_Click);
     FILE->addSeparator();
     END = FILE->addAction(QStringLiteral("終了(&E)"), this, &MDIForm1::END_Click);
+
+    EDIT = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    UNDO = EDIT->addAction(QStringLiteral("元に戻す(&U)"), this, &MDIForm1::UNDO_Click);
+    UNDO->setShortcut(QKeySequence::Undo);
+    REDO = EDIT->addAction(QStringLiteral("やり直し(&R)"), this, &MDIForm1::REDO_Click);
+    REDO->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    DesignHistory& history = session_.history;
+    UNDO->setEnabled(history.canUndo());
+    REDO->setEnabled(history.canRedo());
+    connect(&history.stack(), &QUndoStack::canUndoChanged, UNDO, &QAction::setEnabled);
+    connect(&history.stack(), &QUndoStack::canRedoChanged, REDO, &QAction::setEnabled);
+    connect(&history, &DesignHistory::restored, this, [this] { windows_->refreshDocumentViews(); });
+    connect(&history, &DesignHistory::modifiedChanged, this, &MDIForm1::showTitle);
+    qApp->installEventFilter(this);
 
     VIEW = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     const struct {
@@ -110,7 +129,69 @@ MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
 }
 
 MDIForm1::~MDIForm1() {
+    qApp->removeEventFilter(this);
     session_.windows = nullptr;
+}
+
+void MDIForm1::showTitle() {
+    QString title = QString::fromLatin1(ProgramTitle);
+    if (!session_.documentFile.isEmpty())
+        title += QStringLiteral(" - ") + QFileInfo(session_.documentFile).fileName();
+    // The mark appears only while there are unsaved changes, so an untitled
+    // design without any is titled as the program alone.
+    const bool modified = session_.history.isModified();
+    if (modified)
+        title += QStringLiteral("[*]");
+    setWindowTitle(title);
+    setWindowModified(modified);
+}
+
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        session_.history.beginGesture();
+        break;
+    case QEvent::MouseButtonRelease:
+        session_.history.endGesture();
+        break;
+    case QEvent::KeyPress:
+        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat())
+            session_.history.beginGesture();
+        break;
+    case QEvent::KeyRelease:
+        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat())
+            session_.history.endGesture();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MDIForm1::keepUnsavedChanges() {
+    if (!session_.history.isModified())
+        return true;
+    const QString name = session_.documentFile.isEmpty()
+                             ? QStringLiteral("無題")
+                             : QFileInfo(session_.documentFile).fileName();
+    switch (session_.dialogs.askToSave(
+        QStringLiteral("Kirabellum"),
+        QStringLiteral("デザイン「%1」への変更を保存しますか？").arg(name))) {
+    case DesignerDialogs::SaveAnswer::Save:
+        return SAVE_Click();
+    case DesignerDialogs::SaveAnswer::Discard:
+        return true;
+    case DesignerDialogs::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void MDIForm1::startDocument(const QString& path) {
+    session_.documentFile = path;
+    session_.history.startAfresh();
+    showTitle();
 }
 
 QAction* MDIForm1::viewAction(ToolKind kind) const {
@@ -119,6 +200,8 @@ QAction* MDIForm1::viewAction(ToolKind kind) const {
 }
 
 void MDIForm1::NEW_Click() {
+    if (!keepUnsavedChanges())
+        return;
     NewDesign(session_.document);
     // Clearing the spark images paints the spark view and shortening the ramp
     // resizes the ramp image, so those two windows open first, in that order;
@@ -127,9 +210,12 @@ void MDIForm1::NEW_Click() {
     windows_->open(ToolKind::Color);
     windows_->openClosedWindows();
     windows_->refreshAll();
+    startDocument(QString());
 }
 
 void MDIForm1::OPEN_Click(int index) {
+    if (!keepUnsavedChanges())
+        return;
     const DesignFormat& own =
         DesignFormat::of(index == 1 ? DesignFormat::Version11 : DesignFormat::Version12);
     const DesignerDialogs::FileChoice choice = session_.dialogs.openFile(
@@ -157,23 +243,38 @@ bool MDIForm1::openDesign(const QString& path, const DesignFormat& format) {
     windows_->openClosedWindows();
     session_.document = read;
     windows_->refreshAll();
+    startDocument(path);
     return true;
 }
 
-void MDIForm1::SAVE_Click() {
+bool MDIForm1::SAVE_Click() {
     const DesignFormat& own = DesignFormat::of(DesignFormat::Version12);
     const QString proposed = proposedSaveName(session_.designFileName);
     const DesignerDialogs::FileChoice choice = session_.dialogs.saveFile(
         session_.designFolder, QFileInfo(proposed).fileName(), filterWithJson(own));
     if (choice.path.isEmpty())
-        return;
+        return false;
     const DesignFormat& format = chosenFormat(choice, own);
     const QString path = common::withDefaultExtension(choice.path, format.extension);
     session_.designFileName = path;
     session_.designFolder = QFileInfo(path).absolutePath();
     const common::Status status = format.write(path, session_.document);
-    if (!status.ok())
+    if (!status.ok()) {
         session_.dialogs.warning(QStringLiteral("Kirabellum"), status.message());
+        return false;
+    }
+    session_.documentFile = path;
+    session_.history.markSaved();
+    showTitle();
+    return true;
+}
+
+void MDIForm1::UNDO_Click() {
+    session_.history.undo();
+}
+
+void MDIForm1::REDO_Click() {
+    session_.history.redo();
 }
 
 void MDIForm1::KoratuneUP_Click() {
@@ -202,7 +303,11 @@ void MDIForm1::Toolbar1_ButtonClick(int index) {
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event) {
-    if (!session_.dialogs.confirm(QStringLiteral("終了"), QStringLiteral("終了しても良いノン？"))) {
+    const bool mayClose = session_.history.isModified()
+                              ? keepUnsavedChanges()
+                              : session_.dialogs.confirm(QStringLiteral("終了"),
+                                                         QStringLiteral("終了しても良いノン？"));
+    if (!mayClose) {
         event->ignore();
         return;
     }

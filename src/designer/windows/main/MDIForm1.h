@@ -33,7 +33,10 @@ public:
     // The commands, as the menu items and toolbar buttons run them.
     void NEW_Click();
     void OPEN_Click(int index); // 0: version 1.2, 1: version 1.1; either or JSON
-    void SAVE_Click();
+    // True when the design was saved.
+    bool SAVE_Click();
+    void UNDO_Click();
+    void REDO_Click();
     void KoratuneUP_Click();
     void Version_Click();
     void END_Click();
@@ -52,6 +55,9 @@ public:
     QAction* SAVE;
     QAction* KoratuneUP;
     QAction* END;
+    QMenu* EDIT;
+    QAction* UNDO;
+    QAction* REDO;
     QMenu* VIEW;
     QAction* EDITER;
     QAction* GRAVITY;
@@ -65,9 +71,18 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Presses and releases anywhere in the program bound the gestures whose
+    // changes form one undo step.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QAction* viewAction(ToolKind kind) const;
+    // Before New, Open or quitting replaces a design with unsaved changes: asks
+    // whether to save it first. True when the command may go on.
+    bool keepUnsavedChanges();
+    // The design now comes from `path` (empty for an untitled one), unchanged.
+    void startDocument(const QString& path);
+    void showTitle();
 
     DesignerSession& session_;
     QMdiArea* mdiArea_;

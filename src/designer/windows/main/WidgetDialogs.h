@@ -18,6 +18,8 @@ public:
                         const QString& filter) override;
     void warning(const QString& title, const QString& text) override;
     bool confirm(const QString& title, const QString& text) override;
+    SaveAnswer askToSave(const QString& title, const QString& text) override;
+    bool askYesNo(const QString& title, const QString& text) override;
 
 private:
     QWidget* parent_;

@@ -112,11 +112,24 @@ void ToolWindowHost::openClosedWindows() {
         open(kind);
 }
 
+namespace {
+
+constexpr ToolKind refreshOrder[] = {ToolKind::Gravity, ToolKind::Editer, ToolKind::Animation,
+                                     ToolKind::Hinoko,  ToolKind::Color,  ToolKind::Preview};
+
+} // namespace
+
 void ToolWindowHost::refreshAll() {
-    for (ToolKind kind : {ToolKind::Gravity, ToolKind::Editer, ToolKind::Animation,
-                          ToolKind::Hinoko, ToolKind::Color, ToolKind::Preview})
+    for (ToolKind kind : refreshOrder)
         if (ToolWindow* toolWindow = window(kind))
             toolWindow->DRefresh();
+}
+
+void ToolWindowHost::refreshDocumentViews() {
+    for (ToolKind kind : refreshOrder)
+        if (kind != ToolKind::Preview)
+            if (ToolWindow* toolWindow = window(kind))
+                toolWindow->DRefresh();
 }
 
 } // namespace kirabellum

@@ -52,6 +52,10 @@ public:
     // particle, render settings, spark, colour, preview.
     void openClosedWindows();
     void refreshAll();
+    // Undo and redo: the open windows that show the document redraw from it, in
+    // the order of refreshAll. The preview keeps the strip it shows, which
+    // belongs to the last render, not to the document.
+    void refreshDocumentViews();
 
     // Where a window's top-left corner goes, in pixels of the main window's
     // client area (positions are kept in twips, 15 to the pixel).

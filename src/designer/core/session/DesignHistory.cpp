@@ -1,0 +1,117 @@
+#include "core/session/DesignHistory.h"
+
+#include <QUndoCommand>
+
+namespace kirabellum {
+
+// One change of the design: the states before and after it.
+class DesignHistory::Step : public QUndoCommand {
+public:
+    Step(DesignHistory& history, State before, State after, int gesture)
+        : history_(history), before_(std::move(before)), after_(std::move(after)),
+          gesture_(gesture) {}
+
+    int id() const override { return 1; }
+
+    bool mergeWith(const QUndoCommand* other) override {
+        const auto* next = static_cast<const Step*>(other);
+        if (gesture_ == 0 || next->gesture_ != gesture_)
+            return false;
+        after_ = next->after_;
+        // A gesture that ended where it began leaves no step.
+        setObsolete(after_->sameDesignAs(*before_));
+        return true;
+    }
+
+    void undo() override { history_.restore(before_); }
+
+    void redo() override {
+        // Pushing a step finds the document already changed.
+        if (pushed_)
+            history_.restore(after_);
+        pushed_ = true;
+    }
+
+private:
+    DesignHistory& history_;
+    State before_;
+    State after_;
+    int gesture_;
+    bool pushed_ = false;
+};
+
+DesignHistory::DesignHistory(DesignDocument& document)
+    : document_(document), current_(std::make_shared<const DesignDocument>(document)) {
+    stack_.setUndoLimit(StepLimit);
+}
+
+void DesignHistory::record() {
+    if (restoring_ || document_.sameDesignAs(*current_))
+        return;
+    State after = std::make_shared<const DesignDocument>(document_);
+    State before = std::exchange(current_, after);
+    stack_.push(new Step(*this, std::move(before), std::move(after), inGesture_ ? gesture_ : 0));
+    setModified(true);
+}
+
+void DesignHistory::beginGesture() {
+    ++gesture_;
+    inGesture_ = true;
+}
+
+void DesignHistory::endGesture() {
+    inGesture_ = false;
+}
+
+void DesignHistory::undo() {
+    if (!stack_.canUndo())
+        return;
+    stack_.undo();
+    setModified(true);
+}
+
+void DesignHistory::redo() {
+    if (!stack_.canRedo())
+        return;
+    stack_.redo();
+    setModified(true);
+}
+
+void DesignHistory::restore(const State& state) {
+    const std::uint8_t renderCancel = document_.RenderCancel;
+    document_ = *state;
+    document_.RenderCancel = renderCancel;
+    current_ = state;
+    restoring_ = true;
+    Q_EMIT restored();
+    restoring_ = false;
+    // Redrawing may have settled a value the windows hold to their steps; the
+    // next step starts from what they show.
+    if (!document_.sameDesignAs(*current_))
+        current_ = std::make_shared<const DesignDocument>(document_);
+}
+
+void DesignHistory::startAfresh() {
+    stack_.clear();
+    current_ = std::make_shared<const DesignDocument>(document_);
+    inGesture_ = false;
+    setModified(false);
+}
+
+void DesignHistory::startAfreshUnsaved() {
+    startAfresh();
+    setModified(true);
+}
+
+void DesignHistory::markSaved() {
+    setModified(false);
+}
+
+void DesignHistory::setModified(bool modified) {
+    if (modified_ == modified)
+        return;
+    modified_ = modified;
+    Q_EMIT modifiedChanged(modified);
+}
+
+} // namespace kirabellum

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/document/DesignDocument.h"
+
+#include <QObject>
+#include <QUndoStack>
+
+#include <memory>
+
+namespace kirabellum {
+
+// The undo history of the design document and whether it has unsaved changes.
+//
+// The editors write the document directly; after each change they call
+// record(), which compares the document with the state of the last step and, if
+// anything differs, pushes one step holding both states. Changes made within one
+// gesture (a press and its release, or a held key) merge into one step, so a
+// dragged or held scroll bar is undone at once. States are shared between
+// neighbouring steps, and the history keeps at most StepLimit steps.
+class DesignHistory : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int StepLimit = 200;
+
+    explicit DesignHistory(DesignDocument& document);
+
+    // One step for whatever changed in the design since the last step; nothing
+    // when the design is the same. Ignored while an undo or redo restores.
+    void record();
+
+    // A press and its release (or a key press and its release) around changes
+    // that form one step.
+    void beginGesture();
+    void endGesture();
+
+    void undo();
+    void redo();
+    bool canUndo() const { return stack_.canUndo(); }
+    bool canRedo() const { return stack_.canRedo(); }
+    int stepCount() const { return stack_.count(); }
+    // For the Edit menu's items to follow canUndoChanged and canRedoChanged.
+    const QUndoStack& stack() const { return stack_; }
+
+    // New and Open: a fresh history from the document as it is now, without
+    // unsaved changes.
+    void startAfresh();
+    // A successful Save.
+    void markSaved();
+    // A design brought back from a recovery file: unsaved, with a fresh history.
+    void startAfreshUnsaved();
+
+    bool isModified() const { return modified_; }
+
+Q_SIGNALS:
+    void modifiedChanged(bool modified);
+    // After an undo or redo put an earlier or later design into the document.
+    void restored();
+
+private:
+    class Step;
+    using State = std::shared_ptr<const DesignDocument>;
+
+    void setModified(bool modified);
+    void restore(const State& state);
+
+    DesignDocument& document_;
+    QUndoStack stack_;
+    State current_; // the design as of the last step
+    int gesture_ = 0;
+    bool inGesture_ = false;
+    bool restoring_ = false;
+    bool modified_ = false;
+};
+
+} // namespace kirabellum
