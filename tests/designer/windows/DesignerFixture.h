@@ -60,8 +60,8 @@ protected:
         return file;
     }
 
-    // Clicks the arrow at the right or the left end of a scroll bar once.
-    static void clickArrow(QScrollBar* bar, bool rightArrow) {
+    // Where a part of a scroll bar (an arrow, the slider) lies in it.
+    static QRect partOf(QScrollBar* bar, QStyle::SubControl part) {
         QStyleOptionSlider option;
         option.initFrom(bar);
         option.orientation = bar->orientation();
@@ -73,10 +73,13 @@ protected:
         option.pageStep = bar->pageStep();
         option.upsideDown = bar->invertedAppearance();
         option.subControls = QStyle::SC_All;
-        const QRect add = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
-                                                       QStyle::SC_ScrollBarAddLine, bar);
-        const QRect sub = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
-                                                       QStyle::SC_ScrollBarSubLine, bar);
+        return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+    }
+
+    // Clicks the arrow at the right or the left end of a scroll bar once.
+    static void clickArrow(QScrollBar* bar, bool rightArrow) {
+        const QRect add = partOf(bar, QStyle::SC_ScrollBarAddLine);
+        const QRect sub = partOf(bar, QStyle::SC_ScrollBarSubLine);
         const QRect right = add.center().x() > sub.center().x() ? add : sub;
         const QRect left = add.center().x() > sub.center().x() ? sub : add;
         QTest::mouseClick(bar, Qt::LeftButton, {}, (rightArrow ? right : left).center());
