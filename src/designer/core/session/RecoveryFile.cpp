@@ -1,0 +1,116 @@
+#include "core/session/RecoveryFile.h"
+
+#include "common/AtomicFile.h"
+#include "core/document/DesignFile.h"
+
+#include <QByteArray>
+#include <QDataStream>
+#include <QIODevice>
+#include <QTimeZone>
+
+#include <istream>
+#include <iterator>
+#include <ostream>
+#include <sstream>
+#include <string>
+
+namespace kirabellum {
+
+namespace {
+
+constexpr char Magic[] = "KIRARECOVERY";
+constexpr int MagicBytes = 12;
+constexpr quint16 LayoutVersion = 1;
+// The magic, the layout version, the time and the name's length.
+constexpr qsizetype FixedHeaderBytes = MagicBytes + 2 + 8 + 4;
+
+} // namespace
+
+common::Status writeRecoveryFile(std::ostream& stream, const DesignDocument& document,
+                                 const QString& designFileName, const QDateTime& written) {
+    std::ostringstream design;
+    const common::Status designWritten = WriteDesignFile(design, document);
+    if (!designWritten.ok())
+        return designWritten;
+
+    const QByteArray name = designFileName.toUtf8();
+    QByteArray header;
+    QDataStream out(&header, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData(Magic, MagicBytes);
+    out << LayoutVersion << static_cast<qint64>(written.toMSecsSinceEpoch())
+        << static_cast<quint32>(name.size());
+    out.writeRawData(name.constData(), static_cast<int>(name.size()));
+
+    const std::string designBytes = design.str();
+    stream.write(header.constData(), static_cast<std::streamsize>(header.size()));
+    stream.write(designBytes.data(), static_cast<std::streamsize>(designBytes.size()));
+    if (!stream)
+        return common::Status::failure(QStringLiteral("the recovery file could not be written"));
+    return common::Status::success();
+}
+
+common::Status readRecoveryFile(std::istream& stream, DesignDocument& document,
+                                QString& designFileName, QDateTime& written) {
+    const std::string bytes{std::istreambuf_iterator<char>(stream),
+                            std::istreambuf_iterator<char>()};
+    if (stream.bad())
+        return common::Status::failure(QStringLiteral("the recovery file could not be read"));
+    if (bytes.empty())
+        return common::Status::failure(QStringLiteral("the file is empty"));
+    const QByteArray content =
+        QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    if (!QByteArray(Magic).startsWith(content.left(MagicBytes)))
+        return common::Status::failure(QStringLiteral("it is not a recovery file"));
+
+    QDataStream in(content);
+    in.setByteOrder(QDataStream::LittleEndian);
+    in.skipRawData(MagicBytes);
+    quint16 version = 0;
+    in >> version;
+    if (in.status() == QDataStream::Ok && version != LayoutVersion)
+        return common::Status::failure(
+            QStringLiteral("it has the layout version %1; this designer reads version %2")
+                .arg(version)
+                .arg(LayoutVersion));
+    qint64 milliseconds = 0;
+    quint32 nameBytes = 0;
+    in >> milliseconds >> nameBytes;
+    if (in.status() != QDataStream::Ok || nameBytes > content.size() - FixedHeaderBytes)
+        return common::Status::failure(QStringLiteral("its header is cut short"));
+
+    const qsizetype designStart = FixedHeaderBytes + nameBytes;
+    std::istringstream design(bytes.substr(static_cast<std::size_t>(designStart)));
+    const common::Status designRead = ReadDesignFile(design, DesignFileVersion::V1_2, document);
+    if (!designRead.ok())
+        return designRead.prefixed(QStringLiteral("its design is damaged"));
+    designFileName = QString::fromUtf8(content.mid(FixedHeaderBytes, nameBytes));
+    written = QDateTime::fromMSecsSinceEpoch(milliseconds, QTimeZone::utc());
+    return common::Status::success();
+}
+
+common::Status writeRecoveryFile(const QString& path, const DesignDocument& document,
+                                 const QString& designFileName, const QDateTime& written) {
+    const QString context = QStringLiteral("Cannot write the recovery file \"%1\"").arg(path);
+    std::ostringstream buffer;
+    const common::Status result = writeRecoveryFile(buffer, document, designFileName, written);
+    if (!result.ok())
+        return result.prefixed(context);
+    const std::string bytes = buffer.str();
+    return common::writeFileAtomically(
+               path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())))
+        .prefixed(context);
+}
+
+common::Status readRecoveryFile(const QString& path, DesignDocument& document,
+                                QString& designFileName, QDateTime& written) {
+    const QString context = QStringLiteral("Cannot read the recovery file \"%1\"").arg(path);
+    QByteArray bytes;
+    const common::Status result = common::readWholeFile(path, bytes);
+    if (!result.ok())
+        return result.prefixed(context);
+    std::istringstream stream(bytes.toStdString());
+    return readRecoveryFile(stream, document, designFileName, written).prefixed(context);
+}
+
+} // namespace kirabellum
