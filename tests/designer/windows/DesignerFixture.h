@@ -31,7 +31,7 @@ protected:
     // Made in the constructor, so that the tests' own fixtures can open windows
     // in theirs.
     DesignerFixture()
-        : session(std::make_unique<DesignerSession>(dialogs)),
+        : session(std::make_unique<DesignerSession>(dialogs, 0, recoveryFolder())),
           mainWindow(std::make_unique<MDIForm1>(*session)) {
         registerDesignerWindows(mainWindow->windows());
         mainWindow->show();
@@ -43,6 +43,7 @@ protected:
     }
     ToolWindowHost& windows() { return mainWindow->windows(); }
     QString path(const QString& name) const { return folder.filePath(name); }
+    QString recoveryFolder() const { return path("recovery"); }
     QString path(const char* name) const { return path(QString::fromUtf8(name)); }
     template <class Window> Window* open(ToolKind kind) { return windows().openAs<Window>(kind); }
 
@@ -109,10 +110,10 @@ protected:
         return false;
     }
 
+    QTemporaryDir folder;
     TestDialogs dialogs;
     std::unique_ptr<DesignerSession> session;
     std::unique_ptr<MDIForm1> mainWindow;
-    QTemporaryDir folder;
 };
 
 } // namespace kirabellum

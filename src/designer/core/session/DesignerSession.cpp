@@ -18,12 +18,24 @@ QString programBesideThisOne(const QString& name) {
 
 } // namespace
 
-DesignerSession::DesignerSession(DesignerDialogs& dialogsToUse, std::uint64_t seed)
+DesignerSession::DesignerSession(DesignerDialogs& dialogsToUse, std::uint64_t seed,
+                                 const QString& recoveryFolder)
     : dialogs(dialogsToUse), random(seed), renderRun(random),
-      designFolder(QCoreApplication::applicationDirPath()),
+      designFolder(QCoreApplication::applicationDirPath()), recovery(recoveryFolder),
       koratuneProgram(programBesideThisOne(QStringLiteral("koratune"))) {
     ApplyDefaults(document);
     history.startAfresh();
+    // Saved or discarded changes need no recovery.
+    QObject::connect(&history, &DesignHistory::modifiedChanged, &history, [this](bool modified) {
+        if (!modified)
+            recovery.remove();
+    });
+}
+
+common::Status DesignerSession::keepRecovery() {
+    if (!history.isModified())
+        return common::Status::success();
+    return recovery.write(document, documentFile);
 }
 
 } // namespace kirabellum

@@ -6,6 +6,7 @@
 #include "core/render/RenderRun.h"
 #include "core/session/DesignHistory.h"
 #include "core/session/DesignerDialogs.h"
+#include "core/session/RecoveryStore.h"
 
 #include <QString>
 
@@ -15,10 +16,12 @@ class ToolWindowHost;
 
 // The state that the designer's windows share for the life of the process: the
 // one design document, the random generator, the render run with its engine, the
-// hidden frame strip, the design file dialog's memory and the dialogs.
+// hidden frame strip, the design file dialog's memory, the dialogs and the
+// recovery file.
 class DesignerSession {
 public:
-    explicit DesignerSession(DesignerDialogs& dialogs, std::uint64_t seed = 0);
+    explicit DesignerSession(DesignerDialogs& dialogs, std::uint64_t seed = 0,
+                             const QString& recoveryFolder = RecoveryStore::defaultFolder());
 
     DesignerSession(const DesignerSession&) = delete;
     DesignerSession& operator=(const DesignerSession&) = delete;
@@ -37,6 +40,12 @@ public:
     // The file the design was last opened from or saved to; empty while the
     // design is untitled. The title shows it, and the save question names it.
     QString documentFile;
+
+    // Where the design is kept while it has unsaved changes, so that a crash
+    // loses nothing; the file goes once the changes are saved or discarded.
+    RecoveryStore recovery;
+    // Writes the recovery file while there are unsaved changes.
+    common::Status keepRecovery();
 
     // The layer that the particle editor has selected (1 to 8).
     int currentLayer = 1;

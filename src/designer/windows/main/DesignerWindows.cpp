@@ -42,7 +42,9 @@ int runDesignerWindows(int& argc, char** argv, const QString& designPath) {
 
     Sprs::showSplash();
 
-    if (!designPath.isEmpty())
+    // A design left behind by a crash comes first; a design named on the
+    // command line opens when none is restored.
+    if (!mainWindow.offerRecovery() && !designPath.isEmpty())
         mainWindow.openDesign(designPath);
     return application.exec();
 }

@@ -20,6 +20,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace kirabellum {
@@ -43,6 +44,11 @@ const DesignFormat& chosenFormat(const DesignerDialogs::FileChoice& choice,
 }
 
 constexpr auto ProgramTitle = "Kirabellum v1.22";
+constexpr std::chrono::milliseconds RecoveryInterval(30000);
+
+QString nameOrUntitled(const QString& path) {
+    return path.isEmpty() ? QStringLiteral("無題") : QFileInfo(path).fileName();
+}
 
 } // namespace
 
@@ -82,6 +88,11 @@ MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
     connect(&history, &DesignHistory::restored, this, [this] { windows_->refreshDocumentViews(); });
     connect(&history, &DesignHistory::modifiedChanged, this, &MDIForm1::showTitle);
     qApp->installEventFilter(this);
+
+    RecoveryTimer = new QTimer(this);
+    RecoveryTimer->setInterval(RecoveryInterval);
+    connect(RecoveryTimer, &QTimer::timeout, this, &MDIForm1::RecoveryTimer_Timer);
+    RecoveryTimer->start();
 
     VIEW = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     const struct {
@@ -172,9 +183,7 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
 bool MDIForm1::keepUnsavedChanges() {
     if (!session_.history.isModified())
         return true;
-    const QString name = session_.documentFile.isEmpty()
-                             ? QStringLiteral("無題")
-                             : QFileInfo(session_.documentFile).fileName();
+    const QString name = nameOrUntitled(session_.documentFile);
     switch (session_.dialogs.askToSave(
         QStringLiteral("Kirabellum"),
         QStringLiteral("デザイン「%1」への変更を保存しますか？").arg(name))) {
@@ -277,6 +286,55 @@ void MDIForm1::REDO_Click() {
     session_.history.redo();
 }
 
+bool MDIForm1::offerRecovery() {
+    RecoveryStore& recovery = session_.recovery;
+    for (const RecoveryStore::Entry& entry : recovery.leftBehind()) {
+        if (!entry.problem.ok()) {
+            session_.dialogs.warning(QStringLiteral("Kirabellum"), entry.problem.message());
+            recovery.discard(entry);
+            continue;
+        }
+        const QString question =
+            QStringLiteral("保存されずに終了したデザイン「%1」があります（%2 に記録）。復元しますか？")
+                .arg(nameOrUntitled(entry.designFileName),
+                     entry.written.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
+        if (!session_.dialogs.askYesNo(QStringLiteral("Kirabellum"), question)) {
+            recovery.discard(entry);
+            continue;
+        }
+        DesignDocument restored = session_.document;
+        QString fileName;
+        const common::Status status = recovery.restore(entry, restored, fileName);
+        if (!status.ok()) {
+            session_.dialogs.warning(QStringLiteral("Kirabellum"), status.message());
+            recovery.discard(entry);
+            continue;
+        }
+        windows_->openClosedWindows();
+        session_.document = restored;
+        windows_->refreshAll();
+        if (!fileName.isEmpty()) {
+            session_.designFileName = fileName;
+            session_.designFolder = QFileInfo(fileName).absolutePath();
+        }
+        session_.documentFile = fileName;
+        session_.history.startAfreshUnsaved();
+        showTitle();
+        // The restored design is this designer's to keep now; the old file goes
+        // once it is safe in this designer's own.
+        if (session_.keepRecovery().ok())
+            recovery.discard(entry);
+        return true;
+    }
+    return false;
+}
+
+void MDIForm1::RecoveryTimer_Timer() {
+    const common::Status status = session_.keepRecovery();
+    if (!status.ok())
+        statusBar()->showMessage(status.message(), RecoveryInterval.count());
+}
+
 void MDIForm1::KoratuneUP_Click() {
     const QString& program = session_.koratuneProgram;
     const QFileInfo file(program);
@@ -312,6 +370,7 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     mdiArea_->closeAllSubWindows();
+    session_.recovery.remove();
     event->accept();
 }
 

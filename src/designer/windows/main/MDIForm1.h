@@ -10,6 +10,7 @@ class QAction;
 class QMdiArea;
 class QToolBar;
 class QLabel;
+class QTimer;
 
 namespace kirabellum {
 
@@ -48,6 +49,12 @@ public:
     bool openDesign(const QString& path, const DesignFormat& format);
     bool openDesign(const QString& path);
 
+    // At start: offers to restore each design that a designer which ended
+    // without saving left behind, newest first. True when one was restored.
+    bool offerRecovery();
+    // Every 30 seconds: the design with unsaved changes goes to the recovery file.
+    void RecoveryTimer_Timer();
+
     // Menu items, named as the commands they run.
     QMenu* FILE;
     QAction* NEW;
@@ -68,6 +75,7 @@ public:
     QAction* Version;
     QToolBar* Toolbar1;
     QLabel* StatusBar1;
+    QTimer* RecoveryTimer;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -174,6 +174,9 @@ int F_Animation::selectedRefreshOption() const {
 }
 
 void F_Animation::Command1_Click() {
+    // The design is kept in the recovery file before a render starts; a failure
+    // there is reported by the main window's next periodic write.
+    session_.keepRecovery();
     session_.document.RenderCancel = 1;
     Wait wait(session_, window());
     wait.exec();
