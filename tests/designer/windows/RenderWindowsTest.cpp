@@ -1,6 +1,8 @@
 #include "DesignerFixture.h"
 
 #include "common/windows/PictureBox.h"
+#include "core/document/DesignFile.h"
+#include "core/render/StripLayout.h"
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
 #include "windows/render/Wait.h"
@@ -21,6 +23,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,6 +55,11 @@ protected:
         animation->Option1[static_cast<std::size_t>(option)]->setChecked(true);
         animation->Check2->setChecked(doubleSize);
         animation->Command2->click();
+    }
+    // The layout of the strip RendPic holds: frame size, frame count, columns, rows.
+    std::array<int, 4> stripLayout() const {
+        const StripLayout& layout = session->rendPic.layout();
+        return {layout.FrameSize, layout.FrameCount, layout.Columns, layout.Rows};
     }
     bool cellIsBackground(int frame) const {
         const QImage& strip = session->rendPic.picture();
@@ -121,46 +130,84 @@ TEST_F(RenderWindowsTest, AfterimageBarRunsBackwards) {
     EXPECT_LT(thumb.center().x(), bar->width() / 2) << "100 sits at the left end";
 }
 
-TEST_F(RenderWindowsTest, AfterimageAndAddRateWriteAtOnceTheRestWaitsForARender) {
-    animation->HScroll1[2]->setValue(100);
-    EXPECT_EQ(session->document.Afterimage, 100);
-    EXPECT_EQ(animation->Label3[2]->text(), QStringLiteral("10"));
-    animation->HScroll1[2]->setValue(10);
-    EXPECT_EQ(animation->Label3[2]->text(), QStringLiteral("100"));
-    animation->HScroll1[3]->setValue(37);
-    EXPECT_EQ(session->document.AddRate, 0.37f);
-
-    animation->HScroll1[0]->setValue(200);
-    animation->HScroll1[1]->setValue(3);
-    animation->HScroll1[4]->setValue(640);
-    animation->Check1->setChecked(false);
+TEST_F(RenderWindowsTest, EverySettingReachesTheDocumentAtOnceAndASaveWithoutARender) {
+    const struct {
+        const char* setting;
+        std::function<void()> change;
+        std::function<double(const DesignDocument&)> field;
+        double expected;
+    } cases[] = {
+        {"size", [&] { animation->HScroll1[0]->setValue(200); },
+         [](const DesignDocument& d) { return d.FrameSize; }, 200},
+        {"frame count", [&] { animation->HScroll1[1]->setValue(3); },
+         [](const DesignDocument& d) { return d.FrameCount; }, 3},
+        {"afterimage", [&] { animation->HScroll1[2]->setValue(100); },
+         [](const DesignDocument& d) { return d.Afterimage; }, 100},
+        {"add rate", [&] { animation->HScroll1[3]->setValue(37); },
+         [](const DesignDocument& d) { return d.AddRate; }, 0.37f},
+        {"width limit", [&] { animation->HScroll1[4]->setValue(640); },
+         [](const DesignDocument& d) { return d.WidthLimit; }, 640},
+        {"afterimage switch", [&] { animation->Check1->click(); },
+         [](const DesignDocument& d) { return d.AfterimageOn; }, 0},
+        {"refresh rate", [&] { animation->Option1[2]->click(); },
+         [](const DesignDocument& d) { return d.RefreshRate; }, 2},
+    };
+    for (const auto& c : cases) {
+        c.change();
+        EXPECT_EQ(c.field(session->document), c.expected) << c.setting;
+    }
     EXPECT_EQ(animation->Label3[0]->text(), QStringLiteral("200x200"));
-    EXPECT_EQ(session->document.FrameSize, 128);
-    EXPECT_EQ(session->document.FrameCount, 16);
-    EXPECT_EQ(session->document.WidthLimit, 512);
-    EXPECT_EQ(session->document.AfterimageOn, 1);
+    EXPECT_EQ(animation->Label3[2]->text(), QStringLiteral("10"));
 
+    dialogs.saveAnswers.push_back(path("settings.df2"));
+    mainWindow->SAVE_Click();
+    DesignDocument saved;
+    ASSERT_TRUE(ReadDesignFile(path("settings.df2"), DesignFileVersion::V1_2, saved).ok());
+    for (const auto& c : cases)
+        EXPECT_EQ(c.field(saved), c.expected) << c.setting;
+
+    // The render lays the strip out by the same values.
     render();
-    EXPECT_EQ(session->document.FrameSize, 200);
-    EXPECT_EQ(session->document.FrameCount, 3);
-    EXPECT_EQ(session->document.WidthLimit, 640);
-    EXPECT_EQ(session->document.AfterimageOn, 0);
     EXPECT_EQ(session->rendPic.picture().size(), QSize(600, 200));
 }
 
-TEST_F(RenderWindowsTest, RefreshRoundsTheAddRateButShowsImpossibleValuesClamped) {
+TEST_F(RenderWindowsTest, RefreshRoundsTheAddRateButWritesNoValueShownClamped) {
     session->document.AddRate = 1.234f;
     animation->DRefresh();
     EXPECT_EQ(animation->HScroll1[3]->value(), 123);
     EXPECT_EQ(session->document.AddRate, 1.23f);
 
-    session->document.Afterimage = 0; // only a file can hold these
-    session->document.AddRate = 7.5f;
+    // Only a file can hold these.
+    DesignDocument& document = session->document;
+    document.AfterimageOn = 0;
     animation->DRefresh();
-    EXPECT_EQ(animation->HScroll1[2]->value(), 10);
-    EXPECT_EQ(animation->HScroll1[3]->value(), 200);
-    EXPECT_EQ(session->document.Afterimage, 0);
-    EXPECT_EQ(session->document.AddRate, 7.5f);
+    document.FrameSize = 600;
+    document.FrameCount = 0;
+    document.Afterimage = 0;
+    document.AddRate = 7.5f;
+    document.WidthLimit = 100;
+    document.AfterimageOn = 2;
+    document.RefreshRate = 9;
+    const DesignDocument fromFile = document;
+    animation->DRefresh();
+    const int shown[] = {512, 1, 10, 200, 320};
+    for (std::size_t bar = 0; bar < 5; ++bar)
+        EXPECT_EQ(animation->HScroll1[bar]->value(), shown[bar]) << bar;
+    EXPECT_TRUE(animation->Check1->isChecked());
+    EXPECT_TRUE(document.sameDesignAs(fromFile));
+
+    dialogs.saveAnswers.push_back(path("clamped.df2"));
+    mainWindow->SAVE_Click();
+    DesignDocument saved;
+    ASSERT_TRUE(ReadDesignFile(path("clamped.df2"), DesignFileVersion::V1_2, saved).ok());
+    EXPECT_TRUE(saved.sameDesignAs(fromFile));
+}
+
+TEST_F(RenderWindowsTest, AFreshlyBuiltWindowWritesNothing) {
+    const DesignDocument before = session->document; // unlike the window's start values
+    closeWindow(ToolKind::Animation);
+    ASSERT_NE(open<F_Animation>(ToolKind::Animation), nullptr);
+    EXPECT_TRUE(session->document.sameDesignAs(before));
 }
 
 TEST_F(RenderWindowsTest, RenderFillsTheStripAndThePreviewFollowsIt) {
@@ -176,6 +223,7 @@ TEST_F(RenderWindowsTest, RenderFillsTheStripAndThePreviewFollowsIt) {
     EXPECT_EQ(captions.back(), QStringLiteral("15/16"));
     EXPECT_EQ(preview()->windowTitle(), QStringLiteral("Preview"));
     EXPECT_EQ(session->rendPic.picture().size(), QSize(512, 512));
+    EXPECT_EQ(stripLayout(), (std::array<int, 4>{128, 16, 4, 4}));
     for (int frame = 0; frame < 16; ++frame)
         EXPECT_FALSE(cellIsBackground(frame)) << frame;
     // The preview keeps the last frame.
@@ -201,12 +249,16 @@ TEST_F(RenderWindowsTest, CancelAfterFrameZeroLeavesFramesZeroAndOne) {
 
 TEST_F(RenderWindowsTest, SparkColourOutsideTheRampStopsTheRenderWithTheMessage) {
     session->document.SparkImage[1].at(7, 7) = common::makeColour(3, 250, 3);
+    animation->HScroll1[1]->setValue(5);
     render();
     ASSERT_EQ(dialogs.warnings.size(), 1u);
     EXPECT_EQ(dialogs.warnings[0].title, QStringLiteral("Error"));
     EXPECT_EQ(dialogs.warnings[0].text,
               QStringLiteral("2レイヤーのFireにパレット以外の色が使われています"));
-    for (int frame = 0; frame < 16; ++frame)
+    // The strip is laid out anew and cleared.
+    EXPECT_EQ(stripLayout(), (std::array<int, 4>{128, 5, 4, 2}));
+    EXPECT_EQ(session->rendPic.picture().size(), QSize(512, 256));
+    for (int frame = 0; frame < 5; ++frame)
         EXPECT_TRUE(cellIsBackground(frame)) << frame;
 }
 
@@ -219,8 +271,8 @@ TEST_F(RenderWindowsTest, TooLargeAStripIsRefusedWithAMessage) {
     EXPECT_TRUE(dialogs.warnings[0].text.contains(QStringLiteral("32767")));
 }
 
-TEST_F(RenderWindowsTest, PlaybackShowsTheFramesInStripOrderWithCaptionsThenClears) {
-    render();
+TEST_F(RenderWindowsTest, PlaybackShowsTheRenderedFramesInStripOrderWithCaptionsThenClears) {
+    render(); // 16 frames of 128 in 4 columns
     const QImage strip = session->rendPic.picture();
     std::vector<int> frames;
     std::vector<std::string> captions;
@@ -231,21 +283,33 @@ TEST_F(RenderWindowsTest, PlaybackShowsTheFramesInStripOrderWithCaptionsThenClea
         const QRect cell((frame % 4) * 128, (frame / 4) * 128, 128, 128);
         shownRight.push_back(preview()->Picture1->image() == strip.copy(cell));
     });
-    play(0);
-
     std::vector<int> expectedFrames;
     std::vector<std::string> expectedCaptions;
     for (int frame = 0; frame < 16; ++frame) {
         expectedFrames.push_back(frame);
         expectedCaptions.push_back(std::to_string(frame + 1) + "/16");
     }
-    EXPECT_EQ(frames, expectedFrames);
-    EXPECT_EQ(captions, expectedCaptions);
-    EXPECT_EQ(shownRight, std::vector<bool>(16, true));
-    EXPECT_EQ(preview()->windowTitle(), QStringLiteral("Preview"));
     QImage cleared(128, 128, QImage::Format_RGB32);
     cleared.fill(common::colourToRgb(session->document.ColorRamp[0]));
-    EXPECT_EQ(preview()->Picture1->image(), cleared);
+
+    // The strip plays as it was rendered, also once the settings have changed
+    // without a render.
+    for (const bool settingsChanged : {false, true}) {
+        if (settingsChanged) {
+            animation->HScroll1[0]->setValue(200);
+            animation->HScroll1[1]->setValue(30);
+            animation->HScroll1[4]->setValue(1600);
+        }
+        frames.clear();
+        captions.clear();
+        shownRight.clear();
+        play(0);
+        EXPECT_EQ(frames, expectedFrames) << settingsChanged;
+        EXPECT_EQ(captions, expectedCaptions) << settingsChanged;
+        EXPECT_EQ(shownRight, std::vector<bool>(16, true)) << settingsChanged;
+        EXPECT_EQ(preview()->windowTitle(), QStringLiteral("Preview"));
+        EXPECT_EQ(preview()->Picture1->image(), cleared) << settingsChanged;
+    }
 }
 
 TEST_F(RenderWindowsTest, EachFrameAndTheClearingWaitMoreThanTheOptionsInterval) {
@@ -344,6 +408,7 @@ TEST_F(RenderWindowsTest, NewLeavesABlankOneRowStripAndReopeningThePreviewKeepsA
 
     mainWindow->NEW_Click();
     EXPECT_EQ(session->rendPic.picture().size(), QSize(1600, 160));
+    EXPECT_EQ(stripLayout(), (std::array<int, 4>{160, 10, 10, 1}));
     EXPECT_EQ(preview()->Picture1->image().size(), QSize(160, 160));
 }
 

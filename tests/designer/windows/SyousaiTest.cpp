@@ -51,15 +51,21 @@ TEST_F(SyousaiTest, OpensInTheMiddleOfTheScreen) {
 
 TEST_F(SyousaiTest, RangesReachTheRenderSettingsFrameCount) {
     const struct {
-        int bar;
-        int documentCount;
-    } cases[] = {{10, 10}, {25, 10}, {1, 40}, {256, 3}};
+        int frameCount;
+        bool fromFile; // put into the document and shown, else moved on the bar
+        int maximum;
+    } cases[] = {{10, false, 10}, {25, false, 25},  {1, false, 1}, {256, false, 256},
+                 {40, true, 40},  {300, true, 256}, {0, true, 1}};
     for (const auto& each : cases) {
-        settings->HScroll1[1]->setValue(each.bar);
-        session->document.FrameCount = static_cast<std::int16_t>(each.documentCount);
+        if (each.fromFile) {
+            session->document.FrameCount = static_cast<std::int16_t>(each.frameCount);
+            settings->DRefresh();
+        } else {
+            settings->HScroll1[1]->setValue(each.frameCount);
+        }
         Syousai dialog(*session, mainWindow.get());
         for (QScrollBar* bar : dialog.HScroll1)
-            EXPECT_EQ(bar->maximum(), each.bar);
+            EXPECT_EQ(bar->maximum(), each.maximum) << each.frameCount;
         EXPECT_EQ(dialog.HScroll1[0]->minimum(), 0);
         EXPECT_EQ(dialog.HScroll1[2]->minimum(), 1);
     }

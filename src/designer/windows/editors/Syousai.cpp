@@ -21,8 +21,9 @@ namespace kirabellum {
 
 namespace {
 
-// The frame count the user has set in the render settings window, which a
-// render later copies into the document; it opens the window if it is closed.
+// The frame count the render settings window shows, which is the document's
+// unless the document holds one outside the window's range; it opens the window
+// if it is closed.
 int renderSettingsFrameCount(DesignerSession& session) {
     if (session.windows)
         if (auto* settings = session.windows->openAs<F_Animation>(ToolKind::Animation))

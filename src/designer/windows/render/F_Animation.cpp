@@ -30,8 +30,11 @@ struct BarSettings {
 constexpr BarSettings bars[] = {
     {24, 512, 8, 160}, {1, 256, 1, 10}, {10, 100, 1, 20}, {10, 200, 1, 100}, {320, 1600, 32, 640},
 };
+constexpr int SizeBar = 0;
+constexpr int FrameCountBar = 1;
 constexpr int AfterimageBar = 2;
 constexpr int AddRateBar = 3;
+constexpr int WidthLimitBar = 4;
 
 // Shows `value` on `bar`; when the bar cannot hold it, it shows the nearest end
 // without writing that back into the document.
@@ -60,6 +63,7 @@ F_Animation::F_Animation(DesignerSession& session)
         QWidget* name;
         if (index == AfterimageBar) {
             Check1 = new QCheckBox(QStringLiteral("残像"), Frame2);
+            connect(Check1, &QCheckBox::toggled, this, &F_Animation::writeAfterimageOn);
             name = Check1;
         } else {
             Label2[static_cast<std::size_t>(label)] =
@@ -101,6 +105,12 @@ F_Animation::F_Animation(DesignerSession& session)
         preview->addWidget(option, 1 + index / 2, index % 2);
     }
     Option1[4]->setChecked(true);
+    for (int index = 0; index < 6; ++index)
+        connect(Option1[static_cast<std::size_t>(index)], &QRadioButton::toggled, this,
+                [this, index](bool checked) {
+                    if (checked)
+                        writeRefreshRate(index);
+                });
     Check2 = new QCheckBox(QStringLiteral("２倍表示"), Frame1);
     Command2 = new QPushButton(QStringLiteral("プレビュー"), Frame1);
     preview->addWidget(Check2, 4, 0, 1, 2);
@@ -130,40 +140,64 @@ void F_Animation::DRefresh() {
     showOnBar(HScroll1[3], common::roundHalfEven(static_cast<double>(document.AddRate) * 100.0),
               showingClampedValue_);
     showOnBar(HScroll1[4], document.WidthLimit, showingClampedValue_);
+    // The switch and the rate show the document's own values and write nothing
+    // back: a file may hold an AfterimageOn other than 0 or 1, or a RefreshRate
+    // that no option shows.
+    const QSignalBlocker quietSwitch(Check1);
     Check1->setChecked(document.AfterimageOn != 0);
-    if (document.RefreshRate < Option1.size())
+    if (document.RefreshRate < Option1.size()) {
+        const QSignalBlocker quietRate(Option1[document.RefreshRate]);
         Option1[document.RefreshRate]->setChecked(true);
+    }
 }
 
 void F_Animation::HScroll1_Change(int index) {
     const int value = HScroll1[static_cast<std::size_t>(index)]->value();
     QLabel* label = Label3[static_cast<std::size_t>(index)];
-    switch (index) {
-    case 0:
+    if (index == SizeBar)
         label->setText(QStringLiteral("%1x%1").arg(value));
+    else if (index == AfterimageBar)
+        label->setText(QString::number(110 - value));
+    else
+        label->setText(QString::number(value));
+    if (!showingClampedValue_)
+        writeBarValue(index);
+}
+
+void F_Animation::writeBarValue(int index) {
+    const int value = HScroll1[static_cast<std::size_t>(index)]->value();
+    DesignDocument& document = session_.document;
+    switch (index) {
+    case SizeBar:
+        document.FrameSize = static_cast<std::int16_t>(value);
+        break;
+    case FrameCountBar:
+        document.FrameCount = static_cast<std::int16_t>(value);
         break;
     case AfterimageBar:
-        if (!showingClampedValue_)
-            session_.document.Afterimage = static_cast<std::int16_t>(value);
-        label->setText(QString::number(110 - value));
+        document.Afterimage = static_cast<std::int16_t>(value);
         break;
     case AddRateBar:
-        if (!showingClampedValue_)
-            session_.document.AddRate = static_cast<float>(value / 100.0);
-        label->setText(QString::number(value));
+        document.AddRate = static_cast<float>(value / 100.0);
         break;
-    default:
-        label->setText(QString::number(value));
+    case WidthLimitBar:
+        document.WidthLimit = static_cast<std::int16_t>(value);
         break;
     }
 }
 
+void F_Animation::writeAfterimageOn() {
+    session_.document.AfterimageOn = Check1->isChecked() ? 1 : 0;
+}
+
+void F_Animation::writeRefreshRate(int option) {
+    session_.document.RefreshRate = static_cast<std::uint8_t>(option);
+}
+
 void F_Animation::copyRenderSettings() {
-    DesignDocument& document = session_.document;
-    document.AfterimageOn = Check1->isChecked() ? 1 : 0;
-    document.FrameSize = static_cast<std::int16_t>(HScroll1[0]->value());
-    document.FrameCount = static_cast<std::int16_t>(HScroll1[1]->value());
-    document.WidthLimit = static_cast<std::int16_t>(HScroll1[4]->value());
+    writeAfterimageOn();
+    for (int index : {SizeBar, FrameCountBar, WidthLimitBar})
+        writeBarValue(index);
 }
 
 int F_Animation::selectedRefreshOption() const {

@@ -16,9 +16,10 @@ namespace kirabellum {
 // The render settings window "Animation": frame size and count, afterimage, add
 // rate and width limit, the render button, and the preview options.
 //
-// The afterimage strength and the add rate reach the document on every change;
-// size, count, width limit and the afterimage switch only when a render starts,
-// and the refresh rate when a preview starts.
+// Every setting reaches the document the moment its control changes, so that
+// the document, the window and a saved design agree. DRefresh shows the
+// document and writes back only the add rate rounded to whole percent; a value
+// that a control can show only clamped, or not at all, stays in the document.
 class F_Animation : public ToolWindow {
     Q_OBJECT
 public:
@@ -26,7 +27,8 @@ public:
 
     void DRefresh() override;
 
-    // Copies the render settings into the document, as a render does first.
+    // Copies the strip's settings as the window shows them into the document, as
+    // a render does first: a value shown clamped becomes the value shown.
     void copyRenderSettings();
 
     // Controls, named as the rest of the designer knows them.
@@ -46,6 +48,10 @@ public:
 
 private:
     void HScroll1_Change(int index);
+    // Each setting's one way into the document.
+    void writeBarValue(int index);
+    void writeAfterimageOn();
+    void writeRefreshRate(int option);
     void Command1_Click();
     void Command2_Click();
 

@@ -1,11 +1,10 @@
 #include "windows/render/F_Preview.h"
 
 #include "common/FileNames.h"
-#include "common/FrameGrid.h"
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
 #include "common/windows/PictureBox.h"
-#include "core/render/StripLayout.h"
+#include "core/render/RendPic.h"
 #include "core/session/DesignerSession.h"
 
 #include <QCoreApplication>
@@ -72,26 +71,26 @@ void F_Preview::play(bool doubleSize, int option) {
         return;
     playing_ = true;
     QPointer<F_Preview> self(this);
-    DesignDocument& document = session_.document;
-    // The strip as the last render laid it out, by the document's settings.
-    const int frameSize = std::max<int>(document.FrameSize, 1);
+    // The strip as it was rendered (or blanked): the render settings may have
+    // changed since without a render.
+    const RendPic& rendPic = session_.rendPic;
     const int scale = doubleSize ? 2 : 1;
-    const common::FrameGrid grid(frameSize, stripColumns(document.FrameSize, document.WidthLimit));
-    sizePicture(frameSize * scale);
-    document.RefreshRate = static_cast<std::uint8_t>(option);
+    sizePicture(std::max(rendPic.layout().FrameSize, 1) * scale);
 
     common::PlaybackClock& clock = *clock_;
-    common::FramePlayback timing({document.FrameCount, 0, 1}, common::PlayInterval(option),
+    common::FramePlayback timing({rendPic.layout().FrameCount, 0, 1}, common::PlayInterval(option),
                                  clock.now());
     for (;;) {
-        // A render run between two frames may have changed the frame count.
-        timing.setFrameCount(document.FrameCount);
+        // A render run between two frames may have replaced the strip, and with
+        // it the frame count and the cells.
+        const StripLayout layout = rendPic.layout();
+        timing.setFrameCount(layout.FrameCount);
         const common::FramePlayback::Step step = timing.step(clock.waitUntil(timing.due()));
         if (step.action == common::FramePlayback::Action::Wait)
             continue;
         if (step.action == common::FramePlayback::Action::End)
             break;
-        Picture1->copyFrom(session_.rendPic.picture(), grid.cellRect(step.frame), scale);
+        Picture1->copyFrom(rendPic.picture(), layout.grid().cellRect(step.frame), scale);
         setWindowTitle(common::FramePlayback::caption(step.frame, timing.frameCount()));
         Q_EMIT frameShown(step.frame);
         QCoreApplication::processEvents();

@@ -80,7 +80,7 @@ bool Wait::PrepareRender() {
     if (auto* preview = windows.openAs<F_Preview>(ToolKind::Preview))
         preview->prepareForRender(layout.FrameSize, background);
     // A spark colour outside the ramp still leaves the strip resized and cleared.
-    session_.rendPic.setPicture(run.strip(), background);
+    session_.rendPic.setPicture(run.strip(), run.layout(), background);
     if (!status.ok()) {
         session_.dialogs.warning(QStringLiteral("Error"), status.message());
         return false;
@@ -102,12 +102,12 @@ void Wait::RunFrames() {
             previewWindow->showRenderedFrame(frameIndex, frameCount, strip, cell);
     };
     hooks.betweenFrames = [this, &run] {
-        session_.rendPic.setPicture(run.strip(), session_.rendPic.backgroundColour());
+        session_.rendPic.setPicture(run.strip(), run.layout(), session_.rendPic.backgroundColour());
         Q_EMIT yielding(RenderBar->value());
         QCoreApplication::processEvents();
     };
     run.RunFrames(session_.document, hooks);
-    session_.rendPic.setPicture(run.strip(), session_.rendPic.backgroundColour());
+    session_.rendPic.setPicture(run.strip(), run.layout(), session_.rendPic.backgroundColour());
     if (previewWindow)
         previewWindow->setWindowTitle(QStringLiteral("Preview"));
 }
