@@ -36,6 +36,7 @@ protected:
     void SetUp() override {
         DesignerFixture::SetUp();
         session->document = sampleDesigns().front().design; // 16 frames of 128, 4 columns
+        session->history.startAfresh();                     // as an Open leaves it
         animation = windows().openAs<F_Animation>(ToolKind::Animation);
         ASSERT_NE(animation, nullptr);
     }

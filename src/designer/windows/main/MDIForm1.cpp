@@ -295,7 +295,8 @@ bool MDIForm1::offerRecovery() {
             continue;
         }
         const QString question =
-            QStringLiteral("保存されずに終了したデザイン「%1」があります（%2 に記録）。復元しますか？")
+            QStringLiteral(
+                "保存されずに終了したデザイン「%1」があります（%2 に記録）。復元しますか？")
                 .arg(nameOrUntitled(entry.designFileName),
                      entry.written.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
         if (!session_.dialogs.askYesNo(QStringLiteral("Kirabellum"), question)) {

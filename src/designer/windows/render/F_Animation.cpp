@@ -184,14 +184,17 @@ void F_Animation::writeBarValue(int index) {
         document.WidthLimit = static_cast<std::int16_t>(value);
         break;
     }
+    session_.history.record();
 }
 
 void F_Animation::writeAfterimageOn() {
     session_.document.AfterimageOn = Check1->isChecked() ? 1 : 0;
+    session_.history.record();
 }
 
 void F_Animation::writeRefreshRate(int option) {
     session_.document.RefreshRate = static_cast<std::uint8_t>(option);
+    session_.history.record();
 }
 
 void F_Animation::copyRenderSettings() {

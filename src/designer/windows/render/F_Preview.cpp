@@ -76,6 +76,10 @@ void F_Preview::play(bool doubleSize, int option) {
     const RendPic& rendPic = session_.rendPic;
     const int scale = doubleSize ? 2 : 1;
     sizePicture(std::max(rendPic.layout().FrameSize, 1) * scale);
+    // The chosen option is already the document's rate unless the document
+    // held one that no option shows.
+    session_.document.RefreshRate = static_cast<std::uint8_t>(option);
+    session_.history.record();
 
     common::PlaybackClock& clock = *clock_;
     common::FramePlayback timing({rendPic.layout().FrameCount, 0, 1}, common::PlayInterval(option),
