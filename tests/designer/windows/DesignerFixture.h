@@ -61,6 +61,7 @@ protected:
         return file;
     }
 
+public:
     // Where a part of a scroll bar (an arrow, the slider) lies in it.
     static QRect partOf(QScrollBar* bar, QStyle::SubControl part) {
         QStyleOptionSlider option;
@@ -110,6 +111,7 @@ protected:
         return false;
     }
 
+protected:
     QTemporaryDir folder;
     TestDialogs dialogs;
     std::unique_ptr<DesignerSession> session;

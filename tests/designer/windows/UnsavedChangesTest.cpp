@@ -6,9 +6,11 @@
 #include "windows/editors/F_Gravity.h"
 #include "windows/editors/F_Hinoko.h"
 #include "windows/editors/Syousai.h"
+#include "windows/render/F_Animation.h"
 
 #include <QFile>
 #include <QMenuBar>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -38,6 +40,7 @@ protected:
         gravity = windows().windowAs<F_Gravity>(ToolKind::Gravity);
         colours = windows().windowAs<F_Color>(ToolKind::Color);
         sparks = windows().windowAs<F_Hinoko>(ToolKind::Hinoko);
+        settings = windows().windowAs<F_Animation>(ToolKind::Animation);
     }
 
     bool modified() const { return session->history.isModified(); }
@@ -86,6 +89,7 @@ protected:
     F_Gravity* gravity = nullptr;
     F_Color* colours = nullptr;
     F_Hinoko* sparks = nullptr;
+    F_Animation* settings = nullptr;
 };
 
 TEST_F(UnsavedChangesTest, EveryEditorChangeMarksTheDesignAndSaveClearsIt) {
@@ -118,6 +122,13 @@ TEST_F(UnsavedChangesTest, EveryEditorChangeMarksTheDesignAndSaveClearsIt) {
          [this] {
              press(gravity->Picture1, {20, 30}, Qt::LeftButton);
          }},
+        {"frame size", [this] { clickArrow(settings->HScroll1[0], true); }},
+        {"frame count", [this] { clickArrow(settings->HScroll1[1], true); }},
+        {"afterimage", [this] { clickArrow(settings->HScroll1[2], true); }},
+        {"add rate", [this] { clickArrow(settings->HScroll1[3], true); }},
+        {"width limit", [this] { clickArrow(settings->HScroll1[4], true); }},
+        {"afterimage switch", [this] { QTest::mouseClick(settings->Check1, Qt::LeftButton); }},
+        {"refresh rate", [this] { QTest::mouseClick(settings->Option1[1], Qt::LeftButton); }},
         {"ramp load", [this] { loadRamp(40); }},
         {"spark load", [this] { loadSpark(90); }},
     };
@@ -367,7 +378,7 @@ TEST_F(UnsavedChangesTest, RandomEditsUndoToTheStartAndRedoToTheEnd) {
     EXPECT_EQ(designBytes(session->document), states.back());
 }
 
-TEST_F(UnsavedChangesTest, AHeldArrowIsOneStepAndTheHistoryIsBounded) {
+TEST_F(UnsavedChangesTest, AHeldArrowOrADragIsOneStepAndTheHistoryIsBounded) {
     // Changes between a press and its release are one step, as when an arrow is
     // held down and repeats.
     QScrollBar* count = editor->HScroll2;
@@ -393,6 +404,24 @@ TEST_F(UnsavedChangesTest, AHeldArrowIsOneStepAndTheHistoryIsBounded) {
     count->triggerAction(QAbstractSlider::SliderSingleStepSub);
     QTest::mouseRelease(count, Qt::LeftButton, {}, inside);
     EXPECT_EQ(session->history.stepCount(), 1);
+
+    // Dragging a render setting's slider is one step too.
+    QScrollBar* size = settings->HScroll1[0];
+    const int sizeBefore = size->value();
+    const QPoint slider = partOf(size, QStyle::SC_ScrollBarSlider).center();
+    QTest::mousePress(size, Qt::LeftButton, {}, slider);
+    for (int offset = 4; offset <= 40; offset += 4) {
+        QMouseEvent move(QEvent::MouseMove, slider + QPoint(offset, 0),
+                         size->mapToGlobal(slider + QPoint(offset, 0)), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QApplication::sendEvent(size, &move);
+    }
+    QTest::mouseRelease(size, Qt::LeftButton, {}, slider + QPoint(40, 0));
+    ASSERT_GT(size->value(), sizeBefore + 8);
+    EXPECT_EQ(session->history.stepCount(), 2);
+    mainWindow->UNDO_Click();
+    EXPECT_EQ(session->document.FrameSize, sizeBefore);
+    EXPECT_EQ(size->value(), sizeBefore);
 
     for (int step = 0; step < DesignHistory::StepLimit + 50; ++step)
         change();
