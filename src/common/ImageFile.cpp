@@ -1,6 +1,7 @@
 #include "common/ImageFile.h"
 
 #include "common/AtomicFile.h"
+#include "common/BitmapFile.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -29,6 +30,16 @@ std::optional<ImageFormat> imageFormatFor(const QString& path) {
 }
 
 Status readImage(QIODevice& device, QImage& image) {
+    // Bitmaps are checked before the toolkit decodes them: it would make a
+    // picture of a file cut short, with garbage for the rows that are missing.
+    std::optional<BitmapFile> bitmap;
+    if (!device.isSequential() && BitmapFile::isBitmap(device.peek(2))) {
+        BitmapFile file;
+        const Status sound = BitmapFile::check(device, file);
+        if (!sound.ok())
+            return sound;
+        bitmap = file;
+    }
     QImageReader reader(&device);
     const QImage loaded = reader.read();
     if (loaded.isNull())
@@ -43,6 +54,8 @@ Status readImage(QIODevice& device, QImage& image) {
                 .arg(loaded.height())
                 .arg(MaximumImageEdge));
     image = loaded.convertToFormat(QImage::Format_RGB32);
+    if (bitmap)
+        bitmap->widenColourFields(image);
     return Status::success();
 }
 
