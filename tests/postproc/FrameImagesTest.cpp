@@ -1,6 +1,7 @@
 #include "core/FrameImages.h"
 #include "common/ImageFile.h"
 
+#include "PictureVariants.h"
 #include "TestImages.h"
 
 #include <QFile>
@@ -153,6 +154,37 @@ TEST(FrameImages, OpenPicAndUnionPicReadFiles) {
     expected.setPixel(20, 7, paint);
     EXPECT_EQ(images.work(), expected);
     EXPECT_EQ(images.base(), expected);
+}
+
+// Every kind of picture a painting program writes opens as its pixels; a
+// damaged one is refused with a message that names the file, and the images
+// stay as they were.
+TEST(FrameImages, OpensPicturesOfEveryKindAndRefusesDamagedOnes) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QImage before = numberedFrames(24, 2, 1);
+    int number = 0;
+    for (const common::test::PictureVariant& variant : common::test::pictureVariants(40, 24)) {
+        SCOPED_TRACE(variant.name.toStdString());
+        const QString path =
+            folder.filePath(QStringLiteral("picture%1.%2").arg(++number).arg(variant.extension));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(variant.bytes);
+        file.close();
+        FrameImages images;
+        images.OpenPic(before);
+        const common::Status status = images.OpenPic(path);
+        if (variant.damaged()) {
+            EXPECT_FALSE(status.ok());
+            EXPECT_TRUE(status.message().contains(path)) << status.message().toStdString();
+            EXPECT_EQ(images.work(), before);
+            EXPECT_EQ(images.base(), before);
+        } else {
+            ASSERT_TRUE(status.ok()) << status.message().toStdString();
+            EXPECT_EQ(images.work(), variant.expected);
+        }
+    }
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "DesignerFixture.h"
+#include "PictureVariants.h"
 
 #include "common/windows/PictureBox.h"
 #include "core/document/DesignFile.h"
@@ -180,6 +181,30 @@ TEST_F(ColorEditorTest, WithoutARampTheStripIsBlackAndExportSaysSo) {
     EXPECT_EQ(dialogs.warnings.size(), 1u);
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("none.bmp"))));
     EXPECT_EQ(session->document.RampLength, 0);
+}
+
+// Ramp pictures of every kind a painting program writes load as their pixels;
+// a damaged one is refused with a message naming it, and the ramp stays.
+TEST_F(ColorEditorTest, RampPicturesOfEveryKindLoadAndDamagedOnesAreRefused) {
+    int number = 0;
+    for (const common::test::PictureVariant& variant : common::test::pictureVariants(16, 1)) {
+        SCOPED_TRACE(variant.name.toStdString());
+        const auto before = session->document.ColorRamp;
+        const int lengthBefore = session->document.RampLength;
+        dialogs.warnings.clear();
+        const QString file = writeFile(
+            QStringLiteral("ramp%1.%2").arg(++number).arg(variant.extension), variant.bytes);
+        load(file);
+        if (variant.damaged()) {
+            ASSERT_EQ(dialogs.warnings.size(), 1u);
+            EXPECT_TRUE(dialogs.warnings[0].text.contains(file));
+            EXPECT_EQ(session->document.ColorRamp, before);
+            EXPECT_EQ(session->document.RampLength, lengthBefore);
+        } else {
+            EXPECT_TRUE(dialogs.warnings.empty());
+            expectRampEquals(variant.expected);
+        }
+    }
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "windows/tools/ToolWindowHost.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -52,6 +53,15 @@ protected:
         windows().window(kind)->parentWidget()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ASSERT_EQ(windows().window(kind), nullptr);
+    }
+
+    // Writes a file of the given bytes for the test to load.
+    QString writeFile(const QString& name, const QByteArray& bytes) const {
+        const QString file = path(name);
+        QFile out(file);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly)) << file.toStdString();
+        out.write(bytes);
+        return file;
     }
 
     // Writes a picture file for the test to load (24-bit bitmap or PNG by name).

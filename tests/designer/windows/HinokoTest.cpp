@@ -1,4 +1,5 @@
 #include "DesignerFixture.h"
+#include "PictureVariants.h"
 
 #include "common/windows/PictureBox.h"
 #include "windows/editors/F_Editer.h"
@@ -183,6 +184,28 @@ TEST_F(HinokoTest, ZoomShowsEachSparkPixelAsABlockOfTwoOrThree) {
         ++columns[static_cast<std::size_t>(x * 2 / 5)];
     for (int width : columns)
         EXPECT_TRUE(width == 2 || width == 3);
+}
+
+// Spark pictures of every kind a painting program writes load as their pixels;
+// a damaged one is refused with a message naming it, and the spark stays.
+TEST_F(HinokoTest, SparkPicturesOfEveryKindLoadAndDamagedOnesAreRefused) {
+    int number = 0;
+    for (const common::test::PictureVariant& variant : common::test::pictureVariants(32, 32)) {
+        SCOPED_TRACE(variant.name.toStdString());
+        const SparkBitmap before = spark(1);
+        dialogs.warnings.clear();
+        const QString file = writeFile(
+            QStringLiteral("spark%1.%2").arg(++number).arg(variant.extension), variant.bytes);
+        load(file);
+        if (variant.damaged()) {
+            ASSERT_EQ(dialogs.warnings.size(), 1u);
+            EXPECT_TRUE(dialogs.warnings[0].text.contains(file));
+            EXPECT_EQ(spark(1).pixels, before.pixels);
+        } else {
+            EXPECT_TRUE(dialogs.warnings.empty());
+            expectSparkEquals(1, variant.expected);
+        }
+    }
 }
 
 } // namespace
