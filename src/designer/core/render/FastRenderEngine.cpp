@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <numeric>
 #include <thread>
 
 namespace kirabellum {
@@ -130,7 +131,7 @@ inline void addMappedSpan(float* line, const int* columns, const std::uint8_t* v
 } // namespace
 
 FastRenderEngine::FastRenderEngine(RandomSource& random, int threadCount)
-    : random_(random), workers_(threadCount < 1 ? defaultThreadCount() : threadCount),
+    : ParticleEngine(random), workers_(threadCount < 1 ? defaultThreadCount() : threadCount),
       workerState_(static_cast<std::size_t>(workers_.workerCount())),
       ParticlePool(static_cast<std::size_t>(PoolSize)), live_(static_cast<std::size_t>(PoolSize)),
       spareLive_(static_cast<std::size_t>(PoolSize)), spawned_(static_cast<std::size_t>(PoolSize)),
@@ -188,7 +189,7 @@ void FastRenderEngine::Add(int layer) {
             continue;
         }
         spawnParticle(ParticlePool[static_cast<std::size_t>(slot)], slot, layer, settings,
-                      preparation_.Scale(), random_);
+                      preparation_.Scale(), *random_);
         spawned_[static_cast<std::size_t>(spawned)] = slot;
         if (++spawned == settings.LayerCount)
             break;
@@ -304,6 +305,11 @@ void FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, b
     const int slack = rows.halfway ? 1 : 0;
     plan.rowBegin = std::clamp(rows.origin + shape.firstRow() - slack, 0, frameSize);
     plan.rowEnd = std::clamp(rows.origin + shape.endRow() + slack, 0, frameSize);
+}
+
+void FastRenderEngine::packLiveParticles() {
+    liveCount_ = packLive(ParticlePool);
+    std::iota(live_.begin(), live_.begin() + liveCount_, 0);
 }
 
 void FastRenderEngine::gatherSurvivors(int planned) {

@@ -43,6 +43,7 @@ public:
     void advanceFrame() override;
     void drawFrame(QImage& target, QPoint origin) const override;
     void Add(int layer) override;
+    void packLiveParticles() override;
 
     const RenderPreparation& preparation() const override { return preparation_; }
     const std::vector<Particle>& pool() const override { return ParticlePool; }
@@ -86,7 +87,6 @@ private:
     void gatherSurvivors(int planned);
     void splitIntoBands();
 
-    RandomSource& random_;
     WorkerPool workers_;
     std::vector<Worker> workerState_;
     RenderPreparation preparation_;

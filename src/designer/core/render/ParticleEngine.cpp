@@ -1,8 +1,36 @@
 #include "core/render/ParticleEngine.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace kirabellum {
 
+namespace {
+
+bool sameBits(float a, float b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+bool sameParticle(const Particle& a, const Particle& b) {
+    return sameBits(a.X, b.X) && sameBits(a.Y, b.Y) && sameBits(a.Layer, b.Layer) &&
+           sameBits(a.Fade, b.Fade) && sameBits(a.VX, b.VX) && sameBits(a.VY, b.VY) &&
+           sameBits(a.GravitySpeed, b.GravitySpeed) && a.Age == b.Age && sameBits(a.Decel, b.Decel);
+}
+
+// SplitMix64's finaliser: every bit of the result depends on every bit given.
+std::uint64_t mixed(std::uint64_t value) {
+    value = (value ^ (value >> 30)) * 0xBF58476D1CE4E5B9ull;
+    value = (value ^ (value >> 27)) * 0x94D049BB133111EBull;
+    return value ^ (value >> 31);
+}
+
+} // namespace
+
 void ParticleEngine::spawnBurstsAfter(int frameIndex) {
+    if (loopPeriod_ > 0) {
+        spawnLoopBursts(frameIndex + 1);
+        return;
+    }
     const BurstSchedule& schedule = preparation().bursts();
     for (int layer = 1; layer <= LayerTotal; ++layer)
         if (schedule.burstsAfter(frameIndex, layer))
@@ -10,10 +38,74 @@ void ParticleEngine::spawnBurstsAfter(int frameIndex) {
 }
 
 void ParticleEngine::spawnFirstBursts() {
+    if (loopPeriod_ > 0) {
+        spawnLoopBursts(0);
+        return;
+    }
     const BurstSchedule& schedule = preparation().bursts();
     for (int layer = 1; layer <= LayerTotal; ++layer)
         if (schedule.burstsFirst(layer))
             Add(layer);
+}
+
+void ParticleEngine::spawnLoopBursts(int frame) {
+    const BurstSchedule& schedule = preparation().bursts();
+    const int inPeriod = frame % loopPeriod_;
+    for (int layer = 1; layer <= LayerTotal; ++layer) {
+        const bool due =
+            inPeriod == 0 ? schedule.burstsFirst(layer) : schedule.burstsAfter(inPeriod - 1, layer);
+        if (!due)
+            continue;
+        random_->restart(burstSeed(loopSeed_, layer, inPeriod));
+        Add(layer);
+    }
+    if (inPeriod == 0)
+        packLiveParticles();
+}
+
+int ParticleEngine::packLive(std::vector<Particle>& pool) {
+    std::vector<Particle> live;
+    for (const Particle& particle : pool)
+        if (particle.Layer != 0.0f)
+            live.push_back(particle);
+    // Stable, so that particles of one age and layer keep their slot order.
+    std::stable_sort(live.begin(), live.end(), [](const Particle& a, const Particle& b) {
+        if (a.Age != b.Age)
+            return a.Age > b.Age;
+        return a.Layer < b.Layer;
+    });
+    std::copy(live.begin(), live.end(), pool.begin());
+    for (std::size_t slot = live.size(); slot < pool.size(); ++slot)
+        pool[slot].Layer = 0.0f;
+    return static_cast<int>(live.size());
+}
+
+std::uint64_t ParticleEngine::burstSeed(std::uint64_t seed, int layer, int frameInPeriod) {
+    const auto burst =
+        static_cast<std::uint64_t>(layer) << 32 | static_cast<std::uint32_t>(frameInPeriod);
+    return mixed(seed ^ mixed(burst + 0x9E3779B97F4A7C15ull));
+}
+
+ParticleEngine::State ParticleEngine::state() const {
+    State state;
+    const std::vector<Particle>& slots = pool();
+    for (std::size_t slot = 0; slot < slots.size(); ++slot)
+        if (slots[slot].Layer != 0.0f) {
+            state.slots.push_back(static_cast<int>(slot));
+            state.particles.push_back(slots[slot]);
+        }
+    state.canvas = canvas();
+    return state;
+}
+
+bool ParticleEngine::State::operator==(const State& other) const {
+    if (slots != other.slots || canvas.size() != other.canvas.size() ||
+        std::memcmp(canvas.data(), other.canvas.data(), canvas.size() * sizeof(float)) != 0)
+        return false;
+    for (std::size_t index = 0; index < particles.size(); ++index)
+        if (!sameParticle(particles[index], other.particles[index]))
+            return false;
+    return true;
 }
 
 } // namespace kirabellum

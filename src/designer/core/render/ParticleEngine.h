@@ -3,6 +3,7 @@
 #include "common/Status.h"
 #include "core/document/DesignDocument.h"
 #include "core/render/Particle.h"
+#include "core/render/RandomSource.h"
 #include "core/render/RenderPreparation.h"
 
 #include <QImage>
@@ -39,6 +40,27 @@ public:
     // Frame step 4: the bursts due before frame `frameIndex` + 1.
     void spawnBurstsAfter(int frameIndex);
 
+    // Loop mode, from the next PrepareRender on: the burst schedule repeats
+    // every `period` frames (a layer bursts before frame t when it bursts before
+    // frame t mod period of a normal render), and every burst starts the random
+    // generator at burstSeed(seed, layer, frame within the period), so every
+    // period bursts the same particles. A period of 0 is the normal mode.
+    void setLoop(int period, std::uint64_t seed) {
+        loopPeriod_ = period;
+        loopSeed_ = seed;
+    }
+    static std::uint64_t burstSeed(std::uint64_t seed, int layer, int frameInPeriod);
+    // What decides every frame that follows: the live particles in their slots
+    // and the canvas. Two equal states, bit for bit, go on alike.
+    struct State {
+        std::vector<int> slots;
+        std::vector<Particle> particles;
+        std::vector<float> canvas;
+
+        bool operator==(const State& other) const;
+    };
+    State state() const;
+
     // Spawns one burst of the layer into the lowest free slots.
     virtual void Add(int layer) = 0;
 
@@ -56,12 +78,30 @@ public:
     virtual std::uint64_t stampedSparkPixels() const = 0;
 
 protected:
-    ParticleEngine() = default;
+    explicit ParticleEngine(RandomSource& random) : random_(&random) {}
     ParticleEngine(const ParticleEngine&) = default;
     ParticleEngine& operator=(const ParticleEngine&) = default;
 
     // The last step of PrepareRender: the bursts of frame 0.
     void spawnFirstBursts();
+
+    // Loop mode, at the start of every period: moves the live particles to the
+    // lowest slots in the order they were spawned (oldest first; of one age,
+    // by layer and then by slot), so that every period starts from the same
+    // slots and stamps in the same order.
+    virtual void packLiveParticles() = 0;
+    // That move, on a pool; returns the number of live particles.
+    static int packLive(std::vector<Particle>& pool);
+
+    // The generator that spawning draws from.
+    RandomSource* random_;
+
+private:
+    // Loop mode: the bursts due before frame `frame` (counted from the start).
+    void spawnLoopBursts(int frame);
+
+    int loopPeriod_ = 0;
+    std::uint64_t loopSeed_ = 0;
 };
 
 } // namespace kirabellum

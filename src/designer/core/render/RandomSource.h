@@ -14,6 +14,12 @@ public:
     // A uniform number in [0, 1) with 53 random bits.
     double Rnd();
 
+    // Where the sequence stands: starting a generator at this value gives the
+    // draws that follow from here.
+    std::uint64_t state() const { return state_; }
+    // Starts the sequence again at `state`.
+    void restart(std::uint64_t state) { state_ = state; }
+
 private:
     std::uint64_t state_;
 };

@@ -15,7 +15,7 @@ constexpr int DeadPixelCount = SparkEdge * SparkEdge;
 } // namespace
 
 RenderEngine::RenderEngine(RandomSource& random)
-    : random_(random), ParticlePool(static_cast<std::size_t>(PoolSize)) {}
+    : ParticleEngine(random), ParticlePool(static_cast<std::size_t>(PoolSize)) {}
 
 common::Status RenderEngine::PrepareRender(const DesignDocument& design) {
     for (Particle& particle : ParticlePool)
@@ -39,7 +39,7 @@ void RenderEngine::Add(int layer) {
         Particle& particle = ParticlePool[static_cast<std::size_t>(slot)];
         if (particle.Layer != 0.0f)
             continue;
-        spawnParticle(particle, slot, layer, settings, preparation_.Scale(), random_);
+        spawnParticle(particle, slot, layer, settings, preparation_.Scale(), *random_);
         if (++spawned == settings.LayerCount)
             return;
     }
@@ -137,6 +137,10 @@ void RenderEngine::drawFrame(QImage& target, QPoint origin) const {
                 line[x] = preparation_.paletteRgb(index);
         }
     }
+}
+
+void RenderEngine::packLiveParticles() {
+    packLive(ParticlePool);
 }
 
 int RenderEngine::liveParticles() const {

@@ -43,6 +43,7 @@ public:
     void advanceFrame() override;
     void drawFrame(QImage& target, QPoint origin) const override;
     void Add(int layer) override;
+    void packLiveParticles() override;
 
     const RenderPreparation& preparation() const override { return preparation_; }
     const std::vector<Particle>& pool() const override { return ParticlePool; }
@@ -54,7 +55,6 @@ private:
     void stampParticle(Particle& particle);
     void clampToCanvas(float& value) const;
 
-    RandomSource& random_;
     RenderPreparation preparation_;
     std::vector<Particle> ParticlePool;
     std::vector<float> Canvas;

@@ -18,12 +18,16 @@ std::unique_ptr<ParticleEngine> makeEngine(RandomSource& random, EngineKind kind
 } // namespace
 
 RenderRun::RenderRun(RandomSource& random, EngineKind kind, int threadCount)
-    : engine_(makeEngine(random, kind, threadCount)) {}
+    : random_(random), engine_(makeEngine(random, kind, threadCount)) {}
 
-common::Status RenderRun::PrepareRender(const DesignDocument& design) {
+common::Status RenderRun::PrepareRender(const DesignDocument& design, const RenderMode& mode) {
     prepared_ = false;
+    if (mode.loop && mode.cycles < 1)
+        return common::Status::failure(
+            QStringLiteral("A loop records at least one period, not %1").arg(mode.cycles));
     StripLayout layout;
-    common::Status status = layOutStrip(design, layout);
+    common::Status status =
+        layOutStrip(design, design.FrameCount * (mode.loop ? mode.cycles : 1), layout);
     if (!status.ok())
         return status;
     if (design.RampLength < 0 || design.RampLength > RampCapacity)
@@ -33,6 +37,10 @@ common::Status RenderRun::PrepareRender(const DesignDocument& design) {
                 .arg(RampCapacity));
 
     layout_ = layout;
+    mode_ = mode;
+    settled_ = true;
+    startSeed_ = random_.state();
+    engine_->setLoop(mode.loop ? design.FrameCount : 0, startSeed_);
     status = engine_->PrepareRender(design);
     // The palette is built even when the spark images fail, and the strip is
     // cleared to its first colour either way.
@@ -53,6 +61,8 @@ int RenderRun::RunFrames(const DesignDocument& design, const RenderHooks& hooks)
     if (!prepared_)
         return 0;
     prepared_ = false; // the particles are used up: a new run needs a new preparation
+    if (mode_.loop && !settle(design, hooks))
+        return 0;
     int frameIndex = 0;
     for (;;) {
         if (hooks.frameStarted)
@@ -72,6 +82,27 @@ int RenderRun::RunFrames(const DesignDocument& design, const RenderHooks& hooks)
         if (hooks.betweenFrames)
             hooks.betweenFrames();
     }
+}
+
+bool RenderRun::settle(const DesignDocument& design, const RenderHooks& hooks) {
+    const int period = design.FrameCount;
+    ParticleEngine::State periodStart = engine_->state();
+    for (int ran = 0; ran < mode_.settlingFrameLimit;) {
+        for (int frame = 0; frame < period; ++frame, ++ran) {
+            engine_->advanceFrame();
+            engine_->spawnBurstsAfter(frame);
+            if (design.RenderCancel != 1)
+                return false;
+            if (hooks.betweenFrames)
+                hooks.betweenFrames();
+        }
+        ParticleEngine::State next = engine_->state();
+        if (next == periodStart)
+            return true;
+        periodStart = std::move(next);
+    }
+    settled_ = false;
+    return true;
 }
 
 } // namespace kirabellum

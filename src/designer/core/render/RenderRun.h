@@ -25,6 +25,19 @@ struct RenderHooks {
     std::function<void()> betweenFrames;
 };
 
+// How a render run records the design.
+struct RenderMode {
+    // Loop mode: the strip becomes one period of an endless animation whose
+    // last frame flows into its first (see RenderRun::RunFrames).
+    bool loop = false;
+    // Loop mode only: the periods recorded one after the other.
+    int cycles = 1;
+    // Loop mode only: the frames run at most, unrecorded, before recording. A
+    // design that has not settled by then (particles that live for thousands
+    // of frames, say) is recorded anyway, and the loop may show a seam.
+    int settlingFrameLimit = 4096;
+};
+
 // The engines a render run can draw with; both give the same strip.
 enum class EngineKind {
     Fast,      // FastRenderEngine: what the designer renders with
@@ -44,20 +57,42 @@ public:
     // ramp length are refused before anything changes. A spark colour outside the
     // ramp fails with the designer's message; the strip is then already resized
     // and cleared to the ramp's first colour, and no frame may be run.
-    common::Status PrepareRender(const DesignDocument& design);
+    common::Status PrepareRender(const DesignDocument& design, const RenderMode& mode = {});
 
-    // Renders frames 0, 1, ... into the strip. After each frame it reads
+    // Renders frames 0, 1, ... into the strip.
+    //
+    // In loop mode it first runs whole periods of FrameCount frames without
+    // recording them, until the particles and the canvas at the start of a
+    // period are those at the start of the one before, bit for bit (or until
+    // the mode's settling limit), and then records `cycles` periods; the frame
+    // that would follow the last is then the first.
+    //
+    // After each frame it reads
     // `design.RenderCancel`, once: the run stops after the frame in which it
     // finds the flag not 1, or after the last frame. Returns the number of frames
     // rendered. `design` is the live document that the cancel button writes.
     int RunFrames(const DesignDocument& design, const RenderHooks& hooks = {});
 
     const QImage& strip() const { return strip_; }
+    // Where the random generator stood when the last preparation began: a
+    // generator restarted there renders the same strip again.
+    std::uint64_t startSeed() const { return startSeed_; }
+    // Whether the last loop render settled before it recorded (always true for
+    // a normal render).
+    bool settled() const { return settled_; }
     const StripLayout& layout() const { return layout_; }
     const ParticleEngine& engine() const { return *engine_; }
 
 private:
+    // Loop mode: runs periods unrecorded until they repeat. False when the
+    // run was cancelled meanwhile.
+    bool settle(const DesignDocument& design, const RenderHooks& hooks);
+
+    RandomSource& random_;
     std::unique_ptr<ParticleEngine> engine_;
+    RenderMode mode_;
+    std::uint64_t startSeed_ = 0;
+    bool settled_ = true;
     StripLayout layout_;
     QImage strip_;
     bool prepared_ = false;

@@ -27,6 +27,10 @@ int stripColumns(int frameSize, int widthLimit) {
 }
 
 common::Status layOutStrip(const DesignDocument& document, StripLayout& layout) {
+    return layOutStrip(document, document.FrameCount, layout);
+}
+
+common::Status layOutStrip(const DesignDocument& document, int frameCount, StripLayout& layout) {
     for (const common::Status& status :
          {checkRange("The frame size", document.FrameSize, FrameSizeMinimum, FrameSizeMaximum),
           checkRange("The frame count", document.FrameCount, FrameCountMinimum, FrameCountMaximum),
@@ -36,7 +40,7 @@ common::Status layOutStrip(const DesignDocument& document, StripLayout& layout) 
 
     StripLayout result;
     result.FrameSize = document.FrameSize;
-    result.FrameCount = document.FrameCount;
+    result.FrameCount = frameCount;
     result.Columns =
         std::min(stripColumns(document.FrameSize, document.WidthLimit), result.FrameCount);
     result.Rows = result.grid().rows(result.FrameCount);

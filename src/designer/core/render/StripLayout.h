@@ -41,5 +41,9 @@ int stripColumns(int frameSize, int widthLimit);
 // the window's ranges, and strips over 32767 pixels in either direction, are
 // refused with a message saying what to change.
 common::Status layOutStrip(const DesignDocument& document, StripLayout& layout);
+// The same for `frameCount` frames of the document's size, which loop renders
+// of several periods record: the document's own FrameCount is checked against
+// its range, the strip against 32767 pixels.
+common::Status layOutStrip(const DesignDocument& document, int frameCount, StripLayout& layout);
 
 } // namespace kirabellum

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/document/DesignDocument.h"
+
+#include <cstdint>
+
+namespace kirabellum {
+
+// Designs made for render tests: small frames, few particles.
+
+// A design of `frameSize` pixels with a ramp of `rampLength` distinct colours,
+// black first, and nothing used.
+DesignDocument emptyDesign(int frameSize, int rampLength);
+
+// Fills layer `layer`'s spark image with ramp colours: a disc of `radius` around
+// the centre, brightest in the middle, transparent (black) outside it.
+void discSpark(DesignDocument& design, int layer, double radius);
+
+// A design drawn from `seed`: every setting within the editors' ranges, spark
+// images with holes and scattered pixels, small frames and few particles.
+DesignDocument randomRenderDesign(std::uint32_t seed);
+
+} // namespace kirabellum
