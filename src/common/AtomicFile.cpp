@@ -1,21 +1,47 @@
 #include "common/AtomicFile.h"
 
+#include "common/FileFailure.h"
+#include "common/SaveDevice.h"
+
 #include <QFile>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
 
 namespace common {
 
+namespace {
+
+// What stands at an existing path that is no regular file, for a message.
+QString kindOf(std::filesystem::file_type type) {
+    switch (type) {
+    case std::filesystem::file_type::directory:
+        return QStringLiteral("a folder");
+    case std::filesystem::file_type::block:
+    case std::filesystem::file_type::character:
+        return QStringLiteral("a device");
+    case std::filesystem::file_type::fifo:
+        return QStringLiteral("a pipe (FIFO)");
+    case std::filesystem::file_type::socket:
+        return QStringLiteral("a socket");
+    default:
+        return QStringLiteral("something other than a file");
+    }
+}
+
+} // namespace
+
 Status writeFileAtomically(const QString& path,
                            const std::function<Status(QIODevice& device)>& writeContent) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Status::failure(file.errorString());
-    const Status written = writeContent(file);
-    if (!written.ok())
-        return written;
-    if (!file.commit())
-        return Status::failure(file.errorString());
-    return Status::success();
+    const Status target = checkOutputPath(path);
+    if (!target.ok())
+        return target;
+    SaveDevice device(path);
+    const Status opened = device.openForWriting();
+    if (!opened.ok())
+        return opened;
+    return device.commit(writeContent(device));
 }
 
 Status writeFileAtomically(const QString& path, const QByteArray& content) {
@@ -26,13 +52,37 @@ Status writeFileAtomically(const QString& path, const QByteArray& content) {
     });
 }
 
+Status checkOutputPath(const QString& path) {
+    // The status of what the path leads to, through symbolic links. A path
+    // that cannot be looked at (a missing folder, no permission) is left to
+    // the write, which says why.
+    std::error_code error;
+    const std::filesystem::file_status status =
+        std::filesystem::status(std::filesystem::path(path.toStdU16String()), error);
+    if (error || !std::filesystem::exists(status) || std::filesystem::is_regular_file(status))
+        return Status::success();
+    return Status::failure(QStringLiteral("it is %1, not a regular file, and is left as it is")
+                               .arg(kindOf(status.type())));
+}
+
+Status openToRead(QFile& file) {
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        return Status::failure(
+            fileFailureReason(errno, file, QStringLiteral("the file could not be opened")));
+    return Status::success();
+}
+
 Status readWholeFile(const QString& path, QByteArray& content) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Status::failure(file.errorString());
+    const Status opened = openToRead(file);
+    if (!opened.ok())
+        return opened;
+    errno = 0;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return Status::failure(file.errorString());
+        return Status::failure(
+            fileFailureReason(errno, file, QStringLiteral("the file could not be read")));
     content = bytes;
     return Status::success();
 }

@@ -6,10 +6,15 @@
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QtEndian>
+
+#include <cstdlib>
 
 namespace common {
 
 namespace {
+
+constexpr qint64 Megabyte = 1024 * 1024;
 
 QString readContext(const QString& path) {
     return QStringLiteral("Cannot read the picture \"%1\"").arg(path);
@@ -17,6 +22,40 @@ QString readContext(const QString& path) {
 
 QString writeContext(const QString& path) {
     return QStringLiteral("Cannot write the picture \"%1\"").arg(path);
+}
+
+// Qt refuses to decode pictures over its own allocation limit, which it counts
+// in the bytes of the format it decodes into: up to 8 a pixel (16 bits a
+// channel), twice what a picture takes here. Its limit is set so that it never
+// refuses a picture that checkImageSize allows.
+void allowDecodingUpToTheLimit() {
+    static const bool set = [] {
+        QImageReader::setAllocationLimit(static_cast<int>(2 * MaximumImageBytes / Megabyte));
+        return true;
+    }();
+    static_cast<void>(set);
+}
+
+// The size a Windows bitmap's header declares, from the first bytes of the
+// file, or an invalid size for anything else. Qt gives no size for bitmaps over
+// 16384 x 16384 pixels, which it refuses as damaged.
+QSize bitmapHeaderSize(const QByteArray& start) {
+    if (start.size() < 26 || !start.startsWith("BM"))
+        return {};
+    const auto* bytes = reinterpret_cast<const uchar*>(start.constData());
+    const quint32 headerSize = qFromLittleEndian<quint32>(bytes + 14);
+    if (headerSize == 12) // the old OS/2 header: 16-bit sizes
+        return {qFromLittleEndian<quint16>(bytes + 18), qFromLittleEndian<quint16>(bytes + 20)};
+    if (headerSize < 40)
+        return {};
+    // A negative height stands for rows stored top to bottom.
+    return {qFromLittleEndian<qint32>(bytes + 18), std::abs(qFromLittleEndian<qint32>(bytes + 22))};
+}
+
+QString unreadableReason(const QImageReader& reader) {
+    if (reader.error() == QImageReader::UnknownError)
+        return QStringLiteral("its data could not be decoded");
+    return reader.errorString();
 }
 
 } // namespace
@@ -29,7 +68,35 @@ std::optional<ImageFormat> imageFormatFor(const QString& path) {
     return std::nullopt;
 }
 
+Status checkImageSize(QSize size) {
+    if (size.width() <= 0 || size.height() <= 0)
+        return Status::failure(QStringLiteral("the picture is empty"));
+    if (size.width() > MaximumImageEdge || size.height() > MaximumImageEdge)
+        return Status::failure(
+            QStringLiteral("the picture is %1x%2 pixels; at most %3 pixels each way are supported")
+                .arg(size.width())
+                .arg(size.height())
+                .arg(MaximumImageEdge));
+    const qint64 bytes = qint64{size.width()} * size.height() * 4;
+    if (bytes > MaximumImageBytes)
+        return Status::failure(QStringLiteral("the picture is %1 x %2 pixels, which needs %3 MB "
+                                              "decoded; the limit is %4 MB")
+                                   .arg(size.width())
+                                   .arg(size.height())
+                                   .arg((bytes + Megabyte - 1) / Megabyte)
+                                   .arg(MaximumImageBytes / Megabyte));
+    return Status::success();
+}
+
 Status readImage(QIODevice& device, QImage& image) {
+    allowDecodingUpToTheLimit();
+    // Looked at before the reader takes any of the data.
+    const QSize bitmapSize = bitmapHeaderSize(device.peek(26));
+    if (bitmapSize.isValid()) {
+        const Status fits = checkImageSize(bitmapSize);
+        if (!fits.ok())
+            return fits;
+    }
     // Bitmaps are checked before the toolkit decodes them: it would make a
     // picture of a file cut short, with garbage for the rows that are missing.
     std::optional<BitmapFile> bitmap;
@@ -41,28 +108,33 @@ Status readImage(QIODevice& device, QImage& image) {
         bitmap = file;
     }
     QImageReader reader(&device);
-    const QImage loaded = reader.read();
+    const QSize headerSize = reader.size();
+    const QSize declared = headerSize.isValid() ? headerSize : bitmapSize;
+    if (declared.isValid()) {
+        const Status fits = checkImageSize(declared);
+        if (!fits.ok())
+            return fits;
+    }
+    QImage loaded = reader.read();
     if (loaded.isNull())
         return Status::failure(
-            QStringLiteral("not a readable picture (%1)").arg(reader.errorString()));
-    if (loaded.width() <= 0 || loaded.height() <= 0)
-        return Status::failure(QStringLiteral("the picture is empty"));
-    if (loaded.width() > MaximumImageEdge || loaded.height() > MaximumImageEdge)
-        return Status::failure(
-            QStringLiteral("the picture is %1x%2 pixels; at most %3 pixels each way are supported")
-                .arg(loaded.width())
-                .arg(loaded.height())
-                .arg(MaximumImageEdge));
-    image = loaded.convertToFormat(QImage::Format_RGB32);
+            QStringLiteral("not a readable picture (%1)").arg(unreadableReason(reader)));
+    // Formats that declare no size are checked once decoded.
+    const Status fits = checkImageSize(loaded.size());
+    if (!fits.ok())
+        return fits;
+    loaded.convertTo(QImage::Format_RGB32);
     if (bitmap)
-        bitmap->widenColourFields(image);
+        bitmap->widenColourFields(loaded);
+    image = loaded;
     return Status::success();
 }
 
 Status readImage(const QString& path, QImage& image) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Status::failure(file.errorString()).prefixed(readContext(path));
+    const Status opened = openToRead(file);
+    if (!opened.ok())
+        return opened.prefixed(readContext(path));
     return readImage(file, image).prefixed(readContext(path));
 }
 
@@ -70,7 +142,9 @@ Status writeImage(QIODevice& device, const QImage& image, ImageFormat format) {
     QImageWriter writer(&device, format == ImageFormat::Bmp ? "bmp" : "png");
     // 32-bit RGB without alpha is written as a 24-bit bitmap.
     if (!writer.write(image.convertToFormat(QImage::Format_RGB32)))
-        return Status::failure(writer.errorString());
+        return Status::failure(writer.error() == QImageWriter::UnknownError
+                                   ? QStringLiteral("the picture could not be written out")
+                                   : writer.errorString());
     return Status::success();
 }
 
@@ -86,6 +160,10 @@ Status writeImage(const QString& path, const QImage& image, ImageFormat format) 
     return writeFileAtomically(path,
                                [&](QIODevice& device) { return writeImage(device, image, format); })
         .prefixed(writeContext(path));
+}
+
+Status checkImageOutput(const QString& path) {
+    return checkOutputPath(path).prefixed(writeContext(path));
 }
 
 } // namespace common

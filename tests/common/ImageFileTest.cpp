@@ -1,5 +1,7 @@
 #include "common/ImageFile.h"
 
+#include "TestFiles.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -34,22 +36,6 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-}
-
-// A Windows bitmap header for a 24-bit image of the given size with no pixels after it.
-QByteArray bitmapHeader(qint32 width, qint32 height) {
-    QByteArray header(54, '\0');
-    auto* bytes = reinterpret_cast<uchar*>(header.data());
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    qToLittleEndian<quint32>(54, bytes + 2);
-    qToLittleEndian<quint32>(54, bytes + 10);
-    qToLittleEndian<quint32>(40, bytes + 14);
-    qToLittleEndian<qint32>(width, bytes + 18);
-    qToLittleEndian<qint32>(height, bytes + 22);
-    qToLittleEndian<quint16>(1, bytes + 26);
-    qToLittleEndian<quint16>(24, bytes + 28);
-    return header;
 }
 
 TEST(ImageFile, FormatFollowsTheExtensionInAnyCase) {
@@ -94,7 +80,7 @@ TEST(ImageFile, BadImagesAreRefusedWithAMessageNamingTheFile) {
         common::writeImage(buffer, numberedFrames(16, 2, 2), common::ImageFormat::Bmp).ok());
     writeBytes(truncated, buffer.data().left(40));
     const QString zeroSize = folder.filePath(QStringLiteral("zero.bmp"));
-    writeBytes(zeroSize, bitmapHeader(0, 0));
+    writeBytes(zeroSize, test::bitmapHeader(0, 0));
     const QString empty = folder.filePath(QStringLiteral("empty.png"));
     writeBytes(empty, QByteArray());
     const QString missing = folder.filePath(QStringLiteral("missing.bmp"));
@@ -123,6 +109,55 @@ TEST(ImageFile, ImagesWiderThan32767AreRefused) {
     EXPECT_TRUE(status.message().contains(QStringLiteral("32767")))
         << status.message().toStdString();
     EXPECT_TRUE(image.isNull());
+}
+
+TEST(ImageFile, TheMemoryLimitHoldsTheLargestStripWithRoomToSpare) {
+    const struct {
+        int width, height;
+        const char* refusal; // nullptr: allowed
+    } cases[] = {
+        {1536, 32256, nullptr}, // the designer's largest strip
+        {8192, 8192, nullptr},
+        {32767, 2048, nullptr},
+        {8193, 8192,
+         "the picture is 8193 x 8192 pixels, which needs 257 MB decoded; the limit "
+         "is 256 MB"},
+        {32768, 1, "the picture is 32768x1 pixels; at most 32767 pixels each way are supported"},
+        {0, 5, "the picture is empty"},
+    };
+    for (const auto& c : cases) {
+        const Status status = checkImageSize(QSize(c.width, c.height));
+        EXPECT_EQ(status.ok(), c.refusal == nullptr) << c.width << " x " << c.height;
+        if (c.refusal) {
+            EXPECT_EQ(status.message().toStdString(), c.refusal);
+        }
+    }
+}
+
+TEST(ImageFile, OversizedPicturesAreRefusedByTheirHeaderBeforeDecoding) {
+    // Qt gives no size for the first two and, past its own allocation limit,
+    // would refuse the third while decoding with a text of its own.
+    const struct {
+        qint32 width, height;
+        const char* message;
+    } cases[] = {
+        {30000, 30000,
+         "the picture is 30000 x 30000 pixels, which needs 3434 MB decoded; the "
+         "limit is 256 MB"},
+        {30000, -30000, "the picture is 30000 x 30000 pixels, which needs 3434 MB decoded"},
+        {16000, 16000, "the picture is 16000 x 16000 pixels, which needs 977 MB decoded"},
+        {32768, 1, "the picture is 32768x1 pixels; at most 32767"},
+    };
+    for (const auto& c : cases) {
+        QBuffer buffer;
+        buffer.setData(test::bitmapHeader(c.width, c.height));
+        buffer.open(QIODevice::ReadOnly);
+        QImage image = filledImage(1, 1, qRgb(1, 2, 3));
+        const Status status = readImage(buffer, image);
+        EXPECT_TRUE(status.message().startsWith(QString::fromUtf8(c.message)))
+            << status.message().toStdString();
+        EXPECT_EQ(image, filledImage(1, 1, qRgb(1, 2, 3)));
+    }
 }
 
 TEST(ImageFile, AFailedWriteLeavesNothingBehind) {

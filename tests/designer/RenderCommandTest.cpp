@@ -4,6 +4,7 @@
 
 #include "CommandRun.h"
 #include "SampleDesigns.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QImage>
@@ -220,12 +221,31 @@ TEST_F(RenderCommandTest, UnwritableOutputExitsOneAndKeepsTheOldFile) {
     EXPECT_EQ(missingFolder.exitCode, 1);
     EXPECT_NE(missingFolder.err.find("no/such/folder/strip.png"), std::string::npos);
 
-    // A folder in the output's place cannot be replaced by a picture.
+    // A folder, a pipe or a device in the output's place is neither replaced
+    // nor written into.
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("taken.png")));
-    const CommandResult taken =
-        run({QStringLiteral("render"), designPath, QStringLiteral("-o"), path("taken.png")});
-    EXPECT_EQ(taken.exitCode, 1);
-    EXPECT_TRUE(QFileInfo(path("taken.png")).isDir());
+    ASSERT_TRUE(common::test::makePipe(path("pipe.bmp")));
+    const bool haveDevice = common::test::makeNullDevice(path("null.bmp"));
+    const struct {
+        const char* output;
+        const char* message;
+        unsigned kind;
+    } cases[] = {
+        {"taken.png", "taken.png\": it is a folder, not a regular file", S_IFDIR},
+        {"pipe.bmp", "pipe.bmp\": it is a pipe (FIFO), not a regular file", S_IFIFO},
+        {"null.bmp", "null.bmp\": it is a device, not a regular file", S_IFCHR},
+    };
+    for (const auto& c : cases) {
+        if (!haveDevice && c.kind == S_IFCHR)
+            continue;
+        const CommandResult taken =
+            run({QStringLiteral("render"), designPath, QStringLiteral("-o"), path(c.output)});
+        EXPECT_EQ(taken.exitCode, 1) << c.output;
+        EXPECT_NE(taken.err.find(c.message), std::string::npos) << taken.err;
+        EXPECT_EQ(common::test::fileKind(path(c.output)), c.kind) << c.output;
+    }
+    EXPECT_TRUE(QDir(path("taken.png")).isEmpty());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::System).size(), haveDevice ? 3 : 2);
 }
 
 TEST(RenderCommandProcess, ShowsProgressOnlyWhenAskedAndExitsZero) {

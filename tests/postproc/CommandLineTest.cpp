@@ -2,6 +2,7 @@
 #include "common/ImageFile.h"
 
 #include "CommandRun.h"
+#include "TestFiles.h"
 #include "TestImages.h"
 
 #include <QDir>
@@ -348,6 +349,102 @@ TEST_F(CommandLine, BadImagesFailWithAMessageAndWriteNothing) {
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
         EXPECT_EQ(files(), before);
         EXPECT_EQ(read(previous), filledImage(5, 5, qRgb(1, 2, 3)));
+    }
+}
+
+TEST_F(CommandLine, ReadsAStripOfMoreThanQtsDefaultAllocationLimit) {
+    // 127 frames of 512 pixels as the designer lays them out in a width limit
+    // of 1600: 3 columns, 43 rows, 135 MB decoded.
+    const QImage strip = numberedFrames(512, 3, 43);
+    ASSERT_EQ(strip.size(), QSize(1536, 22016));
+    const QString input = writeInput("strip.bmp", strip);
+    const CommandResult result =
+        run({QStringLiteral("process"), input, QStringLiteral("-o"), path("sheet.bmp"),
+             QStringLiteral("--frame-size"), QStringLiteral("512"), QStringLiteral("--frames"),
+             QStringLiteral("127"), QStringLiteral("--skip"), QStringLiteral("63")});
+    ASSERT_EQ(result.exitCode, ExitSuccess) << result.err;
+
+    // Frames 0, 63 and 126, the last one from the strip's bottom row.
+    const QImage sheet = read(path("sheet.bmp"));
+    ASSERT_EQ(sheet.size(), QSize(1024, 1024));
+    const int frames[] = {0, 63, 126};
+    for (int cell = 0; cell < 3; ++cell)
+        EXPECT_EQ(sheet.copy(512 * (cell % 2), 512 * (cell / 2), 512, 512),
+                  strip.copy(512 * (frames[cell] % 3), 512 * (frames[cell] / 3), 512, 512))
+            << frames[cell];
+    EXPECT_TRUE(blockIs(sheet, QRect(512, 512, 512, 512), black));
+}
+
+TEST_F(CommandLine, PicturesOverTheMemoryLimitAreRefusedByTheirHeader) {
+    const struct {
+        qint32 width, height;
+        const char* message;
+    } cases[] = {
+        {30000, 30000, "30000 x 30000 pixels, which needs 3434 MB decoded; the limit is 256 MB"},
+        {16000, -16000, "16000 x 16000 pixels, which needs 977 MB decoded; the limit is 256 MB"},
+    };
+    const QString good = writeInput("strip.bmp", numberedFrames(24, 2, 1));
+    const QString sheet = path("sheet.bmp");
+    for (const auto& c : cases) {
+        const QString huge = writeBytes("huge.bmp", common::test::bitmapHeader(c.width, c.height));
+        const QStringList runs[] = {
+            {QStringLiteral("process"), huge, QStringLiteral("-o"), sheet},
+            {QStringLiteral("process"), good, QStringLiteral("-o"), sheet,
+             QStringLiteral("--overlay"), huge},
+        };
+        for (const QStringList& arguments : runs) {
+            const CommandResult result = run(arguments);
+            EXPECT_EQ(result.exitCode, ExitFailure);
+            EXPECT_NE(result.err.find("Cannot read the picture \"" + huge.toStdString() +
+                                      "\": the picture is " + c.message),
+                      std::string::npos)
+                << result.err;
+        }
+    }
+    EXPECT_FALSE(QFile::exists(path("sheet.bmp")));
+}
+
+TEST_F(CommandLine, OutputsThatAreNoRegularFilesAreRefusedAndLeftAlone) {
+    const QString input = writeInput("strip.bmp", numberedFrames(24, 4, 3));
+    ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("folder.bmp")));
+    ASSERT_TRUE(common::test::makePipe(path("pipe.bmp")));
+    ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("fire001.bmp")));
+    ASSERT_TRUE(common::test::makePipe(path("spark009.bmp")));
+    const bool haveDevice = common::test::makeNullDevice(path("null.bmp"));
+    const QStringList before =
+        QDir(folder_.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+
+    const struct {
+        const char* output;
+        bool sequence;
+        const char* message;
+    } cases[] = {
+        {"folder.bmp", false, "folder.bmp\": it is a folder, not a regular file"},
+        {"pipe.bmp", false, "pipe.bmp\": it is a pipe (FIFO), not a regular file"},
+        {"null.bmp", false, "null.bmp\": it is a device, not a regular file"},
+        {"fire", true, "fire001.bmp\": it is a folder, not a regular file"},
+        {"spark.bmp", true, "spark009.bmp\": it is a pipe (FIFO), not a regular file"},
+    };
+    for (const auto& c : cases) {
+        if (!haveDevice && std::string(c.output) == "null.bmp")
+            continue;
+        QStringList arguments = {QStringLiteral("process"),      input,
+                                 QStringLiteral("-o"),           path(c.output),
+                                 QStringLiteral("--frame-size"), QStringLiteral("24")};
+        if (c.sequence)
+            arguments << QStringLiteral("--sequence");
+        const CommandResult result = run(arguments);
+        EXPECT_EQ(result.exitCode, ExitFailure) << c.output;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        EXPECT_EQ(
+            QDir(folder_.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+            before);
+    }
+    EXPECT_EQ(common::test::fileKind(path("pipe.bmp")), unsigned{S_IFIFO});
+    EXPECT_EQ(common::test::fileKind(path("spark009.bmp")), unsigned{S_IFIFO});
+    EXPECT_TRUE(QDir(path("folder.bmp")).isEmpty());
+    if (haveDevice) {
+        EXPECT_EQ(common::test::fileKind(path("null.bmp")), unsigned{S_IFCHR});
     }
 }
 

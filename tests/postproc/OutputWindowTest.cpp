@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "TestImages.h"
 #include "WindowFixture.h"
 
@@ -171,6 +172,31 @@ TEST_F(OutputWindow, AFailedWriteSaysSoAndKeepsTheWindowOpen) {
         EXPECT_TRUE(output.isVisible());
     }
     EXPECT_EQ(readBack(QStringLiteral("fire.bmp")), filledImage(8, 8, qRgb(1, 2, 3)));
+}
+
+TEST_F(OutputWindow, AFolderOrPipeAmongTheOutputsIsRefusedBeforeAnythingIsWritten) {
+    openImage(numberedFrames(40, 4, 3));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("fire.bmp")));
+    ASSERT_TRUE(common::test::makePipe(pathOf(QStringLiteral("fire007.bmp"))));
+    for (bool sequence : {false, true}) {
+        dialogs.warnings.clear();
+        Output output(*session);
+        output.show();
+        output.Option1(sequence ? 1 : 0)->setChecked(true);
+        dialogs.saveAnswers.push_back(pathOf(QStringLiteral("fire.bmp")));
+        output.Command1(0)->click();
+        ASSERT_EQ(dialogs.warnings.size(), 1u) << sequence;
+        EXPECT_TRUE(dialogs.warnings[0].text.contains(
+            sequence ? QStringLiteral("fire007.bmp\": it is a pipe (FIFO), not a regular file")
+                     : QStringLiteral("fire.bmp\": it is a folder, not a regular file")))
+            << dialogs.warnings[0].text.toStdString();
+        EXPECT_TRUE(output.isVisible());
+    }
+    EXPECT_EQ(QDir(folder.path())
+                  .entryList({QStringLiteral("fire*")},
+                             QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+              (QStringList{QStringLiteral("fire.bmp"), QStringLiteral("fire007.bmp")}));
+    EXPECT_EQ(common::test::fileKind(pathOf(QStringLiteral("fire007.bmp"))), unsigned{S_IFIFO});
 }
 
 TEST_F(OutputWindow, TooWideASheetIsRefusedWithAMessage) {

@@ -9,9 +9,10 @@ QRgb numberedPixel(int frame, int x, int y) {
 QImage numberedFrames(int frameSize, int columns, int rows) {
     QImage image(frameSize * columns, frameSize * rows, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const int frame = (y / frameSize) * columns + x / frameSize;
-            image.setPixel(x, y, numberedPixel(frame, x % frameSize, y % frameSize));
+            row[x] = numberedPixel(frame, x % frameSize, y % frameSize);
         }
     }
     return image;

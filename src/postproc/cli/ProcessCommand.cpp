@@ -42,18 +42,30 @@ const char* const processIntroduction =
     "the numbered frame sequence.\n"
     "\n";
 
-common::Status process(const ProcessOptions& options) {
+// The frame image with the overlay composited: the work image of the windows,
+// without their base and overlay images, which the command does not need.
+common::Status readWorkImage(const ProcessOptions& options, QImage& work) {
     FrameImages images;
     common::Status status = images.OpenPic(options.input);
     if (status.ok() && !options.overlay.isEmpty())
         status = images.UnionPic(options.overlay);
+    if (status.ok())
+        work = images.work();
+    return status;
+}
+
+common::Status process(const ProcessOptions& options) {
+    // Frame images may be large (a strip of 1536 x 32256 pixels takes 189 MiB):
+    // the work image is recoloured where it is and let go once laid out.
+    QImage work;
+    common::Status status = readWorkImage(options, work);
     if (!status.ok())
         return status;
-
-    Recolouring().RecolourImage(images.base(), images.work(), options.settings);
+    Recolouring().RecolourImage(work, options.settings);
 
     QImage sheet;
-    status = ComposeSheet(images.work(), options.settings, options.columns, sheet);
+    status = ComposeSheet(work, options.settings, options.columns, sheet);
+    work = QImage();
     if (!status.ok())
         return status;
     if (options.sequence)

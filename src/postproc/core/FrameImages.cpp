@@ -28,6 +28,9 @@ common::Status FrameImages::OpenPic(const QString& path) {
 
 void FrameImages::UnionPic(const QImage& overlay) {
     overlay_ = overlay.convertToFormat(QImage::Format_RGB32);
+    // The base becomes the composited work image below; letting the old one go
+    // first spares the work image a copy of itself.
+    base_ = QImage();
     if (!overlay_.isNull() && !work_.isNull()) {
         const QRgb key = overlay_.pixel(0, 0);
         const int width = std::min(work_.width(), overlay_.width());

@@ -36,8 +36,13 @@ common::Colour RecolourColour(common::Colour colour, int hueShift, int saturatio
 }
 
 int Recolouring::RecolourImage(const QImage& base, QImage& work, const SharedSettings& settings) {
+    work = base;
+    return RecolourImage(work, settings);
+}
+
+int Recolouring::RecolourImage(QImage& work, const SharedSettings& settings) {
     running_ = true;
-    work = base.convertToFormat(QImage::Format_RGB32);
+    work.convertTo(QImage::Format_RGB32);
     if (settings.HueShift == 0 && settings.SaturationShift == 0)
         return 0;
 

@@ -38,6 +38,9 @@ public:
     // of rows recoloured: all of them, none for zero shifts, or the rows up to
     // and including the one a cancel arrived in.
     int RecolourImage(const QImage& base, QImage& work, const SharedSettings& settings);
+    // The same on `work` itself, as it is: no copy is made when nothing else
+    // holds it.
+    int RecolourImage(QImage& work, const SharedSettings& settings);
 
 private:
     ProgressHook progressHook_;

@@ -48,6 +48,11 @@ QImage SequenceFrame(const QImage& sheet, int frameSize, int number) {
 common::Status writeSequence(const QString& chosenName, const QImage& sheet,
                              const SharedSettings& settings) {
     for (int number = 0; number < settings.FrameCount; ++number) {
+        const common::Status free = common::checkImageOutput(SequenceFileName(chosenName, number));
+        if (!free.ok())
+            return free;
+    }
+    for (int number = 0; number < settings.FrameCount; ++number) {
         const common::Status status = common::writeImage(
             SequenceFileName(chosenName, number), SequenceFrame(sheet, settings.FrameSize, number),
             common::ImageFormat::Bmp);

@@ -30,8 +30,10 @@ QString SequenceFileName(const QString& chosenName, int number);
 // an image of one frame. Cells without a frame, also beyond the sheet, are black.
 QImage SequenceFrame(const QImage& sheet, int frameSize, int number);
 
-// Writes the sheet as FrameCount sequence files, each one replaced whole. A
-// failure stops at the file concerned; the files before it stay written.
+// Writes the sheet as FrameCount sequence files, each one replaced whole. All
+// the names are checked first: when any of them is a folder, a device, a pipe
+// or a socket, nothing is written. A failure stops at the file concerned; the
+// files before it stay written.
 common::Status writeSequence(const QString& chosenName, const QImage& sheet,
                              const SharedSettings& settings);
 

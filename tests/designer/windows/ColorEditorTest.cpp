@@ -1,5 +1,6 @@
 #include "DesignerFixture.h"
 #include "PictureVariants.h"
+#include "TestFiles.h"
 
 #include "common/windows/PictureBox.h"
 #include "core/document/DesignFile.h"
@@ -156,6 +157,19 @@ TEST_F(ColorEditorTest, FailedLoadAndExportSayWhy) {
     dialogs.saveAnswers.push_back(path(QStringLiteral("no such folder/ramp.bmp")));
     QTest::mouseClick(colours->Command2, Qt::LeftButton);
     EXPECT_EQ(dialogs.warnings.size(), 2u);
+
+    // A picture over the memory limit is refused by its header, undecoded.
+    QFile huge(path(QStringLiteral("huge.bmp")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    huge.write(common::test::bitmapHeader(30000, 30000));
+    huge.close();
+    load(huge.fileName());
+    ASSERT_EQ(dialogs.warnings.size(), 3u);
+    EXPECT_TRUE(dialogs.warnings[2].line().contains(
+        QStringLiteral("huge.bmp\": the picture is 30000 x 30000 pixels, which needs 3434 MB "
+                       "decoded; the limit is 256 MB")))
+        << dialogs.warnings[2].line().toStdString();
+    EXPECT_TRUE(session->document.sameDesignAs(before));
 }
 
 TEST_F(ColorEditorTest, SaveWritesTheLoadedRampLength) {

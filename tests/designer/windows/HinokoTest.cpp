@@ -1,5 +1,6 @@
 #include "DesignerFixture.h"
 #include "PictureVariants.h"
+#include "TestFiles.h"
 
 #include "common/windows/PictureBox.h"
 #include "windows/editors/F_Editer.h"
@@ -169,6 +170,20 @@ TEST_F(HinokoTest, FailedLoadAndExportSayWhy) {
     QTest::mouseClick(sparks->Command2, Qt::LeftButton);
     ASSERT_EQ(dialogs.warnings.size(), 3u);
     EXPECT_TRUE(dialogs.warnings[2].line().contains(QStringLiteral("out.bmp")));
+
+    // A picture over the memory limit is refused by its header, undecoded.
+    QFile huge(path(QStringLiteral("huge.bmp")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    huge.write(common::test::bitmapHeader(30000, 30000));
+    huge.close();
+    load(huge.fileName());
+    ASSERT_EQ(dialogs.warnings.size(), 4u);
+    EXPECT_TRUE(dialogs.warnings[3].line().contains(
+        QStringLiteral("huge.bmp\": the picture is 30000 x 30000 pixels, which needs 3434 MB "
+                       "decoded; the limit is 256 MB")))
+        << dialogs.warnings[3].line().toStdString();
+    EXPECT_TRUE(session->document.sameDesignAs(before));
+    EXPECT_EQ(sparks->Picture1->image(), kept);
 }
 
 TEST_F(HinokoTest, ZoomShowsEachSparkPixelAsABlockOfTwoOrThree) {

@@ -1,5 +1,6 @@
 #include "core/session/RecoveryStore.h"
 
+#include "common/FileFailure.h"
 #include "core/session/RecoveryFile.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -46,10 +48,13 @@ QString lockFailure(QLockFile::LockError error) {
 
 common::Status removeFile(const QString& path) {
     QFile file(path);
+    errno = 0;
     if (!file.exists() || file.remove())
         return common::Status::success();
     return common::Status::failure(
-        QStringLiteral("Cannot remove the recovery file \"%1\": %2").arg(path, file.errorString()));
+        QStringLiteral("Cannot remove the recovery file \"%1\": %2")
+            .arg(path, common::fileFailureReason(errno, file,
+                                                 QStringLiteral("it could not be removed"))));
 }
 
 } // namespace
