@@ -7,7 +7,7 @@
 //   2 start frame                 3 skip step
 //   4 bit 0 mirror left to right, bit 1 mirror top to bottom, bit 2 write PNG
 //   5-6 hue shift                 7 saturation change (a signed byte, doubled)
-//   8 columns (0: the columns offered first)
+//   8 columns (0: the columns offered first, else 1 to 17)
 //   9 length of the sequence name (0 to 15)
 //   10-11 length of the overlay picture's bytes
 // then the sequence name, the overlay picture (none when its length is 0) and
@@ -34,6 +34,8 @@ namespace {
 
 using koratune::SharedSettings;
 
+constexpr int MostFrames = 16;
+
 struct Options {
     SharedSettings settings;
     int columns = 0;
@@ -46,7 +48,7 @@ Options readOptions(fuzz::FuzzInput& input) {
     Options options;
     SharedSettings& settings = options.settings;
     settings.FrameSize = koratune::MinimumFrameSize + input.byte() % 41;
-    settings.FrameCount = 1 + input.byte() % 16;
+    settings.FrameCount = 1 + input.byte() % MostFrames;
     settings.StartFrame = input.byte() % settings.FrameCount;
     settings.SkipStep = 1 + input.byte() % koratune::maximumSkipStep(settings.FrameCount);
     const std::uint8_t flags = input.byte();
@@ -57,7 +59,8 @@ Options readOptions(fuzz::FuzzInput& input) {
     settings.SaturationShift =
         std::clamp(2 * static_cast<std::int8_t>(input.byte()), -koratune::MaximumSaturationShift,
                    koratune::MaximumSaturationShift);
-    options.columns = input.byte();
+    // Up to one column more than the frames can use, so that a refused layout is tried too.
+    options.columns = input.byte() % (MostFrames + 2);
     if (options.columns == 0)
         options.columns =
             koratune::SheetLayout::initialColumns(koratune::FrameSelection(settings).count());
