@@ -5,6 +5,14 @@ if(KIRABELLUM_SANITIZE AND KIRABELLUM_SANITIZE_THREAD)
     message(FATAL_ERROR "ThreadSanitizer cannot be combined with AddressSanitizer: "
                         "turn KIRABELLUM_SANITIZE or KIRABELLUM_SANITIZE_THREAD off")
 endif()
+if(KIRABELLUM_FUZZ AND NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "KIRABELLUM_FUZZ needs clang, which has libFuzzer: "
+                        "configure with -DCMAKE_CXX_COMPILER=clang++ (scripts/build --fuzz does)")
+endif()
+if(KIRABELLUM_FUZZ AND (KIRABELLUM_SANITIZE OR KIRABELLUM_SANITIZE_THREAD))
+    message(FATAL_ERROR "KIRABELLUM_FUZZ brings AddressSanitizer and UBSan itself: "
+                        "turn KIRABELLUM_SANITIZE and KIRABELLUM_SANITIZE_THREAD off")
+endif()
 
 add_library(project_options INTERFACE)
 target_compile_options(project_options INTERFACE
@@ -16,6 +24,15 @@ target_compile_definitions(project_options INTERFACE
 if(KIRABELLUM_SANITIZE)
     target_compile_options(project_options INTERFACE
         -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(project_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# Every library is instrumented for the fuzzer's coverage; the fuzz targets
+# alone link libFuzzer itself (fuzz/CMakeLists.txt).
+if(KIRABELLUM_FUZZ)
+    target_compile_options(project_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+        -fno-omit-frame-pointer)
     target_link_options(project_options INTERFACE -fsanitize=address,undefined)
 endif()
 
