@@ -26,6 +26,8 @@ QString oneOf(const QStringList& names) {
 }
 
 Status readNumber(const CommandWords& words, SheetOption option, int& number) {
+    // The columns' range depends on the frames: here they only need to be a
+    // whole number.
     const SheetOptionRow& row = sheetOptionRow(option);
     const int maximum = row.maximum > 0 ? row.maximum : INT_MAX;
     const int minimum = row.maximum > 0 ? row.minimum : INT_MIN;

@@ -24,7 +24,8 @@ SheetDescription SheetDescription::of(const QString& imagePath, const SheetGrid&
 }
 
 QString SheetDescription::frameName(int frame) const {
-    return QStringLiteral("%1_%2").arg(baseName).arg(frame, 3, 10, QLatin1Char('0'));
+    return QStringLiteral("%1_%2").arg(baseName,
+                                       QStringLiteral("%1").arg(frame, 3, 10, QLatin1Char('0')));
 }
 
 int SheetDescription::frameDuration() const {

@@ -2,19 +2,21 @@
 
 #include "common/FrameGrid.h"
 #include "common/ImageFile.h"
+#include "common/sheets/SheetOptionTable.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 
 namespace common {
 
 namespace {
 
 int powerOfTwoAtLeast(int value) {
-    int power = 1;
+    std::int64_t power = 1;
     while (power < value)
         power *= 2;
-    return power;
+    return static_cast<int>(std::min<std::int64_t>(power, std::numeric_limits<int>::max()));
 }
 
 bool isPowerOfTwo(int value) {
@@ -85,6 +87,16 @@ SheetGrid::SheetGrid(int frameCount, int frameSize, int columns, int padding, bo
       powerOfTwo_(powerOfTwo) {}
 
 Status SheetGrid::layOut(const SheetShape& shape, const SheetOptions& options, SheetGrid& grid) {
+    // What the programs never give, refused so that no edge overflows.
+    if (shape.frameCount < 1 || shape.frameCount > MaximumImageEdge || shape.frameSize < 1 ||
+        shape.frameSize > MaximumImageEdge)
+        return Status::failure(QStringLiteral("%1 frames of %2 pixels cannot make a sheet")
+                                   .arg(shape.frameCount)
+                                   .arg(shape.frameSize));
+    if (options.padding < 0 || options.padding > MaximumPadding)
+        return Status::failure(QStringLiteral("--padding must be from 0 to %1, not %2")
+                                   .arg(MaximumPadding)
+                                   .arg(options.padding));
     const int limit =
         options.maxSize > 0 ? std::min(options.maxSize, MaximumImageEdge) : MaximumImageEdge;
     if (options.columns)

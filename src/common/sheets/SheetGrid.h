@@ -31,7 +31,8 @@ public:
     // shape's own, else (when those do not fit within --max-size) the columns
     // that fit with the fewest empty cells, the squarer sheet on a tie and the
     // wider one after that. Fails with a message naming the option at fault
-    // and, when the sheet cannot fit, the smallest size that would hold it.
+    // and, when the sheet cannot fit, the smallest size that would hold it;
+    // also for no frames, frames over 32767 pixels or padding out of range.
     static Status layOut(const SheetShape& shape, const SheetOptions& options, SheetGrid& grid);
 
     int frameCount() const { return frameCount_; }

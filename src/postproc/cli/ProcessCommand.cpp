@@ -59,8 +59,8 @@ int framesPerSecond(const ProcessOptions& options) {
 // The used frames, laid out as the output window lays them out on the
 // sheet's columns, made into the sheet the options ask for and written with
 // its metadata.
-common::Status writeSheet(const ProcessOptions& options, const QImage& work,
-                          const QImage& laidOut) {
+common::Status writeSheetFiles(const ProcessOptions& options, const QImage& work,
+                               const QImage& laidOut) {
     const common::Colour black = common::makeColour(0, 0, 0);
     const common::Colour background =
         options.sheet.background.value_or(common::colourFromRgb(work.pixel(0, 0)));
@@ -94,7 +94,7 @@ common::Status process(const ProcessOptions& options) {
         return status;
     if (options.sequence)
         return writeSequence(options.output, sheet, options.settings);
-    return writeSheet(options, images.work(), sheet);
+    return writeSheetFiles(options, images.work(), sheet);
 }
 
 } // namespace
@@ -106,7 +106,7 @@ QString processOptionsHelp() {
          {SheetOption::Background, QStringLiteral("the work image's top-left pixel")},
          {SheetOption::MaxSize, QString::number(common::MaximumImageEdge)},
          {SheetOption::Padding, QStringLiteral("0")},
-         {SheetOption::Fps, QStringLiteral("15, the console's first rate")}});
+         {SheetOption::Fps, QStringLiteral("15, the rate the console starts with")}});
     return QString::fromUtf8(optionsText) + sheetHelp + QString::fromUtf8(valueFormsText);
 }
 
