@@ -5,6 +5,7 @@
 #include "common/ImageFile.h"
 
 #include "CommandRun.h"
+#include "SheetPixels.h"
 #include "TestImages.h"
 
 #include <QDir>
@@ -14,9 +15,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cstdlib>
 
 namespace koratune {
 namespace {
@@ -72,17 +70,10 @@ TEST_F(ProcessSheetTest, TheMetadataNamesTheUsedFramesInPlayOrder) {
         const QPoint at(rect[QStringLiteral("x")].toInt(), rect[QStringLiteral("y")].toInt());
         for (int y = 0; y < 24; ++y)
             for (int x = 0; x < 24; ++x) {
-                const QRgb pixel = sheet.pixel(at + QPoint(x, y));
-                const auto shown = [&](int value, int under) {
-                    return static_cast<int>(
-                        (value * qAlpha(pixel) + under * (255 - qAlpha(pixel))) / 255.0 + 0.5);
-                };
-                const QRgb drawn = numberedPixel(1 + 2 * used, 23 - x, y);
+                const QRgb shown = common::test::overBackground(
+                    sheet.pixel(at + QPoint(x, y)), false, common::colourFromRgb(background));
                 ASSERT_LE(
-                    std::max({std::abs(shown(qRed(pixel), qRed(background)) - qRed(drawn)),
-                              std::abs(shown(qGreen(pixel), qGreen(background)) - qGreen(drawn)),
-                              std::abs(shown(qBlue(pixel), qBlue(background)) - qBlue(drawn))}),
-                    1)
+                    common::test::channelDistance(shown, numberedPixel(1 + 2 * used, 23 - x, y)), 1)
                     << used << " at " << x << ", " << y;
             }
     }
@@ -97,14 +88,11 @@ TEST_F(ProcessSheetTest, SheetOptionsOutsideTheirRangesOrWithASequenceAreUsageEr
     } cases[] = {
         {{QStringLiteral("--background=red")}, "--background expects a colour as #RRGGBB"},
         {{QStringLiteral("--background=#12345")}, "--background expects a colour as #RRGGBB"},
-        {{QStringLiteral("--alpha=none")}, "--alpha expects additive, straight or premultiplied"},
         {{QStringLiteral("--max-size=47")},
          "--max-size 47 cannot hold a sheet of 10 frames of 24 x 24 pixels; the smallest size "
          "that would is 96"},
         {{QStringLiteral("--columns=10"), QStringLiteral("--max-size=200")},
          "--columns 10 makes the sheet 240 x 24 pixels"},
-        {{QStringLiteral("--padding=300")}, "--padding must be from 0 to 256"},
-        {{QStringLiteral("--fps=0")}, "--fps must be from 1 to 1000"},
         {{QStringLiteral("--sequence"), QStringLiteral("--metadata=godot")},
          "--metadata applies to a sheet, not to --sequence"},
         {{QStringLiteral("--sequence"), QStringLiteral("--alpha=straight")},
