@@ -133,7 +133,10 @@ QString SheetCommandOptions::help(const std::map<SheetOption, QString>& defaults
         QString head = QStringLiteral("  --") + QString::fromLatin1(row.name);
         if (*row.valueName != '\0')
             head += QLatin1Char(' ') + QString::fromLatin1(row.valueName);
-        QStringList lines = QString::fromLatin1(row.help).split(QLatin1Char('\n'));
+        QString description = QString::fromLatin1(row.help);
+        if (row.maximum > 0)
+            description = description.arg(row.minimum).arg(row.maximum);
+        QStringList lines = description.split(QLatin1Char('\n'));
         const auto found = defaults.find(row.option);
         if (found != defaults.end()) {
             const QString bracketed = QStringLiteral("[%1]").arg(found->second);

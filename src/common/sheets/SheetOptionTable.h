@@ -15,7 +15,9 @@ struct SheetOptionRow {
     SheetOption option;
     const char* name;
     const char* valueName;
-    const char* help; // lines separated by "\n", each short enough for a help
+    // Lines separated by "\n", each short enough for a help; a number's range
+    // stands as "%1 to %2".
+    const char* help;
     int minimum;
     int maximum;
 };
