@@ -41,6 +41,27 @@ std::optional<ExitCode> CommandWords::read(const QStringList& words, std::ostrea
     return std::nullopt;
 }
 
+Status CommandWords::wholeNumber(const QString& option, int minimum, int maximum,
+                                 int& number) const {
+    if (!parser_.isSet(option))
+        return Status::success();
+    const QString text = parser_.value(option);
+    const QString name = typed(option);
+    bool valid = false;
+    const int value = text.toInt(&valid);
+    if (!valid)
+        return Status::failure(
+            QStringLiteral("%1 expects a whole number, not \"%2\"").arg(name, text));
+    if (value < minimum || value > maximum)
+        return Status::failure(QStringLiteral("%1 must be from %2 to %3, not %4")
+                                   .arg(name)
+                                   .arg(minimum)
+                                   .arg(maximum)
+                                   .arg(value));
+    number = value;
+    return Status::success();
+}
+
 ExitCode CommandWords::usageError(const QString& problem, std::ostream& err) const {
     err << name_.toStdString() << ": " << problem.toStdString() << '\n' << usage_.toStdString();
     return ExitUsage;

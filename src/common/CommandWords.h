@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Status.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QList>
@@ -41,6 +43,13 @@ public:
 
     bool isSet(const QString& option) const { return parser_.isSet(option); }
     QString value(const QString& option) const { return parser_.value(option); }
+    // Every value of an option that may be given more than once, in order.
+    QStringList values(const QString& option) const { return parser_.values(option); }
+    // Reads the whole number given for `option` into `number`, which keeps its
+    // value when the option is not given. A failure names the option:
+    // "--frames expects a whole number, not "x"", "--frames must be from 1 to
+    // 256, not 300".
+    Status wholeNumber(const QString& option, int minimum, int maximum, int& number) const;
     QStringList positional() const { return parser_.positionalArguments(); }
 
     // A usage error found in the words read: "<name>: <problem>", then the

@@ -14,6 +14,13 @@ int PlayInterval(int option) {
     return nearest(1000.0 / (40.0 / ((option - 1) / 2.0 + 1.0)));
 }
 
+int captionedFrameRate(int option) {
+    constexpr int rates[RefreshRateOptionCount] = {60, 40, 30, 20, 15, 10};
+    if (option < 0 || option >= RefreshRateOptionCount)
+        option = StartRefreshRateOption;
+    return rates[option];
+}
+
 FramePlayback::FramePlayback(PlaybackFrames frames, int intervalMilliseconds, TimePoint start)
     : frameCount_(frames.frameCount), skipStep_(std::max(1, frames.skipStep)),
       // Waiting until more than the interval has passed on a millisecond clock

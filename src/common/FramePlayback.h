@@ -10,6 +10,12 @@ namespace common {
 // to "10fps", and the milliseconds each waits between frames.
 constexpr int RefreshRateOptionCount = 6;
 int PlayInterval(int option);
+// The option both players start with, "15fps".
+constexpr int StartRefreshRateOption = 4;
+// The frames per second that option `option`'s caption names (60 to 10), the
+// rate sheets' metadata states; an option outside 0 to 5, which a design file
+// may hold, names the start option's.
+int captionedFrameRate(int option);
 
 // The frames a playback shows: firstFrame, firstFrame + skipStep, ... while
 // below frameCount.

@@ -8,6 +8,13 @@
 
 #include <iostream>
 
+#ifdef _WIN32
+#include <io.h>
+#define isatty _isatty
+#else
+#include <unistd.h>
+#endif
+
 namespace {
 
 // The windows: the version window comes first, then the main window, which
@@ -33,5 +40,6 @@ int main(int argc, char* argv[]) {
     if (argc <= 1)
         return runWindows(argc, argv);
     QCoreApplication application(argc, argv);
-    return koratune::runCommandLine(QCoreApplication::arguments().mid(1), std::cout, std::cerr);
+    return koratune::runCommandLine(QCoreApplication::arguments().mid(1), std::cout, std::cerr,
+                                    isatty(2) != 0);
 }

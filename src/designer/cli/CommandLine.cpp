@@ -16,10 +16,12 @@ const char* const usageText =
     "                                     (.df2, .df1 or .json, by extension) when given\n"
     "  kirabellum convert IN OUT          convert a design between .df2, .df1 (read only)\n"
     "                                     and .json, chosen by extension\n"
-    "  kirabellum render DESIGN -o OUT [--seed N]\n"
+    "  kirabellum render DESIGN -o OUT [--seed N] [sheet options]\n"
     "                                     render a design (.df2, .df1 or .json) into its\n"
     "                                     frame strip, written as .bmp (24-bit) or .png;\n"
-    "                                     N seeds the random generator (default 0)\n"
+    "                                     N seeds the random generator (default 0); the\n"
+    "                                     sheet options make a sheet for a game engine\n"
+    "                                     (kirabellum render --help)\n"
     "  kirabellum COMMAND --help          show the help of one command\n"
     "  kirabellum --help                  show this help\n"
     "  kirabellum --version               show the version\n"
@@ -47,7 +49,8 @@ int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
     };
     return common::runCommands(
         QStringLiteral("kirabellum"), QString::fromUtf8(usageText),
-        QStringLiteral("Kirabellum v1.22"),
+        QStringLiteral("%1 v%2").arg(QString::fromLatin1(ProgramName),
+                                     QString::fromLatin1(ProgramVersion)),
         {{QStringLiteral("convert"), runConvertCommand}, {QStringLiteral("render"), render}},
         arguments, out, err);
 }

@@ -1,7 +1,11 @@
 #include "cli/RenderCommand.h"
 
 #include "cli/CommandLine.h"
+#include "common/FramePlayback.h"
 #include "common/ImageFile.h"
+#include "common/sheets/SheetCommandOptions.h"
+#include "common/sheets/SheetFiles.h"
+#include "common/sheets/SheetImage.h"
 #include "core/document/DesignFormat.h"
 #include "core/render/RenderRun.h"
 
@@ -14,9 +18,26 @@ namespace {
 const QString outputOption = QStringLiteral("output");
 const QString seedOption = QStringLiteral("seed");
 
+// The designer's background is the ramp's first colour, so it has no
+// --background.
+const common::SheetCommandOptions& sheetOptions() {
+    using common::SheetOption;
+    static const common::SheetCommandOptions options(
+        {SheetOption::Alpha, SheetOption::Columns, SheetOption::MaxSize, SheetOption::PowerOfTwo,
+         SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps});
+    return options;
+}
+
 QString renderHelp() {
+    using common::SheetOption;
+    const QString sheetHelp = sheetOptions().help(
+        {{SheetOption::Alpha, QStringLiteral("additive")},
+         {SheetOption::Columns, QStringLiteral("as many as the width limit holds")},
+         {SheetOption::MaxSize, QString::number(common::MaximumImageEdge)},
+         {SheetOption::Padding, QStringLiteral("0")},
+         {SheetOption::Fps, QStringLiteral("the design's preview rate")}});
     return QStringLiteral(
-               "Usage: kirabellum render DESIGN -o OUT [--seed N]\n"
+               "Usage: kirabellum render DESIGN -o OUT [--seed N] [sheet options]\n"
                "\n"
                "Renders DESIGN exactly as the render button does, with its own frame size,\n"
                "frame count, width limit and afterimage, and writes the whole frame strip to\n"
@@ -29,8 +50,11 @@ QString renderHelp() {
                "                         18446744073709551615 [0]\n"
                "  -h, --help             show this help\n"
                "\n"
+               "Sheet options, for game engines (the ramp's first colour is the background):\n"
+               "%2"
+               "\n"
                "An option's value is the next word or follows an \"=\": --seed 3, --seed=3.\n")
-        .arg(DesignFormat::extensions(false));
+        .arg(DesignFormat::extensions(false), sheetHelp);
 }
 
 struct RenderOptions {
@@ -38,6 +62,7 @@ struct RenderOptions {
     QString designPath;
     QString outputPath;
     std::uint64_t seed = 0;
+    common::SheetOptions sheet;
 };
 
 // Fills `options` from the words read; the problem with them, or nothing.
@@ -62,7 +87,28 @@ QString readRenderOptions(const common::CommandWords& words, RenderOptions& opti
         return QStringLiteral("no output given (-o OUT)");
     if (!common::imageFormatFor(options.outputPath))
         return QStringLiteral("cannot write \"%1\"; use .bmp or .png").arg(options.outputPath);
-    return QString();
+    common::Status status = sheetOptions().read(words, options.sheet);
+    if (status.ok())
+        status = options.sheet.checkOutput(options.outputPath);
+    return status.message();
+}
+
+// The sheet's grid for the strip that `run` lays out, or the usage problem.
+common::Status layOutSheet(const RenderRun& run, const common::SheetOptions& options,
+                           common::SheetGrid& grid) {
+    const StripLayout& strip = run.layout();
+    return common::SheetGrid::layOut({strip.FrameCount, strip.FrameSize, strip.Columns}, options,
+                                     grid);
+}
+
+// The rendered strip as the sheet the options ask for; with none, the strip.
+QImage sheetOf(const RenderRun& run, const common::SheetGrid& grid,
+               const common::SheetOptions& options) {
+    const StripLayout& strip = run.layout();
+    // Empty cells hold the ramp's first colour, the strip's background.
+    const common::Colour background = run.engine().paletteColour(0);
+    return common::makeSheet({run.strip(), strip.grid(), strip.FrameCount, background}, grid,
+                             options.alpha, background);
 }
 
 } // namespace
@@ -74,8 +120,10 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
         QStringLiteral("Usage: kirabellum render DESIGN -o OUT [--seed N]; see kirabellum "
                        "render --help\n"),
         renderHelp(),
-        {QCommandLineOption({QStringLiteral("o"), outputOption}, QString(), QStringLiteral("OUT")),
-         QCommandLineOption(seedOption, QString(), QStringLiteral("N"))});
+        QList<QCommandLineOption>{QCommandLineOption({QStringLiteral("o"), outputOption}, QString(),
+                                                     QStringLiteral("OUT")),
+                                  QCommandLineOption(seedOption, QString(), QStringLiteral("N"))} +
+            sheetOptions().commandOptions());
     if (const std::optional<ExitCode> done = words.read(arguments, out, err))
         return *done;
     RenderOptions options;
@@ -100,6 +148,10 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
             << "\": " << status.message().toStdString() << '\n';
         return ExitFailure;
     }
+    common::SheetGrid grid;
+    status = layOutSheet(run, options.sheet, grid);
+    if (!status.ok())
+        return words.usageError(status.message(), err);
 
     RenderHooks hooks;
     if (showProgress) {
@@ -112,14 +164,27 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     if (showProgress)
         err << '\n';
 
-    status = common::writeImage(options.outputPath, run.strip());
+    const QImage sheet = sheetOf(run, grid, options.sheet);
+    const int framesPerSecond =
+        options.sheet.fps > 0 ? options.sheet.fps : common::captionedFrameRate(design.RefreshRate);
+    status = common::writeSheet(options.outputPath, sheet,
+                                common::SheetDescription::of(options.outputPath, grid,
+                                                             options.sheet.alpha, framesPerSecond,
+                                                             QString::fromLatin1(ProgramName),
+                                                             QString::fromLatin1(ProgramVersion)),
+                                options.sheet.metadata);
     if (!status.ok()) {
         err << "kirabellum: " << status.message().toStdString() << '\n';
         return ExitFailure;
     }
+    const QString warning = grid.powerOfTwoWarning();
+    if (!warning.isEmpty())
+        err << "kirabellum render: warning: " << warning.toStdString() << '\n';
     out << "Wrote " << run.layout().FrameCount << " frames of " << run.layout().FrameSize << " x "
         << run.layout().FrameSize << " pixels to " << options.outputPath.toStdString() << " ("
-        << run.strip().width() << " x " << run.strip().height() << ")\n";
+        << sheet.width() << " x " << sheet.height() << ")\n";
+    if (showProgress)
+        err << grid.tilesText(framesPerSecond).toStdString() << '\n';
     return ExitSuccess;
 }
 

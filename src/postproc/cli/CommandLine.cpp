@@ -25,12 +25,22 @@ const char* const exitCodesText =
 
 } // namespace
 
+int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err,
+                   bool errIsTerminal) {
+    const QString usage =
+        QString::fromUtf8(usageText) + processOptionsHelp() + QString::fromUtf8(exitCodesText);
+    const auto process = [errIsTerminal](const QStringList& words, std::ostream& output,
+                                         std::ostream& messages) {
+        return runProcessCommand(words, output, messages, errIsTerminal);
+    };
+    return common::runCommands(QStringLiteral("koratune"), usage,
+                               QStringLiteral("%1 v%2").arg(QString::fromLatin1(ProgramName),
+                                                            QString::fromLatin1(ProgramVersion)),
+                               {{QStringLiteral("process"), process}}, arguments, out, err);
+}
+
 int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err) {
-    const QString usage = QString::fromUtf8(usageText) + QString::fromUtf8(processOptionsHelp()) +
-                          QString::fromUtf8(exitCodesText);
-    return common::runCommands(QStringLiteral("koratune"), usage, QStringLiteral("Koratune v1.1"),
-                               {{QStringLiteral("process"), runProcessCommand}}, arguments, out,
-                               err);
+    return runCommandLine(arguments, out, err, false);
 }
 
 } // namespace koratune

@@ -2,7 +2,10 @@
 
 #include "cli/CommandLine.h"
 #include "cli/ProcessOptions.h"
+#include "common/FramePlayback.h"
 #include "common/ImageFile.h"
+#include "common/sheets/SheetFiles.h"
+#include "common/sheets/SheetImage.h"
 #include "core/FrameImages.h"
 #include "core/Recolouring.h"
 #include "core/SheetOutput.h"
@@ -32,6 +35,10 @@ const char* const optionsText =
     "                         \".bmp\", then 000, 001, ..., then \".bmp\"\n"
     "  -h, --help             show this help\n"
     "\n"
+    "Sheet options, for game engines (not with --sequence):\n";
+
+const char* const valueFormsText =
+    "\n"
     "An option's value is the next word or follows an \"=\": --hue 40, --hue=40.\n";
 
 const char* const processIntroduction =
@@ -41,6 +48,35 @@ const char* const processIntroduction =
     "frames out as the console and the output window do, and writes the sheet or\n"
     "the numbered frame sequence.\n"
     "\n";
+
+// The frame rate the metadata states without --fps: the console's rate
+// option as it starts, for the command line has none.
+int framesPerSecond(const ProcessOptions& options) {
+    return options.sheet.fps > 0 ? options.sheet.fps
+                                 : common::captionedFrameRate(common::StartRefreshRateOption);
+}
+
+// The used frames, laid out as the output window lays them out on the
+// sheet's columns, made into the sheet the options ask for and written with
+// its metadata. `workCorner` is the work image's top-left pixel, the default
+// background.
+common::Status writeSheetFiles(const ProcessOptions& options, QRgb workCorner,
+                               const QImage& laidOut) {
+    const common::Colour black = common::makeColour(0, 0, 0);
+    const common::Colour background =
+        options.sheet.background.value_or(common::colourFromRgb(workCorner));
+    const common::SheetGrid& grid = options.grid;
+    const QImage sheet =
+        common::makeSheet({laidOut, common::FrameGrid(options.settings.FrameSize, grid.columns()),
+                           grid.frameCount(), black},
+                          grid, options.sheet.alpha, background);
+    return common::writeSheet(
+        options.output, sheet,
+        common::SheetDescription::of(options.output, grid, options.sheet.alpha,
+                                     framesPerSecond(options), QString::fromLatin1(ProgramName),
+                                     QString::fromLatin1(ProgramVersion)),
+        options.sheet.metadata);
+}
 
 // The frame image with the overlay composited: the work image of the windows,
 // without their base and overlay images, which the command does not need.
@@ -64,27 +100,37 @@ common::Status process(const ProcessOptions& options) {
     Recolouring().RecolourImage(work, options.settings);
 
     QImage sheet;
-    status = ComposeSheet(work, options.settings, options.columns, sheet);
+    const int columns = options.sequence ? options.columns : options.grid.columns();
+    status = ComposeSheet(work, options.settings, columns, sheet);
+    const QRgb workCorner = work.pixel(0, 0);
     work = QImage();
     if (!status.ok())
         return status;
     if (options.sequence)
         return writeSequence(options.output, sheet, options.settings);
-    return common::writeImage(options.output, sheet);
+    return writeSheetFiles(options, workCorner, sheet);
 }
 
 } // namespace
 
-const char* processOptionsHelp() {
-    return optionsText;
+QString processOptionsHelp() {
+    using common::SheetOption;
+    const QString sheetHelp = ProcessOptions::sheetOptions().help(
+        {{SheetOption::Alpha, QStringLiteral("additive")},
+         {SheetOption::Background, QStringLiteral("the work image's top-left pixel")},
+         {SheetOption::MaxSize, QString::number(common::MaximumImageEdge)},
+         {SheetOption::Padding, QStringLiteral("0")},
+         {SheetOption::Fps, QStringLiteral("15, the rate the console starts with")}});
+    return QString::fromUtf8(optionsText) + sheetHelp + QString::fromUtf8(valueFormsText);
 }
 
-int runProcessCommand(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+int runProcessCommand(const QStringList& arguments, std::ostream& out, std::ostream& err,
+                      bool showTiles) {
     common::CommandWords words(
         QStringLiteral("koratune process"),
         QStringLiteral(
             "Usage: koratune process INPUT -o OUT [options]; see koratune process --help\n"),
-        QString::fromUtf8(processIntroduction) + QString::fromUtf8(optionsText),
+        QString::fromUtf8(processIntroduction) + processOptionsHelp(),
         ProcessOptions::commandOptions());
     if (const std::optional<ExitCode> done = words.read(arguments, out, err))
         return *done;
@@ -97,6 +143,13 @@ int runProcessCommand(const QStringList& arguments, std::ostream& out, std::ostr
         err << "koratune: " << status.message().toStdString() << '\n';
         return ExitFailure;
     }
+    if (options.sequence)
+        return ExitSuccess;
+    const QString warning = options.grid.powerOfTwoWarning();
+    if (!warning.isEmpty())
+        err << "koratune process: warning: " << warning.toStdString() << '\n';
+    if (showTiles)
+        err << options.grid.tilesText(framesPerSecond(options)).toStdString() << '\n';
     return ExitSuccess;
 }
 

@@ -4,6 +4,8 @@
 #include "core/FrameSelection.h"
 #include "core/SheetLayout.h"
 
+#include <optional>
+
 namespace koratune {
 
 namespace {
@@ -24,26 +26,45 @@ QString given(const common::CommandWords& words, const char* option) {
 // given keeps its default.
 common::Status checkNumber(const common::CommandWords& words, const char* option, int minimum,
                            int maximum, int& number) {
-    const QString text = given(words, option);
-    if (text.isNull())
+    return words.wholeNumber(QString::fromLatin1(option), minimum, maximum, number);
+}
+
+// A sequence is frames written one by one as bitmaps: none of the sheet's
+// options applies, and no metadata format describes separate files.
+common::Status checkSequence(const common::CommandWords& words) {
+    const std::optional<QString> sheetOption = ProcessOptions::sheetOptions().firstGiven(words);
+    if (!sheetOption)
         return common::Status::success();
-    const QString name = QStringLiteral("--") + QString::fromLatin1(option);
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok)
-        return common::Status::failure(
-            QStringLiteral("%1 expects a whole number, not \"%2\"").arg(name, text));
-    if (value < minimum || value > maximum)
-        return common::Status::failure(QStringLiteral("%1 must be from %2 to %3, not %4")
-                                           .arg(name)
-                                           .arg(minimum)
-                                           .arg(maximum)
-                                           .arg(value));
-    number = value;
-    return common::Status::success();
+    return common::Status::failure(
+        QStringLiteral("%1 applies to a sheet, not to --sequence").arg(*sheetOption));
+}
+
+// The sheet options read and the grid they lay the used frames out on.
+common::Status readSheet(const common::CommandWords& words, ProcessOptions& options) {
+    common::Status status = ProcessOptions::sheetOptions().read(words, options.sheet);
+    if (!status.ok())
+        return status;
+    if (options.sequence)
+        return checkSequence(words);
+    if (words.isSet(QStringLiteral("columns")))
+        options.sheet.columns = options.columns;
+    status = options.sheet.checkOutput(options.output);
+    if (!status.ok())
+        return status;
+    const int framesUsed = FrameSelection(options.settings).count();
+    return common::SheetGrid::layOut({framesUsed, options.settings.FrameSize, options.columns},
+                                     options.sheet, options.grid);
 }
 
 } // namespace
+
+const common::SheetCommandOptions& ProcessOptions::sheetOptions() {
+    using common::SheetOption;
+    static const common::SheetCommandOptions options(
+        {SheetOption::Alpha, SheetOption::Background, SheetOption::MaxSize, SheetOption::PowerOfTwo,
+         SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps});
+    return options;
+}
 
 QList<QCommandLineOption> ProcessOptions::commandOptions() {
     QList<QCommandLineOption> options = {
@@ -53,7 +74,7 @@ QList<QCommandLineOption> ProcessOptions::commandOptions() {
                                       QStringLiteral("VALUE"));
     for (const char* name : switchOptions)
         options << QCommandLineOption(QString::fromLatin1(name));
-    return options;
+    return options + sheetOptions().commandOptions();
 }
 
 common::Status ProcessOptions::read(const common::CommandWords& words, ProcessOptions& options) {
@@ -102,6 +123,8 @@ common::Status ProcessOptions::read(const common::CommandWords& words, ProcessOp
     status = checkNumber(words, "columns", 1, framesUsed, parsed.columns);
     if (status.ok())
         status = SheetLayout(settings, parsed.columns).check();
+    if (status.ok())
+        status = readSheet(words, parsed);
     if (!status.ok())
         return status;
 

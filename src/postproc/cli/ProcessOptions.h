@@ -2,6 +2,9 @@
 
 #include "common/CommandWords.h"
 #include "common/Status.h"
+#include "common/sheets/SheetCommandOptions.h"
+#include "common/sheets/SheetGrid.h"
+#include "common/sheets/SheetOptions.h"
 #include "core/SharedSettings.h"
 
 #include <QCommandLineOption>
@@ -19,9 +22,15 @@ struct ProcessOptions {
     SharedSettings settings;
     int columns = 0;
     bool sequence = false;
+    // The sheet for a game engine; with its options at their defaults, the
+    // sheet of `columns` as the output window writes it.
+    common::SheetOptions sheet;
+    common::SheetGrid grid;
 
     // The options of `koratune process`, for its command line.
     static QList<QCommandLineOption> commandOptions();
+    // The sheet options among them (its own --columns is read as before).
+    static const common::SheetCommandOptions& sheetOptions();
 
     // Fills `options` from the words of `koratune process`, read with
     // commandOptions(); a failure is a usage error whose message names the word

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "common/Status.h"
+#include "common/sheets/SheetDescription.h"
+
+#include <QByteArray>
+
+class QIODevice;
+
+namespace common {
+
+// The sheet's frames in the JSON form of TexturePacker that Phaser, PixiJS,
+// Unreal's Paper2D and Defold import: "frames" keyed by frame name (the hash
+// form) or as an array of frames that carry their "filename" (the array form),
+// each with its rectangle without the gutter; "animations" with the frames in
+// play order; "meta" with the image, its size and a "grid" object, the frame
+// rate and the alpha mode ("blend") for the particle modules, which take only
+// column and row counts. `format` is JsonHash or JsonArray.
+QByteArray atlasJson(const SheetDescription& description, MetadataFormat format);
+Status writeAtlasJson(QIODevice& device, const SheetDescription& description,
+                      MetadataFormat format);
+
+} // namespace common

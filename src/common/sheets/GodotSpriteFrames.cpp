@@ -1,0 +1,64 @@
+#include "common/sheets/GodotSpriteFrames.h"
+
+#include <QIODevice>
+#include <QStringList>
+
+namespace common {
+
+namespace {
+
+// A string as the resource's text form quotes it.
+QString quoted(const QString& text) {
+    QString escaped = text;
+    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    escaped.replace(QLatin1Char('"'), QStringLiteral("\\\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+QString atlasId(int frame) {
+    return QStringLiteral("AtlasTexture_%1").arg(frame, 3, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+QByteArray godotSpriteFrames(const SheetDescription& description) {
+    const SheetGrid& grid = description.grid;
+    // One external resource, one sub-resource per frame, and the resource itself.
+    QString text = QStringLiteral("[gd_resource type=\"SpriteFrames\" load_steps=%1 format=3]\n\n")
+                       .arg(grid.frameCount() + 2);
+    text += QStringLiteral("[ext_resource type=\"Texture2D\" path=%1 id=\"1\"]\n\n")
+                .arg(quoted(description.imageFileName));
+    QStringList frames;
+    for (int frame = 0; frame < grid.frameCount(); ++frame) {
+        const QRect rect = grid.frameRect(frame);
+        text += QStringLiteral("[sub_resource type=\"AtlasTexture\" id=\"%1\"]\n"
+                               "atlas = ExtResource(\"1\")\n"
+                               "region = Rect2(%2, %3, %4, %5)\n\n")
+                    .arg(atlasId(frame))
+                    .arg(rect.x())
+                    .arg(rect.y())
+                    .arg(rect.width())
+                    .arg(rect.height());
+        frames << QStringLiteral("{\n\"duration\": 1.0,\n\"texture\": SubResource(\"%1\")\n}")
+                      .arg(atlasId(frame));
+    }
+    text += QStringLiteral("[resource]\n"
+                           "animations = [{\n"
+                           "\"frames\": [%1],\n"
+                           "\"loop\": true,\n"
+                           "\"name\": &\"default\",\n"
+                           "\"speed\": %2.0\n"
+                           "}]\n")
+                .arg(frames.join(QStringLiteral(", ")))
+                .arg(description.framesPerSecond);
+    return text.toUtf8();
+}
+
+Status writeGodotSpriteFrames(QIODevice& device, const SheetDescription& description) {
+    const QByteArray text = godotSpriteFrames(description);
+    if (device.write(text) != text.size())
+        return Status::failure(device.errorString());
+    return Status::success();
+}
+
+} // namespace common

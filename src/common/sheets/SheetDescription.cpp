@@ -1,0 +1,35 @@
+#include "common/sheets/SheetDescription.h"
+
+#include "common/Rounding.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace common {
+
+SheetDescription SheetDescription::of(const QString& imagePath, const SheetGrid& grid,
+                                      AlphaMode alpha, int framesPerSecond,
+                                      const QString& application, const QString& version) {
+    const QFileInfo image(imagePath);
+    SheetDescription description;
+    description.grid = grid;
+    description.alpha = alpha;
+    description.framesPerSecond = framesPerSecond;
+    description.imageFileName = image.fileName();
+    description.baseName = image.completeBaseName();
+    description.application = application;
+    description.version = version;
+    return description;
+}
+
+QString SheetDescription::frameName(int frame) const {
+    return QStringLiteral("%1_%2").arg(baseName,
+                                       QStringLiteral("%1").arg(frame, 3, 10, QLatin1Char('0')));
+}
+
+int SheetDescription::frameDuration() const {
+    return nearest(1000.0 / std::max(1, framesPerSecond));
+}
+
+} // namespace common

@@ -1,0 +1,81 @@
+#include "common/sheets/SheetFiles.h"
+
+#include "common/AtomicFile.h"
+#include "common/ImageFile.h"
+#include "common/sheets/AtlasJson.h"
+#include "common/sheets/GodotSpriteFrames.h"
+
+#include <QFileInfo>
+#include <QImageWriter>
+
+#include <functional>
+
+namespace common {
+
+namespace {
+
+// A PNG that keeps the alpha channel and the pixels exactly as they are held
+// (premultiplied values too).
+Status writePngWithAlpha(QIODevice& device, const QImage& image) {
+    QImageWriter writer(&device, "png");
+    if (!writer.write(image.convertToFormat(QImage::Format_ARGB32)))
+        return Status::failure(writer.errorString());
+    return Status::success();
+}
+
+Status writeImageFile(const QString& path, const QImage& sheet, AlphaMode alpha) {
+    if (alpha == AlphaMode::Additive)
+        return writeImage(path, sheet);
+    return writeFileAtomically(
+               path, [&sheet](QIODevice& device) { return writePngWithAlpha(device, sheet); })
+        .prefixed(QStringLiteral("Cannot write the picture \"%1\"").arg(path));
+}
+
+// Writes metadata files `first` to the end of `formats`, each to its own
+// temporary file, then runs `inside`; only when that succeeds do the files
+// replace theirs, the last one last. A failure of `inside` is passed on as it is.
+Status writeAround(const QString& imagePath, const SheetDescription& description,
+                   const std::vector<MetadataFormat>& formats, std::size_t first,
+                   const std::function<Status()>& inside) {
+    if (first == formats.size())
+        return inside();
+    const MetadataFormat format = formats[formats.size() - 1 - first];
+    const QString path = metadataPath(imagePath, format);
+    bool insideFailed = false;
+    const Status status = writeFileAtomically(path, [&](QIODevice& device) {
+        const Status written = writeMetadata(device, description, format);
+        if (!written.ok())
+            return written;
+        const Status done = writeAround(imagePath, description, formats, first + 1, inside);
+        insideFailed = !done.ok();
+        return done;
+    });
+    if (insideFailed)
+        return status;
+    return status.prefixed(QStringLiteral("Cannot write the frame metadata \"%1\"").arg(path));
+}
+
+} // namespace
+
+QString metadataPath(const QString& imagePath, MetadataFormat format) {
+    const QString extension = QFileInfo(imagePath).suffix();
+    QString path = imagePath;
+    if (!extension.isEmpty())
+        path.chop(extension.size() + 1);
+    return path + QLatin1Char('.') + metadataExtension(format);
+}
+
+Status writeMetadata(QIODevice& device, const SheetDescription& description,
+                     MetadataFormat format) {
+    if (format == MetadataFormat::Godot)
+        return writeGodotSpriteFrames(device, description);
+    return writeAtlasJson(device, description, format);
+}
+
+Status writeSheet(const QString& imagePath, const QImage& sheet,
+                  const SheetDescription& description, const std::vector<MetadataFormat>& formats) {
+    return writeAround(imagePath, description, formats, 0,
+                       [&] { return writeImageFile(imagePath, sheet, description.alpha); });
+}
+
+} // namespace common

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "common/Status.h"
+#include "common/sheets/SheetDescription.h"
+#include "common/sheets/SheetOptions.h"
+
+#include <QImage>
+#include <QString>
+
+#include <vector>
+
+class QIODevice;
+
+namespace common {
+
+// The metadata file of `format` beside the image `imagePath`: its name with
+// the last extension replaced ("out/burst.png" gives "out/burst.json").
+QString metadataPath(const QString& imagePath, MetadataFormat format);
+
+// Writes `format` metadata of the described sheet.
+Status writeMetadata(QIODevice& device, const SheetDescription& description, MetadataFormat format);
+
+// Writes the sheet image to `imagePath` (a PNG with alpha for the modes that
+// have it, otherwise as common::writeImage writes every picture) and the
+// metadata of each of `formats` beside it. Everything is written to temporary
+// files first; then the image replaces its file, then each metadata file its
+// own. A failure names the file and leaves every existing file as it was, the
+// image too unless the failure comes after it replaced its file.
+Status writeSheet(const QString& imagePath, const QImage& sheet,
+                  const SheetDescription& description, const std::vector<MetadataFormat>& formats);
+
+} // namespace common

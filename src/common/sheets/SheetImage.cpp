@@ -1,0 +1,51 @@
+#include "common/sheets/SheetImage.h"
+
+#include "common/sheets/AlphaConversion.h"
+
+#include <algorithm>
+
+namespace common {
+
+namespace {
+
+void fillRect(QImage& image, const QRect& rect, Colour colour) {
+    const QRgb pixel = colourToRgb(colour);
+    const QRect inside = rect.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(line + inside.left(), line + inside.left() + inside.width(), pixel);
+    }
+}
+
+// Copies the part of `from` in `source` that lies inside the image to `at`.
+void copyRect(const QImage& source, const QRect& from, QImage& target, QPoint at) {
+    const QRect inside = from.intersected(source.rect());
+    const QPoint shift = at - from.topLeft();
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        auto* targetLine = reinterpret_cast<QRgb*>(target.scanLine(y + shift.y()));
+        std::copy(line + inside.left(), line + inside.left() + inside.width(),
+                  targetLine + inside.left() + shift.x());
+    }
+}
+
+} // namespace
+
+QImage makeSheet(const SheetFrames& frames, const SheetGrid& grid, AlphaMode mode,
+                 Colour background) {
+    const QImage source = frames.image.convertToFormat(QImage::Format_RGB32);
+    QImage sheet(grid.width(), grid.height(), QImage::Format_RGB32);
+    fillRect(sheet, sheet.rect(), background);
+    // With alpha an empty cell is transparent like the rest around the frames.
+    const Colour empty = mode == AlphaMode::Additive ? frames.emptyCellColour : background;
+    const int cells = grid.columns() * grid.rows();
+    for (int cell = 0; cell < cells; ++cell) {
+        const QRect frameRect = grid.frameRect(cell);
+        fillRect(sheet, frameRect, empty);
+        if (cell < std::min(grid.frameCount(), frames.frameCount))
+            copyRect(source, frames.grid.cellRect(cell), sheet, frameRect.topLeft());
+    }
+    return withAlpha(sheet, mode, background);
+}
+
+} // namespace common

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "common/Colour.h"
+#include "common/FrameGrid.h"
+#include "common/sheets/SheetGrid.h"
+#include "common/sheets/SheetOptions.h"
+
+#include <QImage>
+
+namespace common {
+
+// The frames a sheet is made of, as a program holds them: cells 0 to
+// frameCount - 1 of `grid` in `image` are the frames in play order (the
+// designer's strip, the post-processor's sheet of the used frames).
+struct SheetFrames {
+    QImage image;
+    FrameGrid grid{1, 1};
+    int frameCount = 0;
+    // What the program shows in cells without a frame: the designer's ramp's
+    // first colour, the post-processor's black.
+    Colour emptyCellColour = 0;
+};
+
+// The sheet image of `frames` laid out on `grid`: each frame copied into its
+// cell's middle, gutters and the space beyond the grid in `background`, cells
+// without a frame in the frames' empty-cell colour; then, for a mode with
+// alpha, every pixel converted against `background` (see withAlpha), so all of
+// that but the frames becomes transparent. In the additive mode, with the
+// frames' own columns and no padding or power-of-two edges, that is the frames'
+// image itself, pixel for pixel.
+QImage makeSheet(const SheetFrames& frames, const SheetGrid& grid, AlphaMode mode,
+                 Colour background);
+
+} // namespace common

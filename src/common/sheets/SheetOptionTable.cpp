@@ -1,0 +1,41 @@
+#include "common/sheets/SheetOptionTable.h"
+
+#include "common/ImageFile.h"
+
+namespace common {
+
+const std::vector<SheetOptionRow>& sheetOptionTable() {
+    static const std::vector<SheetOptionRow> rows = {
+        {SheetOption::Alpha, "alpha", "MODE",
+         "additive (opaque, for additive blending), straight or\n"
+         "premultiplied alpha; the last two need a .png",
+         0, 0},
+        {SheetOption::Background, "background", "#RRGGBB",
+         "the colour made transparent and put around frames", 0, 0},
+        {SheetOption::Columns, "columns", "N", "columns of the sheet, 1 to the frames used", 1, 0},
+        {SheetOption::MaxSize, "max-size", "N",
+         "the longest edge the sheet may have, %1 to %2; without\n"
+         "--columns the columns change to fit when they must",
+         1, MaximumImageEdge},
+        {SheetOption::PowerOfTwo, "power-of-two", "",
+         "round each edge of the sheet up to a power of two", 0, 0},
+        {SheetOption::Padding, "padding", "N",
+         "pixels of background around each frame inside its cell,\n"
+         "%1 to %2",
+         0, MaximumPadding},
+        {SheetOption::Metadata, "metadata", "FORMAT",
+         "frame metadata beside the sheet, named after it: json-hash\n"
+         "or json-array (NAME.json), godot (NAME.tres); may be\n"
+         "given more than once",
+         0, 0},
+        {SheetOption::Fps, "fps", "N", "the frame rate the metadata states, %1 to %2", 1,
+         MaximumFramesPerSecond},
+    };
+    return rows;
+}
+
+const SheetOptionRow& sheetOptionRow(SheetOption option) {
+    return sheetOptionTable()[static_cast<std::size_t>(option)];
+}
+
+} // namespace common

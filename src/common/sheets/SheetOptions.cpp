@@ -1,0 +1,74 @@
+#include "common/sheets/SheetOptions.h"
+
+#include "common/ImageFile.h"
+
+#include <algorithm>
+
+namespace common {
+
+namespace {
+
+const char* const alphaModeNameTable[] = {"additive", "straight", "premultiplied"};
+const char* const metadataFormatNameTable[] = {"json-hash", "json-array", "godot"};
+
+template <typename Enum, std::size_t Count>
+std::optional<Enum> named(const char* const (&table)[Count], const QString& name) {
+    for (std::size_t index = 0; index < Count; ++index)
+        if (name == QLatin1String(table[index]))
+            return static_cast<Enum>(index);
+    return std::nullopt;
+}
+
+template <std::size_t Count> QStringList allNames(const char* const (&table)[Count]) {
+    QStringList names;
+    for (const char* name : table)
+        names << QString::fromLatin1(name);
+    return names;
+}
+
+bool writes(const SheetOptions& options, MetadataFormat format) {
+    return std::find(options.metadata.begin(), options.metadata.end(), format) !=
+           options.metadata.end();
+}
+
+} // namespace
+
+Status SheetOptions::checkOutput(const QString& imagePath) const {
+    if (alpha != AlphaMode::Additive && imageFormatFor(imagePath) != ImageFormat::Png)
+        return Status::failure(QStringLiteral("--alpha %1 needs a .png output, not \"%2\"")
+                                   .arg(alphaModeName(alpha), imagePath));
+    if (writes(*this, MetadataFormat::JsonHash) && writes(*this, MetadataFormat::JsonArray))
+        return Status::failure(QStringLiteral(
+            "--metadata json-hash and json-array would both write the same .json; choose one"));
+    return Status::success();
+}
+
+QString alphaModeName(AlphaMode mode) {
+    return QString::fromLatin1(alphaModeNameTable[static_cast<int>(mode)]);
+}
+
+std::optional<AlphaMode> alphaModeNamed(const QString& name) {
+    return named<AlphaMode>(alphaModeNameTable, name);
+}
+
+QStringList alphaModeNames() {
+    return allNames(alphaModeNameTable);
+}
+
+QString metadataFormatName(MetadataFormat format) {
+    return QString::fromLatin1(metadataFormatNameTable[static_cast<int>(format)]);
+}
+
+std::optional<MetadataFormat> metadataFormatNamed(const QString& name) {
+    return named<MetadataFormat>(metadataFormatNameTable, name);
+}
+
+QStringList metadataFormatNames() {
+    return allNames(metadataFormatNameTable);
+}
+
+QString metadataExtension(MetadataFormat format) {
+    return format == MetadataFormat::Godot ? QStringLiteral("tres") : QStringLiteral("json");
+}
+
+} // namespace common

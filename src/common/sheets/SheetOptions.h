@@ -1,0 +1,68 @@
+#pragma once
+
+#include "common/Colour.h"
+#include "common/Status.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace common {
+
+// How a sheet holds its pixels.
+enum class AlphaMode {
+    Additive,      // opaque over the background, for additive blending (the sheets of old)
+    Straight,      // the background made transparent, colour not multiplied by alpha
+    Premultiplied, // the same alpha, colour multiplied by it
+};
+
+// The frame metadata written beside a sheet.
+enum class MetadataFormat {
+    JsonHash,  // NAME.json, frames keyed by name (Phaser, PixiJS, Paper2D, Defold)
+    JsonArray, // NAME.json, frames as an array (Phaser)
+    Godot,     // NAME.tres, a Godot 4 SpriteFrames resource
+};
+
+// The options of one sheet written for a game engine, as both programs' command
+// lines and export windows take them. Every option at its default gives the
+// sheet each program writes without them, bit for bit.
+struct SheetOptions {
+    AlphaMode alpha = AlphaMode::Additive;
+    // The colour that becomes transparent and fills gutters; none: the
+    // program's own (the designer's ramp's first colour, the post-processor's
+    // top-left pixel of the work image).
+    std::optional<Colour> background;
+    // Columns of the grid; none: the program's own layout.
+    std::optional<int> columns;
+    // The longest edge the sheet may have; 0: only the limit of pictures.
+    int maxSize = 0;
+    // Each edge rounded up to a power of two.
+    bool powerOfTwo = false;
+    // Pixels of background around each frame inside its cell.
+    int padding = 0;
+    // The metadata files to write, each at most once.
+    std::vector<MetadataFormat> metadata;
+    // Frames per second stated in the metadata; 0: the program's own rate.
+    int fps = 0;
+
+    // Whether the sheet can be written to `imagePath` with these options: a
+    // mode with alpha needs a .png, and the two JSON forms would share one file.
+    // The message names the option at fault.
+    Status checkOutput(const QString& imagePath) const;
+};
+
+// The names the command lines and the windows use: "additive", "straight",
+// "premultiplied"; "json-hash", "json-array", "godot".
+QString alphaModeName(AlphaMode mode);
+std::optional<AlphaMode> alphaModeNamed(const QString& name);
+QStringList alphaModeNames();
+QString metadataFormatName(MetadataFormat format);
+std::optional<MetadataFormat> metadataFormatNamed(const QString& name);
+QStringList metadataFormatNames();
+
+// The extension of a metadata file, without the dot: "json" or "tres".
+QString metadataExtension(MetadataFormat format);
+
+} // namespace common

@@ -1,0 +1,182 @@
+#include "common/AtomicFile.h"
+#include "common/sheets/AtlasJson.h"
+#include "common/sheets/GodotSpriteFrames.h"
+#include "common/sheets/SheetFiles.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace common {
+namespace {
+
+SheetDescription burst() {
+    return SheetDescription::of(QStringLiteral("out/burst.png"), SheetGrid(5, 24, 3, 2, true),
+                                AlphaMode::Premultiplied, 24, QStringLiteral("Kirabellum"),
+                                QStringLiteral("1.22"));
+}
+
+QRect rectOf(const QJsonObject& object) {
+    return {object[QStringLiteral("x")].toInt(), object[QStringLiteral("y")].toInt(),
+            object[QStringLiteral("w")].toInt(), object[QStringLiteral("h")].toInt()};
+}
+
+TEST(SheetMetadata, BothJsonFormsGiveEachFrameItsRectangleInPlayOrder) {
+    const SheetDescription description = burst();
+    for (const MetadataFormat format : {MetadataFormat::JsonHash, MetadataFormat::JsonArray}) {
+        const QJsonObject root = QJsonDocument::fromJson(atlasJson(description, format)).object();
+        const QJsonArray names =
+            root[QStringLiteral("animations")][QStringLiteral("burst")].toArray();
+        ASSERT_EQ(names.size(), 5);
+        for (int frame = 0; frame < 5; ++frame) {
+            const QString name = QStringLiteral("burst_00%1").arg(frame);
+            EXPECT_EQ(names[frame].toString(), name);
+            const QJsonObject entry =
+                format == MetadataFormat::JsonHash
+                    ? root[QStringLiteral("frames")][name].toObject()
+                    : root[QStringLiteral("frames")].toArray()[frame].toObject();
+            if (format == MetadataFormat::JsonArray) {
+                EXPECT_EQ(entry[QStringLiteral("filename")].toString(), name);
+            }
+            EXPECT_EQ(rectOf(entry[QStringLiteral("frame")].toObject()),
+                      description.grid.frameRect(frame));
+            EXPECT_EQ(entry[QStringLiteral("duration")].toInt(), 42);
+            EXPECT_FALSE(entry[QStringLiteral("rotated")].toBool(true));
+        }
+        const QJsonObject meta = root[QStringLiteral("meta")].toObject();
+        EXPECT_EQ(meta[QStringLiteral("image")].toString(), QStringLiteral("burst.png"));
+        EXPECT_EQ(meta[QStringLiteral("size")][QStringLiteral("w")].toInt(), 128);
+        EXPECT_EQ(meta[QStringLiteral("size")][QStringLiteral("h")].toInt(), 64);
+        EXPECT_EQ(meta[QStringLiteral("blend")].toString(), QStringLiteral("premultiplied"));
+        EXPECT_EQ(meta[QStringLiteral("frameRate")].toInt(), 24);
+        const QJsonObject grid = meta[QStringLiteral("grid")].toObject();
+        EXPECT_EQ(grid, (QJsonObject{{QStringLiteral("columns"), 3},
+                                     {QStringLiteral("rows"), 2},
+                                     {QStringLiteral("cellWidth"), 28},
+                                     {QStringLiteral("cellHeight"), 28},
+                                     {QStringLiteral("padding"), 2},
+                                     {QStringLiteral("frameCount"), 5}}));
+    }
+}
+
+// What a reader of Godot's text resources finds in a SpriteFrames resource.
+struct SpriteFrames {
+    int loadSteps = 0;
+    int format = 0;
+    std::map<QString, QString> texturePaths;              // by id
+    std::map<QString, std::pair<QString, QRect>> atlases; // texture id and region, by id
+    QStringList frames;                                   // atlas ids in play order
+    double speed = 0;
+    bool loops = false;
+    QString animation;
+};
+
+SpriteFrames readSpriteFrames(const QString& text) {
+    SpriteFrames read;
+    const QRegularExpression header(QStringLiteral(
+        R"re(^\[gd_resource type="SpriteFrames" load_steps=(\d+) format=(\d+)\]$)re"));
+    const QRegularExpression texture(
+        QStringLiteral(R"re(^\[ext_resource type="Texture2D" path="([^"]*)" id="([^"]*)"\]$)re"));
+    const QRegularExpression atlas(
+        QStringLiteral(R"re(^\[sub_resource type="AtlasTexture" id="([^"]*)"\]$)re"));
+    const QRegularExpression atlasOf(QStringLiteral(R"re(^atlas = ExtResource\("([^"]*)"\)$)re"));
+    const QRegularExpression region(
+        QStringLiteral(R"re(^region = Rect2\((\d+), (\d+), (\d+), (\d+)\)$)re"));
+    QString current;
+    bool inResource = false;
+    QString animations;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        QRegularExpressionMatch match;
+        if ((match = header.match(line)).hasMatch()) {
+            read.loadSteps = match.captured(1).toInt();
+            read.format = match.captured(2).toInt();
+        } else if ((match = texture.match(line)).hasMatch()) {
+            read.texturePaths[match.captured(2)] = match.captured(1);
+        } else if ((match = atlas.match(line)).hasMatch()) {
+            current = match.captured(1);
+        } else if ((match = atlasOf.match(line)).hasMatch()) {
+            read.atlases[current].first = match.captured(1);
+        } else if ((match = region.match(line)).hasMatch()) {
+            read.atlases[current].second =
+                QRect(match.captured(1).toInt(), match.captured(2).toInt(),
+                      match.captured(3).toInt(), match.captured(4).toInt());
+        } else if (line == QStringLiteral("[resource]")) {
+            inResource = true;
+        } else if (inResource) {
+            animations += line;
+        }
+    }
+    const QRegularExpression subResource(QStringLiteral(R"re(SubResource\("([^"]*)"\))re"));
+    for (const QRegularExpressionMatch& match : subResource.globalMatch(animations))
+        read.frames << match.captured(1);
+    const QRegularExpression speed(QStringLiteral(R"re("speed": ([0-9.]+))re"));
+    read.speed = speed.match(animations).captured(1).toDouble();
+    read.loops = animations.contains(QStringLiteral("\"loop\": true"));
+    read.animation = QRegularExpression(QStringLiteral(R"re("name": &"([^"]*)")re"))
+                         .match(animations)
+                         .captured(1);
+    return read;
+}
+
+TEST(SheetMetadata, AGodotReaderFindsEveryFrameOnTheImageBesideIt) {
+    const SheetDescription description = burst();
+    const SpriteFrames read = readSpriteFrames(QString::fromUtf8(godotSpriteFrames(description)));
+    EXPECT_EQ(read.format, 3);
+    EXPECT_EQ(read.loadSteps, 1 + 5 + 1);
+    ASSERT_EQ(read.texturePaths.size(), 1u);
+    EXPECT_EQ(read.texturePaths.begin()->second, QStringLiteral("burst.png"));
+    ASSERT_EQ(read.frames.size(), 5);
+    for (int frame = 0; frame < 5; ++frame) {
+        const auto& atlas = read.atlases.at(read.frames[frame]);
+        EXPECT_EQ(atlas.first, read.texturePaths.begin()->first);
+        EXPECT_EQ(atlas.second, description.grid.frameRect(frame));
+    }
+    EXPECT_EQ(read.speed, 24.0);
+    EXPECT_TRUE(read.loops);
+    EXPECT_EQ(read.animation, QStringLiteral("default"));
+}
+
+TEST(SheetMetadata, AFailedWriteReplacesNoneOfTheSheetsFiles) {
+    QTemporaryDir folder;
+    const QString image = folder.filePath(QStringLiteral("burst.png"));
+    ASSERT_TRUE(writeFileAtomically(image, QByteArray("old image")).ok());
+    ASSERT_TRUE(
+        writeFileAtomically(folder.filePath(QStringLiteral("burst.json")), QByteArray("old json"))
+            .ok());
+    // The Godot resource's place is taken by a folder.
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("burst.tres")));
+    QImage sheet(128, 64, QImage::Format_RGB32);
+    sheet.fill(Qt::black);
+    const Status status =
+        writeSheet(image, sheet, burst(), {MetadataFormat::JsonHash, MetadataFormat::Godot});
+    ASSERT_FALSE(status.ok());
+    EXPECT_TRUE(status.message().contains(QStringLiteral("burst.tres")))
+        << status.message().toStdString();
+    QByteArray content;
+    EXPECT_TRUE(readWholeFile(image, content).ok());
+    EXPECT_EQ(content, QByteArray("old image"));
+    EXPECT_TRUE(readWholeFile(folder.filePath(QStringLiteral("burst.json")), content).ok());
+    EXPECT_EQ(content, QByteArray("old json"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{QStringLiteral("burst.json"), QStringLiteral("burst.png")}));
+
+    // Once the place is free, all three are written.
+    ASSERT_TRUE(QDir(folder.path()).rmdir(QStringLiteral("burst.tres")));
+    ASSERT_TRUE(
+        writeSheet(image, sheet, burst(), {MetadataFormat::JsonHash, MetadataFormat::Godot}).ok());
+    EXPECT_EQ(QImage(image).size(), sheet.size());
+    EXPECT_TRUE(readWholeFile(folder.filePath(QStringLiteral("burst.json")), content).ok());
+    EXPECT_EQ(content, atlasJson(burst(), MetadataFormat::JsonHash));
+    EXPECT_TRUE(readWholeFile(folder.filePath(QStringLiteral("burst.tres")), content).ok());
+    EXPECT_EQ(content, godotSpriteFrames(burst()));
+}
+
+} // namespace
+} // namespace common

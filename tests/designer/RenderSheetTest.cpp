@@ -1,0 +1,215 @@
+// kirabellum render with the sheet options: what reaches the files and the
+// terminal, and what is refused.
+#include "cli/CommandLine.h"
+#include "common/AtomicFile.h"
+#include "common/ImageFile.h"
+#include "core/document/DesignFile.h"
+#include "core/render/RenderRun.h"
+
+#include "CommandRun.h"
+#include "SampleDesigns.h"
+#include "SheetPixels.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace kirabellum {
+namespace {
+
+using common::test::CommandResult;
+
+class RenderSheetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        design = sampleDesigns().front().design;
+        design.FrameCount = 5;
+        design.RefreshRate = 2; // "30fps"
+        // A background other than black, to be made transparent.
+        design.ColorRamp[0] = common::makeColour(30, 20, 60);
+        designPath = path("burst.df2");
+        ASSERT_TRUE(WriteDesignFile(designPath, design).ok());
+        design.RenderCancel = 1;
+        RandomSource random(0);
+        RenderRun run(random);
+        ASSERT_TRUE(run.PrepareRender(design).ok());
+        run.RunFrames(design);
+        strip = run.strip();
+        layout = run.layout();
+        background = run.engine().paletteColour(0);
+    }
+    QString path(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
+    CommandResult render(const char* output, const QStringList& options,
+                         bool terminal = false) const {
+        const QStringList arguments =
+            QStringList{QStringLiteral("render"), designPath, QStringLiteral("-o"), path(output)} +
+            options;
+        return common::test::captureCommand([&](std::ostream& out, std::ostream& err) {
+            return runCommandLine(arguments, out, err, terminal);
+        });
+    }
+    QByteArray bytesOf(const char* name) const {
+        QByteArray content;
+        EXPECT_TRUE(common::readWholeFile(path(name), content).ok()) << name;
+        return content;
+    }
+
+    QTemporaryDir folder;
+    DesignDocument design;
+    QString designPath;
+    QImage strip;
+    StripLayout layout;
+    common::Colour background = 0;
+};
+
+TEST_F(RenderSheetTest, WithTheSheetOptionsAtTheirDefaultsTheStripIsWrittenAsBefore) {
+    for (const char* name : {"strip.png", "strip.bmp"}) {
+        QBuffer before;
+        before.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(
+            common::writeImage(before, strip, *common::imageFormatFor(QString::fromUtf8(name)))
+                .ok());
+        ASSERT_EQ(render(name, {}).exitCode, 0);
+        EXPECT_EQ(bytesOf(name), before.data()) << name;
+        ASSERT_EQ(render(name, {QStringLiteral("--alpha=additive"), QStringLiteral("--padding=0")})
+                      .exitCode,
+                  0);
+        EXPECT_EQ(bytesOf(name), before.data()) << name;
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+              (QStringList{QStringLiteral("burst.df2"), QStringLiteral("strip.bmp"),
+                           QStringLiteral("strip.png")}));
+}
+
+TEST_F(RenderSheetTest, EveryRectangleOfTheMetadataHoldsItsFrame) {
+    const QStringList cases[] = {
+        {QStringLiteral("--metadata=json-hash")},
+        {QStringLiteral("--alpha=straight"), QStringLiteral("--padding=3"),
+         QStringLiteral("--columns=2"), QStringLiteral("--metadata=json-array")},
+        {QStringLiteral("--alpha=premultiplied"), QStringLiteral("--power-of-two"),
+         QStringLiteral("--max-size=512"), QStringLiteral("--padding=1"),
+         QStringLiteral("--metadata=json-hash")},
+    };
+    for (const QStringList& options : cases) {
+        const CommandResult result = render("sheet.png", options);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        const QImage sheet = QImage(path("sheet.png")).convertToFormat(QImage::Format_ARGB32);
+        const QJsonObject root = QJsonDocument::fromJson(bytesOf("sheet.json")).object();
+        const QJsonObject meta = root[QStringLiteral("meta")].toObject();
+        const QString alpha = meta[QStringLiteral("blend")].toString();
+        EXPECT_EQ(meta[QStringLiteral("frameRate")].toInt(), 30);
+        const QJsonValue frames = root[QStringLiteral("frames")];
+        QImage covered(sheet.size(), QImage::Format_Mono);
+        covered.fill(0);
+        for (int frame = 0; frame < layout.FrameCount; ++frame) {
+            const QString name = QStringLiteral("sheet_00%1").arg(frame);
+            QJsonObject entry = frames[name].toObject();
+            if (frames.isArray())
+                entry = frames.toArray()[frame].toObject();
+            const QJsonObject rect = entry[QStringLiteral("frame")].toObject();
+            const QPoint at(rect[QStringLiteral("x")].toInt(), rect[QStringLiteral("y")].toInt());
+            ASSERT_EQ(rect[QStringLiteral("w")].toInt(), layout.FrameSize) << name.toStdString();
+            const QPoint origin = layout.cellOrigin(frame);
+            for (int y = 0; y < layout.FrameSize; ++y)
+                for (int x = 0; x < layout.FrameSize; ++x) {
+                    covered.setPixel(at.x() + x, at.y() + y, 1);
+                    const QRgb pixel = sheet.pixel(at + QPoint(x, y));
+                    const QRgb shown =
+                        alpha == QStringLiteral("additive")
+                            ? pixel
+                            : common::test::overBackground(
+                                  pixel, alpha == QStringLiteral("premultiplied"), background);
+                    const QRgb drawn = strip.pixel(origin + QPoint(x, y));
+                    ASSERT_LE(common::test::channelDistance(shown, drawn),
+                              alpha == QStringLiteral("additive") ? 0 : 1)
+                        << options.join(QLatin1Char(' ')).toStdString() << " "
+                        << name.toStdString();
+                }
+        }
+        if (alpha == QStringLiteral("additive"))
+            continue;
+        // Gutters, empty cells and the edge beyond the grid are transparent.
+        for (int y = 0; y < sheet.height(); ++y)
+            for (int x = 0; x < sheet.width(); ++x)
+                if (covered.pixelIndex(x, y) == 0) {
+                    ASSERT_EQ(qAlpha(sheet.pixel(x, y)), 0) << x << ", " << y;
+                }
+    }
+}
+
+TEST_F(RenderSheetTest, ATerminalShowsTheTilesAndPowerOfTwoEdgesAroundAnotherGridAreSaid) {
+    const CommandResult plain = render("a.png", {QStringLiteral("--columns=5")});
+    EXPECT_EQ(plain.err.find("tiles"), std::string::npos) << plain.err;
+    const CommandResult fitting =
+        render("b.png", {QStringLiteral("--columns=4"), QStringLiteral("--power-of-two")}, true);
+    ASSERT_EQ(fitting.exitCode, 0) << fitting.err;
+    EXPECT_NE(fitting.err.find("\n4 x 2 tiles of 128 x 128 px, 30 fps\n"), std::string::npos)
+        << fitting.err;
+    EXPECT_EQ(fitting.err.find("warning"), std::string::npos) << fitting.err;
+    const CommandResult wide =
+        render("c.png", {QStringLiteral("--columns=5"), QStringLiteral("--power-of-two")});
+    ASSERT_EQ(wide.exitCode, 0) << wide.err;
+    EXPECT_NE(wide.err.find("warning: the 5 x 1 tiles take 640 x 128 pixels of the 1024 x 128"),
+              std::string::npos)
+        << wide.err;
+    EXPECT_EQ(QImage(path("c.png")).size(), QSize(1024, 128));
+}
+
+TEST_F(RenderSheetTest, EveryValueOutsideItsRangeIsAUsageErrorNamingItsOption) {
+    const struct {
+        QStringList options;
+        const char* output;
+        const char* message;
+    } cases[] = {
+        {{QStringLiteral("--alpha=glow")},
+         "s.png",
+         "--alpha expects additive, straight or premultiplied, not \"glow\""},
+        {{QStringLiteral("--alpha=straight")}, "s.bmp", "--alpha straight needs a .png output"},
+        {{QStringLiteral("--columns=6")}, "s.png", "--columns must be from 1 to 5, not 6"},
+        {{QStringLiteral("--columns=two")}, "s.png", "--columns expects a whole number"},
+        {{QStringLiteral("--max-size=0")}, "s.png", "--max-size must be from 1 to 32767"},
+        {{QStringLiteral("--max-size=383")},
+         "s.png",
+         "--max-size 383 cannot hold a sheet of 5 frames of 128 x 128 pixels; the smallest size "
+         "that would is 384"},
+        {{QStringLiteral("--padding=257")}, "s.png", "--padding must be from 0 to 256"},
+        {{QStringLiteral("--metadata=xml")},
+         "s.png",
+         "--metadata expects json-hash, json-array or godot, not \"xml\""},
+        {{QStringLiteral("--metadata=json-hash"), QStringLiteral("--metadata=json-array")},
+         "s.png",
+         "--metadata json-hash and json-array"},
+        {{QStringLiteral("--fps=1001")}, "s.png", "--fps must be from 1 to 1000"},
+        {{QStringLiteral("--power-of-two=yes")}, "s.png", "--power-of-two takes no value"},
+        {{QStringLiteral("--background=#000000")}, "s.png", "unknown option \"--background\""},
+    };
+    for (const auto& row : cases) {
+        const CommandResult result = render(row.output, row.options);
+        EXPECT_EQ(result.exitCode, 2) << row.message;
+        EXPECT_NE(result.err.find(row.message), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("burst.df2")});
+}
+
+TEST_F(RenderSheetTest, AnOutputFolderThatCannotBeWrittenFailsAndLeavesNothing) {
+    ASSERT_TRUE(common::writeFileAtomically(path("file"), QByteArray("a file")).ok());
+    for (const char* output : {"file/sheet.png", "missing/sheet.png"}) {
+        const CommandResult result =
+            render(output, {QStringLiteral("--alpha=straight"), QStringLiteral("--metadata=godot"),
+                            QStringLiteral("--metadata=json-hash")});
+        EXPECT_EQ(result.exitCode, 1) << output;
+        EXPECT_NE(result.err.find("Cannot write"), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{QStringLiteral("burst.df2"), QStringLiteral("file")}));
+    EXPECT_EQ(bytesOf("file"), QByteArray("a file"));
+}
+
+} // namespace
+} // namespace kirabellum

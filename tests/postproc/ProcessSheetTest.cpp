@@ -1,0 +1,110 @@
+// koratune process with the sheet options: the used frames in play order in
+// the metadata's rectangles, and what is refused.
+#include "cli/CommandLine.h"
+#include "common/AtomicFile.h"
+#include "common/ImageFile.h"
+
+#include "CommandRun.h"
+#include "SheetPixels.h"
+#include "TestImages.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace koratune {
+namespace {
+
+using common::test::CommandResult;
+
+class ProcessSheetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        input = folder.filePath(QStringLiteral("strip.png"));
+        ASSERT_TRUE(common::writeImage(input, numberedFrames(24, 4, 3)).ok());
+    }
+    QString path(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
+    CommandResult process(const char* output, const QStringList& options,
+                          bool terminal = false) const {
+        const QStringList arguments =
+            QStringList{QStringLiteral("process"), input, QStringLiteral("-o"), path(output),
+                        QStringLiteral("--frame-size=24")} +
+            options;
+        return common::test::captureCommand([&](std::ostream& out, std::ostream& err) {
+            return runCommandLine(arguments, out, err, terminal);
+        });
+    }
+
+    QTemporaryDir folder;
+    QString input;
+};
+
+TEST_F(ProcessSheetTest, TheMetadataNamesTheUsedFramesInPlayOrder) {
+    // Frames 1, 3, 5, 7 and 9, mirrored, with the top-left pixel as background.
+    const CommandResult result = process(
+        "sheet.png",
+        {QStringLiteral("--start=1"), QStringLiteral("--skip=2"), QStringLiteral("--flip-h"),
+         QStringLiteral("--alpha=straight"), QStringLiteral("--padding=2"),
+         QStringLiteral("--columns=2"), QStringLiteral("--metadata=json-array")},
+        true);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.err.find("2 x 3 tiles of 28 x 28 px, 15 fps"), std::string::npos)
+        << result.err;
+    const QImage sheet = QImage(path("sheet.png")).convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(sheet.size(), QSize(56, 84));
+    QByteArray json;
+    ASSERT_TRUE(common::readWholeFile(path("sheet.json"), json).ok());
+    const QJsonArray frames =
+        QJsonDocument::fromJson(json).object()[QStringLiteral("frames")].toArray();
+    ASSERT_EQ(frames.size(), 5);
+    const QRgb background = numberedPixel(0, 0, 0);
+    for (int used = 0; used < 5; ++used) {
+        const QJsonObject rect = frames[used][QStringLiteral("frame")].toObject();
+        EXPECT_EQ(frames[used][QStringLiteral("filename")].toString(),
+                  QStringLiteral("sheet_00%1").arg(used));
+        const QPoint at(rect[QStringLiteral("x")].toInt(), rect[QStringLiteral("y")].toInt());
+        for (int y = 0; y < 24; ++y)
+            for (int x = 0; x < 24; ++x) {
+                const QRgb shown = common::test::overBackground(
+                    sheet.pixel(at + QPoint(x, y)), false, common::colourFromRgb(background));
+                ASSERT_LE(
+                    common::test::channelDistance(shown, numberedPixel(1 + 2 * used, 23 - x, y)), 1)
+                    << used << " at " << x << ", " << y;
+            }
+    }
+    EXPECT_EQ(qAlpha(sheet.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(sheet.pixel(55, 83)), 0); // the empty cell
+}
+
+TEST_F(ProcessSheetTest, SheetOptionsOutsideTheirRangesOrWithASequenceAreUsageErrors) {
+    const struct {
+        QStringList options;
+        const char* message;
+    } cases[] = {
+        {{QStringLiteral("--background=red")}, "--background expects a colour as #RRGGBB"},
+        {{QStringLiteral("--background=#12345")}, "--background expects a colour as #RRGGBB"},
+        {{QStringLiteral("--max-size=47")},
+         "--max-size 47 cannot hold a sheet of 10 frames of 24 x 24 pixels; the smallest size "
+         "that would is 96"},
+        {{QStringLiteral("--columns=10"), QStringLiteral("--max-size=200")},
+         "--columns 10 makes the sheet 240 x 24 pixels"},
+        {{QStringLiteral("--sequence"), QStringLiteral("--metadata=godot")},
+         "--metadata applies to a sheet, not to --sequence"},
+        {{QStringLiteral("--sequence"), QStringLiteral("--alpha=straight")},
+         "--alpha applies to a sheet, not to --sequence"},
+    };
+    for (const auto& row : cases) {
+        const CommandResult result = process("sheet.png", row.options);
+        EXPECT_EQ(result.exitCode, 2) << row.message;
+        EXPECT_NE(result.err.find(row.message), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("strip.png")});
+}
+
+} // namespace
+} // namespace koratune
