@@ -3,6 +3,7 @@
 #include <QIODevice>
 
 #include <cstdlib>
+#include <limits>
 
 namespace common {
 
@@ -79,11 +80,11 @@ Status checkRunLengths(const QByteArray& data, int bitCount, int rows) {
 
 } // namespace
 
-Status BitmapFile::check(QIODevice& device, BitmapFile& file) {
-    const QByteArray head = device.peek(FileHeaderBytes + 124 + 12);
+Status BitmapFile::readHeaders(const QByteArray& head, BitmapFile& file) {
     if (head.size() < FileHeaderBytes + 4)
         return refused(QStringLiteral("is cut short in its headers"));
-    const qint64 pixelOffset = number(head, 10, 4);
+    BitmapFile read;
+    read.pixelOffset = number(head, 10, 4);
     const std::uint32_t headerSize = number(head, 14, 4);
     if (!knownHeaderSize(headerSize))
         return refused(
@@ -91,7 +92,6 @@ Status BitmapFile::check(QIODevice& device, BitmapFile& file) {
     if (head.size() < FileHeaderBytes + static_cast<int>(headerSize))
         return refused(QStringLiteral("is cut short in its headers"));
 
-    BitmapFile read;
     qint64 width = 0, height = 0;
     int planes = 0;
     if (headerSize == 12) {
@@ -116,14 +116,12 @@ Status BitmapFile::check(QIODevice& device, BitmapFile& file) {
     height = std::abs(height);
     if (width <= 0 || height <= 0)
         return refused(QStringLiteral("declares %1 x %2 pixels").arg(width).arg(height));
-    read.width = static_cast<int>(std::min<qint64>(width, 1 << 30));
-    read.height = static_cast<int>(std::min<qint64>(height, 1 << 30));
+    read.width = static_cast<int>(width);
+    read.height = static_cast<int>(std::min<qint64>(height, std::numeric_limits<int>::max()));
 
     const int compression = read.compression;
-    const bool runLengths =
-        (compression == 1 && bitCount == 8) || (compression == 2 && bitCount == 4);
     const bool fields = compression == 3 && (bitCount == 16 || bitCount == 32);
-    if (compression != 0 && !runLengths && !fields)
+    if (compression != 0 && !read.usesRunLengths() && !fields)
         return refused(QStringLiteral("uses compression %1 with %2 bits per pixel, which is not "
                                       "supported")
                            .arg(compression)
@@ -141,26 +139,28 @@ Status BitmapFile::check(QIODevice& device, BitmapFile& file) {
     } else if (bitCount == 32) {
         read.masks = {0x00FF0000, 0x0000FF00, 0x000000FF};
     }
+    file = read;
+    return Status::success();
+}
 
+Status BitmapFile::checkPixelData(QIODevice& device) const {
     const qint64 held = device.size() - device.pos();
     if (pixelOffset >= held)
         return refused(QStringLiteral("has its pixels at byte %1 of a file of %2 bytes")
                            .arg(pixelOffset)
                            .arg(held));
-    if (runLengths) {
-        const Status stream =
-            checkRunLengths(device.peek(held).mid(pixelOffset), bitCount, read.height);
+    if (usesRunLengths()) {
+        const Status stream = checkRunLengths(device.peek(held).mid(pixelOffset), bitCount, height);
         if (!stream.ok())
             return stream;
     } else {
         // In floating point: a damaged header may declare more than 64 bits hold.
-        const double rowBytes = static_cast<double>((width * bitCount + 31) / 32 * 4);
+        const double rowBytes = static_cast<double>((qint64{width} * bitCount + 31) / 32 * 4);
         const double needed =
             static_cast<double>(pixelOffset) + rowBytes * static_cast<double>(height);
         if (needed > static_cast<double>(held))
             return cutShort(needed, held);
     }
-    file = read;
     return Status::success();
 }
 

@@ -6,9 +6,6 @@
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QtEndian>
-
-#include <cstdlib>
 
 namespace common {
 
@@ -34,22 +31,6 @@ void allowDecodingUpToTheLimit() {
         return true;
     }();
     static_cast<void>(set);
-}
-
-// The size a Windows bitmap's header declares, from the first bytes of the
-// file, or an invalid size for anything else. Qt gives no size for bitmaps over
-// 16384 x 16384 pixels, which it refuses as damaged.
-QSize bitmapHeaderSize(const QByteArray& start) {
-    if (start.size() < 26 || !start.startsWith("BM"))
-        return {};
-    const auto* bytes = reinterpret_cast<const uchar*>(start.constData());
-    const quint32 headerSize = qFromLittleEndian<quint32>(bytes + 14);
-    if (headerSize == 12) // the old OS/2 header: 16-bit sizes
-        return {qFromLittleEndian<quint16>(bytes + 18), qFromLittleEndian<quint16>(bytes + 20)};
-    if (headerSize < 40)
-        return {};
-    // A negative height stands for rows stored top to bottom.
-    return {qFromLittleEndian<qint32>(bytes + 18), std::abs(qFromLittleEndian<qint32>(bytes + 22))};
 }
 
 QString unreadableReason(const QImageReader& reader) {
@@ -90,27 +71,28 @@ Status checkImageSize(QSize size) {
 
 Status readImage(QIODevice& device, QImage& image) {
     allowDecodingUpToTheLimit();
-    // Looked at before the reader takes any of the data.
-    const QSize bitmapSize = bitmapHeaderSize(device.peek(26));
-    if (bitmapSize.isValid()) {
-        const Status fits = checkImageSize(bitmapSize);
+    // Bitmaps are checked before the toolkit takes any of the data: it gives no
+    // size for bitmaps over 16384 x 16384 pixels, and it would make a picture of
+    // a file cut short, with garbage for the rows that are missing.
+    std::optional<BitmapFile> bitmap;
+    if (BitmapFile::isBitmap(device.peek(2))) {
+        BitmapFile file;
+        const Status headers = BitmapFile::readHeaders(device.peek(BitmapFile::HeadersBytes), file);
+        if (!headers.ok())
+            return headers;
+        const Status fits = checkImageSize({file.width, file.height});
         if (!fits.ok())
             return fits;
-    }
-    // Bitmaps are checked before the toolkit decodes them: it would make a
-    // picture of a file cut short, with garbage for the rows that are missing.
-    std::optional<BitmapFile> bitmap;
-    if (!device.isSequential() && BitmapFile::isBitmap(device.peek(2))) {
-        BitmapFile file;
-        const Status sound = BitmapFile::check(device, file);
-        if (!sound.ok())
-            return sound;
+        if (!device.isSequential()) {
+            const Status sound = file.checkPixelData(device);
+            if (!sound.ok())
+                return sound;
+        }
         bitmap = file;
     }
     QImageReader reader(&device);
-    const QSize headerSize = reader.size();
-    const QSize declared = headerSize.isValid() ? headerSize : bitmapSize;
-    if (declared.isValid()) {
+    const QSize declared = reader.size();
+    if (!bitmap && declared.isValid()) {
         const Status fits = checkImageSize(declared);
         if (!fits.ok())
             return fits;
