@@ -6,6 +6,7 @@
 #include "windows/editors/DesignCanvas.h"
 #include "windows/editors/F_Hinoko.h"
 #include "windows/editors/SpinBar.h"
+#include "windows/editors/SpinBarEntry.h"
 #include "windows/editors/Syousai.h"
 #include "windows/tools/ToolWindowHost.h"
 
@@ -73,6 +74,10 @@ F_Editer::F_Editer(DesignerSession& session)
     Label3 = valueLabel(Frame1, QStringLiteral("20"));
     HScroll5 = makeBackwardsSpinBar(Frame1, 100, 1);
     Command3 = rowButton(Frame1, QStringLiteral("発生設定"));
+    new SpinBarEntry(Label4, HScroll2);
+    new SpinBarEntry(Label5, HScroll3);
+    new SpinBarEntry(Label6, HScroll4, 255);
+    new SpinBarEntry(Label3, HScroll5, 100);
     // The start values of a fresh window; DRefresh shows the document's.
     showOnSpinBar(HScroll2, 512);
     showOnSpinBar(HScroll4, 35);

@@ -5,6 +5,7 @@
 #include "core/session/DesignerSession.h"
 #include "windows/editors/DesignCanvas.h"
 #include "windows/editors/SpinBar.h"
+#include "windows/editors/SpinBarEntry.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -52,13 +53,14 @@ F_Gravity::F_Gravity(DesignerSession& session)
     Label2 = new QLabel(QStringLiteral("Power"), Frame1);
     Label1 = new QLabel(QStringLiteral("4"), Frame1);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label1->setMinimumWidth(24);
+    Label1->setMinimumWidth(18);
     HScroll1 = makeSpinBar(Frame1, 1, 64, 1);
     showOnSpinBar(HScroll1, 4);
+    new SpinBarEntry(Label1, HScroll1);
 
     auto* config = new QHBoxLayout(Frame1);
-    config->setContentsMargins(6, 4, 6, 6);
-    config->setSpacing(4);
+    config->setContentsMargins(5, 4, 5, 6);
+    config->setSpacing(3);
     config->addWidget(Label2);
     config->addWidget(Label1);
     config->addWidget(HScroll1);
@@ -71,12 +73,12 @@ F_Gravity::F_Gravity(DesignerSession& session)
     settings->addWidget(Frame1);
     settings->addStretch(1);
     auto* panelLayout = new QHBoxLayout(panel);
-    panelLayout->setContentsMargins(6, 6, 6, 6);
-    panelLayout->setSpacing(8);
+    panelLayout->setContentsMargins(6, 4, 4, 4);
+    panelLayout->setSpacing(5);
     panelLayout->addWidget(Picture1, 0, Qt::AlignTop);
     panelLayout->addLayout(settings);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(TabStrip1);
     layout->addWidget(panel);
@@ -86,6 +88,10 @@ F_Gravity::F_Gravity(DesignerSession& session)
     connect(HScroll1, &QScrollBar::valueChanged, this, &F_Gravity::HScroll1_Change);
     connect(Picture1, &DesignCanvas::pressed, this,
             [this](float x, float y, Qt::MouseButton) { Picture1_MouseDown(x, y); });
+}
+
+QSize F_Gravity::sizeHint() const {
+    return {297, 202};
 }
 
 int F_Gravity::selectedKind() const {

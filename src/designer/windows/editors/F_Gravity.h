@@ -40,6 +40,9 @@ public:
     // A press of any button on the gravity canvas, in canvas units.
     void Picture1_MouseDown(float x, float y);
 
+    // The window's client area, 297 x 202, whatever the style's margins.
+    QSize sizeHint() const override;
+
 private:
     void Command1_Click();
     void HScroll1_Change();

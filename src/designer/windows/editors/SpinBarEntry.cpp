@@ -1,0 +1,87 @@
+#include "windows/editors/SpinBarEntry.h"
+
+#include <QEvent>
+#include <QIntValidator>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace kirabellum {
+
+namespace {
+
+constexpr int FieldMinimumWidth = 44;
+
+} // namespace
+
+SpinBarEntry::SpinBarEntry(QLabel* label, QScrollBar* bar, int shownFrom)
+    : QObject(label), label_(label), bar_(bar), shownFrom_(shownFrom) {
+    label_->installEventFilter(this);
+    label_->setToolTip(QStringLiteral("ダブルクリックで数値を入力"));
+}
+
+int SpinBarEntry::barValueFor(int shown) const {
+    const int wanted = shownFrom_ != 0 ? shownFrom_ - shown : shown;
+    const int held = std::clamp(wanted, bar_->minimum(), bar_->maximum());
+    const int step = std::max(1, bar_->singleStep());
+    // The nearest value the arrows reach, counted in steps from the minimum.
+    const int steps = (held - bar_->minimum() + step / 2) / step;
+    return std::min(bar_->minimum() + steps * step, bar_->maximum());
+}
+
+bool SpinBarEntry::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == label_ && event->type() == QEvent::MouseButtonDblClick && bar_->isEnabled()) {
+        open();
+        return true;
+    }
+    if (watched == field_) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Escape) {
+                close(false);
+                return true;
+            }
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                close(true);
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            close(true);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void SpinBarEntry::open() {
+    if (field_)
+        return;
+    field_ = new QLineEdit(label_->text(), label_->parentWidget());
+    field_->setValidator(new QIntValidator(-99999, 99999, field_));
+    field_->setAlignment(Qt::AlignRight);
+    QRect area = label_->geometry();
+    if (area.width() < FieldMinimumWidth)
+        area.setLeft(area.right() - FieldMinimumWidth + 1);
+    field_->setGeometry(area);
+    field_->installEventFilter(this);
+    field_->selectAll();
+    field_->show();
+    field_->setFocus(Qt::MouseFocusReason);
+}
+
+void SpinBarEntry::close(bool apply) {
+    if (!field_)
+        return;
+    QLineEdit* field = field_;
+    field_ = nullptr; // losing the focus while it goes must not close it twice
+    bool number = false;
+    const int shown = field->text().toInt(&number);
+    field->hide();
+    field->deleteLater();
+    if (apply && number)
+        bar_->setValue(barValueFor(shown));
+}
+
+} // namespace kirabellum

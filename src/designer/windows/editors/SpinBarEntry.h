@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+
+namespace kirabellum {
+
+// Typing a spin bar's value: a double-click on the label that shows the value
+// opens a field over it; Enter (or leaving the field) sets the bar to the
+// number typed, held to the bar's range and step, as if its arrows had been
+// clicked there; Escape closes the field and changes nothing. The label shows
+// the bar's value, or `shownFrom` minus it when `shownFrom` is not 0 (the
+// particle editor shows life and deceleration counted down from 255 and 100).
+class SpinBarEntry : public QObject {
+    Q_OBJECT
+public:
+    SpinBarEntry(QLabel* label, QScrollBar* bar, int shownFrom = 0);
+
+    // The bar value that the typed number `shown` stands for, in range and step.
+    int barValueFor(int shown) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void open();
+    void close(bool apply);
+
+    QLabel* label_;
+    QScrollBar* bar_;
+    int shownFrom_;
+    QLineEdit* field_ = nullptr;
+};
+
+} // namespace kirabellum

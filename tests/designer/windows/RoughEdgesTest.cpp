@@ -1,0 +1,72 @@
+#include "DesignerFixture.h"
+
+#include "windows/editors/F_Editer.h"
+#include "windows/editors/F_Gravity.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QtTest/QTest>
+
+namespace kirabellum::test {
+namespace {
+
+class RoughEdgesTest : public DesignerFixture {
+protected:
+    RoughEdgesTest() { mainWindow->NEW_Click(); }
+
+    // Double-clicks `label`, types `text` and ends with `key`.
+    static void typeValue(QLabel* label, const QString& text, Qt::Key key) {
+        QTest::mouseDClick(label, Qt::LeftButton);
+        auto* field = label->parentWidget()->findChild<QLineEdit*>();
+        ASSERT_NE(field, nullptr);
+        ASSERT_TRUE(field->isVisible());
+        field->selectAll();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, key);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+TEST_F(RoughEdgesTest, TheGravityWindowHasItsClientSize) {
+    EXPECT_EQ(windows().open(ToolKind::Gravity)->size(), QSize(297, 202));
+}
+
+TEST_F(RoughEdgesTest, ATypedSpinBarValueIsHeldToTheRangeAndStep) {
+    auto* editer = open<F_Editer>(ToolKind::Editer);
+    const LayerSettings& layer = session->document.layer(1);
+    struct Case {
+        QLabel* label;
+        const char* typed;
+        int stored;
+        const std::uint8_t* life; // null: the count
+    };
+    const Case cases[] = {
+        {editer->Label4, "1000", 1000, nullptr},      {editer->Label4, "1001", 1000, nullptr},
+        {editer->Label4, "1003", 1004, nullptr},      {editer->Label4, "9999", 2048, nullptr},
+        {editer->Label4, "-5", 4, nullptr},           {editer->Label6, "200", 55, &layer.LayerLife},
+        {editer->Label6, "300", 0, &layer.LayerLife},
+    };
+    for (const Case& item : cases) {
+        typeValue(item.label, QString::fromLatin1(item.typed), Qt::Key_Return);
+        const int stored = item.life ? *item.life : layer.LayerCount;
+        EXPECT_EQ(stored, item.stored) << item.typed;
+    }
+    EXPECT_EQ(editer->Label6->text(), QStringLiteral("255"));
+    // One undo step per typed value.
+    mainWindow->UNDO_Click();
+    EXPECT_EQ(layer.LayerLife, 55);
+}
+
+TEST_F(RoughEdgesTest, EscapeLeavesTheValueAlone) {
+    auto* gravity = open<F_Gravity>(ToolKind::Gravity);
+    typeValue(gravity->Label1, QStringLiteral("30"), Qt::Key_Escape);
+    EXPECT_EQ(session->document.Gravity[0].Power, 4.0f);
+    EXPECT_EQ(gravity->Label1->text(), QStringLiteral("4"));
+    EXPECT_EQ(gravity->findChild<QLineEdit*>(), nullptr);
+    typeValue(gravity->Label1, QStringLiteral("30"), Qt::Key_Enter);
+    EXPECT_EQ(session->document.Gravity[0].Power, 30.0f);
+}
+
+} // namespace
+} // namespace kirabellum::test
