@@ -27,6 +27,8 @@ int runWindows(int argc, char* argv[]) {
     version->setAttribute(Qt::WA_DeleteOnClose);
     koratune::PostprocSession session(dialogs);
     koratune::MDIForm1 mainWindow(session);
+    // Message boxes and the version window take the program's icon too.
+    application.setWindowIcon(mainWindow.windowIcon());
     mainWindow.show();
     version->show();
     return application.exec();

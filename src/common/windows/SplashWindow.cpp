@@ -1,8 +1,8 @@
 #include "common/windows/SplashWindow.h"
 
-#include <QGuiApplication>
+#include "common/windows/WindowPlacement.h"
+
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 
 namespace common {
@@ -41,11 +41,7 @@ void SplashWindow::changeEvent(QEvent* event) {
 
 void SplashWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
     raise();
     activateWindow();
 }

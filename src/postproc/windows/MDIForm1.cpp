@@ -1,6 +1,8 @@
 #include "windows/MDIForm1.h"
 
 #include "common/ScreenUnits.h"
+#include "common/windows/ProgramIcon.h"
+#include "common/windows/WindowPlacement.h"
 #include "core/PostprocDialogs.h"
 #include "windows/Color.h"
 #include "windows/Console.h"
@@ -42,7 +44,7 @@ MDIForm1::MDIForm1(PostprocSession& session, QWidget* parent)
     session_.windows = this;
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Koratune v1.1"));
-    setWindowIcon(colourIcon());
+    setWindowIcon(common::programIcon(QStringLiteral(":/icons/koratune.svg")));
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);
@@ -57,6 +59,7 @@ MDIForm1::MDIForm1(PostprocSession& session, QWidget* parent)
     loadColour();
     placePreview();
     fitToToolWindows();
+    common::centreOnScreen(*this);
 }
 
 MDIForm1::~MDIForm1() = default;

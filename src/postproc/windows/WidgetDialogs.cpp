@@ -1,5 +1,7 @@
 #include "windows/WidgetDialogs.h"
 
+#include "common/windows/WindowPlacement.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -7,7 +9,12 @@ namespace koratune {
 
 QString WidgetDialogs::openFileName(QWidget* parent, const QString& caption,
                                     const QString& proposed, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, caption, proposed, filter);
+    QFileDialog dialog(parent, caption, proposed, filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    common::widenFileDialog(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 QString WidgetDialogs::saveFileName(QWidget* parent, const QString& caption,
@@ -15,6 +22,7 @@ QString WidgetDialogs::saveFileName(QWidget* parent, const QString& caption,
     QFileDialog dialog(parent, caption, proposed, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    common::widenFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();

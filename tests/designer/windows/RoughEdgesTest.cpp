@@ -3,9 +3,11 @@
 #include "windows/editors/F_Editer.h"
 #include "windows/editors/F_Gravity.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QToolBar>
 #include <QtTest/QTest>
 
 namespace kirabellum::test {
@@ -30,6 +32,20 @@ protected:
 
 TEST_F(RoughEdgesTest, TheGravityWindowHasItsClientSize) {
     EXPECT_EQ(windows().open(ToolKind::Gravity)->size(), QSize(297, 202));
+}
+
+TEST_F(RoughEdgesTest, ToolWindowsToolbarAndShortcutsSayWhatTheyAre) {
+    EXPECT_FALSE(mainWindow->windowIcon().isNull());
+    const qint64 programIcon = mainWindow->windowIcon().cacheKey();
+    for (ToolKind kind : {ToolKind::Editer, ToolKind::Preview})
+        EXPECT_EQ(windows().open(kind)->parentWidget()->windowIcon().cacheKey(), programIcon);
+    const QList<QAction*> buttons = mainWindow->Toolbar1->actions();
+    ASSERT_EQ(buttons.size(), 6);
+    EXPECT_EQ(buttons[0]->toolTip(), QStringLiteral("ParticleEditer"));
+    EXPECT_EQ(buttons[5]->toolTip(), QStringLiteral("Preview"));
+    EXPECT_EQ(mainWindow->NEW->shortcut(), QKeySequence(QKeySequence::New));
+    EXPECT_EQ(mainWindow->OPEN[0]->shortcut(), QKeySequence(QKeySequence::Open));
+    EXPECT_EQ(mainWindow->SAVE->shortcut(), QKeySequence(QKeySequence::Save));
 }
 
 TEST_F(RoughEdgesTest, ATypedSpinBarValueIsHeldToTheRangeAndStep) {

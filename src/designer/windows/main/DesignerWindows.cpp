@@ -36,6 +36,8 @@ int runDesignerWindows(int& argc, char** argv, const QString& designPath) {
     WidgetDialogs dialogs;
     DesignerSession session(dialogs);
     MDIForm1 mainWindow(session);
+    // Message boxes and the splash take the program's icon too.
+    application.setWindowIcon(mainWindow.windowIcon());
     dialogs.setParent(&mainWindow);
     registerDesignerWindows(mainWindow.windows());
     mainWindow.show();

@@ -1,6 +1,8 @@
 #include "windows/main/MDIForm1.h"
 
 #include "common/FileNames.h"
+#include "common/windows/ProgramIcon.h"
+#include "common/windows/WindowPlacement.h"
 #include "core/document/DesignFile.h"
 #include "core/document/DesignFormat.h"
 #include "core/session/DesignerSession.h"
@@ -11,14 +13,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QProcess>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -54,6 +54,7 @@ QString nameOrUntitled(const QString& path) {
 
 MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
     showTitle();
+    setWindowIcon(common::programIcon(QStringLiteral(":/icons/kirabellum.svg")));
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setBackground(QColor(128, 128, 128));
     setCentralWidget(mdiArea_);
@@ -73,6 +74,9 @@ MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
         FILE->addAction(QStringLiteral("Koratuneを起動"), this, &MDIForm1::KoratuneUP_Click);
     FILE->addSeparator();
     END = FILE->addAction(QStringLiteral("終了(&E)"), this, &MDIForm1::END_Click);
+    NEW->setShortcut(QKeySequence::New);
+    OPEN[0]->setShortcut(QKeySequence::Open);
+    SAVE->setShortcut(QKeySequence::Save);
 
     EDIT = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     UNDO = EDIT->addAction(QStringLiteral("元に戻す(&U)"), this, &MDIForm1::UNDO_Click);
@@ -121,7 +125,8 @@ MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
     for (int index = 1; index <= 6; ++index) {
         QAction* button = Toolbar1->addAction(toolbarIcon(index), QString(),
                                               [this, index] { Toolbar1_ButtonClick(index); });
-        button->setToolTip(QString()); // the buttons carry no tooltips
+        // Each button opens a tool window: its tip is that window's View entry.
+        button->setToolTip(QString::fromUtf8(views[index - 1].caption));
     }
 
     StatusBar1 = new QLabel(QStringLiteral("Ready"));
@@ -132,11 +137,7 @@ MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
     resize(clientArea.width(), clientArea.height() + menuBar()->sizeHint().height() +
                                    Toolbar1->sizeHint().height() +
                                    statusBar()->sizeHint().height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    common::centreOnScreen(*this);
 }
 
 MDIForm1::~MDIForm1() {

@@ -1,5 +1,7 @@
 #include "windows/main/WidgetDialogs.h"
 
+#include "common/windows/WindowPlacement.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -27,29 +29,32 @@ QString startPath(const QString& folder, const QString& fileName) {
     return QDir(folder).filePath(fileName);
 }
 
-// QFileDialog::getOpenFileName or getSaveFileName.
-using FileDialog = QString (*)(QWidget*, const QString&, const QString&, const QString&, QString*,
-                               QFileDialog::Options);
-
-DesignerDialogs::FileChoice ask(FileDialog dialog, QWidget* parent, const QString& folder,
-                                const QString& fileName, const QString& filter) {
+DesignerDialogs::FileChoice ask(QFileDialog::AcceptMode mode, QWidget* parent,
+                                const QString& folder, const QString& fileName,
+                                const QString& filter) {
     const QStringList filters = qtFilters(filter);
-    QString selected;
-    const QString path = dialog(parent, QString(), startPath(folder, fileName),
-                                filters.join(QStringLiteral(";;")), &selected, {});
-    return {path, std::max(0, static_cast<int>(filters.indexOf(selected)))};
+    QFileDialog dialog(parent, QString(), startPath(folder, fileName));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    common::widenFileDialog(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {QString(), 0};
+    return {dialog.selectedFiles().constFirst(),
+            std::max(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())))};
 }
 
 } // namespace
 
 DesignerDialogs::FileChoice WidgetDialogs::openFile(const QString& folder, const QString& fileName,
                                                     const QString& filter) {
-    return ask(QFileDialog::getOpenFileName, parent_, folder, fileName, filter);
+    return ask(QFileDialog::AcceptOpen, parent_, folder, fileName, filter);
 }
 
 DesignerDialogs::FileChoice WidgetDialogs::saveFile(const QString& folder, const QString& fileName,
                                                     const QString& filter) {
-    return ask(QFileDialog::getSaveFileName, parent_, folder, fileName, filter);
+    return ask(QFileDialog::AcceptSave, parent_, folder, fileName, filter);
 }
 
 void WidgetDialogs::warning(const QString& title, const QString& text) {
@@ -57,8 +62,10 @@ void WidgetDialogs::warning(const QString& title, const QString& text) {
 }
 
 bool WidgetDialogs::confirm(const QString& title, const QString& text) {
-    return QMessageBox::warning(parent_, title, text, QMessageBox::Ok | QMessageBox::Cancel) ==
-           QMessageBox::Ok;
+    // Enter answers Cancel: a question before something is done is never
+    // answered by a key pressed by accident.
+    return QMessageBox::warning(parent_, title, text, QMessageBox::Ok | QMessageBox::Cancel,
+                                QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 DesignerDialogs::SaveAnswer WidgetDialogs::askToSave(const QString& title, const QString& text) {

@@ -74,6 +74,7 @@ ToolWindow* ToolWindowHost::open(ToolKind kind) {
     if (toolWindow->hasMinimizeButton())
         flags |= Qt::WindowMinimizeButtonHint;
     frame->setWindowFlags(flags);
+    frame->setWindowIcon(area_.window()->windowIcon());
     area_.addSubWindow(frame);
     entry.frame = frame;
     entry.window = toolWindow;
