@@ -9,18 +9,22 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 #include <vector>
 
@@ -230,6 +234,25 @@ TEST_F(MainWindow, CancelOrAFailedOpenChangesNothing) {
         EXPECT_EQ(session->images.base(), strip);
         EXPECT_EQ(mainWindow->preview()->Picture1()->image(), shown);
     }
+}
+
+TEST_F(MainWindow, ADroppedImageOpensAsOpenWould) {
+    const QImage strip = numberedFrames(160, 4, 2);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(writeBitmap(QStringLiteral("dropped.bmp"), strip))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(mainWindow.get(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(mainWindow.get(), &dropped);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(session->images.work(), strip);
+    EXPECT_EQ(mainWindow->preview()->Picture1()->image(), strip.copy(0, 0, 160, 160));
+}
+
+TEST_F(MainWindow, OpensCentredOnTheScreen) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE((mainWindow->frameGeometry().center() - screen.center()).manhattanLength(), 8);
 }
 
 TEST_F(MainWindow, UnionLaysTheOverlayOverTheWorkImage) {

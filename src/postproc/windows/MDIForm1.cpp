@@ -1,6 +1,7 @@
 #include "windows/MDIForm1.h"
 
 #include "common/ScreenUnits.h"
+#include "common/windows/FileDrop.h"
 #include "common/windows/ProgramIcon.h"
 #include "common/windows/WindowPlacement.h"
 #include "core/PostprocDialogs.h"
@@ -15,11 +16,15 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace koratune {
@@ -42,6 +47,7 @@ MDIForm1::MDIForm1(PostprocSession& session, QWidget* parent)
     : QMainWindow(parent), session_(session), pict_(new Pict(session.images, this)),
       mdiArea_(new QMdiArea(this)) {
     session_.windows = this;
+    setAcceptDrops(true);
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Koratune v1.1"));
     setWindowIcon(common::programIcon(QStringLiteral(":/icons/koratune.svg")));
@@ -262,10 +268,13 @@ void MDIForm1::Toolbar1_ButtonClick(int index) {
 }
 
 void MDIForm1::OpenPic() {
+    const QString name = session_.chooseFile(this, QStringLiteral("画像を開く"), FileUse::Open);
+    if (!name.isEmpty())
+        openPicture(name);
+}
+
+void MDIForm1::openPicture(const QString& name) {
     const QString caption = QStringLiteral("画像を開く");
-    const QString name = session_.chooseFile(this, caption, FileUse::Open);
-    if (name.isEmpty())
-        return;
     const common::Status status = session_.images.OpenPic(name);
     if (!status.ok()) {
         session_.dialogs.warning(
@@ -274,6 +283,20 @@ void MDIForm1::OpenPic() {
     }
     loadPreview()->showOpening(session_.images.openingPreview(),
                                session_.images.backgroundColour());
+}
+
+void MDIForm1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!common::droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MDIForm1::dropEvent(QDropEvent* event) {
+    const QString name = common::droppedFile(event->mimeData());
+    if (name.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // A message about the image waits until the drop has ended.
+    QTimer::singleShot(0, this, [this, name] { openPicture(name); });
 }
 
 void MDIForm1::UnionPic() {

@@ -40,6 +40,8 @@ public:
     // corner in the preview. Cancel changes nothing; a failure says why and
     // changes nothing.
     void OpenPic();
+    // Opens the image at `name` as OpenPic does once its file is chosen.
+    void openPicture(const QString& name);
     // Lays an image over the work image, its top-left colour transparent, and
     // makes the result the new base image.
     void UnionPic();
@@ -59,6 +61,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // An image dropped on the window opens as OpenPic would open it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createMenus();

@@ -21,6 +21,13 @@ bool PictureDialog::openPicture(DesignerSession& session, bool (*fits)(const QIm
     const QString path = chooseToOpen(session);
     if (path.isEmpty())
         return false;
+    return readPicture(session, path, fits, sizeMessage, picture);
+}
+
+bool PictureDialog::readPicture(DesignerSession& session, const QString& path,
+                                bool (*fits)(const QImage& picture), const QString& sizeMessage,
+                                QImage& picture) {
+    fileName_ = path;
     QImage read;
     const common::Status status = common::readImage(path, read);
     if (!status.ok()) {

@@ -23,6 +23,11 @@ public:
     // (the message "エラー" with `sizeMessage`).
     bool openPicture(DesignerSession& session, bool (*fits)(const QImage& picture),
                      const QString& sizeMessage, QImage& picture);
+    // The same for the picture at `path` (a file dropped on the editor), with no
+    // question; the next dialog starts at it.
+    bool readPicture(DesignerSession& session, const QString& path,
+                     bool (*fits)(const QImage& picture), const QString& sizeMessage,
+                     QImage& picture);
 
 private:
     using FileQuestion = QString (DesignerDialogs::*)(const QString& folder,

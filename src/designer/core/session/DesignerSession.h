@@ -6,6 +6,7 @@
 #include "core/render/RenderRun.h"
 #include "core/session/DesignHistory.h"
 #include "core/session/DesignerDialogs.h"
+#include "core/session/RecentDesigns.h"
 #include "core/session/RecoveryStore.h"
 
 #include <QString>
@@ -40,6 +41,8 @@ public:
     // The file the design was last opened from or saved to; empty while the
     // design is untitled. The title shows it, and the save question names it.
     QString documentFile;
+    // The File menu's list of designs opened or saved last.
+    RecentDesigns recentDesigns;
 
     // Where the design is kept while it has unsaved changes, so that a crash
     // loses nothing; the file goes once the changes are saved or discarded.

@@ -23,6 +23,8 @@ QString sizeMessage() {
 
 F_Color::F_Color(DesignerSession& session)
     : ToolWindow(session, ToolKind::Color, QStringLiteral("ColorTransformation")) {
+    // A picture dropped on the window loads as Load would load it.
+    setAcceptDrops(true);
     Command1 = new QPushButton(QStringLiteral("Load"), this);
     Command1->setGeometry(0, 0, 49, 16);
     Command2 = new QPushButton(QStringLiteral("Export"), this);
@@ -66,8 +68,17 @@ void F_Color::LoadRamp() {
     // The picture is checked before anything changes: a refused one leaves the
     // ramp image, RampLength and ColorRamp as they were.
     QImage picture;
-    if (!pictureDialog_.openPicture(session_, isRampPicture, sizeMessage(), picture))
-        return;
+    if (pictureDialog_.openPicture(session_, isRampPicture, sizeMessage(), picture))
+        takeRamp(picture);
+}
+
+void F_Color::loadDroppedFile(const QString& path) {
+    QImage picture;
+    if (pictureDialog_.readPicture(session_, path, isRampPicture, sizeMessage(), picture))
+        takeRamp(picture);
+}
+
+void F_Color::takeRamp(const QImage& picture) {
     takeRampFromPicture(picture, session_.document);
     DRefresh();
     session_.history.record();

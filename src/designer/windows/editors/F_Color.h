@@ -38,8 +38,13 @@ public:
     // Empty while there is no ramp (RampLength 0). Never shown.
     QImage Picture1;
 
+protected:
+    void loadDroppedFile(const QString& path) override;
+
 private:
     void LoadRamp();
+    // Takes the picture read by the dialog's question or from a dropped file.
+    void takeRamp(const QImage& picture);
     void Command2_Click();
 
     PictureDialog pictureDialog_;

@@ -24,6 +24,8 @@ QString sizeMessage() {
 
 F_Hinoko::F_Hinoko(DesignerSession& session)
     : ToolWindow(session, ToolKind::Hinoko, QStringLiteral("Fire")) {
+    // A picture dropped on the window loads as Load would load it.
+    setAcceptDrops(true);
     Shape1 = new QFrame(this);
     Shape1->setGeometry(0, 0, 49, 49);
     Shape1->setAutoFillBackground(true);
@@ -79,8 +81,18 @@ void F_Hinoko::LoadSparkImage() {
     const int layer = F_Editer::CurrentLayer(session_);
     // A refused picture leaves the layer's spark image as it was.
     QImage picture;
-    if (!pictureDialog_.openPicture(session_, isSparkPicture, sizeMessage(), picture))
-        return;
+    if (pictureDialog_.openPicture(session_, isSparkPicture, sizeMessage(), picture))
+        takeSparkImage(layer, picture);
+}
+
+void F_Hinoko::loadDroppedFile(const QString& path) {
+    const int layer = F_Editer::CurrentLayer(session_);
+    QImage picture;
+    if (pictureDialog_.readPicture(session_, path, isSparkPicture, sizeMessage(), picture))
+        takeSparkImage(layer, picture);
+}
+
+void F_Hinoko::takeSparkImage(int layer, const QImage& picture) {
     takeSparkFromPicture(picture,
                          session_.document.SparkImage[static_cast<std::size_t>(layer - 1)]);
     DRefresh();

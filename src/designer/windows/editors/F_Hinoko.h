@@ -36,8 +36,13 @@ public:
     QPushButton* Command1;        // "Load"
     QPushButton* Command2;        // "Export"
 
+protected:
+    void loadDroppedFile(const QString& path) override;
+
 private:
     void LoadSparkImage();
+    // Takes the picture read by the dialog's question or from a dropped file.
+    void takeSparkImage(int layer, const QImage& picture);
     void Command2_Click();
 
     PictureDialog pictureDialog_;

@@ -1,6 +1,7 @@
 #include "windows/main/MDIForm1.h"
 
 #include "common/FileNames.h"
+#include "common/windows/FileDrop.h"
 #include "common/windows/ProgramIcon.h"
 #include "common/windows/WindowPlacement.h"
 #include "core/document/DesignFile.h"
@@ -12,12 +13,16 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProcess>
 #include <QStatusBar>
 #include <QTimer>
@@ -54,6 +59,7 @@ QString nameOrUntitled(const QString& path) {
 
 MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
     showTitle();
+    setAcceptDrops(true);
     setWindowIcon(common::programIcon(QStringLiteral(":/icons/kirabellum.svg")));
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setBackground(QColor(128, 128, 128));
@@ -67,6 +73,9 @@ MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
     OPEN[0] = FILE->addAction(QStringLiteral("開く(&O)"), this, [this] { OPEN_Click(0); });
     OPEN[1] = FILE->addAction(QStringLiteral("V1.1のファイルを開く(&A)"), this,
                               [this] { OPEN_Click(1); });
+    RECENT = FILE->addMenu(QStringLiteral("最近使ったデザイン(&R)"));
+    connect(RECENT, &QMenu::aboutToShow, this, &MDIForm1::fillRecentMenu);
+    fillRecentMenu();
     FILE->addSeparator();
     SAVE = FILE->addAction(QStringLiteral("保存(&S)"), this, &MDIForm1::SAVE_Click);
     FILE->addSeparator();
@@ -254,7 +263,53 @@ bool MDIForm1::openDesign(const QString& path, const DesignFormat& format) {
     session_.document = read;
     windows_->refreshAll();
     startDocument(path);
+    session_.recentDesigns.add(path);
     return true;
+}
+
+void MDIForm1::openRecentDesign(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        session_.dialogs.warning(
+            QStringLiteral("Kirabellum"),
+            QStringLiteral("デザイン「%1」が見つかりません。最近使ったデザインの一覧から外します。")
+                .arg(QDir::toNativeSeparators(path)));
+        session_.recentDesigns.remove(path);
+        return;
+    }
+    if (keepUnsavedChanges())
+        openDesign(path);
+}
+
+void MDIForm1::fillRecentMenu() {
+    RECENT->clear();
+    const QStringList paths = session_.recentDesigns.paths();
+    for (int index = 0; index < paths.size(); ++index) {
+        const QString& path = paths[index];
+        QAction* entry = RECENT->addAction(
+            QStringLiteral("&%1 %2").arg(index + 1).arg(QFileInfo(path).fileName()), this,
+            [this, path] { openRecentDesign(path); });
+        entry->setToolTip(QDir::toNativeSeparators(path));
+        entry->setStatusTip(QDir::toNativeSeparators(path));
+    }
+    RECENT->setEnabled(!paths.isEmpty());
+}
+
+void MDIForm1::dragEnterEvent(QDragEnterEvent* event) {
+    const QString path = common::droppedFile(event->mimeData());
+    if (!path.isEmpty() && DesignFormat::forPath(path))
+        event->acceptProposedAction();
+}
+
+void MDIForm1::dropEvent(QDropEvent* event) {
+    const QString path = common::droppedFile(event->mimeData());
+    if (path.isEmpty() || !DesignFormat::forPath(path))
+        return;
+    event->acceptProposedAction();
+    // The question about unsaved changes waits until the drop has ended.
+    QTimer::singleShot(0, this, [this, path] {
+        if (keepUnsavedChanges())
+            openDesign(path);
+    });
 }
 
 bool MDIForm1::SAVE_Click() {
@@ -275,6 +330,7 @@ bool MDIForm1::SAVE_Click() {
     }
     session_.documentFile = path;
     session_.history.markSaved();
+    session_.recentDesigns.add(path);
     showTitle();
     return true;
 }

@@ -48,6 +48,9 @@ public:
     // format gets a message).
     bool openDesign(const QString& path, const DesignFormat& format);
     bool openDesign(const QString& path);
+    // A design of the recent list: asks about unsaved changes, then opens it;
+    // a file that is gone is taken off the list with a message.
+    void openRecentDesign(const QString& path);
 
     // At start: offers to restore each design that a designer which ended
     // without saving left behind, newest first. True when one was restored.
@@ -59,6 +62,7 @@ public:
     QMenu* FILE;
     QAction* NEW;
     std::array<QAction*, 2> OPEN{};
+    QMenu* RECENT; // "最近使ったデザイン": filled each time it opens
     QAction* SAVE;
     QAction* KoratuneUP;
     QAction* END;
@@ -82,6 +86,9 @@ protected:
     // Presses and releases anywhere in the program bound the gestures whose
     // changes form one undo step.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A design file dropped on the window opens as Open would open it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     QAction* viewAction(ToolKind kind) const;
@@ -91,6 +98,7 @@ private:
     // The design now comes from `path` (empty for an untitled one), unchanged.
     void startDocument(const QString& path);
     void showTitle();
+    void fillRecentMenu();
 
     DesignerSession& session_;
     QMdiArea* mdiArea_;

@@ -1,5 +1,9 @@
 #include "windows/tools/ToolWindow.h"
 
+#include "common/windows/FileDrop.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMdiSubWindow>
 
 namespace kirabellum {
@@ -7,6 +11,19 @@ namespace kirabellum {
 ToolWindow::ToolWindow(DesignerSession& session, ToolKind kind, const QString& caption)
     : session_(session), kind_(kind) {
     setWindowTitle(caption);
+}
+
+void ToolWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!common::droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void ToolWindow::dropEvent(QDropEvent* event) {
+    const QString path = common::droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    loadDroppedFile(path);
 }
 
 void ToolWindow::fitToContents() {
