@@ -5,6 +5,7 @@
 #include "core/ColourDisplay.h"
 #include "core/Recolouring.h"
 #include "windows/Color.h"
+#include "windows/Preview.h"
 #include "windows/Wait.h"
 
 #include <QLabel>
@@ -173,6 +174,10 @@ TEST_F(ColourWindow, StopDuringARowLeavesTheRowsBelowAsTheBase) {
     EXPECT_EQ(work.copy(0, 0, 40, 11), all.copy(0, 0, 40, 11));
     EXPECT_EQ(work.copy(0, 11, 40, 37), base.copy(0, 11, 40, 37));
     EXPECT_NE(work.copy(0, 10, 40, 1), base.copy(0, 10, 40, 1));
+    // The status bar says how far it went, and the preview shows the result.
+    EXPECT_EQ(mainWindow->findChild<QLabel*>(QStringLiteral("StatusBar1"))->text(),
+              QStringLiteral("色変換を中止しました（11 / 48 行を変換済み）"));
+    EXPECT_EQ(mainWindow->preview()->Picture1()->image().copy(0, 0, 40, 48), work);
 }
 
 TEST_F(ColourWindow, RecolouringAfterACompositeStartsFromTheComposite) {
@@ -190,6 +195,8 @@ TEST_F(ColourWindow, RecolouringAfterACompositeStartsFromTheComposite) {
     QImage composite = firstRecolouring;
     composite.setPixel(3, 3, qRgb(200, 100, 50));
     EXPECT_EQ(session->images.base(), composite);
+    // The preview shows the composite at once.
+    EXPECT_EQ(mainWindow->preview()->Picture1()->image().copy(0, 0, 40, 20), composite);
 
     colour.Command2()->click();
     colour.Command1()->click();

@@ -5,6 +5,7 @@
 #include "core/PostprocDialogs.h"
 #include "core/PostprocSession.h"
 #include "core/SharedSettings.h"
+#include "windows/ToolWindows.h"
 #include "windows/Wait.h"
 
 #include <QCloseEvent>
@@ -107,6 +108,14 @@ void Color::Command1_Click() {
     Wait wait(session_.images, settings, this);
     Q_EMIT progressWindowOpened(&wait);
     wait.exec();
+    if (!session_.windows)
+        return;
+    const int rowCount = session_.images.work().height();
+    if (wait.cancelled())
+        session_.windows->showStatus(QStringLiteral("色変換を中止しました（%1 / %2 行を変換済み）")
+                                         .arg(wait.rowsRecoloured())
+                                         .arg(rowCount));
+    session_.windows->showWorkImage();
 }
 
 void Color::Command2_Click() {

@@ -281,8 +281,16 @@ void MDIForm1::openPicture(const QString& name) {
             this, caption, QStringLiteral("The image was not opened.\n\n%1").arg(status.message()));
         return;
     }
+    showWorkImage();
+}
+
+void MDIForm1::showWorkImage() {
     loadPreview()->showOpening(session_.images.openingPreview(),
                                session_.images.backgroundColour());
+}
+
+void MDIForm1::showStatus(const QString& text) {
+    findChild<QLabel*>(QStringLiteral("StatusBar1"))->setText(text);
 }
 
 void MDIForm1::dragEnterEvent(QDragEnterEvent* event) {
@@ -307,10 +315,13 @@ void MDIForm1::UnionPic() {
     if (name.isEmpty())
         return;
     const common::Status status = session_.images.UnionPic(name);
-    if (!status.ok())
+    if (!status.ok()) {
         session_.dialogs.warning(
             this, caption,
             QStringLiteral("The image was not composited.\n\n%1").arg(status.message()));
+        return;
+    }
+    showWorkImage();
 }
 
 void MDIForm1::Save_Click() {

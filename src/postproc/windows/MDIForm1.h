@@ -58,6 +58,8 @@ public:
     void Toolbar1_ButtonClick(int index);
 
     Preview* loadPreview() override;
+    void showWorkImage() override;
+    void showStatus(const QString& text) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

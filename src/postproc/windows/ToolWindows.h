@@ -1,5 +1,7 @@
 #pragma once
 
+class QString;
+
 namespace koratune {
 
 class Preview;
@@ -11,6 +13,10 @@ public:
 
     // The preview window, opened without taking the focus if it was closed.
     virtual Preview* loadPreview() = 0;
+    // Shows the work image as it now is in the preview, as Open does.
+    virtual void showWorkImage() = 0;
+    // Puts a line on the main window's status bar.
+    virtual void showStatus(const QString& text) = 0;
 };
 
 } // namespace koratune

@@ -67,11 +67,16 @@ Wait::Wait(FrameImages& images, const SharedSettings& settings, QWidget* parent)
 
 void Wait::Timer1_Timer() {
     timer1_->stop();
-    run_.RecolourImage(images_.base(), images_.work(), settings_);
+    rowsRecoloured_ = run_.RecolourImage(images_.base(), images_.work(), settings_);
     close();
 }
 
 void Wait::done(int result) {
+    // Closed while the run goes on, or before it began.
+    if (run_.isRunning() || timer1_->isActive()) {
+        cancelled_ = true;
+        timer1_->stop();
+    }
     if (run_.isRunning())
         run_.cancel();
     QDialog::done(result);

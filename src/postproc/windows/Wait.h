@@ -31,6 +31,11 @@ public:
     // Clears the run flag when the window closes, whichever way it closes.
     void done(int result) override;
 
+    // Whether the window closed before the run had recoloured every row (or
+    // before it started), and the rows it recoloured.
+    bool cancelled() const { return cancelled_; }
+    int rowsRecoloured() const { return rowsRecoloured_; }
+
 Q_SIGNALS:
     // The run is about to recolour `row`.
     void rowStarted(int row);
@@ -48,6 +53,8 @@ private:
     QProgressBar* renderBar_;
     QPushButton* command1_;
     QTimer* timer1_;
+    bool cancelled_ = false;
+    int rowsRecoloured_ = 0;
 };
 
 } // namespace koratune

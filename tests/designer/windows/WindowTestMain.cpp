@@ -1,6 +1,8 @@
 // The designer's window tests drive real widgets on Qt's offscreen platform.
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +13,10 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // Whatever a test leaves in the user's folders goes to Qt's test folders.
     QStandardPaths::setTestModeEnabled(true);
+    // Settings (the recent designs) are each test process's own: tests run side
+    // by side.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

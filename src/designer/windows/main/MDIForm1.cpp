@@ -63,6 +63,10 @@ MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
     setWindowIcon(common::programIcon(QStringLiteral(":/icons/kirabellum.svg")));
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setBackground(QColor(128, 128, 128));
+    // A tool window that grows past the area (the preview of large frames)
+    // stays reachable.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);
     windows_ = new ToolWindowHost(*mdiArea_, session_);
     session_.windows = windows_;
