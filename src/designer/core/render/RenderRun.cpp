@@ -17,6 +17,13 @@ std::unique_ptr<ParticleEngine> makeEngine(RandomSource& random, EngineKind kind
 
 } // namespace
 
+RenderMode RenderMode::of(const RenderSettings& settings) {
+    RenderMode mode;
+    mode.loop = settings.Loop;
+    mode.seed = settings.Seed;
+    return mode;
+}
+
 RenderRun::RenderRun(RandomSource& random, EngineKind kind, int threadCount)
     : random_(random), engine_(makeEngine(random, kind, threadCount)) {}
 
@@ -39,6 +46,9 @@ common::Status RenderRun::PrepareRender(const DesignDocument& design, const Rend
     layout_ = layout;
     mode_ = mode;
     settled_ = true;
+    hasStarted_ = true;
+    if (mode.seed)
+        random_.restart(*mode.seed);
     startSeed_ = random_.state();
     engine_->setLoop(mode.loop ? design.FrameCount : 0, startSeed_);
     status = engine_->PrepareRender(design);
