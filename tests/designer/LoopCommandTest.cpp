@@ -18,20 +18,6 @@ namespace {
 
 using common::test::CommandResult;
 
-// Still particles that fade so slowly that some outlive the settling limit:
-// the loop cannot settle.
-DesignDocument restlessDesign() {
-    DesignDocument design = emptyDesign(32, 256);
-    design.FrameCount = 16;
-    LayerSettings& layer = design.layer(1);
-    layer.LayerUse = 1;
-    layer.LayerCount = 40;
-    layer.LayerLife = 0;
-    layer.LayerShape.fill(0);
-    discSpark(design, 1, 6.0);
-    return design;
-}
-
 class LoopCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
