@@ -153,6 +153,8 @@ F_Animation::F_Animation(DesignerSession& session)
     Command2 = new QPushButton(QStringLiteral("プレビュー"), Frame1);
     preview->addWidget(Check2, 4, 0, 1, 2);
     preview->addWidget(Command2, 5, 0, 1, 2);
+    // The group is as tall as the rendering settings; its controls stay at the top.
+    preview->setRowStretch(6, 1);
     connect(Command2, &QPushButton::clicked, this, &F_Animation::Command2_Click);
 
     auto* layout = new QHBoxLayout(this);

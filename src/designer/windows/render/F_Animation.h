@@ -18,8 +18,9 @@ namespace kirabellum {
 // rate and width limit, loop mode and the seed, the render button, and the
 // preview options.
 //
-// Every setting reaches the document the moment its control changes, so that
-// the document, the window and a saved design agree. DRefresh shows the
+// Every setting reaches the document the moment its control changes (the
+// fixed seed once its field is left or a render starts), so that the document,
+// the window and a saved design agree. DRefresh shows the
 // document and writes back only the add rate rounded to whole percent; a value
 // that a control can show only clamped, or not at all, stays in the document.
 class F_Animation : public ToolWindow {
