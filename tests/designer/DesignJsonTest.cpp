@@ -541,13 +541,15 @@ TEST(DesignJsonRender, WholeNumbersUpToTwoToTheFiftyThirdAreSeedsToo) {
     }
 }
 
-TEST(DesignJsonRender, DesignFilesHoldNoRenderSettings) {
+TEST(DesignJsonRender, DesignFilesAndNewDesignsHoldNoRenderSettings) {
     DesignDocument read = withRender(true, 7u);
     std::istringstream file(fileBytesOf(withRender(true, 7u)));
     ASSERT_TRUE(ReadDesignFile(file, DesignFileVersion::V1_2, read).ok());
     EXPECT_TRUE(read.sameDesignAs(newDesign()));
     EXPECT_FALSE(withRender(true, std::nullopt).sameDesignAs(newDesign()));
     EXPECT_FALSE(withRender(false, 1u).sameDesignAs(withRender(false, 2u)));
+    NewDesign(read = withRender(true, 7u));
+    EXPECT_TRUE(read.Render == RenderSettings());
 }
 
 TEST_F(DesignJsonDefects, BadRenderSettingsAreNamed) {
