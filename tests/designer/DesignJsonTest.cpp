@@ -16,6 +16,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -481,6 +482,100 @@ TEST(DesignJsonOnDisk, ReadFailuresNameTheFileAndTheKey) {
     EXPECT_FALSE(missing.ok());
     EXPECT_TRUE(missing.message().contains(missingPath));
     EXPECT_TRUE(document.sameDesignAs(before));
+}
+
+} // namespace
+} // namespace kirabellum
+
+namespace kirabellum {
+namespace {
+
+// {"Loop": loop, "Seed": seed}, each left out when undefined.
+QJsonObject renderJson(const QJsonValue& loop, const QJsonValue& seed = QJsonValue::Undefined) {
+    QJsonObject render;
+    if (!loop.isUndefined())
+        render.insert(QStringLiteral("Loop"), loop);
+    if (!seed.isUndefined())
+        render.insert(QStringLiteral("Seed"), seed);
+    return render;
+}
+
+DesignDocument withRender(bool loop, std::optional<std::uint64_t> seed) {
+    DesignDocument document = newDesign();
+    document.Render.Loop = loop;
+    document.Render.Seed = seed;
+    return document;
+}
+
+TEST(DesignJsonRender, RenderSettingsComeBackAndSeedsAreExactDecimalStrings) {
+    const struct {
+        bool loop;
+        std::optional<std::uint64_t> seed;
+        QJsonValue written; // the "Render" object, or undefined
+    } cases[] = {
+        {false, std::nullopt, QJsonValue::Undefined},
+        {true, std::nullopt, renderJson(true)},
+        {false, 0u, renderJson(false, QStringLiteral("0"))},
+        {true, 18446744073709551615u, renderJson(true, QStringLiteral("18446744073709551615"))},
+        {false, 9007199254740993u, renderJson(false, QStringLiteral("9007199254740993"))},
+    };
+    for (const auto& c : cases) {
+        const DesignDocument document = withRender(c.loop, c.seed);
+        SCOPED_TRACE(c.seed ? std::to_string(*c.seed) : "no seed");
+        EXPECT_EQ(jsonObjectOf(document).value(QStringLiteral("Render")), c.written);
+        DesignDocument read = withRender(!c.loop, 5u);
+        ASSERT_TRUE(designFromJson(jsonOf(document), read).ok());
+        EXPECT_TRUE(read.sameDesignAs(document));
+    }
+    // Without them the text is what it always was.
+    EXPECT_EQ(jsonOf(withRender(false, std::nullopt)), jsonOf(newDesign()));
+}
+
+TEST(DesignJsonRender, WholeNumbersUpToTwoToTheFiftyThirdAreSeedsToo) {
+    for (const double seed : {0.0, 42.0, 9007199254740992.0}) {
+        const QJsonValue json =
+            replaced(jsonObjectOf(newDesign()), "Render", renderJson(false, seed));
+        DesignDocument read;
+        ASSERT_TRUE(designFromJson(QJsonDocument(json.toObject()).toJson(), read).ok()) << seed;
+        EXPECT_EQ(read.Render.Seed, static_cast<std::uint64_t>(seed));
+    }
+}
+
+TEST(DesignJsonRender, DesignFilesAndNewDesignsHoldNoRenderSettings) {
+    DesignDocument read = withRender(true, 7u);
+    std::istringstream file(fileBytesOf(withRender(true, 7u)));
+    ASSERT_TRUE(ReadDesignFile(file, DesignFileVersion::V1_2, read).ok());
+    EXPECT_TRUE(read.sameDesignAs(newDesign()));
+    EXPECT_FALSE(withRender(true, std::nullopt).sameDesignAs(newDesign()));
+    EXPECT_FALSE(withRender(false, 1u).sameDesignAs(withRender(false, 2u)));
+    NewDesign(read = withRender(true, 7u));
+    EXPECT_TRUE(read.Render == RenderSettings());
+}
+
+TEST_F(DesignJsonDefects, BadRenderSettingsAreNamed) {
+    const char* seedWords = "\"Render.Seed\" must be a whole number from 0 to 18446744073709551615";
+    const struct {
+        QJsonValue render;
+        const char* named;
+    } defects[] = {
+        {true, "\"Render\" must be an object"},
+        {renderJson(QJsonValue::Undefined), "the key \"Render.Loop\" is missing"},
+        {renderJson(1), "\"Render.Loop\" must be true or false, not 1"},
+        {QJsonObject{{QStringLiteral("Loop"), true}, {QStringLiteral("Cycles"), 2}},
+         "unknown key \"Render.Cycles\""},
+        {renderJson(true, -1), seedWords},
+        {renderJson(true, 1.5), seedWords},
+        {renderJson(true, 9007199254740994.0), seedWords},
+        {renderJson(true, QStringLiteral("18446744073709551616")), seedWords},
+        {renderJson(true, QStringLiteral("-1")), seedWords},
+        {renderJson(true, QStringLiteral(" 12")), seedWords},
+        {renderJson(true, QString()), seedWords},
+        {renderJson(true, QJsonValue::Null), seedWords},
+    };
+    for (const auto& defect : defects) {
+        const QJsonValue json = replaced(good, "Render", defect.render);
+        expectRefused(QJsonDocument(json.toObject()).toJson(), defect.named);
+    }
 }
 
 } // namespace

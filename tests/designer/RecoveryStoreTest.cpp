@@ -82,6 +82,42 @@ TEST(RecoveryStore, DesignLeftBehindIsRestoredByteForByte) {
     }
 }
 
+// The render settings, which design files do not hold, come back too; a file
+// of the first layout, which had none, restores with loop mode off and no
+// fixed seed.
+TEST(RecoveryStore, RenderSettingsAreKept) {
+    const RenderSettings cases[] = {
+        {false, std::nullopt}, {true, std::nullopt}, {false, 0u}, {true, 18446744073709551615u}};
+    for (const RenderSettings& render : cases) {
+        DesignDocument design = randomDesign(3);
+        design.Render = render;
+        std::stringstream file;
+        ASSERT_TRUE(writeRecoveryFile(file, design, QStringLiteral("r.df2"),
+                                      QDateTime::currentDateTimeUtc())
+                        .ok());
+        DesignDocument restored;
+        QString designFileName;
+        QDateTime written;
+        ASSERT_TRUE(readRecoveryFile(file, restored, designFileName, written).ok());
+        EXPECT_EQ(designBytes(restored), designBytes(design));
+        EXPECT_TRUE(restored.Render == render) << render.Loop;
+    }
+
+    const std::string name = "old.df2";
+    std::string firstLayout = std::string("KIRARECOVERY") + '\x01' + '\0' + std::string(8, '\0') +
+                              static_cast<char>(name.size()) + std::string(3, '\0') + name +
+                              designBytes(randomDesign(4));
+    std::istringstream file(firstLayout);
+    DesignDocument restored = randomDesign(5);
+    restored.Render = {true, 9u};
+    QString designFileName;
+    QDateTime written;
+    ASSERT_TRUE(readRecoveryFile(file, restored, designFileName, written).ok());
+    EXPECT_EQ(designBytes(restored), designBytes(randomDesign(4)));
+    EXPECT_TRUE(restored.Render == RenderSettings());
+    EXPECT_EQ(designFileName, QStringLiteral("old.df2"));
+}
+
 TEST(RecoveryStore, DesignersRunningAtOnceKeepSeparateFiles) {
     QTemporaryDir folder;
     RecoveryStore first(folder.path());
@@ -174,7 +210,7 @@ TEST(RecoveryStore, DamagedFilesAreReportedWithTheirCause) {
     std::string otherMagic = sound;
     otherMagic[0] = 'X';
     std::string laterVersion = sound;
-    laterVersion[12] = 2;
+    laterVersion[12] = 3;
     const struct {
         const char* label;
         std::string bytes;
@@ -183,8 +219,9 @@ TEST(RecoveryStore, DamagedFilesAreReportedWithTheirCause) {
         {"empty", "", QStringLiteral("the file is empty")},
         {"wrong magic", otherMagic, QStringLiteral("it is not a recovery file")},
         {"cut inside the magic", sound.substr(0, 5), QStringLiteral("its header is cut short")},
-        {"cut inside the name", sound.substr(0, 29), QStringLiteral("its header is cut short")},
-        {"later layout", laterVersion, QStringLiteral("it has the layout version 2")},
+        {"cut inside the seed", sound.substr(0, 29), QStringLiteral("its header is cut short")},
+        {"cut inside the name", sound.substr(0, 38), QStringLiteral("its header is cut short")},
+        {"later layout", laterVersion, QStringLiteral("it has the layout version 3")},
         {"cut inside the design", sound.substr(0, sound.size() - 9),
          QStringLiteral("its design is damaged")},
         {"trailing junk", sound + "junk", QStringLiteral("its design is damaged")},

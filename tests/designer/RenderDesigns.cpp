@@ -30,6 +30,18 @@ void discSpark(DesignDocument& design, int layer, double radius) {
         }
 }
 
+DesignDocument restlessDesign() {
+    DesignDocument design = emptyDesign(32, 256);
+    design.FrameCount = 16;
+    LayerSettings& layer = design.layer(1);
+    layer.LayerUse = 1;
+    layer.LayerCount = 40;
+    layer.LayerLife = 0;
+    layer.LayerShape.fill(0);
+    discSpark(design, 1, 6.0);
+    return design;
+}
+
 DesignDocument randomRenderDesign(std::uint32_t seed) {
     std::mt19937 random(seed);
     auto between = [&](int low, int high) {

@@ -16,6 +16,10 @@ DesignDocument emptyDesign(int frameSize, int rampLength);
 // the centre, brightest in the middle, transparent (black) outside it.
 void discSpark(DesignDocument& design, int layer, double radius);
 
+// A loop design that cannot settle within the render's settling limit: still
+// particles, some of which fade so slowly that they outlive it.
+DesignDocument restlessDesign();
+
 // A design drawn from `seed`: every setting within the editors' ranges, spark
 // images with holes and scattered pixels, small frames and few particles.
 DesignDocument randomRenderDesign(std::uint32_t seed);

@@ -7,8 +7,10 @@
 #include "common/sheets/SheetFiles.h"
 #include "common/sheets/SheetImage.h"
 #include "core/document/DesignFormat.h"
+#include "core/document/SeedText.h"
 #include "core/render/RenderRun.h"
 
+#include <limits>
 #include <ostream>
 
 namespace kirabellum {
@@ -17,6 +19,10 @@ namespace {
 
 const QString outputOption = QStringLiteral("output");
 const QString seedOption = QStringLiteral("seed");
+const QString loopOption = QStringLiteral("loop");
+const QString cyclesOption = QStringLiteral("cycles");
+// Enough for any strip that fits, and no product of frames that overflows.
+constexpr int CyclesMaximum = std::numeric_limits<int>::max() / FrameCountMaximum;
 
 // The designer's background is the ramp's first colour, so it has no
 // --background.
@@ -37,7 +43,8 @@ QString renderHelp() {
          {SheetOption::Padding, QStringLiteral("0")},
          {SheetOption::Fps, QStringLiteral("the design's preview rate")}});
     return QStringLiteral(
-               "Usage: kirabellum render DESIGN -o OUT [--seed N] [sheet options]\n"
+               "Usage: kirabellum render DESIGN -o OUT [--seed N] [--loop [--cycles K]]\n"
+               "                         [sheet options]\n"
                "\n"
                "Renders DESIGN exactly as the render button does, with its own frame size,\n"
                "frame count, width limit and afterimage, and writes the whole frame strip to\n"
@@ -47,34 +54,48 @@ QString renderHelp() {
                "Options:\n"
                "  -o, --output OUT       the strip to write: .bmp (uncompressed, 24-bit) or .png\n"
                "  --seed N               where the random generator starts, 0 to\n"
-               "                         18446744073709551615 [0]\n"
+               "                         18446744073709551615 [the design's fixed seed, or 0]\n"
+               "  --loop                 render a seamless loop: the strip is one period of an\n"
+               "                         endless animation whose last frame flows into its\n"
+               "                         first [on when the design says so]\n"
+               "  --cycles K             with --loop, record K periods one after the other [1]\n"
                "  -h, --help             show this help\n"
                "\n"
                "Sheet options, for game engines (the ramp's first colour is the background):\n"
                "%2"
                "\n"
-               "An option's value is the next word or follows an \"=\": --seed 3, --seed=3.\n")
-        .arg(DesignFormat::extensions(false), sheetHelp);
+               "An option's value is the next word or follows an \"=\": --seed 3, --seed=3.\n"
+               "A loop that has not settled after %3 frames is recorded anyway, with a\n"
+               "warning that it may show a seam.\n")
+        .arg(DesignFormat::extensions(false), sheetHelp)
+        .arg(RenderMode().settlingFrameLimit);
 }
 
 struct RenderOptions {
     const DesignFormat* designFormat = nullptr;
     QString designPath;
     QString outputPath;
-    std::uint64_t seed = 0;
+    std::optional<std::uint64_t> seed; // otherwise the design's
+    bool loop = false;                 // otherwise the design's
+    int cycles = 1;
     common::SheetOptions sheet;
 };
 
 // Fills `options` from the words read; the problem with them, or nothing.
 QString readRenderOptions(const common::CommandWords& words, RenderOptions& options) {
     if (words.isSet(seedOption)) {
-        bool valid = false;
-        options.seed = words.value(seedOption).toULongLong(&valid);
-        if (!valid)
+        options.seed = seedFromText(words.value(seedOption));
+        if (!options.seed)
             return QStringLiteral("the seed \"%1\" is not a whole number from 0 to "
                                   "18446744073709551615")
                 .arg(words.value(seedOption));
     }
+    options.loop = words.isSet(loopOption);
+    if (words.isSet(cyclesOption) && !options.loop)
+        return QStringLiteral("--cycles needs --loop");
+    const common::Status cycles = words.wholeNumber(cyclesOption, 1, CyclesMaximum, options.cycles);
+    if (!cycles.ok())
+        return cycles.message();
     const QStringList designs = words.positional();
     if (designs.isEmpty())
         return QStringLiteral("no design given");
@@ -91,6 +112,34 @@ QString readRenderOptions(const common::CommandWords& words, RenderOptions& opti
     if (status.ok())
         status = options.sheet.checkOutput(options.outputPath);
     return status.message();
+}
+
+// The mode the options ask for, the design's own where they say nothing. The
+// generator starts at 0 when neither gives a seed.
+RenderMode renderMode(const RenderOptions& options, const DesignDocument& design) {
+    RenderMode mode = RenderMode::of(design.Render);
+    mode.loop = mode.loop || options.loop;
+    mode.cycles = options.cycles;
+    mode.seed = options.seed ? options.seed : mode.seed.value_or(0);
+    return mode;
+}
+
+// A strip of several periods that grows over the largest image is the
+// --cycles option's fault; the design alone would render.
+QString cyclesProblem(const RenderOptions& options, const DesignDocument& design) {
+    StripLayout layout;
+    if (options.cycles == 1 || !layOutStrip(design, layout).ok() ||
+        layOutStrip(design, design.FrameCount * options.cycles, layout).ok())
+        return QString();
+    // Only the height can grow: no row is wider than the width limit or one frame.
+    const int framesThatFit = stripColumns(design.FrameSize, design.WidthLimit) *
+                              (common::MaximumImageEdge / design.FrameSize);
+    return QStringLiteral("--cycles %1 makes a strip of %2 frames, taller than %3 pixels; "
+                          "--cycles may be at most %4 for this design")
+        .arg(options.cycles)
+        .arg(design.FrameCount * options.cycles)
+        .arg(common::MaximumImageEdge)
+        .arg(framesThatFit / design.FrameCount);
 }
 
 // The sheet's grid for the strip that `run` lays out, or the usage problem.
@@ -117,12 +166,15 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
                      bool showProgress) {
     common::CommandWords words(
         QStringLiteral("kirabellum render"),
-        QStringLiteral("Usage: kirabellum render DESIGN -o OUT [--seed N]; see kirabellum "
-                       "render --help\n"),
+        QStringLiteral("Usage: kirabellum render DESIGN -o OUT [--seed N] [--loop [--cycles K]]; "
+                       "see kirabellum render --help\n"),
         renderHelp(),
-        QList<QCommandLineOption>{QCommandLineOption({QStringLiteral("o"), outputOption}, QString(),
-                                                     QStringLiteral("OUT")),
-                                  QCommandLineOption(seedOption, QString(), QStringLiteral("N"))} +
+        QList<QCommandLineOption>{
+            QCommandLineOption({QStringLiteral("o"), outputOption}, QString(),
+                               QStringLiteral("OUT")),
+            QCommandLineOption(seedOption, QString(), QStringLiteral("N")),
+            QCommandLineOption(loopOption),
+            QCommandLineOption(cyclesOption, QString(), QStringLiteral("K"))} +
             sheetOptions().commandOptions());
     if (const std::optional<ExitCode> done = words.read(arguments, out, err))
         return *done;
@@ -138,11 +190,15 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
         return ExitFailure;
     }
 
+    const QString tooManyCycles = cyclesProblem(options, design);
+    if (!tooManyCycles.isEmpty())
+        return words.usageError(tooManyCycles, err);
+
     // As the render button does: the run may go on until the last frame.
     design.RenderCancel = 1;
-    RandomSource random(options.seed);
+    RandomSource random;
     RenderRun run(random);
-    status = run.PrepareRender(design);
+    status = run.PrepareRender(design, renderMode(options, design));
     if (!status.ok()) {
         err << "kirabellum: cannot render \"" << options.designPath.toStdString()
             << "\": " << status.message().toStdString() << '\n';
@@ -177,6 +233,11 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
         err << "kirabellum: " << status.message().toStdString() << '\n';
         return ExitFailure;
     }
+    if (!run.settled())
+        err << "kirabellum render: warning: the loop did not settle within "
+            << RenderMode().settlingFrameLimit
+            << " frames (particles still alive or an afterimage still fading); it may show a "
+               "seam where the last frame flows into the first\n";
     const QString warning = grid.powerOfTwoWarning();
     if (!warning.isEmpty())
         err << "kirabellum render: warning: " << warning.toStdString() << '\n';

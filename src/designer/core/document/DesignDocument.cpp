@@ -31,7 +31,7 @@ bool DesignDocument::sameDesignAs(const DesignDocument& other) const {
     if (AfterimageOn != other.AfterimageOn || Afterimage != other.Afterimage ||
         FrameSize != other.FrameSize || FrameCount != other.FrameCount ||
         RefreshRate != other.RefreshRate || !sameBits(AddRate, other.AddRate) ||
-        WidthLimit != other.WidthLimit || Layers != other.Layers ||
+        WidthLimit != other.WidthLimit || Render != other.Render || Layers != other.Layers ||
         RampLength != other.RampLength || ColorRamp != other.ColorRamp)
         return false;
     for (int force = 0; force < GravityTotal; ++force)
@@ -51,6 +51,7 @@ void ApplyDefaults(DesignDocument& document) {
     document.RefreshRate = 4;
     document.AddRate = 1.0f;
     document.WidthLimit = 640;
+    document.Render = RenderSettings();
 
     for (LayerSettings& layer : document.Layers) {
         layer.LayerUse = 0;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace kirabellum {
 
@@ -40,6 +41,22 @@ struct GravityForce {
     float Power = 0.0f;
 };
 
+// How renders of the design run. Only the JSON form of a design keeps these;
+// the design files' fixed layout has no room for them.
+struct RenderSettings {
+    // Loop mode: the strip is one period of an endless animation.
+    bool Loop = false;
+    // When set, every render starts the random generator here, so that renders
+    // are identical; otherwise each render goes on from where the last one left
+    // the generator.
+    std::optional<std::uint64_t> Seed;
+
+    bool operator==(const RenderSettings& other) const {
+        return Loop == other.Loop && Seed == other.Seed;
+    }
+    bool operator!=(const RenderSettings& other) const { return !(*this == other); }
+};
+
 // One 32 x 32 spark image; pixel (x, y) with x from the left and y from the top.
 struct SparkBitmap {
     std::array<common::Colour, SparkEdge * SparkEdge> pixels{};
@@ -68,6 +85,7 @@ struct DesignDocument {
     std::int16_t WidthLimit = 0;
     // 1 while a render run may go on, 0 once it was cancelled. Never saved.
     std::uint8_t RenderCancel = 0;
+    RenderSettings Render;
 
     // Layers 1 to 8 at indices 0 to 7; use layer(L) to address them by number.
     std::array<LayerSettings, LayerTotal> Layers{};
@@ -86,7 +104,8 @@ struct DesignDocument {
     bool sameDesignAs(const DesignDocument& other) const;
 };
 
-// Sets every animation setting but RenderCancel, every layer and the three gravity
+// Sets every animation setting but RenderCancel (loop mode off, the seed not
+// fixed), every layer and the three gravity
 // forces to their start-up defaults. Spark images and the ramp are left alone.
 void ApplyDefaults(DesignDocument& document);
 

@@ -179,6 +179,7 @@ common::Status readDesignBytes(const std::string& bytes, DesignFileVersion versi
     read.RefreshRate = in.byte();
     read.AddRate = in.float32();
     read.WidthLimit = in.int16();
+    read.Render = RenderSettings(); // the layout holds no render settings
     for (LayerSettings& layer : read.Layers)
         readLayer(in, layer);
     for (GravityForce& force : read.Gravity) {

@@ -33,7 +33,8 @@ common::Status WriteDesignFile(std::ostream& stream, const DesignDocument& docum
 // `document` (RenderCancel aside) only when the file is complete and sound: long
 // enough for its layout, RampLength within 0 to 256, nothing after the last ramp
 // entry. On failure the document is exactly as it was. Version 1.1 copies its
-// one spark image into all eight slots. Ramp entries from RampLength on keep
+// one spark image into all eight slots. The layout holds no render settings:
+// the design read has loop mode off and no fixed seed. Ramp entries from RampLength on keep
 // their earlier values. A refused file that holds JSON text, or that reads as
 // the other version, is refused with a message that says so.
 common::Status ReadDesignFile(std::istream& stream, DesignFileVersion version,

@@ -1,6 +1,7 @@
 #include "core/document/DesignJson.h"
 
 #include "common/AtomicFile.h"
+#include "core/document/SeedText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -36,6 +37,13 @@ const QStringList layerKeys = {
 };
 const QStringList forceKeys = {QStringLiteral("Use"), QStringLiteral("Angle"),
                                QStringLiteral("Power")};
+// Optional: a design without it renders normally from a seed that runs on.
+const QString renderKey = QStringLiteral("Render");
+const QString loopKey = QStringLiteral("Loop");
+const QString seedKey = QStringLiteral("Seed");
+// The largest whole number up to which every whole JSON number (a double) is
+// exact: 2^53.
+constexpr double ExactWholeNumbers = 9007199254740992.0;
 
 // The bits of the NaN that reads and writes as plain "NaN".
 constexpr std::uint32_t QuietNanBits = 0x7FC00000;
@@ -163,7 +171,7 @@ QJsonObject designToJsonObject(const DesignDocument& document) {
     for (int index = 0; index < document.RampLength; ++index)
         ramp.append(common::colourToHex(document.ColorRamp[static_cast<std::size_t>(index)]));
 
-    return QJsonObject{
+    QJsonObject design{
         {QStringLiteral("AfterimageOn"), document.AfterimageOn},
         {QStringLiteral("Afterimage"), document.Afterimage},
         {QStringLiteral("FrameSize"), document.FrameSize},
@@ -177,6 +185,15 @@ QJsonObject designToJsonObject(const DesignDocument& document) {
         {QStringLiteral("RampLength"), document.RampLength},
         {QStringLiteral("ColorRamp"), ramp},
     };
+    // Written only when it says more than its absence does, so designs without
+    // it keep their text.
+    if (document.Render != RenderSettings()) {
+        QJsonObject render{{loopKey, document.Render.Loop}};
+        if (document.Render.Seed)
+            render.insert(seedKey, seedText(*document.Render.Seed));
+        design.insert(renderKey, render);
+    }
+    return design;
 }
 
 // --- Reading ---------------------------------------------------------------
@@ -229,7 +246,8 @@ private:
         failure_ = common::Status::failure(message);
         return false;
     }
-    bool object(const JsonNode& node, const QStringList& keys);
+    bool object(const JsonNode& node, const QStringList& keys,
+                const QStringList& optionalKeys = {});
     bool array(const JsonNode& node, int length, const QString& entries);
     template <typename Field> bool integer(const JsonNode& node, Field& field);
     bool decimal(const JsonNode& node, float& field);
@@ -238,12 +256,15 @@ private:
     bool force(const JsonNode& node, GravityForce& force);
     bool sparkImage(const JsonNode& node, SparkBitmap& image);
     bool ramp(const JsonNode& root, DesignDocument& design);
+    bool render(const JsonNode& node, RenderSettings& settings);
+    bool seed(const JsonNode& node, std::uint64_t& value);
 
     common::Status failure_ = common::Status::success();
 };
 
-// An object with exactly the given keys.
-bool DesignJsonReader::object(const JsonNode& node, const QStringList& keys) {
+// An object with exactly the given keys, and any of the optional ones.
+bool DesignJsonReader::object(const JsonNode& node, const QStringList& keys,
+                              const QStringList& optionalKeys) {
     if (!node.value.isObject())
         return fail(QStringLiteral("\"%1\" must be an object, not %2")
                         .arg(node.path, describe(node.value)));
@@ -252,7 +273,7 @@ bool DesignJsonReader::object(const JsonNode& node, const QStringList& keys) {
         if (!members.contains(key))
             return fail(QStringLiteral("the key \"%1\" is missing").arg(node.member(key).path));
     for (const QString& key : members.keys())
-        if (!keys.contains(key))
+        if (!keys.contains(key) && !optionalKeys.contains(key))
             return fail(QStringLiteral("unknown key \"%1\"").arg(node.member(key).path));
     return true;
 }
@@ -403,9 +424,51 @@ bool DesignJsonReader::ramp(const JsonNode& root, DesignDocument& design) {
     return true;
 }
 
+// A seed is a string of decimal digits, since a JSON number is a double and
+// holds only whole numbers up to 2^53 exactly; such a number is taken too.
+bool DesignJsonReader::seed(const JsonNode& node, std::uint64_t& value) {
+    const double number = node.value.toDouble();
+    if (node.value.isDouble() && number >= 0 && number <= ExactWholeNumbers &&
+        number == std::floor(number)) {
+        value = static_cast<std::uint64_t>(number);
+        return true;
+    }
+    if (const std::optional<std::uint64_t> read = seedFromText(node.value.toString());
+        node.value.isString() && read) {
+        value = *read;
+        return true;
+    }
+    return fail(QStringLiteral("\"%1\" must be a whole number from 0 to 18446744073709551615 in "
+                               "a string of decimal digits (\"12345678901234567890\"), or a "
+                               "JSON number up to %2, not %3")
+                    .arg(node.path)
+                    .arg(ExactWholeNumbers, 0, 'f', 0)
+                    .arg(describe(node.value)));
+}
+
+bool DesignJsonReader::render(const JsonNode& node, RenderSettings& settings) {
+    if (!object(node, {loopKey}, {seedKey}))
+        return false;
+    const JsonNode loop = node.member(loopKey);
+    if (!loop.value.isBool())
+        return fail(QStringLiteral("\"%1\" must be true or false, not %2")
+                        .arg(loop.path, describe(loop.value)));
+    settings.Loop = loop.value.toBool();
+    settings.Seed.reset();
+    if (!node.value.toObject().contains(seedKey))
+        return true;
+    std::uint64_t fixed = 0;
+    if (!seed(node.member(seedKey), fixed))
+        return false;
+    settings.Seed = fixed;
+    return true;
+}
+
 bool DesignJsonReader::read(const QJsonObject& rootObject, DesignDocument& design) {
     const JsonNode root{rootObject, QString()};
-    if (!object(root, designKeys) ||
+    design.Render = RenderSettings();
+    if (!object(root, designKeys, {renderKey}) ||
+        (rootObject.contains(renderKey) && !render(root.member(renderKey), design.Render)) ||
         !integer(root.member(QStringLiteral("AfterimageOn")), design.AfterimageOn) ||
         !integer(root.member(QStringLiteral("Afterimage")), design.Afterimage) ||
         !integer(root.member(QStringLiteral("FrameSize")), design.FrameSize) ||

@@ -15,7 +15,19 @@ std::unique_ptr<ParticleEngine> makeEngine(RandomSource& random, EngineKind kind
     return std::make_unique<FastRenderEngine>(random, threadCount);
 }
 
+// The strip's resolution, which picture files record: 100 dots per inch, what
+// an image made without a screen has. Fixed, so that a strip saved from the
+// windows is the same file as the command line's, whatever the screen.
+constexpr int StripDotsPerMeter = 3937;
+
 } // namespace
+
+RenderMode RenderMode::of(const RenderSettings& settings) {
+    RenderMode mode;
+    mode.loop = settings.Loop;
+    mode.seed = settings.Seed;
+    return mode;
+}
 
 RenderRun::RenderRun(RandomSource& random, EngineKind kind, int threadCount)
     : random_(random), engine_(makeEngine(random, kind, threadCount)) {}
@@ -39,12 +51,17 @@ common::Status RenderRun::PrepareRender(const DesignDocument& design, const Rend
     layout_ = layout;
     mode_ = mode;
     settled_ = true;
+    hasStarted_ = true;
+    if (mode.seed)
+        random_.restart(*mode.seed);
     startSeed_ = random_.state();
     engine_->setLoop(mode.loop ? design.FrameCount : 0, startSeed_);
     status = engine_->PrepareRender(design);
     // The palette is built even when the spark images fail, and the strip is
     // cleared to its first colour either way.
     strip_ = QImage(layout_.width(), layout_.height(), QImage::Format_RGB32);
+    strip_.setDotsPerMeterX(StripDotsPerMeter);
+    strip_.setDotsPerMeterY(StripDotsPerMeter);
     // Filled row by row rather than with QImage::fill, whose vectorised fill can
     // leave this thread's floating-point code running slower afterwards (see
     // WorkerPool); the engines run on after it.

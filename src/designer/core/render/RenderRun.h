@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace kirabellum {
 
@@ -36,6 +37,13 @@ struct RenderMode {
     // design that has not settled by then (particles that live for thousands
     // of frames, say) is recorded anyway, and the loop may show a seam.
     int settlingFrameLimit = 4096;
+    // When set, the random generator restarts here before the preparation, so
+    // every render from it is the same; otherwise the render goes on from
+    // where the generator stands.
+    std::optional<std::uint64_t> seed;
+
+    // The mode a design's own render settings ask for.
+    static RenderMode of(const RenderSettings& settings);
 };
 
 // The engines a render run can draw with; both give the same strip.
@@ -52,7 +60,8 @@ public:
     explicit RenderRun(RandomSource& random, EngineKind kind = EngineKind::Fast,
                        int threadCount = 0);
 
-    // Lays out and clears the strip, then prepares the engine. Settings outside
+    // Lays out and clears the strip, restarts the generator at the mode's seed
+    // if it has one, then prepares the engine. Settings outside
     // the render settings window's ranges, a strip over 32767 pixels or a damaged
     // ramp length are refused before anything changes. A spark colour outside the
     // ramp fails with the designer's message; the strip is then already resized
@@ -80,6 +89,9 @@ public:
     // Whether the last loop render settled before it recorded (always true for
     // a normal render).
     bool settled() const { return settled_; }
+    // Whether a preparation has begun at all; until then startSeed() and
+    // settled() describe no render.
+    bool hasStarted() const { return hasStarted_; }
     const StripLayout& layout() const { return layout_; }
     const ParticleEngine& engine() const { return *engine_; }
 
@@ -93,6 +105,7 @@ private:
     RenderMode mode_;
     std::uint64_t startSeed_ = 0;
     bool settled_ = true;
+    bool hasStarted_ = false;
     StripLayout layout_;
     QImage strip_;
     bool prepared_ = false;

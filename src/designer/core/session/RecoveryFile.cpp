@@ -20,9 +20,13 @@ namespace {
 
 constexpr char Magic[] = "KIRARECOVERY";
 constexpr int MagicBytes = 12;
-constexpr quint16 LayoutVersion = 1;
-// The magic, the layout version, the time and the name's length.
-constexpr qsizetype FixedHeaderBytes = MagicBytes + 2 + 8 + 4;
+// Version 1 had no render settings; it is still read, as designers that ran
+// before them may have left such files behind.
+constexpr quint16 LayoutVersion = 2;
+constexpr quint16 LayoutWithoutRenderSettings = 1;
+// The render settings' flags.
+constexpr quint8 LoopFlag = 1;
+constexpr quint8 FixedSeedFlag = 2;
 
 } // namespace
 
@@ -33,13 +37,16 @@ common::Status writeRecoveryFile(std::ostream& stream, const DesignDocument& doc
     if (!designWritten.ok())
         return designWritten;
 
+    const RenderSettings& render = document.Render;
+    const quint8 flags =
+        static_cast<quint8>((render.Loop ? LoopFlag : 0) | (render.Seed ? FixedSeedFlag : 0));
     const QByteArray name = designFileName.toUtf8();
     QByteArray header;
     QDataStream out(&header, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
     out.writeRawData(Magic, MagicBytes);
-    out << LayoutVersion << static_cast<qint64>(written.toMSecsSinceEpoch())
-        << static_cast<quint32>(name.size());
+    out << LayoutVersion << static_cast<qint64>(written.toMSecsSinceEpoch()) << flags
+        << static_cast<quint64>(render.Seed.value_or(0)) << static_cast<quint32>(name.size());
     out.writeRawData(name.constData(), static_cast<int>(name.size()));
 
     const std::string designBytes = design.str();
@@ -68,23 +75,36 @@ common::Status readRecoveryFile(std::istream& stream, DesignDocument& document,
     in.skipRawData(MagicBytes);
     quint16 version = 0;
     in >> version;
-    if (in.status() == QDataStream::Ok && version != LayoutVersion)
+    if (in.status() == QDataStream::Ok && version != LayoutVersion &&
+        version != LayoutWithoutRenderSettings)
         return common::Status::failure(
-            QStringLiteral("it has the layout version %1; this designer reads version %2")
+            QStringLiteral("it has the layout version %1; this designer reads versions %2 and %3")
                 .arg(version)
+                .arg(LayoutWithoutRenderSettings)
                 .arg(LayoutVersion));
     qint64 milliseconds = 0;
+    quint8 flags = 0;
+    quint64 seed = 0;
     quint32 nameBytes = 0;
-    in >> milliseconds >> nameBytes;
-    if (in.status() != QDataStream::Ok || nameBytes > content.size() - FixedHeaderBytes)
+    in >> milliseconds;
+    if (version == LayoutVersion)
+        in >> flags >> seed;
+    in >> nameBytes;
+    const qint64 nameStart = in.device()->pos();
+    if (in.status() != QDataStream::Ok || nameBytes > content.size() - nameStart)
         return common::Status::failure(QStringLiteral("its header is cut short"));
 
-    const qsizetype designStart = FixedHeaderBytes + nameBytes;
+    const qsizetype designStart = nameStart + nameBytes;
     std::istringstream design(bytes.substr(static_cast<std::size_t>(designStart)));
-    const common::Status designRead = ReadDesignFile(design, DesignFileVersion::V1_2, document);
+    DesignDocument read = document;
+    const common::Status designRead = ReadDesignFile(design, DesignFileVersion::V1_2, read);
     if (!designRead.ok())
         return designRead.prefixed(QStringLiteral("its design is damaged"));
-    designFileName = QString::fromUtf8(content.mid(FixedHeaderBytes, nameBytes));
+    read.Render.Loop = (flags & LoopFlag) != 0;
+    if (flags & FixedSeedFlag)
+        read.Render.Seed = seed;
+    document = read;
+    designFileName = QString::fromUtf8(content.mid(nameStart, nameBytes));
     written = QDateTime::fromMSecsSinceEpoch(milliseconds, QTimeZone::utc());
     return common::Status::success();
 }

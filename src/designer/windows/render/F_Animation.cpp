@@ -2,6 +2,7 @@
 
 #include "common/Rounding.h"
 #include "core/document/DesignMath.h"
+#include "core/document/SeedText.h"
 #include "core/session/DesignerSession.h"
 #include "windows/render/F_Preview.h"
 #include "windows/render/Wait.h"
@@ -12,12 +13,14 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
 #include <cmath>
+#include <optional>
 
 namespace kirabellum {
 
@@ -35,6 +38,14 @@ constexpr int FrameCountBar = 1;
 constexpr int AfterimageBar = 2;
 constexpr int AddRateBar = 3;
 constexpr int WidthLimitBar = 4;
+
+const QString badSeedMessage =
+    QStringLiteral("シードは 0 から 18446744073709551615 までの整数で入力してください。");
+
+// The seed FixedSeed holds, read as typed or pasted: spaces around it do not count.
+std::optional<std::uint64_t> seedIn(const QLineEdit* field) {
+    return seedFromText(field->text().trimmed());
+}
 
 // Shows `value` on `bar`; when the bar cannot hold it, it shows the nearest end
 // without writing that back into the document.
@@ -88,8 +99,35 @@ F_Animation::F_Animation(DesignerSession& session)
     // The afterimage bar runs backwards: 100 at its left end, 10 at its right.
     // Laying it out right to left turns its thumb and both arrows around.
     HScroll1[AfterimageBar]->setLayoutDirection(Qt::RightToLeft);
+
+    LoopCheck = new QCheckBox(QStringLiteral("ループ"), Frame2);
+    rendering->addWidget(LoopCheck, 5, 0, 1, 3);
+    connect(LoopCheck, &QCheckBox::toggled, this, &F_Animation::writeLoop);
+    // The seed rows: the last render's start, read only but selectable, and
+    // the seed every render starts from while "固定" is checked.
+    rendering->addWidget(new QLabel(QStringLiteral("シード"), Frame2), 6, 0);
+    LastSeed = new QLineEdit(Frame2);
+    LastSeed->setReadOnly(true);
+    LastSeed->setToolTip(QStringLiteral("最後のレンダリングのシード"));
+    rendering->addWidget(LastSeed, 6, 1, 1, 2);
+    FixSeedCheck = new QCheckBox(QStringLiteral("固定"), Frame2);
+    FixedSeed = new QLineEdit(Frame2);
+    FixedSeed->setMaxLength(40);
+    FixedSeed->setEnabled(false);
+    rendering->addWidget(FixSeedCheck, 7, 0);
+    rendering->addWidget(FixedSeed, 7, 1, 1, 2);
+    connect(FixSeedCheck, &QCheckBox::clicked, this, &F_Animation::FixSeedCheck_Click);
+    connect(FixedSeed, &QLineEdit::editingFinished, this, &F_Animation::writeSeed);
+    // Holds its line even while empty, so the fixed window size has room for it.
+    SeamNotice = new QLabel(Frame2);
+    SeamNotice->setMinimumHeight(SeamNotice->fontMetrics().height());
+    QPalette warning = SeamNotice->palette();
+    warning.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    SeamNotice->setPalette(warning);
+    rendering->addWidget(SeamNotice, 8, 0, 1, 3);
+
     Command1 = new QPushButton(QStringLiteral("レンダリング"), Frame2);
-    rendering->addWidget(Command1, 5, 0, 1, 3);
+    rendering->addWidget(Command1, 9, 0, 1, 3);
     connect(Command1, &QPushButton::clicked, this, &F_Animation::Command1_Click);
 
     Frame1 = new QGroupBox(QStringLiteral("Preview"), this);
@@ -115,6 +153,8 @@ F_Animation::F_Animation(DesignerSession& session)
     Command2 = new QPushButton(QStringLiteral("プレビュー"), Frame1);
     preview->addWidget(Check2, 4, 0, 1, 2);
     preview->addWidget(Command2, 5, 0, 1, 2);
+    // The group is as tall as the rendering settings; its controls stay at the top.
+    preview->setRowStretch(6, 1);
     connect(Command2, &QPushButton::clicked, this, &F_Animation::Command2_Click);
 
     auto* layout = new QHBoxLayout(this);
@@ -130,6 +170,7 @@ F_Animation::F_Animation(DesignerSession& session)
         HScroll1_Change(index);
     }
     showingClampedValue_ = false;
+    showLastRender();
 }
 
 void F_Animation::DRefresh() {
@@ -149,6 +190,13 @@ void F_Animation::DRefresh() {
         const QSignalBlocker quietRate(Option1[document.RefreshRate]);
         Option1[document.RefreshRate]->setChecked(true);
     }
+    const QSignalBlocker quietLoop(LoopCheck);
+    LoopCheck->setChecked(document.Render.Loop);
+    // Without a fixed seed the field keeps what it showed, greyed.
+    FixSeedCheck->setChecked(document.Render.Seed.has_value());
+    FixedSeed->setEnabled(document.Render.Seed.has_value());
+    if (document.Render.Seed)
+        FixedSeed->setText(seedText(*document.Render.Seed));
 }
 
 void F_Animation::HScroll1_Change(int index) {
@@ -197,6 +245,43 @@ void F_Animation::writeRefreshRate(int option) {
     session_.history.record();
 }
 
+void F_Animation::writeLoop() {
+    session_.document.Render.Loop = LoopCheck->isChecked();
+    session_.history.record();
+}
+
+void F_Animation::writeSeed() {
+    std::optional<std::uint64_t> seed;
+    if (FixSeedCheck->isChecked()) {
+        seed = seedIn(FixedSeed);
+        if (!seed)
+            return;
+    }
+    session_.document.Render.Seed = seed;
+    session_.history.record();
+}
+
+void F_Animation::FixSeedCheck_Click() {
+    const bool fixed = FixSeedCheck->isChecked();
+    FixedSeed->setEnabled(fixed);
+    if (fixed) {
+        // Fixing reproduces the render shown; before any render, the one that
+        // the next render would have given anyway.
+        const RenderRun& run = session_.renderRun;
+        FixedSeed->setText(seedText(run.hasStarted() ? run.startSeed() : session_.random.state()));
+    }
+    writeSeed();
+}
+
+void F_Animation::showLastRender() {
+    const RenderRun& run = session_.renderRun;
+    LastSeed->setText(run.hasStarted() ? seedText(run.startSeed()) : QString());
+    LastSeed->setCursorPosition(0);
+    SeamNotice->setText(run.hasStarted() && !run.settled()
+                            ? QStringLiteral("ループの継ぎ目が見えることがあります")
+                            : QString());
+}
+
 void F_Animation::copyRenderSettings() {
     writeAfterimageOn();
     for (int index : {SizeBar, FrameCountBar, WidthLimitBar})
@@ -211,12 +296,20 @@ int F_Animation::selectedRefreshOption() const {
 }
 
 void F_Animation::Command1_Click() {
+    if (FixSeedCheck->isChecked() && !seedIn(FixedSeed)) {
+        session_.dialogs.warning(QStringLiteral("Error"), badSeedMessage);
+        FixedSeed->setFocus();
+        FixedSeed->selectAll();
+        return;
+    }
+    writeSeed();
     // The design is kept in the recovery file before a render starts; a failure
     // there is reported by the main window's next periodic write.
     session_.keepRecovery();
     session_.document.RenderCancel = 1;
     Wait wait(session_, window());
     wait.exec();
+    showLastRender();
 }
 
 void F_Animation::Command2_Click() {

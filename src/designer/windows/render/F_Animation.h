@@ -7,6 +7,7 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -14,10 +15,12 @@ class QScrollBar;
 namespace kirabellum {
 
 // The render settings window "Animation": frame size and count, afterimage, add
-// rate and width limit, the render button, and the preview options.
+// rate and width limit, loop mode and the seed, the render button, and the
+// preview options.
 //
-// Every setting reaches the document the moment its control changes, so that
-// the document, the window and a saved design agree. DRefresh shows the
+// Every setting reaches the document the moment its control changes (the
+// fixed seed once its field is left or a render starts), so that the document,
+// the window and a saved design agree. DRefresh shows the
 // document and writes back only the add rate rounded to whole percent; a value
 // that a control can show only clamped, or not at all, stays in the document.
 class F_Animation : public ToolWindow {
@@ -37,9 +40,14 @@ public:
     std::array<QScrollBar*, 5> HScroll1{};
     std::array<QLabel*, 5> Label3{}; // values of the bars
     QCheckBox* Check1;               // "残像", afterimage on
-    QPushButton* Command1;           // "レンダリング"
-    QGroupBox* Frame1;               // "Preview"
-    QLabel* Label1;                  // "リフレッシュレート"
+    QCheckBox* LoopCheck;            // "ループ", loop mode
+    QLineEdit* LastSeed;             // the seed the last render started from, to copy
+    QCheckBox* FixSeedCheck;         // "固定": every render starts at FixedSeed
+    QLineEdit* FixedSeed;
+    QLabel* SeamNotice;    // after a loop render that did not settle
+    QPushButton* Command1; // "レンダリング"
+    QGroupBox* Frame1;     // "Preview"
+    QLabel* Label1;        // "リフレッシュレート"
     std::array<QRadioButton*, 6> Option1{};
     QCheckBox* Check2;     // "２倍表示", double size
     QPushButton* Command2; // "プレビュー"
@@ -52,6 +60,13 @@ private:
     void writeBarValue(int index);
     void writeAfterimageOn();
     void writeRefreshRate(int option);
+    void writeLoop();
+    // The fixed seed as FixedSeed shows it, or no fixed seed; a seed that is no
+    // whole number from 0 to 2^64 - 1 is not written.
+    void writeSeed();
+    void FixSeedCheck_Click();
+    // Shows the seed of the last render and whether its loop settled.
+    void showLastRender();
     void Command1_Click();
     void Command2_Click();
 

@@ -75,7 +75,8 @@ bool Wait::PrepareRender() {
     }
 
     RenderRun& run = session_.renderRun;
-    const common::Status status = run.PrepareRender(session_.document);
+    const common::Status status =
+        run.PrepareRender(session_.document, RenderMode::of(session_.document.Render));
     const QRgb background = common::colourToRgb(run.engine().paletteColour(0));
     if (auto* preview = windows.openAs<F_Preview>(ToolKind::Preview))
         preview->prepareForRender(layout.FrameSize, background);
