@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -232,6 +233,16 @@ TEST_F(RenderWindowsTest, RenderFillsTheStripAndThePreviewFollowsIt) {
     EXPECT_TRUE(dialogs.warnings.empty());
 }
 
+TEST_F(RenderWindowsTest, ARenderWithNoLayerOnRunsAndTheStatusBarSaysSo) {
+    for (LayerSettings& layer : session->document.Layers)
+        layer.LayerUse = 0;
+    render([](Wait&) {});
+    EXPECT_TRUE(dialogs.warnings.empty());
+    EXPECT_TRUE(mainWindow->statusBar()->currentMessage().contains(
+        QStringLiteral("どのレイヤーも使われていない")));
+    EXPECT_TRUE(cellIsBackground(0));
+}
+
 TEST_F(RenderWindowsTest, CancelAfterFrameZeroLeavesFramesZeroAndOne) {
     render([&](Wait& wait) {
         QObject::connect(&wait, &Wait::yielding, &wait, [&wait](int frame) {
@@ -254,8 +265,10 @@ TEST_F(RenderWindowsTest, SparkColourOutsideTheRampStopsTheRenderWithTheMessage)
     render();
     ASSERT_EQ(dialogs.warnings.size(), 1u);
     EXPECT_EQ(dialogs.warnings[0].title, QStringLiteral("Error"));
-    EXPECT_EQ(dialogs.warnings[0].text,
-              QStringLiteral("2レイヤーのFireにパレット以外の色が使われています"));
+    // The designer's message, then what to do about it.
+    EXPECT_TRUE(dialogs.warnings[0].text.startsWith(
+        QStringLiteral("2レイヤーのFireにパレット以外の色が使われています。\n")));
+    EXPECT_TRUE(dialogs.warnings[0].text.contains(QStringLiteral("ランプの色で描いた画像")));
     // The strip is laid out anew and cleared.
     EXPECT_EQ(stripLayout(), (std::array<int, 4>{128, 5, 4, 2}));
     EXPECT_EQ(session->rendPic.picture().size(), QSize(512, 256));

@@ -1,5 +1,6 @@
 #include "windows/render/Wait.h"
 
+#include "core/render/RenderPreparation.h"
 #include "core/session/DesignerSession.h"
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kirabellum {
 
@@ -52,6 +55,22 @@ void Wait::Timer1_Timer() {
     accept();
 }
 
+namespace {
+
+// A spark colour outside the ramp: the message names the layer; what to do
+// about it follows.
+QString withRemedy(const QString& message) {
+    for (int layer = 1; layer <= LayerTotal; ++layer)
+        if (message == sparkColourMessage(layer))
+            return message +
+                   QStringLiteral("。\nFireのスパーク画像には、ColorTransformationのカラーランプに"
+                                  "ある色と黒だけが使えます。ランプの色で描いた画像を読み込むか、"
+                                  "その色を含むランプを読み込んでください。");
+    return message;
+}
+
+} // namespace
+
 void Wait::Command1_Click() {
     session_.document.RenderCancel = 0;
     accept();
@@ -83,9 +102,15 @@ bool Wait::PrepareRender() {
     // A spark colour outside the ramp still leaves the strip resized and cleared.
     session_.rendPic.setPicture(run.strip(), run.layout(), background);
     if (!status.ok()) {
-        session_.dialogs.warning(QStringLiteral("Error"), status.message());
+        session_.dialogs.warning(QStringLiteral("Error"), withRemedy(status.message()));
         return false;
     }
+    const auto& layers = session_.document.Layers;
+    if (std::none_of(layers.begin(), layers.end(),
+                     [](const LayerSettings& layer) { return layer.LayerUse == 1; }))
+        windows.showStatus(
+            QStringLiteral("どのレイヤーも使われていないため、何も描かれません"
+                           "（ParticleEditerの「Use」で使うレイヤーを選んでください）"));
     return true;
 }
 

@@ -4,8 +4,10 @@
 #include "core/document/DesignMath.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStatusBar>
 
 namespace kirabellum {
 
@@ -55,6 +57,12 @@ void ToolWindowHost::setViewAction(ToolKind kind, QAction* action) {
 
 ToolWindow* ToolWindowHost::window(ToolKind kind) const {
     return slot(kind).window.data();
+}
+
+void ToolWindowHost::showStatus(const QString& text) {
+    constexpr int ShownMilliseconds = 10000;
+    if (auto* mainWindow = qobject_cast<QMainWindow*>(area_.window()))
+        mainWindow->statusBar()->showMessage(text, ShownMilliseconds);
 }
 
 ToolWindow* ToolWindowHost::open(ToolKind kind) {

@@ -26,6 +26,8 @@ public:
     ToolWindowHost(QMdiArea& area, DesignerSession& session);
 
     void registerWindow(ToolKind kind, Factory factory);
+    // A passing line on the main window's status bar (its "Ready" returns after).
+    void showStatus(const QString& text);
     bool isAvailable(ToolKind kind) const;
     // The VIEW menu item that the window ticks while it is open.
     void setViewAction(ToolKind kind, QAction* action);
