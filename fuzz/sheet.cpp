@@ -110,15 +110,16 @@ common::SheetFrames framesOf(const Input& input) {
     };
     for (int frame = 0; frame < shape.frameCount; ++frame) {
         const QRect cell = frames.grid.cellRect(frame);
-        for (int y = cell.top(); y <= cell.bottom(); ++y)
+        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(frames.image.scanLine(y));
             for (int x = cell.left(); x <= cell.right(); ++x) {
                 const int red = nextByte();
                 const int green = nextByte();
-                QRgb pixel = qRgb(red, green, nextByte());
+                line[x] = qRgb(red, green, nextByte());
                 if (input.backgroundPixels && red % 4 == 0)
-                    pixel = common::colourToRgb(input.background);
-                frames.image.setPixel(x, y, pixel);
+                    line[x] = common::colourToRgb(input.background);
             }
+        }
     }
     return frames;
 }
@@ -202,13 +203,16 @@ void checkAdditiveSheet(const QImage& sheet, const common::SheetFrames& frames,
     expected.fill(background);
     for (int cell = 0; cell < grid.columns() * grid.rows(); ++cell) {
         const QRect frameRect = grid.frameRect(cell);
-        for (int y = 0; y < frameRect.height(); ++y)
+        const QPoint origin = frames.grid.originOf(cell);
+        for (int y = 0; y < frameRect.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(expected.scanLine(frameRect.y() + y));
+            const auto* frameLine =
+                reinterpret_cast<const QRgb*>(frames.image.constScanLine(origin.y() + y));
             for (int x = 0; x < frameRect.width(); ++x)
-                expected.setPixel(
-                    frameRect.x() + x, frameRect.y() + y,
-                    cell < frames.frameCount
-                        ? frames.image.pixel(frames.grid.originOf(cell) + QPoint(x, y))
-                        : common::colourToRgb(frames.emptyCellColour));
+                line[frameRect.x() + x] = cell < frames.frameCount
+                                              ? frameLine[origin.x() + x]
+                                              : common::colourToRgb(frames.emptyCellColour);
+        }
     }
     require(sheet == expected, "frames in their cells, gutters in the background");
     if (grid.columns() == frames.grid.columns() && grid.padding() == 0 && !grid.powerOfTwo())
@@ -222,10 +226,12 @@ void checkAlphaSheet(const QImage& sheet, const QImage& opaque, AlphaMode mode, 
             "a sheet with alpha is 32-bit ARGB of the same size");
     const int under[3] = {common::colourRed(background), common::colourGreen(background),
                           common::colourBlue(background)};
-    for (int y = 0; y < sheet.height(); ++y)
+    for (int y = 0; y < sheet.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(sheet.constScanLine(y));
+        const auto* opaqueLine = reinterpret_cast<const QRgb*>(opaque.constScanLine(y));
         for (int x = 0; x < sheet.width(); ++x) {
-            const QRgb pixel = sheet.pixel(x, y);
-            const QRgb original = opaque.pixel(x, y);
+            const QRgb pixel = line[x];
+            const QRgb original = opaqueLine[x];
             const double alpha = qAlpha(pixel) / 255.0;
             const int colour[3] = {qRed(pixel), qGreen(pixel), qBlue(pixel)};
             const int wanted[3] = {qRed(original), qGreen(original), qBlue(original)};
@@ -242,6 +248,7 @@ void checkAlphaSheet(const QImage& sheet, const QImage& opaque, AlphaMode mode, 
             if (original == common::colourToRgb(background))
                 require(qAlpha(pixel) == 0, "the background becomes transparent");
         }
+    }
 }
 
 void checkAtlasJson(const common::SheetDescription& description, MetadataFormat format) {

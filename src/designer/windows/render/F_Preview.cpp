@@ -29,6 +29,9 @@ F_Preview::F_Preview(DesignerSession& session)
     : ToolWindow(session, ToolKind::Preview, QStringLiteral("Preview")) {
     Picture1 = new common::PictureBox(this);
     Command1 = new QPushButton(QStringLiteral("Save"), this);
+    // As wide as its caption, not the style's wider button, so that the button
+    // and the order beside it fit under a frame of 128 pixels.
+    Command1->setFixedWidth(Command1->fontMetrics().horizontalAdvance(Command1->text()) + 20);
     Combo1 = new QComboBox(this);
     for (int order = 0; order < common::PlaybackOrderCount; ++order)
         Combo1->addItem(common::playbackOrderCaption(static_cast<common::PlaybackOrder>(order)));
