@@ -21,11 +21,57 @@ int captionedFrameRate(int option) {
     return rates[option];
 }
 
-FramePlayback::FramePlayback(PlaybackFrames frames, int intervalMilliseconds, TimePoint start)
-    : frameCount_(frames.frameCount), skipStep_(std::max(1, frames.skipStep)),
+QString playbackOrderCaption(PlaybackOrder order) {
+    switch (order) {
+    case PlaybackOrder::Once:
+        return QStringLiteral("1回");
+    case PlaybackOrder::Repeat:
+        return QStringLiteral("繰り返し");
+    case PlaybackOrder::PingPong:
+        return QStringLiteral("往復");
+    }
+    return {};
+}
+
+FramePlayback::FramePlayback(PlaybackFrames frames, int intervalMilliseconds, TimePoint start,
+                             PlaybackOrder order)
+    : order_(order), frameCount_(frames.frameCount), firstFrame_(std::max(0, frames.firstFrame)),
+      skipStep_(std::max(1, frames.skipStep)),
       // Waiting until more than the interval has passed on a millisecond clock
       // is waiting for at least one millisecond more.
-      wait_(intervalMilliseconds + 1), last_(start), next_(std::max(0, frames.firstFrame)) {}
+      wait_(intervalMilliseconds + 1), last_(start) {}
+
+int FramePlayback::sequenceLength() const {
+    if (frameCount_ <= firstFrame_)
+        return 0;
+    return (frameCount_ - firstFrame_ - 1) / skipStep_ + 1;
+}
+
+bool FramePlayback::turn() {
+    const int length = sequenceLength();
+    if (length == 0)
+        return false;
+    if (position_ < 0) {
+        // Back at the first frame, which was just shown: forward again.
+        backward_ = false;
+        position_ = std::min(1, length - 1);
+    } else if (position_ >= length) {
+        if (order_ == PlaybackOrder::Once)
+            return false;
+        if (order_ == PlaybackOrder::Repeat || length == 1) {
+            position_ = 0;
+        } else if (backward_) {
+            // The strip was rendered anew with fewer frames while going back.
+            position_ = length - 1;
+        } else {
+            // Back from the last frame, just shown, or from a frame beyond a
+            // strip rendered anew with fewer frames.
+            backward_ = true;
+            position_ = position_ == length ? length - 2 : length - 1;
+        }
+    }
+    return true;
+}
 
 FramePlayback::Step FramePlayback::step(TimePoint now) {
     if (ended_)
@@ -33,12 +79,12 @@ FramePlayback::Step FramePlayback::step(TimePoint now) {
     if (now < due())
         return {Action::Wait, -1};
     last_ = now;
-    if (next_ >= frameCount_) {
+    if (!turn()) {
         ended_ = true;
         return {Action::End, -1};
     }
-    const int frame = next_;
-    next_ += skipStep_;
+    const int frame = firstFrame_ + position_ * skipStep_;
+    position_ += backward_ ? -1 : 1;
     return {Action::Show, frame};
 }
 

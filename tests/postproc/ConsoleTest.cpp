@@ -7,6 +7,7 @@
 #include "windows/Preview.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -269,6 +270,48 @@ TEST_F(ConsoleWindow, ASecondStartDuringPlaybackIsRefused) {
     const std::vector<ShownFrame> shown = play(console, *mainWindow->preview());
     EXPECT_EQ(started, 1);
     EXPECT_EQ(shown.size(), 4u);
+}
+
+TEST_F(ConsoleWindow, RepeatAndPingPongPlayWithoutPauseUntilASecondStartOrClosingStopsThem) {
+    openImage(numberedFrames(24, 6, 1));
+    applyFrameSettings(24, 6, 1, 1); // frames 1 to 5
+    Console& console = *mainWindow->console();
+    console.Option1(0)->setChecked(true);
+    const struct {
+        int order;
+        bool closing;
+        std::vector<int> frames;
+    } cases[] = {
+        {1, false, {1, 2, 3, 4, 5, 1, 2, 3, 4, 5, 1, 2}},
+        {2, false, {1, 2, 3, 4, 5, 4, 3, 2, 1, 2, 3, 4}},
+        {2, true, {1, 2, 3, 4, 5, 4, 3, 2, 1, 2, 3, 4}},
+    };
+    for (const auto& c : cases) {
+        console.Combo1()->setCurrentIndex(c.order);
+        std::vector<int> frames;
+        const QMetaObject::Connection stop =
+            QObject::connect(&console, &Console::frameShown, [&](int frame, const QString&) {
+                frames.push_back(frame);
+                if (frames.size() == 12 && c.closing)
+                    mainWindow->preview()->parentWidget()->close();
+                else if (frames.size() == 12)
+                    console.Command2()->click();
+            });
+        bool finished = false;
+        clock.clearWaits();
+        play(console, *mainWindow->preview(), &finished);
+        QObject::disconnect(stop);
+        EXPECT_EQ(frames, c.frames) << c.order << c.closing;
+        EXPECT_EQ(clock.waits(), std::vector<int>(12, 18)) << "no pause at the turns";
+        EXPECT_FALSE(console.isPlaying());
+        EXPECT_FALSE(finished) << "stopped, not run out";
+        if (c.closing) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            EXPECT_EQ(mainWindow->preview(), nullptr);
+        } else {
+            EXPECT_EQ(mainWindow->preview()->windowTitle(), QStringLiteral("Preview"));
+        }
+    }
 }
 
 TEST_F(ConsoleWindow, ClosingThePreviewDuringPlaybackEndsItSafely) {

@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,6 +19,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -93,8 +95,13 @@ Console::Console(PostprocSession& session, QWidget* parent) : QWidget(parent), s
     }
     option1_[StartRefreshRate]->setChecked(true);
     check2_ = new QCheckBox(QStringLiteral("２倍表示"), previewGroup);
+    combo1_ = new QComboBox(previewGroup);
+    for (int order = 0; order < common::PlaybackOrderCount; ++order)
+        combo1_->addItem(common::playbackOrderCaption(static_cast<common::PlaybackOrder>(order)));
+    combo1_->setToolTip(QStringLiteral("繰り返しと往復は、もう一度プレビューを押すと止まります"));
     command2_ = new QPushButton(QStringLiteral("プレビュー"), previewGroup);
-    previewLayout->addWidget(check2_, 3, 0, 1, 2);
+    previewLayout->addWidget(check2_, 3, 0);
+    previewLayout->addWidget(combo1_, 3, 1);
     previewLayout->addWidget(command2_, 3, 2);
 
     auto* layout = new QVBoxLayout(this);
@@ -151,8 +158,10 @@ int Console::selectedRefreshRate() const {
 }
 
 void Console::PlayPreview() {
-    if (playing_)
+    if (playing_) {
+        stopRequested_ = stopRequested_ || endless_;
         return;
+    }
     if (!session_.requireImage(this, QStringLiteral("プレビュー")))
         return;
 
@@ -169,8 +178,15 @@ void Console::PlayPreview() {
     const QPointer<Console> self(this);
     playing_ = true;
     stopRequested_ = false;
+    // A closed preview is deleted only once the playback has returned to the
+    // event loop: closing it ends the playback at once.
+    const QMetaObject::Connection previewClosed =
+        connect(preview, &Preview::unloaded, this, [this] { stopRequested_ = true; });
+    const auto forgetPreview = qScopeGuard([&] { QObject::disconnect(previewClosed); });
     common::PlaybackClock& clock = *clock_;
-    common::FramePlayback timing(playback.frames(), interval, clock.now());
+    common::FramePlayback timing(playback.frames(), interval, clock.now(),
+                                 static_cast<common::PlaybackOrder>(combo1_->currentIndex()));
+    endless_ = timing.endless();
     for (;;) {
         const common::FramePlayback::Step step = timing.step(clock.waitUntil(timing.due()));
         if (step.action == common::FramePlayback::Action::Wait)

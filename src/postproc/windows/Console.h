@@ -9,6 +9,7 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -22,7 +23,8 @@ class Preview;
 // The console: describes the frame image (frame size and count), chooses the
 // frames used (start, step, mirroring) and copies these into the shared
 // settings on apply; its "Preview" group plays the frames in the preview
-// window at a chosen refresh rate, optionally at double size.
+// window at a chosen refresh rate and order (once, over and over, or back and
+// forth), optionally at double size.
 class Console : public QWidget {
     Q_OBJECT
 
@@ -38,6 +40,8 @@ public:
     QLabel* Label3(int index) const { return label3_[index]; }
     QRadioButton* Option1(int index) const { return option1_[index]; }
     QCheckBox* Check2() const { return check2_; }
+    // The playback order: "1回", "繰り返し", "往復".
+    QComboBox* Combo1() const { return combo1_; }
     QCheckBox* Check3() const { return check3_; }
     QCheckBox* Check4() const { return check4_; }
     QPushButton* Command1() const { return command1_; }
@@ -46,8 +50,10 @@ public:
     // Copies the first group's values into the shared settings and sizes the
     // preview picture to one frame.
     void Command1_Click();
-    // Plays the frames chosen by the shared settings in the preview window.
-    // A second start while a playback runs is refused.
+    // Plays the frames chosen by the shared settings in the preview window,
+    // in the order chosen in Combo1. Played over and over or back and forth,
+    // the frames run until a second start stops them; a second start while a
+    // single playback runs is refused.
     void PlayPreview();
     bool isPlaying() const { return playing_; }
     // Playback is timed by the steady clock unless given another one.
@@ -80,6 +86,7 @@ private:
     std::array<QRadioButton*, RefreshRateCount> option1_{};
     QLabel* label1_ = nullptr;
     QCheckBox* check2_ = nullptr;
+    QComboBox* combo1_ = nullptr;
     QCheckBox* check3_ = nullptr;
     QCheckBox* check4_ = nullptr;
     QPushButton* command1_ = nullptr;
@@ -87,6 +94,7 @@ private:
     common::PlaybackClock steadyClock_;
     common::PlaybackClock* clock_ = &steadyClock_;
     bool playing_ = false;
+    bool endless_ = false;
     bool stopRequested_ = false;
 };
 

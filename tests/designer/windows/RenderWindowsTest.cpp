@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -356,6 +357,56 @@ TEST_F(RenderWindowsTest, ARenderBetweenTwoFramesRunsToItsEndAndThePlaybackGoesO
         expected.push_back(frame);
     EXPECT_EQ(frames, expected);
     EXPECT_EQ(lastCaption, "20/20");
+}
+
+TEST_F(RenderWindowsTest, RepeatAndPingPongPlayWithoutPauseUntilPreviewAgainOrClosingStopsThem) {
+    render(); // 16 frames
+    std::vector<int> forward(16);
+    for (int frame = 0; frame < 16; ++frame)
+        forward[static_cast<std::size_t>(frame)] = frame;
+    const std::vector<int> backward(forward.rbegin() + 1, forward.rend() - 1); // 14 to 1
+    const auto joined = [](std::initializer_list<std::vector<int>> parts) {
+        std::vector<int> all;
+        for (const std::vector<int>& part : parts)
+            all.insert(all.end(), part.begin(), part.end());
+        return std::vector<int>(all.begin(), all.begin() + 40);
+    };
+    const struct {
+        int order;
+        bool closing;
+        std::vector<int> frames;
+    } cases[] = {
+        {1, false, joined({forward, forward, forward})},
+        {2, false, joined({forward, backward, forward})},
+        {2, true, joined({forward, backward, forward})},
+    };
+    QImage cleared(128, 128, QImage::Format_RGB32);
+    cleared.fill(common::colourToRgb(session->document.ColorRamp[0]));
+    for (const auto& c : cases) {
+        preview()->Combo1->setCurrentIndex(c.order);
+        std::vector<int> frames;
+        const QMetaObject::Connection shown =
+            QObject::connect(preview(), &F_Preview::frameShown, [&](int frame) {
+                frames.push_back(frame);
+                if (frames.size() == 40 && c.closing)
+                    preview()->parentWidget()->close();
+                else if (frames.size() == 40)
+                    animation->Command2->click();
+            });
+        clock.clearWaits();
+        play(0);
+        EXPECT_EQ(frames, c.frames) << c.order << c.closing;
+        EXPECT_EQ(clock.waits(), std::vector<int>(40, 18)) << "no pause at the turns";
+        if (c.closing) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            EXPECT_EQ(preview(), nullptr);
+        } else {
+            QObject::disconnect(shown);
+            EXPECT_FALSE(preview()->isPlaying());
+            EXPECT_EQ(preview()->windowTitle(), QStringLiteral("Preview"));
+            EXPECT_EQ(preview()->Picture1->image(), cleared);
+        }
+    }
 }
 
 TEST_F(RenderWindowsTest, DoubleSizePlaybackShowsEachPixelAsABlock) {

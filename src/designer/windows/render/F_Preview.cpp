@@ -7,7 +7,10 @@
 #include "core/render/RendPic.h"
 #include "core/session/DesignerSession.h"
 
+#include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -26,11 +29,23 @@ F_Preview::F_Preview(DesignerSession& session)
     : ToolWindow(session, ToolKind::Preview, QStringLiteral("Preview")) {
     Picture1 = new common::PictureBox(this);
     Command1 = new QPushButton(QStringLiteral("Save"), this);
+    // As wide as its caption, not the style's wider button, so that the button
+    // and the order beside it fit under a frame of 128 pixels.
+    Command1->setFixedWidth(Command1->fontMetrics().horizontalAdvance(Command1->text()) + 20);
+    Combo1 = new QComboBox(this);
+    for (int order = 0; order < common::PlaybackOrderCount; ++order)
+        Combo1->addItem(common::playbackOrderCaption(static_cast<common::PlaybackOrder>(order)));
+    Combo1->setToolTip(QStringLiteral("繰り返しと往復は、もう一度プレビューを押すと止まります"));
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(2);
+    buttons->addWidget(Command1);
+    buttons->addWidget(Combo1);
+    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     layout->addWidget(Picture1, 0, Qt::AlignLeft | Qt::AlignTop);
-    layout->addWidget(Command1, 0, Qt::AlignLeft);
+    layout->addLayout(buttons);
     connect(Command1, &QPushButton::clicked, this, &F_Preview::Command1_Click);
 }
 
@@ -67,9 +82,13 @@ void F_Preview::showRenderedFrame(int frameIndex, int frameCount, const QImage& 
 }
 
 void F_Preview::play(bool doubleSize, int option) {
-    if (playing_)
+    if (playing_) {
+        stopRequested_ = stopRequested_ || endless_;
         return;
+    }
     playing_ = true;
+    stopRequested_ = false;
+    const auto order = static_cast<common::PlaybackOrder>(Combo1->currentIndex());
     QPointer<F_Preview> self(this);
     // The strip as it was rendered (or blanked): the render settings may have
     // changed since without a render.
@@ -83,8 +102,9 @@ void F_Preview::play(bool doubleSize, int option) {
 
     common::PlaybackClock& clock = *clock_;
     common::FramePlayback timing({rendPic.layout().FrameCount, 0, 1}, common::PlayInterval(option),
-                                 clock.now());
-    for (;;) {
+                                 clock.now(), order);
+    endless_ = timing.endless();
+    while (!stopRequested_) {
         // A render run between two frames may have replaced the strip, and with
         // it the frame count and the cells.
         const StripLayout layout = rendPic.layout();
@@ -104,6 +124,13 @@ void F_Preview::play(bool doubleSize, int option) {
     Picture1->clear();
     setWindowTitle(common::FramePlayback::idleCaption());
     playing_ = false;
+}
+
+void F_Preview::closeEvent(QCloseEvent* event) {
+    // The window is deleted only once the playback has returned to the event
+    // loop: the playback ends as soon as it has processed this event.
+    stopRequested_ = true;
+    ToolWindow::closeEvent(event);
 }
 
 void F_Preview::Command1_Click() {

@@ -4,6 +4,7 @@
 
 #include "common/PlaybackClock.h"
 
+class QComboBox;
 class QPushButton;
 
 namespace common {
@@ -13,7 +14,8 @@ class PictureBox;
 namespace kirabellum {
 
 // The preview player "Preview": shows each frame while a render runs, plays the
-// frame strip once at the chosen rate, and saves the strip as a picture.
+// frame strip at the chosen rate in the order it offers (once, over and over,
+// or back and forth), and saves the strip as a picture.
 class F_Preview : public ToolWindow {
     Q_OBJECT
 public:
@@ -27,10 +29,14 @@ public:
     // The player has neither a minimize nor a maximize button.
     bool hasMinimizeButton() const override { return false; }
 
-    // Plays the strip once: every frame in strip order, each shown at least
+    // Plays the strip in the order chosen in Combo1, each frame shown at least
     // PlayInterval + 1 ms after the previous one for refresh-rate option
-    // `option`, then a cleared picture.
+    // `option`. Played once: every frame in strip order, then a cleared
+    // picture. Played over and over or back and forth, it runs until the
+    // window closes or play is called again, which stops it and clears the
+    // picture; a call during a single playback is refused.
     void play(bool doubleSize, int option);
+    bool isPlaying() const { return playing_; }
     // Playback is timed by the steady clock unless given another one.
     void setPlaybackClock(common::PlaybackClock& clock) { clock_ = &clock; }
 
@@ -40,10 +46,15 @@ public:
 
     common::PictureBox* Picture1;
     QPushButton* Command1; // "Save"
+    QComboBox* Combo1;     // the playback order: "1回", "繰り返し", "往復"
 
 Q_SIGNALS:
     // Playback has put frame n (0-based) on the picture.
     void frameShown(int frameIndex);
+
+protected:
+    // Closing the window ends a playback.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Command1_Click();
@@ -52,6 +63,8 @@ private:
     common::PlaybackClock steadyClock_;
     common::PlaybackClock* clock_ = &steadyClock_;
     bool playing_ = false;
+    bool endless_ = false;
+    bool stopRequested_ = false;
     QString saveFileName_;
 };
 
