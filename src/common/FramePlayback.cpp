@@ -33,6 +33,11 @@ QString playbackOrderCaption(PlaybackOrder order) {
     return {};
 }
 
+QString playbackOrderTip() {
+    return QStringLiteral(
+        "繰り返しと往復は、もう一度プレビューを押すか、ウィンドウを閉じると止まります");
+}
+
 FramePlayback::FramePlayback(PlaybackFrames frames, int intervalMilliseconds, TimePoint start,
                              PlaybackOrder order)
     : order_(order), frameCount_(frames.frameCount), firstFrame_(std::max(0, frames.firstFrame)),

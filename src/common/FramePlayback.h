@@ -34,6 +34,8 @@ enum class PlaybackOrder {
 };
 constexpr int PlaybackOrderCount = 3;
 QString playbackOrderCaption(PlaybackOrder order);
+// The players' tip on the order: how an endless playback is stopped.
+QString playbackOrderTip();
 
 // One playback of frames, timed by a clock that the caller reads and hands in;
 // nothing here waits. Each step comes more than the interval after the clock

@@ -98,7 +98,7 @@ Console::Console(PostprocSession& session, QWidget* parent) : QWidget(parent), s
     combo1_ = new QComboBox(previewGroup);
     for (int order = 0; order < common::PlaybackOrderCount; ++order)
         combo1_->addItem(common::playbackOrderCaption(static_cast<common::PlaybackOrder>(order)));
-    combo1_->setToolTip(QStringLiteral("繰り返しと往復は、もう一度プレビューを押すと止まります"));
+    combo1_->setToolTip(common::playbackOrderTip());
     command2_ = new QPushButton(QStringLiteral("プレビュー"), previewGroup);
     previewLayout->addWidget(check2_, 3, 0);
     previewLayout->addWidget(combo1_, 3, 1);

@@ -35,7 +35,7 @@ F_Preview::F_Preview(DesignerSession& session)
     Combo1 = new QComboBox(this);
     for (int order = 0; order < common::PlaybackOrderCount; ++order)
         Combo1->addItem(common::playbackOrderCaption(static_cast<common::PlaybackOrder>(order)));
-    Combo1->setToolTip(QStringLiteral("繰り返しと往復は、もう一度プレビューを押すと止まります"));
+    Combo1->setToolTip(common::playbackOrderTip());
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(2);
     buttons->addWidget(Command1);
