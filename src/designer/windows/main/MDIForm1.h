@@ -36,6 +36,8 @@ public:
     void OPEN_Click(int index); // 0: version 1.2, 1: version 1.1; either or JSON
     // True when the design was saved.
     bool SAVE_Click();
+    // Opens the export window over the last rendered strip; without one, says so.
+    void EXPORT_Click();
     void UNDO_Click();
     void REDO_Click();
     void KoratuneUP_Click();
@@ -60,6 +62,7 @@ public:
     QAction* NEW;
     std::array<QAction*, 2> OPEN{};
     QAction* SAVE;
+    QAction* EXPORT;
     QAction* KoratuneUP;
     QAction* END;
     QMenu* EDIT;
