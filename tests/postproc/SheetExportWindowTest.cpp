@@ -55,7 +55,7 @@ TEST_F(SheetExportWindow, WritesWhatTheProcessCommandWritesWithTheSameOptions) {
             return;
         }
         seen = true;
-        EXPECT_EQ(dialog->backgroundButton()->text(), QStringLiteral("#000001"));
+        EXPECT_EQ(dialog->backgroundLabel()->text(), QStringLiteral("#000001"));
         dialog->alphaBox()->setCurrentIndex(static_cast<int>(common::AlphaMode::Straight));
         dialog->maxSizeBox()->setValue(140);
         dialog->paddingBox()->setValue(2);

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -26,7 +27,8 @@ namespace common {
 namespace {
 
 const QString ExportTitle = QStringLiteral("書き出し");
-constexpr QSize PreviewArea(480, 360);
+// Room for the designer's strip at its usual width limit, 512 pixels.
+constexpr QSize PreviewArea(512, 512);
 
 // The alpha modes as the window names them, in the order of AlphaMode.
 const char* const alphaModeCaptions[] = {"加算", "ストレート", "乗算済み"};
@@ -56,6 +58,9 @@ QSpinBox* numberBox(SheetOption option, QWidget* parent, int maximum = 0) {
 QPixmap swatch(Colour colour) {
     QPixmap pixmap(16, 16);
     pixmap.fill(QColor(colourToRgb(colour)));
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::gray);
+    painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
     return pixmap;
 }
 
@@ -103,12 +108,18 @@ QWidget* SheetExportDialog::makeOptions() {
     alpha_->setToolTip(QStringLiteral("--alpha"));
     form->addRow(QStringLiteral("透明度"), alpha_);
 
-    background_ = new QPushButton(group);
-    background_->setEnabled(source_.backgroundChoosable);
-    background_->setToolTip(source_.backgroundChoosable
-                                ? QStringLiteral("--background")
-                                : QStringLiteral("グラデーションの最初の色"));
-    form->addRow(QStringLiteral("背景"), background_);
+    // The colour itself, and a button to change it where the program lets
+    // the user choose it.
+    backgroundSwatch_ = new QLabel(group);
+    backgroundText_ = new QLabel(group);
+    background_ = new QPushButton(QStringLiteral("変更..."), group);
+    background_->setToolTip(QStringLiteral("--background"));
+    background_->setVisible(source_.backgroundChoosable);
+    auto* backgroundRow = new QHBoxLayout;
+    backgroundRow->addWidget(backgroundSwatch_);
+    backgroundRow->addWidget(backgroundText_, 1);
+    backgroundRow->addWidget(background_);
+    form->addRow(QStringLiteral("背景"), backgroundRow);
 
     automaticColumns_ = new QCheckBox(QStringLiteral("自動"), group);
     automaticColumns_->setChecked(true);
@@ -174,6 +185,10 @@ QWidget* SheetExportDialog::makePreview() {
     problem_ = new QLabel(group);
     problem_->setWordWrap(true);
     problem_->setMaximumWidth(PreviewArea.width());
+    // Room for the longest message, so that the window keeps its size when
+    // one comes or goes.
+    problem_->setMinimumHeight(3 * problem_->fontMetrics().lineSpacing());
+    problem_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     problem_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* groundRow = new QHBoxLayout;
@@ -220,8 +235,11 @@ void SheetExportDialog::chooseBackground() {
 }
 
 void SheetExportDialog::showBackground() {
-    background_->setText(colourToHex(chosenBackground_));
-    background_->setIcon(swatch(chosenBackground_));
+    backgroundSwatch_->setPixmap(swatch(chosenBackground_));
+    backgroundText_->setText(source_.backgroundChoosable
+                                 ? colourToHex(chosenBackground_)
+                                 : QStringLiteral("%1（ColorTransformation の最初の色）")
+                                       .arg(colourToHex(chosenBackground_)));
 }
 
 void SheetExportDialog::showGround() {

@@ -68,6 +68,7 @@ public:
 
     QComboBox* alphaBox() const { return alpha_; }
     QPushButton* backgroundButton() const { return background_; }
+    QLabel* backgroundLabel() const { return backgroundText_; }
     QCheckBox* automaticColumnsBox() const { return automaticColumns_; }
     QSpinBox* columnsBox() const { return columns_; }
     QSpinBox* maxSizeBox() const { return maxSize_; }
@@ -100,6 +101,8 @@ private:
     QImage sheet_;
 
     QComboBox* alpha_ = nullptr;
+    QLabel* backgroundSwatch_ = nullptr;
+    QLabel* backgroundText_ = nullptr;
     QPushButton* background_ = nullptr;
     QCheckBox* automaticColumns_ = nullptr;
     QSpinBox* columns_ = nullptr;
