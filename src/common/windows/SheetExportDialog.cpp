@@ -182,11 +182,12 @@ QWidget* SheetExportDialog::makePreview() {
     preview_ = new SheetPreview(PreviewArea, group);
     tiles_ = new QLabel(group);
     tiles_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    tiles_->setMinimumHeight(2 * tiles_->fontMetrics().lineSpacing());
     problem_ = new QLabel(group);
     problem_->setWordWrap(true);
     problem_->setMaximumWidth(PreviewArea.width());
-    // Room for the longest message, so that the window keeps its size when
-    // one comes or goes.
+    // Room for the longest message and for both lines above it, so that the
+    // window keeps its size when they come and go.
     problem_->setMinimumHeight(3 * problem_->fontMetrics().lineSpacing());
     problem_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     problem_->setTextInteractionFlags(Qt::TextSelectableByMouse);
