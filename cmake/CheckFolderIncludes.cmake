@@ -21,7 +21,7 @@ set(rules
     "src/designer/windows/main|common/ core/ cli/ windows/"
     "src/postproc/core|common/ core/"
     "src/postproc/cli|common/ core/ cli/"
-    "src/postproc/windows|common/ core/ windows/"
+    "src/postproc/windows|common/ core/ cli/ windows/"
 )
 
 set(failures "")

@@ -1,6 +1,9 @@
 #include "windows/Output.h"
 
+#include "cli/CommandLine.h"
+#include "common/FramePlayback.h"
 #include "common/ImageFile.h"
+#include "common/windows/SheetExportDialog.h"
 #include "core/FrameSelection.h"
 #include "core/PostprocDialogs.h"
 #include "core/PostprocSession.h"
@@ -23,6 +26,7 @@ namespace koratune {
 namespace {
 
 const QString OutputTitle = QStringLiteral("出力");
+const QString ExportTitle = QStringLiteral("書き出し");
 
 } // namespace
 
@@ -30,7 +34,8 @@ Output::Output(PostprocSession& session, QWidget* parent)
     : QDialog(parent), session_(session), settings_(session.settings),
       sheetGroup_(new QGroupBox(QStringLiteral("   一枚画像"), this)),
       hScroll1_(new QScrollBar(Qt::Horizontal, sheetGroup_)), label2_(new QLabel(sheetGroup_)),
-      label3_(new QLabel(sheetGroup_)), label4_(new QLabel(sheetGroup_)) {
+      label3_(new QLabel(sheetGroup_)), label4_(new QLabel(sheetGroup_)),
+      command2_(new QPushButton(QStringLiteral("書き出し..."), this)) {
     setObjectName(QStringLiteral("Output"));
     setWindowTitle(QStringLiteral("Output"));
     setModal(true);
@@ -57,6 +62,7 @@ Output::Output(PostprocSession& session, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(option1_[1]);
     buttons->addStretch();
+    buttons->addWidget(command2_);
     buttons->addWidget(command1_[0]);
     buttons->addWidget(command1_[1]);
 
@@ -73,6 +79,7 @@ Output::Output(PostprocSession& session, QWidget* parent)
     connect(hScroll1_, &QScrollBar::valueChanged, this, &Output::HScroll1_Change);
     connect(command1_[0], &QPushButton::clicked, this, &Output::write);
     connect(command1_[1], &QPushButton::clicked, this, &Output::reject);
+    connect(command2_, &QPushButton::clicked, this, &Output::Command2_Click);
 }
 
 void Output::HScroll1_Change() {
@@ -101,6 +108,43 @@ void Output::write() {
         return;
     }
     accept();
+}
+
+void Output::Command2_Click() {
+    if (!session_.requireImage(this, ExportTitle))
+        return;
+    // The frames are composed once, on the columns this window starts with,
+    // which every frame count fits; the export window copies them from there
+    // into the cells of its own grid.
+    const int framesUsed = FrameSelection(settings_).count();
+    const int composedColumns = SheetLayout::initialColumns(framesUsed);
+    QImage frames;
+    const common::Status status = ComposeSheet(session_.images.work(), settings_, composedColumns,
+                                               frames, [] { QCoreApplication::processEvents(); });
+    if (!status.ok()) {
+        session_.dialogs.warning(this, ExportTitle, status.message());
+        return;
+    }
+    common::SheetExportSource source;
+    source.frames = {frames, common::FrameGrid(settings_.FrameSize, composedColumns), framesUsed,
+                     common::makeColour(0, 0, 0)};
+    source.frameSize = settings_.FrameSize;
+    source.columns = hScroll1_->value();
+    source.background = common::colourFromRgb(session_.images.backgroundColour());
+    source.backgroundChoosable = true;
+    source.framesPerSecond = common::captionedFrameRate(common::StartRefreshRateOption);
+    source.application = QString::fromLatin1(ProgramName);
+    source.version = QString::fromLatin1(ProgramVersion);
+    common::SheetExportDialogs dialogs;
+    dialogs.chooseFile = [this](QWidget* parent) {
+        return session_.dialogs.saveFileName(parent, ExportTitle, QString(),
+                                             QStringLiteral("PNG File(*.png);;Bitmap File(*.bmp)"));
+    };
+    dialogs.warning = [this](QWidget* parent, const QString& title, const QString& text) {
+        session_.dialogs.warning(parent, title, text);
+    };
+    common::SheetExportDialog dialog(source, dialogs, this);
+    dialog.exec();
 }
 
 void Output::showEvent(QShowEvent* event) {

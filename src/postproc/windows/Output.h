@@ -31,10 +31,14 @@ public:
     QLabel* Label3() const { return label3_; }
     QLabel* Label4() const { return label4_; }
     QPushButton* Command1(int index) const { return command1_[index]; }
+    QPushButton* Command2() const { return command2_; }
 
     // Asks for a file name, composes the sheet and writes it or its frames,
     // then closes. Cancel in the file dialog, or a failure, keeps it open.
     void write();
+    // Opens the export window over the frames this window writes, laid out
+    // on its columns unless the export window's options say otherwise.
+    void Command2_Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -52,6 +56,7 @@ private:
     QLabel* label3_;
     QLabel* label4_;
     std::array<QPushButton*, 2> command1_{};
+    QPushButton* command2_;
 };
 
 } // namespace koratune

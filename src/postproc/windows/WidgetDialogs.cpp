@@ -4,6 +4,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace koratune {
 
@@ -21,7 +22,10 @@ QString WidgetDialogs::saveFileName(QWidget* parent, const QString& caption,
                                     const QString& proposed, const QString& filter) {
     QFileDialog dialog(parent, caption, proposed, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    // A name typed without an extension takes the first filter's.
+    const QRegularExpressionMatch extension =
+        QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+    dialog.setDefaultSuffix(extension.hasMatch() ? extension.captured(1) : QString());
     common::widenFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();

@@ -1,8 +1,11 @@
 #include "windows/main/MDIForm1.h"
 
+#include "cli/CommandLine.h"
 #include "common/FileNames.h"
+#include "common/FramePlayback.h"
 #include "common/windows/FileDrop.h"
 #include "common/windows/ProgramIcon.h"
+#include "common/windows/SheetExportDialog.h"
 #include "common/windows/WindowPlacement.h"
 #include "core/document/DesignFile.h"
 #include "core/document/DesignFormat.h"
@@ -82,6 +85,7 @@ MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
     fillRecentMenu();
     FILE->addSeparator();
     SAVE = FILE->addAction(QStringLiteral("保存(&S)"), this, &MDIForm1::SAVE_Click);
+    EXPORT = FILE->addAction(QStringLiteral("書き出し(&X)"), this, &MDIForm1::EXPORT_Click);
     FILE->addSeparator();
     KoratuneUP =
         FILE->addAction(QStringLiteral("Koratuneを起動"), this, &MDIForm1::KoratuneUP_Click);
@@ -337,6 +341,43 @@ bool MDIForm1::SAVE_Click() {
     session_.recentDesigns.add(path);
     showTitle();
     return true;
+}
+
+void MDIForm1::EXPORT_Click() {
+    const QString title = QStringLiteral("書き出し");
+    const RendPic& rendPic = session_.rendPic;
+    // The preview keeps a blank strip until a render draws one.
+    if (rendPic.picture().isNull() || rendPic.picture() != session_.renderRun.strip()) {
+        session_.dialogs.warning(title, QStringLiteral("書き出すフレームがまだありません。\n\n"
+                                                       "レンダリングしてから書き出してください。"));
+        return;
+    }
+    const StripLayout& layout = rendPic.layout();
+    // The strip's background, which empty cells hold, is the ramp's first colour.
+    const common::Colour background = common::colourFromRgb(rendPic.backgroundColour());
+    common::SheetExportSource source;
+    source.frames = {rendPic.picture(), layout.grid(), layout.FrameCount, background};
+    source.frameSize = layout.FrameSize;
+    source.columns = layout.Columns;
+    source.background = background;
+    source.framesPerSecond = common::captionedFrameRate(session_.document.RefreshRate);
+    source.application = QString::fromLatin1(ProgramName);
+    source.version = QString::fromLatin1(ProgramVersion);
+    const QString proposed =
+        session_.designFileName.isEmpty()
+            ? QString()
+            : QFileInfo(session_.designFileName).completeBaseName() + QStringLiteral(".png");
+    common::SheetExportDialogs dialogs;
+    dialogs.chooseFile = [this, proposed](QWidget*) {
+        return session_.dialogs.saveFileName(
+            session_.designFolder, proposed,
+            QStringLiteral("PNG File(*.png)|*.png|Bitmap File(*.bmp)|*.bmp"));
+    };
+    dialogs.warning = [this](QWidget*, const QString& warningTitle, const QString& text) {
+        session_.dialogs.warning(warningTitle, text);
+    };
+    common::SheetExportDialog dialog(source, dialogs, this);
+    dialog.exec();
 }
 
 void MDIForm1::UNDO_Click() {

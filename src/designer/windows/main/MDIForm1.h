@@ -36,6 +36,8 @@ public:
     void OPEN_Click(int index); // 0: version 1.2, 1: version 1.1; either or JSON
     // True when the design was saved.
     bool SAVE_Click();
+    // Opens the export window over the last rendered strip; without one, says so.
+    void EXPORT_Click();
     void UNDO_Click();
     void REDO_Click();
     void KoratuneUP_Click();
@@ -64,6 +66,7 @@ public:
     std::array<QAction*, 2> OPEN{};
     QMenu* RECENT; // "最近使ったデザイン": filled each time it opens
     QAction* SAVE;
+    QAction* EXPORT;
     QAction* KoratuneUP;
     QAction* END;
     QMenu* EDIT;

@@ -1,0 +1,308 @@
+#include "common/windows/SheetExportDialog.h"
+
+#include "common/FileNames.h"
+#include "common/sheets/SheetDescription.h"
+#include "common/sheets/SheetFiles.h"
+#include "common/sheets/SheetOptionTable.h"
+#include "common/windows/SheetPreview.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <optional>
+
+namespace common {
+
+namespace {
+
+const QString ExportTitle = QStringLiteral("書き出し");
+// Room for the designer's strip at its usual width limit, 512 pixels.
+constexpr QSize PreviewArea(512, 512);
+
+// The alpha modes as the window names them, in the order of AlphaMode.
+const char* const alphaModeCaptions[] = {"加算", "ストレート", "乗算済み"};
+
+// The grounds the preview can show the sheet over: a checkerboard first.
+const struct {
+    const char* caption;
+    std::optional<QRgb> colour;
+} grounds[] = {
+    {"市松模様", std::nullopt},
+    {"黒", qRgb(0, 0, 0)},
+    {"白", qRgb(255, 255, 255)},
+    {"背景色", std::nullopt}, // the sheet's background, whatever it is
+};
+constexpr int SheetBackgroundGround = 3;
+
+// A number box on the range the command lines take for `option`; `maximum`
+// stands in for a range that depends on the sheet (the columns').
+QSpinBox* numberBox(SheetOption option, QWidget* parent, int maximum = 0) {
+    const SheetOptionRow& row = sheetOptionRow(option);
+    auto* box = new QSpinBox(parent);
+    box->setRange(row.minimum, row.maximum > 0 ? row.maximum : maximum);
+    box->setToolTip(QStringLiteral("--") + QString::fromLatin1(row.name));
+    return box;
+}
+
+QPixmap swatch(Colour colour) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(QColor(colourToRgb(colour)));
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::gray);
+    painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+    return pixmap;
+}
+
+} // namespace
+
+SheetExportDialog::SheetExportDialog(const SheetExportSource& source,
+                                     const SheetExportDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), source_(source), dialogs_(dialogs), chosenBackground_(source.background) {
+    setObjectName(QStringLiteral("SheetExportDialog"));
+    setWindowTitle(ExportTitle);
+    setModal(true);
+
+    write_ = new QPushButton(QStringLiteral("書き出し..."), this);
+    cancel_ = new QPushButton(QStringLiteral("取り消し"), this);
+    write_->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(write_);
+    buttons->addWidget(cancel_);
+
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(makeOptions(), 0, Qt::AlignTop);
+    columns->addWidget(makePreview(), 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(write_, &QPushButton::clicked, this, &SheetExportDialog::write);
+    connect(cancel_, &QPushButton::clicked, this, &SheetExportDialog::reject);
+    showBackground();
+    showGround();
+    refresh();
+}
+
+QWidget* SheetExportDialog::makeOptions() {
+    auto* group = new QGroupBox(QStringLiteral("設定"), this);
+    auto* form = new QFormLayout(group);
+
+    alpha_ = new QComboBox(group);
+    const QStringList alphaNames = alphaModeNames();
+    for (qsizetype mode = 0; mode < alphaNames.size(); ++mode)
+        alpha_->addItem(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(alphaModeCaptions[mode]),
+                                                      alphaNames[mode]));
+    alpha_->setToolTip(QStringLiteral("--alpha"));
+    form->addRow(QStringLiteral("透明度"), alpha_);
+
+    // The colour itself, and a button to change it where the program lets
+    // the user choose it.
+    backgroundSwatch_ = new QLabel(group);
+    backgroundText_ = new QLabel(group);
+    background_ = new QPushButton(QStringLiteral("変更..."), group);
+    background_->setToolTip(QStringLiteral("--background"));
+    background_->setVisible(source_.backgroundChoosable);
+    auto* backgroundRow = new QHBoxLayout;
+    backgroundRow->addWidget(backgroundSwatch_);
+    backgroundRow->addWidget(backgroundText_, 1);
+    backgroundRow->addWidget(background_);
+    form->addRow(QStringLiteral("背景"), backgroundRow);
+
+    automaticColumns_ = new QCheckBox(QStringLiteral("自動"), group);
+    automaticColumns_->setChecked(true);
+    columns_ = numberBox(SheetOption::Columns, group, source_.frames.frameCount);
+    columns_->setEnabled(false);
+    auto* columnsRow = new QHBoxLayout;
+    columnsRow->addWidget(automaticColumns_);
+    columnsRow->addWidget(columns_, 1);
+    form->addRow(QStringLiteral("列数"), columnsRow);
+
+    maxSize_ = numberBox(SheetOption::MaxSize, group);
+    maxSize_->setValue(maxSize_->maximum());
+    maxSize_->setSuffix(QStringLiteral(" px"));
+    form->addRow(QStringLiteral("最大サイズ"), maxSize_);
+
+    powerOfTwo_ = new QCheckBox(QStringLiteral("各辺を切り上げる"), group);
+    powerOfTwo_->setToolTip(QStringLiteral("--power-of-two"));
+    form->addRow(QStringLiteral("2のべき乗"), powerOfTwo_);
+
+    padding_ = numberBox(SheetOption::Padding, group);
+    padding_->setSuffix(QStringLiteral(" px"));
+    form->addRow(QStringLiteral("余白"), padding_);
+
+    auto* metadata = new QVBoxLayout;
+    const QStringList formatNames = metadataFormatNames();
+    for (qsizetype format = 0; format < formatNames.size(); ++format) {
+        const auto index = static_cast<std::size_t>(format);
+        metadata_[index] = new QCheckBox(
+            QStringLiteral("%1 (.%2)")
+                .arg(formatNames[format], metadataExtension(static_cast<MetadataFormat>(format))),
+            group);
+        metadata_[index]->setToolTip(QStringLiteral("--metadata"));
+        metadata->addWidget(metadata_[index]);
+        connect(metadata_[index], &QCheckBox::toggled, this, &SheetExportDialog::refresh);
+    }
+    form->addRow(QStringLiteral("メタデータ"), metadata);
+
+    fps_ = numberBox(SheetOption::Fps, group);
+    fps_->setValue(source_.framesPerSecond);
+    fps_->setSuffix(QStringLiteral(" fps"));
+    form->addRow(QStringLiteral("フレームレート"), fps_);
+
+    connect(alpha_, &QComboBox::currentIndexChanged, this, &SheetExportDialog::refresh);
+    connect(background_, &QPushButton::clicked, this, &SheetExportDialog::chooseBackground);
+    connect(automaticColumns_, &QCheckBox::toggled, this, [this](bool automatic) {
+        columns_->setEnabled(!automatic);
+        refresh();
+    });
+    for (QSpinBox* box : {columns_, maxSize_, padding_, fps_})
+        connect(box, &QSpinBox::valueChanged, this, &SheetExportDialog::refresh);
+    connect(powerOfTwo_, &QCheckBox::toggled, this, &SheetExportDialog::refresh);
+    return group;
+}
+
+QWidget* SheetExportDialog::makePreview() {
+    auto* group = new QGroupBox(QStringLiteral("仕上がり"), this);
+    ground_ = new QComboBox(group);
+    for (const auto& ground : grounds)
+        ground_->addItem(QString::fromUtf8(ground.caption));
+    preview_ = new SheetPreview(PreviewArea, group);
+    tiles_ = new QLabel(group);
+    tiles_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    tiles_->setMinimumHeight(2 * tiles_->fontMetrics().lineSpacing());
+    problem_ = new QLabel(group);
+    problem_->setWordWrap(true);
+    problem_->setMaximumWidth(PreviewArea.width());
+    // Room for the longest message and for both lines above it, so that the
+    // window keeps its size when they come and go.
+    problem_->setMinimumHeight(3 * problem_->fontMetrics().lineSpacing());
+    problem_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    problem_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* groundRow = new QHBoxLayout;
+    groundRow->addWidget(new QLabel(QStringLiteral("下地"), group));
+    groundRow->addWidget(ground_);
+    groundRow->addStretch();
+    auto* layout = new QVBoxLayout(group);
+    layout->addLayout(groundRow);
+    layout->addWidget(preview_, 0, Qt::AlignCenter);
+    layout->addWidget(tiles_);
+    layout->addWidget(problem_);
+    layout->addStretch();
+    connect(ground_, &QComboBox::currentIndexChanged, this, &SheetExportDialog::showGround);
+    return group;
+}
+
+SheetOptions SheetExportDialog::options() const {
+    SheetOptions options;
+    options.alpha = static_cast<AlphaMode>(alpha_->currentIndex());
+    if (source_.backgroundChoosable)
+        options.background = chosenBackground_;
+    if (!automaticColumns_->isChecked())
+        options.columns = columns_->value();
+    // At its largest the edge is only held to the limit of pictures.
+    options.maxSize = maxSize_->value() < maxSize_->maximum() ? maxSize_->value() : 0;
+    options.powerOfTwo = powerOfTwo_->isChecked();
+    options.padding = padding_->value();
+    for (std::size_t format = 0; format < metadata_.size(); ++format)
+        if (metadata_[format]->isChecked())
+            options.metadata.push_back(static_cast<MetadataFormat>(format));
+    options.fps = fps_->value();
+    return options;
+}
+
+void SheetExportDialog::chooseBackground() {
+    const QColor colour = QColorDialog::getColor(QColor(colourToRgb(chosenBackground_)), this,
+                                                 QStringLiteral("背景"));
+    if (!colour.isValid())
+        return;
+    chosenBackground_ = colourFromRgb(colour.rgb());
+    showBackground();
+    showGround();
+    refresh();
+}
+
+void SheetExportDialog::showBackground() {
+    backgroundSwatch_->setPixmap(swatch(chosenBackground_));
+    backgroundText_->setText(source_.backgroundChoosable
+                                 ? colourToHex(chosenBackground_)
+                                 : QStringLiteral("%1（ColorTransformation の最初の色）")
+                                       .arg(colourToHex(chosenBackground_)));
+}
+
+void SheetExportDialog::showGround() {
+    const int index = ground_->currentIndex();
+    preview_->setGround(index == SheetBackgroundGround
+                            ? colourToRgb(options().background.value_or(source_.background))
+                            : grounds[index].colour);
+}
+
+void SheetExportDialog::refresh() {
+    const SheetOptions options = this->options();
+    Status status = SheetGrid::layOut(
+        {source_.frames.frameCount, source_.frameSize, source_.columns}, options, grid_);
+    // The file is not chosen yet: what holds for any .png is checked here,
+    // the rest when it is.
+    if (status.ok())
+        status = options.checkOutput(QStringLiteral("sheet.png"));
+    if (!status.ok()) {
+        sheet_ = QImage();
+        preview_->setSheet(sheet_, options.alpha);
+        tiles_->clear();
+        problem_->setStyleSheet(QStringLiteral("color: #c00000;"));
+        problem_->setText(status.message());
+        write_->setEnabled(false);
+        return;
+    }
+    if (automaticColumns_->isChecked()) {
+        const QSignalBlocker quiet(columns_);
+        columns_->setValue(grid_.columns());
+    }
+    sheet_ = makeSheet(source_.frames, grid_, options.alpha,
+                       options.background.value_or(source_.background));
+    preview_->setSheet(sheet_, options.alpha);
+    tiles_->setText(QStringLiteral("%1\n画像 %2 x %3 px（表示 %4%）")
+                        .arg(grid_.tilesText(options.fps))
+                        .arg(sheet_.width())
+                        .arg(sheet_.height())
+                        .arg(preview_->scalePercent()));
+    problem_->setStyleSheet(QStringLiteral("color: #a05000;"));
+    problem_->setText(grid_.powerOfTwoWarning());
+    write_->setEnabled(true);
+}
+
+void SheetExportDialog::write() {
+    if (sheet_.isNull())
+        return;
+    QString path = dialogs_.chooseFile(this);
+    if (path.isEmpty())
+        return;
+    path = withDefaultExtension(path, QStringLiteral("png"));
+    const SheetOptions options = this->options();
+    Status status = options.checkOutput(path);
+    if (status.ok())
+        status = writeSheet(path, sheet_,
+                            SheetDescription::of(path, grid_, options.alpha, options.fps,
+                                                 source_.application, source_.version),
+                            options.metadata);
+    if (!status.ok()) {
+        dialogs_.warning(this, ExportTitle, status.message());
+        return;
+    }
+    accept();
+}
+
+} // namespace common

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "common/Colour.h"
+#include "common/Status.h"
+#include "common/sheets/SheetGrid.h"
+#include "common/sheets/SheetImage.h"
+#include "common/sheets/SheetOptions.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QString>
+
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+
+namespace common {
+
+class SheetPreview;
+
+// What a program gives its export window: the frames, its own layout of them
+// (kept while the columns are automatic), its default background and frame
+// rate, and its name for the metadata.
+struct SheetExportSource {
+    SheetFrames frames;
+    int frameSize = 0;
+    int columns = 1;
+    Colour background = 0;
+    // Whether the user may choose another background (the designer's is the
+    // ramp's first colour).
+    bool backgroundChoosable = false;
+    int framesPerSecond = 15;
+    QString application;
+    QString version;
+};
+
+// How the export window reaches its program's dialogs: the file to write
+// (empty when cancelled) and a message box.
+struct SheetExportDialogs {
+    std::function<QString(QWidget* parent)> chooseFile;
+    std::function<void(QWidget* parent, const QString& title, const QString& text)> warning;
+};
+
+// The export window of both programs (書き出し): every sheet option within the
+// ranges the command lines take, the sheet as it will be written, and the
+// writing of the image and its metadata. A layout the options cannot give
+// shows its message and cannot be written.
+class SheetExportDialog : public QDialog {
+    Q_OBJECT
+public:
+    SheetExportDialog(const SheetExportSource& source, const SheetExportDialogs& dialogs,
+                      QWidget* parent = nullptr);
+
+    // The options as the window's controls set them.
+    SheetOptions options() const;
+    // The sheet the options give, and its grid; a null image when they give none.
+    const QImage& sheet() const { return sheet_; }
+    const SheetGrid& grid() const { return grid_; }
+
+    // Asks for the file, writes the sheet and its metadata, then closes. Cancel
+    // in the file dialog, or a failure (shown in a message box), keeps it open.
+    void write();
+
+    QComboBox* alphaBox() const { return alpha_; }
+    QPushButton* backgroundButton() const { return background_; }
+    QLabel* backgroundLabel() const { return backgroundText_; }
+    QCheckBox* automaticColumnsBox() const { return automaticColumns_; }
+    QSpinBox* columnsBox() const { return columns_; }
+    QSpinBox* maxSizeBox() const { return maxSize_; }
+    QCheckBox* powerOfTwoBox() const { return powerOfTwo_; }
+    QSpinBox* paddingBox() const { return padding_; }
+    QCheckBox* metadataBox(MetadataFormat format) const {
+        return metadata_[static_cast<std::size_t>(format)];
+    }
+    QSpinBox* fpsBox() const { return fps_; }
+    QComboBox* groundBox() const { return ground_; }
+    SheetPreview* preview() const { return preview_; }
+    QLabel* tilesLabel() const { return tiles_; }
+    QLabel* problemLabel() const { return problem_; }
+    QPushButton* writeButton() const { return write_; }
+    QPushButton* cancelButton() const { return cancel_; }
+
+private:
+    QWidget* makeOptions();
+    QWidget* makePreview();
+    void chooseBackground();
+    void showBackground();
+    void showGround();
+    // Lays the sheet out again and shows it, or what keeps it from being made.
+    void refresh();
+
+    SheetExportSource source_;
+    SheetExportDialogs dialogs_;
+    Colour chosenBackground_;
+    SheetGrid grid_;
+    QImage sheet_;
+
+    QComboBox* alpha_ = nullptr;
+    QLabel* backgroundSwatch_ = nullptr;
+    QLabel* backgroundText_ = nullptr;
+    QPushButton* background_ = nullptr;
+    QCheckBox* automaticColumns_ = nullptr;
+    QSpinBox* columns_ = nullptr;
+    QSpinBox* maxSize_ = nullptr;
+    QCheckBox* powerOfTwo_ = nullptr;
+    QSpinBox* padding_ = nullptr;
+    std::array<QCheckBox*, 3> metadata_{};
+    QSpinBox* fps_ = nullptr;
+    QComboBox* ground_ = nullptr;
+    SheetPreview* preview_ = nullptr;
+    QLabel* tiles_ = nullptr;
+    QLabel* problem_ = nullptr;
+    QPushButton* write_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+};
+
+} // namespace common

@@ -1,0 +1,154 @@
+// The export window over the rendered strip: what it writes, against what
+// kirabellum render writes with the same options, and what it refuses.
+#include "DesignerFixture.h"
+
+#include "cli/CommandLine.h"
+#include "common/AtomicFile.h"
+#include "common/windows/SheetExportDialog.h"
+#include "core/document/DesignFile.h"
+#include "windows/render/F_Animation.h"
+
+#include "CommandRun.h"
+#include "SampleDesigns.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+
+#include <functional>
+
+namespace kirabellum {
+namespace {
+
+using common::MetadataFormat;
+using common::SheetExportDialog;
+
+class SheetExportTest : public DesignerFixture {
+protected:
+    void SetUp() override {
+        DesignerFixture::SetUp();
+        DesignDocument& document = session->document;
+        document = sampleDesigns().front().design; // frames of 128, 4 columns
+        document.FrameCount = 6;
+        document.RefreshRate = 2; // "30fps"
+        // A background other than black, to be made transparent.
+        document.ColorRamp[0] = common::makeColour(30, 20, 60);
+        session->history.startAfresh();
+        animation = open<F_Animation>(ToolKind::Animation);
+        ASSERT_NE(animation, nullptr);
+        animation->DRefresh();
+    }
+    void render() { animation->Command1->click(); }
+    // Runs `use` on the export window that the File menu entry opens.
+    void withExportWindow(const std::function<void(SheetExportDialog&)>& use) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<SheetExportDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            seen = true;
+            use(*dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        mainWindow->EXPORT->trigger();
+        EXPECT_TRUE(seen);
+    }
+    // kirabellum render on the design as the windows rendered it.
+    common::test::CommandResult renderCommand(const QString& output, const QStringList& options) {
+        const QString design = path("burst.df2");
+        EXPECT_TRUE(WriteDesignFile(design, session->document).ok());
+        const QStringList arguments =
+            QStringList{QStringLiteral("render"), design,
+                        QStringLiteral("-o"),     output,
+                        QStringLiteral("--seed"), QString::number(session->renderRun.startSeed())} +
+            options;
+        return common::test::captureCommand([&](std::ostream& out, std::ostream& err) {
+            return runCommandLine(arguments, out, err);
+        });
+    }
+    QByteArray bytesOf(const QString& file) const {
+        QByteArray content;
+        EXPECT_TRUE(common::readWholeFile(file, content).ok()) << file.toStdString();
+        return content;
+    }
+
+    F_Animation* animation = nullptr;
+};
+
+TEST_F(SheetExportTest, WithoutARenderThereIsNothingToExport) {
+    mainWindow->EXPORT->trigger();
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_EQ(dialogs.warnings[0].title, QStringLiteral("書き出し"));
+    EXPECT_TRUE(dialogs.saveQuestions.empty());
+}
+
+TEST_F(SheetExportTest, WritesWhatTheRenderCommandWritesWithTheSameOptions) {
+    render();
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("window")));
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("command")));
+    withExportWindow([&](SheetExportDialog& dialog) {
+        EXPECT_EQ(dialog.fpsBox()->value(), 30);
+        dialog.alphaBox()->setCurrentIndex(static_cast<int>(common::AlphaMode::Straight));
+        dialog.maxSizeBox()->setValue(420);
+        dialog.paddingBox()->setValue(3);
+        dialog.metadataBox(MetadataFormat::JsonHash)->setChecked(true);
+        dialog.metadataBox(MetadataFormat::Godot)->setChecked(true);
+        // The strip's 4 columns no longer fit: the columns change.
+        EXPECT_TRUE(dialog.tilesLabel()->text().startsWith(
+            QStringLiteral("3 x 2 tiles of 134 x 134 px, 30 fps")))
+            << dialog.tilesLabel()->text().toStdString();
+        EXPECT_EQ(dialog.columnsBox()->value(), 3);
+        // A name without an extension is a PNG.
+        dialogs.saveAnswers.push_back(path("window/burst"));
+        dialog.writeButton()->click();
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    EXPECT_TRUE(dialogs.warnings.empty());
+    const common::test::CommandResult command =
+        renderCommand(path("command/burst.png"),
+                      {QStringLiteral("--alpha=straight"), QStringLiteral("--max-size=420"),
+                       QStringLiteral("--padding=3"), QStringLiteral("--metadata=json-hash"),
+                       QStringLiteral("--metadata=godot")});
+    ASSERT_EQ(command.exitCode, 0) << command.err;
+    for (const char* name : {"burst.png", "burst.json", "burst.tres"})
+        EXPECT_EQ(bytesOf(path("window/") + QString::fromUtf8(name)),
+                  bytesOf(path("command/") + QString::fromUtf8(name)))
+            << name;
+}
+
+TEST_F(SheetExportTest, RefusesWhatTheRenderCommandRefuses) {
+    render();
+    withExportWindow([&](SheetExportDialog& dialog) {
+        // A sheet that cannot fit: the command's message, and no writing.
+        dialog.maxSizeBox()->setValue(100);
+        EXPECT_FALSE(dialog.writeButton()->isEnabled());
+        const QString problem = dialog.problemLabel()->text();
+        const common::test::CommandResult command =
+            renderCommand(path("command.png"), {QStringLiteral("--max-size=100")});
+        EXPECT_EQ(command.exitCode, 2);
+        EXPECT_FALSE(problem.isEmpty());
+        EXPECT_NE(command.err.find(problem.toStdString()), std::string::npos) << command.err;
+
+        // Straight alpha in a bitmap; then Cancel in the file dialog.
+        dialog.maxSizeBox()->setValue(dialog.maxSizeBox()->maximum());
+        dialog.alphaBox()->setCurrentIndex(static_cast<int>(common::AlphaMode::Straight));
+        ASSERT_TRUE(dialog.writeButton()->isEnabled());
+        dialogs.saveAnswers.push_back(path("burst.bmp"));
+        dialog.writeButton()->click();
+        dialog.writeButton()->click();
+        EXPECT_TRUE(dialog.isVisible());
+    });
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_EQ(
+        dialogs.warnings[0].text,
+        QStringLiteral("--alpha straight needs a .png output, not \"%1\"").arg(path("burst.bmp")));
+    EXPECT_EQ(dialogs.saveQuestions.size(), 2u);
+    EXPECT_FALSE(QFile::exists(path("burst.bmp")));
+}
+
+} // namespace
+} // namespace kirabellum

@@ -1,0 +1,101 @@
+// The export window over the output window's frames, against koratune
+// process with the same options.
+#include "TestImages.h"
+#include "WindowFixture.h"
+
+#include "cli/CommandLine.h"
+#include "common/AtomicFile.h"
+#include "common/windows/SheetExportDialog.h"
+#include "windows/Output.h"
+
+#include "CommandRun.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTimer>
+
+#include <functional>
+
+namespace koratune {
+namespace {
+
+using common::MetadataFormat;
+using common::SheetExportDialog;
+
+class SheetExportWindow : public WindowFixture {
+protected:
+    QByteArray bytesOf(const QString& name) const {
+        QByteArray content;
+        EXPECT_TRUE(common::readWholeFile(pathOf(name), content).ok()) << name.toStdString();
+        return content;
+    }
+};
+
+TEST_F(SheetExportWindow, WritesWhatTheProcessCommandWritesWithTheSameOptions) {
+    openImage(numberedFrames(40, 4, 3));
+    applyFrameSettings(40, 10, 3, 0, false, true); // frames 0, 3, 6 and 9, upside down
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("window")));
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("command")));
+    Output output(*session);
+    output.show();
+    output.HScroll1()->setValue(4);
+    bool seen = false;
+    // The window composes the frames first, letting events in meanwhile: the
+    // export window is looked for until it is up.
+    std::function<void()> useExportWindow = [&] {
+        auto* dialog = qobject_cast<SheetExportDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            QTimer::singleShot(0, useExportWindow);
+            return;
+        }
+        seen = true;
+        EXPECT_EQ(dialog->backgroundLabel()->text(), QStringLiteral("#000001"));
+        dialog->alphaBox()->setCurrentIndex(static_cast<int>(common::AlphaMode::Straight));
+        dialog->maxSizeBox()->setValue(140);
+        dialog->paddingBox()->setValue(2);
+        dialog->metadataBox(MetadataFormat::JsonHash)->setChecked(true);
+        dialog->metadataBox(MetadataFormat::Godot)->setChecked(true);
+        // The window's 4 columns make 176 pixels: 2 fit.
+        EXPECT_EQ(dialog->columnsBox()->value(), 2);
+        dialogs.saveAnswers.push_back(pathOf(QStringLiteral("window/fire.png")));
+        dialog->writeButton()->click();
+        EXPECT_FALSE(dialog->isVisible());
+        if (dialog->isVisible())
+            dialog->reject();
+    };
+    QTimer::singleShot(0, useExportWindow);
+    output.Command2()->click();
+    ASSERT_TRUE(seen);
+    EXPECT_TRUE(dialogs.warnings.empty());
+    EXPECT_TRUE(output.isVisible()) << "the output window stays open";
+
+    const QStringList arguments = {QStringLiteral("process"),
+                                   pathOf(QStringLiteral("opened.bmp")),
+                                   QStringLiteral("-o"),
+                                   pathOf(QStringLiteral("command/fire.png")),
+                                   QStringLiteral("--frame-size=40"),
+                                   QStringLiteral("--frames=10"),
+                                   QStringLiteral("--skip=3"),
+                                   QStringLiteral("--flip-v"),
+                                   QStringLiteral("--alpha=straight"),
+                                   QStringLiteral("--max-size=140"),
+                                   QStringLiteral("--padding=2"),
+                                   QStringLiteral("--metadata=json-hash"),
+                                   QStringLiteral("--metadata=godot")};
+    const common::test::CommandResult command = common::test::captureCommand(
+        [&](std::ostream& out, std::ostream& err) { return runCommandLine(arguments, out, err); });
+    ASSERT_EQ(command.exitCode, 0) << command.err;
+    for (const char* name : {"fire.png", "fire.json", "fire.tres"})
+        EXPECT_EQ(bytesOf(QStringLiteral("window/") + QString::fromUtf8(name)),
+                  bytesOf(QStringLiteral("command/") + QString::fromUtf8(name)))
+            << name;
+}
+
+} // namespace
+} // namespace koratune
