@@ -6,6 +6,7 @@
 #include "cli/CommandLine.h"
 #include "common/AtomicFile.h"
 #include "common/windows/SheetExportDialog.h"
+#include "windows/Console.h"
 #include "windows/Output.h"
 
 #include "CommandRun.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTimer>
@@ -39,7 +41,8 @@ protected:
 
 TEST_F(SheetExportWindow, WritesWhatTheProcessCommandWritesWithTheSameOptions) {
     openImage(numberedFrames(40, 4, 3));
-    applyFrameSettings(40, 10, 3, 0, false, true); // frames 0, 3, 6 and 9, upside down
+    applyFrameSettings(40, 10, 3, 0, false, true);       // frames 0, 3, 6 and 9, upside down
+    mainWindow->console()->Option1(2)->setChecked(true); // 30fps
     ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("window")));
     ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("command")));
     Output output(*session);
@@ -63,6 +66,7 @@ TEST_F(SheetExportWindow, WritesWhatTheProcessCommandWritesWithTheSameOptions) {
         dialog->metadataBox(MetadataFormat::Godot)->setChecked(true);
         // The window's 4 columns make 176 pixels: 2 fit.
         EXPECT_EQ(dialog->columnsBox()->value(), 2);
+        EXPECT_EQ(dialog->fpsBox()->value(), 30) << "the console's rate";
         dialogs.saveAnswers.push_back(pathOf(QStringLiteral("window/fire.png")));
         dialog->writeButton()->click();
         EXPECT_FALSE(dialog->isVisible());
@@ -72,6 +76,8 @@ TEST_F(SheetExportWindow, WritesWhatTheProcessCommandWritesWithTheSameOptions) {
     QTimer::singleShot(0, useExportWindow);
     output.Command2()->click();
     ASSERT_TRUE(seen);
+    EXPECT_EQ(dialogs.lastProposed, pathOf(QStringLiteral("opened.png")))
+        << "the file dialog starts beside the opened image";
     EXPECT_TRUE(dialogs.warnings.empty());
     EXPECT_TRUE(output.isVisible()) << "the output window stays open";
 
@@ -87,7 +93,8 @@ TEST_F(SheetExportWindow, WritesWhatTheProcessCommandWritesWithTheSameOptions) {
                                    QStringLiteral("--max-size=140"),
                                    QStringLiteral("--padding=2"),
                                    QStringLiteral("--metadata=json-hash"),
-                                   QStringLiteral("--metadata=godot")};
+                                   QStringLiteral("--metadata=godot"),
+                                   QStringLiteral("--fps=30")};
     const common::test::CommandResult command = common::test::captureCommand(
         [&](std::ostream& out, std::ostream& err) { return runCommandLine(arguments, out, err); });
     ASSERT_EQ(command.exitCode, 0) << command.err;

@@ -1,5 +1,8 @@
 #include "core/PostprocSession.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "core/PostprocDialogs.h"
 
 namespace koratune {
@@ -17,6 +20,13 @@ QString PostprocSession::chooseFile(QWidget* parent, const QString& caption, Fil
     if (!name.isEmpty())
         lastFileName_ = name;
     return name;
+}
+
+QString PostprocSession::proposedSheetName() const {
+    if (lastFileName_.isEmpty())
+        return QString();
+    const QFileInfo last(lastFileName_);
+    return last.dir().filePath(last.completeBaseName() + QStringLiteral(".png"));
 }
 
 bool PostprocSession::requireImage(QWidget* parent, const QString& title) {

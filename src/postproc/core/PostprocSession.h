@@ -28,6 +28,9 @@ public:
     // The file dialog shared by opening, compositing and output; it starts
     // from the name it last returned. Empty when cancelled.
     QString chooseFile(QWidget* parent, const QString& caption, FileUse use);
+    // The name the export window proposes: the file dialog's last name with
+    // the sheet's extension, so that it starts in the folder of the work.
+    QString proposedSheetName() const;
     // True when an image is open; otherwise tells the user so.
     bool requireImage(QWidget* parent, const QString& title);
 

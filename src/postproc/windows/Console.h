@@ -56,6 +56,8 @@ public:
     // single playback runs is refused.
     void PlayPreview();
     bool isPlaying() const { return playing_; }
+    // The refresh-rate option chosen (0 to 5: 60 to 10 frames per second).
+    int selectedRefreshRate() const;
     // Playback is timed by the steady clock unless given another one.
     void setPlaybackClock(common::PlaybackClock& clock) { clock_ = &clock; }
     // Ends a running playback after the frame it is on, without clearing.
@@ -74,7 +76,6 @@ protected:
 
 private:
     void HScroll1_Change(int index);
-    int selectedRefreshRate() const;
     // The preview outside playback: the picture cleared to its background and
     // the caption "Preview".
     static void showAtRest(Preview& preview);

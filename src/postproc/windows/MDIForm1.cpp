@@ -289,6 +289,11 @@ void MDIForm1::showWorkImage() {
                                session_.images.backgroundColour());
 }
 
+int MDIForm1::playbackFrameRate() const {
+    return common::captionedFrameRate(console_ ? console_->selectedRefreshRate()
+                                               : common::StartRefreshRateOption);
+}
+
 void MDIForm1::showStatus(const QString& text) {
     findChild<QLabel*>(QStringLiteral("StatusBar1"))->setText(text);
 }

@@ -60,6 +60,7 @@ public:
     Preview* loadPreview() override;
     void showWorkImage() override;
     void showStatus(const QString& text) override;
+    int playbackFrameRate() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

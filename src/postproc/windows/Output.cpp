@@ -9,6 +9,7 @@
 #include "core/PostprocSession.h"
 #include "core/SheetLayout.h"
 #include "core/SheetOutput.h"
+#include "windows/ToolWindows.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -132,12 +133,12 @@ void Output::Command2_Click() {
     source.columns = hScroll1_->value();
     source.background = common::colourFromRgb(session_.images.backgroundColour());
     source.backgroundChoosable = true;
-    source.framesPerSecond = common::captionedFrameRate(common::StartRefreshRateOption);
+    source.framesPerSecond = session_.windows->playbackFrameRate();
     source.application = QString::fromLatin1(ProgramName);
     source.version = QString::fromLatin1(ProgramVersion);
     common::SheetExportDialogs dialogs;
     dialogs.chooseFile = [this](QWidget* parent) {
-        return session_.dialogs.saveFileName(parent, ExportTitle, QString(),
+        return session_.dialogs.saveFileName(parent, ExportTitle, session_.proposedSheetName(),
                                              QStringLiteral("PNG File(*.png);;Bitmap File(*.bmp)"));
     };
     dialogs.warning = [this](QWidget* parent, const QString& title, const QString& text) {
