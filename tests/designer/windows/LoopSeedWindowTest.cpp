@@ -10,6 +10,7 @@
 #include "SampleDesigns.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -123,12 +124,20 @@ TEST_F(LoopSeedWindowTest, ASeedThatIsNoWholeNumberOfSixtyFourBitsRendersNothing
 }
 
 TEST_F(LoopSeedWindowTest, LoopModeIsADesignSettingAndAnUnsettledLoopSaysSo) {
+    auto* preview = open<F_Preview>(ToolKind::Preview);
+    ASSERT_NE(preview, nullptr);
+    render();
+    EXPECT_EQ(preview->Combo1->currentIndex(), 0) << "a strip that is no loop plays once";
     animation->LoopCheck->click();
     EXPECT_TRUE(session->document.Render.Loop);
     EXPECT_TRUE(session->history.isModified());
     const QImage loop = render();
     EXPECT_TRUE(animation->SeamNotice->text().isEmpty());
     EXPECT_EQ(loop.size(), QSize(288, 48));
+    EXPECT_EQ(preview->Combo1->currentIndex(), 1) << "a loop strip plays over and over";
+    preview->Combo1->setCurrentIndex(2);
+    render();
+    EXPECT_EQ(preview->Combo1->currentIndex(), 2) << "back and forth stays";
 
     DesignDocument restless = restlessDesign();
     restless.Render = {true, 3u};

@@ -102,6 +102,8 @@ int RenderRun::RunFrames(const DesignDocument& design, const RenderHooks& hooks)
 }
 
 bool RenderRun::settle(const DesignDocument& design, const RenderHooks& hooks) {
+    if (hooks.settlingStarted)
+        hooks.settlingStarted();
     const int period = design.FrameCount;
     ParticleEngine::State periodStart = engine_->state();
     for (int ran = 0; ran < mode_.settlingFrameLimit;) {

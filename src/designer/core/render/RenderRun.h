@@ -17,6 +17,9 @@ namespace kirabellum {
 
 // What a render run tells its window while it goes on. Every hook may be empty.
 struct RenderHooks {
+    // Loop mode: the unrecorded periods before the recorded one begin; how
+    // many run is not known until they repeat.
+    std::function<void()> settlingStarted;
     // Before frame f is drawn (the progress bar shows f).
     std::function<void(int frameIndex)> frameStarted;
     // Frame f is in the strip, in `cell` (the preview copies it from there).
@@ -92,6 +95,8 @@ public:
     // Whether a preparation has begun at all; until then startSeed() and
     // settled() describe no render.
     bool hasStarted() const { return hasStarted_; }
+    // The mode of the last preparation.
+    const RenderMode& mode() const { return mode_; }
     const StripLayout& layout() const { return layout_; }
     const ParticleEngine& engine() const { return *engine_; }
 

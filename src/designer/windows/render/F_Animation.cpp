@@ -1,5 +1,6 @@
 #include "windows/render/F_Animation.h"
 
+#include "common/FramePlayback.h"
 #include "common/Rounding.h"
 #include "core/document/DesignMath.h"
 #include "core/document/SeedText.h"
@@ -9,6 +10,7 @@
 #include "windows/tools/ToolWindowHost.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -86,7 +88,7 @@ F_Animation::F_Animation(DesignerSession& session)
         bar->setRange(settings.minimum, settings.maximum);
         bar->setSingleStep(settings.step);
         bar->setPageStep(settings.step);
-        bar->setMinimumWidth(140);
+        bar->setMinimumWidth(90);
         auto* valueLabel = new QLabel(Frame2);
         valueLabel->setMinimumWidth(56);
         HScroll1[static_cast<std::size_t>(index)] = bar;
@@ -100,34 +102,8 @@ F_Animation::F_Animation(DesignerSession& session)
     // Laying it out right to left turns its thumb and both arrows around.
     HScroll1[AfterimageBar]->setLayoutDirection(Qt::RightToLeft);
 
-    LoopCheck = new QCheckBox(QStringLiteral("ループ"), Frame2);
-    rendering->addWidget(LoopCheck, 5, 0, 1, 3);
-    connect(LoopCheck, &QCheckBox::toggled, this, &F_Animation::writeLoop);
-    // The seed rows: the last render's start, read only but selectable, and
-    // the seed every render starts from while "固定" is checked.
-    rendering->addWidget(new QLabel(QStringLiteral("シード"), Frame2), 6, 0);
-    LastSeed = new QLineEdit(Frame2);
-    LastSeed->setReadOnly(true);
-    LastSeed->setToolTip(QStringLiteral("最後のレンダリングのシード"));
-    rendering->addWidget(LastSeed, 6, 1, 1, 2);
-    FixSeedCheck = new QCheckBox(QStringLiteral("固定"), Frame2);
-    FixedSeed = new QLineEdit(Frame2);
-    FixedSeed->setMaxLength(40);
-    FixedSeed->setEnabled(false);
-    rendering->addWidget(FixSeedCheck, 7, 0);
-    rendering->addWidget(FixedSeed, 7, 1, 1, 2);
-    connect(FixSeedCheck, &QCheckBox::clicked, this, &F_Animation::FixSeedCheck_Click);
-    connect(FixedSeed, &QLineEdit::editingFinished, this, &F_Animation::writeSeed);
-    // Holds its line even while empty, so the fixed window size has room for it.
-    SeamNotice = new QLabel(Frame2);
-    SeamNotice->setMinimumHeight(SeamNotice->fontMetrics().height());
-    QPalette warning = SeamNotice->palette();
-    warning.setColor(QPalette::WindowText, QColor(192, 0, 0));
-    SeamNotice->setPalette(warning);
-    rendering->addWidget(SeamNotice, 8, 0, 1, 3);
-
     Command1 = new QPushButton(QStringLiteral("レンダリング"), Frame2);
-    rendering->addWidget(Command1, 9, 0, 1, 3);
+    rendering->addWidget(Command1, 5, 0, 1, 3);
     connect(Command1, &QPushButton::clicked, this, &F_Animation::Command1_Click);
 
     Frame1 = new QGroupBox(QStringLiteral("Preview"), this);
@@ -157,10 +133,55 @@ F_Animation::F_Animation(DesignerSession& session)
     preview->setRowStretch(6, 1);
     connect(Command2, &QPushButton::clicked, this, &F_Animation::Command2_Click);
 
+    // The loop and seed settings stand in a column of their own, so that the
+    // window keeps the height of its two groups and clears the colour editor
+    // below it.
+    Frame3 = new QGroupBox(QStringLiteral("ループとシード"), this);
+    auto* loop = new QGridLayout(Frame3);
+    loop->setContentsMargins(6, 4, 6, 6);
+    loop->setVerticalSpacing(3);
+    LoopCheck = new QCheckBox(QStringLiteral("ループ"), Frame3);
+    loop->addWidget(LoopCheck, 0, 0);
+    connect(LoopCheck, &QCheckBox::toggled, this, &F_Animation::writeLoop);
+    // The seed rows: the last render's start, read only but selectable, and
+    // the seed every render starts from while "固定" is checked. Each field
+    // holds the twenty digits of the largest seed.
+    loop->addWidget(new QLabel(QStringLiteral("シード"), Frame3), 1, 0);
+    LastSeed = new QLineEdit(Frame3);
+    LastSeed->setReadOnly(true);
+    LastSeed->setToolTip(QStringLiteral("最後のレンダリングのシード"));
+    constexpr int FieldMargins = 8;
+    const int seedWidth =
+        LastSeed->fontMetrics().horizontalAdvance(QString(20, QLatin1Char('0'))) + FieldMargins;
+    LastSeed->setFixedWidth(seedWidth);
+    loop->addWidget(LastSeed, 2, 0);
+    FixSeedCheck = new QCheckBox(QStringLiteral("固定"), Frame3);
+    FixedSeed = new QLineEdit(Frame3);
+    FixedSeed->setMaxLength(40);
+    FixedSeed->setEnabled(false);
+    FixedSeed->setFixedWidth(seedWidth);
+    loop->addWidget(FixSeedCheck, 3, 0);
+    loop->addWidget(FixedSeed, 4, 0);
+    connect(FixSeedCheck, &QCheckBox::clicked, this, &F_Animation::FixSeedCheck_Click);
+    connect(FixedSeed, &QLineEdit::editingFinished, this, &F_Animation::writeSeed);
+    // Holds its two lines even while empty, so the fixed window size has room
+    // for it.
+    SeamNotice = new QLabel(Frame3);
+    SeamNotice->setWordWrap(true);
+    SeamNotice->setFixedWidth(seedWidth);
+    SeamNotice->setMinimumHeight(SeamNotice->fontMetrics().lineSpacing() * 2);
+    SeamNotice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette warning = SeamNotice->palette();
+    warning.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    SeamNotice->setPalette(warning);
+    loop->addWidget(SeamNotice, 5, 0);
+    loop->setRowStretch(6, 1);
+
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(Frame2);
     layout->addWidget(Frame1);
+    layout->addWidget(Frame3);
 
     // The start values of a freshly built window write nothing into the document.
     showingClampedValue_ = true;
@@ -310,6 +331,12 @@ void F_Animation::Command1_Click() {
     Wait wait(session_, window());
     wait.exec();
     showLastRender();
+    // A loop strip is made to be played over and over: a preview set to play
+    // once plays it that way from now on.
+    auto* preview = session_.windows->windowAs<F_Preview>(ToolKind::Preview);
+    if (session_.renderRun.hasStarted() && session_.renderRun.mode().loop && preview &&
+        preview->Combo1->currentIndex() == static_cast<int>(common::PlaybackOrder::Once))
+        preview->Combo1->setCurrentIndex(static_cast<int>(common::PlaybackOrder::Repeat));
 }
 
 void F_Animation::Command2_Click() {

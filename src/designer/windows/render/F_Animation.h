@@ -40,6 +40,7 @@ public:
     std::array<QScrollBar*, 5> HScroll1{};
     std::array<QLabel*, 5> Label3{}; // values of the bars
     QCheckBox* Check1;               // "残像", afterimage on
+    QGroupBox* Frame3;               // "ループとシード"
     QCheckBox* LoopCheck;            // "ループ", loop mode
     QLineEdit* LastSeed;             // the seed the last render started from, to copy
     QCheckBox* FixSeedCheck;         // "固定": every render starts at FixedSeed

@@ -122,7 +122,13 @@ void Wait::RunFrames() {
     QPointer<F_Preview> previewWindow(preview);
 
     RenderHooks hooks;
-    hooks.frameStarted = [this](int frameIndex) { RenderBar->setValue(frameIndex); };
+    // While a loop settles the bar shows that work goes on without saying how
+    // much is left; it counts the recorded frames after that.
+    hooks.settlingStarted = [this] { RenderBar->setRange(0, 0); };
+    hooks.frameStarted = [this, frameCount](int frameIndex) {
+        RenderBar->setRange(0, std::max(frameCount - 1, 1));
+        RenderBar->setValue(frameIndex);
+    };
     hooks.frameDrawn = [&](int frameIndex, const QImage& strip, const QRect& cell) {
         if (previewWindow)
             previewWindow->showRenderedFrame(frameIndex, frameCount, strip, cell);
