@@ -127,6 +127,13 @@ TEST_F(MainWindow, ViewEntriesCarryCheckMarksWhileTheirWindowsAreOpen) {
     EXPECT_TRUE(consV->isChecked());
     EXPECT_TRUE(colorV->isChecked());
     EXPECT_TRUE(preV->isChecked());
+    for (QWidget* window : {static_cast<QWidget*>(mainWindow->console()),
+                            static_cast<QWidget*>(mainWindow->preview())}) {
+        // The title bar shows a close button only with the system menu.
+        const Qt::WindowFlags flags = subWindowOf(window)->windowFlags();
+        EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint) &&
+                    flags.testFlag(Qt::WindowSystemMenuHint));
+    }
 
     subWindowOf(mainWindow->console())->close();
     subWindowOf(mainWindow->preview())->close();

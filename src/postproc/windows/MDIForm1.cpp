@@ -138,9 +138,10 @@ void MDIForm1::createToolbar() {
 }
 
 QMdiSubWindow* MDIForm1::addToolWindow(QWidget* content) {
-    QMdiSubWindow* subWindow =
-        mdiArea_->addSubWindow(content, Qt::SubWindow | Qt::CustomizeWindowHint |
-                                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // A sub-window's title bar draws its close button only with the system menu.
+    QMdiSubWindow* subWindow = mdiArea_->addSubWindow(
+        content, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
     subWindow->show();
     fitSubWindowToContent(content);
