@@ -52,6 +52,7 @@ void DesignHistory::record() {
     State before = std::exchange(current_, after);
     stack_.push(new Step(*this, std::move(before), std::move(after), inGesture_ ? gesture_ : 0));
     setModified(true);
+    Q_EMIT changed();
 }
 
 void DesignHistory::beginGesture() {
@@ -89,6 +90,7 @@ void DesignHistory::restore(const State& state) {
     // next step starts from what they show.
     if (!document_.sameDesignAs(*current_))
         current_ = std::make_shared<const DesignDocument>(document_);
+    Q_EMIT changed();
 }
 
 void DesignHistory::startAfresh() {
@@ -96,6 +98,7 @@ void DesignHistory::startAfresh() {
     current_ = std::make_shared<const DesignDocument>(document_);
     inGesture_ = false;
     setModified(false);
+    Q_EMIT changed();
 }
 
 void DesignHistory::startAfreshUnsaved() {

@@ -55,6 +55,10 @@ Q_SIGNALS:
     void modifiedChanged(bool modified);
     // After an undo or redo put an earlier or later design into the document.
     void restored();
+    // The design in the document is another than before: a step was recorded
+    // (or merged into the gesture's), an undo or redo restored one, or a
+    // fresh start began from a new, opened or recovered design.
+    void changed();
 
 private:
     class Step;

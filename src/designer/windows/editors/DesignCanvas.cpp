@@ -61,9 +61,21 @@ void DesignCanvas::paintEvent(QPaintEvent*) {
 }
 
 void DesignCanvas::mousePressEvent(QMouseEvent* event) {
-    const QPointF position = event->position() - QPointF(Border, Border);
-    Q_EMIT pressed(static_cast<float>(position.x()), static_cast<float>(position.y()),
-                   event->button());
+    emitPressed(event->position(), event->button());
+}
+
+void DesignCanvas::mouseMoveEvent(QMouseEvent* event) {
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        if (event->buttons().testFlag(button)) {
+            emitPressed(event->position(), button);
+            return;
+        }
+    }
+}
+
+void DesignCanvas::emitPressed(QPointF position, Qt::MouseButton button) {
+    const QPointF onCanvas = position - QPointF(Border, Border);
+    Q_EMIT pressed(static_cast<float>(onCanvas.x()), static_cast<float>(onCanvas.y()), button);
 }
 
 } // namespace kirabellum

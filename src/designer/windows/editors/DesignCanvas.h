@@ -37,8 +37,12 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // A drag edits as a press at every point it passes, with the button held.
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    void emitPressed(QPointF position, Qt::MouseButton button);
+
     QImage image_;
 };
 

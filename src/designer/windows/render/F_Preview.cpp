@@ -4,15 +4,19 @@
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
 #include "common/windows/PictureBox.h"
+#include "core/render/LiveRender.h"
 #include "core/render/RendPic.h"
 #include "core/session/DesignerSession.h"
+#include "windows/tools/ToolWindowHost.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -36,10 +40,14 @@ F_Preview::F_Preview(DesignerSession& session)
     for (int order = 0; order < common::PlaybackOrderCount; ++order)
         Combo1->addItem(common::playbackOrderCaption(static_cast<common::PlaybackOrder>(order)));
     Combo1->setToolTip(common::playbackOrderTip());
+    LiveCheck = new QCheckBox(QStringLiteral("ライブ"), this);
+    LiveCheck->setToolTip(QStringLiteral("編集するたびにバックグラウンドでレンダリングし、"
+                                         "最新のフレームを繰り返し再生します"));
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(2);
     buttons->addWidget(Command1);
     buttons->addWidget(Combo1);
+    buttons->addWidget(LiveCheck);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -47,7 +55,13 @@ F_Preview::F_Preview(DesignerSession& session)
     layout->addWidget(Picture1, 0, Qt::AlignLeft | Qt::AlignTop);
     layout->addLayout(buttons);
     connect(Command1, &QPushButton::clicked, this, &F_Preview::Command1_Click);
+    connect(LiveCheck, &QCheckBox::clicked, this, &F_Preview::LiveCheck_Click);
+    liveTimer_ = new QTimer(this);
+    liveTimer_->setTimerType(Qt::PreciseTimer);
+    connect(liveTimer_, &QTimer::timeout, this, &F_Preview::showNextLiveFrame);
 }
+
+F_Preview::~F_Preview() = default;
 
 void F_Preview::Form_Load() {
     // The strip is only given its blank one-row size when there is none yet: a
@@ -71,8 +85,78 @@ void F_Preview::DRefresh() {
 }
 
 void F_Preview::prepareForRender(int frameSize, QRgb background) {
+    rendering_ = true;
     sizePicture(frameSize);
     Picture1->setBackgroundColour(background);
+}
+
+void F_Preview::renderFinished() {
+    rendering_ = false;
+    setWindowTitle(common::FramePlayback::idleCaption());
+    if (showsLiveFrames())
+        resumeLive();
+}
+
+void F_Preview::LiveCheck_Click() {
+    if (LiveCheck->isChecked()) {
+        live_ = std::make_unique<LiveRender>();
+        connect(
+            live_.get(), &LiveRender::frameReady, this,
+            [this](quint64 request, int frameIndex, int) { liveFrameReady(request, frameIndex); });
+        connect(live_.get(), &LiveRender::renderFailed, this,
+                [this](quint64, const QString& message) { session_.windows->showStatus(message); });
+        connect(&session_.history, &DesignHistory::changed, live_.get(),
+                [this] { requestLiveRender(); });
+        liveShown_ = 0;
+        requestLiveRender();
+        return;
+    }
+    // Back to the player without live mode: the picture at rest.
+    liveTimer_->stop();
+    live_.reset();
+    if (!playing_ && !rendering_) {
+        Picture1->clear();
+        setWindowTitle(common::FramePlayback::idleCaption());
+    }
+}
+
+void F_Preview::requestLiveRender() {
+    const DesignDocument& document = session_.document;
+    live_->request(document, document.Render.Seed.value_or(0), RenderMode::of(document.Render));
+}
+
+void F_Preview::liveFrameReady(quint64 request, int frameIndex) {
+    // The first frame of a newer render goes on the picture at once; the timer
+    // steps on from there.
+    if (frameIndex == 0 && request > liveShown_ && showsLiveFrames())
+        resumeLive();
+}
+
+void F_Preview::resumeLive() {
+    liveShown_ = 0;
+    liveTimer_->start(common::PlayInterval(session_.document.RefreshRate) + 1);
+    showNextLiveFrame();
+}
+
+void F_Preview::showNextLiveFrame() {
+    if (!showsLiveFrames())
+        return;
+    const LiveFrames newest = live_->newest();
+    if (newest.request == 0 || newest.frames.empty())
+        return;
+    if (newest.request != liveShown_) {
+        liveShown_ = newest.request;
+        liveFrame_ = 0;
+    } else if (liveFrame_ + 1 < static_cast<int>(newest.frames.size())) {
+        ++liveFrame_;
+    } else if (newest.complete()) {
+        liveFrame_ = 0; // over and over
+    }                   // else the next frame is still being drawn: the picture holds this one
+    const QImage& frame = newest.frames[static_cast<std::size_t>(liveFrame_)];
+    if (Picture1->image().size() != frame.size())
+        sizePicture(frame.width());
+    Picture1->copyFrom(frame, frame.rect());
+    setWindowTitle(common::FramePlayback::caption(liveFrame_, newest.frameCount));
 }
 
 void F_Preview::showRenderedFrame(int frameIndex, int frameCount, const QImage& strip,
@@ -124,6 +208,8 @@ void F_Preview::play(bool doubleSize, int option) {
     Picture1->clear();
     setWindowTitle(common::FramePlayback::idleCaption());
     playing_ = false;
+    if (showsLiveFrames())
+        resumeLive();
 }
 
 void F_Preview::closeEvent(QCloseEvent* event) {

@@ -52,6 +52,8 @@ void Wait::Timer1_Timer() {
     Timer1->stop(); // the run starts once per opening
     if (PrepareRender())
         RunFrames();
+    if (auto* preview = session_.windows->windowAs<F_Preview>(ToolKind::Preview))
+        preview->renderFinished();
     accept();
 }
 
@@ -140,8 +142,6 @@ void Wait::RunFrames() {
     };
     run.RunFrames(session_.document, hooks);
     session_.rendPic.setPicture(run.strip(), run.layout(), session_.rendPic.backgroundColour());
-    if (previewWindow)
-        previewWindow->setWindowTitle(QStringLiteral("Preview"));
 }
 
 } // namespace kirabellum

@@ -1,0 +1,149 @@
+// The preview player's live mode: the design rendered again after every
+// change, beside the render button's renders, which it leaves as they were.
+#include "DesignerFixture.h"
+
+#include "common/windows/PictureBox.h"
+#include "core/render/LiveRender.h"
+#include "windows/editors/F_Editer.h"
+#include "windows/render/F_Animation.h"
+#include "windows/render/F_Preview.h"
+
+#include "SampleDesigns.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+namespace kirabellum {
+namespace {
+
+class LivePreviewTest : public DesignerFixture {
+protected:
+    void SetUp() override {
+        DesignerFixture::SetUp();
+        DesignDocument design = sampleDesigns().front().design;
+        design.FrameSize = 48;
+        design.FrameCount = 5;
+        session->document = design;
+        session->history.startAfresh();
+        windows().openClosedWindows();
+        preview = windows().windowAs<F_Preview>(ToolKind::Preview);
+        ASSERT_NE(preview, nullptr);
+    }
+    // Lets the live render finish the document as it now is.
+    LiveFrames waitForLiveFrames() {
+        for (int round = 0; round < 20000; ++round) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+            const LiveFrames frames = preview->liveRender()->newest();
+            if (frames.complete() && frames.frames.front() == expectedFirstFrame())
+                return frames;
+        }
+        ADD_FAILURE() << "the live render did not finish";
+        return {};
+    }
+    // The first frame the document gives from its live seed, rendered apart.
+    QImage expectedFirstFrame() {
+        RandomSource random;
+        RenderRun run(random, EngineKind::Reference, 1);
+        DesignDocument design = session->document;
+        random.restart(design.Render.Seed.value_or(0));
+        design.RenderCancel = 1;
+        EXPECT_TRUE(run.PrepareRender(design, RenderMode::of(design.Render)).ok());
+        RenderHooks hooks;
+        QImage first;
+        hooks.frameDrawn = [&](int frameIndex, const QImage& strip, const QRect& cell) {
+            if (frameIndex == 0)
+                first = strip.copy(cell);
+        };
+        run.RunFrames(design, hooks);
+        return first;
+    }
+    static bool sameColours(const QImage& a, const QImage& b) {
+        return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
+    }
+    QImage render() {
+        open<F_Animation>(ToolKind::Animation)->Command1->click();
+        return session->rendPic.picture();
+    }
+
+    F_Preview* preview = nullptr;
+};
+
+TEST_F(LivePreviewTest, EveryChangeRendersAgainAndThePictureLoopsTheNewestFrames) {
+    preview->LiveCheck->click();
+    ASSERT_NE(preview->liveRender(), nullptr);
+    LiveFrames frames = waitForLiveFrames();
+    ASSERT_EQ(frames.frameCount, 5);
+    // The picture steps through the five frames and from the last to the first.
+    for (int step = 0; step < 6; ++step) {
+        const int shown = preview->windowTitle().section(QLatin1Char('/'), 0, 0).toInt() - 1;
+        preview->showNextLiveFrame();
+        const int next = (shown + 1) % 5;
+        EXPECT_EQ(preview->windowTitle(), QStringLiteral("%1/5").arg(next + 1));
+        EXPECT_TRUE(sameColours(preview->Picture1->image(), frames.frames[next]));
+    }
+
+    // Two quick edits: the newer one's frames win, whatever the older did.
+    auto* editor = open<F_Editer>(ToolKind::Editer);
+    press(editor->Picture1, QPointF(30, 40), Qt::LeftButton);
+    press(editor->Picture1, QPointF(60, 20), Qt::LeftButton);
+    EXPECT_EQ(session->document.layer(1).LayerX, 60);
+    frames = waitForLiveFrames();
+    EXPECT_EQ(frames.frames[0], expectedFirstFrame());
+
+    // Undo is a change like any other.
+    session->history.undo();
+    EXPECT_EQ(session->document.layer(1).LayerX, 30);
+    waitForLiveFrames();
+
+    preview->LiveCheck->click();
+    EXPECT_EQ(preview->liveRender(), nullptr);
+    EXPECT_EQ(preview->windowTitle(), QStringLiteral("Preview"));
+    const QImage& picture = preview->Picture1->image();
+    QImage cleared(picture.size(), picture.format());
+    cleared.fill(preview->Picture1->backgroundColour());
+    EXPECT_EQ(picture, cleared) << "the picture at rest";
+}
+
+TEST_F(LivePreviewTest, TheRenderButtonGivesWhatItGivesWithoutLiveMode) {
+    const std::uint64_t start = session->random.state();
+    const QImage first = render();
+    const QImage second = render();
+    const std::uint64_t after = session->random.state();
+
+    session->random.restart(start);
+    preview->LiveCheck->click();
+    waitForLiveFrames();
+    EXPECT_EQ(render(), first);
+    open<F_Editer>(ToolKind::Editer)->HScroll2->setValue(session->document.layer(1).LayerCount + 4);
+    open<F_Editer>(ToolKind::Editer)->HScroll2->setValue(session->document.layer(1).LayerCount - 4);
+    waitForLiveFrames();
+    EXPECT_EQ(render(), second);
+    EXPECT_EQ(session->random.state(), after);
+    EXPECT_EQ(session->rendPic.picture(), second) << "the strip is the render button's";
+}
+
+TEST_F(LivePreviewTest, ADragOnTheBurstCanvasEditsAsItGoesInOneUndoStep) {
+    auto* editor = open<F_Editer>(ToolKind::Editer);
+    DesignCanvas* canvas = editor->Picture1;
+    const int steps = session->history.stepCount();
+    const auto at = [&](QPointF position) {
+        return position + QPointF(DesignCanvas::Border, DesignCanvas::Border);
+    };
+    QMouseEvent down(QEvent::MouseButtonPress, at({20, 20}), canvas->mapToGlobal(at({20, 20})),
+                     Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(canvas, &down);
+    for (const QPointF point : {QPointF(40, 30), QPointF(70, 50)}) {
+        QMouseEvent move(QEvent::MouseMove, at(point), canvas->mapToGlobal(at(point)), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QApplication::sendEvent(canvas, &move);
+        EXPECT_EQ(session->document.layer(1).LayerX, static_cast<int>(point.x()));
+    }
+    QMouseEvent up(QEvent::MouseButtonRelease, at({70, 50}), canvas->mapToGlobal(at({70, 50})),
+                   Qt::LeftButton, Qt::NoButton, {});
+    QApplication::sendEvent(canvas, &up);
+    EXPECT_EQ(session->document.layer(1).LayerY, 50);
+    EXPECT_EQ(session->history.stepCount(), steps + 1);
+}
+
+} // namespace
+} // namespace kirabellum
