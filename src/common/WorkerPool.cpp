@@ -1,8 +1,8 @@
-#include "core/render/WorkerPool.h"
+#include "common/WorkerPool.h"
 
 #include <algorithm>
 
-namespace kirabellum {
+namespace common {
 
 WorkerPool::WorkerPool(int workerCount) : workerCount_(std::max(workerCount, 1)) {
     threads_.reserve(static_cast<std::size_t>(workerCount_));
@@ -58,4 +58,4 @@ void WorkerPool::workLoop(int worker) {
     }
 }
 
-} // namespace kirabellum
+} // namespace common

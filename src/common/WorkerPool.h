@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-namespace kirabellum {
+namespace common {
 
 // A fixed set of threads that run one task together and wait for the next. The
 // threads are started with the pool and stopped when it is destroyed; running a
@@ -53,4 +53,4 @@ private:
     std::vector<std::thread> threads_;
 };
 
-} // namespace kirabellum
+} // namespace common

@@ -4,7 +4,6 @@
 #include "core/render/FastRenderEngine.h"
 #include "core/render/RenderEngine.h"
 #include "core/render/RenderRun.h"
-#include "core/render/WorkerPool.h"
 
 #include "RenderDesigns.h"
 #include "SampleDesigns.h"
@@ -451,21 +450,6 @@ TEST(FastRenderEngineTest, RenderRunUsesTheFastEngineByDefault) {
     EXPECT_NE(dynamic_cast<const FastRenderEngine*>(&run.engine()), nullptr);
     RenderRun reference(random, EngineKind::Reference);
     EXPECT_NE(dynamic_cast<const RenderEngine*>(&reference.engine()), nullptr);
-}
-
-TEST(WorkerPoolTest, EveryWorkerRunsEachTaskOnce) {
-    for (int workers : {0, 1, 2, 3, 7}) {
-        WorkerPool pool(workers);
-        const int expected = std::max(workers, 1);
-        EXPECT_EQ(pool.workerCount(), expected);
-        for (int task = 0; task < 50; ++task) {
-            std::vector<std::atomic<int>> calls(static_cast<std::size_t>(expected));
-            auto count = [&calls](int worker) { ++calls[static_cast<std::size_t>(worker)]; };
-            pool.run(count);
-            for (const std::atomic<int>& called : calls)
-                ASSERT_EQ(called.load(), 1) << workers << " workers, task " << task;
-        }
-    }
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include "core/render/RandomSource.h"
 #include "core/render/RenderPreparation.h"
 #include "core/render/SparkShape.h"
-#include "core/render/WorkerPool.h"
+#include "common/WorkerPool.h"
 
 #include <QImage>
 
@@ -87,7 +87,7 @@ private:
     void gatherSurvivors(int planned);
     void splitIntoBands();
 
-    WorkerPool workers_;
+    common::WorkerPool workers_;
     std::vector<Worker> workerState_;
     RenderPreparation preparation_;
     std::vector<Particle> ParticlePool;
