@@ -55,24 +55,30 @@ TEST(Recolouring, ShiftsThePixelsOfTheExamples) {
             << c.input << " shifted by " << c.hueShift << ", " << c.saturationShift;
 }
 
-TEST(Recolouring, RecoloursEveryPixelFromTheBase) {
-    const QImage base = colourfulImage(40, 30);
-    QImage work = filledImage(40, 30, qRgb(1, 2, 3));
-    Recolouring run;
-    EXPECT_EQ(run.RecolourImage(base, work, shifts(300, -40)), 30);
-    ASSERT_EQ(work.size(), base.size());
-    for (int y = 0; y < 30; ++y) {
-        for (int x = 0; x < 40; ++x) {
-            const QRgb original = base.pixel(x, y);
-            const common::Colour shifted =
-                RecolourColour(colour(qRed(original), qGreen(original), qBlue(original)), 300, -40);
-            ASSERT_EQ(work.pixel(x, y), qRgb(shifted & 255, (shifted >> 8) & 255, shifted >> 16))
-                << x << "," << y;
+TEST(Recolouring, RecoloursEveryPixelFromTheBaseOnAnyNumberOfThreads) {
+    // Sizes of one block and of several, rows shared unevenly between threads.
+    const struct {
+        int width, height, threads;
+    } cases[] = {{40, 30, 1}, {40, 30, 2}, {3, 7, 3}, {2000, 101, 2}, {2, 5, 4}};
+    for (const auto& c : cases) {
+        const QImage base = colourfulImage(c.width, c.height);
+        QImage work = filledImage(c.width, c.height, qRgb(1, 2, 3));
+        Recolouring run(c.threads);
+        EXPECT_EQ(run.RecolourImage(base, work, shifts(300, -40)), c.height);
+        ASSERT_EQ(work.size(), base.size());
+        for (int y = 0; y < c.height; ++y) {
+            for (int x = 0; x < c.width; ++x) {
+                const QRgb original = base.pixel(x, y);
+                const common::Colour shifted = RecolourColour(
+                    colour(qRed(original), qGreen(original), qBlue(original)), 300, -40);
+                ASSERT_EQ(work.pixel(x, y),
+                          qRgb(shifted & 255, (shifted >> 8) & 255, shifted >> 16))
+                    << x << "," << y << " of " << c.width << " x " << c.height << " on "
+                    << c.threads << " threads";
+            }
         }
+        EXPECT_TRUE(run.isRunning());
     }
-    EXPECT_EQ(work.pixel(0, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(work.pixel(1, 0), qRgb(255, 255, 255));
-    EXPECT_TRUE(run.isRunning());
 }
 
 TEST(Recolouring, ZeroSettingsRestoreTheBaseWithoutConvertingAPixel) {

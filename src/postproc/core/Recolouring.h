@@ -1,11 +1,14 @@
 #pragma once
 
+#include "common/WorkerPool.h"
 #include "core/ColourModel.h"
 #include "core/SharedSettings.h"
 
 #include <QImage>
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 namespace koratune {
 
@@ -17,8 +20,18 @@ common::Colour RecolourColour(common::Colour colour, int hueShift, int saturatio
 // A recolouring run: the work image becomes the base image recoloured with the
 // settings' HueShift and SaturationShift, row by row from the top. The run can
 // be cancelled between rows; the rows below then keep the base image's colours.
+//
+// The workers recolour a block of rows at a time, each its own rows, into a
+// copy; the rows then go into the image one by one, with the hooks before and
+// after each as if each row were recoloured only then.
 class Recolouring {
 public:
+    // `threadCount` below 1 takes the number of cores.
+    explicit Recolouring(int threadCount = 0);
+    ~Recolouring();
+    Recolouring(const Recolouring&) = delete;
+    Recolouring& operator=(const Recolouring&) = delete;
+
     // Called before each row with the row (0-based) and the number of rows.
     using ProgressHook = std::function<void(int row, int rowCount)>;
     // Called after each row while the run goes on; windows let pending events
@@ -43,6 +56,15 @@ public:
     int RecolourImage(QImage& work, const SharedSettings& settings);
 
 private:
+    // The colours a worker has recoloured in this run, and what they became.
+    class Memory;
+
+    // Recolours rows `begin` to `end` - 1 of `work` into the block copy.
+    void recolourBlock(const QImage& work, int begin, int end);
+
+    common::WorkerPool workers_;
+    std::vector<std::unique_ptr<Memory>> memories_;
+    std::vector<QRgb> block_;
     ProgressHook progressHook_;
     RowDoneHook rowDoneHook_;
     bool running_ = true;
