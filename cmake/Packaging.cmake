@@ -23,9 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Wayland sessions need Qt's Wayland plugin (X11's is in libqt6gui6), and the
 # windows speak Japanese.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-noto-cjk | fonts-ipafont-gothic")
+# The long description, under the summary.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Kirabellum designs firework-burst particle effects for game artists: up to
+    "Kirabellum designs firework-burst particle effects for game artists: up to
 eight particle layers with their burst shapes, spark images and a colour ramp,
 three gravity forces. It renders a design frame by frame into one sprite strip,
 plays it back and saves it as a bitmap or as a sheet for a game engine.
