@@ -1,5 +1,7 @@
 #include "core/render/StripLayout.h"
 
+#include <QCoreApplication>
+
 #include "common/ImageFile.h"
 
 #include "core/document/DesignDocument.h"
@@ -46,9 +48,11 @@ common::Status layOutStrip(const DesignDocument& document, int frameCount, Strip
     result.Rows = result.grid().rows(result.FrameCount);
     if (result.width() > common::MaximumImageEdge || result.height() > common::MaximumImageEdge)
         return common::Status::failure(
-            QStringLiteral("The frame strip would be %1 x %2 pixels; at most %3 fit in each "
-                           "direction. Lower the frame count or the frame size, or raise the "
-                           "width limit")
+            QCoreApplication::translate(
+                "kirabellum::StripLayout",
+                "The frame strip would be %1 x %2 pixels; at most %3 fit in each "
+                "direction. Lower the frame count or the frame size, or raise the "
+                "width limit")
                 .arg(result.width())
                 .arg(result.height())
                 .arg(common::MaximumImageEdge));
