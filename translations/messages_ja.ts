@@ -455,6 +455,18 @@
         <source>The frame strip would be %1 x %2 pixels; at most %3 fit in each direction. Lower the frame count or the frame size, or raise the width limit</source>
         <translation>フレームの帯が %1 x %2 ピクセルになります。縦横とも %3 ピクセルまでしか入りません。フレーム数かフレームサイズを下げるか、幅の上限を上げてください</translation>
     </message>
+    <message>
+        <source>The frame size %1 is outside %2 to %3</source>
+        <translation>フレームサイズ %1 が %2 から %3 の範囲外です</translation>
+    </message>
+    <message>
+        <source>The frame count %1 is outside %2 to %3</source>
+        <translation>フレーム数 %1 が %2 から %3 の範囲外です</translation>
+    </message>
+    <message>
+        <source>The width limit %1 is outside %2 to %3</source>
+        <translation>幅の上限 %1 が %2 から %3 の範囲外です</translation>
+    </message>
 </context>
 <context>
     <name>koratune::MDIForm1</name>

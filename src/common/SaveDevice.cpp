@@ -1,8 +1,8 @@
 #include "common/SaveDevice.h"
 
-#include <QCoreApplication>
-
 #include "common/FileFailure.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cerrno>

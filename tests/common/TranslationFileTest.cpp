@@ -22,8 +22,8 @@ std::vector<Message> readMessages(const QString& path) {
     std::vector<Message> messages;
     QXmlStreamReader xml(&file);
     QString context;
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (!xml.isStartElement())
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();

@@ -1,8 +1,11 @@
 #include "WindowFixture.h"
 
+#include "common/windows/SheetExportDialog.h"
 #include "common/windows/WindowTranslations.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QSpinBox>
 
 namespace koratune {
 namespace {
@@ -35,6 +38,24 @@ TEST_F(MessageLanguage, AFailedOpenSaysWhyInJapaneseWithTheFileNameAndTheSystems
               QStringLiteral("画像を開けませんでした。\n\n画像「%1」を読み込めません: %2")
                   .arg(missing, reason));
     EXPECT_TRUE(warningOf("uni").startsWith(QStringLiteral("画像がまだ開かれていません。")));
+}
+
+TEST_F(MessageLanguage, TheExportWindowNamesItsOwnControlInALayoutItCannotMake) {
+    const common::WindowTranslations translations;
+    common::SheetExportSource source;
+    source.frames.image = QImage(128 * 16, 128, QImage::Format_RGB32);
+    source.frames.grid = common::FrameGrid(128, 16);
+    source.frames.frameCount = 16;
+    source.frameSize = 128;
+    source.columns = 16;
+    common::SheetExportDialog dialog(source, {});
+    dialog.maxSizeBox()->setValue(400);
+    EXPECT_EQ(dialog.problemLabel()->text(),
+              QStringLiteral("最大サイズ 400 px には 128 x 128 ピクセルのフレーム 16 "
+                             "枚のシートが収まりません。収まる最小のサイズは 512 です"));
+    dialog.paddingBox()->setValue(2);
+    EXPECT_TRUE(dialog.problemLabel()->text().contains(QStringLiteral("のシート（余白 2 px）が")))
+        << dialog.problemLabel()->text().toStdString();
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 #include "common/sheets/SheetGrid.h"
 
-#include <QCoreApplication>
-
 #include "common/FrameGrid.h"
 #include "common/ImageFile.h"
 #include "common/sheets/SheetOptionTable.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "common/sheets/SheetOptions.h"
 
-#include <QCoreApplication>
-
 #include "common/ImageFile.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 #include "core/SheetLayout.h"
 
-#include <QCoreApplication>
-
 #include "common/FrameGrid.h"
 #include "common/ImageFile.h"
 #include "common/Rounding.h"
 #include "core/FrameSelection.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 

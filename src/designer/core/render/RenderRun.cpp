@@ -1,9 +1,9 @@
 #include "core/render/RenderRun.h"
 
-#include <QCoreApplication>
-
 #include "core/render/FastRenderEngine.h"
 #include "core/render/RenderEngine.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 
