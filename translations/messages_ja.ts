@@ -367,6 +367,14 @@
         <source>Cannot open the design &quot;%1&quot;</source>
         <translation>デザイン「%1」を開けません</translation>
     </message>
+    <message>
+        <source>&quot;RampLength&quot; is %1, outside 0 to %2</source>
+        <translation>「RampLength」の %1 は 0 から %2 の範囲外です</translation>
+    </message>
+    <message>
+        <source>the JSON text holds an array; it must hold one object of design fields</source>
+        <translation>JSON のテキストが配列です。デザインの項目を持つオブジェクトが一つでなければなりません</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::RecoveryFile</name>

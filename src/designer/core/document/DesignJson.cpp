@@ -103,9 +103,11 @@ common::Status checkColour(common::Colour colour, const QString& path) {
 
 common::Status checkExpressible(const DesignDocument& document) {
     if (document.RampLength < 0 || document.RampLength > RampCapacity)
-        return common::Status::failure(QStringLiteral("\"RampLength\" is %1, outside 0 to %2")
-                                           .arg(document.RampLength)
-                                           .arg(RampCapacity));
+        return common::Status::failure(
+            QCoreApplication::translate("kirabellum::DesignJson",
+                                        "\"RampLength\" is %1, outside 0 to %2")
+                .arg(document.RampLength)
+                .arg(RampCapacity));
     for (int slot = 0; slot < LayerTotal; ++slot)
         for (int y = 0; y < SparkEdge; ++y)
             for (int x = 0; x < SparkEdge; ++x) {
@@ -556,7 +558,8 @@ common::Status designFromJson(const QByteArray& json, DesignDocument& document) 
                 .arg(before.size() - lineStart + 1));
     }
     if (!parsed.isObject())
-        return common::Status::failure(QStringLiteral(
+        return common::Status::failure(QCoreApplication::translate(
+            "kirabellum::DesignJson",
             "the JSON text holds an array; it must hold one object of design fields"));
 
     DesignDocument read = document;
