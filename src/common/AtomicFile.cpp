@@ -3,6 +3,7 @@
 #include "common/FileFailure.h"
 #include "common/SaveDevice.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -17,16 +18,16 @@ namespace {
 QString kindOf(std::filesystem::file_type type) {
     switch (type) {
     case std::filesystem::file_type::directory:
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("common::AtomicFile", "a folder");
     case std::filesystem::file_type::block:
     case std::filesystem::file_type::character:
-        return QStringLiteral("a device");
+        return QCoreApplication::translate("common::AtomicFile", "a device");
     case std::filesystem::file_type::fifo:
-        return QStringLiteral("a pipe (FIFO)");
+        return QCoreApplication::translate("common::AtomicFile", "a pipe (FIFO)");
     case std::filesystem::file_type::socket:
-        return QStringLiteral("a socket");
+        return QCoreApplication::translate("common::AtomicFile", "a socket");
     default:
-        return QStringLiteral("something other than a file");
+        return QCoreApplication::translate("common::AtomicFile", "something other than a file");
     }
 }
 
@@ -61,15 +62,18 @@ Status checkOutputPath(const QString& path) {
         std::filesystem::status(std::filesystem::path(path.toStdU16String()), error);
     if (error || !std::filesystem::exists(status) || std::filesystem::is_regular_file(status))
         return Status::success();
-    return Status::failure(QStringLiteral("it is %1, not a regular file, and is left as it is")
-                               .arg(kindOf(status.type())));
+    return Status::failure(
+        QCoreApplication::translate("common::AtomicFile",
+                                    "it is %1, not a regular file, and is left as it is")
+            .arg(kindOf(status.type())));
 }
 
 Status openToRead(QFile& file) {
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        return Status::failure(
-            fileFailureReason(errno, file, QStringLiteral("the file could not be opened")));
+        return Status::failure(fileFailureReason(
+            errno, file,
+            QCoreApplication::translate("common::AtomicFile", "the file could not be opened")));
     return Status::success();
 }
 
@@ -81,8 +85,9 @@ Status readWholeFile(const QString& path, QByteArray& content) {
     errno = 0;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return Status::failure(
-            fileFailureReason(errno, file, QStringLiteral("the file could not be read")));
+        return Status::failure(fileFailureReason(
+            errno, file,
+            QCoreApplication::translate("common::AtomicFile", "the file could not be read")));
     content = bytes;
     return Status::success();
 }

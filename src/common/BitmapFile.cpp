@@ -1,5 +1,6 @@
 #include "common/BitmapFile.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <cstdlib>
@@ -32,14 +33,13 @@ int bitsSet(std::uint32_t mask) {
     return bits;
 }
 
-Status refused(const QString& why) {
-    return Status::failure(QStringLiteral("the bitmap %1").arg(why));
-}
-
 Status cutShort(double needed, qint64 held) {
-    return refused(QStringLiteral("is cut short: its pixels need %1 bytes, the file holds %2")
-                       .arg(needed, 0, 'f', 0)
-                       .arg(held));
+    return Status::failure(
+        QCoreApplication::translate(
+            "common::BitmapFile",
+            "the bitmap is cut short: its pixels need %1 bytes, the file holds %2")
+            .arg(needed, 0, 'f', 0)
+            .arg(held));
 }
 
 // Walks a run-length stream to its end-of-bitmap mark (or to the end of the
@@ -73,24 +73,30 @@ Status checkRunLengths(const QByteArray& data, int bitCount, int rows) {
     }
     if (row >= rows)
         return Status::success(); // every row ended, only the final mark is missing
-    return refused(QStringLiteral("is cut short: its run-length data ends at row %1 of %2")
-                       .arg(row)
-                       .arg(rows));
+    return Status::failure(QCoreApplication::translate(
+                               "common::BitmapFile",
+                               "the bitmap is cut short: its run-length data ends at row %1 of %2")
+                               .arg(row)
+                               .arg(rows));
 }
 
 } // namespace
 
 Status BitmapFile::readHeaders(const QByteArray& head, BitmapFile& file) {
     if (head.size() < FileHeaderBytes + 4)
-        return refused(QStringLiteral("is cut short in its headers"));
+        return Status::failure(QCoreApplication::translate(
+            "common::BitmapFile", "the bitmap is cut short in its headers"));
     BitmapFile read;
     read.pixelOffset = number(head, 10, 4);
     const std::uint32_t headerSize = number(head, 14, 4);
     if (!knownHeaderSize(headerSize))
-        return refused(
-            QStringLiteral("has a header of %1 bytes, which no bitmap has").arg(headerSize));
+        return Status::failure(
+            QCoreApplication::translate("common::BitmapFile",
+                                        "the bitmap has a header of %1 bytes, which no bitmap has")
+                .arg(headerSize));
     if (head.size() < FileHeaderBytes + static_cast<int>(headerSize))
-        return refused(QStringLiteral("is cut short in its headers"));
+        return Status::failure(QCoreApplication::translate(
+            "common::BitmapFile", "the bitmap is cut short in its headers"));
 
     qint64 width = 0, height = 0;
     int planes = 0;
@@ -107,31 +113,43 @@ Status BitmapFile::readHeaders(const QByteArray& head, BitmapFile& file) {
         read.compression = static_cast<int>(number(head, 30, 4));
     }
     if (planes != 1)
-        return refused(QStringLiteral("declares %1 colour planes; bitmaps have 1").arg(planes));
+        return Status::failure(
+            QCoreApplication::translate("common::BitmapFile",
+                                        "the bitmap declares %1 colour planes; bitmaps have 1")
+                .arg(planes));
     const int bitCount = read.bitCount;
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 &&
         bitCount != 32)
-        return refused(QStringLiteral("declares %1 bits per pixel").arg(bitCount));
+        return Status::failure(QCoreApplication::translate("common::BitmapFile",
+                                                           "the bitmap declares %1 bits per pixel")
+                                   .arg(bitCount));
     read.topDown = height < 0;
     height = std::abs(height);
     if (width <= 0 || height <= 0)
-        return refused(QStringLiteral("declares %1 x %2 pixels").arg(width).arg(height));
+        return Status::failure(
+            QCoreApplication::translate("common::BitmapFile", "the bitmap declares %1 x %2 pixels")
+                .arg(width)
+                .arg(height));
     read.width = static_cast<int>(width);
     read.height = static_cast<int>(std::min<qint64>(height, std::numeric_limits<int>::max()));
 
     const int compression = read.compression;
     const bool fields = compression == 3 && (bitCount == 16 || bitCount == 32);
     if (compression != 0 && !read.usesRunLengths() && !fields)
-        return refused(QStringLiteral("uses compression %1 with %2 bits per pixel, which is not "
-                                      "supported")
-                           .arg(compression)
-                           .arg(bitCount));
+        return Status::failure(
+            QCoreApplication::translate(
+                "common::BitmapFile",
+                "the bitmap uses compression %1 with %2 bits per pixel, which is not "
+                "supported")
+                .arg(compression)
+                .arg(bitCount));
     if (fields) {
         // Right after the 40 bytes that every header but the oldest begins with:
         // behind a header of 40 bytes, inside the longer ones.
         const int at = FileHeaderBytes + 40;
         if (head.size() < at + 12)
-            return refused(QStringLiteral("is cut short in its colour fields"));
+            return Status::failure(QCoreApplication::translate(
+                "common::BitmapFile", "the bitmap is cut short in its colour fields"));
         for (int component = 0; component < 3; ++component)
             read.masks[static_cast<std::size_t>(component)] = number(head, at + 4 * component, 4);
     } else if (bitCount == 16) {
@@ -146,9 +164,11 @@ Status BitmapFile::readHeaders(const QByteArray& head, BitmapFile& file) {
 Status BitmapFile::checkPixelData(QIODevice& device) const {
     const qint64 held = device.size() - device.pos();
     if (pixelOffset >= held)
-        return refused(QStringLiteral("has its pixels at byte %1 of a file of %2 bytes")
-                           .arg(pixelOffset)
-                           .arg(held));
+        return Status::failure(
+            QCoreApplication::translate(
+                "common::BitmapFile", "the bitmap has its pixels at byte %1 of a file of %2 bytes")
+                .arg(pixelOffset)
+                .arg(held));
     if (usesRunLengths()) {
         const Status stream = checkRunLengths(device.peek(held).mid(pixelOffset), bitCount, height);
         if (!stream.ok())

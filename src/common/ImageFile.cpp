@@ -3,6 +3,7 @@
 #include "common/AtomicFile.h"
 #include "common/BitmapFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
@@ -14,11 +15,13 @@ namespace {
 constexpr qint64 Megabyte = 1024 * 1024;
 
 QString readContext(const QString& path) {
-    return QStringLiteral("Cannot read the picture \"%1\"").arg(path);
+    return QCoreApplication::translate("common::ImageFile", "Cannot read the picture \"%1\"")
+        .arg(path);
 }
 
 QString writeContext(const QString& path) {
-    return QStringLiteral("Cannot write the picture \"%1\"").arg(path);
+    return QCoreApplication::translate("common::ImageFile", "Cannot write the picture \"%1\"")
+        .arg(path);
 }
 
 // Qt refuses to decode pictures over its own allocation limit, which it counts
@@ -35,7 +38,7 @@ void allowDecodingUpToTheLimit() {
 
 QString unreadableReason(const QImageReader& reader) {
     if (reader.error() == QImageReader::UnknownError)
-        return QStringLiteral("its data could not be decoded");
+        return QCoreApplication::translate("common::ImageFile", "its data could not be decoded");
     return reader.errorString();
 }
 
@@ -51,21 +54,26 @@ std::optional<ImageFormat> imageFormatFor(const QString& path) {
 
 Status checkImageSize(QSize size) {
     if (size.width() <= 0 || size.height() <= 0)
-        return Status::failure(QStringLiteral("the picture is empty"));
+        return Status::failure(
+            QCoreApplication::translate("common::ImageFile", "the picture is empty"));
     if (size.width() > MaximumImageEdge || size.height() > MaximumImageEdge)
         return Status::failure(
-            QStringLiteral("the picture is %1x%2 pixels; at most %3 pixels each way are supported")
+            QCoreApplication::translate(
+                "common::ImageFile",
+                "the picture is %1x%2 pixels; at most %3 pixels each way are supported")
                 .arg(size.width())
                 .arg(size.height())
                 .arg(MaximumImageEdge));
     const qint64 bytes = qint64{size.width()} * size.height() * 4;
     if (bytes > MaximumImageBytes)
-        return Status::failure(QStringLiteral("the picture is %1 x %2 pixels, which needs %3 MB "
-                                              "decoded; the limit is %4 MB")
-                                   .arg(size.width())
-                                   .arg(size.height())
-                                   .arg((bytes + Megabyte - 1) / Megabyte)
-                                   .arg(MaximumImageBytes / Megabyte));
+        return Status::failure(
+            QCoreApplication::translate("common::ImageFile",
+                                        "the picture is %1 x %2 pixels, which needs %3 MB "
+                                        "decoded; the limit is %4 MB")
+                .arg(size.width())
+                .arg(size.height())
+                .arg((bytes + Megabyte - 1) / Megabyte)
+                .arg(MaximumImageBytes / Megabyte));
     return Status::success();
 }
 
@@ -100,7 +108,8 @@ Status readImage(QIODevice& device, QImage& image) {
     QImage loaded = reader.read();
     if (loaded.isNull())
         return Status::failure(
-            QStringLiteral("not a readable picture (%1)").arg(unreadableReason(reader)));
+            QCoreApplication::translate("common::ImageFile", "not a readable picture (%1)")
+                .arg(unreadableReason(reader)));
     // Formats that declare no size are checked once decoded.
     const Status fits = checkImageSize(loaded.size());
     if (!fits.ok())
@@ -124,16 +133,19 @@ Status writeImage(QIODevice& device, const QImage& image, ImageFormat format) {
     QImageWriter writer(&device, format == ImageFormat::Bmp ? "bmp" : "png");
     // 32-bit RGB without alpha is written as a 24-bit bitmap.
     if (!writer.write(image.convertToFormat(QImage::Format_RGB32)))
-        return Status::failure(writer.error() == QImageWriter::UnknownError
-                                   ? QStringLiteral("the picture could not be written out")
-                                   : writer.errorString());
+        return Status::failure(
+            writer.error() == QImageWriter::UnknownError
+                ? QCoreApplication::translate("common::ImageFile",
+                                              "the picture could not be written out")
+                : writer.errorString());
     return Status::success();
 }
 
 Status writeImage(const QString& path, const QImage& image) {
     const std::optional<ImageFormat> format = imageFormatFor(path);
     if (!format)
-        return Status::failure(QStringLiteral("unknown picture format; use .bmp or .png"))
+        return Status::failure(QCoreApplication::translate(
+                                   "common::ImageFile", "unknown picture format; use .bmp or .png"))
             .prefixed(writeContext(path));
     return writeImage(path, image, *format);
 }

@@ -2,6 +2,8 @@
 
 #include "common/FileFailure.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cerrno>
 
@@ -14,8 +16,9 @@ Status SaveDevice::openForWriting() {
     // is seen, with its errno, at the write that caused it.
     errno = 0;
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Status::failure(
-            fileFailureReason(errno, file_, QStringLiteral("the file could not be created")));
+        return Status::failure(fileFailureReason(
+            errno, file_,
+            QCoreApplication::translate("common::SaveDevice", "the file could not be created")));
     open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     return Status::success();
 }
@@ -28,7 +31,9 @@ Status SaveDevice::commit(const Status& written) {
     errno = 0;
     if (!file_.commit())
         return Status::failure(fileFailureReason(
-            errno, file_, QStringLiteral("the written file could not replace the old one")));
+            errno, file_,
+            QCoreApplication::translate("common::SaveDevice",
+                                        "the written file could not replace the old one")));
     return Status::success();
 }
 
@@ -44,10 +49,11 @@ qint64 SaveDevice::writeData(const char* data, qint64 size) {
     if (written == size)
         return size;
     // A short write keeps no error in the file: the system's reason is in errno.
-    writeFailure_ = fileFailureReason(errno, file_,
-                                      QStringLiteral("only %1 of %2 bytes could be written")
-                                          .arg(std::max<qint64>(written, 0))
-                                          .arg(size));
+    writeFailure_ = fileFailureReason(
+        errno, file_,
+        QCoreApplication::translate("common::SaveDevice", "only %1 of %2 bytes could be written")
+            .arg(std::max<qint64>(written, 0))
+            .arg(size));
     setErrorString(writeFailure_);
     return -1;
 }

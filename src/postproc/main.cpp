@@ -1,4 +1,5 @@
 #include "cli/CommandLine.h"
+#include "common/windows/WindowTranslations.h"
 #include "windows/MDIForm1.h"
 #include "windows/Versionf.h"
 #include "windows/WidgetDialogs.h"
@@ -22,6 +23,7 @@ namespace {
 // stays above until it is clicked, loses the focus or its time is up.
 int runWindows(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    const common::WindowTranslations translations;
     koratune::WidgetDialogs dialogs;
     auto* version = new koratune::Versionf;
     version->setAttribute(Qt::WA_DeleteOnClose);

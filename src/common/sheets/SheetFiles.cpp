@@ -5,6 +5,7 @@
 #include "common/sheets/AtlasJson.h"
 #include "common/sheets/GodotSpriteFrames.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 
@@ -28,7 +29,9 @@ Status writeImageFile(const QString& path, const QImage& sheet, AlphaMode alpha)
         return writeImage(path, sheet);
     return writeFileAtomically(
                path, [&sheet](QIODevice& device) { return writePngWithAlpha(device, sheet); })
-        .prefixed(QStringLiteral("Cannot write the picture \"%1\"").arg(path));
+        .prefixed(
+            QCoreApplication::translate("common::SheetFiles", "Cannot write the picture \"%1\"")
+                .arg(path));
 }
 
 // Writes metadata files `first` to the end of `formats`, each to its own
@@ -52,7 +55,9 @@ Status writeAround(const QString& imagePath, const SheetDescription& description
     });
     if (insideFailed)
         return status;
-    return status.prefixed(QStringLiteral("Cannot write the frame metadata \"%1\"").arg(path));
+    return status.prefixed(
+        QCoreApplication::translate("common::SheetFiles", "Cannot write the frame metadata \"%1\"")
+            .arg(path));
 }
 
 } // namespace

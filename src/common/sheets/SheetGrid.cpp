@@ -4,6 +4,8 @@
 #include "common/ImageFile.h"
 #include "common/sheets/SheetOptionTable.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -47,15 +49,18 @@ bool better(const SheetGrid& a, const SheetGrid& b) {
 
 QString edgeLimit(const SheetOptions& options) {
     if (options.maxSize > 0)
-        return QStringLiteral("--max-size %1").arg(options.maxSize);
-    return QStringLiteral("the limit of %1 pixels each way").arg(MaximumImageEdge);
+        return QCoreApplication::translate("common::SheetGrid", "--max-size %1")
+            .arg(options.maxSize);
+    return QCoreApplication::translate("common::SheetGrid", "the limit of %1 pixels each way")
+        .arg(MaximumImageEdge);
 }
 
 Status givenColumns(const SheetShape& shape, const SheetOptions& options, int limit,
                     SheetGrid& grid) {
     const int columns = *options.columns;
     if (columns < 1 || columns > shape.frameCount)
-        return Status::failure(QStringLiteral("--columns must be from 1 to %1, not %2")
+        return Status::failure(QCoreApplication::translate("common::SheetGrid",
+                                                           "--columns must be from 1 to %1, not %2")
                                    .arg(shape.frameCount)
                                    .arg(columns));
     const SheetGrid candidate(shape.frameCount, shape.frameSize, columns, options.padding,
@@ -63,14 +68,16 @@ Status givenColumns(const SheetShape& shape, const SheetOptions& options, int li
     if (!fits(candidate, limit)) {
         const QString remedy =
             longestEdge(candidate) <= MaximumImageEdge
-                ? QStringLiteral("the smallest size that would hold it is %1")
+                ? QCoreApplication::translate("common::SheetGrid",
+                                              "the smallest size that would hold it is %1")
                       .arg(longestEdge(candidate))
-                : QStringLiteral("choose %1 columns")
-                      .arg(candidate.width() > candidate.height() ? QStringLiteral("fewer")
-                                                                  : QStringLiteral("more"));
+            : candidate.width() > candidate.height()
+                ? QCoreApplication::translate("common::SheetGrid", "choose fewer columns")
+                : QCoreApplication::translate("common::SheetGrid", "choose more columns");
         return Status::failure(
-            QStringLiteral("--columns %1 makes the sheet %2 x %3 pixels, more than %4 allows; %5")
-                .arg(columns)
+            QCoreApplication::translate(
+                "common::SheetGrid", "%1 makes the sheet %2 x %3 pixels, more than %4 allows; %5")
+                .arg(QCoreApplication::translate("common::SheetGrid", "--columns %1").arg(columns))
                 .arg(candidate.width())
                 .arg(candidate.height())
                 .arg(edgeLimit(options), remedy));
@@ -90,11 +97,14 @@ Status SheetGrid::layOut(const SheetShape& shape, const SheetOptions& options, S
     // What the programs never give, refused so that no edge overflows.
     if (shape.frameCount < 1 || shape.frameCount > MaximumImageEdge || shape.frameSize < 1 ||
         shape.frameSize > MaximumImageEdge)
-        return Status::failure(QStringLiteral("%1 frames of %2 pixels cannot make a sheet")
-                                   .arg(shape.frameCount)
-                                   .arg(shape.frameSize));
+        return Status::failure(
+            QCoreApplication::translate("common::SheetGrid",
+                                        "%1 frames of %2 pixels cannot make a sheet")
+                .arg(shape.frameCount)
+                .arg(shape.frameSize));
     if (options.padding < 0 || options.padding > MaximumPadding)
-        return Status::failure(QStringLiteral("--padding must be from 0 to %1, not %2")
+        return Status::failure(QCoreApplication::translate("common::SheetGrid",
+                                                           "--padding must be from 0 to %1, not %2")
                                    .arg(MaximumPadding)
                                    .arg(options.padding));
     const int limit =
@@ -122,13 +132,16 @@ Status SheetGrid::layOut(const SheetShape& shape, const SheetOptions& options, S
     }
     if (!found)
         return Status::failure(
-            QStringLiteral("%1 cannot hold a sheet of %2 frames of %3 x %3 pixels%4; the "
-                           "smallest size that would is %5")
+            QCoreApplication::translate(
+                "common::SheetGrid", "%1 cannot hold a sheet of %2 frames of %3 x %3 pixels%4; the "
+                                     "smallest size that would is %5")
                 .arg(edgeLimit(options))
                 .arg(shape.frameCount)
                 .arg(shape.frameSize)
-                .arg(options.padding > 0 ? QStringLiteral(" with --padding %1").arg(options.padding)
-                                         : QString())
+                .arg(options.padding > 0
+                         ? QCoreApplication::translate("common::SheetGrid", " with --padding %1")
+                               .arg(options.padding)
+                         : QString())
                 .arg(smallest));
     grid = best;
     return Status::success();
@@ -151,7 +164,7 @@ QRect SheetGrid::frameRect(int frame) const {
 }
 
 QString SheetGrid::tilesText(int framesPerSecond) const {
-    return QStringLiteral("%1 x %2 tiles of %3 x %3 px, %4 fps")
+    return QCoreApplication::translate("common::SheetGrid", "%1 x %2 tiles of %3 x %3 px, %4 fps")
         .arg(columns_)
         .arg(rows_)
         .arg(cellSize())
@@ -161,9 +174,11 @@ QString SheetGrid::tilesText(int framesPerSecond) const {
 QString SheetGrid::powerOfTwoWarning() const {
     if (!powerOfTwo_ || (isPowerOfTwo(gridWidth()) && isPowerOfTwo(gridHeight())))
         return QString();
-    return QStringLiteral("the %1 x %2 tiles take %3 x %4 pixels of the %5 x %6 sheet, not all "
-                          "of it: a particle module that takes only tile counts would read the "
-                          "sheet wrong")
+    return QCoreApplication::translate(
+               "common::SheetGrid",
+               "the %1 x %2 tiles take %3 x %4 pixels of the %5 x %6 sheet, not all "
+               "of it: a particle module that takes only tile counts would read the "
+               "sheet wrong")
         .arg(columns_)
         .arg(rows_)
         .arg(gridWidth())

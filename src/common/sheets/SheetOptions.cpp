@@ -2,6 +2,8 @@
 
 #include "common/ImageFile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace common {
@@ -35,10 +37,15 @@ bool writes(const SheetOptions& options, MetadataFormat format) {
 
 Status SheetOptions::checkOutput(const QString& imagePath) const {
     if (alpha != AlphaMode::Additive && imageFormatFor(imagePath) != ImageFormat::Png)
-        return Status::failure(QStringLiteral("--alpha %1 needs a .png output, not \"%2\"")
-                                   .arg(alphaModeName(alpha), imagePath));
+        return Status::failure(
+            QCoreApplication::translate("common::SheetOptions",
+                                        "%1 needs a .png output, not \"%2\"")
+                .arg(QCoreApplication::translate("common::SheetOptions", "--alpha %1")
+                         .arg(alphaModeName(alpha)),
+                     imagePath));
     if (writes(*this, MetadataFormat::JsonHash) && writes(*this, MetadataFormat::JsonArray))
-        return Status::failure(QStringLiteral(
+        return Status::failure(QCoreApplication::translate(
+            "common::SheetOptions",
             "--metadata json-hash and json-array would both write the same .json; choose one"));
     return Status::success();
 }

@@ -274,15 +274,11 @@ void SheetExportDialog::refresh() {
     sheet_ = makeSheet(source_.frames, grid_, options.alpha,
                        options.background.value_or(source_.background));
     preview_->setSheet(sheet_, options.alpha);
-    tiles_->setText(
-        QStringLiteral("%1 x %2 タイル（各 %3 x %3 px）、%4 fps\n画像 %5 x %6 px（表示 %7%）")
-            .arg(grid_.columns())
-            .arg(grid_.rows())
-            .arg(grid_.cellSize())
-            .arg(options.fps)
-            .arg(sheet_.width())
-            .arg(sheet_.height())
-            .arg(preview_->scalePercent()));
+    tiles_->setText(QStringLiteral("%1\n画像 %2 x %3 px（表示 %4%）")
+                        .arg(grid_.tilesText(options.fps))
+                        .arg(sheet_.width())
+                        .arg(sheet_.height())
+                        .arg(preview_->scalePercent()));
     problem_->setStyleSheet(QStringLiteral("color: #a05000;"));
     problem_->setText(grid_.powerOfTwoWarning());
     write_->setEnabled(true);

@@ -1,5 +1,6 @@
 #include "core/PostprocSession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -32,9 +33,11 @@ QString PostprocSession::proposedSheetName() const {
 bool PostprocSession::requireImage(QWidget* parent, const QString& title) {
     if (!images.isEmpty())
         return true;
-    dialogs.warning(parent, title,
-                    QStringLiteral("No image is open yet.\n\nOpen a frame image first with "
-                                   "ﾌｧｲﾙ → 画像を開く (Ctrl+O)."));
+    dialogs.warning(
+        parent, title,
+        QCoreApplication::translate("koratune::PostprocSession",
+                                    "No image is open yet.\n\nOpen a frame image first with "
+                                    "ﾌｧｲﾙ → 画像を開く (Ctrl+O)."));
     return false;
 }
 

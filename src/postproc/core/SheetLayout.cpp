@@ -5,6 +5,8 @@
 #include "common/Rounding.h"
 #include "core/FrameSelection.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace koratune {
@@ -24,20 +26,26 @@ QString SheetLayout::sizeText() const {
 
 common::Status SheetLayout::check() const {
     if (framesUsed_ < 1)
-        return common::Status::failure(QStringLiteral("no frames to lay out"));
+        return common::Status::failure(
+            QCoreApplication::translate("koratune::SheetLayout", "no frames to lay out"));
     if (columns_ < 1 || columns_ > framesUsed_)
-        return common::Status::failure(QStringLiteral("the sheet can have 1 to %1 columns, not %2")
-                                           .arg(framesUsed_)
-                                           .arg(columns_));
+        return common::Status::failure(
+            QCoreApplication::translate("koratune::SheetLayout",
+                                        "the sheet can have 1 to %1 columns, not %2")
+                .arg(framesUsed_)
+                .arg(columns_));
     if (width() > common::MaximumImageEdge || height() > common::MaximumImageEdge)
         return common::Status::failure(
-            QStringLiteral("the sheet would be %1x%2 pixels; at most %3 pixels each way are "
-                           "possible, so choose %4 columns")
+            (width() > common::MaximumImageEdge
+                 ? QCoreApplication::translate("koratune::SheetLayout",
+                                               "the sheet would be %1x%2 pixels; at most %3 pixels "
+                                               "each way are possible, so choose fewer columns")
+                 : QCoreApplication::translate("koratune::SheetLayout",
+                                               "the sheet would be %1x%2 pixels; at most %3 pixels "
+                                               "each way are possible, so choose more columns"))
                 .arg(width())
                 .arg(height())
-                .arg(common::MaximumImageEdge)
-                .arg(width() > common::MaximumImageEdge ? QStringLiteral("fewer")
-                                                        : QStringLiteral("more")));
+                .arg(common::MaximumImageEdge));
     return common::Status::success();
 }
 

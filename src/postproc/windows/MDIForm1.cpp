@@ -278,8 +278,8 @@ void MDIForm1::openPicture(const QString& name) {
     const QString caption = QStringLiteral("画像を開く");
     const common::Status status = session_.images.OpenPic(name);
     if (!status.ok()) {
-        session_.dialogs.warning(
-            this, caption, QStringLiteral("The image was not opened.\n\n%1").arg(status.message()));
+        session_.dialogs.warning(this, caption,
+                                 tr("The image was not opened.\n\n%1").arg(status.message()));
         return;
     }
     showWorkImage();
@@ -322,9 +322,8 @@ void MDIForm1::UnionPic() {
         return;
     const common::Status status = session_.images.UnionPic(name);
     if (!status.ok()) {
-        session_.dialogs.warning(
-            this, caption,
-            QStringLiteral("The image was not composited.\n\n%1").arg(status.message()));
+        session_.dialogs.warning(this, caption,
+                                 tr("The image was not composited.\n\n%1").arg(status.message()));
         return;
     }
     showWorkImage();

@@ -11,7 +11,6 @@
 #include "core/SheetOutput.h"
 #include "windows/ToolWindows.h"
 
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -103,9 +102,8 @@ void Output::write() {
                      : writeSequence(fileName, sheet, settings_);
     }
     if (!status.ok()) {
-        session_.dialogs.warning(
-            this, OutputTitle,
-            QStringLiteral("The output was not written.\n\n%1").arg(status.message()));
+        session_.dialogs.warning(this, OutputTitle,
+                                 tr("The output was not written.\n\n%1").arg(status.message()));
         return;
     }
     accept();

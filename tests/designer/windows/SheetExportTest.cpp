@@ -99,7 +99,7 @@ TEST_F(SheetExportTest, WritesWhatTheRenderCommandWritesWithTheSameOptions) {
         dialog.metadataBox(MetadataFormat::Godot)->setChecked(true);
         // The strip's 4 columns no longer fit: the columns change.
         EXPECT_TRUE(dialog.tilesLabel()->text().startsWith(
-            QStringLiteral("3 x 2 タイル（各 134 x 134 px）、30 fps")))
+            QStringLiteral("3 x 2 tiles of 134 x 134 px, 30 fps")))
             << dialog.tilesLabel()->text().toStdString();
         EXPECT_EQ(dialog.columnsBox()->value(), 3);
         // A name without an extension is a PNG.

@@ -2,6 +2,7 @@
 
 #include "common/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstring>
@@ -123,7 +124,8 @@ int designFixedBytes(DesignFileVersion version) {
 common::Status WriteDesignFile(std::ostream& stream, const DesignDocument& document) {
     if (document.RampLength > RampCapacity)
         return common::Status::failure(
-            QStringLiteral("the colour ramp holds %1 entries; at most %2 fit")
+            QCoreApplication::translate("kirabellum::DesignFile",
+                                        "the colour ramp holds %1 entries; at most %2 fit")
                 .arg(document.RampLength)
                 .arg(RampCapacity));
     ByteWriter out;
@@ -151,7 +153,8 @@ common::Status WriteDesignFile(std::ostream& stream, const DesignDocument& docum
 
     stream.write(out.bytes().data(), static_cast<std::streamsize>(out.bytes().size()));
     if (!stream)
-        return common::Status::failure(QStringLiteral("the design could not be written"));
+        return common::Status::failure(QCoreApplication::translate(
+            "kirabellum::DesignFile", "the design could not be written"));
     return common::Status::success();
 }
 
@@ -164,8 +167,10 @@ common::Status readDesignBytes(const std::string& bytes, DesignFileVersion versi
     const auto fixedBytes = static_cast<std::size_t>(designFixedBytes(version));
     if (bytes.size() < fixedBytes)
         return common::Status::failure(
-            QStringLiteral("the file is too short for a version %1 design file (%2 bytes; at "
-                           "least %3 needed)")
+            QCoreApplication::translate(
+                "kirabellum::DesignFile",
+                "the file is too short for a version %1 design file (%2 bytes; at "
+                "least %3 needed)")
                 .arg(versionName(version))
                 .arg(bytes.size())
                 .arg(fixedBytes));
@@ -199,16 +204,20 @@ common::Status readDesignBytes(const std::string& bytes, DesignFileVersion versi
     const std::int16_t rampLength = in.int16();
     if (rampLength < 0 || rampLength > RampCapacity)
         return common::Status::failure(
-            QStringLiteral("the colour ramp length %1 is outside 0 to %2; the file is damaged "
-                           "or is not a version %3 design file")
+            QCoreApplication::translate(
+                "kirabellum::DesignFile",
+                "the colour ramp length %1 is outside 0 to %2; the file is damaged "
+                "or is not a version %3 design file")
                 .arg(rampLength)
                 .arg(RampCapacity)
                 .arg(versionName(version)));
     const std::size_t expectedBytes = fixedBytes + 4 * static_cast<std::size_t>(rampLength);
     if (bytes.size() != expectedBytes)
         return common::Status::failure(
-            QStringLiteral("a version %1 design file with %2 ramp entries is %3 bytes long, but "
-                           "this file has %4 bytes; it is damaged or of the other version")
+            QCoreApplication::translate(
+                "kirabellum::DesignFile",
+                "a version %1 design file with %2 ramp entries is %3 bytes long, but "
+                "this file has %4 bytes; it is damaged or of the other version")
                 .arg(versionName(version))
                 .arg(rampLength)
                 .arg(expectedBytes)
@@ -226,18 +235,22 @@ common::Status readDesignBytes(const std::string& bytes, DesignFileVersion versi
 // message then says what the file is instead.
 common::Status explainedFailure(const std::string& bytes, DesignFileVersion version,
                                 const common::Status& failure) {
-    const QString expected =
-        QStringLiteral("expected a version %1 design file, but").arg(versionName(version));
     const std::size_t first = bytes.find_first_not_of(" \t\r\n");
     if (first != std::string::npos && (bytes[first] == '{' || bytes[first] == '['))
-        return common::Status::failure(expected + QStringLiteral(" the file holds JSON text"));
+        return common::Status::failure(
+            QCoreApplication::translate(
+                "kirabellum::DesignFile",
+                "expected a version %1 design file, but the file holds JSON text")
+                .arg(versionName(version)));
     const DesignFileVersion other =
         version == DesignFileVersion::V1_1 ? DesignFileVersion::V1_2 : DesignFileVersion::V1_1;
     DesignDocument scratch;
     if (readDesignBytes(bytes, other, scratch).ok())
         return common::Status::failure(
-            expected +
-            QStringLiteral(" the file holds a version %1 design").arg(versionName(other)));
+            QCoreApplication::translate("kirabellum::DesignFile",
+                                        "expected a version %1 design file, but the file "
+                                        "holds a version %2 design")
+                .arg(versionName(version), versionName(other)));
     return failure;
 }
 
@@ -248,7 +261,8 @@ common::Status ReadDesignFile(std::istream& stream, DesignFileVersion version,
     const std::string bytes{std::istreambuf_iterator<char>(stream),
                             std::istreambuf_iterator<char>()};
     if (stream.bad())
-        return common::Status::failure(QStringLiteral("the design could not be read"));
+        return common::Status::failure(
+            QCoreApplication::translate("kirabellum::DesignFile", "the design could not be read"));
     const common::Status read = readDesignBytes(bytes, version, document);
     if (!read.ok())
         return explainedFailure(bytes, version, read);
@@ -256,7 +270,9 @@ common::Status ReadDesignFile(std::istream& stream, DesignFileVersion version,
 }
 
 common::Status WriteDesignFile(const QString& path, const DesignDocument& document) {
-    const QString context = QStringLiteral("Cannot save the design to \"%1\"").arg(path);
+    const QString context =
+        QCoreApplication::translate("kirabellum::DesignFile", "Cannot save the design to \"%1\"")
+            .arg(path);
     std::ostringstream buffer;
     const common::Status written = WriteDesignFile(buffer, document);
     if (!written.ok())
@@ -269,7 +285,9 @@ common::Status WriteDesignFile(const QString& path, const DesignDocument& docume
 
 common::Status ReadDesignFile(const QString& path, DesignFileVersion version,
                               DesignDocument& document) {
-    const QString context = QStringLiteral("Cannot open the design \"%1\"").arg(path);
+    const QString context =
+        QCoreApplication::translate("kirabellum::DesignFile", "Cannot open the design \"%1\"")
+            .arg(path);
     QByteArray bytes;
     const common::Status read = common::readWholeFile(path, bytes);
     if (!read.ok())

@@ -3,6 +3,7 @@
 #include "common/AtomicFile.h"
 #include "core/document/SeedText.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -92,17 +93,21 @@ common::Status checkColour(common::Colour colour, const QString& path) {
     if (colour >> 24 == 0)
         return common::Status::success();
     return common::Status::failure(
-        QStringLiteral("\"%1\" holds the colour value %2, whose high byte is not 0; it cannot "
-                       "be written as \"#RRGGBB\"")
+        QCoreApplication::translate(
+            "kirabellum::DesignJson",
+            "\"%1\" holds the colour value %2, whose high byte is not 0; it cannot "
+            "be written as \"#RRGGBB\"")
             .arg(path)
             .arg(QStringLiteral("%1").arg(colour, 8, 16, QLatin1Char('0')).toUpper()));
 }
 
 common::Status checkExpressible(const DesignDocument& document) {
     if (document.RampLength < 0 || document.RampLength > RampCapacity)
-        return common::Status::failure(QStringLiteral("\"RampLength\" is %1, outside 0 to %2")
-                                           .arg(document.RampLength)
-                                           .arg(RampCapacity));
+        return common::Status::failure(
+            QCoreApplication::translate("kirabellum::DesignJson",
+                                        "\"RampLength\" is %1, outside 0 to %2")
+                .arg(document.RampLength)
+                .arg(RampCapacity));
     for (int slot = 0; slot < LayerTotal; ++slot)
         for (int y = 0; y < SparkEdge; ++y)
             for (int x = 0; x < SparkEdge; ++x) {
@@ -225,13 +230,13 @@ QString describe(const QJsonValue& value) {
     case QJsonValue::Null:
         return QStringLiteral("null");
     case QJsonValue::Array:
-        return QStringLiteral("an array");
+        return QCoreApplication::translate("kirabellum::DesignJson", "an array");
     case QJsonValue::Object:
-        return QStringLiteral("an object");
+        return QCoreApplication::translate("kirabellum::DesignJson", "an object");
     case QJsonValue::Undefined:
         break;
     }
-    return QStringLiteral("nothing");
+    return QCoreApplication::translate("kirabellum::DesignJson", "nothing");
 }
 
 // Reads the design fields from a parsed JSON object, stopping at the first
@@ -266,27 +271,33 @@ private:
 bool DesignJsonReader::object(const JsonNode& node, const QStringList& keys,
                               const QStringList& optionalKeys) {
     if (!node.value.isObject())
-        return fail(QStringLiteral("\"%1\" must be an object, not %2")
+        return fail(QCoreApplication::translate("kirabellum::DesignJson",
+                                                "\"%1\" must be an object, not %2")
                         .arg(node.path, describe(node.value)));
     const QJsonObject members = node.value.toObject();
     for (const QString& key : keys)
         if (!members.contains(key))
-            return fail(QStringLiteral("the key \"%1\" is missing").arg(node.member(key).path));
+            return fail(
+                QCoreApplication::translate("kirabellum::DesignJson", "the key \"%1\" is missing")
+                    .arg(node.member(key).path));
     for (const QString& key : members.keys())
         if (!keys.contains(key) && !optionalKeys.contains(key))
-            return fail(QStringLiteral("unknown key \"%1\"").arg(node.member(key).path));
+            return fail(QCoreApplication::translate("kirabellum::DesignJson", "unknown key \"%1\"")
+                            .arg(node.member(key).path));
     return true;
 }
 
 bool DesignJsonReader::array(const JsonNode& node, int length, const QString& entries) {
     if (!node.value.isArray())
-        return fail(QStringLiteral("\"%1\" must be an array of %2 %3, not %4")
+        return fail(QCoreApplication::translate("kirabellum::DesignJson",
+                                                "\"%1\" must be an array of %2 %3, not %4")
                         .arg(node.path)
                         .arg(length)
                         .arg(entries, describe(node.value)));
     const qsizetype found = node.value.toArray().size();
     if (found != length)
-        return fail(QStringLiteral("\"%1\" holds %2 entries; it must hold %3 %4")
+        return fail(QCoreApplication::translate("kirabellum::DesignJson",
+                                                "\"%1\" holds %2 entries; it must hold %3 %4")
                         .arg(node.path)
                         .arg(found)
                         .arg(length)
@@ -303,11 +314,13 @@ template <typename Field> bool DesignJsonReader::integer(const JsonNode& node, F
     const double number = node.value.toDouble();
     if (!node.value.isDouble() || number != std::floor(number) || number < lowest ||
         number > highest)
-        return fail(QStringLiteral("\"%1\" must be a whole number from %2 to %3, not %4")
-                        .arg(node.path)
-                        .arg(lowest)
-                        .arg(highest)
-                        .arg(describe(node.value)));
+        return fail(
+            QCoreApplication::translate("kirabellum::DesignJson",
+                                        "\"%1\" must be a whole number from %2 to %3, not %4")
+                .arg(node.path)
+                .arg(lowest)
+                .arg(highest)
+                .arg(describe(node.value)));
     field = static_cast<Field>(number);
     return true;
 }
@@ -316,8 +329,10 @@ bool DesignJsonReader::decimal(const JsonNode& node, float& field) {
     if (node.value.isDouble()) {
         const double number = node.value.toDouble();
         if (std::fabs(number) > static_cast<double>(FLT_MAX))
-            return fail(QStringLiteral("\"%1\" is %2, outside the range of a 32-bit float")
-                            .arg(node.path, describe(node.value)));
+            return fail(
+                QCoreApplication::translate("kirabellum::DesignJson",
+                                            "\"%1\" is %2, outside the range of a 32-bit float")
+                    .arg(node.path, describe(node.value)));
         field = static_cast<float>(number);
         return true;
     }
@@ -348,14 +363,17 @@ bool DesignJsonReader::decimal(const JsonNode& node, float& field) {
             }
         }
     }
-    return fail(QStringLiteral("\"%1\" must be a number, \"NaN\", \"NaN:0x\" with the 8 hex "
-                               "digits of a NaN, \"Infinity\", \"-Infinity\" or \"-0\", not %2")
+    return fail(QCoreApplication::translate(
+                    "kirabellum::DesignJson",
+                    "\"%1\" must be a number, \"NaN\", \"NaN:0x\" with the 8 hex "
+                    "digits of a NaN, \"Infinity\", \"-Infinity\" or \"-0\", not %2")
                     .arg(node.path, describe(node.value)));
 }
 
 bool DesignJsonReader::colour(const JsonNode& node, common::Colour& field) {
     if (!node.value.isString() || !common::colourFromHex(node.value.toString(), field))
-        return fail(QStringLiteral("\"%1\" must be a colour \"#RRGGBB\", not %2")
+        return fail(QCoreApplication::translate("kirabellum::DesignJson",
+                                                "\"%1\" must be a colour \"#RRGGBB\", not %2")
                         .arg(node.path, describe(node.value)));
     return true;
 }
@@ -372,7 +390,8 @@ bool DesignJsonReader::layer(const JsonNode& node, LayerSettings& layer) {
         !integer(node.member(QStringLiteral("LayerDecel")), layer.LayerDecel))
         return false;
     const JsonNode shape = node.member(QStringLiteral("LayerShape"));
-    if (!array(shape, DirectionTotal, QStringLiteral("speeds")))
+    if (!array(shape, DirectionTotal,
+               QCoreApplication::translate("kirabellum::DesignJson", "speeds")))
         return false;
     for (int direction = 0; direction < DirectionTotal; ++direction)
         if (!integer(shape.element(direction),
@@ -391,11 +410,12 @@ bool DesignJsonReader::force(const JsonNode& node, GravityForce& force) {
 }
 
 bool DesignJsonReader::sparkImage(const JsonNode& node, SparkBitmap& image) {
-    if (!array(node, SparkEdge, QStringLiteral("rows")))
+    if (!array(node, SparkEdge, QCoreApplication::translate("kirabellum::DesignJson", "rows")))
         return false;
     for (int y = 0; y < SparkEdge; ++y) {
         const JsonNode row = node.element(y);
-        if (!array(row, SparkEdge, QStringLiteral("colours")))
+        if (!array(row, SparkEdge,
+                   QCoreApplication::translate("kirabellum::DesignJson", "colours")))
             return false;
         for (int x = 0; x < SparkEdge; ++x)
             if (!colour(row.element(x), image.at(x, y)))
@@ -410,12 +430,15 @@ bool DesignJsonReader::ramp(const JsonNode& root, DesignDocument& design) {
     if (!integer(length, rampLength))
         return false;
     if (rampLength < 0 || rampLength > RampCapacity)
-        return fail(QStringLiteral("\"%1\" is %2, outside 0 to %3")
-                        .arg(length.path)
-                        .arg(rampLength)
-                        .arg(RampCapacity));
+        return fail(
+            QCoreApplication::translate("kirabellum::DesignJson", "\"%1\" is %2, outside 0 to %3")
+                .arg(length.path)
+                .arg(rampLength)
+                .arg(RampCapacity));
     const JsonNode entries = root.member(QStringLiteral("ColorRamp"));
-    if (!array(entries, rampLength, QStringLiteral("colours, as \"RampLength\" says")))
+    if (!array(entries, rampLength,
+               QCoreApplication::translate("kirabellum::DesignJson",
+                                           "colours, as \"RampLength\" says")))
         return false;
     for (int index = 0; index < rampLength; ++index)
         if (!colour(entries.element(index), design.ColorRamp[static_cast<std::size_t>(index)]))
@@ -438,9 +461,11 @@ bool DesignJsonReader::seed(const JsonNode& node, std::uint64_t& value) {
         value = *read;
         return true;
     }
-    return fail(QStringLiteral("\"%1\" must be a whole number from 0 to 18446744073709551615 in "
-                               "a string of decimal digits (\"12345678901234567890\"), or a "
-                               "JSON number up to %2, not %3")
+    return fail(QCoreApplication::translate(
+                    "kirabellum::DesignJson",
+                    "\"%1\" must be a whole number from 0 to 18446744073709551615 in "
+                    "a string of decimal digits (\"12345678901234567890\"), or a "
+                    "JSON number up to %2, not %3")
                     .arg(node.path)
                     .arg(ExactWholeNumbers, 0, 'f', 0)
                     .arg(describe(node.value)));
@@ -451,7 +476,8 @@ bool DesignJsonReader::render(const JsonNode& node, RenderSettings& settings) {
         return false;
     const JsonNode loop = node.member(loopKey);
     if (!loop.value.isBool())
-        return fail(QStringLiteral("\"%1\" must be true or false, not %2")
+        return fail(QCoreApplication::translate("kirabellum::DesignJson",
+                                                "\"%1\" must be true or false, not %2")
                         .arg(loop.path, describe(loop.value)));
     settings.Loop = loop.value.toBool();
     settings.Seed.reset();
@@ -479,21 +505,23 @@ bool DesignJsonReader::read(const QJsonObject& rootObject, DesignDocument& desig
         return false;
 
     const JsonNode layers = root.member(QStringLiteral("Layers"));
-    if (!array(layers, LayerTotal, QStringLiteral("layers")))
+    if (!array(layers, LayerTotal, QCoreApplication::translate("kirabellum::DesignJson", "layers")))
         return false;
     for (int index = 0; index < LayerTotal; ++index)
         if (!layer(layers.element(index), design.Layers[static_cast<std::size_t>(index)]))
             return false;
 
     const JsonNode gravity = root.member(QStringLiteral("Gravity"));
-    if (!array(gravity, GravityTotal, QStringLiteral("forces")))
+    if (!array(gravity, GravityTotal,
+               QCoreApplication::translate("kirabellum::DesignJson", "forces")))
         return false;
     for (int index = 0; index < GravityTotal; ++index)
         if (!force(gravity.element(index), design.Gravity[static_cast<std::size_t>(index)]))
             return false;
 
     const JsonNode sparkImages = root.member(QStringLiteral("SparkImage"));
-    if (!array(sparkImages, LayerTotal, QStringLiteral("images")))
+    if (!array(sparkImages, LayerTotal,
+               QCoreApplication::translate("kirabellum::DesignJson", "images")))
         return false;
     for (int slot = 0; slot < LayerTotal; ++slot)
         if (!sparkImage(sparkImages.element(slot),
@@ -521,14 +549,17 @@ common::Status designFromJson(const QByteArray& json, DesignDocument& document) 
         const QByteArray before = json.left(error.offset);
         const qsizetype lineStart = before.lastIndexOf('\n') + 1;
         return common::Status::failure(
-            QStringLiteral("expected a JSON design, but the text is not valid JSON: %1 at line "
-                           "%2, column %3")
+            QCoreApplication::translate(
+                "kirabellum::DesignJson",
+                "expected a JSON design, but the text is not valid JSON: %1 at line "
+                "%2, column %3")
                 .arg(error.errorString())
                 .arg(before.count('\n') + 1)
                 .arg(before.size() - lineStart + 1));
     }
     if (!parsed.isObject())
-        return common::Status::failure(QStringLiteral(
+        return common::Status::failure(QCoreApplication::translate(
+            "kirabellum::DesignJson",
             "the JSON text holds an array; it must hold one object of design fields"));
 
     DesignDocument read = document;
@@ -541,7 +572,9 @@ common::Status designFromJson(const QByteArray& json, DesignDocument& document) 
 }
 
 common::Status writeDesignJson(const QString& path, const DesignDocument& document) {
-    const QString context = QStringLiteral("Cannot save the design to \"%1\"").arg(path);
+    const QString context =
+        QCoreApplication::translate("kirabellum::DesignJson", "Cannot save the design to \"%1\"")
+            .arg(path);
     QByteArray json;
     const common::Status converted = designToJson(document, json);
     if (!converted.ok())
@@ -550,7 +583,9 @@ common::Status writeDesignJson(const QString& path, const DesignDocument& docume
 }
 
 common::Status readDesignJson(const QString& path, DesignDocument& document) {
-    const QString context = QStringLiteral("Cannot open the design \"%1\"").arg(path);
+    const QString context =
+        QCoreApplication::translate("kirabellum::DesignJson", "Cannot open the design \"%1\"")
+            .arg(path);
     QByteArray json;
     const common::Status read = common::readWholeFile(path, json);
     if (!read.ok())

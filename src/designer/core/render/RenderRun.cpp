@@ -3,6 +3,8 @@
 #include "core/render/FastRenderEngine.h"
 #include "core/render/RenderEngine.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace kirabellum {
@@ -36,7 +38,9 @@ common::Status RenderRun::PrepareRender(const DesignDocument& design, const Rend
     prepared_ = false;
     if (mode.loop && mode.cycles < 1)
         return common::Status::failure(
-            QStringLiteral("A loop records at least one period, not %1").arg(mode.cycles));
+            QCoreApplication::translate("kirabellum::RenderRun",
+                                        "A loop records at least one period, not %1")
+                .arg(mode.cycles));
     StripLayout layout;
     common::Status status =
         layOutStrip(design, design.FrameCount * (mode.loop ? mode.cycles : 1), layout);
@@ -44,7 +48,8 @@ common::Status RenderRun::PrepareRender(const DesignDocument& design, const Rend
         return status;
     if (design.RampLength < 0 || design.RampLength > RampCapacity)
         return common::Status::failure(
-            QStringLiteral("The colour ramp length %1 is outside 0 to %2")
+            QCoreApplication::translate("kirabellum::RenderRun",
+                                        "The colour ramp length %1 is outside 0 to %2")
                 .arg(design.RampLength)
                 .arg(RampCapacity));
 

@@ -4,17 +4,20 @@
 
 #include "core/document/DesignDocument.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace kirabellum {
 
 namespace {
 
-common::Status checkRange(const char* label, int value, int minimum, int maximum) {
+// `refusal` is a message marked for translation, with the value and the range
+// as %1 to %3.
+common::Status checkRange(const char* refusal, int value, int minimum, int maximum) {
     if (value >= minimum && value <= maximum)
         return common::Status::success();
-    return common::Status::failure(QStringLiteral("%1 %2 is outside %3 to %4")
-                                       .arg(QString::fromUtf8(label))
+    return common::Status::failure(QCoreApplication::translate("kirabellum::StripLayout", refusal)
                                        .arg(value)
                                        .arg(minimum)
                                        .arg(maximum));
@@ -32,9 +35,15 @@ common::Status layOutStrip(const DesignDocument& document, StripLayout& layout) 
 
 common::Status layOutStrip(const DesignDocument& document, int frameCount, StripLayout& layout) {
     for (const common::Status& status :
-         {checkRange("The frame size", document.FrameSize, FrameSizeMinimum, FrameSizeMaximum),
-          checkRange("The frame count", document.FrameCount, FrameCountMinimum, FrameCountMaximum),
-          checkRange("The width limit", document.WidthLimit, WidthLimitMinimum, WidthLimitMaximum)})
+         {checkRange(
+              QT_TRANSLATE_NOOP("kirabellum::StripLayout", "The frame size %1 is outside %2 to %3"),
+              document.FrameSize, FrameSizeMinimum, FrameSizeMaximum),
+          checkRange(QT_TRANSLATE_NOOP("kirabellum::StripLayout",
+                                       "The frame count %1 is outside %2 to %3"),
+                     document.FrameCount, FrameCountMinimum, FrameCountMaximum),
+          checkRange(QT_TRANSLATE_NOOP("kirabellum::StripLayout",
+                                       "The width limit %1 is outside %2 to %3"),
+                     document.WidthLimit, WidthLimitMinimum, WidthLimitMaximum)})
         if (!status.ok())
             return status;
 
@@ -46,9 +55,11 @@ common::Status layOutStrip(const DesignDocument& document, int frameCount, Strip
     result.Rows = result.grid().rows(result.FrameCount);
     if (result.width() > common::MaximumImageEdge || result.height() > common::MaximumImageEdge)
         return common::Status::failure(
-            QStringLiteral("The frame strip would be %1 x %2 pixels; at most %3 fit in each "
-                           "direction. Lower the frame count or the frame size, or raise the "
-                           "width limit")
+            QCoreApplication::translate(
+                "kirabellum::StripLayout",
+                "The frame strip would be %1 x %2 pixels; at most %3 fit in each "
+                "direction. Lower the frame count or the frame size, or raise the "
+                "width limit")
                 .arg(result.width())
                 .arg(result.height())
                 .arg(common::MaximumImageEdge));

@@ -4,6 +4,7 @@
 #include "core/document/DesignFile.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QIODevice>
 #include <QTimeZone>
@@ -53,7 +54,8 @@ common::Status writeRecoveryFile(std::ostream& stream, const DesignDocument& doc
     stream.write(header.constData(), static_cast<std::streamsize>(header.size()));
     stream.write(designBytes.data(), static_cast<std::streamsize>(designBytes.size()));
     if (!stream)
-        return common::Status::failure(QStringLiteral("the recovery file could not be written"));
+        return common::Status::failure(QCoreApplication::translate(
+            "kirabellum::RecoveryFile", "the recovery file could not be written"));
     return common::Status::success();
 }
 
@@ -62,13 +64,16 @@ common::Status readRecoveryFile(std::istream& stream, DesignDocument& document,
     const std::string bytes{std::istreambuf_iterator<char>(stream),
                             std::istreambuf_iterator<char>()};
     if (stream.bad())
-        return common::Status::failure(QStringLiteral("the recovery file could not be read"));
+        return common::Status::failure(QCoreApplication::translate(
+            "kirabellum::RecoveryFile", "the recovery file could not be read"));
     if (bytes.empty())
-        return common::Status::failure(QStringLiteral("the file is empty"));
+        return common::Status::failure(
+            QCoreApplication::translate("kirabellum::RecoveryFile", "the file is empty"));
     const QByteArray content =
         QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     if (!QByteArray(Magic).startsWith(content.left(MagicBytes)))
-        return common::Status::failure(QStringLiteral("it is not a recovery file"));
+        return common::Status::failure(
+            QCoreApplication::translate("kirabellum::RecoveryFile", "it is not a recovery file"));
 
     QDataStream in(content);
     in.setByteOrder(QDataStream::LittleEndian);
@@ -78,7 +83,9 @@ common::Status readRecoveryFile(std::istream& stream, DesignDocument& document,
     if (in.status() == QDataStream::Ok && version != LayoutVersion &&
         version != LayoutWithoutRenderSettings)
         return common::Status::failure(
-            QStringLiteral("it has the layout version %1; this designer reads versions %2 and %3")
+            QCoreApplication::translate(
+                "kirabellum::RecoveryFile",
+                "it has the layout version %1; this designer reads versions %2 and %3")
                 .arg(version)
                 .arg(LayoutWithoutRenderSettings)
                 .arg(LayoutVersion));
@@ -92,14 +99,16 @@ common::Status readRecoveryFile(std::istream& stream, DesignDocument& document,
     in >> nameBytes;
     const qint64 nameStart = in.device()->pos();
     if (in.status() != QDataStream::Ok || nameBytes > content.size() - nameStart)
-        return common::Status::failure(QStringLiteral("its header is cut short"));
+        return common::Status::failure(
+            QCoreApplication::translate("kirabellum::RecoveryFile", "its header is cut short"));
 
     const qsizetype designStart = nameStart + nameBytes;
     std::istringstream design(bytes.substr(static_cast<std::size_t>(designStart)));
     DesignDocument read = document;
     const common::Status designRead = ReadDesignFile(design, DesignFileVersion::V1_2, read);
     if (!designRead.ok())
-        return designRead.prefixed(QStringLiteral("its design is damaged"));
+        return designRead.prefixed(
+            QCoreApplication::translate("kirabellum::RecoveryFile", "its design is damaged"));
     read.Render.Loop = (flags & LoopFlag) != 0;
     if (flags & FixedSeedFlag)
         read.Render.Seed = seed;
@@ -111,7 +120,9 @@ common::Status readRecoveryFile(std::istream& stream, DesignDocument& document,
 
 common::Status writeRecoveryFile(const QString& path, const DesignDocument& document,
                                  const QString& designFileName, const QDateTime& written) {
-    const QString context = QStringLiteral("Cannot write the recovery file \"%1\"").arg(path);
+    const QString context = QCoreApplication::translate("kirabellum::RecoveryFile",
+                                                        "Cannot write the recovery file \"%1\"")
+                                .arg(path);
     std::ostringstream buffer;
     const common::Status result = writeRecoveryFile(buffer, document, designFileName, written);
     if (!result.ok())
@@ -124,7 +135,9 @@ common::Status writeRecoveryFile(const QString& path, const DesignDocument& docu
 
 common::Status readRecoveryFile(const QString& path, DesignDocument& document,
                                 QString& designFileName, QDateTime& written) {
-    const QString context = QStringLiteral("Cannot read the recovery file \"%1\"").arg(path);
+    const QString context = QCoreApplication::translate("kirabellum::RecoveryFile",
+                                                        "Cannot read the recovery file \"%1\"")
+                                .arg(path);
     QByteArray bytes;
     const common::Status result = common::readWholeFile(path, bytes);
     if (!result.ok())

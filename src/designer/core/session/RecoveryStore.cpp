@@ -3,6 +3,7 @@
 #include "common/FileFailure.h"
 #include "core/session/RecoveryFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -38,11 +39,14 @@ void holdUntilOwnerEnds(QLockFile& lock) {
 QString lockFailure(QLockFile::LockError error) {
     switch (error) {
     case QLockFile::LockFailedError:
-        return QStringLiteral("another designer holds its lock");
+        return QCoreApplication::translate("kirabellum::RecoveryStore",
+                                           "another designer holds its lock");
     case QLockFile::PermissionError:
-        return QStringLiteral("the folder may not be written");
+        return QCoreApplication::translate("kirabellum::RecoveryStore",
+                                           "the folder may not be written");
     default:
-        return QStringLiteral("its lock file could not be written");
+        return QCoreApplication::translate("kirabellum::RecoveryStore",
+                                           "its lock file could not be written");
     }
 }
 
@@ -52,9 +56,12 @@ common::Status removeFile(const QString& path) {
     if (!file.exists() || file.remove())
         return common::Status::success();
     return common::Status::failure(
-        QStringLiteral("Cannot remove the recovery file \"%1\": %2")
-            .arg(path, common::fileFailureReason(errno, file,
-                                                 QStringLiteral("it could not be removed"))));
+        QCoreApplication::translate("kirabellum::RecoveryStore",
+                                    "Cannot remove the recovery file \"%1\": %2")
+            .arg(path, common::fileFailureReason(
+                           errno, file,
+                           QCoreApplication::translate("kirabellum::RecoveryStore",
+                                                       "it could not be removed"))));
 }
 
 } // namespace
@@ -76,11 +83,14 @@ common::Status RecoveryStore::write(const DesignDocument& document, const QStrin
     std::filesystem::create_directories(std::filesystem::path(folder_.toStdU16String()), error);
     if (error)
         return common::Status::failure(
-            QStringLiteral("Cannot create the recovery folder \"%1\": %2")
+            QCoreApplication::translate("kirabellum::RecoveryStore",
+                                        "Cannot create the recovery folder \"%1\": %2")
                 .arg(folder_, QString::fromLocal8Bit(error.message())));
     if (!lock_.isLocked() && !lock_.tryLock(0))
-        return common::Status::failure(QStringLiteral("Cannot write the recovery file \"%1\": %2")
-                                           .arg(path_, lockFailure(lock_.error())));
+        return common::Status::failure(
+            QCoreApplication::translate("kirabellum::RecoveryStore",
+                                        "Cannot write the recovery file \"%1\": %2")
+                .arg(path_, lockFailure(lock_.error())));
     return writeRecoveryFile(path_, document, designFileName, QDateTime::currentDateTimeUtc());
 }
 

@@ -1,5 +1,6 @@
 #include "windows/main/DesignerWindows.h"
 
+#include "common/windows/WindowTranslations.h"
 #include "core/session/DesignerSession.h"
 #include "windows/editors/F_Color.h"
 #include "windows/editors/F_Editer.h"
@@ -33,6 +34,7 @@ void registerDesignerWindows(ToolWindowHost& windows) {
 
 int runDesignerWindows(int& argc, char** argv, const QString& designPath) {
     QApplication application(argc, argv);
+    const common::WindowTranslations translations;
     WidgetDialogs dialogs;
     DesignerSession session(dialogs);
     MDIForm1 mainWindow(session);
