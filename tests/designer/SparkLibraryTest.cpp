@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace kirabellum {
@@ -63,6 +64,28 @@ TEST(SparkLibraryTest, EverySparkRendersInEveryRamp) {
             EXPECT_TRUE(drawn);
         }
     }
+}
+
+// A spark drawn in one ramp keeps its places in the next, so it still renders;
+// one holding a foreign colour is left alone.
+TEST(RampLibraryTest, ANewRampCarriesTheSparksOver) {
+    DesignDocument design;
+    NewDesign(design);
+    fillRamp(design, 20, {common::makeColour(255, 0, 0)});
+    paintGlowSpark(design, 0, 6.0, 19, 1.0);
+    design.SparkImage[1].at(3, 3) = common::makeColour(1, 2, 3);
+    const DesignDocument before = design;
+    applyBuiltInRamp(design, 4);
+
+    const auto* begin = before.ColorRamp.begin();
+    for (std::size_t pixel = 0; pixel < before.SparkImage[0].pixels.size(); ++pixel) {
+        const auto place = std::find(begin, begin + 20, before.SparkImage[0].pixels[pixel]) - begin;
+        ASSERT_LT(place, 20);
+        const auto carried =
+            static_cast<std::size_t>(std::lround(static_cast<double>(place) * 63.0 / 19.0));
+        ASSERT_EQ(design.SparkImage[0].pixels[pixel], design.ColorRamp[carried]) << pixel;
+    }
+    EXPECT_EQ(design.SparkImage[1].pixels, before.SparkImage[1].pixels);
 }
 
 TEST(SparkLibraryTest, ASparkPeaksAtTheRampsLastEntryAndFadesToItsFirst) {

@@ -77,7 +77,34 @@ const std::vector<BuiltInRamp>& builtInRamps() {
 }
 
 void applyBuiltInRamp(DesignDocument& design, std::size_t index) {
+    const DesignDocument before = design;
     fillRamp(design, BuiltInRampLength, builtInRamps().at(index).keys);
+    carrySparksOver(before, design);
+}
+
+void carrySparksOver(const DesignDocument& before, DesignDocument& design) {
+    const int from = std::clamp<int>(before.RampLength, 0, RampCapacity);
+    const int to = std::clamp<int>(design.RampLength, 0, RampCapacity);
+    if (from == 0 || to == 0)
+        return;
+    const auto* begin = before.ColorRamp.begin();
+    for (SparkBitmap& spark : design.SparkImage) {
+        std::array<int, SparkEdge * SparkEdge> places{};
+        bool inRamp = true;
+        for (std::size_t pixel = 0; pixel < spark.pixels.size() && inRamp; ++pixel) {
+            const auto* found = std::find(begin, begin + from, spark.pixels[pixel]);
+            inRamp = found != begin + from;
+            places[pixel] = static_cast<int>(found - begin);
+        }
+        if (!inRamp)
+            continue;
+        for (std::size_t pixel = 0; pixel < spark.pixels.size(); ++pixel) {
+            const long place =
+                from == 1 ? 0
+                          : std::lround(static_cast<double>(places[pixel]) * (to - 1) / (from - 1));
+            spark.pixels[pixel] = design.ColorRamp[static_cast<std::size_t>(place)];
+        }
+    }
 }
 
 } // namespace kirabellum

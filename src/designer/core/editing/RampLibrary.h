@@ -27,7 +27,14 @@ constexpr int BuiltInRampLength = 64;
 
 const std::vector<BuiltInRamp>& builtInRamps();
 
-// Sets the design's ramp to built-in ramp `index`, as loading its bitmap would.
+// Sets the design's ramp to built-in ramp `index`, as loading its bitmap would,
+// and carries the spark images over to it (see carrySparksOver).
 void applyBuiltInRamp(DesignDocument& design, std::size_t index);
+
+// Repaints each spark image drawn wholly in the ramp of `before` with the
+// entries at the same places of the design's ramp (scaled to its length), so
+// that it keeps its look and still renders. A spark holding any other colour
+// is left as it is.
+void carrySparksOver(const DesignDocument& before, DesignDocument& design);
 
 } // namespace kirabellum

@@ -5,6 +5,7 @@
 #include "core/editing/PictureFiles.h"
 #include "core/editing/RampLibrary.h"
 #include "core/session/DesignerSession.h"
+#include "windows/tools/ToolWindowHost.h"
 
 #include <QFrame>
 #include <QMenu>
@@ -111,6 +112,10 @@ void F_Color::takeRamp(const QImage& picture) {
 void F_Color::BuiltInRamp_Click(std::size_t index) {
     applyBuiltInRamp(session_.document, index);
     DRefresh();
+    // The spark images move over to the new ramp; the spark editor shows it.
+    if (session_.windows)
+        if (ToolWindow* sparks = session_.windows->window(ToolKind::Hinoko))
+            sparks->DRefresh();
     session_.history.record();
 }
 

@@ -44,7 +44,8 @@ public:
 protected:
     void loadDroppedFile(const QString& path) override;
 
-    // Sets the design's ramp to built-in ramp `index`, as a load would.
+    // Sets the design's ramp to built-in ramp `index`, as a load would, moving
+    // the spark images over to it.
     void BuiltInRamp_Click(std::size_t index);
 
 private:
