@@ -268,14 +268,15 @@ DesignDocument glitter() {
     DesignDocument design = smallDesign(12);
     design.AfterimageOn = 1;
     design.Afterimage = 16;
-    design.AddRate = 0.2f;
-    useRamp(design, "銀白", 48);
-    LayerSettings& shell = useLayer(design, 1, 150, 6, 120, 88);
+    design.AddRate = 0.45f;
+    // A short ramp, so that each crackle flashes and is gone in a few frames.
+    useRamp(design, "銀白", 24);
+    LayerSettings& shell = useLayer(design, 1, 120, 6, 60, 88);
     shell.LayerShape.fill(16);
     useSpark(design, 1, "小さな点");
     // Crackles over the spreading shell: short flashes at scattered points.
-    LayerSettings& crackles = useLayer(design, 2, 16, 0, 255, 50);
-    crackles.LayerRadius = 55;
+    LayerSettings& crackles = useLayer(design, 2, 14, 0, 255, 50);
+    crackles.LayerRadius = 60;
     crackles.LayerShape.fill(2);
     repeat(crackles, 4, 12, 1);
     useSpark(design, 2, "きらめき");
