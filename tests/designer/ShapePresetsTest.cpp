@@ -82,19 +82,25 @@ TEST(ShapePresetsTest, RandomFollowsItsSeed) {
     }
 }
 
-TEST(ShapePresetsTest, ApplyingSetsOneLayerAndKeepsARingAwayFromTheCentre) {
-    DesignDocument design;
-    NewDesign(design);
-    design.layer(3).LayerMinSpeed = 2;
-    const DesignDocument before = design;
-    applyShapePreset(design, 3, ShapePreset::Ring, 0);
-    EXPECT_EQ(design.layer(3).LayerShape, filled(4));
-    EXPECT_EQ(design.layer(3).LayerMinSpeed, 8);
-    EXPECT_EQ(design.layer(2), before.layer(2));
-
-    design.layer(3).LayerMinSpeed = 20;
-    applyShapePreset(design, 3, ShapePreset::Ring, 0);
-    EXPECT_EQ(design.layer(3).LayerMinSpeed, 20);
+TEST(ShapePresetsTest, ApplyingSetsOneLayerAndTheMinimumSpeedItsShapeNeeds) {
+    const struct {
+        ShapePreset preset;
+        int minimumSpeed, expected;
+    } cases[] = {
+        {ShapePreset::Ring, 2, 8},         {ShapePreset::Ring, 20, 20}, {ShapePreset::Fan, 20, 0},
+        {ShapePreset::HalfSphereUp, 5, 0}, {ShapePreset::Circle, 5, 5}, {ShapePreset::Heart, 5, 5},
+    };
+    for (const auto& testCase : cases) {
+        DesignDocument design;
+        NewDesign(design);
+        design.layer(3).LayerMinSpeed = static_cast<std::uint8_t>(testCase.minimumSpeed);
+        const DesignDocument before = design;
+        applyShapePreset(design, 3, testCase.preset, 0);
+        EXPECT_EQ(design.layer(3).LayerShape, presetShape(testCase.preset, 0));
+        EXPECT_EQ(design.layer(3).LayerMinSpeed, testCase.expected)
+            << static_cast<int>(testCase.preset) << " from " << testCase.minimumSpeed;
+        EXPECT_EQ(design.layer(2), before.layer(2));
+    }
 }
 
 TEST(ShapePresetsTest, EveryPresetHasAName) {

@@ -134,15 +134,22 @@ BurstShape presetShape(ShapePreset preset, std::uint32_t seed) {
     return uniform(40);
 }
 
-int presetMinimumSpeed(ShapePreset preset) {
-    return preset == ShapePreset::Ring ? 8 : 0;
+std::uint8_t presetMinimumSpeed(ShapePreset preset, std::uint8_t current) {
+    switch (preset) {
+    case ShapePreset::Ring:
+        return std::max<std::uint8_t>(current, 8);
+    case ShapePreset::HalfSphereUp:
+    case ShapePreset::Fan:
+        return 0;
+    default:
+        return current;
+    }
 }
 
 void applyShapePreset(DesignDocument& design, int layer, ShapePreset preset, std::uint32_t seed) {
     LayerSettings& settings = design.layer(layer);
     settings.LayerShape = presetShape(preset, seed);
-    settings.LayerMinSpeed = static_cast<std::uint8_t>(
-        std::max<int>(settings.LayerMinSpeed, presetMinimumSpeed(preset)));
+    settings.LayerMinSpeed = presetMinimumSpeed(preset, settings.LayerMinSpeed);
 }
 
 } // namespace kirabellum

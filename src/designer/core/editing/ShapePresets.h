@@ -29,12 +29,14 @@ const std::vector<ShapePresetEntry>& shapePresets();
 // The 36 values of a preset. Random draws them from `seed`; the others ignore it.
 BurstShape presetShape(ShapePreset preset, std::uint32_t seed);
 
-// The least minimum speed the preset needs to look as named: a ring is a narrow
-// band of speeds well away from the centre. 0 for the others.
-int presetMinimumSpeed(ShapePreset preset);
+// The minimum speed a layer needs for the preset to look as named, given the
+// one it has: a ring is a narrow band of speeds well away from the centre, so
+// it needs at least 8; the half sphere and the fan throw nothing to the other
+// sides, which a minimum speed would, so they need 0; the rest keep it.
+std::uint8_t presetMinimumSpeed(ShapePreset preset, std::uint8_t current);
 
-// Sets layer `layer`'s shape to the preset, raising its minimum speed where the
-// preset needs it.
+// Sets layer `layer`'s shape to the preset, and its minimum speed to what the
+// preset needs.
 void applyShapePreset(DesignDocument& design, int layer, ShapePreset preset, std::uint32_t seed);
 
 } // namespace kirabellum

@@ -262,7 +262,7 @@ void F_Editer::Command3_Click() {
 void F_Editer::ShapePreset_Click(ShapePreset preset) {
     applyShapePreset(session_.document, session_.currentLayer, preset,
                      QRandomGenerator::global()->generate());
-    // The motion tab shows the new shape; DRefresh shows a raised minimum speed.
+    // The motion tab shows the new shape; DRefresh shows the minimum speed.
     {
         const QSignalBlocker quiet(TabStrip1);
         TabStrip1->setCurrentIndex(MotionTab - 1);
