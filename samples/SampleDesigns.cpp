@@ -2,6 +2,9 @@
 
 #include "core/editing/ShapePresets.h"
 
+#include <stdexcept>
+#include <string>
+
 namespace kirabellum {
 
 namespace {
@@ -139,13 +142,14 @@ DesignDocument smallDesign(int frameCount) {
     return design;
 }
 
-// The index of a built-in ramp or spark by its name.
+// The index of a built-in ramp or spark by its name; a name none has is a
+// mistake in the samples.
 template <typename Entries> std::size_t named(const Entries& entries, const char* name) {
     const QString wanted = QString::fromUtf8(name);
     for (std::size_t index = 0; index < entries.size(); ++index)
         if (entries[index].name == wanted)
             return index;
-    return 0;
+    throw std::invalid_argument(std::string("no built-in entry named ") + name);
 }
 
 // A built-in ramp's colours over `length` entries: shorter ramps fade faster.
