@@ -1,15 +1,13 @@
 #include "SampleDesigns.h"
 
-#include <algorithm>
-#include <cmath>
+#include "core/editing/ShapePresets.h"
+
+#include <stdexcept>
+#include <string>
 
 namespace kirabellum {
 
 namespace {
-
-int mix(int from, int to, double t) {
-    return static_cast<int>(std::lround(from + (to - from) * t));
-}
 
 DesignDocument startDesign() {
     DesignDocument design;
@@ -135,47 +133,283 @@ DesignDocument willow() {
     return design;
 }
 
+// The samples below share their sizes: small frames keep their strips light.
+DesignDocument smallDesign(int frameCount) {
+    DesignDocument design = startDesign();
+    design.FrameSize = 96;
+    design.FrameCount = static_cast<std::int16_t>(frameCount);
+    design.WidthLimit = 384;
+    return design;
+}
+
+// The index of a built-in ramp or spark by its name; a name none has is a
+// mistake in the samples.
+template <typename Entries> std::size_t named(const Entries& entries, const char* name) {
+    const QString wanted = QString::fromUtf8(name);
+    for (std::size_t index = 0; index < entries.size(); ++index)
+        if (entries[index].name == wanted)
+            return index;
+    throw std::invalid_argument(std::string("no built-in entry named ") + name);
+}
+
+// A built-in ramp's colours over `length` entries: shorter ramps fade faster.
+void useRamp(DesignDocument& design, const char* name, int length) {
+    fillRamp(design, length, builtInRamps()[named(builtInRamps(), name)].keys);
+}
+
+void useSpark(DesignDocument& design, int layer, const char* name) {
+    applyBuiltInSpark(design, layer - 1, named(builtInSparks(), name));
+}
+
+LayerSettings& useLayer(DesignDocument& design, int number, int count, int minSpeed, int life,
+                        int decel) {
+    LayerSettings& layer = design.layer(number);
+    layer.LayerUse = 1;
+    layer.LayerCount = static_cast<std::int16_t>(count);
+    layer.LayerMinSpeed = static_cast<std::uint8_t>(minSpeed);
+    layer.LayerLife = static_cast<std::uint8_t>(life);
+    layer.LayerDecel = static_cast<std::uint8_t>(decel);
+    return layer;
+}
+
+void repeat(LayerSettings& layer, int from, int to, int step) {
+    layer.LayerBurstMode = 1;
+    layer.LayerBurstFrom = static_cast<std::int16_t>(from);
+    layer.LayerBurstTo = static_cast<std::int16_t>(to);
+    layer.LayerBurstStep = static_cast<std::int16_t>(step);
+}
+
+// A shape with every direction scaled by numerator / denominator.
+BurstShape grown(BurstShape shape, int numerator, int denominator) {
+    for (std::int16_t& direction : shape)
+        direction = static_cast<std::int16_t>(direction * numerator / denominator);
+    return shape;
+}
+
+void pull(DesignDocument& design, int force, float angle, float power) {
+    GravityForce& gravity = design.Gravity[static_cast<std::size_t>(force)];
+    gravity.Use = 1;
+    gravity.Angle = angle;
+    gravity.Power = power;
+}
+
+DesignDocument peony() {
+    DesignDocument design = smallDesign(12);
+    design.AfterimageOn = 1;
+    design.Afterimage = 30;
+    design.AddRate = 0.15f;
+    useRamp(design, "赤", 48);
+    LayerSettings& stars = useLayer(design, 1, 250, 6, 150, 90);
+    stars.LayerRadius = 3;
+    stars.LayerShape.fill(24);
+    useSpark(design, 1, "柔らかい点");
+    pull(design, 0, 90.0f, 0.6f);
+    return design;
+}
+
+DesignDocument palm() {
+    DesignDocument design = smallDesign(12);
+    design.AfterimageOn = 1;
+    design.Afterimage = 16;
+    design.AddRate = 0.35f;
+    useRamp(design, "金", 48);
+    LayerSettings& fronds = useLayer(design, 1, 600, 0, 120, 92);
+    fronds.LayerY = 70;
+    fronds.LayerRadius = 2;
+    // Six arms: only a few of the 36 directions throw particles; the rest stay
+    // at the centre as its flash.
+    for (int arm = 0; arm < 6; ++arm)
+        fronds.LayerShape[static_cast<std::size_t>(arm * 6 + 3)] = 72;
+    useSpark(design, 1, "小さな点");
+    pull(design, 0, 90.0f, 3.0f);
+    return design;
+}
+
+DesignDocument doubleRing() {
+    DesignDocument design = smallDesign(12);
+    design.AfterimageOn = 1;
+    design.Afterimage = 25;
+    design.AddRate = 0.15f;
+    useRamp(design, "緑", 48);
+    LayerSettings& outer = useLayer(design, 1, 200, 11, 150, 84);
+    outer.LayerRadius = 2;
+    outer.LayerShape.fill(3);
+    useSpark(design, 1, "硬い点");
+    LayerSettings& inner = useLayer(design, 2, 140, 5, 150, 84);
+    inner.LayerRadius = 2;
+    inner.LayerShape.fill(2);
+    useSpark(design, 2, "柔らかい点");
+    return design;
+}
+
+DesignDocument heart() {
+    DesignDocument design = smallDesign(12);
+    design.AfterimageOn = 1;
+    design.Afterimage = 25;
+    design.AddRate = 0.12f;
+    useRamp(design, "桃", 48);
+    LayerSettings& outline = useLayer(design, 1, 500, 0, 40, 90);
+    outline.LayerRadius = 1;
+    outline.LayerShape = grown(presetShape(ShapePreset::Heart, 0), 3, 2);
+    useSpark(design, 1, "柔らかい点");
+    return design;
+}
+
+DesignDocument star() {
+    DesignDocument design = smallDesign(12);
+    design.AfterimageOn = 1;
+    design.Afterimage = 25;
+    design.AddRate = 0.12f;
+    useRamp(design, "水色", 48);
+    LayerSettings& points = useLayer(design, 1, 500, 0, 40, 90);
+    points.LayerRadius = 1;
+    points.LayerShape = grown(presetShape(ShapePreset::Star, 0), 3, 2);
+    useSpark(design, 1, "菱形");
+    return design;
+}
+
+DesignDocument glitter() {
+    DesignDocument design = smallDesign(12);
+    design.AfterimageOn = 1;
+    design.Afterimage = 16;
+    design.AddRate = 0.45f;
+    // A short ramp, so that each crackle flashes and is gone in a few frames.
+    useRamp(design, "銀白", 24);
+    LayerSettings& shell = useLayer(design, 1, 120, 6, 60, 88);
+    shell.LayerShape.fill(16);
+    useSpark(design, 1, "小さな点");
+    // Crackles over the spreading shell: short flashes at scattered points.
+    LayerSettings& crackles = useLayer(design, 2, 14, 0, 255, 50);
+    crackles.LayerRadius = 60;
+    crackles.LayerShape.fill(2);
+    repeat(crackles, 4, 12, 1);
+    useSpark(design, 2, "きらめき");
+    pull(design, 0, 90.0f, 0.5f);
+    return design;
+}
+
+DesignDocument strobe() {
+    DesignDocument design = smallDesign(12);
+    design.AddRate = 0.7f;
+    // A short ramp: a flash walks down it within a few frames.
+    useRamp(design, "紫", 16);
+    LayerSettings& flashes = useLayer(design, 1, 12, 0, 255, 50);
+    flashes.LayerRadius = 60;
+    flashes.LayerShape.fill(2);
+    repeat(flashes, 0, 12, 1);
+    useSpark(design, 1, "十字");
+    return design;
+}
+
+DesignDocument fountain() {
+    DesignDocument design = smallDesign(12);
+    design.AfterimageOn = 1;
+    design.Afterimage = 14;
+    design.AddRate = 0.3f;
+    useRamp(design, "橙", 48);
+    // A narrow jet straight up, launched every frame and bent back by gravity.
+    // The particles of the other directions stay at the nozzle.
+    LayerSettings& jet = useLayer(design, 1, 150, 0, 110, 99);
+    jet.LayerY = 150;
+    jet.LayerRadius = 0;
+    for (int direction = 25; direction <= 28; ++direction)
+        jet.LayerShape[static_cast<std::size_t>(direction)] = 160;
+    repeat(jet, 0, 12, 1);
+    useSpark(design, 1, "流れ");
+    pull(design, 0, 90.0f, 20.0f);
+    return design;
+}
+
+DesignDocument spiral() {
+    DesignDocument design = smallDesign(12);
+    design.AfterimageOn = 1;
+    design.Afterimage = 20;
+    design.AddRate = 0.2f;
+    useRamp(design, "虹", 48);
+    // Two sources beside the centre, their sparks pushed outwards and turned
+    // round it at once: every spark follows the same spiral path, so each
+    // source's stream draws one arm, its colour changing with age.
+    for (int number = 1; number <= 2; ++number) {
+        LayerSettings& stream = useLayer(design, number, 8, 0, 60, 90);
+        stream.LayerX = static_cast<std::int16_t>(number == 1 ? 88 : 72);
+        stream.LayerRadius = 1;
+        stream.LayerShape.fill(8);
+        repeat(stream, 0, 12, 1);
+        useSpark(design, number, "柔らかい点");
+    }
+    pull(design, 1, 0.0f, 40.0f);
+    pull(design, 2, 1.0f, 20.0f);
+    return design;
+}
+
+DesignDocument implosion() {
+    DesignDocument design = smallDesign(12);
+    design.AfterimageOn = 1;
+    design.Afterimage = 20;
+    design.AddRate = 0.2f;
+    useRamp(design, "青", 48);
+    // Sparks start on a wide circle at rest and are drawn into the centre.
+    LayerSettings& swarm = useLayer(design, 1, 200, 0, 60, 80);
+    swarm.LayerRadius = 75;
+    useSpark(design, 1, "柔らかい点");
+    LayerSettings& flash = useLayer(design, 2, 120, 3, 200, 85);
+    flash.LayerRadius = 2;
+    flash.LayerShape.fill(24);
+    repeat(flash, 9, 9, 1);
+    useSpark(design, 2, "星");
+    pull(design, 2, 0.0f, 20.0f);
+    return design;
+}
+
+DesignDocument sparkler() {
+    DesignDocument design = smallDesign(12);
+    design.AfterimageOn = 1;
+    design.Afterimage = 14;
+    design.AddRate = 0.5f;
+    fillRamp(design, 24,
+             {common::makeColour(60, 20, 0), common::makeColour(200, 90, 10),
+              common::makeColour(255, 190, 60), common::makeColour(255, 245, 200),
+              common::makeColour(255, 255, 255)});
+    // A steady spray from one point: bursts every frame, so any frame may follow
+    // any other and the animation loops.
+    LayerSettings& spray = useLayer(design, 1, 12, 6, 255, 96);
+    spray.LayerShape.fill(48);
+    repeat(spray, 0, 12, 1);
+    useSpark(design, 1, "小さな点");
+    LayerSettings& glow = useLayer(design, 2, 1, 0, 150, 50);
+    repeat(glow, 0, 12, 1);
+    useSpark(design, 2, "大きな光");
+    pull(design, 0, 90.0f, 0.6f);
+    return design;
+}
+
 } // namespace
 
-void fillRamp(DesignDocument& design, int length, const std::vector<common::Colour>& keys) {
-    design.RampLength = static_cast<std::int16_t>(length);
-    design.ColorRamp[0] = 0;
-    const int segments = static_cast<int>(keys.size());
-    for (int index = 1; index < length; ++index) {
-        const double position = static_cast<double>(index) / (length - 1) * segments;
-        const int segment = std::min(static_cast<int>(position), segments - 1);
-        const double t = position - segment;
-        const common::Colour from = segment == 0 ? 0 : keys[static_cast<std::size_t>(segment - 1)];
-        const common::Colour to = keys[static_cast<std::size_t>(segment)];
-        common::Colour colour =
-            common::makeColour(mix(common::colourRed(from), common::colourRed(to), t),
-                               mix(common::colourGreen(from), common::colourGreen(to), t),
-                               mix(common::colourBlue(from), common::colourBlue(to), t));
-        // Keep every entry distinct, nudging the blue channel where two coincide.
-        auto* begin = design.ColorRamp.begin();
-        while (std::find(begin, begin + index, colour) != begin + index)
-            colour = common::makeColour(common::colourRed(colour), common::colourGreen(colour),
-                                        (common::colourBlue(colour) + 1));
-        design.ColorRamp[static_cast<std::size_t>(index)] = colour;
-    }
-}
-
-void paintGlowSpark(DesignDocument& design, int slot, double radius, int peak, double power) {
-    SparkBitmap& image = design.SparkImage[static_cast<std::size_t>(slot)];
-    for (int y = 0; y < SparkEdge; ++y) {
-        for (int x = 0; x < SparkEdge; ++x) {
-            const double distance = std::hypot(x - 15.5, y - 15.5);
-            const double strength = std::max(0.0, 1.0 - distance / radius);
-            const int index = static_cast<int>(std::lround(peak * std::pow(strength, power)));
-            image.at(x, y) = design.ColorRamp[static_cast<std::size_t>(index)];
-        }
-    }
-}
-
 std::vector<SampleDesign> sampleDesigns() {
-    return {{QStringLiteral("chrysanthemum.df2"), chrysanthemum()},
-            {QStringLiteral("ring.df2"), ring()},
-            {QStringLiteral("willow.df2"), willow()}};
+    return {
+        {QStringLiteral("chrysanthemum.df2"), QStringLiteral("菊"), QStringLiteral("Chrysanthemum"),
+         chrysanthemum()},
+        {QStringLiteral("ring.df2"), QStringLiteral("輪"), QStringLiteral("Ring"), ring()},
+        {QStringLiteral("willow.df2"), QStringLiteral("柳"), QStringLiteral("Willow"), willow()},
+        {QStringLiteral("peony.df2"), QStringLiteral("牡丹"), QStringLiteral("Peony"), peony()},
+        {QStringLiteral("palm.df2"), QStringLiteral("椰子"), QStringLiteral("Palm"), palm()},
+        {QStringLiteral("double-ring.df2"), QStringLiteral("二重の輪"),
+         QStringLiteral("Double ring"), doubleRing()},
+        {QStringLiteral("heart.df2"), QStringLiteral("ハート"), QStringLiteral("Heart"), heart()},
+        {QStringLiteral("star.df2"), QStringLiteral("星"), QStringLiteral("Star"), star()},
+        {QStringLiteral("glitter.df2"), QStringLiteral("きらめき"),
+         QStringLiteral("Crackling glitter"), glitter()},
+        {QStringLiteral("strobe.df2"), QStringLiteral("ストロボ"), QStringLiteral("Strobe"),
+         strobe()},
+        {QStringLiteral("fountain.df2"), QStringLiteral("噴水"), QStringLiteral("Fountain"),
+         fountain()},
+        {QStringLiteral("spiral.df2"), QStringLiteral("渦巻き"), QStringLiteral("Spiral"),
+         spiral()},
+        {QStringLiteral("implosion.df2"), QStringLiteral("吸い込み"), QStringLiteral("Implosion"),
+         implosion()},
+        {QStringLiteral("sparkler.df2"), QStringLiteral("手持ち花火"), QStringLiteral("Sparkler"),
+         sparkler()},
+    };
 }
 
 } // namespace kirabellum

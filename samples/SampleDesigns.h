@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/document/DesignDocument.h"
+#include "core/editing/RampLibrary.h"
+#include "core/editing/SparkLibrary.h"
 
 #include <QString>
 
@@ -8,20 +10,13 @@
 
 namespace kirabellum {
 
-// Fire-coloured ramp building blocks and the sample designs shipped in samples/.
-// Everything is computed here, so the samples carry no third-party pictures.
-
-// A ramp of `length` distinct colours from black through the given key colours,
-// evenly spaced, brightest last. Distinct colours matter: a spark pixel takes the
-// index of the first ramp entry of its colour.
-void fillRamp(DesignDocument& design, int length, const std::vector<common::Colour>& keys);
-
-// A round glow: ramp index `peak` at the centre falling to 0 (black, transparent)
-// at `radius` pixels, with the falloff's sharpness given by `power`.
-void paintGlowSpark(DesignDocument& design, int slot, double radius, int peak, double power);
+// The sample designs shipped in samples/. Everything is computed here, so the
+// samples carry no third-party pictures.
 
 struct SampleDesign {
-    QString fileName; // e.g. "chrysanthemum.df2"
+    QString fileName;     // e.g. "chrysanthemum.df2"
+    QString japaneseName; // e.g. "菊"
+    QString englishName;  // e.g. "Chrysanthemum"
     DesignDocument design;
 };
 

@@ -82,5 +82,22 @@ TEST(SampleDesignFiles, MatchTheirGenerator) {
     }
 }
 
+// Every sample is also a golden case under its own name, so that a change to
+// drawing shows on every effect the samples show.
+TEST(SampleDesignFiles, EachIsAGoldenCase) {
+    for (const SampleDesign& sample : sampleDesigns()) {
+        const QString name = sample.fileName.chopped(4); // without ".df2"
+        DesignDocument golden;
+        ASSERT_TRUE(
+            ReadDesignFile(goldenFolder + QLatin1Char('/') + name + QStringLiteral("/design.df2"),
+                           DesignFileVersion::V1_2, golden)
+                .ok())
+            << name.toStdString();
+        EXPECT_TRUE(golden.sameDesignAs(sample.design)) << name.toStdString();
+        EXPECT_FALSE(sample.japaneseName.isEmpty());
+        EXPECT_FALSE(sample.englishName.isEmpty());
+    }
+}
+
 } // namespace
 } // namespace kirabellum

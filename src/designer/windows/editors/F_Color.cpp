@@ -3,10 +3,14 @@
 #include "common/ImageFile.h"
 #include "common/windows/PictureBox.h"
 #include "core/editing/PictureFiles.h"
+#include "core/editing/RampLibrary.h"
 #include "core/session/DesignerSession.h"
+#include "windows/tools/ToolWindowHost.h"
 
 #include <QFrame>
+#include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -19,6 +23,17 @@ QString sizeMessage() {
     return QStringLiteral("サイズが正しくありません\r\n16(～256)x1の画像を指定してください");
 }
 
+// A built-in ramp as a small strip for its menu entry.
+QIcon rampIcon(std::size_t index) {
+    DesignDocument design;
+    applyBuiltInRamp(design, index);
+    QImage ramp(design.RampLength, 1, QImage::Format_RGB32);
+    for (int entry = 0; entry < design.RampLength; ++entry)
+        ramp.setPixel(entry, 0,
+                      common::colourToRgb(design.ColorRamp[static_cast<std::size_t>(entry)]));
+    return QIcon(QPixmap::fromImage(stretchWithoutSmoothing(ramp, QSize(16, 16))));
+}
+
 } // namespace
 
 F_Color::F_Color(DesignerSession& session)
@@ -29,7 +44,17 @@ F_Color::F_Color(DesignerSession& session)
     Command1->setGeometry(0, 0, 49, 16);
     Command2 = new QPushButton(QStringLiteral("Export"), this);
     Command2->setGeometry(49, 0, 49, 16);
-    for (QPushButton* button : {Command1, Command2}) {
+    Command3 = new QToolButton(this);
+    Command3->setText(QStringLiteral("プリセット"));
+    Command3->setToolTip(QStringLiteral("組み込みのグラデーションを使う"));
+    Command3->setGeometry(98, 0, 72, 16);
+    Command3->setPopupMode(QToolButton::InstantPopup);
+    auto* ramps = new QMenu(Command3);
+    for (std::size_t index = 0; index < builtInRamps().size(); ++index)
+        ramps->addAction(rampIcon(index), builtInRamps()[index].name, this,
+                         [this, index] { BuiltInRamp_Click(index); });
+    Command3->setMenu(ramps);
+    for (QWidget* button : std::initializer_list<QWidget*>{Command1, Command2, Command3}) {
         QFont small = button->font();
         small.setPointSizeF(small.pointSizeF() * 0.85);
         button->setFont(small);
@@ -81,6 +106,16 @@ void F_Color::loadDroppedFile(const QString& path) {
 void F_Color::takeRamp(const QImage& picture) {
     takeRampFromPicture(picture, session_.document);
     DRefresh();
+    session_.history.record();
+}
+
+void F_Color::BuiltInRamp_Click(std::size_t index) {
+    applyBuiltInRamp(session_.document, index);
+    DRefresh();
+    // The spark images move over to the new ramp; the spark editor shows it.
+    if (session_.windows)
+        if (ToolWindow* sparks = session_.windows->window(ToolKind::Hinoko))
+            sparks->DRefresh();
     session_.history.record();
 }
 

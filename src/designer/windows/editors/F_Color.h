@@ -7,6 +7,7 @@
 
 class QFrame;
 class QPushButton;
+class QToolButton;
 
 namespace common {
 class PictureBox;
@@ -16,7 +17,8 @@ namespace kirabellum {
 
 // The colour transformation editor "ColorTransformation": holds the colour ramp
 // as an image RampLength x 1 pixels, shows it stretched over a 256 x 12 strip,
-// loads a ramp from a picture one pixel high and exports it.
+// loads a ramp from a picture one pixel high or takes a built-in one, and exports
+// it.
 class F_Color : public ToolWindow {
     Q_OBJECT
 public:
@@ -32,6 +34,7 @@ public:
     // Controls, named as the rest of the designer knows them.
     QPushButton* Command1;        // "Load"
     QPushButton* Command2;        // "Export"
+    QToolButton* Command3;        // "プリセット": the built-in ramps
     QFrame* Frame2;               // the black surround of the strip
     common::PictureBox* Picture2; // the ramp strip; a click loads a ramp
     // The ramp image: always RampLength x 1 pixels, pixel (i, 0) = ColorRamp(i).
@@ -40,6 +43,10 @@ public:
 
 protected:
     void loadDroppedFile(const QString& path) override;
+
+    // Sets the design's ramp to built-in ramp `index`, as a load would, moving
+    // the spark images over to it.
+    void BuiltInRamp_Click(std::size_t index);
 
 private:
     void LoadRamp();

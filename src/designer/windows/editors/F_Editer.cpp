@@ -14,10 +14,13 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -74,6 +77,18 @@ F_Editer::F_Editer(DesignerSession& session)
     Label3 = valueLabel(Frame1, QStringLiteral("20"));
     HScroll5 = makeBackwardsSpinBar(Frame1, 100, 1);
     Command3 = rowButton(Frame1, QStringLiteral("発生設定"));
+    Command4 = new QToolButton(Frame1);
+    Command4->setText(QStringLiteral("形"));
+    Command4->setToolTip(QStringLiteral("バーストの形を選ぶ"));
+    Command4->setPopupMode(QToolButton::InstantPopup);
+    Command4->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    Command4->setFixedHeight(22);
+    auto* shapes = new QMenu(Command4);
+    for (const ShapePresetEntry& entry : shapePresets()) {
+        const ShapePreset preset = entry.preset;
+        shapes->addAction(entry.name, this, [this, preset] { ShapePreset_Click(preset); });
+    }
+    Command4->setMenu(shapes);
     new SpinBarEntry(Label4, HScroll2);
     new SpinBarEntry(Label5, HScroll3);
     new SpinBarEntry(Label6, HScroll4, 255);
@@ -100,7 +115,8 @@ F_Editer::F_Editer(DesignerSession& session)
         rows->addWidget(bars[row], 3 + row, 2);
     }
     rows->setRowStretch(7, 1);
-    rows->addWidget(Command3, 8, 0, 1, 3);
+    rows->addWidget(Command4, 8, 0, 1, 3);
+    rows->addWidget(Command3, 9, 0, 1, 3);
 
     auto* canvasSide = new QVBoxLayout;
     canvasSide->setSpacing(0);
@@ -241,6 +257,18 @@ void F_Editer::HScroll5_Change() {
 void F_Editer::Command3_Click() {
     Syousai dialog(session_, window());
     dialog.exec();
+}
+
+void F_Editer::ShapePreset_Click(ShapePreset preset) {
+    applyShapePreset(session_.document, session_.currentLayer, preset,
+                     QRandomGenerator::global()->generate());
+    // The motion tab shows the new shape; DRefresh shows the minimum speed.
+    {
+        const QSignalBlocker quiet(TabStrip1);
+        TabStrip1->setCurrentIndex(MotionTab - 1);
+    }
+    DRefresh();
+    session_.history.record();
 }
 
 void F_Editer::TabStrip1_Click() {

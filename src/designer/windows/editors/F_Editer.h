@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/editing/ShapePresets.h"
 #include "windows/tools/ToolWindow.h"
 
 #include <array>
@@ -9,6 +10,7 @@ class QLabel;
 class QPushButton;
 class QScrollBar;
 class QTabBar;
+class QToolButton;
 
 namespace kirabellum {
 
@@ -17,7 +19,8 @@ class DesignCanvas;
 // The particle group editor "ParticleEditer": edits one layer at a time, its
 // use switch, count, speeds, survival and deceleration on spin bars, its centre,
 // spawn radius and 36-direction burst shape with the mouse on the burst canvas,
-// and opens the burst occurrence settings. It owns the current layer.
+// sets the shape from a preset, and opens the burst occurrence settings. It owns
+// the current layer.
 class F_Editer : public ToolWindow {
     Q_OBJECT
 public:
@@ -54,6 +57,10 @@ public:
     QLabel* Label3;                  // 100 - LayerDecel
     QScrollBar* HScroll5;            // LayerDecel, backwards
     QPushButton* Command3;           // "発生設定"
+    QToolButton* Command4;           // "形": the burst shape presets
+
+    // Sets the current layer's burst shape to a preset and shows it in tab 2.
+    void ShapePreset_Click(ShapePreset preset);
 
     // The mouse press on the burst canvas, in design units.
     void Picture1_MouseDown(Qt::MouseButton button, float x, float y);

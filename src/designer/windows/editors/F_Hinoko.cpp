@@ -3,17 +3,23 @@
 #include "common/ImageFile.h"
 #include "common/windows/PictureBox.h"
 #include "core/editing/PictureFiles.h"
+#include "core/editing/SparkLibrary.h"
 #include "core/session/DesignerSession.h"
 #include "windows/editors/F_Editer.h"
+#include "windows/tools/ToolWindowHost.h"
 
 #include <QFrame>
+#include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace kirabellum {
 
 namespace {
 
 constexpr int ZoomEdge = 80;
+constexpr int PresetRow = 81; // the built-in sparks' button, below the zoom
+constexpr int RowHeight = 16;
 
 // Two lines, broken by a carriage return and a line feed.
 QString sizeMessage() {
@@ -46,7 +52,17 @@ F_Hinoko::F_Hinoko(DesignerSession& session)
     Command1->setGeometry(0, 49, 48, 16);
     Command2 = new QPushButton(QStringLiteral("Export"), this);
     Command2->setGeometry(0, 65, 48, 16);
-    for (QPushButton* button : {Command1, Command2}) {
+    Command3 = new QToolButton(this);
+    Command3->setText(QStringLiteral("プリセット"));
+    Command3->setToolTip(QStringLiteral("組み込みの火の粉を今のグラデーションの色で描く"));
+    Command3->setGeometry(0, PresetRow, 129, RowHeight);
+    Command3->setPopupMode(QToolButton::InstantPopup);
+    auto* sparks = new QMenu(Command3);
+    for (std::size_t index = 0; index < builtInSparks().size(); ++index)
+        sparks->addAction(builtInSparks()[index].name, this,
+                          [this, index] { BuiltInSpark_Click(index); });
+    Command3->setMenu(sparks);
+    for (QWidget* button : std::initializer_list<QWidget*>{Command1, Command2, Command3}) {
         QFont small = button->font();
         small.setPointSizeF(small.pointSizeF() * 0.85);
         button->setFont(small);
@@ -99,6 +115,18 @@ void F_Hinoko::takeSparkImage(int layer, const QImage& picture) {
     session_.history.record();
 }
 
+void F_Hinoko::BuiltInSpark_Click(std::size_t index) {
+    const int layer = F_Editer::CurrentLayer(session_);
+    applyBuiltInSpark(session_.document, layer - 1, index);
+    DRefresh();
+    // A design without a ramp is given one with the spark; the colour editor
+    // shows it.
+    if (session_.windows)
+        if (ToolWindow* colours = session_.windows->window(ToolKind::Color))
+            colours->DRefresh();
+    session_.history.record();
+}
+
 void F_Hinoko::Command2_Click() {
     const QString path = pictureDialog_.chooseToSave(session_);
     if (path.isEmpty())
@@ -110,7 +138,7 @@ void F_Hinoko::Command2_Click() {
 }
 
 QSize F_Hinoko::sizeHint() const {
-    return {129, 81};
+    return {129, PresetRow + RowHeight};
 }
 
 } // namespace kirabellum

@@ -5,6 +5,7 @@
 
 class QFrame;
 class QPushButton;
+class QToolButton;
 
 namespace common {
 class PictureBox;
@@ -14,7 +15,7 @@ namespace kirabellum {
 
 // The spark image editor "Fire": shows the current layer's 32 x 32 spark image
 // at its real size and enlarged 2.5 times, loads a spark image from a picture
-// file into the current layer and exports the shown image.
+// file or a built-in spark into the current layer and exports the shown image.
 class F_Hinoko : public ToolWindow {
     Q_OBJECT
 public:
@@ -35,6 +36,11 @@ public:
     common::PictureBox* Picture3; // the spark zoom, 80 x 80
     QPushButton* Command1;        // "Load"
     QPushButton* Command2;        // "Export"
+    QToolButton* Command3;        // "プリセット": the built-in sparks
+
+    // Sets the current layer's spark image to built-in spark `index`, painted
+    // in the design's ramp, as a load would.
+    void BuiltInSpark_Click(std::size_t index);
 
 protected:
     void loadDroppedFile(const QString& path) override;

@@ -1,0 +1,110 @@
+#include "core/editing/RampLibrary.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kirabellum {
+
+namespace {
+
+int mix(int from, int to, double t) {
+    return static_cast<int>(std::lround(from + (to - from) * t));
+}
+
+common::Colour rgb(int red, int green, int blue) {
+    return common::makeColour(red, green, blue);
+}
+
+} // namespace
+
+void fillRamp(DesignDocument& design, int length, const std::vector<common::Colour>& keys) {
+    design.RampLength = static_cast<std::int16_t>(length);
+    design.ColorRamp[0] = 0;
+    const int segments = static_cast<int>(keys.size());
+    for (int index = 1; index < length; ++index) {
+        const double position = static_cast<double>(index) / (length - 1) * segments;
+        const int segment = std::min(static_cast<int>(position), segments - 1);
+        const double t = position - segment;
+        const common::Colour from = segment == 0 ? 0 : keys[static_cast<std::size_t>(segment - 1)];
+        const common::Colour to = keys[static_cast<std::size_t>(segment)];
+        common::Colour colour =
+            common::makeColour(mix(common::colourRed(from), common::colourRed(to), t),
+                               mix(common::colourGreen(from), common::colourGreen(to), t),
+                               mix(common::colourBlue(from), common::colourBlue(to), t));
+        // Keep every entry distinct, nudging the blue channel where two coincide.
+        auto* begin = design.ColorRamp.begin();
+        while (std::find(begin, begin + index, colour) != begin + index)
+            colour = common::makeColour(common::colourRed(colour), common::colourGreen(colour),
+                                        (common::colourBlue(colour) + 1));
+        design.ColorRamp[static_cast<std::size_t>(index)] = colour;
+    }
+}
+
+const std::vector<BuiltInRamp>& builtInRamps() {
+    static const std::vector<BuiltInRamp> ramps = {
+        {QStringLiteral("金"),
+         {rgb(60, 30, 0), rgb(170, 100, 10), rgb(240, 180, 40), rgb(255, 230, 140),
+          rgb(255, 255, 235)}},
+        {QStringLiteral("赤"),
+         {rgb(70, 0, 0), rgb(190, 10, 10), rgb(255, 60, 30), rgb(255, 170, 120),
+          rgb(255, 245, 230)}},
+        {QStringLiteral("緑"),
+         {rgb(0, 40, 10), rgb(10, 130, 40), rgb(60, 220, 80), rgb(180, 255, 160),
+          rgb(245, 255, 235)}},
+        {QStringLiteral("青"),
+         {rgb(0, 10, 70), rgb(20, 60, 200), rgb(70, 150, 255), rgb(170, 215, 255),
+          rgb(240, 250, 255)}},
+        {QStringLiteral("紫"),
+         {rgb(40, 0, 60), rgb(120, 30, 170), rgb(190, 90, 255), rgb(230, 180, 255),
+          rgb(255, 245, 255)}},
+        {QStringLiteral("銀白"),
+         {rgb(40, 40, 50), rgb(120, 120, 135), rgb(190, 190, 205), rgb(230, 230, 240),
+          rgb(255, 255, 255)}},
+        {QStringLiteral("虹"),
+         {rgb(90, 0, 120), rgb(20, 60, 230), rgb(0, 200, 120), rgb(240, 230, 0), rgb(255, 120, 0),
+          rgb(255, 40, 40), rgb(255, 240, 230)}},
+        {QStringLiteral("橙"),
+         {rgb(80, 20, 0), rgb(200, 70, 0), rgb(255, 140, 20), rgb(255, 200, 110),
+          rgb(255, 250, 225)}},
+        {QStringLiteral("桃"),
+         {rgb(70, 0, 35), rgb(200, 40, 120), rgb(255, 110, 180), rgb(255, 190, 225),
+          rgb(255, 245, 250)}},
+        {QStringLiteral("水色"),
+         {rgb(0, 40, 50), rgb(0, 130, 160), rgb(40, 210, 230), rgb(160, 245, 250),
+          rgb(240, 255, 255)}},
+    };
+    return ramps;
+}
+
+void applyBuiltInRamp(DesignDocument& design, std::size_t index) {
+    const DesignDocument before = design;
+    fillRamp(design, BuiltInRampLength, builtInRamps().at(index).keys);
+    carrySparksOver(before, design);
+}
+
+void carrySparksOver(const DesignDocument& before, DesignDocument& design) {
+    const int from = std::clamp<int>(before.RampLength, 0, RampCapacity);
+    const int to = std::clamp<int>(design.RampLength, 0, RampCapacity);
+    if (from == 0 || to == 0)
+        return;
+    const auto* begin = before.ColorRamp.begin();
+    for (SparkBitmap& spark : design.SparkImage) {
+        std::array<int, SparkEdge * SparkEdge> places{};
+        bool inRamp = true;
+        for (std::size_t pixel = 0; pixel < spark.pixels.size() && inRamp; ++pixel) {
+            const auto* found = std::find(begin, begin + from, spark.pixels[pixel]);
+            inRamp = found != begin + from;
+            places[pixel] = static_cast<int>(found - begin);
+        }
+        if (!inRamp)
+            continue;
+        for (std::size_t pixel = 0; pixel < spark.pixels.size(); ++pixel) {
+            const long place =
+                from == 1 ? 0
+                          : std::lround(static_cast<double>(places[pixel]) * (to - 1) / (from - 1));
+            spark.pixels[pixel] = design.ColorRamp[static_cast<std::size_t>(place)];
+        }
+    }
+}
+
+} // namespace kirabellum
