@@ -54,7 +54,7 @@ Color::Color(PostprocSession& session, QWidget* parent)
     picture1_->drawImage(HueCycleStrip(1));
     picture2_[1]->drawImage(HueCycleStrip(2));
     picture2_[1]->hide();
-    command1_->setToolTip(QStringLiteral("Recolour the image with these settings"));
+    command1_->setToolTip(QStringLiteral("この設定で画像の色を変換します"));
 
     auto* hueGroup = new QGroupBox(QStringLiteral("色相シフト"), this);
     auto* hueLayout = new QGridLayout(hueGroup);

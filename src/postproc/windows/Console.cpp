@@ -74,7 +74,7 @@ Console::Console(PostprocSession& session, QWidget* parent) : QWidget(parent), s
     check3_ = new QCheckBox(QStringLiteral("左右反転"), frameGroup);
     check4_ = new QCheckBox(QStringLiteral("上下反転"), frameGroup);
     command1_ = new QPushButton(QStringLiteral("適用"), frameGroup);
-    command1_->setToolTip(QStringLiteral("Use these frame settings for playback and output"));
+    command1_->setToolTip(QStringLiteral("このフレーム設定を再生と出力に使います"));
     auto* flips = new QHBoxLayout;
     flips->addWidget(check3_);
     flips->addWidget(check4_);

@@ -20,7 +20,7 @@ Preview::Preview(QWidget* parent)
     setWindowTitle(QStringLiteral("Preview"));
     picture1_->setObjectName(QStringLiteral("Picture1"));
     picture1_->setCursor(Qt::PointingHandCursor);
-    picture1_->setToolTip(QStringLiteral("Click to open an image"));
+    picture1_->setToolTip(QStringLiteral("クリックで画像を開きます"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(picture1_);

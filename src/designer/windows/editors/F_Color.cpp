@@ -125,7 +125,7 @@ void F_Color::Command2_Click() {
         return;
     const common::Status status =
         Picture1.isNull()
-            ? common::Status::failure(QStringLiteral("There is no colour ramp to export yet"))
+            ? common::Status::failure(QStringLiteral("書き出すカラーランプがまだありません"))
             : common::writeImage(path, Picture1, common::ImageFormat::Bmp);
     if (!status.ok())
         session_.dialogs.warning(QStringLiteral("Export"), status.message());

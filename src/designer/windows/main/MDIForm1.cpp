@@ -443,9 +443,9 @@ void MDIForm1::KoratuneUP_Click() {
     const QFileInfo file(program);
     QString problem;
     if (!file.exists())
-        problem = QStringLiteral("Koratune was not found: %1").arg(program);
+        problem = QStringLiteral("Koratune が見つかりません: %1").arg(program);
     else if (!QProcess::startDetached(program, {}, file.absolutePath()))
-        problem = QStringLiteral("Koratune could not be started: %1").arg(program);
+        problem = QStringLiteral("Koratune を起動できません: %1").arg(program);
     if (!problem.isEmpty())
         session_.dialogs.warning(QStringLiteral("Koratuneを起動"), problem);
 }

@@ -232,7 +232,7 @@ void F_Preview::Command1_Click() {
     const QImage& strip = session_.rendPic.picture();
     const common::Status status =
         strip.isNull()
-            ? common::Status::failure(QStringLiteral("There is no frame strip to save yet"))
+            ? common::Status::failure(QStringLiteral("保存するフレームストリップがまだありません。先にレンダリングしてください"))
             : common::writeImage(path, strip, format);
     if (!status.ok())
         session_.dialogs.warning(QStringLiteral("Save"), status.message());
