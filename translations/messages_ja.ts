@@ -477,36 +477,6 @@
     </message>
 </context>
 <context>
-    <name>koratune::MDIForm1</name>
-    <message>
-        <source>The image was not opened.
-
-%1</source>
-        <translation>画像を開けませんでした。
-
-%1</translation>
-    </message>
-    <message>
-        <source>The image was not composited.
-
-%1</source>
-        <translation>画像を合成できませんでした。
-
-%1</translation>
-    </message>
-</context>
-<context>
-    <name>koratune::Output</name>
-    <message>
-        <source>The output was not written.
-
-%1</source>
-        <translation>出力を書き出せませんでした。
-
-%1</translation>
-    </message>
-</context>
-<context>
     <name>koratune::PostprocSession</name>
     <message>
         <source>No image is open yet.

@@ -1,4 +1,6 @@
 #include "cli/CommandLine.h"
+#include "common/InterfaceLanguage.h"
+#include "common/windows/LanguageMenu.h"
 #include "common/windows/WindowTranslations.h"
 #include "windows/MDIForm1.h"
 #include "windows/Versionf.h"
@@ -8,6 +10,7 @@
 #include <QCoreApplication>
 
 #include <iostream>
+#include <optional>
 
 #ifdef _WIN32
 #include <io.h>
@@ -21,14 +24,16 @@ namespace {
 // The windows: the version window comes first, then the main window, which
 // opens the preview, the console and the colour window; the version window
 // stays above until it is clicked, loses the focus or its time is up.
-int runWindows(int argc, char* argv[]) {
+int runWindows(int argc, char* argv[], std::optional<common::InterfaceLanguage> language) {
     QApplication application(argc, argv);
-    const common::WindowTranslations translations;
+    common::WindowTranslations translations(QStringLiteral("koratune"),
+                                            language.value_or(common::savedInterfaceLanguage()));
     koratune::WidgetDialogs dialogs;
     auto* version = new koratune::Versionf;
     version->setAttribute(Qt::WA_DeleteOnClose);
     koratune::PostprocSession session(dialogs);
     koratune::MDIForm1 mainWindow(session);
+    common::addLanguageMenu(*mainWindow.viewMenu(), translations);
     // Message boxes and the version window take the program's icon too.
     application.setWindowIcon(mainWindow.windowIcon());
     mainWindow.show();
@@ -38,11 +43,20 @@ int runWindows(int argc, char* argv[]) {
 
 } // namespace
 
-// Without arguments koratune starts its windows; with a command it runs
-// headless, needing no display.
+// Without arguments (or with --language alone) koratune starts its windows;
+// with a command it runs headless, needing no display.
 int main(int argc, char* argv[]) {
-    if (argc <= 1)
-        return runWindows(argc, argv);
+    QStringList arguments;
+    for (int index = 1; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    const common::WindowArguments windows = common::takeLanguageOption(arguments);
+    if (windows.rest.isEmpty()) {
+        if (!windows.error.isEmpty()) {
+            std::cerr << "koratune: " << windows.error.toStdString() << '\n';
+            return 2;
+        }
+        return runWindows(argc, argv, windows.language);
+    }
     QCoreApplication application(argc, argv);
     return koratune::runCommandLine(QCoreApplication::arguments().mid(1), std::cout, std::cerr,
                                     isatty(2) != 0);

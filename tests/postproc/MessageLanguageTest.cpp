@@ -25,13 +25,12 @@ TEST_F(MessageLanguage, AFailedOpenSaysWhyInJapaneseWithTheFileNameAndTheSystems
     dialogs.openAnswers.push_back(missing);
     const QString english = warningOf("Open");
     const QString context =
-        QStringLiteral("The image was not opened.\n\nCannot read the picture \"%1\": ")
-            .arg(missing);
+        QStringLiteral("画像を開けませんでした。\n\nCannot read the picture \"%1\": ").arg(missing);
     ASSERT_TRUE(english.startsWith(context)) << english.toStdString();
     const QString reason = english.mid(context.size());
     ASSERT_FALSE(reason.isEmpty());
 
-    const common::WindowTranslations translations;
+    const common::WindowTranslations translations(QStringLiteral("koratune"));
     ASSERT_TRUE(translations.installed());
     dialogs.openAnswers.push_back(missing);
     EXPECT_EQ(warningOf("Open"),
@@ -41,7 +40,7 @@ TEST_F(MessageLanguage, AFailedOpenSaysWhyInJapaneseWithTheFileNameAndTheSystems
 }
 
 TEST_F(MessageLanguage, TheExportWindowNamesItsOwnControlInALayoutItCannotMake) {
-    const common::WindowTranslations translations;
+    const common::WindowTranslations translations(QStringLiteral("koratune"));
     common::SheetExportSource source;
     source.frames.image = QImage(128 * 16, 128, QImage::Format_RGB32);
     source.frames.grid = common::FrameGrid(128, 16);

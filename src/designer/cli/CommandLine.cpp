@@ -12,8 +12,11 @@ namespace {
 
 const char* const usageText =
     "Usage:\n"
-    "  kirabellum [DESIGN]                start the designer's windows, opening DESIGN\n"
-    "                                     (.df2, .df1 or .json, by extension) when given\n"
+    "  kirabellum [--language ja|en] [DESIGN]\n"
+    "                                     start the designer's windows, opening DESIGN\n"
+    "                                     (.df2, .df1 or .json, by extension) when given,\n"
+    "                                     in Japanese or English (default: the language\n"
+    "                                     last chosen in the View menu)\n"
     "  kirabellum convert IN OUT          convert a design between .df2, .df1 (read only)\n"
     "                                     and .json, chosen by extension\n"
     "  kirabellum render DESIGN -o OUT [--seed N] [sheet options]\n"

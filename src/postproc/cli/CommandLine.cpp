@@ -11,7 +11,10 @@ namespace {
 
 const char* const usageText =
     "Usage:\n"
-    "  koratune                 start the post-processor's windows\n"
+    "  koratune [--language ja|en]\n"
+    "                           start the post-processor's windows in Japanese or\n"
+    "                           English (default: the language last chosen in the\n"
+    "                           View menu)\n"
     "  koratune process INPUT -o OUT [options]\n"
     "                           turn a frame image into a sheet of frames or a sequence\n"
     "  koratune process --help  show the options of process\n"

@@ -101,6 +101,7 @@ void MDIForm1::createMenus() {
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     view->setObjectName(QStringLiteral("view"));
+    viewMenu_ = view;
     consV_ = view->addAction(QStringLiteral("Console(&C)"), this, &MDIForm1::ConsV_Click);
     consV_->setObjectName(QStringLiteral("ConsV"));
     colorV_ = view->addAction(QStringLiteral("ColorTranceform(&H)"), this, &MDIForm1::ColorV_Click);
@@ -279,7 +280,7 @@ void MDIForm1::openPicture(const QString& name) {
     const common::Status status = session_.images.OpenPic(name);
     if (!status.ok()) {
         session_.dialogs.warning(this, caption,
-                                 tr("The image was not opened.\n\n%1").arg(status.message()));
+                                 tr("画像を開けませんでした。\n\n%1").arg(status.message()));
         return;
     }
     showWorkImage();
@@ -323,7 +324,7 @@ void MDIForm1::UnionPic() {
     const common::Status status = session_.images.UnionPic(name);
     if (!status.ok()) {
         session_.dialogs.warning(this, caption,
-                                 tr("The image was not composited.\n\n%1").arg(status.message()));
+                                 tr("画像を合成できませんでした。\n\n%1").arg(status.message()));
         return;
     }
     showWorkImage();

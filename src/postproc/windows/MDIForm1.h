@@ -8,6 +8,7 @@
 
 class QAction;
 class QMdiArea;
+class QMenu;
 class QMdiSubWindow;
 
 namespace koratune {
@@ -30,6 +31,8 @@ public:
 
     PostprocSession& session() { return session_; }
     QMdiArea* mdiArea() const { return mdiArea_; }
+    // The View menu (表示), which the language entry joins.
+    QMenu* viewMenu() const { return viewMenu_; }
 
     // The tool windows while they are open, otherwise null.
     Console* console() const;
@@ -85,6 +88,7 @@ private:
     PostprocSession& session_;
     Pict* pict_;
     QMdiArea* mdiArea_;
+    QMenu* viewMenu_ = nullptr;
     QPointer<Console> console_;
     QPointer<Color> colour_;
     QPointer<Preview> preview_;

@@ -103,7 +103,7 @@ void Output::write() {
     }
     if (!status.ok()) {
         session_.dialogs.warning(this, OutputTitle,
-                                 tr("The output was not written.\n\n%1").arg(status.message()));
+                                 tr("出力を書き出せませんでした。\n\n%1").arg(status.message()));
         return;
     }
     accept();

@@ -21,7 +21,7 @@ TEST_F(MessageLanguageTest, AFailedOpenSaysWhyInJapaneseWithTheFileName) {
     damaged.close();
 
     {
-        const common::WindowTranslations translations;
+        const common::WindowTranslations translations(QStringLiteral("kirabellum"));
         ASSERT_TRUE(translations.installed());
         EXPECT_FALSE(mainWindow->openDesign(file));
     }

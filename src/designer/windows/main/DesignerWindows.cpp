@@ -1,5 +1,6 @@
 #include "windows/main/DesignerWindows.h"
 
+#include "common/windows/LanguageMenu.h"
 #include "common/windows/WindowTranslations.h"
 #include "core/session/DesignerSession.h"
 #include "windows/editors/F_Color.h"
@@ -32,9 +33,11 @@ void registerDesignerWindows(ToolWindowHost& windows) {
                            [](DesignerSession& session) { return new F_Preview(session); });
 }
 
-int runDesignerWindows(int& argc, char** argv, const QString& designPath) {
+int runDesignerWindows(int& argc, char** argv, const QString& designPath,
+                       std::optional<common::InterfaceLanguage> language) {
     QApplication application(argc, argv);
-    const common::WindowTranslations translations;
+    common::WindowTranslations translations(QStringLiteral("kirabellum"),
+                                            language.value_or(common::savedInterfaceLanguage()));
     WidgetDialogs dialogs;
     DesignerSession session(dialogs);
     MDIForm1 mainWindow(session);
@@ -42,6 +45,7 @@ int runDesignerWindows(int& argc, char** argv, const QString& designPath) {
     application.setWindowIcon(mainWindow.windowIcon());
     dialogs.setParent(&mainWindow);
     registerDesignerWindows(mainWindow.windows());
+    common::addLanguageMenu(*mainWindow.VIEW, translations);
     mainWindow.show();
 
     Sprs::showSplash();
