@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace kirabellum {
 
@@ -16,12 +18,23 @@ QString programBesideThisOne(const QString& name) {
     return QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
 }
 
+// Where the file dialogs start: the program's own folder, where designs sit
+// beside a program copied into a folder of its own; once installed, where the
+// user cannot write (/usr/bin), the user's documents folder instead.
+QString startFolder() {
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    if (QFileInfo(programFolder).isWritable())
+        return programFolder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
 } // namespace
 
 DesignerSession::DesignerSession(DesignerDialogs& dialogsToUse, std::uint64_t seed,
                                  const QString& recoveryFolder)
     : dialogs(dialogsToUse), random(seed), renderRun(random),
-      designFolder(QCoreApplication::applicationDirPath()), recovery(recoveryFolder),
+      designFolder(startFolder()), recovery(recoveryFolder),
       koratuneProgram(programBesideThisOne(QStringLiteral("koratune"))) {
     ApplyDefaults(document);
     history.startAfresh();
