@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>左右反転</source>
-        <translation>Flip horizontal</translation>
+        <translation>Flip ↔</translation>
     </message>
     <message>
         <source>上下反転</source>
-        <translation>Flip vertical</translation>
+        <translation>Flip ↕</translation>
     </message>
     <message>
         <source>適用</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>２倍表示</source>
-        <translation>Double size</translation>
+        <translation>2x size</translation>
     </message>
     <message>
         <source>プレビュー</source>

@@ -5,6 +5,7 @@
 #include "core/PostprocDialogs.h"
 #include "core/PostprocSession.h"
 #include "core/SharedSettings.h"
+#include "windows/SubWindowSize.h"
 #include "windows/ToolWindows.h"
 #include "windows/Wait.h"
 
@@ -95,8 +96,11 @@ void Color::retranslate() {
 }
 
 void Color::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        // The window takes the size its texts need in the new language.
+        fitSubWindowToContent(this);
+    }
     QWidget::changeEvent(event);
 }
 

@@ -6,6 +6,7 @@
 #include "core/PostprocSession.h"
 #include "core/SharedSettings.h"
 #include "windows/Preview.h"
+#include "windows/SubWindowSize.h"
 #include "windows/ToolWindows.h"
 
 #include <QButtonGroup>
@@ -135,8 +136,11 @@ void Console::retranslate() {
 }
 
 void Console::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        // The window takes the size its texts need in the new language.
+        fitSubWindowToContent(this);
+    }
     QWidget::changeEvent(event);
 }
 
