@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>フレーム補正</source>
-        <translation>Frames</translation>
+        <translation>Frame settings</translation>
     </message>
     <message>
         <source>左右反転</source>
