@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,22 +27,38 @@ namespace common {
 
 namespace {
 
-const QString ExportTitle = QStringLiteral("書き出し");
 // Room for the designer's strip at its usual width limit, 512 pixels.
 constexpr QSize PreviewArea(512, 512);
 
 // The alpha modes as the window names them, in the order of AlphaMode.
-const char* const alphaModeCaptions[] = {"加算", "ストレート", "乗算済み"};
+const char* const alphaModeCaptions[] = {
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "加算"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "ストレート"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "乗算済み"),
+};
+
+// The captions of the options' rows, in the order of the rows.
+const char* const rowCaptions[] = {
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "透明度"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "背景"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "列数"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "最大サイズ"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "2のべき乗"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "余白"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "メタデータ"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "フレームレート"),
+};
 
 // The grounds the preview can show the sheet over: a checkerboard first.
 const struct {
     const char* caption;
     std::optional<QRgb> colour;
 } grounds[] = {
-    {"市松模様", std::nullopt},
-    {"黒", qRgb(0, 0, 0)},
-    {"白", qRgb(255, 255, 255)},
-    {"背景色", std::nullopt}, // the sheet's background, whatever it is
+    {QT_TRANSLATE_NOOP("common::SheetExportDialog", "市松模様"), std::nullopt},
+    {QT_TRANSLATE_NOOP("common::SheetExportDialog", "黒"), qRgb(0, 0, 0)},
+    {QT_TRANSLATE_NOOP("common::SheetExportDialog", "白"), qRgb(255, 255, 255)},
+    // the sheet's background, whatever it is
+    {QT_TRANSLATE_NOOP("common::SheetExportDialog", "背景色"), std::nullopt},
 };
 constexpr int SheetBackgroundGround = 3;
 
@@ -70,11 +87,10 @@ SheetExportDialog::SheetExportDialog(const SheetExportSource& source,
                                      const SheetExportDialogs& dialogs, QWidget* parent)
     : QDialog(parent), source_(source), dialogs_(dialogs), chosenBackground_(source.background) {
     setObjectName(QStringLiteral("SheetExportDialog"));
-    setWindowTitle(ExportTitle);
     setModal(true);
 
-    write_ = new QPushButton(QStringLiteral("書き出し..."), this);
-    cancel_ = new QPushButton(QStringLiteral("取り消し"), this);
+    write_ = new QPushButton(this);
+    cancel_ = new QPushButton(this);
     write_->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -91,57 +107,59 @@ SheetExportDialog::SheetExportDialog(const SheetExportSource& source,
 
     connect(write_, &QPushButton::clicked, this, &SheetExportDialog::write);
     connect(cancel_, &QPushButton::clicked, this, &SheetExportDialog::reject);
+    retranslate();
     showBackground();
     showGround();
     refresh();
 }
 
 QWidget* SheetExportDialog::makeOptions() {
-    auto* group = new QGroupBox(QStringLiteral("設定"), this);
+    auto* group = new QGroupBox(this);
+    optionsGroup_ = group;
     auto* form = new QFormLayout(group);
+    for (QLabel*& label : rowLabels_)
+        label = new QLabel(group);
 
     alpha_ = new QComboBox(group);
-    const QStringList alphaNames = alphaModeNames();
-    for (qsizetype mode = 0; mode < alphaNames.size(); ++mode)
-        alpha_->addItem(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(alphaModeCaptions[mode]),
-                                                      alphaNames[mode]));
+    for (qsizetype mode = 0; mode < alphaModeNames().size(); ++mode)
+        alpha_->addItem(QString());
     alpha_->setToolTip(QStringLiteral("--alpha"));
-    form->addRow(QStringLiteral("透明度"), alpha_);
+    form->addRow(rowLabels_[0], alpha_);
 
     // The colour itself, and a button to change it where the program lets
     // the user choose it.
     backgroundSwatch_ = new QLabel(group);
     backgroundText_ = new QLabel(group);
-    background_ = new QPushButton(QStringLiteral("変更..."), group);
+    background_ = new QPushButton(group);
     background_->setToolTip(QStringLiteral("--background"));
     background_->setVisible(source_.backgroundChoosable);
     auto* backgroundRow = new QHBoxLayout;
     backgroundRow->addWidget(backgroundSwatch_);
     backgroundRow->addWidget(backgroundText_, 1);
     backgroundRow->addWidget(background_);
-    form->addRow(QStringLiteral("背景"), backgroundRow);
+    form->addRow(rowLabels_[1], backgroundRow);
 
-    automaticColumns_ = new QCheckBox(QStringLiteral("自動"), group);
+    automaticColumns_ = new QCheckBox(group);
     automaticColumns_->setChecked(true);
     columns_ = numberBox(SheetOption::Columns, group, source_.frames.frameCount);
     columns_->setEnabled(false);
     auto* columnsRow = new QHBoxLayout;
     columnsRow->addWidget(automaticColumns_);
     columnsRow->addWidget(columns_, 1);
-    form->addRow(QStringLiteral("列数"), columnsRow);
+    form->addRow(rowLabels_[2], columnsRow);
 
     maxSize_ = numberBox(SheetOption::MaxSize, group);
     maxSize_->setValue(maxSize_->maximum());
     maxSize_->setSuffix(QStringLiteral(" px"));
-    form->addRow(QStringLiteral("最大サイズ"), maxSize_);
+    form->addRow(rowLabels_[3], maxSize_);
 
-    powerOfTwo_ = new QCheckBox(QStringLiteral("各辺を切り上げる"), group);
+    powerOfTwo_ = new QCheckBox(group);
     powerOfTwo_->setToolTip(QStringLiteral("--power-of-two"));
-    form->addRow(QStringLiteral("2のべき乗"), powerOfTwo_);
+    form->addRow(rowLabels_[4], powerOfTwo_);
 
     padding_ = numberBox(SheetOption::Padding, group);
     padding_->setSuffix(QStringLiteral(" px"));
-    form->addRow(QStringLiteral("余白"), padding_);
+    form->addRow(rowLabels_[5], padding_);
 
     auto* metadata = new QVBoxLayout;
     const QStringList formatNames = metadataFormatNames();
@@ -155,12 +173,12 @@ QWidget* SheetExportDialog::makeOptions() {
         metadata->addWidget(metadata_[index]);
         connect(metadata_[index], &QCheckBox::toggled, this, &SheetExportDialog::refresh);
     }
-    form->addRow(QStringLiteral("メタデータ"), metadata);
+    form->addRow(rowLabels_[6], metadata);
 
     fps_ = numberBox(SheetOption::Fps, group);
     fps_->setValue(source_.framesPerSecond);
     fps_->setSuffix(QStringLiteral(" fps"));
-    form->addRow(QStringLiteral("フレームレート"), fps_);
+    form->addRow(rowLabels_[7], fps_);
 
     connect(alpha_, &QComboBox::currentIndexChanged, this, &SheetExportDialog::refresh);
     connect(background_, &QPushButton::clicked, this, &SheetExportDialog::chooseBackground);
@@ -175,10 +193,11 @@ QWidget* SheetExportDialog::makeOptions() {
 }
 
 QWidget* SheetExportDialog::makePreview() {
-    auto* group = new QGroupBox(QStringLiteral("仕上がり"), this);
+    auto* group = new QGroupBox(this);
+    previewGroup_ = group;
     ground_ = new QComboBox(group);
-    for (const auto& ground : grounds)
-        ground_->addItem(QString::fromUtf8(ground.caption));
+    for ([[maybe_unused]] const auto& ground : grounds)
+        ground_->addItem(QString());
     preview_ = new SheetPreview(PreviewArea, group);
     tiles_ = new QLabel(group);
     tiles_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -193,7 +212,8 @@ QWidget* SheetExportDialog::makePreview() {
     problem_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* groundRow = new QHBoxLayout;
-    groundRow->addWidget(new QLabel(QStringLiteral("下地"), group));
+    groundLabel_ = new QLabel(group);
+    groundRow->addWidget(groundLabel_);
     groundRow->addWidget(ground_);
     groundRow->addStretch();
     auto* layout = new QVBoxLayout(group);
@@ -204,6 +224,35 @@ QWidget* SheetExportDialog::makePreview() {
     layout->addStretch();
     connect(ground_, &QComboBox::currentIndexChanged, this, &SheetExportDialog::showGround);
     return group;
+}
+
+void SheetExportDialog::retranslate() {
+    setWindowTitle(tr("書き出し"));
+    write_->setText(tr("書き出し..."));
+    cancel_->setText(tr("取り消し"));
+    optionsGroup_->setTitle(tr("設定"));
+    for (std::size_t row = 0; row < rowLabels_.size(); ++row)
+        rowLabels_[row]->setText(tr(rowCaptions[row]));
+    const QStringList alphaNames = alphaModeNames();
+    for (int mode = 0; mode < alpha_->count(); ++mode)
+        alpha_->setItemText(
+            mode, QStringLiteral("%1 (%2)").arg(tr(alphaModeCaptions[mode]), alphaNames[mode]));
+    background_->setText(tr("変更..."));
+    automaticColumns_->setText(tr("自動"));
+    powerOfTwo_->setText(tr("各辺を切り上げる"));
+    previewGroup_->setTitle(tr("仕上がり"));
+    groundLabel_->setText(tr("下地"));
+    for (int ground = 0; ground < ground_->count(); ++ground)
+        ground_->setItemText(ground, tr(grounds[ground].caption));
+}
+
+void SheetExportDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        showBackground();
+        refresh();
+    }
+    QDialog::changeEvent(event);
 }
 
 SheetOptions SheetExportDialog::options() const {
@@ -225,8 +274,8 @@ SheetOptions SheetExportDialog::options() const {
 }
 
 void SheetExportDialog::chooseBackground() {
-    const QColor colour = QColorDialog::getColor(QColor(colourToRgb(chosenBackground_)), this,
-                                                 QStringLiteral("背景"));
+    const QColor colour =
+        QColorDialog::getColor(QColor(colourToRgb(chosenBackground_)), this, tr("背景"));
     if (!colour.isValid())
         return;
     chosenBackground_ = colourFromRgb(colour.rgb());
@@ -237,10 +286,10 @@ void SheetExportDialog::chooseBackground() {
 
 void SheetExportDialog::showBackground() {
     backgroundSwatch_->setPixmap(swatch(chosenBackground_));
-    backgroundText_->setText(source_.backgroundChoosable
-                                 ? colourToHex(chosenBackground_)
-                                 : QStringLiteral("%1（ColorTransformation の最初の色）")
-                                       .arg(colourToHex(chosenBackground_)));
+    backgroundText_->setText(
+        source_.backgroundChoosable
+            ? colourToHex(chosenBackground_)
+            : tr("%1（ColorTransformation の最初の色）").arg(colourToHex(chosenBackground_)));
 }
 
 void SheetExportDialog::showGround() {
@@ -274,7 +323,7 @@ void SheetExportDialog::refresh() {
     sheet_ = makeSheet(source_.frames, grid_, options.alpha,
                        options.background.value_or(source_.background));
     preview_->setSheet(sheet_, options.alpha);
-    tiles_->setText(QStringLiteral("%1\n画像 %2 x %3 px（表示 %4%）")
+    tiles_->setText(tr("%1\n画像 %2 x %3 px（表示 %4%）")
                         .arg(grid_.tilesText(options.fps))
                         .arg(sheet_.width())
                         .arg(sheet_.height())
@@ -299,7 +348,7 @@ void SheetExportDialog::write() {
                                                  source_.application, source_.version),
                             options.metadata);
     if (!status.ok()) {
-        dialogs_.warning(this, ExportTitle, status.message());
+        dialogs_.warning(this, tr("書き出し"), status.message());
         return;
     }
     accept();

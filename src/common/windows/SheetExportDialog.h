@@ -15,6 +15,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -85,8 +86,12 @@ public:
     QPushButton* writeButton() const { return write_; }
     QPushButton* cancelButton() const { return cancel_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QWidget* makeOptions();
+    void retranslate();
     QWidget* makePreview();
     void chooseBackground();
     void showBackground();
@@ -100,6 +105,9 @@ private:
     SheetGrid grid_;
     QImage sheet_;
 
+    QGroupBox* optionsGroup_ = nullptr;
+    // The captions of the options' rows.
+    std::array<QLabel*, 8> rowLabels_{};
     QComboBox* alpha_ = nullptr;
     QLabel* backgroundSwatch_ = nullptr;
     QLabel* backgroundText_ = nullptr;
@@ -111,6 +119,8 @@ private:
     QSpinBox* padding_ = nullptr;
     std::array<QCheckBox*, 3> metadata_{};
     QSpinBox* fps_ = nullptr;
+    QGroupBox* previewGroup_ = nullptr;
+    QLabel* groundLabel_ = nullptr;
     QComboBox* ground_ = nullptr;
     SheetPreview* preview_ = nullptr;
     QLabel* tiles_ = nullptr;

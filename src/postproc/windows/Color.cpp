@@ -5,10 +5,12 @@
 #include "core/PostprocDialogs.h"
 #include "core/PostprocSession.h"
 #include "core/SharedSettings.h"
+#include "windows/SubWindowSize.h"
 #include "windows/ToolWindows.h"
 #include "windows/Wait.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -40,10 +42,9 @@ Color::Color(PostprocSession& session, QWidget* parent)
       picture2_{new common::PictureBox(QSize(HueStripWidth, HueStripHeight)),
                 new common::PictureBox(QSize(2 * HueStripWidth, HueStripHeight), this)},
       hScroll2_(new QScrollBar(Qt::Horizontal)), label1_(valueLabel(QStringLiteral("-100%"), this)),
-      command1_(new QPushButton(QStringLiteral("適用"))),
-      command2_(new QPushButton(QStringLiteral("デフォルト"))) {
+      command1_(new QPushButton), command2_(new QPushButton), hueGroup_(new QGroupBox(this)),
+      saturationGroup_(new QGroupBox(this)) {
     setObjectName(QStringLiteral("Color"));
-    setWindowTitle(QStringLiteral("ColorTranceform"));
 
     hScroll1_->setRange(0, MaximumHueShift);
     hScroll1_->setSingleStep(1);
@@ -54,17 +55,14 @@ Color::Color(PostprocSession& session, QWidget* parent)
     picture1_->drawImage(HueCycleStrip(1));
     picture2_[1]->drawImage(HueCycleStrip(2));
     picture2_[1]->hide();
-    command1_->setToolTip(QStringLiteral("この設定で画像の色を変換します"));
 
-    auto* hueGroup = new QGroupBox(QStringLiteral("色相シフト"), this);
-    auto* hueLayout = new QGridLayout(hueGroup);
+    auto* hueLayout = new QGridLayout(hueGroup_);
     hueLayout->addWidget(picture1_, 0, 0);
     hueLayout->addWidget(picture2_[0], 1, 0);
     hueLayout->addWidget(hScroll1_, 2, 0);
     hueLayout->addWidget(label2_, 2, 1);
 
-    auto* saturationGroup = new QGroupBox(QStringLiteral("彩度調整"), this);
-    auto* saturationLayout = new QGridLayout(saturationGroup);
+    auto* saturationLayout = new QGridLayout(saturationGroup_);
     saturationLayout->addWidget(hScroll2_, 0, 0);
     saturationLayout->addWidget(label1_, 0, 1);
     saturationLayout->setColumnMinimumWidth(0, HueStripWidth);
@@ -75,8 +73,8 @@ Color::Color(PostprocSession& session, QWidget* parent)
     buttons->addWidget(command1_);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(hueGroup);
-    layout->addWidget(saturationGroup);
+    layout->addWidget(hueGroup_);
+    layout->addWidget(saturationGroup_);
     layout->addLayout(buttons);
 
     connect(hScroll1_, &QScrollBar::valueChanged, this, &Color::showHueShift);
@@ -85,6 +83,25 @@ Color::Color(PostprocSession& session, QWidget* parent)
     connect(command2_, &QPushButton::clicked, this, &Color::Command2_Click);
     showHueShift();
     showSaturationShift();
+    retranslate();
+}
+
+void Color::retranslate() {
+    setWindowTitle(tr("ColorTranceform"));
+    hueGroup_->setTitle(tr("色相シフト"));
+    saturationGroup_->setTitle(tr("彩度調整"));
+    command1_->setText(tr("適用"));
+    command1_->setToolTip(tr("この設定で画像の色を変換します"));
+    command2_->setText(tr("デフォルト"));
+}
+
+void Color::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        // The window takes the size its texts need in the new language.
+        fitSubWindowToContent(this);
+    }
+    QWidget::changeEvent(event);
 }
 
 void Color::showHueShift() {
@@ -100,7 +117,7 @@ void Color::showSaturationShift() {
 }
 
 void Color::Command1_Click() {
-    if (!session_.requireImage(this, QStringLiteral("ColorTranceform")))
+    if (!session_.requireImage(this, tr("ColorTranceform")))
         return;
     SharedSettings& settings = session_.settings;
     settings.HueShift = hScroll1_->value();
@@ -112,7 +129,7 @@ void Color::Command1_Click() {
         return;
     const int rowCount = session_.images.work().height();
     if (wait.cancelled())
-        session_.windows->showStatus(QStringLiteral("色変換を中止しました（%1 / %2 行を変換済み）")
+        session_.windows->showStatus(tr("色変換を中止しました（%1 / %2 行を変換済み）")
                                          .arg(wait.rowsRecoloured())
                                          .arg(rowCount));
     session_.windows->showWorkImage();

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QScrollBar;
@@ -51,10 +52,12 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void showHueShift();
     void showSaturationShift();
+    void retranslate();
 
     PostprocSession& session_;
     QScrollBar* hScroll1_;
@@ -65,6 +68,8 @@ private:
     QLabel* label1_;
     QPushButton* command1_;
     QPushButton* command2_;
+    QGroupBox* hueGroup_;
+    QGroupBox* saturationGroup_;
 };
 
 } // namespace koratune

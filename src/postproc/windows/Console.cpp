@@ -6,6 +6,7 @@
 #include "core/PostprocSession.h"
 #include "core/SharedSettings.h"
 #include "windows/Preview.h"
+#include "windows/SubWindowSize.h"
 #include "windows/ToolWindows.h"
 
 #include <QButtonGroup>
@@ -13,6 +14,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -34,10 +36,10 @@ struct ScrollBarRow {
 
 // Frame size, frame count, step between frames, first frame (counted from 1).
 constexpr ScrollBarRow ScrollBarRows[Console::ScrollBarCount] = {
-    {"サイズ", MinimumFrameSize, MaximumFrameSize, 8, 160},
-    {"フレーム数", 1, MaximumFrameCount, 1, 10},
-    {"スキップ", 1, 9, 1, 1},
-    {"スタート", 1, 10, 1, 1},
+    {QT_TRANSLATE_NOOP("koratune::Console", "サイズ"), MinimumFrameSize, MaximumFrameSize, 8, 160},
+    {QT_TRANSLATE_NOOP("koratune::Console", "フレーム数"), 1, MaximumFrameCount, 1, 10},
+    {QT_TRANSLATE_NOOP("koratune::Console", "スキップ"), 1, 9, 1, 1},
+    {QT_TRANSLATE_NOOP("koratune::Console", "スタート"), 1, 10, 1, 1},
 };
 
 constexpr const char* RefreshRateCaptions[Console::RefreshRateCount] = {"60fps", "40fps", "30fps",
@@ -50,13 +52,13 @@ constexpr int ScrollBarWidth = 150;
 
 Console::Console(PostprocSession& session, QWidget* parent) : QWidget(parent), session_(session) {
     setObjectName(QStringLiteral("Console"));
-    setWindowTitle(QStringLiteral("Console"));
 
-    auto* frameGroup = new QGroupBox(QStringLiteral("フレーム補正"), this);
+    frameGroup_ = new QGroupBox(this);
+    QGroupBox* frameGroup = frameGroup_;
     auto* frameLayout = new QGridLayout(frameGroup);
     for (int index = 0; index < ScrollBarCount; ++index) {
         const ScrollBarRow& row = ScrollBarRows[index];
-        label2_[index] = new QLabel(QString::fromUtf8(row.caption), frameGroup);
+        label2_[index] = new QLabel(frameGroup);
         hScroll1_[index] = new QScrollBar(Qt::Horizontal, frameGroup);
         hScroll1_[index]->setObjectName(QStringLiteral("HScroll1_%1").arg(index));
         hScroll1_[index]->setRange(row.minimum, row.maximum);
@@ -71,10 +73,9 @@ Console::Console(PostprocSession& session, QWidget* parent) : QWidget(parent), s
         frameLayout->addWidget(hScroll1_[index], index, 1);
         frameLayout->addWidget(label3_[index], index, 2);
     }
-    check3_ = new QCheckBox(QStringLiteral("左右反転"), frameGroup);
-    check4_ = new QCheckBox(QStringLiteral("上下反転"), frameGroup);
-    command1_ = new QPushButton(QStringLiteral("適用"), frameGroup);
-    command1_->setToolTip(QStringLiteral("このフレーム設定を再生と出力に使います"));
+    check3_ = new QCheckBox(frameGroup);
+    check4_ = new QCheckBox(frameGroup);
+    command1_ = new QPushButton(frameGroup);
     auto* flips = new QHBoxLayout;
     flips->addWidget(check3_);
     flips->addWidget(check4_);
@@ -82,9 +83,10 @@ Console::Console(PostprocSession& session, QWidget* parent) : QWidget(parent), s
     flips->addWidget(command1_);
     frameLayout->addLayout(flips, ScrollBarCount, 0, 1, 3);
 
-    auto* previewGroup = new QGroupBox(QStringLiteral("Preview"), this);
+    previewGroup_ = new QGroupBox(this);
+    QGroupBox* previewGroup = previewGroup_;
     auto* previewLayout = new QGridLayout(previewGroup);
-    label1_ = new QLabel(QStringLiteral("リフレッシュレート"), previewGroup);
+    label1_ = new QLabel(previewGroup);
     previewLayout->addWidget(label1_, 0, 0, 1, 3);
     auto* rates = new QButtonGroup(this);
     for (int option = 0; option < RefreshRateCount; ++option) {
@@ -94,12 +96,12 @@ Console::Console(PostprocSession& session, QWidget* parent) : QWidget(parent), s
         previewLayout->addWidget(option1_[option], 1 + option / 3, option % 3);
     }
     option1_[StartRefreshRate]->setChecked(true);
-    check2_ = new QCheckBox(QStringLiteral("２倍表示"), previewGroup);
+    check2_ = new QCheckBox(previewGroup);
     combo1_ = new QComboBox(previewGroup);
     for (int order = 0; order < common::PlaybackOrderCount; ++order)
         combo1_->addItem(common::playbackOrderCaption(static_cast<common::PlaybackOrder>(order)));
     combo1_->setToolTip(common::playbackOrderTip());
-    command2_ = new QPushButton(QStringLiteral("プレビュー"), previewGroup);
+    command2_ = new QPushButton(previewGroup);
     previewLayout->addWidget(check2_, 3, 0);
     previewLayout->addWidget(combo1_, 3, 1);
     previewLayout->addWidget(command2_, 3, 2);
@@ -115,6 +117,31 @@ Console::Console(PostprocSession& session, QWidget* parent) : QWidget(parent), s
     }
     connect(command1_, &QPushButton::clicked, this, &Console::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &Console::PlayPreview);
+    retranslate();
+}
+
+void Console::retranslate() {
+    setWindowTitle(tr("Console"));
+    frameGroup_->setTitle(tr("フレーム補正"));
+    for (int index = 0; index < ScrollBarCount; ++index)
+        label2_[index]->setText(tr(ScrollBarRows[index].caption));
+    check3_->setText(tr("左右反転"));
+    check4_->setText(tr("上下反転"));
+    command1_->setText(tr("適用"));
+    command1_->setToolTip(tr("このフレーム設定を再生と出力に使います"));
+    previewGroup_->setTitle(tr("Preview"));
+    label1_->setText(tr("リフレッシュレート"));
+    check2_->setText(tr("２倍表示"));
+    command2_->setText(tr("プレビュー"));
+}
+
+void Console::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        // The window takes the size its texts need in the new language.
+        fitSubWindowToContent(this);
+    }
+    QWidget::changeEvent(event);
 }
 
 void Console::HScroll1_Change(int index) {
@@ -162,7 +189,7 @@ void Console::PlayPreview() {
         stopRequested_ = stopRequested_ || endless_;
         return;
     }
-    if (!session_.requireImage(this, QStringLiteral("プレビュー")))
+    if (!session_.requireImage(this, tr("プレビュー")))
         return;
 
     // The playback works on the image and settings as they are now; a copy of

@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -73,9 +74,11 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void HScroll1_Change(int index);
+    void retranslate();
     // The preview outside playback: the picture cleared to its background and
     // the caption "Preview".
     static void showAtRest(Preview& preview);
@@ -85,6 +88,8 @@ private:
     std::array<QLabel*, ScrollBarCount> label2_{};
     std::array<QLabel*, ScrollBarCount> label3_{};
     std::array<QRadioButton*, RefreshRateCount> option1_{};
+    QGroupBox* frameGroup_ = nullptr;
+    QGroupBox* previewGroup_ = nullptr;
     QLabel* label1_ = nullptr;
     QCheckBox* check2_ = nullptr;
     QComboBox* combo1_ = nullptr;

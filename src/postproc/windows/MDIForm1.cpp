@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -56,9 +57,10 @@ MDIForm1::MDIForm1(PostprocSession& session, QWidget* parent)
     setCentralWidget(mdiArea_);
     createMenus();
     createToolbar();
-    auto* ready = new QLabel(QStringLiteral("Ready"), statusBar());
-    ready->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar()->addWidget(ready, 1);
+    ready_ = new QLabel(statusBar());
+    ready_->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->addWidget(ready_, 1);
+    retranslate();
 
     loadPreview();
     loadConsole();
@@ -83,37 +85,62 @@ Preview* MDIForm1::preview() const {
 }
 
 void MDIForm1::createMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
-    file->setObjectName(QStringLiteral("File"));
-    QAction* open = file->addAction(QStringLiteral("画像を開く(&O)"), this, &MDIForm1::OpenPic);
-    open->setObjectName(QStringLiteral("Open"));
-    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    QAction* uni = file->addAction(QStringLiteral("画像を合成(&U)"), this, &MDIForm1::UnionPic);
-    uni->setObjectName(QStringLiteral("uni"));
-    uni->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    file->addSeparator()->setObjectName(QStringLiteral("haifun2"));
-    QAction* save = file->addAction(QStringLiteral("出力(&O)"), this, &MDIForm1::Save_Click);
-    save->setObjectName(QStringLiteral("Save"));
-    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    file->addSeparator()->setObjectName(QStringLiteral("haifun"));
-    QAction* end = file->addAction(QStringLiteral("終了(&E)"), this, &MDIForm1::close);
-    end->setObjectName(QStringLiteral("end"));
+    fileMenu_ = menuBar()->addMenu(QString());
+    fileMenu_->setObjectName(QStringLiteral("File"));
+    open_ = fileMenu_->addAction(QString(), this, &MDIForm1::OpenPic);
+    open_->setObjectName(QStringLiteral("Open"));
+    open_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    uni_ = fileMenu_->addAction(QString(), this, &MDIForm1::UnionPic);
+    uni_->setObjectName(QStringLiteral("uni"));
+    uni_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    fileMenu_->addSeparator()->setObjectName(QStringLiteral("haifun2"));
+    save_ = fileMenu_->addAction(QString(), this, &MDIForm1::Save_Click);
+    save_->setObjectName(QStringLiteral("Save"));
+    save_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    fileMenu_->addSeparator()->setObjectName(QStringLiteral("haifun"));
+    end_ = fileMenu_->addAction(QString(), this, &MDIForm1::close);
+    end_->setObjectName(QStringLiteral("end"));
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-    view->setObjectName(QStringLiteral("view"));
-    viewMenu_ = view;
-    consV_ = view->addAction(QStringLiteral("Console(&C)"), this, &MDIForm1::ConsV_Click);
+    viewMenu_ = menuBar()->addMenu(QString());
+    viewMenu_->setObjectName(QStringLiteral("view"));
+    consV_ = viewMenu_->addAction(QString(), this, &MDIForm1::ConsV_Click);
     consV_->setObjectName(QStringLiteral("ConsV"));
-    colorV_ = view->addAction(QStringLiteral("ColorTranceform(&H)"), this, &MDIForm1::ColorV_Click);
+    colorV_ = viewMenu_->addAction(QString(), this, &MDIForm1::ColorV_Click);
     colorV_->setObjectName(QStringLiteral("ColorV"));
-    preV_ = view->addAction(QStringLiteral("Preview(&P)"), this, &MDIForm1::PreV_Click);
+    preV_ = viewMenu_->addAction(QString(), this, &MDIForm1::PreV_Click);
     preV_->setObjectName(QStringLiteral("PreV"));
     for (QAction* action : {consV_, colorV_, preV_})
         action->setCheckable(true);
     colorV_->setChecked(true);
-    QAction* version =
-        view->addAction(QStringLiteral("バージョン情報(&A)"), this, &MDIForm1::Version_Click);
-    version->setObjectName(QStringLiteral("Version"));
+    version_ = viewMenu_->addAction(QString(), this, &MDIForm1::Version_Click);
+    version_->setObjectName(QStringLiteral("Version"));
+}
+
+void MDIForm1::retranslate() {
+    fileMenu_->setTitle(tr("ﾌｧｲﾙ(&F)"));
+    open_->setText(tr("画像を開く(&O)"));
+    uni_->setText(tr("画像を合成(&U)"));
+    save_->setText(tr("出力(&O)"));
+    end_->setText(tr("終了(&E)"));
+    viewMenu_->setTitle(tr("表示(&V)"));
+    consV_->setText(tr("Console(&C)"));
+    colorV_->setText(tr("ColorTranceform(&H)"));
+    preV_->setText(tr("Preview(&P)"));
+    version_->setText(tr("バージョン情報(&A)"));
+    toolbarButtons_[0]->setText(tr("Console"));
+    toolbarButtons_[1]->setText(tr("ColorTranceform"));
+    toolbarButtons_[2]->setText(tr("Preview"));
+    // The status bar says "Ready" until a message takes its place.
+    if (ready_->text().isEmpty() || ready_->text() == readyText_) {
+        readyText_ = tr("Ready");
+        ready_->setText(readyText_);
+    }
+}
+
+void MDIForm1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 void MDIForm1::createToolbar() {
@@ -121,19 +148,13 @@ void MDIForm1::createToolbar() {
     toolbar->setObjectName(QStringLiteral("Toolbar1"));
     toolbar->setIconSize(QSize(32, 32));
     toolbar->setMovable(false);
-    const struct {
-        QIcon icon;
-        QString tip;
-    } buttons[] = {
-        {consoleIcon(), QStringLiteral("Console")},
-        {colourIcon(), QStringLiteral("ColorTranceform")},
-        {previewIcon(), QStringLiteral("Preview")},
-    };
+    const QIcon icons[] = {consoleIcon(), colourIcon(), previewIcon()};
     int index = 1;
-    for (const auto& button : buttons) {
-        QAction* action = toolbar->addAction(button.icon, button.tip);
+    for (const QIcon& icon : icons) {
+        QAction* action = toolbar->addAction(icon, QString());
         action->setObjectName(QStringLiteral("Toolbar1_%1").arg(index));
         connect(action, &QAction::triggered, this, [this, index] { Toolbar1_ButtonClick(index); });
+        toolbarButtons_[static_cast<std::size_t>(index - 1)] = action;
         ++index;
     }
 }
@@ -270,13 +291,13 @@ void MDIForm1::Toolbar1_ButtonClick(int index) {
 }
 
 void MDIForm1::OpenPic() {
-    const QString name = session_.chooseFile(this, QStringLiteral("画像を開く"), FileUse::Open);
+    const QString name = session_.chooseFile(this, tr("画像を開く"), FileUse::Open);
     if (!name.isEmpty())
         openPicture(name);
 }
 
 void MDIForm1::openPicture(const QString& name) {
-    const QString caption = QStringLiteral("画像を開く");
+    const QString caption = tr("画像を開く");
     const common::Status status = session_.images.OpenPic(name);
     if (!status.ok()) {
         session_.dialogs.warning(this, caption,
@@ -315,7 +336,7 @@ void MDIForm1::dropEvent(QDropEvent* event) {
 }
 
 void MDIForm1::UnionPic() {
-    const QString caption = QStringLiteral("画像を合成");
+    const QString caption = tr("画像を合成");
     if (!session_.requireImage(this, caption))
         return;
     const QString name = session_.chooseFile(this, caption, FileUse::Open);
@@ -331,15 +352,14 @@ void MDIForm1::UnionPic() {
 }
 
 void MDIForm1::Save_Click() {
-    if (!session_.requireImage(this, QStringLiteral("出力")))
+    if (!session_.requireImage(this, tr("出力")))
         return;
     Output output(session_, this);
     output.exec();
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event) {
-    if (!session_.dialogs.confirm(this, QStringLiteral("終了"),
-                                  QStringLiteral("終了しても・・よいのですな？"))) {
+    if (!session_.dialogs.confirm(this, tr("終了"), tr("終了しても・・よいのですな？"))) {
         event->ignore();
         return;
     }

@@ -6,7 +6,10 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <array>
+
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMenu;
 class QMdiSubWindow;
@@ -67,6 +70,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // An image dropped on the window opens as OpenPic would open it.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -74,6 +78,7 @@ protected:
 private:
     void createMenus();
     void createToolbar();
+    void retranslate();
     QMdiSubWindow* addToolWindow(QWidget* content);
     void activate(QWidget* content);
     Console* loadConsole();
@@ -88,7 +93,16 @@ private:
     PostprocSession& session_;
     Pict* pict_;
     QMdiArea* mdiArea_;
+    QMenu* fileMenu_ = nullptr;
+    QAction* open_ = nullptr;
+    QAction* uni_ = nullptr;
+    QAction* save_ = nullptr;
+    QAction* end_ = nullptr;
     QMenu* viewMenu_ = nullptr;
+    QAction* version_ = nullptr;
+    std::array<QAction*, 3> toolbarButtons_{};
+    QLabel* ready_ = nullptr;
+    QString readyText_;
     QPointer<Console> console_;
     QPointer<Color> colour_;
     QPointer<Preview> preview_;

@@ -11,6 +11,7 @@
 #include "core/SheetOutput.h"
 #include "windows/ToolWindows.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,41 +24,33 @@
 
 namespace koratune {
 
-namespace {
-
-const QString OutputTitle = QStringLiteral("出力");
-const QString ExportTitle = QStringLiteral("書き出し");
-
-} // namespace
-
 Output::Output(PostprocSession& session, QWidget* parent)
     : QDialog(parent), session_(session), settings_(session.settings),
-      sheetGroup_(new QGroupBox(QStringLiteral("   一枚画像"), this)),
-      hScroll1_(new QScrollBar(Qt::Horizontal, sheetGroup_)), label2_(new QLabel(sheetGroup_)),
-      label3_(new QLabel(sheetGroup_)), label4_(new QLabel(sheetGroup_)),
-      command2_(new QPushButton(QStringLiteral("書き出し..."), this)) {
+      sheetGroup_(new QGroupBox(this)), hScroll1_(new QScrollBar(Qt::Horizontal, sheetGroup_)),
+      label2_(new QLabel(sheetGroup_)), label3_(new QLabel(sheetGroup_)),
+      label4_(new QLabel(sheetGroup_)), command2_(new QPushButton(this)) {
     setObjectName(QStringLiteral("Output"));
-    setWindowTitle(QStringLiteral("Output"));
     setModal(true);
 
     option1_[0] = new QRadioButton(this);
-    option1_[0]->setToolTip(QStringLiteral("一枚画像"));
-    option1_[1] = new QRadioButton(QStringLiteral("連続画像"), this);
+    option1_[1] = new QRadioButton(this);
     option1_[0]->setChecked(true);
 
     auto* grid = new QGridLayout(sheetGroup_);
-    grid->addWidget(new QLabel(QStringLiteral("横のコマ数"), sheetGroup_), 0, 0);
+    for (QLabel*& label : rowLabels_)
+        label = new QLabel(sheetGroup_);
+    grid->addWidget(rowLabels_[0], 0, 0);
     grid->addWidget(hScroll1_, 0, 1);
     grid->addWidget(label2_, 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("縦のコマ数"), sheetGroup_), 1, 0);
+    grid->addWidget(rowLabels_[1], 1, 0);
     grid->addWidget(label3_, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("出力画像のサイズ"), sheetGroup_), 2, 0);
+    grid->addWidget(rowLabels_[2], 2, 0);
     grid->addWidget(label4_, 2, 1, 1, 2);
     grid->setColumnMinimumWidth(1, 160);
     label2_->setMinimumWidth(label2_->fontMetrics().horizontalAdvance(QStringLiteral("000")));
 
-    command1_[0] = new QPushButton(OutputTitle, this);
-    command1_[1] = new QPushButton(QStringLiteral("取り消し"), this);
+    command1_[0] = new QPushButton(this);
+    command1_[1] = new QPushButton(this);
     command1_[0]->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(option1_[1]);
@@ -80,6 +73,29 @@ Output::Output(PostprocSession& session, QWidget* parent)
     connect(command1_[0], &QPushButton::clicked, this, &Output::write);
     connect(command1_[1], &QPushButton::clicked, this, &Output::reject);
     connect(command2_, &QPushButton::clicked, this, &Output::Command2_Click);
+    retranslate();
+}
+
+void Output::retranslate() {
+    setWindowTitle(tr("Output"));
+    // The leading spaces leave room for the one-sheet option's indicator.
+    sheetGroup_->setTitle(tr("   一枚画像"));
+    option1_[0]->setToolTip(tr("一枚画像"));
+    option1_[1]->setText(tr("連続画像"));
+    rowLabels_[0]->setText(tr("横のコマ数"));
+    rowLabels_[1]->setText(tr("縦のコマ数"));
+    rowLabels_[2]->setText(tr("出力画像のサイズ"));
+    command2_->setText(tr("書き出し..."));
+    command1_[0]->setText(tr("出力"));
+    command1_[1]->setText(tr("取り消し"));
+    if (isVisible())
+        placeSheetOption();
+}
+
+void Output::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void Output::HScroll1_Change() {
@@ -90,7 +106,7 @@ void Output::HScroll1_Change() {
 }
 
 void Output::write() {
-    const QString fileName = session_.chooseFile(this, OutputTitle, FileUse::Save);
+    const QString fileName = session_.chooseFile(this, tr("出力"), FileUse::Save);
     if (fileName.isEmpty())
         return;
     QImage sheet;
@@ -102,7 +118,7 @@ void Output::write() {
                      : writeSequence(fileName, sheet, settings_);
     }
     if (!status.ok()) {
-        session_.dialogs.warning(this, OutputTitle,
+        session_.dialogs.warning(this, tr("出力"),
                                  tr("出力を書き出せませんでした。\n\n%1").arg(status.message()));
         return;
     }
@@ -110,7 +126,8 @@ void Output::write() {
 }
 
 void Output::Command2_Click() {
-    if (!session_.requireImage(this, ExportTitle))
+    const QString exportTitle = tr("書き出し");
+    if (!session_.requireImage(this, exportTitle))
         return;
     // The frames are composed once, on the columns this window starts with,
     // which every frame count fits; the export window copies them from there
@@ -121,7 +138,7 @@ void Output::Command2_Click() {
     const common::Status status = ComposeSheet(session_.images.work(), settings_, composedColumns,
                                                frames, [] { QCoreApplication::processEvents(); });
     if (!status.ok()) {
-        session_.dialogs.warning(this, ExportTitle, status.message());
+        session_.dialogs.warning(this, exportTitle, status.message());
         return;
     }
     common::SheetExportSource source;
@@ -135,9 +152,9 @@ void Output::Command2_Click() {
     source.application = QString::fromLatin1(ProgramName);
     source.version = QString::fromLatin1(ProgramVersion);
     common::SheetExportDialogs dialogs;
-    dialogs.chooseFile = [this](QWidget* parent) {
-        return session_.dialogs.saveFileName(parent, ExportTitle, session_.proposedSheetName(),
-                                             QStringLiteral("PNG File(*.png);;Bitmap File(*.bmp)"));
+    dialogs.chooseFile = [this, exportTitle](QWidget* parent) {
+        return session_.dialogs.saveFileName(parent, exportTitle, session_.proposedSheetName(),
+                                             tr("PNG File(*.png);;Bitmap File(*.bmp)"));
     };
     dialogs.warning = [this](QWidget* parent, const QString& title, const QString& text) {
         session_.dialogs.warning(parent, title, text);

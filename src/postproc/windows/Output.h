@@ -42,10 +42,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void HScroll1_Change();
     void placeSheetOption();
+    void retranslate();
 
     PostprocSession& session_;
     SharedSettings settings_;
@@ -55,6 +57,8 @@ private:
     QLabel* label2_;
     QLabel* label3_;
     QLabel* label4_;
+    // The captions of the rows: columns, rows, size of the output image.
+    std::array<QLabel*, 3> rowLabels_{};
     std::array<QPushButton*, 2> command1_{};
     QPushButton* command2_;
 };

@@ -4,6 +4,7 @@
 #include "windows/SubWindowSize.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QVBoxLayout>
 
 namespace koratune {
@@ -20,11 +21,21 @@ Preview::Preview(QWidget* parent)
     setWindowTitle(QStringLiteral("Preview"));
     picture1_->setObjectName(QStringLiteral("Picture1"));
     picture1_->setCursor(Qt::PointingHandCursor);
-    picture1_->setToolTip(QStringLiteral("クリックで画像を開きます"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(picture1_);
     connect(picture1_, &common::PictureBox::pressed, this, &Preview::picturePressed);
+    retranslate();
+}
+
+void Preview::retranslate() {
+    picture1_->setToolTip(tr("クリックで画像を開きます"));
+}
+
+void Preview::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void Preview::setPictureEdge(int edge) {

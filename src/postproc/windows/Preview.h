@@ -34,8 +34,11 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();
+
     common::PictureBox* picture1_;
 };
 

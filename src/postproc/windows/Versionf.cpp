@@ -2,6 +2,7 @@
 
 #include "core/ColourModel.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -44,11 +45,22 @@ void drawBurst(QPainter& painter, QPointF centre, qreal radius, int hue, int ray
 
 } // namespace
 
-Versionf::Versionf(QWidget* parent)
-    : SplashWindow(Qt::Window | Qt::FramelessWindowHint, parent), artwork_(artwork()) {
+Versionf::Versionf(QWidget* parent) : SplashWindow(Qt::Window | Qt::FramelessWindowHint, parent) {
     setObjectName(QStringLiteral("Versionf"));
-    setWindowTitle(QStringLiteral("バージョン情報"));
     setAttribute(Qt::WA_QuitOnClose, false);
+    retranslate();
+}
+
+void Versionf::retranslate() {
+    setWindowTitle(tr("バージョン情報"));
+    artwork_ = artwork();
+    update();
+}
+
+void Versionf::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    SplashWindow::changeEvent(event);
 }
 
 QImage Versionf::artwork() {
@@ -78,7 +90,7 @@ QImage Versionf::artwork() {
     painter.setFont(subtitle);
     painter.setPen(QColor(190, 230, 255));
     painter.drawText(QRect(0, 186, VersionSize.width(), 18), Qt::AlignCenter,
-                     QStringLiteral("v1.1  フレーム画像ポストプロセッサ"));
+                     tr("v1.1  フレーム画像ポストプロセッサ"));
     painter.end();
     return image;
 }

@@ -14,13 +14,16 @@ class Versionf : public common::SplashWindow {
 public:
     explicit Versionf(QWidget* parent = nullptr);
 
-    // The splash artwork, drawn at run time.
+    // The splash artwork, drawn at run time in the windows' language.
     static QImage artwork();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();
+
     QImage artwork_;
 };
 

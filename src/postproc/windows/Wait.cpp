@@ -3,6 +3,7 @@
 #include "core/FrameImages.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,9 +25,8 @@ constexpr int StartDelayMilliseconds = 50;
 
 Wait::Wait(FrameImages& images, const SharedSettings& settings, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), images_(images), settings_(settings),
-      label1_(new QLabel(QStringLiteral("Now Rendering.Please Wait..."), this)),
-      renderBar_(new QProgressBar(this)), command1_(new QPushButton(QStringLiteral("中止"), this)),
-      timer1_(new QTimer(this)) {
+      label1_(new QLabel(this)), renderBar_(new QProgressBar(this)),
+      command1_(new QPushButton(this)), timer1_(new QTimer(this)) {
     setObjectName(QStringLiteral("Wait"));
     setModal(true);
     setFixedSize(WaitSize);
@@ -63,6 +63,18 @@ Wait::Wait(FrameImages& images, const SharedSettings& settings, QWidget* parent)
         Q_EMIT rowStarted(row);
     });
     run_.setRowDoneHook([] { QCoreApplication::processEvents(); });
+    retranslate();
+}
+
+void Wait::retranslate() {
+    label1_->setText(tr("Now Rendering.Please Wait..."));
+    command1_->setText(tr("中止"));
+}
+
+void Wait::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void Wait::Timer1_Timer() {

@@ -42,9 +42,11 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void Timer1_Timer();
+    void retranslate();
 
     FrameImages& images_;
     SharedSettings settings_;
