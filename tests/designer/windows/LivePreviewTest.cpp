@@ -11,7 +11,9 @@
 #include "SampleDesigns.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QPushButton>
+#include <QThread>
 
 namespace kirabellum {
 namespace {
@@ -29,15 +31,22 @@ protected:
         preview = windows().windowAs<F_Preview>(ToolKind::Preview);
         ASSERT_NE(preview, nullptr);
     }
-    // Lets the live render finish the document as it now is.
+    // Lets the live render finish the document as it now is (however long a
+    // loaded machine makes it take).
     LiveFrames waitForLiveFrames() {
-        for (int round = 0; round < 20000; ++round) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-            const LiveFrames frames = preview->liveRender()->newest();
-            if (frames.complete() && frames.frames.front() == expectedFirstFrame())
+        const QImage expected = expectedFirstFrame();
+        QElapsedTimer waited;
+        waited.start();
+        LiveFrames frames;
+        while (waited.elapsed() < 60000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            frames = preview->liveRender()->newest();
+            if (frames.complete() && frames.frames.front() == expected)
                 return frames;
+            QThread::msleep(1);
         }
-        ADD_FAILURE() << "the live render did not finish";
+        ADD_FAILURE() << "the live render did not finish: request " << frames.request << ", "
+                      << frames.frames.size() << " of " << frames.frameCount << " frames";
         return {};
     }
     // The first frame the document gives from its live seed, rendered apart.
