@@ -87,12 +87,6 @@
 <context>
     <name>kirabellum::F_Color</name>
     <message>
-        <source>サイズが正しくありません<byte value="xd"/>
-16(～256)x1の画像を指定してください</source>
-        <translation>The size is wrong<byte value="xd"/>
-Choose a picture of 16 (to 256) x 1</translation>
-    </message>
-    <message>
         <source>ColorTransformation</source>
         <translation>ColorTransformation</translation>
     </message>
@@ -115,6 +109,14 @@ Choose a picture of 16 (to 256) x 1</translation>
     <message>
         <source>書き出すカラーランプがまだありません</source>
         <translation>There is no colour ramp to export yet</translation>
+    </message>
+    <message>
+        <source>サイズが正しくありません</source>
+        <translation>The size is wrong</translation>
+    </message>
+    <message>
+        <source>16(～256)x1の画像を指定してください</source>
+        <translation>Choose a picture of 16 (to 256) x 1</translation>
     </message>
 </context>
 <context>
@@ -210,12 +212,6 @@ Choose a picture of 16 (to 256) x 1</translation>
 <context>
     <name>kirabellum::F_Hinoko</name>
     <message>
-        <source>サイズが正しくありません<byte value="xd"/>
-正方形で32x32の画像を指定してください</source>
-        <translation>The size is wrong<byte value="xd"/>
-Choose a square picture of 32x32</translation>
-    </message>
-    <message>
         <source>Fire</source>
         <translation>Fire</translation>
     </message>
@@ -234,6 +230,14 @@ Choose a square picture of 32x32</translation>
     <message>
         <source>組み込みの火の粉を今のグラデーションの色で描く</source>
         <translation>Draw a built-in spark in the colours of the current ramp</translation>
+    </message>
+    <message>
+        <source>サイズが正しくありません</source>
+        <translation>The size is wrong</translation>
+    </message>
+    <message>
+        <source>正方形で32x32の画像を指定してください</source>
+        <translation>Choose a square picture of 32x32</translation>
     </message>
 </context>
 <context>

@@ -20,7 +20,8 @@ namespace {
 
 // Two lines, broken by a carriage return and a line feed.
 QString sizeMessage() {
-    return F_Color::tr("サイズが正しくありません\r\n16(～256)x1の画像を指定してください");
+    return F_Color::tr("サイズが正しくありません") + QStringLiteral("\r\n") +
+           F_Color::tr("16(～256)x1の画像を指定してください");
 }
 
 // A built-in ramp as a small strip for its menu entry.

@@ -23,7 +23,8 @@ constexpr int RowHeight = 16;
 
 // Two lines, broken by a carriage return and a line feed.
 QString sizeMessage() {
-    return F_Hinoko::tr("サイズが正しくありません\r\n正方形で32x32の画像を指定してください");
+    return F_Hinoko::tr("サイズが正しくありません") + QStringLiteral("\r\n") +
+           F_Hinoko::tr("正方形で32x32の画像を指定してください");
 }
 
 } // namespace
