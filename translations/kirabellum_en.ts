@@ -1,4 +1,499 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>kirabellum::F_Animation</name>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Rendering</source>
+        <translation>Rendering</translation>
+    </message>
+    <message>
+        <source>サイズ</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>フレーム数</source>
+        <translation>Frames</translation>
+    </message>
+    <message>
+        <source>加算率</source>
+        <translation>Add %</translation>
+    </message>
+    <message>
+        <source>横幅制限</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>残像</source>
+        <translation>Trail</translation>
+    </message>
+    <message>
+        <source>レンダリング</source>
+        <translation>Render</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>リフレッシュレート</source>
+        <translation>Refresh rate</translation>
+    </message>
+    <message>
+        <source>２倍表示</source>
+        <translation>Double size</translation>
+    </message>
+    <message>
+        <source>プレビュー</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>ループとシード</source>
+        <translation>Loop and seed</translation>
+    </message>
+    <message>
+        <source>ループ</source>
+        <translation>Loop</translation>
+    </message>
+    <message>
+        <source>シード</source>
+        <translation>Seed</translation>
+    </message>
+    <message>
+        <source>最後のレンダリングのシード</source>
+        <translation>The seed of the last render</translation>
+    </message>
+    <message>
+        <source>固定</source>
+        <translation>Fixed</translation>
+    </message>
+    <message>
+        <source>ループの継ぎ目が見えることがあります</source>
+        <translation>The seam of the loop may show</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>シードは 0 から 18446744073709551615 までの整数で入力してください。</source>
+        <translation>Enter the seed as a whole number from 0 to 18446744073709551615.</translation>
+    </message>
+</context>
+<context>
+    <name>kirabellum::F_Color</name>
+    <message>
+        <source>ColorTransformation</source>
+        <translation>ColorTransformation</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>プリセット</source>
+        <translation>Presets</translation>
+    </message>
+    <message>
+        <source>組み込みのグラデーションを使う</source>
+        <translation>Use a built-in colour ramp</translation>
+    </message>
+    <message>
+        <source>書き出すカラーランプがまだありません</source>
+        <translation>There is no colour ramp to export yet</translation>
+    </message>
+    <message>
+        <source>サイズが正しくありません</source>
+        <translation>The size is wrong</translation>
+    </message>
+    <message>
+        <source>16(～256)x1の画像を指定してください</source>
+        <translation>Choose a picture of 16 (to 256) x 1</translation>
+    </message>
+</context>
+<context>
+    <name>kirabellum::F_Editer</name>
+    <message>
+        <source>ParticleEditer</source>
+        <translation>ParticleEditer</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>モーション</source>
+        <translation>Motion</translation>
+    </message>
+    <message>
+        <source>レイヤー</source>
+        <translation>Layer</translation>
+    </message>
+    <message>
+        <source>粉数</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>最低速度</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>残存</source>
+        <translation>Life</translation>
+    </message>
+    <message>
+        <source>減速率</source>
+        <translation>Decel</translation>
+    </message>
+    <message>
+        <source>発生設定</source>
+        <translation>Bursts</translation>
+    </message>
+    <message>
+        <source>形</source>
+        <translation>Shape</translation>
+    </message>
+    <message>
+        <source>バーストの形を選ぶ</source>
+        <translation>Choose the shape of the burst</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Use</translation>
+    </message>
+    <message>
+        <source>Not Use</source>
+        <translation>Not Use</translation>
+    </message>
+</context>
+<context>
+    <name>kirabellum::F_Gravity</name>
+    <message>
+        <source>Gravity</source>
+        <translation>Gravity</translation>
+    </message>
+    <message>
+        <source>線形</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>回転</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>引力</source>
+        <translation>Attraction</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Config</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Use</translation>
+    </message>
+    <message>
+        <source>Not Use</source>
+        <translation>Not Use</translation>
+    </message>
+</context>
+<context>
+    <name>kirabellum::F_Hinoko</name>
+    <message>
+        <source>Fire</source>
+        <translation>Fire</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>プリセット</source>
+        <translation>Presets</translation>
+    </message>
+    <message>
+        <source>組み込みの火の粉を今のグラデーションの色で描く</source>
+        <translation>Draw a built-in spark in the colours of the current ramp</translation>
+    </message>
+    <message>
+        <source>サイズが正しくありません</source>
+        <translation>The size is wrong</translation>
+    </message>
+    <message>
+        <source>正方形で32x32の画像を指定してください</source>
+        <translation>Choose a square picture of 32x32</translation>
+    </message>
+</context>
+<context>
+    <name>kirabellum::F_Preview</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>ライブ</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>編集するたびにバックグラウンドでレンダリングし、最新のフレームを繰り返し再生します</source>
+        <translation>Renders in the background after every edit and plays the newest frames over and over</translation>
+    </message>
+    <message>
+        <source>Bitmap File(*.bmp)|*.bmp</source>
+        <translation>Bitmap File(*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>保存するフレームストリップがまだありません。先にレンダリングしてください</source>
+        <translation>There is no frame strip to save yet. Render first</translation>
+    </message>
+</context>
+<context>
+    <name>kirabellum::MDIForm1</name>
+    <message>
+        <source>無題</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>新規作成(&amp;N)</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>V1.1のファイルを開く(&amp;A)</source>
+        <translation>Open &amp;a V1.1 File</translation>
+    </message>
+    <message>
+        <source>最近使ったデザイン(&amp;R)</source>
+        <translation>&amp;Recent Designs</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>書き出し(&amp;X)</source>
+        <translation>E&amp;xport</translation>
+    </message>
+    <message>
+        <source>Koratuneを起動</source>
+        <translation>Start Koratune</translation>
+    </message>
+    <message>
+        <source>終了(&amp;E)</source>
+        <translation>&amp;Exit</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>バージョン情報(&amp;A)</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>ParticleEditer</source>
+        <translation>ParticleEditer</translation>
+    </message>
+    <message>
+        <source>Gravity</source>
+        <translation>Gravity</translation>
+    </message>
+    <message>
+        <source>ColorTransformation</source>
+        <translation>ColorTransformation</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Fire</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>デザイン「%1」への変更を保存しますか？</source>
+        <translation>Save the changes to the design &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>デザイン「%1」が見つかりません。最近使ったデザインの一覧から外します。</source>
+        <translation>The design &quot;%1&quot; cannot be found. It is taken off the list of recent designs.</translation>
+    </message>
+    <message>
+        <source>書き出し</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>書き出すフレームがまだありません。
+
+レンダリングしてから書き出してください。</source>
+        <translation>There are no frames to export yet.
+
+Render before exporting.</translation>
+    </message>
+    <message>
+        <source>PNG File(*.png)|*.png|Bitmap File(*.bmp)|*.bmp</source>
+        <translation>PNG File(*.png)|*.png|Bitmap File(*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>保存されずに終了したデザイン「%1」があります（%2 に記録）。復元しますか？</source>
+        <translation>The design &quot;%1&quot; was left unsaved when the designer ended (kept at %2). Restore it?</translation>
+    </message>
+    <message>
+        <source>Koratune が見つかりません: %1</source>
+        <translation>Koratune cannot be found: %1</translation>
+    </message>
+    <message>
+        <source>Koratune を起動できません: %1</source>
+        <translation>Koratune cannot be started: %1</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>終了しても良いノン？</source>
+        <translation>Do you really want to exit?</translation>
+    </message>
+</context>
+<context>
+    <name>kirabellum::SpinBarEntry</name>
+    <message>
+        <source>ダブルクリックで数値を入力</source>
+        <translation>Double-click to type a value</translation>
+    </message>
+</context>
+<context>
+    <name>kirabellum::Syousai</name>
+    <message>
+        <source>発生設定</source>
+        <translation>Bursts</translation>
+    </message>
+    <message>
+        <source>単爆発</source>
+        <translation>Single burst</translation>
+    </message>
+    <message>
+        <source>0フレーム時に１回発生</source>
+        <translation>Bursts once at frame 0</translation>
+    </message>
+    <message>
+        <source>複数回爆発</source>
+        <translation>Repeated bursts</translation>
+    </message>
+    <message>
+        <source>設定時に発生</source>
+        <translation>Bursts at the frames set</translation>
+    </message>
+    <message>
+        <source>～</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>フレーム範囲</source>
+        <translation>Frame range</translation>
+    </message>
+    <message>
+        <source>ステップ</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>kirabellum::Wait</name>
+    <message>
+        <source>Now Rendering.Please Wait...</source>
+        <translation>Now rendering. Please wait...</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>。
+Fireのスパーク画像には、ColorTransformationのカラーランプにある色と黒だけが使えます。ランプの色で描いた画像を読み込むか、その色を含むランプを読み込んでください。</source>
+        <translation>.
+The spark images of Fire can use only black and the colours of the colour ramp of ColorTransformation. Load a picture drawn in the colours of the ramp, or a ramp that holds its colours.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>どのレイヤーも使われていないため、何も描かれません（ParticleEditerの「Use」で使うレイヤーを選んでください）</source>
+        <translation>Nothing is drawn, as no layer is used (choose the layers to use with &quot;Use&quot; in ParticleEditer)</translation>
+    </message>
+</context>
+<context>
+    <name>kirabellum::WidgetDialogs</name>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>保存しない(&amp;N)</source>
+        <translation>Do&amp;n&apos;t Save</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>はい(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>いいえ(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
 </TS>

@@ -122,7 +122,8 @@ TEST_F(MainWindowTest, ToolbarButtonsDoWhatTheViewItemsDo) {
 class RecordingWindow : public ToolWindow {
 public:
     RecordingWindow(DesignerSession& session, ToolKind kind, std::vector<std::string>& log)
-        : ToolWindow(session, kind, QStringLiteral("Recording")), log_(log) {
+        : ToolWindow(session, kind), log_(log) {
+        setWindowTitle(QStringLiteral("Recording"));
         log_.push_back("open " + std::to_string(static_cast<int>(kind)));
     }
     void DRefresh() override {

@@ -1,7 +1,8 @@
-// Every text of the designer's windows fits its control.
+// Every text of the designer's windows fits its control, in either language.
 #include "DesignerFixture.h"
 
 #include "TextFit.h"
+#include "common/windows/WindowTranslations.h"
 #include "windows/render/F_Animation.h"
 
 #include <QCheckBox>
@@ -9,9 +10,13 @@
 namespace kirabellum {
 namespace {
 
-class TextFitTest : public DesignerFixture {};
+using common::InterfaceLanguage;
 
-TEST_F(TextFitTest, EveryTextOfTheWindowsFitsItsControl) {
+class TextFitTest : public DesignerFixture,
+                    public ::testing::WithParamInterface<InterfaceLanguage> {};
+
+TEST_P(TextFitTest, EveryTextOfTheWindowsFitsItsControl) {
+    const common::WindowTranslations translations(QStringLiteral("kirabellum"), GetParam());
     windows().openClosedWindows();
     QCoreApplication::processEvents();
     EXPECT_EQ(common::test::clippedTexts(*mainWindow), QStringList());
@@ -21,6 +26,10 @@ TEST_F(TextFitTest, EveryTextOfTheWindowsFitsItsControl) {
     animation->Check2->setText(QStringLiteral("二倍の大きさで再生する"));
     EXPECT_EQ(common::test::clippedTexts(*mainWindow).size(), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, TextFitTest,
+                         ::testing::Values(InterfaceLanguage::Japanese,
+                                           InterfaceLanguage::English));
 
 } // namespace
 } // namespace kirabellum

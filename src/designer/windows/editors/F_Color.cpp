@@ -20,7 +20,8 @@ namespace {
 
 // Two lines, broken by a carriage return and a line feed.
 QString sizeMessage() {
-    return QStringLiteral("サイズが正しくありません\r\n16(～256)x1の画像を指定してください");
+    return F_Color::tr("サイズが正しくありません") + QStringLiteral("\r\n") +
+           F_Color::tr("16(～256)x1の画像を指定してください");
 }
 
 // A built-in ramp as a small strip for its menu entry.
@@ -36,17 +37,14 @@ QIcon rampIcon(std::size_t index) {
 
 } // namespace
 
-F_Color::F_Color(DesignerSession& session)
-    : ToolWindow(session, ToolKind::Color, QStringLiteral("ColorTransformation")) {
+F_Color::F_Color(DesignerSession& session) : ToolWindow(session, ToolKind::Color) {
     // A picture dropped on the window loads as Load would load it.
     setAcceptDrops(true);
-    Command1 = new QPushButton(QStringLiteral("Load"), this);
+    Command1 = new QPushButton(this);
     Command1->setGeometry(0, 0, 49, 16);
-    Command2 = new QPushButton(QStringLiteral("Export"), this);
+    Command2 = new QPushButton(this);
     Command2->setGeometry(49, 0, 49, 16);
     Command3 = new QToolButton(this);
-    Command3->setText(QStringLiteral("プリセット"));
-    Command3->setToolTip(QStringLiteral("組み込みのグラデーションを使う"));
     Command3->setGeometry(98, 0, 72, 16);
     Command3->setPopupMode(QToolButton::InstantPopup);
     auto* ramps = new QMenu(Command3);
@@ -69,11 +67,20 @@ F_Color::F_Color(DesignerSession& session)
     Picture2->setPictureSize(QSize(StripWidth, StripHeight));
     Picture2->setGeometry(1, 1, StripWidth, StripHeight);
     Picture2->setCursor(Qt::PointingHandCursor);
-    Picture2->setToolTip(QStringLiteral("Load"));
+    retranslate();
 
     connect(Picture2, &common::PictureBox::pressed, this, [this] { LoadRamp(); });
     connect(Command1, &QPushButton::clicked, this, &F_Color::LoadRamp);
     connect(Command2, &QPushButton::clicked, this, &F_Color::Command2_Click);
+}
+
+void F_Color::retranslate() {
+    setWindowTitle(tr("ColorTransformation"));
+    Command1->setText(tr("Load"));
+    Command2->setText(tr("Export"));
+    Command3->setText(tr("プリセット"));
+    Command3->setToolTip(tr("組み込みのグラデーションを使う"));
+    Picture2->setToolTip(tr("Load"));
 }
 
 void F_Color::DRefresh() {
@@ -124,11 +131,10 @@ void F_Color::Command2_Click() {
     if (path.isEmpty())
         return;
     const common::Status status =
-        Picture1.isNull()
-            ? common::Status::failure(QStringLiteral("書き出すカラーランプがまだありません"))
-            : common::writeImage(path, Picture1, common::ImageFormat::Bmp);
+        Picture1.isNull() ? common::Status::failure(tr("書き出すカラーランプがまだありません"))
+                          : common::writeImage(path, Picture1, common::ImageFormat::Bmp);
     if (!status.ok())
-        session_.dialogs.warning(QStringLiteral("Export"), status.message());
+        session_.dialogs.warning(tr("Export"), status.message());
 }
 
 QSize F_Color::sizeHint() const {

@@ -42,6 +42,7 @@ public:
     QImage Picture1;
 
 protected:
+    void retranslate() override;
     void loadDroppedFile(const QString& path) override;
 
     // Sets the design's ramp to built-in ramp `index`, as a load would, moving

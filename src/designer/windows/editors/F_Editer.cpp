@@ -43,31 +43,29 @@ QLabel* valueLabel(QWidget* parent, const QString& text) {
     return label;
 }
 
-QPushButton* rowButton(QWidget* parent, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
+QPushButton* rowButton(QWidget* parent) {
+    auto* button = new QPushButton(parent);
     button->setFixedHeight(22);
     return button;
 }
 
 } // namespace
 
-F_Editer::F_Editer(DesignerSession& session)
-    : ToolWindow(session, ToolKind::Editer, QStringLiteral("ParticleEditer")) {
+F_Editer::F_Editer(DesignerSession& session) : ToolWindow(session, ToolKind::Editer) {
     TabStrip1 = new QTabBar(this);
-    TabStrip1->addTab(QStringLiteral("位置"));
-    TabStrip1->addTab(QStringLiteral("モーション"));
+    TabStrip1->addTab(QString());
+    TabStrip1->addTab(QString());
     TabStrip1->setDrawBase(true);
     TabStrip1->setExpanding(false);
     Picture1 = new DesignCanvas(this);
 
     Frame1 = new QFrame(this);
     Frame1->setFrameShape(QFrame::StyledPanel);
-    const char* captions[] = {"レイヤー", "粉数", "最低速度", "残存", "減速率"};
-    for (std::size_t row = 0; row < Label1.size(); ++row)
-        Label1[row] = new QLabel(QString::fromUtf8(captions[row]), Frame1);
+    for (QLabel*& caption : Label1)
+        caption = new QLabel(Frame1);
     Label2 = valueLabel(Frame1, QStringLiteral("1"));
     HScroll1 = makeSpinBar(Frame1, 1, LayerTotal, 1);
-    Command1 = rowButton(Frame1, QStringLiteral("Not Use"));
+    Command1 = rowButton(Frame1);
     Label4 = valueLabel(Frame1, QStringLiteral("512"));
     HScroll2 = makeSpinBar(Frame1, 4, 2048, 4);
     Label5 = valueLabel(Frame1, QStringLiteral("0"));
@@ -76,10 +74,8 @@ F_Editer::F_Editer(DesignerSession& session)
     HScroll4 = makeBackwardsSpinBar(Frame1, 255, 0);
     Label3 = valueLabel(Frame1, QStringLiteral("20"));
     HScroll5 = makeBackwardsSpinBar(Frame1, 100, 1);
-    Command3 = rowButton(Frame1, QStringLiteral("発生設定"));
+    Command3 = rowButton(Frame1);
     Command4 = new QToolButton(Frame1);
-    Command4->setText(QStringLiteral("形"));
-    Command4->setToolTip(QStringLiteral("バーストの形を選ぶ"));
     Command4->setPopupMode(QToolButton::InstantPopup);
     Command4->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     Command4->setFixedHeight(22);
@@ -135,6 +131,7 @@ F_Editer::F_Editer(DesignerSession& session)
 
     // The layer is 1 whenever the window opens.
     session_.currentLayer = 1;
+    retranslate();
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &F_Editer::HScroll1_Change);
     connect(Command1, &QPushButton::clicked, this, &F_Editer::Command1_Click);
@@ -146,6 +143,20 @@ F_Editer::F_Editer(DesignerSession& session)
     connect(TabStrip1, &QTabBar::currentChanged, this, &F_Editer::TabStrip1_Click);
     connect(Picture1, &DesignCanvas::pressed, this,
             [this](float x, float y, Qt::MouseButton button) { Picture1_MouseDown(button, x, y); });
+}
+
+void F_Editer::retranslate() {
+    setWindowTitle(tr("ParticleEditer"));
+    TabStrip1->setTabText(PositionTab - 1, tr("位置"));
+    TabStrip1->setTabText(MotionTab - 1, tr("モーション"));
+    const char* captions[] = {QT_TR_NOOP("レイヤー"), QT_TR_NOOP("粉数"), QT_TR_NOOP("最低速度"),
+                              QT_TR_NOOP("残存"), QT_TR_NOOP("減速率")};
+    for (std::size_t row = 0; row < Label1.size(); ++row)
+        Label1[row]->setText(tr(captions[row]));
+    showUseCaption();
+    Command3->setText(tr("発生設定"));
+    Command4->setText(tr("形"));
+    Command4->setToolTip(tr("バーストの形を選ぶ"));
 }
 
 int F_Editer::CurrentLayer(DesignerSession& session) {
@@ -175,7 +186,7 @@ void F_Editer::DRefresh() {
 
 void F_Editer::showUseCaption() {
     const bool used = session_.document.layer(session_.currentLayer).LayerUse != 0;
-    Command1->setText(used ? QStringLiteral("Use") : QStringLiteral("Not Use"));
+    Command1->setText(used ? tr("Use") : tr("Not Use"));
 }
 
 void F_Editer::showValueLabels() {

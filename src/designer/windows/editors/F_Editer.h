@@ -65,6 +65,9 @@ public:
     // The mouse press on the burst canvas, in design units.
     void Picture1_MouseDown(Qt::MouseButton button, float x, float y);
 
+protected:
+    void retranslate() override;
+
 private:
     void HScroll1_Change();
     void Command1_Click();

@@ -39,18 +39,16 @@ double sine(float radians) {
 
 } // namespace
 
-F_Gravity::F_Gravity(DesignerSession& session)
-    : ToolWindow(session, ToolKind::Gravity, QStringLiteral("Gravity")) {
+F_Gravity::F_Gravity(DesignerSession& session) : ToolWindow(session, ToolKind::Gravity) {
     TabStrip1 = new QTabBar(this);
-    TabStrip1->addTab(QStringLiteral("線形"));
-    TabStrip1->addTab(QStringLiteral("回転"));
-    TabStrip1->addTab(QStringLiteral("引力"));
+    for (int tab = 0; tab < 3; ++tab)
+        TabStrip1->addTab(QString());
     TabStrip1->setExpanding(false);
     Picture1 = new DesignCanvas(this);
-    Command1 = new QPushButton(QStringLiteral("Not Use"), this);
+    Command1 = new QPushButton(this);
     Command1->setFixedHeight(22);
-    Frame1 = new QGroupBox(QStringLiteral("Config"), this);
-    Label2 = new QLabel(QStringLiteral("Power"), Frame1);
+    Frame1 = new QGroupBox(this);
+    Label2 = new QLabel(Frame1);
     Label1 = new QLabel(QStringLiteral("4"), Frame1);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label1->setMinimumWidth(18);
@@ -83,11 +81,28 @@ F_Gravity::F_Gravity(DesignerSession& session)
     layout->addWidget(TabStrip1);
     layout->addWidget(panel);
 
+    retranslate();
+
     connect(TabStrip1, &QTabBar::currentChanged, this, &F_Gravity::DRefresh);
     connect(Command1, &QPushButton::clicked, this, &F_Gravity::Command1_Click);
     connect(HScroll1, &QScrollBar::valueChanged, this, &F_Gravity::HScroll1_Change);
     connect(Picture1, &DesignCanvas::pressed, this,
             [this](float x, float y, Qt::MouseButton) { Picture1_MouseDown(x, y); });
+}
+
+void F_Gravity::retranslate() {
+    setWindowTitle(tr("Gravity"));
+    TabStrip1->setTabText(0, tr("線形"));
+    TabStrip1->setTabText(1, tr("回転"));
+    TabStrip1->setTabText(2, tr("引力"));
+    showUseCaption();
+    Frame1->setTitle(tr("Config"));
+    Label2->setText(tr("Power"));
+}
+
+void F_Gravity::showUseCaption() {
+    const GravityForce& force = session_.document.Gravity[static_cast<std::size_t>(selectedKind())];
+    Command1->setText(force.Use != 0 ? tr("Use") : tr("Not Use"));
 }
 
 QSize F_Gravity::sizeHint() const {
@@ -102,7 +117,7 @@ void F_Gravity::DRefresh() {
     const int kind = selectedKind();
     DrawLine(kind);
     const GravityForce& force = session_.document.Gravity[static_cast<std::size_t>(kind)];
-    Command1->setText(force.Use != 0 ? QStringLiteral("Use") : QStringLiteral("Not Use"));
+    showUseCaption();
     // A power the bar cannot hold is shown at its nearest end, and not stored.
     Label1->setText(QString::number(showOnSpinBar(HScroll1, static_cast<double>(force.Power))));
 }
@@ -111,7 +126,7 @@ void F_Gravity::Command1_Click() {
     GravityForce& force = session_.document.Gravity[static_cast<std::size_t>(selectedKind())];
     // Any non-zero value counts as on, so the switch always lands on 0 or 1.
     force.Use = force.Use != 0 ? 0 : 1;
-    Command1->setText(force.Use != 0 ? QStringLiteral("Use") : QStringLiteral("Not Use"));
+    showUseCaption();
     session_.history.record();
 }
 

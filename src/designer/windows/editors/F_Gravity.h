@@ -43,7 +43,12 @@ public:
     // The window's client area, 297 x 202, whatever the style's margins.
     QSize sizeHint() const override;
 
+protected:
+    void retranslate() override;
+
 private:
+    // "Use" or "Not Use", as the selected force is switched.
+    void showUseCaption();
     void Command1_Click();
     void HScroll1_Change();
     void DrawArrowHead(int px, int py, int direction);

@@ -23,13 +23,13 @@ constexpr int RowHeight = 16;
 
 // Two lines, broken by a carriage return and a line feed.
 QString sizeMessage() {
-    return QStringLiteral("サイズが正しくありません\r\n正方形で32x32の画像を指定してください");
+    return F_Hinoko::tr("サイズが正しくありません") + QStringLiteral("\r\n") +
+           F_Hinoko::tr("正方形で32x32の画像を指定してください");
 }
 
 } // namespace
 
-F_Hinoko::F_Hinoko(DesignerSession& session)
-    : ToolWindow(session, ToolKind::Hinoko, QStringLiteral("Fire")) {
+F_Hinoko::F_Hinoko(DesignerSession& session) : ToolWindow(session, ToolKind::Hinoko) {
     // A picture dropped on the window loads as Load would load it.
     setAcceptDrops(true);
     Shape1 = new QFrame(this);
@@ -43,18 +43,15 @@ F_Hinoko::F_Hinoko(DesignerSession& session)
     Picture1->setPictureSize(QSize(SparkEdge, SparkEdge));
     Picture1->setGeometry(8, 8, SparkEdge, SparkEdge);
     Picture1->setCursor(Qt::PointingHandCursor);
-    Picture1->setToolTip(QStringLiteral("Load"));
     Picture3 = new common::PictureBox(this);
     Picture3->setPictureSize(QSize(ZoomEdge, ZoomEdge));
     Picture3->setGeometry(49, 1, ZoomEdge, ZoomEdge);
 
-    Command1 = new QPushButton(QStringLiteral("Load"), this);
+    Command1 = new QPushButton(this);
     Command1->setGeometry(0, 49, 48, 16);
-    Command2 = new QPushButton(QStringLiteral("Export"), this);
+    Command2 = new QPushButton(this);
     Command2->setGeometry(0, 65, 48, 16);
     Command3 = new QToolButton(this);
-    Command3->setText(QStringLiteral("プリセット"));
-    Command3->setToolTip(QStringLiteral("組み込みの火の粉を今のグラデーションの色で描く"));
     Command3->setGeometry(0, PresetRow, 129, RowHeight);
     Command3->setPopupMode(QToolButton::InstantPopup);
     auto* sparks = new QMenu(Command3);
@@ -68,9 +65,20 @@ F_Hinoko::F_Hinoko(DesignerSession& session)
         button->setFont(small);
     }
 
+    retranslate();
+
     connect(Picture1, &common::PictureBox::pressed, this, [this] { LoadSparkImage(); });
     connect(Command1, &QPushButton::clicked, this, &F_Hinoko::LoadSparkImage);
     connect(Command2, &QPushButton::clicked, this, &F_Hinoko::Command2_Click);
+}
+
+void F_Hinoko::retranslate() {
+    setWindowTitle(tr("Fire"));
+    Picture1->setToolTip(tr("Load"));
+    Command1->setText(tr("Load"));
+    Command2->setText(tr("Export"));
+    Command3->setText(tr("プリセット"));
+    Command3->setToolTip(tr("組み込みの火の粉を今のグラデーションの色で描く"));
 }
 
 void F_Hinoko::DRefresh() {
@@ -134,7 +142,7 @@ void F_Hinoko::Command2_Click() {
     const common::Status status =
         common::writeImage(path, Picture1->image(), common::ImageFormat::Bmp);
     if (!status.ok())
-        session_.dialogs.warning(QStringLiteral("Export"), status.message());
+        session_.dialogs.warning(tr("Export"), status.message());
 }
 
 QSize F_Hinoko::sizeHint() const {

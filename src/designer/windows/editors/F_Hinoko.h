@@ -43,6 +43,7 @@ public:
     void BuiltInSpark_Click(std::size_t index);
 
 protected:
+    void retranslate() override;
     void loadDroppedFile(const QString& path) override;
 
 private:

@@ -20,7 +20,11 @@ constexpr int FieldMinimumWidth = 44;
 SpinBarEntry::SpinBarEntry(QLabel* label, QScrollBar* bar, int shownFrom)
     : QObject(label), label_(label), bar_(bar), shownFrom_(shownFrom) {
     label_->installEventFilter(this);
-    label_->setToolTip(QStringLiteral("ダブルクリックで数値を入力"));
+    showTip();
+}
+
+void SpinBarEntry::showTip() {
+    label_->setToolTip(tr("ダブルクリックで数値を入力"));
 }
 
 int SpinBarEntry::barValueFor(int shown) const {
@@ -33,6 +37,8 @@ int SpinBarEntry::barValueFor(int shown) const {
 }
 
 bool SpinBarEntry::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == label_ && event->type() == QEvent::LanguageChange)
+        showTip();
     if (watched == label_ && event->type() == QEvent::MouseButtonDblClick && bar_->isEnabled()) {
         open();
         return true;

@@ -26,6 +26,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The label's tip, in the language installed now.
+    void showTip();
     void open();
     void close(bool apply);
 

@@ -5,6 +5,7 @@
 #include "windows/render/F_Animation.h"
 #include "windows/tools/ToolWindowHost.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -37,20 +38,16 @@ Syousai::Syousai(DesignerSession& session, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       session_(session) {
-    setWindowTitle(QStringLiteral("発生設定"));
     setModal(true);
 
-    Option1[0] = new QRadioButton(QStringLiteral("単爆発"), this);
-    Option1[0]->setToolTip(QStringLiteral("0フレーム時に１回発生"));
-    Option1[1] = new QRadioButton(QStringLiteral("複数回爆発"), this);
-    Option1[1]->setToolTip(QStringLiteral("設定時に発生"));
+    Option1[0] = new QRadioButton(this);
+    Option1[1] = new QRadioButton(this);
     Option1[0]->setChecked(true);
 
     Frame1 = new QFrame(this);
     Frame1->setFrameShape(QFrame::StyledPanel);
-    Label2[0] = new QLabel(QStringLiteral("～"), Frame1);
-    Label2[1] = new QLabel(QStringLiteral("フレーム範囲"), Frame1);
-    Label2[2] = new QLabel(QStringLiteral("ステップ"), Frame1);
+    for (QLabel*& label : Label2)
+        label = new QLabel(Frame1);
     const char* startTexts[] = {"0", "0", "1"};
     const int minimums[] = {0, 0, 1};
     for (std::size_t index = 0; index < HScroll1.size(); ++index) {
@@ -68,8 +65,9 @@ Syousai::Syousai(DesignerSession& session, QWidget* parent)
         connect(bar, &QScrollBar::valueChanged, this, [this, k] { HScroll1_Change(k); });
     }
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Command1 = new QPushButton(this);
+    Command2 = new QPushButton(this);
+    retranslate();
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Syousai::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
@@ -117,6 +115,25 @@ Syousai::Syousai(DesignerSession& session, QWidget* parent)
     // The dialog opens in the middle of the screen.
     if (const QScreen* display = screen())
         move(display->geometry().center() - rect().center());
+}
+
+void Syousai::retranslate() {
+    setWindowTitle(tr("発生設定"));
+    Option1[0]->setText(tr("単爆発"));
+    Option1[0]->setToolTip(tr("0フレーム時に１回発生"));
+    Option1[1]->setText(tr("複数回爆発"));
+    Option1[1]->setToolTip(tr("設定時に発生"));
+    Label2[0]->setText(tr("～"));
+    Label2[1]->setText(tr("フレーム範囲"));
+    Label2[2]->setText(tr("ステップ"));
+    Command1->setText(tr("OK"));
+    Command2->setText(tr("Cancel"));
+}
+
+void Syousai::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void Syousai::HScroll1_Change(int index) {

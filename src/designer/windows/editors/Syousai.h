@@ -32,7 +32,11 @@ public:
     QPushButton* Command1;                 // "OK"
     QPushButton* Command2;                 // "Cancel"
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void HScroll1_Change(int index);
     void Command1_Click();
 

@@ -55,7 +55,7 @@ constexpr auto ProgramTitle = "Kirabellum v1.22";
 constexpr std::chrono::milliseconds RecoveryInterval(30000);
 
 QString nameOrUntitled(const QString& path) {
-    return path.isEmpty() ? QStringLiteral("無題") : QFileInfo(path).fileName();
+    return path.isEmpty() ? MDIForm1::tr("無題") : QFileInfo(path).fileName();
 }
 
 } // namespace
@@ -74,31 +74,29 @@ MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
     windows_ = new ToolWindowHost(*mdiArea_, session_);
     session_.windows = windows_;
 
-    FILE = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
-    NEW = FILE->addAction(QStringLiteral("新規作成(&N)"), this, &MDIForm1::NEW_Click);
+    FILE = menuBar()->addMenu(QString());
+    NEW = FILE->addAction(QString(), this, &MDIForm1::NEW_Click);
     FILE->addSeparator();
-    OPEN[0] = FILE->addAction(QStringLiteral("開く(&O)"), this, [this] { OPEN_Click(0); });
-    OPEN[1] = FILE->addAction(QStringLiteral("V1.1のファイルを開く(&A)"), this,
-                              [this] { OPEN_Click(1); });
-    RECENT = FILE->addMenu(QStringLiteral("最近使ったデザイン(&R)"));
+    OPEN[0] = FILE->addAction(QString(), this, [this] { OPEN_Click(0); });
+    OPEN[1] = FILE->addAction(QString(), this, [this] { OPEN_Click(1); });
+    RECENT = FILE->addMenu(QString());
     connect(RECENT, &QMenu::aboutToShow, this, &MDIForm1::fillRecentMenu);
     fillRecentMenu();
     FILE->addSeparator();
-    SAVE = FILE->addAction(QStringLiteral("保存(&S)"), this, &MDIForm1::SAVE_Click);
-    EXPORT = FILE->addAction(QStringLiteral("書き出し(&X)"), this, &MDIForm1::EXPORT_Click);
+    SAVE = FILE->addAction(QString(), this, &MDIForm1::SAVE_Click);
+    EXPORT = FILE->addAction(QString(), this, &MDIForm1::EXPORT_Click);
     FILE->addSeparator();
-    KoratuneUP =
-        FILE->addAction(QStringLiteral("Koratuneを起動"), this, &MDIForm1::KoratuneUP_Click);
+    KoratuneUP = FILE->addAction(QString(), this, &MDIForm1::KoratuneUP_Click);
     FILE->addSeparator();
-    END = FILE->addAction(QStringLiteral("終了(&E)"), this, &MDIForm1::END_Click);
+    END = FILE->addAction(QString(), this, &MDIForm1::END_Click);
     NEW->setShortcut(QKeySequence::New);
     OPEN[0]->setShortcut(QKeySequence::Open);
     SAVE->setShortcut(QKeySequence::Save);
 
-    EDIT = menuBar()->addMenu(QStringLiteral("編集(&E)"));
-    UNDO = EDIT->addAction(QStringLiteral("元に戻す(&U)"), this, &MDIForm1::UNDO_Click);
+    EDIT = menuBar()->addMenu(QString());
+    UNDO = EDIT->addAction(QString(), this, &MDIForm1::UNDO_Click);
     UNDO->setShortcut(QKeySequence::Undo);
-    REDO = EDIT->addAction(QStringLiteral("やり直し(&R)"), this, &MDIForm1::REDO_Click);
+    REDO = EDIT->addAction(QString(), this, &MDIForm1::REDO_Click);
     REDO->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     DesignHistory& history = session_.history;
@@ -115,24 +113,15 @@ MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
     connect(RecoveryTimer, &QTimer::timeout, this, &MDIForm1::RecoveryTimer_Timer);
     RecoveryTimer->start();
 
-    VIEW = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-    const struct {
-        QAction** action;
-        const char* caption;
-        ToolKind kind;
-    } views[] = {
-        {&EDITER, "ParticleEditer", ToolKind::Editer},    {&GRAVITY, "Gravity", ToolKind::Gravity},
-        {&COLOR, "ColorTransformation", ToolKind::Color}, {&HINOKO, "Fire", ToolKind::Hinoko},
-        {&ANIMATION, "Animation", ToolKind::Animation},   {&PREVIEW, "Preview", ToolKind::Preview},
-    };
-    for (const auto& view : views) {
-        const ToolKind kind = view.kind;
-        *view.action = VIEW->addAction(QString::fromUtf8(view.caption), this,
-                                       [this, kind] { windows_->showAndFocus(kind); });
-        windows_->setViewAction(kind, *view.action);
+    VIEW = menuBar()->addMenu(QString());
+    QAction** views[] = {&EDITER, &GRAVITY, &COLOR, &HINOKO, &ANIMATION, &PREVIEW};
+    for (std::size_t index = 0; index < std::size(views); ++index) {
+        const auto kind = static_cast<ToolKind>(index);
+        *views[index] =
+            VIEW->addAction(QString(), this, [this, kind] { windows_->showAndFocus(kind); });
+        windows_->setViewAction(kind, *views[index]);
     }
-    Version =
-        menuBar()->addAction(QStringLiteral("バージョン情報(&A)"), this, &MDIForm1::Version_Click);
+    Version = menuBar()->addAction(QString(), this, &MDIForm1::Version_Click);
 
     Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
     Toolbar1->setMovable(false);
@@ -140,21 +129,54 @@ MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
     Toolbar1->setIconSize(QSize(24, 24));
     Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (int index = 1; index <= 6; ++index) {
-        QAction* button = Toolbar1->addAction(toolbarIcon(index), QString(),
-                                              [this, index] { Toolbar1_ButtonClick(index); });
-        // Each button opens a tool window: its tip is that window's View entry.
-        button->setToolTip(QString::fromUtf8(views[index - 1].caption));
+        Toolbar1->addAction(toolbarIcon(index), QString(),
+                            [this, index] { Toolbar1_ButtonClick(index); });
     }
 
-    StatusBar1 = new QLabel(QStringLiteral("Ready"));
+    StatusBar1 = new QLabel;
     statusBar()->addWidget(StatusBar1, 1);
     statusBar()->setSizeGripEnabled(false);
+    retranslate();
 
     // The client area holding the tool windows is 906 x 675 pixels.
     resize(clientArea.width(), clientArea.height() + menuBar()->sizeHint().height() +
                                    Toolbar1->sizeHint().height() +
                                    statusBar()->sizeHint().height());
     common::centreOnScreen(*this);
+}
+
+void MDIForm1::retranslate() {
+    FILE->setTitle(tr("ﾌｧｲﾙ(&F)"));
+    NEW->setText(tr("新規作成(&N)"));
+    OPEN[0]->setText(tr("開く(&O)"));
+    OPEN[1]->setText(tr("V1.1のファイルを開く(&A)"));
+    RECENT->setTitle(tr("最近使ったデザイン(&R)"));
+    SAVE->setText(tr("保存(&S)"));
+    EXPORT->setText(tr("書き出し(&X)"));
+    KoratuneUP->setText(tr("Koratuneを起動"));
+    END->setText(tr("終了(&E)"));
+    EDIT->setTitle(tr("編集(&E)"));
+    UNDO->setText(tr("元に戻す(&U)"));
+    REDO->setText(tr("やり直し(&R)"));
+    VIEW->setTitle(tr("表示(&V)"));
+    Version->setText(tr("バージョン情報(&A)"));
+    // Each toolbar button opens a tool window: its tip is that window's View entry.
+    const char* views[] = {QT_TR_NOOP("ParticleEditer"),      QT_TR_NOOP("Gravity"),
+                           QT_TR_NOOP("ColorTransformation"), QT_TR_NOOP("Fire"),
+                           QT_TR_NOOP("Animation"),           QT_TR_NOOP("Preview")};
+    const QList<QAction*> buttons = Toolbar1->actions();
+    for (std::size_t index = 0; index < std::size(views); ++index) {
+        const QString caption = tr(views[index]);
+        viewAction(static_cast<ToolKind>(index))->setText(caption);
+        buttons[static_cast<qsizetype>(index)]->setToolTip(caption);
+    }
+    StatusBar1->setText(tr("Ready"));
+}
+
+void MDIForm1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 MDIForm1::~MDIForm1() {
@@ -202,9 +224,8 @@ bool MDIForm1::keepUnsavedChanges() {
     if (!session_.history.isModified())
         return true;
     const QString name = nameOrUntitled(session_.documentFile);
-    switch (session_.dialogs.askToSave(
-        QStringLiteral("Kirabellum"),
-        QStringLiteral("デザイン「%1」への変更を保存しますか？").arg(name))) {
+    switch (session_.dialogs.askToSave(QStringLiteral("Kirabellum"),
+                                       tr("デザイン「%1」への変更を保存しますか？").arg(name))) {
     case DesignerDialogs::SaveAnswer::Save:
         return SAVE_Click();
     case DesignerDialogs::SaveAnswer::Discard:
@@ -279,7 +300,7 @@ void MDIForm1::openRecentDesign(const QString& path) {
     if (!QFileInfo(path).isFile()) {
         session_.dialogs.warning(
             QStringLiteral("Kirabellum"),
-            QStringLiteral("デザイン「%1」が見つかりません。最近使ったデザインの一覧から外します。")
+            tr("デザイン「%1」が見つかりません。最近使ったデザインの一覧から外します。")
                 .arg(QDir::toNativeSeparators(path)));
         session_.recentDesigns.remove(path);
         return;
@@ -344,12 +365,12 @@ bool MDIForm1::SAVE_Click() {
 }
 
 void MDIForm1::EXPORT_Click() {
-    const QString title = QStringLiteral("書き出し");
+    const QString title = tr("書き出し");
     const RendPic& rendPic = session_.rendPic;
     // The preview keeps a blank strip until a render draws one.
     if (rendPic.picture().isNull() || rendPic.picture() != session_.renderRun.strip()) {
-        session_.dialogs.warning(title, QStringLiteral("書き出すフレームがまだありません。\n\n"
-                                                       "レンダリングしてから書き出してください。"));
+        session_.dialogs.warning(title, tr("書き出すフレームがまだありません。\n\n"
+                                           "レンダリングしてから書き出してください。"));
         return;
     }
     const StripLayout& layout = rendPic.layout();
@@ -369,9 +390,8 @@ void MDIForm1::EXPORT_Click() {
             : QFileInfo(session_.designFileName).completeBaseName() + QStringLiteral(".png");
     common::SheetExportDialogs dialogs;
     dialogs.chooseFile = [this, proposed](QWidget*) {
-        return session_.dialogs.saveFileName(
-            session_.designFolder, proposed,
-            QStringLiteral("PNG File(*.png)|*.png|Bitmap File(*.bmp)|*.bmp"));
+        return session_.dialogs.saveFileName(session_.designFolder, proposed,
+                                             tr("PNG File(*.png)|*.png|Bitmap File(*.bmp)|*.bmp"));
     };
     dialogs.warning = [this](QWidget*, const QString& warningTitle, const QString& text) {
         session_.dialogs.warning(warningTitle, text);
@@ -397,8 +417,7 @@ bool MDIForm1::offerRecovery() {
             continue;
         }
         const QString question =
-            QStringLiteral(
-                "保存されずに終了したデザイン「%1」があります（%2 に記録）。復元しますか？")
+            tr("保存されずに終了したデザイン「%1」があります（%2 に記録）。復元しますか？")
                 .arg(nameOrUntitled(entry.designFileName),
                      entry.written.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
         if (!session_.dialogs.askYesNo(QStringLiteral("Kirabellum"), question)) {
@@ -443,11 +462,11 @@ void MDIForm1::KoratuneUP_Click() {
     const QFileInfo file(program);
     QString problem;
     if (!file.exists())
-        problem = QStringLiteral("Koratune が見つかりません: %1").arg(program);
+        problem = tr("Koratune が見つかりません: %1").arg(program);
     else if (!QProcess::startDetached(program, {}, file.absolutePath()))
-        problem = QStringLiteral("Koratune を起動できません: %1").arg(program);
+        problem = tr("Koratune を起動できません: %1").arg(program);
     if (!problem.isEmpty())
-        session_.dialogs.warning(QStringLiteral("Koratuneを起動"), problem);
+        session_.dialogs.warning(tr("Koratuneを起動"), problem);
 }
 
 void MDIForm1::Version_Click() {
@@ -466,8 +485,7 @@ void MDIForm1::Toolbar1_ButtonClick(int index) {
 void MDIForm1::closeEvent(QCloseEvent* event) {
     const bool mayClose = session_.history.isModified()
                               ? keepUnsavedChanges()
-                              : session_.dialogs.confirm(QStringLiteral("終了"),
-                                                         QStringLiteral("終了しても良いノン？"));
+                              : session_.dialogs.confirm(tr("終了"), tr("終了しても良いノン？"));
     if (!mayClose) {
         event->ignore();
         return;

@@ -86,6 +86,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // Presses and releases anywhere in the program bound the gestures whose
     // changes form one undo step.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -94,6 +95,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The menus', the toolbar's and the status bar's texts in the language
+    // installed now.
+    void retranslate();
     QAction* viewAction(ToolKind kind) const;
     // Before New, Open or quitting replaces a design with unsaved changes: asks
     // whether to save it first. True when the command may go on.

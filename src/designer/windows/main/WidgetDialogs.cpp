@@ -2,6 +2,7 @@
 
 #include "common/windows/WindowPlacement.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -73,9 +74,12 @@ DesignerDialogs::SaveAnswer WidgetDialogs::askToSave(const QString& title, const
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
-    box.button(QMessageBox::Save)->setText(QStringLiteral("保存(&S)"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("保存しない(&N)"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    box.button(QMessageBox::Save)
+        ->setText(QCoreApplication::translate("kirabellum::WidgetDialogs", "保存(&S)"));
+    box.button(QMessageBox::Discard)
+        ->setText(QCoreApplication::translate("kirabellum::WidgetDialogs", "保存しない(&N)"));
+    box.button(QMessageBox::Cancel)
+        ->setText(QCoreApplication::translate("kirabellum::WidgetDialogs", "キャンセル"));
     switch (box.exec()) {
     case QMessageBox::Save:
         return SaveAnswer::Save;
@@ -89,8 +93,10 @@ DesignerDialogs::SaveAnswer WidgetDialogs::askToSave(const QString& title, const
 bool WidgetDialogs::askYesNo(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
                     parent_);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    box.button(QMessageBox::Yes)
+        ->setText(QCoreApplication::translate("kirabellum::WidgetDialogs", "はい(&Y)"));
+    box.button(QMessageBox::No)
+        ->setText(QCoreApplication::translate("kirabellum::WidgetDialogs", "いいえ(&N)"));
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -41,9 +41,6 @@ constexpr int AfterimageBar = 2;
 constexpr int AddRateBar = 3;
 constexpr int WidthLimitBar = 4;
 
-const QString badSeedMessage =
-    QStringLiteral("シードは 0 から 18446744073709551615 までの整数で入力してください。");
-
 // The seed FixedSeed holds, read as typed or pasted: spaces around it do not count.
 std::optional<std::uint64_t> seedIn(const QLineEdit* field) {
     return seedFromText(field->text().trimmed());
@@ -64,23 +61,20 @@ void showOnBar(QScrollBar* bar, double value, bool& showingClampedValue) {
 
 } // namespace
 
-F_Animation::F_Animation(DesignerSession& session)
-    : ToolWindow(session, ToolKind::Animation, QStringLiteral("Animation")) {
-    Frame2 = new QGroupBox(QStringLiteral("Rendering"), this);
+F_Animation::F_Animation(DesignerSession& session) : ToolWindow(session, ToolKind::Animation) {
+    Frame2 = new QGroupBox(this);
     auto* rendering = new QGridLayout(Frame2);
     rendering->setContentsMargins(6, 4, 6, 6);
     rendering->setVerticalSpacing(3);
-    const char* names[] = {"サイズ", "フレーム数", nullptr, "加算率", "横幅制限"};
     int label = 0;
     for (int index = 0; index < 5; ++index) {
         QWidget* name;
         if (index == AfterimageBar) {
-            Check1 = new QCheckBox(QStringLiteral("残像"), Frame2);
+            Check1 = new QCheckBox(Frame2);
             connect(Check1, &QCheckBox::toggled, this, &F_Animation::writeAfterimageOn);
             name = Check1;
         } else {
-            Label2[static_cast<std::size_t>(label)] =
-                new QLabel(QString::fromUtf8(names[index]), Frame2);
+            Label2[static_cast<std::size_t>(label)] = new QLabel(Frame2);
             name = Label2[static_cast<std::size_t>(label++)];
         }
         auto* bar = new QScrollBar(Qt::Horizontal, Frame2);
@@ -102,15 +96,15 @@ F_Animation::F_Animation(DesignerSession& session)
     // Laying it out right to left turns its thumb and both arrows around.
     HScroll1[AfterimageBar]->setLayoutDirection(Qt::RightToLeft);
 
-    Command1 = new QPushButton(QStringLiteral("レンダリング"), Frame2);
+    Command1 = new QPushButton(Frame2);
     rendering->addWidget(Command1, 5, 0, 1, 3);
     connect(Command1, &QPushButton::clicked, this, &F_Animation::Command1_Click);
 
-    Frame1 = new QGroupBox(QStringLiteral("Preview"), this);
+    Frame1 = new QGroupBox(this);
     auto* preview = new QGridLayout(Frame1);
     preview->setContentsMargins(6, 4, 6, 6);
     preview->setVerticalSpacing(3);
-    Label1 = new QLabel(QStringLiteral("リフレッシュレート"), Frame1);
+    Label1 = new QLabel(Frame1);
     preview->addWidget(Label1, 0, 0, 1, 2);
     const char* rates[] = {"60fps", "40fps", "30fps", "20fps", "15fps", "10fps"};
     for (int index = 0; index < 6; ++index) {
@@ -125,8 +119,8 @@ F_Animation::F_Animation(DesignerSession& session)
                     if (checked)
                         writeRefreshRate(index);
                 });
-    Check2 = new QCheckBox(QStringLiteral("２倍表示"), Frame1);
-    Command2 = new QPushButton(QStringLiteral("プレビュー"), Frame1);
+    Check2 = new QCheckBox(Frame1);
+    Command2 = new QPushButton(Frame1);
     preview->addWidget(Check2, 4, 0, 1, 2);
     preview->addWidget(Command2, 5, 0, 1, 2);
     // The group is as tall as the rendering settings; its controls stay at the top.
@@ -136,26 +130,26 @@ F_Animation::F_Animation(DesignerSession& session)
     // The loop and seed settings stand in a column of their own, so that the
     // window keeps the height of its two groups and clears the colour editor
     // below it.
-    Frame3 = new QGroupBox(QStringLiteral("ループとシード"), this);
+    Frame3 = new QGroupBox(this);
     auto* loop = new QGridLayout(Frame3);
     loop->setContentsMargins(6, 4, 6, 6);
     loop->setVerticalSpacing(3);
-    LoopCheck = new QCheckBox(QStringLiteral("ループ"), Frame3);
+    LoopCheck = new QCheckBox(Frame3);
     loop->addWidget(LoopCheck, 0, 0);
     connect(LoopCheck, &QCheckBox::toggled, this, &F_Animation::writeLoop);
     // The seed rows: the last render's start, read only but selectable, and
     // the seed every render starts from while "固定" is checked. Each field
     // holds the twenty digits of the largest seed.
-    loop->addWidget(new QLabel(QStringLiteral("シード"), Frame3), 1, 0);
+    SeedLabel = new QLabel(Frame3);
+    loop->addWidget(SeedLabel, 1, 0);
     LastSeed = new QLineEdit(Frame3);
     LastSeed->setReadOnly(true);
-    LastSeed->setToolTip(QStringLiteral("最後のレンダリングのシード"));
     constexpr int FieldMargins = 8;
     const int seedWidth =
         LastSeed->fontMetrics().horizontalAdvance(QString(20, QLatin1Char('0'))) + FieldMargins;
     LastSeed->setFixedWidth(seedWidth);
     loop->addWidget(LastSeed, 2, 0);
-    FixSeedCheck = new QCheckBox(QStringLiteral("固定"), Frame3);
+    FixSeedCheck = new QCheckBox(Frame3);
     FixedSeed = new QLineEdit(Frame3);
     FixedSeed->setMaxLength(40);
     FixedSeed->setEnabled(false);
@@ -183,6 +177,8 @@ F_Animation::F_Animation(DesignerSession& session)
     layout->addWidget(Frame1);
     layout->addWidget(Frame3);
 
+    retranslate();
+
     // The start values of a freshly built window write nothing into the document.
     showingClampedValue_ = true;
     for (int index = 0; index < 5; ++index) {
@@ -192,6 +188,27 @@ F_Animation::F_Animation(DesignerSession& session)
     }
     showingClampedValue_ = false;
     showLastRender();
+}
+
+void F_Animation::retranslate() {
+    setWindowTitle(tr("Animation"));
+    Frame2->setTitle(tr("Rendering"));
+    const char* names[] = {QT_TR_NOOP("サイズ"), QT_TR_NOOP("フレーム数"), QT_TR_NOOP("加算率"),
+                           QT_TR_NOOP("横幅制限")};
+    for (std::size_t label = 0; label < Label2.size(); ++label)
+        Label2[label]->setText(tr(names[label]));
+    Check1->setText(tr("残像"));
+    Command1->setText(tr("レンダリング"));
+    Frame1->setTitle(tr("Preview"));
+    Label1->setText(tr("リフレッシュレート"));
+    Check2->setText(tr("２倍表示"));
+    Command2->setText(tr("プレビュー"));
+    Frame3->setTitle(tr("ループとシード"));
+    LoopCheck->setText(tr("ループ"));
+    SeedLabel->setText(tr("シード"));
+    LastSeed->setToolTip(tr("最後のレンダリングのシード"));
+    FixSeedCheck->setText(tr("固定"));
+    showSeamNotice();
 }
 
 void F_Animation::DRefresh() {
@@ -298,8 +315,13 @@ void F_Animation::showLastRender() {
     const RenderRun& run = session_.renderRun;
     LastSeed->setText(run.hasStarted() ? seedText(run.startSeed()) : QString());
     LastSeed->setCursorPosition(0);
+    showSeamNotice();
+}
+
+void F_Animation::showSeamNotice() {
+    const RenderRun& run = session_.renderRun;
     SeamNotice->setText(run.hasStarted() && !run.settled()
-                            ? QStringLiteral("ループの継ぎ目が見えることがあります")
+                            ? tr("ループの継ぎ目が見えることがあります")
                             : QString());
 }
 
@@ -318,7 +340,8 @@ int F_Animation::selectedRefreshOption() const {
 
 void F_Animation::Command1_Click() {
     if (FixSeedCheck->isChecked() && !seedIn(FixedSeed)) {
-        session_.dialogs.warning(QStringLiteral("Error"), badSeedMessage);
+        session_.dialogs.warning(
+            tr("Error"), tr("シードは 0 から 18446744073709551615 までの整数で入力してください。"));
         FixedSeed->setFocus();
         FixedSeed->selectAll();
         return;

@@ -42,6 +42,7 @@ public:
     QCheckBox* Check1;               // "残像", afterimage on
     QGroupBox* Frame3;               // "ループとシード"
     QCheckBox* LoopCheck;            // "ループ", loop mode
+    QLabel* SeedLabel;               // "シード"
     QLineEdit* LastSeed;             // the seed the last render started from, to copy
     QCheckBox* FixSeedCheck;         // "固定": every render starts at FixedSeed
     QLineEdit* FixedSeed;
@@ -54,6 +55,9 @@ public:
     QPushButton* Command2; // "プレビュー"
 
     int selectedRefreshOption() const;
+
+protected:
+    void retranslate() override;
 
 private:
     void HScroll1_Change(int index);
@@ -68,6 +72,8 @@ private:
     void FixSeedCheck_Click();
     // Shows the seed of the last render and whether its loop settled.
     void showLastRender();
+    // Under the seeds: whether the last loop render may show its seam.
+    void showSeamNotice();
     void Command1_Click();
     void Command2_Click();
 

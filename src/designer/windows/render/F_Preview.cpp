@@ -23,26 +23,14 @@
 
 namespace kirabellum {
 
-namespace {
-
-const QString saveFilter = QStringLiteral("Bitmap File(*.bmp)|*.bmp");
-
-} // namespace
-
-F_Preview::F_Preview(DesignerSession& session)
-    : ToolWindow(session, ToolKind::Preview, QStringLiteral("Preview")) {
+F_Preview::F_Preview(DesignerSession& session) : ToolWindow(session, ToolKind::Preview) {
     Picture1 = new common::PictureBox(this);
-    Command1 = new QPushButton(QStringLiteral("Save"), this);
-    // As wide as its caption, not the style's wider button, so that the button
-    // and the order beside it fit under a frame of 128 pixels.
-    Command1->setFixedWidth(Command1->fontMetrics().horizontalAdvance(Command1->text()) + 20);
+    Command1 = new QPushButton(this);
     Combo1 = new QComboBox(this);
     for (int order = 0; order < common::PlaybackOrderCount; ++order)
-        Combo1->addItem(common::playbackOrderCaption(static_cast<common::PlaybackOrder>(order)));
-    Combo1->setToolTip(common::playbackOrderTip());
-    LiveCheck = new QCheckBox(QStringLiteral("ライブ"), this);
-    LiveCheck->setToolTip(QStringLiteral("編集するたびにバックグラウンドでレンダリングし、"
-                                         "最新のフレームを繰り返し再生します"));
+        Combo1->addItem(QString());
+    LiveCheck = new QCheckBox(this);
+    retranslate();
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(2);
     buttons->addWidget(Command1);
@@ -62,6 +50,23 @@ F_Preview::F_Preview(DesignerSession& session)
 }
 
 F_Preview::~F_Preview() = default;
+
+void F_Preview::retranslate() {
+    Command1->setText(tr("Save"));
+    // As wide as its caption, not the style's wider button, so that the button
+    // and the order beside it fit under a frame of 128 pixels.
+    Command1->setFixedWidth(Command1->fontMetrics().horizontalAdvance(Command1->text()) + 20);
+    for (int order = 0; order < common::PlaybackOrderCount; ++order)
+        Combo1->setItemText(
+            order, common::playbackOrderCaption(static_cast<common::PlaybackOrder>(order)));
+    Combo1->setToolTip(common::playbackOrderTip());
+    LiveCheck->setText(tr("ライブ"));
+    LiveCheck->setToolTip(tr("編集するたびにバックグラウンドでレンダリングし、"
+                             "最新のフレームを繰り返し再生します"));
+    // While frames are shown the title counts them; at rest it names the window.
+    if (!playing_ && !rendering_ && !showsLiveFrames())
+        setWindowTitle(common::FramePlayback::idleCaption());
+}
 
 void F_Preview::Form_Load() {
     // The strip is only given its blank one-row size when there is none yet: a
@@ -220,7 +225,8 @@ void F_Preview::closeEvent(QCloseEvent* event) {
 }
 
 void F_Preview::Command1_Click() {
-    QString path = session_.dialogs.saveFileName(session_.designFolder, saveFileName_, saveFilter);
+    QString path = session_.dialogs.saveFileName(session_.designFolder, saveFileName_,
+                                                 tr("Bitmap File(*.bmp)|*.bmp"));
     if (path.isEmpty())
         return;
     saveFileName_ = path;
@@ -232,10 +238,11 @@ void F_Preview::Command1_Click() {
     const QImage& strip = session_.rendPic.picture();
     const common::Status status =
         strip.isNull()
-            ? common::Status::failure(QStringLiteral("保存するフレームストリップがまだありません。先にレンダリングしてください"))
+            ? common::Status::failure(
+                  tr("保存するフレームストリップがまだありません。先にレンダリングしてください"))
             : common::writeImage(path, strip, format);
     if (!status.ok())
-        session_.dialogs.warning(QStringLiteral("Save"), status.message());
+        session_.dialogs.warning(tr("Save"), status.message());
 }
 
 } // namespace kirabellum

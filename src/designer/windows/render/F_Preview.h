@@ -71,6 +71,7 @@ Q_SIGNALS:
     void frameShown(int frameIndex);
 
 protected:
+    void retranslate() override;
     // Closing the window ends a playback.
     void closeEvent(QCloseEvent* event) override;
 

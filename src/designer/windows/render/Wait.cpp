@@ -7,6 +7,7 @@
 #include "windows/tools/ToolWindowHost.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
@@ -22,10 +23,11 @@ namespace kirabellum {
 Wait::Wait(DesignerSession& session, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), session_(session) {
     setModal(true);
-    Label1 = new QLabel(QStringLiteral("Now Rendering.Please Wait..."), this);
+    Label1 = new QLabel(this);
     RenderBar = new QProgressBar(this);
     RenderBar->setTextVisible(false);
-    Command1 = new QPushButton(QStringLiteral("中止"), this);
+    Command1 = new QPushButton(this);
+    retranslate();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 12);
     layout->addWidget(Label1);
@@ -38,6 +40,17 @@ Wait::Wait(DesignerSession& session, QWidget* parent)
     Timer1->setInterval(50);
     connect(Timer1, &QTimer::timeout, this, &Wait::Timer1_Timer);
     Timer1->start();
+}
+
+void Wait::retranslate() {
+    Label1->setText(tr("Now Rendering.Please Wait..."));
+    Command1->setText(tr("中止"));
+}
+
+void Wait::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void Wait::paintEvent(QPaintEvent* event) {
@@ -65,9 +78,9 @@ QString withRemedy(const QString& message) {
     for (int layer = 1; layer <= LayerTotal; ++layer)
         if (message == sparkColourMessage(layer))
             return message +
-                   QStringLiteral("。\nFireのスパーク画像には、ColorTransformationのカラーランプに"
-                                  "ある色と黒だけが使えます。ランプの色で描いた画像を読み込むか、"
-                                  "その色を含むランプを読み込んでください。");
+                   Wait::tr("。\nFireのスパーク画像には、ColorTransformationのカラーランプに"
+                            "ある色と黒だけが使えます。ランプの色で描いた画像を読み込むか、"
+                            "その色を含むランプを読み込んでください。");
     return message;
 }
 
@@ -91,7 +104,7 @@ bool Wait::PrepareRender() {
     StripLayout layout;
     const common::Status laidOut = layOutStrip(session_.document, layout);
     if (!laidOut.ok()) {
-        session_.dialogs.warning(QStringLiteral("Error"), laidOut.message());
+        session_.dialogs.warning(tr("Error"), laidOut.message());
         return false;
     }
 
@@ -104,15 +117,14 @@ bool Wait::PrepareRender() {
     // A spark colour outside the ramp still leaves the strip resized and cleared.
     session_.rendPic.setPicture(run.strip(), run.layout(), background);
     if (!status.ok()) {
-        session_.dialogs.warning(QStringLiteral("Error"), withRemedy(status.message()));
+        session_.dialogs.warning(tr("Error"), withRemedy(status.message()));
         return false;
     }
     const auto& layers = session_.document.Layers;
     if (std::none_of(layers.begin(), layers.end(),
                      [](const LayerSettings& layer) { return layer.LayerUse == 1; }))
-        windows.showStatus(
-            QStringLiteral("どのレイヤーも使われていないため、何も描かれません"
-                           "（ParticleEditerの「Use」で使うレイヤーを選んでください）"));
+        windows.showStatus(tr("どのレイヤーも使われていないため、何も描かれません"
+                              "（ParticleEditerの「Use」で使うレイヤーを選んでください）"));
     return true;
 }
 

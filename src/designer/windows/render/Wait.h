@@ -28,10 +28,12 @@ Q_SIGNALS:
     void yielding(int frameIndex);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void reject() override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void retranslate();
     void Timer1_Timer();
     void Command1_Click();
     bool PrepareRender();

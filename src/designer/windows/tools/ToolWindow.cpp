@@ -3,14 +3,18 @@
 #include "common/windows/FileDrop.h"
 
 #include <QDragEnterEvent>
+#include <QEvent>
 #include <QDropEvent>
 #include <QMdiSubWindow>
 
 namespace kirabellum {
 
-ToolWindow::ToolWindow(DesignerSession& session, ToolKind kind, const QString& caption)
-    : session_(session), kind_(kind) {
-    setWindowTitle(caption);
+ToolWindow::ToolWindow(DesignerSession& session, ToolKind kind) : session_(session), kind_(kind) {}
+
+void ToolWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void ToolWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -14,7 +14,7 @@ enum class ToolKind { Editer, Gravity, Color, Hinoko, Animation, Preview };
 class ToolWindow : public QWidget {
     Q_OBJECT
 public:
-    ToolWindow(DesignerSession& session, ToolKind kind, const QString& caption);
+    ToolWindow(DesignerSession& session, ToolKind kind);
 
     ToolKind kind() const { return kind_; }
 
@@ -30,6 +30,11 @@ public:
     virtual bool hasMinimizeButton() const { return true; }
 
 protected:
+    // Sets every text the window shows in the language installed now: each
+    // window calls it once built, and again whenever the language changes.
+    virtual void retranslate() {}
+    void changeEvent(QEvent* event) override;
+
     // A window that loads pictures takes a file dropped on it: it calls
     // setAcceptDrops(true) and loads the file as its Load command would.
     virtual void loadDroppedFile(const QString& path) { static_cast<void>(path); }

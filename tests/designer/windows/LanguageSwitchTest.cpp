@@ -1,0 +1,81 @@
+// Switching the language retranslates the open windows and changes nothing else.
+#include "DesignerFixture.h"
+
+#include "TextFit.h"
+#include "common/windows/PictureBox.h"
+#include "common/windows/WindowTranslations.h"
+#include "core/document/DesignFormat.h"
+#include "windows/editors/F_Color.h"
+#include "windows/editors/F_Editer.h"
+#include "windows/editors/F_Gravity.h"
+#include "windows/render/F_Animation.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabBar>
+
+namespace kirabellum {
+namespace {
+
+using common::InterfaceLanguage;
+
+class LanguageSwitchTest : public DesignerFixture {
+protected:
+    // The design as its file holds it.
+    QByteArray designBytes() {
+        const QString file = path("design.df2");
+        EXPECT_TRUE(DesignFormat::of(DesignFormat::Version12).write(file, session->document).ok());
+        QFile in(file);
+        EXPECT_TRUE(in.open(QIODevice::ReadOnly));
+        return in.readAll();
+    }
+};
+
+TEST_F(LanguageSwitchTest, OpenWindowsTakeTheNewLanguageAndKeepTheDesign) {
+    mainWindow->NEW_Click();
+    auto* editor = windows().windowAs<F_Editer>(ToolKind::Editer);
+    auto* gravity = windows().windowAs<F_Gravity>(ToolKind::Gravity);
+    auto* animation = windows().windowAs<F_Animation>(ToolKind::Animation);
+    auto* colours = windows().windowAs<F_Color>(ToolKind::Color);
+    editor->Command1->click(); // the layer is used
+    animation->LoopCheck->click();
+    const QByteArray design = designBytes();
+    const QImage ramp = colours->Picture2->image();
+    const int frameCount = animation->HScroll1[1]->value();
+    const QString use = editor->Command1->text();
+
+    common::WindowTranslations translations(QStringLiteral("kirabellum"));
+    const struct {
+        InterfaceLanguage language;
+        const char* file;
+        const char* tab;
+        const char* group;
+    } cases[] = {
+        {InterfaceLanguage::English, "&File", "Motion", "Loop and seed"},
+        {InterfaceLanguage::Japanese, "ﾌｧｲﾙ(&F)", "モーション", "ループとシード"},
+    };
+    for (const auto& expected : cases) {
+        translations.setLanguage(expected.language);
+        // The windows are told of the change, then lay their new texts out.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        EXPECT_EQ(mainWindow->FILE->title(), QString::fromUtf8(expected.file));
+        EXPECT_EQ(editor->TabStrip1->tabText(1), QString::fromUtf8(expected.tab));
+        EXPECT_EQ(editor->Command1->text(), use);
+        EXPECT_EQ(animation->Frame3->title(), QString::fromUtf8(expected.group));
+        EXPECT_EQ(gravity->windowTitle(), QStringLiteral("Gravity"));
+        // The windows keep their sizes, and every text still fits them.
+        EXPECT_EQ(common::test::clippedTexts(*mainWindow).join(QLatin1Char('\n')).toStdString(),
+                  "");
+        EXPECT_EQ(designBytes(), design);
+        EXPECT_EQ(colours->Picture2->image(), ramp);
+        EXPECT_TRUE(animation->LoopCheck->isChecked());
+        EXPECT_EQ(animation->HScroll1[1]->value(), frameCount);
+        EXPECT_TRUE(session->history.isModified());
+    }
+}
+
+} // namespace
+} // namespace kirabellum
