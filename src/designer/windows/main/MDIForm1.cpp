@@ -14,6 +14,8 @@
 #include "windows/main/ToolbarIcons.h"
 #include "windows/tools/ToolWindowHost.h"
 
+#include "SampleDesigns.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>

@@ -2,8 +2,6 @@
 
 #include "windows/tools/ToolWindow.h"
 
-#include "SampleDesigns.h"
-
 #include <QMainWindow>
 
 #include <array>
@@ -18,7 +16,9 @@ class QTimer;
 namespace kirabellum {
 
 class DesignerSession;
+struct DesignDocument;
 struct DesignFormat;
+struct SampleDesign;
 class ToolWindowHost;
 class Sprs;
 
