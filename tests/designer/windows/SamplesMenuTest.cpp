@@ -6,6 +6,7 @@
 #include "windows/render/F_Animation.h"
 
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
 
 #include <sstream>
