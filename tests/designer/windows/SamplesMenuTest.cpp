@@ -48,9 +48,6 @@ TEST_F(SamplesMenuTest, OffersEverySampleInTableOrderByItsJapaneseName) {
         ASSERT_LT(tableIndex, mainWindow->samples().size());
         EXPECT_EQ(mainWindow->samples()[tableIndex].englishName, samples[index].englishName);
     }
-    const QList<QAction*> file = mainWindow->FILE->actions();
-    EXPECT_EQ(file.indexOf(mainWindow->SAMPLES->menuAction()),
-              file.indexOf(mainWindow->RECENT->menuAction()) + 1);
 }
 
 TEST_F(SamplesMenuTest, EachEntryOpensItsSampleUntitledWithNothingToSave) {
