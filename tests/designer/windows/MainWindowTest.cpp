@@ -42,8 +42,8 @@ TEST_F(MainWindowTest, CaptionMenusToolbarAndStatusBar) {
               (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "バージョン情報(&A)"}));
     EXPECT_EQ(captions(mainWindow->FILE->actions()),
               (std::vector<std::string>{"新規作成(&N)", "-", "開く(&O)", "V1.1のファイルを開く(&A)",
-                                        "最近使ったデザイン(&R)", "-", "保存(&S)", "書き出し(&X)",
-                                        "-", "Koratuneを起動", "-", "終了(&E)"}));
+                                        "最近使ったデザイン(&R)", "サンプル(&M)", "-", "保存(&S)",
+                                        "書き出し(&X)", "-", "Koratuneを起動", "-", "終了(&E)"}));
     EXPECT_EQ(captions(mainWindow->VIEW->actions()),
               (std::vector<std::string>{"ParticleEditer", "Gravity", "ColorTransformation", "Fire",
                                         "Animation", "Preview"}));

@@ -14,6 +14,8 @@
 #include "windows/main/ToolbarIcons.h"
 #include "windows/tools/ToolWindowHost.h"
 
+#include "SampleDesigns.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -60,7 +62,7 @@ QString nameOrUntitled(const QString& path) {
 
 } // namespace
 
-MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
+MDIForm1::MDIForm1(DesignerSession& session) : session_(session), samples_(sampleDesigns()) {
     showTitle();
     setAcceptDrops(true);
     setWindowIcon(common::programIcon(QStringLiteral(":/icons/kirabellum.svg")));
@@ -82,6 +84,13 @@ MDIForm1::MDIForm1(DesignerSession& session) : session_(session) {
     RECENT = FILE->addMenu(QString());
     connect(RECENT, &QMenu::aboutToShow, this, &MDIForm1::fillRecentMenu);
     fillRecentMenu();
+    SAMPLES = FILE->addMenu(QStringLiteral("サンプル(&M)"));
+    for (std::size_t index = 0; index < samples_.size(); ++index) {
+        const int entryIndex = static_cast<int>(index);
+        QAction* entry = SAMPLES->addAction(samples_[index].japaneseName, this,
+                                            [this, entryIndex] { openSample(entryIndex); });
+        entry->setData(entryIndex);
+    }
     FILE->addSeparator();
     SAVE = FILE->addAction(QString(), this, &MDIForm1::SAVE_Click);
     EXPORT = FILE->addAction(QString(), this, &MDIForm1::EXPORT_Click);
@@ -288,12 +297,16 @@ bool MDIForm1::openDesign(const QString& path, const DesignFormat& format) {
         session_.dialogs.warning(QStringLiteral("Kirabellum"), status.message());
         return false;
     }
-    windows_->openClosedWindows();
-    session_.document = read;
-    windows_->refreshAll();
-    startDocument(path);
+    showDocument(read, path);
     session_.recentDesigns.add(path);
     return true;
+}
+
+void MDIForm1::showDocument(const DesignDocument& design, const QString& path) {
+    windows_->openClosedWindows();
+    session_.document = design;
+    windows_->refreshAll();
+    startDocument(path);
 }
 
 void MDIForm1::openRecentDesign(const QString& path) {
@@ -307,6 +320,14 @@ void MDIForm1::openRecentDesign(const QString& path) {
     }
     if (keepUnsavedChanges())
         openDesign(path);
+}
+
+void MDIForm1::openSample(int index) {
+    if (!keepUnsavedChanges())
+        return;
+    // The design comes from the table, not from its file in samples/: with no
+    // file of its own, Save asks where to put it.
+    showDocument(samples_[static_cast<std::size_t>(index)].design, QString());
 }
 
 void MDIForm1::fillRecentMenu() {

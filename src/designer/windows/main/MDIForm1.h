@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <vector>
 
 class QAction;
 class QMdiArea;
@@ -15,7 +16,9 @@ class QTimer;
 namespace kirabellum {
 
 class DesignerSession;
+struct DesignDocument;
 struct DesignFormat;
+struct SampleDesign;
 class ToolWindowHost;
 class Sprs;
 
@@ -30,6 +33,9 @@ public:
 
     ToolWindowHost& windows() { return *windows_; }
     QMdiArea* mdiArea() const { return mdiArea_; }
+    // The sample designs the samples menu offers, with their names in both
+    // languages.
+    const std::vector<SampleDesign>& samples() const { return samples_; }
 
     // The commands, as the menu items and toolbar buttons run them.
     void NEW_Click();
@@ -53,6 +59,9 @@ public:
     // A design of the recent list: asks about unsaved changes, then opens it;
     // a file that is gone is taken off the list with a message.
     void openRecentDesign(const QString& path);
+    // The sample design at `index` of sampleDesigns(): asks about unsaved
+    // changes, then opens it as a new, untitled design with nothing to save.
+    void openSample(int index);
 
     // At start: offers to restore each design that a designer which ended
     // without saving left behind, newest first. True when one was restored.
@@ -65,6 +74,9 @@ public:
     QAction* NEW;
     std::array<QAction*, 2> OPEN{};
     QMenu* RECENT; // "最近使ったデザイン": filled each time it opens
+    // "サンプル": one entry per sample design, in their order, captioned with
+    // the sample's Japanese name; an entry's data is its index in samples().
+    QMenu* SAMPLES;
     QAction* SAVE;
     QAction* EXPORT;
     QAction* KoratuneUP;
@@ -104,12 +116,16 @@ private:
     bool keepUnsavedChanges();
     // The design now comes from `path` (empty for an untitled one), unchanged.
     void startDocument(const QString& path);
+    // Shows `design` in every tool window, as from `path` (empty for an
+    // untitled one), unchanged.
+    void showDocument(const DesignDocument& design, const QString& path);
     void showTitle();
     void fillRecentMenu();
 
     DesignerSession& session_;
     QMdiArea* mdiArea_;
     ToolWindowHost* windows_;
+    std::vector<SampleDesign> samples_;
 };
 
 } // namespace kirabellum
