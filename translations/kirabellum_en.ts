@@ -397,6 +397,10 @@ Render before exporting.</translation>
         <source>終了しても良いノン？</source>
         <translation>Do you really want to exit?</translation>
     </message>
+    <message>
+        <source>サンプル(&amp;M)</source>
+        <translation>Sa&amp;mples</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::SpinBarEntry</name>

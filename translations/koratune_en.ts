@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>この設定で画像の色を変換します</source>
-        <translation>Converts the image's colours with these settings</translation>
+        <translation>Converts the image&apos;s colours with these settings</translation>
     </message>
     <message>
         <source>デフォルト</source>

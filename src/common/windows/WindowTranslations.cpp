@@ -1,21 +1,27 @@
 #include "common/windows/WindowTranslations.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace common {
 
 WindowTranslations::WindowTranslations(const QString& program, InterfaceLanguage language)
-    : program_(program) {
+    : program_(program), previousLocale_(QLocale()) {
     setLanguage(language);
 }
 
 WindowTranslations::~WindowTranslations() {
     remove();
+    QLocale::setDefault(previousLocale_);
 }
 
 void WindowTranslations::setLanguage(InterfaceLanguage language) {
     remove();
     language_ = language;
+    // The windows' locale follows, for what they show that is data rather
+    // than a text of theirs (the samples' names).
+    QLocale::setDefault(
+        QLocale(language == InterfaceLanguage::English ? QLocale::English : QLocale::Japanese));
     if (language == InterfaceLanguage::Japanese) {
         installed_ = install(messages_, QStringLiteral("messages_ja"));
         return;

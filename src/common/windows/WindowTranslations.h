@@ -2,6 +2,7 @@
 
 #include "common/InterfaceLanguage.h"
 
+#include <QLocale>
 #include <QString>
 #include <QTranslator>
 
@@ -36,6 +37,7 @@ private:
     bool install(QTranslator& translator, const QString& name);
 
     QString program_;
+    QLocale previousLocale_;
     InterfaceLanguage language_ = InterfaceLanguage::Japanese;
     QTranslator messages_;
     QTranslator sharedWindows_;

@@ -52,9 +52,10 @@ TEST_F(LanguageSwitchTest, OpenWindowsTakeTheNewLanguageAndKeepTheDesign) {
         const char* file;
         const char* tab;
         const char* group;
+        const char* firstSample;
     } cases[] = {
-        {InterfaceLanguage::English, "&File", "Motion", "Loop and seed"},
-        {InterfaceLanguage::Japanese, "ﾌｧｲﾙ(&F)", "モーション", "ループとシード"},
+        {InterfaceLanguage::English, "&File", "Motion", "Loop and seed", "Chrysanthemum"},
+        {InterfaceLanguage::Japanese, "ﾌｧｲﾙ(&F)", "モーション", "ループとシード", "菊"},
     };
     for (const auto& expected : cases) {
         translations.setLanguage(expected.language);
@@ -62,6 +63,8 @@ TEST_F(LanguageSwitchTest, OpenWindowsTakeTheNewLanguageAndKeepTheDesign) {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         EXPECT_EQ(mainWindow->FILE->title(), QString::fromUtf8(expected.file));
+        EXPECT_EQ(mainWindow->SAMPLES->actions().front()->text(),
+                  QString::fromUtf8(expected.firstSample));
         EXPECT_EQ(editor->TabStrip1->tabText(1), QString::fromUtf8(expected.tab));
         EXPECT_EQ(editor->Command1->text(), use);
         EXPECT_EQ(animation->Frame3->title(), QString::fromUtf8(expected.group));

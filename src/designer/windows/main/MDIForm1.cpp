@@ -24,6 +24,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -84,11 +85,11 @@ MDIForm1::MDIForm1(DesignerSession& session) : session_(session), samples_(sampl
     RECENT = FILE->addMenu(QString());
     connect(RECENT, &QMenu::aboutToShow, this, &MDIForm1::fillRecentMenu);
     fillRecentMenu();
-    SAMPLES = FILE->addMenu(QStringLiteral("サンプル(&M)"));
+    SAMPLES = FILE->addMenu(QString());
     for (std::size_t index = 0; index < samples_.size(); ++index) {
         const int entryIndex = static_cast<int>(index);
-        QAction* entry = SAMPLES->addAction(samples_[index].japaneseName, this,
-                                            [this, entryIndex] { openSample(entryIndex); });
+        QAction* entry =
+            SAMPLES->addAction(QString(), this, [this, entryIndex] { openSample(entryIndex); });
         entry->setData(entryIndex);
     }
     FILE->addSeparator();
@@ -160,6 +161,13 @@ void MDIForm1::retranslate() {
     OPEN[0]->setText(tr("開く(&O)"));
     OPEN[1]->setText(tr("V1.1のファイルを開く(&A)"));
     RECENT->setTitle(tr("最近使ったデザイン(&R)"));
+    SAMPLES->setTitle(tr("サンプル(&M)"));
+    // The samples' names are the table's, in the windows' language.
+    const bool english = QLocale().language() == QLocale::English;
+    for (QAction* entry : SAMPLES->actions()) {
+        const SampleDesign& sample = samples_[static_cast<std::size_t>(entry->data().toInt())];
+        entry->setText(english ? sample.englishName : sample.japaneseName);
+    }
     SAVE->setText(tr("保存(&S)"));
     EXPORT->setText(tr("書き出し(&X)"));
     KoratuneUP->setText(tr("Koratuneを起動"));
