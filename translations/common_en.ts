@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>common::FramePlayback</name>
+    <message>
+        <source>1回</source>
+        <translation>Once</translation>
+    </message>
+    <message>
+        <source>繰り返し</source>
+        <translation>Repeat</translation>
+    </message>
+    <message>
+        <source>往復</source>
+        <translation>Bounce</translation>
+    </message>
+    <message>
+        <source>繰り返しと往復は、もう一度プレビューを押すか、ウィンドウを閉じると止まります</source>
+        <translation>Repeat and Bounce stop when Preview is pressed again or the window closes</translation>
+    </message>
+</context>
+<context>
     <name>common::SheetExportDialog</name>
     <message>
         <source>加算</source>

@@ -403,6 +403,123 @@ Render before exporting.</translation>
     </message>
 </context>
 <context>
+    <name>kirabellum::RampLibrary</name>
+    <message>
+        <source>金</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <source>赤</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>青</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>紫</source>
+        <translation>Purple</translation>
+    </message>
+    <message>
+        <source>銀白</source>
+        <translation>Silver white</translation>
+    </message>
+    <message>
+        <source>虹</source>
+        <translation>Rainbow</translation>
+    </message>
+    <message>
+        <source>橙</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>桃</source>
+        <translation>Pink</translation>
+    </message>
+    <message>
+        <source>水色</source>
+        <translation>Light blue</translation>
+    </message>
+</context>
+<context>
+    <name>kirabellum::ShapePresets</name>
+    <message>
+        <source>円</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>輪</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>ハート</source>
+        <translation>Heart</translation>
+    </message>
+    <message>
+        <source>星</source>
+        <translation>Star</translation>
+    </message>
+    <message>
+        <source>半球（上）</source>
+        <translation>Half sphere (up)</translation>
+    </message>
+    <message>
+        <source>扇</source>
+        <translation>Fan</translation>
+    </message>
+    <message>
+        <source>ランダム</source>
+        <translation>Random</translation>
+    </message>
+</context>
+<context>
+    <name>kirabellum::SparkLibrary</name>
+    <message>
+        <source>柔らかい点</source>
+        <translation>Soft dot</translation>
+    </message>
+    <message>
+        <source>硬い点</source>
+        <translation>Hard dot</translation>
+    </message>
+    <message>
+        <source>小さな点</source>
+        <translation>Small dot</translation>
+    </message>
+    <message>
+        <source>大きな光</source>
+        <translation>Large glow</translation>
+    </message>
+    <message>
+        <source>星</source>
+        <translation>Star</translation>
+    </message>
+    <message>
+        <source>十字</source>
+        <translation>Cross</translation>
+    </message>
+    <message>
+        <source>輪</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>きらめき</source>
+        <translation>Glitter</translation>
+    </message>
+    <message>
+        <source>流れ</source>
+        <translation>Streak</translation>
+    </message>
+    <message>
+        <source>菱形</source>
+        <translation>Diamond</translation>
+    </message>
+</context>
+<context>
     <name>kirabellum::SpinBarEntry</name>
     <message>
         <source>ダブルクリックで数値を入力</source>

@@ -1,5 +1,7 @@
 #include "common/FramePlayback.h"
 
+#include <QCoreApplication>
+
 #include "common/Rounding.h"
 
 #include <algorithm>
@@ -24,17 +26,18 @@ int captionedFrameRate(int option) {
 QString playbackOrderCaption(PlaybackOrder order) {
     switch (order) {
     case PlaybackOrder::Once:
-        return QStringLiteral("1回");
+        return QCoreApplication::translate("common::FramePlayback", "1回");
     case PlaybackOrder::Repeat:
-        return QStringLiteral("繰り返し");
+        return QCoreApplication::translate("common::FramePlayback", "繰り返し");
     case PlaybackOrder::PingPong:
-        return QStringLiteral("往復");
+        return QCoreApplication::translate("common::FramePlayback", "往復");
     }
     return {};
 }
 
 QString playbackOrderTip() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "common::FramePlayback",
         "繰り返しと往復は、もう一度プレビューを押すか、ウィンドウを閉じると止まります");
 }
 

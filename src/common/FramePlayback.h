@@ -26,7 +26,7 @@ struct PlaybackFrames {
 };
 
 // The order a playback runs through its frames, the options both players offer
-// as "1回", "繰り返し" and "往復" (option 0 to 2).
+// as "1回", "繰り返し" and "往復" (option 0 to 2), in the windows' language.
 enum class PlaybackOrder {
     Once,     // the frames once, then the end
     Repeat,   // the frames over and over: the first follows the last

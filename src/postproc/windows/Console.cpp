@@ -99,8 +99,7 @@ Console::Console(PostprocSession& session, QWidget* parent) : QWidget(parent), s
     check2_ = new QCheckBox(previewGroup);
     combo1_ = new QComboBox(previewGroup);
     for (int order = 0; order < common::PlaybackOrderCount; ++order)
-        combo1_->addItem(common::playbackOrderCaption(static_cast<common::PlaybackOrder>(order)));
-    combo1_->setToolTip(common::playbackOrderTip());
+        combo1_->addItem(QString());
     command2_ = new QPushButton(previewGroup);
     previewLayout->addWidget(check2_, 3, 0);
     previewLayout->addWidget(combo1_, 3, 1);
@@ -133,6 +132,10 @@ void Console::retranslate() {
     label1_->setText(tr("リフレッシュレート"));
     check2_->setText(tr("２倍表示"));
     command2_->setText(tr("プレビュー"));
+    for (int order = 0; order < common::PlaybackOrderCount; ++order)
+        combo1_->setItemText(
+            order, common::playbackOrderCaption(static_cast<common::PlaybackOrder>(order)));
+    combo1_->setToolTip(common::playbackOrderTip());
 }
 
 void Console::changeEvent(QEvent* event) {

@@ -1,5 +1,7 @@
 #include "core/editing/RampLibrary.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -42,34 +44,34 @@ void fillRamp(DesignDocument& design, int length, const std::vector<common::Colo
 
 const std::vector<BuiltInRamp>& builtInRamps() {
     static const std::vector<BuiltInRamp> ramps = {
-        {QStringLiteral("金"),
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::RampLibrary", "金")),
          {rgb(60, 30, 0), rgb(170, 100, 10), rgb(240, 180, 40), rgb(255, 230, 140),
           rgb(255, 255, 235)}},
-        {QStringLiteral("赤"),
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::RampLibrary", "赤")),
          {rgb(70, 0, 0), rgb(190, 10, 10), rgb(255, 60, 30), rgb(255, 170, 120),
           rgb(255, 245, 230)}},
-        {QStringLiteral("緑"),
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::RampLibrary", "緑")),
          {rgb(0, 40, 10), rgb(10, 130, 40), rgb(60, 220, 80), rgb(180, 255, 160),
           rgb(245, 255, 235)}},
-        {QStringLiteral("青"),
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::RampLibrary", "青")),
          {rgb(0, 10, 70), rgb(20, 60, 200), rgb(70, 150, 255), rgb(170, 215, 255),
           rgb(240, 250, 255)}},
-        {QStringLiteral("紫"),
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::RampLibrary", "紫")),
          {rgb(40, 0, 60), rgb(120, 30, 170), rgb(190, 90, 255), rgb(230, 180, 255),
           rgb(255, 245, 255)}},
-        {QStringLiteral("銀白"),
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::RampLibrary", "銀白")),
          {rgb(40, 40, 50), rgb(120, 120, 135), rgb(190, 190, 205), rgb(230, 230, 240),
           rgb(255, 255, 255)}},
-        {QStringLiteral("虹"),
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::RampLibrary", "虹")),
          {rgb(90, 0, 120), rgb(20, 60, 230), rgb(0, 200, 120), rgb(240, 230, 0), rgb(255, 120, 0),
           rgb(255, 40, 40), rgb(255, 240, 230)}},
-        {QStringLiteral("橙"),
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::RampLibrary", "橙")),
          {rgb(80, 20, 0), rgb(200, 70, 0), rgb(255, 140, 20), rgb(255, 200, 110),
           rgb(255, 250, 225)}},
-        {QStringLiteral("桃"),
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::RampLibrary", "桃")),
          {rgb(70, 0, 35), rgb(200, 40, 120), rgb(255, 110, 180), rgb(255, 190, 225),
           rgb(255, 245, 250)}},
-        {QStringLiteral("水色"),
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::RampLibrary", "水色")),
          {rgb(0, 40, 50), rgb(0, 130, 160), rgb(40, 210, 230), rgb(160, 245, 250),
           rgb(240, 255, 255)}},
     };

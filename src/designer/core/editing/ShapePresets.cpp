@@ -1,5 +1,7 @@
 #include "core/editing/ShapePresets.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <random>
@@ -97,13 +99,17 @@ BurstShape uniform(int value) {
 
 const std::vector<ShapePresetEntry>& shapePresets() {
     static const std::vector<ShapePresetEntry> presets = {
-        {ShapePreset::Circle, QStringLiteral("円")},
-        {ShapePreset::Ring, QStringLiteral("輪")},
-        {ShapePreset::Heart, QStringLiteral("ハート")},
-        {ShapePreset::Star, QStringLiteral("星")},
-        {ShapePreset::HalfSphereUp, QStringLiteral("半球（上）")},
-        {ShapePreset::Fan, QStringLiteral("扇")},
-        {ShapePreset::Random, QStringLiteral("ランダム")},
+        {ShapePreset::Circle,
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::ShapePresets", "円"))},
+        {ShapePreset::Ring, QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::ShapePresets", "輪"))},
+        {ShapePreset::Heart,
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::ShapePresets", "ハート"))},
+        {ShapePreset::Star, QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::ShapePresets", "星"))},
+        {ShapePreset::HalfSphereUp,
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::ShapePresets", "半球（上）"))},
+        {ShapePreset::Fan, QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::ShapePresets", "扇"))},
+        {ShapePreset::Random,
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::ShapePresets", "ランダム"))},
     };
     return presets;
 }

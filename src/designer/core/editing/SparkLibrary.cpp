@@ -2,6 +2,8 @@
 
 #include "core/editing/RampLibrary.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -63,33 +65,36 @@ void paintGlowSpark(DesignDocument& design, int slot, double radius, int peak, d
 const std::vector<BuiltInSpark>& builtInSparks() {
     const double diagonal = std::sqrt(0.5);
     static const std::vector<BuiltInSpark> sparks = {
-        {QStringLiteral("柔らかい点"), [](double dx, double dy) { return glow(dx, dy, 5.0, 1.5); }},
-        {QStringLiteral("硬い点"),
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SparkLibrary", "柔らかい点")),
+         [](double dx, double dy) { return glow(dx, dy, 5.0, 1.5); }},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SparkLibrary", "硬い点")),
          [](double dx, double dy) { return std::clamp(3.5 - std::hypot(dx, dy), 0.0, 1.0); }},
-        {QStringLiteral("小さな点"), [](double dx, double dy) { return glow(dx, dy, 2.2, 1.0); }},
-        {QStringLiteral("大きな光"), [](double dx, double dy) { return glow(dx, dy, 12.0, 2.2); }},
-        {QStringLiteral("星"),
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SparkLibrary", "小さな点")),
+         [](double dx, double dy) { return glow(dx, dy, 2.2, 1.0); }},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SparkLibrary", "大きな光")),
+         [](double dx, double dy) { return glow(dx, dy, 12.0, 2.2); }},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SparkLibrary", "星")),
          [diagonal](double dx, double dy) {
              return std::max({glow(dx, dy, 3.5, 1.0), ray(dx, dy, 1, 0, 12, 1.2),
                               ray(dx, dy, 0, 1, 12, 1.2),
                               0.7 * ray(dx, dy, diagonal, diagonal, 7, 1.2),
                               0.7 * ray(dx, dy, diagonal, -diagonal, 7, 1.2)});
          }},
-        {QStringLiteral("十字"),
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SparkLibrary", "十字")),
          [](double dx, double dy) {
              return std::max(
                  {glow(dx, dy, 3.0, 1.0), ray(dx, dy, 1, 0, 14, 1.5), ray(dx, dy, 0, 1, 14, 1.5)});
          }},
-        {QStringLiteral("輪"),
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SparkLibrary", "輪")),
          [](double dx, double dy) {
              return std::max(0.0, 1.0 - std::abs(std::hypot(dx, dy) - 6.0) / 1.8);
          }},
-        {QStringLiteral("きらめき"), glitter},
-        {QStringLiteral("流れ"),
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SparkLibrary", "きらめき")), glitter},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SparkLibrary", "流れ")),
          [](double dx, double dy) {
              return std::pow(std::max(0.0, 1.0 - std::hypot(dx / 1.8, dy / 10.0)), 1.2);
          }},
-        {QStringLiteral("菱形"),
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SparkLibrary", "菱形")),
          [](double dx, double dy) {
              return std::max(0.0, 1.0 - (std::abs(dx) + std::abs(dy)) / 6.0);
          }},

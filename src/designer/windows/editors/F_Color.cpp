@@ -7,6 +7,7 @@
 #include "core/session/DesignerSession.h"
 #include "windows/tools/ToolWindowHost.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QMenu>
 #include <QPushButton>
@@ -80,6 +81,11 @@ void F_Color::retranslate() {
     Command2->setText(tr("Export"));
     Command3->setText(tr("プリセット"));
     Command3->setToolTip(tr("組み込みのグラデーションを使う"));
+    const QList<QAction*> ramps = Command3->menu()->actions();
+    for (qsizetype index = 0; index < ramps.size(); ++index)
+        ramps[index]->setText(QCoreApplication::translate(
+            "kirabellum::RampLibrary",
+            builtInRamps()[static_cast<std::size_t>(index)].name.toUtf8().constData()));
     Picture2->setToolTip(tr("Load"));
 }
 

@@ -10,6 +10,7 @@
 #include "windows/editors/Syousai.h"
 #include "windows/tools/ToolWindowHost.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -157,6 +158,11 @@ void F_Editer::retranslate() {
     Command3->setText(tr("発生設定"));
     Command4->setText(tr("形"));
     Command4->setToolTip(tr("バーストの形を選ぶ"));
+    const QList<QAction*> shapes = Command4->menu()->actions();
+    for (qsizetype index = 0; index < shapes.size(); ++index)
+        shapes[index]->setText(QCoreApplication::translate(
+            "kirabellum::ShapePresets",
+            shapePresets()[static_cast<std::size_t>(index)].name.toUtf8().constData()));
 }
 
 int F_Editer::CurrentLayer(DesignerSession& session) {

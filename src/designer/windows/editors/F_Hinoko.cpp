@@ -8,6 +8,7 @@
 #include "windows/editors/F_Editer.h"
 #include "windows/tools/ToolWindowHost.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QMenu>
 #include <QPushButton>
@@ -79,6 +80,11 @@ void F_Hinoko::retranslate() {
     Command2->setText(tr("Export"));
     Command3->setText(tr("プリセット"));
     Command3->setToolTip(tr("組み込みの火の粉を今のグラデーションの色で描く"));
+    const QList<QAction*> sparks = Command3->menu()->actions();
+    for (qsizetype index = 0; index < sparks.size(); ++index)
+        sparks[index]->setText(QCoreApplication::translate(
+            "kirabellum::SparkLibrary",
+            builtInSparks()[static_cast<std::size_t>(index)].name.toUtf8().constData()));
 }
 
 void F_Hinoko::DRefresh() {
