@@ -216,10 +216,13 @@ DesignDocument palm() {
     LayerSettings& fronds = useLayer(design, 1, 600, 0, 120, 92);
     fronds.LayerY = 70;
     fronds.LayerRadius = 2;
-    // Six arms: only a few of the 36 directions throw particles; the rest stay
-    // at the centre as its flash.
-    for (int arm = 0; arm < 6; ++arm)
-        fronds.LayerShape[static_cast<std::size_t>(arm * 6 + 3)] = 72;
+    // Six arms, each three directions wide and strongest in its middle; the
+    // directions between them stay at the centre as a small flash.
+    for (int arm = 0; arm < 6; ++arm) {
+        fronds.LayerShape[static_cast<std::size_t>(arm * 6 + 2)] = 56;
+        fronds.LayerShape[static_cast<std::size_t>(arm * 6 + 3)] = 80;
+        fronds.LayerShape[static_cast<std::size_t>(arm * 6 + 4)] = 56;
+    }
     useSpark(design, 1, "小さな点");
     pull(design, 0, 90.0f, 3.0f);
     return design;
@@ -246,12 +249,12 @@ DesignDocument heart() {
     DesignDocument design = smallDesign(12);
     design.AfterimageOn = 1;
     design.Afterimage = 25;
-    design.AddRate = 0.12f;
+    design.AddRate = 0.3f;
     useRamp(design, "桃", 48);
-    LayerSettings& outline = useLayer(design, 1, 500, 0, 40, 90);
+    LayerSettings& outline = useLayer(design, 1, 800, 2, 160, 84);
     outline.LayerRadius = 1;
     outline.LayerShape = grown(presetShape(ShapePreset::Heart, 0), 3, 2);
-    useSpark(design, 1, "柔らかい点");
+    useSpark(design, 1, "小さな点");
     return design;
 }
 
