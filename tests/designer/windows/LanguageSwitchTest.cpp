@@ -2,6 +2,8 @@
 #include "DesignerFixture.h"
 
 #include "TextFit.h"
+#include "common/InterfaceLanguage.h"
+#include "common/windows/LanguageMenu.h"
 #include "common/windows/PictureBox.h"
 #include "common/windows/WindowTranslations.h"
 #include "core/document/DesignFormat.h"
@@ -10,6 +12,7 @@
 #include "windows/editors/F_Gravity.h"
 #include "windows/render/F_Animation.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QMenu>
@@ -78,6 +81,29 @@ TEST_F(LanguageSwitchTest, OpenWindowsTakeTheNewLanguageAndKeepTheDesign) {
         EXPECT_EQ(animation->HScroll1[1]->value(), frameCount);
         EXPECT_TRUE(session->history.isModified());
     }
+}
+
+TEST_F(LanguageSwitchTest, TheViewMenusLanguageEntrySwitchesAndKeepsTheChoiceForTheNextStart) {
+    common::WindowTranslations translations(QStringLiteral("kirabellum"));
+    common::addLanguageMenu(*mainWindow->VIEW, translations);
+    auto* english = mainWindow->findChild<QAction*>(QStringLiteral("LANGUAGE_en"));
+    auto* japanese = mainWindow->findChild<QAction*>(QStringLiteral("LANGUAGE_ja"));
+    ASSERT_NE(english, nullptr);
+    ASSERT_NE(japanese, nullptr);
+    EXPECT_TRUE(japanese->isChecked());
+
+    english->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(translations.language(), InterfaceLanguage::English);
+    EXPECT_EQ(common::savedInterfaceLanguage(), InterfaceLanguage::English);
+    EXPECT_EQ(mainWindow->FILE->title(), QStringLiteral("&File"));
+    EXPECT_TRUE(english->isChecked());
+    EXPECT_FALSE(japanese->isChecked());
+
+    japanese->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(common::savedInterfaceLanguage(), InterfaceLanguage::Japanese);
+    EXPECT_EQ(mainWindow->FILE->title(), QStringLiteral("ﾌｧｲﾙ(&F)"));
 }
 
 } // namespace
