@@ -241,20 +241,17 @@ void FastRenderEngine::planAndMove(int workerIndex) {
         const SparkShape& shape = sparkShapes_[plan.layerIndex];
         stamped += static_cast<std::uint64_t>(shape.opaquePixels());
         if (plan.rowBegin < plan.rowEnd) {
-            // Spread the stamping work evenly over the rows the spark covers.
-            const int rows = shape.endRow() - shape.firstRow();
-            const std::int64_t perRow = rows > 0 ? shape.opaquePixels() / rows + 1 : 1;
-            worker.rowWork[static_cast<std::size_t>(plan.rowBegin)] += perRow;
-            worker.rowWork[static_cast<std::size_t>(plan.rowEnd)] -= perRow;
+            worker.rowWork[static_cast<std::size_t>(plan.rowBegin)] += plan.workPerRow;
+            worker.rowWork[static_cast<std::size_t>(plan.rowEnd)] -= plan.workPerRow;
         }
         if (dies)
             particle.Layer = 0.0f;
         else
             spareLive_[static_cast<std::size_t>(begin + survivors++)] = slot;
-        // A particle that just died still moves once, as every slot stamped in
-        // this frame does; spawning overwrites all of it later.
-        preparation_.motion().move(particle);
     }
+    // A particle that just died still moves once, as every slot stamped in this
+    // frame does; spawning overwrites all of it later.
+    preparation_.motion().moveQuickly(ParticlePool, live_.data() + begin, end - begin);
     worker.survivors = survivors;
     worker.stamped = stamped;
 }
@@ -291,6 +288,8 @@ void FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, b
 
     plan.rowBegin = 0;
     plan.rowEnd = 0;
+    plan.workPerRow = 0;
+    plan.brightOnly = false;
     const AxisPlacement columns = placeAxis(particle.X);
     const AxisPlacement rows = placeAxis(particle.Y);
     if (!columns.placed || !rows.placed || shape.opaquePixels() == 0)
@@ -302,9 +301,25 @@ void FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, b
     // Halfway, spark pixel d lands on origin + d or a neighbour of it.
     if (columns.origin + SparkEdge + 1 <= 0 || columns.origin - 1 >= frameSize)
         return;
+    // Along a shifted particle's rows only the pixels above the shift add
+    // anything: the others, transparent ones included, add exactly 0.
+    plan.brightOnly = plan.shifted && onlyUpperLimit_ && !columns.halfway;
+    int sparkFirstRow = shape.firstRow();
+    int sparkEndRow = shape.endRow();
+    int pixels = shape.opaquePixels();
+    if (plan.brightOnly) {
+        const SparkShape::Run brightRows = shape.brightRows(plan.shift);
+        sparkFirstRow = brightRows.begin;
+        sparkEndRow = brightRows.end;
+        pixels = shape.brightPixels(plan.shift);
+        if (sparkFirstRow >= sparkEndRow)
+            return;
+    }
     const int slack = rows.halfway ? 1 : 0;
-    plan.rowBegin = std::clamp(rows.origin + shape.firstRow() - slack, 0, frameSize);
-    plan.rowEnd = std::clamp(rows.origin + shape.endRow() + slack, 0, frameSize);
+    plan.rowBegin = std::clamp(rows.origin + sparkFirstRow - slack, 0, frameSize);
+    plan.rowEnd = std::clamp(rows.origin + sparkEndRow + slack, 0, frameSize);
+    // The stamping work, spread evenly over the rows the spark covers.
+    plan.workPerRow = pixels / (sparkEndRow - sparkFirstRow) + 1;
 }
 
 void FastRenderEngine::packLiveParticles() {
@@ -436,8 +451,11 @@ void FastRenderEngine::stampParticle(const StampPlan& plan, int rowBegin, int ro
 
     // Spark rows rowBegin - plan.row to rowEnd - 1 - plan.row land in the band,
     // one to one; halfway, each row's canvas row follows the rounding.
-    int firstRow = shape.firstRow();
-    int endRow = shape.endRow();
+    const bool brightOnly = plan.brightOnly;
+    const SparkShape::Run brightRows =
+        brightOnly ? shape.brightRows(plan.shift) : SparkShape::Run{0, 0};
+    int firstRow = brightOnly ? brightRows.begin : shape.firstRow();
+    int endRow = brightOnly ? brightRows.end : shape.endRow();
     if (!plan.rowHalfway) {
         firstRow = std::max(firstRow, rowBegin - plan.row);
         endRow = std::min(endRow, rowEnd - plan.row);
@@ -451,8 +469,8 @@ void FastRenderEngine::stampParticle(const StampPlan& plan, int rowBegin, int ro
                 continue;
         }
         float* line = Canvas.data() + static_cast<std::ptrdiff_t>(canvasRow) * frameSize;
-        if (plan.shifted && onlyUpperLimit_ && !plan.columnHalfway) {
-            const SparkShape::Run span = shape.rowSpan(dy);
+        if (brightOnly) {
+            const SparkShape::Run span = shape.brightSpan(dy, plan.shift);
             const int begin = std::max<int>(span.begin, columnBegin);
             const int end = std::min<int>(span.end, columnEnd);
             if (begin < end)

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "common/Status.h"
+#include "common/WorkerPool.h"
 #include "core/document/DesignDocument.h"
 #include "core/render/Particle.h"
 #include "core/render/ParticleEngine.h"
 #include "core/render/RandomSource.h"
 #include "core/render/RenderPreparation.h"
 #include "core/render/SparkShape.h"
-#include "common/WorkerPool.h"
 
 #include <QImage>
 
@@ -66,6 +66,8 @@ private:
         float x, y;
         int column, row;         // canvas pixel of spark pixel (0, 0)
         int rowBegin, rowEnd;    // canvas rows the spark may touch, within the frame
+        int workPerRow;          // about the pixels stamped into each of them
+        bool brightOnly;         // only the pixels above the shift are stamped
         std::uint8_t layerIndex; // layer - 1
         bool columnHalfway;      // x is halfway between pixels: see stampParticle
         bool rowHalfway;

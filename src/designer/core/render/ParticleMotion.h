@@ -4,6 +4,7 @@
 #include "core/render/Particle.h"
 
 #include <array>
+#include <vector>
 
 namespace kirabellum {
 
@@ -18,8 +19,18 @@ public:
     void prepare(const DesignDocument& design, float scale, int frameSize);
 
     void move(Particle& particle) const;
+    // The same moves to the bit, of the particles in the given pool slots, with
+    // quicker trigonometry for the rotation and attraction forces: the fast
+    // engine's.
+    void moveQuickly(std::vector<Particle>& pool, const int* slots, int count) const;
 
 private:
+    // The velocity, the deceleration, the age and the linear force.
+    void moveStraight(Particle& particle) const;
+    // The direction in degrees in which each force pushes the particle.
+    template <typename Trigonometry> float rotationDirection(const Particle& particle) const;
+    template <typename Trigonometry> float attractionDirection(const Particle& particle) const;
+
     std::array<GravityForce, GravityTotal> ScaledGravity{};
     float centre_ = 0.0f;
     double linearCosine_ = 0.0; // direction of the linear force

@@ -42,6 +42,58 @@ void SparkShape::build(const std::array<std::uint8_t, SparkEdge * SparkEdge>& in
         widened_[pixel] = indices_[pixel] == 0 ? TransparentValue : indices_[pixel];
     if (opaquePixels_ == 0)
         firstRow_ = 0;
+    buildBrightSpans();
+}
+
+void SparkShape::buildBrightSpans() {
+    std::array<int, MaximumIndex> firstBright{};
+    std::array<int, MaximumIndex> lastBright{};
+    firstBright.fill(SparkEdge);
+    lastBright.fill(-1);
+    brightPixels_.fill(0);
+    rowSpanPixels_ = 0;
+    for (int y = 0; y < SparkEdge; ++y) {
+        const std::uint8_t* values = row(y);
+        // The brightest index from the row's start to x, and from x to its end:
+        // a pixel at or past column x is above `shift` exactly when the latter is.
+        std::array<int, SparkEdge + 1> fromStart{};
+        std::array<int, SparkEdge + 1> toEnd{};
+        for (int x = 0; x < SparkEdge; ++x)
+            fromStart[static_cast<std::size_t>(x) + 1] =
+                std::max<int>(fromStart[static_cast<std::size_t>(x)], values[x]);
+        for (int x = SparkEdge - 1; x >= 0; --x)
+            toEnd[static_cast<std::size_t>(x)] =
+                std::max<int>(toEnd[static_cast<std::size_t>(x) + 1], values[x]);
+        rowSpanPixels_ += rowSpan(y).end - rowSpan(y).begin;
+        int begin = 0;
+        int end = SparkEdge;
+        for (int shift = 0; shift < MaximumIndex; ++shift) {
+            while (begin < SparkEdge && fromStart[static_cast<std::size_t>(begin) + 1] <= shift)
+                ++begin;
+            while (end > 0 && toEnd[static_cast<std::size_t>(end) - 1] <= shift)
+                --end;
+            Run& span = brightSpans_[static_cast<std::size_t>(y) * MaximumIndex +
+                                     static_cast<std::size_t>(shift)];
+            span = begin < end
+                       ? Run{static_cast<std::uint8_t>(begin), static_cast<std::uint8_t>(end)}
+                       : Run{0, 0};
+            if (begin < end) {
+                brightPixels_[static_cast<std::size_t>(shift)] = static_cast<std::uint16_t>(
+                    brightPixels_[static_cast<std::size_t>(shift)] + end - begin);
+                firstBright[static_cast<std::size_t>(shift)] =
+                    std::min(firstBright[static_cast<std::size_t>(shift)], y);
+                lastBright[static_cast<std::size_t>(shift)] = y;
+            }
+        }
+    }
+    for (int shift = 0; shift < MaximumIndex; ++shift) {
+        const int first = firstBright[static_cast<std::size_t>(shift)];
+        const int last = lastBright[static_cast<std::size_t>(shift)];
+        brightRows_[static_cast<std::size_t>(shift)] =
+            first <= last
+                ? Run{static_cast<std::uint8_t>(first), static_cast<std::uint8_t>(last + 1)}
+                : Run{0, 0};
+    }
 }
 
 } // namespace kirabellum

@@ -35,6 +35,32 @@ public:
     }
     // The columns from the first to the last non-transparent pixel of the row.
     Run rowSpan(int row) const { return rowSpans_[static_cast<std::size_t>(row)]; }
+    // The columns from the first to the last pixel of the row whose ramp index
+    // is above `shift`: when a particle's intensities are ramp index - shift,
+    // the only pixels that add anything. Empty when there are none.
+    Run brightSpan(int row, int shift) const {
+        if (shift < 0)
+            return rowSpan(row);
+        if (shift >= MaximumIndex)
+            return Run{0, 0};
+        return brightSpans_[static_cast<std::size_t>(row) * MaximumIndex +
+                            static_cast<std::size_t>(shift)];
+    }
+    // The pixels of the bright spans of all rows for `shift`.
+    int brightPixels(int shift) const {
+        if (shift < 0)
+            return rowSpanPixels_;
+        return shift >= MaximumIndex ? 0 : brightPixels_[static_cast<std::size_t>(shift)];
+    }
+    // The rows from the first to the last holding a pixel whose ramp index is
+    // above `shift`, as rows begin to end - 1.
+    Run brightRows(int shift) const {
+        if (shift < 0)
+            return Run{static_cast<std::uint8_t>(firstRow_), static_cast<std::uint8_t>(endRow_)};
+        if (shift >= MaximumIndex)
+            return Run{0, 0};
+        return brightRows_[static_cast<std::size_t>(shift)];
+    }
     const Run* runsBegin(int row) const {
         return runs_.data() + rowRuns_[static_cast<std::size_t>(row)];
     }
@@ -51,6 +77,10 @@ public:
     int endRow() const { return endRow_; }
 
 private:
+    static constexpr int MaximumIndex = 255; // the highest ramp index a pixel can hold
+
+    void buildBrightSpans();
+
     std::array<std::uint8_t, SparkEdge * SparkEdge> indices_{};
     std::array<std::int32_t, SparkEdge * SparkEdge> widened_{};
     std::array<Run, SparkEdge> rowSpans_{};
@@ -58,6 +88,12 @@ private:
     std::array<Run, SparkEdge * SparkEdge / 2> runs_{};
     // The runs of row r are runs_[rowRuns_[r]] to runs_[rowRuns_[r + 1] - 1].
     std::array<std::uint16_t, SparkEdge + 1> rowRuns_{};
+    // brightSpan(row, shift) at row × MaximumIndex + shift, and brightRows(shift),
+    // for the shifts 0 to MaximumIndex - 1.
+    std::array<Run, SparkEdge * MaximumIndex> brightSpans_{};
+    std::array<Run, MaximumIndex> brightRows_{};
+    std::array<std::uint16_t, MaximumIndex> brightPixels_{};
+    int rowSpanPixels_ = 0; // the pixels of all row spans
     int opaquePixels_ = 0;
     int brightest_ = 0;
     int firstRow_ = 0;
