@@ -64,12 +64,14 @@ bool wholeShift(double ageFade, std::int64_t& shift) {
     // 53 significant bits.
     const struct {
         int exponent;
+        double scale; // 2^exponent
         double limit;
-    } grids[] = {{40, 0x1.0p12}, {26, 0x1.0p26}};
+    } grids[] = {{40, 0x1.0p40, 0x1.0p12}, {26, 0x1.0p26, 0x1.0p26}};
     for (const auto& grid : grids) {
         if (!(std::fabs(ageFade) < grid.limit))
             continue;
-        const double scaled = std::ldexp(ageFade, grid.exponent);
+        // Exact, as ldexp would be: ageFade times a power of two below 2^53.
+        const double scaled = ageFade * grid.scale;
         const auto units = static_cast<std::int64_t>(scaled);
         if (static_cast<double>(units) != scaled)
             continue;

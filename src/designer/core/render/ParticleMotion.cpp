@@ -49,13 +49,13 @@ struct GuardedTrigonometry {
         double angle = 0.0;
         if (x != centre && quickArcTangent(static_cast<double>(centre) - y,
                                            static_cast<double>(centre) - x, angle)) {
-            angle *= RadiansToDegrees;
-            if (x < centre)
-                angle += 180.0;
+            // The additions by index, not by branches (see quickSineCosine); an
+            // addition of +0 changes only a -0, which the guard below refuses.
+            constexpr double Turns[] = {0.0, 180.0, 360.0};
+            angle = angle * RadiansToDegrees + Turns[x < centre ? 1 : 0];
             // Which side of 0 the angle lies on must be certain too.
             if (std::fabs(angle) > AngleError) {
-                if (angle < 0.0)
-                    angle += 360.0;
+                angle += Turns[angle < 0.0 ? 2 : 0];
                 float rounded = 0.0f;
                 if (roundToFloatWithin(angle, AngleError, rounded))
                     return rounded;

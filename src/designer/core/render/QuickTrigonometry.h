@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 
 namespace kirabellum {
@@ -60,19 +61,20 @@ inline bool quickArcTangent(double numerator, double denominator, double& angle)
     constexpr double Small = 0x1.0p-100;
     if (!(top < Large && bottom < Large && bottom >= Small && (top >= Small || top == 0.0)))
         return false;
-    const bool steep = top > bottom;
-    const double smaller = steep ? bottom : top;
-    const double larger = steep ? top : bottom;
+    const int steep = top > bottom ? 1 : 0;
+    const double smaller = std::min(top, bottom);
+    const double larger = std::max(top, bottom);
     // A float quotient picks k well enough: any k near the nearest keeps the
     // series' argument within 1/16 and a hair.
     const int eighths =
         static_cast<int>(static_cast<float>(smaller) / static_cast<float>(larger) * 8.0f + 0.5f);
     const double near = eighths / 8.0;
-    double size = ArcTangentOfEighths[eighths] +
-                  smallArcTangent((smaller - near * larger) / (larger + near * smaller));
-    if (steep)
-        size = 1.5707963267948966 - size;
-    angle = (numerator < 0) != (denominator < 0) ? -size : size;
+    const double flat = ArcTangentOfEighths[eighths] +
+                        smallArcTangent((smaller - near * larger) / (larger + near * smaller));
+    // Chosen by index, as the quarter in quickSineCosine.
+    const double sizes[] = {flat, 1.5707963267948966 - flat};
+    constexpr double Signs[] = {1.0, -1.0};
+    angle = sizes[steep] * Signs[(numerator < 0) != (denominator < 0) ? 1 : 0];
     return true;
 }
 
@@ -106,24 +108,12 @@ inline bool quickSineCosine(double x, double& sine, double& cosine) {
                             z * (-1.0 / 3628800.0 +
                                  z * (1.0 / 479001600.0 + z * (-1.0 / 87178291200.0 +
                                                                z * (1.0 / 20922789888000.0))))))));
-    switch (quarter & 3) {
-    case 0:
-        sine = s;
-        cosine = c;
-        break;
-    case 1:
-        sine = c;
-        cosine = -s;
-        break;
-    case 2:
-        sine = -s;
-        cosine = -c;
-        break;
-    default:
-        sine = -c;
-        cosine = s;
-        break;
-    }
+    // Chosen by index rather than by branches: the quarter is as good as
+    // random from one particle to the next. Multiplying by -1 only flips the sign.
+    const double parts[] = {s, c};
+    constexpr double Signs[] = {1.0, -1.0};
+    sine = parts[quarter & 1] * Signs[(quarter >> 1) & 1];
+    cosine = parts[(quarter & 1) ^ 1] * Signs[((quarter + 1) >> 1) & 1];
     return true;
 }
 
