@@ -134,6 +134,7 @@ inline void addMappedSpan(float* line, const int* columns, const std::uint8_t* v
 
 FastRenderEngine::FastRenderEngine(RandomSource& random, int threadCount)
     : ParticleEngine(random), workers_(threadCount < 1 ? defaultThreadCount() : threadCount),
+      barrier_(workers_.workerCount()),
       workerState_(static_cast<std::size_t>(workers_.workerCount())),
       ParticlePool(static_cast<std::size_t>(PoolSize)), live_(static_cast<std::size_t>(PoolSize)),
       spareLive_(static_cast<std::size_t>(PoolSize)), spawned_(static_cast<std::size_t>(PoolSize)),
@@ -205,12 +206,19 @@ void FastRenderEngine::Add(int layer) {
 void FastRenderEngine::advanceFrame() {
     planCount_ = liveCount_;
     if (planCount_ > 0) {
-        auto plan = [this](int worker) { planAndMove(worker); };
-        workers_.run(plan);
-        gatherSurvivors(planCount_);
-        splitIntoBands();
-        auto stamp = [this](int worker) { fadeAndStamp(worker); };
-        workers_.run(stamp);
+        // One task per frame: the workers meet between moving and stamping
+        // instead of handing back to this thread and waiting for it.
+        auto frame = [this](int worker) {
+            planAndMove(worker);
+            barrier_.arriveAndWait();
+            if (worker == 0) {
+                gatherSurvivors(planCount_);
+                splitIntoBands();
+            }
+            barrier_.arriveAndWait();
+            fadeAndStamp(worker);
+        };
+        workers_.run(frame);
         canvasBlank_ = false;
         return;
     }

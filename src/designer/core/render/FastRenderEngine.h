@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Status.h"
+#include "common/WorkerBarrier.h"
 #include "common/WorkerPool.h"
 #include "core/document/DesignDocument.h"
 #include "core/render/Particle.h"
@@ -90,6 +91,7 @@ private:
     void splitIntoBands();
 
     common::WorkerPool workers_;
+    common::WorkerBarrier barrier_;
     std::vector<Worker> workerState_;
     RenderPreparation preparation_;
     std::vector<Particle> ParticlePool;
