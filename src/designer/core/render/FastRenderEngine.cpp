@@ -138,8 +138,9 @@ FastRenderEngine::FastRenderEngine(RandomSource& random, int threadCount)
       workerState_(static_cast<std::size_t>(workers_.workerCount())),
       ParticlePool(static_cast<std::size_t>(PoolSize)), live_(static_cast<std::size_t>(PoolSize)),
       spareLive_(static_cast<std::size_t>(PoolSize)), spawned_(static_cast<std::size_t>(PoolSize)),
-      plans_(static_cast<std::size_t>(PoolSize)),
-      bandStart_(static_cast<std::size_t>(workers_.workerCount()) + 1) {}
+      plans_(static_cast<std::size_t>(PoolSize)), planRows_(static_cast<std::size_t>(PoolSize)),
+      bandCount_(workers_.workerCount() == 1 ? 1 : BandsPerWorker * workers_.workerCount()),
+      bandStart_(static_cast<std::size_t>(bandCount_) + 1) {}
 
 common::Status FastRenderEngine::PrepareRender(const DesignDocument& design) {
     for (Particle& particle : ParticlePool)
@@ -250,6 +251,7 @@ void FastRenderEngine::planAndMove(int workerIndex) {
         planParticle(particle, plan, dies);
         const SparkShape& shape = sparkShapes_[plan.layerIndex];
         stamped += static_cast<std::uint64_t>(shape.opaquePixels());
+        planRows_[static_cast<std::size_t>(position)] = {plan.rowBegin, plan.rowEnd};
         if (plan.rowBegin < plan.rowEnd) {
             worker.rowWork[static_cast<std::size_t>(plan.rowBegin)] += plan.workPerRow;
             worker.rowWork[static_cast<std::size_t>(plan.rowEnd)] -= plan.workPerRow;
@@ -358,8 +360,7 @@ void FastRenderEngine::gatherSurvivors(int planned) {
 void FastRenderEngine::splitIntoBands() {
     const int frameSize = preparation_.frameSize();
     // Work per canvas row: its fade plus the spark rows stamped into it. Each
-    // worker gets a band of rows with about an equal share.
-    const int workerCount = workers_.workerCount();
+    // band of rows gets about an equal share.
     std::int64_t running = 0;
     std::int64_t total = 0;
     for (int row = 0; row < frameSize; ++row) {
@@ -370,13 +371,14 @@ void FastRenderEngine::splitIntoBands() {
     }
     bandStart_[0] = 0;
     int row = 0;
-    for (int index = 1; index < workerCount; ++index) {
-        const std::int64_t share = total * index / workerCount;
+    for (int index = 1; index < bandCount_; ++index) {
+        const std::int64_t share = total * index / bandCount_;
         while (row < frameSize && rowWork_[static_cast<std::size_t>(row)] < share)
             ++row;
         bandStart_[static_cast<std::size_t>(index)] = row;
     }
-    bandStart_[static_cast<std::size_t>(workerCount)] = frameSize;
+    bandStart_[static_cast<std::size_t>(bandCount_)] = frameSize;
+    nextBand_.store(0, std::memory_order_relaxed);
 }
 
 void FastRenderEngine::fadeRows(int rowBegin, int rowEnd) {
@@ -406,18 +408,27 @@ void FastRenderEngine::fadeRows(int rowBegin, int rowEnd) {
 }
 
 void FastRenderEngine::fadeAndStamp(int workerIndex) {
+    // Each worker takes the next band nobody has taken yet, so that a worker
+    // that falls behind (a band that costs more than reckoned, a core taken
+    // away for a while) leaves more bands to the others.
     Worker& worker = workerState_[static_cast<std::size_t>(workerIndex)];
-    const int bandBegin = bandStart_[static_cast<std::size_t>(workerIndex)];
-    const int bandEnd = bandStart_[static_cast<std::size_t>(workerIndex) + 1];
+    for (int band = nextBand_.fetch_add(1, std::memory_order_relaxed); band < bandCount_;
+         band = nextBand_.fetch_add(1, std::memory_order_relaxed))
+        fadeAndStampBand(band, worker);
+}
+
+void FastRenderEngine::fadeAndStampBand(int band, Worker& worker) {
+    const int bandBegin = bandStart_[static_cast<std::size_t>(band)];
+    const int bandEnd = bandStart_[static_cast<std::size_t>(band) + 1];
     if (bandBegin == bandEnd)
         return;
     fadeRows(bandBegin, bandEnd);
     for (int position = 0; position < planCount_; ++position) {
-        const StampPlan& plan = plans_[static_cast<std::size_t>(position)];
-        if (plan.rowEnd <= bandBegin || plan.rowBegin >= bandEnd)
+        const RowRange rows = planRows_[static_cast<std::size_t>(position)];
+        if (rows.end <= bandBegin || rows.begin >= bandEnd)
             continue;
-        stampParticle(plan, std::max(plan.rowBegin, bandBegin), std::min(plan.rowEnd, bandEnd),
-                      worker);
+        stampParticle(plans_[static_cast<std::size_t>(position)], std::max(rows.begin, bandBegin),
+                      std::min(rows.end, bandEnd), worker);
     }
 }
 

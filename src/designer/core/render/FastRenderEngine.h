@@ -13,6 +13,7 @@
 #include <QImage>
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -84,6 +85,7 @@ private:
 
     void planAndMove(int worker);
     void fadeAndStamp(int worker);
+    void fadeAndStampBand(int band, Worker& worker);
     void planParticle(const Particle& particle, StampPlan& plan, bool& dies) const;
     void fadeRows(int rowBegin, int rowEnd);
     void stampParticle(const StampPlan& plan, int rowBegin, int rowEnd, Worker& worker);
@@ -108,7 +110,17 @@ private:
     std::vector<int> spawned_;
     std::vector<StampPlan> plans_; // one per live slot of the frame being stamped
     int planCount_ = 0;
-    std::vector<int> bandStart_; // worker w owns canvas rows bandStart_[w] to bandStart_[w + 1] - 1
+    // The canvas rows each plan's spark may touch, apart from the plans, so that
+    // the workers' passes over them, one per band, stay in the caches.
+    struct RowRange {
+        int begin, end;
+    };
+    std::vector<RowRange> planRows_;
+    // Several bands per worker, taken in turn as workers become free.
+    static constexpr int BandsPerWorker = 4;
+    int bandCount_;
+    std::atomic<int> nextBand_{0};
+    std::vector<int> bandStart_; // band b is canvas rows bandStart_[b] to bandStart_[b + 1] - 1
     std::vector<std::int64_t> rowWork_;
     bool canvasBlank_ = true; // every canvas value is +0.0
     // AddRate is neither negative nor NaN nor infinite, the ramp is not empty
