@@ -5,31 +5,33 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/render/QuickTrigonometry.h"
+
 namespace kirabellum {
 
-// Rounds `value` to float when every number within `errorBound` of it rounds to
-// that same float, so that an approximation of a result gives exactly the float
-// the result itself gives. False when it cannot tell: too near the middle
-// between two floats, or a float that is zero, subnormal, the largest or not
-// finite.
-inline bool roundToFloatWithin(double value, double errorBound, float& result) {
+// Rounds `value` to float into `result` and tells whether every number within
+// `errorBound` of it rounds to that same float, so that an approximation of a
+// result gives exactly the float the result itself gives. False when it cannot
+// tell: too near the middle between two floats, or a float that is zero,
+// subnormal, the largest or not finite. Without branches, so that loops over
+// many values can work on several at once.
+KIRABELLUM_LOOP_INLINE bool roundToFloatWithin(double value, double errorBound, float& result) {
     const float rounded = static_cast<float>(value);
     const float size = std::fabs(rounded);
-    if (!(size >= FLT_MIN && size < FLT_MAX))
-        return false;
     std::uint32_t bits = 0;
     std::memcpy(&bits, &rounded, sizeof bits);
-    const std::uint32_t neighbourBits[] = {bits - 1, bits + 1};
-    for (const std::uint32_t neighbourBit : neighbourBits) {
-        float neighbour = 0.0f;
-        std::memcpy(&neighbour, &neighbourBit, sizeof neighbour);
-        // Two neighbouring floats and half their sum are exact in double.
-        const double middle = (static_cast<double>(rounded) + neighbour) / 2.0;
-        if (!(std::fabs(value - middle) > errorBound))
-            return false;
-    }
+    const std::uint32_t belowBits = bits - 1;
+    const std::uint32_t aboveBits = bits + 1;
+    float below = 0.0f;
+    float above = 0.0f;
+    std::memcpy(&below, &belowBits, sizeof below);
+    std::memcpy(&above, &aboveBits, sizeof above);
+    // Two neighbouring floats and half their sum are exact in double.
+    const double lowMiddle = (static_cast<double>(rounded) + below) / 2.0;
+    const double highMiddle = (static_cast<double>(rounded) + above) / 2.0;
     result = rounded;
-    return true;
+    return (size >= FLT_MIN) & (size < FLT_MAX) & (std::fabs(value - lowMiddle) > errorBound) &
+           (std::fabs(value - highMiddle) > errorBound);
 }
 
 } // namespace kirabellum

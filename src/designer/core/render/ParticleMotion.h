@@ -27,9 +27,10 @@ public:
 private:
     // The velocity, the deceleration, the age and the linear force.
     void moveStraight(Particle& particle) const;
-    // The direction in degrees in which each force pushes the particle.
-    template <typename Trigonometry> float rotationDirection(const Particle& particle) const;
-    template <typename Trigonometry> float attractionDirection(const Particle& particle) const;
+    // The direction in degrees in which each force pushes a particle, from the
+    // particle's direction from the centre.
+    float rotationDirection(float pointAngle) const;
+    float attractionDirection(float pointAngle) const;
 
     std::array<GravityForce, GravityTotal> ScaledGravity{};
     float centre_ = 0.0f;
