@@ -140,7 +140,10 @@ FastRenderEngine::FastRenderEngine(RandomSource& random, int threadCount)
       spareLive_(static_cast<std::size_t>(PoolSize)), spawned_(static_cast<std::size_t>(PoolSize)),
       plans_(static_cast<std::size_t>(PoolSize)), planRows_(static_cast<std::size_t>(PoolSize)),
       bandCount_(workers_.workerCount() == 1 ? 1 : BandsPerWorker * workers_.workerCount()),
-      bandStart_(static_cast<std::size_t>(bandCount_) + 1) {}
+      bandStart_(static_cast<std::size_t>(bandCount_) + 1) {
+    for (Worker& worker : workerState_)
+        worker.bandPlans.resize(static_cast<std::size_t>(bandCount_));
+}
 
 common::Status FastRenderEngine::PrepareRender(const DesignDocument& design) {
     for (Particle& particle : ParticlePool)
@@ -173,6 +176,7 @@ common::Status FastRenderEngine::PrepareRender(const DesignDocument& design) {
     Canvas.assign(frameSize * frameSize, 0.0f);
     canvasBlank_ = true;
     rowWork_.assign(frameSize + 1, 0);
+    rowBand_.assign(frameSize, 0);
     for (Worker& worker : workerState_)
         worker.rowWork.assign(frameSize + 1, 0);
 
@@ -216,6 +220,8 @@ void FastRenderEngine::advanceFrame() {
                 gatherSurvivors(planCount_);
                 splitIntoBands();
             }
+            barrier_.arriveAndWait();
+            sortIntoBands(worker);
             barrier_.arriveAndWait();
             fadeAndStamp(worker);
         };
@@ -378,6 +384,9 @@ void FastRenderEngine::splitIntoBands() {
         bandStart_[static_cast<std::size_t>(index)] = row;
     }
     bandStart_[static_cast<std::size_t>(bandCount_)] = frameSize;
+    for (int band = 0; band < bandCount_; ++band)
+        std::fill(rowBand_.begin() + bandStart_[static_cast<std::size_t>(band)],
+                  rowBand_.begin() + bandStart_[static_cast<std::size_t>(band) + 1], band);
     nextBand_.store(0, std::memory_order_relaxed);
 }
 
@@ -417,19 +426,40 @@ void FastRenderEngine::fadeAndStamp(int workerIndex) {
         fadeAndStampBand(band, worker);
 }
 
+void FastRenderEngine::sortIntoBands(int workerIndex) {
+    // The plans this worker made, in the order it made them, into the lists of
+    // the bands their sparks touch.
+    Worker& worker = workerState_[static_cast<std::size_t>(workerIndex)];
+    for (std::vector<int>& plans : worker.bandPlans)
+        plans.clear();
+    const int workerCount = workers_.workerCount();
+    const int begin =
+        static_cast<int>(static_cast<std::int64_t>(planCount_) * workerIndex / workerCount);
+    const int end =
+        static_cast<int>(static_cast<std::int64_t>(planCount_) * (workerIndex + 1) / workerCount);
+    for (int position = begin; position < end; ++position) {
+        const RowRange rows = planRows_[static_cast<std::size_t>(position)];
+        if (rows.begin >= rows.end)
+            continue;
+        const int lastBand = rowBand_[static_cast<std::size_t>(rows.end) - 1];
+        for (int band = rowBand_[static_cast<std::size_t>(rows.begin)]; band <= lastBand; ++band)
+            worker.bandPlans[static_cast<std::size_t>(band)].push_back(position);
+    }
+}
+
 void FastRenderEngine::fadeAndStampBand(int band, Worker& worker) {
     const int bandBegin = bandStart_[static_cast<std::size_t>(band)];
     const int bandEnd = bandStart_[static_cast<std::size_t>(band) + 1];
     if (bandBegin == bandEnd)
         return;
     fadeRows(bandBegin, bandEnd);
-    for (int position = 0; position < planCount_; ++position) {
-        const RowRange rows = planRows_[static_cast<std::size_t>(position)];
-        if (rows.end <= bandBegin || rows.begin >= bandEnd)
-            continue;
-        stampParticle(plans_[static_cast<std::size_t>(position)], std::max(rows.begin, bandBegin),
-                      std::min(rows.end, bandEnd), worker);
-    }
+    // The workers' lists one after the other hold the band's plans in slot order.
+    for (const Worker& planner : workerState_)
+        for (const int position : planner.bandPlans[static_cast<std::size_t>(band)]) {
+            const RowRange rows = planRows_[static_cast<std::size_t>(position)];
+            stampParticle(plans_[static_cast<std::size_t>(position)],
+                          std::max(rows.begin, bandBegin), std::min(rows.end, bandEnd), worker);
+        }
 }
 
 void FastRenderEngine::stampParticle(const StampPlan& plan, int rowBegin, int rowEnd,

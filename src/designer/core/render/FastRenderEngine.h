@@ -77,6 +77,8 @@ private:
     // What one worker keeps for itself, apart from the others' cache lines.
     struct alignas(64) Worker {
         std::vector<std::int64_t> rowWork; // differences of the stamping work per canvas row
+        // For each band, the positions of this worker's plans whose sparks touch it.
+        std::vector<std::vector<int>> bandPlans;
         std::array<double, RampCapacity> contributions{};
         std::array<int, SparkEdge> columns{}; // canvas column of each spark column, halfway
         int survivors = 0;
@@ -85,6 +87,7 @@ private:
 
     void planAndMove(int worker);
     void fadeAndStamp(int worker);
+    void sortIntoBands(int worker);
     void fadeAndStampBand(int band, Worker& worker);
     void planParticle(const Particle& particle, StampPlan& plan, bool& dies) const;
     void fadeRows(int rowBegin, int rowEnd);
@@ -110,8 +113,7 @@ private:
     std::vector<int> spawned_;
     std::vector<StampPlan> plans_; // one per live slot of the frame being stamped
     int planCount_ = 0;
-    // The canvas rows each plan's spark may touch, apart from the plans, so that
-    // the workers' passes over them, one per band, stay in the caches.
+    // The canvas rows each plan's spark may touch.
     struct RowRange {
         int begin, end;
     };
@@ -122,7 +124,8 @@ private:
     std::atomic<int> nextBand_{0};
     std::vector<int> bandStart_; // band b is canvas rows bandStart_[b] to bandStart_[b + 1] - 1
     std::vector<std::int64_t> rowWork_;
-    bool canvasBlank_ = true; // every canvas value is +0.0
+    std::vector<int> rowBand_; // the band of each canvas row
+    bool canvasBlank_ = true;  // every canvas value is +0.0
     // AddRate is neither negative nor NaN nor infinite, the ramp is not empty
     // and the fade never divides by a negative number (which could leave -0.0 in
     // the canvas): stamping can then only raise canvas values, up to the ramp's
