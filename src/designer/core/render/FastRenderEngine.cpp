@@ -387,7 +387,8 @@ void FastRenderEngine::splitIntoBands() {
     for (int band = 0; band < bandCount_; ++band)
         std::fill(rowBand_.begin() + bandStart_[static_cast<std::size_t>(band)],
                   rowBand_.begin() + bandStart_[static_cast<std::size_t>(band) + 1], band);
-    nextBand_.store(0, std::memory_order_relaxed);
+    for (Worker& worker : workerState_)
+        worker.nextOwnBand.store(0, std::memory_order_relaxed);
 }
 
 void FastRenderEngine::fadeRows(int rowBegin, int rowEnd) {
@@ -417,13 +418,21 @@ void FastRenderEngine::fadeRows(int rowBegin, int rowEnd) {
 }
 
 void FastRenderEngine::fadeAndStamp(int workerIndex) {
-    // Each worker takes the next band nobody has taken yet, so that a worker
-    // that falls behind (a band that costs more than reckoned, a core taken
-    // away for a while) leaves more bands to the others.
+    // Each worker owns BandsPerWorker bands, the same ones every frame, so that
+    // their canvas rows stay in its core's caches. Once its own are done, it
+    // takes the bands other workers have not started yet, so that a worker that
+    // falls behind (bands that cost more than reckoned, a core taken away for a
+    // while) leaves them to the others.
     Worker& worker = workerState_[static_cast<std::size_t>(workerIndex)];
-    for (int band = nextBand_.fetch_add(1, std::memory_order_relaxed); band < bandCount_;
-         band = nextBand_.fetch_add(1, std::memory_order_relaxed))
-        fadeAndStampBand(band, worker);
+    const int workerCount = workers_.workerCount();
+    const int bandsPerOwner = bandCount_ / workerCount;
+    for (int offset = 0; offset < workerCount; ++offset) {
+        const int owner = (workerIndex + offset) % workerCount;
+        std::atomic<int>& next = workerState_[static_cast<std::size_t>(owner)].nextOwnBand;
+        for (int taken = next.fetch_add(1, std::memory_order_relaxed); taken < bandsPerOwner;
+             taken = next.fetch_add(1, std::memory_order_relaxed))
+            fadeAndStampBand(owner * bandsPerOwner + taken, worker);
+    }
 }
 
 void FastRenderEngine::sortIntoBands(int workerIndex) {

@@ -79,6 +79,7 @@ private:
         std::vector<std::int64_t> rowWork; // differences of the stamping work per canvas row
         // For each band, the positions of this worker's plans whose sparks touch it.
         std::vector<std::vector<int>> bandPlans;
+        std::atomic<int> nextOwnBand{0}; // how many of its own bands have been taken
         std::array<double, RampCapacity> contributions{};
         std::array<int, SparkEdge> columns{}; // canvas column of each spark column, halfway
         int survivors = 0;
@@ -118,10 +119,9 @@ private:
         int begin, end;
     };
     std::vector<RowRange> planRows_;
-    // Several bands per worker, taken in turn as workers become free.
-    static constexpr int BandsPerWorker = 4;
+    // Several bands per worker (see fadeAndStamp).
+    static constexpr int BandsPerWorker = 2;
     int bandCount_;
-    std::atomic<int> nextBand_{0};
     std::vector<int> bandStart_; // band b is canvas rows bandStart_[b] to bandStart_[b + 1] - 1
     std::vector<std::int64_t> rowWork_;
     std::vector<int> rowBand_; // the band of each canvas row
