@@ -27,12 +27,16 @@ namespace kirabellum {
 // - a particle's death follows from the brightest pixel of its layer's spark;
 // - its intensities follow from one whole-number shift of the ramp indices
 //   (Age × Fade rounded), so a spark row is stamped in one branch-free loop
-//   that the compiler vectorises; halfway positions, halfway shifts and odd
+//   that the compiler vectorises, and only over the pixels above the shift,
+//   the others adding exactly 0; halfway positions, halfway shifts and odd
 //   AddRates take exact per-pixel paths over the runs of non-transparent pixels;
-// - the frame is shared among worker threads: each moves a part of the live
-//   particles, then each owns a band of canvas rows and stamps every particle's
-//   rows in that band in slot order, so every canvas pixel receives its
-//   additions in the order the straightforward engine makes them.
+// - particles move with quick trigonometry whose results are taken only where
+//   their error bounds show they are the reference's floats (ParticleMotion);
+// - the frame is shared among worker threads in one task: each moves a part of
+//   the live particles, then the canvas rows are cut into bands of about equal
+//   work, and each band's particles are stamped by one worker in slot order,
+//   so every canvas pixel receives its additions in the order the
+//   straightforward engine makes them.
 // Spawning draws from the generator in the same order and stays on the calling
 // thread.
 class FastRenderEngine : public ParticleEngine {
