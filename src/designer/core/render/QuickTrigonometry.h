@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <cmath>
 
 // The quick functions are inlined into the loops over particles, whatever
