@@ -421,8 +421,8 @@ void FastRenderEngine::fadeAndStamp(int workerIndex) {
     // Each worker owns BandsPerWorker bands, the same ones every frame, so that
     // their canvas rows stay in its core's caches. Once its own are done, it
     // takes the bands other workers have not started yet, so that a worker that
-    // falls behind (bands that cost more than reckoned, a core taken away for a
-    // while) leaves them to the others.
+    // has not even begun (its core taken away for a while) leaves them to the
+    // others.
     Worker& worker = workerState_[static_cast<std::size_t>(workerIndex)];
     const int workerCount = workers_.workerCount();
     const int bandsPerOwner = bandCount_ / workerCount;
