@@ -138,7 +138,7 @@ FastRenderEngine::FastRenderEngine(RandomSource& random, int threadCount)
       workerState_(static_cast<std::size_t>(workers_.workerCount())),
       ParticlePool(static_cast<std::size_t>(PoolSize)), live_(static_cast<std::size_t>(PoolSize)),
       spareLive_(static_cast<std::size_t>(PoolSize)), spawned_(static_cast<std::size_t>(PoolSize)),
-      plans_(static_cast<std::size_t>(PoolSize)), planRows_(static_cast<std::size_t>(PoolSize)),
+      plans_(static_cast<std::size_t>(PoolSize)),
       bandCount_(workers_.workerCount() == 1 ? 1 : BandsPerWorker * workers_.workerCount()),
       bandStart_(static_cast<std::size_t>(bandCount_) + 1) {
     for (Worker& worker : workerState_)
@@ -257,7 +257,6 @@ void FastRenderEngine::planAndMove(int workerIndex) {
         planParticle(particle, plan, dies);
         const SparkShape& shape = sparkShapes_[plan.layerIndex];
         stamped += static_cast<std::uint64_t>(shape.opaquePixels());
-        planRows_[static_cast<std::size_t>(position)] = {plan.rowBegin, plan.rowEnd};
         if (plan.rowBegin < plan.rowEnd) {
             worker.rowWork[static_cast<std::size_t>(plan.rowBegin)] += plan.workPerRow;
             worker.rowWork[static_cast<std::size_t>(plan.rowEnd)] -= plan.workPerRow;
@@ -438,6 +437,8 @@ void FastRenderEngine::fadeAndStamp(int workerIndex) {
 void FastRenderEngine::sortIntoBands(int workerIndex) {
     // The plans this worker made, in the order it made them, into the lists of
     // the bands their sparks touch.
+    if (bandCount_ == 1)
+        return;
     Worker& worker = workerState_[static_cast<std::size_t>(workerIndex)];
     for (std::vector<int>& plans : worker.bandPlans)
         plans.clear();
@@ -447,11 +448,11 @@ void FastRenderEngine::sortIntoBands(int workerIndex) {
     const int end =
         static_cast<int>(static_cast<std::int64_t>(planCount_) * (workerIndex + 1) / workerCount);
     for (int position = begin; position < end; ++position) {
-        const RowRange rows = planRows_[static_cast<std::size_t>(position)];
-        if (rows.begin >= rows.end)
+        const StampPlan& plan = plans_[static_cast<std::size_t>(position)];
+        if (plan.rowBegin >= plan.rowEnd)
             continue;
-        const int lastBand = rowBand_[static_cast<std::size_t>(rows.end) - 1];
-        for (int band = rowBand_[static_cast<std::size_t>(rows.begin)]; band <= lastBand; ++band)
+        const int lastBand = rowBand_[static_cast<std::size_t>(plan.rowEnd) - 1];
+        for (int band = rowBand_[static_cast<std::size_t>(plan.rowBegin)]; band <= lastBand; ++band)
             worker.bandPlans[static_cast<std::size_t>(band)].push_back(position);
     }
 }
@@ -462,13 +463,22 @@ void FastRenderEngine::fadeAndStampBand(int band, Worker& worker) {
     if (bandBegin == bandEnd)
         return;
     fadeRows(bandBegin, bandEnd);
-    // The workers' lists one after the other hold the band's plans in slot order.
+    const auto stamp = [&](int position) {
+        const StampPlan& plan = plans_[static_cast<std::size_t>(position)];
+        if (plan.rowBegin < plan.rowEnd)
+            stampParticle(plan, std::max(plan.rowBegin, bandBegin), std::min(plan.rowEnd, bandEnd),
+                          worker);
+    };
+    // A single band takes every plan; otherwise the workers' lists one after
+    // the other hold the band's plans in slot order.
+    if (bandCount_ == 1) {
+        for (int position = 0; position < planCount_; ++position)
+            stamp(position);
+        return;
+    }
     for (const Worker& planner : workerState_)
-        for (const int position : planner.bandPlans[static_cast<std::size_t>(band)]) {
-            const RowRange rows = planRows_[static_cast<std::size_t>(position)];
-            stampParticle(plans_[static_cast<std::size_t>(position)],
-                          std::max(rows.begin, bandBegin), std::min(rows.end, bandEnd), worker);
-        }
+        for (const int position : planner.bandPlans[static_cast<std::size_t>(band)])
+            stamp(position);
 }
 
 void FastRenderEngine::stampParticle(const StampPlan& plan, int rowBegin, int rowEnd,

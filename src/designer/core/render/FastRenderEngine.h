@@ -118,11 +118,6 @@ private:
     std::vector<int> spawned_;
     std::vector<StampPlan> plans_; // one per live slot of the frame being stamped
     int planCount_ = 0;
-    // The canvas rows each plan's spark may touch.
-    struct RowRange {
-        int begin, end;
-    };
-    std::vector<RowRange> planRows_;
     // Bands per worker (see fadeAndStamp). Every band boundary that a spark
     // crosses costs a second visit to its plan, which measured dearer than what
     // finer bands gain in balance: one band each, of about equal work.
