@@ -10,10 +10,6 @@ namespace kirabellum {
 
 namespace {
 
-constexpr double degreesToRadians(float degrees) {
-    return static_cast<double>(degrees) * static_cast<double>(DegToRad);
-}
-
 // Moves (x, y) by power / 4 in the direction `theta` degrees, or against it, as
 // the reference engine does.
 void push(float theta, float power, bool against, float& x, float& y) {

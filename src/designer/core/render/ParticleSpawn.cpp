@@ -7,14 +7,6 @@
 
 namespace kirabellum {
 
-namespace {
-
-constexpr double degreesToRadians(float degrees) {
-    return static_cast<double>(degrees) * static_cast<double>(DegToRad);
-}
-
-} // namespace
-
 void spawnParticle(Particle& particle, int slot, int layer, const LayerSettings& settings,
                    float scale, RandomSource& random) {
     const double s = scale;

@@ -23,10 +23,6 @@ namespace kirabellum {
 
 namespace {
 
-constexpr double degreesToRadians(float degrees) {
-    return static_cast<double>(degrees) * static_cast<double>(DegToRad);
-}
-
 // Bound on the error of an angle in degrees below 720: the arc tangent's error
 // times 1 / DegToRad plus the roundings of the slope's division (left out
 // here), of the conversion to degrees (a product here, a quotient in
