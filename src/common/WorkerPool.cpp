@@ -1,19 +1,67 @@
 #include "common/WorkerPool.h"
 
 #include <algorithm>
+#include <chrono>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
 
 namespace common {
 
+namespace {
+
+// How long a waiting thread spins before it sleeps.
+constexpr std::chrono::microseconds SpinTime{1000};
+
+void pause() {
+#if defined(__x86_64__) || defined(__i386__)
+    _mm_pause();
+#endif
+}
+
+#if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
+__attribute__((target("avx"))) void clearUpperHalvesWithAvx() {
+    _mm256_zeroupper();
+}
+
+void clearUpperHalves() {
+    static const bool hasAvx = __builtin_cpu_supports("avx");
+    if (hasAvx)
+        clearUpperHalvesWithAvx();
+}
+#else
+void clearUpperHalves() {}
+#endif
+
+// Spins until `done()` holds or SpinTime has passed; says whether it holds.
+template <typename Condition> bool spinUntil(Condition done) {
+    const auto deadline = std::chrono::steady_clock::now() + SpinTime;
+    for (int spin = 1;; ++spin) {
+        if (done())
+            return true;
+        pause();
+        if (spin % 256 == 0) {
+            if (std::chrono::steady_clock::now() > deadline)
+                return false;
+            // More workers than cores: let the others run.
+            std::this_thread::yield();
+        }
+    }
+}
+
+} // namespace
+
 WorkerPool::WorkerPool(int workerCount) : workerCount_(std::max(workerCount, 1)) {
-    threads_.reserve(static_cast<std::size_t>(workerCount_));
-    for (int worker = 0; worker < workerCount_; ++worker)
+    threads_.reserve(static_cast<std::size_t>(workerCount_ - 1));
+    for (int worker = 1; worker < workerCount_; ++worker)
         threads_.emplace_back([this, worker] { workLoop(worker); });
 }
 
 WorkerPool::~WorkerPool() {
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        stopping_ = true;
+        stopping_.store(true, std::memory_order_release);
     }
     taskReady_.notify_all();
     for (std::thread& thread : threads_)
@@ -21,40 +69,64 @@ WorkerPool::~WorkerPool() {
 }
 
 void WorkerPool::runTask(TaskFunction function, void* task) {
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        function_ = function;
-        task_ = task;
-        unfinished_ = workerCount_;
-        ++generation_;
+    if (!threads_.empty()) {
+        bool anyAsleep = false;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            function_ = function;
+            task_ = task;
+            unfinished_.store(workerCount_ - 1, std::memory_order_relaxed);
+            generation_.fetch_add(1, std::memory_order_release);
+            anyAsleep = sleepers_ > 0;
+        }
+        if (anyAsleep)
+            taskReady_.notify_all();
     }
-    taskReady_.notify_all();
+    clearUpperHalves();
+    function(task, 0);
+    if (!threads_.empty())
+        waitUntilFinished();
+}
+
+void WorkerPool::waitUntilFinished() {
+    const auto finished = [this] { return unfinished_.load(std::memory_order_acquire) == 0; };
+    if (spinUntil(finished))
+        return;
     std::unique_lock<std::mutex> lock(mutex_);
-    taskDone_.wait(lock, [this] { return unfinished_ == 0; });
+    taskDone_.wait(lock, finished);
+}
+
+bool WorkerPool::waitForTask(std::uint64_t seen) {
+    const auto ready = [this, seen] {
+        return stopping_.load(std::memory_order_acquire) ||
+               generation_.load(std::memory_order_acquire) != seen;
+    };
+    if (!spinUntil(ready)) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        ++sleepers_;
+        taskReady_.wait(lock, ready);
+        --sleepers_;
+    }
+    return !stopping_.load(std::memory_order_acquire);
 }
 
 void WorkerPool::workLoop(int worker) {
     std::uint64_t seen = 0;
-    for (;;) {
+    while (waitForTask(seen)) {
         TaskFunction function;
         void* task;
         {
-            std::unique_lock<std::mutex> lock(mutex_);
-            taskReady_.wait(lock, [&] { return stopping_ || generation_ != seen; });
-            if (stopping_)
-                return;
-            seen = generation_;
+            std::lock_guard<std::mutex> lock(mutex_);
+            seen = generation_.load(std::memory_order_relaxed);
             function = function_;
             task = task_;
         }
         function(task, worker);
-        bool last;
-        {
+        if (unfinished_.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+            // The caller may have gone to sleep meanwhile.
             std::lock_guard<std::mutex> lock(mutex_);
-            last = --unfinished_ == 0;
-        }
-        if (last)
             taskDone_.notify_one();
+        }
     }
 }
 

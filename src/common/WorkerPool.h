@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -9,14 +10,19 @@
 namespace common {
 
 // A fixed set of threads that run one task together and wait for the next. The
-// threads are started with the pool and stopped when it is destroyed; running a
-// task starts no thread and allocates nothing.
+// calling thread is worker 0; workers 1 and up are threads started with the pool
+// and stopped when it is destroyed. Running a task starts no thread and
+// allocates nothing.
 //
-// The calling thread only hands out the task and waits: it is usually the
-// window thread, whose processor state other code may have left in a slow mode
-// (x86 processors run SSE code markedly slower after AVX code that did not clear
-// the upper halves of its registers, which Qt's image fills are seen to do). The
-// pool's threads run nothing but the tasks, so they keep full speed.
+// Between tasks the pool's threads first wait by spinning for about a
+// millisecond, then sleep: a thread that went to sleep, and the core it leaves
+// idle, can take a good part of a millisecond to wake, which tasks handed out
+// one frame after another would pay each time.
+//
+// The calling thread is usually the window thread, whose processor state other
+// code may have left in a slow mode (x86 processors run SSE code markedly slower
+// after AVX code that did not clear the upper halves of its registers, which
+// Qt's image fills are seen to do): it clears them before taking its share.
 class WorkerPool {
 public:
     // `workerCount` below 1 counts as 1.
@@ -28,7 +34,8 @@ public:
     int workerCount() const { return workerCount_; }
 
     // Calls task(worker) once for each worker 0 to workerCount() - 1, all at the
-    // same time, and returns when every call has returned.
+    // same time, worker 0 on the calling thread, and returns when every call has
+    // returned.
     template <typename Task> void run(Task& task) { runTask(&callTask<Task>, &task); }
 
 private:
@@ -40,6 +47,9 @@ private:
 
     void runTask(TaskFunction function, void* task);
     void workLoop(int worker);
+    // Waits for a task after `seen` and returns false when the pool stops.
+    bool waitForTask(std::uint64_t seen);
+    void waitUntilFinished();
 
     int workerCount_;
     std::mutex mutex_;
@@ -47,9 +57,10 @@ private:
     std::condition_variable taskDone_;
     TaskFunction function_ = nullptr;
     void* task_ = nullptr;
-    std::uint64_t generation_ = 0; // counts the tasks handed out
-    int unfinished_ = 0;           // workers still working on the current task
-    bool stopping_ = false;
+    std::atomic<std::uint64_t> generation_{0}; // counts the tasks handed out
+    std::atomic<int> unfinished_{0};           // pool threads still working on the current task
+    std::atomic<bool> stopping_{false};
+    int sleepers_ = 0; // pool threads asleep on taskReady_, guarded by mutex_
     std::vector<std::thread> threads_;
 };
 

@@ -4,22 +4,37 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <thread>
 #include <vector>
 
 namespace common {
 namespace {
 
-TEST(WorkerPoolTest, EveryWorkerRunsEachTaskOnce) {
-    for (int workers : {0, 1, 2, 3, 7}) {
-        WorkerPool pool(workers);
-        const int expected = std::max(workers, 1);
-        EXPECT_EQ(pool.workerCount(), expected);
-        for (int task = 0; task < 50; ++task) {
-            std::vector<std::atomic<int>> calls(static_cast<std::size_t>(expected));
-            auto count = [&calls](int worker) { ++calls[static_cast<std::size_t>(worker)]; };
-            pool.run(count);
-            for (const std::atomic<int>& called : calls)
-                ASSERT_EQ(called.load(), 1) << workers << " workers, task " << task;
+TEST(WorkerPoolTest, EveryWorkerRunsEachTaskOnceWorkerZeroOnTheCaller) {
+    // Tasks one after another find the pool's threads spinning; with a pause
+    // in between they find them asleep.
+    for (const std::chrono::milliseconds pause :
+         {std::chrono::milliseconds(0), std::chrono::milliseconds(3)}) {
+        for (int workers : {0, 1, 2, 3, 7}) {
+            WorkerPool pool(workers);
+            const int expected = std::max(workers, 1);
+            EXPECT_EQ(pool.workerCount(), expected);
+            const int tasks = pause.count() == 0 ? 50 : 5;
+            for (int task = 0; task < tasks; ++task) {
+                std::vector<std::atomic<int>> calls(static_cast<std::size_t>(expected));
+                std::thread::id workerZero;
+                auto count = [&](int worker) {
+                    ++calls[static_cast<std::size_t>(worker)];
+                    if (worker == 0)
+                        workerZero = std::this_thread::get_id();
+                };
+                pool.run(count);
+                for (const std::atomic<int>& called : calls)
+                    ASSERT_EQ(called.load(), 1) << workers << " workers, task " << task;
+                ASSERT_EQ(workerZero, std::this_thread::get_id());
+                std::this_thread::sleep_for(pause);
+            }
         }
     }
 }
