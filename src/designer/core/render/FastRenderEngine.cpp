@@ -175,8 +175,12 @@ common::Status FastRenderEngine::PrepareRender(const DesignDocument& design) {
     const auto frameSize = static_cast<std::size_t>(preparation_.frameSize());
     Canvas.assign(frameSize * frameSize, 0.0f);
     canvasBlank_ = true;
-    rowWork_.assign(frameSize + 1, 0);
     rowBand_.assign(frameSize, 0);
+    rowCost_.assign(frameSize, 1.0);
+    rowEstimate_.assign(frameSize, 0.0);
+    rowTotal_.assign(frameSize, 0.0);
+    bandEstimate_.assign(static_cast<std::size_t>(bandCount_), 0.0);
+    bandSeconds_.assign(static_cast<std::size_t>(bandCount_), 0.0);
     for (Worker& worker : workerState_)
         worker.rowWork.assign(frameSize + 1, 0);
 
@@ -364,30 +368,69 @@ void FastRenderEngine::gatherSurvivors(int planned) {
 
 void FastRenderEngine::splitIntoBands() {
     const int frameSize = preparation_.frameSize();
+    learnRowCosts();
     // Work per canvas row: its fade plus the spark rows stamped into it. Each
     // band of rows gets about an equal share.
     std::int64_t running = 0;
-    std::int64_t total = 0;
+    double total = 0;
     for (int row = 0; row < frameSize; ++row) {
         for (const Worker& worker : workerState_)
             running += worker.rowWork[static_cast<std::size_t>(row)];
-        total += running + frameSize / 4 + 1;
-        rowWork_[static_cast<std::size_t>(row)] = total;
+        const double estimate = static_cast<double>(running + frameSize / 4 + 1);
+        rowEstimate_[static_cast<std::size_t>(row)] = estimate;
+        total += estimate * rowCost_[static_cast<std::size_t>(row)];
+        rowTotal_[static_cast<std::size_t>(row)] = total;
     }
     bandStart_[0] = 0;
     int row = 0;
     for (int index = 1; index < bandCount_; ++index) {
-        const std::int64_t share = total * index / bandCount_;
-        while (row < frameSize && rowWork_[static_cast<std::size_t>(row)] < share)
+        const double share = total * index / bandCount_;
+        while (row < frameSize && rowTotal_[static_cast<std::size_t>(row)] < share)
             ++row;
         bandStart_[static_cast<std::size_t>(index)] = row;
     }
     bandStart_[static_cast<std::size_t>(bandCount_)] = frameSize;
-    for (int band = 0; band < bandCount_; ++band)
-        std::fill(rowBand_.begin() + bandStart_[static_cast<std::size_t>(band)],
-                  rowBand_.begin() + bandStart_[static_cast<std::size_t>(band) + 1], band);
+    for (int band = 0; band < bandCount_; ++band) {
+        const auto begin = rowBand_.begin() + bandStart_[static_cast<std::size_t>(band)];
+        const auto end = rowBand_.begin() + bandStart_[static_cast<std::size_t>(band) + 1];
+        std::fill(begin, end, band);
+        bandEstimate_[static_cast<std::size_t>(band)] =
+            std::accumulate(rowEstimate_.begin() + (begin - rowBand_.begin()),
+                            rowEstimate_.begin() + (end - rowBand_.begin()), 0.0);
+        bandSeconds_[static_cast<std::size_t>(band)] = 0.0;
+    }
     for (Worker& worker : workerState_)
         worker.nextOwnBand.store(0, std::memory_order_relaxed);
+}
+
+void FastRenderEngine::learnRowCosts() {
+    // What a unit of estimated work took in each band of the last frame,
+    // relative to the whole frame; a band held up far longer (its thread
+    // preempted) or done far sooner than the estimate says counts as 4 times
+    // slower or quicker at most.
+    double seconds = 0;
+    double estimate = 0;
+    for (int band = 0; band < bandCount_; ++band) {
+        if (bandSeconds_[static_cast<std::size_t>(band)] > 0) {
+            seconds += bandSeconds_[static_cast<std::size_t>(band)];
+            estimate += bandEstimate_[static_cast<std::size_t>(band)];
+        }
+    }
+    if (!(seconds > 0 && estimate > 0))
+        return;
+    const double wholeFrameRate = seconds / estimate;
+    for (int band = 0; band < bandCount_; ++band) {
+        const double bandSeconds = bandSeconds_[static_cast<std::size_t>(band)];
+        const double bandEstimate = bandEstimate_[static_cast<std::size_t>(band)];
+        if (!(bandSeconds > 0 && bandEstimate > 0))
+            continue;
+        const double cost = std::clamp(bandSeconds / bandEstimate / wholeFrameRate, 0.25, 4.0);
+        // Half the last frame's measure, half the frames' before, for steadiness.
+        for (int row = bandStart_[static_cast<std::size_t>(band)];
+             row < bandStart_[static_cast<std::size_t>(band) + 1]; ++row)
+            rowCost_[static_cast<std::size_t>(row)] =
+                (rowCost_[static_cast<std::size_t>(row)] + cost) / 2;
+    }
 }
 
 void FastRenderEngine::fadeRows(int rowBegin, int rowEnd) {
@@ -462,6 +505,13 @@ void FastRenderEngine::fadeAndStampBand(int band, Worker& worker) {
     const int bandEnd = bandStart_[static_cast<std::size_t>(band) + 1];
     if (bandBegin == bandEnd)
         return;
+    const auto started = std::chrono::steady_clock::now();
+    stampBand(band, bandBegin, bandEnd, worker);
+    bandSeconds_[static_cast<std::size_t>(band)] =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+}
+
+void FastRenderEngine::stampBand(int band, int bandBegin, int bandEnd, Worker& worker) {
     fadeRows(bandBegin, bandEnd);
     const auto stamp = [&](int position) {
         const StampPlan& plan = plans_[static_cast<std::size_t>(position)];

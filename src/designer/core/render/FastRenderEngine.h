@@ -34,8 +34,9 @@ namespace kirabellum {
 //   their error bounds show they are the reference's floats (ParticleMotion);
 // - the frame is shared among worker threads in one task: each moves a part of
 //   the live particles, then the canvas rows are cut into bands of about equal
-//   work, and each band's particles are stamped by one worker in slot order,
-//   so every canvas pixel receives its additions in the order the
+//   work (estimated from the sparks' rows, weighted by what each part of the
+//   frame took before), and each band's particles are stamped by one worker in
+//   slot order, so every canvas pixel receives its additions in the order the
 //   straightforward engine makes them.
 // Spawning draws from the generator in the same order and stays on the calling
 // thread.
@@ -94,11 +95,13 @@ private:
     void fadeAndStamp(int worker);
     void sortIntoBands(int worker);
     void fadeAndStampBand(int band, Worker& worker);
+    void stampBand(int band, int bandBegin, int bandEnd, Worker& worker);
     void planParticle(const Particle& particle, StampPlan& plan, bool& dies) const;
     void fadeRows(int rowBegin, int rowEnd);
     void stampParticle(const StampPlan& plan, int rowBegin, int rowEnd, Worker& worker);
     void gatherSurvivors(int planned);
     void splitIntoBands();
+    void learnRowCosts();
 
     common::WorkerPool workers_;
     common::WorkerBarrier barrier_;
@@ -124,9 +127,17 @@ private:
     static constexpr int BandsPerWorker = 1;
     int bandCount_;
     std::vector<int> bandStart_; // band b is canvas rows bandStart_[b] to bandStart_[b + 1] - 1
-    std::vector<std::int64_t> rowWork_;
-    std::vector<int> rowBand_; // the band of each canvas row
-    bool canvasBlank_ = true;  // every canvas value is +0.0
+    std::vector<int> rowBand_;   // the band of each canvas row
+    // The estimate of each row's work misses what costs more in some places than
+    // in others (halfway positions, clipped sparks, a core that runs slower), so
+    // each row's estimate is weighted by what a unit of it took in the band that
+    // held the row in the frames before, relative to the whole frame.
+    std::vector<double> rowCost_;
+    std::vector<double> rowEstimate_;  // the work estimated for each row in this frame
+    std::vector<double> rowTotal_;     // the weighted estimates of rows 0 to row summed
+    std::vector<double> bandEstimate_; // the work estimated for each band in this frame
+    std::vector<double> bandSeconds_;  // what each band took, 0 for one not stamped
+    bool canvasBlank_ = true;          // every canvas value is +0.0
     // AddRate is neither negative nor NaN nor infinite, the ramp is not empty
     // and the fade never divides by a negative number (which could leave -0.0 in
     // the canvas): stamping can then only raise canvas values, up to the ramp's
