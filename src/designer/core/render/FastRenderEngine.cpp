@@ -138,11 +138,12 @@ FastRenderEngine::FastRenderEngine(RandomSource& random, int threadCount)
       workerState_(static_cast<std::size_t>(workers_.workerCount())),
       ParticlePool(static_cast<std::size_t>(PoolSize)), live_(static_cast<std::size_t>(PoolSize)),
       spareLive_(static_cast<std::size_t>(PoolSize)), spawned_(static_cast<std::size_t>(PoolSize)),
-      plans_(static_cast<std::size_t>(PoolSize)),
+      plans_(static_cast<std::size_t>(PoolSize)), planRows_(static_cast<std::size_t>(PoolSize)),
       bandCount_(workers_.workerCount() == 1 ? 1 : BandsPerWorker * workers_.workerCount()),
       bandStart_(static_cast<std::size_t>(bandCount_) + 1) {
-    for (Worker& worker : workerState_)
-        worker.bandPlans.resize(static_cast<std::size_t>(bandCount_));
+    if (bandCount_ > 1)
+        for (Worker& worker : workerState_)
+            worker.bandPlans.resize(static_cast<std::size_t>(PoolSize));
 }
 
 common::Status FastRenderEngine::PrepareRender(const DesignDocument& design) {
@@ -225,8 +226,6 @@ void FastRenderEngine::advanceFrame() {
                 splitIntoBands();
             }
             barrier_.arriveAndWait();
-            sortIntoBands(worker);
-            barrier_.arriveAndWait();
             fadeAndStamp(worker);
         };
         workers_.run(frame);
@@ -261,6 +260,7 @@ void FastRenderEngine::planAndMove(int workerIndex) {
         planParticle(particle, plan, dies);
         const SparkShape& shape = sparkShapes_[plan.layerIndex];
         stamped += static_cast<std::uint64_t>(shape.opaquePixels());
+        planRows_[static_cast<std::size_t>(position)] = {plan.rowBegin, plan.rowEnd};
         if (plan.rowBegin < plan.rowEnd) {
             worker.rowWork[static_cast<std::size_t>(plan.rowBegin)] += plan.workPerRow;
             worker.rowWork[static_cast<std::size_t>(plan.rowEnd)] -= plan.workPerRow;
@@ -477,41 +477,18 @@ void FastRenderEngine::fadeAndStamp(int workerIndex) {
     }
 }
 
-void FastRenderEngine::sortIntoBands(int workerIndex) {
-    // The plans this worker made, in the order it made them, into the lists of
-    // the bands their sparks touch.
-    if (bandCount_ == 1)
-        return;
-    Worker& worker = workerState_[static_cast<std::size_t>(workerIndex)];
-    for (std::vector<int>& plans : worker.bandPlans)
-        plans.clear();
-    const int workerCount = workers_.workerCount();
-    const int begin =
-        static_cast<int>(static_cast<std::int64_t>(planCount_) * workerIndex / workerCount);
-    const int end =
-        static_cast<int>(static_cast<std::int64_t>(planCount_) * (workerIndex + 1) / workerCount);
-    for (int position = begin; position < end; ++position) {
-        const StampPlan& plan = plans_[static_cast<std::size_t>(position)];
-        if (plan.rowBegin >= plan.rowEnd)
-            continue;
-        const int lastBand = rowBand_[static_cast<std::size_t>(plan.rowEnd) - 1];
-        for (int band = rowBand_[static_cast<std::size_t>(plan.rowBegin)]; band <= lastBand; ++band)
-            worker.bandPlans[static_cast<std::size_t>(band)].push_back(position);
-    }
-}
-
 void FastRenderEngine::fadeAndStampBand(int band, Worker& worker) {
     const int bandBegin = bandStart_[static_cast<std::size_t>(band)];
     const int bandEnd = bandStart_[static_cast<std::size_t>(band) + 1];
     if (bandBegin == bandEnd)
         return;
     const auto started = std::chrono::steady_clock::now();
-    stampBand(band, bandBegin, bandEnd, worker);
+    stampBand(bandBegin, bandEnd, worker);
     bandSeconds_[static_cast<std::size_t>(band)] =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
 }
 
-void FastRenderEngine::stampBand(int band, int bandBegin, int bandEnd, Worker& worker) {
+void FastRenderEngine::stampBand(int bandBegin, int bandEnd, Worker& worker) {
     fadeRows(bandBegin, bandEnd);
     const auto stamp = [&](int position) {
         const StampPlan& plan = plans_[static_cast<std::size_t>(position)];
@@ -519,16 +496,23 @@ void FastRenderEngine::stampBand(int band, int bandBegin, int bandEnd, Worker& w
             stampParticle(plan, std::max(plan.rowBegin, bandBegin), std::min(plan.rowEnd, bandEnd),
                           worker);
     };
-    // A single band takes every plan; otherwise the workers' lists one after
-    // the other hold the band's plans in slot order.
+    // A single band takes every plan; otherwise the band first lists the plans
+    // whose rows overlap it, in slot order, without a branch per plan (which
+    // side of a band's edge a spark lies on is anyone's guess).
     if (bandCount_ == 1) {
         for (int position = 0; position < planCount_; ++position)
             stamp(position);
         return;
     }
-    for (const Worker& planner : workerState_)
-        for (const int position : planner.bandPlans[static_cast<std::size_t>(band)])
-            stamp(position);
+    int* listed = worker.bandPlans.data();
+    int count = 0;
+    for (int position = 0; position < planCount_; ++position) {
+        const RowRange rows = planRows_[static_cast<std::size_t>(position)];
+        listed[count] = position;
+        count += std::max(rows.begin, bandBegin) < std::min(rows.end, bandEnd) ? 1 : 0;
+    }
+    for (int index = 0; index < count; ++index)
+        stamp(listed[index]);
 }
 
 void FastRenderEngine::stampParticle(const StampPlan& plan, int rowBegin, int rowEnd,

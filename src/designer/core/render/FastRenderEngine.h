@@ -82,9 +82,8 @@ private:
     // What one worker keeps for itself, apart from the others' cache lines.
     struct alignas(64) Worker {
         std::vector<std::int64_t> rowWork; // differences of the stamping work per canvas row
-        // For each band, the positions of this worker's plans whose sparks touch it.
-        std::vector<std::vector<int>> bandPlans;
-        std::atomic<int> nextOwnBand{0}; // how many of its own bands have been taken
+        std::vector<int> bandPlans;        // the positions of the plans whose sparks touch a band
+        std::atomic<int> nextOwnBand{0};   // how many of its own bands have been taken
         std::array<double, RampCapacity> contributions{};
         std::array<int, SparkEdge> columns{}; // canvas column of each spark column, halfway
         int survivors = 0;
@@ -93,9 +92,8 @@ private:
 
     void planAndMove(int worker);
     void fadeAndStamp(int worker);
-    void sortIntoBands(int worker);
     void fadeAndStampBand(int band, Worker& worker);
-    void stampBand(int band, int bandBegin, int bandEnd, Worker& worker);
+    void stampBand(int bandBegin, int bandEnd, Worker& worker);
     void planParticle(const Particle& particle, StampPlan& plan, bool& dies) const;
     void fadeRows(int rowBegin, int rowEnd);
     void stampParticle(const StampPlan& plan, int rowBegin, int rowEnd, Worker& worker);
@@ -120,6 +118,12 @@ private:
     int liveCount_ = 0;
     std::vector<int> spawned_;
     std::vector<StampPlan> plans_; // one per live slot of the frame being stamped
+    // The plans' canvas rows apart from the rest, so that a band finds its plans
+    // reading 8 bytes of each.
+    struct RowRange {
+        int begin, end;
+    };
+    std::vector<RowRange> planRows_;
     int planCount_ = 0;
     // Bands per worker (see fadeAndStamp). Every band boundary that a spark
     // crosses costs a second visit to its plan, which measured dearer than what
