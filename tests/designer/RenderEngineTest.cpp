@@ -1,4 +1,5 @@
 #include "core/render/RenderEngine.h"
+#include "core/render/ParticleSpawn.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,29 @@ TEST(RandomSourceTest, IsSplitMix64FromTheSeed) {
         EXPECT_EQ(value, again.Rnd());
         EXPECT_GE(value, 0.0);
         EXPECT_LT(value, 1.0);
+    }
+}
+
+TEST(RandomSourceTest, SkippingDrawsLandsWhereDrawingThemDoes) {
+    for (const std::uint64_t draws : {0ull, 1ull, 4ull, 1000ull}) {
+        RandomSource drawn(987654321);
+        RandomSource skipped(987654321);
+        for (std::uint64_t draw = 0; draw < draws; ++draw)
+            drawn.Rnd();
+        skipped.skip(draws);
+        EXPECT_EQ(skipped.state(), drawn.state()) << draws;
+    }
+}
+
+TEST(RandomSourceTest, SpawningAParticleTakesSpawnDrawsDraws) {
+    // Slots that are multiples of 3 draw their radius differently.
+    for (const int slot : {0, 1, 2, 3}) {
+        RandomSource spawning(55);
+        RandomSource skipped(55);
+        Particle particle;
+        spawnParticle(particle, slot, 1, LayerSettings{}, 1.0f, spawning);
+        skipped.skip(SpawnDraws);
+        EXPECT_EQ(spawning.state(), skipped.state()) << slot;
     }
 }
 

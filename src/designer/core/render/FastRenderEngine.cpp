@@ -201,16 +201,41 @@ void FastRenderEngine::Add(int layer) {
             ++next;
             continue;
         }
-        spawnParticle(ParticlePool[static_cast<std::size_t>(slot)], slot, layer, settings,
-                      preparation_.Scale(), *random_);
         spawned_[static_cast<std::size_t>(spawned)] = slot;
         if (++spawned == settings.LayerCount)
             break;
     }
+    spawnInto(layer, settings, spawned);
     const auto merged = std::merge(live_.begin(), live_.begin() + liveCount_, spawned_.begin(),
                                    spawned_.begin() + spawned, spareLive_.begin());
     liveCount_ = static_cast<int>(merged - spareLive_.begin());
     live_.swap(spareLive_);
+}
+
+void FastRenderEngine::spawnInto(int layer, const LayerSettings& settings, int count) {
+    // Each particle takes SpawnDraws draws, so that a worker's share of the
+    // burst starts where the draws of the particles before it end. A small
+    // burst is not worth handing out.
+    constexpr int ParallelSpawnMinimum = 256;
+    const int workerCount = count >= ParallelSpawnMinimum ? workers_.workerCount() : 1;
+    const std::uint64_t start = random_->state();
+    auto spawn = [&](int worker) {
+        const int begin = static_cast<int>(static_cast<std::int64_t>(count) * worker / workerCount);
+        const int end =
+            static_cast<int>(static_cast<std::int64_t>(count) * (worker + 1) / workerCount);
+        RandomSource random(start);
+        random.skip(static_cast<std::uint64_t>(SpawnDraws) * static_cast<std::uint64_t>(begin));
+        for (int index = begin; index < end; ++index) {
+            const int slot = spawned_[static_cast<std::size_t>(index)];
+            spawnParticle(ParticlePool[static_cast<std::size_t>(slot)], slot, layer, settings,
+                          preparation_.Scale(), random);
+        }
+    };
+    if (workerCount == 1)
+        spawn(0);
+    else
+        workers_.run(spawn);
+    random_->skip(static_cast<std::uint64_t>(SpawnDraws) * static_cast<std::uint64_t>(count));
 }
 
 void FastRenderEngine::advanceFrame() {

@@ -38,8 +38,8 @@ namespace kirabellum {
 //   frame took before), and each band's particles are stamped by one worker in
 //   slot order, so every canvas pixel receives its additions in the order the
 //   straightforward engine makes them.
-// Spawning draws from the generator in the same order and stays on the calling
-// thread.
+// Spawning gives each particle the same draws from the generator; the workers
+// share a large burst.
 class FastRenderEngine : public ParticleEngine {
 public:
     // `threadCount` below 1 takes the number of cores. The pool, the live lists
@@ -90,6 +90,7 @@ private:
         std::uint64_t stamped = 0;
     };
 
+    void spawnInto(int layer, const LayerSettings& settings, int count);
     void planAndMove(int worker);
     void fadeAndStamp(int worker);
     void fadeAndStampBand(int band, Worker& worker);

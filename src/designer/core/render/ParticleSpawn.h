@@ -10,9 +10,11 @@ namespace kirabellum {
 // random angle, a start within the layer's radius around its centre (slots whose
 // index is a multiple of 3 start in the outer half), a launch speed from the
 // shape sector of that angle, the fade and the deceleration, all scaled to frame
-// pixels by `scale`. Draws from `random` exactly four times, in the order angle,
-// radius, speed, fade. Every engine spawns through here, so that all engines
-// given the same generator produce the same particles.
+// pixels by `scale`. Draws from `random` exactly SpawnDraws times, in the order
+// angle, radius, speed, fade, so that the k-th particle of a burst takes the
+// draws from k × SpawnDraws on. Every engine spawns through here, so that all
+// engines given the same generator produce the same particles.
+constexpr int SpawnDraws = 4;
 void spawnParticle(Particle& particle, int slot, int layer, const LayerSettings& settings,
                    float scale, RandomSource& random);
 

@@ -3,7 +3,7 @@
 namespace kirabellum {
 
 double RandomSource::Rnd() {
-    state_ += 0x9E3779B97F4A7C15ull;
+    state_ += Step;
     std::uint64_t z = state_;
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;

@@ -19,8 +19,12 @@ public:
     std::uint64_t state() const { return state_; }
     // Starts the sequence again at `state`.
     void restart(std::uint64_t state) { state_ = state; }
+    // Moves on as `draws` calls of Rnd() would, at once: each call steps the
+    // state by the same constant.
+    void skip(std::uint64_t draws) { state_ += draws * Step; }
 
 private:
+    static constexpr std::uint64_t Step = 0x9E3779B97F4A7C15ull;
     std::uint64_t state_;
 };
 
