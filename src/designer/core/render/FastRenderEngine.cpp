@@ -281,14 +281,14 @@ void FastRenderEngine::planAndMove(int workerIndex) {
         const int slot = live_[static_cast<std::size_t>(position)];
         Particle& particle = ParticlePool[static_cast<std::size_t>(slot)];
         StampPlan& plan = plans_[static_cast<std::size_t>(position)];
+        RowRange& rows = planRows_[static_cast<std::size_t>(position)];
         bool dies = false;
-        planParticle(particle, plan, dies);
+        const int workPerRow = planParticle(particle, plan, rows, dies);
         const SparkShape& shape = sparkShapes_[plan.layerIndex];
         stamped += static_cast<std::uint64_t>(shape.opaquePixels());
-        planRows_[static_cast<std::size_t>(position)] = {plan.rowBegin, plan.rowEnd};
-        if (plan.rowBegin < plan.rowEnd) {
-            worker.rowWork[static_cast<std::size_t>(plan.rowBegin)] += plan.workPerRow;
-            worker.rowWork[static_cast<std::size_t>(plan.rowEnd)] -= plan.workPerRow;
+        if (rows.begin < rows.end) {
+            worker.rowWork[static_cast<std::size_t>(rows.begin)] += workPerRow;
+            worker.rowWork[static_cast<std::size_t>(rows.end)] -= workPerRow;
         }
         if (dies)
             particle.Layer = 0.0f;
@@ -302,7 +302,8 @@ void FastRenderEngine::planAndMove(int workerIndex) {
     worker.stamped = stamped;
 }
 
-void FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, bool& dies) const {
+int FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, RowRange& rowRange,
+                                   bool& dies) const {
     const int frameSize = preparation_.frameSize();
     // Layer holds a whole number 1 to 8 in a live slot.
     const int layerIndex = static_cast<int>(particle.Layer) - 1;
@@ -317,36 +318,34 @@ void FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, b
     // the brightest pixel decides.
     std::int64_t shift = 0;
     plan.shifted = false;
-    plan.contributions = nullptr;
+    plan.shift = 0;
     if (wholeShift(plan.ageFade, shift)) {
         dies = shape.opaquePixels() == 0 || shape.brightest() - shift < 1;
         // Shifts stay well inside int: ageFade is below 2^26.
         plan.shifted = true;
         plan.shift = static_cast<int>(shift);
-        // Intensities past the ramp's end stay below 1 alike: 256 is shift enough.
-        if (shift >= -ContributionOffset)
-            plan.contributions = contributionTable_.data() + ContributionOffset -
-                                 std::min<std::int64_t>(shift, ContributionOffset);
     } else {
         dies = shape.opaquePixels() == 0 ||
                common::roundHalfEven(shape.brightest() - plan.ageFade) < 1;
     }
 
-    plan.rowBegin = 0;
-    plan.rowEnd = 0;
-    plan.workPerRow = 0;
+    rowRange = {0, 0};
     plan.brightOnly = false;
+    plan.columnHalfway = false;
+    plan.rowHalfway = false;
+    plan.column = 0;
+    plan.row = 0;
     const AxisPlacement columns = placeAxis(particle.X);
     const AxisPlacement rows = placeAxis(particle.Y);
     if (!columns.placed || !rows.placed || shape.opaquePixels() == 0)
-        return;
+        return 0;
     plan.column = columns.origin;
     plan.row = rows.origin;
     plan.columnHalfway = columns.halfway;
     plan.rowHalfway = rows.halfway;
     // Halfway, spark pixel d lands on origin + d or a neighbour of it.
     if (columns.origin + SparkEdge + 1 <= 0 || columns.origin - 1 >= frameSize)
-        return;
+        return 0;
     // Along a shifted particle's rows only the pixels above the shift add
     // anything: the others, transparent ones included, add exactly 0.
     plan.brightOnly = plan.shifted && onlyUpperLimit_ && !columns.halfway;
@@ -359,13 +358,29 @@ void FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, b
         sparkEndRow = brightRows.end;
         pixels = shape.brightPixels(plan.shift);
         if (sparkFirstRow >= sparkEndRow)
-            return;
+            return 0;
     }
     const int slack = rows.halfway ? 1 : 0;
-    plan.rowBegin = std::clamp(rows.origin + sparkFirstRow - slack, 0, frameSize);
-    plan.rowEnd = std::clamp(rows.origin + sparkEndRow + slack, 0, frameSize);
+    rowRange.begin = std::clamp(rows.origin + sparkFirstRow - slack, 0, frameSize);
+    rowRange.end = std::clamp(rows.origin + sparkEndRow + slack, 0, frameSize);
     // The stamping work, spread evenly over the rows the spark covers.
-    plan.workPerRow = pixels / (sparkEndRow - sparkFirstRow) + 1;
+    return pixels / (sparkEndRow - sparkFirstRow) + 1;
+}
+
+const double* FastRenderEngine::contributionsFor(const StampPlan& plan, Worker& worker) const {
+    // Intensities past the ramp's end stay below 1 alike: 256 is shift enough.
+    if (plan.shifted && plan.shift >= -ContributionOffset)
+        return contributionTable_.data() + ContributionOffset -
+               std::min(plan.shift, ContributionOffset);
+    const SparkShape& shape = sparkShapes_[plan.layerIndex];
+    const double addRate = preparation_.design().AddRate;
+    for (int value = 1; value <= shape.brightest(); ++value) {
+        double intensity = common::roundHalfEven(value - plan.ageFade);
+        if (intensity < 1)
+            intensity = 0;
+        worker.contributions[static_cast<std::size_t>(value)] = intensity * addRate;
+    }
+    return worker.contributions.data();
 }
 
 void FastRenderEngine::packLiveParticles() {
@@ -516,10 +531,10 @@ void FastRenderEngine::fadeAndStampBand(int band, Worker& worker) {
 void FastRenderEngine::stampBand(int bandBegin, int bandEnd, Worker& worker) {
     fadeRows(bandBegin, bandEnd);
     const auto stamp = [&](int position) {
-        const StampPlan& plan = plans_[static_cast<std::size_t>(position)];
-        if (plan.rowBegin < plan.rowEnd)
-            stampParticle(plan, std::max(plan.rowBegin, bandBegin), std::min(plan.rowEnd, bandEnd),
-                          worker);
+        const RowRange rows = planRows_[static_cast<std::size_t>(position)];
+        if (rows.begin < rows.end)
+            stampParticle(plans_[static_cast<std::size_t>(position)],
+                          std::max(rows.begin, bandBegin), std::min(rows.end, bandEnd), worker);
     };
     // A single band takes every plan; otherwise the band first lists the plans
     // whose rows overlap it, in slot order, without a branch per plan (which
@@ -536,8 +551,14 @@ void FastRenderEngine::stampBand(int bandBegin, int bandEnd, Worker& worker) {
         listed[count] = position;
         count += std::max(rows.begin, bandBegin) < std::min(rows.end, bandEnd) ? 1 : 0;
     }
-    for (int index = 0; index < count; ++index)
+    // The listed plans lie apart in memory, further than the processor looks
+    // ahead by itself.
+    constexpr int PrefetchDistance = 8;
+    for (int index = 0; index < count; ++index) {
+        if (index + PrefetchDistance < count)
+            __builtin_prefetch(&plans_[static_cast<std::size_t>(listed[index + PrefetchDistance])]);
         stamp(listed[index]);
+    }
 }
 
 void FastRenderEngine::stampParticle(const StampPlan& plan, int rowBegin, int rowEnd,
@@ -547,16 +568,7 @@ void FastRenderEngine::stampParticle(const StampPlan& plan, int rowBegin, int ro
     const double limit = preparation_.rampLength() - 1;
 
     const double addRate = preparation_.design().AddRate;
-    const double* contributions = plan.contributions;
-    if (contributions == nullptr) {
-        for (int value = 1; value <= shape.brightest(); ++value) {
-            double intensity = common::roundHalfEven(value - plan.ageFade);
-            if (intensity < 1)
-                intensity = 0;
-            worker.contributions[static_cast<std::size_t>(value)] = intensity * addRate;
-        }
-        contributions = worker.contributions.data();
-    }
+    const double* contributions = plan.brightOnly ? nullptr : contributionsFor(plan, worker);
 
     // Spark columns columnBegin to columnEnd - 1 land inside the frame.
     int columnBegin = 0;

@@ -62,22 +62,22 @@ public:
 
 private:
     // How one live particle is stamped in this frame, worked out from its state
-    // before it moves.
-    struct StampPlan {
-        // Intensity × AddRate per ramp index, or null when the particle's
-        // intensities must be computed one by one (see planParticle).
-        const double* contributions;
+    // before it moves. 32 bytes, so that the stamping reads one half of a cache
+    // line per plan; the canvas rows it touches are kept apart (RowRange).
+    struct alignas(32) StampPlan {
         double ageFade; // Age × Fade
-        int shift;      // when shifted: intensity = ramp index - shift
-        bool shifted;
         float x, y;
         int column, row;         // canvas pixel of spark pixel (0, 0)
-        int rowBegin, rowEnd;    // canvas rows the spark may touch, within the frame
-        int workPerRow;          // about the pixels stamped into each of them
-        bool brightOnly;         // only the pixels above the shift are stamped
+        int shift;               // when shifted: intensity = ramp index - shift
         std::uint8_t layerIndex; // layer - 1
-        bool columnHalfway;      // x is halfway between pixels: see stampParticle
-        bool rowHalfway;
+        bool shifted : 1;
+        bool brightOnly : 1;    // only the pixels above the shift are stamped
+        bool columnHalfway : 1; // x is halfway between pixels: see stampParticle
+        bool rowHalfway : 1;
+    };
+    // The canvas rows a plan's spark may touch, within the frame.
+    struct RowRange {
+        int begin, end;
     };
     // What one worker keeps for itself, apart from the others' cache lines.
     struct alignas(64) Worker {
@@ -95,7 +95,9 @@ private:
     void fadeAndStamp(int worker);
     void fadeAndStampBand(int band, Worker& worker);
     void stampBand(int bandBegin, int bandEnd, Worker& worker);
-    void planParticle(const Particle& particle, StampPlan& plan, bool& dies) const;
+    // Returns the stamping work in each of the plan's rows.
+    int planParticle(const Particle& particle, StampPlan& plan, RowRange& rows, bool& dies) const;
+    const double* contributionsFor(const StampPlan& plan, Worker& worker) const;
     void fadeRows(int rowBegin, int rowEnd);
     void stampParticle(const StampPlan& plan, int rowBegin, int rowEnd, Worker& worker);
     void gatherSurvivors(int planned);
@@ -119,11 +121,8 @@ private:
     int liveCount_ = 0;
     std::vector<int> spawned_;
     std::vector<StampPlan> plans_; // one per live slot of the frame being stamped
-    // The plans' canvas rows apart from the rest, so that a band finds its plans
+    // The plans' canvas rows, apart from the rest so that a band finds its plans
     // reading 8 bytes of each.
-    struct RowRange {
-        int begin, end;
-    };
     std::vector<RowRange> planRows_;
     int planCount_ = 0;
     // Bands per worker (see fadeAndStamp). Every band boundary that a spark
