@@ -363,8 +363,11 @@ int FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, Ro
     const int slack = rows.halfway ? 1 : 0;
     rowRange.begin = std::clamp(rows.origin + sparkFirstRow - slack, 0, frameSize);
     rowRange.end = std::clamp(rows.origin + sparkEndRow + slack, 0, frameSize);
-    // The stamping work, spread evenly over the rows the spark covers.
-    return pixels / (sparkEndRow - sparkFirstRow) + 1;
+    // The stamping work, spread evenly over the rows the spark covers: a visit
+    // to a plan costs about as much as stamping 100 pixels, a row about 8.
+    constexpr int VisitWork = 100;
+    constexpr int RowWork = 8;
+    return (pixels + VisitWork) / (sparkEndRow - sparkFirstRow) + RowWork;
 }
 
 const double* FastRenderEngine::contributionsFor(const StampPlan& plan, Worker& worker) const {
