@@ -3,6 +3,7 @@
 #include "common/Rounding.h"
 #include "core/document/DesignMath.h"
 #include "core/render/ParticleSpawn.h"
+#include "core/render/WiderClones.h"
 
 #include <algorithm>
 #include <cmath>
@@ -564,8 +565,9 @@ void FastRenderEngine::stampBand(int bandBegin, int bandEnd, Worker& worker) {
     }
 }
 
-void FastRenderEngine::stampParticle(const StampPlan& plan, int rowBegin, int rowEnd,
-                                     Worker& worker) {
+// The spans' loops are vectorised, on four pixels per instruction with AVX2.
+KIRABELLUM_WIDER_CLONES void FastRenderEngine::stampParticle(const StampPlan& plan, int rowBegin,
+                                                             int rowEnd, Worker& worker) {
     const int frameSize = preparation_.frameSize();
     const SparkShape& shape = sparkShapes_[plan.layerIndex];
     const double limit = preparation_.rampLength() - 1;

@@ -3,21 +3,13 @@
 #include "core/document/DesignMath.h"
 #include "core/render/FloatRounding.h"
 #include "core/render/QuickTrigonometry.h"
+#include "core/render/WiderClones.h"
 
 #include <cmath>
 
 // The loops below have no branches and no calls; built with the cost model
 // that lets the compiler vectorise them (see CMakeLists.txt), they work on two
-// particles per instruction, and on four where the processor has AVX2: that
-// form is chosen when the program starts.
-// The sanitizers' builds keep one form: the choosing runs before their run
-// time has started, and crashes there.
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) &&                             \
-    !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__)
-#define KIRABELLUM_WIDER_CLONES __attribute__((target_clones("avx2", "default")))
-#else
-#define KIRABELLUM_WIDER_CLONES
-#endif
+// particles per instruction, and on four where the processor has AVX2.
 
 namespace kirabellum {
 
