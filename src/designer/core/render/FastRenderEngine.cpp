@@ -139,7 +139,8 @@ FastRenderEngine::FastRenderEngine(RandomSource& random, int threadCount)
       workerState_(static_cast<std::size_t>(workers_.workerCount())),
       ParticlePool(static_cast<std::size_t>(PoolSize)), live_(static_cast<std::size_t>(PoolSize)),
       spareLive_(static_cast<std::size_t>(PoolSize)), spawned_(static_cast<std::size_t>(PoolSize)),
-      plans_(static_cast<std::size_t>(PoolSize)), planRows_(static_cast<std::size_t>(PoolSize)),
+      spawnedLayer_(static_cast<std::size_t>(PoolSize)), plans_(static_cast<std::size_t>(PoolSize)),
+      planRows_(static_cast<std::size_t>(PoolSize)),
       bandCount_(workers_.workerCount() == 1 ? 1 : BandsPerWorker * workers_.workerCount()),
       bandStart_(static_cast<std::size_t>(bandCount_) + 1) {
     if (bandCount_ > 1)
@@ -191,31 +192,41 @@ common::Status FastRenderEngine::PrepareRender(const DesignDocument& design) {
 }
 
 void FastRenderEngine::Add(int layer) {
-    const LayerSettings& settings = preparation_.layer(layer);
-    if (settings.LayerCount <= 0)
-        return;
-    // The free slots are the ones missing from the sorted live list.
+    addBursts(&layer, 1);
+}
+
+void FastRenderEngine::addBursts(const int* layers, int count) {
+    // The free slots are the ones missing from the sorted live list; the
+    // layers take them in turn, lowest first, in one pass.
     int spawned = 0;
     int next = 0; // position in live_ of the first live slot not below `slot`
-    for (int slot = 0; slot < PoolSize; ++slot) {
-        if (next < liveCount_ && live_[static_cast<std::size_t>(next)] == slot) {
-            ++next;
-            continue;
+    int slot = 0;
+    for (int index = 0; index < count; ++index) {
+        const int layer = layers[index];
+        const int burst = preparation_.layer(layer).LayerCount;
+        for (int inBurst = 0; inBurst < burst && slot < PoolSize; ++slot) {
+            if (next < liveCount_ && live_[static_cast<std::size_t>(next)] == slot) {
+                ++next;
+                continue;
+            }
+            spawned_[static_cast<std::size_t>(spawned)] = slot;
+            spawnedLayer_[static_cast<std::size_t>(spawned)] = static_cast<std::uint8_t>(layer);
+            ++spawned;
+            ++inBurst;
         }
-        spawned_[static_cast<std::size_t>(spawned)] = slot;
-        if (++spawned == settings.LayerCount)
-            break;
     }
-    spawnInto(layer, settings, spawned);
+    if (spawned == 0)
+        return;
+    spawnInto(spawned);
     const auto merged = std::merge(live_.begin(), live_.begin() + liveCount_, spawned_.begin(),
                                    spawned_.begin() + spawned, spareLive_.begin());
     liveCount_ = static_cast<int>(merged - spareLive_.begin());
     live_.swap(spareLive_);
 }
 
-void FastRenderEngine::spawnInto(int layer, const LayerSettings& settings, int count) {
+void FastRenderEngine::spawnInto(int count) {
     // Each particle takes SpawnDraws draws, so that a worker's share of the
-    // burst starts where the draws of the particles before it end. A small
+    // bursts starts where the draws of the particles before it end. A small
     // burst is not worth handing out.
     constexpr int ParallelSpawnMinimum = 256;
     const int workerCount = count >= ParallelSpawnMinimum ? workers_.workerCount() : 1;
@@ -228,8 +239,9 @@ void FastRenderEngine::spawnInto(int layer, const LayerSettings& settings, int c
         random.skip(static_cast<std::uint64_t>(SpawnDraws) * static_cast<std::uint64_t>(begin));
         for (int index = begin; index < end; ++index) {
             const int slot = spawned_[static_cast<std::size_t>(index)];
-            spawnParticle(ParticlePool[static_cast<std::size_t>(slot)], slot, layer, settings,
-                          preparation_.Scale(), random);
+            const int layer = spawnedLayer_[static_cast<std::size_t>(index)];
+            spawnParticle(ParticlePool[static_cast<std::size_t>(slot)], slot, layer,
+                          preparation_.layer(layer), preparation_.Scale(), random);
         }
     };
     if (workerCount == 1)

@@ -50,6 +50,7 @@ public:
     void advanceFrame() override;
     void drawFrame(QImage& target, QPoint origin) const override;
     void Add(int layer) override;
+    void addBursts(const int* layers, int count) override;
     void packLiveParticles() override;
 
     const RenderPreparation& preparation() const override { return preparation_; }
@@ -90,7 +91,7 @@ private:
         std::uint64_t stamped = 0;
     };
 
-    void spawnInto(int layer, const LayerSettings& settings, int count);
+    void spawnInto(int count);
     void planAndMove(int worker);
     void fadeAndStamp(int worker);
     void fadeAndStampBand(int band, Worker& worker);
@@ -119,8 +120,9 @@ private:
     std::vector<int> live_;
     std::vector<int> spareLive_;
     int liveCount_ = 0;
-    std::vector<int> spawned_;
-    std::vector<StampPlan> plans_; // one per live slot of the frame being stamped
+    std::vector<int> spawned_;               // the slots being spawned into
+    std::vector<std::uint8_t> spawnedLayer_; // and their layers
+    std::vector<StampPlan> plans_;           // one per live slot of the frame being stamped
     // The plans' canvas rows, apart from the rest so that a band finds its plans
     // reading 8 bytes of each.
     std::vector<RowRange> planRows_;

@@ -1,6 +1,7 @@
 #include "core/render/ParticleEngine.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace kirabellum {
@@ -32,9 +33,12 @@ void ParticleEngine::spawnBurstsAfter(int frameIndex) {
         return;
     }
     const BurstSchedule& schedule = preparation().bursts();
+    std::array<int, LayerTotal> due{};
+    int count = 0;
     for (int layer = 1; layer <= LayerTotal; ++layer)
         if (schedule.burstsAfter(frameIndex, layer))
-            Add(layer);
+            due[static_cast<std::size_t>(count++)] = layer;
+    addBursts(due.data(), count);
 }
 
 void ParticleEngine::spawnFirstBursts() {
@@ -43,9 +47,17 @@ void ParticleEngine::spawnFirstBursts() {
         return;
     }
     const BurstSchedule& schedule = preparation().bursts();
+    std::array<int, LayerTotal> due{};
+    int count = 0;
     for (int layer = 1; layer <= LayerTotal; ++layer)
         if (schedule.burstsFirst(layer))
-            Add(layer);
+            due[static_cast<std::size_t>(count++)] = layer;
+    addBursts(due.data(), count);
+}
+
+void ParticleEngine::addBursts(const int* layers, int count) {
+    for (int index = 0; index < count; ++index)
+        Add(layers[index]);
 }
 
 void ParticleEngine::spawnLoopBursts(int frame) {

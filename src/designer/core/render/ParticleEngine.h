@@ -63,6 +63,9 @@ public:
 
     // Spawns one burst of the layer into the lowest free slots.
     virtual void Add(int layer) = 0;
+    // Spawns one burst of each of the `count` layers, first to last, as Add for
+    // each in turn does; an engine may spawn them all at once.
+    virtual void addBursts(const int* layers, int count);
 
     // What the last PrepareRender took from the design.
     virtual const RenderPreparation& preparation() const = 0;
