@@ -654,16 +654,30 @@ void FastRenderEngine::drawFrame(QImage& target, QPoint origin) const {
     if (canvasBlank_)
         return;
     const int frameSize = preparation_.frameSize();
-    for (int y = 0; y < frameSize; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(target.scanLine(origin.y() + y)) + origin.x();
-        const float* values = Canvas.data() + static_cast<std::ptrdiff_t>(y) * frameSize;
-        for (int x = 0; x < frameSize; ++x) {
-            // The canvas stays within 0 and 255: the whole part of a value of at
-            // least 1 is its palette index.
-            if (values[x] >= 1.0f)
-                line[x] = preparation_.paletteRgb(static_cast<int>(values[x]));
+    // A large frame is drawn by all workers, each a band of its rows.
+    constexpr int ParallelDrawMinimum = 128 * 128;
+    const int workerCount =
+        frameSize * frameSize >= ParallelDrawMinimum ? workers_.workerCount() : 1;
+    auto draw = [&](int worker) {
+        const int rowBegin =
+            static_cast<int>(static_cast<std::int64_t>(frameSize) * worker / workerCount);
+        const int rowEnd =
+            static_cast<int>(static_cast<std::int64_t>(frameSize) * (worker + 1) / workerCount);
+        for (int y = rowBegin; y < rowEnd; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(target.scanLine(origin.y() + y)) + origin.x();
+            const float* values = Canvas.data() + static_cast<std::ptrdiff_t>(y) * frameSize;
+            for (int x = 0; x < frameSize; ++x) {
+                // The canvas stays within 0 and 255: the whole part of a value of at
+                // least 1 is its palette index.
+                if (values[x] >= 1.0f)
+                    line[x] = preparation_.paletteRgb(static_cast<int>(values[x]));
+            }
         }
-    }
+    };
+    if (workerCount == 1)
+        draw(0);
+    else
+        workers_.run(draw);
 }
 
 } // namespace kirabellum

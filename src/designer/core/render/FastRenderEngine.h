@@ -105,7 +105,8 @@ private:
     void splitIntoBands();
     void learnRowCosts();
 
-    common::WorkerPool workers_;
+    // Drawing a frame runs a task too; running one leaves the engine as it is.
+    mutable common::WorkerPool workers_;
     common::WorkerBarrier barrier_;
     std::vector<Worker> workerState_;
     RenderPreparation preparation_;
