@@ -6,6 +6,7 @@
 #include "core/render/WiderClones.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <numeric>
@@ -142,7 +143,9 @@ FastRenderEngine::FastRenderEngine(RandomSource& random, int threadCount)
       spawnedLayer_(static_cast<std::size_t>(PoolSize)), plans_(static_cast<std::size_t>(PoolSize)),
       planRows_(static_cast<std::size_t>(PoolSize)),
       bandCount_(workers_.workerCount() == 1 ? 1 : BandsPerWorker * workers_.workerCount()),
-      bandStart_(static_cast<std::size_t>(bandCount_) + 1) {
+      bandStart_(static_cast<std::size_t>(bandCount_) + 1),
+      planBegin_(static_cast<std::size_t>(workers_.workerCount()) + 1),
+      planShare_(static_cast<std::size_t>(workers_.workerCount())) {
     if (bandCount_ > 1)
         for (Worker& worker : workerState_)
             worker.bandPlans.resize(static_cast<std::size_t>(PoolSize));
@@ -184,8 +187,12 @@ common::Status FastRenderEngine::PrepareRender(const DesignDocument& design) {
     rowTotal_.assign(frameSize, 0.0);
     bandEstimate_.assign(static_cast<std::size_t>(bandCount_), 0.0);
     bandSeconds_.assign(static_cast<std::size_t>(bandCount_), 0.0);
-    for (Worker& worker : workerState_)
+    for (Worker& worker : workerState_) {
         worker.rowWork.assign(frameSize + 1, 0);
+        worker.planSeconds = 0;
+    }
+    std::fill(planShare_.begin(), planShare_.end(), 1.0 / workers_.workerCount());
+    std::fill(planBegin_.begin(), planBegin_.end(), 0);
 
     spawnFirstBursts();
     return common::Status::success();
@@ -254,13 +261,14 @@ void FastRenderEngine::spawnInto(int count) {
 void FastRenderEngine::advanceFrame() {
     planCount_ = liveCount_;
     if (planCount_ > 0) {
+        splitPlanning();
         // One task per frame: the workers meet between moving and stamping
         // instead of handing back to this thread and waiting for it.
         auto frame = [this](int worker) {
             planAndMove(worker);
             barrier_.arriveAndWait();
             if (worker == 0) {
-                gatherSurvivors(planCount_);
+                gatherSurvivors();
                 splitIntoBands();
             }
             barrier_.arriveAndWait();
@@ -281,12 +289,10 @@ void FastRenderEngine::advanceFrame() {
 }
 
 void FastRenderEngine::planAndMove(int workerIndex) {
+    const auto started = std::chrono::steady_clock::now();
     Worker& worker = workerState_[static_cast<std::size_t>(workerIndex)];
-    const int workerCount = workers_.workerCount();
-    const int begin =
-        static_cast<int>(static_cast<std::int64_t>(planCount_) * workerIndex / workerCount);
-    const int end =
-        static_cast<int>(static_cast<std::int64_t>(planCount_) * (workerIndex + 1) / workerCount);
+    const int begin = planBegin_[static_cast<std::size_t>(workerIndex)];
+    const int end = planBegin_[static_cast<std::size_t>(workerIndex) + 1];
     std::fill(worker.rowWork.begin(), worker.rowWork.end(), 0);
     int survivors = 0;
     std::uint64_t stamped = 0;
@@ -313,6 +319,47 @@ void FastRenderEngine::planAndMove(int workerIndex) {
     preparation_.motion().moveQuickly(ParticlePool, live_.data() + begin, end - begin);
     worker.survivors = survivors;
     worker.stamped = stamped;
+    worker.planSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+}
+
+void FastRenderEngine::splitPlanning() {
+    // Each worker's share of the live particles follows how many it planned and
+    // moved per second in the last frame, half the last measure and half the
+    // shares before, for steadiness.
+    const int workerCount = workers_.workerCount();
+    double speedSum = 0;
+    bool measured = true;
+    for (int index = 0; index < workerCount; ++index) {
+        const Worker& worker = workerState_[static_cast<std::size_t>(index)];
+        const int planned = planBegin_[static_cast<std::size_t>(index) + 1] -
+                            planBegin_[static_cast<std::size_t>(index)];
+        measured = measured && planned > 0 && worker.planSeconds > 0;
+        if (measured)
+            speedSum += planned / worker.planSeconds;
+    }
+    if (measured && speedSum > 0) {
+        for (int index = 0; index < workerCount; ++index) {
+            const Worker& worker = workerState_[static_cast<std::size_t>(index)];
+            const int planned = planBegin_[static_cast<std::size_t>(index) + 1] -
+                                planBegin_[static_cast<std::size_t>(index)];
+            const double share = planned / worker.planSeconds / speedSum;
+            // A worker held up (its core taken away) keeps a share of a quarter
+            // of an even one at least.
+            double& kept = planShare_[static_cast<std::size_t>(index)];
+            kept = std::max((kept + share) / 2, 0.25 / workerCount);
+        }
+    }
+    const double shareSum = std::accumulate(planShare_.begin(), planShare_.end(), 0.0);
+    double running = 0;
+    planBegin_[0] = 0;
+    for (int index = 1; index < workerCount; ++index) {
+        running += planShare_[static_cast<std::size_t>(index) - 1];
+        planBegin_[static_cast<std::size_t>(index)] =
+            std::clamp(static_cast<int>(planCount_ * (running / shareSum)),
+                       planBegin_[static_cast<std::size_t>(index) - 1], planCount_);
+    }
+    planBegin_[static_cast<std::size_t>(workerCount)] = planCount_;
 }
 
 int FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, RowRange& rowRange,
@@ -404,14 +451,13 @@ void FastRenderEngine::packLiveParticles() {
     std::iota(live_.begin(), live_.begin() + liveCount_, 0);
 }
 
-void FastRenderEngine::gatherSurvivors(int planned) {
+void FastRenderEngine::gatherSurvivors() {
     // Each worker left its survivors at the start of its part of the list.
     const int workerCount = workers_.workerCount();
     int count = 0;
     for (int index = 0; index < workerCount; ++index) {
         const Worker& worker = workerState_[static_cast<std::size_t>(index)];
-        const int begin =
-            static_cast<int>(static_cast<std::int64_t>(planned) * index / workerCount);
+        const int begin = planBegin_[static_cast<std::size_t>(index)];
         if (begin != count && worker.survivors > 0)
             std::memmove(spareLive_.data() + count, spareLive_.data() + begin,
                          static_cast<std::size_t>(worker.survivors) * sizeof(int));

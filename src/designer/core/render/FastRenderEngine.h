@@ -89,6 +89,7 @@ private:
         std::array<int, SparkEdge> columns{}; // canvas column of each spark column, halfway
         int survivors = 0;
         std::uint64_t stamped = 0;
+        double planSeconds = 0; // what planning and moving its share took in the last frame
     };
 
     void spawnInto(int count);
@@ -101,7 +102,8 @@ private:
     const double* contributionsFor(const StampPlan& plan, Worker& worker) const;
     void fadeRows(int rowBegin, int rowEnd);
     void stampParticle(const StampPlan& plan, int rowBegin, int rowEnd, Worker& worker);
-    void gatherSurvivors(int planned);
+    void splitPlanning();
+    void gatherSurvivors();
     void splitIntoBands();
     void learnRowCosts();
 
@@ -134,7 +136,11 @@ private:
     static constexpr int BandsPerWorker = 1;
     int bandCount_;
     std::vector<int> bandStart_; // band b is canvas rows bandStart_[b] to bandStart_[b + 1] - 1
-    std::vector<int> rowBand_;   // the band of each canvas row
+    // Worker w plans and moves the live particles at planBegin_[w] to
+    // planBegin_[w + 1] - 1, about planShare_[w] of them (see splitPlanning).
+    std::vector<int> planBegin_;
+    std::vector<double> planShare_;
+    std::vector<int> rowBand_; // the band of each canvas row
     // The estimate of each row's work misses what costs more in some places than
     // in others (halfway positions, clipped sparks, a core that runs slower), so
     // each row's estimate is weighted by what a unit of it took in the band that
