@@ -444,6 +444,32 @@ TEST(FastRenderEngineTest, PreparingAgainStartsAFreshRenderThatContinuesTheRando
     }
 }
 
+TEST(FastRenderEngineTest, DrawsALargeFrameIntoAStripSharedWithACopyLikeTheReference) {
+    // Large frames are drawn by all workers; the strip is detached from the
+    // copy that shares it once, not by each worker.
+    DesignDocument design = sampleDesigns().front().design;
+    design.FrameSize = 160;
+    RandomSource referenceRandom(8);
+    RenderEngine reference(referenceRandom);
+    ASSERT_TRUE(reference.PrepareRender(design).ok());
+    reference.advanceFrame();
+    QImage expected(2 * design.FrameSize, design.FrameSize, QImage::Format_RGB32);
+    expected.fill(qRgb(1, 2, 3));
+    reference.drawFrame(expected, QPoint(design.FrameSize, 0));
+    for (int threads : {2, 3}) {
+        RandomSource fastRandom(8);
+        FastRenderEngine fast(fastRandom, threads);
+        ASSERT_TRUE(fast.PrepareRender(design).ok());
+        fast.advanceFrame();
+        QImage strip(expected.size(), QImage::Format_RGB32);
+        strip.fill(qRgb(1, 2, 3));
+        const QImage copy = strip;
+        fast.drawFrame(strip, QPoint(design.FrameSize, 0));
+        EXPECT_EQ(strip, expected) << threads << " threads";
+        EXPECT_EQ(copy.pixel(design.FrameSize + 80, 80), qRgb(1, 2, 3)) << threads << " threads";
+    }
+}
+
 TEST(FastRenderEngineTest, RenderRunUsesTheFastEngineByDefault) {
     RandomSource random(0);
     RenderRun run(random);

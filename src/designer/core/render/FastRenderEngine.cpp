@@ -704,13 +704,18 @@ void FastRenderEngine::drawFrame(QImage& target, QPoint origin) const {
     constexpr int ParallelDrawMinimum = 128 * 128;
     const int workerCount =
         frameSize * frameSize >= ParallelDrawMinimum ? workers_.workerCount() : 1;
+    // Detached here, once: scanLine() on an image shared with another copies it,
+    // which two workers must not both do.
+    uchar* const bits = target.bits();
+    const qsizetype bytesPerLine = target.bytesPerLine();
     auto draw = [&](int worker) {
         const int rowBegin =
             static_cast<int>(static_cast<std::int64_t>(frameSize) * worker / workerCount);
         const int rowEnd =
             static_cast<int>(static_cast<std::int64_t>(frameSize) * (worker + 1) / workerCount);
         for (int y = rowBegin; y < rowEnd; ++y) {
-            auto* line = reinterpret_cast<QRgb*>(target.scanLine(origin.y() + y)) + origin.x();
+            auto* line =
+                reinterpret_cast<QRgb*>(bits + (origin.y() + y) * bytesPerLine) + origin.x();
             const float* values = Canvas.data() + static_cast<std::ptrdiff_t>(y) * frameSize;
             for (int x = 0; x < frameSize; ++x) {
                 // The canvas stays within 0 and 255: the whole part of a value of at
