@@ -119,6 +119,24 @@ inline void addShiftedSpan(float* __restrict cells, const std::int32_t* __restri
     }
 }
 
+// The same over `groups` whole groups of PixelGroup pixels, which the compiler
+// stamps without a remainder loop.
+constexpr int PixelGroup = 8;
+inline void addShiftedGroups(float* __restrict cells, const std::int32_t* __restrict values,
+                             int groups, int shift, double addRate, double limit) {
+    for (int group = 0; group < groups; ++group) {
+        for (int index = 0; index < PixelGroup; ++index) {
+            int intensity = values[index] - shift;
+            intensity = intensity > 0 ? intensity : 0;
+            double sum = cells[index] + intensity * addRate;
+            sum = sum > limit ? limit : sum;
+            cells[index] = static_cast<float>(sum);
+        }
+        cells += PixelGroup;
+        values += PixelGroup;
+    }
+}
+
 // The same with the canvas column of every spark pixel given: halfway positions,
 // where two spark pixels may land on one canvas pixel one after the other.
 inline void addMappedSpan(float* line, const int* columns, const std::uint8_t* values, int begin,
@@ -675,11 +693,22 @@ KIRABELLUM_WIDER_CLONES void FastRenderEngine::stampParticle(const StampPlan& pl
         float* line = Canvas.data() + static_cast<std::ptrdiff_t>(canvasRow) * frameSize;
         if (brightOnly) {
             const SparkShape::Run span = shape.brightSpan(dy, plan.shift);
-            const int begin = std::max<int>(span.begin, columnBegin);
-            const int end = std::min<int>(span.end, columnEnd);
-            if (begin < end)
+            int begin = std::max<int>(span.begin, columnBegin);
+            int end = std::min<int>(span.end, columnEnd);
+            if (begin >= end)
+                continue;
+            // Widened to whole groups of pixels where the frame's columns allow:
+            // the pixels added add exactly 0.
+            const int groups = (end - begin + PixelGroup - 1) / PixelGroup;
+            if (groups * PixelGroup <= columnEnd - columnBegin) {
+                end = std::min(begin + groups * PixelGroup, columnEnd);
+                begin = end - groups * PixelGroup;
+                addShiftedGroups(line + plan.column + begin, shape.widenedRow(dy) + begin, groups,
+                                 plan.shift, addRate, limit);
+            } else {
                 addShiftedSpan(line + plan.column + begin, shape.widenedRow(dy) + begin,
                                end - begin, plan.shift, addRate, limit);
+            }
             continue;
         }
         const std::uint8_t* values = shape.row(dy);
