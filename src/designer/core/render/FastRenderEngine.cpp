@@ -124,17 +124,9 @@ inline void addShiftedSpan(float* __restrict cells, const std::int32_t* __restri
 constexpr int PixelGroup = 8;
 inline void addShiftedGroups(float* __restrict cells, const std::int32_t* __restrict values,
                              int groups, int shift, double addRate, double limit) {
-    for (int group = 0; group < groups; ++group) {
-        for (int index = 0; index < PixelGroup; ++index) {
-            int intensity = values[index] - shift;
-            intensity = intensity > 0 ? intensity : 0;
-            double sum = cells[index] + intensity * addRate;
-            sum = sum > limit ? limit : sum;
-            cells[index] = static_cast<float>(sum);
-        }
-        cells += PixelGroup;
-        values += PixelGroup;
-    }
+    for (int group = 0; group < groups; ++group)
+        addShiftedSpan(cells + group * PixelGroup, values + group * PixelGroup, PixelGroup, shift,
+                       addRate, limit);
 }
 
 // The same with the canvas column of every spark pixel given: halfway positions,
