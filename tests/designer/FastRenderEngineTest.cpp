@@ -5,6 +5,7 @@
 #include "core/render/RenderEngine.h"
 #include "core/render/RenderRun.h"
 
+#include "FloatBits.h"
 #include "RenderDesigns.h"
 #include "SampleDesigns.h"
 
@@ -22,17 +23,12 @@
 namespace kirabellum {
 namespace {
 
-std::uint32_t bits(float value) {
-    std::uint32_t result;
-    std::memcpy(&result, &value, sizeof result);
-    return result;
-}
-
 bool sameParticle(const Particle& a, const Particle& b) {
-    return bits(a.X) == bits(b.X) && bits(a.Y) == bits(b.Y) && bits(a.Layer) == bits(b.Layer) &&
-           bits(a.Fade) == bits(b.Fade) && bits(a.VX) == bits(b.VX) && bits(a.VY) == bits(b.VY) &&
-           bits(a.GravitySpeed) == bits(b.GravitySpeed) && a.Age == b.Age &&
-           bits(a.Decel) == bits(b.Decel);
+    return floatBits(a.X) == floatBits(b.X) && floatBits(a.Y) == floatBits(b.Y) &&
+           floatBits(a.Layer) == floatBits(b.Layer) && floatBits(a.Fade) == floatBits(b.Fade) &&
+           floatBits(a.VX) == floatBits(b.VX) && floatBits(a.VY) == floatBits(b.VY) &&
+           floatBits(a.GravitySpeed) == floatBits(b.GravitySpeed) && a.Age == b.Age &&
+           floatBits(a.Decel) == floatBits(b.Decel);
 }
 
 // The slots a render of `frames` frames can fill at most: every used layer
@@ -69,7 +65,7 @@ int firstDifferentCanvasPixel(const std::vector<float>& a, const std::vector<flo
     if (a.size() != b.size())
         return 0;
     for (std::size_t pixel = 0; pixel < a.size(); ++pixel)
-        if (bits(a[pixel]) != bits(b[pixel]))
+        if (floatBits(a[pixel]) != floatBits(b[pixel]))
             return static_cast<int>(pixel);
     return -1;
 }

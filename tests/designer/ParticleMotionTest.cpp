@@ -5,22 +5,17 @@
 #include "core/render/FloatRounding.h"
 #include "core/render/QuickTrigonometry.h"
 
+#include "FloatBits.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <random>
 #include <vector>
 
 namespace kirabellum {
 namespace {
-
-std::uint32_t bits(float value) {
-    std::uint32_t result;
-    std::memcpy(&result, &value, sizeof result);
-    return result;
-}
 
 // Sizes spread over many powers of two, both signs.
 double spreadValue(std::mt19937_64& generator, double smallest, double largest) {
@@ -82,7 +77,7 @@ TEST(FloatRounding, TakesOnlyValuesWhoseNeighbourhoodRoundsAlike) {
         float result = 0.0f;
         EXPECT_EQ(roundToFloatWithin(c.value, c.bound, result), c.taken) << c.value;
         if (c.taken) {
-            EXPECT_EQ(bits(result), bits(c.result)) << c.value;
+            EXPECT_EQ(floatBits(result), floatBits(c.result)) << c.value;
         }
     }
 }
@@ -128,9 +123,9 @@ TEST(ParticleMotion, QuickMovesGiveTheReferenceFloats) {
                 motion.move(particle);
             motion.moveQuickly(quick, slots.data(), static_cast<int>(slots.size()));
             for (std::size_t index = 0; index < quick.size(); ++index) {
-                ASSERT_EQ(bits(quick[index].X), bits(reference[index].X))
+                ASSERT_EQ(floatBits(quick[index].X), floatBits(reference[index].X))
                     << "design " << design << " frame " << frame << " particle " << index;
-                ASSERT_EQ(bits(quick[index].Y), bits(reference[index].Y))
+                ASSERT_EQ(floatBits(quick[index].Y), floatBits(reference[index].Y))
                     << "design " << design << " frame " << frame << " particle " << index;
                 ++moves;
             }
