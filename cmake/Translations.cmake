@@ -1,4 +1,8 @@
-# Translations of the programs' texts, one .ts file per part of the programs.
+# The catalogues of the programs' texts, two for each library, which names and
+# embeds its own: NAME_ja.ts the Japanese of the messages its core writes in
+# English, NAME_en.ts the English of its windows' Japanese texts.
+# common::WindowTranslations installs every catalogue of the windows' language
+# that the program embeds.
 #
 #   embed_translations(TARGET target TS_FILES files.ts...)
 # compiles the files at build time and embeds them in `target` as

@@ -26,8 +26,7 @@ namespace {
 // stays above until it is clicked, loses the focus or its time is up.
 int runWindows(int argc, char* argv[], std::optional<common::InterfaceLanguage> language) {
     QApplication application(argc, argv);
-    common::WindowTranslations translations(QStringLiteral("koratune"),
-                                            language.value_or(common::savedInterfaceLanguage()));
+    common::WindowTranslations translations(language.value_or(common::savedInterfaceLanguage()));
     koratune::WidgetDialogs dialogs;
     auto* version = new koratune::Versionf;
     version->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,4 +1,6 @@
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -51,31 +53,34 @@ QSet<QString> markersOf(const QString& text) {
 }
 
 // Every text of the sources has a finished translation with the markers of its
-// source: lupdate takes the sources' texts into a copy of each file, where a
-// text missing from the file comes in unfinished.
+// source: lupdate takes the sources' texts into a copy of each catalogue, where
+// a text missing from it comes in unfinished. Every catalogue is named with its
+// sources by the library it belongs to (else lupdate finds no list of sources).
 TEST(TranslationFile, EveryTextOfTheSourcesIsTranslatedWithTheMarkersOfItsSource) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    for (const char* name : {"messages_ja", "common_en", "kirabellum_en", "koratune_en"}) {
-        const QString file = QString::fromUtf8(name) + QStringLiteral(".ts");
+    const QStringList files =
+        QDir(QStringLiteral(MESSAGES_DIRECTORY)).entryList({QStringLiteral("*.ts")}, QDir::Files);
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& file : files) {
+        const QString name = QFileInfo(file).completeBaseName();
         const QString copy = folder.filePath(file);
         ASSERT_TRUE(QFile::copy(QStringLiteral(MESSAGES_DIRECTORY "/") + file, copy)) << name;
         QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
         QProcess lupdate;
-        lupdate.start(QStringLiteral(LUPDATE_EXECUTABLE),
-                      {QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
-                       QStringLiteral("none"), QStringLiteral("-I"),
-                       QStringLiteral(SOURCE_DIRECTORY "/src"), QStringLiteral("-I"),
-                       QStringLiteral(SOURCE_DIRECTORY "/src/designer"), QStringLiteral("-I"),
-                       QStringLiteral(SOURCE_DIRECTORY "/src/postproc"),
-                       QStringLiteral("@" SOURCES_DIRECTORY "/") + QString::fromUtf8(name) +
-                           QStringLiteral(".sources"),
-                       QStringLiteral("-ts"), copy});
+        lupdate.start(
+            QStringLiteral(LUPDATE_EXECUTABLE),
+            {QStringLiteral("-no-obsolete"), QStringLiteral("-locations"), QStringLiteral("none"),
+             QStringLiteral("-I"), QStringLiteral(SOURCE_DIRECTORY "/src"), QStringLiteral("-I"),
+             QStringLiteral(SOURCE_DIRECTORY "/src/designer"), QStringLiteral("-I"),
+             QStringLiteral(SOURCE_DIRECTORY "/src/postproc"),
+             QStringLiteral("@" SOURCES_DIRECTORY "/") + name + QStringLiteral(".sources"),
+             QStringLiteral("-ts"), copy});
         ASSERT_TRUE(lupdate.waitForFinished(60000)) << name;
         ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
         for (const Message& message : readMessages(copy)) {
-            const std::string where = (QString::fromUtf8(name) + QStringLiteral(" ") +
-                                       message.context + QStringLiteral(": ") + message.source)
+            const std::string where = (name + QStringLiteral(" ") + message.context +
+                                       QStringLiteral(": ") + message.source)
                                           .toStdString();
             EXPECT_TRUE(message.type.isEmpty()) << message.type.toStdString() << " " << where;
             EXPECT_FALSE(message.translation.trimmed().isEmpty()) << where;

@@ -201,7 +201,7 @@ TEST_F(RenderCommandTest, UnreadableOrUnrenderableDesignsExitOne) {
     } cases[] = {
         {path("missing.df2"), "missing.df2"},
         {path("damaged.df2"), "too short"},
-        {path("badcolour.df2"), "2レイヤーのFireにパレット以外の色が使われています"},
+        {path("badcolour.df2"), "The Fire of layer 2 uses a colour outside the palette"},
         {path("oversized.df2"), "32767"},
         {designPath.left(designPath.size() - 1) + QStringLiteral("1"), "burst.df1"},
     };

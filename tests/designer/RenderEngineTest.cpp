@@ -197,7 +197,7 @@ TEST_F(RenderEngineTest, SparkColourMessageNamesTheFirstUsedOffendingLayer) {
     const common::Status status = engine.PrepareRender(design);
     EXPECT_FALSE(status.ok());
     EXPECT_EQ(status.message(),
-              QStringLiteral("5レイヤーのFireにパレット以外の色が使われています"));
+              QStringLiteral("The Fire of layer 5 uses a colour outside the palette"));
 
     design.layer(5).LayerUse = 0;
     design.layer(7).LayerUse = 0;

@@ -30,7 +30,7 @@ TEST_F(MessageLanguage, AFailedOpenSaysWhyInJapaneseWithTheFileNameAndTheSystems
     const QString reason = english.mid(context.size());
     ASSERT_FALSE(reason.isEmpty());
 
-    const common::WindowTranslations translations(QStringLiteral("koratune"));
+    const common::WindowTranslations translations;
     ASSERT_TRUE(translations.installed());
     dialogs.openAnswers.push_back(missing);
     EXPECT_EQ(warningOf("Open"),
@@ -40,7 +40,7 @@ TEST_F(MessageLanguage, AFailedOpenSaysWhyInJapaneseWithTheFileNameAndTheSystems
 }
 
 TEST_F(MessageLanguage, TheExportWindowNamesItsOwnControlInALayoutItCannotMake) {
-    const common::WindowTranslations translations(QStringLiteral("koratune"));
+    const common::WindowTranslations translations;
     common::SheetExportSource source;
     source.frames.image = QImage(128 * 16, 128, QImage::Format_RGB32);
     source.frames.grid = common::FrameGrid(128, 16);

@@ -47,7 +47,7 @@ class WindowLanguageTest : public WindowFixture,
 
 TEST_P(WindowLanguageTest, EveryTextOfEveryWindowFitsItsControl) {
     // The windows are up in Japanese; English comes as a switch would bring it.
-    const common::WindowTranslations translations(QStringLiteral("koratune"), GetParam());
+    const common::WindowTranslations translations(GetParam());
     QCoreApplication::processEvents();
     openImage(numberedFrames(40, 4, 3));
     mainWindow->Version_Click();
@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, WindowLanguageTest,
 class LanguageSwitchTest : public WindowFixture {};
 
 TEST_F(LanguageSwitchTest, RetranslatesTheOpenWindowsAndKeepsTheirState) {
-    common::WindowTranslations translations(QStringLiteral("koratune"));
+    common::WindowTranslations translations;
     openImage(numberedFrames(40, 4, 3));
     applyFrameSettings(40, 10, 3, 1, true, false);
     Output output(*session, mainWindow.get());

@@ -1,12 +1,11 @@
 #include "common/windows/WindowTranslations.h"
 
 #include <QCoreApplication>
-#include <QLocale>
+#include <QDir>
 
 namespace common {
 
-WindowTranslations::WindowTranslations(const QString& program, InterfaceLanguage language)
-    : program_(program), previousLocale_(QLocale()) {
+WindowTranslations::WindowTranslations(InterfaceLanguage language) : previousLocale_(QLocale()) {
     setLanguage(language);
 }
 
@@ -22,28 +21,25 @@ void WindowTranslations::setLanguage(InterfaceLanguage language) {
     // than a text of theirs (the samples' names).
     QLocale::setDefault(
         QLocale(language == InterfaceLanguage::English ? QLocale::English : QLocale::Japanese));
-    if (language == InterfaceLanguage::Japanese) {
-        installed_ = install(messages_, QStringLiteral("messages_ja"));
-        return;
+    const QDir catalogues(QStringLiteral(":/translations"));
+    const QStringList names =
+        catalogues.entryList({QStringLiteral("*_%1.qm").arg(languageName(language))}, QDir::Files);
+    installed_ = !names.isEmpty();
+    for (const QString& name : names) {
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(catalogues.filePath(name)) &&
+            QCoreApplication::installTranslator(translator.get()))
+            translators_.push_back(std::move(translator));
+        else
+            installed_ = false;
     }
-    const bool shared = install(sharedWindows_, QStringLiteral("common_en"));
-    const bool own = install(programWindows_, program_ + QStringLiteral("_en"));
-    installed_ = shared && own;
 }
 
 void WindowTranslations::remove() {
-    for (QTranslator* translator : installedTranslators_)
-        QCoreApplication::removeTranslator(translator);
-    installedTranslators_.clear();
+    for (const auto& translator : translators_)
+        QCoreApplication::removeTranslator(translator.get());
+    translators_.clear();
     installed_ = false;
-}
-
-bool WindowTranslations::install(QTranslator& translator, const QString& name) {
-    if (!translator.load(QStringLiteral(":/translations/%1.qm").arg(name)) ||
-        !QCoreApplication::installTranslator(&translator))
-        return false;
-    installedTranslators_.push_back(&translator);
-    return true;
 }
 
 } // namespace common

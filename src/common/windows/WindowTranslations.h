@@ -3,46 +3,41 @@
 #include "common/InterfaceLanguage.h"
 
 #include <QLocale>
-#include <QString>
 #include <QTranslator>
 
+#include <memory>
 #include <vector>
 
 namespace common {
 
-// The translations a program's windows speak their language with, embedded in
-// the program and installed on the application for as long as this lives:
-// in Japanese, the Japanese of the messages the cores write in English; in
-// English, the English of the windows' Japanese texts (the program's own and
-// those of the windows both programs share). The windows create one at start;
-// the command lines never do, so what they print stays in English.
+// The translations a program's windows speak their language with, installed on
+// the application for as long as this lives. Each library embeds its own
+// catalogues in the program as ":/translations/LIBRARY_LANGUAGE.qm" (see
+// cmake/Translations.cmake): in Japanese, the Japanese of the messages its core
+// writes in English; in English, the English of its windows' Japanese texts.
+// The windows create one at start; the command lines never do, so what they
+// print stays in English.
 class WindowTranslations {
 public:
-    // `program` names the program's translations: "kirabellum" or "koratune".
-    explicit WindowTranslations(const QString& program,
-                                InterfaceLanguage language = InterfaceLanguage::Japanese);
+    explicit WindowTranslations(InterfaceLanguage language = InterfaceLanguage::Japanese);
     ~WindowTranslations();
     WindowTranslations(const WindowTranslations&) = delete;
     WindowTranslations& operator=(const WindowTranslations&) = delete;
 
-    // Puts the language's translations in the place of the others; Qt then
+    // Puts the language's catalogues in the place of the others; Qt then
     // tells every window, which retranslates its texts.
     void setLanguage(InterfaceLanguage language);
     InterfaceLanguage language() const { return language_; }
-    // Whether every translation the language needs was found and installed.
+    // Whether the program embeds catalogues of the language and every one of
+    // them was loaded and installed.
     bool installed() const { return installed_; }
 
 private:
     void remove();
-    bool install(QTranslator& translator, const QString& name);
 
-    QString program_;
     QLocale previousLocale_;
     InterfaceLanguage language_ = InterfaceLanguage::Japanese;
-    QTranslator messages_;
-    QTranslator sharedWindows_;
-    QTranslator programWindows_;
-    std::vector<QTranslator*> installedTranslators_;
+    std::vector<std::unique_ptr<QTranslator>> translators_;
     bool installed_ = false;
 };
 

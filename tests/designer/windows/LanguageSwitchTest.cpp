@@ -49,7 +49,7 @@ TEST_F(LanguageSwitchTest, OpenWindowsTakeTheNewLanguageAndKeepTheDesign) {
     const int frameCount = animation->HScroll1[1]->value();
     const QString use = editor->Command1->text();
 
-    common::WindowTranslations translations(QStringLiteral("kirabellum"));
+    common::WindowTranslations translations;
     const struct {
         InterfaceLanguage language;
         const char* file;
@@ -84,7 +84,7 @@ TEST_F(LanguageSwitchTest, OpenWindowsTakeTheNewLanguageAndKeepTheDesign) {
 }
 
 TEST_F(LanguageSwitchTest, TheViewMenusLanguageEntrySwitchesAndKeepsTheChoiceForTheNextStart) {
-    common::WindowTranslations translations(QStringLiteral("kirabellum"));
+    common::WindowTranslations translations;
     common::addLanguageMenu(*mainWindow->VIEW, translations);
     auto* english = mainWindow->findChild<QAction*>(QStringLiteral("LANGUAGE_en"));
     auto* japanese = mainWindow->findChild<QAction*>(QStringLiteral("LANGUAGE_ja"));

@@ -21,7 +21,7 @@ TEST_F(MessageLanguageTest, AFailedOpenSaysWhyInJapaneseWithTheFileName) {
     damaged.close();
 
     {
-        const common::WindowTranslations translations(QStringLiteral("kirabellum"));
+        const common::WindowTranslations translations;
         ASSERT_TRUE(translations.installed());
         EXPECT_FALSE(mainWindow->openDesign(file));
     }

@@ -1,6 +1,7 @@
 #include "DesignerFixture.h"
 
 #include "common/windows/PictureBox.h"
+#include "common/windows/WindowTranslations.h"
 #include "core/document/DesignFile.h"
 #include "core/render/StripLayout.h"
 #include "windows/render/F_Animation.h"
@@ -261,6 +262,7 @@ TEST_F(RenderWindowsTest, CancelAfterFrameZeroLeavesFramesZeroAndOne) {
 }
 
 TEST_F(RenderWindowsTest, SparkColourOutsideTheRampStopsTheRenderWithTheMessage) {
+    const common::WindowTranslations translations; // Japanese, as the windows start
     session->document.SparkImage[1].at(7, 7) = common::makeColour(3, 250, 3);
     animation->HScroll1[1]->setValue(5);
     render();

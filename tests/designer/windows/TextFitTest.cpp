@@ -16,7 +16,7 @@ class TextFitTest : public DesignerFixture,
                     public ::testing::WithParamInterface<InterfaceLanguage> {};
 
 TEST_P(TextFitTest, EveryTextOfTheWindowsFitsItsControl) {
-    const common::WindowTranslations translations(QStringLiteral("kirabellum"), GetParam());
+    const common::WindowTranslations translations(GetParam());
     windows().openClosedWindows();
     QCoreApplication::processEvents();
     EXPECT_EQ(common::test::clippedTexts(*mainWindow), QStringList());

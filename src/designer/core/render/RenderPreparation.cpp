@@ -1,5 +1,7 @@
 #include "core/render/RenderPreparation.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace kirabellum {
@@ -46,8 +48,9 @@ common::Status RenderPreparation::prepare(const DesignDocument& design) {
 }
 
 QString sparkColourMessage(int layer) {
-    return QString::number(layer) +
-           QStringLiteral("レイヤーのFireにパレット以外の色が使われています");
+    return QCoreApplication::translate("kirabellum::RenderPreparation",
+                                       "The Fire of layer %1 uses a colour outside the palette")
+        .arg(layer);
 }
 
 } // namespace kirabellum

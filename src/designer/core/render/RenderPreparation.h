@@ -72,8 +72,9 @@ private:
     BurstSchedule bursts_;
 };
 
-// The message shown when a used layer's spark image holds a colour outside the
-// ramp: the layer number directly followed by the fixed text.
+// The message when a used layer's spark image holds a colour outside the ramp,
+// naming the layer (in Japanese the layer number directly followed by the
+// designer's fixed text).
 QString sparkColourMessage(int layer);
 
 } // namespace kirabellum

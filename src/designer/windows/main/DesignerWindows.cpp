@@ -36,8 +36,7 @@ void registerDesignerWindows(ToolWindowHost& windows) {
 int runDesignerWindows(int& argc, char** argv, const QString& designPath,
                        std::optional<common::InterfaceLanguage> language) {
     QApplication application(argc, argv);
-    common::WindowTranslations translations(QStringLiteral("kirabellum"),
-                                            language.value_or(common::savedInterfaceLanguage()));
+    common::WindowTranslations translations(language.value_or(common::savedInterfaceLanguage()));
     WidgetDialogs dialogs;
     DesignerSession session(dialogs);
     MDIForm1 mainWindow(session);
