@@ -18,10 +18,10 @@ set(rules
     "src/designer/windows/tools|common/ core/"
     "src/designer/windows/render|common/ core/ windows/tools/"
     "src/designer/windows/editors|common/ core/ windows/tools/ windows/render/"
-    "src/designer/windows/main|common/ core/ cli/ windows/ SampleDesigns.h"
+    "src/designer/windows/main|common/ core/ windows/ SampleDesigns.h"
     "src/postproc/core|common/ core/"
     "src/postproc/cli|common/ core/ cli/"
-    "src/postproc/windows|common/ core/ cli/ windows/"
+    "src/postproc/windows|common/ core/ windows/"
 )
 
 set(failures "")

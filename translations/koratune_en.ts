@@ -259,8 +259,8 @@
         <translation>About Koratune</translation>
     </message>
     <message>
-        <source>v1.1  フレーム画像ポストプロセッサ</source>
-        <translation>v1.1  Frame image post-processor</translation>
+        <source>v%1  フレーム画像ポストプロセッサ</source>
+        <translation>v%1  Frame image post-processor</translation>
     </message>
 </context>
 <context>

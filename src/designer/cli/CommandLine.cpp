@@ -3,6 +3,7 @@
 #include "cli/ConvertCommand.h"
 #include "cli/RenderCommand.h"
 #include "common/CommandTable.h"
+#include "core/ProgramInfo.h"
 
 #include <ostream>
 
@@ -52,8 +53,7 @@ int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
     };
     return common::runCommands(
         QStringLiteral("kirabellum"), QString::fromUtf8(usageText),
-        QStringLiteral("%1 v%2").arg(QString::fromLatin1(ProgramName),
-                                     QString::fromLatin1(ProgramVersion)),
+        QString::fromLatin1(ProgramTitle),
         {{QStringLiteral("convert"), runConvertCommand}, {QStringLiteral("render"), render}},
         arguments, out, err);
 }

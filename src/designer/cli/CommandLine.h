@@ -13,11 +13,6 @@ using common::ExitFailure;
 using common::ExitSuccess;
 using common::ExitUsage;
 
-// The name and version the program gives for itself, as --version and the
-// metadata beside sheets show them.
-constexpr const char* ProgramName = "Kirabellum";
-constexpr const char* ProgramVersion = "1.22";
-
 // True when the words after the program name ask for a headless command (or
 // for help or the version) rather than for the designer's windows.
 bool isHeadlessCommand(const QStringList& arguments);

@@ -6,6 +6,7 @@
 #include "common/sheets/SheetCommandOptions.h"
 #include "common/sheets/SheetFiles.h"
 #include "common/sheets/SheetImage.h"
+#include "core/ProgramInfo.h"
 #include "core/document/DesignFormat.h"
 #include "core/document/SeedText.h"
 #include "core/render/RenderRun.h"

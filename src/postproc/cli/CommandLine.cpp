@@ -2,6 +2,7 @@
 
 #include "cli/ProcessCommand.h"
 #include "common/CommandTable.h"
+#include "core/ProgramInfo.h"
 
 #include <ostream>
 
@@ -36,9 +37,7 @@ int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
                                          std::ostream& messages) {
         return runProcessCommand(words, output, messages, errIsTerminal);
     };
-    return common::runCommands(QStringLiteral("koratune"), usage,
-                               QStringLiteral("%1 v%2").arg(QString::fromLatin1(ProgramName),
-                                                            QString::fromLatin1(ProgramVersion)),
+    return common::runCommands(QStringLiteral("koratune"), usage, QString::fromLatin1(ProgramTitle),
                                {{QStringLiteral("process"), process}}, arguments, out, err);
 }
 

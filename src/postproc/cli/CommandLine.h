@@ -13,11 +13,6 @@ using common::ExitFailure;
 using common::ExitSuccess;
 using common::ExitUsage;
 
-// The name and version the program gives for itself, as --version and the
-// metadata beside sheets show them.
-constexpr const char* ProgramName = "Koratune";
-constexpr const char* ProgramVersion = "1.1";
-
 // Runs one headless command: `arguments` are the words after the program name.
 // Results go to `out`, messages to `err`; the return value is the exit code.
 // `errIsTerminal` lets a command add what only a person reads on `err`.

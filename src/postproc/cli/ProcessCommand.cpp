@@ -7,6 +7,7 @@
 #include "common/sheets/SheetFiles.h"
 #include "common/sheets/SheetImage.h"
 #include "core/FrameImages.h"
+#include "core/ProgramInfo.h"
 #include "core/Recolouring.h"
 #include "core/SheetOutput.h"
 

@@ -5,6 +5,7 @@
 #include "common/windows/ProgramIcon.h"
 #include "common/windows/WindowPlacement.h"
 #include "core/PostprocDialogs.h"
+#include "core/ProgramInfo.h"
 #include "windows/Color.h"
 #include "windows/Console.h"
 #include "windows/Output.h"
@@ -50,7 +51,7 @@ MDIForm1::MDIForm1(PostprocSession& session, QWidget* parent)
     session_.windows = this;
     setAcceptDrops(true);
     setObjectName(QStringLiteral("MDIForm1"));
-    setWindowTitle(QStringLiteral("Koratune v1.1"));
+    setWindowTitle(QString::fromLatin1(ProgramTitle));
     setWindowIcon(common::programIcon(QStringLiteral(":/icons/koratune.svg")));
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

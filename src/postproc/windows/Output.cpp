@@ -1,16 +1,17 @@
 #include "windows/Output.h"
 
-#include "cli/CommandLine.h"
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
 #include "common/windows/SheetExportDialog.h"
 #include "core/FrameSelection.h"
 #include "core/PostprocDialogs.h"
 #include "core/PostprocSession.h"
+#include "core/ProgramInfo.h"
 #include "core/SheetLayout.h"
 #include "core/SheetOutput.h"
 #include "windows/ToolWindows.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>

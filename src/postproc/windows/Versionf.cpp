@@ -1,6 +1,7 @@
 #include "windows/Versionf.h"
 
 #include "core/ColourModel.h"
+#include "core/ProgramInfo.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -83,14 +84,15 @@ QImage Versionf::artwork() {
     painter.setFont(title);
     painter.setPen(Qt::white);
     painter.drawText(QRect(0, 150, VersionSize.width(), 36), Qt::AlignCenter,
-                     QStringLiteral("Koratune"));
+                     QString::fromLatin1(ProgramName));
     QFont subtitle = painter.font();
     subtitle.setPixelSize(13);
     subtitle.setBold(false);
     painter.setFont(subtitle);
     painter.setPen(QColor(190, 230, 255));
-    painter.drawText(QRect(0, 186, VersionSize.width(), 18), Qt::AlignCenter,
-                     tr("v1.1  フレーム画像ポストプロセッサ"));
+    painter.drawText(
+        QRect(0, 186, VersionSize.width(), 18), Qt::AlignCenter,
+        tr("v%1  フレーム画像ポストプロセッサ").arg(QString::fromLatin1(ProgramVersion)));
     painter.end();
     return image;
 }

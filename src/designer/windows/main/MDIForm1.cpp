@@ -1,12 +1,12 @@
 #include "windows/main/MDIForm1.h"
 
-#include "cli/CommandLine.h"
 #include "common/FileNames.h"
 #include "common/FramePlayback.h"
 #include "common/windows/FileDrop.h"
 #include "common/windows/ProgramIcon.h"
 #include "common/windows/SheetExportDialog.h"
 #include "common/windows/WindowPlacement.h"
+#include "core/ProgramInfo.h"
 #include "core/document/DesignFile.h"
 #include "core/document/DesignFormat.h"
 #include "core/session/DesignerSession.h"
@@ -54,7 +54,6 @@ const DesignFormat& chosenFormat(const DesignerDialogs::FileChoice& choice,
     return choice.filterIndex == 1 || DesignFormat::forPath(choice.path) == &json ? json : own;
 }
 
-constexpr auto ProgramTitle = "Kirabellum v1.22";
 constexpr std::chrono::milliseconds RecoveryInterval(30000);
 
 QString nameOrUntitled(const QString& path) {

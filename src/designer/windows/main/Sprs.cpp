@@ -1,5 +1,7 @@
 #include "windows/main/Sprs.h"
 
+#include "core/ProgramInfo.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPointer>
@@ -65,12 +67,13 @@ void Sprs::paintEvent(QPaintEvent*) {
     title.setPointSize(22);
     title.setBold(true);
     painter.setFont(title);
-    painter.drawText(QRect(0, 160, width(), 34), Qt::AlignCenter, QStringLiteral("Kirabellum"));
+    painter.drawText(QRect(0, 160, width(), 34), Qt::AlignCenter, QString::fromLatin1(ProgramName));
     QFont version = font();
     version.setPointSize(10);
     painter.setFont(version);
     painter.setPen(QColor(200, 190, 230));
-    painter.drawText(QRect(0, 194, width(), 20), Qt::AlignCenter, QStringLiteral("v1.22"));
+    painter.drawText(QRect(0, 194, width(), 20), Qt::AlignCenter,
+                     QStringLiteral("v") + QString::fromLatin1(ProgramVersion));
 }
 
 } // namespace kirabellum
