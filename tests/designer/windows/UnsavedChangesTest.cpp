@@ -8,9 +8,9 @@
 #include "windows/editors/Syousai.h"
 #include "windows/render/F_Animation.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QMenuBar>
-#include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>

@@ -3,8 +3,8 @@
 #include "common/windows/FileDrop.h"
 
 #include <QDragEnterEvent>
-#include <QEvent>
 #include <QDropEvent>
+#include <QEvent>
 #include <QMdiSubWindow>
 
 namespace kirabellum {
