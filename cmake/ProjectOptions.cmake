@@ -1,6 +1,7 @@
 # Warnings and sanitizers shared by every target of the project.
 
 option(KIRABELLUM_SANITIZE_THREAD "Build with ThreadSanitizer" OFF)
+option(KIRABELLUM_WARNINGS_AS_ERRORS "Fail the build on any compiler warning (.ci/run turns it on)" OFF)
 if(KIRABELLUM_SANITIZE AND KIRABELLUM_SANITIZE_THREAD)
     message(FATAL_ERROR "ThreadSanitizer cannot be combined with AddressSanitizer: "
                         "turn KIRABELLUM_SANITIZE or KIRABELLUM_SANITIZE_THREAD off")
@@ -18,6 +19,9 @@ add_library(project_options INTERFACE)
 target_compile_options(project_options INTERFACE
     -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion
     -Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual)
+if(KIRABELLUM_WARNINGS_AS_ERRORS)
+    target_compile_options(project_options INTERFACE -Werror)
+endif()
 target_compile_definitions(project_options INTERFACE
     QT_NO_KEYWORDS QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
 
