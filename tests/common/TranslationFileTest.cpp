@@ -65,7 +65,8 @@ TEST(TranslationFile, EveryTextOfTheSourcesIsTranslatedWithTheMarkersOfItsSource
     for (const QString& file : files) {
         const QString name = QFileInfo(file).completeBaseName();
         const QString copy = folder.filePath(file);
-        ASSERT_TRUE(QFile::copy(QStringLiteral(MESSAGES_DIRECTORY "/") + file, copy)) << name;
+        ASSERT_TRUE(QFile::copy(QStringLiteral(MESSAGES_DIRECTORY "/") + file, copy))
+            << file.toStdString();
         QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
         QProcess lupdate;
         lupdate.start(
@@ -76,7 +77,7 @@ TEST(TranslationFile, EveryTextOfTheSourcesIsTranslatedWithTheMarkersOfItsSource
              QStringLiteral(SOURCE_DIRECTORY "/src/postproc"),
              QStringLiteral("@" SOURCES_DIRECTORY "/") + name + QStringLiteral(".sources"),
              QStringLiteral("-ts"), copy});
-        ASSERT_TRUE(lupdate.waitForFinished(60000)) << name;
+        ASSERT_TRUE(lupdate.waitForFinished(60000)) << file.toStdString();
         ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
         for (const Message& message : readMessages(copy)) {
             const std::string where = (name + QStringLiteral(" ") + message.context +
