@@ -126,7 +126,8 @@ int main(int argc, char** argv) {
         designs.emplace_back(sample.fileName.toStdString(), std::move(sample.design));
     designs.emplace_back("heavy design", heavyDesign());
 
-    LiveRender live;
+    common::WorkerPool workers(common::WorkerPool::coreCount());
+    LiveRender live(workers);
     LiveProbe probe(live);
     std::printf("live preview, %d runs each (milliseconds, median / worst)\n", runs);
     std::printf("  %-20s %17s %17s %17s %15s\n", "design", "first frame", "after a change",

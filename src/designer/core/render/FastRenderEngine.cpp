@@ -12,7 +12,6 @@
 #include <cmath>
 #include <cstring>
 #include <numeric>
-#include <thread>
 
 namespace kirabellum {
 
@@ -20,15 +19,22 @@ namespace {
 
 constexpr int ContributionOffset = 256; // contributionTable_ index of intensity 0
 
-int defaultThreadCount() {
-    const unsigned cores = std::thread::hardware_concurrency();
-    return cores == 0 ? 1 : static_cast<int>(cores);
-}
-
 } // namespace
 
 FastRenderEngine::FastRenderEngine(RandomSource& random, int threadCount)
-    : ParticleEngine(random), workers_(threadCount < 1 ? defaultThreadCount() : threadCount),
+    : FastRenderEngine(random,
+                       std::make_unique<common::WorkerPool>(
+                           threadCount < 1 ? common::WorkerPool::coreCount() : threadCount),
+                       nullptr) {}
+
+FastRenderEngine::FastRenderEngine(RandomSource& random, common::WorkerPool& workers)
+    : FastRenderEngine(random, nullptr, &workers) {}
+
+FastRenderEngine::FastRenderEngine(RandomSource& random,
+                                   std::unique_ptr<common::WorkerPool> ownWorkers,
+                                   common::WorkerPool* sharedWorkers)
+    : ParticleEngine(random), ownWorkers_(std::move(ownWorkers)),
+      workers_(sharedWorkers != nullptr ? *sharedWorkers : *ownWorkers_),
       barrier_(workers_.workerCount()),
       workerState_(static_cast<std::size_t>(workers_.workerCount())),
       ParticlePool(static_cast<std::size_t>(PoolSize)), live_(static_cast<std::size_t>(PoolSize)),

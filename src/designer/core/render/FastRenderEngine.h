@@ -16,6 +16,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace kirabellum {
@@ -49,6 +50,9 @@ public:
     // `threadCount` below 1 takes the number of cores. The pool, the live lists
     // and the worker threads are created here, once; renders reuse them.
     explicit FastRenderEngine(RandomSource& random, int threadCount = 0);
+    // Renders on `workers`, which other engines may use too (from other
+    // threads: their tasks take turns); they must outlive this engine.
+    FastRenderEngine(RandomSource& random, common::WorkerPool& workers);
 
     common::Status PrepareRender(const DesignDocument& design) override;
     void advanceFrame() override;
@@ -95,6 +99,9 @@ private:
         std::uint64_t stamped = 0;
     };
 
+    FastRenderEngine(RandomSource& random, std::unique_ptr<common::WorkerPool> ownWorkers,
+                     common::WorkerPool* sharedWorkers);
+
     void spawnInto(int count);
     void planAndMove(int worker);
     void fadeAndStamp(int worker);
@@ -108,8 +115,9 @@ private:
     void gatherSurvivors();
     void splitIntoBands();
 
+    std::unique_ptr<common::WorkerPool> ownWorkers_; // unless the workers are shared
     // Drawing a frame runs a task too; running one leaves the engine as it is.
-    mutable common::WorkerPool workers_;
+    common::WorkerPool& workers_;
     common::WorkerBarrier barrier_;
     std::vector<Worker> workerState_;
     RenderPreparation preparation_;

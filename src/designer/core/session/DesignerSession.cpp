@@ -33,9 +33,8 @@ QString startFolder() {
 
 DesignerSession::DesignerSession(DesignerDialogs& dialogsToUse, std::uint64_t seed,
                                  const QString& recoveryFolder)
-    : dialogs(dialogsToUse), random(seed), renderRun(random),
-      designFolder(startFolder()), recovery(recoveryFolder),
-      koratuneProgram(programBesideThisOne(QStringLiteral("koratune"))) {
+    : dialogs(dialogsToUse), random(seed), renderRun(random, workers), designFolder(startFolder()),
+      recovery(recoveryFolder), koratuneProgram(programBesideThisOne(QStringLiteral("koratune"))) {
     ApplyDefaults(document);
     history.startAfresh();
     // Saved or discarded changes need no recovery.
