@@ -4,17 +4,23 @@
 // while the render of the change before is still running; the time to the
 // whole strip; and how long the window thread is held: the longest call into
 // the live render, and the longest gap between the ticks of a one-millisecond
-// timer on the window thread while live renders run.
+// timer on the window thread while live renders run. Last, the render button's
+// run of the heavy design on the same workers, alone and while the live preview
+// renders the heavy design too, and the live strip's time alone and meanwhile.
 //
 // Usage: live_preview_benchmark [RUNS]   (default 15)
 #include "HeavyDesign.h"
 #include "SampleDesigns.h"
 #include "core/render/LiveRender.h"
+#include "core/render/RenderRun.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+
+#include <chrono>
+#include <thread>
 
 #include <algorithm>
 #include <cstdio>
@@ -115,6 +121,62 @@ private:
     double longestCall_ = 0.0;
 };
 
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Milliseconds per frame of the render button's run of `design` on `workers`.
+double renderButtonFrame(common::WorkerPool& workers, DesignDocument design) {
+    RandomSource random(0);
+    RenderRun run(random, workers);
+    design.RenderCancel = 1;
+    if (!run.PrepareRender(design).ok())
+        std::exit(1);
+    const auto start = Clock::now();
+    const int frames = run.RunFrames(design);
+    return millisecondsSince(start) / frames;
+}
+
+// Waits for the whole strip of live request `number`.
+void awaitStrip(const LiveRender& live, std::uint64_t number) {
+    for (;;) {
+        const LiveFrames frames = live.newest();
+        if (frames.request == number && frames.complete())
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+// The render button's run and a live render of `design` on the same workers at
+// once, against each alone: the milliseconds per frame of the run and to the
+// live render's whole strip.
+void measureBothOn(common::WorkerPool& workers, LiveRender& live, const DesignDocument& design,
+                   int runs) {
+    std::vector<double> runAlone, runMeanwhile, liveAlone, liveMeanwhile;
+    for (int run = 0; run < runs; ++run) {
+        runAlone.push_back(renderButtonFrame(workers, design));
+        auto start = Clock::now();
+        awaitStrip(live, live.request(design, 1));
+        liveAlone.push_back(millisecondsSince(start));
+        start = Clock::now();
+        const std::uint64_t number = live.request(design, 1);
+        runMeanwhile.push_back(renderButtonFrame(workers, design));
+        awaitStrip(live, number);
+        liveMeanwhile.push_back(millisecondsSince(start));
+    }
+    std::printf("  render button and live preview on %d shared workers, heavy design, median "
+                "of %d:\n",
+                workers.workerCount(), runs);
+    std::printf("    render button's run: %.1f ms per frame alone, %.1f ms while the live "
+                "preview renders\n",
+                median(runAlone), median(runMeanwhile));
+    std::printf("    live preview's strip: %.0f ms alone, %.0f ms from its request when the "
+                "render button's run starts with it\n",
+                median(liveAlone), median(liveMeanwhile));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -126,7 +188,8 @@ int main(int argc, char** argv) {
         designs.emplace_back(sample.fileName.toStdString(), std::move(sample.design));
     designs.emplace_back("heavy design", heavyDesign());
 
-    LiveRender live;
+    common::WorkerPool workers(common::WorkerPool::coreCount());
+    LiveRender live(workers);
     LiveProbe probe(live);
     std::printf("live preview, %d runs each (milliseconds, median / worst)\n", runs);
     std::printf("  %-20s %17s %17s %17s %15s\n", "design", "first frame", "after a change",
@@ -148,5 +211,6 @@ int main(int argc, char** argv) {
     }
     std::printf("  longest call into the live render on the window thread: %.2f ms\n",
                 probe.longestCall());
+    measureBothOn(workers, live, designs.back().second, std::min(runs, 5));
     return 0;
 }

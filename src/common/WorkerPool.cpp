@@ -68,7 +68,13 @@ WorkerPool::~WorkerPool() {
         thread.join();
 }
 
+int WorkerPool::coreCount() {
+    const unsigned cores = std::thread::hardware_concurrency();
+    return cores == 0 ? 1 : static_cast<int>(cores);
+}
+
 void WorkerPool::runTask(TaskFunction function, void* task) {
+    awaitTurn();
     if (!threads_.empty()) {
         bool anyAsleep = false;
         {
@@ -86,6 +92,21 @@ void WorkerPool::runTask(TaskFunction function, void* task) {
     function(task, 0);
     if (!threads_.empty())
         waitUntilFinished();
+    endTurn();
+}
+
+void WorkerPool::awaitTurn() {
+    std::unique_lock<std::mutex> lock(turnMutex_);
+    const std::uint64_t turn = turnsGiven_++;
+    turnOver_.wait(lock, [this, turn] { return turnsOver_ == turn; });
+}
+
+void WorkerPool::endTurn() {
+    {
+        std::lock_guard<std::mutex> lock(turnMutex_);
+        ++turnsOver_;
+    }
+    turnOver_.notify_all();
 }
 
 void WorkerPool::waitUntilFinished() {

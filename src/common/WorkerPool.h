@@ -19,6 +19,9 @@ namespace common {
 // idle, can take a good part of a millisecond to wake, which tasks handed out
 // one frame after another would pay each time.
 //
+// Several threads may share one pool: their tasks run one after the other, in
+// the order they were handed in, each on all the workers.
+//
 // The calling thread is usually the window thread, whose processor state other
 // code may have left in a slow mode (x86 processors run SSE code markedly slower
 // after AVX code that did not clear the upper halves of its registers, which
@@ -27,6 +30,8 @@ class WorkerPool {
 public:
     // `workerCount` below 1 counts as 1.
     explicit WorkerPool(int workerCount);
+    // The number of cores, 1 when it cannot be told.
+    static int coreCount();
     ~WorkerPool();
     WorkerPool(const WorkerPool&) = delete;
     WorkerPool& operator=(const WorkerPool&) = delete;
@@ -35,7 +40,7 @@ public:
 
     // Calls task(worker) once for each worker 0 to workerCount() - 1, all at the
     // same time, worker 0 on the calling thread, and returns when every call has
-    // returned.
+    // returned. A task handed in while another thread's runs waits for it.
     template <typename Task> void run(Task& task) { runTask(&callTask<Task>, &task); }
 
 private:
@@ -46,6 +51,8 @@ private:
     }
 
     void runTask(TaskFunction function, void* task);
+    void awaitTurn();
+    void endTurn();
     void workLoop(int worker);
     // Waits for a task after `seen` and returns false when the pool stops.
     bool waitForTask(std::uint64_t seen);
@@ -62,6 +69,11 @@ private:
     std::atomic<bool> stopping_{false};
     int sleepers_ = 0; // pool threads asleep on taskReady_, guarded by mutex_
     std::vector<std::thread> threads_;
+    // The callers' turns: the n-th task handed in runs once n - 1 have run.
+    std::mutex turnMutex_;
+    std::condition_variable turnOver_;
+    std::uint64_t turnsGiven_ = 0;
+    std::uint64_t turnsOver_ = 0;
 };
 
 } // namespace common

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -37,6 +38,38 @@ TEST(WorkerPoolTest, EveryWorkerRunsEachTaskOnceWorkerZeroOnTheCaller) {
             }
         }
     }
+}
+
+// Two threads hand in tasks at once: no call of one task overlaps a call of
+// another, and every task runs on every worker.
+TEST(WorkerPoolTest, TasksFromTwoThreadsTakeTurns) {
+    WorkerPool pool(2);
+    std::mutex mutex;
+    int runningTask = -1; // the thread whose task has calls running
+    int runningCalls = 0;
+    bool overlapped = false;
+    std::atomic<int> calls{0};
+    const auto handIn = [&](int thread) {
+        auto task = [&](int) {
+            {
+                const std::lock_guard<std::mutex> lock(mutex);
+                overlapped = overlapped || (runningCalls > 0 && runningTask != thread);
+                runningTask = thread;
+                ++runningCalls;
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(50));
+            ++calls;
+            const std::lock_guard<std::mutex> lock(mutex);
+            --runningCalls;
+        };
+        for (int index = 0; index < 100; ++index)
+            pool.run(task);
+    };
+    std::thread other(handIn, 1);
+    handIn(0);
+    other.join();
+    EXPECT_FALSE(overlapped);
+    EXPECT_EQ(calls.load(), 2 * 100 * 2);
 }
 
 } // namespace

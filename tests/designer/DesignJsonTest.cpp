@@ -2,6 +2,7 @@
 
 #include "common/Rounding.h"
 #include "core/document/DesignFile.h"
+#include "core/document/FloatBits.h"
 
 #include "RandomDesign.h"
 
@@ -14,7 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <optional>
 #include <sstream>
@@ -51,18 +51,6 @@ DesignDocument newDesign() {
     DesignDocument document;
     NewDesign(document);
     return document;
-}
-
-float floatFromBits(std::uint32_t bits) {
-    float value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-std::uint32_t bitsOf(float value) {
-    std::uint32_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
 }
 
 // The keys and array indices of a path written "Layers.3.LayerShape.7".
@@ -161,8 +149,8 @@ TEST(DesignJsonRoundTrip, EveryKindOfFloatComesBackWithItsBits) {
 
         DesignDocument read;
         ASSERT_TRUE(designFromJson(jsonOf(document), read).ok()) << std::hex << c.bits;
-        EXPECT_EQ(bitsOf(read.AddRate), c.bits);
-        EXPECT_EQ(bitsOf(read.Gravity[2].Angle), c.bits);
+        EXPECT_EQ(floatBits(read.AddRate), c.bits);
+        EXPECT_EQ(floatBits(read.Gravity[2].Angle), c.bits);
     }
 }
 

@@ -1,18 +1,16 @@
 #include "core/document/DesignMath.h"
 #include "common/Rounding.h"
+#include "core/document/FloatBits.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 
 namespace kirabellum {
 namespace {
 
 TEST(DesignMath, DegToRadIsTheDesignersOwnConstant) {
-    std::uint32_t bits;
-    std::memcpy(&bits, &DegToRad, sizeof bits);
-    EXPECT_EQ(bits, 0x3C8EF921u);
+    EXPECT_EQ(floatBits(DegToRad), 0x3C8EF921u);
 }
 
 TEST(DesignMath, RoundsHalvesToEven) {

@@ -2,10 +2,10 @@
 // same canvas floats, the same pool and the same frame pixels after every frame,
 // for every design, seed and number of threads.
 #include "core/render/FastRenderEngine.h"
+#include "core/document/FloatBits.h"
 #include "core/render/RenderEngine.h"
 #include "core/render/RenderRun.h"
 
-#include "FloatBits.h"
 #include "RenderDesigns.h"
 #include "SampleDesigns.h"
 
@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <cstring>
 #include <memory>
 #include <random>
 #include <string>
@@ -22,14 +21,6 @@
 
 namespace kirabellum {
 namespace {
-
-bool sameParticle(const Particle& a, const Particle& b) {
-    return floatBits(a.X) == floatBits(b.X) && floatBits(a.Y) == floatBits(b.Y) &&
-           floatBits(a.Layer) == floatBits(b.Layer) && floatBits(a.Fade) == floatBits(b.Fade) &&
-           floatBits(a.VX) == floatBits(b.VX) && floatBits(a.VY) == floatBits(b.VY) &&
-           floatBits(a.GravitySpeed) == floatBits(b.GravitySpeed) && a.Age == b.Age &&
-           floatBits(a.Decel) == floatBits(b.Decel);
-}
 
 // The slots a render of `frames` frames can fill at most: every used layer
 // bursting its count before every frame.
@@ -65,7 +56,7 @@ int firstDifferentCanvasPixel(const std::vector<float>& a, const std::vector<flo
     if (a.size() != b.size())
         return 0;
     for (std::size_t pixel = 0; pixel < a.size(); ++pixel)
-        if (floatBits(a[pixel]) != floatBits(b[pixel]))
+        if (!sameBits(a[pixel], b[pixel]))
             return static_cast<int>(pixel);
     return -1;
 }

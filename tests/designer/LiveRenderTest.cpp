@@ -53,7 +53,8 @@ void expectFramesOfStrip(const LiveFrames& frames, const DesignDocument& design,
 }
 
 TEST(LiveRenderTest, FramesAreThoseOfARenderFromTheSameSeed) {
-    LiveRender live;
+    common::WorkerPool workers(2);
+    LiveRender live(workers);
     const DesignDocument design = sampleDesign(5);
     const std::uint64_t number = live.request(design, 77);
     expectFramesOfStrip(completedFrames(live, number), design, 77);
@@ -63,7 +64,8 @@ TEST(LiveRenderTest, FramesAreThoseOfARenderFromTheSameSeed) {
 }
 
 TEST(LiveRenderTest, TheNewestOfQuickChangesWins) {
-    LiveRender live;
+    common::WorkerPool workers(2);
+    LiveRender live(workers);
     DesignDocument design = sampleDesign(12);
     std::uint64_t last = 0;
     for (int change = 0; change < 20; ++change) {
@@ -75,8 +77,26 @@ TEST(LiveRenderTest, TheNewestOfQuickChangesWins) {
     expectFramesOfStrip(frames, design, 3);
 }
 
+// The render button's run and a live render on the same workers at once.
+TEST(LiveRenderTest, ARunSharingTheWorkersChangesNoFrame) {
+    common::WorkerPool workers(2);
+    LiveRender live(workers);
+    const DesignDocument design = sampleDesign(24);
+    const std::uint64_t number = live.request(design, 77);
+    DesignDocument other = sampleDesigns().back().design;
+    other.RenderCancel = 1;
+    RandomSource random(5);
+    RenderRun run(random, workers);
+    ASSERT_TRUE(run.PrepareRender(other).ok());
+    run.RunFrames(other);
+    StripLayout layout;
+    EXPECT_EQ(run.strip(), renderedStrip(other, 5, layout));
+    expectFramesOfStrip(completedFrames(live, number), design, 77);
+}
+
 TEST(LiveRenderTest, AnUnrenderableDesignReportsTheRendersMessage) {
-    LiveRender live;
+    common::WorkerPool workers(2);
+    LiveRender live(workers);
     DesignDocument design = sampleDesign(3);
     design.SparkImage[1].at(0, 0) = common::makeColour(1, 254, 3);
     std::uint64_t failedRequest = 0;

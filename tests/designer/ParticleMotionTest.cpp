@@ -2,10 +2,9 @@
 // reference motion gives, and its quick trigonometry must keep to the error
 // bounds that exactness rests on.
 #include "core/render/ParticleMotion.h"
+#include "core/document/FloatBits.h"
 #include "core/render/FloatRounding.h"
 #include "core/render/QuickTrigonometry.h"
-
-#include "FloatBits.h"
 
 #include <gtest/gtest.h>
 

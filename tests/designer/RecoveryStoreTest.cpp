@@ -1,5 +1,6 @@
 #include "core/session/RecoveryStore.h"
 #include "core/document/DesignFile.h"
+#include "core/document/FloatBits.h"
 #include "core/session/RecoveryFile.h"
 
 #include "RandomDesign.h"
@@ -12,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <sstream>
 #include <string>
@@ -26,19 +26,13 @@ std::string designBytes(const DesignDocument& document) {
     return stream.str();
 }
 
-float floatWithBits(std::uint32_t bits) {
-    float value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
 // Values a design file may hold but no editor produces.
 DesignDocument oddDesign() {
     DesignDocument document = randomDesign(7);
     document.SparkImage[3].at(5, 9) = 0xFF123456u;
     document.ColorRamp[255] = 0x80ABCDEFu;
     document.RampLength = RampCapacity;
-    document.AddRate = floatWithBits(0x7FC00001u);
+    document.AddRate = floatFromBits(0x7FC00001u);
     document.Gravity[1].Angle = -0.0f;
     document.Gravity[2].Power = std::numeric_limits<float>::denorm_min();
     return document;

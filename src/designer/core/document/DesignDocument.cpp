@@ -1,6 +1,6 @@
 #include "core/document/DesignDocument.h"
 
-#include <cstring>
+#include "core/document/FloatBits.h"
 
 namespace kirabellum {
 
@@ -8,10 +8,6 @@ namespace {
 
 // Floats compare by bit pattern, so that a NaN read from a file equals itself
 // and -0.0 differs from 0.0: "the same design" means the same bytes on disk.
-bool sameBits(float a, float b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
 bool sameForce(const GravityForce& a, const GravityForce& b) {
     return a.Use == b.Use && sameBits(a.Angle, b.Angle) && sameBits(a.Power, b.Power);
 }

@@ -1,11 +1,11 @@
 #include "core/document/DesignFile.h"
 
 #include "common/AtomicFile.h"
+#include "core/document/FloatBits.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include <cstring>
 #include <istream>
 #include <iterator>
 #include <ostream>
@@ -29,11 +29,7 @@ public:
         for (int shift = 0; shift < 32; shift += 8)
             byte(static_cast<std::uint8_t>(value >> shift & 0xFF));
     }
-    void float32(float value) {
-        std::uint32_t bits;
-        std::memcpy(&bits, &value, sizeof bits);
-        uint32(bits);
-    }
+    void float32(float value) { uint32(floatBits(value)); }
     const std::string& bytes() const { return bytes_; }
 
 private:
@@ -57,12 +53,7 @@ public:
             value |= static_cast<std::uint32_t>(byte()) << shift;
         return value;
     }
-    float float32() {
-        const std::uint32_t bits = uint32();
-        float value;
-        std::memcpy(&value, &bits, sizeof value);
-        return value;
-    }
+    float float32() { return floatFromBits(uint32()); }
     std::size_t position() const { return position_; }
 
 private:

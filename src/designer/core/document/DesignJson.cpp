@@ -1,6 +1,7 @@
 #include "core/document/DesignJson.h"
 
 #include "common/AtomicFile.h"
+#include "core/document/FloatBits.h"
 #include "core/document/SeedText.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,6 @@
 
 #include <cfloat>
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 namespace kirabellum {
@@ -54,18 +54,6 @@ const QString InfinityText = QStringLiteral("Infinity");
 const QString NegativeInfinityText = QStringLiteral("-Infinity");
 const QString NegativeZeroText = QStringLiteral("-0");
 
-std::uint32_t bitsOf(float value) {
-    std::uint32_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
-}
-
-float floatFromBits(std::uint32_t bits) {
-    float value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
 QString indexed(const QString& path, int index) {
     return QStringLiteral("%1[%2]").arg(path).arg(index);
 }
@@ -76,7 +64,7 @@ QString indexed(const QString& path, int index) {
 // and reads as 0; those and the non-finite values are strings.
 QJsonValue floatToJson(float value) {
     if (std::isnan(value)) {
-        const std::uint32_t bits = bitsOf(value);
+        const std::uint32_t bits = floatBits(value);
         if (bits == QuietNanBits)
             return NanText;
         return NanBitsPrefix + QStringLiteral("%1").arg(bits, 8, 16, QLatin1Char('0')).toUpper();

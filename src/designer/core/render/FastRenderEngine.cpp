@@ -3,6 +3,8 @@
 #include "common/Rounding.h"
 #include "core/document/DesignMath.h"
 #include "core/render/ParticleSpawn.h"
+#include "core/render/SparkPlacement.h"
+#include "core/render/StampKernels.h"
 #include "core/render/WiderClones.h"
 
 #include <algorithm>
@@ -10,7 +12,6 @@
 #include <cmath>
 #include <cstring>
 #include <numeric>
-#include <thread>
 
 namespace kirabellum {
 
@@ -18,145 +19,31 @@ namespace {
 
 constexpr int ContributionOffset = 256; // contributionTable_ index of intensity 0
 
-int defaultThreadCount() {
-    const unsigned cores = std::thread::hardware_concurrency();
-    return cores == 0 ? 1 : static_cast<int>(cores);
-}
-
-// Where spark pixel 0 of one axis lands: round(position - 16). When the position
-// is not halfway between two whole numbers, spark pixel d lands on origin + d:
-// every canvas pixel takes at most one spark pixel. Halfway, rounding to even
-// maps two neighbouring spark pixels onto one canvas pixel and skips the next,
-// and the stamp follows the rounding pixel by pixel. Positions that are not
-// finite or lie over 2^30 pixels away never touch the frame.
-struct AxisPlacement {
-    bool placed = false;
-    bool halfway = false;
-    int origin = 0;
-};
-
-AxisPlacement placeAxis(float position) {
-    AxisPlacement placement;
-    if (!(std::fabs(position) < 0x1.0p30f))
-        return placement;
-    // Spark pixel 0, computed as for every spark pixel. Below 2^30 every float
-    // sum with a spark offset is exact or so close to a whole number that its
-    // rounding cannot change.
-    const double offset = 0 + static_cast<double>(position) - SparkCentre;
-    double whole = static_cast<double>(static_cast<std::int64_t>(offset));
-    if (whole > offset)
-        whole -= 1.0;
-    const double fraction = offset - whole;
-    const auto floorValue = static_cast<int>(whole);
-    placement.placed = true;
-    placement.halfway = fraction == 0.5;
-    if (fraction > 0.5 || (placement.halfway && floorValue % 2 != 0))
-        placement.origin = floorValue + 1;
-    else
-        placement.origin = floorValue;
-    return placement;
-}
-
-// For ramp indices v = 0 to 255 the intensity is round(v - ageFade). When every
-// such difference is computed exactly and ageFade is not halfway between two
-// whole numbers, that is v - shift with shift = ageFade rounded to the nearest
-// whole number. Returns false when that cannot be relied on.
-bool wholeShift(double ageFade, std::int64_t& shift) {
-    // ageFade a multiple of 2^-exponent below 2^limit leaves v - ageFade within
-    // 53 significant bits.
-    const struct {
-        int exponent;
-        double scale; // 2^exponent
-        double limit;
-    } grids[] = {{40, 0x1.0p40, 0x1.0p12}, {26, 0x1.0p26, 0x1.0p26}};
-    for (const auto& grid : grids) {
-        if (!(std::fabs(ageFade) < grid.limit))
-            continue;
-        // Exact, as ldexp would be: ageFade times a power of two below 2^53.
-        const double scaled = ageFade * grid.scale;
-        const auto units = static_cast<std::int64_t>(scaled);
-        if (static_cast<double>(units) != scaled)
-            continue;
-        const std::int64_t unit = std::int64_t{1} << grid.exponent;
-        std::int64_t whole = units / unit;
-        std::int64_t remainder = units % unit;
-        if (remainder < 0) {
-            remainder += unit;
-            whole -= 1;
-        }
-        if (remainder == unit / 2)
-            return false;
-        shift = whole + (remainder > unit / 2 ? 1 : 0);
-        return true;
-    }
-    return false;
-}
-
-// Adds the contributions of `count` neighbouring spark pixels to the canvas
-// pixels they land on, one to one, holding the sums to the canvas limits.
-inline void addSpan(float* cells, const std::uint8_t* values, int count,
-                    const double* contributions, double limit) {
-    for (int index = 0; index < count; ++index) {
-        double sum = cells[index] + contributions[values[index]];
-        sum = sum > limit ? limit : sum;
-        sum = sum >= 0 ? sum : 0.0;
-        cells[index] = static_cast<float>(sum);
-    }
-}
-
-// The same for a particle whose intensity is ramp index - shift, over a whole
-// row span, transparent pixels included: they add exactly 0 (see onlyUpperLimit_).
-// Written without tables or branches, so that the compiler can stamp several
-// pixels per instruction.
-inline void addShiftedSpan(float* __restrict cells, const std::int32_t* __restrict values,
-                           int count, int shift, double addRate, double limit) {
-    for (int index = 0; index < count; ++index) {
-        int intensity = values[index] - shift;
-        intensity = intensity > 0 ? intensity : 0;
-        double sum = cells[index] + intensity * addRate;
-        sum = sum > limit ? limit : sum;
-        cells[index] = static_cast<float>(sum);
-    }
-}
-
-// The same over `groups` whole groups of PixelGroup pixels, which the compiler
-// stamps without a remainder loop.
-constexpr int PixelGroup = 8;
-inline void addShiftedGroups(float* __restrict cells, const std::int32_t* __restrict values,
-                             int groups, int shift, double addRate, double limit) {
-    for (int group = 0; group < groups; ++group)
-        addShiftedSpan(cells + group * PixelGroup, values + group * PixelGroup, PixelGroup, shift,
-                       addRate, limit);
-}
-
-// The same with the canvas column of every spark pixel given: halfway positions,
-// where two spark pixels may land on one canvas pixel one after the other.
-inline void addMappedSpan(float* line, const int* columns, const std::uint8_t* values, int begin,
-                          int end, const double* contributions, double limit) {
-    for (int dx = begin; dx < end; ++dx) {
-        float& cell = line[columns[dx]];
-        double sum = cell + contributions[values[dx]];
-        sum = sum > limit ? limit : sum;
-        sum = sum >= 0 ? sum : 0.0;
-        cell = static_cast<float>(sum);
-    }
-}
-
 } // namespace
 
 FastRenderEngine::FastRenderEngine(RandomSource& random, int threadCount)
-    : ParticleEngine(random), workers_(threadCount < 1 ? defaultThreadCount() : threadCount),
+    : FastRenderEngine(random,
+                       std::make_unique<common::WorkerPool>(
+                           threadCount < 1 ? common::WorkerPool::coreCount() : threadCount),
+                       nullptr) {}
+
+FastRenderEngine::FastRenderEngine(RandomSource& random, common::WorkerPool& workers)
+    : FastRenderEngine(random, nullptr, &workers) {}
+
+FastRenderEngine::FastRenderEngine(RandomSource& random,
+                                   std::unique_ptr<common::WorkerPool> ownWorkers,
+                                   common::WorkerPool* sharedWorkers)
+    : ParticleEngine(random), ownWorkers_(std::move(ownWorkers)),
+      workers_(sharedWorkers != nullptr ? *sharedWorkers : *ownWorkers_),
       barrier_(workers_.workerCount()),
       workerState_(static_cast<std::size_t>(workers_.workerCount())),
       ParticlePool(static_cast<std::size_t>(PoolSize)), live_(static_cast<std::size_t>(PoolSize)),
       spareLive_(static_cast<std::size_t>(PoolSize)), spawned_(static_cast<std::size_t>(PoolSize)),
       spawnedLayer_(static_cast<std::size_t>(PoolSize)), plans_(static_cast<std::size_t>(PoolSize)),
       planRows_(static_cast<std::size_t>(PoolSize)),
-      bandCount_(workers_.workerCount() == 1 ? 1 : BandsPerWorker * workers_.workerCount()),
-      bandStart_(static_cast<std::size_t>(bandCount_) + 1),
-      planBegin_(static_cast<std::size_t>(workers_.workerCount()) + 1),
-      planShare_(static_cast<std::size_t>(workers_.workerCount())) {
-    if (bandCount_ > 1)
+      balancer_(workers_.workerCount(),
+                workers_.workerCount() == 1 ? 1 : BandsPerWorker * workers_.workerCount()) {
+    if (balancer_.bandCount() > 1)
         for (Worker& worker : workerState_)
             worker.bandPlans.resize(static_cast<std::size_t>(PoolSize));
 }
@@ -191,18 +78,10 @@ common::Status FastRenderEngine::PrepareRender(const DesignDocument& design) {
     const auto frameSize = static_cast<std::size_t>(preparation_.frameSize());
     Canvas.assign(frameSize * frameSize, 0.0f);
     canvasBlank_ = true;
-    rowBand_.assign(frameSize, 0);
-    rowCost_.assign(frameSize, 1.0);
     rowEstimate_.assign(frameSize, 0.0);
-    rowTotal_.assign(frameSize, 0.0);
-    bandEstimate_.assign(static_cast<std::size_t>(bandCount_), 0.0);
-    bandSeconds_.assign(static_cast<std::size_t>(bandCount_), 0.0);
-    for (Worker& worker : workerState_) {
+    for (Worker& worker : workerState_)
         worker.rowWork.assign(frameSize + 1, 0);
-        worker.planSeconds = 0;
-    }
-    std::fill(planShare_.begin(), planShare_.end(), 1.0 / workers_.workerCount());
-    std::fill(planBegin_.begin(), planBegin_.end(), 0);
+    balancer_.restart(preparation_.frameSize());
 
     spawnFirstBursts();
     return common::Status::success();
@@ -271,7 +150,7 @@ void FastRenderEngine::spawnInto(int count) {
 void FastRenderEngine::advanceFrame() {
     planCount_ = liveCount_;
     if (planCount_ > 0) {
-        splitPlanning();
+        balancer_.splitPlanning(planCount_);
         // One task per frame: the workers meet between moving and stamping
         // instead of handing back to this thread and waiting for it.
         auto frame = [this](int worker) {
@@ -301,8 +180,8 @@ void FastRenderEngine::advanceFrame() {
 void FastRenderEngine::planAndMove(int workerIndex) {
     const auto started = std::chrono::steady_clock::now();
     Worker& worker = workerState_[static_cast<std::size_t>(workerIndex)];
-    const int begin = planBegin_[static_cast<std::size_t>(workerIndex)];
-    const int end = planBegin_[static_cast<std::size_t>(workerIndex) + 1];
+    const int begin = balancer_.planBegin(workerIndex);
+    const int end = balancer_.planBegin(workerIndex + 1);
     std::fill(worker.rowWork.begin(), worker.rowWork.end(), 0);
     int survivors = 0;
     std::uint64_t stamped = 0;
@@ -329,47 +208,9 @@ void FastRenderEngine::planAndMove(int workerIndex) {
     preparation_.motion().moveQuickly(ParticlePool, live_.data() + begin, end - begin);
     worker.survivors = survivors;
     worker.stamped = stamped;
-    worker.planSeconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-}
-
-void FastRenderEngine::splitPlanning() {
-    // Each worker's share of the live particles follows how many it planned and
-    // moved per second in the last frame, half the last measure and half the
-    // shares before, for steadiness.
-    const int workerCount = workers_.workerCount();
-    double speedSum = 0;
-    bool measured = true;
-    for (int index = 0; index < workerCount; ++index) {
-        const Worker& worker = workerState_[static_cast<std::size_t>(index)];
-        const int planned = planBegin_[static_cast<std::size_t>(index) + 1] -
-                            planBegin_[static_cast<std::size_t>(index)];
-        measured = measured && planned > 0 && worker.planSeconds > 0;
-        if (measured)
-            speedSum += planned / worker.planSeconds;
-    }
-    if (measured && speedSum > 0) {
-        for (int index = 0; index < workerCount; ++index) {
-            const Worker& worker = workerState_[static_cast<std::size_t>(index)];
-            const int planned = planBegin_[static_cast<std::size_t>(index) + 1] -
-                                planBegin_[static_cast<std::size_t>(index)];
-            const double share = planned / worker.planSeconds / speedSum;
-            // A worker held up (its core taken away) keeps a share of a quarter
-            // of an even one at least.
-            double& kept = planShare_[static_cast<std::size_t>(index)];
-            kept = std::max((kept + share) / 2, 0.25 / workerCount);
-        }
-    }
-    const double shareSum = std::accumulate(planShare_.begin(), planShare_.end(), 0.0);
-    double running = 0;
-    planBegin_[0] = 0;
-    for (int index = 1; index < workerCount; ++index) {
-        running += planShare_[static_cast<std::size_t>(index) - 1];
-        planBegin_[static_cast<std::size_t>(index)] =
-            std::clamp(static_cast<int>(planCount_ * (running / shareSum)),
-                       planBegin_[static_cast<std::size_t>(index) - 1], planCount_);
-    }
-    planBegin_[static_cast<std::size_t>(workerCount)] = planCount_;
+    balancer_.recordPlanning(
+        workerIndex,
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
 }
 
 int FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, RowRange& rowRange,
@@ -467,7 +308,7 @@ void FastRenderEngine::gatherSurvivors() {
     int count = 0;
     for (int index = 0; index < workerCount; ++index) {
         const Worker& worker = workerState_[static_cast<std::size_t>(index)];
-        const int begin = planBegin_[static_cast<std::size_t>(index)];
+        const int begin = balancer_.planBegin(index);
         if (begin != count && worker.survivors > 0)
             std::memmove(spareLive_.data() + count, spareLive_.data() + begin,
                          static_cast<std::size_t>(worker.survivors) * sizeof(int));
@@ -479,70 +320,18 @@ void FastRenderEngine::gatherSurvivors() {
 }
 
 void FastRenderEngine::splitIntoBands() {
+    // Work per canvas row: its fade plus the spark rows stamped into it.
     const int frameSize = preparation_.frameSize();
-    learnRowCosts();
-    // Work per canvas row: its fade plus the spark rows stamped into it. Each
-    // band of rows gets about an equal share.
     std::int64_t running = 0;
-    double total = 0;
     for (int row = 0; row < frameSize; ++row) {
         for (const Worker& worker : workerState_)
             running += worker.rowWork[static_cast<std::size_t>(row)];
-        const double estimate = static_cast<double>(running + frameSize / 4 + 1);
-        rowEstimate_[static_cast<std::size_t>(row)] = estimate;
-        total += estimate * rowCost_[static_cast<std::size_t>(row)];
-        rowTotal_[static_cast<std::size_t>(row)] = total;
+        rowEstimate_[static_cast<std::size_t>(row)] =
+            static_cast<double>(running + frameSize / 4 + 1);
     }
-    bandStart_[0] = 0;
-    int row = 0;
-    for (int index = 1; index < bandCount_; ++index) {
-        const double share = total * index / bandCount_;
-        while (row < frameSize && rowTotal_[static_cast<std::size_t>(row)] < share)
-            ++row;
-        bandStart_[static_cast<std::size_t>(index)] = row;
-    }
-    bandStart_[static_cast<std::size_t>(bandCount_)] = frameSize;
-    for (int band = 0; band < bandCount_; ++band) {
-        const auto begin = rowBand_.begin() + bandStart_[static_cast<std::size_t>(band)];
-        const auto end = rowBand_.begin() + bandStart_[static_cast<std::size_t>(band) + 1];
-        std::fill(begin, end, band);
-        bandEstimate_[static_cast<std::size_t>(band)] =
-            std::accumulate(rowEstimate_.begin() + (begin - rowBand_.begin()),
-                            rowEstimate_.begin() + (end - rowBand_.begin()), 0.0);
-        bandSeconds_[static_cast<std::size_t>(band)] = 0.0;
-    }
+    balancer_.splitIntoBands(rowEstimate_);
     for (Worker& worker : workerState_)
         worker.nextOwnBand.store(0, std::memory_order_relaxed);
-}
-
-void FastRenderEngine::learnRowCosts() {
-    // What a unit of estimated work took in each band of the last frame,
-    // relative to the whole frame; a band held up far longer (its thread
-    // preempted) or done far sooner than the estimate says counts as 4 times
-    // slower or quicker at most.
-    double seconds = 0;
-    double estimate = 0;
-    for (int band = 0; band < bandCount_; ++band) {
-        if (bandSeconds_[static_cast<std::size_t>(band)] > 0) {
-            seconds += bandSeconds_[static_cast<std::size_t>(band)];
-            estimate += bandEstimate_[static_cast<std::size_t>(band)];
-        }
-    }
-    if (!(seconds > 0 && estimate > 0))
-        return;
-    const double wholeFrameRate = seconds / estimate;
-    for (int band = 0; band < bandCount_; ++band) {
-        const double bandSeconds = bandSeconds_[static_cast<std::size_t>(band)];
-        const double bandEstimate = bandEstimate_[static_cast<std::size_t>(band)];
-        if (!(bandSeconds > 0 && bandEstimate > 0))
-            continue;
-        const double cost = std::clamp(bandSeconds / bandEstimate / wholeFrameRate, 0.25, 4.0);
-        // Half the last frame's measure, half the frames' before, for steadiness.
-        for (int row = bandStart_[static_cast<std::size_t>(band)];
-             row < bandStart_[static_cast<std::size_t>(band) + 1]; ++row)
-            rowCost_[static_cast<std::size_t>(row)] =
-                (rowCost_[static_cast<std::size_t>(row)] + cost) / 2;
-    }
 }
 
 void FastRenderEngine::fadeRows(int rowBegin, int rowEnd) {
@@ -579,7 +368,7 @@ void FastRenderEngine::fadeAndStamp(int workerIndex) {
     // others.
     Worker& worker = workerState_[static_cast<std::size_t>(workerIndex)];
     const int workerCount = workers_.workerCount();
-    const int bandsPerOwner = bandCount_ / workerCount;
+    const int bandsPerOwner = balancer_.bandCount() / workerCount;
     for (int offset = 0; offset < workerCount; ++offset) {
         const int owner = (workerIndex + offset) % workerCount;
         std::atomic<int>& next = workerState_[static_cast<std::size_t>(owner)].nextOwnBand;
@@ -590,14 +379,14 @@ void FastRenderEngine::fadeAndStamp(int workerIndex) {
 }
 
 void FastRenderEngine::fadeAndStampBand(int band, Worker& worker) {
-    const int bandBegin = bandStart_[static_cast<std::size_t>(band)];
-    const int bandEnd = bandStart_[static_cast<std::size_t>(band) + 1];
+    const int bandBegin = balancer_.bandBegin(band);
+    const int bandEnd = balancer_.bandBegin(band + 1);
     if (bandBegin == bandEnd)
         return;
     const auto started = std::chrono::steady_clock::now();
     stampBand(bandBegin, bandEnd, worker);
-    bandSeconds_[static_cast<std::size_t>(band)] =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    balancer_.recordBand(
+        band, std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
 }
 
 void FastRenderEngine::stampBand(int bandBegin, int bandEnd, Worker& worker) {
@@ -611,7 +400,7 @@ void FastRenderEngine::stampBand(int bandBegin, int bandEnd, Worker& worker) {
     // A single band takes every plan; otherwise the band first lists the plans
     // whose rows overlap it, in slot order, without a branch per plan (which
     // side of a band's edge a spark lies on is anyone's guess).
-    if (bandCount_ == 1) {
+    if (balancer_.bandCount() == 1) {
         for (int position = 0; position < planCount_; ++position)
             stamp(position);
         return;

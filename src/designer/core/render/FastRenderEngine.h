@@ -9,12 +9,14 @@
 #include "core/render/RandomSource.h"
 #include "core/render/RenderPreparation.h"
 #include "core/render/SparkShape.h"
+#include "core/render/WorkBalancer.h"
 
 #include <QImage>
 
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace kirabellum {
@@ -35,9 +37,12 @@ namespace kirabellum {
 // - the frame is shared among worker threads in one task: each moves a part of
 //   the live particles, then the canvas rows are cut into bands of about equal
 //   work (estimated from the sparks' rows, weighted by what each part of the
-//   frame took before), and each band's particles are stamped by one worker in
-//   slot order, so every canvas pixel receives its additions in the order the
-//   straightforward engine makes them.
+//   frame took before: WorkBalancer), and each band's particles are stamped by
+//   one worker in slot order, so every canvas pixel receives its additions in
+//   the order the straightforward engine makes them.
+// Where a spark lands and whether its intensities are one shift of the ramp
+// indices is SparkPlacement's arithmetic; the loops that add a row of it to the
+// canvas are the StampKernels.
 // Spawning gives each particle the same draws from the generator; the workers
 // share a large burst.
 class FastRenderEngine : public ParticleEngine {
@@ -45,6 +50,9 @@ public:
     // `threadCount` below 1 takes the number of cores. The pool, the live lists
     // and the worker threads are created here, once; renders reuse them.
     explicit FastRenderEngine(RandomSource& random, int threadCount = 0);
+    // Renders on `workers`, which other engines may use too (from other
+    // threads: their tasks take turns); they must outlive this engine.
+    FastRenderEngine(RandomSource& random, common::WorkerPool& workers);
 
     common::Status PrepareRender(const DesignDocument& design) override;
     void advanceFrame() override;
@@ -89,8 +97,10 @@ private:
         std::array<int, SparkEdge> columns{}; // canvas column of each spark column, halfway
         int survivors = 0;
         std::uint64_t stamped = 0;
-        double planSeconds = 0; // what planning and moving its share took in the last frame
     };
+
+    FastRenderEngine(RandomSource& random, std::unique_ptr<common::WorkerPool> ownWorkers,
+                     common::WorkerPool* sharedWorkers);
 
     void spawnInto(int count);
     void planAndMove(int worker);
@@ -102,13 +112,12 @@ private:
     const double* contributionsFor(const StampPlan& plan, Worker& worker) const;
     void fadeRows(int rowBegin, int rowEnd);
     void stampParticle(const StampPlan& plan, int rowBegin, int rowEnd, Worker& worker);
-    void splitPlanning();
     void gatherSurvivors();
     void splitIntoBands();
-    void learnRowCosts();
 
+    std::unique_ptr<common::WorkerPool> ownWorkers_; // unless the workers are shared
     // Drawing a frame runs a task too; running one leaves the engine as it is.
-    mutable common::WorkerPool workers_;
+    common::WorkerPool& workers_;
     common::WorkerBarrier barrier_;
     std::vector<Worker> workerState_;
     RenderPreparation preparation_;
@@ -134,23 +143,10 @@ private:
     // crosses costs a second visit to its plan, which measured dearer than what
     // finer bands gain in balance: one band each, of about equal work.
     static constexpr int BandsPerWorker = 1;
-    int bandCount_;
-    std::vector<int> bandStart_; // band b is canvas rows bandStart_[b] to bandStart_[b + 1] - 1
-    // Worker w plans and moves the live particles at planBegin_[w] to
-    // planBegin_[w + 1] - 1, about planShare_[w] of them (see splitPlanning).
-    std::vector<int> planBegin_;
-    std::vector<double> planShare_;
-    std::vector<int> rowBand_; // the band of each canvas row
-    // The estimate of each row's work misses what costs more in some places than
-    // in others (halfway positions, clipped sparks, a core that runs slower), so
-    // each row's estimate is weighted by what a unit of it took in the band that
-    // held the row in the frames before, relative to the whole frame.
-    std::vector<double> rowCost_;
-    std::vector<double> rowEstimate_;  // the work estimated for each row in this frame
-    std::vector<double> rowTotal_;     // the weighted estimates of rows 0 to row summed
-    std::vector<double> bandEstimate_; // the work estimated for each band in this frame
-    std::vector<double> bandSeconds_;  // what each band took, 0 for one not stamped
-    bool canvasBlank_ = true;          // every canvas value is +0.0
+    // Who plans which live particles and stamps which canvas rows.
+    WorkBalancer balancer_;
+    std::vector<double> rowEstimate_; // the work estimated for each canvas row in this frame
+    bool canvasBlank_ = true;         // every canvas value is +0.0
     // AddRate is neither negative nor NaN nor infinite, the ramp is not empty
     // and the fade never divides by a negative number (which could leave -0.0 in
     // the canvas): stamping can then only raise canvas values, up to the ramp's

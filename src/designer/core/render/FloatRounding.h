@@ -3,8 +3,8 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 
+#include "core/document/FloatBits.h"
 #include "core/render/QuickTrigonometry.h"
 
 namespace kirabellum {
@@ -18,14 +18,9 @@ namespace kirabellum {
 KIRABELLUM_LOOP_INLINE bool roundToFloatWithin(double value, double errorBound, float& result) {
     const float rounded = static_cast<float>(value);
     const float size = std::fabs(rounded);
-    std::uint32_t bits = 0;
-    std::memcpy(&bits, &rounded, sizeof bits);
-    const std::uint32_t belowBits = bits - 1;
-    const std::uint32_t aboveBits = bits + 1;
-    float below = 0.0f;
-    float above = 0.0f;
-    std::memcpy(&below, &belowBits, sizeof below);
-    std::memcpy(&above, &aboveBits, sizeof above);
+    const std::uint32_t bits = floatBits(rounded);
+    const float below = floatFromBits(bits - 1);
+    const float above = floatFromBits(bits + 1);
     // Two neighbouring floats and half their sum are exact in double.
     const double lowMiddle = (static_cast<double>(rounded) + below) / 2.0;
     const double highMiddle = (static_cast<double>(rounded) + above) / 2.0;

@@ -2,8 +2,8 @@
 
 namespace kirabellum {
 
-LiveRender::LiveRender(int threadCount)
-    : run_(random_, EngineKind::Fast, threadCount), worker_([this] { work(); }) {}
+LiveRender::LiveRender(common::WorkerPool& workers)
+    : run_(random_, workers), worker_([this] { work(); }) {}
 
 LiveRender::~LiveRender() {
     {

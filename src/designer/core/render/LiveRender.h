@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/WorkerPool.h"
 #include "core/document/DesignDocument.h"
 #include "core/render/RandomSource.h"
 #include "core/render/RenderRun.h"
@@ -35,8 +36,10 @@ struct LiveFrames {
 class LiveRender : public QObject {
     Q_OBJECT
 public:
-    // `threadCount` is the fast engine's; below 1 it takes the number of cores.
-    explicit LiveRender(int threadCount = 0);
+    // Renders with the fast engine on `workers`, which the render button's run
+    // may share: their frames then take turns on the workers. They must outlive
+    // this.
+    explicit LiveRender(common::WorkerPool& workers);
     ~LiveRender() override;
 
     LiveRender(const LiveRender&) = delete;

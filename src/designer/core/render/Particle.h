@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/document/FloatBits.h"
+
 #include <cstdint>
 
 namespace kirabellum {
@@ -16,5 +18,12 @@ struct Particle {
     std::int16_t Age = 0;      // frames since spawning
     float Decel = 0.0f;        // velocity factor per frame
 };
+
+// Whether two slots hold the same particle, bit for bit.
+inline bool sameParticle(const Particle& a, const Particle& b) {
+    return sameBits(a.X, b.X) && sameBits(a.Y, b.Y) && sameBits(a.Layer, b.Layer) &&
+           sameBits(a.Fade, b.Fade) && sameBits(a.VX, b.VX) && sameBits(a.VY, b.VY) &&
+           sameBits(a.GravitySpeed, b.GravitySpeed) && a.Age == b.Age && sameBits(a.Decel, b.Decel);
+}
 
 } // namespace kirabellum

@@ -2,21 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 namespace kirabellum {
 
 namespace {
-
-bool sameBits(float a, float b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
-bool sameParticle(const Particle& a, const Particle& b) {
-    return sameBits(a.X, b.X) && sameBits(a.Y, b.Y) && sameBits(a.Layer, b.Layer) &&
-           sameBits(a.Fade, b.Fade) && sameBits(a.VX, b.VX) && sameBits(a.VY, b.VY) &&
-           sameBits(a.GravitySpeed, b.GravitySpeed) && a.Age == b.Age && sameBits(a.Decel, b.Decel);
-}
 
 // SplitMix64's finaliser: every bit of the result depends on every bit given.
 std::uint64_t mixed(std::uint64_t value) {
@@ -111,13 +100,11 @@ ParticleEngine::State ParticleEngine::state() const {
 }
 
 bool ParticleEngine::State::operator==(const State& other) const {
-    if (slots != other.slots || canvas.size() != other.canvas.size() ||
-        std::memcmp(canvas.data(), other.canvas.data(), canvas.size() * sizeof(float)) != 0)
-        return false;
-    for (std::size_t index = 0; index < particles.size(); ++index)
-        if (!sameParticle(particles[index], other.particles[index]))
-            return false;
-    return true;
+    return slots == other.slots &&
+           std::equal(canvas.begin(), canvas.end(), other.canvas.begin(), other.canvas.end(),
+                      sameBits) &&
+           std::equal(particles.begin(), particles.end(), other.particles.begin(),
+                      other.particles.end(), sameParticle);
 }
 
 } // namespace kirabellum

@@ -34,6 +34,9 @@ RenderMode RenderMode::of(const RenderSettings& settings) {
 RenderRun::RenderRun(RandomSource& random, EngineKind kind, int threadCount)
     : random_(random), engine_(makeEngine(random, kind, threadCount)) {}
 
+RenderRun::RenderRun(RandomSource& random, common::WorkerPool& workers)
+    : random_(random), engine_(std::make_unique<FastRenderEngine>(random, workers)) {}
+
 common::Status RenderRun::PrepareRender(const DesignDocument& design, const RenderMode& mode) {
     prepared_ = false;
     if (mode.loop && mode.cycles < 1)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Status.h"
+#include "common/WorkerPool.h"
 #include "core/document/DesignDocument.h"
 #include "core/render/ParticleEngine.h"
 #include "core/render/RandomSource.h"
@@ -62,6 +63,8 @@ public:
     // `threadCount` is for the fast engine; below 1 it takes the number of cores.
     explicit RenderRun(RandomSource& random, EngineKind kind = EngineKind::Fast,
                        int threadCount = 0);
+    // Renders with the fast engine on `workers`, which other runs may share.
+    RenderRun(RandomSource& random, common::WorkerPool& workers);
 
     // Lays out and clears the strip, restarts the generator at the mode's seed
     // if it has one, then prepares the engine. Settings outside

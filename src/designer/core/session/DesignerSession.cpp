@@ -33,7 +33,7 @@ QString startFolder() {
 
 DesignerSession::DesignerSession(DesignerDialogs& dialogsToUse, std::uint64_t seed,
                                  const QString& recoveryFolder)
-    : dialogs(dialogsToUse), random(seed), renderRun(random), designFolder(startFolder()),
+    : dialogs(dialogsToUse), random(seed), renderRun(random, workers), designFolder(startFolder()),
       recovery(recoveryFolder), koratuneProgram(programBesideThisOne(QStringLiteral("koratune"))) {
     ApplyDefaults(document);
     history.startAfresh();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/WorkerPool.h"
 #include "core/document/DesignDocument.h"
 #include "core/render/RandomSource.h"
 #include "core/render/RendPic.h"
@@ -16,9 +17,9 @@ namespace kirabellum {
 class ToolWindowHost;
 
 // The state that the designer's windows share for the life of the process: the
-// one design document, the random generator, the render run with its engine, the
-// hidden frame strip, the design file dialog's memory, the dialogs and the
-// recovery file.
+// one design document, the random generator, the render threads, the render run
+// with its engine, the hidden frame strip, the design file dialog's memory, the
+// dialogs and the recovery file.
 class DesignerSession {
 public:
     explicit DesignerSession(DesignerDialogs& dialogs, std::uint64_t seed = 0,
@@ -32,6 +33,8 @@ public:
     // Undo and redo of the document, and whether it has unsaved changes.
     DesignHistory history{document};
     RandomSource random;
+    // The render threads, which the render button's run and the live preview share.
+    common::WorkerPool workers{common::WorkerPool::coreCount()};
     RenderRun renderRun;
     RendPic rendPic;
 

@@ -104,7 +104,7 @@ void F_Preview::renderFinished() {
 
 void F_Preview::LiveCheck_Click() {
     if (LiveCheck->isChecked()) {
-        live_ = std::make_unique<LiveRender>();
+        live_ = std::make_unique<LiveRender>(session_.workers);
         connect(
             live_.get(), &LiveRender::frameReady, this,
             [this](quint64 request, int frameIndex, int) { liveFrameReady(request, frameIndex); });

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+
+namespace kirabellum {
+
+// The loops that add a spark row's contributions to a canvas row. Every sum is
+// a double held to the canvas limit and stored as a float, so that each canvas
+// pixel receives exactly what the straightforward engine gives it.
+
+// Adds the contributions of `count` neighbouring spark pixels to the canvas
+// pixels they land on, one to one, holding the sums to 0 and `limit`.
+inline void addSpan(float* cells, const std::uint8_t* values, int count,
+                    const double* contributions, double limit) {
+    for (int index = 0; index < count; ++index) {
+        double sum = cells[index] + contributions[values[index]];
+        sum = sum > limit ? limit : sum;
+        sum = sum >= 0 ? sum : 0.0;
+        cells[index] = static_cast<float>(sum);
+    }
+}
+
+// The same for a particle whose intensity is ramp index - shift, held to 0 from
+// below, over a whole row span: where stamping can only raise canvas values
+// (a finite AddRate of 0 or more on a canvas of +0 or more), the pixels at or
+// below the shift, transparent ones included, add exactly 0. Written without
+// tables or branches, so that the compiler can stamp several pixels per
+// instruction.
+inline void addShiftedSpan(float* __restrict cells, const std::int32_t* __restrict values,
+                           int count, int shift, double addRate, double limit) {
+    for (int index = 0; index < count; ++index) {
+        int intensity = values[index] - shift;
+        intensity = intensity > 0 ? intensity : 0;
+        double sum = cells[index] + intensity * addRate;
+        sum = sum > limit ? limit : sum;
+        cells[index] = static_cast<float>(sum);
+    }
+}
+
+// The same over `groups` whole groups of PixelGroup pixels, which the compiler
+// stamps without a remainder loop.
+constexpr int PixelGroup = 8;
+inline void addShiftedGroups(float* __restrict cells, const std::int32_t* __restrict values,
+                             int groups, int shift, double addRate, double limit) {
+    for (int group = 0; group < groups; ++group)
+        addShiftedSpan(cells + group * PixelGroup, values + group * PixelGroup, PixelGroup, shift,
+                       addRate, limit);
+}
+
+// The same as addSpan with the canvas column of every spark pixel given, for
+// spark pixels begin to end - 1: halfway positions, where two spark pixels may
+// land on one canvas pixel one after the other.
+inline void addMappedSpan(float* line, const int* columns, const std::uint8_t* values, int begin,
+                          int end, const double* contributions, double limit) {
+    for (int dx = begin; dx < end; ++dx) {
+        float& cell = line[columns[dx]];
+        double sum = cell + contributions[values[dx]];
+        sum = sum > limit ? limit : sum;
+        sum = sum >= 0 ? sum : 0.0;
+        cell = static_cast<float>(sum);
+    }
+}
+
+} // namespace kirabellum
