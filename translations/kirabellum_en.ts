@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>kirabellum::DesignLifecycle</name>
+    <message>
+        <source>無題</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>デザイン「%1」への変更を保存しますか？</source>
+        <translation>Save the changes to the design &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>デザイン「%1」が見つかりません。最近使ったデザインの一覧から外します。</source>
+        <translation>The design &quot;%1&quot; cannot be found. It is taken off the list of recent designs.</translation>
+    </message>
+    <message>
+        <source>保存されずに終了したデザイン「%1」があります（%2 に記録）。復元しますか？</source>
+        <translation>The design &quot;%1&quot; was left unsaved when the designer ended (kept at %2). Restore it?</translation>
+    </message>
+</context>
+<context>
     <name>kirabellum::F_Animation</name>
     <message>
         <source>Animation</source>
@@ -266,10 +285,6 @@
 <context>
     <name>kirabellum::MDIForm1</name>
     <message>
-        <source>無題</source>
-        <translation>Untitled</translation>
-    </message>
-    <message>
         <source>ﾌｧｲﾙ(&amp;F)</source>
         <translation>&amp;File</translation>
     </message>
@@ -354,14 +369,6 @@
         <translation>Ready</translation>
     </message>
     <message>
-        <source>デザイン「%1」への変更を保存しますか？</source>
-        <translation>Save the changes to the design &quot;%1&quot;?</translation>
-    </message>
-    <message>
-        <source>デザイン「%1」が見つかりません。最近使ったデザインの一覧から外します。</source>
-        <translation>The design &quot;%1&quot; cannot be found. It is taken off the list of recent designs.</translation>
-    </message>
-    <message>
         <source>書き出し</source>
         <translation>Export</translation>
     </message>
@@ -376,10 +383,6 @@ Render before exporting.</translation>
     <message>
         <source>PNG File(*.png)|*.png|Bitmap File(*.bmp)|*.bmp</source>
         <translation>PNG File(*.png)|*.png|Bitmap File(*.bmp)|*.bmp</translation>
-    </message>
-    <message>
-        <source>保存されずに終了したデザイン「%1」があります（%2 に記録）。復元しますか？</source>
-        <translation>The design &quot;%1&quot; was left unsaved when the designer ended (kept at %2). Restore it?</translation>
     </message>
     <message>
         <source>Koratune が見つかりません: %1</source>
@@ -443,6 +446,65 @@ Render before exporting.</translation>
     <message>
         <source>水色</source>
         <translation>Light blue</translation>
+    </message>
+</context>
+<context>
+    <name>kirabellum::SampleDesigns</name>
+    <message>
+        <source>菊</source>
+        <translation>Chrysanthemum</translation>
+    </message>
+    <message>
+        <source>輪</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>柳</source>
+        <translation>Willow</translation>
+    </message>
+    <message>
+        <source>牡丹</source>
+        <translation>Peony</translation>
+    </message>
+    <message>
+        <source>椰子</source>
+        <translation>Palm</translation>
+    </message>
+    <message>
+        <source>二重の輪</source>
+        <translation>Double ring</translation>
+    </message>
+    <message>
+        <source>ハート</source>
+        <translation>Heart</translation>
+    </message>
+    <message>
+        <source>星</source>
+        <translation>Star</translation>
+    </message>
+    <message>
+        <source>きらめき</source>
+        <translation>Crackling glitter</translation>
+    </message>
+    <message>
+        <source>ストロボ</source>
+        <translation>Strobe</translation>
+    </message>
+    <message>
+        <source>噴水</source>
+        <translation>Fountain</translation>
+    </message>
+    <message>
+        <source>渦巻き</source>
+        <translation>Spiral</translation>
+    </message>
+    <message>
+        <source>吸い込み</source>
+        <translation>Implosion</translation>
+    </message>
+    <message>
+        <source>手持ち花火</source>
+        <translation>Sparkler</translation>
     </message>
 </context>
 <context>

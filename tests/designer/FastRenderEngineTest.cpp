@@ -2,12 +2,12 @@
 // same canvas floats, the same pool and the same frame pixels after every frame,
 // for every design, seed and number of threads.
 #include "core/render/FastRenderEngine.h"
+#include "core/editing/SampleDesigns.h"
 #include "core/render/RenderEngine.h"
 #include "core/render/RenderRun.h"
 
 #include "FloatBits.h"
 #include "RenderDesigns.h"
-#include "SampleDesigns.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,9 @@
 
 #include "core/document/DesignFile.h"
 #include "core/document/DesignJson.h"
+#include "core/editing/SampleDesigns.h"
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
-
-#include "SampleDesigns.h"
 
 #include <QAction>
 #include <QCoreApplication>

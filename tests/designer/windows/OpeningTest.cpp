@@ -1,7 +1,7 @@
 #include "DesignerFixture.h"
 
-#include "SampleDesigns.h"
 #include "core/document/DesignFormat.h"
+#include "core/editing/SampleDesigns.h"
 #include "windows/editors/F_Color.h"
 #include "windows/editors/F_Hinoko.h"
 

@@ -2,13 +2,13 @@
 
 #include "common/windows/PictureBox.h"
 #include "core/document/DesignFile.h"
+#include "core/editing/SampleDesigns.h"
 #include "core/render/StripLayout.h"
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
 #include "windows/render/Wait.h"
 
 #include "FakePlaybackClock.h"
-#include "SampleDesigns.h"
 
 #include <QApplication>
 #include <QCheckBox>
