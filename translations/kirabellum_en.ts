@@ -274,10 +274,6 @@
         <translation>Renders in the background after every edit and plays the newest frames over and over</translation>
     </message>
     <message>
-        <source>Bitmap File(*.bmp)|*.bmp</source>
-        <translation>Bitmap File(*.bmp)|*.bmp</translation>
-    </message>
-    <message>
         <source>保存するフレームストリップがまだありません。先にレンダリングしてください</source>
         <translation>There is no frame strip to save yet. Render first</translation>
     </message>
@@ -379,10 +375,6 @@
         <translation>There are no frames to export yet.
 
 Render before exporting.</translation>
-    </message>
-    <message>
-        <source>PNG File(*.png)|*.png|Bitmap File(*.bmp)|*.bmp</source>
-        <translation>PNG File(*.png)|*.png|Bitmap File(*.bmp)|*.bmp</translation>
     </message>
     <message>
         <source>Koratune が見つかりません: %1</source>
@@ -654,29 +646,6 @@ The spark images of Fire can use only black and the colours of the colour ramp o
     <message>
         <source>どのレイヤーも使われていないため、何も描かれません（ParticleEditerの「Use」で使うレイヤーを選んでください）</source>
         <translation>Nothing is drawn, as no layer is used (choose the layers to use with &quot;Use&quot; in ParticleEditer)</translation>
-    </message>
-</context>
-<context>
-    <name>kirabellum::WidgetDialogs</name>
-    <message>
-        <source>保存(&amp;S)</source>
-        <translation>&amp;Save</translation>
-    </message>
-    <message>
-        <source>保存しない(&amp;N)</source>
-        <translation>Do&amp;n&apos;t Save</translation>
-    </message>
-    <message>
-        <source>キャンセル</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>はい(&amp;Y)</source>
-        <translation>&amp;Yes</translation>
-    </message>
-    <message>
-        <source>いいえ(&amp;N)</source>
-        <translation>&amp;No</translation>
     </message>
 </context>
 </TS>

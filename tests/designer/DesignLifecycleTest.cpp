@@ -1,5 +1,5 @@
+#include "FakeDialogs.h"
 #include "core/editing/SampleDesigns.h"
-#include "windows/TestDialogs.h"
 
 #include "core/document/DesignFormat.h"
 #include "core/session/DesignLifecycle.h"
@@ -20,7 +20,7 @@ namespace kirabellum::test {
 namespace {
 
 using Request = DesignLifecycle::WindowRequest;
-using SaveAnswer = DesignerDialogs::SaveAnswer;
+using SaveAnswer = common::Dialogs::SaveAnswer;
 
 // The lifecycle over a session, without windows: the dialogs answer from the
 // test's queues and the windows' requests are recorded.
@@ -47,7 +47,7 @@ protected:
 
     QTemporaryDir settings;
     QTemporaryDir folder;
-    TestDialogs dialogs;
+    common::test::FakeDialogs dialogs;
     DesignerSession session{dialogs, 0, folder.filePath(QStringLiteral("recovery"))};
     std::vector<Request> requests;
     DesignLifecycle lifecycle{session, [this](Request request) { requests.push_back(request); }};
@@ -68,7 +68,7 @@ TEST_F(DesignLifecycleTest, NewAsksAboutUnsavedChangesFirst) {
         SCOPED_TRACE(static_cast<int>(c.answer));
         change();
         requests.clear();
-        dialogs = TestDialogs();
+        dialogs = common::test::FakeDialogs();
         dialogs.unsavedAnswers.push_back(c.answer);
         dialogs.saveAnswers.push_back(*c.savedAs ? path(QString::fromUtf8(c.savedAs)) : QString());
         lifecycle.newDesign();
@@ -140,8 +140,7 @@ TEST_F(DesignLifecycleTest, SaveNamesTheFileByTheChosenFormat) {
     // The next Save proposes the name last saved, as a design file, in its folder.
     dialogs.saveAnswers.push_back(QString());
     EXPECT_FALSE(lifecycle.save());
-    EXPECT_EQ(dialogs.saveQuestions.back().fileName, QStringLiteral("named.df2"));
-    EXPECT_EQ(dialogs.saveQuestions.back().folder, folder.path());
+    EXPECT_EQ(dialogs.saveQuestions.back().proposed, path(QStringLiteral("named.df2")));
 }
 
 TEST_F(DesignLifecycleTest, TheRecentListFollowsOpeningAndLosesAVanishedDesign) {

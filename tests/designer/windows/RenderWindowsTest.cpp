@@ -429,7 +429,8 @@ TEST_F(RenderWindowsTest, SaveWritesTheWholeStripAndFailuresSaySo) {
     dialogs.saveAnswers.push_back(path("strip.bmp"));
     preview()->Command1->click();
     ASSERT_EQ(dialogs.saveQuestions.size(), 1u);
-    EXPECT_EQ(dialogs.saveQuestions[0].filter, QStringLiteral("Bitmap File(*.bmp)|*.bmp"));
+    EXPECT_EQ(common::WidgetDialogs::qtFilters(dialogs.saveQuestions[0].filters),
+              QStringList{QStringLiteral("Bitmap File(*.bmp)")});
     const QImage saved(path("strip.bmp"));
     ASSERT_EQ(saved.size(), QSize(640, 480));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), session->rendPic.picture());

@@ -14,7 +14,7 @@
 namespace kirabellum::test {
 namespace {
 
-using SaveAnswer = DesignerDialogs::SaveAnswer;
+using SaveAnswer = common::Dialogs::SaveAnswer;
 
 // The design as the bytes a design file holds, for exact comparisons.
 std::string designBytes(const DesignDocument& document) {

@@ -4,16 +4,17 @@
 #include "core/editing/PictureFiles.h"
 #include "core/session/DesignerSession.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace kirabellum {
 
 QString PictureDialog::chooseToOpen(DesignerSession& session) {
-    return choose(session, &DesignerDialogs::openFileName);
+    return choose(session, &common::Dialogs::openFile);
 }
 
 QString PictureDialog::chooseToSave(DesignerSession& session) {
-    return choose(session, &DesignerDialogs::saveFileName);
+    return choose(session, &common::Dialogs::saveFile);
 }
 
 bool PictureDialog::openPicture(DesignerSession& session, bool (*fits)(const QImage& picture),
@@ -45,8 +46,10 @@ bool PictureDialog::readPicture(DesignerSession& session, const QString& path,
 QString PictureDialog::choose(DesignerSession& session, FileQuestion question) {
     const QString folder =
         fileName_.isEmpty() ? session.designFolder : QFileInfo(fileName_).absolutePath();
-    const QString path =
-        (session.dialogs.*question)(folder, QFileInfo(fileName_).fileName(), editorPictureFilter());
+    const QString path = (session.dialogs.*question)(
+                             QString(), QDir(folder).filePath(QFileInfo(fileName_).fileName()),
+                             editorPictureFilter())
+                             .path;
     if (!path.isEmpty())
         fileName_ = path;
     return path;

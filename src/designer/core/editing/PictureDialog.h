@@ -1,11 +1,12 @@
 #pragma once
 
+#include "common/Dialogs.h"
+
 #include <QImage>
 #include <QString>
 
 namespace kirabellum {
 
-class DesignerDialogs;
 class DesignerSession;
 
 // The file dialog of a picture editor (spark or ramp): it offers the picture
@@ -30,9 +31,8 @@ public:
                      QImage& picture);
 
 private:
-    using FileQuestion = QString (DesignerDialogs::*)(const QString& folder,
-                                                      const QString& fileName,
-                                                      const QString& filter);
+    using FileQuestion = common::Dialogs::FileChoice (common::Dialogs::*)(
+        const QString& caption, const QString& proposed, const common::FileFilters& filters);
     QString choose(DesignerSession& session, FileQuestion question);
 
     QString fileName_;

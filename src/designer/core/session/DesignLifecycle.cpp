@@ -24,13 +24,18 @@ QString nameOrUntitled(const QString& path) {
 
 // The dialogs of Open and Save offer the command's own format first and the
 // JSON form second.
-QString filterWithJson(const DesignFormat& own) {
-    return own.filter + QLatin1Char('|') + DesignFormat::of(DesignFormat::Json).filter;
+common::FileFilters filterWithJson(const DesignFormat& own) {
+    return {own.filter, DesignFormat::of(DesignFormat::Json).filter};
+}
+
+// Where the design file dialogs start: at the file last chosen, in its folder.
+QString proposedFile(const DesignerSession& session, const QString& fileName) {
+    return QDir(session.designFolder).filePath(QFileInfo(fileName).fileName());
 }
 
 // The format of what was chosen there: JSON when its filter was chosen or the
 // name ends in ".json", otherwise the command's own format.
-const DesignFormat& chosenFormat(const DesignerDialogs::FileChoice& choice,
+const DesignFormat& chosenFormat(const common::Dialogs::FileChoice& choice,
                                  const DesignFormat& own) {
     const DesignFormat& json = DesignFormat::of(DesignFormat::Json);
     return choice.filterIndex == 1 || DesignFormat::forPath(choice.path) == &json ? json : own;
@@ -49,11 +54,11 @@ bool DesignLifecycle::keepUnsavedChanges() {
         Title, QCoreApplication::translate("kirabellum::DesignLifecycle",
                                            "デザイン「%1」への変更を保存しますか？")
                    .arg(name))) {
-    case DesignerDialogs::SaveAnswer::Save:
+    case common::Dialogs::SaveAnswer::Save:
         return save();
-    case DesignerDialogs::SaveAnswer::Discard:
+    case common::Dialogs::SaveAnswer::Discard:
         return true;
-    case DesignerDialogs::SaveAnswer::Cancel:
+    case common::Dialogs::SaveAnswer::Cancel:
         break;
     }
     return false;
@@ -71,8 +76,8 @@ void DesignLifecycle::newDesign() {
 void DesignLifecycle::open(const DesignFormat& own) {
     if (!keepUnsavedChanges())
         return;
-    const DesignerDialogs::FileChoice choice = session_.dialogs.openFile(
-        session_.designFolder, QFileInfo(session_.designFileName).fileName(), filterWithJson(own));
+    const common::Dialogs::FileChoice choice = session_.dialogs.openFile(
+        QString(), proposedFile(session_, session_.designFileName), filterWithJson(own));
     if (choice.path.isEmpty())
         return;
     openDesign(choice.path, chosenFormat(choice, own));
@@ -128,8 +133,8 @@ void DesignLifecycle::openDropped(const QString& path) {
 bool DesignLifecycle::save() {
     const DesignFormat& own = DesignFormat::of(DesignFormat::Version12);
     const QString proposed = proposedSaveName(session_.designFileName);
-    const DesignerDialogs::FileChoice choice = session_.dialogs.saveFile(
-        session_.designFolder, QFileInfo(proposed).fileName(), filterWithJson(own));
+    const common::Dialogs::FileChoice choice =
+        session_.dialogs.saveFile(QString(), proposedFile(session_, proposed), filterWithJson(own));
     if (choice.path.isEmpty())
         return false;
     const DesignFormat& format = chosenFormat(choice, own);

@@ -31,11 +31,10 @@ QString startFolder() {
 
 } // namespace
 
-DesignerSession::DesignerSession(DesignerDialogs& dialogsToUse, std::uint64_t seed,
+DesignerSession::DesignerSession(common::Dialogs& dialogsToUse, std::uint64_t seed,
                                  const QString& recoveryFolder)
-    : dialogs(dialogsToUse), random(seed), renderRun(random),
-      designFolder(startFolder()), recovery(recoveryFolder),
-      koratuneProgram(programBesideThisOne(QStringLiteral("koratune"))) {
+    : dialogs(dialogsToUse), random(seed), renderRun(random), designFolder(startFolder()),
+      recovery(recoveryFolder), koratuneProgram(programBesideThisOne(QStringLiteral("koratune"))) {
     ApplyDefaults(document);
     history.startAfresh();
     // Saved or discarded changes need no recovery.

@@ -7,12 +7,11 @@
 #include "common/windows/SheetExportDialog.h"
 #include "common/windows/WindowPlacement.h"
 #include "core/document/DesignFormat.h"
+#include "core/editing/SampleDesigns.h"
 #include "core/session/DesignerSession.h"
 #include "windows/main/Sprs.h"
 #include "windows/main/ToolbarIcons.h"
 #include "windows/tools/ToolWindowHost.h"
-
-#include "core/editing/SampleDesigns.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -319,19 +318,13 @@ void MDIForm1::EXPORT_Click() {
     source.framesPerSecond = common::captionedFrameRate(session_.document.RefreshRate);
     source.application = QString::fromLatin1(ProgramName);
     source.version = QString::fromLatin1(ProgramVersion);
-    const QString proposed =
-        session_.designFileName.isEmpty()
-            ? QString()
-            : QFileInfo(session_.designFileName).completeBaseName() + QStringLiteral(".png");
-    common::SheetExportDialogs dialogs;
-    dialogs.chooseFile = [this, proposed](QWidget*) {
-        return session_.dialogs.saveFileName(session_.designFolder, proposed,
-                                             tr("PNG File(*.png)|*.png|Bitmap File(*.bmp)|*.bmp"));
-    };
-    dialogs.warning = [this](QWidget*, const QString& warningTitle, const QString& text) {
-        session_.dialogs.warning(warningTitle, text);
-    };
-    common::SheetExportDialog dialog(source, dialogs, this);
+    source.proposedFile =
+        QDir(session_.designFolder)
+            .filePath(session_.designFileName.isEmpty()
+                          ? QString()
+                          : QFileInfo(session_.designFileName).completeBaseName() +
+                                QStringLiteral(".png"));
+    common::SheetExportDialog dialog(source, session_.dialogs, this);
     dialog.exec();
 }
 
