@@ -14,14 +14,11 @@ struct FileFilter {
     QString description;
     QStringList patterns;
 
+    // The picture files both programs write.
     static FileFilter bitmapFiles() {
         return {QStringLiteral("Bitmap File"), {QStringLiteral("*.bmp")}};
     }
     static FileFilter pngFiles() { return {QStringLiteral("PNG File"), {QStringLiteral("*.png")}}; }
-
-    bool operator==(const FileFilter& other) const {
-        return description == other.description && patterns == other.patterns;
-    }
 };
 using FileFilters = QList<FileFilter>;
 
@@ -41,11 +38,13 @@ public:
     virtual ~Dialogs() = default;
 
     // A file to read or to write. The dialog is titled `caption` (empty for the
-    // system's title) and starts at `proposed`, a file or a folder.
+    // system's title) and starts at `proposed`, a file or a folder. A name to
+    // write typed without an extension gets `defaultExtension` ("bmp"), unless
+    // that is empty.
     virtual FileChoice openFile(const QString& caption, const QString& proposed,
                                 const FileFilters& filters) = 0;
     virtual FileChoice saveFile(const QString& caption, const QString& proposed,
-                                const FileFilters& filters) = 0;
+                                const FileFilters& filters, const QString& defaultExtension) = 0;
 
     // A message box with an exclamation icon and an OK button.
     virtual void warning(const QString& title, const QString& text) = 0;

@@ -46,8 +46,9 @@ public:
         openQuestions.push_back({caption, proposed, filters});
         return take(openAnswers, Answer(QString()));
     }
-    FileChoice saveFile(const QString& caption, const QString& proposed,
-                        const FileFilters& filters) override {
+    // The name is returned as queued: the extension is the real dialog's to add.
+    FileChoice saveFile(const QString& caption, const QString& proposed, const FileFilters& filters,
+                        const QString&) override {
         saveQuestions.push_back({caption, proposed, filters});
         return take(saveAnswers, Answer(QString()));
     }

@@ -336,10 +336,11 @@ void SheetExportDialog::refresh() {
 void SheetExportDialog::write() {
     if (sheet_.isNull())
         return;
-    QString path = dialogs_
-                       .saveFile(source_.fileCaption, source_.proposedFile,
-                                 {FileFilter::pngFiles(), FileFilter::bitmapFiles()})
-                       .path;
+    QString path =
+        dialogs_
+            .saveFile(source_.fileCaption, source_.proposedFile,
+                      {FileFilter::pngFiles(), FileFilter::bitmapFiles()}, QStringLiteral("png"))
+            .path;
     if (path.isEmpty())
         return;
     path = withDefaultExtension(path, QStringLiteral("png"));

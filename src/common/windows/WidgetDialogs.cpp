@@ -23,17 +23,23 @@ QStringList WidgetDialogs::qtFilters(const FileFilters& filters) {
 }
 
 QWidget* WidgetDialogs::parent() const {
-    QWidget* active = QApplication::activeWindow();
-    return active ? active : mainWindow_.data();
+    // A modal window (an output or export window) is the parent of what it
+    // asks; anything else is asked over the main window, never over a splash
+    // window that closes when it loses the focus.
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : mainWindow_.data();
 }
 
-Dialogs::FileChoice WidgetDialogs::ask(bool save, const QString& caption, const QString& proposed,
-                                       const FileFilters& filters) const {
+Dialogs::FileChoice WidgetDialogs::ask(QFileDialog::AcceptMode mode, const QString& caption,
+                                       const QString& proposed, const FileFilters& filters,
+                                       const QString& defaultExtension) const {
     const QStringList qtForms = qtFilters(filters);
     QFileDialog dialog(parent(), caption, proposed);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                       : QFileDialog::ExistingFile);
     dialog.setNameFilters(qtForms);
+    dialog.setDefaultSuffix(defaultExtension);
     widenFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {QString(), 0};
@@ -43,12 +49,13 @@ Dialogs::FileChoice WidgetDialogs::ask(bool save, const QString& caption, const 
 
 Dialogs::FileChoice WidgetDialogs::openFile(const QString& caption, const QString& proposed,
                                             const FileFilters& filters) {
-    return ask(false, caption, proposed, filters);
+    return ask(QFileDialog::AcceptOpen, caption, proposed, filters, QString());
 }
 
 Dialogs::FileChoice WidgetDialogs::saveFile(const QString& caption, const QString& proposed,
-                                            const FileFilters& filters) {
-    return ask(true, caption, proposed, filters);
+                                            const FileFilters& filters,
+                                            const QString& defaultExtension) {
+    return ask(QFileDialog::AcceptSave, caption, proposed, filters, defaultExtension);
 }
 
 void WidgetDialogs::warning(const QString& title, const QString& text) {

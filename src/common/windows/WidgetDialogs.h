@@ -2,13 +2,14 @@
 
 #include "common/Dialogs.h"
 
+#include <QFileDialog>
 #include <QPointer>
 #include <QWidget>
 
 namespace common {
 
 // The dialogs as the user sees them: QFileDialog and QMessageBox over the
-// window that is active, or over the main window when none is.
+// modal window that asks, or over the main window.
 class WidgetDialogs : public Dialogs {
 public:
     void setMainWindow(QWidget* mainWindow) { mainWindow_ = mainWindow; }
@@ -20,8 +21,8 @@ public:
 
     FileChoice openFile(const QString& caption, const QString& proposed,
                         const FileFilters& filters) override;
-    FileChoice saveFile(const QString& caption, const QString& proposed,
-                        const FileFilters& filters) override;
+    FileChoice saveFile(const QString& caption, const QString& proposed, const FileFilters& filters,
+                        const QString& defaultExtension) override;
     void warning(const QString& title, const QString& text) override;
     bool confirm(const QString& title, const QString& text) override;
     SaveAnswer askToSave(const QString& title, const QString& text) override;
@@ -29,8 +30,8 @@ public:
 
 private:
     QWidget* parent() const;
-    FileChoice ask(bool save, const QString& caption, const QString& proposed,
-                   const FileFilters& filters) const;
+    FileChoice ask(QFileDialog::AcceptMode mode, const QString& caption, const QString& proposed,
+                   const FileFilters& filters, const QString& defaultExtension) const;
 
     QPointer<QWidget> mainWindow_;
 };

@@ -1,7 +1,5 @@
 #include "core/PostprocSession.h"
 
-#include "common/FileNames.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -10,13 +8,12 @@ namespace koratune {
 
 QString PostprocSession::chooseFile(const QString& caption, FileUse use) {
     const common::FileFilters filters = {common::FileFilter::bitmapFiles()};
-    QString name = use == FileUse::Open ? dialogs.openFile(caption, lastFileName_, filters).path
-                                        : dialogs.saveFile(caption, lastFileName_, filters).path;
-    if (name.isEmpty())
-        return name;
-    if (use == FileUse::Save)
-        name = common::withDefaultExtension(name, QStringLiteral("bmp"));
-    lastFileName_ = name;
+    const QString name =
+        use == FileUse::Open
+            ? dialogs.openFile(caption, lastFileName_, filters).path
+            : dialogs.saveFile(caption, lastFileName_, filters, QStringLiteral("bmp")).path;
+    if (!name.isEmpty())
+        lastFileName_ = name;
     return name;
 }
 

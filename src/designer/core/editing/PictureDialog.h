@@ -1,7 +1,5 @@
 #pragma once
 
-#include "common/Dialogs.h"
-
 #include <QImage>
 #include <QString>
 
@@ -31,9 +29,11 @@ public:
                      QImage& picture);
 
 private:
-    using FileQuestion = common::Dialogs::FileChoice (common::Dialogs::*)(
-        const QString& caption, const QString& proposed, const common::FileFilters& filters);
-    QString choose(DesignerSession& session, FileQuestion question);
+    // Where the dialog starts: at the last chosen name, in its folder, or in
+    // the design's folder.
+    QString startAt(const DesignerSession& session) const;
+    // Keeps a chosen name (not an empty one) for the next dialog.
+    QString remember(const QString& path);
 
     QString fileName_;
 };

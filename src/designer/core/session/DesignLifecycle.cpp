@@ -133,8 +133,8 @@ void DesignLifecycle::openDropped(const QString& path) {
 bool DesignLifecycle::save() {
     const DesignFormat& own = DesignFormat::of(DesignFormat::Version12);
     const QString proposed = proposedSaveName(session_.designFileName);
-    const common::Dialogs::FileChoice choice =
-        session_.dialogs.saveFile(QString(), proposedFile(session_, proposed), filterWithJson(own));
+    const common::Dialogs::FileChoice choice = session_.dialogs.saveFile(
+        QString(), proposedFile(session_, proposed), filterWithJson(own), QString());
     if (choice.path.isEmpty())
         return false;
     const DesignFormat& format = chosenFormat(choice, own);

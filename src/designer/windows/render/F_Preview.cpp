@@ -228,7 +228,7 @@ void F_Preview::closeEvent(QCloseEvent* event) {
 void F_Preview::Command1_Click() {
     QString path = session_.dialogs
                        .saveFile(QString(), QDir(session_.designFolder).filePath(saveFileName_),
-                                 {common::FileFilter::bitmapFiles()})
+                                 {common::FileFilter::bitmapFiles()}, QString())
                        .path;
     if (path.isEmpty())
         return;
