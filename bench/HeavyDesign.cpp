@@ -1,6 +1,6 @@
 #include "HeavyDesign.h"
 
-#include "SampleDesigns.h"
+#include "core/editing/SampleDesigns.h"
 
 namespace kirabellum {
 

@@ -10,7 +10,7 @@
 //
 // Usage: live_preview_benchmark [RUNS]   (default 15)
 #include "HeavyDesign.h"
-#include "SampleDesigns.h"
+#include "core/editing/SampleDesigns.h"
 #include "core/render/LiveRender.h"
 #include "core/render/RenderRun.h"
 

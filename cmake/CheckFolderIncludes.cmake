@@ -5,7 +5,7 @@ cmake_minimum_required(VERSION 3.21)
 # Run as: cmake -DSOURCE_DIR=<project> -P CheckFolderIncludes.cmake
 #
 # Each rule: a folder, then the include prefixes its sources may use besides
-# their own folder. SampleDesigns.h is the sample designs' table (samples/).
+# their own folder.
 set(rules
     "src/common|"
     "src/common/sheets|common/"
@@ -18,7 +18,7 @@ set(rules
     "src/designer/windows/tools|common/ core/"
     "src/designer/windows/render|common/ core/ windows/tools/"
     "src/designer/windows/editors|common/ core/ windows/tools/ windows/render/"
-    "src/designer/windows/main|common/ core/ windows/ SampleDesigns.h"
+    "src/designer/windows/main|common/ core/ windows/"
     "src/postproc/core|common/ core/"
     "src/postproc/cli|common/ core/ cli/"
     "src/postproc/windows|common/ core/ windows/"

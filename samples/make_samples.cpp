@@ -1,6 +1,6 @@
 // Writes the sample designs into a folder: make_samples FOLDER.
-#include "SampleDesigns.h"
 #include "core/document/DesignFile.h"
+#include "core/editing/SampleDesigns.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>kirabellum::DesignLifecycle</name>
+    <message>
+        <source>無題</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>デザイン「%1」への変更を保存しますか？</source>
+        <translation>Save the changes to the design &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>デザイン「%1」が見つかりません。最近使ったデザインの一覧から外します。</source>
+        <translation>The design &quot;%1&quot; cannot be found. It is taken off the list of recent designs.</translation>
+    </message>
+    <message>
+        <source>保存されずに終了したデザイン「%1」があります（%2 に記録）。復元しますか？</source>
+        <translation>The design &quot;%1&quot; was left unsaved when the designer ended (kept at %2). Restore it?</translation>
+    </message>
+</context>
+<context>
     <name>kirabellum::F_Animation</name>
     <message>
         <source>Animation</source>
@@ -255,20 +274,12 @@
         <translation>Renders in the background after every edit and plays the newest frames over and over</translation>
     </message>
     <message>
-        <source>Bitmap File(*.bmp)|*.bmp</source>
-        <translation>Bitmap File(*.bmp)|*.bmp</translation>
-    </message>
-    <message>
         <source>保存するフレームストリップがまだありません。先にレンダリングしてください</source>
         <translation>There is no frame strip to save yet. Render first</translation>
     </message>
 </context>
 <context>
     <name>kirabellum::MDIForm1</name>
-    <message>
-        <source>無題</source>
-        <translation>Untitled</translation>
-    </message>
     <message>
         <source>ﾌｧｲﾙ(&amp;F)</source>
         <translation>&amp;File</translation>
@@ -354,14 +365,6 @@
         <translation>Ready</translation>
     </message>
     <message>
-        <source>デザイン「%1」への変更を保存しますか？</source>
-        <translation>Save the changes to the design &quot;%1&quot;?</translation>
-    </message>
-    <message>
-        <source>デザイン「%1」が見つかりません。最近使ったデザインの一覧から外します。</source>
-        <translation>The design &quot;%1&quot; cannot be found. It is taken off the list of recent designs.</translation>
-    </message>
-    <message>
         <source>書き出し</source>
         <translation>Export</translation>
     </message>
@@ -372,14 +375,6 @@
         <translation>There are no frames to export yet.
 
 Render before exporting.</translation>
-    </message>
-    <message>
-        <source>PNG File(*.png)|*.png|Bitmap File(*.bmp)|*.bmp</source>
-        <translation>PNG File(*.png)|*.png|Bitmap File(*.bmp)|*.bmp</translation>
-    </message>
-    <message>
-        <source>保存されずに終了したデザイン「%1」があります（%2 に記録）。復元しますか？</source>
-        <translation>The design &quot;%1&quot; was left unsaved when the designer ended (kept at %2). Restore it?</translation>
     </message>
     <message>
         <source>Koratune が見つかりません: %1</source>
@@ -443,6 +438,65 @@ Render before exporting.</translation>
     <message>
         <source>水色</source>
         <translation>Light blue</translation>
+    </message>
+</context>
+<context>
+    <name>kirabellum::SampleDesigns</name>
+    <message>
+        <source>菊</source>
+        <translation>Chrysanthemum</translation>
+    </message>
+    <message>
+        <source>輪</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>柳</source>
+        <translation>Willow</translation>
+    </message>
+    <message>
+        <source>牡丹</source>
+        <translation>Peony</translation>
+    </message>
+    <message>
+        <source>椰子</source>
+        <translation>Palm</translation>
+    </message>
+    <message>
+        <source>二重の輪</source>
+        <translation>Double ring</translation>
+    </message>
+    <message>
+        <source>ハート</source>
+        <translation>Heart</translation>
+    </message>
+    <message>
+        <source>星</source>
+        <translation>Star</translation>
+    </message>
+    <message>
+        <source>きらめき</source>
+        <translation>Crackling glitter</translation>
+    </message>
+    <message>
+        <source>ストロボ</source>
+        <translation>Strobe</translation>
+    </message>
+    <message>
+        <source>噴水</source>
+        <translation>Fountain</translation>
+    </message>
+    <message>
+        <source>渦巻き</source>
+        <translation>Spiral</translation>
+    </message>
+    <message>
+        <source>吸い込み</source>
+        <translation>Implosion</translation>
+    </message>
+    <message>
+        <source>手持ち花火</source>
+        <translation>Sparkler</translation>
     </message>
 </context>
 <context>
@@ -592,29 +646,6 @@ The spark images of Fire can use only black and the colours of the colour ramp o
     <message>
         <source>どのレイヤーも使われていないため、何も描かれません（ParticleEditerの「Use」で使うレイヤーを選んでください）</source>
         <translation>Nothing is drawn, as no layer is used (choose the layers to use with &quot;Use&quot; in ParticleEditer)</translation>
-    </message>
-</context>
-<context>
-    <name>kirabellum::WidgetDialogs</name>
-    <message>
-        <source>保存(&amp;S)</source>
-        <translation>&amp;Save</translation>
-    </message>
-    <message>
-        <source>保存しない(&amp;N)</source>
-        <translation>Do&amp;n&apos;t Save</translation>
-    </message>
-    <message>
-        <source>キャンセル</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>はい(&amp;Y)</source>
-        <translation>&amp;Yes</translation>
-    </message>
-    <message>
-        <source>いいえ(&amp;N)</source>
-        <translation>&amp;No</translation>
     </message>
 </context>
 </TS>

@@ -240,10 +240,6 @@
         <source>書き出し</source>
         <translation>Export</translation>
     </message>
-    <message>
-        <source>PNG File(*.png);;Bitmap File(*.bmp)</source>
-        <translation>PNG File(*.png);;Bitmap File(*.bmp)</translation>
-    </message>
 </context>
 <context>
     <name>koratune::Preview</name>

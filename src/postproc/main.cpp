@@ -1,10 +1,10 @@
 #include "cli/CommandLine.h"
 #include "common/InterfaceLanguage.h"
 #include "common/windows/LanguageMenu.h"
+#include "common/windows/WidgetDialogs.h"
 #include "common/windows/WindowTranslations.h"
 #include "windows/MDIForm1.h"
 #include "windows/Versionf.h"
-#include "windows/WidgetDialogs.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -27,11 +27,12 @@ namespace {
 int runWindows(int argc, char* argv[], std::optional<common::InterfaceLanguage> language) {
     QApplication application(argc, argv);
     common::WindowTranslations translations(language.value_or(common::savedInterfaceLanguage()));
-    koratune::WidgetDialogs dialogs;
+    common::WidgetDialogs dialogs;
     auto* version = new koratune::Versionf;
     version->setAttribute(Qt::WA_DeleteOnClose);
     koratune::PostprocSession session(dialogs);
     koratune::MDIForm1 mainWindow(session);
+    dialogs.setMainWindow(&mainWindow);
     common::addLanguageMenu(*mainWindow.viewMenu(), translations);
     // Message boxes and the version window take the program's icon too.
     application.setWindowIcon(mainWindow.windowIcon());

@@ -3,11 +3,11 @@
 // for every design, seed and number of threads.
 #include "core/render/FastRenderEngine.h"
 #include "core/document/FloatBits.h"
+#include "core/editing/SampleDesigns.h"
 #include "core/render/RenderEngine.h"
 #include "core/render/RenderRun.h"
 
 #include "RenderDesigns.h"
-#include "SampleDesigns.h"
 
 #include <gtest/gtest.h>
 

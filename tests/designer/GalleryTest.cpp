@@ -1,9 +1,8 @@
 // The README's gallery (docs/gallery, drawn by scripts/gallery) shows four
 // frames of each sample; each picture must be what the renderer draws today.
 // After an intended change to drawing, run scripts/gallery again.
+#include "core/editing/SampleDesigns.h"
 #include "core/render/RenderRun.h"
-
-#include "SampleDesigns.h"
 
 #include <QFile>
 #include <QImage>

@@ -2,10 +2,10 @@
 #include "cli/CommandLine.h"
 #include "core/document/DesignFile.h"
 #include "core/document/DesignJson.h"
+#include "core/editing/SampleDesigns.h"
 
 #include "CommandRun.h"
 #include "RenderDesigns.h"
-#include "SampleDesigns.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,8 +1,8 @@
 // Loop renders: the strip is one period of an endless animation.
+#include "core/editing/SampleDesigns.h"
 #include "core/render/RenderRun.h"
 
 #include "RenderDesigns.h"
-#include "SampleDesigns.h"
 
 #include <gtest/gtest.h>
 

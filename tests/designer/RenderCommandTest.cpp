@@ -1,9 +1,9 @@
 #include "cli/CommandLine.h"
 #include "core/document/DesignFile.h"
 #include "core/document/DesignJson.h"
+#include "core/editing/SampleDesigns.h"
 
 #include "CommandRun.h"
-#include "SampleDesigns.h"
 #include "TestFiles.h"
 
 #include <QFile>

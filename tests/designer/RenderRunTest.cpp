@@ -1,6 +1,5 @@
 #include "core/render/RenderRun.h"
-
-#include "SampleDesigns.h"
+#include "core/editing/SampleDesigns.h"
 
 #include <gtest/gtest.h>
 

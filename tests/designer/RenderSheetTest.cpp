@@ -4,10 +4,10 @@
 #include "common/AtomicFile.h"
 #include "common/ImageFile.h"
 #include "core/document/DesignFile.h"
+#include "core/editing/SampleDesigns.h"
 #include "core/render/RenderRun.h"
 
 #include "CommandRun.h"
-#include "SampleDesigns.h"
 #include "SheetPixels.h"
 
 #include <QBuffer>

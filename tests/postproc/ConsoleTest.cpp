@@ -359,6 +359,7 @@ TEST_F(ConsoleWindow, QuittingDuringPlaybackEndsIt) {
     applyFrameSettings(24, 4, 1, 0);
     Console& console = *mainWindow->console();
     console.Option1(0)->setChecked(true);
+    dialogs.confirmAnswers.push_back(true);
     QObject::connect(&console, &Console::frameShown, [&](int frame, const QString&) {
         if (frame == 1)
             mainWindow->close();

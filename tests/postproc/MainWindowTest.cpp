@@ -2,6 +2,7 @@
 #include "WindowFixture.h"
 
 #include "common/windows/PictureBox.h"
+#include "common/windows/WidgetDialogs.h"
 #include "windows/Color.h"
 #include "windows/Console.h"
 #include "windows/Preview.h"
@@ -192,7 +193,8 @@ TEST_F(MainWindow, ToolbarButtonsActAsTheViewEntries) {
 TEST_F(MainWindow, OpenLoadsTheWorkAndBaseImagesAndShowsTheTopLeftCorner) {
     const QImage strip = numberedFrames(160, 4, 3);
     openImage(strip);
-    EXPECT_EQ(dialogs.lastFilter, QStringLiteral("Bitmap File(*.bmp)"));
+    EXPECT_EQ(common::WidgetDialogs::qtFilters(dialogs.openQuestions.back().filters),
+              QStringList{QStringLiteral("Bitmap File(*.bmp)")});
     EXPECT_EQ(session->images.work(), strip);
     EXPECT_EQ(session->images.base(), strip);
     const common::PictureBox* picture = mainWindow->preview()->Picture1();
@@ -286,7 +288,7 @@ TEST_F(MainWindow, TheFileDialogStartsFromTheNameItLastReturned) {
     openImage(filledImage(160, 160, qRgb(9, 9, 9)));
     const QString opened = pathOf(QStringLiteral("opened.bmp"));
     entry(*mainWindow, "uni")->trigger();
-    EXPECT_EQ(dialogs.lastProposed, opened);
+    EXPECT_EQ(dialogs.openQuestions.back().proposed, opened);
 }
 
 TEST_F(MainWindow, CommandsThatNeedAnImageSaySoBeforeOneIsOpen) {
@@ -299,8 +301,8 @@ TEST_F(MainWindow, CommandsThatNeedAnImageSaySoBeforeOneIsOpen) {
     for (const auto& warning : dialogs.warnings)
         EXPECT_TRUE(warning.text.contains(QStringLiteral("No image is open")))
             << warning.text.toStdString();
-    EXPECT_EQ(dialogs.openDialogs, 0);
-    EXPECT_EQ(dialogs.saveDialogs, 0);
+    EXPECT_TRUE(dialogs.openQuestions.empty());
+    EXPECT_TRUE(dialogs.saveQuestions.empty());
     EXPECT_TRUE(session->images.isEmpty());
     EXPECT_EQ(session->settings.HueShift, 0);
 }
@@ -309,29 +311,29 @@ TEST_F(MainWindow, MousePressOnThePreviewPictureOpensAnImage) {
     const QImage strip = numberedFrames(160, 2, 1);
     dialogs.openAnswers.push_back(writeBitmap(QStringLiteral("clicked.bmp"), strip));
     QTest::mousePress(mainWindow->preview()->Picture1(), Qt::RightButton, {}, QPoint(20, 30));
-    EXPECT_EQ(dialogs.openDialogs, 1);
+    EXPECT_EQ(dialogs.openQuestions.size(), 1u);
     EXPECT_EQ(session->images.work(), strip);
     EXPECT_EQ(mainWindow->preview()->Picture1()->image(), strip.copy(0, 0, 160, 160));
 
     QTest::mousePress(mainWindow->preview()->Picture1(), Qt::LeftButton);
-    EXPECT_EQ(dialogs.openDialogs, 2);
+    EXPECT_EQ(dialogs.openQuestions.size(), 2u);
     EXPECT_EQ(session->images.work(), strip) << "cancelled";
 }
 
 TEST_F(MainWindow, QuitAsksAndCancelKeepsEverything) {
     openImage(filledImage(160, 160, qRgb(7, 7, 7)));
-    dialogs.confirmAnswer = false;
+    dialogs.confirmAnswers.push_back(false);
     entry(*mainWindow, "end")->trigger();
-    ASSERT_EQ(dialogs.questions.size(), 1u);
-    EXPECT_EQ(dialogs.questions[0].title, QStringLiteral("終了"));
-    EXPECT_EQ(dialogs.questions[0].text, QStringLiteral("終了しても・・よいのですな？"));
+    ASSERT_EQ(dialogs.confirmations.size(), 1u);
+    EXPECT_EQ(dialogs.confirmations[0].title, QStringLiteral("終了"));
+    EXPECT_EQ(dialogs.confirmations[0].text, QStringLiteral("終了しても・・よいのですな？"));
     EXPECT_TRUE(mainWindow->isVisible());
     EXPECT_FALSE(session->images.isEmpty());
     EXPECT_EQ(mainWindow->mdiArea()->subWindowList().size(), 3);
 
-    dialogs.confirmAnswer = true;
+    dialogs.confirmAnswers.push_back(true);
     EXPECT_TRUE(mainWindow->close());
-    EXPECT_EQ(dialogs.questions.size(), 2u);
+    EXPECT_EQ(dialogs.confirmations.size(), 2u);
     EXPECT_FALSE(mainWindow->isVisible());
 }
 

@@ -47,7 +47,7 @@ TEST_F(MessageLanguage, TheExportWindowNamesItsOwnControlInALayoutItCannotMake) 
     source.frames.frameCount = 16;
     source.frameSize = 128;
     source.columns = 16;
-    common::SheetExportDialog dialog(source, {});
+    common::SheetExportDialog dialog(source, dialogs);
     dialog.maxSizeBox()->setValue(400);
     EXPECT_EQ(dialog.problemLabel()->text(),
               QStringLiteral("最大サイズ 400 px には 128 x 128 ピクセルのフレーム 16 "

@@ -147,14 +147,14 @@ TEST_F(OutputWindow, CancelInTheSaveDialogKeepsTheWindowOpenWithNothingWritten) 
     Output output(*session);
     output.show();
     output.Command1(0)->click();
-    EXPECT_EQ(dialogs.saveDialogs, 1);
+    EXPECT_EQ(dialogs.saveQuestions.size(), 1u);
     EXPECT_TRUE(output.isVisible());
     EXPECT_TRUE(dialogs.warnings.empty());
     EXPECT_TRUE(writtenFiles().isEmpty());
 
     output.Command1(1)->click();
     EXPECT_FALSE(output.isVisible());
-    EXPECT_EQ(dialogs.saveDialogs, 1);
+    EXPECT_EQ(dialogs.saveQuestions.size(), 1u);
 }
 
 TEST_F(OutputWindow, AFailedWriteSaysSoAndKeepsTheWindowOpen) {
@@ -225,7 +225,7 @@ TEST_F(OutputWindow, TheSaveEntryOpensTheWindowModally) {
     });
     mainWindow->findChild<QAction*>(QStringLiteral("Save"))->trigger();
     EXPECT_TRUE(seen);
-    EXPECT_EQ(dialogs.saveDialogs, 0);
+    EXPECT_TRUE(dialogs.saveQuestions.empty());
 }
 
 } // namespace

@@ -76,7 +76,7 @@ TEST_F(SheetExportWindow, WritesWhatTheProcessCommandWritesWithTheSameOptions) {
     QTimer::singleShot(0, useExportWindow);
     output.Command2()->click();
     ASSERT_TRUE(seen);
-    EXPECT_EQ(dialogs.lastProposed, pathOf(QStringLiteral("opened.png")))
+    EXPECT_EQ(dialogs.saveQuestions.back().proposed, pathOf(QStringLiteral("opened.png")))
         << "the file dialog starts beside the opened image";
     EXPECT_TRUE(dialogs.warnings.empty());
     EXPECT_TRUE(output.isVisible()) << "the output window stays open";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeDialogs.h"
+
 #include "windows/MDIForm1.h"
 
 #include <QImage>
@@ -29,7 +30,7 @@ protected:
     void applyFrameSettings(int frameSize, int frameCount, int skipStep, int startFrame,
                             bool flipHorizontal = false, bool flipVertical = false);
 
-    FakeDialogs dialogs;
+    common::test::FakeDialogs dialogs;
     QTemporaryDir folder;
     std::unique_ptr<PostprocSession> session;
     std::unique_ptr<MDIForm1> mainWindow;

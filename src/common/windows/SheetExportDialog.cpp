@@ -83,8 +83,8 @@ QPixmap swatch(Colour colour) {
 
 } // namespace
 
-SheetExportDialog::SheetExportDialog(const SheetExportSource& source,
-                                     const SheetExportDialogs& dialogs, QWidget* parent)
+SheetExportDialog::SheetExportDialog(const SheetExportSource& source, Dialogs& dialogs,
+                                     QWidget* parent)
     : QDialog(parent), source_(source), dialogs_(dialogs), chosenBackground_(source.background) {
     setObjectName(QStringLiteral("SheetExportDialog"));
     setModal(true);
@@ -336,7 +336,11 @@ void SheetExportDialog::refresh() {
 void SheetExportDialog::write() {
     if (sheet_.isNull())
         return;
-    QString path = dialogs_.chooseFile(this);
+    QString path =
+        dialogs_
+            .saveFile(source_.fileCaption, source_.proposedFile,
+                      {FileFilter::pngFiles(), FileFilter::bitmapFiles()}, QStringLiteral("png"))
+            .path;
     if (path.isEmpty())
         return;
     path = withDefaultExtension(path, QStringLiteral("png"));
@@ -348,7 +352,7 @@ void SheetExportDialog::write() {
                                                  source_.application, source_.version),
                             options.metadata);
     if (!status.ok()) {
-        dialogs_.warning(this, tr("書き出し"), status.message());
+        dialogs_.warning(tr("書き出し"), status.message());
         return;
     }
     accept();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Colour.h"
+#include "common/Dialogs.h"
 #include "common/Status.h"
 #include "common/sheets/SheetGrid.h"
 #include "common/sheets/SheetImage.h"
@@ -11,7 +12,6 @@
 #include <QString>
 
 #include <array>
-#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -26,7 +26,7 @@ class SheetPreview;
 
 // What a program gives its export window: the frames, its own layout of them
 // (kept while the columns are automatic), its default background and frame
-// rate, and its name for the metadata.
+// rate, its name for the metadata, and where the file dialog starts.
 struct SheetExportSource {
     SheetFrames frames;
     int frameSize = 0;
@@ -38,13 +38,9 @@ struct SheetExportSource {
     int framesPerSecond = 15;
     QString application;
     QString version;
-};
-
-// How the export window reaches its program's dialogs: the file to write
-// (empty when cancelled) and a message box.
-struct SheetExportDialogs {
-    std::function<QString(QWidget* parent)> chooseFile;
-    std::function<void(QWidget* parent, const QString& title, const QString& text)> warning;
+    // The file dialog's title and the file (or folder) it starts at.
+    QString fileCaption;
+    QString proposedFile;
 };
 
 // The export window of both programs (書き出し): every sheet option within the
@@ -54,8 +50,7 @@ struct SheetExportDialogs {
 class SheetExportDialog : public QDialog {
     Q_OBJECT
 public:
-    SheetExportDialog(const SheetExportSource& source, const SheetExportDialogs& dialogs,
-                      QWidget* parent = nullptr);
+    SheetExportDialog(const SheetExportSource& source, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // The options as the window's controls set them.
     SheetOptions options() const;
@@ -100,7 +95,7 @@ private:
     void refresh();
 
     SheetExportSource source_;
-    SheetExportDialogs dialogs_;
+    Dialogs& dialogs_;
     Colour chosenBackground_;
     SheetGrid grid_;
     QImage sheet_;

@@ -17,11 +17,11 @@ QString convertHelp() {
         "Reads the design IN and writes it to OUT, each in the format its extension\n"
         "names (in any case):\n");
     for (const DesignFormat& format : DesignFormat::all())
-        help +=
-            QStringLiteral("  %1%2, %3\n")
-                .arg(QLatin1Char('.') + format.extension, -8)
-                .arg(format.description(), format.writable() ? QStringLiteral("read and written")
-                                                             : QStringLiteral("read only"));
+        help += QStringLiteral("  %1%2, %3\n")
+                    .arg(QLatin1Char('.') + format.extension, -8)
+                    .arg(format.filter.description, format.writable()
+                                                        ? QStringLiteral("read and written")
+                                                        : QStringLiteral("read only"));
     return help + QStringLiteral("A design converted to JSON and back is the same, byte for byte.\n"
                                  "\n"
                                  "Options:\n"

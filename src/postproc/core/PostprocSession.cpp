@@ -4,20 +4,14 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "core/PostprocDialogs.h"
-
 namespace koratune {
 
-namespace {
-
-const QString ImageFilter = QStringLiteral("Bitmap File(*.bmp)");
-
-} // namespace
-
-QString PostprocSession::chooseFile(QWidget* parent, const QString& caption, FileUse use) {
-    const QString name = use == FileUse::Open
-                             ? dialogs.openFileName(parent, caption, lastFileName_, ImageFilter)
-                             : dialogs.saveFileName(parent, caption, lastFileName_, ImageFilter);
+QString PostprocSession::chooseFile(const QString& caption, FileUse use) {
+    const common::FileFilters filters = {common::FileFilter::bitmapFiles()};
+    const QString name =
+        use == FileUse::Open
+            ? dialogs.openFile(caption, lastFileName_, filters).path
+            : dialogs.saveFile(caption, lastFileName_, filters, QStringLiteral("bmp")).path;
     if (!name.isEmpty())
         lastFileName_ = name;
     return name;
@@ -30,14 +24,13 @@ QString PostprocSession::proposedSheetName() const {
     return last.dir().filePath(last.completeBaseName() + QStringLiteral(".png"));
 }
 
-bool PostprocSession::requireImage(QWidget* parent, const QString& title) {
+bool PostprocSession::requireImage(const QString& title) {
     if (!images.isEmpty())
         return true;
     dialogs.warning(
-        parent, title,
-        QCoreApplication::translate("koratune::PostprocSession",
-                                    "No image is open yet.\n\nOpen a frame image first with "
-                                    "ﾌｧｲﾙ → 画像を開く (Ctrl+O)."));
+        title, QCoreApplication::translate("koratune::PostprocSession",
+                                           "No image is open yet.\n\nOpen a frame image first with "
+                                           "ﾌｧｲﾙ → 画像を開く (Ctrl+O)."));
     return false;
 }
 

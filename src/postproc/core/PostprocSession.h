@@ -1,15 +1,13 @@
 #pragma once
 
+#include "common/Dialogs.h"
 #include "core/FrameImages.h"
 #include "core/SharedSettings.h"
 
 #include <QString>
 
-class QWidget;
-
 namespace koratune {
 
-class PostprocDialogs;
 class ToolWindows;
 
 // What a file name is chosen for: reading an image or writing the output.
@@ -20,21 +18,21 @@ enum class FileUse { Open, Save };
 // dialog's memory and the dialogs.
 class PostprocSession {
 public:
-    explicit PostprocSession(PostprocDialogs& sessionDialogs) : dialogs(sessionDialogs) {}
+    explicit PostprocSession(common::Dialogs& sessionDialogs) : dialogs(sessionDialogs) {}
 
     PostprocSession(const PostprocSession&) = delete;
     PostprocSession& operator=(const PostprocSession&) = delete;
 
     // The file dialog shared by opening, compositing and output; it starts
     // from the name it last returned. Empty when cancelled.
-    QString chooseFile(QWidget* parent, const QString& caption, FileUse use);
+    QString chooseFile(const QString& caption, FileUse use);
     // The name the export window proposes: the file dialog's last name with
     // the sheet's extension, so that it starts in the folder of the work.
     QString proposedSheetName() const;
     // True when an image is open; otherwise tells the user so.
-    bool requireImage(QWidget* parent, const QString& title);
+    bool requireImage(const QString& title);
 
-    PostprocDialogs& dialogs;
+    common::Dialogs& dialogs;
     SharedSettings settings;
     FrameImages images;
 

@@ -2,7 +2,6 @@
 
 #include "common/windows/PictureBox.h"
 #include "core/ColourDisplay.h"
-#include "core/PostprocDialogs.h"
 #include "core/PostprocSession.h"
 #include "core/SharedSettings.h"
 #include "windows/SubWindowSize.h"
@@ -117,7 +116,7 @@ void Color::showSaturationShift() {
 }
 
 void Color::Command1_Click() {
-    if (!session_.requireImage(this, tr("ColorTranceform")))
+    if (!session_.requireImage(tr("ColorTranceform")))
         return;
     SharedSettings& settings = session_.settings;
     settings.HueShift = hScroll1_->value();

@@ -2,7 +2,6 @@
 
 #include "common/windows/PictureBox.h"
 #include "core/Playback.h"
-#include "core/PostprocDialogs.h"
 #include "core/PostprocSession.h"
 #include "core/SharedSettings.h"
 #include "windows/Preview.h"
@@ -192,7 +191,7 @@ void Console::PlayPreview() {
         stopRequested_ = stopRequested_ || endless_;
         return;
     }
-    if (!session_.requireImage(this, tr("プレビュー")))
+    if (!session_.requireImage(tr("プレビュー")))
         return;
 
     // The playback works on the image and settings as they are now; a copy of

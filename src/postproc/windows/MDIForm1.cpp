@@ -4,7 +4,6 @@
 #include "common/windows/FileDrop.h"
 #include "common/windows/ProgramIcon.h"
 #include "common/windows/WindowPlacement.h"
-#include "core/PostprocDialogs.h"
 #include "core/ProgramInfo.h"
 #include "windows/Color.h"
 #include "windows/Console.h"
@@ -292,7 +291,7 @@ void MDIForm1::Toolbar1_ButtonClick(int index) {
 }
 
 void MDIForm1::OpenPic() {
-    const QString name = session_.chooseFile(this, tr("画像を開く"), FileUse::Open);
+    const QString name = session_.chooseFile(tr("画像を開く"), FileUse::Open);
     if (!name.isEmpty())
         openPicture(name);
 }
@@ -301,7 +300,7 @@ void MDIForm1::openPicture(const QString& name) {
     const QString caption = tr("画像を開く");
     const common::Status status = session_.images.OpenPic(name);
     if (!status.ok()) {
-        session_.dialogs.warning(this, caption,
+        session_.dialogs.warning(caption,
                                  tr("画像を開けませんでした。\n\n%1").arg(status.message()));
         return;
     }
@@ -338,14 +337,14 @@ void MDIForm1::dropEvent(QDropEvent* event) {
 
 void MDIForm1::UnionPic() {
     const QString caption = tr("画像を合成");
-    if (!session_.requireImage(this, caption))
+    if (!session_.requireImage(caption))
         return;
-    const QString name = session_.chooseFile(this, caption, FileUse::Open);
+    const QString name = session_.chooseFile(caption, FileUse::Open);
     if (name.isEmpty())
         return;
     const common::Status status = session_.images.UnionPic(name);
     if (!status.ok()) {
-        session_.dialogs.warning(this, caption,
+        session_.dialogs.warning(caption,
                                  tr("画像を合成できませんでした。\n\n%1").arg(status.message()));
         return;
     }
@@ -353,14 +352,14 @@ void MDIForm1::UnionPic() {
 }
 
 void MDIForm1::Save_Click() {
-    if (!session_.requireImage(this, tr("出力")))
+    if (!session_.requireImage(tr("出力")))
         return;
     Output output(session_, this);
     output.exec();
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event) {
-    if (!session_.dialogs.confirm(this, tr("終了"), tr("終了しても・・よいのですな？"))) {
+    if (!session_.dialogs.confirm(tr("終了"), tr("終了しても・・よいのですな？"))) {
         event->ignore();
         return;
     }

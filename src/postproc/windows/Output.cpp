@@ -4,7 +4,6 @@
 #include "common/ImageFile.h"
 #include "common/windows/SheetExportDialog.h"
 #include "core/FrameSelection.h"
-#include "core/PostprocDialogs.h"
 #include "core/PostprocSession.h"
 #include "core/ProgramInfo.h"
 #include "core/SheetLayout.h"
@@ -107,7 +106,7 @@ void Output::HScroll1_Change() {
 }
 
 void Output::write() {
-    const QString fileName = session_.chooseFile(this, tr("出力"), FileUse::Save);
+    const QString fileName = session_.chooseFile(tr("出力"), FileUse::Save);
     if (fileName.isEmpty())
         return;
     QImage sheet;
@@ -119,7 +118,7 @@ void Output::write() {
                      : writeSequence(fileName, sheet, settings_);
     }
     if (!status.ok()) {
-        session_.dialogs.warning(this, tr("出力"),
+        session_.dialogs.warning(tr("出力"),
                                  tr("出力を書き出せませんでした。\n\n%1").arg(status.message()));
         return;
     }
@@ -128,7 +127,7 @@ void Output::write() {
 
 void Output::Command2_Click() {
     const QString exportTitle = tr("書き出し");
-    if (!session_.requireImage(this, exportTitle))
+    if (!session_.requireImage(exportTitle))
         return;
     // The frames are composed once, on the columns this window starts with,
     // which every frame count fits; the export window copies them from there
@@ -139,7 +138,7 @@ void Output::Command2_Click() {
     const common::Status status = ComposeSheet(session_.images.work(), settings_, composedColumns,
                                                frames, [] { QCoreApplication::processEvents(); });
     if (!status.ok()) {
-        session_.dialogs.warning(this, exportTitle, status.message());
+        session_.dialogs.warning(exportTitle, status.message());
         return;
     }
     common::SheetExportSource source;
@@ -152,15 +151,9 @@ void Output::Command2_Click() {
     source.framesPerSecond = session_.windows->playbackFrameRate();
     source.application = QString::fromLatin1(ProgramName);
     source.version = QString::fromLatin1(ProgramVersion);
-    common::SheetExportDialogs dialogs;
-    dialogs.chooseFile = [this, exportTitle](QWidget* parent) {
-        return session_.dialogs.saveFileName(parent, exportTitle, session_.proposedSheetName(),
-                                             tr("PNG File(*.png);;Bitmap File(*.bmp)"));
-    };
-    dialogs.warning = [this](QWidget* parent, const QString& title, const QString& text) {
-        session_.dialogs.warning(parent, title, text);
-    };
-    common::SheetExportDialog dialog(source, dialogs, this);
+    source.fileCaption = exportTitle;
+    source.proposedFile = session_.proposedSheetName();
+    common::SheetExportDialog dialog(source, session_.dialogs, this);
     dialog.exec();
 }
 

@@ -52,7 +52,8 @@ TEST_F(ColorEditorTest, ASixteenEntryGradientFillsTheStripInBandsOfSixteen) {
     const QImage picture = ramp(16);
     load(writePicture(QStringLiteral("ramp.bmp"), picture));
     EXPECT_TRUE(dialogs.warnings.empty());
-    EXPECT_EQ(dialogs.openQuestions.back().filter, QStringLiteral("*.bmp|*.bmp|"));
+    EXPECT_EQ(common::WidgetDialogs::qtFilters(dialogs.openQuestions.back().filters),
+              QStringList{QStringLiteral("*.bmp")});
     expectRampEquals(picture);
     const QImage& strip = colours->Picture2->image();
     ASSERT_EQ(strip.size(), QSize(F_Color::StripWidth, F_Color::StripHeight));

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "TestDialogs.h"
+#include "FakeDialogs.h"
 
+#include "common/windows/WidgetDialogs.h"
 #include "core/session/DesignerSession.h"
 #include "windows/editors/DesignCanvas.h"
 #include "windows/main/DesignerWindows.h"
@@ -24,7 +25,7 @@
 namespace kirabellum {
 
 // A designer as the program starts it, without the splash: a session answered
-// by TestDialogs, the main window and every available tool window registered,
+// by FakeDialogs, the main window and every available tool window registered,
 // and a folder for the test's files; with the mouse and scroll-bar work the
 // window tests do.
 class DesignerFixture : public ::testing::Test {
@@ -123,7 +124,7 @@ public:
 
 protected:
     QTemporaryDir folder;
-    TestDialogs dialogs;
+    common::test::FakeDialogs dialogs;
     std::unique_ptr<DesignerSession> session;
     std::unique_ptr<MDIForm1> mainWindow;
 };

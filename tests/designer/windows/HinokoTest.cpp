@@ -56,7 +56,8 @@ TEST_F(HinokoTest, ASquarePictureIsCopiedPixelForPixelIntoTheCurrentLayer) {
     const QImage picture = patterned(32, 32);
     load(writePicture(QStringLiteral("spark.bmp"), picture));
     EXPECT_TRUE(dialogs.warnings.empty());
-    EXPECT_EQ(dialogs.openQuestions.back().filter, QStringLiteral("*.bmp|*.bmp|"));
+    EXPECT_EQ(common::WidgetDialogs::qtFilters(dialogs.openQuestions.back().filters),
+              QStringList{QStringLiteral("*.bmp")});
     expectSparkEquals(1, picture);
     EXPECT_EQ(sparks->Picture1->image(), picture);
 

@@ -3,12 +3,11 @@
 #include "DesignerFixture.h"
 
 #include "common/windows/PictureBox.h"
+#include "core/editing/SampleDesigns.h"
 #include "core/render/LiveRender.h"
 #include "windows/editors/F_Editer.h"
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
-
-#include "SampleDesigns.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>

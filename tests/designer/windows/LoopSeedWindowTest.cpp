@@ -3,11 +3,11 @@
 
 #include "core/document/DesignFile.h"
 #include "core/document/SeedText.h"
+#include "core/editing/SampleDesigns.h"
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
 
 #include "../RenderDesigns.h"
-#include "SampleDesigns.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,10 +2,9 @@
 
 #include "core/document/DesignFile.h"
 #include "core/document/DesignJson.h"
+#include "core/editing/SampleDesigns.h"
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
-
-#include "SampleDesigns.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -212,9 +211,9 @@ TEST_F(MainWindowTest, OpenReadsTheChosenDesignAndRefreshesTheWindows) {
     mainWindow->OPEN_Click(0);
 
     ASSERT_EQ(dialogs.openQuestions.size(), 1u);
-    EXPECT_EQ(dialogs.openQuestions[0].filter,
-              QStringLiteral("Kirabellum Data File-v1.2(*.df2)|*.df2|"
-                             "Kirabellum Design JSON(*.json)|*.json"));
+    EXPECT_EQ(common::WidgetDialogs::qtFilters(dialogs.openQuestions[0].filters),
+              QStringList({QStringLiteral("Kirabellum Data File-v1.2(*.df2)"),
+                           QStringLiteral("Kirabellum Design JSON(*.json)")}));
     EXPECT_TRUE(session->document.sameDesignAs(sample));
     auto* animation = windows().windowAs<F_Animation>(ToolKind::Animation);
     ASSERT_NE(animation, nullptr);
@@ -228,9 +227,9 @@ TEST_F(MainWindowTest, CancelledOpenChangesNothingAndOpensNoWindow) {
     const DesignDocument before = session->document;
     mainWindow->OPEN_Click(1);
     ASSERT_EQ(dialogs.openQuestions.size(), 1u);
-    EXPECT_EQ(dialogs.openQuestions[0].filter,
-              QStringLiteral("Kirabellum Data File-v1.1(*.df1)|*.df1|"
-                             "Kirabellum Design JSON(*.json)|*.json"));
+    EXPECT_EQ(common::WidgetDialogs::qtFilters(dialogs.openQuestions[0].filters),
+              QStringList({QStringLiteral("Kirabellum Data File-v1.1(*.df1)"),
+                           QStringLiteral("Kirabellum Design JSON(*.json)")}));
     EXPECT_TRUE(session->document.sameDesignAs(before));
     EXPECT_EQ(windows().window(ToolKind::Animation), nullptr);
     EXPECT_TRUE(dialogs.warnings.empty());
@@ -359,11 +358,10 @@ TEST_F(MainWindowTest, SaveProposesDf2AfterOpeningAVersion11File) {
     dialogs.saveAnswers.push_back(path("old.df2"));
     mainWindow->SAVE_Click();
     ASSERT_EQ(dialogs.saveQuestions.size(), 1u);
-    EXPECT_EQ(dialogs.saveQuestions[0].fileName, QStringLiteral("old.df2"));
-    EXPECT_EQ(dialogs.saveQuestions[0].folder, folder.path());
-    EXPECT_EQ(dialogs.saveQuestions[0].filter,
-              QStringLiteral("Kirabellum Data File-v1.2(*.df2)|*.df2|"
-                             "Kirabellum Design JSON(*.json)|*.json"));
+    EXPECT_EQ(dialogs.saveQuestions[0].proposed, path("old.df2"));
+    EXPECT_EQ(common::WidgetDialogs::qtFilters(dialogs.saveQuestions[0].filters),
+              QStringList({QStringLiteral("Kirabellum Data File-v1.2(*.df2)"),
+                           QStringLiteral("Kirabellum Design JSON(*.json)")}));
     EXPECT_EQ(QFileInfo(path("old.df2")).size(), 33603);
 }
 

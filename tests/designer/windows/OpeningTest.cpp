@@ -1,7 +1,7 @@
 #include "DesignerFixture.h"
 
-#include "SampleDesigns.h"
 #include "core/document/DesignFormat.h"
+#include "core/editing/SampleDesigns.h"
 #include "windows/editors/F_Color.h"
 #include "windows/editors/F_Hinoko.h"
 
@@ -56,10 +56,10 @@ TEST_F(OpeningTest, ADroppedDesignOpensAfterTheUnsavedChangesQuestion) {
     const QString file = writeDesign(QStringLiteral("dropped.df2"), 9);
     session->document.FrameCount = 20;
     session->history.record();
-    dialogs.unsavedAnswers.push_back(DesignerDialogs::SaveAnswer::Cancel);
+    dialogs.unsavedAnswers.push_back(common::Dialogs::SaveAnswer::Cancel);
     EXPECT_TRUE(drop(mainWindow.get(), file));
     EXPECT_EQ(session->document.FrameCount, 20);
-    dialogs.unsavedAnswers.push_back(DesignerDialogs::SaveAnswer::Discard);
+    dialogs.unsavedAnswers.push_back(common::Dialogs::SaveAnswer::Discard);
     EXPECT_TRUE(drop(mainWindow.get(), file));
     EXPECT_EQ(session->document.FrameCount, 9);
     EXPECT_EQ(session->documentFile, file);
@@ -112,15 +112,6 @@ TEST_F(OpeningTest, RecentDesignsListTheLastOpenedAndSavedNewestFirst) {
     EXPECT_TRUE(dialogs.warnings.back().text.contains(QStringLiteral("見つかりません")));
     EXPECT_EQ(recentMenuTexts(),
               QStringList({QStringLiteral("&1 second.df2"), QStringLiteral("&2 third.df2")}));
-}
-
-TEST_F(OpeningTest, TheListKeepsEightDesigns) {
-    for (int index = 0; index < 10; ++index)
-        session->recentDesigns.add(path(QStringLiteral("d%1.df2").arg(index)));
-    const QStringList paths = session->recentDesigns.paths();
-    ASSERT_EQ(paths.size(), RecentDesigns::Limit);
-    EXPECT_EQ(QFileInfo(paths.first()).fileName(), QStringLiteral("d9.df2"));
-    EXPECT_EQ(QFileInfo(paths.last()).fileName(), QStringLiteral("d2.df2"));
 }
 
 } // namespace

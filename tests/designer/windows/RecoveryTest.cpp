@@ -17,7 +17,7 @@
 namespace kirabellum::test {
 namespace {
 
-using SaveAnswer = DesignerDialogs::SaveAnswer;
+using SaveAnswer = common::Dialogs::SaveAnswer;
 
 // Where the child designer of the crash test keeps its recovery file.
 constexpr char ChildFolderVariable[] = "KIRABELLUM_RECOVERY_CHILD_FOLDER";
@@ -102,7 +102,7 @@ TEST_F(RecoveryTest, ALeftBehindDesignIsRestoredWithItsNameAndUnsavedOrRemoved) 
         SCOPED_TRACE(restore);
         leaveRecoveryBehind(left, leftName);
         restart();
-        dialogs = TestDialogs();
+        dialogs = common::test::FakeDialogs();
         dialogs.yesNoAnswers.push_back(restore);
         EXPECT_EQ(mainWindow->offerRecovery(), restore);
         ASSERT_EQ(dialogs.yesNoQuestions.size(), 1u);
@@ -122,7 +122,7 @@ TEST_F(RecoveryTest, ALeftBehindDesignIsRestoredWithItsNameAndUnsavedOrRemoved) 
                       QStringList{QFileInfo(session->recovery.path()).fileName()});
             dialogs.saveAnswers.push_back(QString());
             mainWindow->SAVE_Click();
-            EXPECT_EQ(dialogs.saveQuestions.back().fileName, QStringLiteral("fountain.df2"));
+            EXPECT_EQ(dialogs.saveQuestions.back().proposed, leftName);
             dialogs.unsavedAnswers.push_back(SaveAnswer::Discard);
             mainWindow->NEW_Click();
         } else {
@@ -139,7 +139,7 @@ TEST_F(RecoveryTest, ADamagedRecoveryFileIsReportedInOneLineAndRemoved) {
     damaged.write("KIRARECOVERY and then nothing sound");
     damaged.close();
     restart();
-    dialogs = TestDialogs();
+    dialogs = common::test::FakeDialogs();
     EXPECT_FALSE(mainWindow->offerRecovery());
     ASSERT_EQ(dialogs.warnings.size(), 1u);
     EXPECT_FALSE(dialogs.warnings[0].text.contains(QLatin1Char('\n')));
@@ -157,7 +157,7 @@ TEST_F(RecoveryTest, ADamagedRecoveryFileIsReportedInOneLineAndRemoved) {
 TEST(RecoveryChild, DISABLED_ChangesAndWaitsToBeKilled) {
     const QString folder = qEnvironmentVariable(ChildFolderVariable);
     ASSERT_FALSE(folder.isEmpty());
-    TestDialogs dialogs;
+    common::test::FakeDialogs dialogs;
     DesignerSession session(dialogs, 0, folder);
     MDIForm1 mainWindow(session);
     registerDesignerWindows(mainWindow.windows());
@@ -203,7 +203,7 @@ TEST_F(RecoveryTest, ADesignerKilledAfterAChangeIsRestoredByTheNext) {
                                DesignFileVersion::V1_2, expected)
                     .ok());
     restart();
-    dialogs = TestDialogs();
+    dialogs = common::test::FakeDialogs();
     dialogs.yesNoAnswers.push_back(true);
     ASSERT_TRUE(mainWindow->offerRecovery());
     EXPECT_TRUE(dialogs.yesNoQuestions[0].text.contains(QStringLiteral("無題")));

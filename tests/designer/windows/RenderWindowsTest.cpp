@@ -3,13 +3,13 @@
 #include "common/windows/PictureBox.h"
 #include "common/windows/WindowTranslations.h"
 #include "core/document/DesignFile.h"
+#include "core/editing/SampleDesigns.h"
 #include "core/render/StripLayout.h"
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
 #include "windows/render/Wait.h"
 
 #include "FakePlaybackClock.h"
-#include "SampleDesigns.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -431,7 +431,8 @@ TEST_F(RenderWindowsTest, SaveWritesTheWholeStripAndFailuresSaySo) {
     dialogs.saveAnswers.push_back(path("strip.bmp"));
     preview()->Command1->click();
     ASSERT_EQ(dialogs.saveQuestions.size(), 1u);
-    EXPECT_EQ(dialogs.saveQuestions[0].filter, QStringLiteral("Bitmap File(*.bmp)|*.bmp"));
+    EXPECT_EQ(common::WidgetDialogs::qtFilters(dialogs.saveQuestions[0].filters),
+              QStringList{QStringLiteral("Bitmap File(*.bmp)")});
     const QImage saved(path("strip.bmp"));
     ASSERT_EQ(saved.size(), QSize(640, 480));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), session->rendPic.picture());

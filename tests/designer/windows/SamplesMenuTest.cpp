@@ -1,7 +1,7 @@
 #include "DesignerFixture.h"
 
-#include "SampleDesigns.h"
 #include "core/document/DesignFile.h"
+#include "core/editing/SampleDesigns.h"
 #include "windows/editors/F_Editer.h"
 #include "windows/render/F_Animation.h"
 
@@ -14,7 +14,7 @@
 namespace kirabellum::test {
 namespace {
 
-using SaveAnswer = DesignerDialogs::SaveAnswer;
+using SaveAnswer = common::Dialogs::SaveAnswer;
 
 // The design as the bytes a design file holds, for exact comparisons.
 std::string designBytes(const DesignDocument& document) {
@@ -43,10 +43,10 @@ TEST_F(SamplesMenuTest, OffersEverySampleInTableOrderByItsJapaneseName) {
     for (std::size_t index = 0; index < samples.size(); ++index) {
         SCOPED_TRACE(samples[index].fileName.toStdString());
         const QAction* action = entries[static_cast<qsizetype>(index)];
-        EXPECT_EQ(action->text(), samples[index].japaneseName);
+        EXPECT_EQ(action->text(), samples[index].name);
         const std::size_t tableIndex = action->data().toUInt();
         ASSERT_LT(tableIndex, mainWindow->samples().size());
-        EXPECT_EQ(mainWindow->samples()[tableIndex].englishName, samples[index].englishName);
+        EXPECT_EQ(mainWindow->samples()[tableIndex].fileName, samples[index].fileName);
     }
 }
 

@@ -6,10 +6,10 @@
 #include "common/AtomicFile.h"
 #include "common/windows/SheetExportDialog.h"
 #include "core/document/DesignFile.h"
+#include "core/editing/SampleDesigns.h"
 #include "windows/render/F_Animation.h"
 
 #include "CommandRun.h"
-#include "SampleDesigns.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -23,7 +23,7 @@
 namespace kirabellum::test {
 namespace {
 
-using SaveAnswer = DesignerDialogs::SaveAnswer;
+using SaveAnswer = common::Dialogs::SaveAnswer;
 
 // The design as the bytes a design file holds, for exact comparisons.
 std::string designBytes(const DesignDocument& document) {
@@ -226,10 +226,10 @@ TEST_F(UnsavedChangesTest, TheSaveQuestionDecidesWhetherTheCommandGoesOn) {
         // A fresh untitled design with one change, in a shown window.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         mainWindow->show();
-        dialogs = TestDialogs();
+        dialogs = common::test::FakeDialogs();
         dialogs.unsavedAnswers.push_back(SaveAnswer::Discard);
         mainWindow->NEW_Click();
-        dialogs = TestDialogs();
+        dialogs = common::test::FakeDialogs();
         editor = windows().windowAs<F_Editer>(ToolKind::Editer);
         change();
         const std::string changed = designBytes(session->document);

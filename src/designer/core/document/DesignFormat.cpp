@@ -9,24 +9,27 @@ namespace kirabellum {
 
 const std::array<DesignFormat, 3>& DesignFormat::all() {
     static const std::array<DesignFormat, 3> formats = {{
-        {Version12, QStringLiteral("df2"), QStringLiteral("Kirabellum Data File-v1.2(*.df2)|*.df2"),
+        {Version12,
+         QStringLiteral("df2"),
+         {QStringLiteral("Kirabellum Data File-v1.2"), {QStringLiteral("*.df2")}},
          [](const QString& path, DesignDocument& document) {
              return ReadDesignFile(path, DesignFileVersion::V1_2, document);
          },
          WriteDesignFile},
-        {Version11, QStringLiteral("df1"), QStringLiteral("Kirabellum Data File-v1.1(*.df1)|*.df1"),
+        {Version11,
+         QStringLiteral("df1"),
+         {QStringLiteral("Kirabellum Data File-v1.1"), {QStringLiteral("*.df1")}},
          [](const QString& path, DesignDocument& document) {
              return ReadDesignFile(path, DesignFileVersion::V1_1, document);
          },
          nullptr},
-        {Json, QStringLiteral("json"), QStringLiteral("Kirabellum Design JSON(*.json)|*.json"),
-         readDesignJson, writeDesignJson},
+        {Json,
+         QStringLiteral("json"),
+         {QStringLiteral("Kirabellum Design JSON"), {QStringLiteral("*.json")}},
+         readDesignJson,
+         writeDesignJson},
     }};
     return formats;
-}
-
-QString DesignFormat::description() const {
-    return filter.section(QLatin1Char('('), 0, 0);
 }
 
 const DesignFormat& DesignFormat::of(Kind kind) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Dialogs.h"
 #include "common/Status.h"
 #include "core/document/DesignDocument.h"
 
@@ -20,14 +21,12 @@ struct DesignFormat {
     };
 
     Kind kind;
-    QString extension; // without the dot: "df2"
-    QString filter;    // the file dialogs' filter: "Kirabellum Data File-v1.2(*.df2)|*.df2"
+    QString extension;         // without the dot: "df2"
+    common::FileFilter filter; // the file dialogs' filter: "Kirabellum Data File-v1.2", "*.df2"
     common::Status (*read)(const QString& path, DesignDocument& document);
     common::Status (*write)(const QString& path, const DesignDocument& document); // null: read only
 
     bool writable() const { return write != nullptr; }
-    // The filter's description: "Kirabellum Data File-v1.2".
-    QString description() const;
 
     // Every format, in the order the dialogs and the help list them.
     static const std::array<DesignFormat, 3>& all();

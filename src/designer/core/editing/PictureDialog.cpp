@@ -4,16 +4,20 @@
 #include "core/editing/PictureFiles.h"
 #include "core/session/DesignerSession.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace kirabellum {
 
 QString PictureDialog::chooseToOpen(DesignerSession& session) {
-    return choose(session, &DesignerDialogs::openFileName);
+    return remember(
+        session.dialogs.openFile(QString(), startAt(session), editorPictureFilter()).path);
 }
 
 QString PictureDialog::chooseToSave(DesignerSession& session) {
-    return choose(session, &DesignerDialogs::saveFileName);
+    return remember(
+        session.dialogs.saveFile(QString(), startAt(session), editorPictureFilter(), QString())
+            .path);
 }
 
 bool PictureDialog::openPicture(DesignerSession& session, bool (*fits)(const QImage& picture),
@@ -42,11 +46,13 @@ bool PictureDialog::readPicture(DesignerSession& session, const QString& path,
     return true;
 }
 
-QString PictureDialog::choose(DesignerSession& session, FileQuestion question) {
+QString PictureDialog::startAt(const DesignerSession& session) const {
     const QString folder =
         fileName_.isEmpty() ? session.designFolder : QFileInfo(fileName_).absolutePath();
-    const QString path =
-        (session.dialogs.*question)(folder, QFileInfo(fileName_).fileName(), editorPictureFilter());
+    return QDir(folder).filePath(QFileInfo(fileName_).fileName());
+}
+
+QString PictureDialog::remember(const QString& path) {
     if (!path.isEmpty())
         fileName_ = path;
     return path;

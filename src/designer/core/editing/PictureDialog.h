@@ -5,7 +5,6 @@
 
 namespace kirabellum {
 
-class DesignerDialogs;
 class DesignerSession;
 
 // The file dialog of a picture editor (spark or ramp): it offers the picture
@@ -30,10 +29,11 @@ public:
                      QImage& picture);
 
 private:
-    using FileQuestion = QString (DesignerDialogs::*)(const QString& folder,
-                                                      const QString& fileName,
-                                                      const QString& filter);
-    QString choose(DesignerSession& session, FileQuestion question);
+    // Where the dialog starts: at the last chosen name, in its folder, or in
+    // the design's folder.
+    QString startAt(const DesignerSession& session) const;
+    // Keeps a chosen name (not an empty one) for the next dialog.
+    QString remember(const QString& path);
 
     QString fileName_;
 };

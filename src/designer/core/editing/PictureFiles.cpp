@@ -4,8 +4,8 @@
 
 namespace kirabellum {
 
-QString editorPictureFilter() {
-    return QStringLiteral("*.bmp|*.bmp|");
+common::FileFilters editorPictureFilter() {
+    return {{QString(), {QStringLiteral("*.bmp")}}};
 }
 
 bool isRampPicture(const QImage& picture) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Dialogs.h"
 #include "core/document/DesignDocument.h"
 
 #include <QImage>
@@ -8,7 +9,7 @@
 namespace kirabellum {
 
 // The filter of the spark and ramp picture dialogs.
-QString editorPictureFilter();
+common::FileFilters editorPictureFilter();
 
 // A colour ramp picture is one pixel high and at most RampCapacity wide.
 bool isRampPicture(const QImage& picture);

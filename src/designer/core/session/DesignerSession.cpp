@@ -31,7 +31,7 @@ QString startFolder() {
 
 } // namespace
 
-DesignerSession::DesignerSession(DesignerDialogs& dialogsToUse, std::uint64_t seed,
+DesignerSession::DesignerSession(common::Dialogs& dialogsToUse, std::uint64_t seed,
                                  const QString& recoveryFolder)
     : dialogs(dialogsToUse), random(seed), renderRun(random, workers), designFolder(startFolder()),
       recovery(recoveryFolder), koratuneProgram(programBesideThisOne(QStringLiteral("koratune"))) {

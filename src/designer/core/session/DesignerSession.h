@@ -1,12 +1,12 @@
 #pragma once
 
+#include "common/Dialogs.h"
 #include "common/WorkerPool.h"
 #include "core/document/DesignDocument.h"
 #include "core/render/RandomSource.h"
 #include "core/render/RendPic.h"
 #include "core/render/RenderRun.h"
 #include "core/session/DesignHistory.h"
-#include "core/session/DesignerDialogs.h"
 #include "core/session/RecentDesigns.h"
 #include "core/session/RecoveryStore.h"
 
@@ -22,13 +22,13 @@ class ToolWindowHost;
 // dialogs and the recovery file.
 class DesignerSession {
 public:
-    explicit DesignerSession(DesignerDialogs& dialogs, std::uint64_t seed = 0,
+    explicit DesignerSession(common::Dialogs& dialogs, std::uint64_t seed = 0,
                              const QString& recoveryFolder = RecoveryStore::defaultFolder());
 
     DesignerSession(const DesignerSession&) = delete;
     DesignerSession& operator=(const DesignerSession&) = delete;
 
-    DesignerDialogs& dialogs;
+    common::Dialogs& dialogs;
     DesignDocument document;
     // Undo and redo of the document, and whether it has unsaved changes.
     DesignHistory history{document};

@@ -1,6 +1,7 @@
 #include "windows/main/DesignerWindows.h"
 
 #include "common/windows/LanguageMenu.h"
+#include "common/windows/WidgetDialogs.h"
 #include "common/windows/WindowTranslations.h"
 #include "core/session/DesignerSession.h"
 #include "windows/editors/F_Color.h"
@@ -9,7 +10,6 @@
 #include "windows/editors/F_Hinoko.h"
 #include "windows/main/MDIForm1.h"
 #include "windows/main/Sprs.h"
-#include "windows/main/WidgetDialogs.h"
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
 #include "windows/tools/ToolWindowHost.h"
@@ -37,12 +37,12 @@ int runDesignerWindows(int& argc, char** argv, const QString& designPath,
                        std::optional<common::InterfaceLanguage> language) {
     QApplication application(argc, argv);
     common::WindowTranslations translations(language.value_or(common::savedInterfaceLanguage()));
-    WidgetDialogs dialogs;
+    common::WidgetDialogs dialogs;
     DesignerSession session(dialogs);
     MDIForm1 mainWindow(session);
     // Message boxes and the splash take the program's icon too.
     application.setWindowIcon(mainWindow.windowIcon());
-    dialogs.setParent(&mainWindow);
+    dialogs.setMainWindow(&mainWindow);
     registerDesignerWindows(mainWindow.windows());
     common::addLanguageMenu(*mainWindow.VIEW, translations);
     mainWindow.show();

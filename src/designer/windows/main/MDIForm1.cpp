@@ -1,20 +1,17 @@
 #include "windows/main/MDIForm1.h"
 
-#include "common/FileNames.h"
 #include "common/FramePlayback.h"
 #include "common/windows/FileDrop.h"
 #include "common/windows/ProgramIcon.h"
 #include "common/windows/SheetExportDialog.h"
 #include "common/windows/WindowPlacement.h"
 #include "core/ProgramInfo.h"
-#include "core/document/DesignFile.h"
 #include "core/document/DesignFormat.h"
+#include "core/editing/SampleDesigns.h"
 #include "core/session/DesignerSession.h"
 #include "windows/main/Sprs.h"
 #include "windows/main/ToolbarIcons.h"
 #include "windows/tools/ToolWindowHost.h"
-
-#include "SampleDesigns.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,7 +21,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -40,29 +36,15 @@ namespace {
 
 constexpr QSize clientArea(906, 675);
 
-// The dialogs of Open and Save offer the command's own format first and the
-// JSON form second.
-QString filterWithJson(const DesignFormat& own) {
-    return own.filter + QLatin1Char('|') + DesignFormat::of(DesignFormat::Json).filter;
-}
-
-// The format of what was chosen there: JSON when its filter was chosen or the
-// name ends in ".json", otherwise the command's own format.
-const DesignFormat& chosenFormat(const DesignerDialogs::FileChoice& choice,
-                                 const DesignFormat& own) {
-    const DesignFormat& json = DesignFormat::of(DesignFormat::Json);
-    return choice.filterIndex == 1 || DesignFormat::forPath(choice.path) == &json ? json : own;
-}
-
 constexpr std::chrono::milliseconds RecoveryInterval(30000);
-
-QString nameOrUntitled(const QString& path) {
-    return path.isEmpty() ? MDIForm1::tr("無題") : QFileInfo(path).fileName();
-}
 
 } // namespace
 
-MDIForm1::MDIForm1(DesignerSession& session) : session_(session), samples_(sampleDesigns()) {
+MDIForm1::MDIForm1(DesignerSession& session)
+    : session_(session),
+      lifecycle_(session,
+                 [this](DesignLifecycle::WindowRequest request) { showRequested(request); }),
+      samples_(sampleDesigns()) {
     showTitle();
     setAcceptDrops(true);
     setWindowIcon(common::programIcon(QStringLiteral(":/icons/kirabellum.svg")));
@@ -161,11 +143,10 @@ void MDIForm1::retranslate() {
     OPEN[1]->setText(tr("V1.1のファイルを開く(&A)"));
     RECENT->setTitle(tr("最近使ったデザイン(&R)"));
     SAMPLES->setTitle(tr("サンプル(&M)"));
-    // The samples' names are the table's, in the windows' language.
-    const bool english = QLocale().language() == QLocale::English;
     for (QAction* entry : SAMPLES->actions()) {
         const SampleDesign& sample = samples_[static_cast<std::size_t>(entry->data().toInt())];
-        entry->setText(english ? sample.englishName : sample.japaneseName);
+        entry->setText(QCoreApplication::translate("kirabellum::SampleDesigns",
+                                                   sample.name.toUtf8().constData()));
     }
     SAVE->setText(tr("保存(&S)"));
     EXPORT->setText(tr("書き出し(&X)"));
@@ -236,105 +217,51 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool MDIForm1::keepUnsavedChanges() {
-    if (!session_.history.isModified())
-        return true;
-    const QString name = nameOrUntitled(session_.documentFile);
-    switch (session_.dialogs.askToSave(QStringLiteral("Kirabellum"),
-                                       tr("デザイン「%1」への変更を保存しますか？").arg(name))) {
-    case DesignerDialogs::SaveAnswer::Save:
-        return SAVE_Click();
-    case DesignerDialogs::SaveAnswer::Discard:
-        return true;
-    case DesignerDialogs::SaveAnswer::Cancel:
-        break;
-    }
-    return false;
-}
-
-void MDIForm1::startDocument(const QString& path) {
-    session_.documentFile = path;
-    session_.history.startAfresh();
-    showTitle();
-}
-
 QAction* MDIForm1::viewAction(ToolKind kind) const {
     const std::array<QAction*, 6> actions = {EDITER, GRAVITY, COLOR, HINOKO, ANIMATION, PREVIEW};
     return actions[static_cast<std::size_t>(kind)];
 }
 
+void MDIForm1::showRequested(DesignLifecycle::WindowRequest request) {
+    switch (request) {
+    case DesignLifecycle::WindowRequest::OpenForNewDesign:
+        windows_->open(ToolKind::Hinoko);
+        windows_->open(ToolKind::Color);
+        windows_->openClosedWindows();
+        break;
+    case DesignLifecycle::WindowRequest::OpenClosedWindows:
+        windows_->openClosedWindows();
+        break;
+    case DesignLifecycle::WindowRequest::Refresh:
+        windows_->refreshAll();
+        break;
+    case DesignLifecycle::WindowRequest::ShowTitle:
+        showTitle();
+        break;
+    }
+}
+
 void MDIForm1::NEW_Click() {
-    if (!keepUnsavedChanges())
-        return;
-    NewDesign(session_.document);
-    // Clearing the spark images paints the spark view and shortening the ramp
-    // resizes the ramp image, so those two windows open first, in that order;
-    // the others follow in the usual order.
-    windows_->open(ToolKind::Hinoko);
-    windows_->open(ToolKind::Color);
-    windows_->openClosedWindows();
-    windows_->refreshAll();
-    startDocument(QString());
+    lifecycle_.newDesign();
 }
 
 void MDIForm1::OPEN_Click(int index) {
-    if (!keepUnsavedChanges())
-        return;
-    const DesignFormat& own =
-        DesignFormat::of(index == 1 ? DesignFormat::Version11 : DesignFormat::Version12);
-    const DesignerDialogs::FileChoice choice = session_.dialogs.openFile(
-        session_.designFolder, QFileInfo(session_.designFileName).fileName(), filterWithJson(own));
-    if (choice.path.isEmpty())
-        return;
-    openDesign(choice.path, chosenFormat(choice, own));
+    lifecycle_.open(
+        DesignFormat::of(index == 1 ? DesignFormat::Version11 : DesignFormat::Version12));
 }
 
 bool MDIForm1::openDesign(const QString& path) {
-    return openDesign(path, DesignFormat::toRead(path));
-}
-
-bool MDIForm1::openDesign(const QString& path, const DesignFormat& format) {
-    session_.designFileName = path;
-    session_.designFolder = QFileInfo(path).absolutePath();
-    // The whole file is read and checked before the design changes, so a damaged
-    // file leaves the design, and every window, as it was.
-    DesignDocument read = session_.document;
-    const common::Status status = format.read(path, read);
-    if (!status.ok()) {
-        session_.dialogs.warning(QStringLiteral("Kirabellum"), status.message());
-        return false;
-    }
-    showDocument(read, path);
-    session_.recentDesigns.add(path);
-    return true;
-}
-
-void MDIForm1::showDocument(const DesignDocument& design, const QString& path) {
-    windows_->openClosedWindows();
-    session_.document = design;
-    windows_->refreshAll();
-    startDocument(path);
+    return lifecycle_.openDesign(path);
 }
 
 void MDIForm1::openRecentDesign(const QString& path) {
-    if (!QFileInfo(path).isFile()) {
-        session_.dialogs.warning(
-            QStringLiteral("Kirabellum"),
-            tr("デザイン「%1」が見つかりません。最近使ったデザインの一覧から外します。")
-                .arg(QDir::toNativeSeparators(path)));
-        session_.recentDesigns.remove(path);
-        return;
-    }
-    if (keepUnsavedChanges())
-        openDesign(path);
+    lifecycle_.openRecentDesign(path);
 }
 
 void MDIForm1::openSample(int index) {
-    if (!keepUnsavedChanges())
-        return;
     // The design comes from the table, not from its file in samples/: with no
     // file of its own, Save asks where to put it.
-    showDocument(samples_[static_cast<std::size_t>(index)].design, QString());
+    lifecycle_.openSample(samples_[static_cast<std::size_t>(index)].design);
 }
 
 void MDIForm1::fillRecentMenu() {
@@ -353,43 +280,21 @@ void MDIForm1::fillRecentMenu() {
 
 void MDIForm1::dragEnterEvent(QDragEnterEvent* event) {
     const QString path = common::droppedFile(event->mimeData());
-    if (!path.isEmpty() && DesignFormat::forPath(path))
+    if (DesignLifecycle::isDesignFile(path))
         event->acceptProposedAction();
 }
 
 void MDIForm1::dropEvent(QDropEvent* event) {
     const QString path = common::droppedFile(event->mimeData());
-    if (path.isEmpty() || !DesignFormat::forPath(path))
+    if (!DesignLifecycle::isDesignFile(path))
         return;
     event->acceptProposedAction();
     // The question about unsaved changes waits until the drop has ended.
-    QTimer::singleShot(0, this, [this, path] {
-        if (keepUnsavedChanges())
-            openDesign(path);
-    });
+    QTimer::singleShot(0, this, [this, path] { lifecycle_.openDropped(path); });
 }
 
 bool MDIForm1::SAVE_Click() {
-    const DesignFormat& own = DesignFormat::of(DesignFormat::Version12);
-    const QString proposed = proposedSaveName(session_.designFileName);
-    const DesignerDialogs::FileChoice choice = session_.dialogs.saveFile(
-        session_.designFolder, QFileInfo(proposed).fileName(), filterWithJson(own));
-    if (choice.path.isEmpty())
-        return false;
-    const DesignFormat& format = chosenFormat(choice, own);
-    const QString path = common::withDefaultExtension(choice.path, format.extension);
-    session_.designFileName = path;
-    session_.designFolder = QFileInfo(path).absolutePath();
-    const common::Status status = format.write(path, session_.document);
-    if (!status.ok()) {
-        session_.dialogs.warning(QStringLiteral("Kirabellum"), status.message());
-        return false;
-    }
-    session_.documentFile = path;
-    session_.history.markSaved();
-    session_.recentDesigns.add(path);
-    showTitle();
-    return true;
+    return lifecycle_.save();
 }
 
 void MDIForm1::EXPORT_Click() {
@@ -412,19 +317,13 @@ void MDIForm1::EXPORT_Click() {
     source.framesPerSecond = common::captionedFrameRate(session_.document.RefreshRate);
     source.application = QString::fromLatin1(ProgramName);
     source.version = QString::fromLatin1(ProgramVersion);
-    const QString proposed =
-        session_.designFileName.isEmpty()
-            ? QString()
-            : QFileInfo(session_.designFileName).completeBaseName() + QStringLiteral(".png");
-    common::SheetExportDialogs dialogs;
-    dialogs.chooseFile = [this, proposed](QWidget*) {
-        return session_.dialogs.saveFileName(session_.designFolder, proposed,
-                                             tr("PNG File(*.png)|*.png|Bitmap File(*.bmp)|*.bmp"));
-    };
-    dialogs.warning = [this](QWidget*, const QString& warningTitle, const QString& text) {
-        session_.dialogs.warning(warningTitle, text);
-    };
-    common::SheetExportDialog dialog(source, dialogs, this);
+    source.proposedFile =
+        QDir(session_.designFolder)
+            .filePath(session_.designFileName.isEmpty()
+                          ? QString()
+                          : QFileInfo(session_.designFileName).completeBaseName() +
+                                QStringLiteral(".png"));
+    common::SheetExportDialog dialog(source, session_.dialogs, this);
     dialog.exec();
 }
 
@@ -437,46 +336,7 @@ void MDIForm1::REDO_Click() {
 }
 
 bool MDIForm1::offerRecovery() {
-    RecoveryStore& recovery = session_.recovery;
-    for (const RecoveryStore::Entry& entry : recovery.leftBehind()) {
-        if (!entry.problem.ok()) {
-            session_.dialogs.warning(QStringLiteral("Kirabellum"), entry.problem.message());
-            recovery.discard(entry);
-            continue;
-        }
-        const QString question =
-            tr("保存されずに終了したデザイン「%1」があります（%2 に記録）。復元しますか？")
-                .arg(nameOrUntitled(entry.designFileName),
-                     entry.written.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
-        if (!session_.dialogs.askYesNo(QStringLiteral("Kirabellum"), question)) {
-            recovery.discard(entry);
-            continue;
-        }
-        DesignDocument restored = session_.document;
-        QString fileName;
-        const common::Status status = recovery.restore(entry, restored, fileName);
-        if (!status.ok()) {
-            session_.dialogs.warning(QStringLiteral("Kirabellum"), status.message());
-            recovery.discard(entry);
-            continue;
-        }
-        windows_->openClosedWindows();
-        session_.document = restored;
-        windows_->refreshAll();
-        if (!fileName.isEmpty()) {
-            session_.designFileName = fileName;
-            session_.designFolder = QFileInfo(fileName).absolutePath();
-        }
-        session_.documentFile = fileName;
-        session_.history.startAfreshUnsaved();
-        showTitle();
-        // The restored design is this designer's to keep now; the old file goes
-        // once it is safe in this designer's own.
-        if (session_.keepRecovery().ok())
-            recovery.discard(entry);
-        return true;
-    }
-    return false;
+    return lifecycle_.offerRecovery();
 }
 
 void MDIForm1::RecoveryTimer_Timer() {
@@ -512,7 +372,7 @@ void MDIForm1::Toolbar1_ButtonClick(int index) {
 
 void MDIForm1::closeEvent(QCloseEvent* event) {
     const bool mayClose = session_.history.isModified()
-                              ? keepUnsavedChanges()
+                              ? lifecycle_.keepUnsavedChanges()
                               : session_.dialogs.confirm(tr("終了"), tr("終了しても良いノン？"));
     if (!mayClose) {
         event->ignore();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/session/DesignLifecycle.h"
 #include "windows/tools/ToolWindow.h"
 
 #include <QMainWindow>
@@ -16,8 +17,6 @@ class QTimer;
 namespace kirabellum {
 
 class DesignerSession;
-struct DesignDocument;
-struct DesignFormat;
 struct SampleDesign;
 class ToolWindowHost;
 class Sprs;
@@ -51,20 +50,12 @@ public:
     void END_Click();
     void Toolbar1_ButtonClick(int index); // buttons 1 to 6
 
-    // Opens a design as the Open command does, without the dialog: in the
-    // given format, or in the one its extension names (a name of no known
-    // format gets a message).
-    bool openDesign(const QString& path, const DesignFormat& format);
+    // What the design file's lifecycle does (DesignLifecycle), as the
+    // program's start, the recent list and the samples menu ask it.
     bool openDesign(const QString& path);
-    // A design of the recent list: asks about unsaved changes, then opens it;
-    // a file that is gone is taken off the list with a message.
     void openRecentDesign(const QString& path);
-    // The sample design at `index` of sampleDesigns(): asks about unsaved
-    // changes, then opens it as a new, untitled design with nothing to save.
+    // The sample design at `index` of samples().
     void openSample(int index);
-
-    // At start: offers to restore each design that a designer which ended
-    // without saving left behind, newest first. True when one was restored.
     bool offerRecovery();
     // Every 30 seconds: the design with unsaved changes goes to the recovery file.
     void RecoveryTimer_Timer();
@@ -75,7 +66,7 @@ public:
     std::array<QAction*, 2> OPEN{};
     QMenu* RECENT; // "最近使ったデザイン": filled each time it opens
     // "サンプル": one entry per sample design, in their order, captioned with
-    // the sample's Japanese name; an entry's data is its index in samples().
+    // the sample's name; an entry's data is its index in samples().
     QMenu* SAMPLES;
     QAction* SAVE;
     QAction* EXPORT;
@@ -111,18 +102,14 @@ private:
     // installed now.
     void retranslate();
     QAction* viewAction(ToolKind kind) const;
-    // Before New, Open or quitting replaces a design with unsaved changes: asks
-    // whether to save it first. True when the command may go on.
-    bool keepUnsavedChanges();
-    // The design now comes from `path` (empty for an untitled one), unchanged.
-    void startDocument(const QString& path);
-    // Shows `design` in every tool window, as from `path` (empty for an
-    // untitled one), unchanged.
-    void showDocument(const DesignDocument& design, const QString& path);
+    // Answers the design file's lifecycle: the tool windows open and redraw,
+    // the title shows the design's file.
+    void showRequested(DesignLifecycle::WindowRequest request);
     void showTitle();
     void fillRecentMenu();
 
     DesignerSession& session_;
+    DesignLifecycle lifecycle_;
     QMdiArea* mdiArea_;
     ToolWindowHost* windows_;
     std::vector<SampleDesign> samples_;

@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
@@ -225,8 +226,10 @@ void F_Preview::closeEvent(QCloseEvent* event) {
 }
 
 void F_Preview::Command1_Click() {
-    QString path = session_.dialogs.saveFileName(session_.designFolder, saveFileName_,
-                                                 tr("Bitmap File(*.bmp)|*.bmp"));
+    QString path = session_.dialogs
+                       .saveFile(QString(), QDir(session_.designFolder).filePath(saveFileName_),
+                                 {common::FileFilter::bitmapFiles()}, QString())
+                       .path;
     if (path.isEmpty())
         return;
     saveFileName_ = path;

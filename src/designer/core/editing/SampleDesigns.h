@@ -10,13 +10,14 @@
 
 namespace kirabellum {
 
-// The sample designs shipped in samples/. Everything is computed here, so the
-// samples carry no third-party pictures.
+// The sample designs that the File menu offers and samples/ holds as files.
+// Everything is computed here, so the samples carry no third-party pictures.
 
 struct SampleDesign {
-    QString fileName;     // e.g. "chrysanthemum.df2"
-    QString japaneseName; // e.g. "菊"
-    QString englishName;  // e.g. "Chrysanthemum"
+    QString fileName; // e.g. "chrysanthemum.df2"
+    // Shown in the File menu: the Japanese name, "菊", translated in the context
+    // "kirabellum::SampleDesigns" ("Chrysanthemum").
+    QString name;
     DesignDocument design;
 };
 

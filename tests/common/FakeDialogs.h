@@ -1,22 +1,20 @@
 #pragma once
 
-#include "core/session/DesignerDialogs.h"
-
-#include <QStringList>
+#include "common/Dialogs.h"
 
 #include <deque>
 #include <vector>
 
-namespace kirabellum {
+namespace common::test {
 
-// Answers the designer's dialogs from queues set up by a test, and records what
-// was asked. An empty queue answers like Cancel.
-class TestDialogs : public DesignerDialogs {
+// Answers the dialogs in the user's place from queues a test sets up, and
+// records what was asked. An empty queue answers as Cancel (or No) would.
+class FakeDialogs : public Dialogs {
 public:
     struct FileQuestion {
-        QString folder;
-        QString fileName;
-        QString filter;
+        QString caption;
+        QString proposed;
+        FileFilters filters;
     };
     struct Message {
         QString title;
@@ -25,7 +23,6 @@ public:
         // "title: text", for comparing whole messages.
         QString line() const { return title + QStringLiteral(": ") + text; }
     };
-
     // A file the user picks, with the filter chosen (the first unless told).
     struct Answer : FileChoice {
         Answer(const QString& file, int filter = 0) : FileChoice{file, filter} {}
@@ -44,15 +41,16 @@ public:
     std::vector<Message> unsavedQuestions;
     std::vector<Message> yesNoQuestions;
 
-    FileChoice openFile(const QString& folder, const QString& fileName,
-                        const QString& filter) override {
-        openQuestions.push_back({folder, fileName, filter});
-        return take(openAnswers);
+    FileChoice openFile(const QString& caption, const QString& proposed,
+                        const FileFilters& filters) override {
+        openQuestions.push_back({caption, proposed, filters});
+        return take(openAnswers, Answer(QString()));
     }
-    FileChoice saveFile(const QString& folder, const QString& fileName,
-                        const QString& filter) override {
-        saveQuestions.push_back({folder, fileName, filter});
-        return take(saveAnswers);
+    // The name is returned as queued: the extension is the real dialog's to add.
+    FileChoice saveFile(const QString& caption, const QString& proposed, const FileFilters& filters,
+                        const QString&) override {
+        saveQuestions.push_back({caption, proposed, filters});
+        return take(saveAnswers, Answer(QString()));
     }
     void warning(const QString& title, const QString& text) override {
         warnings.push_back({title, text});
@@ -61,7 +59,6 @@ public:
         confirmations.push_back({title, text});
         return take(confirmAnswers, false);
     }
-
     SaveAnswer askToSave(const QString& title, const QString& text) override {
         unsavedQuestions.push_back({title, text});
         return take(unsavedAnswers, SaveAnswer::Cancel);
@@ -79,13 +76,6 @@ private:
         answers.pop_front();
         return answer;
     }
-    static FileChoice take(std::deque<Answer>& answers) {
-        if (answers.empty())
-            return {};
-        const FileChoice answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
 };
 
-} // namespace kirabellum
+} // namespace common::test

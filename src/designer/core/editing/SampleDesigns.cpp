@@ -1,4 +1,4 @@
-#include "SampleDesigns.h"
+#include "core/editing/SampleDesigns.h"
 
 #include "core/editing/ShapePresets.h"
 
@@ -390,27 +390,36 @@ DesignDocument sparkler() {
 
 std::vector<SampleDesign> sampleDesigns() {
     return {
-        {QStringLiteral("chrysanthemum.df2"), QStringLiteral("菊"), QStringLiteral("Chrysanthemum"),
-         chrysanthemum()},
-        {QStringLiteral("ring.df2"), QStringLiteral("輪"), QStringLiteral("Ring"), ring()},
-        {QStringLiteral("willow.df2"), QStringLiteral("柳"), QStringLiteral("Willow"), willow()},
-        {QStringLiteral("peony.df2"), QStringLiteral("牡丹"), QStringLiteral("Peony"), peony()},
-        {QStringLiteral("palm.df2"), QStringLiteral("椰子"), QStringLiteral("Palm"), palm()},
-        {QStringLiteral("double-ring.df2"), QStringLiteral("二重の輪"),
-         QStringLiteral("Double ring"), doubleRing()},
-        {QStringLiteral("heart.df2"), QStringLiteral("ハート"), QStringLiteral("Heart"), heart()},
-        {QStringLiteral("star.df2"), QStringLiteral("星"), QStringLiteral("Star"), star()},
-        {QStringLiteral("glitter.df2"), QStringLiteral("きらめき"),
-         QStringLiteral("Crackling glitter"), glitter()},
-        {QStringLiteral("strobe.df2"), QStringLiteral("ストロボ"), QStringLiteral("Strobe"),
-         strobe()},
-        {QStringLiteral("fountain.df2"), QStringLiteral("噴水"), QStringLiteral("Fountain"),
-         fountain()},
-        {QStringLiteral("spiral.df2"), QStringLiteral("渦巻き"), QStringLiteral("Spiral"),
-         spiral()},
-        {QStringLiteral("implosion.df2"), QStringLiteral("吸い込み"), QStringLiteral("Implosion"),
+        {QStringLiteral("chrysanthemum.df2"),
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "菊")), chrysanthemum()},
+        {QStringLiteral("ring.df2"),
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "輪")), ring()},
+        {QStringLiteral("willow.df2"),
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "柳")), willow()},
+        {QStringLiteral("peony.df2"),
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "牡丹")), peony()},
+        {QStringLiteral("palm.df2"),
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "椰子")), palm()},
+        {QStringLiteral("double-ring.df2"),
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "二重の輪")),
+         doubleRing()},
+        {QStringLiteral("heart.df2"),
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "ハート")), heart()},
+        {QStringLiteral("star.df2"),
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "星")), star()},
+        {QStringLiteral("glitter.df2"),
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "きらめき")), glitter()},
+        {QStringLiteral("strobe.df2"),
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "ストロボ")), strobe()},
+        {QStringLiteral("fountain.df2"),
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "噴水")), fountain()},
+        {QStringLiteral("spiral.df2"),
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "渦巻き")), spiral()},
+        {QStringLiteral("implosion.df2"),
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "吸い込み")),
          implosion()},
-        {QStringLiteral("sparkler.df2"), QStringLiteral("手持ち花火"), QStringLiteral("Sparkler"),
+        {QStringLiteral("sparkler.df2"),
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "手持ち花火")),
          sparkler()},
     };
 }

@@ -1,0 +1,207 @@
+#include "FakeDialogs.h"
+#include "core/editing/SampleDesigns.h"
+
+#include "core/document/DesignFormat.h"
+#include "core/session/DesignLifecycle.h"
+#include "core/session/DesignerSession.h"
+#include "core/session/RecoveryFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimeZone>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace kirabellum::test {
+namespace {
+
+using Request = DesignLifecycle::WindowRequest;
+using SaveAnswer = common::Dialogs::SaveAnswer;
+
+// The lifecycle over a session, without windows: the dialogs answer from the
+// test's queues and the windows' requests are recorded.
+class DesignLifecycleTest : public testing::Test {
+protected:
+    DesignLifecycleTest() {
+        // The recent designs are the test's own.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    }
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+    QString writeDesign(const QString& name, int frameCount) const {
+        DesignDocument design = sampleDesigns().front().design;
+        design.FrameCount = static_cast<std::int16_t>(frameCount);
+        const QString file = path(name);
+        EXPECT_TRUE(DesignFormat::toRead(file).write(file, design).ok());
+        return file;
+    }
+    // An unsaved change to the design.
+    void change() {
+        session.document.FrameCount = 20;
+        session.history.record();
+    }
+
+    QTemporaryDir settings;
+    QTemporaryDir folder;
+    common::test::FakeDialogs dialogs;
+    DesignerSession session{dialogs, 0, folder.filePath(QStringLiteral("recovery"))};
+    std::vector<Request> requests;
+    DesignLifecycle lifecycle{session, [this](Request request) { requests.push_back(request); }};
+};
+
+TEST_F(DesignLifecycleTest, NewAsksAboutUnsavedChangesFirst) {
+    const struct {
+        SaveAnswer answer;
+        const char* savedAs; // the save dialog's answer, for Save
+        bool replaced;
+    } cases[] = {
+        {SaveAnswer::Cancel, "", false},
+        {SaveAnswer::Save, "", false}, // the save dialog cancelled
+        {SaveAnswer::Save, "kept.df2", true},
+        {SaveAnswer::Discard, "", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.answer));
+        change();
+        requests.clear();
+        dialogs = common::test::FakeDialogs();
+        dialogs.unsavedAnswers.push_back(c.answer);
+        dialogs.saveAnswers.push_back(*c.savedAs ? path(QString::fromUtf8(c.savedAs)) : QString());
+        lifecycle.newDesign();
+        ASSERT_EQ(dialogs.unsavedQuestions.size(), 1u);
+        EXPECT_EQ(dialogs.unsavedQuestions[0].line(),
+                  QStringLiteral("Kirabellum: デザイン「無題」への変更を保存しますか？"));
+        EXPECT_EQ(session.document.FrameCount == 20, !c.replaced);
+        EXPECT_EQ(session.history.isModified(), !c.replaced);
+        if (c.replaced) {
+            EXPECT_EQ(requests.back(), Request::ShowTitle);
+            EXPECT_EQ(std::vector<Request>(requests.end() - 3, requests.end()),
+                      std::vector<Request>(
+                          {Request::OpenForNewDesign, Request::Refresh, Request::ShowTitle}));
+            EXPECT_TRUE(session.documentFile.isEmpty());
+        }
+    }
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("kept.df2"))));
+}
+
+TEST_F(DesignLifecycleTest, OpenReadsByTheExtensionAndAFailureKeepsTheDocument) {
+    const QString json = writeDesign(QStringLiteral("a.json"), 7);
+    const QString binary = writeDesign(QStringLiteral("b.df2"), 9);
+    ASSERT_TRUE(lifecycle.openDesign(json));
+    EXPECT_EQ(session.document.FrameCount, 7);
+    ASSERT_TRUE(lifecycle.openDesign(binary));
+    EXPECT_EQ(session.document.FrameCount, 9);
+    EXPECT_EQ(session.documentFile, binary);
+    EXPECT_EQ(requests, std::vector<Request>({Request::OpenClosedWindows, Request::Refresh,
+                                              Request::ShowTitle, Request::OpenClosedWindows,
+                                              Request::Refresh, Request::ShowTitle}));
+
+    QFile damaged(path(QStringLiteral("damaged.df2")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("not a design");
+    damaged.close();
+    change();
+    requests.clear();
+    EXPECT_FALSE(lifecycle.openDesign(damaged.fileName()));
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_EQ(dialogs.warnings[0].title, QStringLiteral("Kirabellum"));
+    EXPECT_EQ(session.document.FrameCount, 20);
+    EXPECT_TRUE(session.history.isModified());
+    EXPECT_EQ(session.documentFile, binary);
+    EXPECT_TRUE(requests.empty());
+}
+
+TEST_F(DesignLifecycleTest, SaveNamesTheFileByTheChosenFormat) {
+    const struct {
+        const char* typed;
+        int filter; // 0 version 1.2, 1 JSON
+        const char* saved;
+    } cases[] = {
+        {"plain", 0, "plain.df2"},
+        {"plain", 1, "plain.json"},
+        {"named.json", 0, "named.json"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        change();
+        dialogs.saveAnswers.push_back({path(QString::fromUtf8(c.typed)), c.filter});
+        ASSERT_TRUE(lifecycle.save());
+        const QString saved = path(QString::fromUtf8(c.saved));
+        EXPECT_TRUE(QFile::exists(saved));
+        EXPECT_EQ(session.documentFile, saved);
+        EXPECT_FALSE(session.history.isModified());
+        EXPECT_EQ(session.recentDesigns.paths().first(), saved);
+        EXPECT_EQ(requests.back(), Request::ShowTitle);
+    }
+    // The next Save proposes the name last saved, as a design file, in its folder.
+    dialogs.saveAnswers.push_back(QString());
+    EXPECT_FALSE(lifecycle.save());
+    EXPECT_EQ(dialogs.saveQuestions.back().proposed, path(QStringLiteral("named.df2")));
+}
+
+TEST_F(DesignLifecycleTest, TheRecentListFollowsOpeningAndLosesAVanishedDesign) {
+    const QString first = writeDesign(QStringLiteral("first.df2"), 5);
+    const QString second = writeDesign(QStringLiteral("second.df2"), 6);
+    lifecycle.openRecentDesign(first);
+    lifecycle.openRecentDesign(second);
+    EXPECT_EQ(session.recentDesigns.paths(), QStringList({second, first}));
+
+    QFile::remove(first);
+    requests.clear();
+    lifecycle.openRecentDesign(first);
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_EQ(dialogs.warnings[0].line(),
+              QStringLiteral("Kirabellum: デザイン「%1」が見つかりません。"
+                             "最近使ったデザインの一覧から外します。")
+                  .arg(QDir::toNativeSeparators(first)));
+    EXPECT_EQ(session.recentDesigns.paths(), QStringList({second}));
+    EXPECT_EQ(session.document.FrameCount, 6);
+    EXPECT_TRUE(requests.empty());
+}
+
+TEST_F(DesignLifecycleTest, ASampleOpensUntitledAndUnmodified) {
+    const QString opened = writeDesign(QStringLiteral("opened.df2"), 5);
+    ASSERT_TRUE(lifecycle.openDesign(opened));
+    change();
+    dialogs.unsavedAnswers.push_back(SaveAnswer::Discard);
+    const DesignDocument sample = sampleDesigns()[3].design;
+    lifecycle.openSample(sample);
+    EXPECT_EQ(dialogs.unsavedQuestions.size(), 1u);
+    EXPECT_TRUE(session.document.sameDesignAs(sample));
+    EXPECT_TRUE(session.documentFile.isEmpty());
+    EXPECT_FALSE(session.history.isModified());
+    EXPECT_EQ(session.recentDesigns.paths(), QStringList({opened}));
+}
+
+TEST_F(DesignLifecycleTest, RecoveryOffersTheNewestDesignFirst) {
+    const auto leaveBehind = [this](const char* name, int frameCount, qint64 milliseconds) {
+        DesignDocument design = session.document;
+        design.FrameCount = static_cast<std::int16_t>(frameCount);
+        ASSERT_TRUE(
+            writeRecoveryFile(QDir(session.recovery.folder()).filePath(QString::fromLatin1(name)),
+                              design, path(QString::fromLatin1(name)),
+                              QDateTime::fromMSecsSinceEpoch(milliseconds, QTimeZone::utc()))
+                .ok());
+    };
+    ASSERT_TRUE(QDir().mkpath(session.recovery.folder()));
+    leaveBehind("older.recovery", 11, 1'600'000'000'000);
+    leaveBehind("newer.recovery", 12, 1'700'000'000'000);
+    dialogs.yesNoAnswers = {false, true};
+    EXPECT_TRUE(lifecycle.offerRecovery());
+    ASSERT_EQ(dialogs.yesNoQuestions.size(), 2u);
+    EXPECT_TRUE(dialogs.yesNoQuestions[0].text.startsWith(
+        QStringLiteral("保存されずに終了したデザイン「newer.recovery」があります")));
+    EXPECT_TRUE(dialogs.yesNoQuestions[1].text.contains(QStringLiteral("「older.recovery」")));
+    EXPECT_EQ(session.document.FrameCount, 11);
+    EXPECT_EQ(session.documentFile, path(QStringLiteral("older.recovery")));
+    EXPECT_TRUE(session.history.isModified());
+    EXPECT_EQ(requests, std::vector<Request>(
+                            {Request::OpenClosedWindows, Request::Refresh, Request::ShowTitle}));
+}
+
+} // namespace
+} // namespace kirabellum::test
