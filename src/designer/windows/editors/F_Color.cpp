@@ -126,9 +126,7 @@ void F_Color::BuiltInRamp_Click(std::size_t index) {
     applyBuiltInRamp(session_.document, index);
     DRefresh();
     // The spark images move over to the new ramp; the spark editor shows it.
-    if (session_.windows)
-        if (ToolWindow* sparks = session_.windows->window(ToolKind::Hinoko))
-            sparks->DRefresh();
+    host().refresh(ToolKind::Hinoko);
     session_.history.record();
 }
 

@@ -3,9 +3,8 @@
 #include "common/windows/FileDrop.h"
 
 #include <QDragEnterEvent>
-#include <QEvent>
 #include <QDropEvent>
-#include <QMdiSubWindow>
+#include <QEvent>
 
 namespace kirabellum {
 
@@ -28,18 +27,6 @@ void ToolWindow::dropEvent(QDropEvent* event) {
         return;
     event->acceptProposedAction();
     loadDroppedFile(path);
-}
-
-void ToolWindow::fitToContents() {
-    adjustSize();
-    setFixedSize(sizeHint());
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        // Release the old fixed size before taking the new one.
-        frame->setMinimumSize(0, 0);
-        frame->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        frame->adjustSize();
-        frame->setFixedSize(frame->sizeHint());
-    }
 }
 
 } // namespace kirabellum
