@@ -15,14 +15,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -49,7 +46,11 @@ constexpr int PreviewGrowth = 200;
 MDIForm1::MDIForm1(PostprocSession& session, QWidget* parent)
     : QMainWindow(parent), session_(session), mdiArea_(new QMdiArea(this)),
       windows_(new common::ToolWindowHost(*mdiArea_, KindCount)) {
-    setAcceptDrops(true);
+    // An image dropped on the window opens as OpenPic would open it.
+    common::acceptFileDrops(*this, [this](const QString& name) {
+        // A message about the image waits until the drop has ended.
+        QTimer::singleShot(0, this, [this, name] { openPicture(name); });
+    });
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Koratune v1.1"));
     setWindowIcon(common::programIcon(QStringLiteral(":/icons/koratune.svg")));
@@ -292,20 +293,6 @@ int MDIForm1::playbackFrameRate() const {
 
 void MDIForm1::showStatus(const QString& text) {
     findChild<QLabel*>(QStringLiteral("StatusBar1"))->setText(text);
-}
-
-void MDIForm1::dragEnterEvent(QDragEnterEvent* event) {
-    if (!common::droppedFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void MDIForm1::dropEvent(QDropEvent* event) {
-    const QString name = common::droppedFile(event->mimeData());
-    if (name.isEmpty())
-        return;
-    event->acceptProposedAction();
-    // A message about the image waits until the drop has ended.
-    QTimer::singleShot(0, this, [this, name] { openPicture(name); });
 }
 
 void MDIForm1::UnionPic() {

@@ -1,6 +1,7 @@
 #include "windows/editors/F_Hinoko.h"
 
 #include "common/ImageFile.h"
+#include "common/windows/FileDrop.h"
 #include "common/windows/PictureBox.h"
 #include "core/editing/PictureFiles.h"
 #include "core/editing/SparkLibrary.h"
@@ -32,7 +33,7 @@ QString sizeMessage() {
 
 F_Hinoko::F_Hinoko(DesignerSession& session) : ToolWindow(session, ToolKind::Hinoko) {
     // A picture dropped on the window loads as Load would load it.
-    setAcceptDrops(true);
+    common::acceptFileDrops(*this, [this](const QString& path) { loadDroppedFile(path); });
     Shape1 = new QFrame(this);
     Shape1->setGeometry(0, 0, 49, 49);
     Shape1->setAutoFillBackground(true);

@@ -34,12 +34,6 @@ protected:
     virtual void retranslate() {}
     void changeEvent(QEvent* event) override;
 
-    // A window that loads pictures takes a file dropped on it: it calls
-    // setAcceptDrops(true) and loads the file as its Load command would.
-    virtual void loadDroppedFile(const QString& path) { static_cast<void>(path); }
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-
     // Fixes the window's size to what its contents need now; windows whose
     // pictures change size call it again.
     void fitToContents() { common::ToolWindowHost::fitToContents(*this); }
