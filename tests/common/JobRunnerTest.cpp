@@ -21,7 +21,8 @@ struct CountingJob {
             ++steps;
             if (step == 0 && cancelInFirstStep)
                 QTimer::singleShot(0, runner, [this] { runner->cancel(); });
-            if (!runner->betweenSteps())
+            runner->betweenSteps();
+            if (runner->cancelled())
                 return;
         }
     }

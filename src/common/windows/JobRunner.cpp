@@ -20,9 +20,8 @@ void JobRunner::run() {
     Q_EMIT finished();
 }
 
-bool JobRunner::betweenSteps() {
+void JobRunner::betweenSteps() {
     QCoreApplication::processEvents();
-    return !cancelled_;
 }
 
 void JobRunner::cancel() {

@@ -12,7 +12,7 @@ namespace common {
 // (so that the window is drawn before the work starts), unless it is
 // cancelled first. The job runs its own loop of steps and calls
 // betweenSteps() after each, where pending events get through: the window
-// repaints and its cancel button answers.
+// repaints and its cancel button answers; the job stops once cancelled().
 class JobRunner : public QObject {
     Q_OBJECT
 public:
@@ -22,10 +22,10 @@ public:
     // The delay before the job, running until the job starts or is cancelled.
     QTimer* startTimer() const { return startTimer_; }
 
-    // Lets pending events through; false once the job has been cancelled.
-    bool betweenSteps();
-    // Before the job has started, it will not start; while it runs,
-    // betweenSteps() answers false from now on. Once it has ended, nothing.
+    // Lets pending events through, a cancel among them.
+    void betweenSteps();
+    // Before the job has started, it will not start; while it runs, it is
+    // cancelled from now on. Once it has ended, nothing.
     void cancel();
 
     bool isRunning() const { return running_; }

@@ -79,7 +79,8 @@ QString withRemedy(const QString& message) {
 } // namespace
 
 void Wait::Command1_Click() {
-    // The run reads the document's flag after each frame.
+    // A render not yet begun never begins; one that runs reads the document's
+    // flag after each frame.
     runner_->cancel();
     session_.document.RenderCancel = 0;
     accept();
