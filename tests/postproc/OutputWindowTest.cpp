@@ -44,7 +44,7 @@ TEST_F(OutputWindow, StartValuesFollowTheFramesUsed) {
     openImage(numberedFrames(160, 4, 3));
     for (const auto& c : cases) {
         applyFrameSettings(160, c.frameCount, c.skipStep, c.startFrame);
-        Output output(*session);
+        Output output(*session, mainWindow->playbackFrameRate());
         EXPECT_EQ(output.windowTitle(), QStringLiteral("Output"));
         EXPECT_EQ(output.HScroll1()->minimum(), 1);
         EXPECT_EQ(output.HScroll1()->maximum(), c.maximum);
@@ -61,7 +61,7 @@ TEST_F(OutputWindow, StartValuesFollowTheFramesUsed) {
 
 TEST_F(OutputWindow, ColumnsChangeTheRowsAndTheSize) {
     openImage(numberedFrames(160, 4, 3));
-    Output output(*session);
+    Output output(*session, mainWindow->playbackFrameRate());
     const struct {
         int columns, rows;
         const char* size;
@@ -78,7 +78,7 @@ TEST_F(OutputWindow, OneSheetModeWritesTheComposedSheet) {
     const QImage strip = numberedFrames(40, 4, 3);
     openImage(strip);
     applyFrameSettings(40, 10, 3, 0, false, true);
-    Output output(*session);
+    Output output(*session, mainWindow->playbackFrameRate());
     output.show();
     output.HScroll1()->setValue(3);
     dialogs.saveAnswers.push_back(pathOf(QStringLiteral("fire.bmp")));
@@ -102,7 +102,7 @@ TEST_F(OutputWindow, OneSheetModeWritesABitmapUnderAnyChosenName) {
     QImage expected;
     ASSERT_TRUE(ComposeSheet(strip, session->settings, 4, expected).ok());
     for (const char* chosen : {"fire.bmp", "fire.BMP", "fire", "fire.png", "fire.dat"}) {
-        Output output(*session);
+        Output output(*session, mainWindow->playbackFrameRate());
         output.show();
         dialogs.saveAnswers.push_back(pathOf(QString::fromUtf8(chosen)));
         output.Command1(0)->click();
@@ -124,7 +124,7 @@ TEST_F(OutputWindow, SequenceModeWritesNumberedFrames) {
     for (const char* chosen : {"fire.bmp", "fire", "fire.BMP"}) {
         for (const QString& name : writtenFiles())
             QFile::remove(pathOf(name));
-        Output output(*session);
+        Output output(*session, mainWindow->playbackFrameRate());
         output.show();
         output.Option1(1)->setChecked(true);
         dialogs.saveAnswers.push_back(pathOf(QString::fromUtf8(chosen)));
@@ -144,7 +144,7 @@ TEST_F(OutputWindow, SequenceModeWritesNumberedFrames) {
 
 TEST_F(OutputWindow, CancelInTheSaveDialogKeepsTheWindowOpenWithNothingWritten) {
     openImage(numberedFrames(40, 4, 3));
-    Output output(*session);
+    Output output(*session, mainWindow->playbackFrameRate());
     output.show();
     output.Command1(0)->click();
     EXPECT_EQ(dialogs.saveQuestions.size(), 1u);
@@ -162,7 +162,7 @@ TEST_F(OutputWindow, AFailedWriteSaysSoAndKeepsTheWindowOpen) {
     const QString good = writeBitmap(QStringLiteral("fire.bmp"), filledImage(8, 8, qRgb(1, 2, 3)));
     for (bool sequence : {false, true}) {
         dialogs.warnings.clear();
-        Output output(*session);
+        Output output(*session, mainWindow->playbackFrameRate());
         output.show();
         output.Option1(sequence ? 1 : 0)->setChecked(true);
         dialogs.saveAnswers.push_back(pathOf(QStringLiteral("no such folder/fire.bmp")));
@@ -180,7 +180,7 @@ TEST_F(OutputWindow, AFolderOrPipeAmongTheOutputsIsRefusedBeforeAnythingIsWritte
     ASSERT_TRUE(common::test::makePipe(pathOf(QStringLiteral("fire007.bmp"))));
     for (bool sequence : {false, true}) {
         dialogs.warnings.clear();
-        Output output(*session);
+        Output output(*session, mainWindow->playbackFrameRate());
         output.show();
         output.Option1(sequence ? 1 : 0)->setChecked(true);
         dialogs.saveAnswers.push_back(pathOf(QStringLiteral("fire.bmp")));
@@ -202,7 +202,7 @@ TEST_F(OutputWindow, AFolderOrPipeAmongTheOutputsIsRefusedBeforeAnythingIsWritte
 TEST_F(OutputWindow, TooWideASheetIsRefusedWithAMessage) {
     openImage(numberedFrames(160, 4, 3));
     applyFrameSettings(512, 256, 1, 0);
-    Output output(*session);
+    Output output(*session, mainWindow->playbackFrameRate());
     output.show();
     output.HScroll1()->setValue(256);
     EXPECT_EQ(output.Label4()->text(), QStringLiteral("131072x512"));

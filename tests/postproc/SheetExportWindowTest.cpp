@@ -45,7 +45,7 @@ TEST_F(SheetExportWindow, WritesWhatTheProcessCommandWritesWithTheSameOptions) {
     mainWindow->console()->Option1(2)->setChecked(true); // 30fps
     ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("window")));
     ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("command")));
-    Output output(*session);
+    Output output(*session, mainWindow->playbackFrameRate());
     output.show();
     output.HScroll1()->setValue(4);
     bool seen = false;

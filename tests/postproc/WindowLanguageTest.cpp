@@ -51,7 +51,7 @@ TEST_P(WindowLanguageTest, EveryTextOfEveryWindowFitsItsControl) {
     QCoreApplication::processEvents();
     openImage(numberedFrames(40, 4, 3));
     mainWindow->Version_Click();
-    Output output(*session, mainWindow.get());
+    Output output(*session, mainWindow->playbackFrameRate(), mainWindow.get());
     output.show();
     Wait wait(session->images, session->settings);
     wait.show();
@@ -85,7 +85,7 @@ TEST_F(LanguageSwitchTest, RetranslatesTheOpenWindowsAndKeepsTheirState) {
     common::WindowTranslations translations;
     openImage(numberedFrames(40, 4, 3));
     applyFrameSettings(40, 10, 3, 1, true, false);
-    Output output(*session, mainWindow.get());
+    Output output(*session, mainWindow->playbackFrameRate(), mainWindow.get());
     output.show();
     output.HScroll1()->setValue(2);
     Console* console = mainWindow->console();

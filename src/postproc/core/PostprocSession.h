@@ -2,13 +2,13 @@
 
 #include "common/Dialogs.h"
 #include "core/FrameImages.h"
+#include "core/PostprocEvents.h"
 #include "core/SharedSettings.h"
 
 #include <QString>
 
 namespace koratune {
 
-class ToolWindows;
 
 // What a file name is chosen for: reading an image or writing the output.
 enum class FileUse { Open, Save };
@@ -36,8 +36,8 @@ public:
     SharedSettings settings;
     FrameImages images;
 
-    // The tool windows, once the main window exists.
-    ToolWindows* windows = nullptr;
+    // How the windows tell the main window of a new work image or a status line.
+    PostprocEvents events;
 
 private:
     QString lastFileName_;

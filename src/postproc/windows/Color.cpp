@@ -1,11 +1,10 @@
 #include "windows/Color.h"
 
 #include "common/windows/PictureBox.h"
+#include "common/windows/ToolWindowHost.h"
 #include "core/ColourDisplay.h"
 #include "core/PostprocSession.h"
 #include "core/SharedSettings.h"
-#include "windows/SubWindowSize.h"
-#include "windows/ToolWindows.h"
 #include "windows/Wait.h"
 
 #include <QCloseEvent>
@@ -98,7 +97,7 @@ void Color::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
         // The window takes the size its texts need in the new language.
-        fitSubWindowToContent(this);
+        common::ToolWindowHost::fitToContents(*this);
     }
     QWidget::changeEvent(event);
 }
@@ -124,14 +123,12 @@ void Color::Command1_Click() {
     Wait wait(session_.images, settings, this);
     Q_EMIT progressWindowOpened(&wait);
     wait.exec();
-    if (!session_.windows)
-        return;
     const int rowCount = session_.images.work().height();
     if (wait.cancelled())
-        session_.windows->showStatus(tr("色変換を中止しました（%1 / %2 行を変換済み）")
-                                         .arg(wait.rowsRecoloured())
-                                         .arg(rowCount));
-    session_.windows->showWorkImage();
+        Q_EMIT session_.events.statusShown(tr("色変換を中止しました（%1 / %2 行を変換済み）")
+                                               .arg(wait.rowsRecoloured())
+                                               .arg(rowCount));
+    Q_EMIT session_.events.workImageChanged();
 }
 
 void Color::Command2_Click() {

@@ -1,12 +1,11 @@
 #include "windows/Console.h"
 
 #include "common/windows/PictureBox.h"
+#include "common/windows/ToolWindowHost.h"
 #include "core/Playback.h"
 #include "core/PostprocSession.h"
 #include "core/SharedSettings.h"
 #include "windows/Preview.h"
-#include "windows/SubWindowSize.h"
-#include "windows/ToolWindows.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -49,7 +48,8 @@ constexpr int ScrollBarWidth = 150;
 
 } // namespace
 
-Console::Console(PostprocSession& session, QWidget* parent) : QWidget(parent), session_(session) {
+Console::Console(PostprocSession& session, PreviewLoader loadPreview, QWidget* parent)
+    : QWidget(parent), session_(session), loadPreview_(std::move(loadPreview)) {
     setObjectName(QStringLiteral("Console"));
 
     frameGroup_ = new QGroupBox(this);
@@ -141,7 +141,7 @@ void Console::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
         // The window takes the size its texts need in the new language.
-        fitSubWindowToContent(this);
+        common::ToolWindowHost::fitToContents(*this);
     }
     QWidget::changeEvent(event);
 }
@@ -175,7 +175,7 @@ void Console::Command1_Click() {
     settings.StartFrame = hScroll1_[3]->value() - 1;
     settings.FlipHorizontal = check3_->isChecked();
     settings.FlipVertical = check4_->isChecked();
-    session_.windows->loadPreview()->setPictureEdge(settings.FrameSize);
+    loadPreview_()->setPictureEdge(settings.FrameSize);
 }
 
 int Console::selectedRefreshRate() const {
@@ -199,7 +199,7 @@ void Console::PlayPreview() {
     const QImage work = session_.images.work();
     const Playback playback(session_.settings, work.width(), check2_->isChecked());
     const int interval = common::PlayInterval(selectedRefreshRate());
-    QPointer<Preview> preview = session_.windows->loadPreview();
+    QPointer<Preview> preview = loadPreview_();
     common::PictureBox* picture = preview->Picture1();
     picture->setBackgroundColour(session_.images.backgroundColour());
     preview->setPictureEdge(playback.edge());

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -34,7 +35,10 @@ public:
     static constexpr int ScrollBarCount = 4;
     static constexpr int RefreshRateCount = common::RefreshRateOptionCount;
 
-    explicit Console(PostprocSession& session, QWidget* parent = nullptr);
+    // Opens the preview window if it is closed (without the focus) and gives it.
+    using PreviewLoader = std::function<Preview*()>;
+
+    Console(PostprocSession& session, PreviewLoader loadPreview, QWidget* parent = nullptr);
 
     QScrollBar* HScroll1(int index) const { return hScroll1_[index]; }
     QLabel* Label2(int index) const { return label2_[index]; }
@@ -84,6 +88,7 @@ private:
     static void showAtRest(Preview& preview);
 
     PostprocSession& session_;
+    PreviewLoader loadPreview_;
     std::array<QScrollBar*, ScrollBarCount> hScroll1_{};
     std::array<QLabel*, ScrollBarCount> label2_{};
     std::array<QLabel*, ScrollBarCount> label3_{};

@@ -3,27 +3,23 @@
 #include "common/ScreenUnits.h"
 #include "common/windows/FileDrop.h"
 #include "common/windows/ProgramIcon.h"
+#include "common/windows/ToolWindowHost.h"
 #include "common/windows/WindowPlacement.h"
 #include "core/ProgramInfo.h"
 #include "windows/Color.h"
 #include "windows/Console.h"
 #include "windows/Output.h"
-#include "windows/Pict.h"
 #include "windows/Preview.h"
-#include "windows/SubWindowSize.h"
 #include "windows/ToolbarIcons.h"
 #include "windows/Versionf.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -31,6 +27,9 @@
 namespace koratune {
 
 namespace {
+
+// The tool windows, in the order of the View menu.
+enum ToolKind { ConsoleKind, ColourKind, PreviewKind, KindCount };
 
 // The tool windows stand 100 twips from the edges of the main window's client
 // area and 200 twips from one another.
@@ -45,10 +44,13 @@ constexpr int PreviewGrowth = 200;
 } // namespace
 
 MDIForm1::MDIForm1(PostprocSession& session, QWidget* parent)
-    : QMainWindow(parent), session_(session), pict_(new Pict(session.images, this)),
-      mdiArea_(new QMdiArea(this)) {
-    session_.windows = this;
-    setAcceptDrops(true);
+    : QMainWindow(parent), session_(session), mdiArea_(new QMdiArea(this)),
+      windows_(new common::ToolWindowHost(*mdiArea_, KindCount)) {
+    // An image dropped on the window opens as OpenPic would open it.
+    common::acceptFileDrops(*this, [this](const QString& name) {
+        // A message about the image waits until the drop has ended.
+        QTimer::singleShot(0, this, [this, name] { openPicture(name); });
+    });
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QString::fromLatin1(ProgramTitle));
     setWindowIcon(common::programIcon(QStringLiteral(":/icons/koratune.svg")));
@@ -61,11 +63,15 @@ MDIForm1::MDIForm1(PostprocSession& session, QWidget* parent)
     ready_->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->addWidget(ready_, 1);
     retranslate();
+    registerToolWindows();
+    connect(&session_.events, &PostprocEvents::workImageChanged, this, &MDIForm1::showWorkImage);
+    connect(&session_.events, &PostprocEvents::statusShown, this, &MDIForm1::showStatus);
 
     loadPreview();
-    loadConsole();
-    loadColour();
-    placePreview();
+    windows_->open(ConsoleKind);
+    windows_->open(ColourKind);
+    // The preview opened before the colour window, whose width places it.
+    windows_->place(PreviewKind);
     fitToToolWindows();
     common::centreOnScreen(*this);
 }
@@ -73,15 +79,62 @@ MDIForm1::MDIForm1(PostprocSession& session, QWidget* parent)
 MDIForm1::~MDIForm1() = default;
 
 Console* MDIForm1::console() const {
-    return console_;
+    return static_cast<Console*>(windows_->window(ConsoleKind));
 }
 
 Color* MDIForm1::colour() const {
-    return colour_;
+    return static_cast<Color*>(windows_->window(ColourKind));
 }
 
 Preview* MDIForm1::preview() const {
-    return preview_;
+    return static_cast<Preview*>(windows_->window(PreviewKind));
+}
+
+void MDIForm1::registerToolWindows() {
+    // A sub-window's title bar draws its close button only with the system menu.
+    common::ToolWindowHost::Kind console;
+    console.create = [this] {
+        auto* window = new Console(session_, [this] { return loadPreview(); });
+        window->setWindowIcon(consoleIcon());
+        return window;
+    };
+    console.positionTwips = [] { return QPoint(EdgeTwips, EdgeTwips); };
+    console.frameButtons = Qt::CustomizeWindowHint;
+    windows_->registerWindow(ConsoleKind, std::move(console));
+
+    common::ToolWindowHost::Kind colour;
+    colour.create = [this] {
+        auto* window = new Color(session_);
+        window->setWindowIcon(colourIcon());
+        return window;
+    };
+    colour.positionTwips = [this] {
+        return QPoint(EdgeTwips, consoleHeight_ * common::TwipsPerPixel + GapTwips);
+    };
+    colour.frameButtons = Qt::CustomizeWindowHint;
+    windows_->registerWindow(ColourKind, std::move(colour));
+
+    common::ToolWindowHost::Kind preview;
+    preview.create = [this] {
+        auto* window = new Preview;
+        window->setWindowIcon(previewIcon());
+        connect(window, &Preview::picturePressed, this, &MDIForm1::OpenPic);
+        return window;
+    };
+    preview.positionTwips = [this] {
+        return QPoint(colourWidth_ * common::TwipsPerPixel + GapTwips, EdgeTwips);
+    };
+    preview.frameButtons = Qt::CustomizeWindowHint;
+    windows_->registerWindow(PreviewKind, std::move(preview));
+
+    // The windows below and beside the console and the colour window are
+    // placed by their sizes when they were last opened.
+    connect(windows_, &common::ToolWindowHost::opened, this, [this](int kind) {
+        if (kind == ConsoleKind)
+            consoleHeight_ = windows_->frame(kind)->height();
+        else if (kind == ColourKind)
+            colourWidth_ = windows_->frame(kind)->width();
+    });
 }
 
 void MDIForm1::createMenus() {
@@ -109,8 +162,10 @@ void MDIForm1::createMenus() {
     colorV_->setObjectName(QStringLiteral("ColorV"));
     preV_ = viewMenu_->addAction(QString(), this, &MDIForm1::PreV_Click);
     preV_->setObjectName(QStringLiteral("PreV"));
-    for (QAction* action : {consV_, colorV_, preV_})
-        action->setCheckable(true);
+    windows_->setViewAction(ConsoleKind, consV_);
+    windows_->setViewAction(PreviewKind, preV_);
+    // The colour entry keeps its tick whether its window is open or not.
+    colorV_->setCheckable(true);
     colorV_->setChecked(true);
     version_ = viewMenu_->addAction(QString(), this, &MDIForm1::Version_Click);
     version_->setObjectName(QStringLiteral("Version"));
@@ -159,82 +214,8 @@ void MDIForm1::createToolbar() {
     }
 }
 
-QMdiSubWindow* MDIForm1::addToolWindow(QWidget* content) {
-    // A sub-window's title bar draws its close button only with the system menu.
-    QMdiSubWindow* subWindow = mdiArea_->addSubWindow(
-        content, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    subWindow->setAttribute(Qt::WA_DeleteOnClose);
-    subWindow->show();
-    fitSubWindowToContent(content);
-    return subWindow;
-}
-
-void MDIForm1::activate(QWidget* content) {
-    if (auto* subWindow = qobject_cast<QMdiSubWindow*>(content->parentWidget())) {
-        mdiArea_->setActiveSubWindow(subWindow);
-        subWindow->raise();
-    }
-    content->setFocus();
-}
-
 Preview* MDIForm1::loadPreview() {
-    if (!preview_) {
-        preview_ = new Preview;
-        preview_->setWindowIcon(previewIcon());
-        connect(preview_, &Preview::picturePressed, this, &MDIForm1::OpenPic);
-        connect(preview_, &Preview::unloaded, this, [this] {
-            preview_ = nullptr;
-            updateCheckMarks();
-        });
-        addToolWindow(preview_);
-        placePreview();
-        updateCheckMarks();
-    }
-    return preview_;
-}
-
-Console* MDIForm1::loadConsole() {
-    if (!console_) {
-        console_ = new Console(session_);
-        console_->setWindowIcon(consoleIcon());
-        connect(console_, &Console::unloaded, this, [this] {
-            console_ = nullptr;
-            updateCheckMarks();
-        });
-        consoleHeight_ = addToolWindow(console_)->height();
-        placeConsole();
-        updateCheckMarks();
-    }
-    return console_;
-}
-
-Color* MDIForm1::loadColour() {
-    if (!colour_) {
-        colour_ = new Color(session_);
-        colour_->setWindowIcon(colourIcon());
-        connect(colour_, &Color::unloaded, this, [this] { colour_ = nullptr; });
-        colourWidth_ = addToolWindow(colour_)->width();
-        placeColour();
-    }
-    return colour_;
-}
-
-void MDIForm1::placeConsole() {
-    console_->parentWidget()->move(common::twipsToPixels(EdgeTwips),
-                                   common::twipsToPixels(EdgeTwips));
-}
-
-void MDIForm1::placeColour() {
-    colour_->parentWidget()->move(
-        common::twipsToPixels(EdgeTwips),
-        common::twipsToPixels(consoleHeight_ * common::TwipsPerPixel + GapTwips));
-}
-
-void MDIForm1::placePreview() {
-    preview_->parentWidget()->move(
-        common::twipsToPixels(colourWidth_ * common::TwipsPerPixel + GapTwips),
-        common::twipsToPixels(EdgeTwips));
+    return static_cast<Preview*>(windows_->open(PreviewKind));
 }
 
 void MDIForm1::fitToToolWindows() {
@@ -247,25 +228,17 @@ void MDIForm1::fitToToolWindows() {
     resize(QSize(used.right() + PreviewGrowth, used.bottom() + StartMargin) + chrome);
 }
 
-void MDIForm1::updateCheckMarks() {
-    consV_->setChecked(console_ != nullptr);
-    colorV_->setChecked(true);
-    preV_->setChecked(preview_ != nullptr);
-}
-
 void MDIForm1::ConsV_Click() {
-    activate(loadConsole());
-    updateCheckMarks();
+    windows_->showAndFocus(ConsoleKind);
 }
 
 void MDIForm1::ColorV_Click() {
-    activate(loadColour());
-    updateCheckMarks();
+    windows_->showAndFocus(ColourKind);
+    colorV_->setChecked(true);
 }
 
 void MDIForm1::PreV_Click() {
-    activate(loadPreview());
-    updateCheckMarks();
+    windows_->showAndFocus(PreviewKind);
 }
 
 void MDIForm1::Version_Click() {
@@ -313,26 +286,13 @@ void MDIForm1::showWorkImage() {
 }
 
 int MDIForm1::playbackFrameRate() const {
-    return common::captionedFrameRate(console_ ? console_->selectedRefreshRate()
-                                               : common::StartRefreshRateOption);
+    const Console* open = console();
+    return common::captionedFrameRate(open ? open->selectedRefreshRate()
+                                           : common::StartRefreshRateOption);
 }
 
 void MDIForm1::showStatus(const QString& text) {
     findChild<QLabel*>(QStringLiteral("StatusBar1"))->setText(text);
-}
-
-void MDIForm1::dragEnterEvent(QDragEnterEvent* event) {
-    if (!common::droppedFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void MDIForm1::dropEvent(QDropEvent* event) {
-    const QString name = common::droppedFile(event->mimeData());
-    if (name.isEmpty())
-        return;
-    event->acceptProposedAction();
-    // A message about the image waits until the drop has ended.
-    QTimer::singleShot(0, this, [this, name] { openPicture(name); });
 }
 
 void MDIForm1::UnionPic() {
@@ -354,7 +314,7 @@ void MDIForm1::UnionPic() {
 void MDIForm1::Save_Click() {
     if (!session_.requireImage(tr("出力")))
         return;
-    Output output(session_, this);
+    Output output(session_, playbackFrameRate(), this);
     output.exec();
 }
 
@@ -363,8 +323,8 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (console_)
-        console_->stopPlayback();
+    if (Console* open = console())
+        open->stopPlayback();
     event->accept();
 }
 

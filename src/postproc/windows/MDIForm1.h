@@ -1,10 +1,8 @@
 #pragma once
 
 #include "core/PostprocSession.h"
-#include "windows/ToolWindows.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <array>
 
@@ -12,20 +10,22 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QMenu;
-class QMdiSubWindow;
+
+namespace common {
+class ToolWindowHost;
+}
 
 namespace koratune {
 
 class Color;
 class Console;
-class Pict;
 class Preview;
 
 // The post-processor's main window "Koratune v1.1": a frame for the tool
 // windows (console, colour window, preview), with the file and view menus, a
 // toolbar and a status bar. The session holds the shared settings and the
-// images; the hidden window Pict stands for the images.
-class MDIForm1 : public QMainWindow, public ToolWindows {
+// images.
+class MDIForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -63,36 +63,31 @@ public:
     // Toolbar buttons 1 to 3 act as the console, colour and preview entries.
     void Toolbar1_ButtonClick(int index);
 
-    Preview* loadPreview() override;
-    void showWorkImage() override;
-    void showStatus(const QString& text) override;
-    int playbackFrameRate() const override;
+    // The preview window, opened without taking the focus if it was closed.
+    Preview* loadPreview();
+    // Shows the work image as it now is in the preview, as Open does.
+    void showWorkImage();
+    // Puts a line on the status bar.
+    void showStatus(const QString& text);
+    // The frames per second the console plays at (its start rate while it is
+    // closed), the rate an exported sheet's metadata states.
+    int playbackFrameRate() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
-    // An image dropped on the window opens as OpenPic would open it.
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void createMenus();
     void createToolbar();
     void retranslate();
-    QMdiSubWindow* addToolWindow(QWidget* content);
-    void activate(QWidget* content);
-    Console* loadConsole();
-    Color* loadColour();
-    void placeConsole();
-    void placeColour();
-    void placePreview();
-    void updateCheckMarks();
+    void registerToolWindows();
     // Sizes the main window to show the tool windows as they are placed.
     void fitToToolWindows();
 
     PostprocSession& session_;
-    Pict* pict_;
     QMdiArea* mdiArea_;
+    common::ToolWindowHost* windows_;
     QMenu* fileMenu_ = nullptr;
     QAction* open_ = nullptr;
     QAction* uni_ = nullptr;
@@ -103,11 +98,8 @@ private:
     std::array<QAction*, 3> toolbarButtons_{};
     QLabel* ready_ = nullptr;
     QString readyText_;
-    QPointer<Console> console_;
-    QPointer<Color> colour_;
-    QPointer<Preview> preview_;
-    // The sizes of the console and colour windows when last open; the windows
-    // place themselves by them.
+    // The sizes of the console and colour windows when last opened; the
+    // windows below and beside them are placed by them.
     int consoleHeight_ = 0;
     int colourWidth_ = 0;
     QAction* consV_ = nullptr;

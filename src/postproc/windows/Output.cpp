@@ -8,7 +8,6 @@
 #include "core/ProgramInfo.h"
 #include "core/SheetLayout.h"
 #include "core/SheetOutput.h"
-#include "windows/ToolWindows.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -24,11 +23,12 @@
 
 namespace koratune {
 
-Output::Output(PostprocSession& session, QWidget* parent)
-    : QDialog(parent), session_(session), settings_(session.settings),
-      sheetGroup_(new QGroupBox(this)), hScroll1_(new QScrollBar(Qt::Horizontal, sheetGroup_)),
-      label2_(new QLabel(sheetGroup_)), label3_(new QLabel(sheetGroup_)),
-      label4_(new QLabel(sheetGroup_)), command2_(new QPushButton(this)) {
+Output::Output(PostprocSession& session, int framesPerSecond, QWidget* parent)
+    : QDialog(parent), session_(session), framesPerSecond_(framesPerSecond),
+      settings_(session.settings), sheetGroup_(new QGroupBox(this)),
+      hScroll1_(new QScrollBar(Qt::Horizontal, sheetGroup_)), label2_(new QLabel(sheetGroup_)),
+      label3_(new QLabel(sheetGroup_)), label4_(new QLabel(sheetGroup_)),
+      command2_(new QPushButton(this)) {
     setObjectName(QStringLiteral("Output"));
     setModal(true);
 
@@ -148,7 +148,7 @@ void Output::Command2_Click() {
     source.columns = hScroll1_->value();
     source.background = common::colourFromRgb(session_.images.backgroundColour());
     source.backgroundChoosable = true;
-    source.framesPerSecond = session_.windows->playbackFrameRate();
+    source.framesPerSecond = framesPerSecond_;
     source.application = QString::fromLatin1(ProgramName);
     source.version = QString::fromLatin1(ProgramVersion);
     source.fileCaption = exportTitle;

@@ -18,12 +18,13 @@ class PostprocSession;
 
 // The output window: lays the used frames out on a new sheet with a chosen
 // number of columns and writes either the sheet as one bitmap or each of its
-// cells as a numbered bitmap. It reads the shared settings when it opens.
+// cells as a numbered bitmap. It reads the shared settings when it opens; an
+// exported sheet's metadata states `framesPerSecond`, the console's rate.
 class Output : public QDialog {
     Q_OBJECT
 
 public:
-    explicit Output(PostprocSession& session, QWidget* parent = nullptr);
+    Output(PostprocSession& session, int framesPerSecond, QWidget* parent = nullptr);
 
     QRadioButton* Option1(int index) const { return option1_[index]; }
     QScrollBar* HScroll1() const { return hScroll1_; }
@@ -50,6 +51,7 @@ private:
     void retranslate();
 
     PostprocSession& session_;
+    int framesPerSecond_;
     SharedSettings settings_;
     QGroupBox* sheetGroup_;
     std::array<QRadioButton*, 2> option1_{};

@@ -1,7 +1,7 @@
 #include "windows/Preview.h"
 
 #include "common/windows/PictureBox.h"
-#include "windows/SubWindowSize.h"
+#include "common/windows/ToolWindowHost.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -40,7 +40,7 @@ void Preview::changeEvent(QEvent* event) {
 
 void Preview::setPictureEdge(int edge) {
     picture1_->setPictureSize(QSize(edge, edge));
-    fitSubWindowToContent(this);
+    common::ToolWindowHost::fitToContents(*this);
 }
 
 void Preview::showOpening(const QImage& opening, QRgb background) {

@@ -1,8 +1,8 @@
 #include "windows/Wait.h"
 
+#include "common/windows/JobRunner.h"
 #include "core/FrameImages.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -11,7 +11,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace koratune {
@@ -26,7 +25,12 @@ constexpr int StartDelayMilliseconds = 50;
 Wait::Wait(FrameImages& images, const SharedSettings& settings, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), images_(images), settings_(settings),
       label1_(new QLabel(this)), renderBar_(new QProgressBar(this)),
-      command1_(new QPushButton(this)), timer1_(new QTimer(this)) {
+      command1_(new QPushButton(this)),
+      runner_(new common::JobRunner(
+          [this] {
+              rowsRecoloured_ = run_.RecolourImage(images_.base(), images_.work(), settings_);
+          },
+          StartDelayMilliseconds, this)) {
     setObjectName(QStringLiteral("Wait"));
     setModal(true);
     setFixedSize(WaitSize);
@@ -51,18 +55,15 @@ Wait::Wait(FrameImages& images, const SharedSettings& settings, QWidget* parent)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    timer1_->setSingleShot(true);
-    timer1_->setInterval(StartDelayMilliseconds);
-    connect(timer1_, &QTimer::timeout, this, &Wait::Timer1_Timer);
+    connect(runner_, &common::JobRunner::finished, this, &Wait::close);
     connect(command1_, &QPushButton::clicked, this, &Wait::close);
-    timer1_->start();
 
     run_.setProgressHook([this](int row, int rowCount) {
         renderBar_->setMaximum(rowCount);
         renderBar_->setValue(row);
         Q_EMIT rowStarted(row);
     });
-    run_.setRowDoneHook([] { QCoreApplication::processEvents(); });
+    run_.setRowDoneHook([this] { runner_->betweenSteps(); });
     retranslate();
 }
 
@@ -77,20 +78,19 @@ void Wait::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
 }
 
-void Wait::Timer1_Timer() {
-    timer1_->stop();
-    rowsRecoloured_ = run_.RecolourImage(images_.base(), images_.work(), settings_);
-    close();
+QTimer* Wait::Timer1() const {
+    return runner_->startTimer();
+}
+
+bool Wait::cancelled() const {
+    return runner_->cancelled();
 }
 
 void Wait::done(int result) {
-    // Closed while the run goes on, or before it began.
-    if (run_.isRunning() || timer1_->isActive()) {
-        cancelled_ = true;
-        timer1_->stop();
-    }
-    if (run_.isRunning())
-        run_.cancel();
+    // Closed while the run goes on, or before it began: the run ends after
+    // the row it is on, or never starts.
+    runner_->cancel();
+    run_.cancel();
     QDialog::done(result);
 }
 

@@ -10,6 +10,10 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 
+namespace common {
+class JobRunner;
+}
+
 namespace koratune {
 
 class FrameImages;
@@ -26,14 +30,14 @@ public:
 
     QProgressBar* RenderBar() const { return renderBar_; }
     QPushButton* Command1() const { return command1_; }
-    QTimer* Timer1() const { return timer1_; }
+    QTimer* Timer1() const;
 
     // Clears the run flag when the window closes, whichever way it closes.
     void done(int result) override;
 
     // Whether the window closed before the run had recoloured every row (or
     // before it started), and the rows it recoloured.
-    bool cancelled() const { return cancelled_; }
+    bool cancelled() const;
     int rowsRecoloured() const { return rowsRecoloured_; }
 
 Q_SIGNALS:
@@ -45,7 +49,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void Timer1_Timer();
     void retranslate();
 
     FrameImages& images_;
@@ -54,8 +57,7 @@ private:
     QLabel* label1_;
     QProgressBar* renderBar_;
     QPushButton* command1_;
-    QTimer* timer1_;
-    bool cancelled_ = false;
+    common::JobRunner* runner_;
     int rowsRecoloured_ = 0;
 };
 

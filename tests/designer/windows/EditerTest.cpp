@@ -306,10 +306,10 @@ TEST_F(EditerTest, ValuesTheBarsCannotHoldAreShownClampedAndNotStored) {
 TEST_F(EditerTest, ReopenedEditorStartsAtLayerOne) {
     clickArrow(editor->HScroll1, true);
     clickArrow(editor->HScroll1, true);
-    EXPECT_EQ(F_Editer::CurrentLayer(*session), 3);
+    EXPECT_EQ(F_Editer::CurrentLayer(windows()), 3);
     closeWindow(ToolKind::Editer);
     // Asking for the layer opens the editor again, at layer 1.
-    EXPECT_EQ(F_Editer::CurrentLayer(*session), 1);
+    EXPECT_EQ(F_Editer::CurrentLayer(windows()), 1);
     EXPECT_NE(windows().window(ToolKind::Editer), nullptr);
 }
 

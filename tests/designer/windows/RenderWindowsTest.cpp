@@ -235,6 +235,28 @@ TEST_F(RenderWindowsTest, RenderFillsTheStripAndThePreviewFollowsIt) {
     EXPECT_TRUE(dialogs.warnings.empty());
 }
 
+TEST_F(RenderWindowsTest, ARenderIsAnnouncedThroughTheSessionAndOpensAClosedPreview) {
+    ASSERT_EQ(preview(), nullptr);
+    std::vector<std::string> news;
+    DesignerEvents& events = session->events;
+    QObject::connect(&events, &DesignerEvents::renderPreparing,
+                     [&] { news.push_back("preparing"); });
+    QObject::connect(&events, &DesignerEvents::renderStarted, [&](int frameSize, QRgb) {
+        news.push_back("started " + std::to_string(frameSize));
+    });
+    QObject::connect(&events, &DesignerEvents::frameRendered,
+                     [&](int frame, int count, const QImage&, const QRect&) {
+                         if (frame == 0 || frame == count - 1)
+                             news.push_back("frame " + std::to_string(frame));
+                     });
+    QObject::connect(&events, &DesignerEvents::renderEnded, [&] { news.push_back("ended"); });
+    render();
+    EXPECT_EQ(news, (std::vector<std::string>{"preparing", "started 128", "frame 0", "frame 15",
+                                              "ended"}));
+    ASSERT_NE(preview(), nullptr);
+    EXPECT_EQ(preview()->Picture1->image(), session->rendPic.picture().copy(384, 384, 128, 128));
+}
+
 TEST_F(RenderWindowsTest, ARenderWithNoLayerOnRunsAndTheStatusBarSaysSo) {
     for (LayerSettings& layer : session->document.Layers)
         layer.LayerUse = 0;

@@ -27,7 +27,7 @@ protected:
 };
 
 TEST_F(SyousaiTest, DefaultLayerOpensAsASingleBurstFromZeroToZero) {
-    Syousai dialog(*session, mainWindow.get());
+    Syousai dialog(*session, windows(), mainWindow.get());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("発生設定"));
     EXPECT_TRUE(dialog.Option1[0]->isChecked());
     EXPECT_EQ(dialog.Option1[0]->text(), QStringLiteral("単爆発"));
@@ -41,7 +41,7 @@ TEST_F(SyousaiTest, DefaultLayerOpensAsASingleBurstFromZeroToZero) {
 TEST_F(SyousaiTest, OpensInTheMiddleOfTheScreen) {
     // Away from the middle, so that centring on the main window would show.
     mainWindow->setGeometry(0, 0, 400, 300);
-    Syousai dialog(*session, mainWindow.get());
+    Syousai dialog(*session, windows(), mainWindow.get());
     dialog.show();
     // Within the width of a window frame.
     const QPoint offset = dialog.frameGeometry().center() - dialog.screen()->geometry().center();
@@ -63,7 +63,7 @@ TEST_F(SyousaiTest, RangesReachTheRenderSettingsFrameCount) {
         } else {
             settings->HScroll1[1]->setValue(each.frameCount);
         }
-        Syousai dialog(*session, mainWindow.get());
+        Syousai dialog(*session, windows(), mainWindow.get());
         for (QScrollBar* bar : dialog.HScroll1)
             EXPECT_EQ(bar->maximum(), each.maximum) << each.frameCount;
         EXPECT_EQ(dialog.HScroll1[0]->minimum(), 0);
@@ -73,7 +73,7 @@ TEST_F(SyousaiTest, RangesReachTheRenderSettingsFrameCount) {
 
 TEST_F(SyousaiTest, ReadingTheFrameCountOpensTheRenderSettings) {
     closeWindow(ToolKind::Animation);
-    Syousai dialog(*session, mainWindow.get());
+    Syousai dialog(*session, windows(), mainWindow.get());
     EXPECT_NE(windows().window(ToolKind::Animation), nullptr);
     EXPECT_EQ(dialog.HScroll1[1]->maximum(), 10);
 }
@@ -83,7 +83,7 @@ TEST_F(SyousaiTest, LastFrameNeverStaysBelowTheFirst) {
     layer(1).LayerBurstFrom = 3;
     layer(1).LayerBurstTo = 8;
     {
-        Syousai dialog(*session, mainWindow.get());
+        Syousai dialog(*session, windows(), mainWindow.get());
         EXPECT_EQ(dialog.Label1[0]->text(), QStringLiteral("3"));
         EXPECT_EQ(dialog.Label1[1]->text(), QStringLiteral("8"));
         dialog.HScroll1[0]->setValue(9); // the first frame drags the last along
@@ -92,7 +92,7 @@ TEST_F(SyousaiTest, LastFrameNeverStaysBelowTheFirst) {
         EXPECT_EQ(dialog.Label1[1]->text(), QStringLiteral("9"));
     }
     {
-        Syousai dialog(*session, mainWindow.get());
+        Syousai dialog(*session, windows(), mainWindow.get());
         dialog.HScroll1[1]->setValue(2); // snaps back to the first frame
         EXPECT_EQ(dialog.HScroll1[1]->value(), 3);
         EXPECT_EQ(dialog.Label1[1]->text(), QStringLiteral("3"));
@@ -104,7 +104,7 @@ TEST_F(SyousaiTest, LastFrameNeverStaysBelowTheFirst) {
 TEST_F(SyousaiTest, OkStoresTheValuesInBothModes) {
     settings->HScroll1[1]->setValue(20);
     for (int mode : {0, 1}) {
-        Syousai dialog(*session, mainWindow.get());
+        Syousai dialog(*session, windows(), mainWindow.get());
         dialog.Option1[static_cast<std::size_t>(mode)]->click();
         dialog.HScroll1[0]->setValue(4 + mode);
         dialog.HScroll1[1]->setValue(12);
@@ -127,7 +127,7 @@ TEST_F(SyousaiTest, CancelStoresNothing) {
     layer(1).LayerBurstTo = 5;
     layer(1).LayerBurstStep = 2;
     const DesignDocument before = session->document;
-    Syousai dialog(*session, mainWindow.get());
+    Syousai dialog(*session, windows(), mainWindow.get());
     EXPECT_TRUE(dialog.Option1[1]->isChecked());
     dialog.Option1[0]->click();
     dialog.HScroll1[0]->setValue(7);
@@ -143,7 +143,7 @@ TEST_F(SyousaiTest, StoredValuesOutsideTheRangesOpenClampedAndStayUntilOk) {
     layer(1).LayerBurstTo = -3;
     layer(1).LayerBurstStep = 0;
     const DesignDocument before = session->document;
-    Syousai dialog(*session, mainWindow.get());
+    Syousai dialog(*session, windows(), mainWindow.get());
     EXPECT_EQ(dialog.HScroll1[0]->value(), 10);
     EXPECT_EQ(dialog.HScroll1[1]->value(), 10);
     EXPECT_EQ(dialog.HScroll1[2]->value(), 1);

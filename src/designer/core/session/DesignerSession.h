@@ -7,14 +7,13 @@
 #include "core/render/RendPic.h"
 #include "core/render/RenderRun.h"
 #include "core/session/DesignHistory.h"
+#include "core/session/DesignerEvents.h"
 #include "core/session/RecentDesigns.h"
 #include "core/session/RecoveryStore.h"
 
 #include <QString>
 
 namespace kirabellum {
-
-class ToolWindowHost;
 
 // The state that the designer's windows share for the life of the process: the
 // one design document, the random generator, the render threads, the render run
@@ -59,8 +58,8 @@ public:
     // The program started by the "Koratuneを起動" command.
     QString koratuneProgram;
 
-    // The tool windows, once the main window exists.
-    ToolWindowHost* windows = nullptr;
+    // How the windows hear of a render and of status lines.
+    DesignerEvents events;
 };
 
 } // namespace kirabellum

@@ -1,6 +1,7 @@
 #include "windows/editors/F_Color.h"
 
 #include "common/ImageFile.h"
+#include "common/windows/FileDrop.h"
 #include "common/windows/PictureBox.h"
 #include "core/editing/PictureFiles.h"
 #include "core/editing/RampLibrary.h"
@@ -40,7 +41,7 @@ QIcon rampIcon(std::size_t index) {
 
 F_Color::F_Color(DesignerSession& session) : ToolWindow(session, ToolKind::Color) {
     // A picture dropped on the window loads as Load would load it.
-    setAcceptDrops(true);
+    common::acceptFileDrops(*this, [this](const QString& path) { loadDroppedFile(path); });
     Command1 = new QPushButton(this);
     Command1->setGeometry(0, 0, 49, 16);
     Command2 = new QPushButton(this);
@@ -126,9 +127,7 @@ void F_Color::BuiltInRamp_Click(std::size_t index) {
     applyBuiltInRamp(session_.document, index);
     DRefresh();
     // The spark images move over to the new ramp; the spark editor shows it.
-    if (session_.windows)
-        if (ToolWindow* sparks = session_.windows->window(ToolKind::Hinoko))
-            sparks->DRefresh();
+    host().refresh(ToolKind::Hinoko);
     session_.history.record();
 }
 

@@ -43,7 +43,7 @@ public:
 
 protected:
     void retranslate() override;
-    void loadDroppedFile(const QString& path) override;
+    void loadDroppedFile(const QString& path);
 
     // Sets the design's ramp to built-in ramp `index`, as a load would, moving
     // the spark images over to it.

@@ -165,10 +165,9 @@ void F_Editer::retranslate() {
             shapePresets()[static_cast<std::size_t>(index)].name.toUtf8().constData()));
 }
 
-int F_Editer::CurrentLayer(DesignerSession& session) {
-    if (session.windows)
-        session.windows->open(ToolKind::Editer);
-    return session.currentLayer;
+int F_Editer::CurrentLayer(ToolWindowHost& windows) {
+    windows.open(ToolKind::Editer);
+    return windows.session().currentLayer;
 }
 
 int F_Editer::selectedTab() const {
@@ -230,9 +229,8 @@ void F_Editer::DrawLine(int tab) {
 
 void F_Editer::HScroll1_Change() {
     DRefresh();
-    if (session_.windows)
-        if (auto* sparks = session_.windows->openAs<F_Hinoko>(ToolKind::Hinoko))
-            sparks->Refire();
+    if (auto* sparks = host().openAs<F_Hinoko>(ToolKind::Hinoko))
+        sparks->Refire();
 }
 
 void F_Editer::Command1_Click() {
@@ -272,7 +270,7 @@ void F_Editer::HScroll5_Change() {
 }
 
 void F_Editer::Command3_Click() {
-    Syousai dialog(session_, window());
+    Syousai dialog(session_, host(), window());
     dialog.exec();
 }
 

@@ -36,7 +36,7 @@ public:
 
     // The current layer 1 to 8 that the other per-layer windows work on. When the
     // particle editor is closed, asking opens it, and the layer is then 1.
-    static int CurrentLayer(DesignerSession& session);
+    static int CurrentLayer(ToolWindowHost& windows);
 
     int selectedTab() const;
 

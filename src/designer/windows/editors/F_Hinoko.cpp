@@ -1,6 +1,7 @@
 #include "windows/editors/F_Hinoko.h"
 
 #include "common/ImageFile.h"
+#include "common/windows/FileDrop.h"
 #include "common/windows/PictureBox.h"
 #include "core/editing/PictureFiles.h"
 #include "core/editing/SparkLibrary.h"
@@ -32,7 +33,7 @@ QString sizeMessage() {
 
 F_Hinoko::F_Hinoko(DesignerSession& session) : ToolWindow(session, ToolKind::Hinoko) {
     // A picture dropped on the window loads as Load would load it.
-    setAcceptDrops(true);
+    common::acceptFileDrops(*this, [this](const QString& path) { loadDroppedFile(path); });
     Shape1 = new QFrame(this);
     Shape1->setGeometry(0, 0, 49, 49);
     Shape1->setAutoFillBackground(true);
@@ -89,8 +90,7 @@ void F_Hinoko::retranslate() {
 
 void F_Hinoko::DRefresh() {
     const SparkBitmap& spark =
-        session_.document
-            .SparkImage[static_cast<std::size_t>(F_Editer::CurrentLayer(session_) - 1)];
+        session_.document.SparkImage[static_cast<std::size_t>(F_Editer::CurrentLayer(host()) - 1)];
     QImage& view = Picture1->image();
     for (int y = 0; y < SparkEdge; ++y)
         for (int x = 0; x < SparkEdge; ++x)
@@ -108,7 +108,7 @@ void F_Hinoko::Refire() {
 
 void F_Hinoko::LoadSparkImage() {
     // The layer current when the command starts receives the image.
-    const int layer = F_Editer::CurrentLayer(session_);
+    const int layer = F_Editer::CurrentLayer(host());
     // A refused picture leaves the layer's spark image as it was.
     QImage picture;
     if (pictureDialog_.openPicture(session_, isSparkPicture, sizeMessage(), picture))
@@ -116,7 +116,7 @@ void F_Hinoko::LoadSparkImage() {
 }
 
 void F_Hinoko::loadDroppedFile(const QString& path) {
-    const int layer = F_Editer::CurrentLayer(session_);
+    const int layer = F_Editer::CurrentLayer(host());
     QImage picture;
     if (pictureDialog_.readPicture(session_, path, isSparkPicture, sizeMessage(), picture))
         takeSparkImage(layer, picture);
@@ -130,14 +130,12 @@ void F_Hinoko::takeSparkImage(int layer, const QImage& picture) {
 }
 
 void F_Hinoko::BuiltInSpark_Click(std::size_t index) {
-    const int layer = F_Editer::CurrentLayer(session_);
+    const int layer = F_Editer::CurrentLayer(host());
     applyBuiltInSpark(session_.document, layer - 1, index);
     DRefresh();
     // A design without a ramp is given one with the spark; the colour editor
     // shows it.
-    if (session_.windows)
-        if (ToolWindow* colours = session_.windows->window(ToolKind::Color))
-            colours->DRefresh();
+    host().refresh(ToolKind::Color);
     session_.history.record();
 }
 

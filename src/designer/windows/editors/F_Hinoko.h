@@ -44,7 +44,7 @@ public:
 
 protected:
     void retranslate() override;
-    void loadDroppedFile(const QString& path) override;
+    void loadDroppedFile(const QString& path);
 
 private:
     void LoadSparkImage();

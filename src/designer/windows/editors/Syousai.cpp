@@ -25,19 +25,18 @@ namespace {
 // The frame count the render settings window shows, which is the document's
 // unless the document holds one outside the window's range; it opens the window
 // if it is closed.
-int renderSettingsFrameCount(DesignerSession& session) {
-    if (session.windows)
-        if (auto* settings = session.windows->openAs<F_Animation>(ToolKind::Animation))
-            return settings->HScroll1[1]->value();
-    return std::max<int>(session.document.FrameCount, 1);
+int renderSettingsFrameCount(ToolWindowHost& windows) {
+    if (auto* settings = windows.openAs<F_Animation>(ToolKind::Animation))
+        return settings->HScroll1[1]->value();
+    return std::max<int>(windows.session().document.FrameCount, 1);
 }
 
 } // namespace
 
-Syousai::Syousai(DesignerSession& session, QWidget* parent)
+Syousai::Syousai(DesignerSession& session, ToolWindowHost& windows, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      session_(session) {
+      session_(session), windows_(windows) {
     setModal(true);
 
     Option1[0] = new QRadioButton(this);
@@ -102,10 +101,10 @@ Syousai::Syousai(DesignerSession& session, QWidget* parent)
     // Opening: the ranges reach up to the render settings' frame count, then the
     // current layer's settings are shown. A stored value the bars cannot hold is
     // shown at the nearest end; the document changes only on OK.
-    const int frameCount = renderSettingsFrameCount(session_);
+    const int frameCount = renderSettingsFrameCount(windows_);
     for (QScrollBar* bar : HScroll1)
         bar->setMaximum(std::max(frameCount, bar->minimum()));
-    const LayerSettings& layer = session_.document.layer(F_Editer::CurrentLayer(session_));
+    const LayerSettings& layer = session_.document.layer(F_Editer::CurrentLayer(windows_));
     Option1[layer.LayerBurstMode != 0 ? 1 : 0]->setChecked(true);
     HScroll1[0]->setValue(layer.LayerBurstFrom);
     HScroll1[1]->setValue(layer.LayerBurstTo);
@@ -145,7 +144,7 @@ void Syousai::HScroll1_Change(int index) {
 }
 
 void Syousai::Command1_Click() {
-    LayerSettings& layer = session_.document.layer(F_Editer::CurrentLayer(session_));
+    LayerSettings& layer = session_.document.layer(F_Editer::CurrentLayer(windows_));
     layer.LayerBurstMode = Option1[0]->isChecked() ? 0 : 1;
     layer.LayerBurstFrom = static_cast<std::int16_t>(HScroll1[0]->value());
     layer.LayerBurstTo = static_cast<std::int16_t>(HScroll1[1]->value());

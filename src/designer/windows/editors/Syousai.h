@@ -13,15 +13,17 @@ class QScrollBar;
 namespace kirabellum {
 
 class DesignerSession;
+class ToolWindowHost;
 
 // The modal dialog "発生設定": whether the current layer bursts once or
 // repeatedly, and for repeated bursts the first and last frame and the step.
-// Its ranges reach up to the frame count set in the render settings window.
+// Its ranges reach up to the frame count set in the render settings window,
+// which it reaches (and opens if need be) through the tool windows' host.
 // OK stores the four fields of the current layer; Cancel stores nothing.
 class Syousai : public QDialog {
     Q_OBJECT
 public:
-    Syousai(DesignerSession& session, QWidget* parent);
+    Syousai(DesignerSession& session, ToolWindowHost& windows, QWidget* parent);
 
     // Controls, named as the rest of the designer knows them.
     std::array<QRadioButton*, 2> Option1{}; // "単爆発", "複数回爆発"
@@ -41,6 +43,7 @@ private:
     void Command1_Click();
 
     DesignerSession& session_;
+    ToolWindowHost& windows_;
 };
 
 } // namespace kirabellum

@@ -31,6 +31,12 @@ void registerDesignerWindows(ToolWindowHost& windows) {
                            [](DesignerSession& session) { return new F_Animation(session); });
     windows.registerWindow(ToolKind::Preview,
                            [](DesignerSession& session) { return new F_Preview(session); });
+    // A render opens the preview, which then shows its frames until it ends.
+    QObject::connect(&windows.session().events, &DesignerEvents::renderStarted, &windows,
+                     [&windows](int frameSize, QRgb background) {
+                         if (auto* preview = windows.openAs<F_Preview>(ToolKind::Preview))
+                             preview->prepareForRender(frameSize, background);
+                     });
 }
 
 int runDesignerWindows(int& argc, char** argv, const QString& designPath,

@@ -56,7 +56,6 @@ MDIForm1::MDIForm1(DesignerSession& session)
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);
     windows_ = new ToolWindowHost(*mdiArea_, session_);
-    session_.windows = windows_;
 
     FILE = menuBar()->addMenu(QString());
     NEW = FILE->addAction(QString(), this, &MDIForm1::NEW_Click);
@@ -178,7 +177,6 @@ void MDIForm1::changeEvent(QEvent* event) {
 
 MDIForm1::~MDIForm1() {
     qApp->removeEventFilter(this);
-    session_.windows = nullptr;
 }
 
 void MDIForm1::showTitle() {

@@ -1,6 +1,5 @@
 #include "windows/render/F_Animation.h"
 
-#include "common/FramePlayback.h"
 #include "common/Rounding.h"
 #include "core/document/DesignMath.h"
 #include "core/document/SeedText.h"
@@ -188,6 +187,9 @@ F_Animation::F_Animation(DesignerSession& session) : ToolWindow(session, ToolKin
     }
     showingClampedValue_ = false;
     showLastRender();
+    // A render starts from the settings as this window shows them.
+    connect(&session_.events, &DesignerEvents::renderPreparing, this,
+            &F_Animation::copyRenderSettings);
 }
 
 void F_Animation::retranslate() {
@@ -354,16 +356,10 @@ void F_Animation::Command1_Click() {
     Wait wait(session_, window());
     wait.exec();
     showLastRender();
-    // A loop strip is made to be played over and over: a preview set to play
-    // once plays it that way from now on.
-    auto* preview = session_.windows->windowAs<F_Preview>(ToolKind::Preview);
-    if (session_.renderRun.hasStarted() && session_.renderRun.mode().loop && preview &&
-        preview->Combo1->currentIndex() == static_cast<int>(common::PlaybackOrder::Once))
-        preview->Combo1->setCurrentIndex(static_cast<int>(common::PlaybackOrder::Repeat));
 }
 
 void F_Animation::Command2_Click() {
-    if (auto* preview = session_.windows->openAs<F_Preview>(ToolKind::Preview))
+    if (auto* preview = host().openAs<F_Preview>(ToolKind::Preview))
         preview->play(Check2->isChecked(), selectedRefreshOption());
 }
 

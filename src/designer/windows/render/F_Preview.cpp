@@ -7,7 +7,6 @@
 #include "core/render/LiveRender.h"
 #include "core/render/RendPic.h"
 #include "core/session/DesignerSession.h"
-#include "windows/tools/ToolWindowHost.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -48,6 +47,8 @@ F_Preview::F_Preview(DesignerSession& session) : ToolWindow(session, ToolKind::P
     liveTimer_ = new QTimer(this);
     liveTimer_->setTimerType(Qt::PreciseTimer);
     connect(liveTimer_, &QTimer::timeout, this, &F_Preview::showNextLiveFrame);
+    connect(&session.events, &DesignerEvents::frameRendered, this, &F_Preview::showRenderedFrame);
+    connect(&session.events, &DesignerEvents::renderEnded, this, &F_Preview::renderFinished);
 }
 
 F_Preview::~F_Preview() = default;
@@ -98,6 +99,12 @@ void F_Preview::prepareForRender(int frameSize, QRgb background) {
 
 void F_Preview::renderFinished() {
     rendering_ = false;
+    // A loop strip is made to be played over and over: a preview set to play
+    // once plays it that way from now on.
+    const RenderRun& run = session_.renderRun;
+    if (run.hasStarted() && run.mode().loop &&
+        Combo1->currentIndex() == static_cast<int>(common::PlaybackOrder::Once))
+        Combo1->setCurrentIndex(static_cast<int>(common::PlaybackOrder::Repeat));
     setWindowTitle(common::FramePlayback::idleCaption());
     if (showsLiveFrames())
         resumeLive();
@@ -110,7 +117,9 @@ void F_Preview::LiveCheck_Click() {
             live_.get(), &LiveRender::frameReady, this,
             [this](quint64 request, int frameIndex, int) { liveFrameReady(request, frameIndex); });
         connect(live_.get(), &LiveRender::renderFailed, this,
-                [this](quint64, const QString& message) { session_.windows->showStatus(message); });
+                [this](quint64, const QString& message) {
+                    Q_EMIT session_.events.statusShown(message);
+                });
         connect(&session_.history, &DesignHistory::changed, live_.get(),
                 [this] { requestLiveRender(); });
         liveShown_ = 0;

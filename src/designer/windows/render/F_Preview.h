@@ -36,8 +36,6 @@ public:
     void DRefresh() override;
     // Opening sizes the picture to the frame; it leaves a rendered strip alone.
     void Form_Load() override;
-    // The player has neither a minimize nor a maximize button.
-    bool hasMinimizeButton() const override { return false; }
 
     // Plays the strip in the order chosen in Combo1, each frame shown at least
     // PlayInterval + 1 ms after the previous one for refresh-rate option
@@ -50,7 +48,9 @@ public:
     // Playback is timed by the steady clock unless given another one.
     void setPlaybackClock(common::PlaybackClock& clock) { clock_ = &clock; }
 
-    // Used by the render run: between these two the picture shows its frames.
+    // A render's start (the preview is opened for it), its frames and its end,
+    // as the progress window announces them: in between the picture shows the
+    // frames as they are drawn.
     void prepareForRender(int frameSize, QRgb background);
     void showRenderedFrame(int frameIndex, int frameCount, const QImage& strip, const QRect& cell);
     void renderFinished();

@@ -1,19 +1,14 @@
 #include "windows/render/Wait.h"
 
+#include "common/windows/JobRunner.h"
 #include "core/render/RenderPreparation.h"
 #include "core/session/DesignerSession.h"
-#include "windows/render/F_Animation.h"
-#include "windows/render/F_Preview.h"
-#include "windows/tools/ToolWindowHost.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -36,10 +31,16 @@ Wait::Wait(DesignerSession& session, QWidget* parent)
     setFixedSize(280, 110);
     connect(Command1, &QPushButton::clicked, this, &Wait::Command1_Click);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(50);
-    connect(Timer1, &QTimer::timeout, this, &Wait::Timer1_Timer);
-    Timer1->start();
+    constexpr int StartDelayMilliseconds = 50;
+    runner_ = new common::JobRunner(
+        [this] {
+            if (PrepareRender())
+                RunFrames();
+            Q_EMIT session_.events.renderEnded();
+        },
+        StartDelayMilliseconds, this);
+    Timer1 = runner_->startTimer();
+    connect(runner_, &common::JobRunner::finished, this, &QDialog::accept);
 }
 
 void Wait::retranslate() {
@@ -61,15 +62,6 @@ void Wait::paintEvent(QPaintEvent* event) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void Wait::Timer1_Timer() {
-    Timer1->stop(); // the run starts once per opening
-    if (PrepareRender())
-        RunFrames();
-    if (auto* preview = session_.windows->windowAs<F_Preview>(ToolKind::Preview))
-        preview->renderFinished();
-    accept();
-}
-
 namespace {
 
 // A spark colour outside the ramp: the message names the layer; what to do
@@ -87,6 +79,9 @@ QString withRemedy(const QString& message) {
 } // namespace
 
 void Wait::Command1_Click() {
+    // A render not yet begun never begins; one that runs reads the document's
+    // flag after each frame.
+    runner_->cancel();
     session_.document.RenderCancel = 0;
     accept();
 }
@@ -97,8 +92,7 @@ void Wait::reject() {
 }
 
 bool Wait::PrepareRender() {
-    ToolWindowHost& windows = *session_.windows;
-    windows.openAs<F_Animation>(ToolKind::Animation)->copyRenderSettings();
+    Q_EMIT session_.events.renderPreparing();
 
     // Settings that give no picture are refused before anything changes.
     StripLayout layout;
@@ -112,8 +106,7 @@ bool Wait::PrepareRender() {
     const common::Status status =
         run.PrepareRender(session_.document, RenderMode::of(session_.document.Render));
     const QRgb background = common::colourToRgb(run.engine().paletteColour(0));
-    if (auto* preview = windows.openAs<F_Preview>(ToolKind::Preview))
-        preview->prepareForRender(layout.FrameSize, background);
+    Q_EMIT session_.events.renderStarted(layout.FrameSize, background);
     // A spark colour outside the ramp still leaves the strip resized and cleared.
     session_.rendPic.setPicture(run.strip(), run.layout(), background);
     if (!status.ok()) {
@@ -123,8 +116,9 @@ bool Wait::PrepareRender() {
     const auto& layers = session_.document.Layers;
     if (std::none_of(layers.begin(), layers.end(),
                      [](const LayerSettings& layer) { return layer.LayerUse == 1; }))
-        windows.showStatus(tr("どのレイヤーも使われていないため、何も描かれません"
-                              "（ParticleEditerの「Use」で使うレイヤーを選んでください）"));
+        Q_EMIT session_.events.statusShown(
+            tr("どのレイヤーも使われていないため、何も描かれません"
+               "（ParticleEditerの「Use」で使うレイヤーを選んでください）"));
     return true;
 }
 
@@ -132,8 +126,6 @@ void Wait::RunFrames() {
     RenderRun& run = session_.renderRun;
     const int frameCount = run.layout().FrameCount;
     RenderBar->setRange(0, std::max(frameCount - 1, 1));
-    auto* preview = session_.windows->windowAs<F_Preview>(ToolKind::Preview);
-    QPointer<F_Preview> previewWindow(preview);
 
     RenderHooks hooks;
     // While a loop settles the bar shows that work goes on without saying how
@@ -143,14 +135,13 @@ void Wait::RunFrames() {
         RenderBar->setRange(0, std::max(frameCount - 1, 1));
         RenderBar->setValue(frameIndex);
     };
-    hooks.frameDrawn = [&](int frameIndex, const QImage& strip, const QRect& cell) {
-        if (previewWindow)
-            previewWindow->showRenderedFrame(frameIndex, frameCount, strip, cell);
+    hooks.frameDrawn = [this, frameCount](int frameIndex, const QImage& strip, const QRect& cell) {
+        Q_EMIT session_.events.frameRendered(frameIndex, frameCount, strip, cell);
     };
     hooks.betweenFrames = [this, &run] {
         session_.rendPic.setPicture(run.strip(), run.layout(), session_.rendPic.backgroundColour());
         Q_EMIT yielding(RenderBar->value());
-        QCoreApplication::processEvents();
+        runner_->betweenSteps();
     };
     run.RunFrames(session_.document, hooks);
     session_.rendPic.setPicture(run.strip(), run.layout(), session_.rendPic.backgroundColour());

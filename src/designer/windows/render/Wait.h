@@ -7,6 +7,10 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 
+namespace common {
+class JobRunner;
+}
+
 namespace kirabellum {
 
 class DesignerSession;
@@ -34,12 +38,12 @@ protected:
 
 private:
     void retranslate();
-    void Timer1_Timer();
     void Command1_Click();
     bool PrepareRender();
     void RunFrames();
 
     DesignerSession& session_;
+    common::JobRunner* runner_;
 };
 
 } // namespace kirabellum

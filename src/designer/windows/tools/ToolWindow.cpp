@@ -1,11 +1,6 @@
 #include "windows/tools/ToolWindow.h"
 
-#include "common/windows/FileDrop.h"
-
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QEvent>
-#include <QMdiSubWindow>
 
 namespace kirabellum {
 
@@ -15,31 +10,6 @@ void ToolWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     QWidget::changeEvent(event);
-}
-
-void ToolWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!common::droppedFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void ToolWindow::dropEvent(QDropEvent* event) {
-    const QString path = common::droppedFile(event->mimeData());
-    if (path.isEmpty())
-        return;
-    event->acceptProposedAction();
-    loadDroppedFile(path);
-}
-
-void ToolWindow::fitToContents() {
-    adjustSize();
-    setFixedSize(sizeHint());
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        // Release the old fixed size before taking the new one.
-        frame->setMinimumSize(0, 0);
-        frame->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        frame->adjustSize();
-        frame->setFixedSize(frame->sizeHint());
-    }
 }
 
 } // namespace kirabellum

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "common/windows/ToolWindowHost.h"
+
 #include <QWidget>
 
 namespace kirabellum {
 
 class DesignerSession;
+class ToolWindowHost;
 
 // The six tool windows of the designer, in the order of the VIEW menu.
 enum class ToolKind { Editer, Gravity, Color, Hinoko, Animation, Preview };
@@ -25,30 +28,26 @@ public:
     // redraws itself from the document.
     virtual void Form_Load() { DRefresh(); }
 
-    // Whether the window's frame offers a minimize button (no tool window has a
-    // maximize button).
-    virtual bool hasMinimizeButton() const { return true; }
-
 protected:
     // Sets every text the window shows in the language installed now: each
     // window calls it once built, and again whenever the language changes.
     virtual void retranslate() {}
     void changeEvent(QEvent* event) override;
 
-    // A window that loads pictures takes a file dropped on it: it calls
-    // setAcceptDrops(true) and loads the file as its Load command would.
-    virtual void loadDroppedFile(const QString& path) { static_cast<void>(path); }
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-
     // Fixes the window's size to what its contents need now; windows whose
     // pictures change size call it again.
-    void fitToContents();
+    void fitToContents() { common::ToolWindowHost::fitToContents(*this); }
+
+    // The host that opened the window: how it reaches the other tool windows.
+    ToolWindowHost& host() const { return *host_; }
 
     DesignerSession& session_;
 
 private:
+    friend class ToolWindowHost;
+
     ToolKind kind_;
+    ToolWindowHost* host_ = nullptr;
 };
 
 } // namespace kirabellum

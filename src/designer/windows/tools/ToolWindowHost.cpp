@@ -1,25 +1,20 @@
 #include "windows/tools/ToolWindowHost.h"
 
 #include "common/ScreenUnits.h"
-#include "core/document/DesignMath.h"
+#include "core/session/DesignerSession.h"
 
-#include <QAction>
 #include <QMainWindow>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QStatusBar>
 
 namespace kirabellum {
 
 namespace {
 
-struct Placement {
-    int leftTwips;
-    int topTwips;
-};
+constexpr int KindCount = 6;
 
-// In the order of ToolKind.
-constexpr Placement placements[] = {
+// In the order of ToolKind, in twips.
+constexpr QPoint placements[] = {
     {128, 128},   // particle editor
     {128, 3800},  // gravity editor
     {4800, 3300}, // colour editor
@@ -28,91 +23,62 @@ constexpr Placement placements[] = {
     {6900, 4300}, // preview player
 };
 
+int number(ToolKind kind) {
+    return static_cast<int>(kind);
+}
+
 } // namespace
 
 ToolWindowHost::ToolWindowHost(QMdiArea& area, DesignerSession& session)
-    : QObject(&area), area_(area), session_(session) {}
+    : common::ToolWindowHost(area, KindCount), session_(session) {
+    connect(&session.events, &DesignerEvents::statusShown, this, &ToolWindowHost::showStatus);
+}
 
 QPoint ToolWindowHost::position(ToolKind kind) {
-    const Placement& placement = placements[static_cast<std::size_t>(kind)];
-    return {common::twipsToPixels(placement.leftTwips), common::twipsToPixels(placement.topTwips)};
+    const QPoint twips = placements[number(kind)];
+    return {common::twipsToPixels(twips.x()), common::twipsToPixels(twips.y())};
 }
 
 void ToolWindowHost::registerWindow(ToolKind kind, Factory factory) {
-    slot(kind).factory = std::move(factory);
-    if (slot(kind).viewAction)
-        slot(kind).viewAction->setEnabled(true);
+    Kind settings;
+    settings.create = [this, factory = std::move(factory)]() -> QWidget* {
+        ToolWindow* toolWindow = factory(session_);
+        toolWindow->host_ = this;
+        return toolWindow;
+    };
+    settings.positionTwips = [kind] { return placements[number(kind)]; };
+    settings.load = [](QWidget& window) { static_cast<ToolWindow&>(window).Form_Load(); };
+    // The player has neither a minimize nor a maximize button, the others no
+    // maximize button.
+    if (kind != ToolKind::Preview)
+        settings.frameButtons = Qt::WindowMinimizeButtonHint;
+    common::ToolWindowHost::registerWindow(number(kind), std::move(settings));
 }
 
 bool ToolWindowHost::isAvailable(ToolKind kind) const {
-    return bool(slot(kind).factory);
+    return common::ToolWindowHost::isAvailable(number(kind));
 }
 
 void ToolWindowHost::setViewAction(ToolKind kind, QAction* action) {
-    slot(kind).viewAction = action;
-    action->setCheckable(true);
-    action->setChecked(window(kind) != nullptr);
-    action->setEnabled(isAvailable(kind));
+    common::ToolWindowHost::setViewAction(number(kind), action);
 }
 
 ToolWindow* ToolWindowHost::window(ToolKind kind) const {
-    return slot(kind).window.data();
+    return static_cast<ToolWindow*>(common::ToolWindowHost::window(number(kind)));
 }
 
 void ToolWindowHost::showStatus(const QString& text) {
     constexpr int ShownMilliseconds = 10000;
-    if (auto* mainWindow = qobject_cast<QMainWindow*>(area_.window()))
+    if (auto* mainWindow = qobject_cast<QMainWindow*>(area().window()))
         mainWindow->statusBar()->showMessage(text, ShownMilliseconds);
 }
 
 ToolWindow* ToolWindowHost::open(ToolKind kind) {
-    Slot& entry = slot(kind);
-    if (entry.window)
-        return entry.window;
-    if (!entry.factory)
-        return nullptr;
-
-    ToolWindow* toolWindow = entry.factory(session_);
-    auto* frame = new QMdiSubWindow;
-    frame->setWidget(toolWindow);
-    frame->setAttribute(Qt::WA_DeleteOnClose);
-    // Fixed size, no maximize button.
-    Qt::WindowFlags flags =
-        Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (toolWindow->hasMinimizeButton())
-        flags |= Qt::WindowMinimizeButtonHint;
-    frame->setWindowFlags(flags);
-    frame->setWindowIcon(area_.window()->windowIcon());
-    area_.addSubWindow(frame);
-    entry.frame = frame;
-    entry.window = toolWindow;
-
-    toolWindow->Form_Load();
-    toolWindow->adjustSize();
-    toolWindow->setFixedSize(toolWindow->sizeHint());
-    frame->adjustSize();
-    frame->setFixedSize(frame->sizeHint());
-    frame->move(position(kind));
-    frame->show();
-
-    if (entry.viewAction)
-        entry.viewAction->setChecked(true);
-    connect(frame, &QObject::destroyed, this, [this, kind] {
-        Slot& closed = slot(kind);
-        if (closed.viewAction)
-            closed.viewAction->setChecked(false);
-    });
-    return toolWindow;
+    return static_cast<ToolWindow*>(common::ToolWindowHost::open(number(kind)));
 }
 
 void ToolWindowHost::showAndFocus(ToolKind kind) {
-    if (ToolWindow* toolWindow = open(kind)) {
-        area_.setActiveSubWindow(slot(kind).frame);
-        toolWindow->setFocus();
-    }
-    // A click on the checkable menu item toggled its tick; it follows the window.
-    if (slot(kind).viewAction)
-        slot(kind).viewAction->setChecked(window(kind) != nullptr);
+    common::ToolWindowHost::showAndFocus(number(kind));
 }
 
 void ToolWindowHost::openClosedWindows() {
@@ -128,17 +94,20 @@ constexpr ToolKind refreshOrder[] = {ToolKind::Gravity, ToolKind::Editer, ToolKi
 
 } // namespace
 
+void ToolWindowHost::refresh(ToolKind kind) {
+    if (ToolWindow* toolWindow = window(kind))
+        toolWindow->DRefresh();
+}
+
 void ToolWindowHost::refreshAll() {
     for (ToolKind kind : refreshOrder)
-        if (ToolWindow* toolWindow = window(kind))
-            toolWindow->DRefresh();
+        refresh(kind);
 }
 
 void ToolWindowHost::refreshDocumentViews() {
     for (ToolKind kind : refreshOrder)
         if (kind != ToolKind::Preview)
-            if (ToolWindow* toolWindow = window(kind))
-                toolWindow->DRefresh();
+            refresh(kind);
 }
 
 } // namespace kirabellum

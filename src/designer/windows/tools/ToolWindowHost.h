@@ -1,32 +1,29 @@
 #pragma once
 
+#include "common/windows/ToolWindowHost.h"
 #include "windows/tools/ToolWindow.h"
 
-#include <QObject>
-#include <QPoint>
-#include <QPointer>
-
-#include <array>
 #include <functional>
-
-class QAction;
-class QMdiArea;
-class QMdiSubWindow;
 
 namespace kirabellum {
 
-// Opens, places, ticks and refreshes the tool windows inside the main window.
-// Each kind of window registers a factory; the commands of the main window and
-// of other windows reach the windows only through here.
-class ToolWindowHost : public QObject {
+// The designer's six tool windows in the main window, on the shared host: each
+// kind registers a factory; the commands of the main window and of other
+// windows reach the windows only through here.
+class ToolWindowHost : public common::ToolWindowHost {
     Q_OBJECT
 public:
     using Factory = std::function<ToolWindow*(DesignerSession&)>;
 
     ToolWindowHost(QMdiArea& area, DesignerSession& session);
 
+    // The window opens at its place in the main window, and loads (most
+    // windows redraw themselves from the document) before it is fitted.
     void registerWindow(ToolKind kind, Factory factory);
-    // A passing line on the main window's status bar (its "Ready" returns after).
+    // The session whose windows these are.
+    DesignerSession& session() const { return session_; }
+    // A passing line on the main window's status bar (its "Ready" returns after);
+    // the session's status lines show here.
     void showStatus(const QString& text);
     bool isAvailable(ToolKind kind) const;
     // The VIEW menu item that the window ticks while it is open.
@@ -37,10 +34,8 @@ public:
     template <class Window> Window* windowAs(ToolKind kind) const {
         return static_cast<Window*>(window(kind));
     }
-    // Opens the window if it is closed: it is created, loads (most windows redraw
-    // themselves from the document), is placed at its position and ticks its VIEW
-    // item. An open window
-    // is left as it is. Null when no window of that kind is available.
+    // Opens the window if it is closed (see common::ToolWindowHost::open); null
+    // when no window of that kind is available.
     ToolWindow* open(ToolKind kind);
     // The VIEW command: open if closed, then give the window the focus.
     void showAndFocus(ToolKind kind);
@@ -53,6 +48,8 @@ public:
     // and colour windows before); then all six redraw in the order gravity,
     // particle, render settings, spark, colour, preview.
     void openClosedWindows();
+    // The open window of that kind, if any, redraws from the document.
+    void refresh(ToolKind kind);
     void refreshAll();
     // Undo and redo: the open windows that show the document redraw from it, in
     // the order of refreshAll. The preview keeps the strip it shows, which
@@ -64,18 +61,7 @@ public:
     static QPoint position(ToolKind kind);
 
 private:
-    struct Slot {
-        Factory factory;
-        QPointer<QMdiSubWindow> frame;
-        QPointer<ToolWindow> window;
-        QPointer<QAction> viewAction;
-    };
-    Slot& slot(ToolKind kind) { return slots_[static_cast<std::size_t>(kind)]; }
-    const Slot& slot(ToolKind kind) const { return slots_[static_cast<std::size_t>(kind)]; }
-
-    QMdiArea& area_;
     DesignerSession& session_;
-    std::array<Slot, 6> slots_;
 };
 
 } // namespace kirabellum
