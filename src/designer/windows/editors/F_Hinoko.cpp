@@ -123,22 +123,23 @@ void F_Hinoko::loadDroppedFile(const QString& path) {
 }
 
 void F_Hinoko::takeSparkImage(int layer, const QImage& picture) {
-    takeSparkFromPicture(picture,
-                         session_.document.SparkImage[static_cast<std::size_t>(layer - 1)]);
+    session_.history.edit([layer, &picture](DesignDocument& document) {
+        takeSparkFromPicture(picture, document.SparkImage[static_cast<std::size_t>(layer - 1)]);
+    });
     DRefresh();
-    session_.history.record();
 }
 
 void F_Hinoko::BuiltInSpark_Click(std::size_t index) {
     const int layer = F_Editer::CurrentLayer(session_);
-    applyBuiltInSpark(session_.document, layer - 1, index);
+    session_.history.edit([layer, index](DesignDocument& document) {
+        applyBuiltInSpark(document, layer - 1, index);
+    });
     DRefresh();
     // A design without a ramp is given one with the spark; the colour editor
     // shows it.
     if (session_.windows)
         if (ToolWindow* colours = session_.windows->window(ToolKind::Color))
             colours->DRefresh();
-    session_.history.record();
 }
 
 void F_Hinoko::Command2_Click() {

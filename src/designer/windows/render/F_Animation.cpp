@@ -252,40 +252,41 @@ void F_Animation::HScroll1_Change(int index) {
 
 void F_Animation::writeBarValue(int index) {
     const int value = HScroll1[static_cast<std::size_t>(index)]->value();
-    DesignDocument& document = session_.document;
-    switch (index) {
-    case SizeBar:
-        document.FrameSize = static_cast<std::int16_t>(value);
-        break;
-    case FrameCountBar:
-        document.FrameCount = static_cast<std::int16_t>(value);
-        break;
-    case AfterimageBar:
-        document.Afterimage = static_cast<std::int16_t>(value);
-        break;
-    case AddRateBar:
-        document.AddRate = static_cast<float>(value / 100.0);
-        break;
-    case WidthLimitBar:
-        document.WidthLimit = static_cast<std::int16_t>(value);
-        break;
-    }
-    session_.history.record();
+    session_.history.edit([index, value](DesignDocument& document) {
+        switch (index) {
+        case SizeBar:
+            document.FrameSize = static_cast<std::int16_t>(value);
+            break;
+        case FrameCountBar:
+            document.FrameCount = static_cast<std::int16_t>(value);
+            break;
+        case AfterimageBar:
+            document.Afterimage = static_cast<std::int16_t>(value);
+            break;
+        case AddRateBar:
+            document.AddRate = static_cast<float>(value / 100.0);
+            break;
+        case WidthLimitBar:
+            document.WidthLimit = static_cast<std::int16_t>(value);
+            break;
+        }
+    });
 }
 
 void F_Animation::writeAfterimageOn() {
-    session_.document.AfterimageOn = Check1->isChecked() ? 1 : 0;
-    session_.history.record();
+    const bool on = Check1->isChecked();
+    session_.history.edit([on](DesignDocument& document) { document.AfterimageOn = on ? 1 : 0; });
 }
 
 void F_Animation::writeRefreshRate(int option) {
-    session_.document.RefreshRate = static_cast<std::uint8_t>(option);
-    session_.history.record();
+    session_.history.edit([option](DesignDocument& document) {
+        document.RefreshRate = static_cast<std::uint8_t>(option);
+    });
 }
 
 void F_Animation::writeLoop() {
-    session_.document.Render.Loop = LoopCheck->isChecked();
-    session_.history.record();
+    const bool loop = LoopCheck->isChecked();
+    session_.history.edit([loop](DesignDocument& document) { document.Render.Loop = loop; });
 }
 
 void F_Animation::writeSeed() {
@@ -295,8 +296,7 @@ void F_Animation::writeSeed() {
         if (!seed)
             return;
     }
-    session_.document.Render.Seed = seed;
-    session_.history.record();
+    session_.history.edit([&seed](DesignDocument& document) { document.Render.Seed = seed; });
 }
 
 void F_Animation::FixSeedCheck_Click() {
