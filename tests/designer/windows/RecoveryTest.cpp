@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QThread>
 #include <QTimer>
 
@@ -89,6 +90,30 @@ TEST_F(RecoveryTest, UnsavedChangesAreKeptUntilSavedOrDiscarded) {
     dialogs.unsavedAnswers.push_back(SaveAnswer::Discard);
     mainWindow->END_Click();
     EXPECT_TRUE(recoveryFiles(recoveryFolder()).isEmpty());
+}
+
+// A recovery file that cannot be removed when the changes are saved is reported
+// and removed by the next periodic write, not offered at the next start.
+TEST_F(RecoveryTest, ARemovalThatFailedIsReportedAndTriedAgain) {
+    mainWindow->NEW_Click();
+    makeChanges(windows());
+    mainWindow->RecoveryTimer_Timer();
+    const QString file = session->recovery.path();
+    ASSERT_TRUE(QFile::exists(file));
+    // A folder in the file's place makes the removal fail, whoever runs the test.
+    const QString aside = file + QStringLiteral(".aside");
+    ASSERT_TRUE(QFile::rename(file, aside));
+    ASSERT_TRUE(QDir().mkpath(file + QStringLiteral("/in the way")));
+    dialogs.saveAnswers.push_back(path("kept.df2"));
+    ASSERT_TRUE(mainWindow->SAVE_Click());
+    mainWindow->RecoveryTimer_Timer();
+    EXPECT_TRUE(mainWindow->statusBar()->currentMessage().contains(file))
+        << mainWindow->statusBar()->currentMessage().toStdString();
+
+    ASSERT_TRUE(QDir(file).removeRecursively());
+    ASSERT_TRUE(QFile::rename(aside, file));
+    mainWindow->RecoveryTimer_Timer();
+    EXPECT_FALSE(QFile::exists(file));
 }
 
 TEST_F(RecoveryTest, ALeftBehindDesignIsRestoredWithItsNameAndUnsavedOrRemoved) {

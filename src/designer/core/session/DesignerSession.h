@@ -47,7 +47,8 @@ public:
     // Where the design is kept while it has unsaved changes, so that a crash
     // loses nothing; the file goes once the changes are saved or discarded.
     RecoveryStore recovery;
-    // Writes the recovery file while there are unsaved changes.
+    // Writes the recovery file while there are unsaved changes, and removes it
+    // while there are none (again, should a removal have failed before).
     common::Status keepRecovery();
 
     // The layer that the particle editor has selected (1 to 8).

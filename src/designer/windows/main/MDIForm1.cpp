@@ -439,10 +439,16 @@ void MDIForm1::REDO_Click() {
 
 bool MDIForm1::offerRecovery() {
     RecoveryStore& recovery = session_.recovery;
+    // A file that cannot be removed would be offered again at every start.
+    const auto discard = [this, &recovery](const RecoveryStore::Entry& entry) {
+        const common::Status discarded = recovery.discard(entry);
+        if (!discarded.ok())
+            session_.dialogs.warning(QStringLiteral("Kirabellum"), discarded.message());
+    };
     for (const RecoveryStore::Entry& entry : recovery.leftBehind()) {
         if (!entry.problem.ok()) {
             session_.dialogs.warning(QStringLiteral("Kirabellum"), entry.problem.message());
-            recovery.discard(entry);
+            discard(entry);
             continue;
         }
         const QString question =
@@ -450,7 +456,7 @@ bool MDIForm1::offerRecovery() {
                 .arg(nameOrUntitled(entry.designFileName),
                      entry.written.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
         if (!session_.dialogs.askYesNo(QStringLiteral("Kirabellum"), question)) {
-            recovery.discard(entry);
+            discard(entry);
             continue;
         }
         DesignDocument restored = session_.document;
@@ -458,7 +464,7 @@ bool MDIForm1::offerRecovery() {
         const common::Status status = recovery.restore(entry, restored, fileName);
         if (!status.ok()) {
             session_.dialogs.warning(QStringLiteral("Kirabellum"), status.message());
-            recovery.discard(entry);
+            discard(entry);
             continue;
         }
         windows_->openClosedWindows();
@@ -474,7 +480,7 @@ bool MDIForm1::offerRecovery() {
         // The restored design is this designer's to keep now; the old file goes
         // once it is safe in this designer's own.
         if (session_.keepRecovery().ok())
-            recovery.discard(entry);
+            discard(entry);
         return true;
     }
     return false;
@@ -520,7 +526,11 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     mdiArea_->closeAllSubWindows();
-    session_.recovery.remove();
+    // A recovery file left here would offer the saved or discarded design at
+    // the next start.
+    const common::Status removed = session_.recovery.remove();
+    if (!removed.ok())
+        session_.dialogs.warning(QStringLiteral("Kirabellum"), removed.message());
     event->accept();
 }
 

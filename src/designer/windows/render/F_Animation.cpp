@@ -349,7 +349,7 @@ void F_Animation::Command1_Click() {
     writeSeed();
     // The design is kept in the recovery file before a render starts; a failure
     // there is reported by the main window's next periodic write.
-    session_.keepRecovery();
+    static_cast<void>(session_.keepRecovery());
     session_.document.RenderCancel = 1;
     Wait wait(session_, window());
     wait.exec();
