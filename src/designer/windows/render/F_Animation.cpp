@@ -4,6 +4,7 @@
 #include "common/Rounding.h"
 #include "core/document/DesignMath.h"
 #include "core/document/SeedText.h"
+#include "core/render/StripLayout.h"
 #include "core/session/DesignerSession.h"
 #include "windows/render/F_Preview.h"
 #include "windows/render/Wait.h"
@@ -33,7 +34,11 @@ struct BarSettings {
 };
 // Bars 0 to 4: size, frame count, afterimage, add rate, width limit.
 constexpr BarSettings bars[] = {
-    {24, 512, 8, 160}, {1, 256, 1, 10}, {10, 100, 1, 20}, {10, 200, 1, 100}, {320, 1600, 32, 640},
+    {FrameSizeMinimum, FrameSizeMaximum, 8, 160},
+    {FrameCountMinimum, FrameCountMaximum, 1, 10},
+    {10, 100, 1, 20},
+    {10, 200, 1, 100},
+    {WidthLimitMinimum, WidthLimitMaximum, 32, 640},
 };
 constexpr int SizeBar = 0;
 constexpr int FrameCountBar = 1;
