@@ -10,7 +10,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QThread>
 #include <QTimer>
 
 #include <sstream>
@@ -19,9 +18,6 @@ namespace kirabellum::test {
 namespace {
 
 using SaveAnswer = DesignerDialogs::SaveAnswer;
-
-// Where the child designer of the crash test keeps its recovery file.
-constexpr char ChildFolderVariable[] = "KIRABELLUM_RECOVERY_CHILD_FOLDER";
 
 std::string designBytes(const DesignDocument& document) {
     std::ostringstream stream;
@@ -176,41 +172,13 @@ TEST_F(RecoveryTest, ADamagedRecoveryFileIsReportedInOneLineAndRemoved) {
     EXPECT_TRUE(dialogs.unsavedQuestions.empty());
 }
 
-// The designer that a crash test kills: it makes changes through its windows,
-// lets the timer keep them, writes the design it holds beside it for
-// comparison, says so and waits. Run only as the child of the test below.
-TEST(RecoveryChild, DISABLED_ChangesAndWaitsToBeKilled) {
-    const QString folder = qEnvironmentVariable(ChildFolderVariable);
-    ASSERT_FALSE(folder.isEmpty());
-    TestDialogs dialogs;
-    DesignerSession session(dialogs, 0, folder);
-    MDIForm1 mainWindow(session);
-    registerDesignerWindows(mainWindow.windows());
-    mainWindow.show();
-    mainWindow.NEW_Click();
-    makeChanges(mainWindow.windows());
-    mainWindow.RecoveryTimer_Timer();
-    ASSERT_TRUE(
-        WriteDesignFile(QDir(folder).filePath(QStringLiteral("expected.df2")), session.document)
-            .ok());
-    std::printf("kept\n");
-    std::fflush(stdout);
-    for (;;) {
-        QCoreApplication::processEvents();
-        QThread::msleep(5);
-    }
-}
-
 TEST_F(RecoveryTest, ADesignerKilledAfterAChangeIsRestoredByTheNext) {
     QDir().mkpath(recoveryFolder());
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(ChildFolderVariable), recoveryFolder());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_also_run_disabled_tests"),
-                 QStringLiteral("--gtest_filter=RecoveryChild.*")});
+    child.start(QStringLiteral(KIRABELLUM_RECOVERY_CHILD), {recoveryFolder()});
     ASSERT_TRUE(child.waitForStarted());
     QByteArray said;
     while (!said.contains("kept\n") && child.state() == QProcess::Running)
