@@ -28,6 +28,8 @@ public:
     DesignerSession& operator=(const DesignerSession&) = delete;
 
     DesignerDialogs& dialogs;
+    // The design. The editors change it only through history.edit(), which
+    // records the undo step; New, Open and recovery replace it whole.
     DesignDocument document;
     // Undo and redo of the document, and whether it has unsaved changes.
     DesignHistory history{document};
