@@ -34,15 +34,18 @@ struct Measurement {
     QImage strip;
 };
 
+void exitOnFailure(const common::Status& status) {
+    if (status.ok())
+        return;
+    std::fprintf(stderr, "%s\n", status.message().toUtf8().constData());
+    std::exit(1);
+}
+
 Measurement renderHeavy(const DesignDocument& design, EngineKind kind, int threads,
                         const char* name) {
     RandomSource random(0);
     RenderRun run(random, kind, threads);
-    const common::Status status = run.PrepareRender(design);
-    if (!status.ok()) {
-        std::fprintf(stderr, "%s\n", status.message().toUtf8().constData());
-        std::exit(1);
-    }
+    exitOnFailure(run.PrepareRender(design));
     const auto start = Clock::now();
     const int frames = run.RunFrames(design);
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
@@ -213,13 +216,13 @@ int main(int argc, char** argv) {
     DesignDocument empty = design;
     for (LayerSettings& layer : empty.Layers)
         layer.LayerUse = 0;
-    engine.PrepareRender(empty);
+    exitOnFailure(engine.PrepareRender(empty));
     std::printf("  frame without particles, blank canvas:   %8.2f us\n",
                 microsecondsPerFrame(engine, target, 0, 1000));
     DesignDocument fading = design;
     for (LayerSettings& layer : fading.Layers)
         layer.LayerBurstTo = 12;
-    engine.PrepareRender(fading);
+    exitOnFailure(engine.PrepareRender(fading));
     int frame = 0;
     while (engine.liveParticles() > 0) {
         engine.advanceFrame();

@@ -6,7 +6,7 @@ namespace common {
 
 // The outcome of an operation that can fail on bad input or a failing file.
 // Windows show the message in a message box; the command line prints it.
-class Status {
+class [[nodiscard]] Status {
 public:
     static Status success() { return Status(); }
     static Status failure(const QString& message) { return Status(message); }

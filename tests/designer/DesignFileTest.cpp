@@ -50,9 +50,9 @@ TEST(DesignFileLayout, DefaultDesignIsTheDocumentedBytes) {
     ASSERT_EQ(bytes.size(), 33603u);
     EXPECT_EQ(hex(bytes, 0, 14), "00 14 00 A0 00 0A 00 04 00 00 80 3F 80 02");
     std::string pairs;
-    for (int direction = 0; direction < 36; ++direction)
+    for (int direction = 0; direction < DirectionTotal; ++direction)
         pairs += " 20 00";
-    for (int layer = 0; layer < 8; ++layer) {
+    for (int layer = 0; layer < LayerTotal; ++layer) {
         const std::size_t start = 14 + 91 * static_cast<std::size_t>(layer);
         EXPECT_EQ(hex(bytes, start, 91),
                   "00 50 00 50 00 00 02 18 00 00 23 50" + pairs + " 00 00 00 00 00 01 00")
@@ -125,13 +125,14 @@ TEST(DesignFileRoundTrip, ReadKeepsRenderCancelAndRampTail) {
 // A version 1.1 file: the version 1.2 layout with only the first spark image.
 std::string version11Bytes(const DesignDocument& document) {
     const std::string full = bytesOf(document);
-    return full.substr(0, 769 + 4096) + full.substr(769 + 8 * 4096);
+    return full.substr(0, DesignSparkOffset + DesignSparkImageBytes) +
+           full.substr(DesignSparkOffset + LayerTotal * DesignSparkImageBytes);
 }
 
 TEST(DesignFileVersion11, OneSparkImageFillsAllEightSlots) {
     DesignDocument source = newDesign();
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
+    for (int y = 0; y < SparkEdge; ++y)
+        for (int x = 0; x < SparkEdge; ++x)
             source.SparkImage[0].at(x, y) = common::makeColour(x * 8, y * 8, 77);
     source.ColorRamp[15] = common::makeColour(1, 2, 3);
     const std::string bytes = version11Bytes(source);
@@ -139,7 +140,7 @@ TEST(DesignFileVersion11, OneSparkImageFillsAllEightSlots) {
 
     DesignDocument read;
     ASSERT_TRUE(readBytes(bytes, DesignFileVersion::V1_1, read).ok());
-    for (int slot = 0; slot < 8; ++slot)
+    for (int slot = 0; slot < LayerTotal; ++slot)
         EXPECT_EQ(read.SparkImage[static_cast<std::size_t>(slot)].pixels,
                   source.SparkImage[0].pixels)
             << "slot " << slot;

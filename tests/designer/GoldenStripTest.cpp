@@ -57,7 +57,8 @@ TEST_P(GoldenStrip, RendersTheExpectedStrip) {
     if (differing > 0) {
         const QString written =
             QDir::current().filePath(GetParam() + QStringLiteral("-actual.png"));
-        common::writeImage(written, actual);
+        const common::Status kept = common::writeImage(written, actual);
+        EXPECT_TRUE(kept.ok()) << kept.message().toStdString();
         FAIL() << differing << " pixels differ, the first at (" << first.x() << ", " << first.y()
                << "); the strip drawn is in " << written.toStdString();
     }

@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <thread>
+#include <condition_variable>
+#include <mutex>
 
 namespace kirabellum {
 namespace {
@@ -26,16 +27,55 @@ QImage renderedStrip(DesignDocument design, std::uint64_t seed, StripLayout& lay
     return run.strip();
 }
 
-// Waits (a few seconds at most) until request `number` has drawn every frame.
-LiveFrames completedFrames(const LiveRender& live, std::uint64_t number) {
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    for (;;) {
-        LiveFrames frames = live.newest();
-        if ((frames.request == number && frames.complete()) ||
-            std::chrono::steady_clock::now() > giveUp)
-            return frames;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+// What the live render's worker thread says, for a test to wait on. Made
+// before the live render, so that it outlives the worker.
+class LiveEvents {
+public:
+    void listenTo(LiveRender& live) {
+        QObject::connect(
+            &live, &LiveRender::frameReady, &live, [this] { wake([] {}); }, Qt::DirectConnection);
+        QObject::connect(
+            &live, &LiveRender::renderFailed, &live,
+            [this](quint64 request, const QString& message) {
+                wake([&] {
+                    failedRequest = request;
+                    failure = message;
+                });
+            },
+            Qt::DirectConnection);
     }
+
+    // Waits (20 seconds at most) until `done` holds; true when it does.
+    template <class Done> bool waitUntil(Done done) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        return woken_.wait_for(lock, std::chrono::seconds(20), done);
+    }
+
+    // The last request that failed, and its message; read them after a wait.
+    std::uint64_t failedRequest = 0;
+    QString failure;
+
+private:
+    template <class Note> void wake(Note note) {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            note();
+        }
+        woken_.notify_all();
+    }
+
+    std::mutex mutex_;
+    std::condition_variable woken_;
+};
+
+// Waits until request `number` has drawn every frame.
+LiveFrames completedFrames(const LiveRender& live, LiveEvents& events, std::uint64_t number) {
+    LiveFrames frames;
+    events.waitUntil([&] {
+        frames = live.newest();
+        return frames.request == number && frames.complete();
+    });
+    return frames;
 }
 
 void expectFramesOfStrip(const LiveFrames& frames, const DesignDocument& design,
@@ -53,25 +93,30 @@ void expectFramesOfStrip(const LiveFrames& frames, const DesignDocument& design,
 
 TEST(LiveRenderTest, FramesAreThoseOfARenderFromTheSameSeed) {
     common::WorkerPool workers(2);
+    LiveEvents events;
     LiveRender live(workers);
+    events.listenTo(live);
     const DesignDocument design = sampleDesign(5);
     const std::uint64_t number = live.request(design, 77);
-    expectFramesOfStrip(completedFrames(live, number), design, 77);
+    const LiveFrames first = completedFrames(live, events, number);
+    expectFramesOfStrip(first, design, 77);
     // The same design and seed again: the same frames.
     const std::uint64_t again = live.request(design, 77);
-    EXPECT_EQ(completedFrames(live, again).frames, completedFrames(live, number).frames);
+    EXPECT_EQ(completedFrames(live, events, again).frames, first.frames);
 }
 
 TEST(LiveRenderTest, TheNewestOfQuickChangesWins) {
     common::WorkerPool workers(2);
+    LiveEvents events;
     LiveRender live(workers);
+    events.listenTo(live);
     DesignDocument design = sampleDesign(12);
     std::uint64_t last = 0;
     for (int change = 0; change < 20; ++change) {
         design.Layers[0].LayerCount = static_cast<std::int16_t>(40 + 8 * change);
         last = live.request(design, 3);
     }
-    const LiveFrames frames = completedFrames(live, last);
+    const LiveFrames frames = completedFrames(live, events, last);
     EXPECT_EQ(frames.request, last);
     expectFramesOfStrip(frames, design, 3);
 }
@@ -79,7 +124,9 @@ TEST(LiveRenderTest, TheNewestOfQuickChangesWins) {
 // The render button's run and a live render on the same workers at once.
 TEST(LiveRenderTest, ARunSharingTheWorkersChangesNoFrame) {
     common::WorkerPool workers(2);
+    LiveEvents events;
     LiveRender live(workers);
+    events.listenTo(live);
     const DesignDocument design = sampleDesign(24);
     const std::uint64_t number = live.request(design, 77);
     DesignDocument other = sampleDesigns().back().design;
@@ -90,43 +137,23 @@ TEST(LiveRenderTest, ARunSharingTheWorkersChangesNoFrame) {
     run.RunFrames(other);
     StripLayout layout;
     EXPECT_EQ(run.strip(), renderedStrip(other, 5, layout));
-    expectFramesOfStrip(completedFrames(live, number), design, 77);
+    expectFramesOfStrip(completedFrames(live, events, number), design, 77);
 }
 
 TEST(LiveRenderTest, AnUnrenderableDesignReportsTheRendersMessage) {
     common::WorkerPool workers(2);
+    LiveEvents events;
     LiveRender live(workers);
+    events.listenTo(live);
     DesignDocument design = sampleDesign(3);
     design.SparkImage[1].at(0, 0) = common::makeColour(1, 254, 3);
-    std::uint64_t failedRequest = 0;
-    QString message;
-    std::mutex seen;
-    QObject::connect(
-        &live, &LiveRender::renderFailed, &live,
-        [&](quint64 request, const QString& text) {
-            const std::lock_guard<std::mutex> lock(seen);
-            failedRequest = request;
-            message = text;
-        },
-        Qt::DirectConnection);
     const std::uint64_t number = live.request(design, 0);
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    for (;;) {
-        {
-            const std::lock_guard<std::mutex> lock(seen);
-            if (failedRequest != 0 || std::chrono::steady_clock::now() > giveUp)
-                break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    {
-        const std::lock_guard<std::mutex> lock(seen);
-        EXPECT_EQ(failedRequest, number);
-        EXPECT_EQ(message, sparkColourMessage(2));
-    }
+    ASSERT_TRUE(events.waitUntil([&events] { return events.failedRequest != 0; }));
+    EXPECT_EQ(events.failedRequest, number);
+    EXPECT_EQ(events.failure, sparkColourMessage(2));
     // The worker goes on to the next request.
     const std::uint64_t next = live.request(sampleDesign(2), 0);
-    EXPECT_TRUE(completedFrames(live, next).complete());
+    EXPECT_TRUE(completedFrames(live, events, next).complete());
 }
 
 } // namespace

@@ -21,7 +21,8 @@ QString tenthsText(int tenths) {
 } // namespace
 
 QString HueShiftText(int hueShift) {
-    return tenthsText(common::floorToInt(hueShift / 1530.0 * 3600.0)) + QStringLiteral("ﾟ");
+    return tenthsText(common::floorToInt(hueShift / static_cast<double>(HueTurn) * 3600.0)) +
+           QStringLiteral("ﾟ");
 }
 
 QString SaturationShiftText(int saturationShift) {
@@ -29,7 +30,7 @@ QString SaturationShiftText(int saturationShift) {
 }
 
 int HueStripOffset(int hueShift) {
-    return common::floorToInt(hueShift / 1530.0 * HueStripWidth);
+    return common::floorToInt(hueShift / static_cast<double>(HueTurn) * HueStripWidth);
 }
 
 QImage HueCycleStrip(int cycles) {
@@ -38,7 +39,9 @@ QImage HueCycleStrip(int cycles) {
         int red = 0;
         int green = 0;
         int blue = 0;
-        PureHue(common::floorToInt((x % HueStripWidth) * 1530.0 / HueStripWidth), red, green, blue);
+        PureHue(
+            common::floorToInt((x % HueStripWidth) * static_cast<double>(HueTurn) / HueStripWidth),
+            red, green, blue);
         for (int y = 0; y < HueStripHeight; ++y)
             strip.setPixel(x, y, qRgb(red, green, blue));
     }

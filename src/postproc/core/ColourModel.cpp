@@ -59,7 +59,7 @@ int HueOf(int red, int green, int blue) {
         static_cast<double>(levels[middlePosition] - smallest) / (largest - smallest);
     int hue = common::nearest(fraction * 255.0 * direction + 510.0 * extremes.largest);
     if (hue < 0)
-        hue += 1530;
+        hue += HueTurn;
     return hue;
 }
 

@@ -17,6 +17,9 @@ namespace koratune {
 // The routines are pure, allocate nothing and trust their inputs: callers pass
 // levels of real pixels and hues wrapped into 0 to 1529.
 
+// The hue steps of a full turn.
+constexpr int HueTurn = 1530;
+
 void SplitColor(common::Colour colour, int& red, int& green, int& blue);
 int HueOf(int red, int green, int blue);
 int LightnessOf(int red, int green, int blue);

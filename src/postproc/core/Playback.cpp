@@ -3,7 +3,8 @@
 namespace koratune {
 
 Playback::Playback(const SharedSettings& settings, int workImageWidth, bool doubleSize)
-    : settings_(settings), grid_(workImageWidth, settings.FrameSize), scale_(doubleSize ? 2 : 1) {}
+    : settings_(settings), grid_(ImageWidth(workImageWidth), FrameSize(settings.FrameSize)),
+      scale_(doubleSize ? 2 : 1) {}
 
 common::PlaybackFrames Playback::frames() const {
     return {settings_.FrameCount, settings_.StartFrame, settings_.SkipStep};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/FrameGrid.h"
+#include "core/FrameImageGrid.h"
 #include "core/SharedSettings.h"
 
 #include "common/FramePlayback.h"
@@ -17,7 +17,7 @@ class Playback {
 public:
     Playback(const SharedSettings& settings, int workImageWidth, bool doubleSize);
 
-    const FrameGrid& grid() const { return grid_; }
+    const FrameImageGrid& grid() const { return grid_; }
     // 1, or 2 at double size.
     int scale() const { return scale_; }
     // The edge of the square picture frames are shown in.
@@ -32,7 +32,7 @@ public:
 
 private:
     SharedSettings settings_;
-    FrameGrid grid_;
+    FrameImageGrid grid_;
     int scale_;
 };
 

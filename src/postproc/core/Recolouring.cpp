@@ -76,8 +76,8 @@ common::Colour RecolourColour(common::Colour colour, int hueShift, int saturatio
     int lightness = 0;
     RgbToHsl(red, green, blue, hue, saturation, lightness);
     hue += hueShift;
-    if (hue > 1529)
-        hue -= 1530;
+    if (hue >= HueTurn)
+        hue -= HueTurn;
     HslToRgb(hue, shiftedSaturation(saturation, saturationShift), lightness, red, green, blue);
     return common::makeColour(red, green, blue);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ColourModel.h"
+
 namespace koratune {
 
 // The settings that the post-processor's windows share for the whole process.
@@ -28,7 +30,7 @@ struct SharedSettings {
 constexpr int MinimumFrameSize = 24;
 constexpr int MaximumFrameSize = 512;
 constexpr int MaximumFrameCount = 256;
-constexpr int MaximumHueShift = 1529;
+constexpr int MaximumHueShift = HueTurn - 1;
 constexpr int MaximumSaturationShift = 255;
 
 // The largest step between frames used for a frame count: one below the

@@ -1,7 +1,7 @@
 #include "core/SheetOutput.h"
 
 #include "common/ImageFile.h"
-#include "core/FrameGrid.h"
+#include "core/FrameImageGrid.h"
 #include "core/FrameSelection.h"
 #include "core/SheetLayout.h"
 
@@ -18,8 +18,8 @@ common::Status ComposeSheet(const QImage& work, const SharedSettings& settings, 
 
     QImage composed(layout.width(), layout.height(), QImage::Format_RGB32);
     composed.fill(qRgb(0, 0, 0));
-    const FrameGrid source(work.width(), settings.FrameSize);
-    const FrameGrid destination(composed.width(), settings.FrameSize);
+    const FrameImageGrid source(ImageWidth(work.width()), FrameSize(settings.FrameSize));
+    const FrameImageGrid destination(ImageWidth(composed.width()), FrameSize(settings.FrameSize));
     const Mirroring mirroring{settings.FlipHorizontal, settings.FlipVertical};
     const std::vector<int> frames = FrameSelection(settings).frames();
     for (int cell = 0; cell < static_cast<int>(frames.size()); ++cell) {
@@ -41,7 +41,8 @@ QString SequenceFileName(const QString& chosenName, int number) {
 
 QImage SequenceFrame(const QImage& sheet, int frameSize, int number) {
     QImage frame(frameSize, frameSize, QImage::Format_RGB32);
-    FrameGrid(sheet.width(), frameSize).drawFrame(sheet, number, frame, QPoint(0, 0));
+    FrameImageGrid(ImageWidth(sheet.width()), FrameSize(frameSize))
+        .drawFrame(sheet, number, frame, QPoint(0, 0));
     return frame;
 }
 

@@ -49,7 +49,7 @@ QIcon colourIcon() {
         int red = 0;
         int green = 0;
         int blue = 0;
-        PureHue(segment * 1530 / Segments, red, green, blue);
+        PureHue(segment * HueTurn / Segments, red, green, blue);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(red, green, blue));
         QPainterPath wedge;

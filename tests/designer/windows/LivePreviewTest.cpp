@@ -10,9 +10,9 @@
 #include "windows/render/F_Preview.h"
 
 #include <QCheckBox>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QPushButton>
-#include <QThread>
+#include <QTimer>
 
 namespace kirabellum {
 namespace {
@@ -34,16 +34,23 @@ protected:
     // loaded machine makes it take).
     LiveFrames waitForLiveFrames() {
         const QImage expected = expectedFirstFrame();
-        QElapsedTimer waited;
-        waited.start();
+        const LiveRender* live = preview->liveRender();
         LiveFrames frames;
-        while (waited.elapsed() < 60000) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            frames = preview->liveRender()->newest();
-            if (frames.complete() && frames.frames.front() == expected)
-                return frames;
-            QThread::msleep(1);
-        }
+        const auto finished = [&] {
+            frames = live->newest();
+            return frames.complete() && frames.frames.front() == expected;
+        };
+        QEventLoop loop;
+        // Queued to this thread, after the preview has taken the frame.
+        QObject::connect(live, &LiveRender::frameReady, &loop, [&] {
+            if (finished())
+                loop.quit();
+        });
+        QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+        if (!finished())
+            loop.exec();
+        if (finished())
+            return frames;
         ADD_FAILURE() << "the live render did not finish: request " << frames.request << ", "
                       << frames.frames.size() << " of " << frames.frameCount << " frames";
         return {};

@@ -346,8 +346,9 @@ TEST_F(MainWindowTest, SaveProposesDf2AfterOpeningAVersion11File) {
     const std::string version12 = bytes.str();
     QFile file(path("old.df1"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray::fromStdString(version12.substr(0, 769 + 4096) +
-                                         version12.substr(769 + 8 * 4096)));
+    file.write(QByteArray::fromStdString(
+        version12.substr(0, DesignSparkOffset + DesignSparkImageBytes) +
+        version12.substr(DesignSparkOffset + LayerTotal * DesignSparkImageBytes)));
     file.close();
 
     dialogs.openAnswers.push_back(path("old.df1"));

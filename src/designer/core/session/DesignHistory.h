@@ -6,14 +6,15 @@
 #include <QUndoStack>
 
 #include <memory>
+#include <utility>
 
 namespace kirabellum {
 
 // The undo history of the design document and whether it has unsaved changes.
 //
-// The editors write the document directly; after each change they call
-// record(), which compares the document with the state of the last step and, if
-// anything differs, pushes one step holding both states. Changes made within one
+// The editors change the document through edit(), which makes the change and
+// then compares the document with the state of the last step and, if anything
+// differs, pushes one step holding both states. Changes made within one
 // gesture (a press and its release, or a held key) merge into one step, so a
 // dragged or held scroll bar is undone at once. States are shared between
 // neighbouring steps, and the history keeps at most StepLimit steps.
@@ -24,9 +25,14 @@ public:
 
     explicit DesignHistory(DesignDocument& document);
 
-    // One step for whatever changed in the design since the last step; nothing
-    // when the design is the same. Ignored while an undo or redo restores.
-    void record();
+    // Changes the design through `change`, called with the document, and
+    // records one step for whatever changed in the design since the last step;
+    // nothing when the design is the same. While an undo or redo restores, the
+    // change is made (a window settling a value it shows) but not recorded.
+    template <typename Change> void edit(Change&& change) {
+        std::forward<Change>(change)(document_);
+        record();
+    }
 
     // A press and its release (or a key press and its release) around changes
     // that form one step.
@@ -64,6 +70,7 @@ private:
     class Step;
     using State = std::shared_ptr<const DesignDocument>;
 
+    void record();
     void setModified(bool modified);
     void restore(const State& state);
 

@@ -154,10 +154,16 @@ bool DesignLifecycle::save() {
 
 bool DesignLifecycle::offerRecovery() {
     RecoveryStore& recovery = session_.recovery;
+    // A file that cannot be removed would be offered again at every start.
+    const auto discard = [this, &recovery](const RecoveryStore::Entry& entry) {
+        const common::Status discarded = recovery.discard(entry);
+        if (!discarded.ok())
+            session_.dialogs.warning(Title, discarded.message());
+    };
     for (const RecoveryStore::Entry& entry : recovery.leftBehind()) {
         if (!entry.problem.ok()) {
             session_.dialogs.warning(Title, entry.problem.message());
-            recovery.discard(entry);
+            discard(entry);
             continue;
         }
         const QString question =
@@ -167,7 +173,7 @@ bool DesignLifecycle::offerRecovery() {
                 .arg(nameOrUntitled(entry.designFileName),
                      entry.written.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
         if (!session_.dialogs.askYesNo(Title, question)) {
-            recovery.discard(entry);
+            discard(entry);
             continue;
         }
         DesignDocument restored = session_.document;
@@ -175,7 +181,7 @@ bool DesignLifecycle::offerRecovery() {
         const common::Status status = recovery.restore(entry, restored, fileName);
         if (!status.ok()) {
             session_.dialogs.warning(Title, status.message());
-            recovery.discard(entry);
+            discard(entry);
             continue;
         }
         windows_(WindowRequest::OpenClosedWindows);
@@ -189,7 +195,7 @@ bool DesignLifecycle::offerRecovery() {
         // The restored design is this designer's to keep now; the old file goes
         // once it is safe in this designer's own.
         if (session_.keepRecovery().ok())
-            recovery.discard(entry);
+            discard(entry);
         return true;
     }
     return false;

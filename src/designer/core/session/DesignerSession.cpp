@@ -37,16 +37,19 @@ DesignerSession::DesignerSession(common::Dialogs& dialogsToUse, std::uint64_t se
       recovery(recoveryFolder), koratuneProgram(programBesideThisOne(QStringLiteral("koratune"))) {
     ApplyDefaults(document);
     history.startAfresh();
-    // Saved or discarded changes need no recovery.
+    // Saved or discarded changes need no recovery. A removal that fails here
+    // is tried again, and its failure reported, by the next keepRecovery().
     QObject::connect(&history, &DesignHistory::modifiedChanged, &history, [this](bool modified) {
         if (!modified)
-            recovery.remove();
+            static_cast<void>(recovery.remove());
     });
 }
 
 common::Status DesignerSession::keepRecovery() {
+    // Without unsaved changes the file has no business being there: were it
+    // left, the next start would offer a design that was saved or discarded.
     if (!history.isModified())
-        return common::Status::success();
+        return recovery.remove();
     return recovery.write(document, documentFile);
 }
 

@@ -28,6 +28,8 @@ public:
     DesignerSession& operator=(const DesignerSession&) = delete;
 
     common::Dialogs& dialogs;
+    // The design. The editors change it only through history.edit(), which
+    // records the undo step; New, Open and recovery replace it whole.
     DesignDocument document;
     // Undo and redo of the document, and whether it has unsaved changes.
     DesignHistory history{document};
@@ -49,7 +51,8 @@ public:
     // Where the design is kept while it has unsaved changes, so that a crash
     // loses nothing; the file goes once the changes are saved or discarded.
     RecoveryStore recovery;
-    // Writes the recovery file while there are unsaved changes.
+    // Writes the recovery file while there are unsaved changes, and removes it
+    // while there are none (again, should a removal have failed before).
     common::Status keepRecovery();
 
     // The layer that the particle editor has selected (1 to 8).

@@ -118,17 +118,16 @@ void F_Color::loadDroppedFile(const QString& path) {
 }
 
 void F_Color::takeRamp(const QImage& picture) {
-    takeRampFromPicture(picture, session_.document);
+    session_.history.edit(
+        [&picture](DesignDocument& document) { takeRampFromPicture(picture, document); });
     DRefresh();
-    session_.history.record();
 }
 
 void F_Color::BuiltInRamp_Click(std::size_t index) {
-    applyBuiltInRamp(session_.document, index);
+    session_.history.edit([index](DesignDocument& document) { applyBuiltInRamp(document, index); });
     DRefresh();
     // The spark images move over to the new ramp; the spark editor shows it.
     host().refresh(ToolKind::Hinoko);
-    session_.history.record();
 }
 
 void F_Color::Command2_Click() {

@@ -234,39 +234,46 @@ void F_Editer::HScroll1_Change() {
 }
 
 void F_Editer::Command1_Click() {
-    LayerSettings& layer = session_.document.layer(session_.currentLayer);
-    // Any non-zero value counts as on, so the switch always lands on 0 or 1.
-    layer.LayerUse = layer.LayerUse != 0 ? 0 : 1;
+    session_.history.edit([this](DesignDocument& document) {
+        LayerSettings& layer = document.layer(session_.currentLayer);
+        // Any non-zero value counts as on, so the switch always lands on 0 or 1.
+        layer.LayerUse = layer.LayerUse != 0 ? 0 : 1;
+    });
     showUseCaption();
-    session_.history.record();
 }
 
 void F_Editer::HScroll2_Change() {
     Label4->setText(QString::number(HScroll2->value()));
-    session_.document.layer(session_.currentLayer).LayerCount =
-        static_cast<std::int16_t>(HScroll2->value());
-    session_.history.record();
+    session_.history.edit([this](DesignDocument& document) {
+        document.layer(session_.currentLayer).LayerCount =
+            static_cast<std::int16_t>(HScroll2->value());
+    });
 }
 
 void F_Editer::HScroll3_Change() {
     Label5->setText(QString::number(HScroll3->value()));
-    session_.document.layer(session_.currentLayer).LayerMinSpeed =
-        static_cast<std::uint8_t>(HScroll3->value());
-    session_.history.record();
+    session_.history.edit([this](DesignDocument& document) {
+        document.layer(session_.currentLayer).LayerMinSpeed =
+            static_cast<std::uint8_t>(HScroll3->value());
+    });
 }
 
 void F_Editer::HScroll4_Change() {
-    LayerSettings& layer = session_.document.layer(session_.currentLayer);
-    layer.LayerLife = static_cast<std::uint8_t>(HScroll4->value());
-    Label6->setText(QString::number(255 - layer.LayerLife));
-    session_.history.record();
+    session_.history.edit([this](DesignDocument& document) {
+        document.layer(session_.currentLayer).LayerLife =
+            static_cast<std::uint8_t>(HScroll4->value());
+    });
+    Label6->setText(
+        QString::number(255 - session_.document.layer(session_.currentLayer).LayerLife));
 }
 
 void F_Editer::HScroll5_Change() {
-    LayerSettings& layer = session_.document.layer(session_.currentLayer);
-    layer.LayerDecel = static_cast<std::uint8_t>(HScroll5->value());
-    Label3->setText(QString::number(100 - layer.LayerDecel));
-    session_.history.record();
+    session_.history.edit([this](DesignDocument& document) {
+        document.layer(session_.currentLayer).LayerDecel =
+            static_cast<std::uint8_t>(HScroll5->value());
+    });
+    Label3->setText(
+        QString::number(100 - session_.document.layer(session_.currentLayer).LayerDecel));
 }
 
 void F_Editer::Command3_Click() {
@@ -275,15 +282,16 @@ void F_Editer::Command3_Click() {
 }
 
 void F_Editer::ShapePreset_Click(ShapePreset preset) {
-    applyShapePreset(session_.document, session_.currentLayer, preset,
-                     QRandomGenerator::global()->generate());
+    session_.history.edit([this, preset](DesignDocument& document) {
+        applyShapePreset(document, session_.currentLayer, preset,
+                         QRandomGenerator::global()->generate());
+    });
     // The motion tab shows the new shape; DRefresh shows the minimum speed.
     {
         const QSignalBlocker quiet(TabStrip1);
         TabStrip1->setCurrentIndex(MotionTab - 1);
     }
     DRefresh();
-    session_.history.record();
 }
 
 void F_Editer::TabStrip1_Click() {
@@ -294,25 +302,28 @@ void F_Editer::Picture1_MouseDown(Qt::MouseButton button, float x, float y) {
     // The left button places; the right or the middle button measures.
     if (button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton)
         return;
-    LayerSettings& layer = session_.document.layer(session_.currentLayer);
     const bool left = button == Qt::LeftButton;
-    if (selectedTab() == PositionTab) {
-        if (left) {
-            layer.LayerX = roundToInt16(static_cast<double>(x));
-            layer.LayerY = roundToInt16(static_cast<double>(y));
+    const bool position = selectedTab() == PositionTab;
+    session_.history.edit([&](DesignDocument& document) {
+        LayerSettings& layer = document.layer(session_.currentLayer);
+        if (position) {
+            if (left) {
+                layer.LayerX = roundToInt16(static_cast<double>(x));
+                layer.LayerY = roundToInt16(static_cast<double>(y));
+            } else {
+                layer.LayerRadius = roundToInt16(pressDistance(layer.LayerX, layer.LayerY, x, y));
+            }
         } else {
-            layer.LayerRadius = roundToInt16(pressDistance(layer.LayerX, layer.LayerY, x, y));
+            const std::int16_t length =
+                roundToInt16(pressDistance(layer.LayerX, layer.LayerY, x, y));
+            if (left)
+                layer.LayerShape[static_cast<std::size_t>(
+                    nearestDirection(layer.LayerX, layer.LayerY, x, y))] = length;
+            else
+                layer.LayerShape.fill(length);
         }
-    } else {
-        const std::int16_t length = roundToInt16(pressDistance(layer.LayerX, layer.LayerY, x, y));
-        if (left)
-            layer.LayerShape[static_cast<std::size_t>(
-                nearestDirection(layer.LayerX, layer.LayerY, x, y))] = length;
-        else
-            layer.LayerShape.fill(length);
-    }
+    });
     DrawLine(selectedTab());
-    session_.history.record();
 }
 
 } // namespace kirabellum

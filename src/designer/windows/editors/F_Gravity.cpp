@@ -123,30 +123,33 @@ void F_Gravity::DRefresh() {
 }
 
 void F_Gravity::Command1_Click() {
-    GravityForce& force = session_.document.Gravity[static_cast<std::size_t>(selectedKind())];
-    // Any non-zero value counts as on, so the switch always lands on 0 or 1.
-    force.Use = force.Use != 0 ? 0 : 1;
+    session_.history.edit([this](DesignDocument& document) {
+        GravityForce& force = document.Gravity[static_cast<std::size_t>(selectedKind())];
+        // Any non-zero value counts as on, so the switch always lands on 0 or 1.
+        force.Use = force.Use != 0 ? 0 : 1;
+    });
     showUseCaption();
-    session_.history.record();
 }
 
 void F_Gravity::HScroll1_Change() {
     Label1->setText(QString::number(HScroll1->value()));
-    session_.document.Gravity[static_cast<std::size_t>(selectedKind())].Power =
-        static_cast<float>(HScroll1->value());
-    session_.history.record();
+    session_.history.edit([this](DesignDocument& document) {
+        document.Gravity[static_cast<std::size_t>(selectedKind())].Power =
+            static_cast<float>(HScroll1->value());
+    });
 }
 
 void F_Gravity::Picture1_MouseDown(float x, float y) {
     const int kind = selectedKind();
-    GravityForce& force = session_.document.Gravity[static_cast<std::size_t>(kind)];
-    if (kind == 0)
-        force.Angle = PointAngle(80.0f, 80.0f, x, y);
-    else
-        // Rotation and attraction hold a 0/1 sense; anything else counts as 1.
-        force.Angle = force.Angle == 0.0f ? 1.0f : 0.0f;
+    session_.history.edit([kind, x, y](DesignDocument& document) {
+        GravityForce& force = document.Gravity[static_cast<std::size_t>(kind)];
+        if (kind == 0)
+            force.Angle = PointAngle(80.0f, 80.0f, x, y);
+        else
+            // Rotation and attraction hold a 0/1 sense; anything else counts as 1.
+            force.Angle = force.Angle == 0.0f ? 1.0f : 0.0f;
+    });
     DrawLine(kind);
-    session_.history.record();
 }
 
 void F_Gravity::DrawArrowHead(int px, int py, int direction) {

@@ -123,20 +123,21 @@ void F_Hinoko::loadDroppedFile(const QString& path) {
 }
 
 void F_Hinoko::takeSparkImage(int layer, const QImage& picture) {
-    takeSparkFromPicture(picture,
-                         session_.document.SparkImage[static_cast<std::size_t>(layer - 1)]);
+    session_.history.edit([layer, &picture](DesignDocument& document) {
+        takeSparkFromPicture(picture, document.SparkImage[static_cast<std::size_t>(layer - 1)]);
+    });
     DRefresh();
-    session_.history.record();
 }
 
 void F_Hinoko::BuiltInSpark_Click(std::size_t index) {
     const int layer = F_Editer::CurrentLayer(host());
-    applyBuiltInSpark(session_.document, layer - 1, index);
+    session_.history.edit([layer, index](DesignDocument& document) {
+        applyBuiltInSpark(document, layer - 1, index);
+    });
     DRefresh();
     // A design without a ramp is given one with the spark; the colour editor
     // shows it.
     host().refresh(ToolKind::Color);
-    session_.history.record();
 }
 
 void F_Hinoko::Command2_Click() {

@@ -144,12 +144,14 @@ void Syousai::HScroll1_Change(int index) {
 }
 
 void Syousai::Command1_Click() {
-    LayerSettings& layer = session_.document.layer(F_Editer::CurrentLayer(windows_));
-    layer.LayerBurstMode = Option1[0]->isChecked() ? 0 : 1;
-    layer.LayerBurstFrom = static_cast<std::int16_t>(HScroll1[0]->value());
-    layer.LayerBurstTo = static_cast<std::int16_t>(HScroll1[1]->value());
-    layer.LayerBurstStep = static_cast<std::int16_t>(HScroll1[2]->value());
-    session_.history.record();
+    const int current = F_Editer::CurrentLayer(windows_);
+    session_.history.edit([this, current](DesignDocument& document) {
+        LayerSettings& layer = document.layer(current);
+        layer.LayerBurstMode = Option1[0]->isChecked() ? 0 : 1;
+        layer.LayerBurstFrom = static_cast<std::int16_t>(HScroll1[0]->value());
+        layer.LayerBurstTo = static_cast<std::int16_t>(HScroll1[1]->value());
+        layer.LayerBurstStep = static_cast<std::int16_t>(HScroll1[2]->value());
+    });
     accept();
 }
 

@@ -377,7 +377,11 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     mdiArea_->closeAllSubWindows();
-    session_.recovery.remove();
+    // A recovery file left here would offer the saved or discarded design at
+    // the next start.
+    const common::Status removed = session_.recovery.remove();
+    if (!removed.ok())
+        session_.dialogs.warning(QStringLiteral("Kirabellum"), removed.message());
     event->accept();
 }
 

@@ -3,6 +3,7 @@
 #include "common/Rounding.h"
 #include "core/document/DesignMath.h"
 #include "core/document/SeedText.h"
+#include "core/render/StripLayout.h"
 #include "core/session/DesignerSession.h"
 #include "windows/render/F_Preview.h"
 #include "windows/render/Wait.h"
@@ -32,7 +33,11 @@ struct BarSettings {
 };
 // Bars 0 to 4: size, frame count, afterimage, add rate, width limit.
 constexpr BarSettings bars[] = {
-    {24, 512, 8, 160}, {1, 256, 1, 10}, {10, 100, 1, 20}, {10, 200, 1, 100}, {320, 1600, 32, 640},
+    {FrameSizeMinimum, FrameSizeMaximum, 8, 160},
+    {FrameCountMinimum, FrameCountMaximum, 1, 10},
+    {10, 100, 1, 20},
+    {10, 200, 1, 100},
+    {WidthLimitMinimum, WidthLimitMaximum, 32, 640},
 };
 constexpr int SizeBar = 0;
 constexpr int FrameCountBar = 1;
@@ -254,40 +259,41 @@ void F_Animation::HScroll1_Change(int index) {
 
 void F_Animation::writeBarValue(int index) {
     const int value = HScroll1[static_cast<std::size_t>(index)]->value();
-    DesignDocument& document = session_.document;
-    switch (index) {
-    case SizeBar:
-        document.FrameSize = static_cast<std::int16_t>(value);
-        break;
-    case FrameCountBar:
-        document.FrameCount = static_cast<std::int16_t>(value);
-        break;
-    case AfterimageBar:
-        document.Afterimage = static_cast<std::int16_t>(value);
-        break;
-    case AddRateBar:
-        document.AddRate = static_cast<float>(value / 100.0);
-        break;
-    case WidthLimitBar:
-        document.WidthLimit = static_cast<std::int16_t>(value);
-        break;
-    }
-    session_.history.record();
+    session_.history.edit([index, value](DesignDocument& document) {
+        switch (index) {
+        case SizeBar:
+            document.FrameSize = static_cast<std::int16_t>(value);
+            break;
+        case FrameCountBar:
+            document.FrameCount = static_cast<std::int16_t>(value);
+            break;
+        case AfterimageBar:
+            document.Afterimage = static_cast<std::int16_t>(value);
+            break;
+        case AddRateBar:
+            document.AddRate = static_cast<float>(value / 100.0);
+            break;
+        case WidthLimitBar:
+            document.WidthLimit = static_cast<std::int16_t>(value);
+            break;
+        }
+    });
 }
 
 void F_Animation::writeAfterimageOn() {
-    session_.document.AfterimageOn = Check1->isChecked() ? 1 : 0;
-    session_.history.record();
+    const bool on = Check1->isChecked();
+    session_.history.edit([on](DesignDocument& document) { document.AfterimageOn = on ? 1 : 0; });
 }
 
 void F_Animation::writeRefreshRate(int option) {
-    session_.document.RefreshRate = static_cast<std::uint8_t>(option);
-    session_.history.record();
+    session_.history.edit([option](DesignDocument& document) {
+        document.RefreshRate = static_cast<std::uint8_t>(option);
+    });
 }
 
 void F_Animation::writeLoop() {
-    session_.document.Render.Loop = LoopCheck->isChecked();
-    session_.history.record();
+    const bool loop = LoopCheck->isChecked();
+    session_.history.edit([loop](DesignDocument& document) { document.Render.Loop = loop; });
 }
 
 void F_Animation::writeSeed() {
@@ -297,8 +303,7 @@ void F_Animation::writeSeed() {
         if (!seed)
             return;
     }
-    session_.document.Render.Seed = seed;
-    session_.history.record();
+    session_.history.edit([&seed](DesignDocument& document) { document.Render.Seed = seed; });
 }
 
 void F_Animation::FixSeedCheck_Click() {
@@ -351,7 +356,7 @@ void F_Animation::Command1_Click() {
     writeSeed();
     // The design is kept in the recovery file before a render starts; a failure
     // there is reported by the main window's next periodic write.
-    session_.keepRecovery();
+    static_cast<void>(session_.keepRecovery());
     session_.document.RenderCancel = 1;
     Wait wait(session_, window());
     wait.exec();

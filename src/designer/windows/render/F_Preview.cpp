@@ -196,8 +196,9 @@ void F_Preview::play(bool doubleSize, int option) {
     sizePicture(std::max(rendPic.layout().FrameSize, 1) * scale);
     // The chosen option is already the document's rate unless the document
     // held one that no option shows.
-    session_.document.RefreshRate = static_cast<std::uint8_t>(option);
-    session_.history.record();
+    session_.history.edit([option](DesignDocument& document) {
+        document.RefreshRate = static_cast<std::uint8_t>(option);
+    });
 
     common::PlaybackClock& clock = *clock_;
     common::FramePlayback timing({rendPic.layout().FrameCount, 0, 1}, common::PlayInterval(option),

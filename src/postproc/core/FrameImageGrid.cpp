@@ -1,14 +1,14 @@
-#include "core/FrameGrid.h"
+#include "core/FrameImageGrid.h"
 
 #include <algorithm>
 
 namespace koratune {
 
-FrameGrid::FrameGrid(int imageWidth, int frameSize)
-    : common::FrameGrid(frameSize, imageWidth / frameSize) {}
+FrameImageGrid::FrameImageGrid(ImageWidth imageWidth, FrameSize frameSize)
+    : common::FrameGrid(frameSize.pixels, imageWidth.pixels / frameSize.pixels) {}
 
-void FrameGrid::drawFrame(const QImage& image, int frame, QImage& destination, QPoint at,
-                          Mirroring mirroring, int scale) const {
+void FrameImageGrid::drawFrame(const QImage& image, int frame, QImage& destination, QPoint at,
+                               Mirroring mirroring, int scale) const {
     const int frameSize = this->frameSize();
     const QPoint origin = originOf(frame);
     const int edge = frameSize * scale;

@@ -7,6 +7,18 @@
 
 namespace koratune {
 
+// The width of a frame image in pixels, and the side of its square frames: two
+// types of their own, so that a grid cannot be made with the two swapped.
+struct ImageWidth {
+    explicit ImageWidth(int value) : pixels(value) {}
+    int pixels;
+};
+
+struct FrameSize {
+    explicit FrameSize(int value) : pixels(value) {}
+    int pixels;
+};
+
 struct Mirroring {
     bool horizontal = false;
     bool vertical = false;
@@ -16,9 +28,9 @@ struct Mirroring {
 // fit across the image (the grid holds at least one, so an image narrower than
 // a frame holds one frame per row), frames filled in row by row from the
 // top-left corner.
-class FrameGrid : public common::FrameGrid {
+class FrameImageGrid : public common::FrameGrid {
 public:
-    FrameGrid(int imageWidth, int frameSize);
+    FrameImageGrid(ImageWidth imageWidth, FrameSize frameSize);
 
     // Copies frame `frame` of `image` into `destination` with its top-left
     // corner at `at`, pixel for pixel without smoothing. Each pixel becomes a
