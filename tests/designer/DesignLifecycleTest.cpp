@@ -41,8 +41,7 @@ protected:
     }
     // An unsaved change to the design.
     void change() {
-        session.document.FrameCount = 20;
-        session.history.record();
+        session.history.edit([](DesignDocument& document) { document.FrameCount = 20; });
     }
 
     QTemporaryDir settings;
