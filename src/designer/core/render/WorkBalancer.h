@@ -12,7 +12,9 @@ namespace kirabellum {
 // as the particles that worker got through per second in the last frame allow.
 // Stamping: the canvas rows are cut into bands of about equal work, the work of
 // each row estimated by the engine and weighted by what a unit of it took in
-// the band that held the row in the frames before, relative to the whole frame.
+// the band that held the row in the frames before, relative to the whole frame:
+// the estimate misses what costs more in some places than in others (halfway
+// positions, clipped sparks, a core that runs slower).
 //
 // Each measure moves the split halfway from where it was, for steadiness, and
 // a measure far off the rest counts within bounds: a worker held up (its core
