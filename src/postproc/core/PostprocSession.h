@@ -9,7 +9,6 @@
 
 namespace koratune {
 
-
 // What a file name is chosen for: reading an image or writing the output.
 enum class FileUse { Open, Save };
 
