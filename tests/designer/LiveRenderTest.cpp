@@ -91,11 +91,17 @@ void expectFramesOfStrip(const LiveFrames& frames, const DesignDocument& design,
             << frame;
 }
 
-TEST(LiveRenderTest, FramesAreThoseOfARenderFromTheSameSeed) {
-    common::WorkerPool workers(2);
+// A live render on two workers, with its signals heard.
+class LiveRenderTest : public ::testing::Test {
+protected:
+    LiveRenderTest() { events.listenTo(live); }
+
+    common::WorkerPool workers{2};
     LiveEvents events;
-    LiveRender live(workers);
-    events.listenTo(live);
+    LiveRender live{workers};
+};
+
+TEST_F(LiveRenderTest, FramesAreThoseOfARenderFromTheSameSeed) {
     const DesignDocument design = sampleDesign(5);
     const std::uint64_t number = live.request(design, 77);
     const LiveFrames first = completedFrames(live, events, number);
@@ -105,11 +111,7 @@ TEST(LiveRenderTest, FramesAreThoseOfARenderFromTheSameSeed) {
     EXPECT_EQ(completedFrames(live, events, again).frames, first.frames);
 }
 
-TEST(LiveRenderTest, TheNewestOfQuickChangesWins) {
-    common::WorkerPool workers(2);
-    LiveEvents events;
-    LiveRender live(workers);
-    events.listenTo(live);
+TEST_F(LiveRenderTest, TheNewestOfQuickChangesWins) {
     DesignDocument design = sampleDesign(12);
     std::uint64_t last = 0;
     for (int change = 0; change < 20; ++change) {
@@ -122,11 +124,7 @@ TEST(LiveRenderTest, TheNewestOfQuickChangesWins) {
 }
 
 // The render button's run and a live render on the same workers at once.
-TEST(LiveRenderTest, ARunSharingTheWorkersChangesNoFrame) {
-    common::WorkerPool workers(2);
-    LiveEvents events;
-    LiveRender live(workers);
-    events.listenTo(live);
+TEST_F(LiveRenderTest, ARunSharingTheWorkersChangesNoFrame) {
     const DesignDocument design = sampleDesign(24);
     const std::uint64_t number = live.request(design, 77);
     DesignDocument other = sampleDesigns().back().design;
@@ -140,15 +138,11 @@ TEST(LiveRenderTest, ARunSharingTheWorkersChangesNoFrame) {
     expectFramesOfStrip(completedFrames(live, events, number), design, 77);
 }
 
-TEST(LiveRenderTest, AnUnrenderableDesignReportsTheRendersMessage) {
-    common::WorkerPool workers(2);
-    LiveEvents events;
-    LiveRender live(workers);
-    events.listenTo(live);
+TEST_F(LiveRenderTest, AnUnrenderableDesignReportsTheRendersMessage) {
     DesignDocument design = sampleDesign(3);
     design.SparkImage[1].at(0, 0) = common::makeColour(1, 254, 3);
     const std::uint64_t number = live.request(design, 0);
-    ASSERT_TRUE(events.waitUntil([&events] { return events.failedRequest != 0; }));
+    ASSERT_TRUE(events.waitUntil([this] { return events.failedRequest != 0; }));
     EXPECT_EQ(events.failedRequest, number);
     EXPECT_EQ(events.failure, sparkColourMessage(2));
     // The worker goes on to the next request.
