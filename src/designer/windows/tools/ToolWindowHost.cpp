@@ -1,6 +1,5 @@
 #include "windows/tools/ToolWindowHost.h"
 
-#include "common/ScreenUnits.h"
 #include "core/session/DesignerSession.h"
 
 #include <QMainWindow>
@@ -13,7 +12,8 @@ namespace {
 
 constexpr int KindCount = 6;
 
-// In the order of ToolKind, in twips.
+// Where each window's top-left corner goes, in twips of the main window's
+// client area, in the order of ToolKind.
 constexpr QPoint placements[] = {
     {128, 128},   // particle editor
     {128, 3800},  // gravity editor
@@ -32,11 +32,6 @@ int number(ToolKind kind) {
 ToolWindowHost::ToolWindowHost(QMdiArea& area, DesignerSession& session)
     : common::ToolWindowHost(area, KindCount), session_(session) {
     connect(&session.events, &DesignerEvents::statusShown, this, &ToolWindowHost::showStatus);
-}
-
-QPoint ToolWindowHost::position(ToolKind kind) {
-    const QPoint twips = placements[number(kind)];
-    return {common::twipsToPixels(twips.x()), common::twipsToPixels(twips.y())};
 }
 
 void ToolWindowHost::registerWindow(ToolKind kind, Factory factory) {

@@ -56,10 +56,6 @@ public:
     // belongs to the last render, not to the document.
     void refreshDocumentViews();
 
-    // Where a window's top-left corner goes, in pixels of the main window's
-    // client area (positions are kept in twips, 15 to the pixel).
-    static QPoint position(ToolKind kind);
-
 private:
     DesignerSession& session_;
 };
