@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
@@ -84,6 +85,23 @@ QStringList clippedTexts(const QWidget& window) {
                       metrics.horizontalAdvance(combo->itemText(index)), combo->width() - arrow);
         }
     }
+    return clipped;
+}
+
+QStringList clippedTextsAtBarEnds(QWidget& window) {
+    QStringList clipped;
+    for (QScrollBar* bar : window.findChildren<QScrollBar*>()) {
+        // A scroll area keeps its bars in containers of its own.
+        const bool scrollAreas =
+            bar->parentWidget()->objectName().startsWith(QStringLiteral("qt_scrollarea_"));
+        if (scrollAreas || !bar->isVisibleTo(&window))
+            continue;
+        for (const int end : {bar->minimum(), bar->maximum()}) {
+            bar->setValue(end);
+            clipped += clippedTexts(window);
+        }
+    }
+    clipped.removeDuplicates();
     return clipped;
 }
 

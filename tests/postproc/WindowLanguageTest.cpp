@@ -31,15 +31,18 @@ using common::InterfaceLanguage;
 
 // The texts clipped by more than a pixel: the style rounds its measure of a
 // group's title and draws the title whole where it falls a pixel short.
-std::string clipped(const QWidget& window) {
+std::string clipped(QStringList texts) {
     static const QRegularExpression shortBy(
         QStringLiteral("^QGroupBox.*needs (\\d+) px, has (\\d+)$"));
-    QStringList texts = common::test::clippedTexts(window);
     texts.removeIf([](const QString& text) {
         const QRegularExpressionMatch match = shortBy.match(text);
         return match.hasMatch() && match.captured(1).toInt() - match.captured(2).toInt() <= 1;
     });
     return texts.join(u'\n').toStdString();
+}
+
+std::string clipped(const QWidget& window) {
+    return clipped(common::test::clippedTexts(window));
 }
 
 class WindowLanguageTest : public WindowFixture,
@@ -74,6 +77,19 @@ TEST_P(WindowLanguageTest, EveryTextOfEveryWindowFitsItsControl) {
     QTimer::singleShot(0, measure);
     output.Command2()->click();
     EXPECT_EQ(exportClipped, "");
+}
+
+TEST_P(WindowLanguageTest, EveryValueLabelFitsItsBarsEnds) {
+    const common::WindowTranslations translations(GetParam());
+    openImage(numberedFrames(40, 4, 3));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(clipped(common::test::clippedTextsAtBarEnds(*mainWindow)), "");
+    // The output window's columns run up to the most frames the console takes.
+    applyFrameSettings(40, MaximumFrameCount, 1, 0, false, false);
+    Output output(*session, mainWindow->playbackFrameRate(), mainWindow.get());
+    output.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(clipped(common::test::clippedTextsAtBarEnds(output)), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, WindowLanguageTest,

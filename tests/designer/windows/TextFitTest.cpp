@@ -27,6 +27,13 @@ TEST_P(TextFitTest, EveryTextOfTheWindowsFitsItsControl) {
     EXPECT_EQ(common::test::clippedTexts(*mainWindow).size(), 1);
 }
 
+TEST_P(TextFitTest, EveryValueLabelFitsItsBarsEnds) {
+    const common::WindowTranslations translations(GetParam());
+    windows().openClosedWindows();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(common::test::clippedTextsAtBarEnds(*mainWindow).join(u'\n').toStdString(), "");
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, TextFitTest,
                          ::testing::Values(InterfaceLanguage::Japanese,
                                            InterfaceLanguage::English));

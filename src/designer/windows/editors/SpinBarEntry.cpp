@@ -20,7 +20,20 @@ constexpr int FieldMinimumWidth = 44;
 SpinBarEntry::SpinBarEntry(QLabel* label, QScrollBar* bar, int shownFrom)
     : QObject(label), label_(label), bar_(bar), shownFrom_(shownFrom) {
     label_->installEventFilter(this);
+    reserveWidth();
     showTip();
+}
+
+int SpinBarEntry::shownFor(int value) const {
+    return shownFrom_ != 0 ? shownFrom_ - value : value;
+}
+
+void SpinBarEntry::reserveWidth() {
+    const QFontMetrics metrics = label_->fontMetrics();
+    int widest = 0;
+    for (const int end : {bar_->minimum(), bar_->maximum()})
+        widest = std::max(widest, metrics.horizontalAdvance(QString::number(shownFor(end))));
+    label_->setMinimumWidth(std::max(label_->minimumWidth(), widest + 2 * label_->margin()));
 }
 
 void SpinBarEntry::showTip() {
@@ -28,7 +41,8 @@ void SpinBarEntry::showTip() {
 }
 
 int SpinBarEntry::barValueFor(int shown) const {
-    const int wanted = shownFrom_ != 0 ? shownFrom_ - shown : shown;
+    // Counting down from shownFrom is its own inverse.
+    const int wanted = shownFor(shown);
     const int held = std::clamp(wanted, bar_->minimum(), bar_->maximum());
     const int step = std::max(1, bar_->singleStep());
     // The nearest value the arrows reach, counted in steps from the minimum.

@@ -13,7 +13,8 @@ namespace kirabellum {
 // number typed, held to the bar's range and step, as if its arrows had been
 // clicked there; Escape closes the field and changes nothing. The label shows
 // the bar's value, or `shownFrom` minus it when `shownFrom` is not 0 (the
-// particle editor shows life and deceleration counted down from 255 and 100).
+// particle editor shows life and deceleration counted down from 255 and 100),
+// and is kept wide enough for the value at either end of the bar.
 class SpinBarEntry : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +27,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The number the label shows for the bar value `value`.
+    int shownFor(int value) const;
+    void reserveWidth();
     // The label's tip, in the language installed now.
     void showTip();
     void open();
