@@ -2,6 +2,7 @@
 
 #include "common/windows/PictureBox.h"
 #include "common/windows/ToolWindowHost.h"
+#include "common/windows/ValueBarSteps.h"
 #include "core/ColourDisplay.h"
 #include "core/PostprocSession.h"
 #include "core/SharedSettings.h"
@@ -50,6 +51,8 @@ Color::Color(PostprocSession& session, QWidget* parent)
     hScroll2_->setRange(-MaximumSaturationShift, MaximumSaturationShift);
     hScroll2_->setSingleStep(1);
     hScroll2_->setPageStep(SaturationLargeChange);
+    for (QScrollBar* bar : {hScroll1_, hScroll2_})
+        new common::ValueBarSteps(bar);
     picture1_->drawImage(HueCycleStrip(1));
     picture2_[1]->drawImage(HueCycleStrip(2));
     picture2_[1]->hide();

@@ -2,6 +2,7 @@
 
 #include "common/windows/PictureBox.h"
 #include "common/windows/ToolWindowHost.h"
+#include "common/windows/ValueBarSteps.h"
 #include "core/Playback.h"
 #include "core/PostprocSession.h"
 #include "core/SharedSettings.h"
@@ -65,6 +66,7 @@ Console::Console(PostprocSession& session, PreviewLoader loadPreview, QWidget* p
         hScroll1_[index]->setPageStep(row.step);
         hScroll1_[index]->setValue(row.start);
         hScroll1_[index]->setMinimumWidth(ScrollBarWidth);
+        new common::ValueBarSteps(hScroll1_[index]);
         label3_[index] = new QLabel(frameGroup);
         label3_[index]->setMinimumWidth(
             label3_[index]->fontMetrics().horizontalAdvance(QStringLiteral("512x512")) + 4);

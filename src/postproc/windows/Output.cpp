@@ -3,6 +3,7 @@
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
 #include "common/windows/SheetExportDialog.h"
+#include "common/windows/ValueBarSteps.h"
 #include "core/FrameSelection.h"
 #include "core/PostprocSession.h"
 #include "core/ProgramInfo.h"
@@ -67,6 +68,7 @@ Output::Output(PostprocSession& session, int framesPerSecond, QWidget* parent)
     const int framesUsed = FrameSelection(settings_).count();
     hScroll1_->setRange(1, std::max(1, framesUsed));
     hScroll1_->setValue(SheetLayout::initialColumns(framesUsed));
+    new common::ValueBarSteps(hScroll1_);
     HScroll1_Change();
 
     connect(hScroll1_, &QScrollBar::valueChanged, this, &Output::HScroll1_Change);

@@ -1,6 +1,7 @@
 #include "windows/editors/SpinBar.h"
 
 #include "common/Rounding.h"
+#include "common/windows/ValueBarSteps.h"
 #include "core/document/DesignMath.h"
 
 #include <QScrollBar>
@@ -23,6 +24,7 @@ QScrollBar* makeSpinBar(QWidget* parent, int minimum, int maximum, int step) {
     bar->setSingleStep(step);
     bar->setPageStep(step);
     bar->setFixedSize(SpinBarWidth, SpinBarHeight);
+    new common::ValueBarSteps(bar);
     return bar;
 }
 

@@ -5,7 +5,8 @@ class QWidget;
 
 namespace kirabellum {
 
-// A small horizontal scroll bar used as a spin control: mostly its two arrows.
+// A small horizontal scroll bar used as a spin control: mostly its two arrows;
+// the mouse wheel and Page Up / Page Down step it as common::ValueBarSteps says.
 QScrollBar* makeSpinBar(QWidget* parent, int minimum, int maximum, int step);
 
 // A spin bar that runs backwards: `leftEnd` (the larger number) at its left

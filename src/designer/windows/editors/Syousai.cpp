@@ -1,5 +1,6 @@
 #include "windows/editors/Syousai.h"
 
+#include "common/windows/ValueBarSteps.h"
 #include "core/session/DesignerSession.h"
 #include "windows/editors/F_Editer.h"
 #include "windows/render/F_Animation.h"
@@ -56,6 +57,7 @@ Syousai::Syousai(DesignerSession& session, ToolWindowHost& windows, QWidget* par
         bar->setSingleStep(1);
         bar->setPageStep(1);
         bar->setMinimumWidth(80);
+        new common::ValueBarSteps(bar);
         HScroll1[index] = bar;
         Label1[index] = new QLabel(QString::fromUtf8(startTexts[index]), Frame1);
         Label1[index]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

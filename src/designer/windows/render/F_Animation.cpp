@@ -1,6 +1,7 @@
 #include "windows/render/F_Animation.h"
 
 #include "common/Rounding.h"
+#include "common/windows/ValueBarSteps.h"
 #include "core/document/DesignMath.h"
 #include "core/document/SeedText.h"
 #include "core/render/StripLayout.h"
@@ -87,6 +88,7 @@ F_Animation::F_Animation(DesignerSession& session) : ToolWindow(session, ToolKin
         bar->setSingleStep(settings.step);
         bar->setPageStep(settings.step);
         bar->setMinimumWidth(90);
+        new common::ValueBarSteps(bar);
         auto* valueLabel = new QLabel(Frame2);
         valueLabel->setMinimumWidth(56);
         HScroll1[static_cast<std::size_t>(index)] = bar;
