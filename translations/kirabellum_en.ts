@@ -79,16 +79,8 @@
         <translation>Loop</translation>
     </message>
     <message>
-        <source>シード</source>
-        <translation>Seed</translation>
-    </message>
-    <message>
         <source>最後のレンダリングのシード</source>
         <translation>The seed of the last render</translation>
-    </message>
-    <message>
-        <source>固定</source>
-        <translation>Fixed</translation>
     </message>
     <message>
         <source>ループの継ぎ目が見えることがあります</source>
@@ -101,6 +93,14 @@
     <message>
         <source>シードは 0 から 18446744073709551615 までの整数で入力してください。</source>
         <translation>Enter the seed as a whole number from 0 to 18446744073709551615.</translation>
+    </message>
+    <message>
+        <source>前回のシード</source>
+        <translation>Last seed</translation>
+    </message>
+    <message>
+        <source>固定シード</source>
+        <translation>Fixed seed</translation>
     </message>
 </context>
 <context>

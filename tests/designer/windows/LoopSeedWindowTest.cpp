@@ -55,6 +55,19 @@ protected:
     F_Animation* animation = nullptr;
 };
 
+// The last seed is shown, not typed: it stands on the window's grey under its
+// own label, and the fixed seed's field has its check box for a label.
+TEST_F(LoopSeedWindowTest, EachSeedFieldIsLabelledAndTheLastSeedIsGrey) {
+    render();
+    EXPECT_TRUE(animation->LastSeed->isReadOnly());
+    EXPECT_EQ(animation->LastSeed->palette().color(QPalette::Base),
+              animation->palette().color(QPalette::Window));
+    EXPECT_EQ(animation->SeedLabel->buddy(), animation->LastSeed);
+    EXPECT_EQ(animation->SeedLabel->text(), QStringLiteral("前回のシード"));
+    EXPECT_EQ(animation->FixSeedCheck->text(), QStringLiteral("固定シード"));
+    EXPECT_EQ(animation->FixedSeed->accessibleName(), animation->FixSeedCheck->text());
+}
+
 TEST_F(LoopSeedWindowTest, AFixedSeedRendersTheStripOfTheCommandLineByteForByte) {
     fixSeed(QStringLiteral("12345678901234567890"));
     EXPECT_EQ(session->document.Render.Seed, 12345678901234567890u);

@@ -143,13 +143,19 @@ F_Animation::F_Animation(DesignerSession& session) : ToolWindow(session, ToolKin
     LoopCheck = new QCheckBox(Frame3);
     loop->addWidget(LoopCheck, 0, 0);
     connect(LoopCheck, &QCheckBox::toggled, this, &F_Animation::writeLoop);
-    // The seed rows: the last render's start, read only but selectable, and
-    // the seed every render starts from while "固定" is checked. Each field
-    // holds the twenty digits of the largest seed.
+    // The seed rows: the last render's start under its label, read only but
+    // selectable, on the window's grey so that it does not look like a field to
+    // type into; and the fixed seed under its check box, which every render
+    // starts from while that is checked. Each field holds the twenty digits of
+    // the largest seed.
     SeedLabel = new QLabel(Frame3);
     loop->addWidget(SeedLabel, 1, 0);
     LastSeed = new QLineEdit(Frame3);
     LastSeed->setReadOnly(true);
+    QPalette readOnly = LastSeed->palette();
+    readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Window));
+    LastSeed->setPalette(readOnly);
+    SeedLabel->setBuddy(LastSeed);
     constexpr int FieldMargins = 8;
     const int seedWidth =
         LastSeed->fontMetrics().horizontalAdvance(QString(20, QLatin1Char('0'))) + FieldMargins;
@@ -214,9 +220,10 @@ void F_Animation::retranslate() {
     Command2->setText(tr("プレビュー"));
     Frame3->setTitle(tr("ループとシード"));
     LoopCheck->setText(tr("ループ"));
-    SeedLabel->setText(tr("シード"));
+    SeedLabel->setText(tr("前回のシード"));
     LastSeed->setToolTip(tr("最後のレンダリングのシード"));
-    FixSeedCheck->setText(tr("固定"));
+    FixSeedCheck->setText(tr("固定シード"));
+    FixedSeed->setAccessibleName(FixSeedCheck->text());
     showSeamNotice();
 }
 

@@ -42,9 +42,9 @@ public:
     QCheckBox* Check1;               // "残像", afterimage on
     QGroupBox* Frame3;               // "ループとシード"
     QCheckBox* LoopCheck;            // "ループ", loop mode
-    QLabel* SeedLabel;               // "シード"
+    QLabel* SeedLabel;               // "前回のシード", names LastSeed
     QLineEdit* LastSeed;             // the seed the last render started from, to copy
-    QCheckBox* FixSeedCheck;         // "固定": every render starts at FixedSeed
+    QCheckBox* FixSeedCheck;         // "固定シード": every render starts at FixedSeed
     QLineEdit* FixedSeed;
     QLabel* SeamNotice;    // after a loop render that did not settle
     QPushButton* Command1; // "レンダリング"
