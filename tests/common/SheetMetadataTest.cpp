@@ -17,9 +17,9 @@
 namespace common {
 namespace {
 
-SheetDescription burst() {
+SheetDescription burst(bool loop = false) {
     return SheetDescription::of(QStringLiteral("out/burst.png"), SheetGrid(5, 24, 3, 2, true),
-                                AlphaMode::Premultiplied, 24, QStringLiteral("Kirabellum"),
+                                AlphaMode::Premultiplied, 24, loop, QStringLiteral("Kirabellum"),
                                 QStringLiteral("1.22"));
 }
 
@@ -74,7 +74,7 @@ struct SpriteFrames {
     std::map<QString, std::pair<QString, QRect>> atlases; // texture id and region, by id
     QStringList frames;                                   // atlas ids in play order
     double speed = 0;
-    bool loops = false;
+    QString loop; // as written: "true" or "false"
     QString animation;
 };
 
@@ -118,7 +118,8 @@ SpriteFrames readSpriteFrames(const QString& text) {
         read.frames << match.captured(1);
     const QRegularExpression speed(QStringLiteral(R"re("speed": ([0-9.]+))re"));
     read.speed = speed.match(animations).captured(1).toDouble();
-    read.loops = animations.contains(QStringLiteral("\"loop\": true"));
+    read.loop =
+        QRegularExpression(QStringLiteral(R"re("loop": (\w+))re")).match(animations).captured(1);
     read.animation = QRegularExpression(QStringLiteral(R"re("name": &"([^"]*)")re"))
                          .match(animations)
                          .captured(1);
@@ -139,8 +140,14 @@ TEST(SheetMetadata, AGodotReaderFindsEveryFrameOnTheImageBesideIt) {
         EXPECT_EQ(atlas.second, description.grid.frameRect(frame));
     }
     EXPECT_EQ(read.speed, 24.0);
-    EXPECT_TRUE(read.loops);
     EXPECT_EQ(read.animation, QStringLiteral("default"));
+}
+
+// A burst plays once and stops on its last frame; a loop plays over and over.
+TEST(SheetMetadata, GodotLoopsOnlyTheFramesOfALoop) {
+    for (const bool loop : {false, true})
+        EXPECT_EQ(readSpriteFrames(QString::fromUtf8(godotSpriteFrames(burst(loop)))).loop,
+                  loop ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
 TEST(SheetMetadata, AFailedWriteReplacesNoneOfTheSheetsFiles) {

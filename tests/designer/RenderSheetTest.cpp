@@ -197,6 +197,26 @@ TEST_F(RenderSheetTest, EveryValueOutsideItsRangeIsAUsageErrorNamingItsOption) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("burst.df2")});
 }
 
+// Godot replays the frames only of a loop render; a burst plays once.
+TEST_F(RenderSheetTest, GodotMetadataLoopsOnlyALoopRender) {
+    const struct {
+        const char* output;
+        const char* resource;
+        QStringList options;
+        const char* loop;
+    } rows[] = {
+        {"burst.png", "burst.tres", {}, "\"loop\": false,"},
+        {"loop.png", "loop.tres", {QStringLiteral("--loop")}, "\"loop\": true,"},
+    };
+    for (const auto& row : rows) {
+        const CommandResult result =
+            render(row.output, row.options + QStringList{QStringLiteral("--metadata=godot")});
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        const QByteArray resource = bytesOf(row.resource);
+        EXPECT_TRUE(resource.contains(row.loop)) << resource.toStdString();
+    }
+}
+
 TEST_F(RenderSheetTest, AnOutputFolderThatCannotBeWrittenFailsAndLeavesNothing) {
     ASSERT_TRUE(common::writeFileAtomically(path("file"), QByteArray("a file")).ok());
     for (const char* output : {"file/sheet.png", "missing/sheet.png"}) {

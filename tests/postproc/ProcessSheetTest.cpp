@@ -81,6 +81,16 @@ TEST_F(ProcessSheetTest, TheMetadataNamesTheUsedFramesInPlayOrder) {
     EXPECT_EQ(qAlpha(sheet.pixel(55, 83)), 0); // the empty cell
 }
 
+// A strip says nothing of a loop: its sheet plays once in Godot, as the
+// designer's bursts do.
+TEST_F(ProcessSheetTest, GodotMetadataPlaysTheFramesOnce) {
+    const CommandResult result = process("sheet.png", {QStringLiteral("--metadata=godot")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    QByteArray resource;
+    ASSERT_TRUE(common::readWholeFile(path("sheet.tres"), resource).ok());
+    EXPECT_TRUE(resource.contains("\"loop\": false,")) << resource.toStdString();
+}
+
 TEST_F(ProcessSheetTest, SheetOptionsOutsideTheirRangesOrWithASequenceAreUsageErrors) {
     const struct {
         QStringList options;

@@ -45,11 +45,12 @@ QByteArray godotSpriteFrames(const SheetDescription& description) {
     text += QStringLiteral("[resource]\n"
                            "animations = [{\n"
                            "\"frames\": [%1],\n"
-                           "\"loop\": true,\n"
+                           "\"loop\": %2,\n"
                            "\"name\": &\"default\",\n"
-                           "\"speed\": %2.0\n"
+                           "\"speed\": %3.0\n"
                            "}]\n")
-                .arg(frames.join(QStringLiteral(", ")))
+                .arg(frames.join(QStringLiteral(", ")),
+                     description.loop ? QStringLiteral("true") : QStringLiteral("false"))
                 .arg(description.framesPerSecond);
     return text.toUtf8();
 }

@@ -13,7 +13,8 @@ namespace common {
 // image as its one external resource, by a path relative to the resource's
 // own folder (both lie side by side); one AtlasTexture per frame on the
 // frame's rectangle without the gutter; one animation, "default", of the
-// frames in play order, looping at the frame rate.
+// frames in play order at the frame rate, looping only when the frames loop
+// (a burst plays once and stops on its last frame).
 QByteArray godotSpriteFrames(const SheetDescription& description);
 Status writeGodotSpriteFrames(QIODevice& device, const SheetDescription& description);
 

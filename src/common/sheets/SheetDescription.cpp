@@ -9,13 +9,14 @@
 namespace common {
 
 SheetDescription SheetDescription::of(const QString& imagePath, const SheetGrid& grid,
-                                      AlphaMode alpha, int framesPerSecond,
+                                      AlphaMode alpha, int framesPerSecond, bool loop,
                                       const QString& application, const QString& version) {
     const QFileInfo image(imagePath);
     SheetDescription description;
     description.grid = grid;
     description.alpha = alpha;
     description.framesPerSecond = framesPerSecond;
+    description.loop = loop;
     description.imageFileName = image.fileName();
     description.baseName = image.completeBaseName();
     description.application = application;

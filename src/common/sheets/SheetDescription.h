@@ -8,12 +8,14 @@
 namespace common {
 
 // What the metadata beside a sheet says: the grid, how its pixels are held,
-// the frame rate, the image file and the names of the frames, and which
-// program wrote it.
+// the frame rate, whether the frames loop, the image file and the names of the
+// frames, and which program wrote it.
 struct SheetDescription {
     SheetGrid grid;
     AlphaMode alpha = AlphaMode::Additive;
     int framesPerSecond = 15;
+    // Whether the frames play over and over (a loop render) or once (a burst).
+    bool loop = false;
     QString imageFileName; // "burst.png", beside the metadata
     QString baseName;      // "burst": the animation's name and the frames' names
     QString application;   // "Kirabellum"
@@ -22,7 +24,7 @@ struct SheetDescription {
     // The description of the sheet written to `imagePath`: its file name and
     // base name (the name without its last extension).
     static SheetDescription of(const QString& imagePath, const SheetGrid& grid, AlphaMode alpha,
-                               int framesPerSecond, const QString& application,
+                               int framesPerSecond, bool loop, const QString& application,
                                const QString& version);
 
     // Frame `frame` (0-based, in play order): the base name, "_", the index in

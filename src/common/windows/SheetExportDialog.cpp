@@ -347,10 +347,11 @@ void SheetExportDialog::write() {
     const SheetOptions options = this->options();
     Status status = options.checkOutput(path);
     if (status.ok())
-        status = writeSheet(path, sheet_,
-                            SheetDescription::of(path, grid_, options.alpha, options.fps,
-                                                 source_.application, source_.version),
-                            options.metadata);
+        status =
+            writeSheet(path, sheet_,
+                       SheetDescription::of(path, grid_, options.alpha, options.fps, source_.loop,
+                                            source_.application, source_.version),
+                       options.metadata);
     if (!status.ok()) {
         dialogs_.warning(tr("書き出し"), status.message());
         return;

@@ -36,6 +36,8 @@ struct SheetExportSource {
     // ramp's first colour).
     bool backgroundChoosable = false;
     int framesPerSecond = 15;
+    // Whether the frames loop (the designer's loop render); the metadata says so.
+    bool loop = false;
     QString application;
     QString version;
     // The file dialog's title and the file (or folder) it starts at.

@@ -224,12 +224,12 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     const QImage sheet = sheetOf(run, grid, options.sheet);
     const int framesPerSecond =
         options.sheet.fps > 0 ? options.sheet.fps : common::captionedFrameRate(design.RefreshRate);
-    status = common::writeSheet(options.outputPath, sheet,
-                                common::SheetDescription::of(options.outputPath, grid,
-                                                             options.sheet.alpha, framesPerSecond,
-                                                             QString::fromLatin1(ProgramName),
-                                                             QString::fromLatin1(ProgramVersion)),
-                                options.sheet.metadata);
+    status = common::writeSheet(
+        options.outputPath, sheet,
+        common::SheetDescription::of(options.outputPath, grid, options.sheet.alpha, framesPerSecond,
+                                     run.mode().loop, QString::fromLatin1(ProgramName),
+                                     QString::fromLatin1(ProgramVersion)),
+        options.sheet.metadata);
     if (!status.ok()) {
         err << "kirabellum: " << status.message().toStdString() << '\n';
         return ExitFailure;

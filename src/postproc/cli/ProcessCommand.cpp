@@ -73,9 +73,9 @@ common::Status writeSheetFiles(const ProcessOptions& options, QRgb workCorner,
                           grid, options.sheet.alpha, background);
     return common::writeSheet(
         options.output, sheet,
-        common::SheetDescription::of(options.output, grid, options.sheet.alpha,
-                                     framesPerSecond(options), QString::fromLatin1(ProgramName),
-                                     QString::fromLatin1(ProgramVersion)),
+        common::SheetDescription::of(
+            options.output, grid, options.sheet.alpha, framesPerSecond(options), SheetFramesLoop,
+            QString::fromLatin1(ProgramName), QString::fromLatin1(ProgramVersion)),
         options.sheet.metadata);
 }
 

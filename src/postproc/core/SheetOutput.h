@@ -10,6 +10,11 @@
 
 namespace koratune {
 
+// Whether the frames of a sheet written here loop, as its metadata says: a
+// frame image holds no word of it, and the strips that come here are the
+// designer's bursts, which play once and stop on their last frame.
+constexpr bool SheetFramesLoop = false;
+
 // Called after each frame laid out; windows let pending events in here.
 using FrameDoneHook = std::function<void()>;
 

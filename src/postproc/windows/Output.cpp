@@ -151,6 +151,7 @@ void Output::Command2_Click() {
     source.background = common::colourFromRgb(session_.images.backgroundColour());
     source.backgroundChoosable = true;
     source.framesPerSecond = framesPerSecond_;
+    source.loop = SheetFramesLoop;
     source.application = QString::fromLatin1(ProgramName);
     source.version = QString::fromLatin1(ProgramVersion);
     source.fileCaption = exportTitle;

@@ -313,6 +313,7 @@ void MDIForm1::EXPORT_Click() {
     source.columns = layout.Columns;
     source.background = background;
     source.framesPerSecond = common::captionedFrameRate(session_.document.RefreshRate);
+    source.loop = session_.renderRun.mode().loop;
     source.application = QString::fromLatin1(ProgramName);
     source.version = QString::fromLatin1(ProgramVersion);
     source.proposedFile =
