@@ -3,6 +3,7 @@
 #include "common/windows/LanguageMenu.h"
 #include "common/windows/WidgetDialogs.h"
 #include "common/windows/WindowTranslations.h"
+#include "core/ProgramInfo.h"
 #include "windows/MDIForm1.h"
 #include "windows/Versionf.h"
 
@@ -26,6 +27,8 @@ namespace {
 // stays above until it is clicked, loses the focus or its time is up.
 int runWindows(int argc, char* argv[], std::optional<common::InterfaceLanguage> language) {
     QApplication application(argc, argv);
+    // The window system finds the menu entry, and so the icon, by this name.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(koratune::ProgramId));
     common::WindowTranslations translations(language.value_or(common::savedInterfaceLanguage()));
     common::WidgetDialogs dialogs;
     auto* version = new koratune::Versionf;

@@ -3,6 +3,7 @@
 #include "common/windows/LanguageMenu.h"
 #include "common/windows/WidgetDialogs.h"
 #include "common/windows/WindowTranslations.h"
+#include "core/ProgramInfo.h"
 #include "core/session/DesignerSession.h"
 #include "windows/editors/F_Color.h"
 #include "windows/editors/F_Editer.h"
@@ -42,6 +43,8 @@ void registerDesignerWindows(ToolWindowHost& windows) {
 int runDesignerWindows(int& argc, char** argv, const QString& designPath,
                        std::optional<common::InterfaceLanguage> language) {
     QApplication application(argc, argv);
+    // The window system finds the menu entry, and so the icon, by this name.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(ProgramId));
     common::WindowTranslations translations(language.value_or(common::savedInterfaceLanguage()));
     common::WidgetDialogs dialogs;
     DesignerSession session(dialogs);
