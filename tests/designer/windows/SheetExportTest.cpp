@@ -120,6 +120,18 @@ TEST_F(SheetExportTest, WritesWhatTheRenderCommandWritesWithTheSameOptions) {
             << name;
 }
 
+// The Godot resource of a loop render loops; the strip's render decides.
+TEST_F(SheetExportTest, AGodotResourceLoopsTheFramesOfALoopRender) {
+    animation->LoopCheck->click();
+    render();
+    withExportWindow([&](SheetExportDialog& dialog) {
+        dialog.metadataBox(MetadataFormat::Godot)->setChecked(true);
+        dialogs.saveAnswers.push_back(path("loop.png"));
+        dialog.writeButton()->click();
+    });
+    EXPECT_TRUE(bytesOf(path("loop.tres")).contains("\"loop\": true,"));
+}
+
 TEST_F(SheetExportTest, RefusesWhatTheRenderCommandRefuses) {
     render();
     withExportWindow([&](SheetExportDialog& dialog) {
