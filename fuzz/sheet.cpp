@@ -56,6 +56,7 @@ struct Input {
     Colour background = 0;
     Colour emptyCellColour = 0;
     bool backgroundPixels = false;
+    bool loop = false;
     QByteArray pixels;
 };
 
@@ -75,6 +76,8 @@ Input readInput(fuzz::FuzzInput& input) {
     const std::uint8_t flags = input.byte();
     options.alpha = static_cast<AlphaMode>(flags % 4 % 3);
     options.powerOfTwo = (flags & 4) != 0;
+    // Shares its bit with the alpha mode; additive sheets take either loop.
+    read.loop = (flags & 1) != 0;
     for (int format = 0; format < 3; ++format)
         if ((flags & (32 << format)) != 0)
             options.metadata.push_back(static_cast<MetadataFormat>(format));
@@ -324,6 +327,9 @@ void checkGodot(const common::SheetDescription& description) {
             "one atlas texture per frame");
     require(godotImagePath(text) == description.imageFileName,
             "the resource's image path reads back as the image's name");
+    require(text.contains(description.loop ? QStringLiteral("\"loop\": true,")
+                                           : QStringLiteral("\"loop\": false,")),
+            "the animation loops only the frames of a loop");
 }
 
 } // namespace
@@ -350,7 +356,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const common::SheetDescription description = common::SheetDescription::of(
         input.imagePath, grid, input.options.alpha, input.options.fps > 0 ? input.options.fps : 15,
-        QStringLiteral("Kirabellum"), QStringLiteral("1.22"));
+        input.loop, QStringLiteral("Kirabellum"), QStringLiteral("1.22"));
     require(description.frameDuration() >= 1 && description.frameDuration() <= 1000,
             "a frame shows from 1 ms to a second");
     checkAtlasJson(description, MetadataFormat::JsonHash);
