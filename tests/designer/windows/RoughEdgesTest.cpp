@@ -74,6 +74,17 @@ TEST_F(RoughEdgesTest, ATypedSpinBarValueIsHeldToTheRangeAndStep) {
     EXPECT_EQ(layer.LayerLife, 55);
 }
 
+TEST_F(RoughEdgesTest, EverySpinBarsValueTellsThatADoubleClickTypesIt) {
+    auto* editer = open<F_Editer>(ToolKind::Editer);
+    auto* gravity = open<F_Gravity>(ToolKind::Gravity);
+    for (QLabel* label : {editer->Label2, editer->Label4, editer->Label5, editer->Label6,
+                          editer->Label3, gravity->Label1})
+        EXPECT_EQ(label->toolTip(), QStringLiteral("ダブルクリックで数値を入力"))
+            << label->text().toStdString();
+    typeValue(editer->Label2, QStringLiteral("5"), Qt::Key_Return);
+    EXPECT_EQ(session->currentLayer, 5);
+}
+
 TEST_F(RoughEdgesTest, EscapeLeavesTheValueAlone) {
     auto* gravity = open<F_Gravity>(ToolKind::Gravity);
     typeValue(gravity->Label1, QStringLiteral("30"), Qt::Key_Escape);

@@ -86,6 +86,7 @@ F_Editer::F_Editer(DesignerSession& session) : ToolWindow(session, ToolKind::Edi
         shapes->addAction(entry.name, this, [this, preset] { ShapePreset_Click(preset); });
     }
     Command4->setMenu(shapes);
+    new SpinBarEntry(Label2, HScroll1);
     new SpinBarEntry(Label4, HScroll2);
     new SpinBarEntry(Label5, HScroll3);
     new SpinBarEntry(Label6, HScroll4, 255);
