@@ -31,6 +31,10 @@
         <source>色変換を中止しました（%1 / %2 行を変換済み）</source>
         <translation>Colour conversion stopped (%1 / %2 rows converted)</translation>
     </message>
+    <message>
+        <source>色変換が終わりました（%1 行、%2 秒）</source>
+        <translation>Colour conversion finished (%1 rows in %2 s)</translation>
+    </message>
 </context>
 <context>
     <name>koratune::Console</name>

@@ -186,10 +186,7 @@ void MDIForm1::retranslate() {
     toolbarButtons_[1]->setText(tr("ColorTranceform"));
     toolbarButtons_[2]->setText(tr("Preview"));
     // The status bar says "Ready" until a message takes its place.
-    if (ready_->text().isEmpty() || ready_->text() == readyText_) {
-        readyText_ = tr("Ready");
-        ready_->setText(readyText_);
-    }
+    ready_->setText(status_ ? status_() : tr("Ready"));
 }
 
 void MDIForm1::changeEvent(QEvent* event) {
@@ -291,8 +288,9 @@ int MDIForm1::playbackFrameRate() const {
                                            : common::StartRefreshRateOption);
 }
 
-void MDIForm1::showStatus(const QString& text) {
-    findChild<QLabel*>(QStringLiteral("StatusBar1"))->setText(text);
+void MDIForm1::showStatus(const StatusText& text) {
+    status_ = text;
+    ready_->setText(status_());
 }
 
 void MDIForm1::UnionPic() {
