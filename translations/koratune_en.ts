@@ -244,6 +244,14 @@
         <source>書き出し</source>
         <translation>Export</translation>
     </message>
+    <message>
+        <source>出力しました: %1（%2x%3）</source>
+        <translation>Wrote %1 (%2x%3)</translation>
+    </message>
+    <message>
+        <source>出力しました: %1 〜 %2（%3 枚）</source>
+        <translation>Wrote %1 to %2 (%3 files)</translation>
+    </message>
 </context>
 <context>
     <name>koratune::Preview</name>

@@ -268,7 +268,7 @@ void MDIForm1::OpenPic() {
 
 void MDIForm1::openPicture(const QString& name) {
     const QString caption = tr("画像を開く");
-    const common::Status status = session_.images.OpenPic(name);
+    const common::Status status = session_.openPicture(name);
     if (!status.ok()) {
         session_.dialogs.warning(caption,
                                  tr("画像を開けませんでした。\n\n%1").arg(status.message()));
