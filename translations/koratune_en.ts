@@ -189,6 +189,10 @@
         <source>終了しても・・よいのですな？</source>
         <translation>Are you sure you want to exit?</translation>
     </message>
+    <message>
+        <source>画像のフレーム設定を読み込みました（%1x%1、%2 フレーム、%3 fps）</source>
+        <translation>Frame settings read from the picture (%1x%1, %2 frames, %3 fps)</translation>
+    </message>
 </context>
 <context>
     <name>koratune::Output</name>

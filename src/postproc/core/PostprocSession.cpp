@@ -3,16 +3,33 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 
 namespace koratune {
 
+namespace {
+
+// The pictures Open and composite offer: every picture Qt reads, then the
+// bitmaps and PNG pictures both programs write.
+common::FileFilters pictureFilters() {
+    QStringList patterns;
+    for (const QByteArray& format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+    return {{QCoreApplication::translate("koratune::PostprocSession", "All pictures"), patterns},
+            common::FileFilter::bitmapFiles(),
+            common::FileFilter::pngFiles()};
+}
+
+} // namespace
+
 QString PostprocSession::chooseFile(const QString& caption, FileUse use) {
-    const common::FileFilters filters = {common::FileFilter::bitmapFiles()};
     const QString bitmap = QStringLiteral("bmp");
-    const QString name =
-        use == FileUse::Open
-            ? dialogs.openFile(caption, lastFileName_, filters).path
-            : dialogs.saveFile(caption, proposedOutputName(bitmap), filters, bitmap).path;
+    const QString name = use == FileUse::Open
+                             ? dialogs.openFile(caption, lastFileName_, pictureFilters()).path
+                             : dialogs
+                                   .saveFile(caption, proposedOutputName(bitmap),
+                                             {common::FileFilter::bitmapFiles()}, bitmap)
+                                   .path;
     if (!name.isEmpty())
         lastFileName_ = name;
     return name;

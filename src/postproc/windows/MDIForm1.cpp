@@ -1,6 +1,7 @@
 #include "windows/MDIForm1.h"
 
 #include "common/ScreenUnits.h"
+#include "common/sheets/FrameStripInfo.h"
 #include "common/windows/FileDrop.h"
 #include "common/windows/ProgramIcon.h"
 #include "common/windows/ToolWindowHost.h"
@@ -23,6 +24,8 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+
+#include <optional>
 
 namespace koratune {
 
@@ -273,6 +276,18 @@ void MDIForm1::openPicture(const QString& name) {
         session_.dialogs.warning(caption,
                                  tr("画像を開けませんでした。\n\n%1").arg(status.message()));
         return;
+    }
+    // A picture that says what its frames are sets the console from that.
+    if (const std::optional<common::FrameStripInfo> frames =
+            common::FrameStripInfo::of(name, session_.images.work())) {
+        static_cast<Console*>(windows_->open(ConsoleKind))->describeFrames(*frames);
+        const common::FrameStripInfo shown = *frames;
+        showStatus([shown] {
+            return tr("画像のフレーム設定を読み込みました（%1x%1、%2 フレーム、%3 fps）")
+                .arg(shown.frameSize)
+                .arg(shown.frameCount)
+                .arg(shown.framesPerSecond);
+        });
     }
     showWorkImage();
 }
