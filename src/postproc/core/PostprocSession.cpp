@@ -44,7 +44,7 @@ common::Status PostprocSession::openPicture(const QString& name) {
 
 QString PostprocSession::proposedOutputName(const QString& extension) const {
     if (pictureName_.isEmpty())
-        return lastFileName_;
+        return QString();
     const QFileInfo picture(pictureName_);
     const QString stem = picture.completeBaseName() + QStringLiteral("_out");
     QString name = picture.dir().filePath(stem + QLatin1Char('.') + extension);

@@ -32,7 +32,7 @@ public:
     // The name proposed for output with `extension`, never the opened
     // picture's own: beside it, its name with "_out" ("fire_out.bmp"), or the
     // first of "fire_out2.bmp", "fire_out3.bmp", ... that is not there yet.
-    // Without a picture opened from a file, the file dialog's last name.
+    // Without a picture opened from a file, none.
     QString proposedOutputName(const QString& extension) const;
     // True when an image is open; otherwise tells the user so.
     bool requireImage(const QString& title);
