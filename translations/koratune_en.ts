@@ -31,6 +31,10 @@
         <source>色変換を中止しました（%1 / %2 行を変換済み）</source>
         <translation>Colour conversion stopped (%1 / %2 rows converted)</translation>
     </message>
+    <message>
+        <source>色変換が終わりました（%1 行、%2 秒）</source>
+        <translation>Colour conversion finished (%1 rows in %2 s)</translation>
+    </message>
 </context>
 <context>
     <name>koratune::Console</name>
@@ -185,6 +189,10 @@
         <source>終了しても・・よいのですな？</source>
         <translation>Are you sure you want to exit?</translation>
     </message>
+    <message>
+        <source>画像のフレーム設定を読み込みました（%1x%1、%2 フレーム、%3 fps）</source>
+        <translation>Frame settings read from the picture (%1x%1, %2 frames, %3 fps)</translation>
+    </message>
 </context>
 <context>
     <name>koratune::Output</name>
@@ -239,6 +247,14 @@
     <message>
         <source>書き出し</source>
         <translation>Export</translation>
+    </message>
+    <message>
+        <source>出力しました: %1（%2x%3）</source>
+        <translation>Wrote %1 (%2x%3)</translation>
+    </message>
+    <message>
+        <source>出力しました: %1 〜 %2（%3 枚）</source>
+        <translation>Wrote %1 to %2 (%3 files)</translation>
     </message>
 </context>
 <context>

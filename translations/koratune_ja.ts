@@ -11,6 +11,10 @@ Open a frame image first with ﾌｧｲﾙ → 画像を開く (Ctrl+O).</source
 
 先に ﾌｧｲﾙ → 画像を開く (Ctrl+O) でフレーム画像を開いてください。</translation>
     </message>
+    <message>
+        <source>All pictures</source>
+        <translation>すべての画像</translation>
+    </message>
 </context>
 <context>
     <name>koratune::SheetLayout</name>

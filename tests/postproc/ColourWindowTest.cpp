@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -154,6 +155,21 @@ TEST_F(ColourWindow, ApplyRecoloursTheBaseInTheProgressWindow) {
     EXPECT_EQ(progressWindows, 3);
     EXPECT_EQ(lastRow, -1);
     EXPECT_EQ(session->images.work(), base);
+}
+
+TEST_F(ColourWindow, AFinishedRecolouringSaysSoWithItsTime) {
+    openImage(colourfulImage(40, 48));
+    Color& colour = *mainWindow->colour();
+    QObject::connect(&colour, &Color::progressWindowOpened,
+                     [](Wait* wait) { wait->Timer1()->start(0); });
+    const QRegularExpression finished(
+        QStringLiteral("^色変換が終わりました（48 行、\\d+\\.\\d 秒）$"));
+    for (const int hueShift : {765, 0}) {
+        colour.HScroll1()->setValue(hueShift);
+        colour.Command1()->click();
+        const QString status = mainWindow->findChild<QLabel*>(QStringLiteral("StatusBar1"))->text();
+        EXPECT_TRUE(finished.match(status).hasMatch()) << status.toStdString();
+    }
 }
 
 TEST_F(ColourWindow, StopDuringARowLeavesTheRowsBelowAsTheBase) {

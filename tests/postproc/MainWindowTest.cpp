@@ -1,6 +1,7 @@
 #include "TestImages.h"
 #include "WindowFixture.h"
 
+#include "common/sheets/SheetFiles.h"
 #include "common/windows/PictureBox.h"
 #include "common/windows/WidgetDialogs.h"
 #include "windows/Color.h"
@@ -19,6 +20,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -193,14 +195,64 @@ TEST_F(MainWindow, ToolbarButtonsActAsTheViewEntries) {
 TEST_F(MainWindow, OpenLoadsTheWorkAndBaseImagesAndShowsTheTopLeftCorner) {
     const QImage strip = numberedFrames(160, 4, 3);
     openImage(strip);
-    EXPECT_EQ(common::WidgetDialogs::qtFilters(dialogs.openQuestions.back().filters),
-              QStringList{QStringLiteral("Bitmap File(*.bmp)")});
+    const QStringList filters =
+        common::WidgetDialogs::qtFilters(dialogs.openQuestions.back().filters);
+    ASSERT_EQ(filters.size(), 3);
+    EXPECT_TRUE(filters[0].startsWith(QStringLiteral("All pictures(")));
+    EXPECT_TRUE(filters[0].contains(QStringLiteral("*.bmp")));
+    EXPECT_TRUE(filters[0].contains(QStringLiteral("*.png")));
+    EXPECT_EQ(filters.mid(1), (QStringList{QStringLiteral("Bitmap File(*.bmp)"),
+                                           QStringLiteral("PNG File(*.png)")}));
     EXPECT_EQ(session->images.work(), strip);
     EXPECT_EQ(session->images.base(), strip);
     const common::PictureBox* picture = mainWindow->preview()->Picture1();
     EXPECT_EQ(picture->image(), strip.copy(0, 0, 160, 160));
     EXPECT_EQ(picture->backgroundColour(), strip.pixel(0, 0));
     EXPECT_TRUE(dialogs.warnings.empty());
+}
+
+TEST_F(MainWindow, OpenSetsTheConsoleFromWhatAPictureSaysOfItsFrames) {
+    const QImage strip = numberedFrames(40, 4, 3);
+    const auto writeSheetAs = [&](const char* name, int frameCount, int framesPerSecond,
+                                  std::vector<common::MetadataFormat> metadata) {
+        const QString path = pathOf(QString::fromUtf8(name));
+        const common::SheetGrid grid(frameCount, 40, 4, 0, false);
+        EXPECT_TRUE(common::writeSheet(path, strip,
+                                       common::SheetDescription::of(
+                                           path, grid, common::AlphaMode::Additive, framesPerSecond,
+                                           QStringLiteral("Kirabellum"), QStringLiteral("1.22")),
+                                       metadata)
+                        .ok());
+        return path;
+    };
+    const struct {
+        QString path;
+        int frameSize, frameCount, refreshRateOption;
+        QString status;
+    } cases[] = {
+        // Text chunks in the PNG; the 30 fps option.
+        {writeSheetAs("chunks.png", 9, 30, {}), 40, 9, 2,
+         QStringLiteral("画像のフレーム設定を読み込みました（40x40、9 フレーム、30 fps）")},
+        // A bitmap with the JSON metadata beside it; 24 fps is nearest to 20.
+        {writeSheetAs("beside.bmp", 11, 24, {common::MetadataFormat::JsonHash}), 40, 11, 3,
+         QStringLiteral("画像のフレーム設定を読み込みました（40x40、11 フレーム、24 fps）")},
+        // A picture that says nothing keeps the values as they were.
+        {writeBitmap(QStringLiteral("plain.bmp"), strip), 40, 11, 3,
+         QStringLiteral("画像のフレーム設定を読み込みました（40x40、11 フレーム、24 fps）")},
+    };
+    mainWindow->console()->close();
+    for (const auto& c : cases) {
+        dialogs.openAnswers.push_back(c.path);
+        entry(*mainWindow, "Open")->trigger();
+        const Console* console = mainWindow->console();
+        ASSERT_NE(console, nullptr) << "opened to show the values";
+        EXPECT_EQ(console->HScroll1(0)->value(), c.frameSize);
+        EXPECT_EQ(console->HScroll1(1)->value(), c.frameCount);
+        EXPECT_TRUE(console->Option1(c.refreshRateOption)->isChecked());
+        EXPECT_EQ(session->settings.FrameSize, c.frameSize) << "applied";
+        EXPECT_EQ(session->settings.FrameCount, c.frameCount);
+        EXPECT_EQ(mainWindow->findChild<QLabel*>(QStringLiteral("StatusBar1"))->text(), c.status);
+    }
 }
 
 TEST_F(MainWindow, OpeningASmallImageShowsItOnItsBackground) {

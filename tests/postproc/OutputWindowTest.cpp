@@ -142,6 +142,61 @@ TEST_F(OutputWindow, SequenceModeWritesNumberedFrames) {
     }
 }
 
+TEST_F(OutputWindow, TheFileDialogProposesANewNameBesideTheOpenedImage) {
+    openImage(numberedFrames(40, 4, 3));
+    const struct {
+        const char* existing;
+        const char* proposed;
+    } cases[] = {{nullptr, "opened_out.bmp"},
+                 {"opened_out.bmp", "opened_out2.bmp"},
+                 {"opened_out2.bmp", "opened_out3.bmp"}};
+    for (const auto& c : cases) {
+        if (c.existing != nullptr)
+            writeBitmap(QString::fromUtf8(c.existing), filledImage(8, 8, qRgb(1, 2, 3)));
+        Output output(*session, mainWindow->playbackFrameRate());
+        output.show();
+        output.Command1(0)->click();
+        EXPECT_EQ(dialogs.saveQuestions.back().proposed, pathOf(QString::fromUtf8(c.proposed)));
+    }
+}
+
+TEST_F(OutputWindow, ColumnsStartWhereTheLastWindowLeftThem) {
+    openImage(numberedFrames(40, 4, 3));
+    applyFrameSettings(40, 10, 1, 0);
+    {
+        Output first(*session, mainWindow->playbackFrameRate());
+        first.HScroll1()->setValue(2);
+    }
+    Output second(*session, mainWindow->playbackFrameRate());
+    EXPECT_EQ(second.HScroll1()->value(), 2);
+    EXPECT_EQ(second.Label4()->text(), QStringLiteral("80x200"));
+}
+
+TEST_F(OutputWindow, TheStatusBarSaysWhatWasWritten) {
+    openImage(numberedFrames(40, 4, 3));
+    applyFrameSettings(40, 10, 1, 0);
+    const struct {
+        bool sequence;
+        const char* chosen;
+        QString status;
+    } cases[] = {
+        {false, "fire.bmp",
+         QStringLiteral("出力しました: %1（160x120）").arg(pathOf(QStringLiteral("fire.bmp")))},
+        {true, "fire",
+         QStringLiteral("出力しました: %1 〜 fire009.bmp（10 枚）")
+             .arg(pathOf(QStringLiteral("fire000.bmp")))},
+    };
+    for (const auto& c : cases) {
+        Output output(*session, mainWindow->playbackFrameRate());
+        output.show();
+        output.Option1(c.sequence ? 1 : 0)->setChecked(true);
+        dialogs.saveAnswers.push_back(pathOf(QString::fromUtf8(c.chosen)));
+        output.Command1(0)->click();
+        EXPECT_EQ(mainWindow->findChild<QLabel*>(QStringLiteral("StatusBar1"))->text(), c.status)
+            << c.chosen;
+    }
+}
+
 TEST_F(OutputWindow, CancelInTheSaveDialogKeepsTheWindowOpenWithNothingWritten) {
     openImage(numberedFrames(40, 4, 3));
     Output output(*session, mainWindow->playbackFrameRate());

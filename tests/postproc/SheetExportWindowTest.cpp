@@ -76,8 +76,8 @@ TEST_F(SheetExportWindow, WritesWhatTheProcessCommandWritesWithTheSameOptions) {
     QTimer::singleShot(0, useExportWindow);
     output.Command2()->click();
     ASSERT_TRUE(seen);
-    EXPECT_EQ(dialogs.saveQuestions.back().proposed, pathOf(QStringLiteral("opened.png")))
-        << "the file dialog starts beside the opened image";
+    EXPECT_EQ(dialogs.saveQuestions.back().proposed, pathOf(QStringLiteral("opened_out.png")))
+        << "the file dialog proposes a new name beside the opened image";
     EXPECT_TRUE(dialogs.warnings.empty());
     EXPECT_TRUE(output.isVisible()) << "the output window stays open";
 

@@ -136,5 +136,30 @@ TEST_F(LanguageSwitchTest, RetranslatesTheOpenWindowsAndKeepsTheirState) {
     }
 }
 
+TEST_F(LanguageSwitchTest, TheStatusBarSaysItsLineAgainInTheNewLanguage) {
+    common::WindowTranslations translations;
+    openImage(numberedFrames(40, 4, 3));
+    Color& colour = *mainWindow->colour();
+    QObject::connect(&colour, &Color::progressWindowOpened, [](Wait* wait) {
+        wait->Timer1()->start(0);
+        QObject::connect(wait, &Wait::rowStarted, wait, [wait](int row) {
+            if (row == 4)
+                wait->Command1()->click();
+        });
+    });
+    colour.HScroll1()->setValue(765);
+    colour.Command1()->click();
+    const QLabel* status = mainWindow->findChild<QLabel*>(QStringLiteral("StatusBar1"));
+    for (const auto& [language, text] :
+         {std::pair{InterfaceLanguage::English,
+                    QStringLiteral("Colour conversion stopped (5 / 120 rows converted)")},
+          std::pair{InterfaceLanguage::Japanese,
+                    QStringLiteral("色変換を中止しました（5 / 120 行を変換済み）")}}) {
+        translations.setLanguage(language);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(status->text(), text);
+    }
+}
+
 } // namespace
 } // namespace koratune

@@ -3,6 +3,7 @@
 #include "common/AtomicFile.h"
 #include "common/ImageFile.h"
 #include "common/sheets/AtlasJson.h"
+#include "common/sheets/FrameStripInfo.h"
 #include "common/sheets/GodotSpriteFrames.h"
 
 #include <QCoreApplication>
@@ -79,8 +80,12 @@ Status writeMetadata(QIODevice& device, const SheetDescription& description,
 
 Status writeSheet(const QString& imagePath, const QImage& sheet,
                   const SheetDescription& description, const std::vector<MetadataFormat>& formats) {
-    return writeAround(imagePath, description, formats, 0,
-                       [&] { return writeImageFile(imagePath, sheet, description.alpha); });
+    // A PNG says what its frames are, for the post-processor to open it with.
+    const FrameStripInfo frames{description.grid.cellSize(), description.grid.frameCount(),
+                                description.framesPerSecond};
+    return writeAround(imagePath, description, formats, 0, [&] {
+        return writeImageFile(imagePath, frames.labelled(sheet), description.alpha);
+    });
 }
 
 } // namespace common

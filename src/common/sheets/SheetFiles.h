@@ -21,7 +21,8 @@ QString metadataPath(const QString& imagePath, MetadataFormat format);
 Status writeMetadata(QIODevice& device, const SheetDescription& description, MetadataFormat format);
 
 // Writes the sheet image to `imagePath` (a PNG with alpha for the modes that
-// have it, otherwise as common::writeImage writes every picture) and the
+// have it, otherwise as common::writeImage writes every picture; a PNG with
+// the FrameStripInfo of the sheet as text chunks) and the
 // metadata of each of `formats` beside it. Everything is written to temporary
 // files first; then the image replaces its file, then each metadata file its
 // own. A failure names the file and leaves every existing file as it was, the

@@ -3,25 +3,55 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 
 namespace koratune {
 
+namespace {
+
+// The pictures Open and composite offer: every picture Qt reads, then the
+// bitmaps and PNG pictures both programs write.
+common::FileFilters pictureFilters() {
+    QStringList patterns;
+    for (const QByteArray& format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+    return {{QCoreApplication::translate("koratune::PostprocSession", "All pictures"), patterns},
+            common::FileFilter::bitmapFiles(),
+            common::FileFilter::pngFiles()};
+}
+
+} // namespace
+
 QString PostprocSession::chooseFile(const QString& caption, FileUse use) {
-    const common::FileFilters filters = {common::FileFilter::bitmapFiles()};
-    const QString name =
-        use == FileUse::Open
-            ? dialogs.openFile(caption, lastFileName_, filters).path
-            : dialogs.saveFile(caption, lastFileName_, filters, QStringLiteral("bmp")).path;
+    const QString bitmap = QStringLiteral("bmp");
+    const QString name = use == FileUse::Open
+                             ? dialogs.openFile(caption, lastFileName_, pictureFilters()).path
+                             : dialogs
+                                   .saveFile(caption, proposedOutputName(bitmap),
+                                             {common::FileFilter::bitmapFiles()}, bitmap)
+                                   .path;
     if (!name.isEmpty())
         lastFileName_ = name;
     return name;
 }
 
-QString PostprocSession::proposedSheetName() const {
-    if (lastFileName_.isEmpty())
+common::Status PostprocSession::openPicture(const QString& name) {
+    const common::Status status = images.OpenPic(name);
+    if (status.ok())
+        pictureName_ = name;
+    return status;
+}
+
+QString PostprocSession::proposedOutputName(const QString& extension) const {
+    if (pictureName_.isEmpty())
         return QString();
-    const QFileInfo last(lastFileName_);
-    return last.dir().filePath(last.completeBaseName() + QStringLiteral(".png"));
+    const QFileInfo picture(pictureName_);
+    const QString stem = picture.completeBaseName() + QStringLiteral("_out");
+    QString name = picture.dir().filePath(stem + QLatin1Char('.') + extension);
+    for (int number = 2; QFileInfo::exists(name); ++number)
+        name =
+            picture.dir().filePath(stem + QString::number(number) + QLatin1Char('.') + extension);
+    return name;
 }
 
 bool PostprocSession::requireImage(const QString& title) {

@@ -5,6 +5,7 @@
 #include "core/PostprocEvents.h"
 #include "core/SharedSettings.h"
 
+#include <QHash>
 #include <QString>
 
 namespace koratune {
@@ -22,12 +23,17 @@ public:
     PostprocSession(const PostprocSession&) = delete;
     PostprocSession& operator=(const PostprocSession&) = delete;
 
-    // The file dialog shared by opening, compositing and output; it starts
-    // from the name it last returned. Empty when cancelled.
+    // The file dialog shared by opening, compositing and output. Opening
+    // starts from the name it last returned; output proposes a new name (see
+    // proposedOutputName). Empty when cancelled.
     QString chooseFile(const QString& caption, FileUse use);
-    // The name the export window proposes: the file dialog's last name with
-    // the sheet's extension, so that it starts in the folder of the work.
-    QString proposedSheetName() const;
+    // Opens the picture at `name` into the images and remembers its name.
+    common::Status openPicture(const QString& name);
+    // The name proposed for output with `extension`, never the opened
+    // picture's own: beside it, its name with "_out" ("fire_out.bmp"), or the
+    // first of "fire_out2.bmp", "fire_out3.bmp", ... that is not there yet.
+    // Without a picture opened from a file, none.
+    QString proposedOutputName(const QString& extension) const;
     // True when an image is open; otherwise tells the user so.
     bool requireImage(const QString& title);
 
@@ -38,8 +44,13 @@ public:
     // How the windows tell the main window of a new work image or a status line.
     PostprocEvents events;
 
+    // The columns the output window last had for each number of frames used,
+    // which it starts with again for that number.
+    QHash<int, int> outputColumns;
+
 private:
     QString lastFileName_;
+    QString pictureName_;
 };
 
 } // namespace koratune

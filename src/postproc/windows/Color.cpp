@@ -127,10 +127,21 @@ void Color::Command1_Click() {
     Q_EMIT progressWindowOpened(&wait);
     wait.exec();
     const int rowCount = session_.images.work().height();
-    if (wait.cancelled())
-        Q_EMIT session_.events.statusShown(tr("色変換を中止しました（%1 / %2 行を変換済み）")
-                                               .arg(wait.rowsRecoloured())
-                                               .arg(rowCount));
+    const int rowsRecoloured = wait.rowsRecoloured();
+    if (wait.cancelled()) {
+        Q_EMIT session_.events.statusShown([rowsRecoloured, rowCount] {
+            return tr("色変換を中止しました（%1 / %2 行を変換済み）")
+                .arg(rowsRecoloured)
+                .arg(rowCount);
+        });
+    } else {
+        const double seconds = static_cast<double>(wait.runMilliseconds()) / 1000.0;
+        Q_EMIT session_.events.statusShown([rowCount, seconds] {
+            return tr("色変換が終わりました（%1 行、%2 秒）")
+                .arg(rowCount)
+                .arg(QString::number(seconds, 'f', 1));
+        });
+    }
     Q_EMIT session_.events.workImageChanged();
 }
 

@@ -1,5 +1,6 @@
 #include "windows/Console.h"
 
+#include "common/sheets/FrameStripInfo.h"
 #include "common/windows/PictureBox.h"
 #include "common/windows/ToolWindowHost.h"
 #include "common/windows/ValueBarSteps.h"
@@ -23,6 +24,8 @@
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <cstdlib>
 
 namespace koratune {
 
@@ -178,6 +181,19 @@ void Console::Command1_Click() {
     settings.FlipHorizontal = check3_->isChecked();
     settings.FlipVertical = check4_->isChecked();
     loadPreview_()->setPictureEdge(settings.FrameSize);
+}
+
+void Console::describeFrames(const common::FrameStripInfo& frames) {
+    hScroll1_[0]->setValue(frames.frameSize);
+    hScroll1_[1]->setValue(frames.frameCount);
+    int nearest = 0;
+    for (int option = 1; option < RefreshRateCount; ++option) {
+        if (std::abs(common::captionedFrameRate(option) - frames.framesPerSecond) <
+            std::abs(common::captionedFrameRate(nearest) - frames.framesPerSecond))
+            nearest = option;
+    }
+    option1_[nearest]->setChecked(true);
+    Command1_Click();
 }
 
 int Console::selectedRefreshRate() const {

@@ -17,6 +17,10 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 
+namespace common {
+struct FrameStripInfo;
+}
+
 namespace koratune {
 
 class PostprocSession;
@@ -55,6 +59,9 @@ public:
     // Copies the first group's values into the shared settings and sizes the
     // preview picture to one frame.
     void Command1_Click();
+    // Takes the frame size, frame count and rate a picture says it has (the
+    // refresh rate nearest to its rate) and applies them.
+    void describeFrames(const common::FrameStripInfo& frames);
     // Plays the frames chosen by the shared settings in the preview window,
     // in the order chosen in Combo1. Played over and over or back and forth,
     // the frames run until a second start stops them; a second start while a

@@ -1,6 +1,7 @@
 #include "windows/MDIForm1.h"
 
 #include "common/ScreenUnits.h"
+#include "common/sheets/FrameStripInfo.h"
 #include "common/windows/FileDrop.h"
 #include "common/windows/ProgramIcon.h"
 #include "common/windows/ToolWindowHost.h"
@@ -23,6 +24,8 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+
+#include <optional>
 
 namespace koratune {
 
@@ -186,10 +189,7 @@ void MDIForm1::retranslate() {
     toolbarButtons_[1]->setText(tr("ColorTranceform"));
     toolbarButtons_[2]->setText(tr("Preview"));
     // The status bar says "Ready" until a message takes its place.
-    if (ready_->text().isEmpty() || ready_->text() == readyText_) {
-        readyText_ = tr("Ready");
-        ready_->setText(readyText_);
-    }
+    ready_->setText(status_ ? status_() : tr("Ready"));
 }
 
 void MDIForm1::changeEvent(QEvent* event) {
@@ -271,11 +271,23 @@ void MDIForm1::OpenPic() {
 
 void MDIForm1::openPicture(const QString& name) {
     const QString caption = tr("画像を開く");
-    const common::Status status = session_.images.OpenPic(name);
+    const common::Status status = session_.openPicture(name);
     if (!status.ok()) {
         session_.dialogs.warning(caption,
                                  tr("画像を開けませんでした。\n\n%1").arg(status.message()));
         return;
+    }
+    // A picture that says what its frames are sets the console from that.
+    if (const std::optional<common::FrameStripInfo> frames =
+            common::FrameStripInfo::of(name, session_.images.work())) {
+        static_cast<Console*>(windows_->open(ConsoleKind))->describeFrames(*frames);
+        const common::FrameStripInfo shown = *frames;
+        showStatus([shown] {
+            return tr("画像のフレーム設定を読み込みました（%1x%1、%2 フレーム、%3 fps）")
+                .arg(shown.frameSize)
+                .arg(shown.frameCount)
+                .arg(shown.framesPerSecond);
+        });
     }
     showWorkImage();
 }
@@ -291,8 +303,9 @@ int MDIForm1::playbackFrameRate() const {
                                            : common::StartRefreshRateOption);
 }
 
-void MDIForm1::showStatus(const QString& text) {
-    findChild<QLabel*>(QStringLiteral("StatusBar1"))->setText(text);
+void MDIForm1::showStatus(const StatusText& text) {
+    status_ = text;
+    ready_->setText(status_());
 }
 
 void MDIForm1::UnionPic() {

@@ -67,8 +67,9 @@ public:
     Preview* loadPreview();
     // Shows the work image as it now is in the preview, as Open does.
     void showWorkImage();
-    // Puts a line on the status bar.
-    void showStatus(const QString& text);
+    // Puts a line on the status bar, in the language of the moment and again
+    // in each language switched to while it stands.
+    void showStatus(const StatusText& text);
     // The frames per second the console plays at (its start rate while it is
     // closed), the rate an exported sheet's metadata states.
     int playbackFrameRate() const;
@@ -97,7 +98,8 @@ private:
     QAction* version_ = nullptr;
     std::array<QAction*, 3> toolbarButtons_{};
     QLabel* ready_ = nullptr;
-    QString readyText_;
+    // The line on the status bar; "Ready" while none has been shown.
+    StatusText status_;
     // The sizes of the console and colour windows when last opened; the
     // windows below and beside them are placed by them.
     int consoleHeight_ = 0;

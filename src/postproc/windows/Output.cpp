@@ -11,7 +11,9 @@
 #include "core/SheetOutput.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -67,7 +69,8 @@ Output::Output(PostprocSession& session, int framesPerSecond, QWidget* parent)
 
     const int framesUsed = FrameSelection(settings_).count();
     hScroll1_->setRange(1, std::max(1, framesUsed));
-    hScroll1_->setValue(SheetLayout::initialColumns(framesUsed));
+    hScroll1_->setValue(
+        session_.outputColumns.value(framesUsed, SheetLayout::initialColumns(framesUsed)));
     new common::ValueBarSteps(hScroll1_);
     HScroll1_Change();
 
@@ -105,6 +108,7 @@ void Output::HScroll1_Change() {
     label2_->setText(QString::number(layout.columns()));
     label3_->setText(QString::number(layout.rows()));
     label4_->setText(layout.sizeText());
+    session_.outputColumns.insert(FrameSelection(settings_).count(), hScroll1_->value());
 }
 
 void Output::write() {
@@ -114,17 +118,35 @@ void Output::write() {
     QImage sheet;
     common::Status status = ComposeSheet(session_.images.work(), settings_, hScroll1_->value(),
                                          sheet, [] { QCoreApplication::processEvents(); });
+    const bool oneSheet = option1_[0]->isChecked();
     if (status.ok()) {
-        status = option1_[0]->isChecked()
-                     ? common::writeImage(fileName, sheet, common::ImageFormat::Bmp)
-                     : writeSequence(fileName, sheet, settings_);
+        status = oneSheet ? common::writeImage(fileName, sheet, common::ImageFormat::Bmp)
+                          : writeSequence(fileName, sheet, settings_);
     }
     if (!status.ok()) {
         session_.dialogs.warning(tr("出力"),
                                  tr("出力を書き出せませんでした。\n\n%1").arg(status.message()));
         return;
     }
+    Q_EMIT session_.events.statusShown(oneSheet ? writtenSheetText(fileName, sheet.size())
+                                                : writtenSequenceText(fileName));
     accept();
+}
+
+StatusText Output::writtenSheetText(const QString& fileName, QSize size) {
+    const QString path = QDir::toNativeSeparators(fileName);
+    return [path, size] {
+        return tr("出力しました: %1（%2x%3）").arg(path).arg(size.width()).arg(size.height());
+    };
+}
+
+StatusText Output::writtenSequenceText(const QString& fileName) const {
+    const int count = settings_.FrameCount;
+    const QString first = QDir::toNativeSeparators(SequenceFileName(fileName, 0));
+    const QString last = QFileInfo(SequenceFileName(fileName, count - 1)).fileName();
+    return [first, last, count] {
+        return tr("出力しました: %1 〜 %2（%3 枚）").arg(first, last).arg(count);
+    };
 }
 
 void Output::Command2_Click() {
@@ -155,7 +177,7 @@ void Output::Command2_Click() {
     source.application = QString::fromLatin1(ProgramName);
     source.version = QString::fromLatin1(ProgramVersion);
     source.fileCaption = exportTitle;
-    source.proposedFile = session_.proposedSheetName();
+    source.proposedFile = session_.proposedOutputName(QStringLiteral("png"));
     common::SheetExportDialog dialog(source, session_.dialogs, this);
     dialog.exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PostprocEvents.h"
 #include "core/SharedSettings.h"
 
 #include <QDialog>
@@ -49,6 +50,10 @@ private:
     void HScroll1_Change();
     void placeSheetOption();
     void retranslate();
+    // What the status bar says after the sheet, or the sequence of frames,
+    // was written under the chosen name.
+    static StatusText writtenSheetText(const QString& fileName, QSize size);
+    StatusText writtenSequenceText(const QString& fileName) const;
 
     PostprocSession& session_;
     int framesPerSecond_;

@@ -3,6 +3,7 @@
 #include "common/windows/JobRunner.h"
 #include "core/FrameImages.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -28,7 +29,10 @@ Wait::Wait(FrameImages& images, const SharedSettings& settings, QWidget* parent)
       command1_(new QPushButton(this)),
       runner_(new common::JobRunner(
           [this] {
+              QElapsedTimer clock;
+              clock.start();
               rowsRecoloured_ = run_.RecolourImage(images_.base(), images_.work(), settings_);
+              runMilliseconds_ = clock.elapsed();
           },
           StartDelayMilliseconds, this)) {
     setObjectName(QStringLiteral("Wait"));

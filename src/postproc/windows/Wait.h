@@ -39,6 +39,8 @@ public:
     // before it started), and the rows it recoloured.
     bool cancelled() const;
     int rowsRecoloured() const { return rowsRecoloured_; }
+    // How long the run took, in milliseconds (0 before it has run).
+    qint64 runMilliseconds() const { return runMilliseconds_; }
 
 Q_SIGNALS:
     // The run is about to recolour `row`.
@@ -59,6 +61,7 @@ private:
     QPushButton* command1_;
     common::JobRunner* runner_;
     int rowsRecoloured_ = 0;
+    qint64 runMilliseconds_ = 0;
 };
 
 } // namespace koratune

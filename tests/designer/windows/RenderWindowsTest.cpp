@@ -1,5 +1,6 @@
 #include "DesignerFixture.h"
 
+#include "common/sheets/FrameStripInfo.h"
 #include "common/windows/PictureBox.h"
 #include "common/windows/WindowTranslations.h"
 #include "core/document/DesignFile.h"
@@ -464,6 +465,9 @@ TEST_F(RenderWindowsTest, SaveWritesTheWholeStripAndFailuresSaySo) {
     preview()->Command1->click();
     EXPECT_EQ(QImage(path("strip.png")).convertToFormat(QImage::Format_RGB32),
               session->rendPic.picture());
+    // A PNG says what its frames are, for the post-processor.
+    EXPECT_EQ(common::FrameStripInfo::fromText(QImage(path("strip.png"))),
+              (common::FrameStripInfo{160, 10, 15}));
 
     // Without an extension the strip gets ".bmp"; another extension is kept
     // as typed and holds a bitmap.

@@ -3,6 +3,7 @@
 #include "common/FileNames.h"
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
+#include "common/sheets/FrameStripInfo.h"
 #include "common/windows/PictureBox.h"
 #include "core/render/LiveRender.h"
 #include "core/render/RendPic.h"
@@ -249,11 +250,15 @@ void F_Preview::Command1_Click() {
     const common::ImageFormat format =
         common::imageFormatFor(path).value_or(common::ImageFormat::Bmp);
     const QImage& strip = session_.rendPic.picture();
+    // A PNG says what its frames are, for the post-processor to open it with.
+    const StripLayout& layout = session_.rendPic.layout();
+    const common::FrameStripInfo frames{layout.FrameSize, layout.FrameCount,
+                                        common::captionedFrameRate(session_.document.RefreshRate)};
     const common::Status status =
         strip.isNull()
             ? common::Status::failure(
                   tr("保存するフレームストリップがまだありません。先にレンダリングしてください"))
-            : common::writeImage(path, strip, format);
+            : common::writeImage(path, frames.labelled(strip), format);
     if (!status.ok())
         session_.dialogs.warning(tr("Save"), status.message());
 }
