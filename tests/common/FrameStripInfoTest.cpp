@@ -42,8 +42,8 @@ TEST(FrameStripInfo, EverySheetWrittenAsPngCarriesItsFramesInTextChunks) {
         const QImage sheet = blackPicture(c.grid.width(), c.grid.height());
         ASSERT_TRUE(
             writeSheet(path, sheet,
-                       SheetDescription::of(path, c.grid, c.alpha, 15, QStringLiteral("Kirabellum"),
-                                            QStringLiteral("1.22")),
+                       SheetDescription::of(path, c.grid, c.alpha, 15, false,
+                                            QStringLiteral("Kirabellum"), QStringLiteral("1.22")),
                        {})
                 .ok());
         QImageReader reader(path);
@@ -62,7 +62,7 @@ TEST(FrameStripInfo, ComesFromTheTextElseTheJsonBesideElseNowhere) {
     EXPECT_EQ(FrameStripInfo::of(path, plain), std::nullopt) << "nothing beside it";
 
     const SheetDescription description =
-        SheetDescription::of(path, SheetGrid(6, 20, 3, 1, false), AlphaMode::Additive, 30,
+        SheetDescription::of(path, SheetGrid(6, 20, 3, 1, false), AlphaMode::Additive, 30, false,
                              QStringLiteral("Koratune"), QStringLiteral("1.1"));
     for (const MetadataFormat format : {MetadataFormat::JsonHash, MetadataFormat::JsonArray}) {
         EXPECT_EQ(FrameStripInfo::fromAtlasJson(atlasJson(description, format)),

@@ -217,12 +217,13 @@ TEST_F(MainWindow, OpenSetsTheConsoleFromWhatAPictureSaysOfItsFrames) {
                                   std::vector<common::MetadataFormat> metadata) {
         const QString path = pathOf(QString::fromUtf8(name));
         const common::SheetGrid grid(frameCount, 40, 4, 0, false);
-        EXPECT_TRUE(common::writeSheet(path, strip,
-                                       common::SheetDescription::of(
-                                           path, grid, common::AlphaMode::Additive, framesPerSecond,
-                                           QStringLiteral("Kirabellum"), QStringLiteral("1.22")),
-                                       metadata)
-                        .ok());
+        EXPECT_TRUE(
+            common::writeSheet(path, strip,
+                               common::SheetDescription::of(
+                                   path, grid, common::AlphaMode::Additive, framesPerSecond, false,
+                                   QStringLiteral("Kirabellum"), QStringLiteral("1.22")),
+                               metadata)
+                .ok());
         return path;
     };
     const struct {
