@@ -106,13 +106,18 @@ void F_Preview::renderFinished() {
         Combo1->currentIndex() == static_cast<int>(common::PlaybackOrder::Once))
         Combo1->setCurrentIndex(static_cast<int>(common::PlaybackOrder::Repeat));
     setWindowTitle(common::FramePlayback::idleCaption());
-    if (showsLiveFrames())
-        resumeLive();
+    holdUntilNextChange();
+}
+
+void F_Preview::holdUntilNextChange() {
+    heldUntilAfter_ = liveRequested_;
 }
 
 void F_Preview::LiveCheck_Click() {
     if (LiveCheck->isChecked()) {
         live_ = std::make_unique<LiveRender>(session_.workers);
+        liveRequested_ = 0;
+        heldUntilAfter_ = 0;
         connect(
             live_.get(), &LiveRender::frameReady, this,
             [this](quint64 request, int frameIndex, int) { liveFrameReady(request, frameIndex); });
@@ -137,13 +142,14 @@ void F_Preview::LiveCheck_Click() {
 
 void F_Preview::requestLiveRender() {
     const DesignDocument& document = session_.document;
-    live_->request(document, document.Render.Seed.value_or(0), RenderMode::of(document.Render));
+    liveRequested_ =
+        live_->request(document, document.Render.Seed.value_or(0), RenderMode::of(document.Render));
 }
 
 void F_Preview::liveFrameReady(quint64 request, int frameIndex) {
     // The first frame of a newer render goes on the picture at once; the timer
     // steps on from there.
-    if (frameIndex == 0 && request > liveShown_ && showsLiveFrames())
+    if (frameIndex == 0 && request > std::max(liveShown_, heldUntilAfter_) && showsLiveFrames())
         resumeLive();
 }
 
@@ -157,7 +163,7 @@ void F_Preview::showNextLiveFrame() {
     if (!showsLiveFrames())
         return;
     const LiveFrames newest = live_->newest();
-    if (newest.request == 0 || newest.frames.empty())
+    if (newest.request <= heldUntilAfter_ || newest.frames.empty())
         return;
     if (newest.request != liveShown_) {
         liveShown_ = newest.request;
@@ -221,11 +227,12 @@ void F_Preview::play(bool doubleSize, int option) {
         if (!self)
             return; // the window was closed during playback
     }
-    Picture1->clear();
-    setWindowTitle(common::FramePlayback::idleCaption());
     playing_ = false;
-    if (showsLiveFrames())
-        resumeLive();
+    if (live_)
+        holdUntilNextChange();
+    else
+        Picture1->clear();
+    setWindowTitle(common::FramePlayback::idleCaption());
 }
 
 void F_Preview::closeEvent(QCloseEvent* event) {
