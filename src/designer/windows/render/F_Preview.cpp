@@ -55,6 +55,7 @@ F_Preview::~F_Preview() = default;
 
 void F_Preview::retranslate() {
     Command1->setText(tr("Save"));
+    Command1->setToolTip(tr("フレームストリップ全体を画像として保存する"));
     // As wide as its caption, not the style's wider button, so that the button
     // and the order beside it fit under a frame of 128 pixels.
     Command1->setFixedWidth(Command1->fontMetrics().horizontalAdvance(Command1->text()) + 20);
