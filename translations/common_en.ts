@@ -128,6 +128,54 @@
         <translation>%1
 Image %2 x %3 px (shown at %4%)</translation>
     </message>
+    <message>
+        <source>シートの透明の持ち方（%1）</source>
+        <translation>How the sheet holds transparency (%1)</translation>
+    </message>
+    <message>
+        <source>透明にしてコマのまわりに置く背景の色を選ぶ（%1）</source>
+        <translation>Choose the colour made transparent and put around the frames (%1)</translation>
+    </message>
+    <message>
+        <source>列数を自動で決める</source>
+        <translation>Choose the number of columns by itself</translation>
+    </message>
+    <message>
+        <source>シートの列数（%1）</source>
+        <translation>The number of columns of the sheet (%1)</translation>
+    </message>
+    <message>
+        <source>シートの長いほうの辺の上限（%1）</source>
+        <translation>The longest edge the sheet may have (%1)</translation>
+    </message>
+    <message>
+        <source>シートの幅と高さを2のべき乗に切り上げる（%1）</source>
+        <translation>Round the sheet&apos;s width and height up to powers of two (%1)</translation>
+    </message>
+    <message>
+        <source>各コマのまわりに置く背景の幅（%1）</source>
+        <translation>Pixels of background around each frame (%1)</translation>
+    </message>
+    <message>
+        <source>シートと一緒にこの形式のメタデータを書き出す（%1）</source>
+        <translation>Write metadata in this format beside the sheet (%1)</translation>
+    </message>
+    <message>
+        <source>メタデータに書くフレームレート（%1）</source>
+        <translation>The frame rate the metadata states (%1)</translation>
+    </message>
+    <message>
+        <source>仕上がりを見せる下地</source>
+        <translation>What the result is shown over</translation>
+    </message>
+    <message>
+        <source>ファイルを選んでシートを書き出す</source>
+        <translation>Choose a file and write the sheet</translation>
+    </message>
+    <message>
+        <source>書き出さずに閉じる</source>
+        <translation>Close without exporting</translation>
+    </message>
 </context>
 <context>
     <name>common::WidgetDialogs</name>

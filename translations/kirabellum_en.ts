@@ -102,6 +102,58 @@
         <source>固定シード</source>
         <translation>Fixed seed</translation>
     </message>
+    <message>
+        <source>フレーム一枚の大きさ（ピクセル）</source>
+        <translation>The size of one frame in pixels</translation>
+    </message>
+    <message>
+        <source>レンダリングするフレームの数</source>
+        <translation>How many frames to render</translation>
+    </message>
+    <message>
+        <source>残像の長さ（右ほど長く残る）</source>
+        <translation>How long the trail lasts (longer to the right)</translation>
+    </message>
+    <message>
+        <source>重なった粒の光を足し合わせる強さ（％）</source>
+        <translation>How strongly the light of overlapping particles adds up (percent)</translation>
+    </message>
+    <message>
+        <source>フレームストリップの横幅の上限（ピクセル）</source>
+        <translation>The widest the frame strip may be, in pixels</translation>
+    </message>
+    <message>
+        <source>前のフレームの光を残して尾を引かせる</source>
+        <translation>Keep the light of earlier frames as a trail</translation>
+    </message>
+    <message>
+        <source>この設定でフレームストリップをレンダリングする（%1）</source>
+        <translation>Render the frame strip with these settings (%1)</translation>
+    </message>
+    <message>
+        <source>プレビューを再生する速さ</source>
+        <translation>How fast the preview plays</translation>
+    </message>
+    <message>
+        <source>プレビューを２倍の大きさで再生する</source>
+        <translation>Play the preview at twice the size</translation>
+    </message>
+    <message>
+        <source>レンダリングしたフレームをプレビューで再生する</source>
+        <translation>Play the rendered frames in the preview</translation>
+    </message>
+    <message>
+        <source>最後のフレームが最初のフレームにつながる、繰り返し再生用のストリップをレンダリングする</source>
+        <translation>Render a strip to play over and over, whose last frame flows into its first</translation>
+    </message>
+    <message>
+        <source>いつも同じシードからレンダリングして同じ結果を出す</source>
+        <translation>Always render from the same seed, for the same result</translation>
+    </message>
+    <message>
+        <source>レンダリングを始めるシード（0～18446744073709551615）</source>
+        <translation>The seed every render starts from (0 to 18446744073709551615)</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::F_Color</name>
@@ -136,6 +188,18 @@
     <message>
         <source>16(～256)x1の画像を指定してください</source>
         <translation>Choose a picture of 16 (to 256) x 1</translation>
+    </message>
+    <message>
+        <source>カラーランプの画像（横256ピクセルまで、高さ1ピクセル）を読み込む</source>
+        <translation>Load a colour ramp picture (up to 256 pixels wide, 1 pixel high)</translation>
+    </message>
+    <message>
+        <source>今のカラーランプを画像として保存する</source>
+        <translation>Save the current colour ramp as a picture</translation>
+    </message>
+    <message>
+        <source>粒の明るさを色に変えるカラーランプ。クリックで画像を読み込む</source>
+        <translation>The colour ramp that turns the particles&apos; brightness into colour. Click to load a picture</translation>
     </message>
 </context>
 <context>
@@ -192,6 +256,48 @@
         <source>Not Use</source>
         <translation>Not Use</translation>
     </message>
+    <message>
+        <source>レイヤーの中心と広がりを決める</source>
+        <translation>Set the layer&apos;s centre and spread</translation>
+    </message>
+    <message>
+        <source>36方向それぞれへ飛ぶ速さを決める</source>
+        <translation>Set how fast the particles fly in each of the 36 directions</translation>
+    </message>
+    <message>
+        <source>位置: 左クリックで中心、右クリックで広がり
+モーション: 左クリックで一方向の速さ、右クリックで全方向の速さ</source>
+        <translation>Position: left click sets the centre, right click the spread
+Motion: left click sets one direction&apos;s speed, right click every direction&apos;s</translation>
+    </message>
+    <message>
+        <source>編集するレイヤー（1～8）</source>
+        <translation>The layer to edit (1 to 8)</translation>
+    </message>
+    <message>
+        <source>このレイヤーを使うかどうかを切り替える</source>
+        <translation>Switch this layer on or off</translation>
+    </message>
+    <message>
+        <source>このレイヤーが一度の爆発で放つ粒の数</source>
+        <translation>How many particles this layer sends out in one burst</translation>
+    </message>
+    <message>
+        <source>粒の最低の速さ</source>
+        <translation>The slowest speed of the particles</translation>
+    </message>
+    <message>
+        <source>粒が光って残る長さ</source>
+        <translation>How long the particles keep glowing</translation>
+    </message>
+    <message>
+        <source>粒が遅くなる割合</source>
+        <translation>How fast the particles slow down</translation>
+    </message>
+    <message>
+        <source>このレイヤーがいつ爆発するかを決める</source>
+        <translation>Set when this layer bursts</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::F_Gravity</name>
@@ -227,6 +333,32 @@
         <source>Not Use</source>
         <translation>Not Use</translation>
     </message>
+    <message>
+        <source>すべての粒を一定の向きへ引く力</source>
+        <translation>A force pulling every particle in one direction</translation>
+    </message>
+    <message>
+        <source>すべての粒をフレームの中心のまわりに回す力</source>
+        <translation>A force turning every particle about the frame&apos;s centre</translation>
+    </message>
+    <message>
+        <source>すべての粒をフレームの中心へ引き寄せる力</source>
+        <translation>A force drawing every particle towards the frame&apos;s centre</translation>
+    </message>
+    <message>
+        <source>線形: クリックで力の向きを決める
+回転と引力: クリックで向きを逆にする</source>
+        <translation>Linear: click to set the force&apos;s direction
+Rotation and attraction: click to reverse it</translation>
+    </message>
+    <message>
+        <source>この力を使うかどうかを切り替える</source>
+        <translation>Switch this force on or off</translation>
+    </message>
+    <message>
+        <source>この力の強さ</source>
+        <translation>The strength of this force</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::F_Hinoko</name>
@@ -258,6 +390,18 @@
         <source>正方形で32x32の画像を指定してください</source>
         <translation>Choose a square picture of 32x32</translation>
     </message>
+    <message>
+        <source>このレイヤーの火の粉の画像。クリックで画像を読み込む</source>
+        <translation>This layer&apos;s spark picture. Click to load a picture</translation>
+    </message>
+    <message>
+        <source>このレイヤーの火の粉の画像（32×32ピクセル）を読み込む</source>
+        <translation>Load this layer&apos;s spark picture (32 x 32 pixels)</translation>
+    </message>
+    <message>
+        <source>このレイヤーの火の粉の画像を保存する</source>
+        <translation>Save this layer&apos;s spark picture</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::F_Preview</name>
@@ -276,6 +420,10 @@
     <message>
         <source>保存するフレームストリップがまだありません。先にレンダリングしてください</source>
         <translation>There is no frame strip to save yet. Render first</translation>
+    </message>
+    <message>
+        <source>フレームストリップ全体を画像として保存する</source>
+        <translation>Save the whole frame strip as a picture</translation>
     </message>
 </context>
 <context>
@@ -395,6 +543,34 @@ Render before exporting.</translation>
     <message>
         <source>サンプル(&amp;M)</source>
         <translation>Sa&amp;mples</translation>
+    </message>
+    <message>
+        <source>レイヤーの中心・粒数・速さ・爆発の形を編集する</source>
+        <translation>edit each layer&apos;s centre, particle count, speed and burst shape</translation>
+    </message>
+    <message>
+        <source>すべての粒にかかる重力（線形・回転・引力）を決める</source>
+        <translation>set the forces on every particle (linear, rotation, attraction)</translation>
+    </message>
+    <message>
+        <source>粒の明るさを色に変えるカラーランプを選ぶ</source>
+        <translation>choose the colour ramp that turns brightness into colour</translation>
+    </message>
+    <message>
+        <source>レイヤーごとの火の粉の画像を選ぶ</source>
+        <translation>choose each layer&apos;s spark picture</translation>
+    </message>
+    <message>
+        <source>フレームの大きさと数を決めてレンダリングする</source>
+        <translation>set the frame size and count, and render</translation>
+    </message>
+    <message>
+        <source>レンダリングしたフレームを再生して保存する</source>
+        <translation>play and save the rendered frames</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -622,6 +798,26 @@ Render before exporting.</translation>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>最初に爆発するフレーム</source>
+        <translation>The frame of the first burst</translation>
+    </message>
+    <message>
+        <source>爆発が始まってよい最後のフレーム</source>
+        <translation>The last frame a burst may start in</translation>
+    </message>
+    <message>
+        <source>次の爆発までのフレーム数</source>
+        <translation>Frames from one burst to the next</translation>
+    </message>
+    <message>
+        <source>この設定をレイヤーに使う</source>
+        <translation>Use these settings for the layer</translation>
+    </message>
+    <message>
+        <source>何も変えずに閉じる</source>
+        <translation>Close without changing anything</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::Wait</name>
@@ -646,6 +842,10 @@ The spark images of Fire can use only black and the colours of the colour ramp o
     <message>
         <source>どのレイヤーも使われていないため、何も描かれません（ParticleEditerの「Use」で使うレイヤーを選んでください）</source>
         <translation>Nothing is drawn, as no layer is used (choose the layers to use with &quot;Use&quot; in ParticleEditer)</translation>
+    </message>
+    <message>
+        <source>レンダリングを中止する（描き終えたフレームは残る）</source>
+        <translation>Stop rendering (the frames drawn so far stay)</translation>
     </message>
 </context>
 </TS>

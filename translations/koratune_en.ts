@@ -35,6 +35,18 @@
         <source>色変換が終わりました（%1 行、%2 秒）</source>
         <translation>Colour conversion finished (%1 rows in %2 s)</translation>
     </message>
+    <message>
+        <source>色相と彩度を変えない値に戻す</source>
+        <translation>Set the hue and saturation back to unchanged</translation>
+    </message>
+    <message>
+        <source>色相をずらす量</source>
+        <translation>How far to shift the hue</translation>
+    </message>
+    <message>
+        <source>彩度を上げ下げする割合（％）</source>
+        <translation>How much to raise or lower the saturation (percent)</translation>
+    </message>
 </context>
 <context>
     <name>koratune::Console</name>
@@ -93,6 +105,42 @@
     <message>
         <source>プレビュー</source>
         <translation>Preview</translation>
+    </message>
+    <message>
+        <source>一コマの大きさ（ピクセル）</source>
+        <translation>The size of one frame in pixels</translation>
+    </message>
+    <message>
+        <source>再生して出力するコマの数</source>
+        <translation>How many frames to play and write</translation>
+    </message>
+    <message>
+        <source>何コマおきに使うか（1ですべてのコマ）</source>
+        <translation>Use every n-th frame (1 uses every frame)</translation>
+    </message>
+    <message>
+        <source>最初に使うコマ</source>
+        <translation>The first frame to use</translation>
+    </message>
+    <message>
+        <source>コマを左右に反転する</source>
+        <translation>Mirror the frames left to right</translation>
+    </message>
+    <message>
+        <source>コマを上下に反転する</source>
+        <translation>Mirror the frames top to bottom</translation>
+    </message>
+    <message>
+        <source>プレビューを再生する速さ</source>
+        <translation>How fast the preview plays</translation>
+    </message>
+    <message>
+        <source>プレビューを２倍の大きさで再生する</source>
+        <translation>Play the preview at twice the size</translation>
+    </message>
+    <message>
+        <source>このフレーム設定でコマをプレビューに再生する</source>
+        <translation>Play the frames in the preview with these settings</translation>
     </message>
 </context>
 <context>
@@ -193,6 +241,18 @@
         <source>画像のフレーム設定を読み込みました（%1x%1、%2 フレーム、%3 fps）</source>
         <translation>Frame settings read from the picture (%1x%1, %2 frames, %3 fps)</translation>
     </message>
+    <message>
+        <source>Console: コマの大きさ・数・反転を決めて再生する</source>
+        <translation>Console: set the frame size, count and mirroring, and play</translation>
+    </message>
+    <message>
+        <source>ColorTranceform: 画像の色相と彩度を変える</source>
+        <translation>ColorTranceform: change the picture&apos;s hue and saturation</translation>
+    </message>
+    <message>
+        <source>Preview: 開いた画像を見る。クリックで画像を開く</source>
+        <translation>Preview: see the opened picture. Click it to open one</translation>
+    </message>
 </context>
 <context>
     <name>koratune::Output</name>
@@ -211,10 +271,6 @@
     <message>
         <source>   一枚画像</source>
         <translation>   One sheet</translation>
-    </message>
-    <message>
-        <source>一枚画像</source>
-        <translation>One sheet</translation>
     </message>
     <message>
         <source>連続画像</source>
@@ -256,6 +312,30 @@
         <source>出力しました: %1 〜 %2（%3 枚）</source>
         <translation>Wrote %1 to %2 (%3 files)</translation>
     </message>
+    <message>
+        <source>すべてのコマを一枚の画像に並べて出力する</source>
+        <translation>Write every frame side by side in one picture</translation>
+    </message>
+    <message>
+        <source>コマごとに番号付きの画像を出力する</source>
+        <translation>Write each frame as a numbered picture of its own</translation>
+    </message>
+    <message>
+        <source>一枚画像の横に並べるコマの数</source>
+        <translation>How many frames stand side by side in the sheet</translation>
+    </message>
+    <message>
+        <source>ゲームエンジン用のシートとメタデータを書き出す（%1）</source>
+        <translation>Export a sheet and its metadata for a game engine (%1)</translation>
+    </message>
+    <message>
+        <source>この設定で画像を出力する</source>
+        <translation>Write the pictures with these settings</translation>
+    </message>
+    <message>
+        <source>何も出力せずに閉じる</source>
+        <translation>Close without writing anything</translation>
+    </message>
 </context>
 <context>
     <name>koratune::Preview</name>
@@ -284,6 +364,10 @@
     <message>
         <source>中止</source>
         <translation>Stop</translation>
+    </message>
+    <message>
+        <source>色の変換を中止する</source>
+        <translation>Stop converting the colours</translation>
     </message>
 </context>
 </TS>

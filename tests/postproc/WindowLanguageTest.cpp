@@ -2,6 +2,7 @@
 // switch while they are open retranslates them and leaves the images be.
 #include "TestImages.h"
 #include "TextFit.h"
+#include "ToolTips.h"
 #include "WindowFixture.h"
 
 #include "common/windows/SheetExportDialog.h"
@@ -9,6 +10,7 @@
 #include "windows/Color.h"
 #include "windows/Console.h"
 #include "windows/Output.h"
+#include "windows/Preview.h"
 #include "windows/Versionf.h"
 #include "windows/Wait.h"
 
@@ -90,6 +92,43 @@ TEST_P(WindowLanguageTest, EveryValueLabelFitsItsBarsEnds) {
     output.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(clipped(common::test::clippedTextsAtBarEnds(output)), "");
+}
+
+TEST_P(WindowLanguageTest, EveryToolbarButtonAndControlSaysWhatItDoes) {
+    const common::WindowTranslations translations(GetParam());
+    QCoreApplication::processEvents();
+    openImage(numberedFrames(40, 4, 3));
+    const auto untipped = [](const QWidget& window) {
+        return common::test::controlsWithoutTips(window, GetParam()).join(u'\n').toStdString();
+    };
+    EXPECT_EQ(
+        common::test::toolBarActionsWithoutTips(*mainWindow, GetParam()).join(u'\n').toStdString(),
+        "");
+    for (const QWidget* window : std::initializer_list<const QWidget*>{
+             mainWindow->console(), mainWindow->colour(), mainWindow->preview()})
+        EXPECT_EQ(untipped(*window), "");
+    Output output(*session, mainWindow->playbackFrameRate(), mainWindow.get());
+    output.show();
+    EXPECT_EQ(untipped(output), "");
+    Wait wait(session->images, session->settings);
+    wait.show();
+    EXPECT_EQ(untipped(wait), "");
+    wait.Command1()->click();
+
+    // The export window, once the output window has composed the frames.
+    std::string exportUntipped = "not shown";
+    std::function<void()> check = [&] {
+        auto* dialog = qobject_cast<common::SheetExportDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            QTimer::singleShot(0, check);
+            return;
+        }
+        exportUntipped = untipped(*dialog);
+        dialog->reject();
+    };
+    QTimer::singleShot(0, check);
+    output.Command2()->click();
+    EXPECT_EQ(exportUntipped, "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, WindowLanguageTest,

@@ -68,7 +68,6 @@ QSpinBox* numberBox(SheetOption option, QWidget* parent, int maximum = 0) {
     const SheetOptionRow& row = sheetOptionRow(option);
     auto* box = new QSpinBox(parent);
     box->setRange(row.minimum, row.maximum > 0 ? row.maximum : maximum);
-    box->setToolTip(QStringLiteral("--") + QString::fromLatin1(row.name));
     return box;
 }
 
@@ -123,7 +122,6 @@ QWidget* SheetExportDialog::makeOptions() {
     alpha_ = new QComboBox(group);
     for (qsizetype mode = 0; mode < alphaModeNames().size(); ++mode)
         alpha_->addItem(QString());
-    alpha_->setToolTip(QStringLiteral("--alpha"));
     form->addRow(rowLabels_[0], alpha_);
 
     // The colour itself, and a button to change it where the program lets
@@ -131,7 +129,6 @@ QWidget* SheetExportDialog::makeOptions() {
     backgroundSwatch_ = new QLabel(group);
     backgroundText_ = new QLabel(group);
     background_ = new QPushButton(group);
-    background_->setToolTip(QStringLiteral("--background"));
     background_->setVisible(source_.backgroundChoosable);
     auto* backgroundRow = new QHBoxLayout;
     backgroundRow->addWidget(backgroundSwatch_);
@@ -154,7 +151,6 @@ QWidget* SheetExportDialog::makeOptions() {
     form->addRow(rowLabels_[3], maxSize_);
 
     powerOfTwo_ = new QCheckBox(group);
-    powerOfTwo_->setToolTip(QStringLiteral("--power-of-two"));
     form->addRow(rowLabels_[4], powerOfTwo_);
 
     padding_ = numberBox(SheetOption::Padding, group);
@@ -169,7 +165,6 @@ QWidget* SheetExportDialog::makeOptions() {
             QStringLiteral("%1 (.%2)")
                 .arg(formatNames[format], metadataExtension(static_cast<MetadataFormat>(format))),
             group);
-        metadata_[index]->setToolTip(QStringLiteral("--metadata"));
         metadata->addWidget(metadata_[index]);
         connect(metadata_[index], &QCheckBox::toggled, this, &SheetExportDialog::refresh);
     }
@@ -244,6 +239,31 @@ void SheetExportDialog::retranslate() {
     groundLabel_->setText(tr("下地"));
     for (int ground = 0; ground < ground_->count(); ++ground)
         ground_->setItemText(ground, tr(grounds[ground].caption));
+    retranslateTips();
+}
+
+void SheetExportDialog::retranslateTips() {
+    // Each option's tip names the command lines' option that does the same.
+    const auto option = [](SheetOption sheetOption) {
+        return QStringLiteral("--") + QString::fromLatin1(sheetOptionRow(sheetOption).name);
+    };
+    alpha_->setToolTip(tr("シートの透明の持ち方（%1）").arg(option(SheetOption::Alpha)));
+    background_->setToolTip(tr("透明にしてコマのまわりに置く背景の色を選ぶ（%1）")
+                                .arg(option(SheetOption::Background)));
+    automaticColumns_->setToolTip(tr("列数を自動で決める"));
+    columns_->setToolTip(tr("シートの列数（%1）").arg(option(SheetOption::Columns)));
+    maxSize_->setToolTip(tr("シートの長いほうの辺の上限（%1）").arg(option(SheetOption::MaxSize)));
+    powerOfTwo_->setToolTip(
+        tr("シートの幅と高さを2のべき乗に切り上げる（%1）").arg(option(SheetOption::PowerOfTwo)));
+    padding_->setToolTip(
+        tr("各コマのまわりに置く背景の幅（%1）").arg(option(SheetOption::Padding)));
+    for (QCheckBox* box : metadata_)
+        box->setToolTip(tr("シートと一緒にこの形式のメタデータを書き出す（%1）")
+                            .arg(option(SheetOption::Metadata)));
+    fps_->setToolTip(tr("メタデータに書くフレームレート（%1）").arg(option(SheetOption::Fps)));
+    ground_->setToolTip(tr("仕上がりを見せる下地"));
+    write_->setToolTip(tr("ファイルを選んでシートを書き出す"));
+    cancel_->setToolTip(tr("書き出さずに閉じる"));
 }
 
 void SheetExportDialog::changeEvent(QEvent* event) {

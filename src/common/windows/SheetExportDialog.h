@@ -89,6 +89,8 @@ protected:
 private:
     QWidget* makeOptions();
     void retranslate();
+    // The controls' tips, which say what each does.
+    void retranslateTips();
     QWidget* makePreview();
     void chooseBackground();
     void showBackground();

@@ -94,6 +94,9 @@ void Color::retranslate() {
     command1_->setText(tr("適用"));
     command1_->setToolTip(tr("この設定で画像の色を変換します"));
     command2_->setText(tr("デフォルト"));
+    command2_->setToolTip(tr("色相と彩度を変えない値に戻す"));
+    hScroll1_->setToolTip(tr("色相をずらす量"));
+    hScroll2_->setToolTip(tr("彩度を上げ下げする割合（％）"));
 }
 
 void Color::changeEvent(QEvent* event) {

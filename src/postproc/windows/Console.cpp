@@ -33,15 +33,22 @@ namespace {
 
 struct ScrollBarRow {
     const char* caption;
+    const char* tip;
     int minimum, maximum, step, start;
 };
 
 // Frame size, frame count, step between frames, first frame (counted from 1).
 constexpr ScrollBarRow ScrollBarRows[Console::ScrollBarCount] = {
-    {QT_TRANSLATE_NOOP("koratune::Console", "サイズ"), MinimumFrameSize, MaximumFrameSize, 8, 160},
-    {QT_TRANSLATE_NOOP("koratune::Console", "フレーム数"), 1, MaximumFrameCount, 1, 10},
-    {QT_TRANSLATE_NOOP("koratune::Console", "スキップ"), 1, 9, 1, 1},
-    {QT_TRANSLATE_NOOP("koratune::Console", "スタート"), 1, 10, 1, 1},
+    {QT_TRANSLATE_NOOP("koratune::Console", "サイズ"),
+     QT_TRANSLATE_NOOP("koratune::Console", "一コマの大きさ（ピクセル）"), MinimumFrameSize,
+     MaximumFrameSize, 8, 160},
+    {QT_TRANSLATE_NOOP("koratune::Console", "フレーム数"),
+     QT_TRANSLATE_NOOP("koratune::Console", "再生して出力するコマの数"), 1, MaximumFrameCount, 1,
+     10},
+    {QT_TRANSLATE_NOOP("koratune::Console", "スキップ"),
+     QT_TRANSLATE_NOOP("koratune::Console", "何コマおきに使うか（1ですべてのコマ）"), 1, 9, 1, 1},
+    {QT_TRANSLATE_NOOP("koratune::Console", "スタート"),
+     QT_TRANSLATE_NOOP("koratune::Console", "最初に使うコマ"), 1, 10, 1, 1},
 };
 
 constexpr const char* RefreshRateCaptions[Console::RefreshRateCount] = {"60fps", "40fps", "30fps",
@@ -126,16 +133,24 @@ Console::Console(PostprocSession& session, PreviewLoader loadPreview, QWidget* p
 void Console::retranslate() {
     setWindowTitle(tr("Console"));
     frameGroup_->setTitle(tr("フレーム補正"));
-    for (int index = 0; index < ScrollBarCount; ++index)
+    for (int index = 0; index < ScrollBarCount; ++index) {
         label2_[index]->setText(tr(ScrollBarRows[index].caption));
+        hScroll1_[index]->setToolTip(tr(ScrollBarRows[index].tip));
+    }
     check3_->setText(tr("左右反転"));
+    check3_->setToolTip(tr("コマを左右に反転する"));
     check4_->setText(tr("上下反転"));
+    check4_->setToolTip(tr("コマを上下に反転する"));
     command1_->setText(tr("適用"));
     command1_->setToolTip(tr("このフレーム設定を再生と出力に使います"));
     previewGroup_->setTitle(tr("Preview"));
     label1_->setText(tr("リフレッシュレート"));
+    for (QRadioButton* option : option1_)
+        option->setToolTip(tr("プレビューを再生する速さ"));
     check2_->setText(tr("２倍表示"));
+    check2_->setToolTip(tr("プレビューを２倍の大きさで再生する"));
     command2_->setText(tr("プレビュー"));
+    command2_->setToolTip(tr("このフレーム設定でコマをプレビューに再生する"));
     for (int order = 0; order < common::PlaybackOrderCount; ++order)
         combo1_->setItemText(
             order, common::playbackOrderCaption(static_cast<common::PlaybackOrder>(order)));

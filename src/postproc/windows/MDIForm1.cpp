@@ -188,6 +188,10 @@ void MDIForm1::retranslate() {
     toolbarButtons_[0]->setText(tr("Console"));
     toolbarButtons_[1]->setText(tr("ColorTranceform"));
     toolbarButtons_[2]->setText(tr("Preview"));
+    // Each button's tip names its window and says what is done there.
+    toolbarButtons_[0]->setToolTip(tr("Console: コマの大きさ・数・反転を決めて再生する"));
+    toolbarButtons_[1]->setToolTip(tr("ColorTranceform: 画像の色相と彩度を変える"));
+    toolbarButtons_[2]->setToolTip(tr("Preview: 開いた画像を見る。クリックで画像を開く"));
     // The status bar says "Ready" until a message takes its place.
     ready_->setText(status_ ? status_() : tr("Ready"));
 }

@@ -78,6 +78,7 @@ Output::Output(PostprocSession& session, int framesPerSecond, QWidget* parent)
     connect(command1_[0], &QPushButton::clicked, this, &Output::write);
     connect(command1_[1], &QPushButton::clicked, this, &Output::reject);
     connect(command2_, &QPushButton::clicked, this, &Output::Command2_Click);
+    command2_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     retranslate();
 }
 
@@ -85,14 +86,20 @@ void Output::retranslate() {
     setWindowTitle(tr("Output"));
     // The leading spaces leave room for the one-sheet option's indicator.
     sheetGroup_->setTitle(tr("   一枚画像"));
-    option1_[0]->setToolTip(tr("一枚画像"));
+    option1_[0]->setToolTip(tr("すべてのコマを一枚の画像に並べて出力する"));
     option1_[1]->setText(tr("連続画像"));
+    option1_[1]->setToolTip(tr("コマごとに番号付きの画像を出力する"));
+    hScroll1_->setToolTip(tr("一枚画像の横に並べるコマの数"));
     rowLabels_[0]->setText(tr("横のコマ数"));
     rowLabels_[1]->setText(tr("縦のコマ数"));
     rowLabels_[2]->setText(tr("出力画像のサイズ"));
     command2_->setText(tr("書き出し..."));
+    command2_->setToolTip(tr("ゲームエンジン用のシートとメタデータを書き出す（%1）")
+                              .arg(command2_->shortcut().toString(QKeySequence::NativeText)));
     command1_[0]->setText(tr("出力"));
+    command1_[0]->setToolTip(tr("この設定で画像を出力する"));
     command1_[1]->setText(tr("取り消し"));
+    command1_[1]->setToolTip(tr("何も出力せずに閉じる"));
     if (isVisible())
         placeSheetOption();
 }

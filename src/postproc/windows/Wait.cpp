@@ -74,6 +74,7 @@ Wait::Wait(FrameImages& images, const SharedSettings& settings, QWidget* parent)
 void Wait::retranslate() {
     label1_->setText(tr("Now Rendering.Please Wait..."));
     command1_->setText(tr("中止"));
+    command1_->setToolTip(tr("色の変換を中止する"));
 }
 
 void Wait::changeEvent(QEvent* event) {

@@ -2,6 +2,7 @@
 #include "DesignerFixture.h"
 
 #include "TextFit.h"
+#include "ToolTips.h"
 #include "common/InterfaceLanguage.h"
 #include "common/windows/LanguageMenu.h"
 #include "common/windows/PictureBox.h"
@@ -10,7 +11,9 @@
 #include "windows/editors/F_Color.h"
 #include "windows/editors/F_Editer.h"
 #include "windows/editors/F_Gravity.h"
+#include "windows/editors/Syousai.h"
 #include "windows/render/F_Animation.h"
+#include "windows/render/Wait.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -104,6 +107,34 @@ TEST_F(LanguageSwitchTest, TheViewMenusLanguageEntrySwitchesAndKeepsTheChoiceFor
     QCoreApplication::processEvents();
     EXPECT_EQ(common::savedInterfaceLanguage(), InterfaceLanguage::Japanese);
     EXPECT_EQ(mainWindow->FILE->title(), QStringLiteral("ﾌｧｲﾙ(&F)"));
+}
+
+TEST_F(LanguageSwitchTest, EveryToolbarButtonAndControlSaysWhatItDoesInEitherLanguage) {
+    windows().openClosedWindows();
+    Syousai burst(*session, windows(), mainWindow.get());
+    burst.show();
+    const auto untipped = [](const QWidget& window, InterfaceLanguage language) {
+        return common::test::controlsWithoutTips(window, language).join(u'\n').toStdString();
+    };
+    common::WindowTranslations translations;
+    for (const InterfaceLanguage language :
+         {InterfaceLanguage::English, InterfaceLanguage::Japanese}) {
+        translations.setLanguage(language);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(common::test::toolBarActionsWithoutTips(*mainWindow, language)
+                      .join(u'\n')
+                      .toStdString(),
+                  "");
+        for (const ToolKind kind : {ToolKind::Editer, ToolKind::Gravity, ToolKind::Color,
+                                    ToolKind::Hinoko, ToolKind::Animation, ToolKind::Preview})
+            EXPECT_EQ(untipped(*windows().window(kind), language), "");
+        EXPECT_EQ(untipped(burst, language), "");
+        // The render window, shown and cancelled before its render begins.
+        Wait wait(*session, mainWindow.get());
+        wait.show();
+        EXPECT_EQ(untipped(wait, language), "");
+        wait.Command1->click();
+    }
 }
 
 } // namespace

@@ -137,6 +137,42 @@ TEST_F(LivePreviewTest, TheRenderButtonGivesWhatItGivesWithoutLiveMode) {
     EXPECT_EQ(session->rendPic.picture(), second) << "the strip is the render button's";
 }
 
+TEST_F(LivePreviewTest, ARenderAndAPlaybackHoldThePictureUntilTheNextChange) {
+    preview->LiveCheck->click();
+    waitForLiveFrames();
+    auto* animation = open<F_Animation>(ToolKind::Animation);
+    animation->HScroll1[0]->setValue(512);
+    animation->Check2->setChecked(true);
+    waitForLiveFrames();
+    const QImage strip = render();
+    const QRect lastCell = session->rendPic.layout().grid().cellRect(4);
+    // At the live timer's next tick the live frame the title counts is on the picture.
+    const auto showsLiveFrame = [&](const LiveFrames& frames) {
+        preview->showNextLiveFrame();
+        const int shown = preview->windowTitle().section(QLatin1Char('/'), 0, 0).toInt();
+        return shown >= 1 && sameColours(preview->Picture1->image(),
+                                         frames.frames[static_cast<std::size_t>(shown - 1)]);
+    };
+    const auto holds = [&](const QImage& frame, const char* after) {
+        preview->showNextLiveFrame(); // a tick of the live timer
+        EXPECT_TRUE(sameColours(preview->Picture1->image(), frame)) << after;
+        EXPECT_EQ(preview->windowTitle(), QStringLiteral("Preview")) << after;
+    };
+    holds(strip.copy(lastCell), "the render's last frame");
+
+    // Two undos are two changes: live frames again.
+    session->history.undo();
+    session->history.undo();
+    EXPECT_TRUE(showsLiveFrame(waitForLiveFrames()));
+
+    animation->Command2->click(); // plays the render's strip once at double size
+    holds(strip.copy(lastCell).scaled(1024, 1024), "the playback's last frame");
+
+    // The next change reaches the picture.
+    press(open<F_Editer>(ToolKind::Editer)->Picture1, QPointF(30, 40), Qt::LeftButton);
+    EXPECT_TRUE(showsLiveFrame(waitForLiveFrames()));
+}
+
 TEST_F(LivePreviewTest, ADragOnTheBurstCanvasEditsAsItGoesInOneUndoStep) {
     auto* editor = open<F_Editer>(ToolKind::Editer);
     DesignCanvas* canvas = editor->Picture1;

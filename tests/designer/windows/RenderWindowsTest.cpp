@@ -311,6 +311,17 @@ TEST_F(RenderWindowsTest, TooLargeAStripIsRefusedWithAMessage) {
     EXPECT_TRUE(dialogs.warnings[0].text.contains(QStringLiteral("32767")));
 }
 
+TEST_F(RenderWindowsTest, F5RendersFromAnywhereInTheMainWindowAndTheButtonsTipSaysSo) {
+    EXPECT_TRUE(animation->Command1->toolTip().contains(QStringLiteral("F5")));
+    closeWindow(ToolKind::Animation);
+    mainWindow->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
+    QTest::keyClick(mainWindow.get(), Qt::Key_F5);
+    EXPECT_NE(windows().window(ToolKind::Animation), nullptr) << "the render settings open for it";
+    EXPECT_TRUE(session->renderRun.hasStarted());
+    EXPECT_EQ(stripLayout()[1], 16);
+}
+
 TEST_F(RenderWindowsTest, PlaybackShowsTheRenderedFramesInStripOrderWithCaptionsThenClears) {
     render(); // 16 frames of 128 in 4 columns
     const QImage strip = session->rendPic.picture();

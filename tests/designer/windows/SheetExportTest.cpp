@@ -43,8 +43,9 @@ protected:
         animation->DRefresh();
     }
     void render() { animation->Command1->click(); }
-    // Runs `use` on the export window that the File menu entry opens.
-    void withExportWindow(const std::function<void(SheetExportDialog&)>& use) {
+    // Runs `use` on the export window that `open` opens (the File menu entry).
+    void withExportWindow(const std::function<void(SheetExportDialog&)>& use,
+                          const std::function<void()>& open = {}) {
         bool seen = false;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<SheetExportDialog*>(QApplication::activeModalWidget());
@@ -54,7 +55,10 @@ protected:
             if (dialog->isVisible())
                 dialog->reject();
         });
-        mainWindow->EXPORT->trigger();
+        if (open)
+            open();
+        else
+            mainWindow->EXPORT->trigger();
         EXPECT_TRUE(seen);
     }
     // kirabellum render on the design as the windows rendered it.
@@ -84,6 +88,15 @@ TEST_F(SheetExportTest, WithoutARenderThereIsNothingToExport) {
     ASSERT_EQ(dialogs.warnings.size(), 1u);
     EXPECT_EQ(dialogs.warnings[0].title, QStringLiteral("書き出し"));
     EXPECT_TRUE(dialogs.saveQuestions.empty());
+}
+
+TEST_F(SheetExportTest, CtrlEOpensTheExportWindowAndTheFileMenuShowsIt) {
+    render();
+    EXPECT_EQ(mainWindow->EXPORT->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    mainWindow->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
+    withExportWindow([](SheetExportDialog&) {},
+                     [&] { QTest::keyClick(mainWindow.get(), Qt::Key_E, Qt::ControlModifier); });
 }
 
 TEST_F(SheetExportTest, WritesWhatTheRenderCommandWritesWithTheSameOptions) {

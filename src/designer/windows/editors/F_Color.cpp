@@ -80,6 +80,8 @@ void F_Color::retranslate() {
     setWindowTitle(tr("ColorTransformation"));
     Command1->setText(tr("Load"));
     Command2->setText(tr("Export"));
+    Command1->setToolTip(tr("カラーランプの画像（横256ピクセルまで、高さ1ピクセル）を読み込む"));
+    Command2->setToolTip(tr("今のカラーランプを画像として保存する"));
     Command3->setText(tr("プリセット"));
     Command3->setToolTip(tr("組み込みのグラデーションを使う"));
     const QList<QAction*> ramps = Command3->menu()->actions();
@@ -87,7 +89,7 @@ void F_Color::retranslate() {
         ramps[index]->setText(QCoreApplication::translate(
             "kirabellum::RampLibrary",
             builtInRamps()[static_cast<std::size_t>(index)].name.toUtf8().constData()));
-    Picture2->setToolTip(tr("Load"));
+    Picture2->setToolTip(tr("粒の明るさを色に変えるカラーランプ。クリックで画像を読み込む"));
 }
 
 void F_Color::DRefresh() {

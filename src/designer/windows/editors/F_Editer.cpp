@@ -151,6 +151,17 @@ void F_Editer::retranslate() {
     setWindowTitle(tr("ParticleEditer"));
     TabStrip1->setTabText(PositionTab - 1, tr("位置"));
     TabStrip1->setTabText(MotionTab - 1, tr("モーション"));
+    TabStrip1->setTabToolTip(PositionTab - 1, tr("レイヤーの中心と広がりを決める"));
+    TabStrip1->setTabToolTip(MotionTab - 1, tr("36方向それぞれへ飛ぶ速さを決める"));
+    Picture1->setToolTip(tr("位置: 左クリックで中心、右クリックで広がり\n"
+                            "モーション: 左クリックで一方向の速さ、右クリックで全方向の速さ"));
+    HScroll1->setToolTip(tr("編集するレイヤー（1～8）"));
+    Command1->setToolTip(tr("このレイヤーを使うかどうかを切り替える"));
+    HScroll2->setToolTip(tr("このレイヤーが一度の爆発で放つ粒の数"));
+    HScroll3->setToolTip(tr("粒の最低の速さ"));
+    HScroll4->setToolTip(tr("粒が光って残る長さ"));
+    HScroll5->setToolTip(tr("粒が遅くなる割合"));
+    Command3->setToolTip(tr("このレイヤーがいつ爆発するかを決める"));
     const char* captions[] = {QT_TR_NOOP("レイヤー"), QT_TR_NOOP("粉数"), QT_TR_NOOP("最低速度"),
                               QT_TR_NOOP("残存"), QT_TR_NOOP("減速率")};
     for (std::size_t row = 0; row < Label1.size(); ++row)

@@ -95,6 +95,13 @@ void F_Gravity::retranslate() {
     TabStrip1->setTabText(0, tr("線形"));
     TabStrip1->setTabText(1, tr("回転"));
     TabStrip1->setTabText(2, tr("引力"));
+    TabStrip1->setTabToolTip(0, tr("すべての粒を一定の向きへ引く力"));
+    TabStrip1->setTabToolTip(1, tr("すべての粒をフレームの中心のまわりに回す力"));
+    TabStrip1->setTabToolTip(2, tr("すべての粒をフレームの中心へ引き寄せる力"));
+    Picture1->setToolTip(
+        tr("線形: クリックで力の向きを決める\n回転と引力: クリックで向きを逆にする"));
+    Command1->setToolTip(tr("この力を使うかどうかを切り替える"));
+    HScroll1->setToolTip(tr("この力の強さ"));
     showUseCaption();
     Frame1->setTitle(tr("Config"));
     Label2->setText(tr("Power"));

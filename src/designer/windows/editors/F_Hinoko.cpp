@@ -76,9 +76,11 @@ F_Hinoko::F_Hinoko(DesignerSession& session) : ToolWindow(session, ToolKind::Hin
 
 void F_Hinoko::retranslate() {
     setWindowTitle(tr("Fire"));
-    Picture1->setToolTip(tr("Load"));
+    Picture1->setToolTip(tr("このレイヤーの火の粉の画像。クリックで画像を読み込む"));
     Command1->setText(tr("Load"));
     Command2->setText(tr("Export"));
+    Command1->setToolTip(tr("このレイヤーの火の粉の画像（32×32ピクセル）を読み込む"));
+    Command2->setToolTip(tr("このレイヤーの火の粉の画像を保存する"));
     Command3->setText(tr("プリセット"));
     Command3->setToolTip(tr("組み込みの火の粉を今のグラデーションの色で描く"));
     const QList<QAction*> sparks = Command3->menu()->actions();

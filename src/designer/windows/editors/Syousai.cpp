@@ -127,8 +127,13 @@ void Syousai::retranslate() {
     Label2[0]->setText(tr("～"));
     Label2[1]->setText(tr("フレーム範囲"));
     Label2[2]->setText(tr("ステップ"));
+    HScroll1[0]->setToolTip(tr("最初に爆発するフレーム"));
+    HScroll1[1]->setToolTip(tr("爆発が始まってよい最後のフレーム"));
+    HScroll1[2]->setToolTip(tr("次の爆発までのフレーム数"));
     Command1->setText(tr("OK"));
+    Command1->setToolTip(tr("この設定をレイヤーに使う"));
     Command2->setText(tr("Cancel"));
+    Command2->setToolTip(tr("何も変えずに閉じる"));
 }
 
 void Syousai::changeEvent(QEvent* event) {

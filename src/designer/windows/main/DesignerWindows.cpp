@@ -15,7 +15,9 @@
 #include "windows/render/F_Preview.h"
 #include "windows/tools/ToolWindowHost.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QPushButton>
 
 namespace kirabellum {
 
@@ -38,6 +40,15 @@ void registerDesignerWindows(ToolWindowHost& windows) {
                          if (auto* preview = windows.openAs<F_Preview>(ToolKind::Preview))
                              preview->prepareForRender(frameSize, background);
                      });
+    // F5 renders from anywhere in the main window as the render button does,
+    // opening the render settings window when it is closed.
+    auto* render = new QAction(&windows);
+    render->setShortcut(F_Animation::renderShortcut());
+    windows.addMainWindowAction(render);
+    QObject::connect(render, &QAction::triggered, &windows, [&windows] {
+        if (auto* animation = windows.openAs<F_Animation>(ToolKind::Animation))
+            animation->Command1->click();
+    });
 }
 
 int runDesignerWindows(int& argc, char** argv, const QString& designPath,

@@ -82,6 +82,7 @@ MDIForm1::MDIForm1(DesignerSession& session)
     NEW->setShortcut(QKeySequence::New);
     OPEN[0]->setShortcut(QKeySequence::Open);
     SAVE->setShortcut(QKeySequence::Save);
+    EXPORT->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
 
     EDIT = menuBar()->addMenu(QString());
     UNDO = EDIT->addAction(QString(), this, &MDIForm1::UNDO_Click);
@@ -156,15 +157,25 @@ void MDIForm1::retranslate() {
     REDO->setText(tr("やり直し(&R)"));
     VIEW->setTitle(tr("表示(&V)"));
     Version->setText(tr("バージョン情報(&A)"));
-    // Each toolbar button opens a tool window: its tip is that window's View entry.
+    // Each toolbar button opens a tool window: its tip names the window (its
+    // View entry) and says what is done there.
     const char* views[] = {QT_TR_NOOP("ParticleEditer"),      QT_TR_NOOP("Gravity"),
                            QT_TR_NOOP("ColorTransformation"), QT_TR_NOOP("Fire"),
                            QT_TR_NOOP("Animation"),           QT_TR_NOOP("Preview")};
+    const char* uses[] = {
+        QT_TR_NOOP("レイヤーの中心・粒数・速さ・爆発の形を編集する"),
+        QT_TR_NOOP("すべての粒にかかる重力（線形・回転・引力）を決める"),
+        QT_TR_NOOP("粒の明るさを色に変えるカラーランプを選ぶ"),
+        QT_TR_NOOP("レイヤーごとの火の粉の画像を選ぶ"),
+        QT_TR_NOOP("フレームの大きさと数を決めてレンダリングする"),
+        QT_TR_NOOP("レンダリングしたフレームを再生して保存する"),
+    };
     const QList<QAction*> buttons = Toolbar1->actions();
     for (std::size_t index = 0; index < std::size(views); ++index) {
         const QString caption = tr(views[index]);
         viewAction(static_cast<ToolKind>(index))->setText(caption);
-        buttons[static_cast<qsizetype>(index)]->setToolTip(caption);
+        buttons[static_cast<qsizetype>(index)]->setToolTip(
+            tr("%1: %2").arg(caption, tr(uses[index])));
     }
     StatusBar1->setText(tr("Ready"));
 }

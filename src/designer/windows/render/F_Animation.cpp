@@ -213,18 +213,40 @@ void F_Animation::retranslate() {
     for (std::size_t label = 0; label < Label2.size(); ++label)
         Label2[label]->setText(tr(names[label]));
     Check1->setText(tr("残像"));
+    const char* barTips[] = {QT_TR_NOOP("フレーム一枚の大きさ（ピクセル）"),
+                             QT_TR_NOOP("レンダリングするフレームの数"),
+                             QT_TR_NOOP("残像の長さ（右ほど長く残る）"),
+                             QT_TR_NOOP("重なった粒の光を足し合わせる強さ（％）"),
+                             QT_TR_NOOP("フレームストリップの横幅の上限（ピクセル）")};
+    for (std::size_t bar = 0; bar < HScroll1.size(); ++bar)
+        HScroll1[bar]->setToolTip(tr(barTips[bar]));
+    Check1->setToolTip(tr("前のフレームの光を残して尾を引かせる"));
     Command1->setText(tr("レンダリング"));
+    Command1->setToolTip(tr("この設定でフレームストリップをレンダリングする（%1）")
+                             .arg(renderShortcut().toString(QKeySequence::NativeText)));
     Frame1->setTitle(tr("Preview"));
     Label1->setText(tr("リフレッシュレート"));
+    for (QRadioButton* option : Option1)
+        option->setToolTip(tr("プレビューを再生する速さ"));
     Check2->setText(tr("２倍表示"));
+    Check2->setToolTip(tr("プレビューを２倍の大きさで再生する"));
     Command2->setText(tr("プレビュー"));
+    Command2->setToolTip(tr("レンダリングしたフレームをプレビューで再生する"));
     Frame3->setTitle(tr("ループとシード"));
     LoopCheck->setText(tr("ループ"));
+    LoopCheck->setToolTip(tr("最後のフレームが最初のフレームにつながる、繰り返し再生用の"
+                             "ストリップをレンダリングする"));
     SeedLabel->setText(tr("前回のシード"));
     LastSeed->setToolTip(tr("最後のレンダリングのシード"));
     FixSeedCheck->setText(tr("固定シード"));
+    FixSeedCheck->setToolTip(tr("いつも同じシードからレンダリングして同じ結果を出す"));
     FixedSeed->setAccessibleName(FixSeedCheck->text());
+    FixedSeed->setToolTip(tr("レンダリングを始めるシード（0～18446744073709551615）"));
     showSeamNotice();
+}
+
+QKeySequence F_Animation::renderShortcut() {
+    return QKeySequence(Qt::Key_F5);
 }
 
 void F_Animation::DRefresh() {

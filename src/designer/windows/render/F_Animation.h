@@ -2,6 +2,8 @@
 
 #include "windows/tools/ToolWindow.h"
 
+#include <QKeySequence>
+
 #include <array>
 
 class QCheckBox;
@@ -29,6 +31,9 @@ public:
     explicit F_Animation(DesignerSession& session);
 
     void DRefresh() override;
+
+    // The key that renders from anywhere in the main window, as Command1 does.
+    static QKeySequence renderShortcut();
 
     // Copies the strip's settings as the window shows them into the document, as
     // a render does first: a value shown clamped becomes the value shown.

@@ -56,6 +56,7 @@ F_Preview::~F_Preview() = default;
 
 void F_Preview::retranslate() {
     Command1->setText(tr("Save"));
+    Command1->setToolTip(tr("フレームストリップ全体を画像として保存する"));
     // As wide as its caption, not the style's wider button, so that the button
     // and the order beside it fit under a frame of 128 pixels.
     Command1->setFixedWidth(Command1->fontMetrics().horizontalAdvance(Command1->text()) + 20);
@@ -107,13 +108,18 @@ void F_Preview::renderFinished() {
         Combo1->currentIndex() == static_cast<int>(common::PlaybackOrder::Once))
         Combo1->setCurrentIndex(static_cast<int>(common::PlaybackOrder::Repeat));
     setWindowTitle(common::FramePlayback::idleCaption());
-    if (showsLiveFrames())
-        resumeLive();
+    holdUntilNextChange();
+}
+
+void F_Preview::holdUntilNextChange() {
+    heldUntilAfter_ = liveRequested_;
 }
 
 void F_Preview::LiveCheck_Click() {
     if (LiveCheck->isChecked()) {
         live_ = std::make_unique<LiveRender>(session_.workers);
+        liveRequested_ = 0;
+        heldUntilAfter_ = 0;
         connect(
             live_.get(), &LiveRender::frameReady, this,
             [this](quint64 request, int frameIndex, int) { liveFrameReady(request, frameIndex); });
@@ -138,13 +144,14 @@ void F_Preview::LiveCheck_Click() {
 
 void F_Preview::requestLiveRender() {
     const DesignDocument& document = session_.document;
-    live_->request(document, document.Render.Seed.value_or(0), RenderMode::of(document.Render));
+    liveRequested_ =
+        live_->request(document, document.Render.Seed.value_or(0), RenderMode::of(document.Render));
 }
 
 void F_Preview::liveFrameReady(quint64 request, int frameIndex) {
     // The first frame of a newer render goes on the picture at once; the timer
     // steps on from there.
-    if (frameIndex == 0 && request > liveShown_ && showsLiveFrames())
+    if (frameIndex == 0 && request > std::max(liveShown_, heldUntilAfter_) && showsLiveFrames())
         resumeLive();
 }
 
@@ -158,7 +165,7 @@ void F_Preview::showNextLiveFrame() {
     if (!showsLiveFrames())
         return;
     const LiveFrames newest = live_->newest();
-    if (newest.request == 0 || newest.frames.empty())
+    if (newest.request <= heldUntilAfter_ || newest.frames.empty())
         return;
     if (newest.request != liveShown_) {
         liveShown_ = newest.request;
@@ -222,11 +229,12 @@ void F_Preview::play(bool doubleSize, int option) {
         if (!self)
             return; // the window was closed during playback
     }
-    Picture1->clear();
-    setWindowTitle(common::FramePlayback::idleCaption());
     playing_ = false;
-    if (showsLiveFrames())
-        resumeLive();
+    if (live_)
+        holdUntilNextChange();
+    else
+        Picture1->clear();
+    setWindowTitle(common::FramePlayback::idleCaption());
 }
 
 void F_Preview::closeEvent(QCloseEvent* event) {

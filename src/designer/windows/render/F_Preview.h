@@ -24,7 +24,9 @@ class LiveRender;
 // frame strip at the chosen rate in the order it offers (once, over and over,
 // or back and forth), and saves the strip as a picture. In live mode it renders
 // the design again in the background after every change and plays the newest
-// frames over and over, while the render button's strip stays as it was.
+// frames over and over, while the render button's strip stays as it was. A
+// render or a playback leaves its last frame on the picture until the next
+// change of the design.
 class F_Preview : public ToolWindow {
     Q_OBJECT
 public:
@@ -86,6 +88,10 @@ private:
     bool showsLiveFrames() const { return live_ && !playing_ && !rendering_; }
     // Sizes the picture to the live frames and times them at the document's rate.
     void resumeLive();
+    // After a render or a playback in live mode the picture keeps its last
+    // frame until the design changes: the frames of the live renders requested
+    // so far are not shown.
+    void holdUntilNextChange();
 
     common::PlaybackClock steadyClock_;
     common::PlaybackClock* clock_ = &steadyClock_;
@@ -96,8 +102,10 @@ private:
     QString saveFileName_;
     std::unique_ptr<LiveRender> live_;
     QTimer* liveTimer_;
-    std::uint64_t liveShown_ = 0; // the live request whose frames are on the picture
-    int liveFrame_ = 0;           // the live frame on the picture
+    std::uint64_t liveShown_ = 0;      // the live request whose frames are on the picture
+    int liveFrame_ = 0;                // the live frame on the picture
+    std::uint64_t liveRequested_ = 0;  // the newest live request
+    std::uint64_t heldUntilAfter_ = 0; // live frames are shown from later requests only
 };
 
 } // namespace kirabellum

@@ -46,6 +46,7 @@ Wait::Wait(DesignerSession& session, QWidget* parent)
 void Wait::retranslate() {
     Label1->setText(tr("Now Rendering.Please Wait..."));
     Command1->setText(tr("中止"));
+    Command1->setToolTip(tr("レンダリングを中止する（描き終えたフレームは残る）"));
 }
 
 void Wait::changeEvent(QEvent* event) {

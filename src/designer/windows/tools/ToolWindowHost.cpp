@@ -62,6 +62,10 @@ ToolWindow* ToolWindowHost::window(ToolKind kind) const {
     return static_cast<ToolWindow*>(common::ToolWindowHost::window(number(kind)));
 }
 
+void ToolWindowHost::addMainWindowAction(QAction* action) {
+    area().addAction(action);
+}
+
 void ToolWindowHost::showStatus(const QString& text) {
     constexpr int ShownMilliseconds = 10000;
     if (auto* mainWindow = qobject_cast<QMainWindow*>(area().window()))

@@ -28,6 +28,8 @@ public:
     bool isAvailable(ToolKind kind) const;
     // The VIEW menu item that the window ticks while it is open.
     void setViewAction(ToolKind kind, QAction* action);
+    // The action's shortcut works anywhere in the main window.
+    void addMainWindowAction(QAction* action);
 
     // The open window of that kind, or null.
     ToolWindow* window(ToolKind kind) const;
