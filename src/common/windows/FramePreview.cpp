@@ -1,0 +1,236 @@
+#include "common/windows/FramePreview.h"
+
+#include "common/Dialogs.h"
+#include "common/FramePlayback.h"
+#include "common/ImageFile.h"
+#include "common/windows/EngineView.h"
+#include "common/windows/ToolWindowHost.h"
+
+#include <QColorDialog>
+#include <QComboBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace common {
+
+namespace {
+
+// The scene choices as the box names them, in the order of SceneChoice.
+const char* const sceneCaptions[] = {
+    QT_TRANSLATE_NOOP("common::FramePreview", "黒"),
+    QT_TRANSLATE_NOOP("common::FramePreview", "市松模様"),
+    QT_TRANSLATE_NOOP("common::FramePreview", "色..."),
+    QT_TRANSLATE_NOOP("common::FramePreview", "画像..."),
+};
+// The blends as the box names them, in the order of AlphaMode.
+const char* const blendCaptions[] = {
+    QT_TRANSLATE_NOOP("common::FramePreview", "加算"),
+    QT_TRANSLATE_NOOP("common::FramePreview", "ストレート"),
+    QT_TRANSLATE_NOOP("common::FramePreview", "乗算済み"),
+};
+// The scenes' names in the settings, in the order of SceneChoice.
+const char* const sceneNames[] = {"black", "checkerboard", "colour", "picture"};
+constexpr int FitZoomIndex = EngineView::MaximumZoom;
+
+const QString SettingsGroup = QStringLiteral("Preview");
+
+} // namespace
+
+FramePreview::FramePreview(const QString& program, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), program_(program), dialogs_(dialogs), picture_(new EngineView(this)),
+      scene_(new QComboBox(this)), blend_(new QComboBox(this)), zoom_(new QComboBox(this)),
+      play_(new QPushButton(this)), frame_(new QLabel(this)) {
+    for ([[maybe_unused]] const char* caption : sceneCaptions)
+        scene_->addItem(QString());
+    for ([[maybe_unused]] const char* caption : blendCaptions)
+        blend_->addItem(QString());
+    for (int zoom = 1; zoom <= EngineView::MaximumZoom; ++zoom)
+        zoom_->addItem(QStringLiteral("%1x").arg(zoom));
+    zoom_->addItem(QString());
+    frame_->setMinimumWidth(frame_->fontMetrics().horizontalAdvance(QStringLiteral("9999/9999")));
+    auto* controls = new QHBoxLayout;
+    controls->setSpacing(2);
+    for (QWidget* control : std::initializer_list<QWidget*>{scene_, blend_, zoom_, play_, frame_})
+        controls->addWidget(control);
+    controls->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(picture_, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->addLayout(controls);
+    recall();
+    retranslate();
+    connect(scene_, &QComboBox::activated, this, &FramePreview::sceneChosen);
+    connect(blend_, &QComboBox::currentIndexChanged, this, [this](int blend) {
+        picture_->setBlend(static_cast<AlphaMode>(blend));
+        remember();
+    });
+    connect(zoom_, &QComboBox::activated, this, [this](int index) {
+        const int zoom = index == FitZoomIndex ? EngineView::FitZoom : index + 1;
+        setZoom(zoom);
+        Q_EMIT zoomChosen(zoom);
+    });
+    connect(play_, &QPushButton::clicked, this, &FramePreview::playRequested);
+}
+
+void FramePreview::retranslate() {
+    for (int choice = 0; choice < scene_->count(); ++choice)
+        scene_->setItemText(choice, tr(sceneCaptions[choice]));
+    scene_->setToolTip(tr("エンジンが描く背景"));
+    for (int blend = 0; blend < blend_->count(); ++blend)
+        blend_->setItemText(blend, tr(blendCaptions[blend]));
+    blend_->setToolTip(tr("エンジンでの合成（書き出しと同じ透明度の計算）"));
+    zoom_->setItemText(FitZoomIndex, tr("フィット"));
+    zoom_->setToolTip(tr("拡大"));
+    setPlaying(playing_);
+    frame_->setToolTip(tr("←→キーでコマ送り、スペースキーで再生と停止"));
+}
+
+void FramePreview::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void FramePreview::attachTo(QWidget& window) {
+    holder_ = &window;
+    const auto key = [&window](Qt::Key pressed) {
+        return new QShortcut(QKeySequence(pressed), &window, nullptr, nullptr,
+                             Qt::WidgetWithChildrenShortcut);
+    };
+    connect(key(Qt::Key_Left), &QShortcut::activated, this, [this] { Q_EMIT stepRequested(-1); });
+    connect(key(Qt::Key_Right), &QShortcut::activated, this, [this] { Q_EMIT stepRequested(1); });
+    connect(key(Qt::Key_Space), &QShortcut::activated, this, &FramePreview::playRequested);
+}
+
+void FramePreview::sceneChosen(int index) {
+    chooseScene(static_cast<SceneChoice>(index));
+}
+
+void FramePreview::chooseScene(SceneChoice choice) {
+    SceneBackground scene = chosen_;
+    if (choice == ColourScene) {
+        const QColor colour = QColorDialog::getColor(QColor(scene.colour), this, tr("背景の色"));
+        if (colour.isValid())
+            scene.colour = colour.rgb();
+        else
+            choice = static_cast<SceneChoice>(sceneShown_);
+    } else if (choice == PictureScene) {
+        const QString path = dialogs_
+                                 .openFile(tr("背景の画像"), picturePath_,
+                                           {{tr("画像"),
+                                             {QStringLiteral("*.png"), QStringLiteral("*.bmp"),
+                                              QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")}}})
+                                 .path;
+        QImage picture;
+        const Status status = path.isEmpty() ? Status::success() : readImage(path, picture);
+        if (!status.ok())
+            dialogs_.warning(tr("背景の画像"), status.message());
+        if (path.isEmpty() || !status.ok()) {
+            choice = static_cast<SceneChoice>(sceneShown_);
+        } else {
+            picturePath_ = path;
+            scene.picture = picture;
+        }
+    }
+    scene.kind = static_cast<SceneKind>(choice);
+    chosen_ = scene;
+    sceneShown_ = choice;
+    const QSignalBlocker quiet(scene_);
+    scene_->setCurrentIndex(choice);
+    picture_->setScene(scene);
+    remember();
+}
+
+void FramePreview::remember() const {
+    QSettings settings(program_, program_);
+    settings.beginGroup(SettingsGroup);
+    settings.setValue(QStringLiteral("Scene"), QString::fromLatin1(sceneNames[sceneShown_]));
+    settings.setValue(QStringLiteral("SceneColour"), QColor(chosen_.colour).name());
+    settings.setValue(QStringLiteral("ScenePicture"), picturePath_);
+    settings.setValue(QStringLiteral("Blend"), alphaModeName(picture_->blend()));
+}
+
+void FramePreview::recall() {
+    QSettings settings(program_, program_);
+    settings.beginGroup(SettingsGroup);
+    const QColor colour(settings.value(QStringLiteral("SceneColour")).toString());
+    if (colour.isValid())
+        chosen_.colour = colour.rgb();
+    picturePath_ = settings.value(QStringLiteral("ScenePicture")).toString();
+    const QString scene = settings.value(QStringLiteral("Scene")).toString();
+    for (int choice = BlackScene; choice <= PictureScene; ++choice)
+        if (scene == QLatin1String(sceneNames[choice]))
+            sceneShown_ = choice;
+    // A remembered picture that can no longer be read leaves black.
+    if (sceneShown_ == PictureScene && !readImage(picturePath_, chosen_.picture).ok())
+        sceneShown_ = BlackScene;
+    chosen_.kind = static_cast<SceneKind>(sceneShown_);
+    scene_->setCurrentIndex(sceneShown_);
+    picture_->setScene(chosen_);
+    const AlphaMode blend = alphaModeNamed(settings.value(QStringLiteral("Blend")).toString())
+                                .value_or(AlphaMode::Additive);
+    blend_->setCurrentIndex(static_cast<int>(blend));
+    picture_->setBlend(blend);
+}
+
+void FramePreview::setZoom(int zoom) {
+    picture_->setZoom(zoom);
+    const QSignalBlocker quiet(zoom_);
+    zoom_->setCurrentIndex(picture_->zoom() == EngineView::FitZoom ? FitZoomIndex
+                                                                   : picture_->zoom() - 1);
+    fitWindow();
+}
+
+void FramePreview::setPlaying(bool playing) {
+    playing_ = playing;
+    play_->setText(playing ? tr("停止") : tr("再生"));
+}
+
+void FramePreview::setFrame(int frame, int frameCount) {
+    frameShown_ = frame;
+    frameCount_ = frameCount;
+    frame_->setText(frame < 0 ? QString() : FramePlayback::caption(frame, frameCount));
+}
+
+void FramePreview::setCaption(const QString& caption) {
+    caption_ = caption;
+    if (!holder_)
+        return;
+    holder_->setWindowTitle(
+        picture_->zoomedOutToFit()
+            ? QStringLiteral("%1 (%2%)").arg(caption).arg(qRound(100 * picture_->shownScale()))
+            : caption);
+}
+
+QSize FramePreview::room() const {
+    const auto* frame = holder_ ? qobject_cast<QMdiSubWindow*>(holder_->parentWidget()) : nullptr;
+    const QMdiArea* area = frame ? frame->mdiArea() : nullptr;
+    if (!area)
+        return {};
+    // Everything around the picture: the frame's border and title, and the
+    // controls under the picture.
+    const QSize around(frame->sizeHint().width() - holder_->sizeHint().width(),
+                       frame->sizeHint().height() - picture_->height());
+    return (area->viewport()->size() - around).expandedTo(QSize(1, 1));
+}
+
+void FramePreview::fitWindow() {
+    picture_->setRoom(room());
+    // The holder's layout asks this preview its size anew.
+    layout()->invalidate();
+    updateGeometry();
+    if (holder_)
+        ToolWindowHost::fitToContents(*holder_);
+    setCaption(caption_);
+}
+
+} // namespace common
