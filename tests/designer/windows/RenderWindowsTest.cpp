@@ -389,7 +389,8 @@ TEST_F(RenderWindowsTest, APlaybackThatEndsOrIsStoppedKeepsItsLastFrameAndPlaysA
     // Space at rest plays again, here once through.
     preview()->setPlaybackClock(clock);
     std::vector<int> frames;
-    QObject::connect(preview(), &F_Preview::frameShown, [&](int frame) { frames.push_back(frame); });
+    QObject::connect(preview(), &F_Preview::frameShown,
+                     [&](int frame) { frames.push_back(frame); });
     pressKey(Qt::Key_Space);
     EXPECT_EQ(frames.size(), 16u);
 }
@@ -481,7 +482,8 @@ TEST_F(RenderWindowsTest, DoubleSizePlaybackShowsEachPixelAsABlock) {
     render();
     std::vector<QImage> shown;
     QObject::connect(preview(), &F_Preview::frameShown, [&] {
-        shown.push_back(preview()->Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        shown.push_back(
+            preview()->Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32));
     });
     play(0, true);
     ASSERT_EQ(shown.size(), 16u);
