@@ -102,6 +102,10 @@
         <source>シードは 0 から 18446744073709551615 までの整数で入力してください。</source>
         <translation>Enter the seed as a whole number from 0 to 18446744073709551615.</translation>
     </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::F_Color</name>

@@ -90,6 +90,10 @@
         <source>プレビュー</source>
         <translation>Preview</translation>
     </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
 </context>
 <context>
     <name>koratune::MDIForm1</name>

@@ -9,7 +9,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QEvent>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -17,7 +17,8 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
+
+#include <iterator>
 
 namespace common {
 
@@ -55,17 +56,21 @@ FramePreview::FramePreview(const QString& program, Dialogs& dialogs, QWidget* pa
     for (int zoom = 1; zoom <= EngineView::MaximumZoom; ++zoom)
         zoom_->addItem(QStringLiteral("%1x").arg(zoom));
     zoom_->addItem(QString());
+    // The boxes grow with their texts when the language changes.
+    for (QComboBox* box : {scene_, blend_, zoom_})
+        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     frame_->setMinimumWidth(frame_->fontMetrics().horizontalAdvance(QStringLiteral("9999/9999")));
-    auto* controls = new QHBoxLayout;
-    controls->setSpacing(2);
-    for (QWidget* control : std::initializer_list<QWidget*>{scene_, blend_, zoom_, play_, frame_})
-        controls->addWidget(control);
-    controls->addStretch();
-    auto* layout = new QVBoxLayout(this);
+    // One grid, the picture over the controls, so that a control that grows
+    // with its text makes the whole preview ask for more room.
+    auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    layout->addWidget(picture_, 0, Qt::AlignLeft | Qt::AlignTop);
-    layout->addLayout(controls);
+    QWidget* const controls[] = {scene_, blend_, zoom_, play_, frame_};
+    const int columns = static_cast<int>(std::size(controls));
+    layout->addWidget(picture_, 0, 0, 1, columns + 1, Qt::AlignLeft | Qt::AlignTop);
+    for (int column = 0; column < columns; ++column)
+        layout->addWidget(controls[column], 1, column);
+    layout->setColumnStretch(columns, 1);
     recall();
     retranslate();
     connect(scene_, &QComboBox::activated, this, &FramePreview::sceneChosen);
@@ -95,8 +100,10 @@ void FramePreview::retranslate() {
 }
 
 void FramePreview::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        fitWindow();
+    }
     QWidget::changeEvent(event);
 }
 
@@ -226,7 +233,6 @@ QSize FramePreview::room() const {
 void FramePreview::fitWindow() {
     picture_->setRoom(room());
     // The holder's layout asks this preview its size anew.
-    layout()->invalidate();
     updateGeometry();
     if (holder_)
         ToolWindowHost::fitToContents(*holder_);

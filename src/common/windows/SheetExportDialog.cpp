@@ -52,13 +52,15 @@ const char* const rowCaptions[] = {
 // The grounds the preview can show the sheet over: a checkerboard first.
 const struct {
     const char* caption;
-    std::optional<QRgb> colour;
+    SceneKind kind;
+    QRgb colour;
 } grounds[] = {
-    {QT_TRANSLATE_NOOP("common::SheetExportDialog", "市松模様"), std::nullopt},
-    {QT_TRANSLATE_NOOP("common::SheetExportDialog", "黒"), qRgb(0, 0, 0)},
-    {QT_TRANSLATE_NOOP("common::SheetExportDialog", "白"), qRgb(255, 255, 255)},
+    {QT_TRANSLATE_NOOP("common::SheetExportDialog", "市松模様"), SceneKind::Checkerboard, 0},
+    {QT_TRANSLATE_NOOP("common::SheetExportDialog", "黒"), SceneKind::Black, 0},
+    {QT_TRANSLATE_NOOP("common::SheetExportDialog", "白"), SceneKind::SolidColour,
+     qRgb(255, 255, 255)},
     // the sheet's background, whatever it is
-    {QT_TRANSLATE_NOOP("common::SheetExportDialog", "背景色"), std::nullopt},
+    {QT_TRANSLATE_NOOP("common::SheetExportDialog", "背景色"), SceneKind::SolidColour, 0},
 };
 constexpr int SheetBackgroundGround = 3;
 
@@ -294,9 +296,11 @@ void SheetExportDialog::showBackground() {
 
 void SheetExportDialog::showGround() {
     const int index = ground_->currentIndex();
-    preview_->setGround(index == SheetBackgroundGround
+    preview_->setScene({grounds[index].kind,
+                        index == SheetBackgroundGround
                             ? colourToRgb(options().background.value_or(source_.background))
-                            : grounds[index].colour);
+                            : grounds[index].colour,
+                        QImage()});
 }
 
 void SheetExportDialog::refresh() {
