@@ -395,6 +395,26 @@ TEST_F(RenderWindowsTest, APlaybackThatEndsOrIsStoppedKeepsItsLastFrameAndPlaysA
     EXPECT_EQ(frames.size(), 16u);
 }
 
+TEST_F(RenderWindowsTest, LeftAndRightStepThroughTheStripWithTheFrameNumberShown) {
+    render(); // 16 frames of 128 in 4 columns; the last stays on the picture
+    const QImage strip = session->rendPic.picture();
+    const struct {
+        Qt::Key key;
+        int frame;
+    } steps[] = {{Qt::Key_Right, 0},
+                 {Qt::Key_Right, 1},
+                 {Qt::Key_Left, 0},
+                 {Qt::Key_Left, 15},
+                 {Qt::Key_Left, 14}};
+    for (const auto& step : steps) {
+        pressKey(step.key);
+        EXPECT_EQ(preview()->Viewer->frameLabel()->text(),
+                  QStringLiteral("%1/16").arg(step.frame + 1));
+        EXPECT_EQ(preview()->Picture1->image(),
+                  strip.copy((step.frame % 4) * 128, (step.frame / 4) * 128, 128, 128));
+    }
+}
+
 TEST_F(RenderWindowsTest, EachFrameAndTheClearingWaitMoreThanTheOptionsInterval) {
     render();
     const int intervals[] = {17, 25, 33, 50, 50, 75};
