@@ -1,4 +1,5 @@
 #include "common/windows/FramePreview.h"
+#include "common/windows/SceneBox.h"
 
 #include "common/windows/EngineView.h"
 
@@ -22,16 +23,16 @@ TEST(FramePreview, APictureSceneComesThroughTheDialogsAndSceneAndBlendAreRemembe
     {
         FramePreview preview(QStringLiteral("first"), dialogs);
         EXPECT_EQ(preview.picture()->scene().kind, SceneKind::Black) << "black until chosen";
-        preview.chooseScene(FramePreview::CheckerboardScene);
+        preview.sceneBox()->choose(SceneBox::Checkerboard);
         // Cancelled, or a file that is no picture: the scene stays as it was.
-        preview.chooseScene(FramePreview::PictureScene);
+        preview.sceneBox()->choose(SceneBox::Picture);
         dialogs.openAnswers.push_back(folder.filePath(QStringLiteral("missing.png")));
-        preview.chooseScene(FramePreview::PictureScene);
+        preview.sceneBox()->choose(SceneBox::Picture);
         EXPECT_EQ(dialogs.warnings.size(), 1u);
         EXPECT_EQ(preview.picture()->scene().kind, SceneKind::Checkerboard);
-        EXPECT_EQ(preview.sceneBox()->currentIndex(), FramePreview::CheckerboardScene);
+        EXPECT_EQ(preview.sceneBox()->currentIndex(), SceneBox::Checkerboard);
         dialogs.openAnswers.push_back(picturePath);
-        preview.chooseScene(FramePreview::PictureScene);
+        preview.sceneBox()->choose(SceneBox::Picture);
         preview.blendBox()->setCurrentIndex(static_cast<int>(AlphaMode::Premultiplied));
     }
     const struct {

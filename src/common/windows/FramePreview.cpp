@@ -2,11 +2,10 @@
 
 #include "common/Dialogs.h"
 #include "common/FramePlayback.h"
-#include "common/ImageFile.h"
 #include "common/windows/EngineView.h"
+#include "common/windows/SceneBox.h"
 #include "common/windows/ToolWindowHost.h"
 
-#include <QColorDialog>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -24,21 +23,12 @@ namespace common {
 
 namespace {
 
-// The scene choices as the box names them, in the order of SceneChoice.
-const char* const sceneCaptions[] = {
-    QT_TRANSLATE_NOOP("common::FramePreview", "黒"),
-    QT_TRANSLATE_NOOP("common::FramePreview", "市松模様"),
-    QT_TRANSLATE_NOOP("common::FramePreview", "色..."),
-    QT_TRANSLATE_NOOP("common::FramePreview", "画像..."),
-};
 // The blends as the box names them, in the order of AlphaMode.
 const char* const blendCaptions[] = {
     QT_TRANSLATE_NOOP("common::FramePreview", "加算"),
     QT_TRANSLATE_NOOP("common::FramePreview", "ストレート"),
     QT_TRANSLATE_NOOP("common::FramePreview", "乗算済み"),
 };
-// The scenes' names in the settings, in the order of SceneChoice.
-const char* const sceneNames[] = {"black", "checkerboard", "colour", "picture"};
 constexpr int FitZoomIndex = EngineView::MaximumZoom;
 
 const QString SettingsGroup = QStringLiteral("Preview");
@@ -47,17 +37,15 @@ const QString SettingsGroup = QStringLiteral("Preview");
 
 FramePreview::FramePreview(const QString& program, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), program_(program), dialogs_(dialogs), picture_(new EngineView(this)),
-      scene_(new QComboBox(this)), blend_(new QComboBox(this)), zoom_(new QComboBox(this)),
+      scene_(new SceneBox(dialogs, this)), blend_(new QComboBox(this)), zoom_(new QComboBox(this)),
       play_(new QPushButton(this)), frame_(new QLabel(this)) {
-    for ([[maybe_unused]] const char* caption : sceneCaptions)
-        scene_->addItem(QString());
     for ([[maybe_unused]] const char* caption : blendCaptions)
         blend_->addItem(QString());
     for (int zoom = 1; zoom <= EngineView::MaximumZoom; ++zoom)
         zoom_->addItem(QStringLiteral("%1x").arg(zoom));
     zoom_->addItem(QString());
     // The boxes grow with their texts when the language changes.
-    for (QComboBox* box : {scene_, blend_, zoom_})
+    for (QComboBox* box : {blend_, zoom_})
         box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     frame_->setMinimumWidth(frame_->fontMetrics().horizontalAdvance(QStringLiteral("9999/9999")));
     // One grid, the picture over the controls, so that a control that grows
@@ -73,7 +61,10 @@ FramePreview::FramePreview(const QString& program, Dialogs& dialogs, QWidget* pa
     layout->setColumnStretch(columns, 1);
     recall();
     retranslate();
-    connect(scene_, &QComboBox::activated, this, &FramePreview::sceneChosen);
+    connect(scene_, &SceneBox::sceneChanged, this, [this] {
+        picture_->setScene(scene_->scene());
+        remember();
+    });
     connect(blend_, &QComboBox::currentIndexChanged, this, [this](int blend) {
         picture_->setBlend(static_cast<AlphaMode>(blend));
         remember();
@@ -87,9 +78,7 @@ FramePreview::FramePreview(const QString& program, Dialogs& dialogs, QWidget* pa
 }
 
 void FramePreview::retranslate() {
-    for (int choice = 0; choice < scene_->count(); ++choice)
-        scene_->setItemText(choice, tr(sceneCaptions[choice]));
-    scene_->setToolTip(tr("エンジンが描く背景"));
+    scene_->retranslate();
     for (int blend = 0; blend < blend_->count(); ++blend)
         blend_->setItemText(blend, tr(blendCaptions[blend]));
     blend_->setToolTip(tr("エンジンでの合成（書き出しと同じ透明度の計算）"));
@@ -118,71 +107,22 @@ void FramePreview::attachTo(QWidget& window) {
     connect(key(Qt::Key_Space), &QShortcut::activated, this, &FramePreview::playRequested);
 }
 
-void FramePreview::sceneChosen(int index) {
-    chooseScene(static_cast<SceneChoice>(index));
-}
-
-void FramePreview::chooseScene(SceneChoice choice) {
-    SceneBackground scene = chosen_;
-    if (choice == ColourScene) {
-        const QColor colour = QColorDialog::getColor(QColor(scene.colour), this, tr("背景の色"));
-        if (colour.isValid())
-            scene.colour = colour.rgb();
-        else
-            choice = static_cast<SceneChoice>(sceneShown_);
-    } else if (choice == PictureScene) {
-        const QString path = dialogs_
-                                 .openFile(tr("背景の画像"), picturePath_,
-                                           {{tr("画像"),
-                                             {QStringLiteral("*.png"), QStringLiteral("*.bmp"),
-                                              QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")}}})
-                                 .path;
-        QImage picture;
-        const Status status = path.isEmpty() ? Status::success() : readImage(path, picture);
-        if (!status.ok())
-            dialogs_.warning(tr("背景の画像"), status.message());
-        if (path.isEmpty() || !status.ok()) {
-            choice = static_cast<SceneChoice>(sceneShown_);
-        } else {
-            picturePath_ = path;
-            scene.picture = picture;
-        }
-    }
-    scene.kind = static_cast<SceneKind>(choice);
-    chosen_ = scene;
-    sceneShown_ = choice;
-    const QSignalBlocker quiet(scene_);
-    scene_->setCurrentIndex(choice);
-    picture_->setScene(scene);
-    remember();
-}
-
 void FramePreview::remember() const {
     QSettings settings(program_, program_);
     settings.beginGroup(SettingsGroup);
-    settings.setValue(QStringLiteral("Scene"), QString::fromLatin1(sceneNames[sceneShown_]));
-    settings.setValue(QStringLiteral("SceneColour"), QColor(chosen_.colour).name());
-    settings.setValue(QStringLiteral("ScenePicture"), picturePath_);
+    scene_->save(settings);
     settings.setValue(QStringLiteral("Blend"), alphaModeName(picture_->blend()));
 }
 
 void FramePreview::recall() {
     QSettings settings(program_, program_);
     settings.beginGroup(SettingsGroup);
-    const QColor colour(settings.value(QStringLiteral("SceneColour")).toString());
-    if (colour.isValid())
-        chosen_.colour = colour.rgb();
-    picturePath_ = settings.value(QStringLiteral("ScenePicture")).toString();
-    const QString scene = settings.value(QStringLiteral("Scene")).toString();
-    for (int choice = BlackScene; choice <= PictureScene; ++choice)
-        if (scene == QLatin1String(sceneNames[choice]))
-            sceneShown_ = choice;
-    // A remembered picture that can no longer be read leaves black.
-    if (sceneShown_ == PictureScene && !readImage(picturePath_, chosen_.picture).ok())
-        sceneShown_ = BlackScene;
-    chosen_.kind = static_cast<SceneKind>(sceneShown_);
-    scene_->setCurrentIndex(sceneShown_);
-    picture_->setScene(chosen_);
+    {
+        // Taken back, not chosen: nothing to remember yet.
+        const QSignalBlocker quiet(scene_);
+        scene_->load(settings);
+    }
+    picture_->setScene(scene_->scene());
     const AlphaMode blend = alphaModeNamed(settings.value(QStringLiteral("Blend")).toString())
                                 .value_or(AlphaMode::Additive);
     blend_->setCurrentIndex(static_cast<int>(blend));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/sheets/SceneBackground.h"
 #include "common/sheets/SheetOptions.h"
 
 #include <QString>
@@ -14,6 +13,7 @@ namespace common {
 
 class Dialogs;
 class EngineView;
+class SceneBox;
 
 // The preview of frames both programs show, as a game engine will show them:
 // the picture (an EngineView) and, under it, the scene it is drawn over
@@ -25,14 +25,11 @@ class EngineView;
 class FramePreview : public QWidget {
     Q_OBJECT
 public:
-    // The choices of sceneBox(), in order.
-    enum SceneChoice { BlackScene, CheckerboardScene, ColourScene, PictureScene };
-
     // `program`: whose settings remember the scene and the blend.
     FramePreview(const QString& program, Dialogs& dialogs, QWidget* parent = nullptr);
 
     EngineView* picture() const { return picture_; }
-    QComboBox* sceneBox() const { return scene_; }
+    SceneBox* sceneBox() const { return scene_; }
     QComboBox* blendBox() const { return blend_; }
     // 1x to 8x (index 0 to 7), then fit.
     QComboBox* zoomBox() const { return zoom_; }
@@ -45,9 +42,6 @@ public:
     // screen changes.
     void attachTo(QWidget& window);
 
-    // The scene chosen, with the colour or picture that goes with it; a
-    // picture that cannot be read is refused with a message.
-    void chooseScene(SceneChoice choice);
     void setZoom(int zoom);
     // The play button reads "停止" while a playback runs, "再生" otherwise.
     void setPlaying(bool playing);
@@ -78,7 +72,6 @@ protected:
 
 private:
     void retranslate();
-    void sceneChosen(int index);
     void remember() const;
     void recall();
     // The most room the picture may take on screen in the work area.
@@ -89,14 +82,11 @@ private:
     QString caption_;
     Dialogs& dialogs_;
     EngineView* picture_;
-    QComboBox* scene_;
+    SceneBox* scene_;
     QComboBox* blend_;
     QComboBox* zoom_;
     QPushButton* play_;
     QLabel* frame_;
-    SceneBackground chosen_;
-    QString picturePath_;
-    int sceneShown_ = BlackScene; // the scene box's choice before the one being made
     bool playing_ = false;
     int frameShown_ = -1;
     int frameCount_ = 0;

@@ -7,6 +7,7 @@
 #include "common/sheets/EngineBlend.h"
 #include "common/windows/EngineView.h"
 #include "common/windows/FramePreview.h"
+#include "common/windows/SceneBox.h"
 #include "common/windows/SheetExportDialog.h"
 #include "core/document/DesignFile.h"
 #include "core/editing/SampleDesigns.h"
@@ -128,7 +129,7 @@ TEST_F(SheetExportTest, ThePreviewShowsTheExportedFrameAsTheEngineDrawsItOverThe
     render(); // 6 frames of 128 in 4 columns, over a background that is not black
     F_Preview* preview = windows().windowAs<F_Preview>(ToolKind::Preview);
     ASSERT_NE(preview, nullptr);
-    preview->Viewer->chooseScene(common::FramePreview::CheckerboardScene);
+    preview->Viewer->sceneBox()->choose(common::SceneBox::Checkerboard);
     while (preview->Viewer->frame() != 2)
         preview->stepFrame(1);
     const common::SceneBackground checkerboard{common::SceneKind::Checkerboard, 0, QImage()};
