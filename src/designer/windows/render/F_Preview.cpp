@@ -216,7 +216,6 @@ void F_Preview::play(bool doubleSize, int option) {
     common::PlaybackClock& clock = *clock_;
     common::FramePlayback timing({rendPic.layout().FrameCount, 0, 1}, common::PlayInterval(option),
                                  clock.now(), order);
-    endless_ = timing.endless();
     while (!stopRequested_) {
         // A render run between two frames may have replaced the strip, and with
         // it the frame count and the cells.

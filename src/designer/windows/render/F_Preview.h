@@ -107,7 +107,6 @@ private:
     common::PlaybackClock steadyClock_;
     common::PlaybackClock* clock_ = &steadyClock_;
     bool playing_ = false;
-    bool endless_ = false;
     bool stopRequested_ = false;
     bool rendering_ = false;
     QString saveFileName_;
