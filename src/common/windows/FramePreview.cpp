@@ -158,11 +158,16 @@ void FramePreview::setCaption(const QString& caption) {
             : caption);
 }
 
-QSize FramePreview::room() const {
+QMdiArea* FramePreview::workArea() const {
     const auto* frame = holder_ ? qobject_cast<QMdiSubWindow*>(holder_->parentWidget()) : nullptr;
-    const QMdiArea* area = frame ? frame->mdiArea() : nullptr;
+    return frame ? frame->mdiArea() : nullptr;
+}
+
+QSize FramePreview::room() const {
+    const QMdiArea* area = workArea();
     if (!area)
         return {};
+    const QWidget* frame = holder_->parentWidget();
     // Everything around the picture: the frame's border and title, and the
     // controls under the picture.
     const QSize around(frame->sizeHint().width() - holder_->sizeHint().width(),
@@ -170,7 +175,18 @@ QSize FramePreview::room() const {
     return (area->viewport()->size() - around).expandedTo(QSize(1, 1));
 }
 
+bool FramePreview::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && watchedArea_ && watched == watchedArea_->viewport())
+        fitWindow();
+    return QWidget::eventFilter(watched, event);
+}
+
 void FramePreview::fitWindow() {
+    // A larger or smaller work area fits the window again.
+    if (QMdiArea* area = workArea(); area && area != watchedArea_) {
+        watchedArea_ = area;
+        area->viewport()->installEventFilter(this);
+    }
     picture_->setRoom(room());
     // The holder's layout asks this preview its size anew.
     updateGeometry();

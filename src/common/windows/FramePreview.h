@@ -2,11 +2,13 @@
 
 #include "common/sheets/SheetOptions.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 class QComboBox;
 class QLabel;
+class QMdiArea;
 class QPushButton;
 
 namespace common {
@@ -69,16 +71,20 @@ Q_SIGNALS:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void retranslate();
     void remember() const;
     void recall();
+    // The main window's area the holding window stands in, if any.
+    QMdiArea* workArea() const;
     // The most room the picture may take on screen in the work area.
     QSize room() const;
 
     QString program_;
     QWidget* holder_ = nullptr;
+    QPointer<QMdiArea> watchedArea_; // the work area whose size the picture follows
     QString caption_;
     Dialogs& dialogs_;
     EngineView* picture_;
