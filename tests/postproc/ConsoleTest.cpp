@@ -3,9 +3,11 @@
 #include "WindowFixture.h"
 
 #include "common/windows/EngineView.h"
+#include "common/windows/FramePreview.h"
 #include "windows/Console.h"
 #include "windows/Preview.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTest>
 
 #include <string>
 #include <vector>
@@ -278,6 +281,34 @@ TEST_F(ConsoleWindow, ASecondStartStopsAPlayedOnceAndItsFrameStaysWhileTheButton
     EXPECT_EQ(buttons, std::vector<QString>(2, QStringLiteral("停止")));
     EXPECT_EQ(console.Command2()->text(), QStringLiteral("プレビュー"));
     EXPECT_EQ(mainWindow->preview()->Picture1()->image().pixel(5, 6), numberedPixel(1, 5, 6));
+}
+
+TEST_F(ConsoleWindow, LeftAndRightStepThroughTheChosenFramesAndSpacePlaysInThePreview) {
+    openImage(numberedFrames(24, 6, 1));
+    applyFrameSettings(24, 6, 2, 1); // frames 1, 3 and 5
+    Preview& preview = *mainWindow->preview();
+    const auto press = [&](Qt::Key key) {
+        QApplication::setActiveWindow(mainWindow.get());
+        preview.setFocus();
+        QTest::keyClick(&preview, key);
+    };
+    const struct {
+        Qt::Key key;
+        int frame;
+    } steps[] = {{Qt::Key_Right, 1}, {Qt::Key_Right, 3}, {Qt::Key_Left, 1}, {Qt::Key_Left, 5}};
+    for (const auto& step : steps) {
+        press(step.key);
+        EXPECT_EQ(preview.viewer()->frameLabel()->text(),
+                  QStringLiteral("%1/6").arg(step.frame + 1));
+        EXPECT_EQ(preview.Picture1()->image().pixel(5, 6), numberedPixel(step.frame, 5, 6));
+    }
+    Console& console = *mainWindow->console();
+    console.Option1(0)->setChecked(true);
+    std::vector<int> played;
+    QObject::connect(&console, &Console::frameShown,
+                     [&](int frame, const QString&) { played.push_back(frame); });
+    press(Qt::Key_Space);
+    EXPECT_EQ(played, (std::vector<int>{1, 3, 5}));
 }
 
 TEST_F(ConsoleWindow, RepeatAndPingPongPlayWithoutPauseUntilASecondStartOrClosingStopsThem) {
