@@ -13,6 +13,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -164,15 +165,16 @@ QMdiArea* FramePreview::workArea() const {
 }
 
 QSize FramePreview::room() const {
+    // Outside a main window's area the screen's work area holds the window.
     const QMdiArea* area = workArea();
-    if (!area)
-        return {};
-    const QWidget* frame = holder_->parentWidget();
+    const QWidget& holder = holder_ ? *holder_ : static_cast<const QWidget&>(*this);
+    const QWidget& outer = area ? *holder.parentWidget() : holder;
+    const QSize space = area ? area->viewport()->size() : screen()->availableGeometry().size();
     // Everything around the picture: the frame's border and title, and the
     // controls under the picture.
-    const QSize around(frame->sizeHint().width() - holder_->sizeHint().width(),
-                       frame->sizeHint().height() - picture_->height());
-    return (area->viewport()->size() - around).expandedTo(QSize(1, 1));
+    const QSize around(outer.sizeHint().width() - holder.sizeHint().width(),
+                       outer.sizeHint().height() - picture_->height());
+    return (space - around).expandedTo(QSize(1, 1));
 }
 
 bool FramePreview::eventFilter(QObject* watched, QEvent* event) {

@@ -79,7 +79,8 @@ private:
     void recall();
     // The main window's area the holding window stands in, if any.
     QMdiArea* workArea() const;
-    // The most room the picture may take on screen in the work area.
+    // The most room the picture may take on screen in the work area: the main
+    // window's area, or else the screen's.
     QSize room() const;
 
     QString program_;
