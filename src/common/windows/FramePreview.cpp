@@ -1,6 +1,5 @@
 #include "common/windows/FramePreview.h"
 
-#include "common/Dialogs.h"
 #include "common/FramePlayback.h"
 #include "common/windows/EngineView.h"
 #include "common/windows/SceneBox.h"
@@ -37,7 +36,7 @@ const QString SettingsGroup = QStringLiteral("Preview");
 } // namespace
 
 FramePreview::FramePreview(const QString& program, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), program_(program), dialogs_(dialogs), picture_(new EngineView(this)),
+    : QWidget(parent), program_(program), picture_(new EngineView(this)),
       scene_(new SceneBox(dialogs, this)), blend_(new QComboBox(this)), zoom_(new QComboBox(this)),
       play_(new QPushButton(this)), frame_(new QLabel(this)) {
     for ([[maybe_unused]] const char* caption : blendCaptions)

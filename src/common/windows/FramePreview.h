@@ -27,7 +27,8 @@ class SceneBox;
 class FramePreview : public QWidget {
     Q_OBJECT
 public:
-    // `program`: whose settings remember the scene and the blend.
+    // `program`: whose settings remember the scene and the blend; `dialogs`
+    // ask for a picture for the scene.
     FramePreview(const QString& program, Dialogs& dialogs, QWidget* parent = nullptr);
 
     EngineView* picture() const { return picture_; }
@@ -87,7 +88,6 @@ private:
     QWidget* holder_ = nullptr;
     QPointer<QMdiArea> watchedArea_; // the work area whose size the picture follows
     QString caption_;
-    Dialogs& dialogs_;
     EngineView* picture_;
     SceneBox* scene_;
     QComboBox* blend_;
