@@ -21,6 +21,80 @@
     </message>
 </context>
 <context>
+    <name>common::FramePreview</name>
+    <message>
+        <source>加算</source>
+        <translation>Additive</translation>
+    </message>
+    <message>
+        <source>ストレート</source>
+        <translation>Straight</translation>
+    </message>
+    <message>
+        <source>乗算済み</source>
+        <translation>Premultiplied</translation>
+    </message>
+    <message>
+        <source>エンジンでの合成（書き出しと同じ透明度の計算）</source>
+        <translation>How the engine blends (alpha computed as the export writes it)</translation>
+    </message>
+    <message>
+        <source>フィット</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>拡大</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>←→キーでコマ送り、スペースキーで再生と停止</source>
+        <translation>Left and Right step through the frames, Space plays and stops</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>再生</source>
+        <translation>Play</translation>
+    </message>
+</context>
+<context>
+    <name>common::SceneBox</name>
+    <message>
+        <source>黒</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>市松模様</source>
+        <translation>Checkerboard</translation>
+    </message>
+    <message>
+        <source>色...</source>
+        <translation>Colour...</translation>
+    </message>
+    <message>
+        <source>画像...</source>
+        <translation>Picture...</translation>
+    </message>
+    <message>
+        <source>エンジンが描く背景</source>
+        <translation>The background the engine draws over</translation>
+    </message>
+    <message>
+        <source>背景の色</source>
+        <translation>Background colour</translation>
+    </message>
+    <message>
+        <source>背景の画像</source>
+        <translation>Background picture</translation>
+    </message>
+    <message>
+        <source>画像</source>
+        <translation>Pictures</translation>
+    </message>
+</context>
+<context>
     <name>common::SheetExportDialog</name>
     <message>
         <source>加算</source>
@@ -65,22 +139,6 @@
     <message>
         <source>フレームレート</source>
         <translation>Frame rate</translation>
-    </message>
-    <message>
-        <source>市松模様</source>
-        <translation>Checkerboard</translation>
-    </message>
-    <message>
-        <source>黒</source>
-        <translation>Black</translation>
-    </message>
-    <message>
-        <source>白</source>
-        <translation>White</translation>
-    </message>
-    <message>
-        <source>背景色</source>
-        <translation>Background colour</translation>
     </message>
     <message>
         <source>書き出し</source>

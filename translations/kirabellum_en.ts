@@ -154,6 +154,10 @@
         <source>レンダリングを始めるシード（0～18446744073709551615）</source>
         <translation>The seed every render starts from (0 to 18446744073709551615)</translation>
     </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::F_Color</name>

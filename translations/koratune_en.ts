@@ -142,6 +142,10 @@
         <source>このフレーム設定でコマをプレビューに再生する</source>
         <translation>Play the frames in the preview with these settings</translation>
     </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
 </context>
 <context>
     <name>koratune::MDIForm1</name>

@@ -69,8 +69,6 @@ public:
     // a start at or beyond the frame count) end every order.
     Step step(TimePoint now);
     bool ended() const { return ended_; }
-    // Whether the playback runs until the player stops it.
-    bool endless() const { return order_ != PlaybackOrder::Once; }
 
     int frameCount() const { return frameCount_; }
     // The designer's strip can be rendered anew between two frames of its

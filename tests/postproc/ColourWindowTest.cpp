@@ -1,7 +1,7 @@
 #include "TestImages.h"
 #include "WindowFixture.h"
 
-#include "common/windows/PictureBox.h"
+#include "common/windows/EngineView.h"
 #include "core/ColourDisplay.h"
 #include "core/Recolouring.h"
 #include "windows/Color.h"

@@ -2,10 +2,12 @@
 #include "TestImages.h"
 #include "WindowFixture.h"
 
-#include "common/windows/PictureBox.h"
+#include "common/windows/EngineView.h"
+#include "common/windows/FramePreview.h"
 #include "windows/Console.h"
 #include "windows/Preview.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTest>
 
 #include <string>
 #include <vector>
@@ -43,7 +46,9 @@ std::vector<ShownFrame> play(Console& console, Preview& preview, bool* finished 
     std::vector<ShownFrame> shown;
     const QMetaObject::Connection frames =
         QObject::connect(&console, &Console::frameShown, [&](int frame, const QString& caption) {
-            shown.push_back({frame, caption.toStdString(), preview.Picture1()->image()});
+            shown.push_back(
+                {frame, caption.toStdString(),
+                 preview.Picture1()->grab().toImage().convertToFormat(QImage::Format_RGB32)});
         });
     const QMetaObject::Connection end = QObject::connect(&console, &Console::playbackFinished, [&] {
         if (finished)
@@ -158,10 +163,13 @@ TEST_F(ConsoleWindow, ApplyCopiesTheFirstGroupAndSizesThePreview) {
     EXPECT_FALSE(after.FlipVertical);
     EXPECT_EQ(mainWindow->preview()->Picture1()->image().size(), QSize(64, 64));
     const auto* previewWindow = qobject_cast<QMdiSubWindow*>(mainWindow->preview()->parentWidget());
-    EXPECT_LT(previewWindow->width(), 64 + 40) << "the window fits its picture";
+    // The window fits its picture and the preview's controls under it.
+    const QSize contents = mainWindow->preview()->sizeHint();
+    EXPECT_EQ(mainWindow->preview()->size(), contents);
+    EXPECT_LT(previewWindow->height(), 64 + contents.height());
 }
 
-TEST_F(ConsoleWindow, PlaybackShowsTheChosenFramesWithCaptionsThenClears) {
+TEST_F(ConsoleWindow, PlaybackShowsTheChosenFramesWithCaptionsAndKeepsTheLast) {
     openImage(numberedFrames(40, 4, 3));
     applyFrameSettings(40, 10, 3, 0);
     Console& console = *mainWindow->console();
@@ -183,8 +191,8 @@ TEST_F(ConsoleWindow, PlaybackShowsTheChosenFramesWithCaptionsThenClears) {
     EXPECT_TRUE(finished);
     EXPECT_FALSE(console.isPlaying());
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Preview"));
-    EXPECT_TRUE(blockIs(preview.Picture1()->image(), QRect(0, 0, 40, 40), numberedPixel(0, 0, 0)))
-        << "cleared to the background, the top-left colour";
+    EXPECT_EQ(preview.Picture1()->image().pixel(39, 17), numberedPixel(9, 39, 17))
+        << "the last frame stays";
 }
 
 TEST_F(ConsoleWindow, PlaybackTakesFramesFromTheirCellsAndFromOneColumnImages) {
@@ -236,7 +244,7 @@ TEST_F(ConsoleWindow, DoubleSizeAndMirroringDrawEachFrameInItsSquare) {
             blockIs(picture, QRect(target, QSize(2, 2)), numberedPixel(3, source.x(), source.y())))
             << source.x() << "," << source.y();
     }
-    EXPECT_EQ(mainWindow->preview()->Picture1()->image().size(), QSize(80, 80));
+    EXPECT_EQ(mainWindow->preview()->Picture1()->size(), QSize(80, 80));
 }
 
 TEST_F(ConsoleWindow, EachFrameAndTheClearingWaitMoreThanTheOptionsInterval) {
@@ -255,21 +263,52 @@ TEST_F(ConsoleWindow, EachFrameAndTheClearingWaitMoreThanTheOptionsInterval) {
     }
 }
 
-TEST_F(ConsoleWindow, ASecondStartDuringPlaybackIsRefused) {
+TEST_F(ConsoleWindow, ASecondStartStopsAPlayedOnceAndItsFrameStaysWhileTheButtonReadsStop) {
     openImage(numberedFrames(24, 4, 1));
     applyFrameSettings(24, 4, 1, 0);
     Console& console = *mainWindow->console();
     console.Option1(0)->setChecked(true);
-    int started = 0;
+    std::vector<QString> buttons;
     QObject::connect(&console, &Console::frameShown, [&](int frame, const QString&) {
-        if (frame == 1) {
-            ++started;
+        buttons.push_back(console.Command2()->text());
+        if (frame == 1)
             console.Command2()->click();
-        }
     });
-    const std::vector<ShownFrame> shown = play(console, *mainWindow->preview());
-    EXPECT_EQ(started, 1);
-    EXPECT_EQ(shown.size(), 4u);
+    bool finished = false;
+    const std::vector<ShownFrame> shown = play(console, *mainWindow->preview(), &finished);
+    EXPECT_EQ(shown.size(), 2u);
+    EXPECT_FALSE(finished);
+    EXPECT_EQ(buttons, std::vector<QString>(2, QStringLiteral("停止")));
+    EXPECT_EQ(console.Command2()->text(), QStringLiteral("プレビュー"));
+    EXPECT_EQ(mainWindow->preview()->Picture1()->image().pixel(5, 6), numberedPixel(1, 5, 6));
+}
+
+TEST_F(ConsoleWindow, LeftAndRightStepThroughTheChosenFramesAndSpacePlaysInThePreview) {
+    openImage(numberedFrames(24, 6, 1));
+    applyFrameSettings(24, 6, 2, 1); // frames 1, 3 and 5
+    Preview& preview = *mainWindow->preview();
+    const auto press = [&](Qt::Key key) {
+        QApplication::setActiveWindow(mainWindow.get());
+        preview.setFocus();
+        QTest::keyClick(&preview, key);
+    };
+    const struct {
+        Qt::Key key;
+        int frame;
+    } steps[] = {{Qt::Key_Right, 1}, {Qt::Key_Right, 3}, {Qt::Key_Left, 1}, {Qt::Key_Left, 5}};
+    for (const auto& step : steps) {
+        press(step.key);
+        EXPECT_EQ(preview.viewer()->frameLabel()->text(),
+                  QStringLiteral("%1/6").arg(step.frame + 1));
+        EXPECT_EQ(preview.Picture1()->image().pixel(5, 6), numberedPixel(step.frame, 5, 6));
+    }
+    Console& console = *mainWindow->console();
+    console.Option1(0)->setChecked(true);
+    std::vector<int> played;
+    QObject::connect(&console, &Console::frameShown,
+                     [&](int frame, const QString&) { played.push_back(frame); });
+    press(Qt::Key_Space);
+    EXPECT_EQ(played, (std::vector<int>{1, 3, 5}));
 }
 
 TEST_F(ConsoleWindow, RepeatAndPingPongPlayWithoutPauseUntilASecondStartOrClosingStopsThem) {
@@ -350,8 +389,8 @@ TEST_F(ConsoleWindow, ClosingTheConsoleDuringPlaybackLeavesThePreviewAtRest) {
     EXPECT_EQ(mainWindow->console(), nullptr);
     const Preview& preview = *mainWindow->preview();
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Preview"));
-    EXPECT_TRUE(blockIs(preview.Picture1()->image(), QRect(0, 0, 24, 24), numberedPixel(0, 0, 0)))
-        << "cleared to the background";
+    EXPECT_EQ(preview.Picture1()->image().pixel(5, 6), numberedPixel(1, 5, 6))
+        << "the frame shown stays";
 }
 
 TEST_F(ConsoleWindow, QuittingDuringPlaybackEndsIt) {

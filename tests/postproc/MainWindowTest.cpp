@@ -2,7 +2,7 @@
 #include "WindowFixture.h"
 
 #include "common/sheets/SheetFiles.h"
-#include "common/windows/PictureBox.h"
+#include "common/windows/EngineView.h"
 #include "common/windows/WidgetDialogs.h"
 #include "windows/Color.h"
 #include "windows/Console.h"

@@ -41,7 +41,7 @@ TEST(Playback, ShowsTheFramesTheOutputLaysOut) {
     };
     for (const auto& c : cases) {
         const SharedSettings settings = frameSettings(160, c.frameCount, c.startFrame, c.skipStep);
-        EXPECT_EQ(framesShown(Playback(settings, 640, false)), c.frames)
+        EXPECT_EQ(framesShown(Playback(settings, 640)), c.frames)
             << c.frameCount << " " << c.startFrame;
         EXPECT_EQ(FrameSelection(settings).frames(), c.frames)
             << c.frameCount << " " << c.startFrame;
@@ -50,30 +50,26 @@ TEST(Playback, ShowsTheFramesTheOutputLaysOut) {
 
 TEST(Playback, ShowsTheFramePixelForPixel) {
     const QImage work = numberedFrames(16, 4, 3);
-    const Playback playback(frameSettings(16, 12, 0, 1), work.width(), false);
+    const Playback playback(frameSettings(16, 12, 0, 1), work.width());
     EXPECT_EQ(playback.edge(), 16);
     EXPECT_EQ(playback.frameImage(work, 5), work.copy(16, 16, 16, 16));
 }
 
-TEST(Playback, MirrorsAndDoublesInsideTheFramesOwnSquare) {
+TEST(Playback, MirrorsInsideTheFramesOwnSquare) {
     const QImage work = numberedFrames(16, 4, 3);
     const struct {
-        bool horizontal, vertical, doubleSize;
-    } cases[] = {{true, false, false}, {false, true, false}, {true, true, false},
-                 {true, false, true},  {false, false, true}, {false, true, true}};
+        bool horizontal, vertical;
+    } cases[] = {{true, false}, {false, true}, {true, true}};
     for (const auto& c : cases) {
         SharedSettings settings = frameSettings(16, 12, 0, 1);
         settings.FlipHorizontal = c.horizontal;
         settings.FlipVertical = c.vertical;
-        const Playback playback(settings, work.width(), c.doubleSize);
-        const int scale = c.doubleSize ? 2 : 1;
-        ASSERT_EQ(playback.scale(), scale);
-        const QImage image = playback.frameImage(work, 6);
-        ASSERT_EQ(image.size(), QSize(16 * scale, 16 * scale));
+        const QImage image = Playback(settings, work.width()).frameImage(work, 6);
+        ASSERT_EQ(image.size(), QSize(16, 16));
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
-                const int sourceX = c.horizontal ? 15 - x / scale : x / scale;
-                const int sourceY = c.vertical ? 15 - y / scale : y / scale;
+                const int sourceX = c.horizontal ? 15 - x : x;
+                const int sourceY = c.vertical ? 15 - y : y;
                 ASSERT_EQ(image.pixel(x, y), numberedPixel(6, sourceX, sourceY))
                     << x << "," << y << " flips " << c.horizontal << c.vertical;
             }

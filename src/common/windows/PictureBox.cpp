@@ -27,7 +27,11 @@ void PictureBox::setPictureSize(QSize size) {
         }
         image_ = resized;
     }
-    setFixedSize(size);
+    showAtDisplaySize();
+}
+
+void PictureBox::showAtDisplaySize() {
+    setFixedSize(displaySize());
     update();
 }
 

@@ -42,6 +42,11 @@ Q_SIGNALS:
     void pressed();
 
 protected:
+    // How large the box is on screen: its picture's size, unless a box that
+    // shows its picture otherwise says so; setPictureSize and showAtDisplaySize
+    // fix the box to it.
+    virtual QSize displaySize() const { return image_.size(); }
+    void showAtDisplaySize();
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 

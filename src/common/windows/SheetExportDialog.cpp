@@ -4,6 +4,7 @@
 #include "common/sheets/SheetDescription.h"
 #include "common/sheets/SheetFiles.h"
 #include "common/sheets/SheetOptionTable.h"
+#include "common/windows/SceneBox.h"
 #include "common/windows/SheetPreview.h"
 
 #include <QCheckBox>
@@ -48,19 +49,6 @@ const char* const rowCaptions[] = {
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "メタデータ"),
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "フレームレート"),
 };
-
-// The grounds the preview can show the sheet over: a checkerboard first.
-const struct {
-    const char* caption;
-    std::optional<QRgb> colour;
-} grounds[] = {
-    {QT_TRANSLATE_NOOP("common::SheetExportDialog", "市松模様"), std::nullopt},
-    {QT_TRANSLATE_NOOP("common::SheetExportDialog", "黒"), qRgb(0, 0, 0)},
-    {QT_TRANSLATE_NOOP("common::SheetExportDialog", "白"), qRgb(255, 255, 255)},
-    // the sheet's background, whatever it is
-    {QT_TRANSLATE_NOOP("common::SheetExportDialog", "背景色"), std::nullopt},
-};
-constexpr int SheetBackgroundGround = 3;
 
 // A number box on the range the command lines take for `option`; `maximum`
 // stands in for a range that depends on the sheet (the columns').
@@ -190,9 +178,8 @@ QWidget* SheetExportDialog::makeOptions() {
 QWidget* SheetExportDialog::makePreview() {
     auto* group = new QGroupBox(this);
     previewGroup_ = group;
-    ground_ = new QComboBox(group);
-    for ([[maybe_unused]] const auto& ground : grounds)
-        ground_->addItem(QString());
+    ground_ = new SceneBox(dialogs_, group);
+    ground_->choose(SceneBox::Checkerboard);
     preview_ = new SheetPreview(PreviewArea, group);
     tiles_ = new QLabel(group);
     tiles_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -217,7 +204,7 @@ QWidget* SheetExportDialog::makePreview() {
     layout->addWidget(tiles_);
     layout->addWidget(problem_);
     layout->addStretch();
-    connect(ground_, &QComboBox::currentIndexChanged, this, &SheetExportDialog::showGround);
+    connect(ground_, &SceneBox::sceneChanged, this, &SheetExportDialog::showGround);
     return group;
 }
 
@@ -237,8 +224,7 @@ void SheetExportDialog::retranslate() {
     powerOfTwo_->setText(tr("各辺を切り上げる"));
     previewGroup_->setTitle(tr("仕上がり"));
     groundLabel_->setText(tr("下地"));
-    for (int ground = 0; ground < ground_->count(); ++ground)
-        ground_->setItemText(ground, tr(grounds[ground].caption));
+    ground_->retranslate();
     retranslateTips();
 }
 
@@ -313,10 +299,7 @@ void SheetExportDialog::showBackground() {
 }
 
 void SheetExportDialog::showGround() {
-    const int index = ground_->currentIndex();
-    preview_->setGround(index == SheetBackgroundGround
-                            ? colourToRgb(options().background.value_or(source_.background))
-                            : grounds[index].colour);
+    preview_->setScene(ground_->scene());
 }
 
 void SheetExportDialog::refresh() {

@@ -22,6 +22,7 @@ class QSpinBox;
 
 namespace common {
 
+class SceneBox;
 class SheetPreview;
 
 // What a program gives its export window: the frames, its own layout of them
@@ -76,7 +77,7 @@ public:
         return metadata_[static_cast<std::size_t>(format)];
     }
     QSpinBox* fpsBox() const { return fps_; }
-    QComboBox* groundBox() const { return ground_; }
+    SceneBox* groundBox() const { return ground_; }
     SheetPreview* preview() const { return preview_; }
     QLabel* tilesLabel() const { return tiles_; }
     QLabel* problemLabel() const { return problem_; }
@@ -120,7 +121,7 @@ private:
     QSpinBox* fps_ = nullptr;
     QGroupBox* previewGroup_ = nullptr;
     QLabel* groundLabel_ = nullptr;
-    QComboBox* ground_ = nullptr;
+    SceneBox* ground_ = nullptr;
     SheetPreview* preview_ = nullptr;
     QLabel* tiles_ = nullptr;
     QLabel* problem_ = nullptr;

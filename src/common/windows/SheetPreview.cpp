@@ -1,5 +1,7 @@
 #include "common/windows/SheetPreview.h"
 
+#include "common/sheets/EngineBlend.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -7,38 +9,23 @@
 
 namespace common {
 
-namespace {
-
-constexpr int CheckerSquare = 8;
-const QRgb checkerLight = qRgb(204, 204, 204);
-const QRgb checkerDark = qRgb(153, 153, 153);
-
-void paintCheckerboard(QPainter& painter, const QRect& area) {
-    painter.fillRect(area, QColor(checkerLight));
-    for (int y = area.top(); y <= area.bottom(); y += CheckerSquare)
-        for (int x = area.left(); x <= area.right(); x += CheckerSquare)
-            if (((x - area.left()) / CheckerSquare + (y - area.top()) / CheckerSquare) % 2 == 1)
-                painter.fillRect(QRect(x, y, CheckerSquare, CheckerSquare).intersected(area),
-                                 QColor(checkerDark));
-}
-
-} // namespace
-
 SheetPreview::SheetPreview(QSize area, QWidget* parent) : QWidget(parent), area_(area) {
     setFixedSize(area_);
 }
 
 void SheetPreview::setSheet(const QImage& sheet, AlphaMode mode) {
-    shown_ = sheet;
-    // Premultiplied sheets hold premultiplied values in a straight format, as
-    // they are written; the painter must read them as what they are.
-    if (mode == AlphaMode::Premultiplied && !shown_.isNull())
-        shown_.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
-    update();
+    sheet_ = sheet;
+    mode_ = mode;
+    compose();
 }
 
-void SheetPreview::setGround(std::optional<QRgb> ground) {
-    ground_ = ground;
+void SheetPreview::setScene(const SceneBackground& scene) {
+    scene_ = scene;
+    compose();
+}
+
+void SheetPreview::compose() {
+    shown_ = sheet_.isNull() ? QImage() : drawAsEngine(sheet_, mode_, scene_.image(sheet_.size()));
     update();
 }
 
@@ -65,10 +52,6 @@ void SheetPreview::paintEvent(QPaintEvent*) {
     const QRect target = sheetRect();
     if (target.isEmpty())
         return;
-    if (ground_)
-        painter.fillRect(target, QColor(*ground_));
-    else
-        paintCheckerboard(painter, target);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(target, shown_);
     painter.setPen(palette().color(QPalette::Mid));

@@ -1,18 +1,18 @@
 #pragma once
 
+#include "common/sheets/SceneBackground.h"
 #include "common/sheets/SheetOptions.h"
 
 #include <QImage>
 #include <QRgb>
 #include <QWidget>
 
-#include <optional>
-
 namespace common {
 
-// A sheet as it will be written, shown over a checkerboard or over one
-// colour, so that its transparency can be seen: within `area`, scaled down to
-// fit when it is larger, pixel for pixel (nearest neighbour, never smoothed).
+// A sheet as it will be written, shown as a game engine draws it in its mode
+// over a checkerboard or one colour, so that its transparency can be seen:
+// within `area`, scaled down to fit when it is larger, pixel for pixel
+// (nearest neighbour, never smoothed).
 class SheetPreview : public QWidget {
     Q_OBJECT
 public:
@@ -21,9 +21,10 @@ public:
     // The sheet in `mode`, its pixels as written to the file; a null image
     // shows the ground alone.
     void setSheet(const QImage& sheet, AlphaMode mode);
-    // The colour under the sheet; none: a checkerboard.
-    void setGround(std::optional<QRgb> ground);
+    // What the sheet is drawn over.
+    void setScene(const SceneBackground& scene);
 
+    // The sheet as the engine shows it over the scene, one pixel per pixel.
     const QImage& shown() const { return shown_; }
     // The part of the area the sheet takes.
     QRect sheetRect() const;
@@ -37,10 +38,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void compose();
+
     QSize area_;
-    // The sheet as QPainter reads it (premultiplied values as such).
+    QImage sheet_;
+    AlphaMode mode_ = AlphaMode::Additive;
+    SceneBackground scene_{SceneKind::Checkerboard, qRgb(0, 0, 0), QImage()};
     QImage shown_;
-    std::optional<QRgb> ground_;
 };
 
 } // namespace common

@@ -33,12 +33,11 @@ public:
     FrameImageGrid(ImageWidth imageWidth, FrameSize frameSize);
 
     // Copies frame `frame` of `image` into `destination` with its top-left
-    // corner at `at`, pixel for pixel without smoothing. Each pixel becomes a
-    // scale x scale block, and the frame is mirrored inside its own square as
+    // corner at `at`, pixel for pixel, mirrored inside its own square as
     // asked. Pixels of a cell that lies partly or wholly outside the image are
     // drawn black; pixels falling outside `destination` are left out.
     void drawFrame(const QImage& image, int frame, QImage& destination, QPoint at,
-                   Mirroring mirroring = {}, int scale = 1) const;
+                   Mirroring mirroring = {}) const;
 };
 
 } // namespace koratune

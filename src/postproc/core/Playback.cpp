@@ -2,9 +2,8 @@
 
 namespace koratune {
 
-Playback::Playback(const SharedSettings& settings, int workImageWidth, bool doubleSize)
-    : settings_(settings), grid_(ImageWidth(workImageWidth), FrameSize(settings.FrameSize)),
-      scale_(doubleSize ? 2 : 1) {}
+Playback::Playback(const SharedSettings& settings, int workImageWidth)
+    : settings_(settings), grid_(ImageWidth(workImageWidth), FrameSize(settings.FrameSize)) {}
 
 common::PlaybackFrames Playback::frames() const {
     return {settings_.FrameCount, settings_.StartFrame, settings_.SkipStep};
@@ -13,7 +12,7 @@ common::PlaybackFrames Playback::frames() const {
 QImage Playback::frameImage(const QImage& work, int frame) const {
     QImage image(edge(), edge(), QImage::Format_RGB32);
     grid_.drawFrame(work, frame, image, QPoint(0, 0),
-                    Mirroring{settings_.FlipHorizontal, settings_.FlipVertical}, scale_);
+                    Mirroring{settings_.FlipHorizontal, settings_.FlipVertical});
     return image;
 }
 

@@ -1,9 +1,11 @@
 #include "windows/Console.h"
 
 #include "common/sheets/FrameStripInfo.h"
-#include "common/windows/PictureBox.h"
+#include "common/windows/EngineView.h"
+#include "common/windows/FramePreview.h"
 #include "common/windows/ToolWindowHost.h"
 #include "common/windows/ValueBarSteps.h"
+#include "core/FrameSelection.h"
 #include "core/Playback.h"
 #include "core/PostprocSession.h"
 #include "core/SharedSettings.h"
@@ -23,8 +25,10 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace koratune {
@@ -127,6 +131,9 @@ Console::Console(PostprocSession& session, PreviewLoader loadPreview, QWidget* p
     }
     connect(command1_, &QPushButton::clicked, this, &Console::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &Console::PlayPreview);
+    // Double size is the preview's 2x zoom, at once.
+    connect(check2_, &QCheckBox::toggled, this,
+            [this](bool doubleSize) { loadPreview_()->viewer()->setZoom(doubleSize ? 2 : 1); });
     retranslate();
 }
 
@@ -149,7 +156,7 @@ void Console::retranslate() {
         option->setToolTip(tr("プレビューを再生する速さ"));
     check2_->setText(tr("２倍表示"));
     check2_->setToolTip(tr("プレビューを２倍の大きさで再生する"));
-    command2_->setText(tr("プレビュー"));
+    command2_->setText(playing_ ? tr("停止") : tr("プレビュー"));
     command2_->setToolTip(tr("このフレーム設定でコマをプレビューに再生する"));
     for (int order = 0; order < common::PlaybackOrderCount; ++order)
         combo1_->setItemText(
@@ -221,7 +228,7 @@ int Console::selectedRefreshRate() const {
 
 void Console::PlayPreview() {
     if (playing_) {
-        stopRequested_ = stopRequested_ || endless_;
+        stopRequested_ = true;
         return;
     }
     if (!session_.requireImage(tr("プレビュー")))
@@ -230,15 +237,18 @@ void Console::PlayPreview() {
     // The playback works on the image and settings as they are now; a copy of
     // the work image costs nothing until either side changes.
     const QImage work = session_.images.work();
-    const Playback playback(session_.settings, work.width(), check2_->isChecked());
+    const Playback playback(session_.settings, work.width());
     const int interval = common::PlayInterval(selectedRefreshRate());
     QPointer<Preview> preview = loadPreview_();
-    common::PictureBox* picture = preview->Picture1();
+    common::EngineView* picture = preview->Picture1();
     picture->setBackgroundColour(session_.images.backgroundColour());
+    if (check2_->isChecked() || picture->zoom() == 2)
+        preview->viewer()->setZoom(check2_->isChecked() ? 2 : 1);
     preview->setPictureEdge(playback.edge());
 
     const QPointer<Console> self(this);
-    playing_ = true;
+    showPlaying(true);
+    preview->viewer()->setPlaying(true);
     stopRequested_ = false;
     // A closed preview is deleted only once the playback has returned to the
     // event loop: closing it ends the playback at once.
@@ -248,7 +258,6 @@ void Console::PlayPreview() {
     common::PlaybackClock& clock = *clock_;
     common::FramePlayback timing(playback.frames(), interval, clock.now(),
                                  static_cast<common::PlaybackOrder>(combo1_->currentIndex()));
-    endless_ = timing.endless();
     for (;;) {
         const common::FramePlayback::Step step = timing.step(clock.waitUntil(timing.due()));
         if (step.action == common::FramePlayback::Action::Wait)
@@ -256,30 +265,59 @@ void Console::PlayPreview() {
         if (step.action == common::FramePlayback::Action::End)
             break;
         picture->drawImage(playback.frameImage(work, step.frame));
-        preview->setWindowTitle(common::FramePlayback::caption(step.frame, timing.frameCount()));
+        preview->viewer()->setFrame(step.frame, timing.frameCount());
+        preview->showCaption(common::FramePlayback::caption(step.frame, timing.frameCount()));
         picture->refresh();
         Q_EMIT frameShown(step.frame, preview->windowTitle());
         QCoreApplication::processEvents();
-        // The user may have closed the console or the preview meanwhile, or
-        // be quitting: the playback ends at once and the preview, if still
-        // open, goes back to rest.
+        // The user may have closed the console or the preview meanwhile, be
+        // quitting, or have stopped the playback: it ends at once and the
+        // preview, if still open, keeps the frame shown.
         if (!self || stopRequested_ || !preview) {
             if (preview)
                 showAtRest(*preview);
             if (self)
-                playing_ = false;
+                showPlaying(false);
             return;
         }
     }
     showAtRest(*preview);
-    playing_ = false;
+    showPlaying(false);
     Q_EMIT playbackFinished();
 }
 
+void Console::showPlaying(bool playing) {
+    playing_ = playing;
+    command2_->setText(playing ? tr("停止") : tr("プレビュー"));
+}
+
 void Console::showAtRest(Preview& preview) {
-    preview.Picture1()->clear();
-    preview.Picture1()->refresh();
-    preview.setWindowTitle(common::FramePlayback::idleCaption());
+    preview.viewer()->setPlaying(false);
+    preview.showCaption(common::FramePlayback::idleCaption());
+}
+
+void Console::stepFrame(int delta) {
+    const QImage work = session_.images.work();
+    const std::vector<int> frames = FrameSelection(session_.settings).frames();
+    if (playing_ || work.isNull() || frames.empty())
+        return;
+    Preview* preview = loadPreview_();
+    const int count = static_cast<int>(frames.size());
+    const auto shown = std::find(frames.begin(), frames.end(), preview->viewer()->frame());
+    // With no frame of the selection shown, Right shows the first and Left the last.
+    const int from =
+        shown != frames.end() ? static_cast<int>(shown - frames.begin()) : (delta > 0 ? -1 : 0);
+    const int frame = frames[static_cast<std::size_t>(((from + delta) % count + count) % count)];
+    const Playback playback(session_.settings, work.width());
+    preview->Picture1()->setBackgroundColour(session_.images.backgroundColour());
+    preview->setPictureEdge(playback.edge());
+    preview->Picture1()->drawImage(playback.frameImage(work, frame));
+    preview->viewer()->setFrame(frame, session_.settings.FrameCount);
+}
+
+void Console::showDoubleSize(bool doubleSize) {
+    const QSignalBlocker quiet(check2_);
+    check2_->setChecked(doubleSize);
 }
 
 void Console::closeEvent(QCloseEvent* event) {

@@ -63,22 +63,27 @@ public:
     // refresh rate nearest to its rate) and applies them.
     void describeFrames(const common::FrameStripInfo& frames);
     // Plays the frames chosen by the shared settings in the preview window,
-    // in the order chosen in Combo1. Played over and over or back and forth,
-    // the frames run until a second start stops them; a second start while a
-    // single playback runs is refused.
+    // in the order chosen in Combo1, at the preview's zoom (double size is its
+    // 2x zoom). A second start stops a playback, whatever its order; the
+    // last frame shown stays. The button reads "停止" while it plays.
     void PlayPreview();
+    // Left and Right in the preview: the frame before or after the one shown,
+    // among the frames the settings choose, the first after the last.
+    void stepFrame(int delta);
+    // The zoom chosen in the preview: double size is ticked at 2x only.
+    void showDoubleSize(bool doubleSize);
     bool isPlaying() const { return playing_; }
     // The refresh-rate option chosen (0 to 5: 60 to 10 frames per second).
     int selectedRefreshRate() const;
     // Playback is timed by the steady clock unless given another one.
     void setPlaybackClock(common::PlaybackClock& clock) { clock_ = &clock; }
-    // Ends a running playback after the frame it is on, without clearing.
+    // Ends a running playback after the frame it is on.
     void stopPlayback() { stopRequested_ = true; }
 
 Q_SIGNALS:
     // A frame of a playback is on screen, with the preview window's caption.
     void frameShown(int frame, const QString& caption);
-    // A playback ran out of frames and cleared the picture.
+    // A playback ran out of frames; its last frame stays on the picture.
     void playbackFinished();
     // The window was closed.
     void unloaded();
@@ -90,8 +95,10 @@ protected:
 private:
     void HScroll1_Change(int index);
     void retranslate();
-    // The preview outside playback: the picture cleared to its background and
-    // the caption "Preview".
+    // Whether a playback runs, on the play button.
+    void showPlaying(bool playing);
+    // The preview outside playback: its play button and the caption "Preview";
+    // the picture keeps the last frame shown.
     static void showAtRest(Preview& preview);
 
     PostprocSession& session_;
@@ -112,7 +119,6 @@ private:
     common::PlaybackClock steadyClock_;
     common::PlaybackClock* clock_ = &steadyClock_;
     bool playing_ = false;
-    bool endless_ = false;
     bool stopRequested_ = false;
 };
 

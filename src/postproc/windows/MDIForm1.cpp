@@ -3,6 +3,7 @@
 #include "common/ScreenUnits.h"
 #include "common/sheets/FrameStripInfo.h"
 #include "common/windows/FileDrop.h"
+#include "common/windows/FramePreview.h"
 #include "common/windows/ProgramIcon.h"
 #include "common/windows/ToolWindowHost.h"
 #include "common/windows/WindowPlacement.h"
@@ -119,9 +120,20 @@ void MDIForm1::registerToolWindows() {
 
     common::ToolWindowHost::Kind preview;
     preview.create = [this] {
-        auto* window = new Preview;
+        auto* window = new Preview(session_.dialogs);
         window->setWindowIcon(previewIcon());
         connect(window, &Preview::picturePressed, this, &MDIForm1::OpenPic);
+        // The preview's play button, Space, Left and Right and zoom reach the console.
+        const common::FramePreview* viewer = window->viewer();
+        connect(viewer, &common::FramePreview::playRequested, this,
+                [this] { static_cast<Console*>(windows_->open(ConsoleKind))->PlayPreview(); });
+        connect(viewer, &common::FramePreview::stepRequested, this, [this](int delta) {
+            static_cast<Console*>(windows_->open(ConsoleKind))->stepFrame(delta);
+        });
+        connect(viewer, &common::FramePreview::zoomChosen, this, [this](int zoom) {
+            if (Console* open = this->console())
+                open->showDoubleSize(zoom == 2);
+        });
         return window;
     };
     preview.positionTwips = [this] {

@@ -1,7 +1,8 @@
 #include "windows/Preview.h"
 
-#include "common/windows/PictureBox.h"
-#include "common/windows/ToolWindowHost.h"
+#include "common/FramePlayback.h"
+#include "common/windows/EngineView.h"
+#include "common/windows/FramePreview.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -15,15 +16,18 @@ constexpr int OpeningEdge = 160;
 
 } // namespace
 
-Preview::Preview(QWidget* parent)
-    : QWidget(parent), picture1_(new common::PictureBox(QSize(OpeningEdge, OpeningEdge), this)) {
+Preview::Preview(common::Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), viewer_(new common::FramePreview(QStringLiteral("koratune"), dialogs, this)),
+      picture1_(viewer_->picture()) {
     setObjectName(QStringLiteral("Preview"));
-    setWindowTitle(QStringLiteral("Preview"));
     picture1_->setObjectName(QStringLiteral("Picture1"));
     picture1_->setCursor(Qt::PointingHandCursor);
+    picture1_->setPictureSize(QSize(OpeningEdge, OpeningEdge));
+    viewer_->attachTo(*this);
+    viewer_->setCaption(common::FramePlayback::idleCaption());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(picture1_);
+    layout->addWidget(viewer_);
     connect(picture1_, &common::PictureBox::pressed, this, &Preview::picturePressed);
     retranslate();
 }
@@ -40,7 +44,7 @@ void Preview::changeEvent(QEvent* event) {
 
 void Preview::setPictureEdge(int edge) {
     picture1_->setPictureSize(QSize(edge, edge));
-    common::ToolWindowHost::fitToContents(*this);
+    viewer_->fitWindow();
 }
 
 void Preview::showOpening(const QImage& opening, QRgb background) {
@@ -48,6 +52,11 @@ void Preview::showOpening(const QImage& opening, QRgb background) {
     picture1_->clear();
     picture1_->drawImage(opening);
     picture1_->refresh();
+    viewer_->setFrame(-1, 0);
+}
+
+void Preview::showCaption(const QString& caption) {
+    viewer_->setCaption(caption);
 }
 
 void Preview::closeEvent(QCloseEvent* event) {

@@ -2,7 +2,7 @@
 // change, beside the render button's renders, which it leaves as they were.
 #include "DesignerFixture.h"
 
-#include "common/windows/PictureBox.h"
+#include "common/windows/EngineView.h"
 #include "core/editing/SampleDesigns.h"
 #include "core/render/LiveRender.h"
 #include "windows/editors/F_Editer.h"
@@ -194,6 +194,16 @@ TEST_F(LivePreviewTest, ADragOnTheBurstCanvasEditsAsItGoesInOneUndoStep) {
     QApplication::sendEvent(canvas, &up);
     EXPECT_EQ(session->document.layer(1).LayerY, 50);
     EXPECT_EQ(session->history.stepCount(), steps + 1);
+}
+
+TEST_F(LivePreviewTest, DoubleSizeShowsLiveFramesAtTwiceTheirSize) {
+    open<F_Animation>(ToolKind::Animation)->Check2->setChecked(true);
+    preview->LiveCheck->click();
+    waitForLiveFrames();
+    preview->showNextLiveFrame();
+    EXPECT_EQ(preview->Picture1->size(), QSize(96, 96));
+    EXPECT_TRUE(sameColours(preview->Picture1->grab().toImage(),
+                            preview->Picture1->image().scaled(96, 96)));
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #include "DesignerFixture.h"
 
 #include "common/sheets/FrameStripInfo.h"
-#include "common/windows/PictureBox.h"
+#include "common/windows/EngineView.h"
+#include "common/windows/FramePreview.h"
 #include "common/windows/WindowTranslations.h"
 #include "core/document/DesignFile.h"
 #include "core/editing/SampleDesigns.h"
@@ -60,6 +61,13 @@ protected:
         animation->Option1[static_cast<std::size_t>(option)]->setChecked(true);
         animation->Check2->setChecked(doubleSize);
         animation->Command2->click();
+    }
+    // A key pressed in the preview window, which has the focus.
+    void pressKey(Qt::Key key) {
+        windows().showAndFocus(ToolKind::Preview);
+        QApplication::setActiveWindow(mainWindow.get());
+        preview()->Combo1->setFocus();
+        QTest::keyClick(preview()->Combo1, key);
     }
     // The layout of the strip RendPic holds: frame size, frame count, columns, rows.
     std::array<int, 4> stripLayout() const {
@@ -322,7 +330,7 @@ TEST_F(RenderWindowsTest, F5RendersFromAnywhereInTheMainWindowAndTheButtonsTipSa
     EXPECT_EQ(stripLayout()[1], 16);
 }
 
-TEST_F(RenderWindowsTest, PlaybackShowsTheRenderedFramesInStripOrderWithCaptionsThenClears) {
+TEST_F(RenderWindowsTest, PlaybackShowsTheRenderedFramesInStripOrderWithCaptions) {
     render(); // 16 frames of 128 in 4 columns
     const QImage strip = session->rendPic.picture();
     std::vector<int> frames;
@@ -340,9 +348,6 @@ TEST_F(RenderWindowsTest, PlaybackShowsTheRenderedFramesInStripOrderWithCaptions
         expectedFrames.push_back(frame);
         expectedCaptions.push_back(std::to_string(frame + 1) + "/16");
     }
-    QImage cleared(128, 128, QImage::Format_RGB32);
-    cleared.fill(common::colourToRgb(session->document.ColorRamp[0]));
-
     // The strip plays as it was rendered, also once the settings have changed
     // without a render.
     for (const bool settingsChanged : {false, true}) {
@@ -359,7 +364,66 @@ TEST_F(RenderWindowsTest, PlaybackShowsTheRenderedFramesInStripOrderWithCaptions
         EXPECT_EQ(captions, expectedCaptions) << settingsChanged;
         EXPECT_EQ(shownRight, std::vector<bool>(16, true)) << settingsChanged;
         EXPECT_EQ(preview()->windowTitle(), QStringLiteral("Preview"));
-        EXPECT_EQ(preview()->Picture1->image(), cleared) << settingsChanged;
+    }
+}
+
+TEST_F(RenderWindowsTest, APlaybackThatEndsOrIsStoppedKeepsItsLastFrameAndPlaysAsStop) {
+    render(); // 16 frames of 128 in 4 columns
+    const QImage strip = session->rendPic.picture();
+    const struct {
+        const char* stop; // how the playback is stopped after frame 5, or not
+        int lastFrame;
+    } cases[] = {{"", 15}, {"button", 5}, {"space", 5}};
+    for (const auto& c : cases) {
+        const std::string stop = c.stop;
+        std::vector<QString> buttons;
+        const QMetaObject::Connection shown =
+            QObject::connect(preview(), &F_Preview::frameShown, [&](int frame) {
+                buttons.push_back(animation->Command2->text());
+                buttons.push_back(preview()->Viewer->playButton()->text());
+                if (frame == 5 && stop == "button")
+                    animation->Command2->click();
+                else if (frame == 5 && stop == "space")
+                    pressKey(Qt::Key_Space);
+            });
+        play(0);
+        QObject::disconnect(shown);
+        EXPECT_FALSE(preview()->isPlaying()) << stop;
+        const QRect cell((c.lastFrame % 4) * 128, (c.lastFrame / 4) * 128, 128, 128);
+        EXPECT_EQ(preview()->Picture1->image(), strip.copy(cell)) << stop;
+        EXPECT_EQ(preview()->Viewer->frameLabel()->text(),
+                  QStringLiteral("%1/16").arg(c.lastFrame + 1));
+        EXPECT_EQ(buttons, std::vector<QString>(buttons.size(), QStringLiteral("停止"))) << stop;
+        EXPECT_EQ(buttons.size(), 2u * static_cast<std::size_t>(c.lastFrame + 1)) << stop;
+        EXPECT_EQ(animation->Command2->text(), QStringLiteral("プレビュー"));
+        EXPECT_EQ(preview()->Viewer->playButton()->text(), QStringLiteral("再生"));
+    }
+    // Space at rest plays again, here once through.
+    preview()->setPlaybackClock(clock);
+    std::vector<int> frames;
+    QObject::connect(preview(), &F_Preview::frameShown,
+                     [&](int frame) { frames.push_back(frame); });
+    pressKey(Qt::Key_Space);
+    EXPECT_EQ(frames.size(), 16u);
+}
+
+TEST_F(RenderWindowsTest, LeftAndRightStepThroughTheStripWithTheFrameNumberShown) {
+    render(); // 16 frames of 128 in 4 columns; the last stays on the picture
+    const QImage strip = session->rendPic.picture();
+    const struct {
+        Qt::Key key;
+        int frame;
+    } steps[] = {{Qt::Key_Right, 0},
+                 {Qt::Key_Right, 1},
+                 {Qt::Key_Left, 0},
+                 {Qt::Key_Left, 15},
+                 {Qt::Key_Left, 14}};
+    for (const auto& step : steps) {
+        pressKey(step.key);
+        EXPECT_EQ(preview()->Viewer->frameLabel()->text(),
+                  QStringLiteral("%1/16").arg(step.frame + 1));
+        EXPECT_EQ(preview()->Picture1->image(),
+                  strip.copy((step.frame % 4) * 128, (step.frame / 4) * 128, 128, 128));
     }
 }
 
@@ -416,8 +480,7 @@ TEST_F(RenderWindowsTest, RepeatAndPingPongPlayWithoutPauseUntilPreviewAgainOrCl
         {2, false, joined({forward, backward, forward})},
         {2, true, joined({forward, backward, forward})},
     };
-    QImage cleared(128, 128, QImage::Format_RGB32);
-    cleared.fill(common::colourToRgb(session->document.ColorRamp[0]));
+    const QImage strip = session->rendPic.picture();
     for (const auto& c : cases) {
         preview()->Combo1->setCurrentIndex(c.order);
         std::vector<int> frames;
@@ -440,7 +503,9 @@ TEST_F(RenderWindowsTest, RepeatAndPingPongPlayWithoutPauseUntilPreviewAgainOrCl
             QObject::disconnect(shown);
             EXPECT_FALSE(preview()->isPlaying());
             EXPECT_EQ(preview()->windowTitle(), QStringLiteral("Preview"));
-            EXPECT_EQ(preview()->Picture1->image(), cleared);
+            const int last = c.frames.back();
+            EXPECT_EQ(preview()->Picture1->image(),
+                      strip.copy((last % 4) * 128, (last / 4) * 128, 128, 128));
         }
     }
 }
@@ -448,13 +513,61 @@ TEST_F(RenderWindowsTest, RepeatAndPingPongPlayWithoutPauseUntilPreviewAgainOrCl
 TEST_F(RenderWindowsTest, DoubleSizePlaybackShowsEachPixelAsABlock) {
     render();
     std::vector<QImage> shown;
-    QObject::connect(preview(), &F_Preview::frameShown,
-                     [&] { shown.push_back(preview()->Picture1->image()); });
+    QObject::connect(preview(), &F_Preview::frameShown, [&] {
+        shown.push_back(
+            preview()->Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    });
     play(0, true);
     ASSERT_EQ(shown.size(), 16u);
     const QImage expected = session->rendPic.picture().copy(0, 0, 128, 128).scaled(256, 256);
     EXPECT_EQ(shown[0], expected);
-    EXPECT_EQ(preview()->Picture1->image().size(), QSize(256, 256));
+    EXPECT_EQ(preview()->Picture1->size(), QSize(256, 256));
+}
+
+TEST_F(RenderWindowsTest, DoubleSizeIsTheTwofoldZoomAndUntickingItShrinksThePreviewAtOnce) {
+    render();
+    const QSize single = preview()->parentWidget()->size();
+    animation->Check2->setChecked(true);
+    EXPECT_EQ(preview()->Picture1->size(), QSize(256, 256));
+    EXPECT_EQ(preview()->parentWidget()->height(), single.height() + 128);
+    animation->Check2->setChecked(false);
+    EXPECT_EQ(preview()->Picture1->size(), QSize(128, 128));
+    EXPECT_EQ(preview()->parentWidget()->size(), single);
+    // The zoom chosen in the preview ticks double size at 2x only.
+    const struct {
+        int zoomIndex;
+        bool doubleSize;
+    } zooms[] = {{1, true}, {3, false}, {1, true}, {0, false}};
+    for (const auto& zoom : zooms) {
+        QComboBox* box = preview()->Viewer->zoomBox();
+        box->setCurrentIndex(zoom.zoomIndex);
+        Q_EMIT box->activated(zoom.zoomIndex);
+        EXPECT_EQ(animation->Check2->isChecked(), zoom.doubleSize) << zoom.zoomIndex;
+        EXPECT_EQ(preview()->Picture1->width(), 128 * (zoom.zoomIndex + 1));
+    }
+}
+
+TEST_F(RenderWindowsTest, APreviewTooLargeForTheWorkAreaIsZoomedOutToFitWithItsZoomInTheTitle) {
+    mainWindow->resize(700, 600);
+    animation->HScroll1[0]->setValue(512);
+    animation->HScroll1[1]->setValue(4);
+    animation->HScroll1[4]->setValue(1024);
+    render();
+    const QSize area = preview()->parentWidget()->parentWidget()->size();
+    animation->Check2->setChecked(true);
+    const QSize frame = preview()->parentWidget()->size();
+    EXPECT_LE(frame.width(), area.width());
+    EXPECT_LE(frame.height(), area.height());
+    const int percent = qRound(100.0 * preview()->Picture1->width() / 512);
+    EXPECT_LT(percent, 200);
+    EXPECT_EQ(preview()->windowTitle(), QStringLiteral("Preview (%1%)").arg(percent));
+    play(0, true);
+    EXPECT_EQ(preview()->windowTitle(), QStringLiteral("Preview (%1%)").arg(percent));
+    // A larger work area takes the picture back to the zoom chosen.
+    mainWindow->resize(1400, 1400);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(preview()->Picture1->size(), QSize(1024, 1024));
+    EXPECT_EQ(preview()->windowTitle(), QStringLiteral("Preview"));
 }
 
 TEST_F(RenderWindowsTest, SaveWritesTheWholeStripAndFailuresSaySo) {

@@ -4,10 +4,15 @@
 
 #include "cli/CommandLine.h"
 #include "common/AtomicFile.h"
+#include "common/sheets/EngineBlend.h"
+#include "common/windows/EngineView.h"
+#include "common/windows/FramePreview.h"
+#include "common/windows/SceneBox.h"
 #include "common/windows/SheetExportDialog.h"
 #include "core/document/DesignFile.h"
 #include "core/editing/SampleDesigns.h"
 #include "windows/render/F_Animation.h"
+#include "windows/render/F_Preview.h"
 
 #include "CommandRun.h"
 
@@ -143,6 +148,30 @@ TEST_F(SheetExportTest, AGodotResourceLoopsTheFramesOfALoopRender) {
         dialog.writeButton()->click();
     });
     EXPECT_TRUE(bytesOf(path("loop.tres")).contains("\"loop\": true,"));
+}
+
+TEST_F(SheetExportTest, ThePreviewShowsTheExportedFrameAsTheEngineDrawsItOverTheScene) {
+    render(); // 6 frames of 128 in 4 columns, over a background that is not black
+    F_Preview* preview = windows().windowAs<F_Preview>(ToolKind::Preview);
+    ASSERT_NE(preview, nullptr);
+    preview->Viewer->sceneBox()->choose(common::SceneBox::Checkerboard);
+    while (preview->Viewer->frame() != 2)
+        preview->stepFrame(1);
+    const common::SceneBackground checkerboard{common::SceneKind::Checkerboard, 0, QImage()};
+    for (const common::AlphaMode mode : {common::AlphaMode::Additive, common::AlphaMode::Straight,
+                                         common::AlphaMode::Premultiplied}) {
+        const QString name = path(common::alphaModeName(mode) + QStringLiteral(".png"));
+        withExportWindow([&](SheetExportDialog& dialog) {
+            dialog.alphaBox()->setCurrentIndex(static_cast<int>(mode));
+            dialogs.saveAnswers.push_back(name);
+            dialog.writeButton()->click();
+        });
+        const QImage frame = QImage(name).copy(256, 0, 128, 128);
+        preview->Viewer->blendBox()->setCurrentIndex(static_cast<int>(mode));
+        EXPECT_EQ(preview->Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                  common::drawAsEngine(frame, mode, checkerboard.image(frame.size())))
+            << common::alphaModeName(mode).toStdString();
+    }
 }
 
 TEST_F(SheetExportTest, RefusesWhatTheRenderCommandRefuses) {

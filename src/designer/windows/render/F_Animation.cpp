@@ -132,6 +132,7 @@ F_Animation::F_Animation(DesignerSession& session) : ToolWindow(session, ToolKin
     // The group is as tall as the rendering settings; its controls stay at the top.
     preview->setRowStretch(6, 1);
     connect(Command2, &QPushButton::clicked, this, &F_Animation::Command2_Click);
+    connect(Check2, &QCheckBox::toggled, this, &F_Animation::Check2_Click);
 
     // The loop and seed settings stand in a column of their own, so that the
     // window keeps the height of its two groups and clears the colour editor
@@ -230,7 +231,7 @@ void F_Animation::retranslate() {
         option->setToolTip(tr("プレビューを再生する速さ"));
     Check2->setText(tr("２倍表示"));
     Check2->setToolTip(tr("プレビューを２倍の大きさで再生する"));
-    Command2->setText(tr("プレビュー"));
+    Command2->setText(previewPlaying_ ? tr("停止") : tr("プレビュー"));
     Command2->setToolTip(tr("レンダリングしたフレームをプレビューで再生する"));
     Frame3->setTitle(tr("ループとシード"));
     LoopCheck->setText(tr("ループ"));
@@ -397,6 +398,21 @@ void F_Animation::Command1_Click() {
 void F_Animation::Command2_Click() {
     if (auto* preview = host().openAs<F_Preview>(ToolKind::Preview))
         preview->play(Check2->isChecked(), selectedRefreshOption());
+}
+
+void F_Animation::Check2_Click() {
+    if (auto* preview = host().windowAs<F_Preview>(ToolKind::Preview))
+        preview->setDoubleSize(Check2->isChecked());
+}
+
+void F_Animation::showPlaying(bool playing) {
+    previewPlaying_ = playing;
+    Command2->setText(playing ? tr("停止") : tr("プレビュー"));
+}
+
+void F_Animation::showDoubleSize(bool doubleSize) {
+    const QSignalBlocker quiet(Check2);
+    Check2->setChecked(doubleSize);
 }
 
 } // namespace kirabellum

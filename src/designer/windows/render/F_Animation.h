@@ -57,9 +57,13 @@ public:
     QLabel* Label1;        // "リフレッシュレート"
     std::array<QRadioButton*, 6> Option1{};
     QCheckBox* Check2;     // "２倍表示", double size
-    QPushButton* Command2; // "プレビュー"
+    QPushButton* Command2; // "プレビュー", "停止" while the preview plays
 
     int selectedRefreshOption() const;
+
+    // The preview tells whether it plays, and the zoom the user chose there.
+    void showPlaying(bool playing);
+    void showDoubleSize(bool doubleSize);
 
 protected:
     void retranslate() override;
@@ -81,7 +85,9 @@ private:
     void showSeamNotice();
     void Command1_Click();
     void Command2_Click();
+    void Check2_Click();
 
+    bool previewPlaying_ = false;
     // While DRefresh shows a document value that its bar cannot hold, the bar
     // shows it clamped and must not write the clamped value back.
     bool showingClampedValue_ = false;

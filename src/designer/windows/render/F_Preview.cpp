@@ -4,10 +4,13 @@
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
 #include "common/sheets/FrameStripInfo.h"
-#include "common/windows/PictureBox.h"
+#include "common/windows/EngineView.h"
+#include "common/windows/FramePreview.h"
 #include "core/render/LiveRender.h"
 #include "core/render/RendPic.h"
 #include "core/session/DesignerSession.h"
+#include "windows/render/F_Animation.h"
+#include "windows/tools/ToolWindowHost.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -25,7 +28,9 @@
 namespace kirabellum {
 
 F_Preview::F_Preview(DesignerSession& session) : ToolWindow(session, ToolKind::Preview) {
-    Picture1 = new common::PictureBox(this);
+    Viewer = new common::FramePreview(QStringLiteral("kirabellum"), session.dialogs, this);
+    Picture1 = Viewer->picture();
+    Viewer->attachTo(*this);
     Command1 = new QPushButton(this);
     Combo1 = new QComboBox(this);
     for (int order = 0; order < common::PlaybackOrderCount; ++order)
@@ -41,10 +46,13 @@ F_Preview::F_Preview(DesignerSession& session) : ToolWindow(session, ToolKind::P
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    layout->addWidget(Picture1, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(Viewer, 0, Qt::AlignLeft | Qt::AlignTop);
     layout->addLayout(buttons);
     connect(Command1, &QPushButton::clicked, this, &F_Preview::Command1_Click);
     connect(LiveCheck, &QCheckBox::clicked, this, &F_Preview::LiveCheck_Click);
+    connect(Viewer, &common::FramePreview::playRequested, this, &F_Preview::playOrStop);
+    connect(Viewer, &common::FramePreview::stepRequested, this, &F_Preview::stepFrame);
+    connect(Viewer, &common::FramePreview::zoomChosen, this, &F_Preview::zoomChosen);
     liveTimer_ = new QTimer(this);
     liveTimer_->setTimerType(Qt::PreciseTimer);
     connect(liveTimer_, &QTimer::timeout, this, &F_Preview::showNextLiveFrame);
@@ -69,7 +77,7 @@ void F_Preview::retranslate() {
                              "最新のフレームを繰り返し再生します"));
     // While frames are shown the title counts them; at rest it names the window.
     if (!playing_ && !rendering_ && !showsLiveFrames())
-        setWindowTitle(common::FramePlayback::idleCaption());
+        Viewer->setCaption(common::FramePlayback::idleCaption());
 }
 
 void F_Preview::Form_Load() {
@@ -83,13 +91,14 @@ void F_Preview::Form_Load() {
 
 void F_Preview::sizePicture(int edge) {
     Picture1->setPictureSize(QSize(std::clamp(edge, 1, 1024), std::clamp(edge, 1, 1024)));
-    fitToContents();
+    Viewer->fitWindow();
 }
 
 void F_Preview::DRefresh() {
     const DesignDocument& document = session_.document;
     sizePicture(document.FrameSize);
     Picture1->clear();
+    Viewer->setFrame(-1, 0);
     session_.rendPic.clearToBlankRow(document.FrameCount, document.FrameSize);
 }
 
@@ -107,7 +116,7 @@ void F_Preview::renderFinished() {
     if (run.hasStarted() && run.mode().loop &&
         Combo1->currentIndex() == static_cast<int>(common::PlaybackOrder::Once))
         Combo1->setCurrentIndex(static_cast<int>(common::PlaybackOrder::Repeat));
-    setWindowTitle(common::FramePlayback::idleCaption());
+    Viewer->setCaption(common::FramePlayback::idleCaption());
     holdUntilNextChange();
 }
 
@@ -138,7 +147,7 @@ void F_Preview::LiveCheck_Click() {
     live_.reset();
     if (!playing_ && !rendering_) {
         Picture1->clear();
-        setWindowTitle(common::FramePlayback::idleCaption());
+        Viewer->setCaption(common::FramePlayback::idleCaption());
     }
 }
 
@@ -179,29 +188,33 @@ void F_Preview::showNextLiveFrame() {
     if (Picture1->image().size() != frame.size())
         sizePicture(frame.width());
     Picture1->copyFrom(frame, frame.rect());
-    setWindowTitle(common::FramePlayback::caption(liveFrame_, newest.frameCount));
+    Viewer->setFrame(liveFrame_, newest.frameCount);
+    Viewer->setCaption(common::FramePlayback::caption(liveFrame_, newest.frameCount));
 }
 
 void F_Preview::showRenderedFrame(int frameIndex, int frameCount, const QImage& strip,
                                   const QRect& cell) {
-    setWindowTitle(common::FramePlayback::caption(frameIndex, frameCount));
+    Viewer->setCaption(common::FramePlayback::caption(frameIndex, frameCount));
+    Viewer->setFrame(frameIndex, frameCount);
     Picture1->copyFrom(strip, cell);
 }
 
 void F_Preview::play(bool doubleSize, int option) {
     if (playing_) {
-        stopRequested_ = stopRequested_ || endless_;
+        stopRequested_ = true;
         return;
     }
     playing_ = true;
     stopRequested_ = false;
+    showPlaying(true);
     const auto order = static_cast<common::PlaybackOrder>(Combo1->currentIndex());
     QPointer<F_Preview> self(this);
+    if (doubleSize || Picture1->zoom() == 2)
+        setDoubleSize(doubleSize);
     // The strip as it was rendered (or blanked): the render settings may have
     // changed since without a render.
     const RendPic& rendPic = session_.rendPic;
-    const int scale = doubleSize ? 2 : 1;
-    sizePicture(std::max(rendPic.layout().FrameSize, 1) * scale);
+    sizePicture(std::max(rendPic.layout().FrameSize, 1));
     // The chosen option is already the document's rate unless the document
     // held one that no option shows.
     session_.history.edit([option](DesignDocument& document) {
@@ -211,7 +224,6 @@ void F_Preview::play(bool doubleSize, int option) {
     common::PlaybackClock& clock = *clock_;
     common::FramePlayback timing({rendPic.layout().FrameCount, 0, 1}, common::PlayInterval(option),
                                  clock.now(), order);
-    endless_ = timing.endless();
     while (!stopRequested_) {
         // A render run between two frames may have replaced the strip, and with
         // it the frame count and the cells.
@@ -222,19 +234,51 @@ void F_Preview::play(bool doubleSize, int option) {
             continue;
         if (step.action == common::FramePlayback::Action::End)
             break;
-        Picture1->copyFrom(rendPic.picture(), layout.grid().cellRect(step.frame), scale);
-        setWindowTitle(common::FramePlayback::caption(step.frame, timing.frameCount()));
+        Picture1->copyFrom(rendPic.picture(), layout.grid().cellRect(step.frame));
+        Viewer->setFrame(step.frame, timing.frameCount());
+        Viewer->setCaption(common::FramePlayback::caption(step.frame, timing.frameCount()));
         Q_EMIT frameShown(step.frame);
         QCoreApplication::processEvents();
         if (!self)
             return; // the window was closed during playback
     }
+    // The last frame shown stays on the picture, its number beside it.
+    Viewer->setCaption(common::FramePlayback::idleCaption());
     playing_ = false;
+    showPlaying(false);
     if (live_)
         holdUntilNextChange();
-    else
-        Picture1->clear();
-    setWindowTitle(common::FramePlayback::idleCaption());
+}
+
+void F_Preview::playOrStop() {
+    play(Picture1->zoom() == 2, session_.document.RefreshRate);
+}
+
+void F_Preview::showPlaying(bool playing) {
+    Viewer->setPlaying(playing);
+    if (auto* animation = host().windowAs<F_Animation>(ToolKind::Animation))
+        animation->showPlaying(playing);
+}
+
+void F_Preview::setDoubleSize(bool doubleSize) {
+    Viewer->setZoom(doubleSize ? 2 : 1);
+}
+
+void F_Preview::zoomChosen(int zoom) {
+    if (auto* animation = host().windowAs<F_Animation>(ToolKind::Animation))
+        animation->showDoubleSize(zoom == 2);
+}
+
+void F_Preview::stepFrame(int delta) {
+    const StripLayout layout = session_.rendPic.layout();
+    if (playing_ || showsLiveFrames() || layout.FrameCount <= 0)
+        return;
+    // With no frame shown yet, Right shows the first and Left the last.
+    const int from = Viewer->frame() >= 0 ? Viewer->frame() : (delta > 0 ? -1 : 0);
+    const int frame = ((from + delta) % layout.FrameCount + layout.FrameCount) % layout.FrameCount;
+    sizePicture(std::max(layout.FrameSize, 1));
+    Picture1->copyFrom(session_.rendPic.picture(), layout.grid().cellRect(frame));
+    Viewer->setFrame(frame, layout.FrameCount);
 }
 
 void F_Preview::closeEvent(QCloseEvent* event) {

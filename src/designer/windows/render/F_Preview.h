@@ -13,8 +13,9 @@ class QPushButton;
 class QTimer;
 
 namespace common {
-class PictureBox;
-}
+class EngineView;
+class FramePreview;
+} // namespace common
 
 namespace kirabellum {
 
@@ -41,11 +42,20 @@ public:
 
     // Plays the strip in the order chosen in Combo1, each frame shown at least
     // PlayInterval + 1 ms after the previous one for refresh-rate option
-    // `option`. Played once: every frame in strip order, then a cleared
-    // picture. Played over and over or back and forth, it runs until the
-    // window closes or play is called again, which stops it and clears the
-    // picture; a call during a single playback is refused.
+    // `option`, at double size (the 2x zoom) or else at 1x unless another zoom
+    // was chosen. Played once it runs through the frames in strip order;
+    // played over and over or back and forth it runs until the window closes.
+    // A call while it plays stops it. Either way the last frame shown stays.
     void play(bool doubleSize, int option);
+    // Space and the play button: plays at the zoom shown and the document's
+    // rate, or stops.
+    void playOrStop();
+    // Double size (２倍表示) is the 2x zoom: ticked, the picture is shown at 2x,
+    // unticked at 1x, live frames and the strip alike.
+    void setDoubleSize(bool doubleSize);
+    // Left and Right: the frame before or after the one shown, from the strip,
+    // the first after the last.
+    void stepFrame(int delta);
     bool isPlaying() const { return playing_; }
     // Playback is timed by the steady clock unless given another one.
     void setPlaybackClock(common::PlaybackClock& clock) { clock_ = &clock; }
@@ -63,7 +73,10 @@ public:
     // The background render of live mode; null while live mode is off.
     LiveRender* liveRender() const { return live_.get(); }
 
-    common::PictureBox* Picture1;
+    // The frames as they are drawn, shown as an engine will show them.
+    common::EngineView* Picture1;
+    // The picture with its scene, blend, zoom, play button and frame number.
+    common::FramePreview* Viewer;
     QPushButton* Command1; // "Save"
     QComboBox* Combo1;     // the playback order: "1回", "繰り返し", "往復"
     QCheckBox* LiveCheck;  // "ライブ": the design played as it is edited
@@ -79,6 +92,10 @@ protected:
 
 private:
     void Command1_Click();
+    // The play buttons read "停止" while a playback runs.
+    void showPlaying(bool playing);
+    // The render settings' double size follows the zoom the user chose here.
+    void zoomChosen(int zoom);
     void sizePicture(int edge);
     void LiveCheck_Click();
     // Renders the document as it now is, from its fixed seed or else from 0.
@@ -96,7 +113,6 @@ private:
     common::PlaybackClock steadyClock_;
     common::PlaybackClock* clock_ = &steadyClock_;
     bool playing_ = false;
-    bool endless_ = false;
     bool stopRequested_ = false;
     bool rendering_ = false;
     QString saveFileName_;
