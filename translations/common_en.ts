@@ -58,6 +58,14 @@
         <source>再生</source>
         <translation>Play</translation>
     </message>
+    <message>
+        <source>再生を止める（スペースキー）</source>
+        <translation>Stop playing (Space)</translation>
+    </message>
+    <message>
+        <source>コマを順に再生する（スペースキー）</source>
+        <translation>Play the frames in order (Space)</translation>
+    </message>
 </context>
 <context>
     <name>common::SceneBox</name>

@@ -140,6 +140,8 @@ void FramePreview::setZoom(int zoom) {
 void FramePreview::setPlaying(bool playing) {
     playing_ = playing;
     play_->setText(playing ? tr("停止") : tr("再生"));
+    play_->setToolTip(playing ? tr("再生を止める（スペースキー）")
+                              : tr("コマを順に再生する（スペースキー）"));
 }
 
 void FramePreview::setFrame(int frame, int frameCount) {
