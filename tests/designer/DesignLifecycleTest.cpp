@@ -87,6 +87,14 @@ TEST_F(DesignLifecycleTest, NewAsksAboutUnsavedChangesFirst) {
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("kept.df2"))));
 }
 
+TEST_F(DesignLifecycleTest, NewAsksNothingOnceTheChangesAreUndone) {
+    change();
+    session.history.undo();
+    lifecycle.newDesign();
+    EXPECT_TRUE(dialogs.unsavedQuestions.empty());
+    EXPECT_EQ(requests.back(), Request::ShowTitle);
+}
+
 TEST_F(DesignLifecycleTest, OpenReadsByTheExtensionAndAFailureKeepsTheDocument) {
     const QString json = writeDesign(QStringLiteral("a.json"), 7);
     const QString binary = writeDesign(QStringLiteral("b.df2"), 9);
