@@ -21,6 +21,13 @@
     </message>
 </context>
 <context>
+    <name>kirabellum::DesignerEvents</name>
+    <message>
+        <source>保存しました: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+</context>
+<context>
     <name>kirabellum::F_Animation</name>
     <message>
         <source>Animation</source>
@@ -302,7 +309,7 @@
     </message>
     <message>
         <source>保存(&amp;S)</source>
-        <translation>&amp;Save</translation>
+        <translation>Save &amp;As</translation>
     </message>
     <message>
         <source>書き出し(&amp;X)</source>
@@ -395,6 +402,10 @@ Render before exporting.</translation>
     <message>
         <source>サンプル(&amp;M)</source>
         <translation>Sa&amp;mples</translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;W)</source>
+        <translation>&amp;Save</translation>
     </message>
 </context>
 <context>

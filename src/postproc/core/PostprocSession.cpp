@@ -1,5 +1,7 @@
 #include "core/PostprocSession.h"
 
+#include "common/FileNames.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -8,10 +10,12 @@ namespace koratune {
 
 QString PostprocSession::chooseFile(const QString& caption, FileUse use) {
     const common::FileFilters filters = {common::FileFilter::bitmapFiles()};
+    const QString start =
+        lastFileName_.isEmpty() ? common::userFolder(common::UserFolder::Pictures) : lastFileName_;
     const QString name =
         use == FileUse::Open
-            ? dialogs.openFile(caption, lastFileName_, filters).path
-            : dialogs.saveFile(caption, lastFileName_, filters, QStringLiteral("bmp")).path;
+            ? dialogs.openFile(caption, start, filters).path
+            : dialogs.saveFile(caption, start, filters, QStringLiteral("bmp")).path;
     if (!name.isEmpty())
         lastFileName_ = name;
     return name;

@@ -23,7 +23,8 @@ public:
     PostprocSession& operator=(const PostprocSession&) = delete;
 
     // The file dialog shared by opening, compositing and output; it starts
-    // from the name it last returned. Empty when cancelled.
+    // from the name it last returned, at first in the user's pictures folder.
+    // Empty when cancelled.
     QString chooseFile(const QString& caption, FileUse use);
     // The name the export window proposes: the file dialog's last name with
     // the sheet's extension, so that it starts in the folder of the work.

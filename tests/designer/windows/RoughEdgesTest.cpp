@@ -45,7 +45,8 @@ TEST_F(RoughEdgesTest, ToolWindowsToolbarAndShortcutsSayWhatTheyAre) {
     EXPECT_EQ(buttons[5]->toolTip(), QStringLiteral("Preview"));
     EXPECT_EQ(mainWindow->NEW->shortcut(), QKeySequence(QKeySequence::New));
     EXPECT_EQ(mainWindow->OPEN[0]->shortcut(), QKeySequence(QKeySequence::Open));
-    EXPECT_EQ(mainWindow->SAVE->shortcut(), QKeySequence(QKeySequence::Save));
+    EXPECT_EQ(mainWindow->OVERWRITE->shortcut(), QKeySequence(QKeySequence::Save));
+    EXPECT_EQ(mainWindow->SAVE->shortcut(), QKeySequence(QKeySequence::SaveAs));
 }
 
 TEST_F(RoughEdgesTest, ATypedSpinBarValueIsHeldToTheRangeAndStep) {

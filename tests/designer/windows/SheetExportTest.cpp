@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <functional>
@@ -118,6 +119,12 @@ TEST_F(SheetExportTest, WritesWhatTheRenderCommandWritesWithTheSameOptions) {
         EXPECT_EQ(bytesOf(path("window/") + QString::fromUtf8(name)),
                   bytesOf(path("command/") + QString::fromUtf8(name)))
             << name;
+    // The status bar says what was written.
+    EXPECT_EQ(mainWindow->statusBar()->currentMessage(),
+              QStringLiteral("保存しました: %1, %2, %3")
+                  .arg(QDir::toNativeSeparators(path("window/burst.png")),
+                       QDir::toNativeSeparators(path("window/burst.json")),
+                       QDir::toNativeSeparators(path("window/burst.tres"))));
 }
 
 TEST_F(SheetExportTest, RefusesWhatTheRenderCommandRefuses) {

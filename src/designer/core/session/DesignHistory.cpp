@@ -48,6 +48,11 @@ DesignHistory::DesignHistory(DesignDocument& document)
     connect(&stack_, &QUndoStack::cleanChanged, this, [this](bool clean) { setModified(!clean); });
 }
 
+DesignHistory::~DesignHistory() {
+    // The stack clears itself as it goes, which is no change of the design.
+    disconnect(&stack_, nullptr, this, nullptr);
+}
+
 void DesignHistory::record() {
     if (restoring_ || document_.sameDesignAs(*current_))
         return;

@@ -24,6 +24,7 @@ public:
     static constexpr int StepLimit = 200;
 
     explicit DesignHistory(DesignDocument& document);
+    ~DesignHistory() override;
 
     // Changes the design through `change`, called with the document, and
     // records one step for whatever changed in the design since the last step;

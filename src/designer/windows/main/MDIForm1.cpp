@@ -45,7 +45,6 @@ MDIForm1::MDIForm1(DesignerSession& session)
       lifecycle_(session,
                  [this](DesignLifecycle::WindowRequest request) { showRequested(request); }),
       samples_(sampleDesigns()) {
-    showTitle();
     setAcceptDrops(true);
     setWindowIcon(common::programIcon(QStringLiteral(":/icons/kirabellum.svg")));
     mdiArea_ = new QMdiArea(this);
@@ -73,6 +72,7 @@ MDIForm1::MDIForm1(DesignerSession& session)
         entry->setData(entryIndex);
     }
     FILE->addSeparator();
+    OVERWRITE = FILE->addAction(QString(), this, &MDIForm1::OVERWRITE_Click);
     SAVE = FILE->addAction(QString(), this, &MDIForm1::SAVE_Click);
     EXPORT = FILE->addAction(QString(), this, &MDIForm1::EXPORT_Click);
     FILE->addSeparator();
@@ -81,7 +81,8 @@ MDIForm1::MDIForm1(DesignerSession& session)
     END = FILE->addAction(QString(), this, &MDIForm1::END_Click);
     NEW->setShortcut(QKeySequence::New);
     OPEN[0]->setShortcut(QKeySequence::Open);
-    SAVE->setShortcut(QKeySequence::Save);
+    OVERWRITE->setShortcut(QKeySequence::Save);
+    SAVE->setShortcut(QKeySequence::SaveAs);
 
     EDIT = menuBar()->addMenu(QString());
     UNDO = EDIT->addAction(QString(), this, &MDIForm1::UNDO_Click);
@@ -147,6 +148,7 @@ void MDIForm1::retranslate() {
         entry->setText(QCoreApplication::translate("kirabellum::SampleDesigns",
                                                    sample.name.toUtf8().constData()));
     }
+    OVERWRITE->setText(tr("上書き保存(&W)"));
     SAVE->setText(tr("保存(&S)"));
     EXPORT->setText(tr("書き出し(&X)"));
     KoratuneUP->setText(tr("Koratuneを起動"));
@@ -167,6 +169,7 @@ void MDIForm1::retranslate() {
         buttons[static_cast<qsizetype>(index)]->setToolTip(caption);
     }
     StatusBar1->setText(tr("Ready"));
+    showTitle();
 }
 
 void MDIForm1::changeEvent(QEvent* event) {
@@ -180,11 +183,8 @@ MDIForm1::~MDIForm1() {
 }
 
 void MDIForm1::showTitle() {
-    QString title = QString::fromLatin1(ProgramTitle);
-    if (!session_.documentFile.isEmpty())
-        title += QStringLiteral(" - ") + QFileInfo(session_.documentFile).fileName();
-    // The mark appears only while there are unsaved changes, so an untitled
-    // design without any is titled as the program alone.
+    QString title =
+        QString::fromLatin1(ProgramTitle) + QStringLiteral(" - ") + lifecycle_.documentName();
     const bool modified = session_.history.isModified();
     if (modified)
         title += QStringLiteral("[*]");
@@ -259,7 +259,7 @@ void MDIForm1::openRecentDesign(const QString& path) {
 void MDIForm1::openSample(int index) {
     // The design comes from the table, not from its file in samples/: with no
     // file of its own, Save asks where to put it.
-    lifecycle_.openSample(samples_[static_cast<std::size_t>(index)].design);
+    lifecycle_.openSample(samples_[static_cast<std::size_t>(index)]);
 }
 
 void MDIForm1::fillRecentMenu() {
@@ -295,6 +295,10 @@ bool MDIForm1::SAVE_Click() {
     return lifecycle_.save();
 }
 
+bool MDIForm1::OVERWRITE_Click() {
+    return lifecycle_.saveInPlace();
+}
+
 void MDIForm1::EXPORT_Click() {
     const QString title = tr("書き出し");
     const RendPic& rendPic = session_.rendPic;
@@ -322,7 +326,8 @@ void MDIForm1::EXPORT_Click() {
                           : QFileInfo(session_.designFileName).completeBaseName() +
                                 QStringLiteral(".png"));
     common::SheetExportDialog dialog(source, session_.dialogs, this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted)
+        session_.events.reportWritten(dialog.writtenFiles());
 }
 
 void MDIForm1::UNDO_Click() {

@@ -256,6 +256,8 @@ void F_Preview::Command1_Click() {
             : common::writeImage(path, strip, format);
     if (!status.ok())
         session_.dialogs.warning(tr("Save"), status.message());
+    else
+        session_.events.reportWritten({path});
 }
 
 } // namespace kirabellum
