@@ -407,6 +407,18 @@ Render before exporting.</translation>
         <source>上書き保存(&amp;W)</source>
         <translation>&amp;Save</translation>
     </message>
+    <message>
+        <source>はじめに
+
+新しいデザイン: ﾌｧｲﾙ → 新規作成 (Ctrl+N)
+サンプルを開く: ﾌｧｲﾙ → サンプル
+デザインを開く: ﾌｧｲﾙ → 開く (Ctrl+O)、またはここへドロップ</source>
+        <translation>To begin
+
+A new design: File → New (Ctrl+N)
+Open a sample: File → Samples
+Open a design: File → Open (Ctrl+O), or drop it here</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::RampLibrary</name>

@@ -238,6 +238,16 @@ TEST_F(MainWindowTest, CancelledOpenChangesNothingAndOpensNoWindow) {
     EXPECT_TRUE(dialogs.warnings.empty());
 }
 
+TEST_F(MainWindowTest, AnEmptyWorkAreaHintsAtNewSamplesAndOpen) {
+    const QLabel* hint = windows().emptyAreaHint();
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->isVisible());
+    for (const char* named : {"新規作成", "サンプル", "開く"})
+        EXPECT_TRUE(hint->text().contains(QString::fromUtf8(named))) << named;
+    mainWindow->NEW_Click();
+    EXPECT_FALSE(hint->isVisible());
+}
+
 TEST_F(MainWindowTest, TheDesignDialogsFirstStartInTheDocumentsFolder) {
     mainWindow->OPEN_Click(0);
     ASSERT_EQ(dialogs.openQuestions.size(), 1u);

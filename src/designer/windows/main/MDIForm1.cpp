@@ -38,6 +38,9 @@ constexpr QSize clientArea(906, 675);
 
 constexpr std::chrono::milliseconds RecoveryInterval(30000);
 
+// The settings that keep which tool windows were open at quit.
+const QString SettingsName = QStringLiteral("kirabellum");
+
 } // namespace
 
 MDIForm1::MDIForm1(DesignerSession& session)
@@ -169,6 +172,9 @@ void MDIForm1::retranslate() {
         buttons[static_cast<qsizetype>(index)]->setToolTip(caption);
     }
     StatusBar1->setText(tr("Ready"));
+    windows_->setEmptyAreaHint(tr("はじめに\n\n新しいデザイン: ﾌｧｲﾙ → 新規作成 (Ctrl+N)\n"
+                                  "サンプルを開く: ﾌｧｲﾙ → サンプル\n"
+                                  "デザインを開く: ﾌｧｲﾙ → 開く (Ctrl+O)、またはここへドロップ"));
     showTitle();
 }
 
@@ -338,6 +344,10 @@ void MDIForm1::REDO_Click() {
     session_.history.redo();
 }
 
+void MDIForm1::reopenToolWindows() {
+    windows_->reopenRememberedWindows(SettingsName);
+}
+
 bool MDIForm1::offerRecovery() {
     return lifecycle_.offerRecovery();
 }
@@ -381,6 +391,8 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // The tool windows open now open again at the next start.
+    windows_->rememberOpenWindows(SettingsName);
     mdiArea_->closeAllSubWindows();
     // A recovery file left here would offer the saved or discarded design at
     // the next start.

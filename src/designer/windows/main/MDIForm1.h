@@ -60,6 +60,8 @@ public:
     // The sample design at `index` of samples().
     void openSample(int index);
     bool offerRecovery();
+    // At start: the tool windows that were open when the designer last quit.
+    void reopenToolWindows();
     // Every 30 seconds: the design with unsaved changes goes to the recovery file.
     void RecoveryTimer_Timer();
 
