@@ -176,7 +176,7 @@ TEST_F(DesignLifecycleTest, ASampleOpensUntitledAndUnmodified) {
     change();
     dialogs.unsavedAnswers.push_back(SaveAnswer::Discard);
     const SampleDesign sample = sampleDesigns()[3];
-    lifecycle.openSample(sample);
+    lifecycle.openSample(sample.design, sample.fileName);
     EXPECT_EQ(dialogs.unsavedQuestions.size(), 1u);
     EXPECT_TRUE(session.document.sameDesignAs(sample.design));
     EXPECT_TRUE(session.documentFile.isEmpty());

@@ -3,7 +3,6 @@
 #include "common/FileNames.h"
 #include "core/document/DesignFile.h"
 #include "core/document/DesignFormat.h"
-#include "core/editing/SampleDesigns.h"
 #include "core/session/DesignerSession.h"
 
 #include <QCoreApplication>
@@ -117,11 +116,11 @@ void DesignLifecycle::openRecentDesign(const QString& path) {
         openDesign(path);
 }
 
-void DesignLifecycle::openSample(const SampleDesign& sample) {
+void DesignLifecycle::openSample(const DesignDocument& design, const QString& fileName) {
     if (!keepUnsavedChanges())
         return;
-    showDocument(sample.design, QString());
-    untitledName_ = sample.fileName;
+    showDocument(design, QString());
+    untitledName_ = fileName;
 }
 
 bool DesignLifecycle::isDesignFile(const QString& path) {

@@ -9,7 +9,6 @@ namespace kirabellum {
 class DesignerSession;
 struct DesignDocument;
 struct DesignFormat;
-struct SampleDesign;
 
 // The life of the design file: New, Open, Save, the recent designs, the
 // samples, dropped files and the recovery of designs left behind. It asks the
@@ -50,10 +49,10 @@ public:
     // A design of the recent list: asks about unsaved changes, then opens it;
     // a file that is gone is taken off the list with a message.
     void openRecentDesign(const QString& path);
-    // Asks about unsaved changes, then opens the sample's design as a new,
+    // Asks about unsaved changes, then opens a sample's design as a new,
     // untitled design with nothing to save (Save asks where to put it,
-    // proposing the sample's own file name).
-    void openSample(const SampleDesign& sample);
+    // proposing the sample's own `fileName`).
+    void openSample(const DesignDocument& design, const QString& fileName);
     // Whether a dropped file is a design: a name of a known design format.
     static bool isDesignFile(const QString& path);
     // A dropped design: asks about unsaved changes, then opens it.

@@ -265,7 +265,8 @@ void MDIForm1::openRecentDesign(const QString& path) {
 void MDIForm1::openSample(int index) {
     // The design comes from the table, not from its file in samples/: with no
     // file of its own, Save asks where to put it.
-    lifecycle_.openSample(samples_[static_cast<std::size_t>(index)]);
+    const SampleDesign& sample = samples_[static_cast<std::size_t>(index)];
+    lifecycle_.openSample(sample.design, sample.fileName);
 }
 
 void MDIForm1::fillRecentMenu() {
