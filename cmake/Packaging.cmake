@@ -22,7 +22,8 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Wayland sessions need Qt's Wayland plugin (X11's is in libqt6gui6), and the
 # windows speak Japanese.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-noto-cjk | fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-wayland, qt6-translations-l10n, fonts-noto-cjk | fonts-ipafont-gothic")
 # The long description, under the summary.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Kirabellum designs firework-burst particle effects for game artists: up to

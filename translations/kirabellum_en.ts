@@ -21,6 +21,13 @@
     </message>
 </context>
 <context>
+    <name>kirabellum::DesignerEvents</name>
+    <message>
+        <source>保存しました: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+</context>
+<context>
     <name>kirabellum::F_Animation</name>
     <message>
         <source>Animation</source>
@@ -454,7 +461,7 @@ Rotation and attraction: click to reverse it</translation>
     </message>
     <message>
         <source>保存(&amp;S)</source>
-        <translation>&amp;Save</translation>
+        <translation>Save &amp;As</translation>
     </message>
     <message>
         <source>書き出し(&amp;X)</source>
@@ -575,6 +582,22 @@ Render before exporting.</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;W)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>はじめに
+
+新しいデザイン: ﾌｧｲﾙ → 新規作成 (Ctrl+N)
+サンプルを開く: ﾌｧｲﾙ → サンプル
+デザインを開く: ﾌｧｲﾙ → 開く (Ctrl+O)、またはここへドロップ</source>
+        <translation>To begin
+
+A new design: File → New (Ctrl+N)
+Open a sample: File → Samples
+Open a design: File → Open (Ctrl+O), or drop it here</translation>
     </message>
 </context>
 <context>

@@ -9,4 +9,10 @@ namespace common {
 // found again by the dialogs' filters.
 QString withDefaultExtension(const QString& path, const QString& extension);
 
+// The user's folders the file dialogs start in before any file was chosen:
+// pictures for images, documents for designs; the home folder where the
+// system has no such folder. Never a program's own folder.
+enum class UserFolder { Pictures, Documents };
+QString userFolder(UserFolder folder);
+
 } // namespace common

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -84,6 +86,34 @@ TEST_F(ToolWindowHostTest, FittingFollowsContentsThatChangeSize) {
     EXPECT_EQ(label->size(), label->sizeHint());
     EXPECT_GT(host.frame(0)->width(), before.width());
     EXPECT_EQ(host.frame(0)->minimumSize(), host.frame(0)->maximumSize());
+}
+
+TEST_F(ToolWindowHostTest, TheWindowsOpenAtQuitOpenAgainAtTheNextStart) {
+    // The settings are the test's own.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    host.open(1);
+    host.rememberOpenWindows(QStringLiteral("hosttest"));
+    host.frame(1)->close();
+
+    QMdiArea nextArea;
+    ToolWindowHost next{nextArea, 3};
+    for (int kind : {0, 1})
+        next.registerWindow(kind, {[] { return new QLabel; }, {}, {}, {}});
+    next.reopenRememberedWindows(QStringLiteral("hosttest"));
+    EXPECT_EQ(next.window(0), nullptr);
+    EXPECT_NE(next.window(1), nullptr);
+}
+
+TEST_F(ToolWindowHostTest, TheHintShowsWhileNoWindowIsOpen) {
+    area.show();
+    host.setEmptyAreaHint(QStringLiteral("New, or open a design"));
+    ASSERT_NE(host.emptyAreaHint(), nullptr);
+    EXPECT_TRUE(host.emptyAreaHint()->isVisible());
+    host.open(0);
+    EXPECT_FALSE(host.emptyAreaHint()->isVisible());
+    delete host.frame(0);
+    EXPECT_TRUE(host.emptyAreaHint()->isVisible());
 }
 
 } // namespace

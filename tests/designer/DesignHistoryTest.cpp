@@ -94,6 +94,43 @@ TEST(DesignHistory, SavingAndFreshStartsClearTheUnsavedMark) {
     EXPECT_EQ(modified, 4);
 }
 
+TEST(DesignHistory, UndoingBackToTheSavedDesignClearsTheUnsavedMark) {
+    const struct {
+        const char* moves; // e: an edit, s: Save, u: undo, r: redo
+        bool modified;
+    } cases[] = {
+        {"eu", false},   {"eur", true},   {"esu", true},    {"esur", false},
+        {"eseuu", true}, {"esuer", true}, {"eeseu", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.moves);
+        History h;
+        int count = h.count();
+        for (const char* move = c.moves; *move; ++move) {
+            switch (*move) {
+            case 'e':
+                h.setCount(++count);
+                break;
+            case 's':
+                h.history.markSaved();
+                break;
+            case 'u':
+                h.history.undo();
+                break;
+            default:
+                h.history.redo();
+            }
+        }
+        EXPECT_EQ(h.history.isModified(), c.modified);
+    }
+    // A recovered design stays unsaved however far it is undone.
+    History recovered;
+    recovered.history.startAfreshUnsaved();
+    recovered.setCount(recovered.count() + 1);
+    recovered.history.undo();
+    EXPECT_TRUE(recovered.history.isModified());
+}
+
 TEST(DesignHistory, KeepsAtMostItsStepLimit) {
     History h;
     for (int step = 1; step <= DesignHistory::StepLimit + 50; ++step)

@@ -87,6 +87,14 @@ TEST_F(DesignLifecycleTest, NewAsksAboutUnsavedChangesFirst) {
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("kept.df2"))));
 }
 
+TEST_F(DesignLifecycleTest, NewAsksNothingOnceTheChangesAreUndone) {
+    change();
+    session.history.undo();
+    lifecycle.newDesign();
+    EXPECT_TRUE(dialogs.unsavedQuestions.empty());
+    EXPECT_EQ(requests.back(), Request::ShowTitle);
+}
+
 TEST_F(DesignLifecycleTest, OpenReadsByTheExtensionAndAFailureKeepsTheDocument) {
     const QString json = writeDesign(QStringLiteral("a.json"), 7);
     const QString binary = writeDesign(QStringLiteral("b.df2"), 9);
@@ -167,13 +175,45 @@ TEST_F(DesignLifecycleTest, ASampleOpensUntitledAndUnmodified) {
     ASSERT_TRUE(lifecycle.openDesign(opened));
     change();
     dialogs.unsavedAnswers.push_back(SaveAnswer::Discard);
-    const DesignDocument sample = sampleDesigns()[3].design;
-    lifecycle.openSample(sample);
+    const SampleDesign sample = sampleDesigns()[3];
+    lifecycle.openSample(sample.design, sample.fileName);
     EXPECT_EQ(dialogs.unsavedQuestions.size(), 1u);
-    EXPECT_TRUE(session.document.sameDesignAs(sample));
+    EXPECT_TRUE(session.document.sameDesignAs(sample.design));
     EXPECT_TRUE(session.documentFile.isEmpty());
     EXPECT_FALSE(session.history.isModified());
     EXPECT_EQ(session.recentDesigns.paths(), QStringList({opened}));
+    // Save proposes the sample's own name.
+    EXPECT_FALSE(lifecycle.saveInPlace());
+    EXPECT_EQ(dialogs.saveQuestions.back().proposed, path(sample.fileName));
+}
+
+TEST_F(DesignLifecycleTest, SaveInPlaceWritesANamedDesignWithoutTheDialog) {
+    const struct {
+        const char* file; // the design's file; empty: untitled
+        bool asksWhere;
+    } cases[] = {
+        {"", true},
+        {"named.df2", false},
+        {"named.json", false},
+        {"old.df1", true}, // version 1.1 is only read
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        dialogs = common::test::FakeDialogs();
+        session.documentFile = *c.file ? path(QString::fromUtf8(c.file)) : QString();
+        change();
+        dialogs.saveAnswers.push_back(path(QStringLiteral("chosen.df2")));
+        ASSERT_TRUE(lifecycle.saveInPlace());
+        EXPECT_EQ(dialogs.saveQuestions.size(), c.asksWhere ? 1u : 0u);
+        const QString saved =
+            c.asksWhere ? path(QStringLiteral("chosen.df2")) : path(QString::fromUtf8(c.file));
+        EXPECT_EQ(session.documentFile, saved);
+        DesignDocument written;
+        ASSERT_TRUE(DesignFormat::toRead(saved).read(saved, written).ok());
+        EXPECT_EQ(written.FrameCount, 20);
+        EXPECT_FALSE(session.history.isModified());
+        QFile::remove(saved);
+    }
 }
 
 TEST_F(DesignLifecycleTest, RecoveryOffersTheNewestDesignFirst) {

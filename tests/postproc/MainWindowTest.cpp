@@ -1,6 +1,7 @@
 #include "TestImages.h"
 #include "WindowFixture.h"
 
+#include "common/FileNames.h"
 #include "common/sheets/SheetFiles.h"
 #include "common/windows/EngineView.h"
 #include "common/windows/WidgetDialogs.h"
@@ -338,6 +339,9 @@ TEST_F(MainWindow, UnionLaysTheOverlayOverTheWorkImage) {
 }
 
 TEST_F(MainWindow, TheFileDialogStartsFromTheNameItLastReturned) {
+    entry(*mainWindow, "Open")->trigger(); // at first, in the user's pictures folder
+    ASSERT_EQ(dialogs.openQuestions.size(), 1u);
+    EXPECT_EQ(dialogs.openQuestions[0].proposed, common::userFolder(common::UserFolder::Pictures));
     openImage(filledImage(160, 160, qRgb(9, 9, 9)));
     const QString opened = pathOf(QStringLiteral("opened.bmp"));
     entry(*mainWindow, "uni")->trigger();

@@ -33,9 +33,12 @@ TEST_F(MessageLanguage, AFailedOpenSaysWhyInJapaneseWithTheFileNameAndTheSystems
     const common::WindowTranslations translations;
     ASSERT_TRUE(translations.installed());
     dialogs.openAnswers.push_back(missing);
-    EXPECT_EQ(warningOf("Open"),
-              QStringLiteral("画像を開けませんでした。\n\n画像「%1」を読み込めません: %2")
-                  .arg(missing, reason));
+    // The system's reason comes in Japanese too where Qt's translations have it.
+    const QString japanese = warningOf("Open");
+    const QString japaneseContext =
+        QStringLiteral("画像を開けませんでした。\n\n画像「%1」を読み込めません: ").arg(missing);
+    ASSERT_TRUE(japanese.startsWith(japaneseContext)) << japanese.toStdString();
+    EXPECT_FALSE(japanese.mid(japaneseContext.size()).isEmpty());
     EXPECT_TRUE(warningOf("uni").startsWith(QStringLiteral("画像がまだ開かれていません。")));
 }
 

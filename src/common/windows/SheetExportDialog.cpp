@@ -359,6 +359,9 @@ void SheetExportDialog::write() {
         dialogs_.warning(tr("書き出し"), status.message());
         return;
     }
+    written_ = QStringList{path};
+    for (const MetadataFormat format : options.metadata)
+        written_ << metadataPath(path, format);
     accept();
 }
 

@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -64,6 +65,8 @@ public:
     // Asks for the file, writes the sheet and its metadata, then closes. Cancel
     // in the file dialog, or a failure (shown in a message box), keeps it open.
     void write();
+    // The files the last write wrote: the image, then its metadata files.
+    const QStringList& writtenFiles() const { return written_; }
 
     QComboBox* alphaBox() const { return alpha_; }
     QPushButton* backgroundButton() const { return background_; }
@@ -101,6 +104,7 @@ private:
 
     SheetExportSource source_;
     Dialogs& dialogs_;
+    QStringList written_;
     Colour chosenBackground_;
     SheetGrid grid_;
     QImage sheet_;

@@ -3,10 +3,21 @@
 #include "common/ScreenUnits.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QSettings>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace common {
+
+namespace {
+
+const QString OpenWindowsKey = QStringLiteral("ToolWindows/open");
+
+} // namespace
 
 ToolWindowHost::ToolWindowHost(QMdiArea& area, int kindCount)
     : QObject(&area), area_(area), slots_(static_cast<std::size_t>(kindCount)) {}
@@ -69,9 +80,11 @@ QWidget* ToolWindowHost::open(int kind) {
     frame->show();
 
     tick(kind);
-    connect(frame, &QObject::destroyed, this, [this, kind] {
+    showHintWhileEmpty();
+    connect(frame, &QObject::destroyed, this, [this, kind](QObject* going) {
         if (QAction* action = slot(kind).viewAction)
             action->setChecked(false);
+        showHintWhileEmpty(going);
     });
     Q_EMIT opened(kind);
     return content;
@@ -93,6 +106,49 @@ void ToolWindowHost::place(int kind) {
         const QPoint twips = entry.settings.positionTwips();
         entry.frame->move(twipsToPixels(twips.x()), twipsToPixels(twips.y()));
     }
+}
+
+void ToolWindowHost::rememberOpenWindows(const QString& program) const {
+    QList<QVariant> open;
+    for (int kind = 0; kind < static_cast<int>(slots_.size()); ++kind)
+        if (window(kind))
+            open << kind;
+    QSettings(program, program).setValue(OpenWindowsKey, open);
+}
+
+void ToolWindowHost::reopenRememberedWindows(const QString& program) {
+    const QList<QVariant> open = QSettings(program, program).value(OpenWindowsKey).toList();
+    for (const QVariant& value : open) {
+        const int kind = value.toInt();
+        if (kind >= 0 && kind < static_cast<int>(slots_.size()))
+            this->open(kind);
+    }
+}
+
+void ToolWindowHost::setEmptyAreaHint(const QString& text) {
+    if (!hint_) {
+        hint_ = new QLabel(area_.viewport());
+        hint_->setAlignment(Qt::AlignCenter);
+        hint_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        hint_->setStyleSheet(QStringLiteral("color: #f0f0f0;"));
+        auto* layout = new QVBoxLayout(area_.viewport());
+        layout->addWidget(hint_, 0, Qt::AlignCenter);
+    }
+    hint_->setText(text);
+    showHintWhileEmpty();
+}
+
+QLabel* ToolWindowHost::emptyAreaHint() const {
+    return hint_;
+}
+
+void ToolWindowHost::showHintWhileEmpty(const QObject* going) {
+    if (!hint_)
+        return;
+    const bool empty = std::all_of(slots_.begin(), slots_.end(), [going](const Slot& entry) {
+        return entry.frame.isNull() || entry.frame == going;
+    });
+    hint_->setVisible(empty && !hint_->text().isEmpty());
 }
 
 void ToolWindowHost::fitToContents(QWidget& window) {

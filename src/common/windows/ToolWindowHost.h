@@ -8,6 +8,7 @@
 #include <vector>
 
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QWidget;
@@ -58,6 +59,16 @@ public:
     // now; windows whose pictures change size call it again.
     static void fitToContents(QWidget& window);
 
+    // The program's settings (QSettings(program, program)) keep which windows
+    // are open at quit; at the next start they open again.
+    void rememberOpenWindows(const QString& program) const;
+    void reopenRememberedWindows(const QString& program);
+
+    // A short text in the middle of the area while none of the host's windows
+    // is open: what to do first. Empty for none.
+    void setEmptyAreaHint(const QString& text);
+    QLabel* emptyAreaHint() const;
+
 Q_SIGNALS:
     // A window of that kind has been built, placed and shown.
     void opened(int kind);
@@ -75,9 +86,12 @@ private:
     Slot& slot(int kind) { return slots_[static_cast<std::size_t>(kind)]; }
     const Slot& slot(int kind) const { return slots_[static_cast<std::size_t>(kind)]; }
     void tick(int kind);
+    // `going` is a frame being destroyed, which no longer counts as open.
+    void showHintWhileEmpty(const QObject* going = nullptr);
 
     QMdiArea& area_;
     std::vector<Slot> slots_;
+    QPointer<QLabel> hint_; // goes with the area's viewport
 };
 
 } // namespace common

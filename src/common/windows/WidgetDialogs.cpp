@@ -1,8 +1,10 @@
 #include "common/windows/WidgetDialogs.h"
 
+#include "common/FileNames.h"
 #include "common/windows/WindowPlacement.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -34,7 +36,12 @@ Dialogs::FileChoice WidgetDialogs::ask(QFileDialog::AcceptMode mode, const QStri
                                        const QString& proposed, const FileFilters& filters,
                                        const QString& defaultExtension) const {
     const QStringList qtForms = qtFilters(filters);
-    QFileDialog dialog(parent(), caption, proposed);
+    // A bare name, or none, is proposed in the user's pictures folder rather
+    // than in whatever folder the program was started from.
+    QFileDialog dialog(parent(), caption,
+                       QFileInfo(proposed).isAbsolute()
+                           ? proposed
+                           : QDir(userFolder(UserFolder::Pictures)).filePath(proposed));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                        : QFileDialog::ExistingFile);

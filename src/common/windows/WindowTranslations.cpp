@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 
 namespace common {
 
@@ -32,7 +33,14 @@ void WindowTranslations::setLanguage(InterfaceLanguage language) {
             translators_.push_back(std::move(translator));
         else
             installed_ = false;
-    }
+    } // Qt's own texts (the file dialogs, the standard buttons, the question
+    // before a file is replaced) from the toolkit's catalogue of the language,
+    // where the system has one.
+    auto toolkit = std::make_unique<QTranslator>();
+    if (toolkit->load(QStringLiteral("qtbase_%1").arg(languageName(language)),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(toolkit.get()))
+        translators_.push_back(std::move(toolkit));
 }
 
 void WindowTranslations::remove() {

@@ -15,8 +15,10 @@ namespace common {
 // catalogues in the program as ":/translations/LIBRARY_LANGUAGE.qm" (see
 // cmake/Translations.cmake): in Japanese, the Japanese of the messages its core
 // writes in English; in English, the English of its windows' Japanese texts.
-// The windows create one at start; the command lines never do, so what they
-// print stays in English.
+// Qt's own texts follow from the toolkit's catalogue qtbase_LANGUAGE.qm in
+// Qt's translations folder (Debian's qt6-translations-l10n). The windows
+// create one at start; the command lines never do, so what they print stays in
+// English.
 class WindowTranslations {
 public:
     explicit WindowTranslations(InterfaceLanguage language = InterfaceLanguage::Japanese);

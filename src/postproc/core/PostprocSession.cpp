@@ -1,5 +1,7 @@
 #include "core/PostprocSession.h"
 
+#include "common/FileNames.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -24,8 +26,10 @@ common::FileFilters pictureFilters() {
 
 QString PostprocSession::chooseFile(const QString& caption, FileUse use) {
     const QString bitmap = QStringLiteral("bmp");
+    const QString openStart =
+        lastFileName_.isEmpty() ? common::userFolder(common::UserFolder::Pictures) : lastFileName_;
     const QString name = use == FileUse::Open
-                             ? dialogs.openFile(caption, lastFileName_, pictureFilters()).path
+                             ? dialogs.openFile(caption, openStart, pictureFilters()).path
                              : dialogs
                                    .saveFile(caption, proposedOutputName(bitmap),
                                              {common::FileFilter::bitmapFiles()}, bitmap)

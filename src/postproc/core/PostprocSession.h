@@ -24,8 +24,9 @@ public:
     PostprocSession& operator=(const PostprocSession&) = delete;
 
     // The file dialog shared by opening, compositing and output. Opening
-    // starts from the name it last returned; output proposes a new name (see
-    // proposedOutputName). Empty when cancelled.
+    // starts from the name it last returned, at first in the user's pictures
+    // folder; output proposes a new name (see proposedOutputName). Empty when
+    // cancelled.
     QString chooseFile(const QString& caption, FileUse use);
     // Opens the picture at `name` into the images and remembers its name.
     common::Status openPicture(const QString& name);

@@ -46,9 +46,8 @@ void drawBurst(QPainter& painter, QPointF centre, qreal radius, int hue, int ray
 
 } // namespace
 
-Versionf::Versionf(QWidget* parent) : SplashWindow(Qt::Window | Qt::FramelessWindowHint, parent) {
+Versionf::Versionf(QWidget* parent) : SplashWindow(parent) {
     setObjectName(QStringLiteral("Versionf"));
-    setAttribute(Qt::WA_QuitOnClose, false);
     retranslate();
 }
 

@@ -39,6 +39,31 @@ protected:
     }
 };
 
+// Qt's own texts, such as the file dialog's question before a file is
+// replaced, and the untitled design's title follow the chosen language.
+TEST_F(LanguageSwitchTest, QtsOwnTextsAndTheUntitledTitleFollowTheLanguage) {
+    common::WindowTranslations translations;
+    const struct {
+        InterfaceLanguage language;
+        const char* replaceQuestion;
+        const char* title;
+    } cases[] = {
+        {InterfaceLanguage::English, "%1 already exists.\nDo you want to replace it?",
+         "Kirabellum v1.22 - Untitled"},
+        {InterfaceLanguage::Japanese, "%1 は既に存在します。\n置き換えますか?",
+         "Kirabellum v1.22 - 無題"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(common::languageName(c.language).toStdString());
+        translations.setLanguage(c.language);
+        QCoreApplication::processEvents(); // the windows are told of the change
+        EXPECT_EQ(QCoreApplication::translate("QFileDialog",
+                                              "%1 already exists.\nDo you want to replace it?"),
+                  QString::fromUtf8(c.replaceQuestion));
+        EXPECT_EQ(mainWindow->windowTitle(), QString::fromUtf8(c.title));
+    }
+}
+
 TEST_F(LanguageSwitchTest, OpenWindowsTakeTheNewLanguageAndKeepTheDesign) {
     mainWindow->NEW_Click();
     auto* editor = windows().windowAs<F_Editer>(ToolKind::Editer);

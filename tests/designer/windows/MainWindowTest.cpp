@@ -1,5 +1,6 @@
 #include "DesignerFixture.h"
 
+#include "common/FileNames.h"
 #include "core/document/DesignFile.h"
 #include "core/document/DesignJson.h"
 #include "core/editing/SampleDesigns.h"
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -35,14 +37,15 @@ std::vector<std::string> captions(const QList<QAction*>& actions) {
 using MainWindowTest = DesignerFixture;
 
 TEST_F(MainWindowTest, CaptionMenusToolbarAndStatusBar) {
-    EXPECT_EQ(mainWindow->windowTitle(), QStringLiteral("Kirabellum v1.22"));
+    EXPECT_EQ(mainWindow->windowTitle(), QStringLiteral("Kirabellum v1.22 - 無題"));
     EXPECT_EQ(mainWindow->mdiArea()->size(), QSize(906, 675));
     EXPECT_EQ(captions(mainWindow->menuBar()->actions()),
               (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "バージョン情報(&A)"}));
     EXPECT_EQ(captions(mainWindow->FILE->actions()),
               (std::vector<std::string>{"新規作成(&N)", "-", "開く(&O)", "V1.1のファイルを開く(&A)",
-                                        "最近使ったデザイン(&R)", "サンプル(&M)", "-", "保存(&S)",
-                                        "書き出し(&X)", "-", "Koratuneを起動", "-", "終了(&E)"}));
+                                        "最近使ったデザイン(&R)", "サンプル(&M)", "-",
+                                        "上書き保存(&W)", "保存(&S)", "書き出し(&X)", "-",
+                                        "Koratuneを起動", "-", "終了(&E)"}));
     EXPECT_EQ(captions(mainWindow->VIEW->actions()),
               (std::vector<std::string>{"ParticleEditer", "Gravity", "ColorTransformation", "Fire",
                                         "Animation", "Preview"}));
@@ -233,6 +236,26 @@ TEST_F(MainWindowTest, CancelledOpenChangesNothingAndOpensNoWindow) {
     EXPECT_TRUE(session->document.sameDesignAs(before));
     EXPECT_EQ(windows().window(ToolKind::Animation), nullptr);
     EXPECT_TRUE(dialogs.warnings.empty());
+}
+
+TEST_F(MainWindowTest, AnEmptyWorkAreaHintsAtNewSamplesAndOpen) {
+    const QLabel* hint = windows().emptyAreaHint();
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->isVisible());
+    for (const char* named : {"新規作成", "サンプル", "開く"})
+        EXPECT_TRUE(hint->text().contains(QString::fromUtf8(named))) << named;
+    mainWindow->NEW_Click();
+    EXPECT_FALSE(hint->isVisible());
+}
+
+TEST_F(MainWindowTest, TheDesignDialogsFirstStartInTheDocumentsFolder) {
+    mainWindow->OPEN_Click(0);
+    ASSERT_EQ(dialogs.openQuestions.size(), 1u);
+    const QFileInfo proposed(dialogs.openQuestions[0].proposed);
+    EXPECT_EQ(proposed.absoluteFilePath(),
+              QFileInfo(common::userFolder(common::UserFolder::Documents)).absoluteFilePath());
+    EXPECT_NE(proposed.absoluteFilePath(),
+              QFileInfo(QCoreApplication::applicationDirPath()).absoluteFilePath());
 }
 
 TEST_F(MainWindowTest, DamagedOrMismatchedFileGivesAMessageAndKeepsTheDesign) {

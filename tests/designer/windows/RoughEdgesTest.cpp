@@ -46,7 +46,8 @@ TEST_F(RoughEdgesTest, ToolWindowsToolbarAndShortcutsSayWhatTheyAre) {
     EXPECT_TRUE(buttons[5]->toolTip().startsWith(QStringLiteral("Preview: ")));
     EXPECT_EQ(mainWindow->NEW->shortcut(), QKeySequence(QKeySequence::New));
     EXPECT_EQ(mainWindow->OPEN[0]->shortcut(), QKeySequence(QKeySequence::Open));
-    EXPECT_EQ(mainWindow->SAVE->shortcut(), QKeySequence(QKeySequence::Save));
+    EXPECT_EQ(mainWindow->OVERWRITE->shortcut(), QKeySequence(QKeySequence::Save));
+    EXPECT_EQ(mainWindow->SAVE->shortcut(), QKeySequence(QKeySequence::SaveAs));
 }
 
 TEST_F(RoughEdgesTest, ATypedSpinBarValueIsHeldToTheRangeAndStep) {

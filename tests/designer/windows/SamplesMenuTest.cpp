@@ -61,7 +61,7 @@ TEST_F(SamplesMenuTest, EachEntryOpensItsSampleUntitledWithNothingToSave) {
         EXPECT_EQ(designBytes(session->document), designBytes(samples[index].design));
         EXPECT_TRUE(session->documentFile.isEmpty());
         EXPECT_FALSE(session->history.isModified());
-        EXPECT_EQ(mainWindow->windowTitle(), QStringLiteral("Kirabellum v1.22"));
+        EXPECT_EQ(mainWindow->windowTitle(), QStringLiteral("Kirabellum v1.22 - 無題"));
         EXPECT_EQ(settings->HScroll1[1]->value(), samples[index].design.FrameCount);
     }
     EXPECT_TRUE(dialogs.unsavedQuestions.empty());

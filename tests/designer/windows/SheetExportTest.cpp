@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <functional>
@@ -136,6 +137,12 @@ TEST_F(SheetExportTest, WritesWhatTheRenderCommandWritesWithTheSameOptions) {
         EXPECT_EQ(bytesOf(path("window/") + QString::fromUtf8(name)),
                   bytesOf(path("command/") + QString::fromUtf8(name)))
             << name;
+    // The status bar says what was written.
+    EXPECT_EQ(mainWindow->statusBar()->currentMessage(),
+              QStringLiteral("保存しました: %1, %2, %3")
+                  .arg(QDir::toNativeSeparators(path("window/burst.png")),
+                       QDir::toNativeSeparators(path("window/burst.json")),
+                       QDir::toNativeSeparators(path("window/burst.tres"))));
 }
 
 // The Godot resource of a loop render loops; the strip's render decides.

@@ -2,7 +2,9 @@
 
 #include "windows/main/Sprs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -29,6 +31,24 @@ TEST(SplashTest, PictureSizeCaptionAndItsThreeWaysToClose) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return timedOut.isNull();
     }));
+}
+
+// The splash is frameless, and a question asked while it is up (the restore
+// question at start) closes it and comes in front.
+TEST(SplashTest, FramelessAndClosedByAQuestion) {
+    QPointer<Sprs> splash = Sprs::showSplash();
+    EXPECT_TRUE(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
+    common::WidgetDialogs dialogs;
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        asked = true;
+        EXPECT_TRUE(splash.isNull() || !splash->isVisible());
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_FALSE(dialogs.askYesNo(QStringLiteral("Kirabellum"), QStringLiteral("?")));
+    EXPECT_TRUE(asked);
 }
 
 using VersionCommandTest = DesignerFixture;

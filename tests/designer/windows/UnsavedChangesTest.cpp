@@ -9,14 +9,18 @@
 #include "windows/render/F_Animation.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
 
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <random>
 #include <sstream>
 
@@ -152,9 +156,9 @@ TEST_F(UnsavedChangesTest, EveryEditorChangeMarksTheDesignAndSaveClearsIt) {
 }
 
 TEST_F(UnsavedChangesTest, TitleNamesTheFileAndMarksUnsavedChanges) {
-    EXPECT_EQ(mainWindow->windowTitle(), QStringLiteral("Kirabellum v1.22"));
+    EXPECT_EQ(mainWindow->windowTitle(), QStringLiteral("Kirabellum v1.22 - 無題"));
     change();
-    EXPECT_EQ(mainWindow->windowTitle(), QStringLiteral("Kirabellum v1.22[*]"));
+    EXPECT_EQ(mainWindow->windowTitle(), QStringLiteral("Kirabellum v1.22 - 無題[*]"));
     EXPECT_TRUE(mainWindow->isWindowModified());
     savedFile("burst");
     ASSERT_TRUE(mainWindow->SAVE_Click());
@@ -171,7 +175,27 @@ TEST_F(UnsavedChangesTest, TitleNamesTheFileAndMarksUnsavedChanges) {
     EXPECT_FALSE(mainWindow->openDesign(path("missing.df2")));
     EXPECT_EQ(mainWindow->windowTitle(), QStringLiteral("Kirabellum v1.22 - other.df2"));
     mainWindow->NEW_Click();
-    EXPECT_EQ(mainWindow->windowTitle(), QStringLiteral("Kirabellum v1.22"));
+    EXPECT_EQ(mainWindow->windowTitle(), QStringLiteral("Kirabellum v1.22 - 無題"));
+}
+
+// 上書き保存 saves a design that has a file without asking where, and
+// says so on the status bar; 保存 always asks.
+TEST_F(UnsavedChangesTest, CtrlSSavesANamedDesignInPlace) {
+    change();
+    const QString file = savedFile("burst.df2");
+    mainWindow->OVERWRITE->trigger(); // untitled: asks
+    EXPECT_EQ(dialogs.saveQuestions.size(), 1u);
+    change();
+    mainWindow->OVERWRITE->trigger();
+    EXPECT_EQ(dialogs.saveQuestions.size(), 1u);
+    EXPECT_FALSE(modified());
+    std::ifstream written(file.toStdString(), std::ios::binary);
+    EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(written), {}) ==
+                designBytes(session->document));
+    EXPECT_EQ(mainWindow->statusBar()->currentMessage(),
+              QStringLiteral("保存しました: %1").arg(QDir::toNativeSeparators(file)));
+    EXPECT_FALSE(mainWindow->SAVE_Click());
+    EXPECT_EQ(dialogs.saveQuestions.size(), 2u);
 }
 
 TEST_F(UnsavedChangesTest, WithoutUnsavedChangesNothingAsksButTheQuitQuestion) {
@@ -289,7 +313,7 @@ TEST_F(UnsavedChangesTest, AFailedSaveKeepsTheChangesAndStopsTheCommand) {
         << dialogs.warnings[0].line().toStdString();
     EXPECT_EQ(designBytes(session->document), changed);
     EXPECT_TRUE(modified());
-    EXPECT_EQ(mainWindow->windowTitle(), QStringLiteral("Kirabellum v1.22[*]"));
+    EXPECT_EQ(mainWindow->windowTitle(), QStringLiteral("Kirabellum v1.22 - 無題[*]"));
 
     EXPECT_TRUE(modified());
 }

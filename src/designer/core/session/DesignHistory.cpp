@@ -43,6 +43,14 @@ private:
 DesignHistory::DesignHistory(DesignDocument& document)
     : document_(document), current_(std::make_shared<const DesignDocument>(document)) {
     stack_.setUndoLimit(StepLimit);
+    // The design is unsaved whenever the history stands elsewhere than where
+    // it was opened or saved; undoing back there makes it saved again.
+    connect(&stack_, &QUndoStack::cleanChanged, this, [this](bool clean) { setModified(!clean); });
+}
+
+DesignHistory::~DesignHistory() {
+    // The stack clears itself as it goes, which is no change of the design.
+    disconnect(&stack_, nullptr, this, nullptr);
 }
 
 void DesignHistory::record() {
@@ -51,7 +59,6 @@ void DesignHistory::record() {
     State after = std::make_shared<const DesignDocument>(document_);
     State before = std::exchange(current_, after);
     stack_.push(new Step(*this, std::move(before), std::move(after), inGesture_ ? gesture_ : 0));
-    setModified(true);
     Q_EMIT changed();
 }
 
@@ -68,14 +75,12 @@ void DesignHistory::undo() {
     if (!stack_.canUndo())
         return;
     stack_.undo();
-    setModified(true);
 }
 
 void DesignHistory::redo() {
     if (!stack_.canRedo())
         return;
     stack_.redo();
-    setModified(true);
 }
 
 void DesignHistory::restore(const State& state) {
@@ -103,10 +108,13 @@ void DesignHistory::startAfresh() {
 
 void DesignHistory::startAfreshUnsaved() {
     startAfresh();
+    // No step leads back to a saved state.
+    stack_.resetClean();
     setModified(true);
 }
 
 void DesignHistory::markSaved() {
+    stack_.setClean();
     setModified(false);
 }
 

@@ -24,6 +24,7 @@ public:
     static constexpr int StepLimit = 200;
 
     explicit DesignHistory(DesignDocument& document);
+    ~DesignHistory() override;
 
     // Changes the design through `change`, called with the document, and
     // records one step for whatever changed in the design since the last step;
@@ -50,7 +51,8 @@ public:
     // New and Open: a fresh history from the document as it is now, without
     // unsaved changes.
     void startAfresh();
-    // A successful Save.
+    // A successful Save. Undoing or redoing back to this step (or, after New
+    // and Open, to the start) leaves the design without unsaved changes again.
     void markSaved();
     // A design brought back from a recovery file: unsaved, with a fresh history.
     void startAfreshUnsaved();

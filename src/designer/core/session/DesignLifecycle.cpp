@@ -49,13 +49,13 @@ DesignLifecycle::DesignLifecycle(DesignerSession& session, Windows windows)
 bool DesignLifecycle::keepUnsavedChanges() {
     if (!session_.history.isModified())
         return true;
-    const QString name = nameOrUntitled(session_.documentFile);
+    const QString name = documentName();
     switch (session_.dialogs.askToSave(
         Title, QCoreApplication::translate("kirabellum::DesignLifecycle",
                                            "デザイン「%1」への変更を保存しますか？")
                    .arg(name))) {
     case common::Dialogs::SaveAnswer::Save:
-        return save();
+        return saveInPlace();
     case common::Dialogs::SaveAnswer::Discard:
         return true;
     case common::Dialogs::SaveAnswer::Cancel:
@@ -116,9 +116,11 @@ void DesignLifecycle::openRecentDesign(const QString& path) {
         openDesign(path);
 }
 
-void DesignLifecycle::openSample(const DesignDocument& design) {
-    if (keepUnsavedChanges())
-        showDocument(design, QString());
+void DesignLifecycle::openSample(const DesignDocument& design, const QString& fileName) {
+    if (!keepUnsavedChanges())
+        return;
+    showDocument(design, QString());
+    untitledName_ = fileName;
 }
 
 bool DesignLifecycle::isDesignFile(const QString& path) {
@@ -132,7 +134,9 @@ void DesignLifecycle::openDropped(const QString& path) {
 
 bool DesignLifecycle::save() {
     const DesignFormat& own = DesignFormat::of(DesignFormat::Version12);
-    const QString proposed = proposedSaveName(session_.designFileName);
+    const QString proposed = proposedSaveName(
+        session_.documentFile.isEmpty() && !untitledName_.isEmpty() ? untitledName_
+                                                                    : session_.designFileName);
     const common::Dialogs::FileChoice choice = session_.dialogs.saveFile(
         QString(), proposedFile(session_, proposed), filterWithJson(own), QString());
     if (choice.path.isEmpty())
@@ -140,6 +144,18 @@ bool DesignLifecycle::save() {
     const DesignFormat& format = chosenFormat(choice, own);
     const QString path = common::withDefaultExtension(choice.path, format.extension);
     remember(path);
+    return write(path, format);
+}
+
+bool DesignLifecycle::saveInPlace() {
+    const QString& path = session_.documentFile;
+    const DesignFormat* format = DesignFormat::forPath(path);
+    if (path.isEmpty() || format == nullptr || !format->writable())
+        return save();
+    return write(path, *format);
+}
+
+bool DesignLifecycle::write(const QString& path, const DesignFormat& format) {
     const common::Status status = format.write(path, session_.document);
     if (!status.ok()) {
         session_.dialogs.warning(Title, status.message());
@@ -149,7 +165,12 @@ bool DesignLifecycle::save() {
     session_.history.markSaved();
     session_.recentDesigns.add(path);
     windows_(WindowRequest::ShowTitle);
+    session_.events.reportWritten({path});
     return true;
+}
+
+QString DesignLifecycle::documentName() const {
+    return nameOrUntitled(session_.documentFile);
 }
 
 bool DesignLifecycle::offerRecovery() {
@@ -209,6 +230,7 @@ void DesignLifecycle::showDocument(const DesignDocument& design, const QString& 
 }
 
 void DesignLifecycle::startDocument(const QString& path) {
+    untitledName_.clear();
     session_.documentFile = path;
     session_.history.startAfresh();
     windows_(WindowRequest::ShowTitle);

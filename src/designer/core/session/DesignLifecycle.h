@@ -49,9 +49,10 @@ public:
     // A design of the recent list: asks about unsaved changes, then opens it;
     // a file that is gone is taken off the list with a message.
     void openRecentDesign(const QString& path);
-    // Asks about unsaved changes, then opens the design as a new, untitled
-    // design with nothing to save (Save asks where to put it).
-    void openSample(const DesignDocument& design);
+    // Asks about unsaved changes, then opens a sample's design as a new,
+    // untitled design with nothing to save (Save asks where to put it,
+    // proposing the sample's own `fileName`).
+    void openSample(const DesignDocument& design, const QString& fileName);
     // Whether a dropped file is a design: a name of a known design format.
     static bool isDesignFile(const QString& path);
     // A dropped design: asks about unsaved changes, then opens it.
@@ -59,6 +60,14 @@ public:
     // Save with the dialog, in version 1.2 or as JSON. True when the design was
     // saved.
     bool save();
+    // Save without the dialog: into the file the design came from or was last
+    // saved to, in its format. An untitled design, or one from a file of a
+    // format that is only read, is saved with the dialog. True when saved.
+    bool saveInPlace();
+
+    // The design's file name as the title and the save question name it:
+    // "無題" while it is untitled.
+    QString documentName() const;
 
     // At start: offers to restore each design that a designer which ended
     // without saving left behind, newest first. True when one was restored.
@@ -73,9 +82,14 @@ private:
     void startDocument(const QString& path);
     // The dialogs start from the folder of the file last chosen.
     void remember(const QString& path);
+    // Writes the design to `path` and makes it the design's file; a failure
+    // gets a message.
+    bool write(const QString& path, const DesignFormat& format);
 
     DesignerSession& session_;
     Windows windows_;
+    // The name Save proposes for an untitled design: a sample's own.
+    QString untitledName_;
 };
 
 } // namespace kirabellum

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 namespace kirabellum {
 
@@ -12,6 +13,9 @@ namespace kirabellum {
 // window a line for the status bar. The windows that care connect to these.
 class DesignerEvents : public QObject {
     Q_OBJECT
+public:
+    // Says on the status bar which files were just written (saved or exported).
+    void reportWritten(const QStringList& paths);
 
 Q_SIGNALS:
     // A passing line for the main window's status bar.

@@ -1,9 +1,9 @@
 #include "core/session/DesignerSession.h"
 
+#include "common/FileNames.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 
 namespace kirabellum {
 
@@ -18,23 +18,13 @@ QString programBesideThisOne(const QString& name) {
     return QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
 }
 
-// Where the file dialogs start: the program's own folder, where designs sit
-// beside a program copied into a folder of its own; once installed, where the
-// user cannot write (/usr/bin), the user's documents folder instead.
-QString startFolder() {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    if (QFileInfo(programFolder).isWritable())
-        return programFolder;
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(documents).exists() ? documents : QDir::homePath();
-}
-
 } // namespace
 
 DesignerSession::DesignerSession(common::Dialogs& dialogsToUse, std::uint64_t seed,
                                  const QString& recoveryFolder)
-    : dialogs(dialogsToUse), random(seed), renderRun(random, workers), designFolder(startFolder()),
-      recovery(recoveryFolder), koratuneProgram(programBesideThisOne(QStringLiteral("koratune"))) {
+    : dialogs(dialogsToUse), random(seed), renderRun(random, workers),
+      designFolder(common::userFolder(common::UserFolder::Documents)), recovery(recoveryFolder),
+      koratuneProgram(programBesideThisOne(QStringLiteral("koratune"))) {
     ApplyDefaults(document);
     history.startAfresh();
     // Saved or discarded changes need no recovery. A removal that fails here

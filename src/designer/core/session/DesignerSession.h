@@ -39,7 +39,8 @@ public:
     RenderRun renderRun;
     RendPic rendPic;
 
-    // The design file dialog remembers the last file name and its folder.
+    // The design file dialog remembers the last file name and its folder; it
+    // starts in the user's documents folder.
     QString designFileName;
     QString designFolder;
     // The file the design was last opened from or saved to; empty while the

@@ -141,6 +141,8 @@ void F_Color::Command2_Click() {
                           : common::writeImage(path, Picture1, common::ImageFormat::Bmp);
     if (!status.ok())
         session_.dialogs.warning(tr("Export"), status.message());
+    else
+        session_.events.reportWritten({path});
 }
 
 QSize F_Color::sizeHint() const {

@@ -150,6 +150,8 @@ void F_Hinoko::Command2_Click() {
         common::writeImage(path, Picture1->image(), common::ImageFormat::Bmp);
     if (!status.ok())
         session_.dialogs.warning(tr("Export"), status.message());
+    else
+        session_.events.reportWritten({path});
 }
 
 QSize F_Hinoko::sizeHint() const {

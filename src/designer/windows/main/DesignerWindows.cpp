@@ -65,6 +65,7 @@ int runDesignerWindows(int& argc, char** argv, const QString& designPath,
     dialogs.setMainWindow(&mainWindow);
     registerDesignerWindows(mainWindow.windows());
     common::addLanguageMenu(*mainWindow.VIEW, translations);
+    mainWindow.reopenToolWindows();
     mainWindow.show();
 
     Sprs::showSplash();

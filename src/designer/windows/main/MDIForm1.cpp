@@ -38,6 +38,9 @@ constexpr QSize clientArea(906, 675);
 
 constexpr std::chrono::milliseconds RecoveryInterval(30000);
 
+// The settings that keep which tool windows were open at quit.
+const QString SettingsName = QStringLiteral("kirabellum");
+
 } // namespace
 
 MDIForm1::MDIForm1(DesignerSession& session)
@@ -45,7 +48,6 @@ MDIForm1::MDIForm1(DesignerSession& session)
       lifecycle_(session,
                  [this](DesignLifecycle::WindowRequest request) { showRequested(request); }),
       samples_(sampleDesigns()) {
-    showTitle();
     setAcceptDrops(true);
     setWindowIcon(common::programIcon(QStringLiteral(":/icons/kirabellum.svg")));
     mdiArea_ = new QMdiArea(this);
@@ -73,6 +75,7 @@ MDIForm1::MDIForm1(DesignerSession& session)
         entry->setData(entryIndex);
     }
     FILE->addSeparator();
+    OVERWRITE = FILE->addAction(QString(), this, &MDIForm1::OVERWRITE_Click);
     SAVE = FILE->addAction(QString(), this, &MDIForm1::SAVE_Click);
     EXPORT = FILE->addAction(QString(), this, &MDIForm1::EXPORT_Click);
     FILE->addSeparator();
@@ -81,7 +84,8 @@ MDIForm1::MDIForm1(DesignerSession& session)
     END = FILE->addAction(QString(), this, &MDIForm1::END_Click);
     NEW->setShortcut(QKeySequence::New);
     OPEN[0]->setShortcut(QKeySequence::Open);
-    SAVE->setShortcut(QKeySequence::Save);
+    OVERWRITE->setShortcut(QKeySequence::Save);
+    SAVE->setShortcut(QKeySequence::SaveAs);
     EXPORT->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
 
     EDIT = menuBar()->addMenu(QString());
@@ -148,6 +152,7 @@ void MDIForm1::retranslate() {
         entry->setText(QCoreApplication::translate("kirabellum::SampleDesigns",
                                                    sample.name.toUtf8().constData()));
     }
+    OVERWRITE->setText(tr("上書き保存(&W)"));
     SAVE->setText(tr("保存(&S)"));
     EXPORT->setText(tr("書き出し(&X)"));
     KoratuneUP->setText(tr("Koratuneを起動"));
@@ -178,6 +183,10 @@ void MDIForm1::retranslate() {
             tr("%1: %2").arg(caption, tr(uses[index])));
     }
     StatusBar1->setText(tr("Ready"));
+    windows_->setEmptyAreaHint(tr("はじめに\n\n新しいデザイン: ﾌｧｲﾙ → 新規作成 (Ctrl+N)\n"
+                                  "サンプルを開く: ﾌｧｲﾙ → サンプル\n"
+                                  "デザインを開く: ﾌｧｲﾙ → 開く (Ctrl+O)、またはここへドロップ"));
+    showTitle();
 }
 
 void MDIForm1::changeEvent(QEvent* event) {
@@ -191,11 +200,8 @@ MDIForm1::~MDIForm1() {
 }
 
 void MDIForm1::showTitle() {
-    QString title = QString::fromLatin1(ProgramTitle);
-    if (!session_.documentFile.isEmpty())
-        title += QStringLiteral(" - ") + QFileInfo(session_.documentFile).fileName();
-    // The mark appears only while there are unsaved changes, so an untitled
-    // design without any is titled as the program alone.
+    QString title =
+        QString::fromLatin1(ProgramTitle) + QStringLiteral(" - ") + lifecycle_.documentName();
     const bool modified = session_.history.isModified();
     if (modified)
         title += QStringLiteral("[*]");
@@ -270,7 +276,8 @@ void MDIForm1::openRecentDesign(const QString& path) {
 void MDIForm1::openSample(int index) {
     // The design comes from the table, not from its file in samples/: with no
     // file of its own, Save asks where to put it.
-    lifecycle_.openSample(samples_[static_cast<std::size_t>(index)].design);
+    const SampleDesign& sample = samples_[static_cast<std::size_t>(index)];
+    lifecycle_.openSample(sample.design, sample.fileName);
 }
 
 void MDIForm1::fillRecentMenu() {
@@ -306,6 +313,10 @@ bool MDIForm1::SAVE_Click() {
     return lifecycle_.save();
 }
 
+bool MDIForm1::OVERWRITE_Click() {
+    return lifecycle_.saveInPlace();
+}
+
 void MDIForm1::EXPORT_Click() {
     const QString title = tr("書き出し");
     const RendPic& rendPic = session_.rendPic;
@@ -334,7 +345,8 @@ void MDIForm1::EXPORT_Click() {
                           : QFileInfo(session_.designFileName).completeBaseName() +
                                 QStringLiteral(".png"));
     common::SheetExportDialog dialog(source, session_.dialogs, this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted)
+        session_.events.reportWritten(dialog.writtenFiles());
 }
 
 void MDIForm1::UNDO_Click() {
@@ -343,6 +355,10 @@ void MDIForm1::UNDO_Click() {
 
 void MDIForm1::REDO_Click() {
     session_.history.redo();
+}
+
+void MDIForm1::reopenToolWindows() {
+    windows_->reopenRememberedWindows(SettingsName);
 }
 
 bool MDIForm1::offerRecovery() {
@@ -388,6 +404,8 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // The tool windows open now open again at the next start.
+    windows_->rememberOpenWindows(SettingsName);
     mdiArea_->closeAllSubWindows();
     // A recovery file left here would offer the saved or discarded design at
     // the next start.

@@ -39,8 +39,11 @@ public:
     // The commands, as the menu items and toolbar buttons run them.
     void NEW_Click();
     void OPEN_Click(int index); // 0: version 1.2, 1: version 1.1; either or JSON
-    // True when the design was saved.
+    // 保存 (Save As), with the dialog. True when the design was saved.
     bool SAVE_Click();
+    // 上書き保存 (Save, Ctrl+S): a design with a file is saved there without
+    // the dialog. True when the design was saved.
+    bool OVERWRITE_Click();
     // Opens the export window over the last rendered strip; without one, says so.
     void EXPORT_Click();
     void UNDO_Click();
@@ -57,6 +60,8 @@ public:
     // The sample design at `index` of samples().
     void openSample(int index);
     bool offerRecovery();
+    // At start: the tool windows that were open when the designer last quit.
+    void reopenToolWindows();
     // Every 30 seconds: the design with unsaved changes goes to the recovery file.
     void RecoveryTimer_Timer();
 
@@ -68,6 +73,7 @@ public:
     // "サンプル": one entry per sample design, in their order, captioned with
     // the sample's name; an entry's data is its index in samples().
     QMenu* SAMPLES;
+    QAction* OVERWRITE;
     QAction* SAVE;
     QAction* EXPORT;
     QAction* KoratuneUP;

@@ -11,7 +11,7 @@
 
 namespace kirabellum {
 
-Sprs::Sprs(QWidget* parent) : SplashWindow(Qt::Dialog, parent) {
+Sprs::Sprs(QWidget* parent) : SplashWindow(parent) {
     setWindowTitle(QStringLiteral("Kirabellum"));
     setAttribute(Qt::WA_DeleteOnClose);
 }

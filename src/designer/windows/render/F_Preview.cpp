@@ -313,6 +313,8 @@ void F_Preview::Command1_Click() {
             : common::writeImage(path, frames.labelled(strip), format);
     if (!status.ok())
         session_.dialogs.warning(tr("Save"), status.message());
+    else
+        session_.events.reportWritten({path});
 }
 
 } // namespace kirabellum
