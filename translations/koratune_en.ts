@@ -340,6 +340,10 @@
         <source>何も出力せずに閉じる</source>
         <translation>Close without writing anything</translation>
     </message>
+    <message>
+        <source>書き出しました: %1</source>
+        <translation>Exported %1</translation>
+    </message>
 </context>
 <context>
     <name>koratune::Preview</name>

@@ -80,6 +80,11 @@ TEST_F(SheetExportWindow, WritesWhatTheProcessCommandWritesWithTheSameOptions) {
         << "the file dialog proposes a new name beside the opened image";
     EXPECT_TRUE(dialogs.warnings.empty());
     EXPECT_TRUE(output.isVisible()) << "the output window stays open";
+    const QString status = mainWindow->findChild<QLabel*>(QStringLiteral("StatusBar1"))->text();
+    EXPECT_TRUE(status.startsWith(QStringLiteral("書き出しました: ")));
+    for (const char* name : {"fire.png", "fire.json", "fire.tres"})
+        EXPECT_TRUE(status.contains(pathOf(QStringLiteral("window/") + QString::fromUtf8(name))))
+            << "the status bar names " << name;
 
     const QStringList arguments = {QStringLiteral("process"),
                                    pathOf(QStringLiteral("opened.bmp")),

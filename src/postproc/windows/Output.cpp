@@ -187,6 +187,15 @@ void Output::Command2_Click() {
     source.proposedFile = session_.proposedOutputName(QStringLiteral("png"));
     common::SheetExportDialog dialog(source, session_.dialogs, this);
     dialog.exec();
+    if (!dialog.writtenFiles().isEmpty())
+        Q_EMIT session_.events.statusShown(writtenExportText(dialog.writtenFiles()));
+}
+
+StatusText Output::writtenExportText(const QStringList& fileNames) {
+    QStringList paths;
+    for (const QString& fileName : fileNames)
+        paths << QDir::toNativeSeparators(fileName);
+    return [paths] { return tr("書き出しました: %1").arg(paths.join(QStringLiteral(", "))); };
 }
 
 void Output::showEvent(QShowEvent* event) {

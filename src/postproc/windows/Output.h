@@ -54,6 +54,8 @@ private:
     // was written under the chosen name.
     static StatusText writtenSheetText(const QString& fileName, QSize size);
     StatusText writtenSequenceText(const QString& fileName) const;
+    // ... and after the export window wrote a sheet and its metadata.
+    static StatusText writtenExportText(const QStringList& fileNames);
 
     PostprocSession& session_;
     int framesPerSecond_;
