@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>common::AlphaModeCaption</name>
+    <message>
+        <source>加算</source>
+        <translation>Additive</translation>
+    </message>
+    <message>
+        <source>ストレート</source>
+        <translation>Straight</translation>
+    </message>
+    <message>
+        <source>乗算済み</source>
+        <translation>Premultiplied</translation>
+    </message>
+</context>
+<context>
     <name>common::FramePlayback</name>
     <message>
         <source>1回</source>
@@ -22,18 +37,6 @@
 </context>
 <context>
     <name>common::FramePreview</name>
-    <message>
-        <source>加算</source>
-        <translation>Additive</translation>
-    </message>
-    <message>
-        <source>ストレート</source>
-        <translation>Straight</translation>
-    </message>
-    <message>
-        <source>乗算済み</source>
-        <translation>Premultiplied</translation>
-    </message>
     <message>
         <source>エンジンでの合成（書き出しと同じ透明度の計算）</source>
         <translation>How the engine blends (alpha computed as the export writes it)</translation>
@@ -104,18 +107,6 @@
 </context>
 <context>
     <name>common::SheetExportDialog</name>
-    <message>
-        <source>加算</source>
-        <translation>Additive</translation>
-    </message>
-    <message>
-        <source>ストレート</source>
-        <translation>Straight</translation>
-    </message>
-    <message>
-        <source>乗算済み</source>
-        <translation>Premultiplied</translation>
-    </message>
     <message>
         <source>透明度</source>
         <translation>Alpha</translation>

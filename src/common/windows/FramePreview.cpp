@@ -1,6 +1,7 @@
 #include "common/windows/FramePreview.h"
 
 #include "common/FramePlayback.h"
+#include "common/windows/AlphaModeCaption.h"
 #include "common/windows/EngineView.h"
 #include "common/windows/SceneBox.h"
 #include "common/windows/ToolWindowHost.h"
@@ -23,12 +24,6 @@ namespace common {
 
 namespace {
 
-// The blends as the box names them, in the order of AlphaMode.
-const char* const blendCaptions[] = {
-    QT_TRANSLATE_NOOP("common::FramePreview", "加算"),
-    QT_TRANSLATE_NOOP("common::FramePreview", "ストレート"),
-    QT_TRANSLATE_NOOP("common::FramePreview", "乗算済み"),
-};
 constexpr int FitZoomIndex = EngineView::MaximumZoom;
 
 const QString SettingsGroup = QStringLiteral("Preview");
@@ -39,7 +34,7 @@ FramePreview::FramePreview(const QString& program, Dialogs& dialogs, QWidget* pa
     : QWidget(parent), program_(program), picture_(new EngineView(this)),
       scene_(new SceneBox(dialogs, this)), blend_(new QComboBox(this)), zoom_(new QComboBox(this)),
       play_(new QPushButton(this)), frame_(new QLabel(this)) {
-    for ([[maybe_unused]] const char* caption : blendCaptions)
+    for (qsizetype mode = 0; mode < alphaModeNames().size(); ++mode)
         blend_->addItem(QString());
     for (int zoom = 1; zoom <= EngineView::MaximumZoom; ++zoom)
         zoom_->addItem(QStringLiteral("%1x").arg(zoom));
@@ -80,7 +75,7 @@ FramePreview::FramePreview(const QString& program, Dialogs& dialogs, QWidget* pa
 void FramePreview::retranslate() {
     scene_->retranslate();
     for (int blend = 0; blend < blend_->count(); ++blend)
-        blend_->setItemText(blend, tr(blendCaptions[blend]));
+        blend_->setItemText(blend, alphaModeCaption(static_cast<AlphaMode>(blend)));
     blend_->setToolTip(tr("エンジンでの合成（書き出しと同じ透明度の計算）"));
     zoom_->setItemText(FitZoomIndex, tr("フィット"));
     zoom_->setToolTip(tr("拡大"));

@@ -4,6 +4,7 @@
 #include "common/sheets/SheetDescription.h"
 #include "common/sheets/SheetFiles.h"
 #include "common/sheets/SheetOptionTable.h"
+#include "common/windows/AlphaModeCaption.h"
 #include "common/windows/SceneBox.h"
 #include "common/windows/SheetPreview.h"
 
@@ -30,13 +31,6 @@ namespace {
 
 // Room for the designer's strip at its usual width limit, 512 pixels.
 constexpr QSize PreviewArea(512, 512);
-
-// The alpha modes as the window names them, in the order of AlphaMode.
-const char* const alphaModeCaptions[] = {
-    QT_TRANSLATE_NOOP("common::SheetExportDialog", "加算"),
-    QT_TRANSLATE_NOOP("common::SheetExportDialog", "ストレート"),
-    QT_TRANSLATE_NOOP("common::SheetExportDialog", "乗算済み"),
-};
 
 // The captions of the options' rows, in the order of the rows.
 const char* const rowCaptions[] = {
@@ -218,7 +212,8 @@ void SheetExportDialog::retranslate() {
     const QStringList alphaNames = alphaModeNames();
     for (int mode = 0; mode < alpha_->count(); ++mode)
         alpha_->setItemText(
-            mode, QStringLiteral("%1 (%2)").arg(tr(alphaModeCaptions[mode]), alphaNames[mode]));
+            mode, QStringLiteral("%1 (%2)").arg(alphaModeCaption(static_cast<AlphaMode>(mode)),
+                                                alphaNames[mode]));
     background_->setText(tr("変更..."));
     automaticColumns_->setText(tr("自動"));
     powerOfTwo_->setText(tr("各辺を切り上げる"));
