@@ -545,6 +545,12 @@ TEST_F(RenderWindowsTest, DoubleSizeIsTheTwofoldZoomAndUntickingItShrinksThePrev
         EXPECT_EQ(animation->Check2->isChecked(), zoom.doubleSize) << zoom.zoomIndex;
         EXPECT_EQ(preview()->Picture1->width(), 128 * (zoom.zoomIndex + 1));
     }
+    // Reopened, the render settings show the preview's zoom.
+    QComboBox* box = preview()->Viewer->zoomBox();
+    box->setCurrentIndex(1);
+    Q_EMIT box->activated(1);
+    closeWindow(ToolKind::Animation);
+    EXPECT_TRUE(open<F_Animation>(ToolKind::Animation)->Check2->isChecked());
 }
 
 TEST_F(RenderWindowsTest, APreviewTooLargeForTheWorkAreaIsZoomedOutToFitWithItsZoomInTheTitle) {

@@ -1,6 +1,7 @@
 #include "windows/render/F_Animation.h"
 
 #include "common/Rounding.h"
+#include "common/windows/EngineView.h"
 #include "common/windows/ValueBarSteps.h"
 #include "core/document/DesignMath.h"
 #include "core/document/SeedText.h"
@@ -398,6 +399,14 @@ void F_Animation::Command1_Click() {
 void F_Animation::Command2_Click() {
     if (auto* preview = host().openAs<F_Preview>(ToolKind::Preview))
         preview->play(Check2->isChecked(), selectedRefreshOption());
+}
+
+void F_Animation::Form_Load() {
+    DRefresh();
+    if (auto* preview = host().windowAs<F_Preview>(ToolKind::Preview)) {
+        showDoubleSize(preview->Picture1->zoom() == 2);
+        showPlaying(preview->isPlaying());
+    }
 }
 
 void F_Animation::Check2_Click() {

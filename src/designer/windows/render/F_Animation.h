@@ -31,6 +31,8 @@ public:
     explicit F_Animation(DesignerSession& session);
 
     void DRefresh() override;
+    // Opening also takes the preview's zoom and playing state, when it is open.
+    void Form_Load() override;
 
     // The key that renders from anywhere in the main window, as Command1 does.
     static QKeySequence renderShortcut();
