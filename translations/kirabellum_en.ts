@@ -212,6 +212,10 @@
         <source>粒の明るさを色に変えるカラーランプ。クリックで画像を読み込む</source>
         <translation>The colour ramp that turns the particles&apos; brightness into colour. Click to load a picture</translation>
     </message>
+    <message>
+        <source>カラーランプ</source>
+        <translation>Colour ramp</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::F_Editer</name>
@@ -370,6 +374,10 @@ Rotation and attraction: click to reverse it</translation>
         <source>この力の強さ</source>
         <translation>The strength of this force</translation>
     </message>
+    <message>
+        <source>力の向き</source>
+        <translation>Direction</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::F_Hinoko</name>
@@ -412,6 +420,10 @@ Rotation and attraction: click to reverse it</translation>
     <message>
         <source>このレイヤーの火の粉の画像を保存する</source>
         <translation>Save this layer&apos;s spark picture</translation>
+    </message>
+    <message>
+        <source>火の粉の画像</source>
+        <translation>Spark picture</translation>
     </message>
 </context>
 <context>
@@ -598,6 +610,14 @@ Render before exporting.</translation>
 A new design: File → New (Ctrl+N)
 Open a sample: File → Samples
 Open a design: File → Open (Ctrl+O), or drop it here</translation>
+    </message>
+    <message>
+        <source>元に戻す: %1(&amp;U)</source>
+        <translation>&amp;Undo: %1</translation>
+    </message>
+    <message>
+        <source>やり直し: %1(&amp;R)</source>
+        <translation>&amp;Redo: %1</translation>
     </message>
 </context>
 <context>

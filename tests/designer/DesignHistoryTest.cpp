@@ -12,7 +12,7 @@ struct History {
     }
 
     void setCount(int count) {
-        history.edit([count](DesignDocument& design) {
+        history.edit({}, [count](DesignDocument& design) {
             design.layer(1).LayerCount = static_cast<std::int16_t>(count);
         });
     }
@@ -29,7 +29,7 @@ TEST(DesignHistory, AnEditThatChangesTheDesignIsOneStepUndoneAndRedone) {
     QObject::connect(&h.history, &DesignHistory::changed, [&changed] { ++changed; });
     h.setCount(start + 1);
     h.setCount(start + 1); // the same design: no step
-    h.history.edit([](DesignDocument& design) { design.RenderCancel = 1; }); // run state only
+    h.history.edit({}, [](DesignDocument& design) { design.RenderCancel = 1; }); // run state only
     EXPECT_EQ(h.history.stepCount(), 1);
     EXPECT_EQ(changed, 1);
     EXPECT_TRUE(h.history.isModified());
@@ -69,7 +69,7 @@ TEST(DesignHistory, EditsWhileRestoringAreMadeButNotRecorded) {
     const int start = h.count();
     h.setCount(start + 1);
     QObject::connect(&h.history, &DesignHistory::restored, [&h] {
-        h.history.edit([](DesignDocument& design) { design.FrameCount = 3; });
+        h.history.edit({}, [](DesignDocument& design) { design.FrameCount = 3; });
     });
     h.history.undo();
     EXPECT_EQ(h.count(), start);

@@ -41,7 +41,7 @@ protected:
     }
     // An unsaved change to the design.
     void change() {
-        session.history.edit([](DesignDocument& document) { document.FrameCount = 20; });
+        session.history.edit({}, [](DesignDocument& document) { document.FrameCount = 20; });
     }
 
     QTemporaryDir settings;

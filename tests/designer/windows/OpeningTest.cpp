@@ -54,7 +54,7 @@ protected:
 
 TEST_F(OpeningTest, ADroppedDesignOpensAfterTheUnsavedChangesQuestion) {
     const QString file = writeDesign(QStringLiteral("dropped.df2"), 9);
-    session->history.edit([](DesignDocument& document) { document.FrameCount = 20; });
+    session->history.edit({}, [](DesignDocument& document) { document.FrameCount = 20; });
     dialogs.unsavedAnswers.push_back(common::Dialogs::SaveAnswer::Cancel);
     EXPECT_TRUE(drop(mainWindow.get(), file));
     EXPECT_EQ(session->document.FrameCount, 20);

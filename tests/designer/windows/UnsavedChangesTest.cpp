@@ -1,5 +1,6 @@
 #include "DesignerFixture.h"
 
+#include "common/windows/WindowTranslations.h"
 #include "core/document/DesignFile.h"
 #include "windows/editors/F_Color.h"
 #include "windows/editors/F_Editer.h"
@@ -11,12 +12,14 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
+#include <QToolButton>
 
 #include <fstream>
 #include <functional>
@@ -348,6 +351,53 @@ TEST_F(UnsavedChangesTest, EditMenuUndoesAndRedoesWithTheUsualKeys) {
     mainWindow->NEW_Click();
     EXPECT_FALSE(mainWindow->UNDO->isEnabled());
     EXPECT_FALSE(mainWindow->REDO->isEnabled());
+}
+
+// The Edit menu's entries name the change they take back or make again, as its
+// window captions it, in the language of the moment.
+TEST_F(UnsavedChangesTest, UndoAndRedoEntriesNameTheChange) {
+    const struct {
+        const char* edit;
+        std::function<void()> make;
+        const char* japanese;
+        const char* english;
+    } cases[] = {
+        {"particle count", [&] { clickArrow(editor->HScroll2, true); }, "粉数", "Count"},
+        {"gravity power", [&] { clickArrow(gravity->HScroll1, true); }, "Power", "Power"},
+        {"library ramp", [&] { colours->Command3->menu()->actions().at(1)->trigger(); },
+         "カラーランプ", "Colour ramp"},
+        {"canvas drawing",
+         [&] {
+             press(editor->Picture1, {30, 40}, Qt::LeftButton);
+         },
+         "位置", "Position"},
+    };
+    common::WindowTranslations translations;
+    auto switchTo = [&](common::InterfaceLanguage language) {
+        translations.setLanguage(language);
+        QCoreApplication::processEvents(); // the windows are told of the change
+    };
+    QString previous;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.edit);
+        const QString japanese = QString::fromUtf8(c.japanese);
+        const QString english = QString::fromUtf8(c.english);
+        switchTo(common::InterfaceLanguage::Japanese);
+        c.make();
+        EXPECT_EQ(mainWindow->UNDO->text(), QStringLiteral("元に戻す: %1(&U)").arg(japanese));
+        switchTo(common::InterfaceLanguage::English);
+        EXPECT_EQ(mainWindow->UNDO->text(), QStringLiteral("&Undo: %1").arg(english));
+        mainWindow->UNDO->trigger();
+        EXPECT_EQ(mainWindow->REDO->text(), QStringLiteral("&Redo: %1").arg(english));
+        switchTo(common::InterfaceLanguage::Japanese);
+        EXPECT_EQ(mainWindow->REDO->text(), QStringLiteral("やり直し: %1(&R)").arg(japanese));
+        // The undo entry names the change before, or reads as ever without one.
+        EXPECT_EQ(mainWindow->UNDO->text(), previous.isEmpty()
+                                                ? QStringLiteral("元に戻す(&U)")
+                                                : QStringLiteral("元に戻す: %1(&U)").arg(previous));
+        mainWindow->REDO->trigger();
+        previous = japanese;
+    }
 }
 
 // Random edits through the windows, undone to the start and redone to the end,

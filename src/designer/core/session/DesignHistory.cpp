@@ -4,12 +4,14 @@
 
 namespace kirabellum {
 
-// One change of the design: the states before and after it.
+// One change of the design: its name and the states before and after it.
 class DesignHistory::Step : public QUndoCommand {
 public:
-    Step(DesignHistory& history, State before, State after, int gesture)
-        : history_(history), before_(std::move(before)), after_(std::move(after)),
+    Step(DesignHistory& history, EditName name, State before, State after, int gesture)
+        : history_(history), name_(name), before_(std::move(before)), after_(std::move(after)),
           gesture_(gesture) {}
+
+    const EditName& name() const { return name_; }
 
     int id() const override { return 1; }
 
@@ -34,6 +36,7 @@ public:
 
 private:
     DesignHistory& history_;
+    EditName name_;
     State before_;
     State after_;
     int gesture_;
@@ -53,13 +56,28 @@ DesignHistory::~DesignHistory() {
     disconnect(&stack_, nullptr, this, nullptr);
 }
 
-void DesignHistory::record() {
+void DesignHistory::record(const EditName& name) {
     if (restoring_ || document_.sameDesignAs(*current_))
         return;
     State after = std::make_shared<const DesignDocument>(document_);
     State before = std::exchange(current_, after);
-    stack_.push(new Step(*this, std::move(before), std::move(after), inGesture_ ? gesture_ : 0));
+    stack_.push(
+        new Step(*this, name, std::move(before), std::move(after), inGesture_ ? gesture_ : 0));
     Q_EMIT changed();
+}
+
+EditName DesignHistory::undoName() const {
+    return nameOfStep(stack_.index() - 1);
+}
+
+EditName DesignHistory::redoName() const {
+    return nameOfStep(stack_.index());
+}
+
+EditName DesignHistory::nameOfStep(int index) const {
+    if (index < 0 || index >= stack_.count())
+        return {};
+    return static_cast<const Step*>(stack_.command(index))->name();
 }
 
 void DesignHistory::beginGesture() {

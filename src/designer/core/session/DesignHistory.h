@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/document/DesignDocument.h"
+#include "core/session/EditName.h"
 
 #include <QObject>
 #include <QUndoStack>
@@ -16,8 +17,9 @@ namespace kirabellum {
 // then compares the document with the state of the last step and, if anything
 // differs, pushes one step holding both states. Changes made within one
 // gesture (a press and its release, or a held key) merge into one step, so a
-// dragged or held scroll bar is undone at once. States are shared between
-// neighbouring steps, and the history keeps at most StepLimit steps.
+// dragged or held scroll bar is undone at once, and the step keeps the name of
+// its first change. States are shared between neighbouring steps, and the
+// history keeps at most StepLimit steps.
 class DesignHistory : public QObject {
     Q_OBJECT
 public:
@@ -27,12 +29,13 @@ public:
     ~DesignHistory() override;
 
     // Changes the design through `change`, called with the document, and
-    // records one step for whatever changed in the design since the last step;
-    // nothing when the design is the same. While an undo or redo restores, the
-    // change is made (a window settling a value it shows) but not recorded.
-    template <typename Change> void edit(Change&& change) {
+    // records one step named `name` for whatever changed in the design since
+    // the last step; nothing when the design is the same. While an undo or
+    // redo restores, the change is made (a window settling a value it shows)
+    // but not recorded.
+    template <typename Change> void edit(const EditName& name, Change&& change) {
         std::forward<Change>(change)(document_);
-        record();
+        record(name);
     }
 
     // A press and its release (or a key press and its release) around changes
@@ -45,7 +48,12 @@ public:
     bool canUndo() const { return stack_.canUndo(); }
     bool canRedo() const { return stack_.canRedo(); }
     int stepCount() const { return stack_.count(); }
-    // For the Edit menu's items to follow canUndoChanged and canRedoChanged.
+    // The names of the steps that undo and redo would take back or make
+    // again; no name when there is none.
+    EditName undoName() const;
+    EditName redoName() const;
+    // For the Edit menu's items to follow canUndoChanged, canRedoChanged and
+    // indexChanged.
     const QUndoStack& stack() const { return stack_; }
 
     // New and Open: a fresh history from the document as it is now, without
@@ -72,7 +80,8 @@ private:
     class Step;
     using State = std::shared_ptr<const DesignDocument>;
 
-    void record();
+    void record(const EditName& name);
+    EditName nameOfStep(int index) const;
     void setModified(bool modified);
     void restore(const State& state);
 

@@ -20,6 +20,9 @@ namespace kirabellum {
 
 namespace {
 
+// The name of an edit that gives the design another ramp, in the Edit menu.
+constexpr const char* RampName = QT_TRANSLATE_NOOP("kirabellum::F_Color", "カラーランプ");
+
 // Two lines, broken by a carriage return and a line feed.
 QString sizeMessage() {
     return F_Color::tr("サイズが正しくありません") + QStringLiteral("\r\n") +
@@ -121,12 +124,14 @@ void F_Color::loadDroppedFile(const QString& path) {
 
 void F_Color::takeRamp(const QImage& picture) {
     session_.history.edit(
+        EditName(staticMetaObject, RampName),
         [&picture](DesignDocument& document) { takeRampFromPicture(picture, document); });
     DRefresh();
 }
 
 void F_Color::BuiltInRamp_Click(std::size_t index) {
-    session_.history.edit([index](DesignDocument& document) { applyBuiltInRamp(document, index); });
+    session_.history.edit(EditName(staticMetaObject, RampName),
+                          [index](DesignDocument& document) { applyBuiltInRamp(document, index); });
     DRefresh();
     // The spark images move over to the new ramp; the spark editor shows it.
     host().refresh(ToolKind::Hinoko);

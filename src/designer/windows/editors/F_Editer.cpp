@@ -37,6 +37,18 @@ constexpr common::Colour Red = 0x000000FF;
 constexpr common::Colour Blue = 0x00FF0000;
 constexpr common::Colour White = 0x00FFFFFF;
 
+// The captions of the tabs, the rows and the buttons, which also name their
+// edits in the Edit menu.
+constexpr const char* tabCaptions[] = {QT_TRANSLATE_NOOP("kirabellum::F_Editer", "位置"),
+                                       QT_TRANSLATE_NOOP("kirabellum::F_Editer", "モーション")};
+constexpr const char* rowCaptions[] = {QT_TRANSLATE_NOOP("kirabellum::F_Editer", "レイヤー"),
+                                       QT_TRANSLATE_NOOP("kirabellum::F_Editer", "粉数"),
+                                       QT_TRANSLATE_NOOP("kirabellum::F_Editer", "最低速度"),
+                                       QT_TRANSLATE_NOOP("kirabellum::F_Editer", "残存"),
+                                       QT_TRANSLATE_NOOP("kirabellum::F_Editer", "減速率")};
+constexpr const char* UseCaption = QT_TRANSLATE_NOOP("kirabellum::F_Editer", "Use");
+constexpr const char* ShapeCaption = QT_TRANSLATE_NOOP("kirabellum::F_Editer", "形");
+
 QLabel* valueLabel(QWidget* parent, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -149,8 +161,8 @@ F_Editer::F_Editer(DesignerSession& session) : ToolWindow(session, ToolKind::Edi
 
 void F_Editer::retranslate() {
     setWindowTitle(tr("ParticleEditer"));
-    TabStrip1->setTabText(PositionTab - 1, tr("位置"));
-    TabStrip1->setTabText(MotionTab - 1, tr("モーション"));
+    TabStrip1->setTabText(PositionTab - 1, tr(tabCaptions[PositionTab - 1]));
+    TabStrip1->setTabText(MotionTab - 1, tr(tabCaptions[MotionTab - 1]));
     TabStrip1->setTabToolTip(PositionTab - 1, tr("レイヤーの中心と広がりを決める"));
     TabStrip1->setTabToolTip(MotionTab - 1, tr("36方向それぞれへ飛ぶ速さを決める"));
     Picture1->setToolTip(tr("位置: 左クリックで中心、右クリックで広がり\n"
@@ -162,13 +174,11 @@ void F_Editer::retranslate() {
     HScroll4->setToolTip(tr("粒が光って残る長さ"));
     HScroll5->setToolTip(tr("粒が遅くなる割合"));
     Command3->setToolTip(tr("このレイヤーがいつ爆発するかを決める"));
-    const char* captions[] = {QT_TR_NOOP("レイヤー"), QT_TR_NOOP("粉数"), QT_TR_NOOP("最低速度"),
-                              QT_TR_NOOP("残存"), QT_TR_NOOP("減速率")};
     for (std::size_t row = 0; row < Label1.size(); ++row)
-        Label1[row]->setText(tr(captions[row]));
+        Label1[row]->setText(tr(rowCaptions[row]));
     showUseCaption();
     Command3->setText(tr("発生設定"));
-    Command4->setText(tr("形"));
+    Command4->setText(tr(ShapeCaption));
     Command4->setToolTip(tr("バーストの形を選ぶ"));
     const QList<QAction*> shapes = Command4->menu()->actions();
     for (qsizetype index = 0; index < shapes.size(); ++index)
@@ -203,7 +213,7 @@ void F_Editer::DRefresh() {
 
 void F_Editer::showUseCaption() {
     const bool used = session_.document.layer(session_.currentLayer).LayerUse != 0;
-    Command1->setText(used ? tr("Use") : tr("Not Use"));
+    Command1->setText(used ? tr(UseCaption) : tr("Not Use"));
 }
 
 void F_Editer::showValueLabels() {
@@ -246,7 +256,7 @@ void F_Editer::HScroll1_Change() {
 }
 
 void F_Editer::Command1_Click() {
-    session_.history.edit([this](DesignDocument& document) {
+    session_.history.edit(EditName(staticMetaObject, UseCaption), [this](DesignDocument& document) {
         LayerSettings& layer = document.layer(session_.currentLayer);
         // Any non-zero value counts as on, so the switch always lands on 0 or 1.
         layer.LayerUse = layer.LayerUse != 0 ? 0 : 1;
@@ -256,34 +266,38 @@ void F_Editer::Command1_Click() {
 
 void F_Editer::HScroll2_Change() {
     Label4->setText(QString::number(HScroll2->value()));
-    session_.history.edit([this](DesignDocument& document) {
-        document.layer(session_.currentLayer).LayerCount =
-            static_cast<std::int16_t>(HScroll2->value());
-    });
+    session_.history.edit(EditName(staticMetaObject, rowCaptions[1]),
+                          [this](DesignDocument& document) {
+                              document.layer(session_.currentLayer).LayerCount =
+                                  static_cast<std::int16_t>(HScroll2->value());
+                          });
 }
 
 void F_Editer::HScroll3_Change() {
     Label5->setText(QString::number(HScroll3->value()));
-    session_.history.edit([this](DesignDocument& document) {
-        document.layer(session_.currentLayer).LayerMinSpeed =
-            static_cast<std::uint8_t>(HScroll3->value());
-    });
+    session_.history.edit(EditName(staticMetaObject, rowCaptions[2]),
+                          [this](DesignDocument& document) {
+                              document.layer(session_.currentLayer).LayerMinSpeed =
+                                  static_cast<std::uint8_t>(HScroll3->value());
+                          });
 }
 
 void F_Editer::HScroll4_Change() {
-    session_.history.edit([this](DesignDocument& document) {
-        document.layer(session_.currentLayer).LayerLife =
-            static_cast<std::uint8_t>(HScroll4->value());
-    });
+    session_.history.edit(EditName(staticMetaObject, rowCaptions[3]),
+                          [this](DesignDocument& document) {
+                              document.layer(session_.currentLayer).LayerLife =
+                                  static_cast<std::uint8_t>(HScroll4->value());
+                          });
     Label6->setText(
         QString::number(255 - session_.document.layer(session_.currentLayer).LayerLife));
 }
 
 void F_Editer::HScroll5_Change() {
-    session_.history.edit([this](DesignDocument& document) {
-        document.layer(session_.currentLayer).LayerDecel =
-            static_cast<std::uint8_t>(HScroll5->value());
-    });
+    session_.history.edit(EditName(staticMetaObject, rowCaptions[4]),
+                          [this](DesignDocument& document) {
+                              document.layer(session_.currentLayer).LayerDecel =
+                                  static_cast<std::uint8_t>(HScroll5->value());
+                          });
     Label3->setText(
         QString::number(100 - session_.document.layer(session_.currentLayer).LayerDecel));
 }
@@ -294,10 +308,11 @@ void F_Editer::Command3_Click() {
 }
 
 void F_Editer::ShapePreset_Click(ShapePreset preset) {
-    session_.history.edit([this, preset](DesignDocument& document) {
-        applyShapePreset(document, session_.currentLayer, preset,
-                         QRandomGenerator::global()->generate());
-    });
+    session_.history.edit(EditName(staticMetaObject, ShapeCaption),
+                          [this, preset](DesignDocument& document) {
+                              applyShapePreset(document, session_.currentLayer, preset,
+                                               QRandomGenerator::global()->generate());
+                          });
     // The motion tab shows the new shape; DRefresh shows the minimum speed.
     {
         const QSignalBlocker quiet(TabStrip1);
@@ -316,7 +331,8 @@ void F_Editer::Picture1_MouseDown(Qt::MouseButton button, float x, float y) {
         return;
     const bool left = button == Qt::LeftButton;
     const bool position = selectedTab() == PositionTab;
-    session_.history.edit([&](DesignDocument& document) {
+    const EditName name(staticMetaObject, tabCaptions[selectedTab() - 1]);
+    session_.history.edit(name, [&](DesignDocument& document) {
         LayerSettings& layer = document.layer(session_.currentLayer);
         if (position) {
             if (left) {

@@ -30,6 +30,12 @@ constexpr common::Colour Red = 0x000000FF;
 constexpr common::Colour White = 0x00FFFFFF;
 constexpr double Centre = 80.0;
 
+// The captions of the switch and the power, which also name their edits in the
+// Edit menu, and the name of a direction set on the canvas.
+constexpr const char* UseCaption = QT_TRANSLATE_NOOP("kirabellum::F_Gravity", "Use");
+constexpr const char* PowerCaption = QT_TRANSLATE_NOOP("kirabellum::F_Gravity", "Power");
+constexpr const char* DirectionName = QT_TRANSLATE_NOOP("kirabellum::F_Gravity", "力の向き");
+
 double cosine(float radians) {
     return std::cos(static_cast<double>(radians));
 }
@@ -104,12 +110,12 @@ void F_Gravity::retranslate() {
     HScroll1->setToolTip(tr("この力の強さ"));
     showUseCaption();
     Frame1->setTitle(tr("Config"));
-    Label2->setText(tr("Power"));
+    Label2->setText(tr(PowerCaption));
 }
 
 void F_Gravity::showUseCaption() {
     const GravityForce& force = session_.document.Gravity[static_cast<std::size_t>(selectedKind())];
-    Command1->setText(force.Use != 0 ? tr("Use") : tr("Not Use"));
+    Command1->setText(force.Use != 0 ? tr(UseCaption) : tr("Not Use"));
 }
 
 QSize F_Gravity::sizeHint() const {
@@ -130,7 +136,7 @@ void F_Gravity::DRefresh() {
 }
 
 void F_Gravity::Command1_Click() {
-    session_.history.edit([this](DesignDocument& document) {
+    session_.history.edit(EditName(staticMetaObject, UseCaption), [this](DesignDocument& document) {
         GravityForce& force = document.Gravity[static_cast<std::size_t>(selectedKind())];
         // Any non-zero value counts as on, so the switch always lands on 0 or 1.
         force.Use = force.Use != 0 ? 0 : 1;
@@ -140,22 +146,24 @@ void F_Gravity::Command1_Click() {
 
 void F_Gravity::HScroll1_Change() {
     Label1->setText(QString::number(HScroll1->value()));
-    session_.history.edit([this](DesignDocument& document) {
-        document.Gravity[static_cast<std::size_t>(selectedKind())].Power =
-            static_cast<float>(HScroll1->value());
-    });
+    session_.history.edit(EditName(staticMetaObject, PowerCaption),
+                          [this](DesignDocument& document) {
+                              document.Gravity[static_cast<std::size_t>(selectedKind())].Power =
+                                  static_cast<float>(HScroll1->value());
+                          });
 }
 
 void F_Gravity::Picture1_MouseDown(float x, float y) {
     const int kind = selectedKind();
-    session_.history.edit([kind, x, y](DesignDocument& document) {
-        GravityForce& force = document.Gravity[static_cast<std::size_t>(kind)];
-        if (kind == 0)
-            force.Angle = PointAngle(80.0f, 80.0f, x, y);
-        else
-            // Rotation and attraction hold a 0/1 sense; anything else counts as 1.
-            force.Angle = force.Angle == 0.0f ? 1.0f : 0.0f;
-    });
+    session_.history.edit(
+        EditName(staticMetaObject, DirectionName), [kind, x, y](DesignDocument& document) {
+            GravityForce& force = document.Gravity[static_cast<std::size_t>(kind)];
+            if (kind == 0)
+                force.Angle = PointAngle(80.0f, 80.0f, x, y);
+            else
+                // Rotation and attraction hold a 0/1 sense; anything else counts as 1.
+                force.Angle = force.Angle == 0.0f ? 1.0f : 0.0f;
+        });
     DrawLine(kind);
 }
 

@@ -23,6 +23,9 @@ constexpr int ZoomEdge = 80;
 constexpr int PresetRow = 81; // the built-in sparks' button, below the zoom
 constexpr int RowHeight = 16;
 
+// The name of an edit that gives a layer another spark image, in the Edit menu.
+constexpr const char* SparkName = QT_TRANSLATE_NOOP("kirabellum::F_Hinoko", "火の粉の画像");
+
 // Two lines, broken by a carriage return and a line feed.
 QString sizeMessage() {
     return F_Hinoko::tr("サイズが正しくありません") + QStringLiteral("\r\n") +
@@ -125,17 +128,19 @@ void F_Hinoko::loadDroppedFile(const QString& path) {
 }
 
 void F_Hinoko::takeSparkImage(int layer, const QImage& picture) {
-    session_.history.edit([layer, &picture](DesignDocument& document) {
-        takeSparkFromPicture(picture, document.SparkImage[static_cast<std::size_t>(layer - 1)]);
-    });
+    session_.history.edit(
+        EditName(staticMetaObject, SparkName), [layer, &picture](DesignDocument& document) {
+            takeSparkFromPicture(picture, document.SparkImage[static_cast<std::size_t>(layer - 1)]);
+        });
     DRefresh();
 }
 
 void F_Hinoko::BuiltInSpark_Click(std::size_t index) {
     const int layer = F_Editer::CurrentLayer(host());
-    session_.history.edit([layer, index](DesignDocument& document) {
-        applyBuiltInSpark(document, layer - 1, index);
-    });
+    session_.history.edit(EditName(staticMetaObject, SparkName),
+                          [layer, index](DesignDocument& document) {
+                              applyBuiltInSpark(document, layer - 1, index);
+                          });
     DRefresh();
     // A design without a ramp is given one with the spark; the colour editor
     // shows it.

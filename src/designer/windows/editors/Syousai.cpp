@@ -23,6 +23,9 @@ namespace kirabellum {
 
 namespace {
 
+// The dialog's title, which also names its edit in the Edit menu.
+constexpr const char* TitleCaption = QT_TRANSLATE_NOOP("kirabellum::Syousai", "発生設定");
+
 // The frame count the render settings window shows, which is the document's
 // unless the document holds one outside the window's range; it opens the window
 // if it is closed.
@@ -119,7 +122,7 @@ Syousai::Syousai(DesignerSession& session, ToolWindowHost& windows, QWidget* par
 }
 
 void Syousai::retranslate() {
-    setWindowTitle(tr("発生設定"));
+    setWindowTitle(tr(TitleCaption));
     Option1[0]->setText(tr("単爆発"));
     Option1[0]->setToolTip(tr("0フレーム時に１回発生"));
     Option1[1]->setText(tr("複数回爆発"));
@@ -152,13 +155,14 @@ void Syousai::HScroll1_Change(int index) {
 
 void Syousai::Command1_Click() {
     const int current = F_Editer::CurrentLayer(windows_);
-    session_.history.edit([this, current](DesignDocument& document) {
-        LayerSettings& layer = document.layer(current);
-        layer.LayerBurstMode = Option1[0]->isChecked() ? 0 : 1;
-        layer.LayerBurstFrom = static_cast<std::int16_t>(HScroll1[0]->value());
-        layer.LayerBurstTo = static_cast<std::int16_t>(HScroll1[1]->value());
-        layer.LayerBurstStep = static_cast<std::int16_t>(HScroll1[2]->value());
-    });
+    session_.history.edit(
+        EditName(staticMetaObject, TitleCaption), [this, current](DesignDocument& document) {
+            LayerSettings& layer = document.layer(current);
+            layer.LayerBurstMode = Option1[0]->isChecked() ? 0 : 1;
+            layer.LayerBurstFrom = static_cast<std::int16_t>(HScroll1[0]->value());
+            layer.LayerBurstTo = static_cast<std::int16_t>(HScroll1[1]->value());
+            layer.LayerBurstStep = static_cast<std::int16_t>(HScroll1[2]->value());
+        });
     accept();
 }
 

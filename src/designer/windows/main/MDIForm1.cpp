@@ -99,6 +99,7 @@ MDIForm1::MDIForm1(DesignerSession& session)
     REDO->setEnabled(history.canRedo());
     connect(&history.stack(), &QUndoStack::canUndoChanged, UNDO, &QAction::setEnabled);
     connect(&history.stack(), &QUndoStack::canRedoChanged, REDO, &QAction::setEnabled);
+    connect(&history.stack(), &QUndoStack::indexChanged, this, &MDIForm1::showUndoRedoTexts);
     connect(&history, &DesignHistory::restored, this, [this] { windows_->refreshDocumentViews(); });
     connect(&history, &DesignHistory::modifiedChanged, this, &MDIForm1::showTitle);
     qApp->installEventFilter(this);
@@ -158,8 +159,7 @@ void MDIForm1::retranslate() {
     KoratuneUP->setText(tr("Koratuneを起動"));
     END->setText(tr("終了(&E)"));
     EDIT->setTitle(tr("編集(&E)"));
-    UNDO->setText(tr("元に戻す(&U)"));
-    REDO->setText(tr("やり直し(&R)"));
+    showUndoRedoTexts();
     VIEW->setTitle(tr("表示(&V)"));
     Version->setText(tr("バージョン情報(&A)"));
     // Each toolbar button opens a tool window: its tip names the window (its
@@ -347,6 +347,16 @@ void MDIForm1::EXPORT_Click() {
     common::SheetExportDialog dialog(source, session_.dialogs, this);
     if (dialog.exec() == QDialog::Accepted)
         session_.events.reportWritten(dialog.writtenFiles());
+}
+
+void MDIForm1::showUndoRedoTexts() {
+    // The entries name the change they take back or make again, before the
+    // access key as Japanese menus place it.
+    const DesignHistory& history = session_.history;
+    UNDO->setText(history.canUndo() ? tr("元に戻す: %1(&U)").arg(history.undoName().text())
+                                    : tr("元に戻す(&U)"));
+    REDO->setText(history.canRedo() ? tr("やり直し: %1(&R)").arg(history.redoName().text())
+                                    : tr("やり直し(&R)"));
 }
 
 void MDIForm1::UNDO_Click() {

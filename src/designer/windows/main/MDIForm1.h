@@ -107,6 +107,9 @@ private:
     // The menus', the toolbar's and the status bar's texts in the language
     // installed now.
     void retranslate();
+    // The Edit menu's undo and redo entries, naming the step each would take
+    // back or make again.
+    void showUndoRedoTexts();
     QAction* viewAction(ToolKind kind) const;
     // Answers the design file's lifecycle: the tool windows open and redraw,
     // the title shows the design's file.

@@ -47,6 +47,18 @@ constexpr int AfterimageBar = 2;
 constexpr int AddRateBar = 3;
 constexpr int WidthLimitBar = 4;
 
+// The captions of the bars (the afterimage's on its switch), of the rate and of
+// the loop and seed switches, which also name their edits in the Edit menu.
+constexpr const char* barCaptions[] = {QT_TRANSLATE_NOOP("kirabellum::F_Animation", "サイズ"),
+                                       QT_TRANSLATE_NOOP("kirabellum::F_Animation", "フレーム数"),
+                                       QT_TRANSLATE_NOOP("kirabellum::F_Animation", "残像"),
+                                       QT_TRANSLATE_NOOP("kirabellum::F_Animation", "加算率"),
+                                       QT_TRANSLATE_NOOP("kirabellum::F_Animation", "横幅制限")};
+constexpr const char* RateCaption =
+    QT_TRANSLATE_NOOP("kirabellum::F_Animation", "リフレッシュレート");
+constexpr const char* LoopCaption = QT_TRANSLATE_NOOP("kirabellum::F_Animation", "ループ");
+constexpr const char* SeedCaption = QT_TRANSLATE_NOOP("kirabellum::F_Animation", "固定シード");
+
 // The seed FixedSeed holds, read as typed or pasted: spaces around it do not count.
 std::optional<std::uint64_t> seedIn(const QLineEdit* field) {
     return seedFromText(field->text().trimmed());
@@ -210,11 +222,11 @@ F_Animation::F_Animation(DesignerSession& session) : ToolWindow(session, ToolKin
 void F_Animation::retranslate() {
     setWindowTitle(tr("Animation"));
     Frame2->setTitle(tr("Rendering"));
-    const char* names[] = {QT_TR_NOOP("サイズ"), QT_TR_NOOP("フレーム数"), QT_TR_NOOP("加算率"),
-                           QT_TR_NOOP("横幅制限")};
-    for (std::size_t label = 0; label < Label2.size(); ++label)
-        Label2[label]->setText(tr(names[label]));
-    Check1->setText(tr("残像"));
+    std::size_t label = 0;
+    for (int bar = 0; bar < 5; ++bar)
+        if (bar != AfterimageBar)
+            Label2[label++]->setText(tr(barCaptions[bar]));
+    Check1->setText(tr(barCaptions[AfterimageBar]));
     const char* barTips[] = {QT_TR_NOOP("フレーム一枚の大きさ（ピクセル）"),
                              QT_TR_NOOP("レンダリングするフレームの数"),
                              QT_TR_NOOP("残像の長さ（右ほど長く残る）"),
@@ -227,7 +239,7 @@ void F_Animation::retranslate() {
     Command1->setToolTip(tr("この設定でフレームストリップをレンダリングする（%1）")
                              .arg(renderShortcut().toString(QKeySequence::NativeText)));
     Frame1->setTitle(tr("Preview"));
-    Label1->setText(tr("リフレッシュレート"));
+    Label1->setText(tr(RateCaption));
     for (QRadioButton* option : Option1)
         option->setToolTip(tr("プレビューを再生する速さ"));
     Check2->setText(tr("２倍表示"));
@@ -235,16 +247,20 @@ void F_Animation::retranslate() {
     Command2->setText(previewPlaying_ ? tr("停止") : tr("プレビュー"));
     Command2->setToolTip(tr("レンダリングしたフレームをプレビューで再生する"));
     Frame3->setTitle(tr("ループとシード"));
-    LoopCheck->setText(tr("ループ"));
+    LoopCheck->setText(tr(LoopCaption));
     LoopCheck->setToolTip(tr("最後のフレームが最初のフレームにつながる、繰り返し再生用の"
                              "ストリップをレンダリングする"));
     SeedLabel->setText(tr("前回のシード"));
     LastSeed->setToolTip(tr("最後のレンダリングのシード"));
-    FixSeedCheck->setText(tr("固定シード"));
+    FixSeedCheck->setText(tr(SeedCaption));
     FixSeedCheck->setToolTip(tr("いつも同じシードからレンダリングして同じ結果を出す"));
     FixedSeed->setAccessibleName(FixSeedCheck->text());
     FixedSeed->setToolTip(tr("レンダリングを始めるシード（0～18446744073709551615）"));
     showSeamNotice();
+}
+
+EditName F_Animation::refreshRateName() {
+    return EditName(staticMetaObject, RateCaption);
 }
 
 QKeySequence F_Animation::renderShortcut() {
@@ -292,41 +308,44 @@ void F_Animation::HScroll1_Change(int index) {
 
 void F_Animation::writeBarValue(int index) {
     const int value = HScroll1[static_cast<std::size_t>(index)]->value();
-    session_.history.edit([index, value](DesignDocument& document) {
-        switch (index) {
-        case SizeBar:
-            document.FrameSize = static_cast<std::int16_t>(value);
-            break;
-        case FrameCountBar:
-            document.FrameCount = static_cast<std::int16_t>(value);
-            break;
-        case AfterimageBar:
-            document.Afterimage = static_cast<std::int16_t>(value);
-            break;
-        case AddRateBar:
-            document.AddRate = static_cast<float>(value / 100.0);
-            break;
-        case WidthLimitBar:
-            document.WidthLimit = static_cast<std::int16_t>(value);
-            break;
-        }
-    });
+    session_.history.edit(EditName(staticMetaObject, barCaptions[index]),
+                          [index, value](DesignDocument& document) {
+                              switch (index) {
+                              case SizeBar:
+                                  document.FrameSize = static_cast<std::int16_t>(value);
+                                  break;
+                              case FrameCountBar:
+                                  document.FrameCount = static_cast<std::int16_t>(value);
+                                  break;
+                              case AfterimageBar:
+                                  document.Afterimage = static_cast<std::int16_t>(value);
+                                  break;
+                              case AddRateBar:
+                                  document.AddRate = static_cast<float>(value / 100.0);
+                                  break;
+                              case WidthLimitBar:
+                                  document.WidthLimit = static_cast<std::int16_t>(value);
+                                  break;
+                              }
+                          });
 }
 
 void F_Animation::writeAfterimageOn() {
     const bool on = Check1->isChecked();
-    session_.history.edit([on](DesignDocument& document) { document.AfterimageOn = on ? 1 : 0; });
+    session_.history.edit(EditName(staticMetaObject, barCaptions[AfterimageBar]),
+                          [on](DesignDocument& document) { document.AfterimageOn = on ? 1 : 0; });
 }
 
 void F_Animation::writeRefreshRate(int option) {
-    session_.history.edit([option](DesignDocument& document) {
+    session_.history.edit(refreshRateName(), [option](DesignDocument& document) {
         document.RefreshRate = static_cast<std::uint8_t>(option);
     });
 }
 
 void F_Animation::writeLoop() {
     const bool loop = LoopCheck->isChecked();
-    session_.history.edit([loop](DesignDocument& document) { document.Render.Loop = loop; });
+    session_.history.edit(EditName(staticMetaObject, LoopCaption),
+                          [loop](DesignDocument& document) { document.Render.Loop = loop; });
 }
 
 void F_Animation::writeSeed() {
@@ -336,7 +355,8 @@ void F_Animation::writeSeed() {
         if (!seed)
             return;
     }
-    session_.history.edit([&seed](DesignDocument& document) { document.Render.Seed = seed; });
+    session_.history.edit(EditName(staticMetaObject, SeedCaption),
+                          [&seed](DesignDocument& document) { document.Render.Seed = seed; });
 }
 
 void F_Animation::FixSeedCheck_Click() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/session/EditName.h"
 #include "windows/tools/ToolWindow.h"
 
 #include <QKeySequence>
@@ -36,6 +37,8 @@ public:
 
     // The key that renders from anywhere in the main window, as Command1 does.
     static QKeySequence renderShortcut();
+    // The name of an edit of the preview's refresh rate, in the Edit menu.
+    static EditName refreshRateName();
 
     // Copies the strip's settings as the window shows them into the document, as
     // a render does first: a value shown clamped becomes the value shown.

@@ -217,7 +217,7 @@ void F_Preview::play(bool doubleSize, int option) {
     sizePicture(std::max(rendPic.layout().FrameSize, 1));
     // The chosen option is already the document's rate unless the document
     // held one that no option shows.
-    session_.history.edit([option](DesignDocument& document) {
+    session_.history.edit(F_Animation::refreshRateName(), [option](DesignDocument& document) {
         document.RefreshRate = static_cast<std::uint8_t>(option);
     });
 
