@@ -20,7 +20,8 @@ bool LayerSettings::operator==(const LayerSettings& other) const {
            LayerMinSpeed == other.LayerMinSpeed && LayerLife == other.LayerLife &&
            LayerDecel == other.LayerDecel && LayerShape == other.LayerShape &&
            LayerBurstMode == other.LayerBurstMode && LayerBurstFrom == other.LayerBurstFrom &&
-           LayerBurstTo == other.LayerBurstTo && LayerBurstStep == other.LayerBurstStep;
+           LayerBurstTo == other.LayerBurstTo && LayerBurstStep == other.LayerBurstStep &&
+           Trigger == other.Trigger && Trail == other.Trail && Ramp == other.Ramp;
 }
 
 bool DesignDocument::sameDesignAs(const DesignDocument& other) const {
@@ -63,6 +64,9 @@ void ApplyDefaults(DesignDocument& document) {
         layer.LayerBurstFrom = 0;
         layer.LayerBurstTo = 0;
         layer.LayerBurstStep = 1;
+        layer.Trigger.reset();
+        layer.Trail.reset();
+        layer.Ramp.clear();
     }
 
     for (GravityForce& force : document.Gravity) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace kirabellum {
 
@@ -13,6 +14,40 @@ constexpr int DirectionTotal = 36; // burst shape sectors of 10 degrees
 constexpr int GravityTotal = 3;    // forces 0 to 2
 constexpr int SparkEdge = 32;      // spark images are 32 x 32
 constexpr int RampCapacity = 256;  // entries of ColorRamp
+
+// When a triggered layer bursts: where a particle of its parent layer dies, or
+// where one reaches an age.
+enum class TriggerMoment : std::uint8_t { Death, Age };
+
+// A child burst: the layer bursts only where particles of layer Parent die or
+// reach Age, centred on the parent particle, its particles taking Inherit
+// percent of the parent's velocity. With Split, a parent that reaches Age is
+// freed there: it turns into its children.
+struct LayerTrigger {
+    std::int16_t Parent = 0; // another layer, 1 to 8
+    TriggerMoment When = TriggerMoment::Death;
+    std::int16_t Age = 1; // 1 to 255; only for TriggerMoment::Age
+    bool Split = false;   // only for TriggerMoment::Age
+    std::int16_t Inherit = 0; // 0 to 100
+
+    bool operator==(const LayerTrigger& other) const {
+        return Parent == other.Parent && When == other.When && Age == other.Age &&
+               Split == other.Split && Inherit == other.Inherit;
+    }
+    bool operator!=(const LayerTrigger& other) const { return !(*this == other); }
+};
+
+// A trail: from its second frame on, a particle is stamped Steps more times
+// between where it is and where it was one move earlier, each stamp Fade
+// percent of the one before.
+struct LayerTrail {
+    std::int16_t Steps = 1; // 1 to 8
+    std::int16_t Fade = 50; // 1 to 100
+    bool operator==(const LayerTrail& other) const {
+        return Steps == other.Steps && Fade == other.Fade;
+    }
+    bool operator!=(const LayerTrail& other) const { return !(*this == other); }
+};
 
 // The per-layer fields of one particle layer. Positions, radii and speeds are in
 // design units: a 160 x 160 square with its centre at (80, 80).
@@ -30,6 +65,18 @@ struct LayerSettings {
     std::int16_t LayerBurstFrom = 0;
     std::int16_t LayerBurstTo = 0;
     std::int16_t LayerBurstStep = 0;
+
+    // Layer effects, absent unless the layer uses them. Only the JSON form of a
+    // design keeps them.
+    std::optional<LayerTrigger> Trigger;
+    std::optional<LayerTrail> Trail;
+    // The layer's own colour ramp, 1 to 256 colours with black first: the layer
+    // is stamped into a canvas of its own, coloured through this ramp. Empty:
+    // the layer shares the design's canvas and ramp.
+    std::vector<common::Colour> Ramp;
+
+    // Whether the layer uses any of the layer effects.
+    bool usesEffects() const { return Trigger || Trail || !Ramp.empty(); }
 
     bool operator==(const LayerSettings& other) const;
     bool operator!=(const LayerSettings& other) const { return !(*this == other); }
