@@ -33,6 +33,11 @@ inline QRgb colourToRgb(Colour colour) {
 inline Colour colourFromRgb(QRgb rgb) {
     return makeColour(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }
+// Two opaque Format_RGB32 pixels added channel by channel, each sum held to 255.
+inline QRgb addChannels(QRgb a, QRgb b) {
+    const auto sum = [](int x, int y) { return x + y > 255 ? 255 : x + y; };
+    return qRgb(sum(qRed(a), qRed(b)), sum(qGreen(a), qGreen(b)), sum(qBlue(a), qBlue(b)));
+}
 
 // "#RRGGBB", red first, as designs written as text show colours. Only the low
 // 24 bits take part.

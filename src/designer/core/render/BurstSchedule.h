@@ -13,6 +13,8 @@ namespace kirabellum {
 // multiple of its step while f + 1 lies in its range: the step test looks at the
 // frame just drawn, the range test at the next one.
 //
+// A layer with a trigger has no schedule: it bursts only when triggered.
+//
 // A LayerBurstStep of 0 or less (only a design file can hold one) counts as 1:
 // a burst after every frame of the range.
 class BurstSchedule {

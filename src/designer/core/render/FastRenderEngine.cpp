@@ -39,7 +39,8 @@ FastRenderEngine::FastRenderEngine(RandomSource& random,
       workerState_(static_cast<std::size_t>(workers_.workerCount())),
       ParticlePool(static_cast<std::size_t>(PoolSize)), live_(static_cast<std::size_t>(PoolSize)),
       spareLive_(static_cast<std::size_t>(PoolSize)), spawned_(static_cast<std::size_t>(PoolSize)),
-      spawnedLayer_(static_cast<std::size_t>(PoolSize)), plans_(static_cast<std::size_t>(PoolSize)),
+      spawnedLayer_(static_cast<std::size_t>(PoolSize)),
+      spawnedBurst_(static_cast<std::size_t>(PoolSize)), plans_(static_cast<std::size_t>(PoolSize)),
       planRows_(static_cast<std::size_t>(PoolSize)),
       balancer_(workers_.workerCount(),
                 workers_.workerCount() == 1 ? 1 : BandsPerWorker * workers_.workerCount()) {
@@ -92,13 +93,21 @@ void FastRenderEngine::Add(int layer) {
 }
 
 void FastRenderEngine::addBursts(const int* layers, int count) {
+    spawnBursts(layers, nullptr, count);
+}
+
+void FastRenderEngine::addTriggeredBursts(const TriggeredBurst* bursts, int count) {
+    spawnBursts(nullptr, bursts, count);
+}
+
+void FastRenderEngine::spawnBursts(const int* layers, const TriggeredBurst* bursts, int count) {
     // The free slots are the ones missing from the sorted live list; the
-    // layers take them in turn, lowest first, in one pass.
+    // bursts take them in turn, lowest first, in one pass.
     int spawned = 0;
     int next = 0; // position in live_ of the first live slot not below `slot`
     int slot = 0;
     for (int index = 0; index < count; ++index) {
-        const int layer = layers[index];
+        const int layer = bursts != nullptr ? bursts[index].layer : layers[index];
         const int burst = preparation_.layer(layer).LayerCount;
         for (int inBurst = 0; inBurst < burst && slot < PoolSize; ++slot) {
             if (next < liveCount_ && live_[static_cast<std::size_t>(next)] == slot) {
@@ -107,20 +116,21 @@ void FastRenderEngine::addBursts(const int* layers, int count) {
             }
             spawned_[static_cast<std::size_t>(spawned)] = slot;
             spawnedLayer_[static_cast<std::size_t>(spawned)] = static_cast<std::uint8_t>(layer);
+            spawnedBurst_[static_cast<std::size_t>(spawned)] = index;
             ++spawned;
             ++inBurst;
         }
     }
     if (spawned == 0)
         return;
-    spawnInto(spawned);
+    spawnInto(spawned, bursts);
     const auto merged = std::merge(live_.begin(), live_.begin() + liveCount_, spawned_.begin(),
                                    spawned_.begin() + spawned, spareLive_.begin());
     liveCount_ = static_cast<int>(merged - spareLive_.begin());
     live_.swap(spareLive_);
 }
 
-void FastRenderEngine::spawnInto(int count) {
+void FastRenderEngine::spawnInto(int count, const TriggeredBurst* bursts) {
     // Each particle takes SpawnDraws draws, so that a worker's share of the
     // bursts starts where the draws of the particles before it end. A small
     // burst is not worth handing out.
@@ -136,8 +146,11 @@ void FastRenderEngine::spawnInto(int count) {
         for (int index = begin; index < end; ++index) {
             const int slot = spawned_[static_cast<std::size_t>(index)];
             const int layer = spawnedLayer_[static_cast<std::size_t>(index)];
+            const TriggeredBurst* parent =
+                bursts != nullptr ? &bursts[spawnedBurst_[static_cast<std::size_t>(index)]]
+                                  : nullptr;
             spawnParticle(ParticlePool[static_cast<std::size_t>(slot)], slot, layer,
-                          preparation_.layer(layer), preparation_.Scale(), random);
+                          preparation_.layer(layer), preparation_.Scale(), random, parent);
         }
     };
     if (workerCount == 1)

@@ -59,6 +59,7 @@ public:
     void drawFrame(QImage& target, QPoint origin) const override;
     void Add(int layer) override;
     void addBursts(const int* layers, int count) override;
+    void addTriggeredBursts(const TriggeredBurst* bursts, int count) override;
     void packLiveParticles() override;
 
     const RenderPreparation& preparation() const override { return preparation_; }
@@ -102,7 +103,9 @@ private:
     FastRenderEngine(RandomSource& random, std::unique_ptr<common::WorkerPool> ownWorkers,
                      common::WorkerPool* sharedWorkers);
 
-    void spawnInto(int count);
+    // Spawns the bursts of `layers`, or the triggered `bursts` when given.
+    void spawnBursts(const int* layers, const TriggeredBurst* bursts, int count);
+    void spawnInto(int count, const TriggeredBurst* bursts);
     void planAndMove(int worker);
     void fadeAndStamp(int worker);
     void fadeAndStampBand(int band, Worker& worker);
@@ -134,6 +137,7 @@ private:
     int liveCount_ = 0;
     std::vector<int> spawned_;               // the slots being spawned into
     std::vector<std::uint8_t> spawnedLayer_; // and their layers
+    std::vector<int> spawnedBurst_;          // and, when triggered, their bursts
     std::vector<StampPlan> plans_;           // one per live slot of the frame being stamped
     // The plans' canvas rows, apart from the rest so that a band finds its plans
     // reading 8 bytes of each.

@@ -19,18 +19,39 @@ std::uint64_t mixed(std::uint64_t value) {
 void ParticleEngine::spawnBurstsAfter(int frameIndex) {
     if (loopPeriod_ > 0) {
         spawnLoopBursts(frameIndex + 1);
-        return;
+    } else {
+        const BurstSchedule& schedule = preparation().bursts();
+        std::array<int, LayerTotal> due{};
+        int count = 0;
+        for (int layer = 1; layer <= LayerTotal; ++layer)
+            if (schedule.burstsAfter(frameIndex, layer))
+                due[static_cast<std::size_t>(count++)] = layer;
+        addBursts(due.data(), count);
     }
-    const BurstSchedule& schedule = preparation().bursts();
-    std::array<int, LayerTotal> due{};
-    int count = 0;
-    for (int layer = 1; layer <= LayerTotal; ++layer)
-        if (schedule.burstsAfter(frameIndex, layer))
-            due[static_cast<std::size_t>(count++)] = layer;
-    addBursts(due.data(), count);
+    if (triggered_.empty())
+        return;
+    if (loopPeriod_ > 0)
+        random_->restart(burstSeed(loopSeed_, 0, (frameIndex + 1) % loopPeriod_));
+    addTriggeredBursts(triggered_.data(), static_cast<int>(triggered_.size()));
+    triggered_.clear();
+}
+
+bool ParticleEngine::collectTriggers(const Particle& moved, int layer, bool freed,
+                                     std::vector<TriggeredBurst>& fired) const {
+    bool splits = false;
+    for (const ChildTrigger& trigger : preparation().childTriggers(layer)) {
+        const bool fires =
+            trigger.when == TriggerMoment::Death ? freed : !freed && moved.Age == trigger.age;
+        if (!fires)
+            continue;
+        fired.push_back({trigger.layer, moved.X, moved.Y, moved.VX, moved.VY, trigger.inheritance});
+        splits = splits || trigger.split;
+    }
+    return splits;
 }
 
 void ParticleEngine::spawnFirstBursts() {
+    triggered_.clear();
     if (loopPeriod_ > 0) {
         spawnLoopBursts(0);
         return;

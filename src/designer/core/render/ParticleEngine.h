@@ -5,6 +5,7 @@
 #include "core/render/Particle.h"
 #include "core/render/RandomSource.h"
 #include "core/render/RenderPreparation.h"
+#include "core/render/TriggeredBurst.h"
 
 #include <QImage>
 #include <QPoint>
@@ -31,13 +32,21 @@ public:
     // built even then. The design is copied: later changes do not reach a run.
     virtual common::Status PrepareRender(const DesignDocument& design) = 0;
 
-    // Frame steps 1 and 2: fades the canvas, stamps and moves every live particle.
+    // Frame steps 1 and 2: fades the canvases, stamps and moves every live
+    // particle, and collects the bursts that triggers fire in the frame.
     virtual void advanceFrame() = 0;
-    // Frame step 3: every canvas pixel of at least 1 in its palette colour, written
-    // into `target` with the frame's top-left pixel at `origin`; darker pixels
-    // are not written. `target` must be Format_RGB32 and large enough.
+    // Frame step 3: every pixel of the design's canvas of at least 1 in its
+    // palette colour, written into `target` with the frame's top-left pixel at
+    // `origin`; darker pixels are not written. With canvases of layers' own
+    // ramps, each pixel then becomes what was written or left there plus, channel
+    // by channel, the palette colour of each of those canvases, each sum held to
+    // 255. `target` must be Format_RGB32 and large enough.
     virtual void drawFrame(QImage& target, QPoint origin) const = 0;
-    // Frame step 4: the bursts due before frame `frameIndex` + 1.
+    // Frame step 4: the bursts due before frame `frameIndex` + 1, and then the
+    // bursts the triggers of frame `frameIndex` fired, in the order they were
+    // collected. In loop mode the random generator restarts before the
+    // triggered bursts at burstSeed(seed, 0, frame within the period), so that
+    // every period spawns the same children.
     void spawnBurstsAfter(int frameIndex);
 
     // Loop mode, from the next PrepareRender on: the burst schedule repeats
@@ -51,7 +60,7 @@ public:
     }
     static std::uint64_t burstSeed(std::uint64_t seed, int layer, int frameInPeriod);
     // What decides every frame that follows: the live particles in their slots
-    // and the canvas. Two equal states, bit for bit, go on alike.
+    // and the canvases. Two equal states, bit for bit, go on alike.
     struct State {
         std::vector<int> slots;
         std::vector<Particle> particles;
@@ -66,6 +75,8 @@ public:
     // Spawns one burst of each of the `count` layers, first to last, as Add for
     // each in turn does; an engine may spawn them all at once.
     virtual void addBursts(const int* layers, int count);
+    // Spawns the triggered bursts, first to last, each into the lowest free slots.
+    virtual void addTriggeredBursts(const TriggeredBurst* bursts, int count) = 0;
 
     // What the last PrepareRender took from the design.
     virtual const RenderPreparation& preparation() const = 0;
@@ -75,6 +86,8 @@ public:
     common::Colour paletteColour(int index) const { return preparation().paletteColour(index); }
     float Scale() const { return preparation().Scale(); }
     virtual const std::vector<Particle>& pool() const = 0;
+    // The canvases one after the other, each frameSize × frameSize values:
+    // canvas 0 is the design's (see RenderPreparation).
     virtual const std::vector<float>& canvas() const = 0;
     virtual int liveParticles() const = 0;
     // Non-transparent spark pixels visited since PrepareRender: the stamping work.
@@ -87,6 +100,16 @@ protected:
 
     // The last step of PrepareRender: the bursts of frame 0.
     void spawnFirstBursts();
+
+    // After a particle of layer `layer` moved: adds the bursts its triggers fire
+    // in this frame to `fired`, in ascending child layer order. `freed` says
+    // whether this frame's stamping freed it. Returns whether it splits: the
+    // caller then frees it.
+    bool collectTriggers(const Particle& moved, int layer, bool freed,
+                         std::vector<TriggeredBurst>& fired) const;
+    // The bursts triggers fired in the frame just advanced, in slot order of
+    // their parents.
+    std::vector<TriggeredBurst> triggered_;
 
     // Loop mode, at the start of every period: moves the live particles to the
     // lowest slots in the order they were spawned (oldest first; of one age,

@@ -3,6 +3,7 @@
 #include "core/document/DesignDocument.h"
 #include "core/render/Particle.h"
 #include "core/render/RandomSource.h"
+#include "core/render/TriggeredBurst.h"
 
 namespace kirabellum {
 
@@ -14,8 +15,12 @@ namespace kirabellum {
 // angle, radius, speed, fade, so that the k-th particle of a burst takes the
 // draws from k × SpawnDraws on. Every engine spawns through here, so that all
 // engines given the same generator produce the same particles.
+//
+// A child of a triggered burst (`parent` given) starts around the parent's
+// position instead of the layer's centre, and adds the inherited share of the
+// parent's velocity to its own.
 constexpr int SpawnDraws = 4;
 void spawnParticle(Particle& particle, int slot, int layer, const LayerSettings& settings,
-                   float scale, RandomSource& random);
+                   float scale, RandomSource& random, const TriggeredBurst* parent = nullptr);
 
 } // namespace kirabellum

@@ -25,12 +25,22 @@ common::Status RenderEngine::PrepareRender(const DesignDocument& design) {
     if (!status.ok())
         return status;
     const auto frameSize = static_cast<std::size_t>(preparation_.frameSize());
-    Canvas.assign(frameSize * frameSize, 0.0f);
+    Canvas.assign(frameSize * frameSize * static_cast<std::size_t>(preparation_.canvasCount()),
+                  0.0f);
     spawnFirstBursts();
     return common::Status::success();
 }
 
 void RenderEngine::Add(int layer) {
+    spawnBurst(layer, nullptr);
+}
+
+void RenderEngine::addTriggeredBursts(const TriggeredBurst* bursts, int count) {
+    for (int index = 0; index < count; ++index)
+        spawnBurst(bursts[index].layer, &bursts[index]);
+}
+
+void RenderEngine::spawnBurst(int layer, const TriggeredBurst* parent) {
     const LayerSettings& settings = preparation_.layer(layer);
     if (settings.LayerCount <= 0)
         return;
@@ -39,53 +49,93 @@ void RenderEngine::Add(int layer) {
         Particle& particle = ParticlePool[static_cast<std::size_t>(slot)];
         if (particle.Layer != 0.0f)
             continue;
-        spawnParticle(particle, slot, layer, settings, preparation_.Scale(), *random_);
+        spawnParticle(particle, slot, layer, settings, preparation_.Scale(), *random_, parent);
         if (++spawned == settings.LayerCount)
             return;
     }
 }
 
-void RenderEngine::clampToCanvas(float& value) const {
+void RenderEngine::clampToCanvas(float& value, int canvas) const {
     // The upper limit first, then the lower one: with an empty ramp the limit is
     // -1 and the canvas must still stay at 0. NaN fails both tests and becomes 0.
-    const float limit = static_cast<float>(preparation_.rampLength() - 1);
+    const float limit = static_cast<float>(preparation_.canvasRampLength(canvas) - 1);
     if (value > limit)
         value = limit;
     if (!(value >= 0.0f))
         value = 0.0f;
 }
 
-void RenderEngine::advanceFrame() {
+void RenderEngine::fadeCanvases() {
     const DesignDocument& design = preparation_.design();
-    if (design.AfterimageOn != 0) {
-        const double divisor = design.Afterimage / 10.0;
-        // Afterimages of 10 to 100 divide by at least 1: the canvas stays within
-        // the ramp. Only smaller values from a file need holding to it.
-        const bool mayLeaveRamp = !(divisor >= 1.0);
-        for (float& value : Canvas) {
-            value = static_cast<float>(value / divisor);
-            if (mayLeaveRamp)
-                clampToCanvas(value);
-        }
-    } else {
+    if (design.AfterimageOn == 0) {
         std::fill(Canvas.begin(), Canvas.end(), 0.0f);
+        return;
     }
-
-    for (Particle& particle : ParticlePool) {
-        if (particle.Layer == 0.0f)
-            continue;
-        stampParticle(particle);
-        preparation_.motion().move(particle);
+    const double divisor = design.Afterimage / 10.0;
+    // Afterimages of 10 to 100 divide by at least 1: the canvases stay within
+    // their ramps. Only smaller values from a file need holding to them.
+    const bool mayLeaveRamp = !(divisor >= 1.0);
+    const std::size_t area = static_cast<std::size_t>(preparation_.frameSize()) *
+                             static_cast<std::size_t>(preparation_.frameSize());
+    for (std::size_t index = 0; index < Canvas.size(); ++index) {
+        float& value = Canvas[index];
+        value = static_cast<float>(value / divisor);
+        if (mayLeaveRamp)
+            clampToCanvas(value, static_cast<int>(index / area));
     }
 }
 
-void RenderEngine::stampParticle(Particle& particle) {
+void RenderEngine::advanceFrame() {
+    fadeCanvases();
+    for (Particle& particle : ParticlePool) {
+        if (particle.Layer == 0.0f)
+            continue;
+        const int layer = static_cast<int>(common::roundHalfEven(particle.Layer));
+        const bool freed = stampParticle(particle);
+        if (freed)
+            particle.Layer = 0.0f;
+        if (preparation_.trailSteps(layer) > 0) {
+            particle.PreviousX = particle.X;
+            particle.PreviousY = particle.Y;
+        }
+        // A particle freed by its stamp still moves: its children burst from
+        // where the move takes it.
+        preparation_.motion().move(particle);
+        if (collectTriggers(particle, layer, freed, triggered_))
+            particle.Layer = 0.0f;
+    }
+}
+
+bool RenderEngine::stampParticle(const Particle& particle) {
     const int layer = static_cast<int>(common::roundHalfEven(particle.Layer));
+    const int darkPixels = stampSpark(particle, layer, particle.X, particle.Y, 1.0);
+    // From its second frame on, the trail: stamps spaced evenly from the
+    // particle back towards where it was one move earlier, each fainter.
+    const int steps = preparation_.trailSteps(layer);
+    if (steps > 0 && particle.Age >= 1) {
+        const double p[2] = {particle.X, particle.Y};
+        const double q[2] = {particle.PreviousX, particle.PreviousY};
+        double weight = 1.0;
+        for (int step = 1; step <= steps; ++step) {
+            const auto x = static_cast<float>(p[0] + (q[0] - p[0]) * step / (steps + 1));
+            const auto y = static_cast<float>(p[1] + (q[1] - p[1]) * step / (steps + 1));
+            weight = weight * preparation_.trailFade(layer);
+            stampSpark(particle, layer, x, y, weight);
+        }
+    }
+    return darkPixels == DeadPixelCount;
+}
+
+int RenderEngine::stampSpark(const Particle& particle, int layer, double x, double y,
+                             double weight) {
     const RenderPreparation::SparkIndices& indexMap = preparation_.sparkIndexMap(layer);
     const int frameSize = preparation_.frameSize();
+    const int canvas = preparation_.canvasOf(layer);
+    float* const canvasValues =
+        Canvas.data() + static_cast<std::ptrdiff_t>(canvas) * frameSize * frameSize;
     const double addRate = preparation_.design().AddRate;
     const double ageFade = particle.Age * static_cast<double>(particle.Fade);
-    const double limit = preparation_.rampLength() - 1;
+    const double limit = preparation_.canvasRampLength(canvas) - 1;
     int darkPixels = 0;
     for (int dy = 0; dy < SparkEdge; ++dy) {
         for (int dx = 0; dx < SparkEdge; ++dx) {
@@ -95,10 +145,8 @@ void RenderEngine::stampParticle(Particle& particle) {
                 continue;
             }
             ++stampedSparkPixels_;
-            const double px =
-                common::roundHalfEven(dx + static_cast<double>(particle.X) - SparkCentre);
-            const double py =
-                common::roundHalfEven(static_cast<double>(particle.Y) + dy - SparkCentre);
+            const double px = common::roundHalfEven(dx + x - SparkCentre);
+            const double py = common::roundHalfEven(y + dy - SparkCentre);
             double intensity = common::roundHalfEven(value - ageFade);
             // Written so that NaN positions count as outside the frame.
             const bool inside = px >= 0 && px < frameSize && py >= 0 && py < frameSize;
@@ -112,9 +160,9 @@ void RenderEngine::stampParticle(Particle& particle) {
                 intensity = 0;
             }
             float& cell =
-                Canvas[static_cast<std::size_t>(py) * static_cast<std::size_t>(frameSize) +
-                       static_cast<std::size_t>(px)];
-            double sum = cell + intensity * addRate;
+                canvasValues[static_cast<std::size_t>(py) * static_cast<std::size_t>(frameSize) +
+                             static_cast<std::size_t>(px)];
+            double sum = cell + intensity * weight * addRate;
             if (sum > limit)
                 sum = limit;
             if (!(sum >= 0))
@@ -122,19 +170,27 @@ void RenderEngine::stampParticle(Particle& particle) {
             cell = static_cast<float>(sum);
         }
     }
-    if (darkPixels == DeadPixelCount)
-        particle.Layer = 0.0f;
+    return darkPixels;
 }
 
 void RenderEngine::drawFrame(QImage& target, QPoint origin) const {
     const int frameSize = preparation_.frameSize();
+    const std::ptrdiff_t area = static_cast<std::ptrdiff_t>(frameSize) * frameSize;
     for (int y = 0; y < frameSize; ++y) {
         auto* line = reinterpret_cast<QRgb*>(target.scanLine(origin.y() + y)) + origin.x();
-        const float* values = Canvas.data() + static_cast<std::ptrdiff_t>(y) * frameSize;
         for (int x = 0; x < frameSize; ++x) {
-            const auto index = static_cast<int>(std::floor(values[x]));
+            const std::ptrdiff_t pixel = static_cast<std::ptrdiff_t>(y) * frameSize + x;
+            const auto index =
+                static_cast<int>(std::floor(Canvas[static_cast<std::size_t>(pixel)]));
             if (index > 0)
                 line[x] = preparation_.paletteRgb(index);
+            // The layers' own canvases add their colours to what is there.
+            for (int canvas = 1; canvas < preparation_.canvasCount(); ++canvas) {
+                const auto own = static_cast<int>(
+                    std::floor(Canvas[static_cast<std::size_t>(canvas * area + pixel)]));
+                if (own > 0)
+                    line[x] = common::addChannels(line[x], preparation_.canvasRgb(canvas, own));
+            }
         }
     }
 }

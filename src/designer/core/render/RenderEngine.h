@@ -18,6 +18,9 @@ namespace kirabellum {
 // moves the particles under deceleration and the three gravity forces, stamps
 // their spark images additively into a float intensity canvas that fades from
 // frame to frame, and turns the canvas into frame pixels through the colour ramp.
+// Layers with ramps of their own have canvases of their own; particles of layers
+// with trails are stamped again along their last move; triggered layers burst
+// where their parents' particles die or reach an age.
 //
 // This is the straightforward engine: every frame visits every pool slot and
 // every spark pixel of every live particle, in the order the arithmetic is
@@ -43,6 +46,7 @@ public:
     void advanceFrame() override;
     void drawFrame(QImage& target, QPoint origin) const override;
     void Add(int layer) override;
+    void addTriggeredBursts(const TriggeredBurst* bursts, int count) override;
     void packLiveParticles() override;
 
     const RenderPreparation& preparation() const override { return preparation_; }
@@ -52,8 +56,18 @@ public:
     std::uint64_t stampedSparkPixels() const override { return stampedSparkPixels_; }
 
 private:
-    void stampParticle(Particle& particle);
-    void clampToCanvas(float& value) const;
+    // Spawns one burst of the layer into the lowest free slots, around
+    // `parent` when a trigger fired it.
+    void spawnBurst(int layer, const TriggeredBurst* parent);
+    void fadeCanvases();
+    // Stamps the particle and its trail; returns whether its own stamp was dark
+    // all over, which frees it.
+    bool stampParticle(const Particle& particle);
+    // Adds the particle's spark at (x, y) with every intensity weighted by
+    // `weight`, into its layer's canvas; returns the spark pixels that added
+    // nothing (transparent or dark).
+    int stampSpark(const Particle& particle, int layer, double x, double y, double weight);
+    void clampToCanvas(float& value, int canvas) const;
 
     RenderPreparation preparation_;
     std::vector<Particle> ParticlePool;

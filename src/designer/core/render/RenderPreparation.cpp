@@ -16,20 +16,14 @@ common::Status RenderPreparation::prepare(const DesignDocument& design) {
     design_ = design;
     frameSize_ = std::max<int>(design.FrameSize, 0);
     scale_ = static_cast<float>(design.FrameSize / DesignFrame);
+    prepareCanvases(design);
 
-    rampLength_ = std::clamp<int>(design.RampLength, 0, RampCapacity);
-    for (int index = 0; index < rampLength_; ++index)
-        RampPalette[static_cast<std::size_t>(index)] =
-            design.ColorRamp[static_cast<std::size_t>(index)];
-    RampPalette[static_cast<std::size_t>(rampLength_)] = 0;
-    for (std::size_t index = 0; index < RampPalette.size(); ++index)
-        paletteRgb_[index] = common::colourToRgb(RampPalette[index]);
-
-    const auto first = RampPalette.begin();
-    const auto last = first + rampLength_ + 1;
     for (int layer = 1; layer <= LayerTotal; ++layer) {
         if (!usesSpark(layer))
             continue;
+        const CanvasPalette& palette = palettes_[static_cast<std::size_t>(canvasOf(layer))];
+        const auto first = palette.colours.begin();
+        const auto last = first + palette.rampLength + 1;
         const SparkBitmap& image = design.SparkImage[static_cast<std::size_t>(layer - 1)];
         SparkIndices& indices = SparkIndexMap[static_cast<std::size_t>(layer - 1)];
         for (std::size_t pixel = 0; pixel < indices.size(); ++pixel) {
@@ -44,7 +38,58 @@ common::Status RenderPreparation::prepare(const DesignDocument& design) {
 
     motion_.prepare(design, scale_, frameSize_);
     bursts_.prepare(design);
+    prepareEffects(design);
     return common::Status::success();
+}
+
+void RenderPreparation::preparePalette(CanvasPalette& palette, const common::Colour* ramp,
+                                       int length) {
+    palette.rampLength = std::clamp(length, 0, RampCapacity);
+    std::copy(ramp, ramp + palette.rampLength, palette.colours.begin());
+    palette.colours[static_cast<std::size_t>(palette.rampLength)] = 0;
+    for (std::size_t index = 0; index < palette.colours.size(); ++index)
+        palette.rgb[index] = common::colourToRgb(palette.colours[index]);
+}
+
+void RenderPreparation::prepareCanvases(const DesignDocument& design) {
+    preparePalette(palettes_[0], design.ColorRamp.data(), design.RampLength);
+    canvasCount_ = 1;
+    for (int layer = 1; layer <= LayerTotal; ++layer) {
+        const std::vector<common::Colour>& ramp = design.layer(layer).Ramp;
+        int& canvas = canvasOfLayer_[static_cast<std::size_t>(layer - 1)];
+        canvas = 0;
+        if (ramp.empty() || !usesSpark(layer))
+            continue;
+        canvas = canvasCount_++;
+        preparePalette(palettes_[static_cast<std::size_t>(canvas)], ramp.data(),
+                       static_cast<int>(ramp.size()));
+    }
+}
+
+void RenderPreparation::prepareEffects(const DesignDocument& design) {
+    // Switched on, as for scheduled bursts.
+    const auto switchedOn = [&](int layer) {
+        return layer >= 1 && layer <= LayerTotal && design.layer(layer).LayerUse == 1;
+    };
+    hasTriggers_ = false;
+    hasTrails_ = false;
+    for (std::vector<ChildTrigger>& triggers : childTriggers_)
+        triggers.clear();
+    for (int layer = 1; layer <= LayerTotal; ++layer) {
+        const LayerSettings& settings = design.layer(layer);
+        if (settings.Trigger && switchedOn(layer) && switchedOn(settings.Trigger->Parent)) {
+            const LayerTrigger& trigger = *settings.Trigger;
+            childTriggers_[static_cast<std::size_t>(trigger.Parent - 1)].push_back(
+                {layer, trigger.When, trigger.Age, trigger.Split, trigger.Inherit / 100.0});
+            hasTriggers_ = true;
+        }
+        const bool trailed = settings.Trail && usesSpark(layer);
+        trailSteps_[static_cast<std::size_t>(layer - 1)] =
+            trailed ? std::clamp<int>(settings.Trail->Steps, 0, MaximumTrailSteps) : 0;
+        trailFade_[static_cast<std::size_t>(layer - 1)] =
+            trailed ? settings.Trail->Fade / 100.0 : 0.0;
+        hasTrails_ = hasTrails_ || trailSteps(layer) > 0;
+    }
 }
 
 QString sparkColourMessage(int layer) {
