@@ -289,14 +289,18 @@ common::Status ReadDesignFile(const QString& path, DesignFileVersion version,
     return ReadDesignFile(stream, version, document).prefixed(context);
 }
 
+QString withExtension(const QString& name, const QString& extension) {
+    if (name.isEmpty())
+        return name;
+    const QString fileName = QFileInfo(name).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (!fileName.contains(QLatin1Char('.')) || dot < name.size() - fileName.size())
+        return name + QLatin1Char('.') + extension;
+    return name.left(dot + 1) + extension;
+}
+
 QString proposedSaveName(const QString& heldName) {
-    if (heldName.isEmpty())
-        return heldName;
-    const QString fileName = QFileInfo(heldName).fileName();
-    const qsizetype dot = heldName.lastIndexOf(QLatin1Char('.'));
-    if (!fileName.contains(QLatin1Char('.')) || dot < heldName.size() - fileName.size())
-        return heldName + QStringLiteral(".df2");
-    return heldName.left(dot + 1) + QStringLiteral("df2");
+    return withExtension(heldName, QStringLiteral("df2"));
 }
 
 } // namespace kirabellum

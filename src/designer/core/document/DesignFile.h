@@ -49,9 +49,13 @@ common::Status WriteDesignFile(const QString& path, const DesignDocument& docume
 common::Status ReadDesignFile(const QString& path, DesignFileVersion version,
                               DesignDocument& document);
 
+// `name` with its extension replaced by `extension` (without the dot):
+// ".../big.df1" and "df2" give ".../big.df2". A name whose file part has no "."
+// gets "." and `extension` appended. An empty name stays empty.
+QString withExtension(const QString& name, const QString& extension);
+
 // The name Save proposes after a file was opened or saved: the held name with its
-// extension replaced by "df2" (".../big.df1" becomes ".../big.df2"). A name whose
-// file part has no "." gets ".df2" appended. An empty name stays empty.
+// extension replaced by "df2", as withExtension gives it.
 QString proposedSaveName(const QString& heldName);
 
 } // namespace kirabellum
