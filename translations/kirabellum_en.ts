@@ -19,6 +19,22 @@
         <source>保存されずに終了したデザイン「%1」があります（%2 に記録）。復元しますか？</source>
         <translation>The design &quot;%1&quot; was left unsaved when the designer ended (kept at %2). Restore it?</translation>
     </message>
+    <message>
+        <source>このデザインは .df2 形式に保存できないレイヤー効果（%1）を使っています。代わりに JSON 形式で「%2」に保存しますか？</source>
+        <translation>This design uses layer effects that the .df2 format cannot hold (%1). Save it as JSON instead, as &quot;%2&quot;?</translation>
+    </message>
+    <message>
+        <source>JSON で保存(&amp;J)</source>
+        <translation>Save as &amp;JSON</translation>
+    </message>
+    <message>
+        <source>効果なしで保存(&amp;W)</source>
+        <translation>Save &amp;without them</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::DesignerEvents</name>

@@ -158,6 +158,49 @@
         <source>the JSON text holds an array; it must hold one object of design fields</source>
         <translation>JSON のテキストが配列です。デザインの項目を持つオブジェクトが一つでなければなりません</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 から %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be &quot;%2&quot; or &quot;%3&quot;, not %4</source>
+        <translation>「%1」は「%2」か「%3」でなければなりません（%4 になっています）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given only when &quot;%2&quot; is &quot;%3&quot;, not &quot;%4&quot;</source>
+        <translation>「%1」は「%2」が「%3」のときだけ書けます。「%4」のときは書けません</translation>
+    </message>
+</context>
+<context>
+    <name>kirabellum::LayerEffects</name>
+    <message>
+        <source>child bursts</source>
+        <translation>子バースト</translation>
+    </message>
+    <message>
+        <source>layer ramps</source>
+        <translation>レイヤーのランプ</translation>
+    </message>
+    <message>
+        <source>trails</source>
+        <translation>軌跡</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>layer %1 is triggered by itself; a trigger&apos;s parent must be another layer</source>
+        <translation>レイヤー %1 のトリガーの親がレイヤー自身です。親は別のレイヤーでなければなりません</translation>
+    </message>
+    <message>
+        <source>the triggers of layers %1 form a cycle: each of them is triggered by the next, and the last by the first</source>
+        <translation>レイヤー %1 のトリガーが循環しています（それぞれが次のレイヤーに、最後のレイヤーが最初のレイヤーにトリガーされています）</translation>
+    </message>
+    <message>
+        <source>the colour ramp of layer %1 starts with %2; a layer&apos;s ramp must start with black, #000000</source>
+        <translation>レイヤー %1 のカラーランプの最初の色が %2 です。レイヤーのランプは黒（#000000）で始まらなければなりません</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::RecoveryFile</name>
@@ -178,10 +221,6 @@
         <translation>復元ファイルではありません</translation>
     </message>
     <message>
-        <source>it has the layout version %1; this designer reads versions %2 and %3</source>
-        <translation>レイアウトのバージョンが %1 です。このデザイナーが読めるのはバージョン %2 と %3 です</translation>
-    </message>
-    <message>
         <source>its header is cut short</source>
         <translation>ヘッダーが途中で切れています</translation>
     </message>
@@ -196,6 +235,10 @@
     <message>
         <source>Cannot read the recovery file &quot;%1&quot;</source>
         <translation>復元ファイル「%1」を読み込めません</translation>
+    </message>
+    <message>
+        <source>it has the layout version %1; this designer reads versions %2 to %3</source>
+        <translation>レイアウトのバージョンが %1 です。このデザイナーが読めるのはバージョン %2 から %3 までです</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,10 @@ public:
     virtual SaveAnswer askToSave(const QString& title, const QString& text) = 0;
     // A question with Yes and No; true for Yes.
     virtual bool askYesNo(const QString& title, const QString& text) = 0;
+    // A question with a button for each of `choices`, in their order, the last
+    // answering as Cancel does (Escape and closing the box give it too); the
+    // index of the choice made.
+    virtual int choose(const QString& title, const QString& text, const QStringList& choices) = 0;
 };
 
 } // namespace common

@@ -33,6 +33,7 @@ public:
     std::deque<bool> confirmAnswers;
     std::deque<SaveAnswer> unsavedAnswers; // to the question before changes are lost
     std::deque<bool> yesNoAnswers;
+    std::deque<int> choiceAnswers; // indices into the choices offered
 
     std::vector<FileQuestion> openQuestions;
     std::vector<FileQuestion> saveQuestions;
@@ -40,6 +41,8 @@ public:
     std::vector<Message> confirmations;
     std::vector<Message> unsavedQuestions;
     std::vector<Message> yesNoQuestions;
+    std::vector<Message> choiceQuestions;
+    std::vector<QStringList> choicesOffered;
 
     FileChoice openFile(const QString& caption, const QString& proposed,
                         const FileFilters& filters) override {
@@ -66,6 +69,11 @@ public:
     bool askYesNo(const QString& title, const QString& text) override {
         yesNoQuestions.push_back({title, text});
         return take(yesNoAnswers, false);
+    }
+    int choose(const QString& title, const QString& text, const QStringList& choices) override {
+        choiceQuestions.push_back({title, text});
+        choicesOffered.push_back(choices);
+        return take(choiceAnswers, static_cast<int>(choices.size()) - 1);
     }
 
 private:

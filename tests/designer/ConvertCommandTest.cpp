@@ -4,6 +4,7 @@
 #include "core/document/DesignJson.h"
 
 #include "CommandRun.h"
+#include "EffectsDesign.h"
 #include "RandomDesign.h"
 
 #include <QByteArray>
@@ -202,6 +203,26 @@ TEST_F(ConvertCommand, DesignTheTextCannotHoldExitsOneAndKeepsTheOutput) {
     damaged.SparkImage[5].at(3, 4) = 0x7F000000;
     writeContents(path("damaged.df2"), designFileBytes(damaged));
     expectFailureKeepsOutput(path("damaged.df2"), path("out.json"), "\"SparkImage[5][4][3]\"");
+}
+
+TEST_F(ConvertCommand, LayerEffectsReachADesignFileOnlyWhenDropped) {
+    DesignDocument trailOnly = newDesign();
+    trailOnly.layer(4).Trail = LayerTrail{2, 50};
+    const struct {
+        DesignDocument design;
+        const char* named;
+    } cases[] = {{designWithEffects(5), "uses child bursts, layer ramps, trails, which a .df2 file "
+                                        "cannot hold; convert it to .json to keep them, or give "
+                                        "--drop-extras to leave them out"},
+                 {trailOnly, "uses trails, which"}};
+    for (const auto& c : cases) {
+        writeContents(path("effects.json"), jsonBytes(c.design));
+        expectFailureKeepsOutput(path("effects.json"), path("out.df2"), c.named);
+        const Outcome dropped = run({QStringLiteral("convert"), path("effects.json"),
+                                     path("out.df2"), QStringLiteral("--drop-extras")});
+        ASSERT_EQ(dropped.exitCode, ExitSuccess) << dropped.err;
+        EXPECT_EQ(contentsOf(path("out.df2")), designFileBytes(c.design));
+    }
 }
 
 TEST_F(ConvertCommand, OutputInAMissingFolderExitsOneNamingIt) {

@@ -2,6 +2,7 @@
 #include "core/editing/SampleDesigns.h"
 
 #include "core/document/DesignFormat.h"
+#include "core/document/LayerEffects.h"
 #include "core/session/DesignLifecycle.h"
 #include "core/session/DesignerSession.h"
 #include "core/session/RecoveryFile.h"
@@ -213,6 +214,53 @@ TEST_F(DesignLifecycleTest, SaveInPlaceWritesANamedDesignWithoutTheDialog) {
         EXPECT_EQ(written.FrameCount, 20);
         EXPECT_FALSE(session.history.isModified());
         QFile::remove(saved);
+    }
+}
+
+TEST_F(DesignLifecycleTest, SavingLayerEffectsToADesignFileAsksFirst) {
+    const struct {
+        int answer; // 0 as JSON, 1 without them, 2 cancel
+        bool saved;
+        const char* file; // the design's file afterwards
+        bool modified;
+    } cases[] = {
+        {0, true, "shell.json", false},
+        {1, true, "shell.df2", true},
+        {2, false, "shell.df2", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer);
+        dialogs = common::test::FakeDialogs();
+        session.documentFile = path(QStringLiteral("shell.df2"));
+        session.history.edit({}, [](DesignDocument& document) {
+            document.layer(2).Trigger = LayerTrigger{1, TriggerMoment::Death, 1, false, 50};
+            document.layer(3).Trail = LayerTrail{4, 60};
+        });
+        const DesignDocument design = session.document;
+        dialogs.choiceAnswers.push_back(c.answer);
+        EXPECT_EQ(lifecycle.saveInPlace(), c.saved);
+
+        ASSERT_EQ(dialogs.choiceQuestions.size(), 1u);
+        EXPECT_EQ(dialogs.choiceQuestions[0].line(),
+                  QStringLiteral("Kirabellum: このデザインは .df2 形式に保存できないレイヤー効果"
+                                 "（child bursts, trails）を使っています。代わりに JSON 形式で"
+                                 "「shell.json」に保存しますか？"));
+        EXPECT_EQ(dialogs.choicesOffered[0], QStringList({QStringLiteral("JSON で保存(&J)"),
+                                                          QStringLiteral("効果なしで保存(&W)"),
+                                                          QStringLiteral("キャンセル")}));
+        EXPECT_TRUE(session.document.sameDesignAs(design));
+        EXPECT_EQ(session.documentFile, path(QString::fromUtf8(c.file)));
+        EXPECT_EQ(session.history.isModified(), c.modified);
+        const QString written =
+            c.answer == 0 ? path(QStringLiteral("shell.json")) : path(QStringLiteral("shell.df2"));
+        EXPECT_EQ(QFile::exists(written), c.saved);
+        if (c.saved) {
+            DesignDocument read;
+            ASSERT_TRUE(DesignFormat::toRead(written).read(written, read).ok());
+            EXPECT_EQ(usesLayerEffects(read), c.answer == 0);
+        }
+        QFile::remove(written);
+        session.history.edit({}, [](DesignDocument& document) { dropLayerEffects(document); });
     }
 }
 

@@ -3,6 +3,7 @@
 #include "core/document/FloatBits.h"
 #include "core/session/RecoveryFile.h"
 
+#include "EffectsDesign.h"
 #include "RandomDesign.h"
 
 #include <QDir>
@@ -47,7 +48,8 @@ TEST(RecoveryStore, DesignLeftBehindIsRestoredByteForByte) {
         DesignDocument design;
         QString designFileName;
     } cases[] = {{oddDesign(), QStringLiteral("/home/user/花火/big.df2")},
-                 {randomDesign(11), QString()}};
+                 {randomDesign(11), QString()},
+                 {designWithEffects(12), QStringLiteral("effects.json")}};
     for (const auto& test : cases) {
         SCOPED_TRACE(test.designFileName.toStdString());
         QTemporaryDir folder;
@@ -72,6 +74,7 @@ TEST(RecoveryStore, DesignLeftBehindIsRestoredByteForByte) {
         QString designFileName = QStringLiteral("held");
         ASSERT_TRUE(next.restore(entries[0], restored, designFileName).ok());
         EXPECT_EQ(designBytes(restored), designBytes(test.design));
+        EXPECT_EQ(restored.Layers, test.design.Layers); // with their effects
         EXPECT_EQ(designFileName, test.designFileName);
     }
 }
@@ -97,19 +100,30 @@ TEST(RecoveryStore, RenderSettingsAreKept) {
         EXPECT_TRUE(restored.Render == render) << render.Loop;
     }
 
+    // Files of the earlier layouts: the first without render settings, the
+    // second without layer effects.
     const std::string name = "old.df2";
-    std::string firstLayout = std::string("KIRARECOVERY") + '\x01' + '\0' + std::string(8, '\0') +
-                              static_cast<char>(name.size()) + std::string(3, '\0') + name +
-                              designBytes(randomDesign(4));
-    std::istringstream file(firstLayout);
-    DesignDocument restored = randomDesign(5);
-    restored.Render = {true, 9u};
-    QString designFileName;
-    QDateTime written;
-    ASSERT_TRUE(readRecoveryFile(file, restored, designFileName, written).ok());
-    EXPECT_EQ(designBytes(restored), designBytes(randomDesign(4)));
-    EXPECT_TRUE(restored.Render == RenderSettings());
-    EXPECT_EQ(designFileName, QStringLiteral("old.df2"));
+    const std::string nameField = static_cast<char>(name.size()) + std::string(3, '\0') + name;
+    const struct {
+        std::string header;
+        RenderSettings render;
+    } oldLayouts[] = {
+        {std::string("KIRARECOVERY\x01") + '\0' + std::string(8, '\0') + nameField, {}},
+        {std::string("KIRARECOVERY\x02") + '\0' + std::string(8, '\0') + '\x03' + '\x09' +
+             std::string(7, '\0') + nameField,
+         {true, 9u}},
+    };
+    for (const auto& old : oldLayouts) {
+        std::istringstream file(old.header + designBytes(randomDesign(4)));
+        DesignDocument restored = designWithEffects(5);
+        QString designFileName;
+        QDateTime written;
+        ASSERT_TRUE(readRecoveryFile(file, restored, designFileName, written).ok());
+        EXPECT_EQ(designBytes(restored), designBytes(randomDesign(4)));
+        EXPECT_EQ(restored.Layers, randomDesign(4).Layers);
+        EXPECT_TRUE(restored.Render == old.render);
+        EXPECT_EQ(designFileName, QStringLiteral("old.df2"));
+    }
 }
 
 TEST(RecoveryStore, DesignersRunningAtOnceKeepSeparateFiles) {
@@ -203,8 +217,11 @@ TEST(RecoveryStore, DamagedFilesAreReportedWithTheirCause) {
     const std::string sound = recoveryBytes(QStringLiteral("abcdef"));
     std::string otherMagic = sound;
     otherMagic[0] = 'X';
+    // The name "abcdef" ends at byte 41, where the length of the layer effects' text starts.
+    const std::string badEffects =
+        sound.substr(0, 41) + std::string("\x02\0\0\0{}", 6) + sound.substr(45);
     std::string laterVersion = sound;
-    laterVersion[12] = 3;
+    laterVersion[12] = 4;
     const struct {
         const char* label;
         std::string bytes;
@@ -215,7 +232,11 @@ TEST(RecoveryStore, DamagedFilesAreReportedWithTheirCause) {
         {"cut inside the magic", sound.substr(0, 5), QStringLiteral("its header is cut short")},
         {"cut inside the seed", sound.substr(0, 29), QStringLiteral("its header is cut short")},
         {"cut inside the name", sound.substr(0, 38), QStringLiteral("its header is cut short")},
-        {"later layout", laterVersion, QStringLiteral("it has the layout version 3")},
+        {"later layout", laterVersion, QStringLiteral("it has the layout version 4")},
+        {"cut inside the effects' length", sound.substr(0, 43),
+         QStringLiteral("its header is cut short")},
+        {"unsound effects", badEffects,
+         QStringLiteral("its design is damaged: the key \"Layers\" is missing")},
         {"cut inside the design", sound.substr(0, sound.size() - 9),
          QStringLiteral("its design is damaged")},
         {"trailing junk", sound + "junk", QStringLiteral("its design is damaged")},

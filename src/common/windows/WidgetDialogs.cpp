@@ -107,4 +107,20 @@ bool WidgetDialogs::askYesNo(const QString& title, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+int WidgetDialogs::choose(const QString& title, const QString& text, const QStringList& choices) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent());
+    QList<QAbstractButton*> buttons;
+    for (const QString& choice : choices)
+        buttons << box.addButton(choice, buttons.size() + 1 == choices.size()
+                                             ? QMessageBox::RejectRole
+                                             : QMessageBox::AcceptRole);
+    if (buttons.isEmpty())
+        return -1;
+    box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+    box.setEscapeButton(buttons.last());
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return static_cast<int>(chosen < 0 ? buttons.size() - 1 : chosen);
+}
+
 } // namespace common

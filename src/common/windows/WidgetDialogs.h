@@ -27,6 +27,7 @@ public:
     bool confirm(const QString& title, const QString& text) override;
     SaveAnswer askToSave(const QString& title, const QString& text) override;
     bool askYesNo(const QString& title, const QString& text) override;
+    int choose(const QString& title, const QString& text, const QStringList& choices) override;
 
 private:
     QWidget* parent() const;

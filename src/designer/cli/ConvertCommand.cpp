@@ -2,6 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "core/document/DesignFormat.h"
+#include "core/document/LayerEffects.h"
 
 #include <ostream>
 
@@ -9,10 +10,12 @@ namespace kirabellum {
 
 namespace {
 
+const QString dropExtrasOption = QStringLiteral("drop-extras");
+
 // The help lists the formats of the design format table.
 QString convertHelp() {
     QString help = QStringLiteral(
-        "Usage: kirabellum convert IN OUT\n"
+        "Usage: kirabellum convert IN OUT [--drop-extras]\n"
         "\n"
         "Reads the design IN and writes it to OUT, each in the format its extension\n"
         "names (in any case):\n");
@@ -22,10 +25,15 @@ QString convertHelp() {
                     .arg(format.filter.description, format.writable()
                                                         ? QStringLiteral("read and written")
                                                         : QStringLiteral("read only"));
-    return help + QStringLiteral("A design converted to JSON and back is the same, byte for byte.\n"
-                                 "\n"
-                                 "Options:\n"
-                                 "  -h, --help             show this help\n");
+    return help +
+           QStringLiteral("A design converted to JSON and back is the same, byte for byte.\n"
+                          "A .df2 file cannot hold the layer effects (child bursts, layer\n"
+                          "ramps, trails): converting a design that uses them to .df2 fails\n"
+                          "unless --drop-extras is given.\n"
+                          "\n"
+                          "Options:\n"
+                          "  --drop-extras          write a .df2 OUT without the layer effects\n"
+                          "  -h, --help             show this help\n");
 }
 
 } // namespace
@@ -33,8 +41,9 @@ QString convertHelp() {
 int runConvertCommand(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     common::CommandWords words(
         QStringLiteral("kirabellum convert"),
-        QStringLiteral("Usage: kirabellum convert IN OUT; see kirabellum convert --help\n"),
-        convertHelp(), {});
+        QStringLiteral(
+            "Usage: kirabellum convert IN OUT [--drop-extras]; see kirabellum convert --help\n"),
+        convertHelp(), {QCommandLineOption(dropExtrasOption)});
     if (const std::optional<ExitCode> done = words.read(arguments, out, err))
         return *done;
     const QStringList paths = words.positional();
@@ -56,6 +65,12 @@ int runConvertCommand(const QStringList& arguments, std::ostream& out, std::ostr
 
     DesignDocument document;
     common::Status status = inFormat->read(paths[0], document);
+    if (status.ok() && outFormat->kind == DesignFormat::Version12 && usesLayerEffects(document) &&
+        !words.isSet(dropExtrasOption))
+        status = common::Status::failure(
+            QStringLiteral("\"%1\" uses %2, which a .df2 file cannot hold; convert it to .json "
+                           "to keep them, or give --drop-extras to leave them out")
+                .arg(paths[0], layerEffectNames(document)));
     if (status.ok())
         status = outFormat->write(paths[1], document);
     if (!status.ok()) {

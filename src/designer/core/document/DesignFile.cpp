@@ -2,6 +2,7 @@
 
 #include "common/AtomicFile.h"
 #include "core/document/FloatBits.h"
+#include "core/document/LayerEffects.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -176,6 +177,7 @@ common::Status readDesignBytes(const std::string& bytes, DesignFileVersion versi
     read.AddRate = in.float32();
     read.WidthLimit = in.int16();
     read.Render = RenderSettings(); // the layout holds no render settings
+    dropLayerEffects(read);         // nor layer effects
     for (LayerSettings& layer : read.Layers)
         readLayer(in, layer);
     for (GravityForce& force : read.Gravity) {
@@ -287,14 +289,18 @@ common::Status ReadDesignFile(const QString& path, DesignFileVersion version,
     return ReadDesignFile(stream, version, document).prefixed(context);
 }
 
+QString withExtension(const QString& name, const QString& extension) {
+    if (name.isEmpty())
+        return name;
+    const QString fileName = QFileInfo(name).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (!fileName.contains(QLatin1Char('.')) || dot < name.size() - fileName.size())
+        return name + QLatin1Char('.') + extension;
+    return name.left(dot + 1) + extension;
+}
+
 QString proposedSaveName(const QString& heldName) {
-    if (heldName.isEmpty())
-        return heldName;
-    const QString fileName = QFileInfo(heldName).fileName();
-    const qsizetype dot = heldName.lastIndexOf(QLatin1Char('.'));
-    if (!fileName.contains(QLatin1Char('.')) || dot < heldName.size() - fileName.size())
-        return heldName + QStringLiteral(".df2");
-    return heldName.left(dot + 1) + QStringLiteral("df2");
+    return withExtension(heldName, QStringLiteral("df2"));
 }
 
 } // namespace kirabellum

@@ -126,7 +126,10 @@ void DesignHistory::startAfresh() {
 
 void DesignHistory::startAfreshUnsaved() {
     startAfresh();
-    // No step leads back to a saved state.
+    forgetSavedState();
+}
+
+void DesignHistory::forgetSavedState() {
     stack_.resetClean();
     setModified(true);
 }

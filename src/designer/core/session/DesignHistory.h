@@ -64,6 +64,10 @@ public:
     void markSaved();
     // A design brought back from a recovery file: unsaved, with a fresh history.
     void startAfreshUnsaved();
+    // No state of the history is the saved one any more, as after a Save that
+    // left part of the design out: the design has unsaved changes until the
+    // next whole Save.
+    void forgetSavedState();
 
     bool isModified() const { return modified_; }
 

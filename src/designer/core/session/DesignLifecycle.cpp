@@ -3,6 +3,7 @@
 #include "common/FileNames.h"
 #include "core/document/DesignFile.h"
 #include "core/document/DesignFormat.h"
+#include "core/document/LayerEffects.h"
 #include "core/session/DesignerSession.h"
 
 #include <QCoreApplication>
@@ -156,13 +157,42 @@ bool DesignLifecycle::saveInPlace() {
 }
 
 bool DesignLifecycle::write(const QString& path, const DesignFormat& format) {
+    if (format.kind != DesignFormat::Version12 || !usesLayerEffects(session_.document))
+        return writeFile(path, format, true);
+    const DesignFormat& json = DesignFormat::of(DesignFormat::Json);
+    const QString jsonPath = withExtension(path, json.extension);
+    enum Choice { SaveAsJson, SaveWithoutEffects };
+    switch (session_.dialogs.choose(
+        Title,
+        QCoreApplication::translate(
+            "kirabellum::DesignLifecycle",
+            "このデザインは .df2 形式に保存できないレイヤー効果（%1）を使って"
+            "います。代わりに JSON 形式で「%2」に保存しますか？")
+            .arg(layerEffectNames(session_.document), QFileInfo(jsonPath).fileName()),
+        {QCoreApplication::translate("kirabellum::DesignLifecycle", "JSON で保存(&J)"),
+         QCoreApplication::translate("kirabellum::DesignLifecycle", "効果なしで保存(&W)"),
+         QCoreApplication::translate("kirabellum::DesignLifecycle", "キャンセル")})) {
+    case SaveAsJson:
+        remember(jsonPath);
+        return writeFile(jsonPath, json, true);
+    case SaveWithoutEffects:
+        return writeFile(path, format, false);
+    default:
+        return false;
+    }
+}
+
+bool DesignLifecycle::writeFile(const QString& path, const DesignFormat& format, bool whole) {
     const common::Status status = format.write(path, session_.document);
     if (!status.ok()) {
         session_.dialogs.warning(Title, status.message());
         return false;
     }
     session_.documentFile = path;
-    session_.history.markSaved();
+    if (whole)
+        session_.history.markSaved();
+    else
+        session_.history.forgetSavedState();
     session_.recentDesigns.add(path);
     windows_(WindowRequest::ShowTitle);
     session_.events.reportWritten({path});

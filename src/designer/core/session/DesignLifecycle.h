@@ -59,10 +59,17 @@ public:
     void openDropped(const QString& path);
     // Save with the dialog, in version 1.2 or as JSON. True when the design was
     // saved.
+    //
+    // A design whose layers use effects, which version 1.2 cannot hold, is saved
+    // there only after a question: save it as JSON instead, under the same name
+    // with ".json" (which becomes the design's file), save the version 1.2 file
+    // without them (the design keeps them and counts as unsaved, as they are not
+    // saved anywhere), or cancel.
     bool save();
     // Save without the dialog: into the file the design came from or was last
-    // saved to, in its format. An untitled design, or one from a file of a
-    // format that is only read, is saved with the dialog. True when saved.
+    // saved to, in its format, with the same question. An untitled design, or
+    // one from a file of a format that is only read, is saved with the dialog.
+    // True when saved.
     bool saveInPlace();
 
     // The design's file name as the title and the save question name it:
@@ -82,9 +89,13 @@ private:
     void startDocument(const QString& path);
     // The dialogs start from the folder of the file last chosen.
     void remember(const QString& path);
-    // Writes the design to `path` and makes it the design's file; a failure
-    // gets a message.
+    // Writes the design to `path` and makes it the design's file, asking first
+    // when the format cannot hold the design's layer effects; a failure gets a
+    // message.
     bool write(const QString& path, const DesignFormat& format);
+    // Writes it without asking. `whole`: the file holds all of the design, which
+    // then counts as saved; otherwise it has unsaved changes.
+    bool writeFile(const QString& path, const DesignFormat& format, bool whole);
 
     DesignerSession& session_;
     Windows windows_;

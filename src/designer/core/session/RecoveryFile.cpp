@@ -2,6 +2,8 @@
 
 #include "common/AtomicFile.h"
 #include "core/document/DesignFile.h"
+#include "core/document/DesignJson.h"
+#include "core/document/LayerEffects.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -21,9 +23,10 @@ namespace {
 
 constexpr char Magic[] = "KIRARECOVERY";
 constexpr int MagicBytes = 12;
-// Version 1 had no render settings; it is still read, as designers that ran
-// before them may have left such files behind.
-constexpr quint16 LayoutVersion = 2;
+// Version 1 had no render settings, version 2 no layer effects; both are still
+// read, as designers that ran before them may have left such files behind.
+constexpr quint16 LayoutVersion = 3;
+constexpr quint16 LayoutWithoutLayerEffects = 2;
 constexpr quint16 LayoutWithoutRenderSettings = 1;
 // The render settings' flags.
 constexpr quint8 LoopFlag = 1;
@@ -37,6 +40,12 @@ common::Status writeRecoveryFile(std::ostream& stream, const DesignDocument& doc
     const common::Status designWritten = WriteDesignFile(design, document);
     if (!designWritten.ok())
         return designWritten;
+    QByteArray effects;
+    if (usesLayerEffects(document)) {
+        const common::Status effectsWritten = layerEffectsToJson(document, effects);
+        if (!effectsWritten.ok())
+            return effectsWritten;
+    }
 
     const RenderSettings& render = document.Render;
     const quint8 flags =
@@ -49,6 +58,8 @@ common::Status writeRecoveryFile(std::ostream& stream, const DesignDocument& doc
     out << LayoutVersion << static_cast<qint64>(written.toMSecsSinceEpoch()) << flags
         << static_cast<quint64>(render.Seed.value_or(0)) << static_cast<quint32>(name.size());
     out.writeRawData(name.constData(), static_cast<int>(name.size()));
+    out << static_cast<quint32>(effects.size());
+    out.writeRawData(effects.constData(), static_cast<int>(effects.size()));
 
     const std::string designBytes = design.str();
     stream.write(header.constData(), static_cast<std::streamsize>(header.size()));
@@ -80,12 +91,12 @@ common::Status readRecoveryFile(std::istream& stream, DesignDocument& document,
     in.skipRawData(MagicBytes);
     quint16 version = 0;
     in >> version;
-    if (in.status() == QDataStream::Ok && version != LayoutVersion &&
-        version != LayoutWithoutRenderSettings)
+    if (in.status() == QDataStream::Ok &&
+        (version < LayoutWithoutRenderSettings || version > LayoutVersion))
         return common::Status::failure(
             QCoreApplication::translate(
                 "kirabellum::RecoveryFile",
-                "it has the layout version %1; this designer reads versions %2 and %3")
+                "it has the layout version %1; this designer reads versions %2 to %3")
                 .arg(version)
                 .arg(LayoutWithoutRenderSettings)
                 .arg(LayoutVersion));
@@ -94,18 +105,28 @@ common::Status readRecoveryFile(std::istream& stream, DesignDocument& document,
     quint64 seed = 0;
     quint32 nameBytes = 0;
     in >> milliseconds;
-    if (version == LayoutVersion)
+    if (version >= LayoutWithoutLayerEffects)
         in >> flags >> seed;
     in >> nameBytes;
     const qint64 nameStart = in.device()->pos();
+    const QString cutShort =
+        QCoreApplication::translate("kirabellum::RecoveryFile", "its header is cut short");
     if (in.status() != QDataStream::Ok || nameBytes > content.size() - nameStart)
-        return common::Status::failure(
-            QCoreApplication::translate("kirabellum::RecoveryFile", "its header is cut short"));
+        return common::Status::failure(cutShort);
+    in.skipRawData(static_cast<int>(nameBytes));
+    quint32 effectsBytes = 0;
+    if (version == LayoutVersion)
+        in >> effectsBytes;
+    const qint64 effectsStart = in.device()->pos();
+    if (in.status() != QDataStream::Ok || effectsBytes > content.size() - effectsStart)
+        return common::Status::failure(cutShort);
 
-    const qsizetype designStart = nameStart + nameBytes;
+    const qsizetype designStart = effectsStart + effectsBytes;
     std::istringstream design(bytes.substr(static_cast<std::size_t>(designStart)));
     DesignDocument read = document;
-    const common::Status designRead = ReadDesignFile(design, DesignFileVersion::V1_2, read);
+    common::Status designRead = ReadDesignFile(design, DesignFileVersion::V1_2, read);
+    if (designRead.ok() && effectsBytes > 0)
+        designRead = layerEffectsFromJson(content.mid(effectsStart, effectsBytes), read);
     if (!designRead.ok())
         return designRead.prefixed(
             QCoreApplication::translate("kirabellum::RecoveryFile", "its design is damaged"));
