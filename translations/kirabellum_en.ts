@@ -232,6 +232,24 @@
         <source>カラーランプ</source>
         <translation>Colour ramp</translation>
     </message>
+    <message>
+        <source>レイヤー専用</source>
+        <translation>Layer&apos;s own</translation>
+    </message>
+    <message>
+        <source>押すと今のレイヤー専用のカラーランプ、離すとデザインのカラーランプを表示・編集する</source>
+        <translation>Pressed: show and edit the current layer&apos;s own colour ramp; released: the design&apos;s colour ramp</translation>
+    </message>
+    <message>
+        <source>レイヤー専用のカラーランプは黒で始まる画像にしてください</source>
+        <translation>A layer&apos;s own colour ramp must be a picture that starts with black</translation>
+    </message>
+    <message>
+        <source>レイヤー%1に専用のカラーランプを作りますか？
+デザインのカラーランプの写しから始まります。</source>
+        <translation>Give layer %1 a colour ramp of its own?
+It starts as a copy of the design&apos;s colour ramp.</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::F_Editer</name>
@@ -329,6 +347,133 @@ Motion: left click sets one direction&apos;s speed, right click every direction&
         <source>このレイヤーがいつ爆発するかを決める</source>
         <translation>Set when this layer bursts</translation>
     </message>
+    <message>
+        <source>レイヤー効果</source>
+        <translation>Layer effects</translation>
+    </message>
+    <message>
+        <source>このレイヤーの子の爆発・尾・専用のカラーランプを決める</source>
+        <translation>Set this layer&apos;s child bursts, trail and own colour ramp</translation>
+    </message>
+</context>
+<context>
+    <name>kirabellum::F_Effect</name>
+    <message>
+        <source>親レイヤー</source>
+        <translation>Parent layer</translation>
+    </message>
+    <message>
+        <source>消えたとき</source>
+        <translation>At death</translation>
+    </message>
+    <message>
+        <source>年齢で</source>
+        <translation>At an age</translation>
+    </message>
+    <message>
+        <source>年齢</source>
+        <translation>Age</translation>
+    </message>
+    <message>
+        <source>分裂する</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>速度の継承</source>
+        <translation>Inherit %</translation>
+    </message>
+    <message>
+        <source>段数</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>明るさ</source>
+        <translation>Fade %</translation>
+    </message>
+    <message>
+        <source>デザインのランプ</source>
+        <translation>Design&apos;s ramp</translation>
+    </message>
+    <message>
+        <source>専用のランプ</source>
+        <translation>Own ramp</translation>
+    </message>
+    <message>
+        <source>レイヤー効果</source>
+        <translation>Layer effects</translation>
+    </message>
+    <message>
+        <source>効果を編集するレイヤー（パーティクルエディタで選ぶ）</source>
+        <translation>The layer whose effects are edited (chosen in the particle editor)</translation>
+    </message>
+    <message>
+        <source>レイヤー%1</source>
+        <translation>Layer %1</translation>
+    </message>
+    <message>
+        <source>親の粒が消えたところで爆発する</source>
+        <translation>Burst where a parent particle dies</translation>
+    </message>
+    <message>
+        <source>親の粒が決めた年齢（フレーム数）に達したところで爆発する</source>
+        <translation>Burst where a parent particle reaches the age set (in frames)</translation>
+    </message>
+    <message>
+        <source>爆発する親の粒の年齢（1～255フレーム）</source>
+        <translation>The age of the parent particle that bursts (1 to 255 frames)</translation>
+    </message>
+    <message>
+        <source>その年齢で親の粒は消え、子の粒に分かれる</source>
+        <translation>At that age the parent particle goes and splits into its children</translation>
+    </message>
+    <message>
+        <source>子の粒が受け継ぐ親の粒の速度（0～100%）</source>
+        <translation>How much of the parent particle&apos;s velocity the children inherit (0 to 100%)</translation>
+    </message>
+    <message>
+        <source>粒ごとに、一つ前の位置との間へ尾を描く</source>
+        <translation>Draw a trail behind each particle, back to where it was one move earlier</translation>
+    </message>
+    <message>
+        <source>尾の印の数（1～8）</source>
+        <translation>How many stamps the trail has (1 to 8)</translation>
+    </message>
+    <message>
+        <source>尾の印ごとの、一つ前の印に対する明るさ（1～100%）</source>
+        <translation>Each trail stamp&apos;s brightness against the one before (1 to 100%)</translation>
+    </message>
+    <message>
+        <source>カラーランプ</source>
+        <translation>Colour ramp</translation>
+    </message>
+    <message>
+        <source>デザイン全体のカラーランプで色を付ける</source>
+        <translation>Colour the layer through the design&apos;s colour ramp</translation>
+    </message>
+    <message>
+        <source>このレイヤーだけのカラーランプで色を付ける（デザインのランプの写しから始まる）</source>
+        <translation>Colour the layer through a colour ramp of its own (it starts as a copy of the design&apos;s ramp)</translation>
+    </message>
+    <message>
+        <source>子の爆発</source>
+        <translation>Child burst</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>このレイヤーを爆発させる親のレイヤー（なし: 発生設定どおりに爆発）。自分や輪になる親は選べない</source>
+        <translation>The parent layer whose particles make this layer burst (none: it bursts as its burst settings say); the layer itself and parents that would close a loop are not offered</translation>
+    </message>
+    <message>
+        <source>尾を引く</source>
+        <translation>Draw a trail</translation>
+    </message>
+    <message>
+        <source>尾</source>
+        <translation>Trail</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::F_Gravity</name>
@@ -414,10 +559,6 @@ Rotation and attraction: click to reverse it</translation>
         <translation>Presets</translation>
     </message>
     <message>
-        <source>組み込みの火の粉を今のグラデーションの色で描く</source>
-        <translation>Draw a built-in spark in the colours of the current ramp</translation>
-    </message>
-    <message>
         <source>サイズが正しくありません</source>
         <translation>The size is wrong</translation>
     </message>
@@ -440,6 +581,10 @@ Rotation and attraction: click to reverse it</translation>
     <message>
         <source>火の粉の画像</source>
         <translation>Spark picture</translation>
+    </message>
+    <message>
+        <source>組み込みの火の粉をこのレイヤーのカラーランプの色で描く</source>
+        <translation>Draw a built-in spark in the colours of this layer&apos;s colour ramp</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
 #include "core/editing/SparkLibrary.h"
+#include "core/editing/LayerRamps.h"
 #include "core/editing/RampLibrary.h"
 #include "core/render/RenderRun.h"
 
@@ -109,6 +110,58 @@ TEST(SparkLibraryTest, ADesignWithoutARampIsGivenTheFirstBuiltInOne) {
     EXPECT_EQ(design.RampLength, gold.RampLength);
     EXPECT_EQ(design.ColorRamp, gold.ColorRamp);
     EXPECT_NE(design.SparkImage[0].at(15, 15), 0u);
+}
+
+// Whether every pixel of the spark is a colour of the ramp.
+bool paintedIn(const SparkBitmap& spark, const std::vector<common::Colour>& ramp) {
+    return std::all_of(spark.pixels.begin(), spark.pixels.end(), [&ramp](common::Colour colour) {
+        return std::find(ramp.begin(), ramp.end(), colour) != ramp.end();
+    });
+}
+
+// A spark always holds colours of the ramp its layer is coloured through, as
+// that ramp changes: its layer's own, the design's, and back.
+TEST(LayerRampsTest, EachRampChangeCarriesTheSparksOfTheLayersThatUseIt) {
+    DesignDocument design;
+    NewDesign(design);
+    applyBuiltInRamp(design, 0);
+    applyBuiltInSpark(design, 0, 0);
+    applyBuiltInSpark(design, 1, 0);
+    const SparkBitmap painted = design.SparkImage[0];
+
+    giveLayerOwnRamp(design, 1); // a copy of a ramp that starts black: nothing moves
+    EXPECT_EQ(design.layer(1).Ramp, designRamp(design));
+    EXPECT_EQ(design.SparkImage[0].pixels, painted.pixels);
+
+    applyBuiltInLayerRamp(design, 1, 2);
+    EXPECT_TRUE(paintedIn(design.SparkImage[0], design.layer(1).Ramp));
+    EXPECT_EQ(design.SparkImage[1].pixels, painted.pixels);
+
+    applyBuiltInRamp(design, 4); // the design's ramp leaves layer 1's spark alone
+    EXPECT_TRUE(paintedIn(design.SparkImage[0], design.layer(1).Ramp));
+    EXPECT_TRUE(paintedIn(design.SparkImage[1], designRamp(design)));
+
+    returnLayerToDesignRamp(design, 1);
+    EXPECT_TRUE(design.layer(1).Ramp.empty());
+    EXPECT_EQ(design.SparkImage[0].pixels, design.SparkImage[1].pixels);
+}
+
+TEST(LayerRampsTest, AnOwnRampStartsBlackEvenWhenTheDesignsDoesNot) {
+    const struct {
+        std::vector<common::Colour> designRamp;
+        std::vector<common::Colour> own;
+    } cases[] = {
+        {{0x00112233, 0x00FFFFFF}, {0, 0x00FFFFFF}},
+        {{}, {0}},
+    };
+    for (const auto& each : cases) {
+        DesignDocument design;
+        NewDesign(design);
+        design.RampLength = static_cast<std::int16_t>(each.designRamp.size());
+        std::copy(each.designRamp.begin(), each.designRamp.end(), design.ColorRamp.begin());
+        giveLayerOwnRamp(design, 3);
+        EXPECT_EQ(design.layer(3).Ramp, each.own);
+    }
 }
 
 } // namespace

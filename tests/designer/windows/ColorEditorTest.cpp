@@ -4,13 +4,18 @@
 
 #include "common/windows/PictureBox.h"
 #include "core/document/DesignFile.h"
+#include "core/editing/LayerRamps.h"
+#include "core/editing/PictureFiles.h"
+#include "core/editing/RampLibrary.h"
 #include "windows/editors/F_Color.h"
+#include "windows/editors/F_Editer.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace kirabellum::test {
 namespace {
@@ -220,6 +225,46 @@ TEST_F(ColorEditorTest, RampPicturesOfEveryKindLoadAndDamagedOnesAreRefused) {
             expectRampEquals(variant.expected);
         }
     }
+}
+
+TEST_F(ColorEditorTest, TheLayerSwitchOffersALayerItsOwnRampAndEditsTheRampShown) {
+    applyBuiltInRamp(session->document, 0);
+    session->history.startAfresh();
+    open<F_Editer>(ToolKind::Editer)->HScroll1->setValue(2);
+    const std::vector<common::Colour> design = designRamp(session->document);
+    const LayerSettings& layer = session->document.layer(2);
+
+    // Declined, the offer changes nothing.
+    QTest::mouseClick(colours->Command4, Qt::LeftButton);
+    EXPECT_EQ(dialogs.confirmations.size(), 1u);
+    EXPECT_FALSE(colours->Command4->isChecked());
+    EXPECT_TRUE(layer.Ramp.empty());
+
+    // Accepted, the layer takes a copy of the design's ramp, which is shown and
+    // which a load replaces.
+    dialogs.confirmAnswers.push_back(true);
+    QTest::mouseClick(colours->Command4, Qt::LeftButton);
+    EXPECT_TRUE(colours->Command4->isChecked());
+    EXPECT_EQ(layer.Ramp, design);
+    QImage picture = ramp(8);
+    picture.setPixel(0, 0, qRgb(0, 0, 0));
+    load(writePicture(QStringLiteral("layer.bmp"), picture));
+    EXPECT_EQ(layer.Ramp, rampFromPicture(picture));
+    EXPECT_EQ(colours->Picture1.width(), 8);
+    EXPECT_EQ(designRamp(session->document), design);
+    EXPECT_EQ(session->history.undoName().text(), QStringLiteral("カラーランプ"));
+
+    // A layer's ramp starts with black.
+    load(writePicture(QStringLiteral("blue.bmp"), ramp(8)));
+    EXPECT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_EQ(layer.Ramp, rampFromPicture(picture));
+
+    // Released, the switch shows the design's ramp, which a load then replaces.
+    QTest::mouseClick(colours->Command4, Qt::LeftButton);
+    EXPECT_EQ(colours->Picture1.width(), BuiltInRampLength);
+    load(writePicture(QStringLiteral("design.bmp"), ramp(12)));
+    EXPECT_EQ(session->document.RampLength, 12);
+    EXPECT_EQ(layer.Ramp, rampFromPicture(picture));
 }
 
 } // namespace

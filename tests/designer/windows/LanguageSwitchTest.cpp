@@ -66,6 +66,7 @@ TEST_F(LanguageSwitchTest, QtsOwnTextsAndTheUntitledTitleFollowTheLanguage) {
 
 TEST_F(LanguageSwitchTest, OpenWindowsTakeTheNewLanguageAndKeepTheDesign) {
     mainWindow->NEW_Click();
+    windows().open(ToolKind::Effect);
     auto* editor = windows().windowAs<F_Editer>(ToolKind::Editer);
     auto* gravity = windows().windowAs<F_Gravity>(ToolKind::Gravity);
     auto* animation = windows().windowAs<F_Animation>(ToolKind::Animation);
@@ -136,6 +137,7 @@ TEST_F(LanguageSwitchTest, TheViewMenusLanguageEntrySwitchesAndKeepsTheChoiceFor
 
 TEST_F(LanguageSwitchTest, EveryToolbarButtonAndControlSaysWhatItDoesInEitherLanguage) {
     windows().openClosedWindows();
+    windows().open(ToolKind::Effect);
     Syousai burst(*session, windows(), mainWindow.get());
     burst.show();
     const auto untipped = [](const QWidget& window, InterfaceLanguage language) {
@@ -150,8 +152,9 @@ TEST_F(LanguageSwitchTest, EveryToolbarButtonAndControlSaysWhatItDoesInEitherLan
                       .join(u'\n')
                       .toStdString(),
                   "");
-        for (const ToolKind kind : {ToolKind::Editer, ToolKind::Gravity, ToolKind::Color,
-                                    ToolKind::Hinoko, ToolKind::Animation, ToolKind::Preview})
+        for (const ToolKind kind :
+             {ToolKind::Editer, ToolKind::Gravity, ToolKind::Color, ToolKind::Hinoko,
+              ToolKind::Animation, ToolKind::Preview, ToolKind::Effect})
             EXPECT_EQ(untipped(*windows().window(kind), language), "");
         EXPECT_EQ(untipped(burst, language), "");
         // The render window, shown and cancelled before its render begins.

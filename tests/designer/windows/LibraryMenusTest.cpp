@@ -3,6 +3,7 @@
 #include "DesignerFixture.h"
 
 #include "common/windows/PictureBox.h"
+#include "core/editing/LayerRamps.h"
 #include "core/editing/RampLibrary.h"
 #include "core/editing/ShapePresets.h"
 #include "core/editing/SparkLibrary.h"
@@ -97,6 +98,23 @@ TEST_F(LibraryMenusTest, ABuiltInSparkOnANewDesignBringsARampAndRenders) {
 
     session->history.undo(); // the spark and the ramp it brought, at once
     EXPECT_TRUE(session->document.sameDesignAs(before));
+}
+
+TEST_F(LibraryMenusTest, ABuiltInSparkIsPaintedInTheLayersOwnRamp) {
+    applyBuiltInRamp(session->document, 0);
+    applyBuiltInLayerRamp(session->document, 3, 2);
+    editor->HScroll1->setValue(3);
+    const DesignDocument before = session->document;
+    choose(sparks->Command3, builtInSparks()[0].name);
+
+    const std::vector<common::Colour>& own = session->document.layer(3).Ramp;
+    const SparkBitmap& spark = session->document.SparkImage[2];
+    for (const common::Colour colour : spark.pixels)
+        ASSERT_NE(std::find(own.begin(), own.end(), colour), own.end()) << colour;
+    EXPECT_EQ(sparks->Picture1->image().pixel(15, 15) & 0xFFFFFF,
+              common::colourToRgb(own.back()) & 0xFFFFFF);
+    EXPECT_EQ(designRamp(session->document), designRamp(before));
+    EXPECT_EQ(own, before.layer(3).Ramp);
 }
 
 } // namespace

@@ -18,6 +18,7 @@ class TextFitTest : public DesignerFixture,
 TEST_P(TextFitTest, EveryTextOfTheWindowsFitsItsControl) {
     const common::WindowTranslations translations(GetParam());
     windows().openClosedWindows();
+    windows().open(ToolKind::Effect);
     QCoreApplication::processEvents();
     EXPECT_EQ(common::test::clippedTexts(*mainWindow), QStringList());
 
@@ -30,6 +31,7 @@ TEST_P(TextFitTest, EveryTextOfTheWindowsFitsItsControl) {
 TEST_P(TextFitTest, EveryValueLabelFitsItsBarsEnds) {
     const common::WindowTranslations translations(GetParam());
     windows().openClosedWindows();
+    windows().open(ToolKind::Effect);
     QCoreApplication::processEvents();
     EXPECT_EQ(common::test::clippedTextsAtBarEnds(*mainWindow).join(u'\n').toStdString(), "");
 }

@@ -2,6 +2,8 @@
 
 #include "common/Colour.h"
 
+#include <algorithm>
+
 namespace kirabellum {
 
 common::FileFilters editorPictureFilter() {
@@ -12,11 +14,17 @@ bool isRampPicture(const QImage& picture) {
     return picture.width() <= RampCapacity && picture.height() == 1;
 }
 
-void takeRampFromPicture(const QImage& picture, DesignDocument& document) {
-    document.RampLength = static_cast<std::int16_t>(picture.width());
+std::vector<common::Colour> rampFromPicture(const QImage& picture) {
+    std::vector<common::Colour> ramp;
     for (int index = 0; index < picture.width(); ++index)
-        document.ColorRamp[static_cast<std::size_t>(index)] =
-            common::colourFromRgb(picture.pixel(index, 0));
+        ramp.push_back(common::colourFromRgb(picture.pixel(index, 0)));
+    return ramp;
+}
+
+void takeRampFromPicture(const QImage& picture, DesignDocument& document) {
+    const std::vector<common::Colour> ramp = rampFromPicture(picture);
+    document.RampLength = static_cast<std::int16_t>(ramp.size());
+    std::copy(ramp.begin(), ramp.end(), document.ColorRamp.begin());
 }
 
 bool isSparkPicture(const QImage& picture) {

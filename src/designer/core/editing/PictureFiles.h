@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
+#include <vector>
+
 namespace kirabellum {
 
 // The filter of the spark and ramp picture dialogs.
@@ -13,6 +15,8 @@ common::FileFilters editorPictureFilter();
 
 // A colour ramp picture is one pixel high and at most RampCapacity wide.
 bool isRampPicture(const QImage& picture);
+// The picture's pixels, left to right, as the colours of a ramp.
+std::vector<common::Colour> rampFromPicture(const QImage& picture);
 // Makes the picture's pixels, left to right, the document's ramp: RampLength
 // and the first entries of ColorRamp; the entries after them keep their values.
 void takeRampFromPicture(const QImage& picture, DesignDocument& document);

@@ -1,5 +1,7 @@
 #include "core/editing/RampLibrary.h"
 
+#include "core/editing/LayerRamps.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -19,9 +21,8 @@ common::Colour rgb(int red, int green, int blue) {
 
 } // namespace
 
-void fillRamp(DesignDocument& design, int length, const std::vector<common::Colour>& keys) {
-    design.RampLength = static_cast<std::int16_t>(length);
-    design.ColorRamp[0] = 0;
+std::vector<common::Colour> gradientRamp(int length, const std::vector<common::Colour>& keys) {
+    std::vector<common::Colour> ramp{0};
     const int segments = static_cast<int>(keys.size());
     for (int index = 1; index < length; ++index) {
         const double position = static_cast<double>(index) / (length - 1) * segments;
@@ -34,12 +35,18 @@ void fillRamp(DesignDocument& design, int length, const std::vector<common::Colo
                                mix(common::colourGreen(from), common::colourGreen(to), t),
                                mix(common::colourBlue(from), common::colourBlue(to), t));
         // Keep every entry distinct, nudging the blue channel where two coincide.
-        auto* begin = design.ColorRamp.begin();
-        while (std::find(begin, begin + index, colour) != begin + index)
+        while (std::find(ramp.begin(), ramp.end(), colour) != ramp.end())
             colour = common::makeColour(common::colourRed(colour), common::colourGreen(colour),
                                         (common::colourBlue(colour) + 1));
-        design.ColorRamp[static_cast<std::size_t>(index)] = colour;
+        ramp.push_back(colour);
     }
+    return ramp;
+}
+
+void fillRamp(DesignDocument& design, int length, const std::vector<common::Colour>& keys) {
+    const std::vector<common::Colour> ramp = gradientRamp(length, keys);
+    design.RampLength = static_cast<std::int16_t>(length);
+    std::copy(ramp.begin(), ramp.end(), design.ColorRamp.begin());
 }
 
 const std::vector<BuiltInRamp>& builtInRamps() {
@@ -84,29 +91,16 @@ void applyBuiltInRamp(DesignDocument& design, std::size_t index) {
     carrySparksOver(before, design);
 }
 
+void applyBuiltInLayerRamp(DesignDocument& design, int layer, std::size_t index) {
+    setLayerRamp(design, layer, gradientRamp(BuiltInRampLength, builtInRamps().at(index).keys));
+}
+
 void carrySparksOver(const DesignDocument& before, DesignDocument& design) {
-    const int from = std::clamp<int>(before.RampLength, 0, RampCapacity);
-    const int to = std::clamp<int>(design.RampLength, 0, RampCapacity);
-    if (from == 0 || to == 0)
-        return;
-    const auto* begin = before.ColorRamp.begin();
-    for (SparkBitmap& spark : design.SparkImage) {
-        std::array<int, SparkEdge * SparkEdge> places{};
-        bool inRamp = true;
-        for (std::size_t pixel = 0; pixel < spark.pixels.size() && inRamp; ++pixel) {
-            const auto* found = std::find(begin, begin + from, spark.pixels[pixel]);
-            inRamp = found != begin + from;
-            places[pixel] = static_cast<int>(found - begin);
-        }
-        if (!inRamp)
-            continue;
-        for (std::size_t pixel = 0; pixel < spark.pixels.size(); ++pixel) {
-            const long place =
-                from == 1 ? 0
-                          : std::lround(static_cast<double>(places[pixel]) * (to - 1) / (from - 1));
-            spark.pixels[pixel] = design.ColorRamp[static_cast<std::size_t>(place)];
-        }
-    }
+    const std::vector<common::Colour> from = designRamp(before);
+    const std::vector<common::Colour> to = designRamp(design);
+    for (int layer = 1; layer <= LayerTotal; ++layer)
+        if (design.layer(layer).Ramp.empty())
+            carrySparkOver(from, to, design.SparkImage[static_cast<std::size_t>(layer - 1)]);
 }
 
 } // namespace kirabellum

@@ -15,6 +15,8 @@ namespace kirabellum {
 // A ramp of `length` distinct colours from black through the given key colours,
 // evenly spaced. Distinct colours matter: a spark pixel takes the index of the
 // first ramp entry of its colour.
+std::vector<common::Colour> gradientRamp(int length, const std::vector<common::Colour>& keys);
+// Makes such a ramp the design's: RampLength and the first entries of ColorRamp.
 void fillRamp(DesignDocument& design, int length, const std::vector<common::Colour>& keys);
 
 struct BuiltInRamp {
@@ -31,10 +33,13 @@ const std::vector<BuiltInRamp>& builtInRamps();
 // and carries the spark images over to it (see carrySparksOver).
 void applyBuiltInRamp(DesignDocument& design, std::size_t index);
 
-// Repaints each spark image drawn wholly in the ramp of `before` with the
-// entries at the same places of the design's ramp (scaled to its length), so
-// that it keeps its look and still renders. A spark holding any other colour
-// is left as it is.
+// Gives layer `layer` (1 to 8) built-in ramp `index` as its own ramp, carrying
+// its spark image over to it.
+void applyBuiltInLayerRamp(DesignDocument& design, int layer, std::size_t index);
+
+// Carries the spark image of each layer that uses the design's ramp over from
+// the ramp of `before` to the design's (see carrySparkOver), so that it keeps
+// its look and still renders.
 void carrySparksOver(const DesignDocument& before, DesignDocument& design);
 
 } // namespace kirabellum

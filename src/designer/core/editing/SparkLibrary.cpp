@@ -1,5 +1,6 @@
 #include "core/editing/SparkLibrary.h"
 
+#include "core/editing/LayerRamps.h"
 #include "core/editing/RampLibrary.h"
 
 #include <QCoreApplication>
@@ -38,21 +39,21 @@ double glitter(double dx, double dy) {
     return brightness;
 }
 
-bool singleColour(const DesignDocument& design) {
-    const auto* begin = design.ColorRamp.begin();
-    const auto* end = begin + std::max<int>(design.RampLength, 0);
-    return std::all_of(begin, end, [begin](common::Colour colour) { return colour == *begin; });
+bool singleColour(const std::vector<common::Colour>& ramp) {
+    return std::all_of(ramp.begin(), ramp.end(),
+                       [&ramp](common::Colour colour) { return colour == ramp.front(); });
 }
 
 } // namespace
 
 void paintSpark(DesignDocument& design, int slot, int peak, const SparkBrightness& brightness) {
+    const std::vector<common::Colour> ramp = layerRamp(design, slot + 1);
     SparkBitmap& image = design.SparkImage[static_cast<std::size_t>(slot)];
     for (int y = 0; y < SparkEdge; ++y) {
         for (int x = 0; x < SparkEdge; ++x) {
             const int index =
                 static_cast<int>(std::lround(peak * brightness(x - Centre, y - Centre)));
-            image.at(x, y) = design.ColorRamp[static_cast<std::size_t>(index)];
+            image.at(x, y) = ramp[static_cast<std::size_t>(index)];
         }
     }
 }
@@ -103,9 +104,15 @@ const std::vector<BuiltInSpark>& builtInSparks() {
 }
 
 void applyBuiltInSpark(DesignDocument& design, int slot, std::size_t index) {
-    if (design.RampLength < 2 || singleColour(design))
-        applyBuiltInRamp(design, 0);
-    const int peak = std::min<int>(design.RampLength, RampCapacity) - 1;
+    const int layer = slot + 1;
+    if (const std::vector<common::Colour> ramp = layerRamp(design, layer);
+        ramp.size() < 2 || singleColour(ramp)) {
+        if (design.layer(layer).Ramp.empty())
+            applyBuiltInRamp(design, 0);
+        else
+            applyBuiltInLayerRamp(design, layer, 0);
+    }
+    const int peak = static_cast<int>(layerRamp(design, layer).size()) - 1;
     // Scaled so that the brightest pixel takes the peak: no pixel centre falls
     // exactly on the image's centre.
     const SparkBrightness& brightness = builtInSparks().at(index).brightness;

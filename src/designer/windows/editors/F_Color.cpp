@@ -3,9 +3,11 @@
 #include "common/ImageFile.h"
 #include "common/windows/FileDrop.h"
 #include "common/windows/PictureBox.h"
+#include "core/editing/LayerRamps.h"
 #include "core/editing/PictureFiles.h"
 #include "core/editing/RampLibrary.h"
 #include "core/session/DesignerSession.h"
+#include "windows/editors/F_Editer.h"
 #include "windows/tools/ToolWindowHost.h"
 
 #include <QCoreApplication>
@@ -22,6 +24,8 @@ namespace {
 
 // The name of an edit that gives the design another ramp, in the Edit menu.
 constexpr const char* RampName = QT_TRANSLATE_NOOP("kirabellum::F_Color", "カラーランプ");
+// The switch to the layer's own ramp, which also names the edit that makes one.
+constexpr const char* LayerRampCaption = QT_TRANSLATE_NOOP("kirabellum::F_Color", "レイヤー専用");
 
 // Two lines, broken by a carriage return and a line feed.
 QString sizeMessage() {
@@ -57,7 +61,11 @@ F_Color::F_Color(DesignerSession& session) : ToolWindow(session, ToolKind::Color
         ramps->addAction(rampIcon(index), builtInRamps()[index].name, this,
                          [this, index] { BuiltInRamp_Click(index); });
     Command3->setMenu(ramps);
-    for (QWidget* button : std::initializer_list<QWidget*>{Command1, Command2, Command3}) {
+    Command4 = new QToolButton(this);
+    Command4->setGeometry(170, 0, StripWidth + 2 - 170, 16);
+    Command4->setCheckable(true);
+    for (QWidget* button :
+         std::initializer_list<QWidget*>{Command1, Command2, Command3, Command4}) {
         QFont small = button->font();
         small.setPointSizeF(small.pointSizeF() * 0.85);
         button->setFont(small);
@@ -77,6 +85,7 @@ F_Color::F_Color(DesignerSession& session) : ToolWindow(session, ToolKind::Color
     connect(Picture2, &common::PictureBox::pressed, this, [this] { LoadRamp(); });
     connect(Command1, &QPushButton::clicked, this, &F_Color::LoadRamp);
     connect(Command2, &QPushButton::clicked, this, &F_Color::Command2_Click);
+    connect(Command4, &QToolButton::clicked, this, &F_Color::Command4_Click);
 }
 
 void F_Color::retranslate() {
@@ -93,15 +102,30 @@ void F_Color::retranslate() {
             "kirabellum::RampLibrary",
             builtInRamps()[static_cast<std::size_t>(index)].name.toUtf8().constData()));
     Picture2->setToolTip(tr("粒の明るさを色に変えるカラーランプ。クリックで画像を読み込む"));
+    Command4->setText(tr(LayerRampCaption));
+    Command4->setToolTip(tr("押すと今のレイヤー専用のカラーランプ、離すとデザインのカラーランプを"
+                            "表示・編集する"));
+}
+
+int F_Color::layer() const {
+    return F_Editer::CurrentLayer(host());
 }
 
 void F_Color::DRefresh() {
     const DesignDocument& document = session_.document;
-    const int length = std::clamp<int>(document.RampLength, 0, RampCapacity);
+    const int current = layer();
+    if (current != shownLayer_) {
+        shownLayer_ = current;
+        designRampChosen_ = false;
+    }
+    layerRampShown_ = !document.layer(current).Ramp.empty() && !designRampChosen_;
+    Command4->setChecked(layerRampShown_);
+    const std::vector<common::Colour> ramp =
+        layerRampShown_ ? document.layer(current).Ramp : designRamp(document);
+    const int length = static_cast<int>(ramp.size());
     Picture1 = length > 0 ? QImage(length, 1, QImage::Format_RGB32) : QImage();
     for (int index = 0; index < length; ++index)
-        Picture1.setPixel(index, 0,
-                          common::colourToRgb(document.ColorRamp[static_cast<std::size_t>(index)]));
+        Picture1.setPixel(index, 0, common::colourToRgb(ramp[static_cast<std::size_t>(index)]));
     Picture2->clear();
     if (!Picture1.isNull())
         Picture2->copyFrom(stretchWithoutSmoothing(Picture1, QSize(StripWidth, StripHeight)),
@@ -123,18 +147,64 @@ void F_Color::loadDroppedFile(const QString& path) {
 }
 
 void F_Color::takeRamp(const QImage& picture) {
-    session_.history.edit(
-        EditName(staticMetaObject, RampName),
-        [&picture](DesignDocument& document) { takeRampFromPicture(picture, document); });
+    if (!layerRampShown_) {
+        session_.history.edit(
+            EditName(staticMetaObject, RampName),
+            [&picture](DesignDocument& document) { takeRampFromPicture(picture, document); });
+        DRefresh();
+        return;
+    }
+    // A layer's own ramp starts with black, the background its canvas fades to.
+    std::vector<common::Colour> ramp = rampFromPicture(picture);
+    if (ramp.empty() || ramp.front() != 0) {
+        session_.dialogs.warning(tr("Load"),
+                                 tr("レイヤー専用のカラーランプは黒で始まる画像にしてください"));
+        return;
+    }
+    const int current = layer();
+    session_.history.edit(EditName(staticMetaObject, RampName),
+                          [current, &ramp](DesignDocument& document) {
+                              setLayerRamp(document, current, std::move(ramp));
+                          });
     DRefresh();
+    host().refresh(ToolKind::Hinoko);
 }
 
 void F_Color::BuiltInRamp_Click(std::size_t index) {
+    const int current = layer();
+    const bool layerRamp = layerRampShown_;
     session_.history.edit(EditName(staticMetaObject, RampName),
-                          [index](DesignDocument& document) { applyBuiltInRamp(document, index); });
+                          [index, current, layerRamp](DesignDocument& document) {
+                              if (layerRamp)
+                                  applyBuiltInLayerRamp(document, current, index);
+                              else
+                                  applyBuiltInRamp(document, index);
+                          });
     DRefresh();
     // The spark images move over to the new ramp; the spark editor shows it.
     host().refresh(ToolKind::Hinoko);
+}
+
+void F_Color::Command4_Click(bool layerRamp) {
+    const int current = layer();
+    if (layerRamp && session_.document.layer(current).Ramp.empty()) {
+        // A layer without a ramp of its own is offered one, which starts as a
+        // copy of the design's.
+        if (!session_.dialogs.confirm(tr(LayerRampCaption),
+                                      tr("レイヤー%1に専用のカラーランプを作りますか？\n"
+                                         "デザインのカラーランプの写しから始まります。")
+                                          .arg(current))) {
+            DRefresh();
+            return;
+        }
+        session_.history.edit(
+            EditName(staticMetaObject, LayerRampCaption),
+            [current](DesignDocument& document) { giveLayerOwnRamp(document, current); });
+        host().refresh(ToolKind::Effect);
+        host().refresh(ToolKind::Hinoko);
+    }
+    designRampChosen_ = !layerRamp;
+    DRefresh();
 }
 
 void F_Color::Command2_Click() {

@@ -88,6 +88,7 @@ F_Editer::F_Editer(DesignerSession& session) : ToolWindow(session, ToolKind::Edi
     Label3 = valueLabel(Frame1, QStringLiteral("20"));
     HScroll5 = makeBackwardsSpinBar(Frame1, 100, 1);
     Command3 = rowButton(Frame1);
+    Command5 = rowButton(Frame1);
     Command4 = new QToolButton(Frame1);
     Command4->setPopupMode(QToolButton::InstantPopup);
     Command4->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -127,6 +128,7 @@ F_Editer::F_Editer(DesignerSession& session) : ToolWindow(session, ToolKind::Edi
     rows->setRowStretch(7, 1);
     rows->addWidget(Command4, 8, 0, 1, 3);
     rows->addWidget(Command3, 9, 0, 1, 3);
+    rows->addWidget(Command5, 10, 0, 1, 3);
 
     auto* canvasSide = new QVBoxLayout;
     canvasSide->setSpacing(0);
@@ -154,6 +156,7 @@ F_Editer::F_Editer(DesignerSession& session) : ToolWindow(session, ToolKind::Edi
     connect(HScroll4, &QScrollBar::valueChanged, this, &F_Editer::HScroll4_Change);
     connect(HScroll5, &QScrollBar::valueChanged, this, &F_Editer::HScroll5_Change);
     connect(Command3, &QPushButton::clicked, this, &F_Editer::Command3_Click);
+    connect(Command5, &QPushButton::clicked, this, &F_Editer::Command5_Click);
     connect(TabStrip1, &QTabBar::currentChanged, this, &F_Editer::TabStrip1_Click);
     connect(Picture1, &DesignCanvas::pressed, this,
             [this](float x, float y, Qt::MouseButton button) { Picture1_MouseDown(button, x, y); });
@@ -178,6 +181,8 @@ void F_Editer::retranslate() {
         Label1[row]->setText(tr(rowCaptions[row]));
     showUseCaption();
     Command3->setText(tr("発生設定"));
+    Command5->setText(tr("レイヤー効果"));
+    Command5->setToolTip(tr("このレイヤーの子の爆発・尾・専用のカラーランプを決める"));
     Command4->setText(tr(ShapeCaption));
     Command4->setToolTip(tr("バーストの形を選ぶ"));
     const QList<QAction*> shapes = Command4->menu()->actions();
@@ -253,6 +258,9 @@ void F_Editer::HScroll1_Change() {
     DRefresh();
     if (auto* sparks = host().openAs<F_Hinoko>(ToolKind::Hinoko))
         sparks->Refire();
+    // The layer effects and the colour editor, when open, follow the layer.
+    host().refresh(ToolKind::Effect);
+    host().refresh(ToolKind::Color);
 }
 
 void F_Editer::Command1_Click() {
@@ -305,6 +313,10 @@ void F_Editer::HScroll5_Change() {
 void F_Editer::Command3_Click() {
     Syousai dialog(session_, host(), window());
     dialog.exec();
+}
+
+void F_Editer::Command5_Click() {
+    host().showAndFocus(ToolKind::Effect);
 }
 
 void F_Editer::ShapePreset_Click(ShapePreset preset) {

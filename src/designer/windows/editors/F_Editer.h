@@ -19,8 +19,8 @@ class DesignCanvas;
 // The particle group editor "ParticleEditer": edits one layer at a time, its
 // use switch, count, speeds, survival and deceleration on spin bars, its centre,
 // spawn radius and 36-direction burst shape with the mouse on the burst canvas,
-// sets the shape from a preset, and opens the burst occurrence settings. It owns
-// the current layer.
+// sets the shape from a preset, and opens the burst occurrence settings and the
+// layer effects window. It owns the current layer.
 class F_Editer : public ToolWindow {
     Q_OBJECT
 public:
@@ -58,6 +58,7 @@ public:
     QScrollBar* HScroll5;            // LayerDecel, backwards
     QPushButton* Command3;           // "発生設定"
     QToolButton* Command4;           // "形": the burst shape presets
+    QPushButton* Command5;           // "レイヤー効果": opens the layer effects window
 
     // Sets the current layer's burst shape to a preset and shows it in tab 2.
     void ShapePreset_Click(ShapePreset preset);
@@ -76,6 +77,7 @@ private:
     void HScroll4_Change();
     void HScroll5_Change();
     void Command3_Click();
+    void Command5_Click();
     void TabStrip1_Click();
 
     void showUseCaption();

@@ -85,7 +85,7 @@ void F_Hinoko::retranslate() {
     Command1->setToolTip(tr("このレイヤーの火の粉の画像（32×32ピクセル）を読み込む"));
     Command2->setToolTip(tr("このレイヤーの火の粉の画像を保存する"));
     Command3->setText(tr("プリセット"));
-    Command3->setToolTip(tr("組み込みの火の粉を今のグラデーションの色で描く"));
+    Command3->setToolTip(tr("組み込みの火の粉をこのレイヤーのカラーランプの色で描く"));
     const QList<QAction*> sparks = Command3->menu()->actions();
     for (qsizetype index = 0; index < sparks.size(); ++index)
         sparks[index]->setText(QCoreApplication::translate(

@@ -39,7 +39,7 @@ public:
     QToolButton* Command3;        // "プリセット": the built-in sparks
 
     // Sets the current layer's spark image to built-in spark `index`, painted
-    // in the design's ramp, as a load would.
+    // in the layer's ramp (its own when it has one), as a load would.
     void BuiltInSpark_Click(std::size_t index);
 
 protected:

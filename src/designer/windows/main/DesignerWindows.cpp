@@ -7,6 +7,7 @@
 #include "core/session/DesignerSession.h"
 #include "windows/editors/F_Color.h"
 #include "windows/editors/F_Editer.h"
+#include "windows/editors/F_Effect.h"
 #include "windows/editors/F_Gravity.h"
 #include "windows/editors/F_Hinoko.h"
 #include "windows/main/MDIForm1.h"
@@ -34,6 +35,8 @@ void registerDesignerWindows(ToolWindowHost& windows) {
                            [](DesignerSession& session) { return new F_Animation(session); });
     windows.registerWindow(ToolKind::Preview,
                            [](DesignerSession& session) { return new F_Preview(session); });
+    windows.registerWindow(ToolKind::Effect,
+                           [](DesignerSession& session) { return new F_Effect(session); });
     // A render opens the preview, which then shows its frames until it ends.
     QObject::connect(&windows.session().events, &DesignerEvents::renderStarted, &windows,
                      [&windows](int frameSize, QRgb background) {

@@ -9,8 +9,9 @@ namespace kirabellum {
 class DesignerSession;
 class ToolWindowHost;
 
-// The six tool windows of the designer, in the order of the VIEW menu.
-enum class ToolKind { Editer, Gravity, Color, Hinoko, Animation, Preview };
+// The tool windows of the designer: the six of the VIEW menu, in its order, and
+// the layer effects window, which the particle editor opens.
+enum class ToolKind { Editer, Gravity, Color, Hinoko, Animation, Preview, Effect };
 
 // A tool window: a fixed-size child of the main window that shows part of the
 // design document and writes a field the moment one of its controls changes.

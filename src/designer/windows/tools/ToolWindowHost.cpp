@@ -10,7 +10,7 @@ namespace kirabellum {
 
 namespace {
 
-constexpr int KindCount = 6;
+constexpr int KindCount = 7;
 
 // Where each window's top-left corner goes, in twips of the main window's
 // client area, in the order of ToolKind.
@@ -21,6 +21,7 @@ constexpr QPoint placements[] = {
     {4800, 4300}, // spark editor
     {4800, 128},  // render settings
     {6900, 4300}, // preview player
+    {128, 7275},  // layer effects, below the gravity editor
 };
 
 int number(ToolKind kind) {
@@ -88,8 +89,9 @@ void ToolWindowHost::openClosedWindows() {
 
 namespace {
 
-constexpr ToolKind refreshOrder[] = {ToolKind::Gravity, ToolKind::Editer, ToolKind::Animation,
-                                     ToolKind::Hinoko,  ToolKind::Color,  ToolKind::Preview};
+constexpr ToolKind refreshOrder[] = {ToolKind::Gravity,   ToolKind::Editer, ToolKind::Effect,
+                                     ToolKind::Animation, ToolKind::Hinoko, ToolKind::Color,
+                                     ToolKind::Preview};
 
 } // namespace
 

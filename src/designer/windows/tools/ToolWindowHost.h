@@ -7,7 +7,7 @@
 
 namespace kirabellum {
 
-// The designer's six tool windows in the main window, on the shared host: each
+// The designer's tool windows in the main window, on the shared host: each
 // kind registers a factory; the commands of the main window and of other
 // windows reach the windows only through here.
 class ToolWindowHost : public common::ToolWindowHost {
@@ -45,10 +45,11 @@ public:
         return static_cast<Window*>(open(kind));
     }
 
-    // New and Open: first every closed window is opened in the order preview,
-    // render settings, colour, spark, gravity, particle (New has opened the spark
-    // and colour windows before); then all six redraw in the order gravity,
-    // particle, render settings, spark, colour, preview.
+    // New and Open: first every closed window of the VIEW menu is opened in
+    // the order preview, render settings, colour, spark, gravity, particle (New
+    // has opened the spark and colour windows before); then the open windows
+    // redraw in the order gravity, particle, layer effects, render settings,
+    // spark, colour, preview.
     void openClosedWindows();
     // The open window of that kind, if any, redraws from the document.
     void refresh(ToolKind kind);
