@@ -2,6 +2,7 @@
 #include "core/document/DesignFormat.h"
 #include "core/document/DesignJson.h"
 
+#include "EffectsDesign.h"
 #include "RandomDesign.h"
 
 #include <QDir>
@@ -120,6 +121,21 @@ TEST(DesignFileRoundTrip, ReadKeepsRenderCancelAndRampTail) {
     EXPECT_EQ(document.RenderCancel, 1);
     EXPECT_EQ(document.RampLength, 16);
     EXPECT_EQ(document.ColorRamp[255], 0x0A0B0Cu);
+}
+
+TEST(DesignFileRoundTrip, ReadingLeavesNoLayerEffectsBehind) {
+    const std::string bytes = bytesOf(newDesign());
+    for (const DesignFileVersion version : {DesignFileVersion::V1_2, DesignFileVersion::V1_1}) {
+        DesignDocument document = designWithEffects(3);
+        const std::string file =
+            version == DesignFileVersion::V1_2
+                ? bytes
+                : bytes.substr(0, DesignSparkOffset + DesignSparkImageBytes) +
+                      bytes.substr(DesignSparkOffset + LayerTotal * DesignSparkImageBytes);
+        ASSERT_TRUE(readBytes(file, version, document).ok());
+        for (const LayerSettings& layer : document.Layers)
+            EXPECT_FALSE(layer.usesEffects());
+    }
 }
 
 // A version 1.1 file: the version 1.2 layout with only the first spark image.

@@ -3,7 +3,9 @@
 #include "common/Rounding.h"
 #include "core/document/DesignFile.h"
 #include "core/document/FloatBits.h"
+#include "core/document/LayerEffects.h"
 
+#include "EffectsDesign.h"
 #include "RandomDesign.h"
 
 #include <QFile>
@@ -391,6 +393,10 @@ TEST(DesignJsonWrite, RefusesWhatTheTextCannotHoldNamingTheKey) {
         {[](DesignDocument& d) { d.ColorRamp[15] = 0xFF123456; }, "\"ColorRamp[15]\""},
         {[](DesignDocument& d) { d.RampLength = 257; }, "\"RampLength\" is 257"},
         {[](DesignDocument& d) { d.RampLength = -1; }, "\"RampLength\" is -1"},
+        {[](DesignDocument& d) {
+             d.layer(5).Ramp = {0, 0x01000000};
+         },
+         "\"Layers[4].Ramp[1]\""},
     };
     for (const auto& c : cases) {
         DesignDocument document = newDesign();
@@ -408,6 +414,85 @@ TEST(DesignJsonWrite, RefusesWhatTheTextCannotHoldNamingTheKey) {
     document.ColorRamp[16] = 0xFF000000;
     QByteArray json;
     EXPECT_TRUE(designToJson(document, json).ok());
+}
+
+TEST(DesignJsonLayerEffects, ComeBackAndAreWrittenOnlyWhereUsed) {
+    for (std::uint32_t seed = 1; seed <= 4; ++seed) {
+        const DesignDocument document = designWithEffects(seed);
+        const QByteArray json = jsonOf(document);
+        // The ramp entries past RampLength, which the text leaves alone, as they were.
+        DesignDocument read = randomDesign(seed);
+        const common::Status status = designFromJson(json, read);
+        ASSERT_TRUE(status.ok()) << status.message().toStdString();
+        EXPECT_TRUE(read.sameDesignAs(document)) << "seed " << seed;
+        EXPECT_EQ(jsonOf(read), json) << "seed " << seed;
+    }
+    const QJsonObject json = jsonObjectOf(designWithEffects(1));
+    EXPECT_EQ(valueAt(json, "Layers.1.Trigger"),
+              (QJsonObject{{QStringLiteral("Parent"), 1},
+                           {QStringLiteral("When"), QStringLiteral("age")},
+                           {QStringLiteral("Age"), 40},
+                           {QStringLiteral("Split"), true},
+                           {QStringLiteral("Inherit"), 35}}));
+    EXPECT_EQ(valueAt(json, "Layers.2.Trigger"),
+              (QJsonObject{{QStringLiteral("Parent"), 2},
+                           {QStringLiteral("When"), QStringLiteral("death")},
+                           {QStringLiteral("Inherit"), 100}}));
+    EXPECT_EQ(valueAt(json, "Layers.5.Trail"),
+              (QJsonObject{{QStringLiteral("Steps"), 1}, {QStringLiteral("Fade"), 100}}));
+    EXPECT_EQ(valueAt(json, "Layers.4.Ramp.1"), QJsonValue(QStringLiteral("#FF6000")));
+    EXPECT_EQ(valueAt(json, "Layers.0").toObject().size(), 13);
+
+    // A design read without them has none left from before.
+    DesignDocument read = designWithEffects(2);
+    ASSERT_TRUE(designFromJson(jsonOf(newDesign()), read).ok());
+    EXPECT_FALSE(usesLayerEffects(read));
+}
+
+TEST_F(DesignJsonDefects, BrokenLayerEffectsAreNamed) {
+    good = jsonObjectOf(designWithEffects(1));
+    const auto deathTrigger = [](int parent) {
+        return QJsonObject{{QStringLiteral("Parent"), parent},
+                           {QStringLiteral("When"), QStringLiteral("death")},
+                           {QStringLiteral("Inherit"), 0}};
+    };
+    const Defect defects[] = {
+        {"Layers.3.Trigger", deathTrigger(4), "layer 4 is triggered by itself"},
+        {"Layers.0.Trigger", deathTrigger(3),
+         "the triggers of layers 1, 3, 2 form a cycle: each of them is triggered by the next"},
+        {"Layers.0.Trigger", deathTrigger(2), "the triggers of layers 1, 2 form a cycle"},
+        {"Layers.4.Ramp.0", QStringLiteral("#010000"),
+         "the colour ramp of layer 5 starts with #010000; a layer's ramp must start with black"},
+        {"Layers.1.Trigger.Parent", 9,
+         "\"Layers[1].Trigger.Parent\" must be a whole number from 1 to 8, not 9"},
+        {"Layers.1.Trigger.Parent", 0, "\"Layers[1].Trigger.Parent\" must be a whole number"},
+        {"Layers.1.Trigger.Age", 0,
+         "\"Layers[1].Trigger.Age\" must be a whole number from 1 to 255"},
+        {"Layers.1.Trigger.Age", 256, "\"Layers[1].Trigger.Age\" must be a whole number"},
+        {"Layers.1.Trigger.Age", QJsonValue::Undefined,
+         "the key \"Layers[1].Trigger.Age\" is missing"},
+        {"Layers.1.Trigger.Split", 1, "\"Layers[1].Trigger.Split\" must be true or false"},
+        {"Layers.2.Trigger.Inherit", 101,
+         "\"Layers[2].Trigger.Inherit\" must be a whole number from 0 to 100, not 101"},
+        {"Layers.2.Trigger.Inherit", -1, "\"Layers[2].Trigger.Inherit\" must be a whole number"},
+        {"Layers.2.Trigger.When", QStringLiteral("birth"),
+         "\"Layers[2].Trigger.When\" must be \"death\" or \"age\", not \"birth\""},
+        {"Layers.2.Trigger.Age", 5,
+         "\"Layers[2].Trigger.Age\" is given only when \"Layers[2].Trigger.When\" is \"age\""},
+        {"Layers.2.Trigger.Split", false, "\"Layers[2].Trigger.Split\" is given only when"},
+        {"Layers.2.Trail.Steps", 9, "\"Layers[2].Trail.Steps\" must be a whole number from 1 to 8"},
+        {"Layers.2.Trail.Steps", 0, "\"Layers[2].Trail.Steps\" must be a whole number"},
+        {"Layers.5.Trail.Fade", 0, "\"Layers[5].Trail.Fade\" must be a whole number from 1 to 100"},
+        {"Layers.5.Trail.Fade", 101, "\"Layers[5].Trail.Fade\" must be a whole number"},
+        {"Layers.5.Trail.Length", 3, "unknown key \"Layers[5].Trail.Length\""},
+        {"Layers.4.Ramp", QJsonArray(),
+         "\"Layers[4].Ramp\" holds 0 entries; it must hold 1 to 256 colours"},
+        {"Layers.4.Ramp", withLength(valueAt(good, "Layers.4.Ramp").toArray(), 257),
+         "\"Layers[4].Ramp\" holds 257 entries"},
+        {"Layers.4.Ramp.2", QStringLiteral("red"), "\"Layers[4].Ramp[2]\" must be a colour"},
+    };
+    for (const Defect& defect : defects)
+        expectRefused(defect);
 }
 
 QByteArray contentsOf(const QString& path) {

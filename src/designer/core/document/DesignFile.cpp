@@ -2,6 +2,7 @@
 
 #include "common/AtomicFile.h"
 #include "core/document/FloatBits.h"
+#include "core/document/LayerEffects.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -176,6 +177,7 @@ common::Status readDesignBytes(const std::string& bytes, DesignFileVersion versi
     read.AddRate = in.float32();
     read.WidthLimit = in.int16();
     read.Render = RenderSettings(); // the layout holds no render settings
+    dropLayerEffects(read);         // nor layer effects
     for (LayerSettings& layer : read.Layers)
         readLayer(in, layer);
     for (GravityForce& force : read.Gravity) {

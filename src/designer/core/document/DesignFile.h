@@ -24,17 +24,19 @@ constexpr int DesignSparkImageBytes = 4096;
 constexpr int DesignSparkOffset = 769;
 int designFixedBytes(DesignFileVersion version); // up to and including RampLength
 
-// Writes a version 1.2 file. Fails, writing nothing, when RampLength is above 256
-// (no editor or file can produce that); a RampLength of 0 or less writes the
-// length alone.
+// Writes a version 1.2 file. The layout has no room for the layers' effects,
+// which are left out: whoever must not lose them asks first (usesLayerEffects).
+// Fails, writing nothing, when RampLength is above 256 (no editor or file can
+// produce that); a RampLength of 0 or less writes the length alone.
 common::Status WriteDesignFile(std::ostream& stream, const DesignDocument& document);
 
 // Reads a whole file of the given version and replaces the design fields of
 // `document` (RenderCancel aside) only when the file is complete and sound: long
 // enough for its layout, RampLength within 0 to 256, nothing after the last ramp
 // entry. On failure the document is exactly as it was. Version 1.1 copies its
-// one spark image into all eight slots. The layout holds no render settings:
-// the design read has loop mode off and no fixed seed. Ramp entries from RampLength on keep
+// one spark image into all eight slots. The layout holds no render settings
+// and no layer effects: the design read has loop mode off, no fixed seed and no
+// layer that uses an effect. Ramp entries from RampLength on keep
 // their earlier values. A refused file that holds JSON text, or that reads as
 // the other version, is refused with a message that says so.
 common::Status ReadDesignFile(std::istream& stream, DesignFileVersion version,

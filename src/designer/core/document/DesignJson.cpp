@@ -2,6 +2,7 @@
 
 #include "common/AtomicFile.h"
 #include "core/document/FloatBits.h"
+#include "core/document/LayerEffects.h"
 #include "core/document/SeedText.h"
 
 #include <QCoreApplication>
@@ -36,6 +37,20 @@ const QStringList layerKeys = {
     QStringLiteral("LayerBurstFrom"), QStringLiteral("LayerBurstTo"),
     QStringLiteral("LayerBurstStep"),
 };
+// The layer effects: each optional, absent when the layer does not use it.
+const QString triggerKey = QStringLiteral("Trigger");
+const QString trailKey = QStringLiteral("Trail");
+const QString layerRampKey = QStringLiteral("Ramp");
+const QStringList effectKeys = {triggerKey, trailKey, layerRampKey};
+const QString parentKey = QStringLiteral("Parent");
+const QString whenKey = QStringLiteral("When");
+const QString ageKey = QStringLiteral("Age");
+const QString splitKey = QStringLiteral("Split");
+const QString inheritKey = QStringLiteral("Inherit");
+const QString deathText = QStringLiteral("death");
+const QString ageText = QStringLiteral("age");
+const QString stepsKey = QStringLiteral("Steps");
+const QString fadeKey = QStringLiteral("Fade");
 const QStringList forceKeys = {QStringLiteral("Use"), QStringLiteral("Angle"),
                                QStringLiteral("Power")};
 // Optional: a design without it renders normally from a seed that runs on.
@@ -89,6 +104,22 @@ common::Status checkColour(common::Colour colour, const QString& path) {
             .arg(QStringLiteral("%1").arg(colour, 8, 16, QLatin1Char('0')).toUpper()));
 }
 
+common::Status checkLayerRampsExpressible(const DesignDocument& document) {
+    for (int layer = 0; layer < LayerTotal; ++layer) {
+        const std::vector<common::Colour>& ramp =
+            document.Layers[static_cast<std::size_t>(layer)].Ramp;
+        for (std::size_t index = 0; index < ramp.size(); ++index) {
+            const common::Status status =
+                checkColour(ramp[index], indexed(indexed(QStringLiteral("Layers"), layer) +
+                                                     QLatin1Char('.') + layerRampKey,
+                                                 static_cast<int>(index)));
+            if (!status.ok())
+                return status;
+        }
+    }
+    return common::Status::success();
+}
+
 common::Status checkExpressible(const DesignDocument& document) {
     if (document.RampLength < 0 || document.RampLength > RampCapacity)
         return common::Status::failure(
@@ -113,14 +144,40 @@ common::Status checkExpressible(const DesignDocument& document) {
         if (!status.ok())
             return status;
     }
-    return common::Status::success();
+    return checkLayerRampsExpressible(document);
+}
+
+// The keys of the effects the layer uses; none when it uses none.
+void insertLayerEffects(QJsonObject& object, const LayerSettings& layer) {
+    if (layer.Trigger) {
+        const LayerTrigger& trigger = *layer.Trigger;
+        QJsonObject written{
+            {parentKey, trigger.Parent},
+            {whenKey, trigger.When == TriggerMoment::Age ? ageText : deathText},
+            {inheritKey, trigger.Inherit},
+        };
+        if (trigger.When == TriggerMoment::Age) {
+            written.insert(ageKey, trigger.Age);
+            written.insert(splitKey, trigger.Split);
+        }
+        object.insert(triggerKey, written);
+    }
+    if (layer.Trail)
+        object.insert(trailKey,
+                      QJsonObject{{stepsKey, layer.Trail->Steps}, {fadeKey, layer.Trail->Fade}});
+    if (!layer.Ramp.empty()) {
+        QJsonArray ramp;
+        for (common::Colour colour : layer.Ramp)
+            ramp.append(common::colourToHex(colour));
+        object.insert(layerRampKey, ramp);
+    }
 }
 
 QJsonObject layerToJson(const LayerSettings& layer) {
     QJsonArray shape;
     for (std::int16_t speed : layer.LayerShape)
         shape.append(speed);
-    return QJsonObject{
+    QJsonObject object{
         {QStringLiteral("LayerUse"), layer.LayerUse},
         {QStringLiteral("LayerX"), layer.LayerX},
         {QStringLiteral("LayerY"), layer.LayerY},
@@ -135,6 +192,8 @@ QJsonObject layerToJson(const LayerSettings& layer) {
         {QStringLiteral("LayerBurstTo"), layer.LayerBurstTo},
         {QStringLiteral("LayerBurstStep"), layer.LayerBurstStep},
     };
+    insertLayerEffects(object, layer);
+    return object;
 }
 
 QJsonArray sparkImageToJson(const SparkBitmap& image) {
@@ -232,6 +291,8 @@ QString describe(const QJsonValue& value) {
 class DesignJsonReader {
 public:
     bool read(const QJsonObject& root, DesignDocument& design);
+    // Only the layer effects, as layerEffectsToJson() writes them.
+    bool readLayerEffects(const QJsonObject& root, DesignDocument& design);
     const common::Status& failure() const { return failure_; }
 
 private:
@@ -241,11 +302,25 @@ private:
     }
     bool object(const JsonNode& node, const QStringList& keys,
                 const QStringList& optionalKeys = {});
-    bool array(const JsonNode& node, int length, const QString& entries);
-    template <typename Field> bool integer(const JsonNode& node, Field& field);
+    bool array(const JsonNode& node, int length, const QString& entries) {
+        return array(node, length, length, entries);
+    }
+    bool array(const JsonNode& node, int minimum, int maximum, const QString& entries);
+    template <typename Field> bool integer(const JsonNode& node, Field& field) {
+        return integer(node, field, std::numeric_limits<Field>::min(),
+                       std::numeric_limits<Field>::max());
+    }
+    template <typename Field>
+    bool integer(const JsonNode& node, Field& field, double lowest, double highest);
+    bool boolean(const JsonNode& node, bool& field);
     bool decimal(const JsonNode& node, float& field);
     bool colour(const JsonNode& node, common::Colour& field);
     bool layer(const JsonNode& node, LayerSettings& layer);
+    bool layerEffects(const JsonNode& node, LayerSettings& layer);
+    bool trigger(const JsonNode& node, LayerTrigger& trigger);
+    bool trail(const JsonNode& node, LayerTrail& trail);
+    bool layerRamp(const JsonNode& node, std::vector<common::Colour>& ramp);
+    bool effectRules(const DesignDocument& design);
     bool force(const JsonNode& node, GravityForce& force);
     bool sparkImage(const JsonNode& node, SparkBitmap& image);
     bool ramp(const JsonNode& root, DesignDocument& design);
@@ -275,30 +350,35 @@ bool DesignJsonReader::object(const JsonNode& node, const QStringList& keys,
     return true;
 }
 
-bool DesignJsonReader::array(const JsonNode& node, int length, const QString& entries) {
+// An array of `minimum` to `maximum` entries, the messages naming the count as
+// "8" or "1 to 256".
+bool DesignJsonReader::array(const JsonNode& node, int minimum, int maximum,
+                             const QString& entries) {
+    const QString count = minimum == maximum
+                              ? QString::number(minimum)
+                              : QCoreApplication::translate("kirabellum::DesignJson", "%1 to %2")
+                                    .arg(minimum)
+                                    .arg(maximum);
     if (!node.value.isArray())
         return fail(QCoreApplication::translate("kirabellum::DesignJson",
                                                 "\"%1\" must be an array of %2 %3, not %4")
-                        .arg(node.path)
-                        .arg(length)
-                        .arg(entries, describe(node.value)));
+                        .arg(node.path, count, entries, describe(node.value)));
     const qsizetype found = node.value.toArray().size();
-    if (found != length)
+    if (found < minimum || found > maximum)
         return fail(QCoreApplication::translate("kirabellum::DesignJson",
                                                 "\"%1\" holds %2 entries; it must hold %3 %4")
                         .arg(node.path)
                         .arg(found)
-                        .arg(length)
-                        .arg(entries));
+                        .arg(count, entries));
     return true;
 }
 
-// A whole number inside the width of the field: 0 to 255 for a byte, -32768 to
-// 32767 for an int16. Values outside the editors' ranges are kept, as design
-// files keep them.
-template <typename Field> bool DesignJsonReader::integer(const JsonNode& node, Field& field) {
-    constexpr double lowest = std::numeric_limits<Field>::min();
-    constexpr double highest = std::numeric_limits<Field>::max();
+// A whole number from `lowest` to `highest`: by default the width of the field,
+// 0 to 255 for a byte, -32768 to 32767 for an int16. Values outside the
+// editors' ranges are kept, as design files keep them; the layer effects, which
+// no design file holds, are read within their own ranges.
+template <typename Field>
+bool DesignJsonReader::integer(const JsonNode& node, Field& field, double lowest, double highest) {
     const double number = node.value.toDouble();
     if (!node.value.isDouble() || number != std::floor(number) || number < lowest ||
         number > highest)
@@ -310,6 +390,15 @@ template <typename Field> bool DesignJsonReader::integer(const JsonNode& node, F
                 .arg(highest)
                 .arg(describe(node.value)));
     field = static_cast<Field>(number);
+    return true;
+}
+
+bool DesignJsonReader::boolean(const JsonNode& node, bool& field) {
+    if (!node.value.isBool())
+        return fail(QCoreApplication::translate("kirabellum::DesignJson",
+                                                "\"%1\" must be true or false, not %2")
+                        .arg(node.path, describe(node.value)));
+    field = node.value.toBool();
     return true;
 }
 
@@ -367,7 +456,7 @@ bool DesignJsonReader::colour(const JsonNode& node, common::Colour& field) {
 }
 
 bool DesignJsonReader::layer(const JsonNode& node, LayerSettings& layer) {
-    if (!object(node, layerKeys) ||
+    if (!object(node, layerKeys, effectKeys) ||
         !integer(node.member(QStringLiteral("LayerUse")), layer.LayerUse) ||
         !integer(node.member(QStringLiteral("LayerX")), layer.LayerX) ||
         !integer(node.member(QStringLiteral("LayerY")), layer.LayerY) ||
@@ -388,7 +477,85 @@ bool DesignJsonReader::layer(const JsonNode& node, LayerSettings& layer) {
     return integer(node.member(QStringLiteral("LayerBurstMode")), layer.LayerBurstMode) &&
            integer(node.member(QStringLiteral("LayerBurstFrom")), layer.LayerBurstFrom) &&
            integer(node.member(QStringLiteral("LayerBurstTo")), layer.LayerBurstTo) &&
-           integer(node.member(QStringLiteral("LayerBurstStep")), layer.LayerBurstStep);
+           integer(node.member(QStringLiteral("LayerBurstStep")), layer.LayerBurstStep) &&
+           layerEffects(node, layer);
+}
+
+// The effect keys of a layer object; a key left out means the effect is not used.
+bool DesignJsonReader::layerEffects(const JsonNode& node, LayerSettings& layer) {
+    const QJsonObject members = node.value.toObject();
+    layer.Trigger.reset();
+    layer.Trail.reset();
+    layer.Ramp.clear();
+    if (members.contains(triggerKey)) {
+        LayerTrigger read;
+        if (!trigger(node.member(triggerKey), read))
+            return false;
+        layer.Trigger = read;
+    }
+    if (members.contains(trailKey)) {
+        LayerTrail read;
+        if (!trail(node.member(trailKey), read))
+            return false;
+        layer.Trail = read;
+    }
+    return !members.contains(layerRampKey) || layerRamp(node.member(layerRampKey), layer.Ramp);
+}
+
+// {"Parent": P, "When": "death"} or {"Parent": P, "When": "age", "Age": A,
+// "Split": S}, with "Inherit": K in both.
+bool DesignJsonReader::trigger(const JsonNode& node, LayerTrigger& trigger) {
+    if (!object(node, {parentKey, whenKey, inheritKey}, {ageKey, splitKey}) ||
+        !integer(node.member(parentKey), trigger.Parent, 1, LayerTotal))
+        return false;
+    const JsonNode when = node.member(whenKey);
+    if (when.value == QJsonValue(deathText))
+        trigger.When = TriggerMoment::Death;
+    else if (when.value == QJsonValue(ageText))
+        trigger.When = TriggerMoment::Age;
+    else
+        return fail(QCoreApplication::translate("kirabellum::DesignJson",
+                                                "\"%1\" must be \"%2\" or \"%3\", not %4")
+                        .arg(when.path, deathText, ageText, describe(when.value)));
+    const QJsonObject members = node.value.toObject();
+    if (trigger.When == TriggerMoment::Death) {
+        for (const QString& key : {ageKey, splitKey})
+            if (members.contains(key))
+                return fail(QCoreApplication::translate(
+                                "kirabellum::DesignJson",
+                                "\"%1\" is given only when \"%2\" is \"%3\", not \"%4\"")
+                                .arg(node.member(key).path, when.path, ageText, deathText));
+    } else if (!object(node, {parentKey, whenKey, inheritKey, ageKey, splitKey}) ||
+               !integer(node.member(ageKey), trigger.Age, TriggerAgeMinimum, TriggerAgeMaximum) ||
+               !boolean(node.member(splitKey), trigger.Split)) {
+        return false;
+    }
+    return integer(node.member(inheritKey), trigger.Inherit, 0, TriggerInheritMaximum);
+}
+
+bool DesignJsonReader::trail(const JsonNode& node, LayerTrail& trail) {
+    return object(node, {stepsKey, fadeKey}) &&
+           integer(node.member(stepsKey), trail.Steps, TrailStepsMinimum, TrailStepsMaximum) &&
+           integer(node.member(fadeKey), trail.Fade, TrailFadeMinimum, TrailFadeMaximum);
+}
+
+bool DesignJsonReader::layerRamp(const JsonNode& node, std::vector<common::Colour>& ramp) {
+    if (!array(node, 1, RampCapacity,
+               QCoreApplication::translate("kirabellum::DesignJson", "colours")))
+        return false;
+    ramp.assign(static_cast<std::size_t>(node.value.toArray().size()), 0);
+    for (std::size_t index = 0; index < ramp.size(); ++index)
+        if (!colour(node.element(static_cast<int>(index)), ramp[index]))
+            return false;
+    return true;
+}
+
+// The rules between the layers' effects, once every layer is read.
+bool DesignJsonReader::effectRules(const DesignDocument& design) {
+    const common::Status rules = checkLayerEffects(design);
+    if (!rules.ok())
+        return fail(rules.message());
+    return true;
 }
 
 bool DesignJsonReader::force(const JsonNode& node, GravityForce& force) {
@@ -460,14 +627,8 @@ bool DesignJsonReader::seed(const JsonNode& node, std::uint64_t& value) {
 }
 
 bool DesignJsonReader::render(const JsonNode& node, RenderSettings& settings) {
-    if (!object(node, {loopKey}, {seedKey}))
+    if (!object(node, {loopKey}, {seedKey}) || !boolean(node.member(loopKey), settings.Loop))
         return false;
-    const JsonNode loop = node.member(loopKey);
-    if (!loop.value.isBool())
-        return fail(QCoreApplication::translate("kirabellum::DesignJson",
-                                                "\"%1\" must be true or false, not %2")
-                        .arg(loop.path, describe(loop.value)));
-    settings.Loop = loop.value.toBool();
     settings.Seed.reset();
     if (!node.value.toObject().contains(seedKey))
         return true;
@@ -498,6 +659,8 @@ bool DesignJsonReader::read(const QJsonObject& rootObject, DesignDocument& desig
     for (int index = 0; index < LayerTotal; ++index)
         if (!layer(layers.element(index), design.Layers[static_cast<std::size_t>(index)]))
             return false;
+    if (!effectRules(design))
+        return false;
 
     const JsonNode gravity = root.member(QStringLiteral("Gravity"));
     if (!array(gravity, GravityTotal,
@@ -519,17 +682,24 @@ bool DesignJsonReader::read(const QJsonObject& rootObject, DesignDocument& desig
     return ramp(root, design);
 }
 
-} // namespace
-
-common::Status designToJson(const DesignDocument& document, QByteArray& json) {
-    const common::Status expressible = checkExpressible(document);
-    if (!expressible.ok())
-        return expressible;
-    json = QJsonDocument(designToJsonObject(document)).toJson(QJsonDocument::Indented);
-    return common::Status::success();
+bool DesignJsonReader::readLayerEffects(const QJsonObject& rootObject, DesignDocument& design) {
+    const JsonNode root{rootObject, QString()};
+    const JsonNode layers = root.member(QStringLiteral("Layers"));
+    if (!object(root, {layers.path}) ||
+        !array(layers, LayerTotal, QCoreApplication::translate("kirabellum::DesignJson", "layers")))
+        return false;
+    for (int index = 0; index < LayerTotal; ++index) {
+        const JsonNode node = layers.element(index);
+        if (!object(node, {}, effectKeys) ||
+            !layerEffects(node, design.Layers[static_cast<std::size_t>(index)]))
+            return false;
+    }
+    return effectRules(design);
 }
 
-common::Status designFromJson(const QByteArray& json, DesignDocument& document) {
+// Parses JSON text that must hold one object; a failure gives the parser's
+// message with its line and column.
+common::Status parseObject(const QByteArray& json, QJsonObject& object) {
     QJsonParseError error;
     const QJsonDocument parsed = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError) {
@@ -549,12 +719,58 @@ common::Status designFromJson(const QByteArray& json, DesignDocument& document) 
         return common::Status::failure(QCoreApplication::translate(
             "kirabellum::DesignJson",
             "the JSON text holds an array; it must hold one object of design fields"));
+    object = parsed.object();
+    return common::Status::success();
+}
 
+} // namespace
+
+common::Status designToJson(const DesignDocument& document, QByteArray& json) {
+    const common::Status expressible = checkExpressible(document);
+    if (!expressible.ok())
+        return expressible;
+    json = QJsonDocument(designToJsonObject(document)).toJson(QJsonDocument::Indented);
+    return common::Status::success();
+}
+
+common::Status designFromJson(const QByteArray& json, DesignDocument& document) {
+    QJsonObject parsed;
+    const common::Status status = parseObject(json, parsed);
+    if (!status.ok())
+        return status;
     DesignDocument read = document;
     DesignJsonReader reader;
-    if (!reader.read(parsed.object(), read))
+    if (!reader.read(parsed, read))
         return reader.failure();
     read.RenderCancel = document.RenderCancel;
+    document = read;
+    return common::Status::success();
+}
+
+common::Status layerEffectsToJson(const DesignDocument& document, QByteArray& json) {
+    const common::Status expressible = checkLayerRampsExpressible(document);
+    if (!expressible.ok())
+        return expressible;
+    QJsonArray layers;
+    for (const LayerSettings& layer : document.Layers) {
+        QJsonObject effects;
+        insertLayerEffects(effects, layer);
+        layers.append(effects);
+    }
+    json = QJsonDocument(QJsonObject{{QStringLiteral("Layers"), layers}})
+               .toJson(QJsonDocument::Compact);
+    return common::Status::success();
+}
+
+common::Status layerEffectsFromJson(const QByteArray& json, DesignDocument& document) {
+    QJsonObject parsed;
+    const common::Status status = parseObject(json, parsed);
+    if (!status.ok())
+        return status;
+    DesignDocument read = document;
+    DesignJsonReader reader;
+    if (!reader.readLayerEffects(parsed, read))
+        return reader.failure();
     document = read;
     return common::Status::success();
 }
