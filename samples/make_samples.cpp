@@ -1,5 +1,5 @@
 // Writes the sample designs into a folder: make_samples FOLDER.
-#include "core/document/DesignFile.h"
+#include "core/document/DesignFormat.h"
 #include "core/editing/SampleDesigns.h"
 
 #include <QCoreApplication>
@@ -17,7 +17,10 @@ int main(int argc, char* argv[]) {
     const QDir folder(arguments[1]);
     for (const kirabellum::SampleDesign& sample : kirabellum::sampleDesigns()) {
         const QString path = folder.filePath(sample.fileName);
-        const common::Status status = kirabellum::WriteDesignFile(path, sample.design);
+        // Each sample is kept in the form its name gives: the designs with
+        // layer effects as JSON, which holds them.
+        const common::Status status =
+            kirabellum::DesignFormat::forPath(path)->write(path, sample.design);
         if (!status.ok()) {
             std::cerr << status.message().toStdString() << '\n';
             return 1;

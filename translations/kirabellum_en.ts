@@ -882,6 +882,26 @@ Open a design: File → Open (Ctrl+O), or drop it here</translation>
         <source>手持ち花火</source>
         <translation>Sparkler</translation>
     </message>
+    <message>
+        <source>クロセット</source>
+        <translation>Crossette</translation>
+    </message>
+    <message>
+        <source>千輪</source>
+        <translation>Multi-break</translation>
+    </message>
+    <message>
+        <source>クラックル</source>
+        <translation>Crackle</translation>
+    </message>
+    <message>
+        <source>芯入り牡丹</source>
+        <translation>Peony with a pistil</translation>
+    </message>
+    <message>
+        <source>彗星</source>
+        <translation>Comets</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::ShapePresets</name>

@@ -5,6 +5,7 @@
 #include "core/render/RenderRun.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 
@@ -49,7 +50,7 @@ QImage galleryPicture(const QImage& strip, const StripLayout& layout) {
 
 TEST(Gallery, EachPictureShowsItsSampleAsTheRendererDrawsIt) {
     for (const SampleDesign& sample : sampleDesigns()) {
-        const QString name = sample.fileName.chopped(4); // without ".df2"
+        const QString name = QFileInfo(sample.fileName).completeBaseName();
         SCOPED_TRACE(name.toStdString());
         StripLayout layout;
         const QImage strip = renderedStrip(sample, name, layout);

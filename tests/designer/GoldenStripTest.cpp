@@ -1,14 +1,17 @@
-// Golden cases: each folder under tests/golden holds a design, the seed it is
-// rendered with, and the strip it must give. Any change to drawing shows here.
+// Golden cases: each folder under tests/golden holds a design (design.df2, or
+// design.json for a design with layer effects), the seed it is rendered with,
+// and the strip it must give. Any change to drawing shows here. The strips are
+// the reference engine's; the test draws them with the fast engine.
 // After an intended change, look at the strips written to the build folder and
 // copy them over the expected ones.
 #include "common/ImageFile.h"
-#include "core/document/DesignFile.h"
+#include "core/document/DesignFormat.h"
 #include "core/editing/SampleDesigns.h"
 #include "core/render/RenderRun.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -24,14 +27,24 @@ QStringList goldenCases() {
     return QDir(goldenFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+// Reads a design in the form its file name gives.
+common::Status readDesign(const QString& path, DesignDocument& design) {
+    return DesignFormat::toRead(path).read(path, design);
+}
+
+// The golden case's design file: design.json where there is one, otherwise
+// design.df2.
+QString goldenDesign(const QDir& folder) {
+    const QString json = folder.filePath(QStringLiteral("design.json"));
+    return QFileInfo::exists(json) ? json : folder.filePath(QStringLiteral("design.df2"));
+}
+
 class GoldenStrip : public ::testing::TestWithParam<QString> {};
 
 TEST_P(GoldenStrip, RendersTheExpectedStrip) {
     const QDir folder(goldenFolder + QLatin1Char('/') + GetParam());
     DesignDocument design;
-    ASSERT_TRUE(ReadDesignFile(folder.filePath(QStringLiteral("design.df2")),
-                               DesignFileVersion::V1_2, design)
-                    .ok());
+    ASSERT_TRUE(readDesign(goldenDesign(folder), design).ok());
     QFile seedFile(folder.filePath(QStringLiteral("seed")));
     ASSERT_TRUE(seedFile.open(QIODevice::ReadOnly));
     bool validSeed = false;
@@ -75,9 +88,9 @@ TEST(SampleDesignFiles, MatchTheirGenerator) {
     for (const SampleDesign& sample : sampleDesigns()) {
         DesignDocument stored;
         ASSERT_TRUE(
-            ReadDesignFile(QStringLiteral(KIRABELLUM_SOURCE_DIR "/samples/") + sample.fileName,
-                           DesignFileVersion::V1_2, stored)
-                .ok());
+            readDesign(QStringLiteral(KIRABELLUM_SOURCE_DIR "/samples/") + sample.fileName, stored)
+                .ok())
+            << sample.fileName.toStdString();
         EXPECT_TRUE(stored.sameDesignAs(sample.design)) << sample.fileName.toStdString();
     }
 }
@@ -86,12 +99,13 @@ TEST(SampleDesignFiles, MatchTheirGenerator) {
 // drawing shows on every effect the samples show.
 TEST(SampleDesignFiles, EachIsAGoldenCase) {
     for (const SampleDesign& sample : sampleDesigns()) {
-        const QString name = sample.fileName.chopped(4); // without ".df2"
+        const QFileInfo file(sample.fileName);
+        const QString name = file.completeBaseName();
         DesignDocument golden;
-        ASSERT_TRUE(
-            ReadDesignFile(goldenFolder + QLatin1Char('/') + name + QStringLiteral("/design.df2"),
-                           DesignFileVersion::V1_2, golden)
-                .ok())
+        ASSERT_TRUE(readDesign(goldenFolder + QLatin1Char('/') + name + QStringLiteral("/design.") +
+                                   file.suffix(),
+                               golden)
+                        .ok())
             << name.toStdString();
         EXPECT_TRUE(golden.sameDesignAs(sample.design)) << name.toStdString();
         EXPECT_FALSE(sample.name.isEmpty());

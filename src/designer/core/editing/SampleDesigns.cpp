@@ -386,6 +386,133 @@ DesignDocument sparkler() {
     return design;
 }
 
+// Gives the layer a ramp of its own, built-in ramp `rampName` over `length`
+// entries, and paints its spark, built-in spark `sparkName`, in that ramp.
+void useOwnRamp(DesignDocument& design, int layer, const char* rampName, int length,
+                const char* sparkName) {
+    DesignDocument own = design;
+    useRamp(own, rampName, length);
+    useSpark(own, layer, sparkName);
+    design.layer(layer).Ramp.assign(own.ColorRamp.begin(), own.ColorRamp.begin() + length);
+    design.SparkImage[static_cast<std::size_t>(layer - 1)] =
+        own.SparkImage[static_cast<std::size_t>(layer - 1)];
+}
+
+// A layer that bursts where the particles of layer `parent` die.
+void burstAtDeath(LayerSettings& layer, int parent, int inherit) {
+    layer.Trigger = LayerTrigger{static_cast<std::int16_t>(parent), TriggerMoment::Death, 1, false,
+                                 static_cast<std::int16_t>(inherit)};
+}
+
+DesignDocument crossette() {
+    DesignDocument design = smallDesign(16);
+    design.AfterimageOn = 1;
+    design.Afterimage = 16;
+    design.AddRate = 0.5f;
+    useRamp(design, "金", 48);
+    // A dozen heavy stars fly out; at age 6 each splits into four pieces that
+    // carry on outwards, a little of the star's speed in them.
+    LayerSettings& stars = useLayer(design, 1, 12, 9, 100, 90);
+    stars.LayerRadius = 0;
+    stars.LayerShape.fill(8);
+    useSpark(design, 1, "柔らかい点");
+    LayerSettings& pieces = useLayer(design, 2, 4, 5, 100, 86);
+    pieces.LayerRadius = 0;
+    pieces.LayerShape.fill(8);
+    pieces.Trigger = LayerTrigger{1, TriggerMoment::Age, 6, true, 30};
+    useSpark(design, 2, "小さな点");
+    pull(design, 0, 90.0f, 0.4f);
+    return design;
+}
+
+DesignDocument multiBreak() {
+    DesignDocument design = smallDesign(16);
+    design.AfterimageOn = 1;
+    design.Afterimage = 20;
+    design.AddRate = 0.6f;
+    useRamp(design, "紫", 48);
+    // A handful of short-lived stars, each of which opens, where it dies, into
+    // a small burst of its own.
+    LayerSettings& shells = useLayer(design, 1, 7, 12, 255, 90);
+    shells.LayerRadius = 0;
+    shells.LayerShape.fill(8);
+    useOwnRamp(design, 1, "金", 16, "硬い点");
+    LayerSettings& flowers = useLayer(design, 2, 24, 4, 120, 88);
+    flowers.LayerRadius = 1;
+    flowers.LayerShape.fill(16);
+    burstAtDeath(flowers, 1, 20);
+    useSpark(design, 2, "小さな点");
+    pull(design, 0, 90.0f, 0.4f);
+    return design;
+}
+
+DesignDocument crackle() {
+    DesignDocument design = smallDesign(16);
+    design.AfterimageOn = 1;
+    design.Afterimage = 18;
+    design.AddRate = 0.3f;
+    useRamp(design, "金", 24);
+    // Gold stars that end in a swarm of tiny white flashes, each star where it
+    // fades out.
+    LayerSettings& stars = useLayer(design, 1, 100, 3, 180, 90);
+    stars.LayerRadius = 2;
+    stars.LayerShape.fill(48);
+    useSpark(design, 1, "小さな点");
+    LayerSettings& flashes = useLayer(design, 2, 3, 3, 255, 70);
+    flashes.LayerRadius = 1;
+    flashes.LayerShape.fill(8);
+    burstAtDeath(flashes, 1, 0);
+    useOwnRamp(design, 2, "銀白", 8, "小さな点");
+    pull(design, 0, 90.0f, 0.6f);
+    return design;
+}
+
+DesignDocument pistilPeony() {
+    DesignDocument design = smallDesign(12);
+    design.AfterimageOn = 1;
+    design.Afterimage = 30;
+    design.AddRate = 0.15f;
+    useRamp(design, "赤", 48);
+    // A red ring around a green core: the core's layer has a ramp of its own.
+    LayerSettings& ring = useLayer(design, 1, 240, 8, 150, 90);
+    ring.LayerRadius = 2;
+    ring.LayerShape.fill(16);
+    useSpark(design, 1, "柔らかい点");
+    LayerSettings& pistil = useLayer(design, 2, 100, 2, 150, 88);
+    pistil.LayerRadius = 1;
+    pistil.LayerShape.fill(16);
+    useOwnRamp(design, 2, "緑", 48, "柔らかい点");
+    pull(design, 0, 90.0f, 0.6f);
+    return design;
+}
+
+DesignDocument comets() {
+    DesignDocument design = smallDesign(16);
+    design.AfterimageOn = 1;
+    design.Afterimage = 20;
+    design.AddRate = 0.5f;
+    useRamp(design, "水色", 48);
+    // Comets shot up from three points below the frame, one after the other,
+    // each drawing its own tail as gravity bends it back. Only the upward
+    // directions are thrown: the particles of the others stay below the frame,
+    // unseen.
+    for (int number = 1; number <= 3; ++number) {
+        LayerSettings& heads = useLayer(design, number, 36, 0, 40, 92);
+        heads.LayerX = static_cast<std::int16_t>(40 * number);
+        heads.LayerY = 166;
+        heads.LayerRadius = 0;
+        heads.LayerShape.fill(0);
+        for (int direction = 25; direction <= 29; ++direction)
+            heads.LayerShape[static_cast<std::size_t>(direction)] = 200;
+        const int launch = 2 * (number - 1);
+        repeat(heads, launch, launch, 1);
+        heads.Trail = LayerTrail{8, 85};
+        useSpark(design, number, "硬い点");
+    }
+    pull(design, 0, 90.0f, 2.5f);
+    return design;
+}
+
 } // namespace
 
 std::vector<SampleDesign> sampleDesigns() {
@@ -421,6 +548,19 @@ std::vector<SampleDesign> sampleDesigns() {
         {QStringLiteral("sparkler.df2"),
          QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "手持ち花火")),
          sparkler()},
+        {QStringLiteral("crossette.json"),
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "クロセット")),
+         crossette()},
+        {QStringLiteral("multi-break.json"),
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "千輪")), multiBreak()},
+        {QStringLiteral("crackle.json"),
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "クラックル")),
+         crackle()},
+        {QStringLiteral("pistil-peony.json"),
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "芯入り牡丹")),
+         pistilPeony()},
+        {QStringLiteral("comets.json"),
+         QString::fromUtf8(QT_TRANSLATE_NOOP("kirabellum::SampleDesigns", "彗星")), comets()},
     };
 }
 

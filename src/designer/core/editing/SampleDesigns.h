@@ -14,7 +14,9 @@ namespace kirabellum {
 // Everything is computed here, so the samples carry no third-party pictures.
 
 struct SampleDesign {
-    QString fileName; // e.g. "chrysanthemum.df2"
+    // e.g. "chrysanthemum.df2"; "crossette.json" for a design with layer
+    // effects, which only the JSON form holds.
+    QString fileName;
     // Shown in the File menu: the Japanese name, "菊", translated in the context
     // "kirabellum::SampleDesigns" ("Chrysanthemum").
     QString name;
