@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimeZone>
@@ -260,6 +261,23 @@ TEST_F(DesignLifecycleTest, SavingLayerEffectsToADesignFileAsksFirst) {
             EXPECT_EQ(usesLayerEffects(read), c.answer == 0);
         }
         QFile::remove(written);
+        session.history.edit({}, [](DesignDocument& document) { dropLayerEffects(document); });
+    }
+}
+
+TEST_F(DesignLifecycleTest, SaveProposesJsonForADesignWithLayerEffects) {
+    for (const bool effects : {false, true}) {
+        dialogs = common::test::FakeDialogs();
+        session.documentFile.clear();
+        lifecycle.openSample(session.document, QStringLiteral("comets.df2"));
+        if (effects)
+            session.history.edit({}, [](DesignDocument& document) {
+                document.layer(3).Trail = LayerTrail{4, 60};
+            });
+        EXPECT_FALSE(lifecycle.save()); // the dialog is cancelled
+        ASSERT_EQ(dialogs.saveQuestions.size(), 1u);
+        EXPECT_EQ(QFileInfo(dialogs.saveQuestions[0].proposed).fileName(),
+                  effects ? QStringLiteral("comets.json") : QStringLiteral("comets.df2"));
         session.history.edit({}, [](DesignDocument& document) { dropLayerEffects(document); });
     }
 }

@@ -135,9 +135,14 @@ void DesignLifecycle::openDropped(const QString& path) {
 
 bool DesignLifecycle::save() {
     const DesignFormat& own = DesignFormat::of(DesignFormat::Version12);
-    const QString proposed = proposedSaveName(
-        session_.documentFile.isEmpty() && !untitledName_.isEmpty() ? untitledName_
-                                                                    : session_.designFileName);
+    const QString held = session_.documentFile.isEmpty() && !untitledName_.isEmpty()
+                             ? untitledName_
+                             : session_.designFileName;
+    // Layer effects only keep in the JSON form, so that is what is proposed.
+    const QString proposed =
+        usesLayerEffects(session_.document)
+            ? withExtension(held, DesignFormat::of(DesignFormat::Json).extension)
+            : proposedSaveName(held);
     const common::Dialogs::FileChoice choice = session_.dialogs.saveFile(
         QString(), proposedFile(session_, proposed), filterWithJson(own), QString());
     if (choice.path.isEmpty())
