@@ -154,8 +154,9 @@ FastRenderEngine::FastRenderEngine(RandomSource& random,
       ParticlePool(static_cast<std::size_t>(PoolSize)), live_(static_cast<std::size_t>(PoolSize)),
       spareLive_(static_cast<std::size_t>(PoolSize)), spawned_(static_cast<std::size_t>(PoolSize)),
       spawnedLayer_(static_cast<std::size_t>(PoolSize)),
-      spawnedBurst_(static_cast<std::size_t>(PoolSize)), plans_(static_cast<std::size_t>(PoolSize)),
-      planRows_(static_cast<std::size_t>(PoolSize)),
+      spawnedBurst_(static_cast<std::size_t>(PoolSize)),
+      spawnedInBurst_(static_cast<std::size_t>(PoolSize)),
+      plans_(static_cast<std::size_t>(PoolSize)), planRows_(static_cast<std::size_t>(PoolSize)),
       trailStarts_(static_cast<std::size_t>(PoolSize)),
       balancer_(workers_.workerCount(),
                 workers_.workerCount() == 1 ? 1 : BandsPerWorker * workers_.workerCount()) {
@@ -243,14 +244,15 @@ void FastRenderEngine::Add(int layer) {
 }
 
 void FastRenderEngine::addBursts(const int* layers, int count) {
-    spawnBursts(layers, nullptr, count);
+    spawnBursts(layers, nullptr, count, false);
 }
 
-void FastRenderEngine::addTriggeredBursts(const TriggeredBurst* bursts, int count) {
-    spawnBursts(nullptr, bursts, count);
+void FastRenderEngine::addTriggeredBursts(const TriggeredBurst* bursts, int count, bool seeded) {
+    spawnBursts(nullptr, bursts, count, seeded);
 }
 
-void FastRenderEngine::spawnBursts(const int* layers, const TriggeredBurst* bursts, int count) {
+void FastRenderEngine::spawnBursts(const int* layers, const TriggeredBurst* bursts, int count,
+                                   bool seeded) {
     // The free slots are the ones missing from the sorted live list; the
     // bursts take them in turn, lowest first, in one pass.
     int spawned = 0;
@@ -267,23 +269,25 @@ void FastRenderEngine::spawnBursts(const int* layers, const TriggeredBurst* burs
             spawned_[static_cast<std::size_t>(spawned)] = slot;
             spawnedLayer_[static_cast<std::size_t>(spawned)] = static_cast<std::uint8_t>(layer);
             spawnedBurst_[static_cast<std::size_t>(spawned)] = index;
+            spawnedInBurst_[static_cast<std::size_t>(spawned)] = inBurst;
             ++spawned;
             ++inBurst;
         }
     }
     if (spawned == 0)
         return;
-    spawnInto(spawned, bursts);
+    spawnInto(spawned, bursts, seeded);
     const auto merged = std::merge(live_.begin(), live_.begin() + liveCount_, spawned_.begin(),
                                    spawned_.begin() + spawned, spareLive_.begin());
     liveCount_ = static_cast<int>(merged - spareLive_.begin());
     live_.swap(spareLive_);
 }
 
-void FastRenderEngine::spawnInto(int count, const TriggeredBurst* bursts) {
+void FastRenderEngine::spawnInto(int count, const TriggeredBurst* bursts, bool seeded) {
     // Each particle takes SpawnDraws draws, so that a worker's share of the
-    // bursts starts where the draws of the particles before it end. A small
-    // burst is not worth handing out.
+    // bursts starts where the draws of the particles before it end (or, for
+    // seeded bursts, each particle where those of its burst before it end). A
+    // small burst is not worth handing out.
     constexpr int ParallelSpawnMinimum = 256;
     const int workerCount = count >= ParallelSpawnMinimum ? workers_.workerCount() : 1;
     const std::uint64_t start = random_->state();
@@ -299,6 +303,12 @@ void FastRenderEngine::spawnInto(int count, const TriggeredBurst* bursts) {
             const TriggeredBurst* parent =
                 bursts != nullptr ? &bursts[spawnedBurst_[static_cast<std::size_t>(index)]]
                                   : nullptr;
+            if (seeded) {
+                random.restart(parent->seed);
+                random.skip(
+                    static_cast<std::uint64_t>(SpawnDraws) *
+                    static_cast<std::uint64_t>(spawnedInBurst_[static_cast<std::size_t>(index)]));
+            }
             spawnParticle(ParticlePool[static_cast<std::size_t>(slot)], slot, layer,
                           preparation_.layer(layer), preparation_.Scale(), random, parent);
         }
@@ -307,7 +317,8 @@ void FastRenderEngine::spawnInto(int count, const TriggeredBurst* bursts) {
         spawn(0);
     else
         workers_.run(spawn);
-    random_->skip(static_cast<std::uint64_t>(SpawnDraws) * static_cast<std::uint64_t>(count));
+    if (!seeded)
+        random_->skip(static_cast<std::uint64_t>(SpawnDraws) * static_cast<std::uint64_t>(count));
 }
 
 void FastRenderEngine::advanceFrame() {

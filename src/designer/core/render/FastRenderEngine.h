@@ -65,7 +65,7 @@ public:
     void drawFrame(QImage& target, QPoint origin) const override;
     void Add(int layer) override;
     void addBursts(const int* layers, int count) override;
-    void addTriggeredBursts(const TriggeredBurst* bursts, int count) override;
+    void addTriggeredBursts(const TriggeredBurst* bursts, int count, bool seeded) override;
     void packLiveParticles() override;
 
     const RenderPreparation& preparation() const override { return preparation_; }
@@ -119,8 +119,8 @@ private:
                      common::WorkerPool* sharedWorkers);
 
     // Spawns the bursts of `layers`, or the triggered `bursts` when given.
-    void spawnBursts(const int* layers, const TriggeredBurst* bursts, int count);
-    void spawnInto(int count, const TriggeredBurst* bursts);
+    void spawnBursts(const int* layers, const TriggeredBurst* bursts, int count, bool seeded);
+    void spawnInto(int count, const TriggeredBurst* bursts, bool seeded);
     void planAndMove(int worker);
     void fadeAndStamp(int worker);
     void fadeAndStampBand(int band, Worker& worker);
@@ -171,6 +171,7 @@ private:
     std::vector<int> spawned_;               // the slots being spawned into
     std::vector<std::uint8_t> spawnedLayer_; // and their layers
     std::vector<int> spawnedBurst_;          // and, when triggered, their bursts
+    std::vector<int> spawnedInBurst_;        // and their places in them
     std::vector<StampPlan> plans_;           // one per live slot of the frame being stamped
     // The plans' canvas rows, apart from the rest so that a band finds its plans
     // reading 8 bytes of each.
