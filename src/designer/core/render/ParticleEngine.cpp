@@ -25,10 +25,10 @@ std::uint64_t pairBits(float high, float low) {
 // through the radius drawn; a key from it would let a loop's children change
 // with the slots they happen to get, and keep the loop from ever repeating.)
 std::uint64_t particleKey(const Particle& particle) {
-    return mixed(pairBits(particle.VX, particle.VY) ^
-                 mixed(pairBits(particle.Fade, particle.Decel) ^
-                       mixed(pairBits(particle.Layer, 0.0f) ^
-                             static_cast<std::uint16_t>(particle.Age))));
+    return mixed(
+        pairBits(particle.VX, particle.VY) ^
+        mixed(pairBits(particle.Fade, particle.Decel) ^
+              mixed(pairBits(particle.Layer, 0.0f) ^ static_cast<std::uint16_t>(particle.Age))));
 }
 
 } // namespace

@@ -53,9 +53,10 @@ public:
 
     // Loop mode, from the next PrepareRender on: the burst schedule repeats
     // every `period` frames (a layer bursts before frame t when it bursts before
-    // frame t mod period of a normal render), and every burst starts the random
-    // generator at burstSeed(seed, layer, frame within the period), so every
-    // period bursts the same particles. A period of 0 is the normal mode.
+    // frame t mod period of a normal render), and every scheduled burst starts
+    // the random generator at burstSeed(seed, layer, frame within the period),
+    // so every period bursts the same particles (triggered bursts: see
+    // spawnBurstsAfter). A period of 0 is the normal mode.
     void setLoop(int period, std::uint64_t seed) {
         loopPeriod_ = period;
         loopSeed_ = seed;

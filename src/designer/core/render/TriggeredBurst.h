@@ -13,8 +13,9 @@ struct TriggeredBurst {
     float vx = 0.0f;
     float vy = 0.0f;
     double inheritance = 0.0; // the share of the parent's velocity: Inherit / 100.0
-    // The parent's whole state mixed into one number, which tells the bursts of
-    // different parents apart whatever else fires in the frame.
+    // The parent's velocity, fade, deceleration, layer and age mixed into one
+    // number, which tells the bursts of different parents apart whatever else
+    // fires in the frame and whatever slots the parents took.
     std::uint64_t parentKey = 0;
     // In loop mode: where the generator starts for this burst's draws.
     std::uint64_t seed = 0;
