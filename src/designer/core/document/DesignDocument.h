@@ -26,8 +26,8 @@ enum class TriggerMoment : std::uint8_t { Death, Age };
 struct LayerTrigger {
     std::int16_t Parent = 0; // another layer, 1 to 8
     TriggerMoment When = TriggerMoment::Death;
-    std::int16_t Age = 1; // 1 to 255; only for TriggerMoment::Age
-    bool Split = false;   // only for TriggerMoment::Age
+    std::int16_t Age = 1;     // 1 to 255; only for TriggerMoment::Age
+    bool Split = false;       // only for TriggerMoment::Age
     std::int16_t Inherit = 0; // 0 to 100
 
     bool operator==(const LayerTrigger& other) const {
