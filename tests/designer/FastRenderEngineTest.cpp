@@ -22,14 +22,14 @@
 namespace kirabellum {
 namespace {
 
-// The slots a render of `frames` frames can fill at most: every used layer
-// bursting its count before every frame.
-int slotsInUse(const DesignDocument& design, int frames) {
-    std::int64_t slots = 0;
-    for (const LayerSettings& layer : design.Layers)
-        if (layer.LayerUse != 0)
-            slots += std::max<int>(layer.LayerCount, 0);
-    return static_cast<int>(std::min<std::int64_t>(slots * (frames + 1), ParticleEngine::PoolSize));
+// The slots up to the highest live one: after every spawning, they cover every
+// slot a render has used so far.
+int slotsInUse(const ParticleEngine& engine) {
+    const std::vector<Particle>& pool = engine.pool();
+    int slots = static_cast<int>(pool.size());
+    while (slots > 0 && pool[static_cast<std::size_t>(slots - 1)].Layer == 0.0f)
+        --slots;
+    return slots;
 }
 
 // What an engine holds after a frame and its bursts.
@@ -68,7 +68,7 @@ bool renderFrames(ParticleEngine& engine, const DesignDocument& design, int fram
     status = engine.PrepareRender(design);
     if (!status.ok())
         return false;
-    const int slots = slotsInUse(design, frames);
+    int slots = slotsInUse(engine);
     for (int frame = 0; frame < frames; ++frame) {
         FrameState state;
         engine.advanceFrame();
@@ -77,6 +77,7 @@ bool renderFrames(ParticleEngine& engine, const DesignDocument& design, int fram
         state.pixels.fill(qRgb(1, 2, 3));
         engine.drawFrame(state.pixels, QPoint(0, 0));
         engine.spawnBurstsAfter(frame);
+        slots = std::max(slots, slotsInUse(engine));
         state.pool.assign(engine.pool().begin(), engine.pool().begin() + slots);
         state.live = engine.liveParticles();
         state.stamped = engine.stampedSparkPixels();
@@ -128,6 +129,17 @@ TEST(FastRenderEngineTest, RandomDesignsGiveTheReferenceFrames) {
     }
 }
 
+TEST(FastRenderEngineTest, RandomDesignsWithEffectsGiveTheReferenceFrames) {
+    for (std::uint32_t seed = 1; seed <= 48; ++seed) {
+        const DesignDocument design = randomEffectsDesign(seed);
+        const int threadChoices[] = {1, 2, 3, 7};
+        expectSameRender(design, 8, {threadChoices[seed % 4]}, seed * 7919u,
+                         "random design with effects " + std::to_string(seed));
+        if (::testing::Test::HasFatalFailure())
+            return;
+    }
+}
+
 TEST(FastRenderEngineTest, SampleDesignsGiveTheReferenceFrames) {
     for (const SampleDesign& sample : sampleDesigns()) {
         DesignDocument design = sample.design;
@@ -172,6 +184,11 @@ TEST(FastRenderEngineTest, HalfwayPositionsRoundTwoSparkPixelsOntoOnePixel) {
         EXPECT_EQ(engine.pool()[0].Y, c.expectedY);
         expectSameRender(design, 4, {1, 2, 3, 7}, 1,
                          "at " + std::to_string(c.x) + "," + std::to_string(c.y));
+        // Standing still, a particle's trail stamps land where it is.
+        DesignDocument trailed = design;
+        trailed.layer(1).Trail = LayerTrail{3, 70};
+        expectSameRender(trailed, 4, {1, 3}, 1,
+                         "trailed at " + std::to_string(c.x) + "," + std::to_string(c.y));
     }
 }
 
@@ -274,6 +291,26 @@ TEST(FastRenderEngineTest, SettingsAtTheEdgesGiveTheReferenceFrames) {
         {"negative fade", [](DesignDocument& d) { d.layer(1).LayerShape.fill(-3000); }},
         {"far outside the frame",
          [](DesignDocument& d) { d.layer(1).LayerX = -400, d.layer(2).LayerY = 900; }},
+        {"trails",
+         [](DesignDocument& d) {
+             d.layer(1).Trail = {4, 60}, d.layer(2).Trail = {8, 100};
+         }},
+        {"trails from outside the frame",
+         [](DesignDocument& d) {
+             d.layer(1).LayerX = -60, d.layer(1).LayerShape.fill(400);
+             d.layer(1).Trail = {8, 90};
+         }},
+        {"children on death",
+         [](DesignDocument& d) {
+             d.layer(1).LayerLife = 255;
+             d.layer(2).Trigger = LayerTrigger{1, TriggerMoment::Death, 1, false, 100};
+         }},
+        {"children at an age, split, with trails",
+         [](DesignDocument& d) {
+             d.layer(2).Trigger = LayerTrigger{1, TriggerMoment::Age, 2, true, 30};
+             d.layer(2).LayerCount = 3;
+             d.layer(2).Trail = {2, 50};
+         }},
     };
     for (const auto& c : cases) {
         DesignDocument design = emptyDesign(40, 48);
@@ -345,6 +382,19 @@ TEST(FastRenderEngineTest, ValuesOnlyAFileCanHoldGiveTheReferenceFrames) {
              d.ColorRamp[0] = common::makeColour(9, 9, 9);
              d.SparkImage[0].at(16, 16) = 0;
          }},
+        {"trail, NaN add rate",
+         [](DesignDocument& d) {
+             d.AddRate = NAN, d.layer(1).Trail = {3, 80};
+         }},
+        {"trail, negative add rate",
+         [](DesignDocument& d) {
+             d.AddRate = -3.0f, d.layer(1).Trail = {3, 80};
+         }},
+        {"trail, afterimage -7",
+         [](DesignDocument& d) {
+             d.AfterimageOn = 1, d.Afterimage = -7;
+             d.layer(1).Trail = {5, 100};
+         }},
     };
     for (const auto& c : cases) {
         DesignDocument design = emptyDesign(32, 16);
@@ -380,6 +430,69 @@ TEST(FastRenderEngineTest, ExhaustedPoolSpawnsIntoTheFreedSlotsLikeTheReference)
                 design.ColorRamp[15];
     }
     expectSameRender(design, 2, {2}, 9, "exhausted pool");
+}
+
+TEST(FastRenderEngineTest, AParentThatDiesInItsFirstFrameBurstsWhereItsMoveTookIt) {
+    // Layer 1's spark is all transparent: its particles die in their first
+    // stamping, still move, and layer 2 bursts around each at radius 0.
+    DesignDocument design = emptyDesign(40, 48);
+    LayerSettings& parent = design.layer(1);
+    parent.LayerUse = 1;
+    parent.LayerCount = 3;
+    parent.LayerX = 80;
+    parent.LayerY = 80;
+    parent.LayerRadius = 20;
+    parent.LayerShape.fill(40);
+    design.SparkImage[0].pixels.fill(0);
+    LayerSettings& child = design.layer(2);
+    child.LayerUse = 1;
+    child.LayerCount = 4;
+    child.LayerRadius = 0;
+    child.Trigger = LayerTrigger{1, TriggerMoment::Death, 1, false, 50};
+    discSpark(design, 2, 6.0);
+
+    RandomSource random(3);
+    RenderEngine reference(random);
+    ASSERT_TRUE(reference.PrepareRender(design).ok());
+    reference.advanceFrame();
+    EXPECT_EQ(reference.liveParticles(), 0);
+    const std::vector<Particle> moved(reference.pool().begin(), reference.pool().begin() + 3);
+    reference.spawnBurstsAfter(0);
+    ASSERT_EQ(reference.liveParticles(), 12);
+    for (std::size_t slot = 0; slot < 12; ++slot) {
+        EXPECT_EQ(reference.pool()[slot].Layer, 2.0f);
+        EXPECT_EQ(reference.pool()[slot].X, moved[slot / 4].X) << slot;
+        EXPECT_EQ(reference.pool()[slot].Y, moved[slot / 4].Y) << slot;
+    }
+    expectSameRender(design, 4, {1, 2, 3, 7}, 3, "parents dying in their first frame");
+}
+
+TEST(FastRenderEngineTest, ChildrenStopAtTheFullPoolLikeTheReference) {
+    // 2000 parents dying at once fire 100 children of layer 2 and 100 of layer
+    // 3 each, more than the pool holds.
+    DesignDocument design = emptyDesign(24, 16);
+    LayerSettings& parent = design.layer(1);
+    parent.LayerUse = 1;
+    parent.LayerCount = 2000;
+    parent.LayerX = 80;
+    parent.LayerY = 80;
+    design.SparkImage[0].pixels.fill(0);
+    for (int layer : {2, 3}) {
+        LayerSettings& child = design.layer(layer);
+        child.LayerUse = 1;
+        child.LayerCount = 100;
+        child.LayerX = 80;
+        child.LayerY = 80;
+        child.Trigger = LayerTrigger{1, TriggerMoment::Death, 1, false, 0};
+        design.SparkImage[static_cast<std::size_t>(layer - 1)].at(16, 16) = design.ColorRamp[9];
+    }
+    RandomSource random(5);
+    RenderEngine reference(random);
+    ASSERT_TRUE(reference.PrepareRender(design).ok());
+    reference.advanceFrame();
+    reference.spawnBurstsAfter(0);
+    EXPECT_EQ(reference.liveParticles(), ParticleEngine::PoolSize);
+    expectSameRender(design, 2, {1, 3}, 5, "children filling the pool");
 }
 
 TEST(FastRenderEngineTest, CancelledRunStopsAtTheSameFrameWithTheSameStrip) {
@@ -424,7 +537,7 @@ TEST(FastRenderEngineTest, PreparingAgainStartsAFreshRenderThatContinuesTheRando
         ASSERT_EQ(firstDifferentCanvasPixel(fast.canvas(), reference.canvas()), -1)
             << "render " << render;
         ASSERT_EQ(fast.liveParticles(), reference.liveParticles());
-        const auto slots = static_cast<std::ptrdiff_t>(slotsInUse(design, 3));
+        const auto slots = static_cast<std::ptrdiff_t>(ParticleEngine::PoolSize);
         ASSERT_EQ(firstDifferentSlot({fast.pool().begin(), fast.pool().begin() + slots},
                                      {reference.pool().begin(), reference.pool().begin() + slots}),
                   -1);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -80,6 +81,36 @@ TEST(LoopRenderTest, BothEnginesRecordTheSameLoop) {
         EXPECT_TRUE(reference.settled);
         EXPECT_EQ(reference.strip, fast.strip);
     }
+}
+
+// Child bursts belong to the state that repeats: a period with children of
+// children, split parents, trails and a layer's own ramp settles, its last frame
+// flows into its first, and both engines record it alike.
+TEST(LoopRenderTest, ChildBurstsRepeatWithThePeriod) {
+    DesignDocument design = emptyDesign(32, 64);
+    design.FrameCount = 6;
+    design.RenderCancel = 1;
+    for (int layer = 1; layer <= 3; ++layer) {
+        LayerSettings& settings = design.layer(layer);
+        settings.LayerUse = 1;
+        settings.LayerCount = 4;
+        settings.LayerX = 80;
+        settings.LayerY = 80;
+        settings.LayerRadius = 10;
+        settings.LayerLife = 180;
+        settings.LayerShape.fill(20);
+        discSpark(design, layer, 7.0);
+    }
+    design.layer(2).Trigger = LayerTrigger{1, TriggerMoment::Age, 2, true, 40};
+    design.layer(2).Trail = LayerTrail{3, 60};
+    design.layer(3).Trigger = LayerTrigger{2, TriggerMoment::Death, 1, false, 100};
+    design.layer(3).Ramp.assign(design.ColorRamp.begin(), design.ColorRamp.begin() + 64);
+    std::reverse(design.layer(3).Ramp.begin() + 1, design.layer(3).Ramp.end());
+    const LoopRender fast = renderLoop(design, 17, EngineKind::Fast, 2);
+    ASSERT_TRUE(fast.settled);
+    for (int frame = 0; frame < design.FrameCount; ++frame)
+        ASSERT_EQ(frameOf(fast, frame), frameOf(fast, frame + design.FrameCount)) << frame;
+    EXPECT_EQ(renderLoop(design, 17, EngineKind::Reference, 2).strip, fast.strip);
 }
 
 TEST(LoopRenderTest, SampleDesignsLoop) {

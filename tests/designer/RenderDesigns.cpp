@@ -1,6 +1,11 @@
 #include "RenderDesigns.h"
 
+#include "core/render/RenderPreparation.h"
+
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <numeric>
 #include <random>
 
 namespace kirabellum {
@@ -84,6 +89,53 @@ DesignDocument randomRenderDesign(std::uint32_t seed) {
         force.Angle = chance(50) ? static_cast<float>(between(0, 1))
                                  : static_cast<float>(between(0, 3599) / 10.0);
         force.Power = static_cast<float>(between(0, 50) / 10.0);
+    }
+    return design;
+}
+
+DesignDocument randomEffectsDesign(std::uint32_t seed) {
+    DesignDocument design = randomRenderDesign(seed);
+    std::mt19937 random(seed + 0x9E3779B9u);
+    auto between = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    auto chance = [&](int percent) { return between(1, 100) <= percent; };
+
+    // A layer's parent comes before it in a shuffled order of the layers.
+    std::array<int, LayerTotal> order{};
+    std::iota(order.begin(), order.end(), 1);
+    std::shuffle(order.begin(), order.end(), random);
+    design.layer(order[0]).LayerUse = 1;
+    for (std::size_t rank = 0; rank < order.size(); ++rank) {
+        const int layer = order[rank];
+        LayerSettings& settings = design.layer(layer);
+        if (rank > 0 && chance(50)) {
+            LayerTrigger trigger;
+            trigger.Parent = static_cast<std::int16_t>(
+                order[static_cast<std::size_t>(between(0, static_cast<int>(rank) - 1))]);
+            trigger.When = chance(50) ? TriggerMoment::Death : TriggerMoment::Age;
+            if (trigger.When == TriggerMoment::Age) {
+                trigger.Age = static_cast<std::int16_t>(between(1, 4));
+                trigger.Split = chance(50);
+            }
+            trigger.Inherit = static_cast<std::int16_t>(between(0, 100));
+            settings.Trigger = trigger;
+            settings.LayerUse = static_cast<std::uint8_t>(chance(80) ? 1 : 0);
+            settings.LayerCount = static_cast<std::int16_t>(between(1, 5));
+        }
+        if (chance(30))
+            settings.Trail = LayerTrail{static_cast<std::int16_t>(between(1, MaximumTrailSteps)),
+                                        static_cast<std::int16_t>(between(1, 100))};
+        if (chance(30)) {
+            settings.Ramp.assign(static_cast<std::size_t>(between(1, RampCapacity)), 0);
+            for (std::size_t index = 1; index < settings.Ramp.size(); ++index)
+                settings.Ramp[index] = static_cast<common::Colour>(random() & 0xFFFFFF);
+            for (common::Colour& pixel :
+                 design.SparkImage[static_cast<std::size_t>(layer - 1)].pixels)
+                if (pixel != 0)
+                    pixel = settings.Ramp[static_cast<std::size_t>(
+                        between(0, static_cast<int>(settings.Ramp.size()) - 1))];
+        }
     }
     return design;
 }

@@ -24,4 +24,9 @@ DesignDocument restlessDesign();
 // images with holes and scattered pixels, small frames and few particles.
 DesignDocument randomRenderDesign(std::uint32_t seed);
 
+// randomRenderDesign(seed) with layer effects drawn on top: child bursts on
+// death or at an age (split or not, chains included, never a cycle), ramps of
+// the layers' own with their sparks painted in them, and trails.
+DesignDocument randomEffectsDesign(std::uint32_t seed);
+
 } // namespace kirabellum

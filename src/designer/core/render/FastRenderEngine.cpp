@@ -1,5 +1,6 @@
 #include "core/render/FastRenderEngine.h"
 
+#include "common/Colour.h"
 #include "common/Rounding.h"
 #include "core/document/DesignMath.h"
 #include "core/render/ParticleSpawn.h"
@@ -18,6 +19,119 @@ namespace kirabellum {
 namespace {
 
 constexpr int ContributionOffset = 256; // contributionTable_ index of intensity 0
+
+// The stamping work a plan is estimated at: a visit to a plan costs about as
+// much as stamping 100 pixels, a row about 8.
+constexpr int VisitWork = 100;
+constexpr int RowWork = 8;
+
+// One coordinate of trail stamp `step` of `steps`, from the particle at `p`
+// back towards `q`.
+float trailCoordinate(float p, float q, int step, int steps) {
+    return static_cast<float>(p + (static_cast<double>(q) - p) * step / (steps + 1));
+}
+
+// One stamp of a spark: where it lands and what its pixels add.
+struct SparkStamp {
+    float x, y;
+    AxisPlacement columns, rows;
+    bool brightOnly;             // only the pixels above the shift are stamped
+    int shift;                   // when brightOnly: intensity = ramp index - shift
+    double weight;               // when brightOnly and Weighted: each intensity's weight
+    const double* contributions; // otherwise: what each ramp index adds
+};
+
+// Adds the stamp's spark rows that land on canvas rows rowBegin to rowEnd - 1
+// to `canvas`, in the spark's row and column order. Weighted stamps (trail
+// stamps) add (intensity × weight) × addRate where the others add intensity ×
+// addRate. Inlined into the callers, whose loops are vectorised.
+template <bool Weighted>
+__attribute__((always_inline)) inline void
+stampSpark(const SparkShape& shape, const SparkStamp& stamp, float* canvas, int frameSize,
+           double addRate, double limit, int rowBegin, int rowEnd, int* columnMap) {
+    const int column = stamp.columns.origin;
+    const int row = stamp.rows.origin;
+    // Spark columns columnBegin to columnEnd - 1 land inside the frame.
+    int columnBegin = 0;
+    int columnEnd = 0;
+    if (!stamp.columns.halfway) {
+        columnBegin = std::max(0, -column);
+        columnEnd = std::min(SparkEdge, frameSize - column);
+    } else {
+        columnBegin = SparkEdge;
+        for (int dx = 0; dx < SparkEdge; ++dx) {
+            const double px =
+                common::roundHalfEven(dx + static_cast<double>(stamp.x) - SparkCentre);
+            if (px >= 0 && px < frameSize) {
+                columnMap[dx] = static_cast<int>(px);
+                columnBegin = std::min(columnBegin, dx);
+                columnEnd = dx + 1;
+            }
+        }
+    }
+    if (columnBegin >= columnEnd)
+        return;
+
+    // Spark rows rowBegin - row to rowEnd - 1 - row land in the band, one to
+    // one; halfway, each row's canvas row follows the rounding.
+    const bool brightOnly = stamp.brightOnly;
+    const SparkShape::Run brightRows =
+        brightOnly ? shape.brightRows(stamp.shift) : SparkShape::Run{0, 0};
+    int firstRow = brightOnly ? brightRows.begin : shape.firstRow();
+    int endRow = brightOnly ? brightRows.end : shape.endRow();
+    if (!stamp.rows.halfway) {
+        firstRow = std::max(firstRow, rowBegin - row);
+        endRow = std::min(endRow, rowEnd - row);
+    }
+    for (int dy = firstRow; dy < endRow; ++dy) {
+        int canvasRow = row + dy;
+        if (stamp.rows.halfway) {
+            canvasRow = static_cast<int>(
+                common::roundHalfEven(static_cast<double>(stamp.y) + dy - SparkCentre));
+            if (canvasRow < rowBegin || canvasRow >= rowEnd)
+                continue;
+        }
+        float* line = canvas + static_cast<std::ptrdiff_t>(canvasRow) * frameSize;
+        if (brightOnly) {
+            const SparkShape::Run span = shape.brightSpan(dy, stamp.shift);
+            int begin = std::max<int>(span.begin, columnBegin);
+            int end = std::min<int>(span.end, columnEnd);
+            if (begin >= end)
+                continue;
+            // Widened to whole groups of pixels where the frame's columns allow:
+            // the pixels added add exactly 0.
+            const int groups = (end - begin + PixelGroup - 1) / PixelGroup;
+            if (groups * PixelGroup <= columnEnd - columnBegin) {
+                end = std::min(begin + groups * PixelGroup, columnEnd);
+                begin = end - groups * PixelGroup;
+                if constexpr (Weighted)
+                    addWeightedShiftedGroups(line + column + begin, shape.widenedRow(dy) + begin,
+                                             groups, stamp.shift, stamp.weight, addRate, limit);
+                else
+                    addShiftedGroups(line + column + begin, shape.widenedRow(dy) + begin, groups,
+                                     stamp.shift, addRate, limit);
+            } else {
+                if constexpr (Weighted)
+                    addWeightedShiftedSpan(line + column + begin, shape.widenedRow(dy) + begin,
+                                           end - begin, stamp.shift, stamp.weight, addRate, limit);
+                else
+                    addShiftedSpan(line + column + begin, shape.widenedRow(dy) + begin, end - begin,
+                                   stamp.shift, addRate, limit);
+            }
+            continue;
+        }
+        const std::uint8_t* values = shape.row(dy);
+        for (const SparkShape::Run* run = shape.runsBegin(dy); run != shape.runsEnd(dy); ++run) {
+            const int begin = std::max<int>(run->begin, columnBegin);
+            const int end = std::min<int>(run->end, columnEnd);
+            if (stamp.columns.halfway)
+                addMappedSpan(line, columnMap, values, begin, end, stamp.contributions, limit);
+            else if (begin < end)
+                addSpan(line + column + begin, values + begin, end - begin, stamp.contributions,
+                        limit);
+        }
+    }
+}
 
 } // namespace
 
@@ -40,8 +154,10 @@ FastRenderEngine::FastRenderEngine(RandomSource& random,
       ParticlePool(static_cast<std::size_t>(PoolSize)), live_(static_cast<std::size_t>(PoolSize)),
       spareLive_(static_cast<std::size_t>(PoolSize)), spawned_(static_cast<std::size_t>(PoolSize)),
       spawnedLayer_(static_cast<std::size_t>(PoolSize)),
-      spawnedBurst_(static_cast<std::size_t>(PoolSize)), plans_(static_cast<std::size_t>(PoolSize)),
-      planRows_(static_cast<std::size_t>(PoolSize)),
+      spawnedBurst_(static_cast<std::size_t>(PoolSize)),
+      spawnedInBurst_(static_cast<std::size_t>(PoolSize)),
+      plans_(static_cast<std::size_t>(PoolSize)), planRows_(static_cast<std::size_t>(PoolSize)),
+      trailStarts_(static_cast<std::size_t>(PoolSize)),
       balancer_(workers_.workerCount(),
                 workers_.workerCount() == 1 ? 1 : BandsPerWorker * workers_.workerCount()) {
     if (balancer_.bandCount() > 1)
@@ -71,13 +187,19 @@ common::Status FastRenderEngine::PrepareRender(const DesignDocument& design) {
         const double intensity = static_cast<double>(index) - ContributionOffset;
         contributionTable_[index] = (intensity < 1 ? 0.0 : intensity) * addRate;
     }
+    prepareLayerCanvases();
+    prepareTrails();
 
     // Stamping can then only add +0 or more to a canvas value of +0 or more.
-    onlyUpperLimit_ = addRate >= 0 && std::isfinite(addRate) && preparation_.rampLength() >= 1 &&
+    bool rampsFilled = true;
+    for (int canvas = 0; canvas < preparation_.canvasCount(); ++canvas)
+        rampsFilled = rampsFilled && preparation_.canvasRampLength(canvas) >= 1;
+    onlyUpperLimit_ = addRate >= 0 && std::isfinite(addRate) && rampsFilled &&
                       (design.AfterimageOn == 0 || design.Afterimage >= 0);
 
     const auto frameSize = static_cast<std::size_t>(preparation_.frameSize());
-    Canvas.assign(frameSize * frameSize, 0.0f);
+    Canvas.assign(frameSize * frameSize * static_cast<std::size_t>(preparation_.canvasCount()),
+                  0.0f);
     canvasBlank_ = true;
     rowEstimate_.assign(frameSize, 0.0);
     for (Worker& worker : workerState_)
@@ -88,19 +210,49 @@ common::Status FastRenderEngine::PrepareRender(const DesignDocument& design) {
     return common::Status::success();
 }
 
+void FastRenderEngine::prepareLayerCanvases() {
+    const std::ptrdiff_t area =
+        static_cast<std::ptrdiff_t>(preparation_.frameSize()) * preparation_.frameSize();
+    for (int layer = 1; layer <= LayerTotal; ++layer) {
+        const int canvas = preparation_.canvasOf(layer);
+        canvasOffset_[static_cast<std::size_t>(layer - 1)] = canvas * area;
+        canvasLimit_[static_cast<std::size_t>(layer - 1)] =
+            preparation_.canvasRampLength(canvas) - 1;
+    }
+}
+
+void FastRenderEngine::prepareTrails() {
+    const double addRate = preparation_.design().AddRate;
+    for (int layer = 1; layer <= LayerTotal; ++layer) {
+        const auto index = static_cast<std::size_t>(layer - 1);
+        std::vector<double>& table = trailContributionTables_[index];
+        table.clear();
+        double weight = 1.0;
+        for (int step = 1; step <= preparation_.trailSteps(layer); ++step) {
+            weight = weight * preparation_.trailFade(layer);
+            trailWeights_[index][static_cast<std::size_t>(step - 1)] = weight;
+            for (int entry = 0; entry < ContributionTableSize; ++entry) {
+                const double intensity = static_cast<double>(entry) - ContributionOffset;
+                table.push_back((intensity < 1 ? 0.0 : intensity) * weight * addRate);
+            }
+        }
+    }
+}
+
 void FastRenderEngine::Add(int layer) {
     addBursts(&layer, 1);
 }
 
 void FastRenderEngine::addBursts(const int* layers, int count) {
-    spawnBursts(layers, nullptr, count);
+    spawnBursts(layers, nullptr, count, false);
 }
 
-void FastRenderEngine::addTriggeredBursts(const TriggeredBurst* bursts, int count) {
-    spawnBursts(nullptr, bursts, count);
+void FastRenderEngine::addTriggeredBursts(const TriggeredBurst* bursts, int count, bool seeded) {
+    spawnBursts(nullptr, bursts, count, seeded);
 }
 
-void FastRenderEngine::spawnBursts(const int* layers, const TriggeredBurst* bursts, int count) {
+void FastRenderEngine::spawnBursts(const int* layers, const TriggeredBurst* bursts, int count,
+                                   bool seeded) {
     // The free slots are the ones missing from the sorted live list; the
     // bursts take them in turn, lowest first, in one pass.
     int spawned = 0;
@@ -117,23 +269,25 @@ void FastRenderEngine::spawnBursts(const int* layers, const TriggeredBurst* burs
             spawned_[static_cast<std::size_t>(spawned)] = slot;
             spawnedLayer_[static_cast<std::size_t>(spawned)] = static_cast<std::uint8_t>(layer);
             spawnedBurst_[static_cast<std::size_t>(spawned)] = index;
+            spawnedInBurst_[static_cast<std::size_t>(spawned)] = inBurst;
             ++spawned;
             ++inBurst;
         }
     }
     if (spawned == 0)
         return;
-    spawnInto(spawned, bursts);
+    spawnInto(spawned, bursts, seeded);
     const auto merged = std::merge(live_.begin(), live_.begin() + liveCount_, spawned_.begin(),
                                    spawned_.begin() + spawned, spareLive_.begin());
     liveCount_ = static_cast<int>(merged - spareLive_.begin());
     live_.swap(spareLive_);
 }
 
-void FastRenderEngine::spawnInto(int count, const TriggeredBurst* bursts) {
+void FastRenderEngine::spawnInto(int count, const TriggeredBurst* bursts, bool seeded) {
     // Each particle takes SpawnDraws draws, so that a worker's share of the
-    // bursts starts where the draws of the particles before it end. A small
-    // burst is not worth handing out.
+    // bursts starts where the draws of the particles before it end (or, for
+    // seeded bursts, each particle where those of its burst before it end). A
+    // small burst is not worth handing out.
     constexpr int ParallelSpawnMinimum = 256;
     const int workerCount = count >= ParallelSpawnMinimum ? workers_.workerCount() : 1;
     const std::uint64_t start = random_->state();
@@ -149,6 +303,12 @@ void FastRenderEngine::spawnInto(int count, const TriggeredBurst* bursts) {
             const TriggeredBurst* parent =
                 bursts != nullptr ? &bursts[spawnedBurst_[static_cast<std::size_t>(index)]]
                                   : nullptr;
+            if (seeded) {
+                random.restart(parent->seed);
+                random.skip(
+                    static_cast<std::uint64_t>(SpawnDraws) *
+                    static_cast<std::uint64_t>(spawnedInBurst_[static_cast<std::size_t>(index)]));
+            }
             spawnParticle(ParticlePool[static_cast<std::size_t>(slot)], slot, layer,
                           preparation_.layer(layer), preparation_.Scale(), random, parent);
         }
@@ -157,7 +317,8 @@ void FastRenderEngine::spawnInto(int count, const TriggeredBurst* bursts) {
         spawn(0);
     else
         workers_.run(spawn);
-    random_->skip(static_cast<std::uint64_t>(SpawnDraws) * static_cast<std::uint64_t>(count));
+    if (!seeded)
+        random_->skip(static_cast<std::uint64_t>(SpawnDraws) * static_cast<std::uint64_t>(count));
 }
 
 void FastRenderEngine::advanceFrame() {
@@ -198,15 +359,36 @@ void FastRenderEngine::planAndMove(int workerIndex) {
     std::fill(worker.rowWork.begin(), worker.rowWork.end(), 0);
     int survivors = 0;
     std::uint64_t stamped = 0;
+    const bool trails = preparation_.hasTrails();
     for (int position = begin; position < end; ++position) {
         const int slot = live_[static_cast<std::size_t>(position)];
         Particle& particle = ParticlePool[static_cast<std::size_t>(slot)];
         StampPlan& plan = plans_[static_cast<std::size_t>(position)];
         RowRange& rows = planRows_[static_cast<std::size_t>(position)];
         bool dies = false;
-        const int workPerRow = planParticle(particle, plan, rows, dies);
+        int workPerRow = planParticle(particle, plan, rows, dies);
         const SparkShape& shape = sparkShapes_[plan.layerIndex];
         stamped += static_cast<std::uint64_t>(shape.opaquePixels());
+        plan.ownOutside = rows.begin >= rows.end;
+        plan.trailed = false;
+        const int steps = trails ? preparation_.trailSteps(plan.layerIndex + 1) : 0;
+        if (steps > 0) {
+            // From its second frame on, a particle of a layer with a trail is
+            // stamped again back towards where it was one move earlier.
+            if (particle.Age >= 1) {
+                const TrailStart start{particle.PreviousX, particle.PreviousY};
+                trailStarts_[static_cast<std::size_t>(position)] = start;
+                plan.trailed = true;
+                planTrail(plan, start, rows);
+                stamped += static_cast<std::uint64_t>(steps * shape.opaquePixels());
+                if (rows.begin < rows.end)
+                    workPerRow =
+                        ((steps + 1) * shape.opaquePixels() + VisitWork) / (rows.end - rows.begin) +
+                        RowWork;
+            }
+            particle.PreviousX = particle.X;
+            particle.PreviousY = particle.Y;
+        }
         if (rows.begin < rows.end) {
             worker.rowWork[static_cast<std::size_t>(rows.begin)] += workPerRow;
             worker.rowWork[static_cast<std::size_t>(rows.end)] -= workPerRow;
@@ -221,6 +403,9 @@ void FastRenderEngine::planAndMove(int workerIndex) {
     preparation_.motion().moveQuickly(ParticlePool, live_.data() + begin, end - begin);
     worker.survivors = survivors;
     worker.stamped = stamped;
+    worker.fired.clear();
+    if (preparation_.hasTriggers())
+        collectPartTriggers(begin, end, worker);
     balancer_.recordPlanning(
         workerIndex,
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
@@ -287,11 +472,64 @@ int FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, Ro
     const int slack = rows.halfway ? 1 : 0;
     rowRange.begin = std::clamp(rows.origin + sparkFirstRow - slack, 0, frameSize);
     rowRange.end = std::clamp(rows.origin + sparkEndRow + slack, 0, frameSize);
-    // The stamping work, spread evenly over the rows the spark covers: a visit
-    // to a plan costs about as much as stamping 100 pixels, a row about 8.
-    constexpr int VisitWork = 100;
-    constexpr int RowWork = 8;
+    // The stamping work, spread evenly over the rows the spark covers.
     return (pixels + VisitWork) / (sparkEndRow - sparkFirstRow) + RowWork;
+}
+
+void FastRenderEngine::planTrail(const StampPlan& plan, TrailStart start, RowRange& rows) const {
+    const SparkShape& shape = sparkShapes_[plan.layerIndex];
+    if (shape.opaquePixels() == 0)
+        return;
+    // Where stamping can only raise canvas values, the rows of a shifted
+    // particle at or below the shift add exactly 0, wherever they land.
+    const SparkShape::Run sparkRows =
+        plan.shifted && onlyUpperLimit_
+            ? shape.brightRows(plan.shift)
+            : SparkShape::Run{static_cast<std::uint8_t>(shape.firstRow()),
+                              static_cast<std::uint8_t>(shape.endRow())};
+    if (sparkRows.begin >= sparkRows.end)
+        return;
+    const int frameSize = preparation_.frameSize();
+    const int steps = preparation_.trailSteps(plan.layerIndex + 1);
+    for (int step = 1; step <= steps; ++step) {
+        const AxisPlacement columns = placeAxis(trailCoordinate(plan.x, start.x, step, steps));
+        const AxisPlacement stampRows = placeAxis(trailCoordinate(plan.y, start.y, step, steps));
+        if (!columns.placed || !stampRows.placed)
+            continue;
+        if (columns.origin + SparkEdge + 1 <= 0 || columns.origin - 1 >= frameSize)
+            continue;
+        const int slack = stampRows.halfway ? 1 : 0;
+        const int begin = std::clamp(stampRows.origin + sparkRows.begin - slack, 0, frameSize);
+        const int end = std::clamp(stampRows.origin + sparkRows.end + slack, 0, frameSize);
+        if (begin >= end)
+            continue;
+        rows = rows.begin < rows.end
+                   ? RowRange{std::min(rows.begin, begin), std::max(rows.end, end)}
+                   : RowRange{begin, end};
+    }
+}
+
+void FastRenderEngine::collectPartTriggers(int begin, int end, Worker& worker) {
+    // The part's survivors, in slot order, are the slots its stamping did not
+    // free; those that split leave the list.
+    int* survivors = spareLive_.data() + begin;
+    int kept = 0;
+    int survivor = 0;
+    for (int position = begin; position < end; ++position) {
+        const int slot = live_[static_cast<std::size_t>(position)];
+        const bool freed = !(survivor < worker.survivors && survivors[survivor] == slot);
+        if (!freed)
+            ++survivor;
+        Particle& particle = ParticlePool[static_cast<std::size_t>(slot)];
+        const int layer = plans_[static_cast<std::size_t>(position)].layerIndex + 1;
+        const bool splits = !preparation_.childTriggers(layer).empty() &&
+                            collectTriggers(particle, layer, freed, worker.fired);
+        if (splits)
+            particle.Layer = 0.0f;
+        else if (!freed)
+            survivors[kept++] = slot;
+    }
+    worker.survivors = kept;
 }
 
 const double* FastRenderEngine::contributionsFor(const StampPlan& plan, Worker& worker) const {
@@ -308,6 +546,25 @@ const double* FastRenderEngine::contributionsFor(const StampPlan& plan, Worker& 
         worker.contributions[static_cast<std::size_t>(value)] = intensity * addRate;
     }
     return worker.contributions.data();
+}
+
+const double* FastRenderEngine::trailContributionsFor(const StampPlan& plan, int step,
+                                                      Worker& worker) const {
+    const std::size_t layerIndex = plan.layerIndex;
+    if (plan.shifted && plan.shift >= -ContributionOffset)
+        return trailContributionTables_[layerIndex].data() +
+               static_cast<std::ptrdiff_t>(step - 1) * ContributionTableSize + ContributionOffset -
+               std::min(plan.shift, ContributionOffset);
+    const SparkShape& shape = sparkShapes_[layerIndex];
+    const double addRate = preparation_.design().AddRate;
+    const double weight = trailWeights_[layerIndex][static_cast<std::size_t>(step - 1)];
+    for (int value = 1; value <= shape.brightest(); ++value) {
+        double intensity = common::roundHalfEven(value - plan.ageFade);
+        if (intensity < 1)
+            intensity = 0;
+        worker.trailContributions[static_cast<std::size_t>(value)] = intensity * weight * addRate;
+    }
+    return worker.trailContributions.data();
 }
 
 void FastRenderEngine::packLiveParticles() {
@@ -330,6 +587,9 @@ void FastRenderEngine::gatherSurvivors() {
     }
     live_.swap(spareLive_);
     liveCount_ = count;
+    // The parts follow each other in slot order.
+    for (const Worker& worker : workerState_)
+        triggered_.insert(triggered_.end(), worker.fired.begin(), worker.fired.end());
 }
 
 void FastRenderEngine::splitIntoBands() {
@@ -349,21 +609,29 @@ void FastRenderEngine::splitIntoBands() {
 
 void FastRenderEngine::fadeRows(int rowBegin, int rowEnd) {
     const int frameSize = preparation_.frameSize();
-    float* first = Canvas.data() + static_cast<std::ptrdiff_t>(rowBegin) * frameSize;
-    float* last = Canvas.data() + static_cast<std::ptrdiff_t>(rowEnd) * frameSize;
+    const std::ptrdiff_t area = static_cast<std::ptrdiff_t>(frameSize) * frameSize;
+    for (int canvas = 0; canvas < preparation_.canvasCount(); ++canvas) {
+        float* const values = Canvas.data() + canvas * area;
+        fadeCanvasRows(values + static_cast<std::ptrdiff_t>(rowBegin) * frameSize,
+                       values + static_cast<std::ptrdiff_t>(rowEnd) * frameSize,
+                       preparation_.canvasRampLength(canvas));
+    }
+}
+
+void FastRenderEngine::fadeCanvasRows(float* first, float* last, int rampLength) const {
     if (preparation_.design().AfterimageOn == 0) {
         std::fill(first, last, 0.0f);
         return;
     }
     const double divisor = preparation_.design().Afterimage / 10.0;
     // Afterimages of 10 to 100 divide by at least 1: the canvas stays within
-    // the ramp. Only smaller values from a file need holding to it.
+    // its ramp. Only smaller values from a file need holding to it.
     if (divisor >= 1.0) {
         for (float* value = first; value != last; ++value)
             *value = static_cast<float>(*value / divisor);
         return;
     }
-    const float limit = static_cast<float>(preparation_.rampLength() - 1);
+    const float limit = static_cast<float>(rampLength - 1);
     for (float* value = first; value != last; ++value) {
         *value = static_cast<float>(*value / divisor);
         if (*value > limit)
@@ -407,7 +675,7 @@ void FastRenderEngine::stampBand(int bandBegin, int bandEnd, Worker& worker) {
     const auto stamp = [&](int position) {
         const RowRange rows = planRows_[static_cast<std::size_t>(position)];
         if (rows.begin < rows.end)
-            stampParticle(plans_[static_cast<std::size_t>(position)],
+            stampParticle(plans_[static_cast<std::size_t>(position)], position,
                           std::max(rows.begin, bandBegin), std::min(rows.end, bandEnd), worker);
     };
     // A single band takes every plan; otherwise the band first lists the plans
@@ -436,86 +704,46 @@ void FastRenderEngine::stampBand(int bandBegin, int bandEnd, Worker& worker) {
 }
 
 // The spans' loops are vectorised, on four pixels per instruction with AVX2.
-KIRABELLUM_WIDER_CLONES void FastRenderEngine::stampParticle(const StampPlan& plan, int rowBegin,
-                                                             int rowEnd, Worker& worker) {
+KIRABELLUM_WIDER_CLONES void FastRenderEngine::stampParticle(const StampPlan& plan, int position,
+                                                             int rowBegin, int rowEnd,
+                                                             Worker& worker) {
     const int frameSize = preparation_.frameSize();
     const SparkShape& shape = sparkShapes_[plan.layerIndex];
-    const double limit = preparation_.rampLength() - 1;
-
+    float* const canvas = Canvas.data() + canvasOffset_[plan.layerIndex];
+    const double limit = canvasLimit_[plan.layerIndex];
     const double addRate = preparation_.design().AddRate;
-    const double* contributions = plan.brightOnly ? nullptr : contributionsFor(plan, worker);
-
-    // Spark columns columnBegin to columnEnd - 1 land inside the frame.
-    int columnBegin = 0;
-    int columnEnd = 0;
-    if (!plan.columnHalfway) {
-        columnBegin = std::max(0, -plan.column);
-        columnEnd = std::min(SparkEdge, frameSize - plan.column);
-    } else {
-        columnBegin = SparkEdge;
-        for (int dx = 0; dx < SparkEdge; ++dx) {
-            const double px = common::roundHalfEven(dx + static_cast<double>(plan.x) - SparkCentre);
-            if (px >= 0 && px < frameSize) {
-                worker.columns[static_cast<std::size_t>(dx)] = static_cast<int>(px);
-                columnBegin = std::min(columnBegin, dx);
-                columnEnd = dx + 1;
-            }
-        }
+    if (!plan.ownOutside) {
+        const SparkStamp own{plan.x,
+                             plan.y,
+                             {true, plan.columnHalfway, plan.column},
+                             {true, plan.rowHalfway, plan.row},
+                             plan.brightOnly,
+                             plan.shift,
+                             1.0,
+                             plan.brightOnly ? nullptr : contributionsFor(plan, worker)};
+        stampSpark<false>(shape, own, canvas, frameSize, addRate, limit, rowBegin, rowEnd,
+                          worker.columns.data());
     }
-    if (columnBegin >= columnEnd)
+    if (!plan.trailed)
         return;
-
-    // Spark rows rowBegin - plan.row to rowEnd - 1 - plan.row land in the band,
-    // one to one; halfway, each row's canvas row follows the rounding.
-    const bool brightOnly = plan.brightOnly;
-    const SparkShape::Run brightRows =
-        brightOnly ? shape.brightRows(plan.shift) : SparkShape::Run{0, 0};
-    int firstRow = brightOnly ? brightRows.begin : shape.firstRow();
-    int endRow = brightOnly ? brightRows.end : shape.endRow();
-    if (!plan.rowHalfway) {
-        firstRow = std::max(firstRow, rowBegin - plan.row);
-        endRow = std::min(endRow, rowEnd - plan.row);
-    }
-    for (int dy = firstRow; dy < endRow; ++dy) {
-        int canvasRow = plan.row + dy;
-        if (plan.rowHalfway) {
-            canvasRow = static_cast<int>(
-                common::roundHalfEven(static_cast<double>(plan.y) + dy - SparkCentre));
-            if (canvasRow < rowBegin || canvasRow >= rowEnd)
-                continue;
-        }
-        float* line = Canvas.data() + static_cast<std::ptrdiff_t>(canvasRow) * frameSize;
-        if (brightOnly) {
-            const SparkShape::Run span = shape.brightSpan(dy, plan.shift);
-            int begin = std::max<int>(span.begin, columnBegin);
-            int end = std::min<int>(span.end, columnEnd);
-            if (begin >= end)
-                continue;
-            // Widened to whole groups of pixels where the frame's columns allow:
-            // the pixels added add exactly 0.
-            const int groups = (end - begin + PixelGroup - 1) / PixelGroup;
-            if (groups * PixelGroup <= columnEnd - columnBegin) {
-                end = std::min(begin + groups * PixelGroup, columnEnd);
-                begin = end - groups * PixelGroup;
-                addShiftedGroups(line + plan.column + begin, shape.widenedRow(dy) + begin, groups,
-                                 plan.shift, addRate, limit);
-            } else {
-                addShiftedSpan(line + plan.column + begin, shape.widenedRow(dy) + begin,
-                               end - begin, plan.shift, addRate, limit);
-            }
+    // The trail stamps, j = 1 to k, each after the one before.
+    const TrailStart start = trailStarts_[static_cast<std::size_t>(position)];
+    const int steps = preparation_.trailSteps(plan.layerIndex + 1);
+    for (int step = 1; step <= steps; ++step) {
+        SparkStamp trail{};
+        trail.x = trailCoordinate(plan.x, start.x, step, steps);
+        trail.y = trailCoordinate(plan.y, start.y, step, steps);
+        trail.columns = placeAxis(trail.x);
+        trail.rows = placeAxis(trail.y);
+        if (!trail.columns.placed || !trail.rows.placed)
             continue;
-        }
-        const std::uint8_t* values = shape.row(dy);
-        for (const SparkShape::Run* run = shape.runsBegin(dy); run != shape.runsEnd(dy); ++run) {
-            const int begin = std::max<int>(run->begin, columnBegin);
-            const int end = std::min<int>(run->end, columnEnd);
-            if (plan.columnHalfway)
-                addMappedSpan(line, worker.columns.data(), values, begin, end, contributions,
-                              limit);
-            else if (begin < end)
-                addSpan(line + plan.column + begin, values + begin, end - begin, contributions,
-                        limit);
-        }
+        trail.brightOnly = plan.shifted && onlyUpperLimit_ && !trail.columns.halfway;
+        trail.shift = plan.shift;
+        trail.weight = trailWeights_[plan.layerIndex][static_cast<std::size_t>(step - 1)];
+        trail.contributions =
+            trail.brightOnly ? nullptr : trailContributionsFor(plan, step, worker);
+        stampSpark<true>(shape, trail, canvas, frameSize, addRate, limit, rowBegin, rowEnd,
+                         worker.columns.data());
     }
 }
 
@@ -531,6 +759,8 @@ void FastRenderEngine::drawFrame(QImage& target, QPoint origin) const {
     // which two workers must not both do.
     uchar* const bits = target.bits();
     const qsizetype bytesPerLine = target.bytesPerLine();
+    const int canvasCount = preparation_.canvasCount();
+    const std::ptrdiff_t area = static_cast<std::ptrdiff_t>(frameSize) * frameSize;
     auto draw = [&](int worker) {
         const int rowBegin =
             static_cast<int>(static_cast<std::int64_t>(frameSize) * worker / workerCount);
@@ -545,6 +775,14 @@ void FastRenderEngine::drawFrame(QImage& target, QPoint origin) const {
                 // least 1 is its palette index.
                 if (values[x] >= 1.0f)
                     line[x] = preparation_.paletteRgb(static_cast<int>(values[x]));
+            }
+            // The layers' own canvases add their colours to what is there.
+            for (int canvas = 1; canvas < canvasCount; ++canvas) {
+                const float* own = values + canvas * area;
+                for (int x = 0; x < frameSize; ++x)
+                    if (own[x] >= 1.0f)
+                        line[x] = common::addChannels(
+                            line[x], preparation_.canvasRgb(canvas, static_cast<int>(own[x])));
             }
         }
     };

@@ -39,7 +39,13 @@ namespace kirabellum {
 //   work (estimated from the sparks' rows, weighted by what each part of the
 //   frame took before: WorkBalancer), and each band's particles are stamped by
 //   one worker in slot order, so every canvas pixel receives its additions in
-//   the order the straightforward engine makes them.
+//   the order the straightforward engine makes them;
+// - a particle with a trail is one plan too: its rows cover its own stamp and
+//   its trail stamps, and a band stamps its own stamp and then the trail
+//   stamps in turn, so the additions keep the straightforward engine's order;
+// - each worker collects the bursts its part of the particles fires after
+//   moving them; the parts follow each other in slot order, and so do their
+//   collections, one after the other.
 // Where a spark lands and whether its intensities are one shift of the ramp
 // indices is SparkPlacement's arithmetic; the loops that add a row of it to the
 // canvas are the StampKernels.
@@ -59,7 +65,7 @@ public:
     void drawFrame(QImage& target, QPoint origin) const override;
     void Add(int layer) override;
     void addBursts(const int* layers, int count) override;
-    void addTriggeredBursts(const TriggeredBurst* bursts, int count) override;
+    void addTriggeredBursts(const TriggeredBurst* bursts, int count, bool seeded) override;
     void packLiveParticles() override;
 
     const RenderPreparation& preparation() const override { return preparation_; }
@@ -71,6 +77,7 @@ public:
     int threadCount() const { return workers_.workerCount(); }
 
 private:
+    static constexpr int ContributionTableSize = 768;
     // How one live particle is stamped in this frame, worked out from its state
     // before it moves. 32 bytes, so that the stamping reads one half of a cache
     // line per plan; the canvas rows it touches are kept apart (RowRange).
@@ -84,6 +91,12 @@ private:
         bool brightOnly : 1;    // only the pixels above the shift are stamped
         bool columnHalfway : 1; // x is halfway between pixels: see stampParticle
         bool rowHalfway : 1;
+        bool ownOutside : 1; // the particle's own stamp adds nothing within the frame
+        bool trailed : 1;    // trail stamps follow: see trailStarts_
+    };
+    // Where a trailed plan's trail starts: the particle's position one move earlier.
+    struct TrailStart {
+        float x, y;
     };
     // The canvas rows a plan's spark may touch, within the frame.
     struct RowRange {
@@ -95,26 +108,39 @@ private:
         std::vector<int> bandPlans;        // the positions of the plans whose sparks touch a band
         std::atomic<int> nextOwnBand{0};   // how many of its own bands have been taken
         std::array<double, RampCapacity> contributions{};
+        std::array<double, RampCapacity> trailContributions{};
         std::array<int, SparkEdge> columns{}; // canvas column of each spark column, halfway
         int survivors = 0;
         std::uint64_t stamped = 0;
+        std::vector<TriggeredBurst> fired; // by the worker's particles in this frame, in slot order
     };
 
     FastRenderEngine(RandomSource& random, std::unique_ptr<common::WorkerPool> ownWorkers,
                      common::WorkerPool* sharedWorkers);
 
     // Spawns the bursts of `layers`, or the triggered `bursts` when given.
-    void spawnBursts(const int* layers, const TriggeredBurst* bursts, int count);
-    void spawnInto(int count, const TriggeredBurst* bursts);
+    void spawnBursts(const int* layers, const TriggeredBurst* bursts, int count, bool seeded);
+    void spawnInto(int count, const TriggeredBurst* bursts, bool seeded);
     void planAndMove(int worker);
     void fadeAndStamp(int worker);
     void fadeAndStampBand(int band, Worker& worker);
     void stampBand(int bandBegin, int bandEnd, Worker& worker);
     // Returns the stamping work in each of the plan's rows.
     int planParticle(const Particle& particle, StampPlan& plan, RowRange& rows, bool& dies) const;
+    // Widens a trailed plan's rows to cover its trail stamps too.
+    void planTrail(const StampPlan& plan, TrailStart start, RowRange& rows) const;
+    // After the move: the bursts that the part's particles fire, and the
+    // survivors without the particles that split.
+    void collectPartTriggers(int begin, int end, Worker& worker);
     const double* contributionsFor(const StampPlan& plan, Worker& worker) const;
+    const double* trailContributionsFor(const StampPlan& plan, int step, Worker& worker) const;
+    void prepareLayerCanvases();
+    void prepareTrails();
+    // Fades rows rowBegin to rowEnd - 1 of every canvas.
     void fadeRows(int rowBegin, int rowEnd);
-    void stampParticle(const StampPlan& plan, int rowBegin, int rowEnd, Worker& worker);
+    void fadeCanvasRows(float* first, float* last, int rampLength) const;
+    void stampParticle(const StampPlan& plan, int position, int rowBegin, int rowEnd,
+                       Worker& worker);
     void gatherSurvivors();
     void splitIntoBands();
 
@@ -129,7 +155,14 @@ private:
     // The spark index maps of the used layers, for stamping row by row.
     std::array<SparkShape, LayerTotal> sparkShapes_{};
     // Intensity × AddRate for the intensities -256 to 511, at index intensity + 256.
-    std::array<double, 768> contributionTable_{};
+    std::array<double, ContributionTableSize> contributionTable_{};
+    // Each layer's canvas, as its offset in Canvas and the limit of its values.
+    std::array<std::ptrdiff_t, LayerTotal> canvasOffset_{};
+    std::array<double, LayerTotal> canvasLimit_{};
+    // The weight of each trail stamp j = 1 to 8 of each layer, at j - 1, and
+    // (intensity × weight) × AddRate as contributionTable_ holds it for each.
+    std::array<std::array<double, MaximumTrailSteps>, LayerTotal> trailWeights_{};
+    std::array<std::vector<double>, LayerTotal> trailContributionTables_{};
 
     // Live slots in ascending order: live_[0] to live_[liveCount_ - 1].
     std::vector<int> live_;
@@ -138,10 +171,13 @@ private:
     std::vector<int> spawned_;               // the slots being spawned into
     std::vector<std::uint8_t> spawnedLayer_; // and their layers
     std::vector<int> spawnedBurst_;          // and, when triggered, their bursts
+    std::vector<int> spawnedInBurst_;        // and their places in them
     std::vector<StampPlan> plans_;           // one per live slot of the frame being stamped
     // The plans' canvas rows, apart from the rest so that a band finds its plans
     // reading 8 bytes of each.
     std::vector<RowRange> planRows_;
+    // The start of each trailed plan's trail, at the plan's position.
+    std::vector<TrailStart> trailStarts_;
     int planCount_ = 0;
     // Bands per worker (see fadeAndStamp). Every band boundary that a spark
     // crosses costs a second visit to its plan, which measured dearer than what
@@ -151,7 +187,7 @@ private:
     WorkBalancer balancer_;
     std::vector<double> rowEstimate_; // the work estimated for each canvas row in this frame
     bool canvasBlank_ = true;         // every canvas value is +0.0
-    // AddRate is neither negative nor NaN nor infinite, the ramp is not empty
+    // AddRate is neither negative nor NaN nor infinite, no ramp is empty
     // and the fade never divides by a negative number (which could leave -0.0 in
     // the canvas): stamping can then only raise canvas values, up to the ramp's
     // end, and a transparent pixel, at intensity 0, leaves its canvas value as it is.

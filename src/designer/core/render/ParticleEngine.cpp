@@ -1,5 +1,7 @@
 #include "core/render/ParticleEngine.h"
 
+#include "core/document/FloatBits.h"
+
 #include <algorithm>
 #include <array>
 
@@ -12,6 +14,21 @@ std::uint64_t mixed(std::uint64_t value) {
     value = (value ^ (value >> 30)) * 0xBF58476D1CE4E5B9ull;
     value = (value ^ (value >> 27)) * 0x94D049BB133111EBull;
     return value ^ (value >> 31);
+}
+
+std::uint64_t pairBits(float high, float low) {
+    return std::uint64_t{floatBits(high)} << 32 | floatBits(low);
+}
+
+// What tells a particle apart from the others, in one number: the parts of its
+// state that its slot does not decide. (Its position does depend on its slot,
+// through the radius drawn; a key from it would let a loop's children change
+// with the slots they happen to get, and keep the loop from ever repeating.)
+std::uint64_t particleKey(const Particle& particle) {
+    return mixed(
+        pairBits(particle.VX, particle.VY) ^
+        mixed(pairBits(particle.Fade, particle.Decel) ^
+              mixed(pairBits(particle.Layer, 0.0f) ^ static_cast<std::uint16_t>(particle.Age))));
 }
 
 } // namespace
@@ -30,9 +47,12 @@ void ParticleEngine::spawnBurstsAfter(int frameIndex) {
     }
     if (triggered_.empty())
         return;
-    if (loopPeriod_ > 0)
-        random_->restart(burstSeed(loopSeed_, 0, (frameIndex + 1) % loopPeriod_));
-    addTriggeredBursts(triggered_.data(), static_cast<int>(triggered_.size()));
+    const bool seeded = loopPeriod_ > 0;
+    if (seeded)
+        for (TriggeredBurst& burst : triggered_)
+            burst.seed =
+                burstSeed(loopSeed_ ^ burst.parentKey, burst.layer, (frameIndex + 1) % loopPeriod_);
+    addTriggeredBursts(triggered_.data(), static_cast<int>(triggered_.size()), seeded);
     triggered_.clear();
 }
 
@@ -44,7 +64,8 @@ bool ParticleEngine::collectTriggers(const Particle& moved, int layer, bool free
             trigger.when == TriggerMoment::Death ? freed : !freed && moved.Age == trigger.age;
         if (!fires)
             continue;
-        fired.push_back({trigger.layer, moved.X, moved.Y, moved.VX, moved.VY, trigger.inheritance});
+        fired.push_back({trigger.layer, moved.X, moved.Y, moved.VX, moved.VY, trigger.inheritance,
+                         particleKey(moved), 0});
         splits = splits || trigger.split;
     }
     return splits;

@@ -44,16 +44,19 @@ public:
     virtual void drawFrame(QImage& target, QPoint origin) const = 0;
     // Frame step 4: the bursts due before frame `frameIndex` + 1, and then the
     // bursts the triggers of frame `frameIndex` fired, in the order they were
-    // collected. In loop mode the random generator restarts before the
-    // triggered bursts at burstSeed(seed, 0, frame within the period), so that
-    // every period spawns the same children.
+    // collected. In loop mode each triggered burst draws from the generator
+    // started at burstSeed(seed ^ its parentKey, its layer, frame within the
+    // period), so that a parent bursts the same children in every period, whatever
+    // else fires in its frame: a burst's draws depending on the bursts before it
+    // could keep the state from ever repeating.
     void spawnBurstsAfter(int frameIndex);
 
     // Loop mode, from the next PrepareRender on: the burst schedule repeats
     // every `period` frames (a layer bursts before frame t when it bursts before
-    // frame t mod period of a normal render), and every burst starts the random
-    // generator at burstSeed(seed, layer, frame within the period), so every
-    // period bursts the same particles. A period of 0 is the normal mode.
+    // frame t mod period of a normal render), and every scheduled burst starts
+    // the random generator at burstSeed(seed, layer, frame within the period),
+    // so every period bursts the same particles (triggered bursts: see
+    // spawnBurstsAfter). A period of 0 is the normal mode.
     void setLoop(int period, std::uint64_t seed) {
         loopPeriod_ = period;
         loopSeed_ = seed;
@@ -75,8 +78,11 @@ public:
     // Spawns one burst of each of the `count` layers, first to last, as Add for
     // each in turn does; an engine may spawn them all at once.
     virtual void addBursts(const int* layers, int count);
-    // Spawns the triggered bursts, first to last, each into the lowest free slots.
-    virtual void addTriggeredBursts(const TriggeredBurst* bursts, int count) = 0;
+    // Spawns the triggered bursts, first to last, each into the lowest free
+    // slots. `seeded`: each burst's particles take their draws from the
+    // generator started at the burst's seed, and the shared generator is left
+    // as it is.
+    virtual void addTriggeredBursts(const TriggeredBurst* bursts, int count, bool seeded) = 0;
 
     // What the last PrepareRender took from the design.
     virtual const RenderPreparation& preparation() const = 0;

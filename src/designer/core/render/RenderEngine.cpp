@@ -32,15 +32,17 @@ common::Status RenderEngine::PrepareRender(const DesignDocument& design) {
 }
 
 void RenderEngine::Add(int layer) {
-    spawnBurst(layer, nullptr);
+    spawnBurst(layer, nullptr, *random_);
 }
 
-void RenderEngine::addTriggeredBursts(const TriggeredBurst* bursts, int count) {
-    for (int index = 0; index < count; ++index)
-        spawnBurst(bursts[index].layer, &bursts[index]);
+void RenderEngine::addTriggeredBursts(const TriggeredBurst* bursts, int count, bool seeded) {
+    for (int index = 0; index < count; ++index) {
+        RandomSource own(bursts[index].seed);
+        spawnBurst(bursts[index].layer, &bursts[index], seeded ? own : *random_);
+    }
 }
 
-void RenderEngine::spawnBurst(int layer, const TriggeredBurst* parent) {
+void RenderEngine::spawnBurst(int layer, const TriggeredBurst* parent, RandomSource& random) {
     const LayerSettings& settings = preparation_.layer(layer);
     if (settings.LayerCount <= 0)
         return;
@@ -49,7 +51,7 @@ void RenderEngine::spawnBurst(int layer, const TriggeredBurst* parent) {
         Particle& particle = ParticlePool[static_cast<std::size_t>(slot)];
         if (particle.Layer != 0.0f)
             continue;
-        spawnParticle(particle, slot, layer, settings, preparation_.Scale(), *random_, parent);
+        spawnParticle(particle, slot, layer, settings, preparation_.Scale(), random, parent);
         if (++spawned == settings.LayerCount)
             return;
     }

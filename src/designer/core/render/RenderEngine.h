@@ -46,7 +46,7 @@ public:
     void advanceFrame() override;
     void drawFrame(QImage& target, QPoint origin) const override;
     void Add(int layer) override;
-    void addTriggeredBursts(const TriggeredBurst* bursts, int count) override;
+    void addTriggeredBursts(const TriggeredBurst* bursts, int count, bool seeded) override;
     void packLiveParticles() override;
 
     const RenderPreparation& preparation() const override { return preparation_; }
@@ -56,9 +56,9 @@ public:
     std::uint64_t stampedSparkPixels() const override { return stampedSparkPixels_; }
 
 private:
-    // Spawns one burst of the layer into the lowest free slots, around
-    // `parent` when a trigger fired it.
-    void spawnBurst(int layer, const TriggeredBurst* parent);
+    // Spawns one burst of the layer into the lowest free slots, drawing from
+    // `random`, around `parent` when a trigger fired it.
+    void spawnBurst(int layer, const TriggeredBurst* parent, RandomSource& random);
     void fadeCanvases();
     // Stamps the particle and its trail; returns whether its own stamp was dark
     // all over, which frees it.

@@ -47,6 +47,26 @@ inline void addShiftedGroups(float* __restrict cells, const std::int32_t* __rest
                        addRate, limit);
 }
 
+// The same for a trail stamp, whose intensities count (intensity × weight) × addRate.
+inline void addWeightedShiftedSpan(float* __restrict cells, const std::int32_t* __restrict values,
+                                   int count, int shift, double weight, double addRate,
+                                   double limit) {
+    for (int index = 0; index < count; ++index) {
+        int intensity = values[index] - shift;
+        intensity = intensity > 0 ? intensity : 0;
+        double sum = cells[index] + intensity * weight * addRate;
+        sum = sum > limit ? limit : sum;
+        cells[index] = static_cast<float>(sum);
+    }
+}
+inline void addWeightedShiftedGroups(float* __restrict cells, const std::int32_t* __restrict values,
+                                     int groups, int shift, double weight, double addRate,
+                                     double limit) {
+    for (int group = 0; group < groups; ++group)
+        addWeightedShiftedSpan(cells + group * PixelGroup, values + group * PixelGroup, PixelGroup,
+                               shift, weight, addRate, limit);
+}
+
 // The same as addSpan with the canvas column of every spark pixel given, for
 // spark pixels begin to end - 1: halfway positions, where two spark pixels may
 // land on one canvas pixel one after the other.
