@@ -9,4 +9,11 @@ namespace kirabellum {
 // alive, on 256-pixel frames, 32 of them, with all three gravity forces.
 DesignDocument heavyDesign();
 
+// The heavy design's frames and forces with the layer effects at work: four
+// shells of stars, each star splitting into pieces or bursting where it dies,
+// those children bursting again where they die, stars and pieces drawing
+// trails, and one layer coloured through a ramp of its own; as many particles
+// stay alive as in heavyDesign().
+DesignDocument heavyEffectsDesign();
+
 } // namespace kirabellum
