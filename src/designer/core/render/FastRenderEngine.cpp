@@ -25,12 +25,6 @@ constexpr int ContributionOffset = 256; // contributionTable_ index of intensity
 constexpr int VisitWork = 100;
 constexpr int RowWork = 8;
 
-// One coordinate of trail stamp `step` of `steps`, from the particle at `p`
-// back towards `q`.
-float trailCoordinate(float p, float q, int step, int steps) {
-    return static_cast<float>(p + (static_cast<double>(q) - p) * step / (steps + 1));
-}
-
 // One stamp of a spark: where it lands and what its pixels add.
 struct SparkStamp {
     float x, y;

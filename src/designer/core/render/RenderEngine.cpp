@@ -115,12 +115,10 @@ bool RenderEngine::stampParticle(const Particle& particle) {
     // particle back towards where it was one move earlier, each fainter.
     const int steps = preparation_.trailSteps(layer);
     if (steps > 0 && particle.Age >= 1) {
-        const double p[2] = {particle.X, particle.Y};
-        const double q[2] = {particle.PreviousX, particle.PreviousY};
         double weight = 1.0;
         for (int step = 1; step <= steps; ++step) {
-            const auto x = static_cast<float>(p[0] + (q[0] - p[0]) * step / (steps + 1));
-            const auto y = static_cast<float>(p[1] + (q[1] - p[1]) * step / (steps + 1));
+            const float x = trailCoordinate(particle.X, particle.PreviousX, step, steps);
+            const float y = trailCoordinate(particle.Y, particle.PreviousY, step, steps);
             weight = weight * preparation_.trailFade(layer);
             stampSpark(particle, layer, x, y, weight);
         }

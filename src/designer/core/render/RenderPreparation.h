@@ -20,6 +20,12 @@ constexpr int SparkCentre = 16;
 // The most trail stamps a particle makes.
 constexpr int MaximumTrailSteps = 8;
 
+// One coordinate of trail stamp `step` (1 to `steps`) of a particle at `p` that
+// was at `q` one move earlier: p + (q - p) · step / (steps + 1), in double.
+inline float trailCoordinate(float p, float q, int step, int steps) {
+    return static_cast<float>(p + (static_cast<double>(q) - p) * step / (steps + 1));
+}
+
 // A trigger of a child layer, as the particles of its parent layer fire it.
 struct ChildTrigger {
     int layer = 0; // the child layer, 1 to 8
