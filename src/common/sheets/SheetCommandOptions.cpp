@@ -47,6 +47,32 @@ Status readAlpha(const CommandWords& words, SheetOptions& options) {
     return Status::success();
 }
 
+Status readMotionVectors(const CommandWords& words, SheetOptions& options) {
+    const QString name = nameOf(SheetOption::MotionVectors);
+    if (!words.isSet(name))
+        return Status::success();
+    const std::optional<MotionVectorPreset> preset = motionVectorPresetNamed(words.value(name));
+    if (!preset)
+        return Status::failure(QStringLiteral("%1 expects %2, not \"%3\"")
+                                   .arg(typed(SheetOption::MotionVectors),
+                                        oneOf(motionVectorPresetNames()), words.value(name)));
+    options.motionVectors = *preset;
+    return Status::success();
+}
+
+Status readColour(const CommandWords& words, SheetOptions& options) {
+    const QString name = nameOf(SheetOption::ColourMode);
+    if (!words.isSet(name))
+        return Status::success();
+    const std::optional<SheetColour> colour = sheetColourNamed(words.value(name));
+    if (!colour)
+        return Status::failure(
+            QStringLiteral("%1 expects %2, not \"%3\"")
+                .arg(typed(SheetOption::ColourMode), oneOf(sheetColourNames()), words.value(name)));
+    options.colour = *colour;
+    return Status::success();
+}
+
 Status readBackground(const CommandWords& words, SheetOptions& options) {
     const QString name = nameOf(SheetOption::Background);
     if (!words.isSet(name))
@@ -102,6 +128,12 @@ Status readOption(const CommandWords& words, SheetOption option, SheetOptions& o
         return readMetadata(words, options);
     case SheetOption::Fps:
         return readNumber(words, option, options.fps);
+    case SheetOption::FrameStep:
+        return readNumber(words, option, options.frameStep);
+    case SheetOption::MotionVectors:
+        return readMotionVectors(words, options);
+    case SheetOption::ColourMode:
+        return readColour(words, options);
     }
     return Status::success();
 }

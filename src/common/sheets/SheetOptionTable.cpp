@@ -30,6 +30,19 @@ const std::vector<SheetOptionRow>& sheetOptionTable() {
          0, 0},
         {SheetOption::Fps, "fps", "N", "the frame rate the metadata states, %1 to %2", 1,
          MaximumFramesPerSecond},
+        {SheetOption::FrameStep, "frame-step", "K",
+         "keep every K-th frame (0, K, 2K, ...), %1 to %2; the\n"
+         "metadata's rate is divided by K",
+         1, MaximumFrameStep},
+        {SheetOption::MotionVectors, "motion-vectors", "PRESET",
+         "write NAME_mv.png beside the sheet: each kept frame's\n"
+         "motion to the next, unity (8-bit, V up, scaled) or raw16\n"
+         "(16-bit, 1/256 pixels, y down)",
+         0, 0},
+        {SheetOption::ColourMode, "colour", "MODE",
+         "colour, or intensity: each pixel's ramp index as grey,\n"
+         "with the ramp as NAME_ramp.png beside it; needs a .png",
+         0, 0},
     };
     return rows;
 }

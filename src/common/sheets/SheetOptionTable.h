@@ -5,7 +5,19 @@
 namespace common {
 
 // The options of a sheet for a game engine (see SheetOptions).
-enum class SheetOption { Alpha, Background, Columns, MaxSize, PowerOfTwo, Padding, Metadata, Fps };
+enum class SheetOption {
+    Alpha,
+    Background,
+    Columns,
+    MaxSize,
+    PowerOfTwo,
+    Padding,
+    Metadata,
+    Fps,
+    FrameStep,
+    MotionVectors,
+    ColourMode,
+};
 
 // One sheet option as the command lines name it and the export windows offer
 // it: its name after "--", the name of its value ("" for a switch), what it
@@ -25,6 +37,7 @@ struct SheetOptionRow {
 // The padding, frame rate and size limits every sheet is held to.
 constexpr int MaximumPadding = 256;
 constexpr int MaximumFramesPerSecond = 1000;
+constexpr int MaximumFrameStep = 16;
 
 // Every sheet option, in the order the helps list them, which is the order of
 // SheetOption.

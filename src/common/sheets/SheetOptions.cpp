@@ -12,6 +12,9 @@ namespace {
 
 const char* const alphaModeNameTable[] = {"additive", "straight", "premultiplied"};
 const char* const metadataFormatNameTable[] = {"json-hash", "json-array", "godot"};
+// Without None, which has no name: index + 1 is the preset.
+const char* const motionVectorPresetNameTable[] = {"unity", "raw16"};
+const char* const sheetColourNameTable[] = {"colour", "intensity"};
 
 template <typename Enum, std::size_t Count>
 std::optional<Enum> named(const char* const (&table)[Count], const QString& name) {
@@ -72,6 +75,35 @@ std::optional<MetadataFormat> metadataFormatNamed(const QString& name) {
 
 QStringList metadataFormatNames() {
     return allNames(metadataFormatNameTable);
+}
+
+QString motionVectorPresetName(MotionVectorPreset preset) {
+    if (preset == MotionVectorPreset::None)
+        return QString();
+    return QString::fromLatin1(motionVectorPresetNameTable[static_cast<int>(preset) - 1]);
+}
+
+std::optional<MotionVectorPreset> motionVectorPresetNamed(const QString& name) {
+    const std::optional<int> index = named<int>(motionVectorPresetNameTable, name);
+    if (!index)
+        return std::nullopt;
+    return static_cast<MotionVectorPreset>(*index + 1);
+}
+
+QStringList motionVectorPresetNames() {
+    return allNames(motionVectorPresetNameTable);
+}
+
+QString sheetColourName(SheetColour colour) {
+    return QString::fromLatin1(sheetColourNameTable[static_cast<int>(colour)]);
+}
+
+std::optional<SheetColour> sheetColourNamed(const QString& name) {
+    return named<SheetColour>(sheetColourNameTable, name);
+}
+
+QStringList sheetColourNames() {
+    return allNames(sheetColourNameTable);
 }
 
 QString metadataExtension(MetadataFormat format) {

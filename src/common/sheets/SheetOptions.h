@@ -25,6 +25,19 @@ enum class MetadataFormat {
     Godot,     // NAME.tres, a Godot 4 SpriteFrames resource
 };
 
+// The motion-vector image written beside a sheet ("NAME_mv.png").
+enum class MotionVectorPreset {
+    None,
+    Unity, // 8-bit RGBA, a fraction of the cell over a scale, V up (Unity's VFX Graph)
+    Raw16, // 16-bit RGB, 1/256 pixel steps around 32768, y down
+};
+
+// What a sheet's pixels hold.
+enum class SheetColour {
+    Colours,   // the frames' colours
+    Intensity, // each pixel's ramp index, with the ramp as an image beside the sheet
+};
+
 // The options of one sheet written for a game engine, as both programs' command
 // lines and export windows take them. Every option at its default gives the
 // sheet each program writes without them, bit for bit.
@@ -46,6 +59,10 @@ struct SheetOptions {
     std::vector<MetadataFormat> metadata;
     // Frames per second stated in the metadata; 0: the program's own rate.
     int fps = 0;
+    // The sheet keeps frames 0, frameStep, 2 frameStep, ... of the frames given.
+    int frameStep = 1;
+    MotionVectorPreset motionVectors = MotionVectorPreset::None;
+    SheetColour colour = SheetColour::Colours;
 
     // Whether the sheet can be written to `imagePath` with these options: a
     // mode with alpha needs a .png, and the two JSON forms would share one file.
@@ -61,6 +78,14 @@ QStringList alphaModeNames();
 QString metadataFormatName(MetadataFormat format);
 std::optional<MetadataFormat> metadataFormatNamed(const QString& name);
 QStringList metadataFormatNames();
+
+// "unity", "raw16" (None has no name); "colour", "intensity".
+QString motionVectorPresetName(MotionVectorPreset preset);
+std::optional<MotionVectorPreset> motionVectorPresetNamed(const QString& name);
+QStringList motionVectorPresetNames();
+QString sheetColourName(SheetColour colour);
+std::optional<SheetColour> sheetColourNamed(const QString& name);
+QStringList sheetColourNames();
 
 // The extension of a metadata file, without the dot: "json" or "tres".
 QString metadataExtension(MetadataFormat format);

@@ -2,6 +2,7 @@
 
 #include "common/Status.h"
 #include "common/WorkerPool.h"
+#include "common/sheets/MotionVectorFrame.h"
 #include "core/document/DesignDocument.h"
 #include "core/render/ParticleEngine.h"
 #include "core/render/RandomSource.h"
@@ -13,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace kirabellum {
 
@@ -45,6 +47,13 @@ struct RenderMode {
     // every render from it is the same; otherwise the render goes on from
     // where the generator stands.
     std::optional<std::uint64_t> seed;
+    // The frames a sheet keeps: 0, frameStep, 2 frameStep, ... The run still
+    // renders every frame; motion is measured from one kept frame to the next.
+    int frameStep = 1;
+    // Record each kept frame's motion vectors (see RenderRun::motionVectors).
+    bool recordMotion = false;
+    // Record every frame's ramp indices (see RenderRun::intensityStrip).
+    bool recordIntensity = false;
 
     // The mode a design's own render settings ask for.
     static RenderMode of(const RenderSettings& settings);
@@ -89,6 +98,13 @@ public:
     int RunFrames(const DesignDocument& design, const RenderHooks& hooks = {});
 
     const QImage& strip() const { return strip_; }
+    // With the mode's recordMotion: the motion of kept frame i (frame
+    // i × frameStep) of the frames run, one entry per kept frame.
+    const std::vector<common::MotionVectorFrame>& motionVectors() const { return motion_; }
+    // With the mode's recordIntensity: the ramp indices of every frame, laid out
+    // as strip(): red the floor of the design's canvas, green and blue those of
+    // the first two canvases of layers' own ramps (0 without).
+    const QImage& intensityStrip() const { return intensityStrip_; }
     // Where the random generator stood when the last preparation began: a
     // generator restarted there renders the same strip again.
     std::uint64_t startSeed() const { return startSeed_; }
@@ -116,6 +132,8 @@ private:
     bool hasStarted_ = false;
     StripLayout layout_;
     QImage strip_;
+    std::vector<common::MotionVectorFrame> motion_;
+    QImage intensityStrip_;
     bool prepared_ = false;
 };
 
