@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace common {
 
 // What the metadata beside a sheet says: the grid, how its pixels are held,
@@ -20,6 +22,23 @@ struct SheetDescription {
     QString baseName;      // "burst": the animation's name and the frames' names
     QString application;   // "Kirabellum"
     QString version;       // "1.22"
+    // The motion-vector image beside the sheet, when one is written.
+    struct MotionVectors {
+        QString imageFileName; // "burst_mv.png"
+        MotionVectorPreset preset = MotionVectorPreset::Unity;
+        // What a decoded vector is multiplied by (the unity preset's S; 1 for raw16).
+        double scale = 1.0;
+        int frameStep = 1;
+    };
+    std::optional<MotionVectors> motionVectors;
+    // The ramp image beside a sheet of ramp indices, when the sheet holds them.
+    struct IntensityRamp {
+        QString imageFileName; // "burst_ramp.png"
+        int rampLength = 0;
+        // The canvases packed into the sheet's channels: 1 (grey) to 3 (R, G, B).
+        int channels = 1;
+    };
+    std::optional<IntensityRamp> intensityRamp;
 
     // The description of the sheet written to `imagePath`: its file name and
     // base name (the name without its last extension).

@@ -35,6 +35,29 @@ Status writeImageFile(const QString& path, const QImage& sheet, AlphaMode alpha)
                 .arg(path));
 }
 
+// Writes companion images `first` to the end, each to its own temporary file,
+// around `inside`, as writeAround does for metadata.
+Status writeCompanionsAround(const std::vector<CompanionImage>& companions, std::size_t first,
+                             const std::function<Status()>& inside) {
+    if (first == companions.size())
+        return inside();
+    const CompanionImage& companion = companions[companions.size() - 1 - first];
+    bool insideFailed = false;
+    const Status status = writeFileAtomically(companion.path, [&](QIODevice& device) {
+        QImageWriter writer(&device, "png");
+        if (!writer.write(companion.image))
+            return Status::failure(writer.errorString());
+        const Status done = writeCompanionsAround(companions, first + 1, inside);
+        insideFailed = !done.ok();
+        return done;
+    });
+    if (insideFailed)
+        return status;
+    return status.prefixed(
+        QCoreApplication::translate("common::SheetFiles", "Cannot write the picture \"%1\"")
+            .arg(companion.path));
+}
+
 // Writes metadata files `first` to the end of `formats`, each to its own
 // temporary file, then runs `inside`; only when that succeeds do the files
 // replace theirs, the last one last. A failure of `inside` is passed on as it is.
@@ -79,12 +102,15 @@ Status writeMetadata(QIODevice& device, const SheetDescription& description,
 }
 
 Status writeSheet(const QString& imagePath, const QImage& sheet,
-                  const SheetDescription& description, const std::vector<MetadataFormat>& formats) {
+                  const SheetDescription& description, const std::vector<MetadataFormat>& formats,
+                  const std::vector<CompanionImage>& companions) {
     // A PNG says what its frames are, for the post-processor to open it with.
     const FrameStripInfo frames{description.grid.cellSize(), description.grid.frameCount(),
                                 description.framesPerSecond};
     return writeAround(imagePath, description, formats, 0, [&] {
-        return writeImageFile(imagePath, frames.labelled(sheet), description.alpha);
+        return writeCompanionsAround(companions, 0, [&] {
+            return writeImageFile(imagePath, frames.labelled(sheet), description.alpha);
+        });
     });
 }
 
