@@ -1,0 +1,29 @@
+#include "core/render/RecordingRerun.h"
+
+#include <QCoreApplication>
+
+namespace kirabellum {
+
+RecordingRerun::RecordingRerun(common::WorkerPool& workers) : run_(random_, workers) {}
+
+common::Status RecordingRerun::run(const DesignDocument& design, const RenderRun& rendered,
+                                   int frameStep, bool recordMotion, bool recordIntensity) {
+    RenderMode mode = rendered.mode();
+    mode.seed = rendered.startSeed();
+    mode.frameStep = frameStep;
+    mode.recordMotion = recordMotion;
+    mode.recordIntensity = recordIntensity;
+    // Run to the last frame, whatever the cancel button last wrote.
+    DesignDocument whole = design;
+    whole.RenderCancel = 1;
+    common::Status status = run_.PrepareRender(whole, mode);
+    if (status.ok() && run_.RunFrames(whole) > 0 && run_.strip() == rendered.strip())
+        return status;
+    if (status.ok())
+        status = common::Status::failure(QCoreApplication::translate(
+            "kirabellum::RecordingRerun",
+            "The frames are not those of the design as it now is; render it again first"));
+    return status;
+}
+
+} // namespace kirabellum

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "common/Status.h"
+#include "common/WorkerPool.h"
+#include "core/document/DesignDocument.h"
+#include "core/render/RandomSource.h"
+#include "core/render/RenderRun.h"
+
+namespace kirabellum {
+
+// The design rendered once more as a strip was rendered (the fast engine, the
+// same seed, the same mode), recording what the strip itself does not hold:
+// the kept frames' motion and the ramp indices. The files beside an exported
+// sheet and the preview's motion blending are made from it.
+class RecordingRerun {
+public:
+    explicit RecordingRerun(common::WorkerPool& workers);
+
+    // Renders `design` as `rendered` was rendered, keeping every `frameStep`th
+    // frame, with the mode's recordMotion and recordIntensity set as asked.
+    // A design that no longer gives `rendered`'s strip (it changed since) is
+    // refused with a message that asks for a new render.
+    common::Status run(const DesignDocument& design, const RenderRun& rendered, int frameStep,
+                       bool recordMotion, bool recordIntensity);
+
+    // The run, once run() has succeeded.
+    const RenderRun& result() const { return run_; }
+
+private:
+    RandomSource random_;
+    RenderRun run_;
+};
+
+} // namespace kirabellum
