@@ -7,7 +7,8 @@ namespace kirabellum {
 RecordingRerun::RecordingRerun(common::WorkerPool& workers) : run_(random_, workers) {}
 
 common::Status RecordingRerun::run(const DesignDocument& design, const RenderRun& rendered,
-                                   int frameStep, bool recordMotion, bool recordIntensity) {
+                                   const QImage& strip, int frameStep, bool recordMotion,
+                                   bool recordIntensity) {
     RenderMode mode = rendered.mode();
     mode.seed = rendered.startSeed();
     mode.frameStep = frameStep;
@@ -17,7 +18,7 @@ common::Status RecordingRerun::run(const DesignDocument& design, const RenderRun
     DesignDocument whole = design;
     whole.RenderCancel = 1;
     common::Status status = run_.PrepareRender(whole, mode);
-    if (status.ok() && run_.RunFrames(whole) > 0 && run_.strip() == rendered.strip())
+    if (status.ok() && run_.RunFrames(whole) > 0 && run_.strip() == strip)
         return status;
     if (status.ok())
         status = common::Status::failure(QCoreApplication::translate(

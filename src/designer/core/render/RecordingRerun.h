@@ -18,10 +18,11 @@ public:
 
     // Renders `design` as `rendered` was rendered, keeping every `frameStep`th
     // frame, with the mode's recordMotion and recordIntensity set as asked.
-    // A design that no longer gives `rendered`'s strip (it changed since) is
-    // refused with a message that asks for a new render.
-    common::Status run(const DesignDocument& design, const RenderRun& rendered, int frameStep,
-                       bool recordMotion, bool recordIntensity);
+    // Unless that gives `strip` (the strip shown or exported) bit for bit, as
+    // when the design changed since or the render was cancelled, it fails with
+    // a message that asks for a new render.
+    common::Status run(const DesignDocument& design, const RenderRun& rendered, const QImage& strip,
+                       int frameStep, bool recordMotion, bool recordIntensity);
 
     // The run, once run() has succeeded.
     const RenderRun& result() const { return run_; }
