@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Status.h"
+#include "common/sheets/MotionVectorFrame.h"
 #include "common/sheets/SheetDescription.h"
 #include "common/sheets/SheetFiles.h"
 #include "common/sheets/SheetOptions.h"
@@ -20,6 +21,12 @@ struct SheetCompanions {
     QImage sheet;
     SheetDescription description;
     std::vector<CompanionImage> images;
+
+    // Adds the motion-vector image of the kept frames' `motion` in `preset`
+    // (not None) on the description's grid beside the sheet `imagePath`
+    // ("NAME_mv.png"), and its entry in the description.
+    void addMotionVectors(const std::vector<MotionVectorFrame>& motion, MotionVectorPreset preset,
+                          int frameStep, const QString& imagePath);
 };
 
 // Makes the companions of the sheet written to `imagePath` with `options`;

@@ -3,8 +3,8 @@
 #include "cli/CommandLine.h"
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
-#include "common/sheets/MotionVectorSheet.h"
 #include "common/sheets/SheetCommandOptions.h"
+#include "common/sheets/SheetCompanions.h"
 #include "common/sheets/SheetFiles.h"
 #include "common/sheets/SheetImage.h"
 #include "core/ProgramInfo.h"
@@ -12,7 +12,6 @@
 #include "core/document/SeedText.h"
 #include "core/render/RenderRun.h"
 
-#include <QFileInfo>
 #include <QLocale>
 
 #include <limits>
@@ -232,21 +231,18 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     const QImage sheet = sheetOf(run, grid, options.sheet);
     const int framesPerSecond =
         options.sheet.fps > 0 ? options.sheet.fps : common::captionedFrameRate(design.RefreshRate);
-    common::SheetDescription description = common::SheetDescription::of(
-        options.outputPath, grid, options.sheet.alpha, framesPerSecond, run.mode().loop,
-        QString::fromLatin1(ProgramName), QString::fromLatin1(ProgramVersion));
-    std::vector<common::CompanionImage> companions;
-    if (options.sheet.motionVectors != common::MotionVectorPreset::None) {
-        const common::MotionVectorSheet vectors =
-            common::makeMotionVectorSheet(run.motionVectors(), grid, options.sheet.motionVectors);
-        const QString path = common::companionPath(options.outputPath, QStringLiteral("_mv"));
-        companions.push_back({path, vectors.image});
-        description.motionVectors = common::SheetDescription::MotionVectors{
-            QFileInfo(path).fileName(), options.sheet.motionVectors, vectors.scale,
-            options.sheet.frameStep};
-    }
-    status = common::writeSheet(options.outputPath, sheet, description, options.sheet.metadata,
-                                companions);
+    common::SheetCompanions files{
+        sheet,
+        common::SheetDescription::of(options.outputPath, grid, options.sheet.alpha, framesPerSecond,
+                                     run.mode().loop, QString::fromLatin1(ProgramName),
+                                     QString::fromLatin1(ProgramVersion)),
+        {}};
+    if (options.sheet.motionVectors != common::MotionVectorPreset::None)
+        files.addMotionVectors(run.motionVectors(), options.sheet.motionVectors,
+                               options.sheet.frameStep, options.outputPath);
+    const common::SheetDescription& description = files.description;
+    status = common::writeSheet(options.outputPath, files.sheet, description,
+                                options.sheet.metadata, files.images);
     if (!status.ok()) {
         err << "kirabellum: " << status.message().toStdString() << '\n';
         return ExitFailure;

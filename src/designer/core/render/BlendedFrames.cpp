@@ -1,5 +1,7 @@
 #include "core/render/BlendedFrames.h"
 
+#include "common/sheets/MotionVectorSheet.h"
+
 namespace kirabellum {
 
 BlendedFrames::BlendedFrames(const QImage& strip, const StripLayout& layout, int frameStep)
@@ -7,6 +9,19 @@ BlendedFrames::BlendedFrames(const QImage& strip, const StripLayout& layout, int
 
 QImage BlendedFrames::keptFrame(int kept) const {
     return strip_.copy(layout_.grid().cellRect(kept * frameStep_));
+}
+
+void BlendedFrames::setMotion(const std::vector<common::MotionVectorFrame>& motion) {
+    // The kept frames' vectors on a grid of their own, without padding, as
+    // the unity preset stores them, then cell by cell.
+    const common::SheetGrid grid(static_cast<int>(motion.size()), layout_.FrameSize,
+                                 layout_.Columns, 0, false);
+    const common::MotionVectorSheet sheet =
+        common::makeMotionVectorSheet(motion, grid, common::MotionVectorPreset::Unity);
+    motionCells_.clear();
+    for (int kept = 0; kept < grid.frameCount(); ++kept)
+        motionCells_.push_back(sheet.image.copy(grid.frameRect(kept)));
+    motionScale_ = sheet.scale;
 }
 
 QImage BlendedFrames::picture(const common::FlipbookTick& tick, common::FlipbookBlend blend) const {

@@ -27,4 +27,18 @@ common::Status RecordingRerun::run(const DesignDocument& design, const RenderRun
     return status;
 }
 
+common::Status RecordingRerun::addCompanions(const DesignDocument& design,
+                                             const RenderRun& rendered, const QImage& strip,
+                                             const common::SheetOptions& options,
+                                             const QString& imagePath,
+                                             common::SheetCompanions& companions) {
+    const bool motion = options.motionVectors != common::MotionVectorPreset::None;
+    const common::Status status = run(design, rendered, strip, options.frameStep, motion,
+                                      options.colour == common::SheetColour::Intensity);
+    if (status.ok() && motion)
+        companions.addMotionVectors(run_.motionVectors(), options.motionVectors, options.frameStep,
+                                    imagePath);
+    return status;
+}
+
 } // namespace kirabellum

@@ -2,6 +2,7 @@
 
 #include "common/Status.h"
 #include "common/WorkerPool.h"
+#include "common/sheets/SheetCompanions.h"
 #include "core/document/DesignDocument.h"
 #include "core/render/RandomSource.h"
 #include "core/render/RenderRun.h"
@@ -23,6 +24,12 @@ public:
     // a message that asks for a new render.
     common::Status run(const DesignDocument& design, const RenderRun& rendered, const QImage& strip,
                        int frameStep, bool recordMotion, bool recordIntensity);
+
+    // Renders again what `options` ask beside the sheet `imagePath` of
+    // `strip` (as run() does) and adds it to `companions`.
+    common::Status addCompanions(const DesignDocument& design, const RenderRun& rendered,
+                                 const QImage& strip, const common::SheetOptions& options,
+                                 const QString& imagePath, common::SheetCompanions& companions);
 
     // The run, once run() has succeeded.
     const RenderRun& result() const { return run_; }
