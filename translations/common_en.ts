@@ -233,6 +233,14 @@ Image %2 x %3 px (shown at %4%)</translation>
         <source>書き出さずに閉じる</source>
         <translation>Close without exporting</translation>
     </message>
+    <message>
+        <source>コマ間引き</source>
+        <translation>Frame step</translation>
+    </message>
+    <message>
+        <source>K コマごとに1コマを残す。メタデータのフレームレートは K で割られる（%1）</source>
+        <translation>Keep one frame in every K; the metadata&apos;s frame rate is divided by K (%1)</translation>
+    </message>
 </context>
 <context>
     <name>common::WidgetDialogs</name>

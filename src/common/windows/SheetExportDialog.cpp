@@ -42,6 +42,7 @@ const char* const rowCaptions[] = {
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "余白"),
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "メタデータ"),
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "フレームレート"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "コマ間引き"),
 };
 
 // A number box on the range the command lines take for `option`; `maximum`
@@ -157,13 +158,16 @@ QWidget* SheetExportDialog::makeOptions() {
     fps_->setSuffix(QStringLiteral(" fps"));
     form->addRow(rowLabels_[7], fps_);
 
+    frameStep_ = numberBox(SheetOption::FrameStep, group);
+    form->addRow(rowLabels_[8], frameStep_);
+
     connect(alpha_, &QComboBox::currentIndexChanged, this, &SheetExportDialog::refresh);
     connect(background_, &QPushButton::clicked, this, &SheetExportDialog::chooseBackground);
     connect(automaticColumns_, &QCheckBox::toggled, this, [this](bool automatic) {
         columns_->setEnabled(!automatic);
         refresh();
     });
-    for (QSpinBox* box : {columns_, maxSize_, padding_, fps_})
+    for (QSpinBox* box : {columns_, maxSize_, padding_, fps_, frameStep_})
         connect(box, &QSpinBox::valueChanged, this, &SheetExportDialog::refresh);
     connect(powerOfTwo_, &QCheckBox::toggled, this, &SheetExportDialog::refresh);
     return group;
@@ -242,6 +246,9 @@ void SheetExportDialog::retranslateTips() {
         box->setToolTip(tr("シートと一緒にこの形式のメタデータを書き出す（%1）")
                             .arg(option(SheetOption::Metadata)));
     fps_->setToolTip(tr("メタデータに書くフレームレート（%1）").arg(option(SheetOption::Fps)));
+    frameStep_->setToolTip(
+        tr("K コマごとに1コマを残す。メタデータのフレームレートは K で割られる（%1）")
+            .arg(option(SheetOption::FrameStep)));
     ground_->setToolTip(tr("仕上がりを見せる下地"));
     write_->setToolTip(tr("ファイルを選んでシートを書き出す"));
     cancel_->setToolTip(tr("書き出さずに閉じる"));
@@ -270,7 +277,9 @@ SheetOptions SheetExportDialog::options() const {
     for (std::size_t format = 0; format < metadata_.size(); ++format)
         if (metadata_[format]->isChecked())
             options.metadata.push_back(static_cast<MetadataFormat>(format));
-    options.fps = fps_->value();
+    // The program's own rate is what the command lines take without --fps.
+    options.fps = fps_->value() != source_.framesPerSecond ? fps_->value() : 0;
+    options.frameStep = frameStep_->value();
     return options;
 }
 
@@ -305,6 +314,8 @@ void SheetExportDialog::refresh() {
     // the rest when it is.
     if (status.ok())
         status = options.checkOutput(QStringLiteral("sheet.png"));
+    if (status.ok() && source_.loop)
+        status = options.checkLoop(source_.loopFrames);
     if (!status.ok()) {
         sheet_ = QImage();
         preview_->setSheet(sheet_, options.alpha);
@@ -318,11 +329,13 @@ void SheetExportDialog::refresh() {
         const QSignalBlocker quiet(columns_);
         columns_->setValue(grid_.columns());
     }
-    sheet_ = makeSheet(source_.frames, grid_, options.alpha,
-                       options.background.value_or(source_.background));
+    SheetFrames frames = source_.frames;
+    frames.frameStep = options.frameStep;
+    sheet_ =
+        makeSheet(frames, grid_, options.alpha, options.background.value_or(source_.background));
     preview_->setSheet(sheet_, options.alpha);
     tiles_->setText(tr("%1\n画像 %2 x %3 px（表示 %4%）")
-                        .arg(grid_.tilesText(options.fps))
+                        .arg(grid_.tilesText(options.statedFrameRate(source_.framesPerSecond)))
                         .arg(sheet_.width())
                         .arg(sheet_.height())
                         .arg(preview_->scalePercent()));
@@ -347,8 +360,9 @@ void SheetExportDialog::write() {
     if (status.ok())
         status =
             writeSheet(path, sheet_,
-                       SheetDescription::of(path, grid_, options.alpha, options.fps, source_.loop,
-                                            source_.application, source_.version),
+                       SheetDescription::of(path, grid_, options.alpha,
+                                            options.statedFrameRate(source_.framesPerSecond),
+                                            source_.loop, source_.application, source_.version),
                        options.metadata);
     if (!status.ok()) {
         dialogs_.warning(tr("書き出し"), status.message());

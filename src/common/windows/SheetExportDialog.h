@@ -40,6 +40,8 @@ struct SheetExportSource {
     int framesPerSecond = 15;
     // Whether the frames loop (the designer's loop render); the metadata says so.
     bool loop = false;
+    // With loop: the frames of one period, which the frame step must divide.
+    int loopFrames = 0;
     QString application;
     QString version;
     // The file dialog's title and the file (or folder) it starts at.
@@ -48,7 +50,8 @@ struct SheetExportSource {
 };
 
 // The export window of both programs (書き出し): every sheet option within the
-// ranges the command lines take, the sheet as it will be written, and the
+// ranges the command lines take (the frame rate at the program's own stands
+// for no --fps: the rate over the frame step), the sheet as it will be written, and the
 // writing of the image and its metadata. A layout the options cannot give
 // shows its message and cannot be written.
 class SheetExportDialog : public QDialog {
@@ -80,6 +83,7 @@ public:
         return metadata_[static_cast<std::size_t>(format)];
     }
     QSpinBox* fpsBox() const { return fps_; }
+    QSpinBox* frameStepBox() const { return frameStep_; }
     SceneBox* groundBox() const { return ground_; }
     SheetPreview* preview() const { return preview_; }
     QLabel* tilesLabel() const { return tiles_; }
@@ -111,7 +115,7 @@ private:
 
     QGroupBox* optionsGroup_ = nullptr;
     // The captions of the options' rows.
-    std::array<QLabel*, 8> rowLabels_{};
+    std::array<QLabel*, 9> rowLabels_{};
     QComboBox* alpha_ = nullptr;
     QLabel* backgroundSwatch_ = nullptr;
     QLabel* backgroundText_ = nullptr;
@@ -123,6 +127,7 @@ private:
     QSpinBox* padding_ = nullptr;
     std::array<QCheckBox*, 3> metadata_{};
     QSpinBox* fps_ = nullptr;
+    QSpinBox* frameStep_ = nullptr;
     QGroupBox* previewGroup_ = nullptr;
     QLabel* groundLabel_ = nullptr;
     SceneBox* ground_ = nullptr;
