@@ -51,9 +51,9 @@ struct SheetExportSource {
 
 // The export window of both programs (書き出し): every sheet option within the
 // ranges the command lines take (the frame rate at the program's own stands
-// for no --fps: the rate over the frame step), the sheet as it will be written, and the
-// writing of the image and its metadata. A layout the options cannot give
-// shows its message and cannot be written.
+// for no --fps: the rate over the frame step), the sheet as it will be
+// written, and the writing of the image and its metadata. A layout the
+// options cannot give shows its message and cannot be written.
 class SheetExportDialog : public QDialog {
     Q_OBJECT
 public:
