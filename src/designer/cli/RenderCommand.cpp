@@ -34,7 +34,7 @@ const common::SheetCommandOptions& sheetOptions() {
     using common::SheetOption;
     static const common::SheetCommandOptions options(
         {SheetOption::Alpha, SheetOption::Columns, SheetOption::MaxSize, SheetOption::PowerOfTwo,
-         SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps,
+         SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps, SheetOption::FrameStep,
          SheetOption::MotionVectors});
     return options;
 }
@@ -47,6 +47,7 @@ QString renderHelp() {
          {SheetOption::MaxSize, QString::number(common::MaximumImageEdge)},
          {SheetOption::Padding, QStringLiteral("0")},
          {SheetOption::Fps, QStringLiteral("the design's preview rate")},
+         {SheetOption::FrameStep, QStringLiteral("1")},
          {SheetOption::MotionVectors, QStringLiteral("none")}});
     return QStringLiteral(
                "Usage: kirabellum render DESIGN -o OUT [--seed N] [--loop [--cycles K]]\n"
@@ -164,8 +165,9 @@ QImage sheetOf(const RenderRun& run, const common::SheetGrid& grid,
     const StripLayout& strip = run.layout();
     // Empty cells hold the ramp's first colour, the strip's background.
     const common::Colour background = run.engine().paletteColour(0);
-    return common::makeSheet({run.strip(), strip.grid(), strip.FrameCount, background}, grid,
-                             options.alpha, background);
+    return common::makeSheet(
+        {run.strip(), strip.grid(), strip.FrameCount, background, options.frameStep}, grid,
+        options.alpha, background);
 }
 
 } // namespace
@@ -201,12 +203,18 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     const QString tooManyCycles = cyclesProblem(options, design);
     if (!tooManyCycles.isEmpty())
         return words.usageError(tooManyCycles, err);
+    const RenderMode mode = renderMode(options, design);
+    if (mode.loop) {
+        status = options.sheet.checkLoop(design.FrameCount);
+        if (!status.ok())
+            return words.usageError(status.message(), err);
+    }
 
     // As the render button does: the run may go on until the last frame.
     design.RenderCancel = 1;
     RandomSource random;
     RenderRun run(random);
-    status = run.PrepareRender(design, renderMode(options, design));
+    status = run.PrepareRender(design, mode);
     if (!status.ok()) {
         err << "kirabellum: cannot render \"" << options.designPath.toStdString()
             << "\": " << status.message().toStdString() << '\n';
@@ -229,8 +237,8 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
         err << '\n';
 
     const QImage sheet = sheetOf(run, grid, options.sheet);
-    const int framesPerSecond =
-        options.sheet.fps > 0 ? options.sheet.fps : common::captionedFrameRate(design.RefreshRate);
+    const double framesPerSecond =
+        options.sheet.statedFrameRate(common::captionedFrameRate(design.RefreshRate));
     common::SheetCompanions files{
         sheet,
         common::SheetDescription::of(options.outputPath, grid, options.sheet.alpha, framesPerSecond,
@@ -261,7 +269,7 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
                                QLocale::FloatingPointShortest)
                    .toStdString()
             << " (" << description.motionVectors->imageFileName.toStdString() << ")\n";
-    out << "Wrote " << run.layout().FrameCount << " frames of " << run.layout().FrameSize << " x "
+    out << "Wrote " << grid.frameCount() << " frames of " << run.layout().FrameSize << " x "
         << run.layout().FrameSize << " pixels to " << options.outputPath.toStdString() << " ("
         << sheet.width() << " x " << sheet.height() << ")\n";
     if (showProgress)
