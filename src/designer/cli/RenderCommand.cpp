@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
+#include "common/sheets/MotionVectorSheet.h"
 #include "common/sheets/SheetCommandOptions.h"
 #include "common/sheets/SheetFiles.h"
 #include "common/sheets/SheetImage.h"
@@ -10,6 +11,9 @@
 #include "core/document/DesignFormat.h"
 #include "core/document/SeedText.h"
 #include "core/render/RenderRun.h"
+
+#include <QFileInfo>
+#include <QLocale>
 
 #include <limits>
 #include <ostream>
@@ -31,7 +35,8 @@ const common::SheetCommandOptions& sheetOptions() {
     using common::SheetOption;
     static const common::SheetCommandOptions options(
         {SheetOption::Alpha, SheetOption::Columns, SheetOption::MaxSize, SheetOption::PowerOfTwo,
-         SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps});
+         SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps,
+         SheetOption::MotionVectors});
     return options;
 }
 
@@ -42,7 +47,8 @@ QString renderHelp() {
          {SheetOption::Columns, QStringLiteral("as many as the width limit holds")},
          {SheetOption::MaxSize, QString::number(common::MaximumImageEdge)},
          {SheetOption::Padding, QStringLiteral("0")},
-         {SheetOption::Fps, QStringLiteral("the design's preview rate")}});
+         {SheetOption::Fps, QStringLiteral("the design's preview rate")},
+         {SheetOption::MotionVectors, QStringLiteral("none")}});
     return QStringLiteral(
                "Usage: kirabellum render DESIGN -o OUT [--seed N] [--loop [--cycles K]]\n"
                "                         [sheet options]\n"
@@ -122,6 +128,8 @@ RenderMode renderMode(const RenderOptions& options, const DesignDocument& design
     mode.loop = mode.loop || options.loop;
     mode.cycles = options.cycles;
     mode.seed = options.seed ? options.seed : mode.seed.value_or(0);
+    mode.frameStep = options.sheet.frameStep;
+    mode.recordMotion = options.sheet.motionVectors != common::MotionVectorPreset::None;
     return mode;
 }
 
@@ -224,12 +232,21 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     const QImage sheet = sheetOf(run, grid, options.sheet);
     const int framesPerSecond =
         options.sheet.fps > 0 ? options.sheet.fps : common::captionedFrameRate(design.RefreshRate);
-    status = common::writeSheet(
-        options.outputPath, sheet,
-        common::SheetDescription::of(options.outputPath, grid, options.sheet.alpha, framesPerSecond,
-                                     run.mode().loop, QString::fromLatin1(ProgramName),
-                                     QString::fromLatin1(ProgramVersion)),
-        options.sheet.metadata);
+    common::SheetDescription description = common::SheetDescription::of(
+        options.outputPath, grid, options.sheet.alpha, framesPerSecond, run.mode().loop,
+        QString::fromLatin1(ProgramName), QString::fromLatin1(ProgramVersion));
+    std::vector<common::CompanionImage> companions;
+    if (options.sheet.motionVectors != common::MotionVectorPreset::None) {
+        const common::MotionVectorSheet vectors =
+            common::makeMotionVectorSheet(run.motionVectors(), grid, options.sheet.motionVectors);
+        const QString path = common::companionPath(options.outputPath, QStringLiteral("_mv"));
+        companions.push_back({path, vectors.image});
+        description.motionVectors = common::SheetDescription::MotionVectors{
+            QFileInfo(path).fileName(), options.sheet.motionVectors, vectors.scale,
+            options.sheet.frameStep};
+    }
+    status = common::writeSheet(options.outputPath, sheet, description, options.sheet.metadata,
+                                companions);
     if (!status.ok()) {
         err << "kirabellum: " << status.message().toStdString() << '\n';
         return ExitFailure;
@@ -242,6 +259,12 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     const QString warning = grid.powerOfTwoWarning();
     if (!warning.isEmpty())
         err << "kirabellum render: warning: " << warning.toStdString() << '\n';
+    if (options.sheet.motionVectors == common::MotionVectorPreset::Unity)
+        out << "Motion vector scale: "
+            << QString::number(description.motionVectors->scale, 'g',
+                               QLocale::FloatingPointShortest)
+                   .toStdString()
+            << " (" << description.motionVectors->imageFileName.toStdString() << ")\n";
     out << "Wrote " << run.layout().FrameCount << " frames of " << run.layout().FrameSize << " x "
         << run.layout().FrameSize << " pixels to " << options.outputPath.toStdString() << " ("
         << sheet.width() << " x " << sheet.height() << ")\n";
