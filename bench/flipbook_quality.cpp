@@ -9,6 +9,7 @@
 //
 // Usage: flipbook_quality
 #include "common/sheets/FlipbookBlend.h"
+#include "common/sheets/MotionVectorSheet.h"
 #include "core/editing/SampleDesigns.h"
 #include "core/render/RenderRun.h"
 
@@ -61,31 +62,6 @@ struct Quality {
     }
 };
 
-// The smallest scale that holds the largest vector, in fractions of the cell
-// (1 when nothing moves), and a frame's vectors in the `unity` encoding.
-double unityScale(const std::vector<common::MotionVectorFrame>& frames) {
-    double largest = 0.0;
-    for (const common::MotionVectorFrame& frame : frames)
-        for (std::size_t index = 0; index < frame.dx.size(); ++index)
-            largest = std::max({largest, std::abs(double(frame.dx[index])) / frame.size,
-                                std::abs(double(frame.dy[index])) / frame.size});
-    return largest > 0.0 ? largest : 1.0;
-}
-
-QImage unityCell(const common::MotionVectorFrame& frame, double scale) {
-    QImage cell(frame.size, frame.size, QImage::Format_ARGB32);
-    for (int y = 0; y < frame.size; ++y)
-        for (int x = 0; x < frame.size; ++x) {
-            const std::size_t index = std::size_t(y) * std::size_t(frame.size) + std::size_t(x);
-            const double across = double(frame.dx[index]) / frame.size / scale;
-            const double up = -double(frame.dy[index]) / frame.size / scale;
-            cell.setPixel(x, y,
-                          qRgba(128 + int(std::lround(127 * across)),
-                                128 + int(std::lround(127 * up)), 0, 255));
-        }
-    return cell;
-}
-
 QImage frameOf(const RenderRun& run, int frame) {
     const StripLayout& layout = run.layout();
     return run.strip().copy(
@@ -106,17 +82,14 @@ Quality measure(DesignDocument design, int frameStep) {
         std::exit(1);
     }
     const int frames = run.RunFrames(design);
-    std::vector<common::MotionVectorFrame> motion = run.motionVectors();
-    const int keptFrames = (frames + frameStep - 1) / frameStep;
-    const std::size_t framePixels =
-        std::size_t(run.layout().FrameSize) * std::size_t(run.layout().FrameSize);
-    motion.resize(std::size_t(keptFrames),
-                  common::MotionVectorFrame{run.layout().FrameSize, std::vector<float>(framePixels),
-                                            std::vector<float>(framePixels)});
-    const double scale = unityScale(motion);
+    const int keptFrames = int(run.motionVectors().size());
+    const common::SheetGrid grid(keptFrames, run.layout().FrameSize, keptFrames, 0, false);
+    const common::MotionVectorSheet sheet =
+        common::makeMotionVectorSheet(run.motionVectors(), grid, common::MotionVectorPreset::Unity);
+    const double scale = sheet.scale;
     std::vector<QImage> vectorCells;
-    for (const common::MotionVectorFrame& frame : motion)
-        vectorCells.push_back(unityCell(frame, scale));
+    for (int kept = 0; kept < keptFrames; ++kept)
+        vectorCells.push_back(sheet.image.copy(grid.cellRect(kept)));
 
     ErrorSum crossFade;
     ErrorSum vectors;
