@@ -73,6 +73,40 @@ Status readColour(const CommandWords& words, SheetOptions& options) {
     return Status::success();
 }
 
+Status readAnimation(const CommandWords& words, SheetOptions& options) {
+    const QString name = nameOf(SheetOption::Animation);
+    if (!words.isSet(name))
+        return Status::success();
+    if (words.value(name) != QLatin1String("apng"))
+        return Status::failure(QStringLiteral("%1 expects apng, not \"%2\"")
+                                   .arg(typed(SheetOption::Animation), words.value(name)));
+    options.animatedPng = true;
+    return Status::success();
+}
+
+Status readQuality(const CommandWords& words, SheetOptions& options) {
+    if (!words.isSet(nameOf(SheetOption::Quality)))
+        return Status::success();
+    int quality = 0;
+    const Status status = readNumber(words, SheetOption::Quality, quality);
+    if (status.ok())
+        options.quality = quality;
+    return status;
+}
+
+Status readDither(const CommandWords& words, SheetOptions& options) {
+    const QString name = nameOf(SheetOption::Dither);
+    if (!words.isSet(name))
+        return Status::success();
+    const std::optional<Dither> dither = ditherNamed(words.value(name));
+    if (!dither)
+        return Status::failure(
+            QStringLiteral("%1 expects %2, not \"%3\"")
+                .arg(typed(SheetOption::Dither), oneOf(ditherNames()), words.value(name)));
+    options.dither = *dither;
+    return Status::success();
+}
+
 Status readBackground(const CommandWords& words, SheetOptions& options) {
     const QString name = nameOf(SheetOption::Background);
     if (!words.isSet(name))
@@ -134,6 +168,19 @@ Status readOption(const CommandWords& words, SheetOption option, SheetOptions& o
         return readMotionVectors(words, options);
     case SheetOption::ColourMode:
         return readColour(words, options);
+    case SheetOption::Animation:
+        return readAnimation(words, options);
+    case SheetOption::Repeat:
+        return readNumber(words, option, options.repeat);
+    case SheetOption::Quality:
+        return readQuality(words, options);
+    case SheetOption::Palette:
+        options.palette = words.value(nameOf(option));
+        return Status::success();
+    case SheetOption::Dither:
+        return readDither(words, options);
+    case SheetOption::Scale:
+        return readNumber(words, option, options.scale);
     }
     return Status::success();
 }

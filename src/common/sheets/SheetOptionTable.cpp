@@ -43,6 +43,28 @@ const std::vector<SheetOptionRow>& sheetOptionTable() {
          "colour, or intensity: each pixel's ramp index as grey,\n"
          "with the ramp as NAME_ramp.png beside it; needs a .png",
          0, 0},
+        {SheetOption::Animation, "animation", "FORMAT",
+         "apng: write an animated PNG to a .png name (.gif, .apng\n"
+         "and .webp names are animations by their extension)",
+         0, 0},
+        {SheetOption::Repeat, "repeat", "N",
+         "an animation plays N times, %1 to %2, instead of forever", 1, MaximumRepeat},
+        {SheetOption::Quality, "quality", "Q",
+         "lossy WebP frames of quality Q, %1 to %2, instead of\n"
+         "lossless ones",
+         0, 100},
+        {SheetOption::Palette, "palette", "NAME|FILE",
+         "every colour one of a palette's: pico-8, game-boy,\n"
+         "sweetie-16, endesga-32, 1-bit, or a .hex, .gpl, .pal or\n"
+         ".png file",
+         0, 0},
+        {SheetOption::Dither, "dither", "MODE",
+         "between the palette's colours: none, ordered (a Bayer\n"
+         "pattern that stays still) or diffusion (for single\n"
+         "pictures; it shimmers in animations)",
+         0, 0},
+        {SheetOption::Scale, "scale", "N",
+         "enlarge every frame N times by nearest neighbour, %1 to %2", 1, MaximumScale},
     };
     return rows;
 }

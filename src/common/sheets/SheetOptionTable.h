@@ -17,6 +17,12 @@ enum class SheetOption {
     FrameStep,
     MotionVectors,
     ColourMode,
+    Animation,
+    Repeat,
+    Quality,
+    Palette,
+    Dither,
+    Scale,
 };
 
 // One sheet option as the command lines name it and the export windows offer
@@ -38,6 +44,8 @@ struct SheetOptionRow {
 constexpr int MaximumPadding = 256;
 constexpr int MaximumFramesPerSecond = 1000;
 constexpr int MaximumFrameStep = 16;
+constexpr int MaximumRepeat = 65535;
+constexpr int MaximumScale = 16;
 
 // Every sheet option, in the order the helps list them, which is the order of
 // SheetOption.

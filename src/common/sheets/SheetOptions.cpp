@@ -16,6 +16,7 @@ const char* const metadataFormatNameTable[] = {"json-hash", "json-array", "godot
 // Without None, which has no name: index + 1 is the preset.
 const char* const motionVectorPresetNameTable[] = {"unity", "raw16"};
 const char* const sheetColourNameTable[] = {"colour", "intensity"};
+const char* const ditherNameTable[] = {"none", "ordered", "diffusion"};
 
 template <typename Enum, std::size_t Count>
 std::optional<Enum> named(const char* const (&table)[Count], const QString& name) {
@@ -126,6 +127,18 @@ std::optional<SheetColour> sheetColourNamed(const QString& name) {
 
 QStringList sheetColourNames() {
     return allNames(sheetColourNameTable);
+}
+
+QString ditherName(Dither dither) {
+    return QString::fromLatin1(ditherNameTable[static_cast<int>(dither)]);
+}
+
+std::optional<Dither> ditherNamed(const QString& name) {
+    return named<Dither>(ditherNameTable, name);
+}
+
+QStringList ditherNames() {
+    return allNames(ditherNameTable);
 }
 
 QString metadataExtension(MetadataFormat format) {

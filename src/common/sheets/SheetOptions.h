@@ -38,6 +38,13 @@ enum class SheetColour {
     Intensity, // each pixel's ramp index, with the ramp as an image beside the sheet
 };
 
+// How colours between a palette's colours are shown.
+enum class Dither {
+    None,
+    Ordered,   // a Bayer matrix tied to the pixel's place in the frame: still areas stay still
+    Diffusion, // error diffusion: best for single pictures, shimmers in animations
+};
+
 // The options of one sheet written for a game engine, as both programs' command
 // lines and export windows take them. Every option at its default gives the
 // sheet each program writes without them, bit for bit.
@@ -63,6 +70,18 @@ struct SheetOptions {
     int frameStep = 1;
     MotionVectorPreset motionVectors = MotionVectorPreset::None;
     SheetColour colour = SheetColour::Colours;
+    // An animated PNG to a .png name (--animation apng); .gif, .apng and .webp
+    // names are animations by their extension alone.
+    bool animatedPng = false;
+    // How many times an animation plays; 0: forever.
+    int repeat = 0;
+    // Lossy WebP frames of this quality (0 to 100); none: lossless.
+    std::optional<int> quality;
+    // A built-in palette's name or a palette file; empty: no palette.
+    QString palette;
+    Dither dither = Dither::None;
+    // Every frame enlarged this many times by nearest neighbour, after everything else.
+    int scale = 1;
 
     // Whether the sheet can be written to `imagePath` with these options: a
     // mode with alpha needs a .png, and the two JSON forms would share one file.
@@ -96,6 +115,11 @@ QStringList motionVectorPresetNames();
 QString sheetColourName(SheetColour colour);
 std::optional<SheetColour> sheetColourNamed(const QString& name);
 QStringList sheetColourNames();
+
+// "none", "ordered", "diffusion".
+QString ditherName(Dither dither);
+std::optional<Dither> ditherNamed(const QString& name);
+QStringList ditherNames();
 
 // The extension of a metadata file, without the dot: "json" or "tres".
 QString metadataExtension(MetadataFormat format);
