@@ -217,5 +217,9 @@
         <source>--metadata json-hash and json-array would both write the same .json; choose one</source>
         <translation>メタデータの json-hash と json-array は同じ .json に書き出されます。どちらか一つを選んでください</translation>
     </message>
+    <message>
+        <source>--colour %1</source>
+        <translation>色の形式 %1</translation>
+    </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include "core/ProgramInfo.h"
 #include "core/document/DesignFormat.h"
 #include "core/document/SeedText.h"
+#include "core/render/IntensitySheet.h"
 #include "core/render/RenderRun.h"
 
 #include <limits>
@@ -31,7 +32,7 @@ const common::SheetCommandOptions& sheetOptions() {
     using common::SheetOption;
     static const common::SheetCommandOptions options(
         {SheetOption::Alpha, SheetOption::Columns, SheetOption::MaxSize, SheetOption::PowerOfTwo,
-         SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps});
+         SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps, SheetOption::ColourMode});
     return options;
 }
 
@@ -42,7 +43,8 @@ QString renderHelp() {
          {SheetOption::Columns, QStringLiteral("as many as the width limit holds")},
          {SheetOption::MaxSize, QString::number(common::MaximumImageEdge)},
          {SheetOption::Padding, QStringLiteral("0")},
-         {SheetOption::Fps, QStringLiteral("the design's preview rate")}});
+         {SheetOption::Fps, QStringLiteral("the design's preview rate")},
+         {SheetOption::ColourMode, QStringLiteral("colour")}});
     return QStringLiteral(
                "Usage: kirabellum render DESIGN -o OUT [--seed N] [--loop [--cycles K]]\n"
                "                         [sheet options]\n"
@@ -122,6 +124,7 @@ RenderMode renderMode(const RenderOptions& options, const DesignDocument& design
     mode.loop = mode.loop || options.loop;
     mode.cycles = options.cycles;
     mode.seed = options.seed ? options.seed : mode.seed.value_or(0);
+    mode.recordIntensity = options.sheet.colour == common::SheetColour::Intensity;
     return mode;
 }
 
@@ -207,6 +210,8 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     }
     common::SheetGrid grid;
     status = layOutSheet(run, options.sheet, grid);
+    if (status.ok() && run.mode().recordIntensity)
+        status = checkIntensitySheet(run.engine().preparation(), options.sheet.alpha);
     if (!status.ok())
         return words.usageError(status.message(), err);
 
@@ -221,15 +226,25 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     if (showProgress)
         err << '\n';
 
-    const QImage sheet = sheetOf(run, grid, options.sheet);
     const int framesPerSecond =
         options.sheet.fps > 0 ? options.sheet.fps : common::captionedFrameRate(design.RefreshRate);
-    status = common::writeSheet(
-        options.outputPath, sheet,
-        common::SheetDescription::of(options.outputPath, grid, options.sheet.alpha, framesPerSecond,
-                                     run.mode().loop, QString::fromLatin1(ProgramName),
-                                     QString::fromLatin1(ProgramVersion)),
-        options.sheet.metadata);
+    common::SheetDescription description = common::SheetDescription::of(
+        options.outputPath, grid, options.sheet.alpha, framesPerSecond, run.mode().loop,
+        QString::fromLatin1(ProgramName), QString::fromLatin1(ProgramVersion));
+    QImage sheet;
+    std::vector<common::CompanionImage> companions;
+    if (run.mode().recordIntensity) {
+        IntensitySheet intensity;
+        status = makeIntensitySheet(run, grid, options.sheet.alpha, options.outputPath, intensity);
+        sheet = intensity.sheet;
+        description.intensityRamp = intensity.description;
+        companions.push_back(intensity.ramp);
+    } else {
+        sheet = sheetOf(run, grid, options.sheet);
+    }
+    if (status.ok())
+        status = common::writeSheet(options.outputPath, sheet, description, options.sheet.metadata,
+                                    companions);
     if (!status.ok()) {
         err << "kirabellum: " << status.message().toStdString() << '\n';
         return ExitFailure;
@@ -245,6 +260,10 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     out << "Wrote " << run.layout().FrameCount << " frames of " << run.layout().FrameSize << " x "
         << run.layout().FrameSize << " pixels to " << options.outputPath.toStdString() << " ("
         << sheet.width() << " x " << sheet.height() << ")\n";
+    if (description.intensityRamp)
+        out << "The sheet holds ramp indices; " << companions.front().path.toStdString()
+            << " holds the ramp (" << description.intensityRamp->rampLength << " entries, "
+            << description.intensityRamp->channels << " channels)\n";
     if (showProgress)
         err << grid.tilesText(framesPerSecond).toStdString() << '\n';
     return ExitSuccess;
