@@ -300,6 +300,10 @@
         <source>The colour ramp length %1 is outside 0 to %2</source>
         <translation>カラーランプの長さ %1 が 0 から %2 の範囲外です</translation>
     </message>
+    <message>
+        <source>The frame step %1 is below 1</source>
+        <translation>コマの間引き %1 が 1 未満です</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::StripLayout</name>

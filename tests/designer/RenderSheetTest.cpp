@@ -16,6 +16,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -192,6 +193,9 @@ TEST_F(RenderSheetTest, EveryValueOutsideItsRangeIsAUsageErrorNamingItsOption) {
         {{QStringLiteral("--fps=1001")}, "s.png", "--fps must be from 1 to 1000"},
         {{QStringLiteral("--power-of-two=yes")}, "s.png", "--power-of-two takes no value"},
         {{QStringLiteral("--background=#000000")}, "s.png", "unknown option \"--background\""},
+        {{QStringLiteral("--motion-vectors=optical")},
+         "s.png",
+         "--motion-vectors expects unity or raw16, not \"optical\""},
     };
     for (const auto& row : cases) {
         const CommandResult result = render(row.output, row.options);
@@ -199,6 +203,41 @@ TEST_F(RenderSheetTest, EveryValueOutsideItsRangeIsAUsageErrorNamingItsOption) {
         EXPECT_NE(result.err.find(row.message), std::string::npos) << result.err;
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("burst.df2")});
+}
+
+TEST_F(RenderSheetTest, MotionVectorsLieOnTheSheetsGridAndTheMetadataSaysHowToReadThem) {
+    const struct {
+        const char* preset;
+        QImage::Format format;
+    } cases[] = {{"unity", QImage::Format_ARGB32}, {"raw16", QImage::Format_RGBX64}};
+    for (const auto& c : cases) {
+        const CommandResult result = render(
+            "sheet.png", {QStringLiteral("--motion-vectors=%1").arg(QLatin1String(c.preset)),
+                          QStringLiteral("--padding=2"), QStringLiteral("--metadata=json-hash")});
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        const QImage vectors(path("sheet_mv.png"));
+        EXPECT_EQ(vectors.size(), QImage(path("sheet.png")).size()) << c.preset;
+        EXPECT_EQ(vectors.format(), c.format) << c.preset;
+        const QJsonObject motion = QJsonDocument::fromJson(bytesOf("sheet.json"))
+                                       .object()[QStringLiteral("meta")]
+                                       .toObject()[QStringLiteral("motionVectors")]
+                                       .toObject();
+        EXPECT_EQ(motion[QStringLiteral("image")].toString(), QStringLiteral("sheet_mv.png"));
+        EXPECT_EQ(motion[QStringLiteral("preset")].toString(), QLatin1String(c.preset));
+        EXPECT_EQ(motion[QStringLiteral("frameStep")].toInt(), 1);
+        const double scale = motion[QStringLiteral("motionVectorScale")].toDouble();
+        // The burst flies apart: a unity sheet states a scale, and the terminal too.
+        if (QLatin1String(c.preset) == QLatin1String("unity")) {
+            EXPECT_GT(scale, 0.0);
+            EXPECT_LT(scale, 1.0);
+            EXPECT_NE(
+                result.out.find(
+                    "Motion vector scale: " +
+                    QString::number(scale, 'g', QLocale::FloatingPointShortest).toStdString()),
+                std::string::npos)
+                << result.out;
+        }
+    }
 }
 
 // Godot replays the frames only of a loop render; a burst plays once.

@@ -50,16 +50,25 @@ QJsonObject metaObject(const SheetDescription& description) {
                                     {QStringLiteral("cellHeight"), grid.cellSize()},
                                     {QStringLiteral("padding"), grid.padding()},
                                     {QStringLiteral("frameCount"), grid.frameCount()}};
-    return {{QStringLiteral("app"), description.application},
-            {QStringLiteral("version"), description.version},
-            {QStringLiteral("image"), description.imageFileName},
-            {QStringLiteral("format"), QStringLiteral("RGBA8888")},
-            {QStringLiteral("size"), sizeObject(grid.width(), grid.height())},
-            {QStringLiteral("scale"), QStringLiteral("1")},
-            {QStringLiteral("frameTags"), QJsonArray{tag}},
-            {QStringLiteral("grid"), gridObject},
-            {QStringLiteral("frameRate"), description.framesPerSecond},
-            {QStringLiteral("blend"), alphaModeName(description.alpha)}};
+    QJsonObject meta = {{QStringLiteral("app"), description.application},
+                        {QStringLiteral("version"), description.version},
+                        {QStringLiteral("image"), description.imageFileName},
+                        {QStringLiteral("format"), QStringLiteral("RGBA8888")},
+                        {QStringLiteral("size"), sizeObject(grid.width(), grid.height())},
+                        {QStringLiteral("scale"), QStringLiteral("1")},
+                        {QStringLiteral("frameTags"), QJsonArray{tag}},
+                        {QStringLiteral("grid"), gridObject},
+                        {QStringLiteral("frameRate"), description.framesPerSecond},
+                        {QStringLiteral("blend"), alphaModeName(description.alpha)}};
+    if (description.motionVectors) {
+        const SheetDescription::MotionVectors& vectors = *description.motionVectors;
+        meta.insert(QStringLiteral("motionVectors"),
+                    QJsonObject{{QStringLiteral("image"), vectors.imageFileName},
+                                {QStringLiteral("preset"), motionVectorPresetName(vectors.preset)},
+                                {QStringLiteral("motionVectorScale"), vectors.scale},
+                                {QStringLiteral("frameStep"), vectors.frameStep}});
+    }
+    return meta;
 }
 
 } // namespace

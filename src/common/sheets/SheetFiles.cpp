@@ -99,6 +99,14 @@ QString metadataPath(const QString& imagePath, MetadataFormat format) {
     return path + QLatin1Char('.') + metadataExtension(format);
 }
 
+QString companionPath(const QString& imagePath, const QString& suffix) {
+    const QString extension = QFileInfo(imagePath).suffix();
+    QString path = imagePath;
+    if (!extension.isEmpty())
+        path.chop(extension.size() + 1);
+    return path + suffix + QStringLiteral(".png");
+}
+
 Status writeMetadata(QIODevice& device, const SheetDescription& description,
                      MetadataFormat format) {
     if (format == MetadataFormat::Godot)

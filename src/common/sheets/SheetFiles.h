@@ -17,6 +17,10 @@ namespace common {
 // the last extension replaced ("out/burst.png" gives "out/burst.json").
 QString metadataPath(const QString& imagePath, MetadataFormat format);
 
+// An image beside the sheet `imagePath`, named after it: "out/burst.png" with
+// "_mv" gives "out/burst_mv.png".
+QString companionPath(const QString& imagePath, const QString& suffix);
+
 // Writes `format` metadata of the described sheet.
 Status writeMetadata(QIODevice& device, const SheetDescription& description, MetadataFormat format);
 

@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
+#include "common/sheets/MotionVectorSheet.h"
 #include "common/sheets/SheetCommandOptions.h"
 #include "common/sheets/SheetFiles.h"
 #include "common/sheets/SheetImage.h"
@@ -11,6 +12,9 @@
 #include "core/document/SeedText.h"
 #include "core/render/IntensitySheet.h"
 #include "core/render/RenderRun.h"
+
+#include <QFileInfo>
+#include <QLocale>
 
 #include <limits>
 #include <ostream>
@@ -32,7 +36,8 @@ const common::SheetCommandOptions& sheetOptions() {
     using common::SheetOption;
     static const common::SheetCommandOptions options(
         {SheetOption::Alpha, SheetOption::Columns, SheetOption::MaxSize, SheetOption::PowerOfTwo,
-         SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps, SheetOption::ColourMode});
+         SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps, SheetOption::MotionVectors,
+         SheetOption::ColourMode});
     return options;
 }
 
@@ -44,6 +49,7 @@ QString renderHelp() {
          {SheetOption::MaxSize, QString::number(common::MaximumImageEdge)},
          {SheetOption::Padding, QStringLiteral("0")},
          {SheetOption::Fps, QStringLiteral("the design's preview rate")},
+         {SheetOption::MotionVectors, QStringLiteral("none")},
          {SheetOption::ColourMode, QStringLiteral("colour")}});
     return QStringLiteral(
                "Usage: kirabellum render DESIGN -o OUT [--seed N] [--loop [--cycles K]]\n"
@@ -124,6 +130,8 @@ RenderMode renderMode(const RenderOptions& options, const DesignDocument& design
     mode.loop = mode.loop || options.loop;
     mode.cycles = options.cycles;
     mode.seed = options.seed ? options.seed : mode.seed.value_or(0);
+    mode.frameStep = options.sheet.frameStep;
+    mode.recordMotion = options.sheet.motionVectors != common::MotionVectorPreset::None;
     mode.recordIntensity = options.sheet.colour == common::SheetColour::Intensity;
     return mode;
 }
@@ -242,6 +250,15 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     } else {
         sheet = sheetOf(run, grid, options.sheet);
     }
+    if (options.sheet.motionVectors != common::MotionVectorPreset::None) {
+        const common::MotionVectorSheet vectors =
+            common::makeMotionVectorSheet(run.motionVectors(), grid, options.sheet.motionVectors);
+        const QString path = common::companionPath(options.outputPath, QStringLiteral("_mv"));
+        companions.push_back({path, vectors.image});
+        description.motionVectors = common::SheetDescription::MotionVectors{
+            QFileInfo(path).fileName(), options.sheet.motionVectors, vectors.scale,
+            options.sheet.frameStep};
+    }
     if (status.ok())
         status = common::writeSheet(options.outputPath, sheet, description, options.sheet.metadata,
                                     companions);
@@ -257,6 +274,12 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     const QString warning = grid.powerOfTwoWarning();
     if (!warning.isEmpty())
         err << "kirabellum render: warning: " << warning.toStdString() << '\n';
+    if (options.sheet.motionVectors == common::MotionVectorPreset::Unity)
+        out << "Motion vector scale: "
+            << QString::number(description.motionVectors->scale, 'g',
+                               QLocale::FloatingPointShortest)
+                   .toStdString()
+            << " (" << description.motionVectors->imageFileName.toStdString() << ")\n";
     out << "Wrote " << run.layout().FrameCount << " frames of " << run.layout().FrameSize << " x "
         << run.layout().FrameSize << " pixels to " << options.outputPath.toStdString() << " ("
         << sheet.width() << " x " << sheet.height() << ")\n";

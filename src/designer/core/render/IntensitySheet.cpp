@@ -5,7 +5,6 @@
 #include "core/render/RampIndices.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -49,11 +48,6 @@ QImage greyOf(const QImage& indices) {
 
 } // namespace
 
-QString rampImagePath(const QString& imagePath) {
-    const QFileInfo image(imagePath);
-    return image.dir().filePath(image.completeBaseName() + QStringLiteral("_ramp.png"));
-}
-
 common::Status checkIntensitySheet(const RenderPreparation& preparation, common::AlphaMode alpha) {
     const int canvases = preparation.canvasCount();
     if (canvases > RampIndexChannels)
@@ -89,7 +83,8 @@ common::Status makeIntensitySheet(const RenderRun& run, const common::SheetGrid&
                           common::AlphaMode::Additive, 0);
     const int channels = preparation.canvasCount();
     made.sheet = channels == 1 ? greyOf(indices) : indices.convertToFormat(QImage::Format_RGB888);
-    made.ramp = {rampImagePath(imagePath), rampImage(preparation, alpha)};
+    made.ramp = {common::companionPath(imagePath, QStringLiteral("_ramp")),
+                 rampImage(preparation, alpha)};
     made.description = {QFileInfo(made.ramp.path).fileName(), made.ramp.image.width(), channels};
     return common::Status::success();
 }

@@ -37,16 +37,14 @@ struct IntensitySheet {
     common::SheetDescription::IntensityRamp description;
 };
 
-// "out/burst.png" gives "out/burst_ramp.png".
-QString rampImagePath(const QString& imagePath);
-
 // Whether the design `preparation` took can be written as an intensity sheet in
 // `alpha`: its canvases must fit the three channels, and layers' own ramps,
 // whose colours add up, have no alpha form. The message names the options.
 common::Status checkIntensitySheet(const RenderPreparation& preparation, common::AlphaMode alpha);
 
 // The intensity sheet of `run` (rendered with RenderMode::recordIntensity) on
-// `grid`, with its ramp image in `alpha`, for the sheet file `imagePath`; fails
+// `grid`, with its ramp image in `alpha`, for the sheet file `imagePath` (the
+// ramp image NAME_ramp.png beside it); fails
 // as checkIntensitySheet does.
 common::Status makeIntensitySheet(const RenderRun& run, const common::SheetGrid& grid,
                                   common::AlphaMode alpha, const QString& imagePath,

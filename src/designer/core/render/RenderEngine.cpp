@@ -2,6 +2,7 @@
 
 #include "common/Rounding.h"
 #include "core/render/ParticleSpawn.h"
+#include "core/render/SparkStampPixels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -128,7 +129,6 @@ bool RenderEngine::stampParticle(const Particle& particle) {
 
 int RenderEngine::stampSpark(const Particle& particle, int layer, double x, double y,
                              double weight) {
-    const RenderPreparation::SparkIndices& indexMap = preparation_.sparkIndexMap(layer);
     const int frameSize = preparation_.frameSize();
     const int canvas = preparation_.canvasOf(layer);
     float* const canvasValues =
@@ -137,40 +137,26 @@ int RenderEngine::stampSpark(const Particle& particle, int layer, double x, doub
     const double ageFade = particle.Age * static_cast<double>(particle.Fade);
     const double limit = preparation_.canvasRampLength(canvas) - 1;
     int darkPixels = 0;
-    for (int dy = 0; dy < SparkEdge; ++dy) {
-        for (int dx = 0; dx < SparkEdge; ++dx) {
-            const int value = indexMap[static_cast<std::size_t>(dy * SparkEdge + dx)];
-            if (value == 0) {
-                ++darkPixels;
-                continue;
-            }
-            ++stampedSparkPixels_;
-            const double px = common::roundHalfEven(dx + x - SparkCentre);
-            const double py = common::roundHalfEven(y + dy - SparkCentre);
-            double intensity = common::roundHalfEven(value - ageFade);
-            // Written so that NaN positions count as outside the frame.
-            const bool inside = px >= 0 && px < frameSize && py >= 0 && py < frameSize;
-            if (!inside) {
-                if (intensity < 1)
-                    ++darkPixels;
-                continue;
-            }
-            if (intensity < 1) {
-                ++darkPixels;
-                intensity = 0;
-            }
-            float& cell =
-                canvasValues[static_cast<std::size_t>(py) * static_cast<std::size_t>(frameSize) +
-                             static_cast<std::size_t>(px)];
-            double sum = cell + intensity * weight * addRate;
-            if (sum > limit)
-                sum = limit;
-            if (!(sum >= 0))
-                sum = 0;
-            cell = static_cast<float>(sum);
-        }
-    }
-    return darkPixels;
+    const int opaquePixels =
+        visitStampPixels(preparation_.sparkIndexMap(layer), x, y, ageFade, frameSize,
+                         [&](bool inside, std::size_t pixel, double intensity) {
+                             if (intensity < 1) {
+                                 ++darkPixels;
+                                 intensity = 0;
+                             }
+                             if (!inside)
+                                 return;
+                             float& cell = canvasValues[pixel];
+                             double sum = cell + intensity * weight * addRate;
+                             if (sum > limit)
+                                 sum = limit;
+                             if (!(sum >= 0))
+                                 sum = 0;
+                             cell = static_cast<float>(sum);
+                         });
+    stampedSparkPixels_ += static_cast<std::uint64_t>(opaquePixels);
+    // Transparent pixels count as dark.
+    return darkPixels + DeadPixelCount - opaquePixels;
 }
 
 void RenderEngine::drawFrame(QImage& target, QPoint origin) const {

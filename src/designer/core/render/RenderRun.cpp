@@ -1,6 +1,7 @@
 #include "core/render/RenderRun.h"
 
 #include "core/render/FastRenderEngine.h"
+#include "core/render/FrameMotion.h"
 #include "core/render/RampIndices.h"
 #include "core/render/RenderEngine.h"
 
@@ -55,6 +56,10 @@ RenderRun::RenderRun(RandomSource& random, common::WorkerPool& workers)
 
 common::Status RenderRun::PrepareRender(const DesignDocument& design, const RenderMode& mode) {
     prepared_ = false;
+    if (mode.frameStep < 1)
+        return common::Status::failure(
+            QCoreApplication::translate("kirabellum::RenderRun", "The frame step %1 is below 1")
+                .arg(mode.frameStep));
     if (mode.loop && mode.cycles < 1)
         return common::Status::failure(
             QCoreApplication::translate("kirabellum::RenderRun",
@@ -76,6 +81,7 @@ common::Status RenderRun::PrepareRender(const DesignDocument& design, const Rend
     mode_ = mode;
     settled_ = true;
     hasStarted_ = true;
+    motion_.clear();
     if (mode.seed)
         random_.restart(*mode.seed);
     startSeed_ = random_.state();
@@ -100,6 +106,9 @@ int RenderRun::RunFrames(const DesignDocument& design, const RenderHooks& hooks)
     for (;;) {
         if (hooks.frameStarted)
             hooks.frameStarted(frameIndex);
+        if (mode_.recordMotion && frameIndex % mode_.frameStep == 0)
+            motion_.push_back(
+                measureFrameMotion(engine_->pool(), engine_->preparation(), mode_.frameStep));
         engine_->advanceFrame();
         const QPoint origin = layout_.cellOrigin(frameIndex);
         engine_->drawFrame(strip_, origin);
