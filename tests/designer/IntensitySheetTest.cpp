@@ -228,10 +228,9 @@ TEST_F(IntensitySheetCommand, TheMetadataAndTheTerminalSayTheSheetHoldsRampIndic
                {QStringLiteral("--colour=intensity"), QStringLiteral("--metadata=json-hash"),
                 QStringLiteral("--metadata=godot")});
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_NE(result.out.find("The sheet holds ramp indices; " +
-                              path(QStringLiteral("burst_ramp.png")).toStdString() +
-                              " holds the ramp (16 entries, 3 channels)"),
-              std::string::npos)
+    EXPECT_NE(
+        result.out.find("The sheet holds ramp indices; burst_ramp.png (16 x 3) holds the ramp"),
+        std::string::npos)
         << result.out;
     QByteArray json;
     ASSERT_TRUE(common::readWholeFile(path(QStringLiteral("burst.json")), json).ok());

@@ -29,7 +29,7 @@ QByteArray godotSpriteFrames(const SheetDescription& description) {
     // SpriteFrames has no field for a ramp; a comment says what the pixels are.
     if (description.intensityRamp)
         text += QStringLiteral("; The texture holds ramp indices, not colours: %1 colours them\n"
-                               "; (%2 entries a row, one row for each of the %3 channels).\n\n")
+                               "; (%2 x %3 pixels, a ramp for each channel used).\n\n")
                     .arg(quoted(description.intensityRamp->imageFileName))
                     .arg(description.intensityRamp->rampLength)
                     .arg(description.intensityRamp->channels);

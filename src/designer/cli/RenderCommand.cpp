@@ -284,9 +284,10 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
         << run.layout().FrameSize << " pixels to " << options.outputPath.toStdString() << " ("
         << sheet.width() << " x " << sheet.height() << ")\n";
     if (description.intensityRamp)
-        out << "The sheet holds ramp indices; " << companions.front().path.toStdString()
-            << " holds the ramp (" << description.intensityRamp->rampLength << " entries, "
-            << description.intensityRamp->channels << " channels)\n";
+        out << "The sheet holds ramp indices; "
+            << description.intensityRamp->imageFileName.toStdString() << " ("
+            << description.intensityRamp->rampLength << " x " << description.intensityRamp->channels
+            << ") holds the ramp\n";
     if (showProgress)
         err << grid.tilesText(framesPerSecond).toStdString() << '\n';
     return ExitSuccess;
