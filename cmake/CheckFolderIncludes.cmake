@@ -8,6 +8,8 @@ cmake_minimum_required(VERSION 3.21)
 # their own folder.
 set(rules
     "src/common|"
+    "src/common/animation|common/"
+    "src/common/palettes|common/"
     "src/common/sheets|common/"
     "src/common/windows|common/"
     "src/designer/core/document|common/"

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>common</name>
+    <message>
+        <source>Line %1 is not a colour: &quot;%2&quot;</source>
+        <translation>%1 行目が色ではありません: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>The palette has no colours</source>
+        <translation>パレットに色がありません</translation>
+    </message>
+    <message>
+        <source>The palette has more than %1 colours</source>
+        <translation>パレットの色が %1 を超えています</translation>
+    </message>
+    <message>
+        <source>The first line is not &quot;GIMP Palette&quot;</source>
+        <translation>1 行目が &quot;GIMP Palette&quot; ではありません</translation>
+    </message>
+    <message>
+        <source>The first lines are not &quot;JASC-PAL&quot; and &quot;0100&quot;</source>
+        <translation>最初の行が &quot;JASC-PAL&quot; と &quot;0100&quot; ではありません</translation>
+    </message>
+    <message>
+        <source>Line 3 is not a colour count: &quot;%1&quot;</source>
+        <translation>3 行目が色の数ではありません: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Line 3 counts %1 colours, but %2 follow</source>
+        <translation>3 行目の色の数は %1 ですが、続く色は %2 です</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read: %1</source>
+        <translation>画像を読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a palette name (%2) nor a palette file (.hex, .gpl, .pal or .png)</source>
+        <translation>&quot;%1&quot; はパレット名（%2）でもパレットファイル（.hex、.gpl、.pal、.png）でもありません</translation>
+    </message>
+    <message>
+        <source>Cannot read the palette &quot;%1&quot;</source>
+        <translation>パレット &quot;%1&quot; を読み込めません</translation>
+    </message>
+</context>
+<context>
     <name>common::AtomicFile</name>
     <message>
         <source>a folder</source>

@@ -85,7 +85,8 @@ TEST(InstalledCopy, HoldsTheProgramsAndTheirDesktopFiles) {
     }
     expected << QStringLiteral("share/mime/packages/%1.xml").arg(designerId)
              << QStringLiteral("share/doc/kirabellum/copyright")
-             << QStringLiteral("share/doc/kirabellum/changelog.gz");
+             << QStringLiteral("share/doc/kirabellum/changelog.gz")
+             << QStringLiteral("share/kirabellum/godot/flipbook_motion_vectors.gdshader");
 
     QStringList found;
     QDirIterator files(prefix.path(), QDir::Files, QDirIterator::Subdirectories);
