@@ -233,6 +233,46 @@ Image %2 x %3 px (shown at %4%)</translation>
         <source>書き出さずに閉じる</source>
         <translation>Close without exporting</translation>
     </message>
+    <message>
+        <source>モーションベクター</source>
+        <translation>Motion vectors</translation>
+    </message>
+    <message>
+        <source>色</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Unity VFX Graph</source>
+        <translation>Unity VFX Graph</translation>
+    </message>
+    <message>
+        <source>16ビット、ピクセル単位</source>
+        <translation>16-bit, in pixels</translation>
+    </message>
+    <message>
+        <source>カラー</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
+        <source>輝度とランプ</source>
+        <translation>Intensity and ramp</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>粒子とランプがないため使えません</source>
+        <translation>Not available: there are no particles or ramp</translation>
+    </message>
+    <message>
+        <source>コマごとの動きを画像（名前_mv.png）に書き出し、エンジンがコマの間を補間できるようにする（%1）</source>
+        <translation>Write each kept frame's motion as an image (NAME_mv.png), so that the engine can blend between frames (%1)</translation>
+    </message>
+    <message>
+        <source>シートに色を書くか、ランプの番号を書いてランプの画像（名前_ramp.png）を添えるか（%1）</source>
+        <translation>Write the colours, or each pixel's ramp index with the ramp as an image beside it (NAME_ramp.png) (%1)</translation>
+    </message>
 </context>
 <context>
     <name>common::WidgetDialogs</name>

@@ -611,6 +611,45 @@ Rotation and attraction: click to reverse it</translation>
     </message>
 </context>
 <context>
+    <name>kirabellum::FlipbookControls</name>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>クロスフェード</source>
+        <translation>Cross-fade</translation>
+    </message>
+    <message>
+        <source>モーションベクター</source>
+        <translation>Motion vectors</translation>
+    </message>
+    <message>
+        <source>補間</source>
+        <translation>Blend</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>コマ間隔</source>
+        <translation>Frame step</translation>
+    </message>
+    <message>
+        <source>残したコマの間をエンジンと同じように埋める: なし、2コマを重ねるクロスフェード、動きに沿ってずらすモーションベクター（Unity の形式）</source>
+        <translation>Fill the time between kept frames as the engine does: off, a cross-fade of the two frames, or motion vectors that move them along their motion (Unity's convention)</translation>
+    </message>
+    <message>
+        <source>フレームレートより遅く再生して、コマの間を見る</source>
+        <translation>Play slower than the frame rate, to see between the frames</translation>
+    </message>
+    <message>
+        <source>N コマごとに1コマを残し、書き出しと同じく残したコマだけを使う</source>
+        <translation>Keep one frame in N and play only the kept frames, as the export does</translation>
+    </message>
+</context>
+<context>
     <name>kirabellum::MDIForm1</name>
     <message>
         <source>ﾌｧｲﾙ(&amp;F)</source>

@@ -214,6 +214,13 @@
     </message>
 </context>
 <context>
+    <name>kirabellum::RecordingRerun</name>
+    <message>
+        <source>The frames are not those of the design as it now is; render it again first</source>
+        <translation>フレームが今のデザインのものではありません。先にもう一度レンダリングしてください</translation>
+    </message>
+</context>
+<context>
     <name>kirabellum::RecoveryFile</name>
     <message>
         <source>the recovery file could not be written</source>

@@ -4,7 +4,10 @@
 #include "cli/CommandLine.h"
 #include "common/AtomicFile.h"
 #include "common/Colour.h"
+#include "common/WorkerPool.h"
+#include "common/sheets/SheetImage.h"
 #include "core/document/DesignJson.h"
+#include "core/render/RecordingRerun.h"
 #include "core/render/RenderRun.h"
 
 #include "CommandRun.h"
@@ -96,17 +99,55 @@ TEST(IntensitySheet, BothEnginesRecordTheRampIndicesThatColourTheirStrip) {
             ASSERT_TRUE(common::SheetGrid::layOut(
                             {strip.FrameCount, strip.FrameSize, strip.Columns}, {}, grid)
                             .ok());
-            IntensitySheet made;
-            ASSERT_TRUE(makeIntensitySheet(run, grid, common::AlphaMode::Additive,
-                                           QStringLiteral("s.png"), made)
-                            .ok());
-            ASSERT_EQ(lookedUp(made.sheet, made.ramp.image), run.strip());
+            common::SheetCompanions files{{}, {}, {}};
+            files.description.grid = grid;
+            ASSERT_TRUE(
+                addIntensitySheet(run, common::AlphaMode::Additive, QStringLiteral("s.png"), files)
+                    .ok());
+            ASSERT_EQ(files.images.size(), 1u);
+            ASSERT_EQ(lookedUp(files.sheet, files.images.front().image), run.strip());
             indices[kind++] = run.intensityStrip();
-            withLayerRamps += made.description.channels > 1 ? 1 : 0;
+            withLayerRamps += files.description.intensityRamp->channels > 1 ? 1 : 0;
         }
         EXPECT_EQ(indices[0], indices[1]);
     }
     EXPECT_GT(withLayerRamps, 0);
+}
+
+// The export window's files: the design rendered again for the ramp indices of
+// the strip it shows.
+TEST(IntensitySheet, TheExportColoursTheSameSheetWithItsRamp) {
+    DesignDocument design = randomRenderDesign(3);
+    design.RenderCancel = 1;
+    common::WorkerPool workers(2);
+    RandomSource random;
+    RenderRun rendered(random, workers);
+    ASSERT_TRUE(rendered.PrepareRender(design).ok());
+    rendered.RunFrames(design);
+    common::SheetOptions options;
+    options.alpha = common::AlphaMode::Premultiplied;
+    options.padding = 2;
+    options.colour = common::SheetColour::Intensity;
+    const StripLayout& strip = rendered.layout();
+    common::SheetGrid grid;
+    ASSERT_TRUE(
+        common::SheetGrid::layOut({strip.FrameCount, strip.FrameSize, strip.Columns}, options, grid)
+            .ok());
+    const common::Colour background = rendered.engine().paletteColour(0);
+    const QImage colours =
+        common::makeSheet({rendered.strip(), strip.grid(), strip.FrameCount, background}, grid,
+                          options.alpha, background);
+    common::SheetCompanions files{colours, {}, {}};
+    files.description.grid = grid;
+    RecordingRerun rerun(workers);
+    ASSERT_TRUE(rerun
+                    .addCompanions(design, rendered, rendered.strip(), options,
+                                   QStringLiteral("out/burst.png"), files)
+                    .ok());
+    ASSERT_EQ(files.images.size(), 1u);
+    EXPECT_EQ(files.images.front().path, QStringLiteral("out/burst_ramp.png"));
+    EXPECT_EQ(files.sheet.format(), QImage::Format_Grayscale8);
+    EXPECT_EQ(lookedUp(files.sheet, files.images.front().image), colours);
 }
 
 TEST(IntensitySheet, ARenderThatRecordsNoIntensityHasNoIntensityStrip) {

@@ -67,6 +67,12 @@ TEST_F(SheetExportWindow, WritesWhatTheProcessCommandWritesWithTheSameOptions) {
         // The window's 4 columns make 176 pixels: 2 fit.
         EXPECT_EQ(dialog->columnsBox()->value(), 2);
         EXPECT_EQ(dialog->fpsBox()->value(), 30) << "the console's rate";
+        // Without particles or a ramp there are no motion vectors or ramp indices.
+        EXPECT_FALSE(dialog->motionVectorsBox()->isEnabled());
+        EXPECT_FALSE(dialog->colourBox()->isEnabled());
+        EXPECT_EQ(dialog->flipbookMapsNote()->text(),
+                  QStringLiteral("粒子とランプがないため使えません"));
+        EXPECT_TRUE(dialog->flipbookMapsNote()->isVisibleTo(dialog));
         dialogs.saveAnswers.push_back(pathOf(QStringLiteral("window/fire.png")));
         dialog->writeButton()->click();
         EXPECT_FALSE(dialog->isVisible());

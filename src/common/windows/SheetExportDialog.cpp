@@ -44,6 +44,23 @@ const char* const rowCaptions[] = {
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "フレームレート"),
 };
 
+// The captions of the rows of the images beside the sheet, after those above.
+const char* const flipbookMapCaptions[] = {
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "モーションベクター"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "色"),
+};
+
+// How the boxes name the motion-vector presets after "none", and the sheet
+// colours, in the order of their names.
+const char* const motionVectorPresetCaptions[] = {
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "Unity VFX Graph"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "16ビット、ピクセル単位"),
+};
+const char* const sheetColourCaptions[] = {
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "カラー"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "輝度とランプ"),
+};
+
 // A number box on the range the command lines take for `option`; `maximum`
 // stands in for a range that depends on the sheet (the columns').
 QSpinBox* numberBox(SheetOption option, QWidget* parent, int maximum = 0) {
@@ -157,6 +174,8 @@ QWidget* SheetExportDialog::makeOptions() {
     fps_->setSuffix(QStringLiteral(" fps"));
     form->addRow(rowLabels_[7], fps_);
 
+    addFlipbookMapRows(*form);
+
     connect(alpha_, &QComboBox::currentIndexChanged, this, &SheetExportDialog::refresh);
     connect(background_, &QPushButton::clicked, this, &SheetExportDialog::chooseBackground);
     connect(automaticColumns_, &QCheckBox::toggled, this, [this](bool automatic) {
@@ -167,6 +186,30 @@ QWidget* SheetExportDialog::makeOptions() {
         connect(box, &QSpinBox::valueChanged, this, &SheetExportDialog::refresh);
     connect(powerOfTwo_, &QCheckBox::toggled, this, &SheetExportDialog::refresh);
     return group;
+}
+
+void SheetExportDialog::addFlipbookMapRows(QFormLayout& form) {
+    QWidget* group = form.parentWidget();
+    for (QLabel*& label : flipbookMapLabels_)
+        label = new QLabel(group);
+    motionVectors_ = new QComboBox(group);
+    motionVectors_->addItem(QString()); // none
+    for (qsizetype preset = 0; preset < motionVectorPresetNames().size(); ++preset)
+        motionVectors_->addItem(QString());
+    form.addRow(flipbookMapLabels_[0], motionVectors_);
+    colour_ = new QComboBox(group);
+    for (qsizetype colour = 0; colour < sheetColourNames().size(); ++colour)
+        colour_->addItem(QString());
+    form.addRow(flipbookMapLabels_[1], colour_);
+    flipbookMapsNote_ = new QLabel(group);
+    form.addRow(flipbookMapsNote_);
+    // Only a program that can make them offers them.
+    const bool offered = static_cast<bool>(source_.companions);
+    motionVectors_->setEnabled(offered);
+    colour_->setEnabled(offered);
+    flipbookMapsNote_->setVisible(!offered);
+    for (QComboBox* box : {motionVectors_, colour_})
+        connect(box, &QComboBox::currentIndexChanged, this, &SheetExportDialog::refresh);
 }
 
 QWidget* SheetExportDialog::makePreview() {
@@ -214,6 +257,21 @@ void SheetExportDialog::retranslate() {
         alpha_->setItemText(
             mode, QStringLiteral("%1 (%2)").arg(alphaModeCaption(static_cast<AlphaMode>(mode)),
                                                 alphaNames[mode]));
+    for (std::size_t row = 0; row < flipbookMapLabels_.size(); ++row)
+        flipbookMapLabels_[row]->setText(tr(flipbookMapCaptions[row]));
+    motionVectors_->setItemText(0, tr("なし"));
+    const QStringList presetNames = motionVectorPresetNames();
+    for (qsizetype preset = 0; preset < presetNames.size(); ++preset)
+        motionVectors_->setItemText(
+            static_cast<int>(preset) + 1,
+            QStringLiteral("%1 (%2)").arg(tr(motionVectorPresetCaptions[preset]),
+                                          presetNames[preset]));
+    const QStringList colourNames = sheetColourNames();
+    for (qsizetype colour = 0; colour < colourNames.size(); ++colour)
+        colour_->setItemText(
+            static_cast<int>(colour),
+            QStringLiteral("%1 (%2)").arg(tr(sheetColourCaptions[colour]), colourNames[colour]));
+    flipbookMapsNote_->setText(tr("粒子とランプがないため使えません"));
     background_->setText(tr("変更..."));
     automaticColumns_->setText(tr("自動"));
     powerOfTwo_->setText(tr("各辺を切り上げる"));
@@ -242,6 +300,12 @@ void SheetExportDialog::retranslateTips() {
         box->setToolTip(tr("シートと一緒にこの形式のメタデータを書き出す（%1）")
                             .arg(option(SheetOption::Metadata)));
     fps_->setToolTip(tr("メタデータに書くフレームレート（%1）").arg(option(SheetOption::Fps)));
+    motionVectors_->setToolTip(tr("コマごとの動きを画像（名前_mv."
+                                  "png）に書き出し、エンジンがコマの間を補間できるようにする（%1）")
+                                   .arg(option(SheetOption::MotionVectors)));
+    colour_->setToolTip(
+        tr("シートに色を書くか、ランプの番号を書いてランプの画像（名前_ramp.png）を添えるか（%1）")
+            .arg(option(SheetOption::ColourMode)));
     ground_->setToolTip(tr("仕上がりを見せる下地"));
     write_->setToolTip(tr("ファイルを選んでシートを書き出す"));
     cancel_->setToolTip(tr("書き出さずに閉じる"));
@@ -271,6 +335,8 @@ SheetOptions SheetExportDialog::options() const {
         if (metadata_[format]->isChecked())
             options.metadata.push_back(static_cast<MetadataFormat>(format));
     options.fps = fps_->value();
+    options.motionVectors = static_cast<MotionVectorPreset>(motionVectors_->currentIndex());
+    options.colour = static_cast<SheetColour>(colour_->currentIndex());
     return options;
 }
 
@@ -343,18 +409,23 @@ void SheetExportDialog::write() {
         return;
     path = withDefaultExtension(path, QStringLiteral("png"));
     const SheetOptions options = this->options();
+    SheetCompanions files{sheet_,
+                          SheetDescription::of(path, grid_, options.alpha, options.fps,
+                                               source_.loop, source_.application, source_.version),
+                          {}};
     Status status = options.checkOutput(path);
+    if (status.ok() && (options.motionVectors != MotionVectorPreset::None ||
+                        options.colour != SheetColour::Colours))
+        status = source_.companions(options, path, files);
     if (status.ok())
-        status =
-            writeSheet(path, sheet_,
-                       SheetDescription::of(path, grid_, options.alpha, options.fps, source_.loop,
-                                            source_.application, source_.version),
-                       options.metadata);
+        status = writeSheet(path, files.sheet, files.description, options.metadata, files.images);
     if (!status.ok()) {
         dialogs_.warning(tr("書き出し"), status.message());
         return;
     }
     written_ = QStringList{path};
+    for (const CompanionImage& image : files.images)
+        written_ << image.path;
     for (const MetadataFormat format : options.metadata)
         written_ << metadataPath(path, format);
     accept();

@@ -3,6 +3,7 @@
 #include "common/Colour.h"
 #include "common/Dialogs.h"
 #include "common/Status.h"
+#include "common/sheets/SheetCompanions.h"
 #include "common/sheets/SheetGrid.h"
 #include "common/sheets/SheetImage.h"
 #include "common/sheets/SheetOptions.h"
@@ -16,6 +17,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -45,6 +47,9 @@ struct SheetExportSource {
     // The file dialog's title and the file (or folder) it starts at.
     QString fileCaption;
     QString proposedFile;
+    // Makes the motion vectors and the intensity sheet; without it the window
+    // offers neither and says why.
+    SheetCompanionMaker companions;
 };
 
 // The export window of both programs (書き出し): every sheet option within the
@@ -65,7 +70,8 @@ public:
     // Asks for the file, writes the sheet and its metadata, then closes. Cancel
     // in the file dialog, or a failure (shown in a message box), keeps it open.
     void write();
-    // The files the last write wrote: the image, then its metadata files.
+    // The files the last write wrote: the image, the images beside it, then its
+    // metadata files.
     const QStringList& writtenFiles() const { return written_; }
 
     QComboBox* alphaBox() const { return alpha_; }
@@ -80,6 +86,12 @@ public:
         return metadata_[static_cast<std::size_t>(format)];
     }
     QSpinBox* fpsBox() const { return fps_; }
+    // None, then the motion-vector presets in the order of their names.
+    QComboBox* motionVectorsBox() const { return motionVectors_; }
+    // In the order of the sheet colours' names.
+    QComboBox* colourBox() const { return colour_; }
+    // Why the two boxes above are disabled; hidden where they are offered.
+    QLabel* flipbookMapsNote() const { return flipbookMapsNote_; }
     SceneBox* groundBox() const { return ground_; }
     SheetPreview* preview() const { return preview_; }
     QLabel* tilesLabel() const { return tiles_; }
@@ -92,6 +104,8 @@ protected:
 
 private:
     QWidget* makeOptions();
+    // The rows of the images that let an engine blend and recolour the frames.
+    void addFlipbookMapRows(QFormLayout& form);
     void retranslate();
     // The controls' tips, which say what each does.
     void retranslateTips();
@@ -123,6 +137,10 @@ private:
     QSpinBox* padding_ = nullptr;
     std::array<QCheckBox*, 3> metadata_{};
     QSpinBox* fps_ = nullptr;
+    std::array<QLabel*, 2> flipbookMapLabels_{};
+    QComboBox* motionVectors_ = nullptr;
+    QComboBox* colour_ = nullptr;
+    QLabel* flipbookMapsNote_ = nullptr;
     QGroupBox* previewGroup_ = nullptr;
     QLabel* groundLabel_ = nullptr;
     SceneBox* ground_ = nullptr;

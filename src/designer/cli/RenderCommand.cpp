@@ -3,8 +3,8 @@
 #include "cli/CommandLine.h"
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
-#include "common/sheets/MotionVectorSheet.h"
 #include "common/sheets/SheetCommandOptions.h"
+#include "common/sheets/SheetCompanions.h"
 #include "common/sheets/SheetFiles.h"
 #include "common/sheets/SheetImage.h"
 #include "core/ProgramInfo.h"
@@ -13,7 +13,6 @@
 #include "core/render/IntensitySheet.h"
 #include "core/render/RenderRun.h"
 
-#include <QFileInfo>
 #include <QLocale>
 
 #include <limits>
@@ -234,34 +233,24 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     if (showProgress)
         err << '\n';
 
+    const QImage sheet = sheetOf(run, grid, options.sheet);
     const int framesPerSecond =
         options.sheet.fps > 0 ? options.sheet.fps : common::captionedFrameRate(design.RefreshRate);
-    common::SheetDescription description = common::SheetDescription::of(
-        options.outputPath, grid, options.sheet.alpha, framesPerSecond, run.mode().loop,
-        QString::fromLatin1(ProgramName), QString::fromLatin1(ProgramVersion));
-    QImage sheet;
-    std::vector<common::CompanionImage> companions;
-    if (run.mode().recordIntensity) {
-        IntensitySheet intensity;
-        status = makeIntensitySheet(run, grid, options.sheet.alpha, options.outputPath, intensity);
-        sheet = intensity.sheet;
-        description.intensityRamp = intensity.description;
-        companions.push_back(intensity.ramp);
-    } else {
-        sheet = sheetOf(run, grid, options.sheet);
-    }
-    if (options.sheet.motionVectors != common::MotionVectorPreset::None) {
-        const common::MotionVectorSheet vectors =
-            common::makeMotionVectorSheet(run.motionVectors(), grid, options.sheet.motionVectors);
-        const QString path = common::companionPath(options.outputPath, QStringLiteral("_mv"));
-        companions.push_back({path, vectors.image});
-        description.motionVectors = common::SheetDescription::MotionVectors{
-            QFileInfo(path).fileName(), options.sheet.motionVectors, vectors.scale,
-            options.sheet.frameStep};
-    }
+    common::SheetCompanions files{
+        sheet,
+        common::SheetDescription::of(options.outputPath, grid, options.sheet.alpha, framesPerSecond,
+                                     run.mode().loop, QString::fromLatin1(ProgramName),
+                                     QString::fromLatin1(ProgramVersion)),
+        {}};
+    if (run.mode().recordIntensity)
+        status = addIntensitySheet(run, options.sheet.alpha, options.outputPath, files);
+    if (options.sheet.motionVectors != common::MotionVectorPreset::None)
+        files.addMotionVectors(run.motionVectors(), options.sheet.motionVectors,
+                               options.sheet.frameStep, options.outputPath);
+    const common::SheetDescription& description = files.description;
     if (status.ok())
-        status = common::writeSheet(options.outputPath, sheet, description, options.sheet.metadata,
-                                    companions);
+        status = common::writeSheet(options.outputPath, files.sheet, description,
+                                    options.sheet.metadata, files.images);
     if (!status.ok()) {
         err << "kirabellum: " << status.message().toStdString() << '\n';
         return ExitFailure;

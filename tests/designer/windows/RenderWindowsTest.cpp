@@ -9,6 +9,7 @@
 #include "core/render/StripLayout.h"
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
+#include "windows/render/FlipbookControls.h"
 #include "windows/render/Wait.h"
 
 #include "FakePlaybackClock.h"
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -425,6 +427,30 @@ TEST_F(RenderWindowsTest, LeftAndRightStepThroughTheStripWithTheFrameNumberShown
         EXPECT_EQ(preview()->Picture1->image(),
                   strip.copy((step.frame % 4) * 128, (step.frame / 4) * 128, 128, 128));
     }
+}
+
+TEST_F(RenderWindowsTest, AFrameStepPlaysOnlyTheKeptFramesEachForItsStepAndSlowedDown) {
+    render(); // 16 frames of 128 in 4 columns
+    const QImage strip = session->rendPic.picture();
+    preview()->Flipbook->frameStepBox()->setValue(4);
+    preview()->Flipbook->speedBox()->setCurrentIndex(1); // 1/2
+    std::vector<int> frames;
+    std::vector<bool> shownRight;
+    QObject::connect(preview(), &F_Preview::frameShown, [&](int frame) {
+        frames.push_back(frame);
+        const QRect cell((frame % 4) * 128, (frame / 4) * 128, 128, 128);
+        shownRight.push_back(preview()->Picture1->image() == strip.copy(cell));
+    });
+    clock.clearWaits();
+    play(0);
+    std::vector<int> expected;
+    for (const int kept : {0, 4, 8})
+        expected.insert(expected.end(), 8, kept);
+    expected.push_back(12);
+    EXPECT_EQ(frames, expected);
+    EXPECT_EQ(shownRight, std::vector<bool>(expected.size(), true));
+    // Each tick, then the clearing, one interval apart.
+    EXPECT_EQ(clock.waits(), std::vector<int>(expected.size() + 1, 18));
 }
 
 TEST_F(RenderWindowsTest, EachFrameAndTheClearingWaitMoreThanTheOptionsInterval) {

@@ -5,6 +5,7 @@
 #include "cli/CommandLine.h"
 #include "common/AtomicFile.h"
 #include "common/sheets/EngineBlend.h"
+#include "common/sheets/FlipbookBlend.h"
 #include "common/windows/EngineView.h"
 #include "common/windows/FramePreview.h"
 #include "common/windows/SceneBox.h"
@@ -13,12 +14,16 @@
 #include "core/editing/SampleDesigns.h"
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
+#include "windows/render/FlipbookControls.h"
 
 #include "CommandRun.h"
+#include "FakePlaybackClock.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -209,6 +214,108 @@ TEST_F(SheetExportTest, RefusesWhatTheRenderCommandRefuses) {
         QStringLiteral("--alpha straight needs a .png output, not \"%1\"").arg(path("burst.bmp")));
     EXPECT_EQ(dialogs.saveQuestions.size(), 2u);
     EXPECT_FALSE(QFile::exists(path("burst.bmp")));
+}
+
+TEST_F(SheetExportTest, WritesMotionVectorsAsTheRenderCommandDoes) {
+    render();
+    for (const char* preset : {"unity", "raw16"}) {
+        const QString window = path(QStringLiteral("window-%1/").arg(QLatin1String(preset)));
+        const QString command = path(QStringLiteral("command-%1/").arg(QLatin1String(preset)));
+        ASSERT_TRUE(QDir().mkpath(window) && QDir().mkpath(command));
+        withExportWindow([&](SheetExportDialog& dialog) {
+            EXPECT_TRUE(dialog.motionVectorsBox()->isEnabled());
+            EXPECT_TRUE(dialog.colourBox()->isEnabled());
+            EXPECT_FALSE(dialog.flipbookMapsNote()->isVisibleTo(&dialog));
+            dialog.motionVectorsBox()->setCurrentIndex(dialog.motionVectorsBox()->findText(
+                QStringLiteral("(%1)").arg(QLatin1String(preset)), Qt::MatchEndsWith));
+            dialog.paddingBox()->setValue(2);
+            dialog.metadataBox(MetadataFormat::JsonHash)->setChecked(true);
+            dialogs.saveAnswers.push_back(window + QStringLiteral("burst.png"));
+            dialog.writeButton()->click();
+            EXPECT_EQ(dialog.writtenFiles(), QStringList({window + QStringLiteral("burst.png"),
+                                                          window + QStringLiteral("burst_mv.png"),
+                                                          window + QStringLiteral("burst.json")}));
+        });
+        const common::test::CommandResult result =
+            renderCommand(command + QStringLiteral("burst.png"),
+                          {QStringLiteral("--motion-vectors=%1").arg(QLatin1String(preset)),
+                           QStringLiteral("--padding=2"), QStringLiteral("--metadata=json-hash")});
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        for (const char* name : {"burst.png", "burst_mv.png", "burst.json"})
+            EXPECT_EQ(bytesOf(window + QString::fromUtf8(name)),
+                      bytesOf(command + QString::fromUtf8(name)))
+                << preset << " " << name;
+    }
+    EXPECT_TRUE(dialogs.warnings.empty());
+}
+
+TEST_F(SheetExportTest, MotionVectorsOfADesignChangedSinceItsRenderAreRefused) {
+    render();
+    session->document.ColorRamp[0] = common::makeColour(0, 90, 0);
+    withExportWindow([&](SheetExportDialog& dialog) {
+        dialog.motionVectorsBox()->setCurrentIndex(1);
+        dialogs.saveAnswers.push_back(path("burst.png"));
+        dialog.writeButton()->click();
+        EXPECT_TRUE(dialog.isVisible());
+    });
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_EQ(dialogs.warnings[0].text,
+              QStringLiteral("The frames are not those of the design as it now is; render it "
+                             "again first"));
+    EXPECT_FALSE(QFile::exists(path("burst.png")));
+}
+
+// Played slowed to a quarter, the second tick is a quarter of the way from
+// the first frame to the second: the preview shows there what an engine shows
+// from the exported sheet and its unity vectors.
+TEST_F(SheetExportTest, ThePreviewBlendsAsAnEngineBlendsTheExportedFrames) {
+    render(); // 6 frames of 128 in 4 columns
+    withExportWindow([&](SheetExportDialog& dialog) {
+        dialog.motionVectorsBox()->setCurrentIndex(1); // unity
+        dialog.metadataBox(MetadataFormat::JsonHash)->setChecked(true);
+        dialogs.saveAnswers.push_back(path("burst.png"));
+        dialog.writeButton()->click();
+    });
+    const QImage sheet = QImage(path("burst.png")).convertToFormat(QImage::Format_RGB32);
+    const QImage vectors(path("burst_mv.png"));
+    const double scale = QJsonDocument::fromJson(bytesOf(path("burst.json")))
+                             .object()[QStringLiteral("meta")]
+                             .toObject()[QStringLiteral("motionVectors")]
+                             .toObject()[QStringLiteral("motionVectorScale")]
+                             .toDouble();
+    const QRect first(0, 0, 128, 128), second(128, 0, 128, 128);
+    const struct {
+        common::FlipbookBlend blend;
+        QImage expected;
+    } cases[] = {
+        {common::FlipbookBlend::Off, sheet.copy(first)},
+        {common::FlipbookBlend::CrossFade,
+         common::crossFadeCells(sheet.copy(first), sheet.copy(second), 0.25)},
+        {common::FlipbookBlend::MotionVectors,
+         common::motionBlendCells(sheet.copy(first), vectors.copy(first), sheet.copy(second),
+                                  vectors.copy(second), scale, 0.25)},
+    };
+    F_Preview* preview = windows().windowAs<F_Preview>(ToolKind::Preview);
+    ASSERT_NE(preview, nullptr);
+    common::FakePlaybackClock clock;
+    preview->setPlaybackClock(clock);
+    preview->Flipbook->speedBox()->setCurrentIndex(2); // 1/4
+    for (const auto& c : cases) {
+        preview->Flipbook->blendBox()->setCurrentIndex(static_cast<int>(c.blend));
+        std::vector<QImage> shown;
+        const QMetaObject::Connection connection =
+            QObject::connect(preview, &F_Preview::frameShown,
+                             [&](int) { shown.push_back(preview->Picture1->image()); });
+        preview->playOrStop();
+        QObject::disconnect(connection);
+        ASSERT_EQ(shown.size(), 21u) << "5 frames of 4 ticks, then the last";
+        EXPECT_EQ(shown[1].convertToFormat(QImage::Format_RGB32),
+                  c.expected.convertToFormat(QImage::Format_RGB32))
+            << static_cast<int>(c.blend);
+    }
+    // The design rendered again gave the strip: no message took the export's place.
+    EXPECT_TRUE(
+        mainWindow->statusBar()->currentMessage().startsWith(QStringLiteral("保存しました")));
 }
 
 } // namespace

@@ -68,9 +68,8 @@ common::Status checkIntensitySheet(const RenderPreparation& preparation, common:
     return common::Status::success();
 }
 
-common::Status makeIntensitySheet(const RenderRun& run, const common::SheetGrid& grid,
-                                  common::AlphaMode alpha, const QString& imagePath,
-                                  IntensitySheet& made) {
+common::Status addIntensitySheet(const RenderRun& run, common::AlphaMode alpha,
+                                 const QString& imagePath, common::SheetCompanions& companions) {
     const RenderPreparation& preparation = run.engine().preparation();
     const common::Status status = checkIntensitySheet(preparation, alpha);
     if (!status.ok())
@@ -79,13 +78,16 @@ common::Status makeIntensitySheet(const RenderRun& run, const common::SheetGrid&
     // Index 0 around and between the frames, where the colour sheet has the
     // ramp's first colour.
     const QImage indices =
-        common::makeSheet({run.intensityStrip(), strip.grid(), strip.FrameCount, 0}, grid,
-                          common::AlphaMode::Additive, 0);
+        common::makeSheet({run.intensityStrip(), strip.grid(), strip.FrameCount, 0},
+                          companions.description.grid, common::AlphaMode::Additive, 0);
     const int channels = preparation.canvasCount();
-    made.sheet = channels == 1 ? greyOf(indices) : indices.convertToFormat(QImage::Format_RGB888);
-    made.ramp = {common::companionPath(imagePath, QStringLiteral("_ramp")),
-                 rampImage(preparation, alpha)};
-    made.description = {QFileInfo(made.ramp.path).fileName(), made.ramp.image.width(), channels};
+    companions.sheet =
+        channels == 1 ? greyOf(indices) : indices.convertToFormat(QImage::Format_RGB888);
+    const QString rampPath = common::companionPath(imagePath, QStringLiteral("_ramp"));
+    const QImage ramp = rampImage(preparation, alpha);
+    companions.images.push_back({rampPath, ramp});
+    companions.description.intensityRamp = common::SheetDescription::IntensityRamp{
+        QFileInfo(rampPath).fileName(), ramp.width(), channels};
     return common::Status::success();
 }
 

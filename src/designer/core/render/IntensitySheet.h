@@ -1,23 +1,28 @@
 #pragma once
 
 #include "common/Status.h"
-#include "common/sheets/SheetDescription.h"
-#include "common/sheets/SheetFiles.h"
-#include "common/sheets/SheetGrid.h"
+#include "common/sheets/SheetCompanions.h"
 #include "common/sheets/SheetOptions.h"
 #include "core/render/RenderPreparation.h"
 #include "core/render/RenderRun.h"
 
-#include <QImage>
 #include <QString>
 
 namespace kirabellum {
 
-// A sheet of ramp indices and the ramp image that colours it, as
-// common::writeSheet takes them; the command line and the export window make
-// it alike.
+// Whether the design `preparation` took can be written as an intensity sheet in
+// `alpha`: its canvases must fit the three channels, and layers' own ramps,
+// whose colours add up, have no alpha form. The message names the options.
+common::Status checkIntensitySheet(const RenderPreparation& preparation, common::AlphaMode alpha);
+
+// Puts the intensity sheet of `run` (rendered with RenderMode::recordIntensity)
+// in place of the colour sheet of `companions`, on its description's grid, and
+// adds the ramp image in `alpha` beside the sheet file `imagePath`
+// ("NAME_ramp.png") with its entry in the description; fails as
+// checkIntensitySheet does, changing nothing. The command line and the export
+// window make it alike.
 //
-// The sheet lies on the colour sheet's grid. Without layers' own ramps it is
+// The sheet holds each pixel's ramp indices. Without layers' own ramps it is
 // an 8-bit grey image of the design's canvas; with them (additive only) an RGB
 // image of the design's canvas and up to two of the layers' own. Padding and
 // cells without a frame hold index 0.
@@ -31,23 +36,7 @@ namespace kirabellum {
 // and premultiplied ones hold what the colour sheet export gives each colour
 // over the background (the ramp's first colour), so that looking up every
 // index gives the colour sheet back, bit for bit.
-struct IntensitySheet {
-    QImage sheet;
-    common::CompanionImage ramp;
-    common::SheetDescription::IntensityRamp description;
-};
-
-// Whether the design `preparation` took can be written as an intensity sheet in
-// `alpha`: its canvases must fit the three channels, and layers' own ramps,
-// whose colours add up, have no alpha form. The message names the options.
-common::Status checkIntensitySheet(const RenderPreparation& preparation, common::AlphaMode alpha);
-
-// The intensity sheet of `run` (rendered with RenderMode::recordIntensity) on
-// `grid`, with its ramp image in `alpha`, for the sheet file `imagePath` (the
-// ramp image NAME_ramp.png beside it); fails
-// as checkIntensitySheet does.
-common::Status makeIntensitySheet(const RenderRun& run, const common::SheetGrid& grid,
-                                  common::AlphaMode alpha, const QString& imagePath,
-                                  IntensitySheet& made);
+common::Status addIntensitySheet(const RenderRun& run, common::AlphaMode alpha,
+                                 const QString& imagePath, common::SheetCompanions& companions);
 
 } // namespace kirabellum

@@ -8,6 +8,7 @@
 #include "core/ProgramInfo.h"
 #include "core/document/DesignFormat.h"
 #include "core/editing/SampleDesigns.h"
+#include "core/render/RecordingRerun.h"
 #include "core/session/DesignerSession.h"
 #include "windows/main/Sprs.h"
 #include "windows/main/ToolbarIcons.h"
@@ -344,6 +345,14 @@ void MDIForm1::EXPORT_Click() {
                           ? QString()
                           : QFileInfo(session_.designFileName).completeBaseName() +
                                 QStringLiteral(".png"));
+    // Motion vectors and ramp indices come from rendering the design again as
+    // the strip was rendered.
+    source.companions = [this](const common::SheetOptions& options, const QString& imagePath,
+                               common::SheetCompanions& companions) {
+        RecordingRerun rerun(session_.workers);
+        return rerun.addCompanions(session_.document, session_.renderRun,
+                                   session_.rendPic.picture(), options, imagePath, companions);
+    };
     common::SheetExportDialog dialog(source, session_.dialogs, this);
     if (dialog.exec() == QDialog::Accepted)
         session_.events.reportWritten(dialog.writtenFiles());

@@ -7,9 +7,11 @@
 #include "common/windows/EngineView.h"
 #include "common/windows/FramePreview.h"
 #include "core/render/LiveRender.h"
+#include "core/render/RecordingRerun.h"
 #include "core/render/RendPic.h"
 #include "core/session/DesignerSession.h"
 #include "windows/render/F_Animation.h"
+#include "windows/render/FlipbookControls.h"
 #include "windows/tools/ToolWindowHost.h"
 
 #include <QCheckBox>
@@ -36,6 +38,7 @@ F_Preview::F_Preview(DesignerSession& session) : ToolWindow(session, ToolKind::P
     for (int order = 0; order < common::PlaybackOrderCount; ++order)
         Combo1->addItem(QString());
     LiveCheck = new QCheckBox(this);
+    Flipbook = new FlipbookControls(this);
     retranslate();
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(2);
@@ -48,6 +51,7 @@ F_Preview::F_Preview(DesignerSession& session) : ToolWindow(session, ToolKind::P
     layout->setSpacing(2);
     layout->addWidget(Viewer, 0, Qt::AlignLeft | Qt::AlignTop);
     layout->addLayout(buttons);
+    layout->addWidget(Flipbook);
     connect(Command1, &QPushButton::clicked, this, &F_Preview::Command1_Click);
     connect(LiveCheck, &QCheckBox::clicked, this, &F_Preview::LiveCheck_Click);
     connect(Viewer, &common::FramePreview::playRequested, this, &F_Preview::playOrStop);
@@ -222,22 +226,26 @@ void F_Preview::play(bool doubleSize, int option) {
     });
 
     common::PlaybackClock& clock = *clock_;
-    common::FramePlayback timing({rendPic.layout().FrameCount, 0, 1}, common::PlayInterval(option),
-                                 clock.now(), order);
+    common::FramePlayback timing(
+        {flipbookTiming(rendPic.layout().FrameCount, order).tickCount(), 0, 1},
+        common::PlayInterval(option), clock.now(), order);
     while (!stopRequested_) {
         // A render run between two frames may have replaced the strip, and with
         // it the frame count and the cells.
         const StripLayout layout = rendPic.layout();
-        timing.setFrameCount(layout.FrameCount);
+        const common::FlipbookTiming flipbook = flipbookTiming(layout.FrameCount, order);
+        timing.setFrameCount(flipbook.tickCount());
         const common::FramePlayback::Step step = timing.step(clock.waitUntil(timing.due()));
         if (step.action == common::FramePlayback::Action::Wait)
             continue;
         if (step.action == common::FramePlayback::Action::End)
             break;
-        Picture1->copyFrom(rendPic.picture(), layout.grid().cellRect(step.frame));
-        Viewer->setFrame(step.frame, timing.frameCount());
-        Viewer->setCaption(common::FramePlayback::caption(step.frame, timing.frameCount()));
-        Q_EMIT frameShown(step.frame);
+        const common::FlipbookTick tick = flipbook.tick(step.frame);
+        showTick(flipbook, tick);
+        const int frame = flipbook.renderedFrame(tick.from);
+        Viewer->setFrame(frame, layout.FrameCount);
+        Viewer->setCaption(common::FramePlayback::caption(frame, layout.FrameCount));
+        Q_EMIT frameShown(frame);
         QCoreApplication::processEvents();
         if (!self)
             return; // the window was closed during playback
@@ -248,6 +256,43 @@ void F_Preview::play(bool doubleSize, int option) {
     showPlaying(false);
     if (live_)
         holdUntilNextChange();
+}
+
+common::FlipbookTiming F_Preview::flipbookTiming(int frameCount,
+                                                 common::PlaybackOrder order) const {
+    return common::FlipbookTiming(frameCount, Flipbook->frameStep(), Flipbook->slowDown(),
+                                  order == common::PlaybackOrder::Repeat);
+}
+
+void F_Preview::showTick(const common::FlipbookTiming& timing, const common::FlipbookTick& tick) {
+    const RendPic& rendPic = session_.rendPic;
+    if (Flipbook->blend() == common::FlipbookBlend::Off || tick.blend == 0.0) {
+        Picture1->copyFrom(rendPic.picture(),
+                           rendPic.layout().grid().cellRect(timing.renderedFrame(tick.from)));
+        return;
+    }
+    const QImage picture = blendedFrames().picture(tick, Flipbook->blend());
+    Picture1->copyFrom(picture, picture.rect());
+}
+
+const BlendedFrames& F_Preview::blendedFrames() {
+    const RendPic& rendPic = session_.rendPic;
+    const bool motion = Flipbook->blend() == common::FlipbookBlend::MotionVectors;
+    if (blended_ && blended_->strip().cacheKey() == rendPic.picture().cacheKey() &&
+        blended_->frameStep() == Flipbook->frameStep() && (blendedForMotion_ || !motion))
+        return *blended_;
+    blended_.emplace(rendPic.picture(), rendPic.layout(), Flipbook->frameStep());
+    blendedForMotion_ = motion;
+    if (!motion)
+        return *blended_;
+    RecordingRerun rerun(session_.workers);
+    const common::Status status = rerun.run(session_.document, session_.renderRun,
+                                            rendPic.picture(), Flipbook->frameStep(), true, false);
+    if (status.ok())
+        blended_->setMotion(rerun.result().motionVectors());
+    else
+        Q_EMIT session_.events.statusShown(status.message());
+    return *blended_;
 }
 
 void F_Preview::playOrStop() {

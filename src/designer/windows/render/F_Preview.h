@@ -2,10 +2,14 @@
 
 #include "windows/tools/ToolWindow.h"
 
+#include "common/FlipbookTiming.h"
+#include "common/FramePlayback.h"
 #include "common/PlaybackClock.h"
+#include "core/render/BlendedFrames.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -19,6 +23,7 @@ class FramePreview;
 
 namespace kirabellum {
 
+class FlipbookControls;
 class LiveRender;
 
 // The preview player "Preview": shows each frame while a render runs, plays the
@@ -46,6 +51,10 @@ public:
     // was chosen. Played once it runs through the frames in strip order;
     // played over and over or back and forth it runs until the window closes.
     // A call while it plays stops it. Either way the last frame shown stays.
+    // With Flipbook's settings it plays only the kept frames, slowed, with
+    // what an engine shows between them (common::FlipbookTiming); played over
+    // and over the last kept frame leads into the first. Motion vectors come
+    // from rendering the design again as the strip was rendered.
     void play(bool doubleSize, int option);
     // Space and the play button: plays at the zoom shown and the document's
     // rate, or stops.
@@ -80,6 +89,8 @@ public:
     QPushButton* Command1; // "Save"
     QComboBox* Combo1;     // the playback order: "1回", "繰り返し", "往復"
     QCheckBox* LiveCheck;  // "ライブ": the design played as it is edited
+    // The kept frames, the blend between them and the speed of a playback.
+    FlipbookControls* Flipbook;
 
 Q_SIGNALS:
     // Playback has put frame n (0-based) on the picture.
@@ -109,6 +120,16 @@ private:
     // frame until the design changes: the frames of the live renders requested
     // so far are not shown.
     void holdUntilNextChange();
+    // The ticks of a playback of `frameCount` frames in `order` as Flipbook
+    // sets them.
+    common::FlipbookTiming flipbookTiming(int frameCount, common::PlaybackOrder order) const;
+    // Shows tick `tick` of the rendered strip as Flipbook's blend shows it.
+    void showTick(const common::FlipbookTiming& timing, const common::FlipbookTick& tick);
+    // The strip's kept frames for the blend chosen, made anew when the strip,
+    // the frame step or the blend ask for it; with motion vectors the design
+    // is rendered again, and a design changed since its render is shown as a
+    // cross-fade, the reason in the status bar.
+    const BlendedFrames& blendedFrames();
 
     common::PlaybackClock steadyClock_;
     common::PlaybackClock* clock_ = &steadyClock_;
@@ -122,6 +143,8 @@ private:
     int liveFrame_ = 0;                // the live frame on the picture
     std::uint64_t liveRequested_ = 0;  // the newest live request
     std::uint64_t heldUntilAfter_ = 0; // live frames are shown from later requests only
+    std::optional<BlendedFrames> blended_;
+    bool blendedForMotion_ = false; // whether blended_ was made for motion blending
 };
 
 } // namespace kirabellum

@@ -1,0 +1,48 @@
+#include "core/render/RecordingRerun.h"
+
+#include "core/render/IntensitySheet.h"
+
+#include <QCoreApplication>
+
+namespace kirabellum {
+
+RecordingRerun::RecordingRerun(common::WorkerPool& workers) : run_(random_, workers) {}
+
+common::Status RecordingRerun::run(const DesignDocument& design, const RenderRun& rendered,
+                                   const QImage& strip, int frameStep, bool recordMotion,
+                                   bool recordIntensity) {
+    RenderMode mode = rendered.mode();
+    mode.seed = rendered.startSeed();
+    mode.frameStep = frameStep;
+    mode.recordMotion = recordMotion;
+    mode.recordIntensity = recordIntensity;
+    // Run to the last frame, whatever the cancel button last wrote.
+    DesignDocument whole = design;
+    whole.RenderCancel = 1;
+    common::Status status = run_.PrepareRender(whole, mode);
+    if (status.ok() && run_.RunFrames(whole) > 0 && run_.strip() == strip)
+        return status;
+    if (status.ok())
+        status = common::Status::failure(QCoreApplication::translate(
+            "kirabellum::RecordingRerun",
+            "The frames are not those of the design as it now is; render it again first"));
+    return status;
+}
+
+common::Status RecordingRerun::addCompanions(const DesignDocument& design,
+                                             const RenderRun& rendered, const QImage& strip,
+                                             const common::SheetOptions& options,
+                                             const QString& imagePath,
+                                             common::SheetCompanions& companions) {
+    const bool motion = options.motionVectors != common::MotionVectorPreset::None;
+    const bool intensity = options.colour == common::SheetColour::Intensity;
+    common::Status status = run(design, rendered, strip, options.frameStep, motion, intensity);
+    if (status.ok() && intensity)
+        status = addIntensitySheet(run_, options.alpha, imagePath, companions);
+    if (status.ok() && motion)
+        companions.addMotionVectors(run_.motionVectors(), options.motionVectors, options.frameStep,
+                                    imagePath);
+    return status;
+}
+
+} // namespace kirabellum
