@@ -2,7 +2,7 @@
 // the sheet in every alpha mode, describe it and write its metadata in every
 // form. Everything stays in memory.
 //
-// The input starts with seventeen option bytes:
+// The input starts with eighteen option bytes:
 //   0 frame size (1 to 24)        1 frame count (1 to 12)
 //   2 the frames' own columns (1 to frame count + 2)
 //   3 bit 0-1 alpha mode, bit 2 power-of-two edges, bit 3 a .png name,
@@ -13,7 +13,9 @@
 //   7 padding (0 to 15; from 240 on -1, the largest and one more)
 //   8-9 frames per second (0 to 1000)
 //   10-12 background colour    (then 13-15 empty-cell colour)
-//   16 length of the image's name (0 to 31)
+//   16 bits 0-3 the frame step less 1, bits 4-5 the motion-vector preset
+//     (none, unity, raw16), bit 6 an intensity sheet
+//   17 length of the image's name (0 to 31)
 // then the image's name and the frames' pixels, three bytes each, repeated
 // as needed. The pixels of sheets above 2^18 pixels (the largest paddings) are
 // not checked, so that an input takes milliseconds.
@@ -92,6 +94,11 @@ Input readInput(fuzz::FuzzInput& input) {
     read.background = colour(input);
     read.emptyCellColour = colour(input);
     read.backgroundPixels = (flags & 16) != 0;
+    const std::uint8_t kinds = input.byte();
+    options.frameStep = 1 + kinds % 16;
+    options.motionVectors = static_cast<common::MotionVectorPreset>(kinds / 16 % 4 % 3);
+    options.colour =
+        (kinds & 64) != 0 ? common::SheetColour::Intensity : common::SheetColour::Colours;
     const QString name = QString::fromUtf8(input.take(static_cast<std::size_t>(input.byte() % 32)));
     read.imagePath = name + ((flags & 8) != 0 ? QStringLiteral(".png") : QStringLiteral(".bmp"));
     read.pixels = input.rest();
@@ -135,8 +142,17 @@ bool fits(const SheetGrid& grid, int limit) {
     return std::max(grid.width(), grid.height()) <= limit;
 }
 
-void checkGrid(const Input& input, const SheetGrid& grid) {
+// The frames the sheet keeps, every frame step-th, on the frames' own columns
+// as far as they have frames.
+common::SheetShape keptShape(const Input& input) {
     const common::SheetShape& shape = input.shape;
+    const int step = input.options.frameStep;
+    const int kept = (shape.frameCount + step - 1) / step;
+    return {kept, shape.frameSize, std::min(shape.columns, kept)};
+}
+
+void checkGrid(const Input& input, const SheetGrid& grid) {
+    const common::SheetShape shape = keptShape(input);
     const common::SheetOptions& options = input.options;
     require(grid.frameCount() == shape.frameCount && grid.frameSize() == shape.frameSize &&
                 grid.padding() == options.padding && grid.powerOfTwo() == options.powerOfTwo,
@@ -181,7 +197,7 @@ void checkGrid(const Input& input, const SheetGrid& grid) {
 // Whether a grid should have been refused: for options the programs never
 // give, or when no columns make a sheet within the longest edge.
 bool refusable(const Input& input) {
-    const common::SheetShape& shape = input.shape;
+    const common::SheetShape shape = keptShape(input);
     const common::SheetOptions& options = input.options;
     if (options.padding < 0 || options.padding > common::MaximumPadding)
         return true;
@@ -210,19 +226,22 @@ void checkAdditiveSheet(const QImage& sheet, const common::SheetFrames& frames,
     expected.fill(background);
     for (int cell = 0; cell < grid.columns() * grid.rows(); ++cell) {
         const QRect frameRect = grid.frameRect(cell);
-        const QPoint origin = frames.grid.originOf(cell);
+        // Cell n holds frame n K, the frame step's.
+        const int frame = cell * frames.frameStep;
+        const QPoint origin = frames.grid.originOf(frame);
         for (int y = 0; y < frameRect.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(expected.scanLine(frameRect.y() + y));
             const auto* frameLine =
                 reinterpret_cast<const QRgb*>(frames.image.constScanLine(origin.y() + y));
             for (int x = 0; x < frameRect.width(); ++x)
-                line[frameRect.x() + x] = cell < frames.frameCount
+                line[frameRect.x() + x] = frame < frames.frameCount
                                               ? frameLine[origin.x() + x]
                                               : common::colourToRgb(frames.emptyCellColour);
         }
     }
     require(sheet == expected, "frames in their cells, gutters in the background");
-    if (grid.columns() == frames.grid.columns() && grid.padding() == 0 && !grid.powerOfTwo())
+    if (frames.frameStep == 1 && grid.columns() == frames.grid.columns() && grid.padding() == 0 &&
+        !grid.powerOfTwo())
         require(sheet == frames.image, "a sheet of the frames' own layout is the frames' image");
 }
 
@@ -297,6 +316,8 @@ void checkAtlasJson(const common::SheetDescription& description, MetadataFormat 
             "the atlas states the sheet's size");
     require(meta.value(QStringLiteral("image")).toString() == description.imageFileName,
             "the atlas names the image");
+    require(meta.value(QStringLiteral("frameRate")).toDouble() == description.framesPerSecond,
+            "the atlas states the rate exactly");
 }
 
 // The image's path as the resource's text quotes it, unquoted again.
@@ -330,6 +351,12 @@ void checkGodot(const common::SheetDescription& description) {
     require(text.contains(description.loop ? QStringLiteral("\"loop\": true,")
                                            : QStringLiteral("\"loop\": false,")),
             "the animation loops only the frames of a loop");
+    const qsizetype speed = text.indexOf(QStringLiteral("\"speed\": "));
+    require(speed >= 0, "the animation has a speed");
+    const QString speedText = text.mid(speed + 9).section(QLatin1Char('\n'), 0, 0);
+    require(speedText.contains(QLatin1Char('.')) &&
+                speedText.toDouble() == description.framesPerSecond,
+            "the speed is a float of the rate exactly");
 }
 
 } // namespace
@@ -355,10 +382,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkGrid(input, grid);
 
     const common::SheetDescription description = common::SheetDescription::of(
-        input.imagePath, grid, input.options.alpha, input.options.fps > 0 ? input.options.fps : 15,
-        input.loop, QStringLiteral("Kirabellum"), QStringLiteral("1.22"));
-    require(description.frameDuration() >= 1 && description.frameDuration() <= 1000,
-            "a frame shows from 1 ms to a second");
+        input.imagePath, grid, input.options.alpha, input.options.statedFrameRate(15), input.loop,
+        QStringLiteral("Kirabellum"), QStringLiteral("1.22"));
+    require(description.frameDuration() >= 1 &&
+                description.frameDuration() <= 1000 * input.options.frameStep,
+            "a frame shows from 1 ms to a second a frame step");
     checkAtlasJson(description, MetadataFormat::JsonHash);
     checkAtlasJson(description, MetadataFormat::JsonArray);
     checkGodot(description);
@@ -368,6 +396,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (static_cast<std::int64_t>(grid.width()) * grid.height() > MostSheetPixels)
         return 0;
     common::SheetFrames frames = framesOf(input);
+    frames.frameStep = input.options.frameStep;
     const QImage additive = common::makeSheet(frames, grid, AlphaMode::Additive, input.background);
     checkAdditiveSheet(additive, frames, grid, input);
     // With alpha, cells without a frame are background like the gutters.

@@ -273,6 +273,14 @@ Image %2 x %3 px (shown at %4%)</translation>
         <source>シートに色を書くか、ランプの番号を書いてランプの画像（名前_ramp.png）を添えるか（%1）</source>
         <translation>Write the colours, or each pixel's ramp index with the ramp as an image beside it (NAME_ramp.png) (%1)</translation>
     </message>
+    <message>
+        <source>コマ間引き</source>
+        <translation>Frame step</translation>
+    </message>
+    <message>
+        <source>K コマごとに1コマを残す。メタデータのフレームレートは K で割られる（%1）</source>
+        <translation>Keep one frame in every K; the metadata&apos;s frame rate is divided by K (%1)</translation>
+    </message>
 </context>
 <context>
     <name>common::WidgetDialogs</name>

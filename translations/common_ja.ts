@@ -264,5 +264,9 @@
         <source>--colour %1</source>
         <translation>色の形式 %1</translation>
     </message>
+    <message>
+        <source>--frame-step %1 does not divide the loop&apos;s %2 frames; in a loop the frame count must be a multiple of the frame step</source>
+        <translation>--frame-step %1 ではループの %2 フレームを割り切れません。ループのフレーム数はコマ間引きの倍数にしてください</translation>
+    </message>
 </context>
 </TS>

@@ -35,17 +35,17 @@ TEST(FrameStripInfo, EverySheetWrittenAsPngCarriesItsFramesInTextChunks) {
     } cases[] = {
         {SheetGrid(10, 40, 4, 0, false), AlphaMode::Additive, {40, 10, 15}},
         {SheetGrid(5, 24, 3, 2, true), AlphaMode::Straight, {28, 5, 15}},
-        {SheetGrid(7, 32, 7, 0, false), AlphaMode::Premultiplied, {32, 7, 15}},
+        {SheetGrid(7, 32, 7, 0, false), AlphaMode::Premultiplied, {32, 7, 7.5}},
     };
     for (const auto& c : cases) {
         const QString path = folder.filePath(QStringLiteral("sheet.png"));
         const QImage sheet = blackPicture(c.grid.width(), c.grid.height());
-        ASSERT_TRUE(
-            writeSheet(path, sheet,
-                       SheetDescription::of(path, c.grid, c.alpha, 15, false,
-                                            QStringLiteral("Kirabellum"), QStringLiteral("1.22")),
-                       {})
-                .ok());
+        ASSERT_TRUE(writeSheet(path, sheet,
+                               SheetDescription::of(
+                                   path, c.grid, c.alpha, c.expected.framesPerSecond, false,
+                                   QStringLiteral("Kirabellum"), QStringLiteral("1.22")),
+                               {})
+                        .ok());
         QImageReader reader(path);
         EXPECT_EQ(reader.text(QStringLiteral("FrameSize")).toInt(), c.expected.frameSize);
         QImage read;
@@ -62,15 +62,15 @@ TEST(FrameStripInfo, ComesFromTheTextElseTheJsonBesideElseNowhere) {
     EXPECT_EQ(FrameStripInfo::of(path, plain), std::nullopt) << "nothing beside it";
 
     const SheetDescription description =
-        SheetDescription::of(path, SheetGrid(6, 20, 3, 1, false), AlphaMode::Additive, 30, false,
+        SheetDescription::of(path, SheetGrid(6, 20, 3, 1, false), AlphaMode::Additive, 7.5, false,
                              QStringLiteral("Koratune"), QStringLiteral("1.1"));
     for (const MetadataFormat format : {MetadataFormat::JsonHash, MetadataFormat::JsonArray}) {
         EXPECT_EQ(FrameStripInfo::fromAtlasJson(atlasJson(description, format)),
-                  (FrameStripInfo{22, 6, 30}));
+                  (FrameStripInfo{22, 6, 7.5}));
         ASSERT_TRUE(writeFileAtomically(metadataPath(path, format), [&](QIODevice& device) {
                         return writeAtlasJson(device, description, format);
                     }).ok());
-        EXPECT_EQ(FrameStripInfo::of(path, plain), (FrameStripInfo{22, 6, 30}));
+        EXPECT_EQ(FrameStripInfo::of(path, plain), (FrameStripInfo{22, 6, 7.5}));
     }
     const FrameStripInfo own{40, 12, 60};
     EXPECT_EQ(FrameStripInfo::of(path, own.labelled(plain)), own) << "its own text comes first";
@@ -82,7 +82,8 @@ TEST(FrameStripInfo, IsNoneUnlessEveryValueIsAPositiveNumber) {
         const char* size;
         const char* count;
         const char* rate;
-    } cases[] = {{"40", "10", ""}, {"0", "10", "15"}, {"40", "-3", "15"}, {"forty", "10", "15"}};
+    } cases[] = {{"40", "10", ""},      {"0", "10", "15"},   {"40", "-3", "15"},
+                 {"forty", "10", "15"}, {"40", "10", "inf"}, {"40", "10", "nan"}};
     for (const auto& c : cases) {
         QImage image = plain;
         image.setText(QStringLiteral("FrameSize"), QString::fromUtf8(c.size));

@@ -36,12 +36,13 @@ struct LayoutCase {
 };
 
 SheetOptions options(int maxSize, bool powerOfTwo = false, std::optional<int> columns = {},
-                     int padding = 0) {
+                     int padding = 0, int frameStep = 1) {
     SheetOptions result;
     result.maxSize = maxSize;
     result.powerOfTwo = powerOfTwo;
     result.columns = columns;
     result.padding = padding;
+    result.frameStep = frameStep;
     return result;
 }
 
@@ -92,6 +93,21 @@ TEST(SheetGrid, TheOwnLayoutStaysUnlessTheLargestEdgeCannotHoldIt) {
          0,
          0,
          "--columns must be from 1 to 8, not 0"},
+        {"every other frame", {20, 128, 4}, options(0, false, {}, 0, 2), 4, 512, 384, ""},
+        {"own columns held to the frames kept",
+         {7, 64, 7},
+         options(0, false, {}, 0, 3),
+         3,
+         192,
+         64,
+         ""},
+        {"columns given for the frames kept",
+         {8, 64, 1},
+         options(0, false, 5, 0, 2),
+         0,
+         0,
+         0,
+         "--columns must be from 1 to 4, not 5"},
     };
     for (const LayoutCase& row : cases) {
         SheetGrid grid;
@@ -117,6 +133,8 @@ TEST(SheetGrid, SaysWhenPowerOfTwoEdgesHideTheGridFromTileCounts) {
     EXPECT_FALSE(SheetGrid(16, 60, 4, 1, true).powerOfTwoWarning().isEmpty());
     EXPECT_EQ(SheetGrid(16, 124, 8, 2, true).tilesText(15),
               QStringLiteral("8 x 2 tiles of 128 x 128 px, 15 fps"));
+    EXPECT_EQ(SheetGrid(8, 124, 8, 2, true).tilesText(7.5),
+              QStringLiteral("8 x 1 tiles of 128 x 128 px, 7.5 fps"));
 }
 
 } // namespace

@@ -150,6 +150,31 @@ TEST(SheetMetadata, GodotLoopsOnlyTheFramesOfALoop) {
                   loop ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
+// A frame step makes the rate fractional; a whole rate is written as ever.
+TEST(SheetMetadata, TheRateIsStatedExactlyWholeOrNot) {
+    const struct {
+        double rate;
+        const char* json;
+        const char* godot;
+        int duration;
+    } rows[] = {
+        {24, "\"frameRate\": 24,", "\"speed\": 24.0\n", 42},
+        {7.5, "\"frameRate\": 7.5,", "\"speed\": 7.5\n", 133},
+        {10.0 / 3, "\"frameRate\": 3.3333333333333335,", "\"speed\": 3.3333333333333335\n", 300},
+        {0.625, "\"frameRate\": 0.625,", "\"speed\": 0.625\n", 1600},
+    };
+    for (const auto& row : rows) {
+        SheetDescription description = burst();
+        description.framesPerSecond = row.rate;
+        const QByteArray json = atlasJson(description, MetadataFormat::JsonHash);
+        EXPECT_TRUE(json.contains(row.json)) << json.toStdString();
+        EXPECT_TRUE(json.contains(QByteArray("\"duration\": ") + QByteArray::number(row.duration)))
+            << row.rate;
+        const QByteArray resource = godotSpriteFrames(description);
+        EXPECT_TRUE(resource.contains(row.godot)) << resource.toStdString();
+    }
+}
+
 TEST(SheetMetadata, AFailedWriteReplacesNoneOfTheSheetsFiles) {
     QTemporaryDir folder;
     const QString image = folder.filePath(QStringLiteral("burst.png"));

@@ -123,6 +123,49 @@ TEST(FrameMotion, AStillParticleGivesExactlyNoMotion) {
             ASSERT_EQ(sheet.image.pixel(x, y), qRgba(128, 128, 0, 255)) << x << ", " << y;
 }
 
+// Off the stamps: the pixels a spark passes over on its way carry its motion,
+// less of it where the afterimage it left stands, and pixels it never reaches
+// none.
+TEST(FrameMotion, PixelsTheSparkSweepsAcrossCarryItsMotionAndTheAfterimageStandsStill) {
+    for (const bool afterimage : {false, true}) {
+        DesignDocument design = flyingParticleDesign(11);
+        // It flies left, fast and then slower.
+        design.layer(1).LayerX = 56;
+        design.layer(1).LayerY = 24;
+        design.AfterimageOn = afterimage ? 1 : 0;
+        design.Afterimage = 20;
+        RenderMode mode;
+        mode.seed = 5;
+        mode.frameStep = 2;
+        const RecordedRun run = recordRun(design, mode);
+        ASSERT_TRUE(run.particles[2] && run.particles[4]);
+        const Sighting now = *run.particles[2];
+        const double dx = run.particles[4]->x - now.x;
+        const double dy = run.particles[4]->y - now.y;
+        // Far enough to leave the stamp's own pixels (a disc of radius 3.5) behind.
+        ASSERT_GT(std::hypot(dx, dy), 6.0);
+        const common::MotionVectorFrame& frame = run.motion[1];
+        const auto at = [&](double x, double y) {
+            return static_cast<std::size_t>(std::lround(y)) * 64u +
+                   static_cast<std::size_t>(std::lround(x));
+        };
+        const std::size_t ahead = at(now.x + dx, now.y + dy);
+        EXPECT_NEAR(frame.dx[ahead], dx, 1e-4);
+        EXPECT_NEAR(frame.dy[ahead], dy, 1e-4);
+        const std::size_t behind = at(now.x - dx, now.y - dy);
+        const double along = (frame.dx[behind] * dx + frame.dy[behind] * dy) / (dx * dx + dy * dy);
+        if (afterimage) {
+            EXPECT_GT(along, 0.0);
+            EXPECT_LT(along, 1.0);
+        } else {
+            EXPECT_NEAR(along, 1.0, 1e-4);
+        }
+        const std::size_t aside = at(now.x - dy, now.y + dx);
+        EXPECT_EQ(frame.dx[aside], 0.0f);
+        EXPECT_EQ(frame.dy[aside], 0.0f);
+    }
+}
+
 TEST(FrameMotion, TheLastKeptFrameOfALoopLeadsIntoTheNextPeriod) {
     // A burst late in each period whose particle lives into the next one.
     DesignDocument design = flyingParticleDesign(2);

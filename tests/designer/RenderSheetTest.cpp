@@ -13,6 +13,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -20,6 +21,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace kirabellum {
 namespace {
@@ -166,6 +170,91 @@ TEST_F(RenderSheetTest, ATerminalShowsTheTilesAndPowerOfTwoEdgesAroundAnotherGri
     EXPECT_EQ(QImage(path("c.png")).size(), QSize(1024, 128));
 }
 
+// The render runs every frame; the sheet keeps frames 0, K, 2K, ... and states
+// the rate over K unless --fps says otherwise.
+TEST_F(RenderSheetTest, AFrameStepKeepsEveryKthFrameAndStatesTheRateOverIt) {
+    const struct {
+        QStringList options;
+        std::vector<int> kept;
+        double rate;
+        int duration;
+        const char* tiles;
+        const char* speed;
+    } rows[] = {
+        {{QStringLiteral("--frame-step=2")},
+         {0, 2, 4},
+         15,
+         67,
+         "3 x 1 tiles of 128 x 128 px, 15 fps",
+         "\"speed\": 15.0\n"},
+        {{QStringLiteral("--frame-step=4")},
+         {0, 4},
+         7.5,
+         133,
+         "2 x 1 tiles of 128 x 128 px, 7.5 fps",
+         "\"speed\": 7.5\n"},
+        {{QStringLiteral("--frame-step=3"), QStringLiteral("--fps=12")},
+         {0, 3},
+         12,
+         83,
+         "2 x 1 tiles of 128 x 128 px, 12 fps",
+         "\"speed\": 12.0\n"},
+    };
+    for (const auto& row : rows) {
+        const CommandResult result =
+            render("sheet.png",
+                   row.options + QStringList{QStringLiteral("--metadata=json-array"),
+                                             QStringLiteral("--metadata=godot")},
+                   true);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_NE(result.err.find(row.tiles), std::string::npos) << result.err;
+        const auto keptCount = static_cast<int>(row.kept.size());
+        EXPECT_NE(result.out.find("Wrote " + std::to_string(keptCount) + " frames"),
+                  std::string::npos)
+            << result.out;
+        const QImage sheet(path("sheet.png"));
+        EXPECT_EQ(common::FrameStripInfo::fromText(sheet),
+                  (common::FrameStripInfo{layout.FrameSize, keptCount, row.rate}));
+        const QJsonObject root = QJsonDocument::fromJson(bytesOf("sheet.json")).object();
+        const QJsonObject meta = root[QStringLiteral("meta")].toObject();
+        EXPECT_EQ(meta[QStringLiteral("frameRate")].toDouble(), row.rate);
+        EXPECT_EQ(meta[QStringLiteral("grid")][QStringLiteral("frameCount")].toInt(), keptCount);
+        const QJsonArray frames = root[QStringLiteral("frames")].toArray();
+        ASSERT_EQ(frames.size(), keptCount);
+        for (int cell = 0; cell < keptCount; ++cell) {
+            const QJsonObject entry = frames[cell].toObject();
+            EXPECT_EQ(entry[QStringLiteral("duration")].toInt(), row.duration);
+            const QJsonObject rect = entry[QStringLiteral("frame")].toObject();
+            const QRect frameRect(rect[QStringLiteral("x")].toInt(),
+                                  rect[QStringLiteral("y")].toInt(), layout.FrameSize,
+                                  layout.FrameSize);
+            EXPECT_EQ(sheet.copy(frameRect).convertToFormat(QImage::Format_RGB32),
+                      strip.copy(layout.grid().cellRect(row.kept[static_cast<std::size_t>(cell)]))
+                          .convertToFormat(QImage::Format_RGB32))
+                << "cell " << cell;
+        }
+        EXPECT_TRUE(bytesOf("sheet.tres").contains(row.speed));
+    }
+}
+
+// --cycles records several periods; the frames are kept over all of them.
+TEST_F(RenderSheetTest, InALoopTheFrameStepMustDivideThePeriod) {
+    const CommandResult uneven =
+        render("loop.png", {QStringLiteral("--loop"), QStringLiteral("--frame-step=2")});
+    EXPECT_EQ(uneven.exitCode, 2);
+    EXPECT_NE(uneven.err.find("--frame-step 2 does not divide the loop's 5 frames"),
+              std::string::npos)
+        << uneven.err;
+    EXPECT_FALSE(QFile::exists(path("loop.png")));
+    const CommandResult even =
+        render("loop.png", {QStringLiteral("--loop"), QStringLiteral("--cycles=2"),
+                            QStringLiteral("--frame-step=5"), QStringLiteral("--metadata=godot")});
+    ASSERT_EQ(even.exitCode, 0) << even.err;
+    const QByteArray resource = bytesOf("loop.tres");
+    EXPECT_EQ(resource.count("[sub_resource type=\"AtlasTexture\""), 2);
+    EXPECT_TRUE(resource.contains("\"loop\": true,"));
+}
+
 TEST_F(RenderSheetTest, EveryValueOutsideItsRangeIsAUsageErrorNamingItsOption) {
     const struct {
         QStringList options;
@@ -191,6 +280,7 @@ TEST_F(RenderSheetTest, EveryValueOutsideItsRangeIsAUsageErrorNamingItsOption) {
          "s.png",
          "--metadata json-hash and json-array"},
         {{QStringLiteral("--fps=1001")}, "s.png", "--fps must be from 1 to 1000"},
+        {{QStringLiteral("--frame-step=17")}, "s.png", "--frame-step must be from 1 to 16"},
         {{QStringLiteral("--power-of-two=yes")}, "s.png", "--power-of-two takes no value"},
         {{QStringLiteral("--background=#000000")}, "s.png", "unknown option \"--background\""},
         {{QStringLiteral("--motion-vectors=optical")},

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace koratune {
 namespace {
 
@@ -81,6 +83,49 @@ TEST_F(ProcessSheetTest, TheMetadataNamesTheUsedFramesInPlayOrder) {
     EXPECT_EQ(qAlpha(sheet.pixel(55, 83)), 0); // the empty cell
 }
 
+// The frame step keeps every K-th of the frames the start and skip select.
+TEST_F(ProcessSheetTest, AFrameStepKeepsEveryKthUsedFrameAndStatesTheRateOverIt) {
+    const struct {
+        QStringList options;
+        std::vector<int> kept;
+        double rate;
+        const char* tiles;
+    } rows[] = {
+        {{QStringLiteral("--start=1"), QStringLiteral("--skip=2"),
+          QStringLiteral("--frame-step=2")},
+         {1, 5, 9},
+         7.5,
+         "2 x 2 tiles of 24 x 24 px, 7.5 fps"},
+        {{QStringLiteral("--frame-step=3")}, {0, 3, 6, 9}, 5, "2 x 2 tiles of 24 x 24 px, 5 fps"},
+        {{QStringLiteral("--start=2"), QStringLiteral("--skip=3"), QStringLiteral("--frame-step=2"),
+          QStringLiteral("--fps=24")},
+         {2, 8},
+         24,
+         "2 x 1 tiles of 24 x 24 px, 24 fps"},
+    };
+    for (const auto& row : rows) {
+        const CommandResult result = process(
+            "sheet.png", row.options + QStringList{QStringLiteral("--metadata=json-array")}, true);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_NE(result.err.find(row.tiles), std::string::npos) << result.err;
+        const QImage sheet(path("sheet.png"));
+        QByteArray json;
+        ASSERT_TRUE(common::readWholeFile(path("sheet.json"), json).ok());
+        const QJsonObject root = QJsonDocument::fromJson(json).object();
+        EXPECT_EQ(root[QStringLiteral("meta")][QStringLiteral("frameRate")].toDouble(), row.rate);
+        const QJsonArray frames = root[QStringLiteral("frames")].toArray();
+        ASSERT_EQ(frames.size(), static_cast<qsizetype>(row.kept.size()));
+        for (qsizetype cell = 0; cell < frames.size(); ++cell) {
+            const QJsonObject rect = frames[cell][QStringLiteral("frame")].toObject();
+            const QPoint at(rect[QStringLiteral("x")].toInt(), rect[QStringLiteral("y")].toInt());
+            const int frame = row.kept[static_cast<std::size_t>(cell)];
+            for (const QPoint inside : {QPoint(0, 0), QPoint(23, 0), QPoint(5, 17), QPoint(23, 23)})
+                EXPECT_EQ(sheet.pixel(at + inside), numberedPixel(frame, inside.x(), inside.y()))
+                    << "cell " << cell << " holds frame " << frame;
+        }
+    }
+}
+
 // A strip says nothing of a loop: its sheet plays once in Godot, as the
 // designer's bursts do.
 TEST_F(ProcessSheetTest, GodotMetadataPlaysTheFramesOnce) {
@@ -107,6 +152,11 @@ TEST_F(ProcessSheetTest, SheetOptionsOutsideTheirRangesOrWithASequenceAreUsageEr
          "--metadata applies to a sheet, not to --sequence"},
         {{QStringLiteral("--sequence"), QStringLiteral("--alpha=straight")},
          "--alpha applies to a sheet, not to --sequence"},
+        {{QStringLiteral("--frame-step=0")}, "--frame-step must be from 1 to 16"},
+        {{QStringLiteral("--frame-step=2"), QStringLiteral("--columns=6")},
+         "--columns must be from 1 to 5, not 6"},
+        {{QStringLiteral("--sequence"), QStringLiteral("--frame-step=2")},
+         "--frame-step applies to a sheet, not to --sequence"},
     };
     for (const auto& row : cases) {
         const CommandResult result = process("sheet.png", row.options);

@@ -37,6 +37,35 @@ protected:
         EXPECT_TRUE(common::readWholeFile(pathOf(name), content).ok()) << name.toStdString();
         return content;
     }
+    // Runs `use` on the export window that the output window's export button
+    // opens; false when none came up.
+    bool withExportWindow(Output& output, const std::function<void(SheetExportDialog&)>& use) {
+        bool seen = false;
+        // The window composes the frames first, letting events in meanwhile: the
+        // export window is looked for until it is up.
+        std::function<void()> useExportWindow = [&] {
+            auto* dialog = qobject_cast<SheetExportDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                QTimer::singleShot(0, useExportWindow);
+                return;
+            }
+            seen = true;
+            use(*dialog);
+            EXPECT_FALSE(dialog->isVisible());
+            if (dialog->isVisible())
+                dialog->reject();
+        };
+        QTimer::singleShot(0, useExportWindow);
+        output.Command2()->click();
+        return seen;
+    }
+    common::test::CommandResult process(const QStringList& options) const {
+        const QStringList arguments =
+            QStringList{QStringLiteral("process"), pathOf(QStringLiteral("opened.bmp"))} + options;
+        return common::test::captureCommand([&](std::ostream& out, std::ostream& err) {
+            return runCommandLine(arguments, out, err);
+        });
+    }
 };
 
 TEST_F(SheetExportWindow, WritesWhatTheProcessCommandWritesWithTheSameOptions) {
@@ -48,40 +77,25 @@ TEST_F(SheetExportWindow, WritesWhatTheProcessCommandWritesWithTheSameOptions) {
     Output output(*session, mainWindow->playbackFrameRate());
     output.show();
     output.HScroll1()->setValue(4);
-    bool seen = false;
-    // The window composes the frames first, letting events in meanwhile: the
-    // export window is looked for until it is up.
-    std::function<void()> useExportWindow = [&] {
-        auto* dialog = qobject_cast<SheetExportDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
-            QTimer::singleShot(0, useExportWindow);
-            return;
-        }
-        seen = true;
-        EXPECT_EQ(dialog->backgroundLabel()->text(), QStringLiteral("#000001"));
-        dialog->alphaBox()->setCurrentIndex(static_cast<int>(common::AlphaMode::Straight));
-        dialog->maxSizeBox()->setValue(140);
-        dialog->paddingBox()->setValue(2);
-        dialog->metadataBox(MetadataFormat::JsonHash)->setChecked(true);
-        dialog->metadataBox(MetadataFormat::Godot)->setChecked(true);
+    ASSERT_TRUE(withExportWindow(output, [&](SheetExportDialog& dialog) {
+        EXPECT_EQ(dialog.backgroundLabel()->text(), QStringLiteral("#000001"));
+        dialog.alphaBox()->setCurrentIndex(static_cast<int>(common::AlphaMode::Straight));
+        dialog.maxSizeBox()->setValue(140);
+        dialog.paddingBox()->setValue(2);
+        dialog.metadataBox(MetadataFormat::JsonHash)->setChecked(true);
+        dialog.metadataBox(MetadataFormat::Godot)->setChecked(true);
         // The window's 4 columns make 176 pixels: 2 fit.
-        EXPECT_EQ(dialog->columnsBox()->value(), 2);
-        EXPECT_EQ(dialog->fpsBox()->value(), 30) << "the console's rate";
+        EXPECT_EQ(dialog.columnsBox()->value(), 2);
+        EXPECT_EQ(dialog.fpsBox()->value(), 30) << "the console's rate";
         // Without particles or a ramp there are no motion vectors or ramp indices.
-        EXPECT_FALSE(dialog->motionVectorsBox()->isEnabled());
-        EXPECT_FALSE(dialog->colourBox()->isEnabled());
-        EXPECT_EQ(dialog->flipbookMapsNote()->text(),
+        EXPECT_FALSE(dialog.motionVectorsBox()->isEnabled());
+        EXPECT_FALSE(dialog.colourBox()->isEnabled());
+        EXPECT_EQ(dialog.flipbookMapsNote()->text(),
                   QStringLiteral("粒子とランプがないため使えません"));
-        EXPECT_TRUE(dialog->flipbookMapsNote()->isVisibleTo(dialog));
+        EXPECT_TRUE(dialog.flipbookMapsNote()->isVisibleTo(&dialog));
         dialogs.saveAnswers.push_back(pathOf(QStringLiteral("window/fire.png")));
-        dialog->writeButton()->click();
-        EXPECT_FALSE(dialog->isVisible());
-        if (dialog->isVisible())
-            dialog->reject();
-    };
-    QTimer::singleShot(0, useExportWindow);
-    output.Command2()->click();
-    ASSERT_TRUE(seen);
+        dialog.writeButton()->click();
+    }));
     EXPECT_EQ(dialogs.saveQuestions.back().proposed, pathOf(QStringLiteral("opened_out.png")))
         << "the file dialog proposes a new name beside the opened image";
     EXPECT_TRUE(dialogs.warnings.empty());
@@ -92,26 +106,46 @@ TEST_F(SheetExportWindow, WritesWhatTheProcessCommandWritesWithTheSameOptions) {
         EXPECT_TRUE(status.contains(pathOf(QStringLiteral("window/") + QString::fromUtf8(name))))
             << "the status bar names " << name;
 
-    const QStringList arguments = {QStringLiteral("process"),
-                                   pathOf(QStringLiteral("opened.bmp")),
-                                   QStringLiteral("-o"),
-                                   pathOf(QStringLiteral("command/fire.png")),
-                                   QStringLiteral("--frame-size=40"),
-                                   QStringLiteral("--frames=10"),
-                                   QStringLiteral("--skip=3"),
-                                   QStringLiteral("--flip-v"),
-                                   QStringLiteral("--alpha=straight"),
-                                   QStringLiteral("--max-size=140"),
-                                   QStringLiteral("--padding=2"),
-                                   QStringLiteral("--metadata=json-hash"),
-                                   QStringLiteral("--metadata=godot"),
-                                   QStringLiteral("--fps=30")};
-    const common::test::CommandResult command = common::test::captureCommand(
-        [&](std::ostream& out, std::ostream& err) { return runCommandLine(arguments, out, err); });
+    const common::test::CommandResult command =
+        process({QStringLiteral("-o"), pathOf(QStringLiteral("command/fire.png")),
+                 QStringLiteral("--frame-size=40"), QStringLiteral("--frames=10"),
+                 QStringLiteral("--skip=3"), QStringLiteral("--flip-v"),
+                 QStringLiteral("--alpha=straight"), QStringLiteral("--max-size=140"),
+                 QStringLiteral("--padding=2"), QStringLiteral("--metadata=json-hash"),
+                 QStringLiteral("--metadata=godot"), QStringLiteral("--fps=30")});
     ASSERT_EQ(command.exitCode, 0) << command.err;
     for (const char* name : {"fire.png", "fire.json", "fire.tres"})
         EXPECT_EQ(bytesOf(QStringLiteral("window/") + QString::fromUtf8(name)),
                   bytesOf(QStringLiteral("command/") + QString::fromUtf8(name)))
+            << name;
+}
+
+// The frame step keeps every K-th of the frames the start and skip select,
+// as the command does; the console's rate is divided by it.
+TEST_F(SheetExportWindow, AFrameStepKeepsTheFramesTheProcessCommandKeeps) {
+    openImage(numberedFrames(40, 4, 3));
+    applyFrameSettings(40, 10, 2, 1); // frames 1, 3, 5, 7 and 9
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("window")));
+    Output output(*session, mainWindow->playbackFrameRate());
+    output.show();
+    ASSERT_TRUE(withExportWindow(output, [&](SheetExportDialog& dialog) {
+        dialog.frameStepBox()->setValue(2);
+        EXPECT_TRUE(dialog.tilesLabel()->text().startsWith(
+            QStringLiteral("3 x 1 tiles of 40 x 40 px, 7.5 fps")))
+            << dialog.tilesLabel()->text().toStdString();
+        dialog.metadataBox(MetadataFormat::JsonHash)->setChecked(true);
+        dialogs.saveAnswers.push_back(pathOf(QStringLiteral("window/fire.png")));
+        dialog.writeButton()->click();
+    }));
+    const common::test::CommandResult command = process(
+        {QStringLiteral("-o"), pathOf(QStringLiteral("fire.png")),
+         QStringLiteral("--frame-size=40"), QStringLiteral("--frames=10"),
+         QStringLiteral("--start=1"), QStringLiteral("--skip=2"), QStringLiteral("--frame-step=2"),
+         QStringLiteral("--columns=3"), QStringLiteral("--metadata=json-hash")});
+    ASSERT_EQ(command.exitCode, 0) << command.err;
+    for (const char* name : {"fire.png", "fire.json"})
+        EXPECT_EQ(bytesOf(QStringLiteral("window/") + QString::fromUtf8(name)),
+                  bytesOf(QString::fromUtf8(name)))
             << name;
 }
 

@@ -2,17 +2,21 @@
 
 #include "common/AtomicFile.h"
 #include "common/sheets/SheetFiles.h"
+#include "common/sheets/SheetOptions.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <cmath>
 
 namespace common {
 
 namespace {
 
-// The three values when all are positive.
-std::optional<FrameStripInfo> positive(int frameSize, int frameCount, int framesPerSecond) {
-    if (frameSize <= 0 || frameCount <= 0 || framesPerSecond <= 0)
+// The three values when all are positive (the rate a finite number).
+std::optional<FrameStripInfo> positive(int frameSize, int frameCount, double framesPerSecond) {
+    if (frameSize <= 0 || frameCount <= 0 || !std::isfinite(framesPerSecond) ||
+        framesPerSecond <= 0)
         return std::nullopt;
     return FrameStripInfo{frameSize, frameCount, framesPerSecond};
 }
@@ -27,20 +31,20 @@ QImage FrameStripInfo::labelled(const QImage& image) const {
     QImage result = image;
     result.setText(QString::fromLatin1(FrameSizeKey), QString::number(frameSize));
     result.setText(QString::fromLatin1(FrameCountKey), QString::number(frameCount));
-    result.setText(QString::fromLatin1(FrameRateKey), QString::number(framesPerSecond));
+    result.setText(QString::fromLatin1(FrameRateKey), frameRateText(framesPerSecond));
     return result;
 }
 
 std::optional<FrameStripInfo> FrameStripInfo::fromText(const QImage& image) {
     return positive(textNumber(image, FrameSizeKey), textNumber(image, FrameCountKey),
-                    textNumber(image, FrameRateKey));
+                    image.text(QString::fromLatin1(FrameRateKey)).toDouble());
 }
 
 std::optional<FrameStripInfo> FrameStripInfo::fromAtlasJson(const QByteArray& json) {
     const QJsonObject meta = QJsonDocument::fromJson(json).object().value(u"meta").toObject();
     const QJsonObject grid = meta.value(u"grid").toObject();
     return positive(grid.value(u"cellWidth").toInt(), grid.value(u"frameCount").toInt(),
-                    meta.value(u"frameRate").toInt());
+                    meta.value(u"frameRate").toDouble());
 }
 
 std::optional<FrameStripInfo> FrameStripInfo::of(const QString& path, const QImage& image) {

@@ -11,15 +11,16 @@ namespace common {
 // What a picture of frames written by either program says about its frames,
 // so that the post-processor opens it with the right settings: the edge of
 // one square cell in pixels (the frame, with its padding when a sheet has
-// any), the number of frames and the frame rate.
+// any), the number of frames and the frame rate (of the frames it holds).
 //
 // A PNG carries them as text chunks under the keys FrameSize, FrameCount and
-// FrameRate, each a decimal number; a sheet's JSON metadata carries them in
-// "meta": "grid" "cellWidth" and "frameCount", and "frameRate".
+// FrameRate, each a decimal number (the rate as frameRateText writes it); a sheet's JSON metadata
+// carries them in "meta": "grid" "cellWidth" and "frameCount", and "frameRate".
 struct FrameStripInfo {
     int frameSize = 0;
     int frameCount = 0;
-    int framesPerSecond = 0;
+    // Fractional for a sheet that keeps every other frame of 15 (7.5).
+    double framesPerSecond = 0;
 
     static constexpr const char* FrameSizeKey = "FrameSize";
     static constexpr const char* FrameCountKey = "FrameCount";

@@ -15,6 +15,13 @@ QString quoted(const QString& text) {
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
+// The rate as a float of the resource's text form, which has a point even
+// when whole ("15.0", "7.5").
+QString speedText(double framesPerSecond) {
+    const QString text = frameRateText(framesPerSecond);
+    return text.contains(QLatin1Char('.')) ? text : text + QStringLiteral(".0");
+}
+
 QString atlasId(int frame) {
     return QStringLiteral("AtlasTexture_%1").arg(frame, 3, 10, QLatin1Char('0'));
 }
@@ -54,11 +61,11 @@ QByteArray godotSpriteFrames(const SheetDescription& description) {
                            "\"frames\": [%1],\n"
                            "\"loop\": %2,\n"
                            "\"name\": &\"default\",\n"
-                           "\"speed\": %3.0\n"
+                           "\"speed\": %3\n"
                            "}]\n")
                 .arg(frames.join(QStringLiteral(", ")),
-                     description.loop ? QStringLiteral("true") : QStringLiteral("false"))
-                .arg(description.framesPerSecond);
+                     description.loop ? QStringLiteral("true") : QStringLiteral("false"),
+                     speedText(description.framesPerSecond));
     return text.toUtf8();
 }
 

@@ -4,12 +4,10 @@
 
 #include <QFileInfo>
 
-#include <algorithm>
-
 namespace common {
 
 SheetDescription SheetDescription::of(const QString& imagePath, const SheetGrid& grid,
-                                      AlphaMode alpha, int framesPerSecond, bool loop,
+                                      AlphaMode alpha, double framesPerSecond, bool loop,
                                       const QString& application, const QString& version) {
     const QFileInfo image(imagePath);
     SheetDescription description;
@@ -30,7 +28,7 @@ QString SheetDescription::frameName(int frame) const {
 }
 
 int SheetDescription::frameDuration() const {
-    return nearest(1000.0 / std::max(1, framesPerSecond));
+    return nearest(1000.0 / framesPerSecond);
 }
 
 } // namespace common

@@ -15,7 +15,8 @@ namespace common {
 struct SheetDescription {
     SheetGrid grid;
     AlphaMode alpha = AlphaMode::Additive;
-    int framesPerSecond = 15;
+    // The rate the frames play at; a frame step makes it fractional (7.5).
+    double framesPerSecond = 15;
     // Whether the frames play over and over (a loop render) or once (a burst).
     bool loop = false;
     QString imageFileName; // "burst.png", beside the metadata
@@ -43,13 +44,13 @@ struct SheetDescription {
     // The description of the sheet written to `imagePath`: its file name and
     // base name (the name without its last extension).
     static SheetDescription of(const QString& imagePath, const SheetGrid& grid, AlphaMode alpha,
-                               int framesPerSecond, bool loop, const QString& application,
+                               double framesPerSecond, bool loop, const QString& application,
                                const QString& version);
 
     // Frame `frame` (0-based, in play order): the base name, "_", the index in
     // three digits ("burst_000").
     QString frameName(int frame) const;
-    // How long each frame shows, in whole milliseconds.
+    // How long each frame shows, in whole milliseconds (the rate is positive).
     int frameDuration() const;
 };
 

@@ -86,6 +86,13 @@ Status givenColumns(const SheetShape& shape, const SheetOptions& options, int li
     return Status::success();
 }
 
+// The frames the sheet keeps of `shape`, on its own columns as far as they
+// have frames.
+SheetShape keptShape(const SheetShape& shape, const SheetOptions& options) {
+    const int kept = options.keptFrameCount(shape.frameCount);
+    return {kept, shape.frameSize, std::min(shape.columns, kept)};
+}
+
 } // namespace
 
 SheetGrid::SheetGrid(int frameCount, int frameSize, int columns, int padding, bool powerOfTwo)
@@ -93,15 +100,16 @@ SheetGrid::SheetGrid(int frameCount, int frameSize, int columns, int padding, bo
       rows_(FrameGrid(frameSize, columns_).rows(frameCount)), padding_(padding),
       powerOfTwo_(powerOfTwo) {}
 
-Status SheetGrid::layOut(const SheetShape& shape, const SheetOptions& options, SheetGrid& grid) {
+Status SheetGrid::layOut(const SheetShape& given, const SheetOptions& options, SheetGrid& grid) {
     // What the programs never give, refused so that no edge overflows.
-    if (shape.frameCount < 1 || shape.frameCount > MaximumImageEdge || shape.frameSize < 1 ||
-        shape.frameSize > MaximumImageEdge)
+    if (given.frameCount < 1 || given.frameCount > MaximumImageEdge || given.frameSize < 1 ||
+        given.frameSize > MaximumImageEdge)
         return Status::failure(
             QCoreApplication::translate("common::SheetGrid",
                                         "%1 frames of %2 pixels cannot make a sheet")
-                .arg(shape.frameCount)
-                .arg(shape.frameSize));
+                .arg(given.frameCount)
+                .arg(given.frameSize));
+    const SheetShape shape = keptShape(given, options);
     if (options.padding < 0 || options.padding > MaximumPadding)
         return Status::failure(QCoreApplication::translate("common::SheetGrid",
                                                            "--padding must be from 0 to %1, not %2")
@@ -163,12 +171,12 @@ QRect SheetGrid::frameRect(int frame) const {
     return cellRect(frame).adjusted(padding_, padding_, -padding_, -padding_);
 }
 
-QString SheetGrid::tilesText(int framesPerSecond) const {
+QString SheetGrid::tilesText(double framesPerSecond) const {
     return QCoreApplication::translate("common::SheetGrid", "%1 x %2 tiles of %3 x %3 px, %4 fps")
         .arg(columns_)
         .arg(rows_)
         .arg(cellSize())
-        .arg(framesPerSecond);
+        .arg(frameRateText(framesPerSecond));
 }
 
 QString SheetGrid::powerOfTwoWarning() const {

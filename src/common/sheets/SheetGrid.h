@@ -27,8 +27,9 @@ public:
     SheetGrid() = default;
     SheetGrid(int frameCount, int frameSize, int columns, int padding, bool powerOfTwo);
 
-    // The grid for `shape` under `options`: the given columns, else the
-    // shape's own, else (when those do not fit within --max-size) the columns
+    // The grid of the frames the sheet keeps of `shape` (every frame step-th)
+    // under `options`: the given columns, else the shape's own (no more than
+    // the frames kept), else (when those do not fit within --max-size) the columns
     // that fit with the fewest empty cells, the squarer sheet on a tie and the
     // wider one after that. Fails with a message naming the option at fault
     // and, when the sheet cannot fit, the smallest size that would hold it;
@@ -55,8 +56,9 @@ public:
     QRect cellRect(int frame) const;
     QRect frameRect(int frame) const;
 
-    // For the particle modules: "8 x 2 tiles of 128 x 128 px, 15 fps".
-    QString tilesText(int framesPerSecond) const;
+    // For the particle modules: "8 x 2 tiles of 128 x 128 px, 15 fps"
+    // ("7.5 fps" for every other frame of 15).
+    QString tilesText(double framesPerSecond) const;
     // With power-of-two edges around a grid that is not a power of two wide
     // and high: why a module that takes only tile counts would read the sheet
     // wrong. Otherwise empty.

@@ -42,8 +42,9 @@ QImage makeSheet(const SheetFrames& frames, const SheetGrid& grid, AlphaMode mod
     for (int cell = 0; cell < cells; ++cell) {
         const QRect frameRect = grid.frameRect(cell);
         fillRect(sheet, frameRect, empty);
-        if (cell < std::min(grid.frameCount(), frames.frameCount))
-            copyRect(source, frames.grid.cellRect(cell), sheet, frameRect.topLeft());
+        const int frame = cell * frames.frameStep;
+        if (cell < grid.frameCount() && frame < frames.frameCount)
+            copyRect(source, frames.grid.cellRect(frame), sheet, frameRect.topLeft());
     }
     return withAlpha(sheet, mode, background);
 }

@@ -19,10 +19,12 @@ struct SheetFrames {
     // What the program shows in cells without a frame: the designer's ramp's
     // first colour, the post-processor's black.
     Colour emptyCellColour = 0;
+    // The sheet keeps frames 0, frameStep, 2 frameStep, ... of these.
+    int frameStep = 1;
 };
 
-// The sheet image of `frames` laid out on `grid`: each frame copied into its
-// cell's middle, gutters and the space beyond the grid in `background`, cells
+// The sheet image of `frames` laid out on `grid`: each frame kept copied into
+// its cell's middle, gutters and the space beyond the grid in `background`, cells
 // without a frame in the frames' empty-cell colour; then, for a mode with
 // alpha, every pixel converted against `background` (see withAlpha), so all of
 // that but the frames becomes transparent. In the additive mode, with the

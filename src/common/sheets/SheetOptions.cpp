@@ -3,6 +3,7 @@
 #include "common/ImageFile.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 
@@ -56,6 +57,27 @@ Status SheetOptions::checkOutput(const QString& imagePath) const {
             "common::SheetOptions",
             "--metadata json-hash and json-array would both write the same .json; choose one"));
     return Status::success();
+}
+
+int SheetOptions::keptFrameCount(int frameCount) const {
+    return (frameCount + frameStep - 1) / frameStep;
+}
+
+double SheetOptions::statedFrameRate(int framesPerSecond) const {
+    if (fps > 0)
+        return fps;
+    return static_cast<double>(framesPerSecond) / frameStep;
+}
+
+Status SheetOptions::checkLoop(int periodFrames) const {
+    if (periodFrames % frameStep == 0)
+        return Status::success();
+    return Status::failure(
+        QCoreApplication::translate("common::SheetOptions",
+                                    "--frame-step %1 does not divide the loop's %2 frames; in a "
+                                    "loop the frame count must be a multiple of the frame step")
+            .arg(frameStep)
+            .arg(periodFrames));
 }
 
 QString alphaModeName(AlphaMode mode) {
@@ -113,6 +135,10 @@ QStringList sheetColourNames() {
 
 QString metadataExtension(MetadataFormat format) {
     return format == MetadataFormat::Godot ? QStringLiteral("tres") : QStringLiteral("json");
+}
+
+QString frameRateText(double framesPerSecond) {
+    return QString::number(framesPerSecond, 'g', QLocale::FloatingPointShortest);
 }
 
 } // namespace common

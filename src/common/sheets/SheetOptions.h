@@ -69,6 +69,16 @@ struct SheetOptions {
     // forms would share one file.
     // The message names the option at fault.
     Status checkOutput(const QString& imagePath) const;
+
+    // How many of `frameCount` frames the sheet keeps: those below it among
+    // 0, frameStep, 2 frameStep, ...
+    int keptFrameCount(int frameCount) const;
+    // The rate the metadata states for frames shown at `framesPerSecond`: the
+    // given fps, else that rate over the frame step, exactly (15 / 2 = 7.5).
+    double statedFrameRate(int framesPerSecond) const;
+    // Whether a loop of `periodFrames` frames a period can keep every
+    // frameStep-th frame and still loop: the step must divide the period.
+    Status checkLoop(int periodFrames) const;
 };
 
 // The names the command lines and the windows use: "additive", "straight",
@@ -90,5 +100,9 @@ QStringList sheetColourNames();
 
 // The extension of a metadata file, without the dot: "json" or "tres".
 QString metadataExtension(MetadataFormat format);
+
+// A stated frame rate as the metadata and the tiles line write it: the
+// shortest decimal that reads back as the same number ("15", "7.5").
+QString frameRateText(double framesPerSecond);
 
 } // namespace common

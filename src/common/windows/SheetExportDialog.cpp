@@ -42,6 +42,7 @@ const char* const rowCaptions[] = {
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "余白"),
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "メタデータ"),
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "フレームレート"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "コマ間引き"),
 };
 
 // The captions of the rows of the images beside the sheet, after those above.
@@ -174,6 +175,9 @@ QWidget* SheetExportDialog::makeOptions() {
     fps_->setSuffix(QStringLiteral(" fps"));
     form->addRow(rowLabels_[7], fps_);
 
+    frameStep_ = numberBox(SheetOption::FrameStep, group);
+    form->addRow(rowLabels_[8], frameStep_);
+
     addFlipbookMapRows(*form);
 
     connect(alpha_, &QComboBox::currentIndexChanged, this, &SheetExportDialog::refresh);
@@ -182,7 +186,7 @@ QWidget* SheetExportDialog::makeOptions() {
         columns_->setEnabled(!automatic);
         refresh();
     });
-    for (QSpinBox* box : {columns_, maxSize_, padding_, fps_})
+    for (QSpinBox* box : {columns_, maxSize_, padding_, fps_, frameStep_})
         connect(box, &QSpinBox::valueChanged, this, &SheetExportDialog::refresh);
     connect(powerOfTwo_, &QCheckBox::toggled, this, &SheetExportDialog::refresh);
     return group;
@@ -306,6 +310,9 @@ void SheetExportDialog::retranslateTips() {
     colour_->setToolTip(
         tr("シートに色を書くか、ランプの番号を書いてランプの画像（名前_ramp.png）を添えるか（%1）")
             .arg(option(SheetOption::ColourMode)));
+    frameStep_->setToolTip(
+        tr("K コマごとに1コマを残す。メタデータのフレームレートは K で割られる（%1）")
+            .arg(option(SheetOption::FrameStep)));
     ground_->setToolTip(tr("仕上がりを見せる下地"));
     write_->setToolTip(tr("ファイルを選んでシートを書き出す"));
     cancel_->setToolTip(tr("書き出さずに閉じる"));
@@ -334,7 +341,9 @@ SheetOptions SheetExportDialog::options() const {
     for (std::size_t format = 0; format < metadata_.size(); ++format)
         if (metadata_[format]->isChecked())
             options.metadata.push_back(static_cast<MetadataFormat>(format));
-    options.fps = fps_->value();
+    // The program's own rate is what the command lines take without --fps.
+    options.fps = fps_->value() != source_.framesPerSecond ? fps_->value() : 0;
+    options.frameStep = frameStep_->value();
     options.motionVectors = static_cast<MotionVectorPreset>(motionVectors_->currentIndex());
     options.colour = static_cast<SheetColour>(colour_->currentIndex());
     return options;
@@ -371,6 +380,8 @@ void SheetExportDialog::refresh() {
     // the rest when it is.
     if (status.ok())
         status = options.checkOutput(QStringLiteral("sheet.png"));
+    if (status.ok() && source_.loop)
+        status = options.checkLoop(source_.loopFrames);
     if (!status.ok()) {
         sheet_ = QImage();
         preview_->setSheet(sheet_, options.alpha);
@@ -384,11 +395,13 @@ void SheetExportDialog::refresh() {
         const QSignalBlocker quiet(columns_);
         columns_->setValue(grid_.columns());
     }
-    sheet_ = makeSheet(source_.frames, grid_, options.alpha,
-                       options.background.value_or(source_.background));
+    SheetFrames frames = source_.frames;
+    frames.frameStep = options.frameStep;
+    sheet_ =
+        makeSheet(frames, grid_, options.alpha, options.background.value_or(source_.background));
     preview_->setSheet(sheet_, options.alpha);
     tiles_->setText(tr("%1\n画像 %2 x %3 px（表示 %4%）")
-                        .arg(grid_.tilesText(options.fps))
+                        .arg(grid_.tilesText(options.statedFrameRate(source_.framesPerSecond)))
                         .arg(sheet_.width())
                         .arg(sheet_.height())
                         .arg(preview_->scalePercent()));
@@ -410,7 +423,8 @@ void SheetExportDialog::write() {
     path = withDefaultExtension(path, QStringLiteral("png"));
     const SheetOptions options = this->options();
     SheetCompanions files{sheet_,
-                          SheetDescription::of(path, grid_, options.alpha, options.fps,
+                          SheetDescription::of(path, grid_, options.alpha,
+                                               options.statedFrameRate(source_.framesPerSecond),
                                                source_.loop, source_.application, source_.version),
                           {}};
     Status status = options.checkOutput(path);

@@ -42,6 +42,8 @@ struct SheetExportSource {
     int framesPerSecond = 15;
     // Whether the frames loop (the designer's loop render); the metadata says so.
     bool loop = false;
+    // With loop: the frames of one period, which the frame step must divide.
+    int loopFrames = 0;
     QString application;
     QString version;
     // The file dialog's title and the file (or folder) it starts at.
@@ -53,9 +55,10 @@ struct SheetExportSource {
 };
 
 // The export window of both programs (書き出し): every sheet option within the
-// ranges the command lines take, the sheet as it will be written, and the
-// writing of the image and its metadata. A layout the options cannot give
-// shows its message and cannot be written.
+// ranges the command lines take (the frame rate at the program's own stands
+// for no --fps: the rate over the frame step), the sheet as it will be
+// written, and the writing of the image and its metadata. A layout the
+// options cannot give shows its message and cannot be written.
 class SheetExportDialog : public QDialog {
     Q_OBJECT
 public:
@@ -86,6 +89,7 @@ public:
         return metadata_[static_cast<std::size_t>(format)];
     }
     QSpinBox* fpsBox() const { return fps_; }
+    QSpinBox* frameStepBox() const { return frameStep_; }
     // None, then the motion-vector presets in the order of their names.
     QComboBox* motionVectorsBox() const { return motionVectors_; }
     // In the order of the sheet colours' names.
@@ -125,7 +129,7 @@ private:
 
     QGroupBox* optionsGroup_ = nullptr;
     // The captions of the options' rows.
-    std::array<QLabel*, 8> rowLabels_{};
+    std::array<QLabel*, 9> rowLabels_{};
     QComboBox* alpha_ = nullptr;
     QLabel* backgroundSwatch_ = nullptr;
     QLabel* backgroundText_ = nullptr;
@@ -137,6 +141,7 @@ private:
     QSpinBox* padding_ = nullptr;
     std::array<QCheckBox*, 3> metadata_{};
     QSpinBox* fps_ = nullptr;
+    QSpinBox* frameStep_ = nullptr;
     std::array<QLabel*, 2> flipbookMapLabels_{};
     QComboBox* motionVectors_ = nullptr;
     QComboBox* colour_ = nullptr;

@@ -35,8 +35,8 @@ const common::SheetCommandOptions& sheetOptions() {
     using common::SheetOption;
     static const common::SheetCommandOptions options(
         {SheetOption::Alpha, SheetOption::Columns, SheetOption::MaxSize, SheetOption::PowerOfTwo,
-         SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps, SheetOption::MotionVectors,
-         SheetOption::ColourMode});
+         SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps, SheetOption::FrameStep,
+         SheetOption::MotionVectors, SheetOption::ColourMode});
     return options;
 }
 
@@ -48,6 +48,7 @@ QString renderHelp() {
          {SheetOption::MaxSize, QString::number(common::MaximumImageEdge)},
          {SheetOption::Padding, QStringLiteral("0")},
          {SheetOption::Fps, QStringLiteral("the design's preview rate")},
+         {SheetOption::FrameStep, QStringLiteral("1")},
          {SheetOption::MotionVectors, QStringLiteral("none")},
          {SheetOption::ColourMode, QStringLiteral("colour")}});
     return QStringLiteral(
@@ -167,8 +168,9 @@ QImage sheetOf(const RenderRun& run, const common::SheetGrid& grid,
     const StripLayout& strip = run.layout();
     // Empty cells hold the ramp's first colour, the strip's background.
     const common::Colour background = run.engine().paletteColour(0);
-    return common::makeSheet({run.strip(), strip.grid(), strip.FrameCount, background}, grid,
-                             options.alpha, background);
+    return common::makeSheet(
+        {run.strip(), strip.grid(), strip.FrameCount, background, options.frameStep}, grid,
+        options.alpha, background);
 }
 
 } // namespace
@@ -204,12 +206,18 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     const QString tooManyCycles = cyclesProblem(options, design);
     if (!tooManyCycles.isEmpty())
         return words.usageError(tooManyCycles, err);
+    const RenderMode mode = renderMode(options, design);
+    if (mode.loop) {
+        status = options.sheet.checkLoop(design.FrameCount);
+        if (!status.ok())
+            return words.usageError(status.message(), err);
+    }
 
     // As the render button does: the run may go on until the last frame.
     design.RenderCancel = 1;
     RandomSource random;
     RenderRun run(random);
-    status = run.PrepareRender(design, renderMode(options, design));
+    status = run.PrepareRender(design, mode);
     if (!status.ok()) {
         err << "kirabellum: cannot render \"" << options.designPath.toStdString()
             << "\": " << status.message().toStdString() << '\n';
@@ -234,8 +242,8 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
         err << '\n';
 
     const QImage sheet = sheetOf(run, grid, options.sheet);
-    const int framesPerSecond =
-        options.sheet.fps > 0 ? options.sheet.fps : common::captionedFrameRate(design.RefreshRate);
+    const double framesPerSecond =
+        options.sheet.statedFrameRate(common::captionedFrameRate(design.RefreshRate));
     common::SheetCompanions files{
         sheet,
         common::SheetDescription::of(options.outputPath, grid, options.sheet.alpha, framesPerSecond,
@@ -269,7 +277,7 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
                                QLocale::FloatingPointShortest)
                    .toStdString()
             << " (" << description.motionVectors->imageFileName.toStdString() << ")\n";
-    out << "Wrote " << run.layout().FrameCount << " frames of " << run.layout().FrameSize << " x "
+    out << "Wrote " << grid.frameCount() << " frames of " << run.layout().FrameSize << " x "
         << run.layout().FrameSize << " pixels to " << options.outputPath.toStdString() << " ("
         << sheet.width() << " x " << sheet.height() << ")\n";
     if (description.intensityRamp)

@@ -50,14 +50,22 @@ const char* const processIntroduction =
     "the numbered frame sequence.\n"
     "\n";
 
-// The frame rate the metadata states without --fps: the console's rate
-// option as it starts, for the command line has none.
-int framesPerSecond(const ProcessOptions& options) {
-    return options.sheet.fps > 0 ? options.sheet.fps
-                                 : common::captionedFrameRate(common::StartRefreshRateOption);
+// The frame rate the metadata states: without --fps the console's rate
+// option as it starts (the command line has none) over the frame step.
+double framesPerSecond(const ProcessOptions& options) {
+    return options.sheet.statedFrameRate(
+        common::captionedFrameRate(common::StartRefreshRateOption));
 }
 
-// The used frames, laid out as the output window lays them out on the
+// The settings that select the frames a sheet keeps: every frame step-th of
+// those the start and skip select, which a skip frame step times as long selects.
+SharedSettings keptSelection(const ProcessOptions& options) {
+    SharedSettings settings = options.settings;
+    settings.SkipStep *= options.sheet.frameStep;
+    return settings;
+}
+
+// The kept frames, laid out as the output window lays them out on the
 // sheet's columns, made into the sheet the options ask for and written with
 // its metadata. `workCorner` is the work image's top-left pixel, the default
 // background.
@@ -101,8 +109,9 @@ common::Status process(const ProcessOptions& options) {
     Recolouring().RecolourImage(work, options.settings);
 
     QImage sheet;
+    // A sequence takes no sheet options: it keeps every frame used.
     const int columns = options.sequence ? options.columns : options.grid.columns();
-    status = ComposeSheet(work, options.settings, columns, sheet);
+    status = ComposeSheet(work, keptSelection(options), columns, sheet);
     const QRgb workCorner = work.pixel(0, 0);
     work = QImage();
     if (!status.ok())
@@ -121,7 +130,8 @@ QString processOptionsHelp() {
          {SheetOption::Background, QStringLiteral("the work image's top-left pixel")},
          {SheetOption::MaxSize, QString::number(common::MaximumImageEdge)},
          {SheetOption::Padding, QStringLiteral("0")},
-         {SheetOption::Fps, QStringLiteral("15, the rate the console starts with")}});
+         {SheetOption::Fps, QStringLiteral("15, the rate the console starts with")},
+         {SheetOption::FrameStep, QStringLiteral("1")}});
     return QString::fromUtf8(optionsText) + sheetHelp + QString::fromUtf8(valueFormsText);
 }
 

@@ -51,9 +51,13 @@ common::Status readSheet(const common::CommandWords& words, ProcessOptions& opti
     status = options.sheet.checkOutput(options.output);
     if (!status.ok())
         return status;
+    // Without --columns the sheet takes the output window's first columns for
+    // the frames it keeps.
     const int framesUsed = FrameSelection(options.settings).count();
-    return common::SheetGrid::layOut({framesUsed, options.settings.FrameSize, options.columns},
-                                     options.sheet, options.grid);
+    return common::SheetGrid::layOut(
+        {framesUsed, options.settings.FrameSize,
+         SheetLayout::initialColumns(options.sheet.keptFrameCount(framesUsed))},
+        options.sheet, options.grid);
 }
 
 } // namespace
@@ -62,7 +66,7 @@ const common::SheetCommandOptions& ProcessOptions::sheetOptions() {
     using common::SheetOption;
     static const common::SheetCommandOptions options(
         {SheetOption::Alpha, SheetOption::Background, SheetOption::MaxSize, SheetOption::PowerOfTwo,
-         SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps});
+         SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps, SheetOption::FrameStep});
     return options;
 }
 

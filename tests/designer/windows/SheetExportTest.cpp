@@ -150,6 +150,53 @@ TEST_F(SheetExportTest, WritesWhatTheRenderCommandWritesWithTheSameOptions) {
                        QDir::toNativeSeparators(path("window/burst.tres"))));
 }
 
+TEST_F(SheetExportTest, AFrameStepKeepsTheFramesTheRenderCommandKeeps) {
+    render(); // 6 frames at 30 fps
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("window")));
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("command")));
+    withExportWindow([&](SheetExportDialog& dialog) {
+        const QImage whole = dialog.sheet();
+        dialog.frameStepBox()->setValue(4);
+        EXPECT_TRUE(dialog.tilesLabel()->text().startsWith(
+            QStringLiteral("2 x 1 tiles of 128 x 128 px, 7.5 fps")))
+            << dialog.tilesLabel()->text().toStdString();
+        // Frames 0 and 4 of the strip's 4 columns, side by side.
+        EXPECT_EQ(dialog.sheet().copy(0, 0, 128, 128), whole.copy(0, 0, 128, 128));
+        EXPECT_EQ(dialog.sheet().copy(128, 0, 128, 128), whole.copy(0, 128, 128, 128));
+        dialog.metadataBox(MetadataFormat::JsonHash)->setChecked(true);
+        dialog.metadataBox(MetadataFormat::Godot)->setChecked(true);
+        dialogs.saveAnswers.push_back(path("window/burst.png"));
+        dialog.writeButton()->click();
+    });
+    const common::test::CommandResult command =
+        renderCommand(path("command/burst.png"),
+                      {QStringLiteral("--frame-step=4"), QStringLiteral("--metadata=json-hash"),
+                       QStringLiteral("--metadata=godot")});
+    ASSERT_EQ(command.exitCode, 0) << command.err;
+    for (const char* name : {"burst.png", "burst.json", "burst.tres"})
+        EXPECT_EQ(bytesOf(path("window/") + QString::fromUtf8(name)),
+                  bytesOf(path("command/") + QString::fromUtf8(name)))
+            << name;
+}
+
+TEST_F(SheetExportTest, AFrameStepThatDoesNotDivideTheLoopIsRefusedAsTheCommandRefusesIt) {
+    animation->LoopCheck->click();
+    render(); // a loop of 6 frames
+    withExportWindow([&](SheetExportDialog& dialog) {
+        dialog.frameStepBox()->setValue(3);
+        EXPECT_TRUE(dialog.writeButton()->isEnabled());
+        dialog.frameStepBox()->setValue(4);
+        EXPECT_FALSE(dialog.writeButton()->isEnabled());
+        const QString problem = dialog.problemLabel()->text();
+        const common::test::CommandResult command = renderCommand(
+            path("command.png"), {QStringLiteral("--loop"), QStringLiteral("--frame-step=4")});
+        EXPECT_EQ(command.exitCode, 2);
+        EXPECT_TRUE(problem.contains(QStringLiteral("4")) && problem.contains(QStringLiteral("6")))
+            << problem.toStdString();
+        EXPECT_NE(command.err.find(problem.toStdString()), std::string::npos) << command.err;
+    });
+}
+
 // The Godot resource of a loop render loops; the strip's render decides.
 TEST_F(SheetExportTest, AGodotResourceLoopsTheFramesOfALoopRender) {
     animation->LoopCheck->click();

@@ -77,9 +77,9 @@ common::Status addIntensitySheet(const RenderRun& run, common::AlphaMode alpha,
     const StripLayout& strip = run.layout();
     // Index 0 around and between the frames, where the colour sheet has the
     // ramp's first colour.
-    const QImage indices =
-        common::makeSheet({run.intensityStrip(), strip.grid(), strip.FrameCount, 0},
-                          companions.description.grid, common::AlphaMode::Additive, 0);
+    const QImage indices = common::makeSheet(
+        {run.intensityStrip(), strip.grid(), strip.FrameCount, 0, run.mode().frameStep},
+        companions.description.grid, common::AlphaMode::Additive, 0);
     const int channels = preparation.canvasCount();
     companions.sheet =
         channels == 1 ? greyOf(indices) : indices.convertToFormat(QImage::Format_RGB888);

@@ -107,8 +107,8 @@ int RenderRun::RunFrames(const DesignDocument& design, const RenderHooks& hooks)
         if (hooks.frameStarted)
             hooks.frameStarted(frameIndex);
         if (mode_.recordMotion && frameIndex % mode_.frameStep == 0)
-            motion_.push_back(
-                measureFrameMotion(engine_->pool(), engine_->preparation(), mode_.frameStep));
+            motion_.push_back(measureFrameMotion(engine_->pool(), engine_->canvas(),
+                                                 engine_->preparation(), mode_.frameStep));
         engine_->advanceFrame();
         const QPoint origin = layout_.cellOrigin(frameIndex);
         engine_->drawFrame(strip_, origin);

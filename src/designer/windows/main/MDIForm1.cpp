@@ -337,6 +337,7 @@ void MDIForm1::EXPORT_Click() {
     source.background = background;
     source.framesPerSecond = common::captionedFrameRate(session_.document.RefreshRate);
     source.loop = session_.renderRun.mode().loop;
+    source.loopFrames = layout.FrameCount / session_.renderRun.mode().cycles;
     source.application = QString::fromLatin1(ProgramName);
     source.version = QString::fromLatin1(ProgramVersion);
     source.proposedFile =

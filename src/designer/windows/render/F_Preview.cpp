@@ -349,8 +349,9 @@ void F_Preview::Command1_Click() {
     const QImage& strip = session_.rendPic.picture();
     // A PNG says what its frames are, for the post-processor to open it with.
     const StripLayout& layout = session_.rendPic.layout();
-    const common::FrameStripInfo frames{layout.FrameSize, layout.FrameCount,
-                                        common::captionedFrameRate(session_.document.RefreshRate)};
+    const common::FrameStripInfo frames{
+        layout.FrameSize, layout.FrameCount,
+        static_cast<double>(common::captionedFrameRate(session_.document.RefreshRate))};
     const common::Status status =
         strip.isNull()
             ? common::Status::failure(
