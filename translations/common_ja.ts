@@ -261,6 +261,10 @@
         <translation>メタデータの json-hash と json-array は同じ .json に書き出されます。どちらか一つを選んでください</translation>
     </message>
     <message>
+        <source>--colour %1</source>
+        <translation>色の形式 %1</translation>
+    </message>
+    <message>
         <source>--frame-step %1 does not divide the loop&apos;s %2 frames; in a loop the frame count must be a multiple of the frame step</source>
         <translation>--frame-step %1 ではループの %2 フレームを割り切れません。ループのフレーム数はコマ間引きの倍数にしてください</translation>
     </message>

@@ -172,6 +172,17 @@
     </message>
 </context>
 <context>
+    <name>kirabellum::IntensitySheet</name>
+    <message>
+        <source>--colour intensity packs at most %1 canvases into R, G and B; this design has %2 (its own and %3 layers with ramps of their own)</source>
+        <translation>強度シートの R、G、B に入るキャンバスは %1 枚までです。このデザインには %2 枚あります（デザインのものと、レイヤーのランプを持つ %3 レイヤーのもの）</translation>
+    </message>
+    <message>
+        <source>--colour intensity with layers&apos; own ramps needs --alpha additive, not %1</source>
+        <translation>レイヤーのランプがあるデザインの強度シートは透明度 additive だけで書き出せます（%1 は使えません）</translation>
+    </message>
+</context>
+<context>
     <name>kirabellum::LayerEffects</name>
     <message>
         <source>child bursts</source>

@@ -30,6 +30,14 @@ QJsonObject frameObject(const SheetDescription& description, int frame) {
             {QStringLiteral("duration"), description.frameDuration()}};
 }
 
+// What a sheet of ramp indices holds and where its ramp is.
+QJsonObject colourObject(const SheetDescription::IntensityRamp& ramp) {
+    return {{QStringLiteral("mode"), sheetColourName(SheetColour::Intensity)},
+            {QStringLiteral("ramp"), ramp.imageFileName},
+            {QStringLiteral("rampLength"), ramp.rampLength},
+            {QStringLiteral("channels"), ramp.channels}};
+}
+
 QJsonObject metaObject(const SheetDescription& description) {
     const SheetGrid& grid = description.grid;
     const QJsonObject tag = {{QStringLiteral("name"), description.baseName},
@@ -81,10 +89,13 @@ QByteArray atlasJson(const SheetDescription& description, MetadataFormat format)
             frameList.append(entry);
         }
     }
+    QJsonObject meta = metaObject(description);
+    if (description.intensityRamp)
+        meta.insert(QStringLiteral("colour"), colourObject(*description.intensityRamp));
     const QJsonObject root = {
         {QStringLiteral("frames"), hash ? QJsonValue(framesByName) : QJsonValue(frameList)},
         {QStringLiteral("animations"), QJsonObject{{description.baseName, names}}},
-        {QStringLiteral("meta"), metaObject(description)}};
+        {QStringLiteral("meta"), meta}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

@@ -33,6 +33,13 @@ QByteArray godotSpriteFrames(const SheetDescription& description) {
     // One external resource, one sub-resource per frame, and the resource itself.
     QString text = QStringLiteral("[gd_resource type=\"SpriteFrames\" load_steps=%1 format=3]\n\n")
                        .arg(grid.frameCount() + 2);
+    // SpriteFrames has no field for a ramp; a comment says what the pixels are.
+    if (description.intensityRamp)
+        text += QStringLiteral("; The texture holds ramp indices, not colours: %1 colours them\n"
+                               "; (%2 x %3 pixels, a ramp for each channel used).\n\n")
+                    .arg(quoted(description.intensityRamp->imageFileName))
+                    .arg(description.intensityRamp->rampLength)
+                    .arg(description.intensityRamp->channels);
     text += QStringLiteral("[ext_resource type=\"Texture2D\" path=%1 id=\"1\"]\n\n")
                 .arg(quoted(description.imageFileName));
     QStringList frames;

@@ -16,20 +16,25 @@ namespace common {
 
 namespace {
 
-// A PNG that keeps the alpha channel and the pixels exactly as they are held
-// (premultiplied values too).
-Status writePngWithAlpha(QIODevice& device, const QImage& image) {
+// A PNG of the image in the format it is held in (8 or 16 bits, grey, RGB or
+// RGBA, premultiplied values too).
+Status writePngAsHeld(QIODevice& device, const QImage& image) {
     QImageWriter writer(&device, "png");
-    if (!writer.write(image.convertToFormat(QImage::Format_ARGB32)))
+    if (!writer.write(image))
         return Status::failure(writer.errorString());
     return Status::success();
 }
 
-Status writeImageFile(const QString& path, const QImage& sheet, AlphaMode alpha) {
-    if (alpha == AlphaMode::Additive)
+// Colours with alpha are written as 32-bit RGBA, ramp indices as they are held
+// (grey or RGB); additive colours as every picture is.
+Status writeImageFile(const QString& path, const QImage& sheet,
+                      const SheetDescription& description) {
+    if (description.alpha == AlphaMode::Additive && !description.intensityRamp)
         return writeImage(path, sheet);
-    return writeFileAtomically(
-               path, [&sheet](QIODevice& device) { return writePngWithAlpha(device, sheet); })
+    const QImage held =
+        description.intensityRamp ? sheet : sheet.convertToFormat(QImage::Format_ARGB32);
+    return writeFileAtomically(path,
+                               [&held](QIODevice& device) { return writePngAsHeld(device, held); })
         .prefixed(
             QCoreApplication::translate("common::SheetFiles", "Cannot write the picture \"%1\"")
                 .arg(path));
@@ -44,9 +49,9 @@ Status writeCompanionsAround(const std::vector<CompanionImage>& companions, std:
     const CompanionImage& companion = companions[companions.size() - 1 - first];
     bool insideFailed = false;
     const Status status = writeFileAtomically(companion.path, [&](QIODevice& device) {
-        QImageWriter writer(&device, "png");
-        if (!writer.write(companion.image))
-            return Status::failure(writer.errorString());
+        const Status written = writePngAsHeld(device, companion.image);
+        if (!written.ok())
+            return written;
         const Status done = writeCompanionsAround(companions, first + 1, inside);
         insideFailed = !done.ok();
         return done;
@@ -117,7 +122,7 @@ Status writeSheet(const QString& imagePath, const QImage& sheet,
                                 description.framesPerSecond};
     return writeAround(imagePath, description, formats, 0, [&] {
         return writeCompanionsAround(companions, 0, [&] {
-            return writeImageFile(imagePath, frames.labelled(sheet), description.alpha);
+            return writeImageFile(imagePath, frames.labelled(sheet), description);
         });
     });
 }

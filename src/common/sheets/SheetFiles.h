@@ -32,7 +32,8 @@ struct CompanionImage {
 };
 
 // Writes the sheet image to `imagePath` (a PNG with alpha for the modes that
-// have it, otherwise as common::writeImage writes every picture; a PNG with
+// have it, a PNG as it is held for a sheet of ramp indices, otherwise as
+// common::writeImage writes every picture; a PNG with
 // the FrameStripInfo of the sheet as text chunks) and the
 // metadata of each of `formats` beside it, and each of `companions`.
 // Everything is written to temporary files first; then the image replaces its

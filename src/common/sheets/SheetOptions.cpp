@@ -41,13 +41,18 @@ bool writes(const SheetOptions& options, MetadataFormat format) {
 } // namespace
 
 Status SheetOptions::checkOutput(const QString& imagePath) const {
-    if (alpha != AlphaMode::Additive && imageFormatFor(imagePath) != ImageFormat::Png)
-        return Status::failure(
-            QCoreApplication::translate("common::SheetOptions",
-                                        "%1 needs a .png output, not \"%2\"")
-                .arg(QCoreApplication::translate("common::SheetOptions", "--alpha %1")
-                         .arg(alphaModeName(alpha)),
-                     imagePath));
+    const bool png = imageFormatFor(imagePath) == ImageFormat::Png;
+    const auto needsPng = [&imagePath](const QString& option) {
+        return Status::failure(QCoreApplication::translate("common::SheetOptions",
+                                                           "%1 needs a .png output, not \"%2\"")
+                                   .arg(option, imagePath));
+    };
+    if (alpha != AlphaMode::Additive && !png)
+        return needsPng(QCoreApplication::translate("common::SheetOptions", "--alpha %1")
+                            .arg(alphaModeName(alpha)));
+    if (colour == SheetColour::Intensity && !png)
+        return needsPng(QCoreApplication::translate("common::SheetOptions", "--colour %1")
+                            .arg(sheetColourName(colour)));
     if (writes(*this, MetadataFormat::JsonHash) && writes(*this, MetadataFormat::JsonArray))
         return Status::failure(QCoreApplication::translate(
             "common::SheetOptions",

@@ -84,7 +84,8 @@ struct SheetOptions {
     int scale = 1;
 
     // Whether the sheet can be written to `imagePath` with these options: a
-    // mode with alpha needs a .png, and the two JSON forms would share one file.
+    // mode with alpha and a sheet of ramp indices need a .png, and the two JSON
+    // forms would share one file.
     // The message names the option at fault.
     Status checkOutput(const QString& imagePath) const;
 

@@ -10,6 +10,7 @@
 #include "core/ProgramInfo.h"
 #include "core/document/DesignFormat.h"
 #include "core/document/SeedText.h"
+#include "core/render/IntensitySheet.h"
 #include "core/render/RenderRun.h"
 
 #include <QLocale>
@@ -35,7 +36,7 @@ const common::SheetCommandOptions& sheetOptions() {
     static const common::SheetCommandOptions options(
         {SheetOption::Alpha, SheetOption::Columns, SheetOption::MaxSize, SheetOption::PowerOfTwo,
          SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps, SheetOption::FrameStep,
-         SheetOption::MotionVectors});
+         SheetOption::MotionVectors, SheetOption::ColourMode});
     return options;
 }
 
@@ -48,7 +49,8 @@ QString renderHelp() {
          {SheetOption::Padding, QStringLiteral("0")},
          {SheetOption::Fps, QStringLiteral("the design's preview rate")},
          {SheetOption::FrameStep, QStringLiteral("1")},
-         {SheetOption::MotionVectors, QStringLiteral("none")}});
+         {SheetOption::MotionVectors, QStringLiteral("none")},
+         {SheetOption::ColourMode, QStringLiteral("colour")}});
     return QStringLiteral(
                "Usage: kirabellum render DESIGN -o OUT [--seed N] [--loop [--cycles K]]\n"
                "                         [sheet options]\n"
@@ -130,6 +132,7 @@ RenderMode renderMode(const RenderOptions& options, const DesignDocument& design
     mode.seed = options.seed ? options.seed : mode.seed.value_or(0);
     mode.frameStep = options.sheet.frameStep;
     mode.recordMotion = options.sheet.motionVectors != common::MotionVectorPreset::None;
+    mode.recordIntensity = options.sheet.colour == common::SheetColour::Intensity;
     return mode;
 }
 
@@ -222,6 +225,8 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     }
     common::SheetGrid grid;
     status = layOutSheet(run, options.sheet, grid);
+    if (status.ok() && run.mode().recordIntensity)
+        status = checkIntensitySheet(run.engine().preparation(), options.sheet.alpha);
     if (!status.ok())
         return words.usageError(status.message(), err);
 
@@ -245,12 +250,15 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
                                      run.mode().loop, QString::fromLatin1(ProgramName),
                                      QString::fromLatin1(ProgramVersion)),
         {}};
+    if (run.mode().recordIntensity)
+        status = addIntensitySheet(run, options.sheet.alpha, options.outputPath, files);
     if (options.sheet.motionVectors != common::MotionVectorPreset::None)
         files.addMotionVectors(run.motionVectors(), options.sheet.motionVectors,
                                options.sheet.frameStep, options.outputPath);
     const common::SheetDescription& description = files.description;
-    status = common::writeSheet(options.outputPath, files.sheet, description,
-                                options.sheet.metadata, files.images);
+    if (status.ok())
+        status = common::writeSheet(options.outputPath, files.sheet, description,
+                                    options.sheet.metadata, files.images);
     if (!status.ok()) {
         err << "kirabellum: " << status.message().toStdString() << '\n';
         return ExitFailure;
@@ -272,6 +280,11 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     out << "Wrote " << grid.frameCount() << " frames of " << run.layout().FrameSize << " x "
         << run.layout().FrameSize << " pixels to " << options.outputPath.toStdString() << " ("
         << sheet.width() << " x " << sheet.height() << ")\n";
+    if (description.intensityRamp)
+        out << "The sheet holds ramp indices; "
+            << description.intensityRamp->imageFileName.toStdString() << " ("
+            << description.intensityRamp->rampLength << " x " << description.intensityRamp->channels
+            << ") holds the ramp\n";
     if (showProgress)
         err << grid.tilesText(framesPerSecond).toStdString() << '\n';
     return ExitSuccess;

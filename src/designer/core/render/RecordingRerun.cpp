@@ -1,5 +1,7 @@
 #include "core/render/RecordingRerun.h"
 
+#include "core/render/IntensitySheet.h"
+
 #include <QCoreApplication>
 
 namespace kirabellum {
@@ -33,8 +35,10 @@ common::Status RecordingRerun::addCompanions(const DesignDocument& design,
                                              const QString& imagePath,
                                              common::SheetCompanions& companions) {
     const bool motion = options.motionVectors != common::MotionVectorPreset::None;
-    const common::Status status = run(design, rendered, strip, options.frameStep, motion,
-                                      options.colour == common::SheetColour::Intensity);
+    const bool intensity = options.colour == common::SheetColour::Intensity;
+    common::Status status = run(design, rendered, strip, options.frameStep, motion, intensity);
+    if (status.ok() && intensity)
+        status = addIntensitySheet(run_, options.alpha, imagePath, companions);
     if (status.ok() && motion)
         companions.addMotionVectors(run_.motionVectors(), options.motionVectors, options.frameStep,
                                     imagePath);

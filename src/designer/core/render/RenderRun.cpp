@@ -2,6 +2,7 @@
 
 #include "core/render/FastRenderEngine.h"
 #include "core/render/FrameMotion.h"
+#include "core/render/RampIndices.h"
 #include "core/render/RenderEngine.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,21 @@ std::unique_ptr<ParticleEngine> makeEngine(RandomSource& random, EngineKind kind
 // an image made without a screen has. Fixed, so that a strip saved from the
 // windows is the same file as the command line's, whatever the screen.
 constexpr int StripDotsPerMeter = 3937;
+
+// A strip of the layout's size, every pixel `pixel`. Filled row by row rather
+// than with QImage::fill, whose vectorised fill can leave this thread's
+// floating-point code running slower afterwards (see WorkerPool); the engines
+// run on after it.
+QImage filledStrip(const StripLayout& layout, QRgb pixel) {
+    QImage strip(layout.width(), layout.height(), QImage::Format_RGB32);
+    strip.setDotsPerMeterX(StripDotsPerMeter);
+    strip.setDotsPerMeterY(StripDotsPerMeter);
+    for (int y = 0; y < strip.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(strip.scanLine(y));
+        std::fill(line, line + strip.width(), pixel);
+    }
+    return strip;
+}
 
 } // namespace
 
@@ -73,17 +89,9 @@ common::Status RenderRun::PrepareRender(const DesignDocument& design, const Rend
     status = engine_->PrepareRender(design);
     // The palette is built even when the spark images fail, and the strip is
     // cleared to its first colour either way.
-    strip_ = QImage(layout_.width(), layout_.height(), QImage::Format_RGB32);
-    strip_.setDotsPerMeterX(StripDotsPerMeter);
-    strip_.setDotsPerMeterY(StripDotsPerMeter);
-    // Filled row by row rather than with QImage::fill, whose vectorised fill can
-    // leave this thread's floating-point code running slower afterwards (see
-    // WorkerPool); the engines run on after it.
-    const QRgb background = common::colourToRgb(engine_->paletteColour(0));
-    for (int y = 0; y < strip_.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(strip_.scanLine(y));
-        std::fill(line, line + strip_.width(), background);
-    }
+    strip_ = filledStrip(layout_, common::colourToRgb(engine_->paletteColour(0)));
+    // Cells without a frame hold index 0, the ramp's first colour.
+    intensityStrip_ = mode.recordIntensity ? filledStrip(layout_, qRgb(0, 0, 0)) : QImage();
     prepared_ = status.ok();
     return status;
 }
@@ -104,6 +112,8 @@ int RenderRun::RunFrames(const DesignDocument& design, const RenderHooks& hooks)
         engine_->advanceFrame();
         const QPoint origin = layout_.cellOrigin(frameIndex);
         engine_->drawFrame(strip_, origin);
+        if (mode_.recordIntensity)
+            drawRampIndices(*engine_, intensityStrip_, origin);
         if (hooks.frameDrawn)
             hooks.frameDrawn(frameIndex, strip_,
                              QRect(origin, QSize(layout_.FrameSize, layout_.FrameSize)));
