@@ -177,6 +177,25 @@
     </message>
 </context>
 <context>
+    <name>common::SheetAnimation</name>
+    <message>
+        <source>%1 applies to a sheet, not to the animation &quot;%2&quot;</source>
+        <translation>%1 はシートのためのもので、アニメーション「%2」には使えません</translation>
+    </message>
+    <message>
+        <source>%1 needs a .webp output, not &quot;%2&quot;</source>
+        <translation>%1 には .webp の出力が必要です（「%2」には書き出せません）</translation>
+    </message>
+    <message>
+        <source>--alpha premultiplied cannot be written to the GIF &quot;%1&quot;: a GIF has one transparent colour and no alpha between; use --alpha straight or additive, or an .apng or .webp output</source>
+        <translation>GIF「%1」には --alpha premultiplied を書き出せません。GIF の透明色は一つだけで、中間の透明度がありません。--alpha straight か additive、または .apng か .webp の出力を使ってください</translation>
+    </message>
+    <message>
+        <source>%1 applies to an animation (.gif, .apng, .webp, or .png with --animation apng), not to the sheet &quot;%2&quot;</source>
+        <translation>%1 はアニメーション（.gif、.apng、.webp、または --animation apng の .png）のためのもので、シート「%2」には使えません</translation>
+    </message>
+</context>
+<context>
     <name>common::SheetFiles</name>
     <message>
         <source>Cannot write the picture &quot;%1&quot;</source>

@@ -166,7 +166,7 @@ TEST_F(RenderCommandTest, UsageErrorsExitTwo) {
         {QStringLiteral("render")},
         {QStringLiteral("render"), designPath},
         {QStringLiteral("render"), designPath, QStringLiteral("-o")},
-        {QStringLiteral("render"), designPath, QStringLiteral("-o"), path("x.gif")},
+        {QStringLiteral("render"), designPath, QStringLiteral("-o"), path("x.tga")},
         {QStringLiteral("render"), designPath, QStringLiteral("-o"), path("x.png"),
          QStringLiteral("--seed"), QStringLiteral("-1")},
         {QStringLiteral("render"), designPath, QStringLiteral("-o"), path("x.png"),

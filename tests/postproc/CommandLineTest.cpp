@@ -120,10 +120,10 @@ TEST_F(CommandLine, ValuesOutsideTheConsolesRangesAreUsageErrors) {
     } shapes[] = {
         {{QStringLiteral("process")}, "expected the INPUT image"},
         {{QStringLiteral("process"), input}, "expected -o OUT"},
-        {{QStringLiteral("process"), input, QStringLiteral("-o"), path("sheet.gif")},
+        {{QStringLiteral("process"), input, QStringLiteral("-o"), path("sheet.tga")},
          "cannot tell the format of"},
         {{QStringLiteral("process"), input, QStringLiteral("-o"), path("sheet")},
-         "use .bmp or .png"},
+         "use .bmp, .png, .gif, .apng or .webp"},
     };
     for (const auto& shape : shapes) {
         const CommandResult result = run(shape.arguments);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 #include <vector>
 
@@ -15,6 +16,9 @@ struct Animation {
     double framesPerSecond = 15.0;
     // How many times the frames play; 0: forever.
     int plays = 0;
+    // A short text the file carries where its format has a place for it (a
+    // GIF's comment); empty: none.
+    QString comment;
 };
 
 // When frame `frame` starts, in whole `units` per second (100 for a GIF's

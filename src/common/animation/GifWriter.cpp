@@ -134,6 +134,9 @@ Status writeGif(QIODevice& device, const Animation& animation, bool dither) {
         status = gifFailure(file->Error);
     if (status.ok())
         status = writeLoop(file, animation.plays);
+    if (status.ok() && !animation.comment.isEmpty() &&
+        EGifPutComment(file, animation.comment.toLatin1().constData()) == GIF_ERROR)
+        status = gifFailure(file->Error);
     for (std::size_t frame = 0; status.ok() && frame < indices.size(); ++frame) {
         const int index = static_cast<int>(frame);
         GraphicsControlBlock control{};

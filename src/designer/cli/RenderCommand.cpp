@@ -3,6 +3,8 @@
 #include "cli/CommandLine.h"
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
+#include "common/animation/AnimationFormat.h"
+#include "common/sheets/SheetAnimation.h"
 #include "common/sheets/SheetCommandOptions.h"
 #include "common/sheets/SheetCompanions.h"
 #include "common/sheets/SheetFiles.h"
@@ -36,7 +38,8 @@ const common::SheetCommandOptions& sheetOptions() {
     static const common::SheetCommandOptions options(
         {SheetOption::Alpha, SheetOption::Columns, SheetOption::MaxSize, SheetOption::PowerOfTwo,
          SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps, SheetOption::FrameStep,
-         SheetOption::MotionVectors, SheetOption::ColourMode});
+         SheetOption::MotionVectors, SheetOption::ColourMode, SheetOption::Animation,
+         SheetOption::Repeat, SheetOption::Quality});
     return options;
 }
 
@@ -50,7 +53,9 @@ QString renderHelp() {
          {SheetOption::Fps, QStringLiteral("the design's preview rate")},
          {SheetOption::FrameStep, QStringLiteral("1")},
          {SheetOption::MotionVectors, QStringLiteral("none")},
-         {SheetOption::ColourMode, QStringLiteral("colour")}});
+         {SheetOption::ColourMode, QStringLiteral("colour")},
+         {SheetOption::Repeat, QStringLiteral("forever")},
+         {SheetOption::Quality, QStringLiteral("lossless")}});
     return QStringLiteral(
                "Usage: kirabellum render DESIGN -o OUT [--seed N] [--loop [--cycles K]]\n"
                "                         [sheet options]\n"
@@ -61,7 +66,8 @@ QString renderHelp() {
                "Progress shows on a terminal.\n"
                "\n"
                "Options:\n"
-               "  -o, --output OUT       the strip to write: .bmp (uncompressed, 24-bit) or .png\n"
+               "  -o, --output OUT       the strip to write: .bmp (uncompressed, 24-bit) or .png;\n"
+               "                         or its frames as an animation: .gif, .apng or .webp\n"
                "  --seed N               where the random generator starts, 0 to\n"
                "                         18446744073709551615 [the design's fixed seed, or 0]\n"
                "  --loop                 render a seamless loop: the strip is one period of an\n"
@@ -115,11 +121,13 @@ QString readRenderOptions(const common::CommandWords& words, RenderOptions& opti
     options.outputPath = words.value(outputOption);
     if (options.outputPath.isEmpty())
         return QStringLiteral("no output given (-o OUT)");
-    if (!common::imageFormatFor(options.outputPath))
-        return QStringLiteral("cannot write \"%1\"; use .bmp or .png").arg(options.outputPath);
+    if (!common::imageFormatFor(options.outputPath) &&
+        !common::animationFormatFor(options.outputPath, false))
+        return QStringLiteral("cannot write \"%1\"; use .bmp, .png, .gif, .apng or .webp")
+            .arg(options.outputPath);
     common::Status status = sheetOptions().read(words, options.sheet);
     if (status.ok())
-        status = options.sheet.checkOutput(options.outputPath);
+        status = common::checkOutputOptions(options.sheet, options.outputPath);
     return status.message();
 }
 
@@ -162,15 +170,50 @@ common::Status layOutSheet(const RenderRun& run, const common::SheetOptions& opt
                                      grid);
 }
 
+// The ramp's first colour: the strip's background, which empty cells hold too.
+common::Colour stripBackground(const RenderRun& run) {
+    return run.engine().paletteColour(0);
+}
+
+// The rendered frames a sheet or an animation keeps.
+common::SheetFrames keptFrames(const RenderRun& run, const common::SheetOptions& options) {
+    const StripLayout& strip = run.layout();
+    return {run.strip(), strip.grid(), strip.FrameCount, stripBackground(run), options.frameStep};
+}
+
 // The rendered strip as the sheet the options ask for; with none, the strip.
 QImage sheetOf(const RenderRun& run, const common::SheetGrid& grid,
                const common::SheetOptions& options) {
-    const StripLayout& strip = run.layout();
-    // Empty cells hold the ramp's first colour, the strip's background.
-    const common::Colour background = run.engine().paletteColour(0);
-    return common::makeSheet(
-        {run.strip(), strip.grid(), strip.FrameCount, background, options.frameStep}, grid,
-        options.alpha, background);
+    return common::makeSheet(keptFrames(run, options), grid, options.alpha, stripBackground(run));
+}
+
+void warnIfUnsettled(const RenderRun& run, std::ostream& err) {
+    if (!run.settled())
+        err << "kirabellum render: warning: the loop did not settle within "
+            << RenderMode().settlingFrameLimit
+            << " frames (particles still alive or an afterimage still fading); it may show a "
+               "seam where the last frame flows into the first\n";
+}
+
+// Writes the rendered frames as the animation `format`; a loop's file says
+// that it is one.
+int writeAnimation(const RenderRun& run, const RenderOptions& options,
+                   common::AnimationFormat format, double framesPerSecond, std::ostream& out,
+                   std::ostream& err) {
+    const common::Animation animation =
+        common::sheetAnimation(keptFrames(run, options.sheet), options.sheet, stripBackground(run),
+                               format, framesPerSecond, run.mode().loop);
+    const common::Status status =
+        common::writeSheetAnimation(options.outputPath, animation, format, options.sheet);
+    if (!status.ok()) {
+        err << "kirabellum: " << status.message().toStdString() << '\n';
+        return ExitFailure;
+    }
+    warnIfUnsettled(run, err);
+    out << "Wrote " << animation.frames.size() << " frames of " << run.layout().FrameSize << " x "
+        << run.layout().FrameSize << " pixels to " << options.outputPath.toStdString() << " ("
+        << common::animationSummary(animation, format).toStdString() << ")\n";
+    return ExitSuccess;
 }
 
 } // namespace
@@ -241,9 +284,12 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     if (showProgress)
         err << '\n';
 
-    const QImage sheet = sheetOf(run, grid, options.sheet);
     const double framesPerSecond =
         options.sheet.statedFrameRate(common::captionedFrameRate(design.RefreshRate));
+    if (const std::optional<common::AnimationFormat> format =
+            common::animationFormatFor(options.outputPath, options.sheet.animatedPng))
+        return writeAnimation(run, options, *format, framesPerSecond, out, err);
+    const QImage sheet = sheetOf(run, grid, options.sheet);
     common::SheetCompanions files{
         sheet,
         common::SheetDescription::of(options.outputPath, grid, options.sheet.alpha, framesPerSecond,
@@ -263,11 +309,7 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
         err << "kirabellum: " << status.message().toStdString() << '\n';
         return ExitFailure;
     }
-    if (!run.settled())
-        err << "kirabellum render: warning: the loop did not settle within "
-            << RenderMode().settlingFrameLimit
-            << " frames (particles still alive or an afterimage still fading); it may show a "
-               "seam where the last frame flows into the first\n";
+    warnIfUnsettled(run, err);
     const QString warning = grid.powerOfTwoWarning();
     if (!warning.isEmpty())
         err << "kirabellum render: warning: " << warning.toStdString() << '\n';

@@ -4,6 +4,8 @@
 #include "cli/ProcessOptions.h"
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
+#include "common/animation/AnimationFormat.h"
+#include "common/sheets/SheetAnimation.h"
 #include "common/sheets/SheetFiles.h"
 #include "common/sheets/SheetImage.h"
 #include "core/FrameImages.h"
@@ -19,7 +21,8 @@ namespace {
 
 const char* const optionsText =
     "Options of process (defaults in brackets):\n"
-    "  -o, --output OUT       the sheet to write, .bmp (24-bit) or .png; with --sequence\n"
+    "  -o, --output OUT       the sheet to write, .bmp (24-bit) or .png, or its frames as\n"
+    "                         an animation: .gif, .apng or .webp; with --sequence\n"
     "                         the name the frame files are named after\n"
     "  --overlay FILE         composite FILE over INPUT; its top-left colour is transparent\n"
     "  --frame-size N         edge of one square frame in pixels, 24 to 512 [160]\n"
@@ -87,6 +90,28 @@ common::Status writeSheetFiles(const ProcessOptions& options, QRgb workCorner,
         options.sheet.metadata);
 }
 
+// The kept frames, laid out as writeSheetFiles takes them, written as the
+// animation `format`; `report` says what was written.
+common::Status writeAnimationFile(const ProcessOptions& options, QRgb workCorner,
+                                  const QImage& laidOut, common::AnimationFormat format,
+                                  QString& report) {
+    const common::Colour background =
+        options.sheet.background.value_or(common::colourFromRgb(workCorner));
+    const common::SheetGrid& grid = options.grid;
+    const common::Animation animation = common::sheetAnimation(
+        {laidOut, common::FrameGrid(options.settings.FrameSize, grid.columns()), grid.frameCount(),
+         common::makeColour(0, 0, 0)},
+        options.sheet, background, format, framesPerSecond(options), SheetFramesLoop);
+    const common::Status status =
+        common::writeSheetAnimation(options.output, animation, format, options.sheet);
+    if (status.ok())
+        report = QStringLiteral("Wrote %1 frames of %2 x %2 pixels to %3 (%4)")
+                     .arg(animation.frames.size())
+                     .arg(options.settings.FrameSize)
+                     .arg(options.output, common::animationSummary(animation, format));
+    return status;
+}
+
 // The frame image with the overlay composited: the work image of the windows,
 // without their base and overlay images, which the command does not need.
 common::Status readWorkImage(const ProcessOptions& options, QImage& work) {
@@ -99,7 +124,9 @@ common::Status readWorkImage(const ProcessOptions& options, QImage& work) {
     return status;
 }
 
-common::Status process(const ProcessOptions& options) {
+// Reads, recolours, lays out and writes what the options ask for; `report`
+// says what was written when a command line says so.
+common::Status process(const ProcessOptions& options, QString& report) {
     // Frame images may be large (a strip of 1536 x 32256 pixels takes 189 MiB):
     // the work image is recoloured where it is and let go once laid out.
     QImage work;
@@ -118,6 +145,9 @@ common::Status process(const ProcessOptions& options) {
         return status;
     if (options.sequence)
         return writeSequence(options.output, sheet, options.settings);
+    if (const std::optional<common::AnimationFormat> format =
+            common::animationFormatFor(options.output, options.sheet.animatedPng))
+        return writeAnimationFile(options, workCorner, sheet, *format, report);
     return writeSheetFiles(options, workCorner, sheet);
 }
 
@@ -131,7 +161,9 @@ QString processOptionsHelp() {
          {SheetOption::MaxSize, QString::number(common::MaximumImageEdge)},
          {SheetOption::Padding, QStringLiteral("0")},
          {SheetOption::Fps, QStringLiteral("15, the rate the console starts with")},
-         {SheetOption::FrameStep, QStringLiteral("1")}});
+         {SheetOption::FrameStep, QStringLiteral("1")},
+         {SheetOption::Repeat, QStringLiteral("forever")},
+         {SheetOption::Quality, QStringLiteral("lossless")}});
     return QString::fromUtf8(optionsText) + sheetHelp + QString::fromUtf8(valueFormsText);
 }
 
@@ -149,17 +181,21 @@ int runProcessCommand(const QStringList& arguments, std::ostream& out, std::ostr
     const common::Status read = ProcessOptions::read(words, options);
     if (!read.ok())
         return words.usageError(read.message(), err);
-    const common::Status status = process(options);
+    QString report;
+    const common::Status status = process(options, report);
     if (!status.ok()) {
         err << "koratune: " << status.message().toStdString() << '\n';
         return ExitFailure;
     }
+    if (!report.isEmpty())
+        out << report.toStdString() << '\n';
     if (options.sequence)
         return ExitSuccess;
     const QString warning = options.grid.powerOfTwoWarning();
     if (!warning.isEmpty())
         err << "koratune process: warning: " << warning.toStdString() << '\n';
-    if (showTiles)
+    // An animation has no tiles.
+    if (showTiles && report.isEmpty())
         err << options.grid.tilesText(framesPerSecond(options)).toStdString() << '\n';
     return ExitSuccess;
 }

@@ -1,6 +1,8 @@
 #include "cli/ProcessOptions.h"
 
 #include "common/ImageFile.h"
+#include "common/animation/AnimationFormat.h"
+#include "common/sheets/SheetAnimation.h"
 #include "core/FrameSelection.h"
 #include "core/SheetLayout.h"
 
@@ -48,7 +50,7 @@ common::Status readSheet(const common::CommandWords& words, ProcessOptions& opti
         return checkSequence(words);
     if (words.isSet(QStringLiteral("columns")))
         options.sheet.columns = options.columns;
-    status = options.sheet.checkOutput(options.output);
+    status = common::checkOutputOptions(options.sheet, options.output);
     if (!status.ok())
         return status;
     // Without --columns the sheet takes the output window's first columns for
@@ -66,7 +68,8 @@ const common::SheetCommandOptions& ProcessOptions::sheetOptions() {
     using common::SheetOption;
     static const common::SheetCommandOptions options(
         {SheetOption::Alpha, SheetOption::Background, SheetOption::MaxSize, SheetOption::PowerOfTwo,
-         SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps, SheetOption::FrameStep});
+         SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps, SheetOption::FrameStep,
+         SheetOption::Animation, SheetOption::Repeat, SheetOption::Quality});
     return options;
 }
 
@@ -92,9 +95,10 @@ common::Status ProcessOptions::read(const common::CommandWords& words, ProcessOp
     const QString output = words.value(outputOption);
     if (!words.isSet(outputOption))
         return common::Status::failure(QStringLiteral("expected -o OUT"));
-    if (!sequence && !common::imageFormatFor(output))
+    if (!sequence && !common::imageFormatFor(output) && !common::animationFormatFor(output, false))
         return common::Status::failure(
-            QStringLiteral("cannot tell the format of \"%1\"; use .bmp or .png").arg(output));
+            QStringLiteral("cannot tell the format of \"%1\"; use .bmp, .png, .gif, .apng or .webp")
+                .arg(output));
 
     ProcessOptions parsed;
     parsed.input = positional.first();
