@@ -3,6 +3,8 @@
 #include "cli/CommandLine.h"
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
+#include "common/animation/AnimationFormat.h"
+#include "common/palettes/PaletteFile.h"
 #include "common/sheets/SheetCommandOptions.h"
 #include "common/sheets/SheetCompanions.h"
 #include "common/sheets/SheetFiles.h"
@@ -36,7 +38,8 @@ const common::SheetCommandOptions& sheetOptions() {
     static const common::SheetCommandOptions options(
         {SheetOption::Alpha, SheetOption::Columns, SheetOption::MaxSize, SheetOption::PowerOfTwo,
          SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps, SheetOption::FrameStep,
-         SheetOption::MotionVectors, SheetOption::ColourMode});
+         SheetOption::MotionVectors, SheetOption::ColourMode, SheetOption::Palette,
+         SheetOption::Dither, SheetOption::Scale});
     return options;
 }
 
@@ -50,7 +53,10 @@ QString renderHelp() {
          {SheetOption::Fps, QStringLiteral("the design's preview rate")},
          {SheetOption::FrameStep, QStringLiteral("1")},
          {SheetOption::MotionVectors, QStringLiteral("none")},
-         {SheetOption::ColourMode, QStringLiteral("colour")}});
+         {SheetOption::ColourMode, QStringLiteral("colour")},
+         {SheetOption::Palette, QStringLiteral("none")},
+         {SheetOption::Dither, QStringLiteral("none")},
+         {SheetOption::Scale, QStringLiteral("1")}});
     return QStringLiteral(
                "Usage: kirabellum render DESIGN -o OUT [--seed N] [--loop [--cycles K]]\n"
                "                         [sheet options]\n"
@@ -158,8 +164,8 @@ QString cyclesProblem(const RenderOptions& options, const DesignDocument& design
 common::Status layOutSheet(const RenderRun& run, const common::SheetOptions& options,
                            common::SheetGrid& grid) {
     const StripLayout& strip = run.layout();
-    return common::SheetGrid::layOut({strip.FrameCount, strip.FrameSize, strip.Columns}, options,
-                                     grid);
+    return common::SheetGrid::layOut(
+        {strip.FrameCount, strip.FrameSize * options.scale, strip.Columns}, options, grid);
 }
 
 // The rendered strip as the sheet the options ask for; with none, the strip.
@@ -167,10 +173,11 @@ QImage sheetOf(const RenderRun& run, const common::SheetGrid& grid,
                const common::SheetOptions& options) {
     const StripLayout& strip = run.layout();
     // Empty cells hold the ramp's first colour, the strip's background.
-    const common::Colour background = run.engine().paletteColour(0);
-    return common::makeSheet(
-        {run.strip(), strip.grid(), strip.FrameCount, background, options.frameStep}, grid,
-        options.alpha, background);
+    const common::Colour background = run.background();
+    return common::makeSheet(common::enlargedFrames({run.strip(), strip.grid(), strip.FrameCount,
+                                                     background, options.frameStep},
+                                                    options.scale),
+                             grid, options.alpha, background, !options.palette.isEmpty());
 }
 
 } // namespace
@@ -213,11 +220,23 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
             return words.usageError(status.message(), err);
     }
 
+    RenderMode lockedMode = mode;
+    if (!options.sheet.palette.isEmpty()) {
+        common::Palette palette;
+        status = common::loadPalette(options.sheet.palette, palette);
+        if (!status.ok()) {
+            err << "kirabellum: " << status.message().toStdString() << '\n';
+            return ExitFailure;
+        }
+        lockedMode.palette = palette;
+        lockedMode.dither = options.sheet.dither;
+    }
+
     // As the render button does: the run may go on until the last frame.
     design.RenderCancel = 1;
     RandomSource random;
     RenderRun run(random);
-    status = run.PrepareRender(design, mode);
+    status = run.PrepareRender(design, lockedMode);
     if (!status.ok()) {
         err << "kirabellum: cannot render \"" << options.designPath.toStdString()
             << "\": " << status.message().toStdString() << '\n';
@@ -257,8 +276,10 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
                                options.sheet.frameStep, options.outputPath);
     const common::SheetDescription& description = files.description;
     if (status.ok())
-        status = common::writeSheet(options.outputPath, files.sheet, description,
-                                    options.sheet.metadata, files.images);
+        status =
+            common::writeSheet(options.outputPath,
+                               common::sheetToWrite(files.sheet, options.sheet, options.outputPath),
+                               description, options.sheet.metadata, files.images);
     if (!status.ok()) {
         err << "kirabellum: " << status.message().toStdString() << '\n';
         return ExitFailure;
@@ -271,15 +292,20 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     const QString warning = grid.powerOfTwoWarning();
     if (!warning.isEmpty())
         err << "kirabellum render: warning: " << warning.toStdString() << '\n';
+    if (options.sheet.dither == common::Dither::Diffusion &&
+        common::animationFormatFor(options.outputPath, options.sheet.animatedPng))
+        err << "kirabellum render: warning: diffusion dithering shimmers in an animation; "
+               "--dither ordered keeps still areas still\n";
     if (options.sheet.motionVectors == common::MotionVectorPreset::Unity)
         out << "Motion vector scale: "
             << QString::number(description.motionVectors->scale, 'g',
                                QLocale::FloatingPointShortest)
                    .toStdString()
             << " (" << description.motionVectors->imageFileName.toStdString() << ")\n";
-    out << "Wrote " << grid.frameCount() << " frames of " << run.layout().FrameSize << " x "
-        << run.layout().FrameSize << " pixels to " << options.outputPath.toStdString() << " ("
-        << sheet.width() << " x " << sheet.height() << ")\n";
+    const int frameSize = run.layout().FrameSize * options.sheet.scale;
+    out << "Wrote " << grid.frameCount() << " frames of " << frameSize << " x " << frameSize
+        << " pixels to " << options.outputPath.toStdString() << " (" << sheet.width() << " x "
+        << sheet.height() << ")\n";
     if (description.intensityRamp)
         out << "The sheet holds ramp indices; "
             << description.intensityRamp->imageFileName.toStdString() << " ("

@@ -4,6 +4,8 @@
 #include "cli/ProcessOptions.h"
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
+#include "common/palettes/PaletteFile.h"
+#include "common/palettes/PaletteMapping.h"
 #include "common/sheets/SheetFiles.h"
 #include "common/sheets/SheetImage.h"
 #include "core/FrameImages.h"
@@ -11,7 +13,9 @@
 #include "core/Recolouring.h"
 #include "core/SheetOutput.h"
 
+#include <optional>
 #include <ostream>
+#include <utility>
 
 namespace koratune {
 
@@ -66,21 +70,27 @@ SharedSettings keptSelection(const ProcessOptions& options) {
 }
 
 // The kept frames, laid out as the output window lays them out on the
-// sheet's columns, made into the sheet the options ask for and written with
-// its metadata. `workCorner` is the work image's top-left pixel, the default
-// background.
+// sheet's columns, locked to the palette when one is given, enlarged, made into
+// the sheet the options ask for and written with its metadata. `workCorner` is
+// the work image's top-left pixel, the default background.
 common::Status writeSheetFiles(const ProcessOptions& options, QRgb workCorner,
-                               const QImage& laidOut) {
-    const common::Colour black = common::makeColour(0, 0, 0);
-    const common::Colour background =
+                               const std::optional<common::Palette>& palette, QImage laidOut) {
+    common::Colour black = common::makeColour(0, 0, 0);
+    common::Colour background =
         options.sheet.background.value_or(common::colourFromRgb(workCorner));
     const common::SheetGrid& grid = options.grid;
-    const QImage sheet =
-        common::makeSheet({laidOut, common::FrameGrid(options.settings.FrameSize, grid.columns()),
-                           grid.frameCount(), black},
-                          grid, options.sheet.alpha, background);
+    const common::FrameGrid frames(options.settings.FrameSize, grid.columns());
+    if (palette) {
+        common::mapFramesToPalette(laidOut, frames, grid.frameCount(), *palette,
+                                   options.sheet.dither);
+        black = palette->nearest(black);
+        background = palette->nearest(background);
+    }
+    const QImage sheet = common::makeSheet(
+        common::enlargedFrames({laidOut, frames, grid.frameCount(), black}, options.sheet.scale),
+        grid, options.sheet.alpha, background, palette.has_value());
     return common::writeSheet(
-        options.output, sheet,
+        options.output, common::sheetToWrite(sheet, options.sheet, options.output),
         common::SheetDescription::of(
             options.output, grid, options.sheet.alpha, framesPerSecond(options), SheetFramesLoop,
             QString::fromLatin1(ProgramName), QString::fromLatin1(ProgramVersion)),
@@ -100,6 +110,13 @@ common::Status readWorkImage(const ProcessOptions& options, QImage& work) {
 }
 
 common::Status process(const ProcessOptions& options) {
+    std::optional<common::Palette> palette;
+    if (!options.sheet.palette.isEmpty()) {
+        palette.emplace();
+        const common::Status loaded = common::loadPalette(options.sheet.palette, *palette);
+        if (!loaded.ok())
+            return loaded;
+    }
     // Frame images may be large (a strip of 1536 x 32256 pixels takes 189 MiB):
     // the work image is recoloured where it is and let go once laid out.
     QImage work;
@@ -118,7 +135,7 @@ common::Status process(const ProcessOptions& options) {
         return status;
     if (options.sequence)
         return writeSequence(options.output, sheet, options.settings);
-    return writeSheetFiles(options, workCorner, sheet);
+    return writeSheetFiles(options, workCorner, palette, std::move(sheet));
 }
 
 } // namespace
@@ -131,7 +148,10 @@ QString processOptionsHelp() {
          {SheetOption::MaxSize, QString::number(common::MaximumImageEdge)},
          {SheetOption::Padding, QStringLiteral("0")},
          {SheetOption::Fps, QStringLiteral("15, the rate the console starts with")},
-         {SheetOption::FrameStep, QStringLiteral("1")}});
+         {SheetOption::FrameStep, QStringLiteral("1")},
+         {SheetOption::Palette, QStringLiteral("none")},
+         {SheetOption::Dither, QStringLiteral("none")},
+         {SheetOption::Scale, QStringLiteral("1")}});
     return QString::fromUtf8(optionsText) + sheetHelp + QString::fromUtf8(valueFormsText);
 }
 
