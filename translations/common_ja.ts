@@ -276,6 +276,14 @@
         <translation>透明度 %1</translation>
     </message>
     <message>
+        <source>--dither %1 needs --palette</source>
+        <translation>ディザ %1 にはパレットが必要です</translation>
+    </message>
+    <message>
+        <source>%1 does not go with %2</source>
+        <translation>%1 は %2 と一緒には使えません</translation>
+    </message>
+    <message>
         <source>--metadata json-hash and json-array would both write the same .json; choose one</source>
         <translation>メタデータの json-hash と json-array は同じ .json に書き出されます。どちらか一つを選んでください</translation>
     </message>

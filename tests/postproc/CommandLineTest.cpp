@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -495,6 +496,32 @@ TEST(CommandLineProcess, TheExecutableReportsThroughItsExitCodes) {
     for (const auto& c : cases) {
         common::test::expectRun(c, common::test::runProgramWithoutDisplay(
                                        QStringLiteral(KORATUNE_EXECUTABLE), c.arguments));
+    }
+}
+
+TEST_F(CommandLine, APaletteMapsEveryPixelAndScaleEnlargesTheSheet) {
+    const QString input = writeInput("grey.png", filledImage(48, 48, qRgb(128, 128, 128)));
+    struct Row {
+        const char* dither;
+        QSet<QRgb> colours;
+    };
+    const Row rows[] = {{"none", {qRgb(255, 255, 255)}},
+                        {"ordered", {qRgb(0, 0, 0), qRgb(255, 255, 255)}}};
+    for (const Row& row : rows) {
+        const CommandResult result =
+            run({QStringLiteral("process"), input, QStringLiteral("-o"), path("out.png"),
+                 QStringLiteral("--frame-size"), QStringLiteral("24"), QStringLiteral("--frames"),
+                 QStringLiteral("4"), QStringLiteral("--palette"), QStringLiteral("1-bit"),
+                 QStringLiteral("--dither"), QString::fromLatin1(row.dither),
+                 QStringLiteral("--scale"), QStringLiteral("2")});
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        const QImage sheet = read(path("out.png"));
+        EXPECT_EQ(sheet.size(), QSize(96, 96));
+        QSet<QRgb> used;
+        for (int y = 0; y < sheet.height(); ++y)
+            for (int x = 0; x < sheet.width(); ++x)
+                used.insert(sheet.pixel(x, y));
+        EXPECT_EQ(used, row.colours) << row.dither;
     }
 }
 

@@ -67,12 +67,16 @@ QRgb premultipliedPixel(QRgb pixel, Colour background) {
     return qRgba(premultiplied[0], premultiplied[1], premultiplied[2], alpha);
 }
 
-QImage withAlpha(const QImage& opaque, AlphaMode mode, Colour background) {
+QImage withAlpha(const QImage& opaque, AlphaMode mode, Colour background, bool keyedOnly) {
     if (mode == AlphaMode::Additive)
         return opaque;
     const QImage source = opaque.convertToFormat(QImage::Format_RGB32);
     QImage converted(source.size(), QImage::Format_ARGB32);
-    const auto convert = mode == AlphaMode::Straight ? straightPixel : premultipliedPixel;
+    const auto alphaOf = mode == AlphaMode::Straight ? straightPixel : premultipliedPixel;
+    const QRgb backgroundPixel = colourToRgb(background);
+    const auto convert = [&](QRgb pixel) {
+        return keyedOnly && pixel != backgroundPixel ? pixel : alphaOf(pixel, background);
+    };
     // Sheets are mostly background: a run of one colour is converted once.
     QRgb last = source.isNull() ? 0 : ~reinterpret_cast<const QRgb*>(source.constScanLine(0))[0];
     QRgb lastConverted = 0;
@@ -82,7 +86,7 @@ QImage withAlpha(const QImage& opaque, AlphaMode mode, Colour background) {
         for (int x = 0; x < source.width(); ++x) {
             if (from[x] != last) {
                 last = from[x];
-                lastConverted = convert(last, background);
+                lastConverted = convert(last);
             }
             to[x] = lastConverted;
         }

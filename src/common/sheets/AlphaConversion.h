@@ -29,6 +29,8 @@ QRgb premultipliedPixel(QRgb pixel, Colour background);
 // An opaque image in `mode`: additive leaves it as it is (32-bit RGB); the
 // other modes give 32-bit ARGB pixels holding the values above as they are
 // written to a file (QImage::Format_ARGB32, premultiplied values included).
-QImage withAlpha(const QImage& opaque, AlphaMode mode, Colour background);
+// `keyedOnly`: only the background itself becomes transparent, every other
+// pixel stays as it is, opaque (a sheet locked to a palette keeps its colours).
+QImage withAlpha(const QImage& opaque, AlphaMode mode, Colour background, bool keyedOnly = false);
 
 } // namespace common

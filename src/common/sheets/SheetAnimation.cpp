@@ -136,11 +136,11 @@ Animation sheetAnimation(const SheetFrames& frames, const SheetOptions& options,
     const Colour cellColour = additive ? frames.emptyCellColour : background;
     for (int frame = 0; frame < frames.frameCount; frame += frames.frameStep) {
         const QImage opaque = opaqueFrame(frames, frame, cellColour);
-        animation.frames.push_back(format == AnimationFormat::Gif &&
-                                           options.alpha == AlphaMode::Straight
-                                       ? keyedFrame(opaque, background)
-                                       : withAlpha(opaque, options.alpha, background)
-                                             .convertToFormat(QImage::Format_ARGB32));
+        animation.frames.push_back(
+            format == AnimationFormat::Gif && options.alpha == AlphaMode::Straight
+                ? keyedFrame(opaque, background)
+                : withAlpha(opaque, options.alpha, background, !options.palette.isEmpty())
+                      .convertToFormat(QImage::Format_ARGB32));
     }
     return animation;
 }

@@ -25,14 +25,15 @@ Status writePngAsHeld(QIODevice& device, const QImage& image) {
     return Status::success();
 }
 
-// Colours with alpha are written as 32-bit RGBA, ramp indices as they are held
-// (grey or RGB); additive colours as every picture is.
+// Colours with alpha are written as 32-bit RGBA, ramp indices and a sheet of
+// palette indices (Format_Indexed8) as they are held; additive colours as every
+// picture is.
 Status writeImageFile(const QString& path, const QImage& sheet,
                       const SheetDescription& description) {
-    if (description.alpha == AlphaMode::Additive && !description.intensityRamp)
+    const bool asHeld = description.intensityRamp || sheet.format() == QImage::Format_Indexed8;
+    if (description.alpha == AlphaMode::Additive && !asHeld)
         return writeImage(path, sheet);
-    const QImage held =
-        description.intensityRamp ? sheet : sheet.convertToFormat(QImage::Format_ARGB32);
+    const QImage held = asHeld ? sheet : sheet.convertToFormat(QImage::Format_ARGB32);
     return writeFileAtomically(path,
                                [&held](QIODevice& device) { return writePngAsHeld(device, held); })
         .prefixed(

@@ -1,5 +1,7 @@
 #include "common/sheets/SheetImage.h"
 
+#include "common/ImageFile.h"
+#include "common/palettes/IndexedImage.h"
 #include "common/sheets/AlphaConversion.h"
 
 #include <algorithm>
@@ -32,7 +34,7 @@ void copyRect(const QImage& source, const QRect& from, QImage& target, QPoint at
 } // namespace
 
 QImage makeSheet(const SheetFrames& frames, const SheetGrid& grid, AlphaMode mode,
-                 Colour background) {
+                 Colour background, bool keyedOnly) {
     const QImage source = frames.image.convertToFormat(QImage::Format_RGB32);
     QImage sheet(grid.width(), grid.height(), QImage::Format_RGB32);
     fillRect(sheet, sheet.rect(), background);
@@ -46,7 +48,24 @@ QImage makeSheet(const SheetFrames& frames, const SheetGrid& grid, AlphaMode mod
         if (cell < grid.frameCount() && frame < frames.frameCount)
             copyRect(source, frames.grid.cellRect(frame), sheet, frameRect.topLeft());
     }
-    return withAlpha(sheet, mode, background);
+    return withAlpha(sheet, mode, background, keyedOnly);
+}
+
+SheetFrames enlargedFrames(const SheetFrames& frames, int scale) {
+    if (scale == 1)
+        return frames;
+    SheetFrames enlarged = frames;
+    enlarged.image = frames.image.scaled(frames.image.size() * scale, Qt::IgnoreAspectRatio,
+                                         Qt::FastTransformation);
+    enlarged.grid = FrameGrid(frames.grid.frameSize() * scale, frames.grid.columns());
+    return enlarged;
+}
+
+QImage sheetToWrite(const QImage& sheet, const SheetOptions& options, const QString& imagePath) {
+    if (options.palette.isEmpty() || imageFormatFor(imagePath) != ImageFormat::Png)
+        return sheet;
+    const QImage indexed = indexedImage(sheet);
+    return indexed.isNull() ? sheet : indexed;
 }
 
 } // namespace common

@@ -29,8 +29,18 @@ struct SheetFrames {
 // alpha, every pixel converted against `background` (see withAlpha), so all of
 // that but the frames becomes transparent. In the additive mode, with the
 // frames' own columns and no padding or power-of-two edges, that is the frames'
-// image itself, pixel for pixel.
+// image itself, pixel for pixel. `keyedOnly`: the alpha makes only the
+// background transparent (see withAlpha), as for frames locked to a palette.
 QImage makeSheet(const SheetFrames& frames, const SheetGrid& grid, AlphaMode mode,
-                 Colour background);
+                 Colour background, bool keyedOnly = false);
+
+// The frames enlarged `scale` times by nearest neighbour, their grid's cells
+// with them, so that a sheet made of them is in the enlarged pixels throughout.
+SheetFrames enlargedFrames(const SheetFrames& frames, int scale);
+
+// The sheet as it is written to `imagePath`: with a palette set, a .png output
+// and at most 256 pixel values, the indexed image (see indexedImage); otherwise
+// the sheet itself.
+QImage sheetToWrite(const QImage& sheet, const SheetOptions& options, const QString& imagePath);
 
 } // namespace common

@@ -53,6 +53,25 @@ Status SheetOptions::checkOutput(const QString& imagePath) const {
     if (colour == SheetColour::Intensity && !png)
         return needsPng(QCoreApplication::translate("common::SheetOptions", "--colour %1")
                             .arg(sheetColourName(colour)));
+    const auto refused = [](const QString& option, const QString& other) {
+        return Status::failure(
+            QCoreApplication::translate("common::SheetOptions", "%1 does not go with %2")
+                .arg(option, other));
+    };
+    if (dither != Dither::None && palette.isEmpty())
+        return Status::failure(
+            QCoreApplication::translate("common::SheetOptions", "--dither %1 needs --palette")
+                .arg(ditherName(dither)));
+    const QString intensity = QStringLiteral("--colour %1").arg(sheetColourName(colour));
+    if (!palette.isEmpty() && colour == SheetColour::Intensity)
+        return refused(QStringLiteral("--palette"), intensity);
+    const QString scaled = QStringLiteral("--scale %1").arg(scale);
+    if (scale > 1 && colour == SheetColour::Intensity)
+        return refused(scaled, intensity);
+    if (scale > 1 && motionVectors != MotionVectorPreset::None)
+        return refused(
+            scaled,
+            QStringLiteral("--motion-vectors %1").arg(motionVectorPresetName(motionVectors)));
     if (writes(*this, MetadataFormat::JsonHash) && writes(*this, MetadataFormat::JsonArray))
         return Status::failure(QCoreApplication::translate(
             "common::SheetOptions",

@@ -84,8 +84,10 @@ struct SheetOptions {
     int scale = 1;
 
     // Whether the sheet can be written to `imagePath` with these options: a
-    // mode with alpha and a sheet of ramp indices need a .png, and the two JSON
-    // forms would share one file.
+    // mode with alpha and a sheet of ramp indices need a .png, the two JSON
+    // forms would share one file, dithering needs a palette, a sheet of ramp
+    // indices takes no palette, and neither it nor motion vectors (measured in
+    // the frames' own pixels) take a scale.
     // The message names the option at fault.
     Status checkOutput(const QString& imagePath) const;
 

@@ -4,6 +4,7 @@
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
 #include "common/animation/AnimationFormat.h"
+#include "common/palettes/PaletteFile.h"
 #include "common/sheets/SheetAnimation.h"
 #include "common/sheets/SheetCommandOptions.h"
 #include "common/sheets/SheetCompanions.h"
@@ -39,7 +40,8 @@ const common::SheetCommandOptions& sheetOptions() {
         {SheetOption::Alpha, SheetOption::Columns, SheetOption::MaxSize, SheetOption::PowerOfTwo,
          SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps, SheetOption::FrameStep,
          SheetOption::MotionVectors, SheetOption::ColourMode, SheetOption::Animation,
-         SheetOption::Repeat, SheetOption::Quality});
+         SheetOption::Repeat, SheetOption::Quality, SheetOption::Palette, SheetOption::Dither,
+         SheetOption::Scale});
     return options;
 }
 
@@ -55,7 +57,10 @@ QString renderHelp() {
          {SheetOption::MotionVectors, QStringLiteral("none")},
          {SheetOption::ColourMode, QStringLiteral("colour")},
          {SheetOption::Repeat, QStringLiteral("forever")},
-         {SheetOption::Quality, QStringLiteral("lossless")}});
+         {SheetOption::Quality, QStringLiteral("lossless")},
+         {SheetOption::Palette, QStringLiteral("none")},
+         {SheetOption::Dither, QStringLiteral("none")},
+         {SheetOption::Scale, QStringLiteral("1")}});
     return QStringLiteral(
                "Usage: kirabellum render DESIGN -o OUT [--seed N] [--loop [--cycles K]]\n"
                "                         [sheet options]\n"
@@ -166,25 +171,29 @@ QString cyclesProblem(const RenderOptions& options, const DesignDocument& design
 common::Status layOutSheet(const RenderRun& run, const common::SheetOptions& options,
                            common::SheetGrid& grid) {
     const StripLayout& strip = run.layout();
-    return common::SheetGrid::layOut({strip.FrameCount, strip.FrameSize, strip.Columns}, options,
-                                     grid);
+    return common::SheetGrid::layOut(
+        {strip.FrameCount, strip.FrameSize * options.scale, strip.Columns}, options, grid);
 }
 
-// The ramp's first colour: the strip's background, which empty cells hold too.
+// The ramp's first colour (with a palette, as snapped to it): the strip's
+// background, which empty cells hold too.
 common::Colour stripBackground(const RenderRun& run) {
-    return run.engine().paletteColour(0);
+    return run.background();
 }
 
-// The rendered frames a sheet or an animation keeps.
+// The rendered frames a sheet or an animation keeps, enlarged by --scale.
 common::SheetFrames keptFrames(const RenderRun& run, const common::SheetOptions& options) {
     const StripLayout& strip = run.layout();
-    return {run.strip(), strip.grid(), strip.FrameCount, stripBackground(run), options.frameStep};
+    return common::enlargedFrames(
+        {run.strip(), strip.grid(), strip.FrameCount, stripBackground(run), options.frameStep},
+        options.scale);
 }
 
 // The rendered strip as the sheet the options ask for; with none, the strip.
 QImage sheetOf(const RenderRun& run, const common::SheetGrid& grid,
                const common::SheetOptions& options) {
-    return common::makeSheet(keptFrames(run, options), grid, options.alpha, stripBackground(run));
+    return common::makeSheet(keptFrames(run, options), grid, options.alpha, stripBackground(run),
+                             !options.palette.isEmpty());
 }
 
 void warnIfUnsettled(const RenderRun& run, std::ostream& err) {
@@ -210,8 +219,10 @@ int writeAnimation(const RenderRun& run, const RenderOptions& options,
         return ExitFailure;
     }
     warnIfUnsettled(run, err);
-    out << "Wrote " << animation.frames.size() << " frames of " << run.layout().FrameSize << " x "
-        << run.layout().FrameSize << " pixels to " << options.outputPath.toStdString() << " ("
+    out << "Wrote " << animation.frames.size() << " frames of "
+        << run.layout().FrameSize * options.sheet.scale << " x "
+        << run.layout().FrameSize * options.sheet.scale << " pixels to "
+        << options.outputPath.toStdString() << " ("
         << common::animationSummary(animation, format).toStdString() << ")\n";
     return ExitSuccess;
 }
@@ -256,11 +267,23 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
             return words.usageError(status.message(), err);
     }
 
+    RenderMode lockedMode = mode;
+    if (!options.sheet.palette.isEmpty()) {
+        common::Palette palette;
+        status = common::loadPalette(options.sheet.palette, palette);
+        if (!status.ok()) {
+            err << "kirabellum: " << status.message().toStdString() << '\n';
+            return ExitFailure;
+        }
+        lockedMode.palette = palette;
+        lockedMode.dither = options.sheet.dither;
+    }
+
     // As the render button does: the run may go on until the last frame.
     design.RenderCancel = 1;
     RandomSource random;
     RenderRun run(random);
-    status = run.PrepareRender(design, mode);
+    status = run.PrepareRender(design, lockedMode);
     if (!status.ok()) {
         err << "kirabellum: cannot render \"" << options.designPath.toStdString()
             << "\": " << status.message().toStdString() << '\n';
@@ -303,8 +326,10 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
                                options.sheet.frameStep, options.outputPath);
     const common::SheetDescription& description = files.description;
     if (status.ok())
-        status = common::writeSheet(options.outputPath, files.sheet, description,
-                                    options.sheet.metadata, files.images);
+        status =
+            common::writeSheet(options.outputPath,
+                               common::sheetToWrite(files.sheet, options.sheet, options.outputPath),
+                               description, options.sheet.metadata, files.images);
     if (!status.ok()) {
         err << "kirabellum: " << status.message().toStdString() << '\n';
         return ExitFailure;
@@ -313,15 +338,20 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     const QString warning = grid.powerOfTwoWarning();
     if (!warning.isEmpty())
         err << "kirabellum render: warning: " << warning.toStdString() << '\n';
+    if (options.sheet.dither == common::Dither::Diffusion &&
+        common::animationFormatFor(options.outputPath, options.sheet.animatedPng))
+        err << "kirabellum render: warning: diffusion dithering shimmers in an animation; "
+               "--dither ordered keeps still areas still\n";
     if (options.sheet.motionVectors == common::MotionVectorPreset::Unity)
         out << "Motion vector scale: "
             << QString::number(description.motionVectors->scale, 'g',
                                QLocale::FloatingPointShortest)
                    .toStdString()
             << " (" << description.motionVectors->imageFileName.toStdString() << ")\n";
-    out << "Wrote " << grid.frameCount() << " frames of " << run.layout().FrameSize << " x "
-        << run.layout().FrameSize << " pixels to " << options.outputPath.toStdString() << " ("
-        << sheet.width() << " x " << sheet.height() << ")\n";
+    const int frameSize = run.layout().FrameSize * options.sheet.scale;
+    out << "Wrote " << grid.frameCount() << " frames of " << frameSize << " x " << frameSize
+        << " pixels to " << options.outputPath.toStdString() << " (" << sheet.width() << " x "
+        << sheet.height() << ")\n";
     if (description.intensityRamp)
         out << "The sheet holds ramp indices; "
             << description.intensityRamp->imageFileName.toStdString() << " ("

@@ -5,6 +5,8 @@
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
 #include "common/animation/AnimationFormat.h"
+#include "common/palettes/PaletteFile.h"
+#include "common/palettes/PaletteMapping.h"
 #include "common/sheets/SheetAnimation.h"
 #include "common/sheets/SheetFiles.h"
 #include "common/sheets/SheetImage.h"
@@ -13,7 +15,9 @@
 #include "core/Recolouring.h"
 #include "core/SheetOutput.h"
 
+#include <optional>
 #include <ostream>
+#include <utility>
 
 namespace koratune {
 
@@ -68,46 +72,61 @@ SharedSettings keptSelection(const ProcessOptions& options) {
     return settings;
 }
 
-// The kept frames, laid out as the output window lays them out on the
-// sheet's columns, made into the sheet the options ask for and written with
-// its metadata. `workCorner` is the work image's top-left pixel, the default
+// The kept frames as a sheet or an animation takes them, with the background
+// and empty-cell colours: laid out as the output window lays them out on the
+// sheet's columns, locked to the palette when one is given (those colours too)
+// and enlarged. `workCorner` is the work image's top-left pixel, the default
 // background.
-common::Status writeSheetFiles(const ProcessOptions& options, QRgb workCorner,
-                               const QImage& laidOut) {
-    const common::Colour black = common::makeColour(0, 0, 0);
-    const common::Colour background =
+struct KeptFrames {
+    common::SheetFrames frames;
+    common::Colour background = 0;
+};
+
+KeptFrames keptFrames(const ProcessOptions& options, QRgb workCorner,
+                      const std::optional<common::Palette>& palette, QImage laidOut) {
+    common::Colour black = common::makeColour(0, 0, 0);
+    common::Colour background =
         options.sheet.background.value_or(common::colourFromRgb(workCorner));
     const common::SheetGrid& grid = options.grid;
-    const QImage sheet =
-        common::makeSheet({laidOut, common::FrameGrid(options.settings.FrameSize, grid.columns()),
-                           grid.frameCount(), black},
-                          grid, options.sheet.alpha, background);
+    const common::FrameGrid frames(options.settings.FrameSize, grid.columns());
+    if (palette) {
+        common::mapFramesToPalette(laidOut, frames, grid.frameCount(), *palette,
+                                   options.sheet.dither);
+        black = palette->nearest(black);
+        background = palette->nearest(background);
+    }
+    return {
+        common::enlargedFrames({laidOut, frames, grid.frameCount(), black}, options.sheet.scale),
+        background};
+}
+
+// The kept frames made into the sheet the options ask for and written with its
+// metadata.
+common::Status writeSheetFiles(const ProcessOptions& options, const KeptFrames& kept) {
+    const common::SheetGrid& grid = options.grid;
+    const QImage sheet = common::makeSheet(kept.frames, grid, options.sheet.alpha, kept.background,
+                                           !options.sheet.palette.isEmpty());
     return common::writeSheet(
-        options.output, sheet,
+        options.output, common::sheetToWrite(sheet, options.sheet, options.output),
         common::SheetDescription::of(
             options.output, grid, options.sheet.alpha, framesPerSecond(options), SheetFramesLoop,
             QString::fromLatin1(ProgramName), QString::fromLatin1(ProgramVersion)),
         options.sheet.metadata);
 }
 
-// The kept frames, laid out as writeSheetFiles takes them, written as the
-// animation `format`; `report` says what was written.
-common::Status writeAnimationFile(const ProcessOptions& options, QRgb workCorner,
-                                  const QImage& laidOut, common::AnimationFormat format,
-                                  QString& report) {
-    const common::Colour background =
-        options.sheet.background.value_or(common::colourFromRgb(workCorner));
-    const common::SheetGrid& grid = options.grid;
-    const common::Animation animation = common::sheetAnimation(
-        {laidOut, common::FrameGrid(options.settings.FrameSize, grid.columns()), grid.frameCount(),
-         common::makeColour(0, 0, 0)},
-        options.sheet, background, format, framesPerSecond(options), SheetFramesLoop);
+// The kept frames written as the animation `format`; `report` says what was
+// written.
+common::Status writeAnimationFile(const ProcessOptions& options, const KeptFrames& kept,
+                                  common::AnimationFormat format, QString& report) {
+    const common::Animation animation =
+        common::sheetAnimation(kept.frames, options.sheet, kept.background, format,
+                               framesPerSecond(options), SheetFramesLoop);
     const common::Status status =
         common::writeSheetAnimation(options.output, animation, format, options.sheet);
     if (status.ok())
         report = QStringLiteral("Wrote %1 frames of %2 x %2 pixels to %3 (%4)")
                      .arg(animation.frames.size())
-                     .arg(options.settings.FrameSize)
+                     .arg(options.settings.FrameSize * options.sheet.scale)
                      .arg(options.output, common::animationSummary(animation, format));
     return status;
 }
@@ -127,6 +146,13 @@ common::Status readWorkImage(const ProcessOptions& options, QImage& work) {
 // Reads, recolours, lays out and writes what the options ask for; `report`
 // says what was written when a command line says so.
 common::Status process(const ProcessOptions& options, QString& report) {
+    std::optional<common::Palette> palette;
+    if (!options.sheet.palette.isEmpty()) {
+        palette.emplace();
+        const common::Status loaded = common::loadPalette(options.sheet.palette, *palette);
+        if (!loaded.ok())
+            return loaded;
+    }
     // Frame images may be large (a strip of 1536 x 32256 pixels takes 189 MiB):
     // the work image is recoloured where it is and let go once laid out.
     QImage work;
@@ -147,8 +173,9 @@ common::Status process(const ProcessOptions& options, QString& report) {
         return writeSequence(options.output, sheet, options.settings);
     if (const std::optional<common::AnimationFormat> format =
             common::animationFormatFor(options.output, options.sheet.animatedPng))
-        return writeAnimationFile(options, workCorner, sheet, *format, report);
-    return writeSheetFiles(options, workCorner, sheet);
+        return writeAnimationFile(
+            options, keptFrames(options, workCorner, palette, std::move(sheet)), *format, report);
+    return writeSheetFiles(options, keptFrames(options, workCorner, palette, std::move(sheet)));
 }
 
 } // namespace
@@ -163,7 +190,10 @@ QString processOptionsHelp() {
          {SheetOption::Fps, QStringLiteral("15, the rate the console starts with")},
          {SheetOption::FrameStep, QStringLiteral("1")},
          {SheetOption::Repeat, QStringLiteral("forever")},
-         {SheetOption::Quality, QStringLiteral("lossless")}});
+         {SheetOption::Quality, QStringLiteral("lossless")},
+         {SheetOption::Palette, QStringLiteral("none")},
+         {SheetOption::Dither, QStringLiteral("none")},
+         {SheetOption::Scale, QStringLiteral("1")}});
     return QString::fromUtf8(optionsText) + sheetHelp + QString::fromUtf8(valueFormsText);
 }
 

@@ -57,7 +57,7 @@ common::Status readSheet(const common::CommandWords& words, ProcessOptions& opti
     // the frames it keeps.
     const int framesUsed = FrameSelection(options.settings).count();
     return common::SheetGrid::layOut(
-        {framesUsed, options.settings.FrameSize,
+        {framesUsed, options.settings.FrameSize * options.sheet.scale,
          SheetLayout::initialColumns(options.sheet.keptFrameCount(framesUsed))},
         options.sheet, options.grid);
 }
@@ -69,7 +69,8 @@ const common::SheetCommandOptions& ProcessOptions::sheetOptions() {
     static const common::SheetCommandOptions options(
         {SheetOption::Alpha, SheetOption::Background, SheetOption::MaxSize, SheetOption::PowerOfTwo,
          SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps, SheetOption::FrameStep,
-         SheetOption::Animation, SheetOption::Repeat, SheetOption::Quality});
+         SheetOption::Animation, SheetOption::Repeat, SheetOption::Quality, SheetOption::Palette,
+         SheetOption::Dither, SheetOption::Scale});
     return options;
 }
 

@@ -87,9 +87,12 @@ common::Status RenderRun::PrepareRender(const DesignDocument& design, const Rend
     startSeed_ = random_.state();
     engine_->setLoop(mode.loop ? design.FrameCount : 0, startSeed_);
     status = engine_->PrepareRender(design);
+    paletteFrame_.reset();
+    if (mode.palette)
+        paletteFrame_.emplace(engine_->preparation(), *mode.palette, mode.dither);
     // The palette is built even when the spark images fail, and the strip is
     // cleared to its first colour either way.
-    strip_ = filledStrip(layout_, common::colourToRgb(engine_->paletteColour(0)));
+    strip_ = filledStrip(layout_, common::colourToRgb(background()));
     // Cells without a frame hold index 0, the ramp's first colour.
     intensityStrip_ = mode.recordIntensity ? filledStrip(layout_, qRgb(0, 0, 0)) : QImage();
     prepared_ = status.ok();
@@ -111,7 +114,10 @@ int RenderRun::RunFrames(const DesignDocument& design, const RenderHooks& hooks)
                                                  engine_->preparation(), mode_.frameStep));
         engine_->advanceFrame();
         const QPoint origin = layout_.cellOrigin(frameIndex);
-        engine_->drawFrame(strip_, origin);
+        if (paletteFrame_)
+            paletteFrame_->draw(engine_->canvas(), strip_, origin);
+        else
+            engine_->drawFrame(strip_, origin);
         if (mode_.recordIntensity)
             drawRampIndices(*engine_, intensityStrip_, origin);
         if (hooks.frameDrawn)
@@ -126,6 +132,10 @@ int RenderRun::RunFrames(const DesignDocument& design, const RenderHooks& hooks)
         if (hooks.betweenFrames)
             hooks.betweenFrames();
     }
+}
+
+common::Colour RenderRun::background() const {
+    return paletteFrame_ ? paletteFrame_->background() : engine_->paletteColour(0);
 }
 
 bool RenderRun::settle(const DesignDocument& design, const RenderHooks& hooks) {

@@ -2,8 +2,11 @@
 
 #include "common/Status.h"
 #include "common/WorkerPool.h"
+#include "common/palettes/Palette.h"
 #include "common/sheets/MotionVectorFrame.h"
+#include "common/sheets/SheetOptions.h"
 #include "core/document/DesignDocument.h"
+#include "core/render/PaletteFrame.h"
 #include "core/render/ParticleEngine.h"
 #include "core/render/RandomSource.h"
 #include "core/render/StripLayout.h"
@@ -54,6 +57,9 @@ struct RenderMode {
     bool recordMotion = false;
     // Record every frame's ramp indices (see RenderRun::intensityStrip).
     bool recordIntensity = false;
+    // Frames locked to this palette, dithered as `dither` says (see PaletteFrame).
+    std::optional<common::Palette> palette;
+    common::Dither dither = common::Dither::None;
 
     // The mode a design's own render settings ask for.
     static RenderMode of(const RenderSettings& settings);
@@ -118,6 +124,9 @@ public:
     const RenderMode& mode() const { return mode_; }
     const StripLayout& layout() const { return layout_; }
     const ParticleEngine& engine() const { return *engine_; }
+    // The strip's background and the colour of cells without a frame: the
+    // ramp's first colour, snapped to the mode's palette when it has one.
+    common::Colour background() const;
 
 private:
     // Loop mode: runs periods unrecorded until they repeat. False when the
@@ -134,6 +143,7 @@ private:
     QImage strip_;
     std::vector<common::MotionVectorFrame> motion_;
     QImage intensityStrip_;
+    std::optional<PaletteFrame> paletteFrame_;
     bool prepared_ = false;
 };
 
