@@ -2,6 +2,7 @@
 
 #include "common/AtomicFile.h"
 #include "common/ImageFile.h"
+#include "common/PngFile.h"
 #include "common/sheets/AtlasJson.h"
 #include "common/sheets/FrameStripInfo.h"
 #include "common/sheets/GodotSpriteFrames.h"
@@ -31,10 +32,13 @@ Status writeImageFile(const QString& path, const QImage& sheet,
                       const SheetDescription& description) {
     if (description.alpha == AlphaMode::Additive && !description.intensityRamp)
         return writeImage(path, sheet);
-    const QImage held =
-        description.intensityRamp ? sheet : sheet.convertToFormat(QImage::Format_ARGB32);
     return writeFileAtomically(path,
-                               [&held](QIODevice& device) { return writePngAsHeld(device, held); })
+                               [&](QIODevice& device) {
+                                   if (description.intensityRamp)
+                                       return writePngAsHeld(device, sheet);
+                                   return writePng(device,
+                                                   sheet.convertToFormat(QImage::Format_ARGB32));
+                               })
         .prefixed(
             QCoreApplication::translate("common::SheetFiles", "Cannot write the picture \"%1\"")
                 .arg(path));
