@@ -2,6 +2,7 @@
 
 #include "common/AtomicFile.h"
 #include "common/BitmapFile.h"
+#include "common/PngFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -130,9 +131,12 @@ Status readImage(const QString& path, QImage& image) {
 }
 
 Status writeImage(QIODevice& device, const QImage& image, ImageFormat format) {
-    QImageWriter writer(&device, format == ImageFormat::Bmp ? "bmp" : "png");
-    // 32-bit RGB without alpha is written as a 24-bit bitmap.
-    if (!writer.write(image.convertToFormat(QImage::Format_RGB32)))
+    // 32-bit RGB without alpha is written as a 24-bit bitmap or PNG.
+    const QImage opaque = image.convertToFormat(QImage::Format_RGB32);
+    if (format == ImageFormat::Png)
+        return writePng(device, opaque);
+    QImageWriter writer(&device, "bmp");
+    if (!writer.write(opaque))
         return Status::failure(
             writer.error() == QImageWriter::UnknownError
                 ? QCoreApplication::translate("common::ImageFile",

@@ -2,6 +2,7 @@
 
 #include "common/AtomicFile.h"
 #include "common/ImageFile.h"
+#include "common/PngFile.h"
 #include "common/sheets/AtlasJson.h"
 #include "common/sheets/FrameStripInfo.h"
 #include "common/sheets/GodotSpriteFrames.h"
@@ -33,9 +34,13 @@ Status writeImageFile(const QString& path, const QImage& sheet,
     const bool asHeld = description.intensityRamp || sheet.format() == QImage::Format_Indexed8;
     if (description.alpha == AlphaMode::Additive && !asHeld)
         return writeImage(path, sheet);
-    const QImage held = asHeld ? sheet : sheet.convertToFormat(QImage::Format_ARGB32);
     return writeFileAtomically(path,
-                               [&held](QIODevice& device) { return writePngAsHeld(device, held); })
+                               [&](QIODevice& device) {
+                                   if (asHeld)
+                                       return writePngAsHeld(device, sheet);
+                                   return writePng(device,
+                                                   sheet.convertToFormat(QImage::Format_ARGB32));
+                               })
         .prefixed(
             QCoreApplication::translate("common::SheetFiles", "Cannot write the picture \"%1\"")
                 .arg(path));
