@@ -348,6 +348,7 @@ void SheetExportDialog::paletteChosen(int index) {
         retranslate();
     }
     paletteIndex_ = index;
+    enableRowsForFormat();
     refresh();
 }
 
@@ -374,6 +375,10 @@ void SheetExportDialog::enableRowsForFormat() {
     outputLabels_[2]->setEnabled(webP);
     lossless_->setEnabled(webP);
     quality_->setEnabled(webP && !lossless_->isChecked());
+    // Dithering lies between a palette's colours.
+    const bool palette = palette_->currentIndex() > 0;
+    outputLabels_[4]->setEnabled(palette);
+    dither_->setEnabled(palette);
 }
 
 void SheetExportDialog::showThumbnail(const SheetOptions& options) {
@@ -559,7 +564,8 @@ SheetOptions SheetExportDialog::options() const {
         options.palette = paletteFile_;
     else if (paletteIndex > 0)
         options.palette = palette_->itemText(paletteIndex);
-    options.dither = static_cast<Dither>(dither_->currentIndex());
+    if (!options.palette.isEmpty())
+        options.dither = static_cast<Dither>(dither_->currentIndex());
     options.scale = scale_->value();
     if (const std::optional<AnimationFormat> animation = animationFormat()) {
         options.animatedPng = animation == AnimationFormat::Apng;
