@@ -87,6 +87,32 @@ TEST(SheetExportOutput, APaletteFileThatCannotBeReadShowsItsMessageAndCannotBeWr
     EXPECT_TRUE(dialog.writeButton()->isEnabled());
 }
 
+TEST(SheetExportOutput, TheThumbnailIsTheFirstFrameAsWrittenOrAsTheProgramMakesIt) {
+    test::FakeDialogs dialogs;
+    SheetExportSource source = movingDot();
+    {
+        SheetExportDialog dialog(source, dialogs);
+        dialog.scaleBox()->setValue(4);
+        // 32 pixels shown 5 times larger, whole pixels of the frame enlarged 4 times.
+        const QImage shown = dialog.thumbnailLabel()->pixmap().toImage();
+        ASSERT_EQ(shown.size(), QSize(160, 160));
+        EXPECT_EQ(shown.pixelColor(20 * (2 + 0) + 10, 20 * 3 + 10), QColor(250, 200, 40));
+        EXPECT_EQ(shown.pixelColor(20 * 4 + 10, 20 * 3 + 10), QColor(Qt::black));
+    }
+    std::vector<SheetOptions> asked;
+    source.firstFrame = [&asked](const SheetOptions& options) {
+        asked.push_back(options);
+        QImage frame(8, 8, QImage::Format_ARGB32);
+        frame.fill(Qt::green);
+        return frame;
+    };
+    SheetExportDialog dialog(source, dialogs);
+    dialog.paletteBox()->setCurrentIndex(1);
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.back().palette, builtInPaletteNames().front());
+    EXPECT_EQ(dialog.thumbnailLabel()->pixmap().toImage().pixelColor(80, 80), QColor(Qt::green));
+}
+
 TEST(SheetExportOutput, EachFormatOffersItsOwnRows) {
     test::FakeDialogs dialogs;
     SheetExportDialog dialog(movingDot(), dialogs);

@@ -49,6 +49,15 @@ QIcon rampIcon(std::size_t index) {
     return QIcon(QPixmap::fromImage(stretchWithoutSmoothing(ramp, QSize(16, 16))));
 }
 
+// A palette's colours side by side, for its menu entry.
+QIcon paletteIcon(const QString& name) {
+    const common::Palette palette = *common::builtInPalette(name);
+    QImage colours(palette.size(), 1, QImage::Format_RGB32);
+    for (int index = 0; index < palette.size(); ++index)
+        colours.setPixel(index, 0, common::colourToRgb(palette.colour(index)));
+    return QIcon(QPixmap::fromImage(stretchWithoutSmoothing(colours, QSize(16, 16))));
+}
+
 } // namespace
 
 F_Color::F_Color(DesignerSession& session) : ToolWindow(session, ToolKind::Color) {
@@ -68,7 +77,8 @@ F_Color::F_Color(DesignerSession& session) : ToolWindow(session, ToolKind::Color
     ramps->addSeparator();
     PaletteMenu = ramps->addMenu(QString());
     for (const QString& name : common::builtInPaletteNames())
-        PaletteMenu->addAction(name, this, [this, name] { SnapToPalette(name); });
+        PaletteMenu->addAction(paletteIcon(name), name, this,
+                               [this, name] { SnapToPalette(name); });
     PaletteMenu->addAction(QString(), this, [this] { SnapToPalette(QString()); });
     Command3->setMenu(ramps);
     Command4 = new QToolButton(this);
