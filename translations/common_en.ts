@@ -218,8 +218,8 @@ Image %2 x %3 px (shown at %4%)</translation>
         <translation>Write metadata in this format beside the sheet (%1)</translation>
     </message>
     <message>
-        <source>メタデータに書くフレームレート（%1）</source>
-        <translation>The frame rate the metadata states (%1)</translation>
+        <source>メタデータに書く、またはアニメーションのフレームレート（%1）</source>
+        <translation>The frame rate the metadata states, or the animation plays at (%1)</translation>
     </message>
     <message>
         <source>仕上がりを見せる下地</source>

@@ -509,7 +509,8 @@ void SheetExportDialog::retranslateTips() {
     for (QCheckBox* box : metadata_)
         box->setToolTip(tr("シートと一緒にこの形式のメタデータを書き出す（%1）")
                             .arg(option(SheetOption::Metadata)));
-    fps_->setToolTip(tr("メタデータに書くフレームレート（%1）").arg(option(SheetOption::Fps)));
+    fps_->setToolTip(tr("メタデータに書く、またはアニメーションのフレームレート（%1）")
+                         .arg(option(SheetOption::Fps)));
     motionVectors_->setToolTip(tr("コマごとの動きを画像（名前_mv."
                                   "png）に書き出し、エンジンがコマの間を補間できるようにする（%1）")
                                    .arg(option(SheetOption::MotionVectors)));
