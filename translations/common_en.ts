@@ -218,8 +218,8 @@ Image %2 x %3 px (shown at %4%)</translation>
         <translation>Write metadata in this format beside the sheet (%1)</translation>
     </message>
     <message>
-        <source>メタデータに書くフレームレート（%1）</source>
-        <translation>The frame rate the metadata states (%1)</translation>
+        <source>メタデータに書く、またはアニメーションのフレームレート（%1）</source>
+        <translation>The frame rate the metadata states, or the animation plays at (%1)</translation>
     </message>
     <message>
         <source>仕上がりを見せる下地</source>
@@ -280,6 +280,114 @@ Image %2 x %3 px (shown at %4%)</translation>
     <message>
         <source>K コマごとに1コマを残す。メタデータのフレームレートは K で割られる（%1）</source>
         <translation>Keep one frame in every K; the metadata&apos;s frame rate is divided by K (%1)</translation>
+    </message>
+    <message>
+        <source>形式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>繰り返し</source>
+        <translation>Repeat</translation>
+    </message>
+    <message>
+        <source>画質</source>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>パレット</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>ディザリング</source>
+        <translation>Dithering</translation>
+    </message>
+    <message>
+        <source>拡大</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>規則的</source>
+        <translation>Ordered</translation>
+    </message>
+    <message>
+        <source>誤差拡散</source>
+        <translation>Diffusion</translation>
+    </message>
+    <message>
+        <source>%1 x %2 px</source>
+        <translation>%1 x %2 px</translation>
+    </message>
+    <message>
+        <source>出力</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>シート (.png)</source>
+        <translation>Sheet (.png)</translation>
+    </message>
+    <message>
+        <source>無限</source>
+        <translation>Forever</translation>
+    </message>
+    <message>
+        <source>劣化なし</source>
+        <translation>Lossless</translation>
+    </message>
+    <message>
+        <source>ファイル...</source>
+        <translation>File...</translation>
+    </message>
+    <message>
+        <source>ファイル: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>最初のコマ</source>
+        <translation>First frame</translation>
+    </message>
+    <message>
+        <source>シートか、コマを順に見せるアニメーション（GIF、APNG、WebP）か。APNG は .png の名前でも書ける（%1）</source>
+        <translation>A sheet, or an animation that shows the frames in turn (GIF, APNG, WebP); an APNG may also have a .png name (%1)</translation>
+    </message>
+    <message>
+        <source>アニメーションを繰り返し続ける</source>
+        <translation>Play the animation over and over</translation>
+    </message>
+    <message>
+        <source>アニメーションを再生する回数（%1）</source>
+        <translation>How many times the animation plays (%1)</translation>
+    </message>
+    <message>
+        <source>WebP のコマを劣化なしで書く</source>
+        <translation>Write the WebP frames losslessly</translation>
+    </message>
+    <message>
+        <source>劣化ありの WebP のコマの画質（%1）</source>
+        <translation>The quality of lossy WebP frames (%1)</translation>
+    </message>
+    <message>
+        <source>すべての色をパレットの色にする。組み込みのパレットか、.hex、.gpl、.pal、.png のファイル（%1）</source>
+        <translation>Make every colour one of a palette's: a built-in palette, or a .hex, .gpl, .pal or .png file (%1)</translation>
+    </message>
+    <message>
+        <source>パレットの色の間の色の表し方。誤差拡散は一枚絵向きで、アニメーションではちらつく（%1）</source>
+        <translation>How colours between the palette's are shown; diffusion suits single pictures and shimmers in animations (%1)</translation>
+    </message>
+    <message>
+        <source>最後にすべてのコマをこの倍率でドットのまま拡大する（%1）</source>
+        <translation>Finally enlarge every frame this many times, pixel for pixel (%1)</translation>
+    </message>
+    <message>
+        <source>書き出される最初のコマ</source>
+        <translation>The first frame as it will be written</translation>
+    </message>
+    <message>
+        <source>誤差拡散のディザリングはアニメーションではちらつきます</source>
+        <translation>Diffusion dithering shimmers in animations</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; は選んだ形式の名前ではありません</source>
+        <translation>"%1" is not a name of the chosen format</translation>
     </message>
 </context>
 <context>

@@ -250,6 +250,22 @@
         <translation>Give layer %1 a colour ramp of its own?
 It starts as a copy of the design&apos;s colour ramp.</translation>
     </message>
+    <message>
+        <source>パレットに合わせる</source>
+        <translation>Snap to palette</translation>
+    </message>
+    <message>
+        <source>カラーランプの各色をパレットのいちばん近い色にする</source>
+        <translation>Replace each colour of the ramp by the nearest colour of a palette</translation>
+    </message>
+    <message>
+        <source>ファイル...</source>
+        <translation>File...</translation>
+    </message>
+    <message>
+        <source>パレット</source>
+        <translation>Palette</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::F_Editer</name>

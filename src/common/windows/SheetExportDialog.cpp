@@ -1,6 +1,9 @@
 #include "common/windows/SheetExportDialog.h"
 
 #include "common/FileNames.h"
+#include "common/animation/AnimationFromSheet.h"
+#include "common/palettes/BuiltInPalettes.h"
+#include "common/palettes/PaletteFile.h"
 #include "common/sheets/SheetDescription.h"
 #include "common/sheets/SheetFiles.h"
 #include "common/sheets/SheetOptionTable.h"
@@ -12,6 +15,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -50,6 +54,38 @@ const char* const flipbookMapCaptions[] = {
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "モーションベクター"),
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "色"),
 };
+
+// The captions of the rows of the format, the animation and the pixel art.
+const char* const outputCaptions[] = {
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "形式"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "繰り返し"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "画質"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "パレット"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "ディザリング"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "拡大"),
+};
+
+// The dithers in the order of their names.
+const char* const ditherCaptions[] = {
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "なし"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "規則的"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "誤差拡散"),
+};
+
+// The entries of the format box after the sheet, in the order of AnimationFormat,
+// with the extension each writes.
+struct AnimationEntry {
+    const char* name;
+    const char* extension;
+};
+constexpr AnimationEntry animationEntries[] = {
+    {"GIF", "gif"},
+    {"APNG", "apng"},
+    {"WebP", "webp"},
+};
+
+// The longest edge of the thumbnail; a larger frame is shown smaller.
+constexpr int ThumbnailEdge = 160;
 
 // How the boxes name the motion-vector presets after "none", and the sheet
 // colours, in the order of their names.
@@ -98,6 +134,7 @@ SheetExportDialog::SheetExportDialog(const SheetExportSource& source, Dialogs& d
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(makeOptions(), 0, Qt::AlignTop);
+    columns->addWidget(makeOutputOptions(), 0, Qt::AlignTop);
     columns->addWidget(makePreview(), 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
@@ -109,6 +146,7 @@ SheetExportDialog::SheetExportDialog(const SheetExportSource& source, Dialogs& d
     retranslate();
     showBackground();
     showGround();
+    enableRowsForFormat();
     refresh();
 }
 
@@ -216,6 +254,159 @@ void SheetExportDialog::addFlipbookMapRows(QFormLayout& form) {
         connect(box, &QComboBox::currentIndexChanged, this, &SheetExportDialog::refresh);
 }
 
+QWidget* SheetExportDialog::makeOutputOptions() {
+    auto* group = new QGroupBox(this);
+    outputGroup_ = group;
+    auto* form = new QFormLayout(group);
+    for (QLabel*& label : outputLabels_)
+        label = new QLabel(group);
+
+    format_ = new QComboBox(group);
+    format_->addItem(QString()); // the sheet
+    for (const AnimationEntry& entry : animationEntries)
+        format_->addItem(
+            QStringLiteral("%1 (.%2)")
+                .arg(QString::fromLatin1(entry.name), QString::fromLatin1(entry.extension)));
+    form->addRow(outputLabels_[0], format_);
+
+    repeatForever_ = new QCheckBox(group);
+    repeatForever_->setChecked(true);
+    repeat_ = numberBox(SheetOption::Repeat, group);
+    repeat_->setEnabled(false);
+    auto* repeatRow = new QHBoxLayout;
+    repeatRow->addWidget(repeatForever_);
+    repeatRow->addWidget(repeat_, 1);
+    form->addRow(outputLabels_[1], repeatRow);
+
+    lossless_ = new QCheckBox(group);
+    lossless_->setChecked(true);
+    quality_ = numberBox(SheetOption::Quality, group);
+    quality_->setValue(90);
+    quality_->setEnabled(false);
+    auto* qualityRow = new QHBoxLayout;
+    qualityRow->addWidget(lossless_);
+    qualityRow->addWidget(quality_, 1);
+    form->addRow(outputLabels_[2], qualityRow);
+
+    palette_ = new QComboBox(group);
+    palette_->addItem(QString()); // none
+    palette_->addItems(builtInPaletteNames());
+    palette_->addItem(QString()); // a file
+    form->addRow(outputLabels_[3], palette_);
+
+    dither_ = new QComboBox(group);
+    for (qsizetype dither = 0; dither < ditherNames().size(); ++dither)
+        dither_->addItem(QString());
+    form->addRow(outputLabels_[4], dither_);
+
+    scale_ = numberBox(SheetOption::Scale, group);
+    scale_->setPrefix(QStringLiteral("× "));
+    form->addRow(outputLabels_[5], scale_);
+
+    thumbnailCaption_ = new QLabel(group);
+    form->addRow(thumbnailCaption_);
+    thumbnail_ = new QLabel(group);
+    thumbnail_->setFixedSize(ThumbnailEdge, ThumbnailEdge);
+    thumbnail_->setAlignment(Qt::AlignCenter);
+    form->addRow(thumbnail_);
+    thumbnailSize_ = new QLabel(group);
+    form->addRow(thumbnailSize_);
+
+    connect(format_, &QComboBox::currentIndexChanged, this, [this] {
+        enableRowsForFormat();
+        refresh();
+    });
+    connect(repeatForever_, &QCheckBox::toggled, this, [this](bool forever) {
+        repeat_->setEnabled(!forever && animationFormat().has_value());
+        refresh();
+    });
+    connect(lossless_, &QCheckBox::toggled, this, [this] {
+        enableRowsForFormat();
+        refresh();
+    });
+    connect(palette_, &QComboBox::currentIndexChanged, this, &SheetExportDialog::paletteChosen);
+    connect(dither_, &QComboBox::currentIndexChanged, this, &SheetExportDialog::refresh);
+    for (QSpinBox* box : {repeat_, quality_, scale_})
+        connect(box, &QSpinBox::valueChanged, this, &SheetExportDialog::refresh);
+    return group;
+}
+
+void SheetExportDialog::paletteChosen(int index) {
+    if (index == palette_->count() - 1) {
+        const QString path = dialogs_
+                                 .openFile(tr("パレット"), paletteFile_,
+                                           {{tr("パレット"),
+                                             {QStringLiteral("*.hex"), QStringLiteral("*.gpl"),
+                                              QStringLiteral("*.pal"), QStringLiteral("*.png")}}})
+                                 .path;
+        if (path.isEmpty()) {
+            const QSignalBlocker quiet(palette_);
+            palette_->setCurrentIndex(paletteIndex_);
+            return;
+        }
+        paletteFile_ = path;
+        retranslate();
+    }
+    paletteIndex_ = index;
+    enableRowsForFormat();
+    refresh();
+}
+
+void SheetExportDialog::enableRowsForFormat() {
+    const std::optional<AnimationFormat> animation = animationFormat();
+    // An animation has no grid, metadata or images beside it.
+    const bool sheet = !animation;
+    for (const std::size_t row : {2u, 3u, 4u, 5u, 6u})
+        rowLabels_[row]->setEnabled(sheet);
+    automaticColumns_->setEnabled(sheet);
+    columns_->setEnabled(sheet && !automaticColumns_->isChecked());
+    for (QWidget* control : std::initializer_list<QWidget*>{maxSize_, powerOfTwo_, padding_})
+        control->setEnabled(sheet);
+    for (QCheckBox* box : metadata_)
+        box->setEnabled(sheet);
+    const bool mapsOffered = sheet && static_cast<bool>(source_.companions);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             flipbookMapLabels_[0], flipbookMapLabels_[1], motionVectors_, colour_})
+        control->setEnabled(mapsOffered);
+    outputLabels_[1]->setEnabled(!sheet);
+    repeatForever_->setEnabled(!sheet);
+    repeat_->setEnabled(!sheet && !repeatForever_->isChecked());
+    const bool webP = animation == AnimationFormat::WebP;
+    outputLabels_[2]->setEnabled(webP);
+    lossless_->setEnabled(webP);
+    quality_->setEnabled(webP && !lossless_->isChecked());
+    // Dithering lies between a palette's colours.
+    const bool palette = palette_->currentIndex() > 0;
+    outputLabels_[4]->setEnabled(palette);
+    dither_->setEnabled(palette);
+}
+
+void SheetExportDialog::showThumbnail(const SheetOptions& options) {
+    const Colour background = options.background.value_or(source_.background);
+    // A sheet holds its frames converted as an APNG holds them.
+    QImage frame =
+        source_.firstFrame
+            ? source_.firstFrame(options)
+            : animationFrame(source_.frames, 0, options,
+                             animationFormat().value_or(AnimationFormat::Apng), background);
+    thumbnailSize_->setText(tr("%1 x %2 px").arg(frame.width()).arg(frame.height()));
+    if (options.alpha == AlphaMode::Premultiplied)
+        frame.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
+    // Enlarged by whole pixels, as pixel art is looked at; smaller when it
+    // does not fit.
+    const int longest = std::max({1, frame.width(), frame.height()});
+    const QSize shown = longest <= ThumbnailEdge ? frame.size() * (ThumbnailEdge / longest)
+                                                 : frame.size().scaled(ThumbnailEdge, ThumbnailEdge,
+                                                                       Qt::KeepAspectRatio);
+    QPixmap pixmap(shown);
+    QPainter painter(&pixmap);
+    pixmap.fill(Qt::white);
+    painter.fillRect(pixmap.rect(), QBrush(Qt::lightGray, Qt::Dense4Pattern));
+    painter.drawImage(pixmap.rect(), frame);
+    painter.end();
+    thumbnail_->setPixmap(pixmap);
+}
+
 QWidget* SheetExportDialog::makePreview() {
     auto* group = new QGroupBox(this);
     previewGroup_ = group;
@@ -276,6 +467,21 @@ void SheetExportDialog::retranslate() {
             static_cast<int>(colour),
             QStringLiteral("%1 (%2)").arg(tr(sheetColourCaptions[colour]), colourNames[colour]));
     flipbookMapsNote_->setText(tr("粒子とランプがないため使えません"));
+    outputGroup_->setTitle(tr("出力"));
+    for (std::size_t row = 0; row < outputLabels_.size(); ++row)
+        outputLabels_[row]->setText(tr(outputCaptions[row]));
+    format_->setItemText(0, tr("シート (.png)"));
+    repeatForever_->setText(tr("無限"));
+    lossless_->setText(tr("劣化なし"));
+    palette_->setItemText(0, tr("なし"));
+    palette_->setItemText(palette_->count() - 1,
+                          paletteFile_.isEmpty()
+                              ? tr("ファイル...")
+                              : tr("ファイル: %1").arg(QFileInfo(paletteFile_).fileName()));
+    for (int dither = 0; dither < dither_->count(); ++dither)
+        dither_->setItemText(dither, QStringLiteral("%1 (%2)").arg(tr(ditherCaptions[dither]),
+                                                                   ditherNames()[dither]));
+    thumbnailCaption_->setText(tr("最初のコマ"));
     background_->setText(tr("変更..."));
     automaticColumns_->setText(tr("自動"));
     powerOfTwo_->setText(tr("各辺を切り上げる"));
@@ -303,7 +509,8 @@ void SheetExportDialog::retranslateTips() {
     for (QCheckBox* box : metadata_)
         box->setToolTip(tr("シートと一緒にこの形式のメタデータを書き出す（%1）")
                             .arg(option(SheetOption::Metadata)));
-    fps_->setToolTip(tr("メタデータに書くフレームレート（%1）").arg(option(SheetOption::Fps)));
+    fps_->setToolTip(tr("メタデータに書く、またはアニメーションのフレームレート（%1）")
+                         .arg(option(SheetOption::Fps)));
     motionVectors_->setToolTip(tr("コマごとの動きを画像（名前_mv."
                                   "png）に書き出し、エンジンがコマの間を補間できるようにする（%1）")
                                    .arg(option(SheetOption::MotionVectors)));
@@ -313,6 +520,24 @@ void SheetExportDialog::retranslateTips() {
     frameStep_->setToolTip(
         tr("K コマごとに1コマを残す。メタデータのフレームレートは K で割られる（%1）")
             .arg(option(SheetOption::FrameStep)));
+    format_->setToolTip(tr("シートか、コマを順に見せるアニメーション（GIF、APNG、WebP）か。APNG "
+                           "は .png の名前でも書ける（%1）")
+                            .arg(option(SheetOption::Animation)));
+    repeatForever_->setToolTip(tr("アニメーションを繰り返し続ける"));
+    repeat_->setToolTip(tr("アニメーションを再生する回数（%1）").arg(option(SheetOption::Repeat)));
+    lossless_->setToolTip(tr("WebP のコマを劣化なしで書く"));
+    quality_->setToolTip(
+        tr("劣化ありの WebP のコマの画質（%1）").arg(option(SheetOption::Quality)));
+    palette_->setToolTip(
+        tr("すべての色をパレットの色にする。組み込みのパレットか、.hex、.gpl、.pal、.png "
+           "のファイル（%1）")
+            .arg(option(SheetOption::Palette)));
+    dither_->setToolTip(tr("パレットの色の間の色の表し方。誤差拡散は一枚絵向きで、アニメーション"
+                           "ではちらつく（%1）")
+                            .arg(option(SheetOption::Dither)));
+    scale_->setToolTip(tr("最後にすべてのコマをこの倍率でドットのまま拡大する（%1）")
+                           .arg(option(SheetOption::Scale)));
+    thumbnail_->setToolTip(tr("書き出される最初のコマ"));
     ground_->setToolTip(tr("仕上がりを見せる下地"));
     write_->setToolTip(tr("ファイルを選んでシートを書き出す"));
     cancel_->setToolTip(tr("書き出さずに閉じる"));
@@ -332,6 +557,25 @@ SheetOptions SheetExportDialog::options() const {
     options.alpha = static_cast<AlphaMode>(alpha_->currentIndex());
     if (source_.backgroundChoosable)
         options.background = chosenBackground_;
+    // The program's own rate is what the command lines take without --fps.
+    options.fps = fps_->value() != source_.framesPerSecond ? fps_->value() : 0;
+    options.frameStep = frameStep_->value();
+    const int paletteIndex = palette_->currentIndex();
+    if (paletteIndex == palette_->count() - 1)
+        options.palette = paletteFile_;
+    else if (paletteIndex > 0)
+        options.palette = palette_->itemText(paletteIndex);
+    if (!options.palette.isEmpty())
+        options.dither = static_cast<Dither>(dither_->currentIndex());
+    options.scale = scale_->value();
+    if (const std::optional<AnimationFormat> animation = animationFormat()) {
+        options.animatedPng = animation == AnimationFormat::Apng;
+        if (!repeatForever_->isChecked())
+            options.repeat = repeat_->value();
+        if (animation == AnimationFormat::WebP && !lossless_->isChecked())
+            options.quality = quality_->value();
+        return options;
+    }
     if (!automaticColumns_->isChecked())
         options.columns = columns_->value();
     // At its largest the edge is only held to the limit of pictures.
@@ -341,12 +585,15 @@ SheetOptions SheetExportDialog::options() const {
     for (std::size_t format = 0; format < metadata_.size(); ++format)
         if (metadata_[format]->isChecked())
             options.metadata.push_back(static_cast<MetadataFormat>(format));
-    // The program's own rate is what the command lines take without --fps.
-    options.fps = fps_->value() != source_.framesPerSecond ? fps_->value() : 0;
-    options.frameStep = frameStep_->value();
     options.motionVectors = static_cast<MotionVectorPreset>(motionVectors_->currentIndex());
     options.colour = static_cast<SheetColour>(colour_->currentIndex());
     return options;
+}
+
+std::optional<AnimationFormat> SheetExportDialog::animationFormat() const {
+    if (format_->currentIndex() == 0)
+        return std::nullopt;
+    return static_cast<AnimationFormat>(format_->currentIndex() - 1);
 }
 
 void SheetExportDialog::chooseBackground() {
@@ -378,11 +625,17 @@ void SheetExportDialog::refresh() {
         {source_.frames.frameCount, source_.frameSize, source_.columns}, options, grid_);
     // The file is not chosen yet: what holds for any .png is checked here,
     // the rest when it is.
-    if (status.ok())
+    const std::optional<AnimationFormat> animation = animationFormat();
+    if (status.ok() && !animation)
         status = options.checkOutput(QStringLiteral("sheet.png"));
     if (status.ok() && source_.loop)
         status = options.checkLoop(source_.loopFrames);
+    Palette palette;
+    if (status.ok() && !options.palette.isEmpty())
+        status = loadPalette(options.palette, palette);
     if (!status.ok()) {
+        thumbnail_->clear();
+        thumbnailSize_->clear();
         sheet_ = QImage();
         preview_->setSheet(sheet_, options.alpha);
         tiles_->clear();
@@ -406,22 +659,39 @@ void SheetExportDialog::refresh() {
                         .arg(sheet_.height())
                         .arg(preview_->scalePercent()));
     problem_->setStyleSheet(QStringLiteral("color: #a05000;"));
-    problem_->setText(grid_.powerOfTwoWarning());
+    QString warning = grid_.powerOfTwoWarning();
+    if (animation && options.dither == Dither::Diffusion)
+        warning = tr("誤差拡散のディザリングはアニメーションではちらつきます");
+    problem_->setText(warning);
+    showThumbnail(options);
     write_->setEnabled(true);
 }
 
 void SheetExportDialog::write() {
     if (sheet_.isNull())
         return;
+    const std::optional<AnimationFormat> animation = animationFormat();
+    FileFilters filters{FileFilter::pngFiles(), FileFilter::bitmapFiles()};
+    QString extension = QStringLiteral("png");
+    if (animation) {
+        const AnimationEntry& entry = animationEntries[static_cast<std::size_t>(*animation)];
+        extension = QString::fromLatin1(entry.extension);
+        filters = {{QString::fromLatin1(entry.name), {QStringLiteral("*.") + extension}}};
+        // An animated PNG may also have a .png name.
+        if (animation == AnimationFormat::Apng)
+            filters.front().patterns << QStringLiteral("*.png");
+    }
     QString path =
-        dialogs_
-            .saveFile(source_.fileCaption, source_.proposedFile,
-                      {FileFilter::pngFiles(), FileFilter::bitmapFiles()}, QStringLiteral("png"))
-            .path;
+        dialogs_.saveFile(source_.fileCaption, source_.proposedFile, filters, extension).path;
     if (path.isEmpty())
         return;
-    path = withDefaultExtension(path, QStringLiteral("png"));
+    path = withDefaultExtension(path, extension);
     const SheetOptions options = this->options();
+    if (animation) {
+        if (writeAnimation(path, options))
+            accept();
+        return;
+    }
     SheetCompanions files{sheet_,
                           SheetDescription::of(path, grid_, options.alpha,
                                                options.statedFrameRate(source_.framesPerSecond),
@@ -443,6 +713,26 @@ void SheetExportDialog::write() {
     for (const MetadataFormat format : options.metadata)
         written_ << metadataPath(path, format);
     accept();
+}
+
+bool SheetExportDialog::writeAnimation(const QString& path, const SheetOptions& options) {
+    const std::optional<AnimationFormat> format = animationFormatFor(path, options.animatedPng);
+    Status status = Status::success();
+    if (format != animationFormat())
+        status = Status::failure(tr("\"%1\" は選んだ形式の名前ではありません").arg(path));
+    if (status.ok())
+        status =
+            writeAnimationFile(path, *format,
+                               animationFromSheet(source_.frames, options, *format,
+                                                  options.background.value_or(source_.background),
+                                                  source_.framesPerSecond),
+                               options);
+    if (!status.ok()) {
+        dialogs_.warning(tr("書き出し"), status.message());
+        return false;
+    }
+    written_ = QStringList{path};
+    return true;
 }
 
 } // namespace common

@@ -3,6 +3,7 @@
 #include "common/Colour.h"
 #include "common/Dialogs.h"
 #include "common/Status.h"
+#include "common/animation/AnimationFormat.h"
 #include "common/sheets/SheetCompanions.h"
 #include "common/sheets/SheetGrid.h"
 #include "common/sheets/SheetImage.h"
@@ -14,6 +15,8 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -52,20 +55,29 @@ struct SheetExportSource {
     // Makes the motion vectors and the intensity sheet; without it the window
     // offers neither and says why.
     SheetCompanionMaker companions;
+    // The first frame as the output will write it, with the options' palette,
+    // dithering, alpha and scale; without it the window shows the first frame
+    // as the sheet holds it (alpha and scale applied, no palette).
+    std::function<QImage(const SheetOptions&)> firstFrame;
 };
 
 // The export window of both programs (書き出し): every sheet option within the
 // ranges the command lines take (the frame rate at the program's own stands
 // for no --fps: the rate over the frame step), the sheet as it will be
-// written, and the writing of the image and its metadata. A layout the
-// options cannot give shows its message and cannot be written.
+// written, and the writing of the image and its metadata, or of the frames as
+// a GIF, APNG or WebP animation with the first frame shown as it will be
+// written. A layout the options cannot give shows its message and cannot be
+// written; rows that do not apply to the chosen format are disabled.
 class SheetExportDialog : public QDialog {
     Q_OBJECT
 public:
     SheetExportDialog(const SheetExportSource& source, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // The options as the window's controls set them.
+    // The options as the window's controls set them (those of a sheet alone
+    // at their defaults while an animation is chosen).
     SheetOptions options() const;
+    // The animation chosen; none: a sheet.
+    std::optional<AnimationFormat> animationFormat() const;
     // The sheet the options give, and its grid; a null image when they give none.
     const QImage& sheet() const { return sheet_; }
     const SheetGrid& grid() const { return grid_; }
@@ -96,6 +108,19 @@ public:
     QComboBox* colourBox() const { return colour_; }
     // Why the two boxes above are disabled; hidden where they are offered.
     QLabel* flipbookMapsNote() const { return flipbookMapsNote_; }
+    // Sheet, then GIF, APNG and WebP.
+    QComboBox* formatBox() const { return format_; }
+    QCheckBox* repeatForeverBox() const { return repeatForever_; }
+    QSpinBox* repeatBox() const { return repeat_; }
+    QCheckBox* losslessBox() const { return lossless_; }
+    QSpinBox* qualityBox() const { return quality_; }
+    // None, the built-in palettes in the order of their names, then a file.
+    QComboBox* paletteBox() const { return palette_; }
+    // In the order of the dithers' names.
+    QComboBox* ditherBox() const { return dither_; }
+    QSpinBox* scaleBox() const { return scale_; }
+    // The first frame as it will be written.
+    QLabel* thumbnailLabel() const { return thumbnail_; }
     SceneBox* groundBox() const { return ground_; }
     SheetPreview* preview() const { return preview_; }
     QLabel* tilesLabel() const { return tiles_; }
@@ -110,6 +135,16 @@ private:
     QWidget* makeOptions();
     // The rows of the images that let an engine blend and recolour the frames.
     void addFlipbookMapRows(QFormLayout& form);
+    // The rows of the format, the animation and the pixel art, and the thumbnail.
+    QWidget* makeOutputOptions();
+    // Asks for a palette file when the palette box's last entry is chosen;
+    // Cancel goes back to the palette chosen before.
+    void paletteChosen(int index);
+    // Enables the rows that apply to the chosen format.
+    void enableRowsForFormat();
+    void showThumbnail(const SheetOptions& options);
+    // Writes the frames as the chosen animation; false when that failed.
+    bool writeAnimation(const QString& path, const SheetOptions& options);
     void retranslate();
     // The controls' tips, which say what each does.
     void retranslateTips();
@@ -146,6 +181,23 @@ private:
     QComboBox* motionVectors_ = nullptr;
     QComboBox* colour_ = nullptr;
     QLabel* flipbookMapsNote_ = nullptr;
+    QGroupBox* outputGroup_ = nullptr;
+    // The captions of the output's rows.
+    std::array<QLabel*, 6> outputLabels_{};
+    QComboBox* format_ = nullptr;
+    QCheckBox* repeatForever_ = nullptr;
+    QSpinBox* repeat_ = nullptr;
+    QCheckBox* lossless_ = nullptr;
+    QSpinBox* quality_ = nullptr;
+    QComboBox* palette_ = nullptr;
+    // The palette file chosen through the palette box's last entry.
+    QString paletteFile_;
+    int paletteIndex_ = 0;
+    QComboBox* dither_ = nullptr;
+    QSpinBox* scale_ = nullptr;
+    QLabel* thumbnailCaption_ = nullptr;
+    QLabel* thumbnail_ = nullptr;
+    QLabel* thumbnailSize_ = nullptr;
     QGroupBox* previewGroup_ = nullptr;
     QLabel* groundLabel_ = nullptr;
     SceneBox* ground_ = nullptr;

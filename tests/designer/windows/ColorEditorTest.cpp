@@ -2,6 +2,7 @@
 #include "PictureVariants.h"
 #include "TestFiles.h"
 
+#include "common/palettes/BuiltInPalettes.h"
 #include "common/windows/PictureBox.h"
 #include "core/document/DesignFile.h"
 #include "core/editing/LayerRamps.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -265,6 +267,34 @@ TEST_F(ColorEditorTest, TheLayerSwitchOffersALayerItsOwnRampAndEditsTheRampShown
     load(writePicture(QStringLiteral("design.bmp"), ramp(12)));
     EXPECT_EQ(session->document.RampLength, 12);
     EXPECT_EQ(layer.Ramp, rampFromPicture(picture));
+}
+
+TEST_F(ColorEditorTest, SnappingToAPaletteIsOneEditThatLeavesOnlyThePalettesColours) {
+    applyBuiltInRamp(session->document, 0);
+    session->history.startAfresh();
+    const std::vector<common::Colour> before = designRamp(session->document);
+    const common::Palette palette = *common::builtInPalette(QStringLiteral("game-boy"));
+
+    const QList<QAction*> entries = colours->PaletteMenu->actions();
+    const auto gameBoy = std::find_if(entries.begin(), entries.end(), [](QAction* entry) {
+        return entry->text() == QStringLiteral("game-boy");
+    });
+    ASSERT_NE(gameBoy, entries.end());
+    (*gameBoy)->trigger();
+
+    const std::vector<common::Colour> snapped = designRamp(session->document);
+    ASSERT_EQ(snapped.size(), before.size());
+    for (std::size_t entry = 0; entry < snapped.size(); ++entry) {
+        EXPECT_NE(std::find(palette.colours().begin(), palette.colours().end(), snapped[entry]),
+                  palette.colours().end())
+            << entry;
+        EXPECT_EQ(colours->Picture1.pixel(static_cast<int>(entry), 0),
+                  common::colourToRgb(snapped[entry]));
+    }
+    EXPECT_EQ(session->history.undoName().text(), QStringLiteral("パレットに合わせる"));
+    session->history.undo();
+    EXPECT_EQ(designRamp(session->document), before);
+    EXPECT_FALSE(session->history.canUndo());
 }
 
 } // namespace

@@ -95,6 +95,23 @@ void applyBuiltInLayerRamp(DesignDocument& design, int layer, std::size_t index)
     setLayerRamp(design, layer, gradientRamp(BuiltInRampLength, builtInRamps().at(index).keys));
 }
 
+void snapRampToPalette(DesignDocument& design, int layer, bool ownRamp,
+                       const common::Palette& palette) {
+    if (ownRamp) {
+        std::vector<common::Colour> ramp = design.layer(layer).Ramp;
+        std::transform(ramp.begin() + 1, ramp.end(), ramp.begin() + 1,
+                       [&palette](common::Colour colour) { return palette.nearest(colour); });
+        setLayerRamp(design, layer, std::move(ramp));
+        return;
+    }
+    const DesignDocument before = design;
+    for (int entry = 0; entry < design.RampLength; ++entry) {
+        common::Colour& colour = design.ColorRamp[static_cast<std::size_t>(entry)];
+        colour = palette.nearest(colour);
+    }
+    carrySparksOver(before, design);
+}
+
 void carrySparksOver(const DesignDocument& before, DesignDocument& design) {
     const std::vector<common::Colour> from = designRamp(before);
     const std::vector<common::Colour> to = designRamp(design);

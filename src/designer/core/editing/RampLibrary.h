@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/palettes/Palette.h"
 #include "core/document/DesignDocument.h"
 
 #include <QString>
@@ -36,6 +37,13 @@ void applyBuiltInRamp(DesignDocument& design, std::size_t index);
 // Gives layer `layer` (1 to 8) built-in ramp `index` as its own ramp, carrying
 // its spark image over to it.
 void applyBuiltInLayerRamp(DesignDocument& design, int layer, std::size_t index);
+
+// Replaces each colour of the ramp layer `layer` (1 to 8) shows, its own when
+// `ownRamp` else the design's, by its nearest in `palette`, and carries the
+// spark images over. A layer's own ramp keeps its black first colour, the
+// background its canvas fades to.
+void snapRampToPalette(DesignDocument& design, int layer, bool ownRamp,
+                       const common::Palette& palette);
 
 // Carries the spark image of each layer that uses the design's ramp over from
 // the ramp of `before` to the design's (see carrySparkOver), so that it keeps

@@ -1,6 +1,8 @@
 #include "windows/editors/F_Color.h"
 
 #include "common/ImageFile.h"
+#include "common/palettes/BuiltInPalettes.h"
+#include "common/palettes/PaletteFile.h"
 #include "common/windows/FileDrop.h"
 #include "common/windows/PictureBox.h"
 #include "core/editing/LayerRamps.h"
@@ -24,6 +26,9 @@ namespace {
 
 // The name of an edit that gives the design another ramp, in the Edit menu.
 constexpr const char* RampName = QT_TRANSLATE_NOOP("kirabellum::F_Color", "カラーランプ");
+// The snap of the ramp to a palette, which also names its edit.
+constexpr const char* PaletteCaption =
+    QT_TRANSLATE_NOOP("kirabellum::F_Color", "パレットに合わせる");
 // The switch to the layer's own ramp, which also names the edit that makes one.
 constexpr const char* LayerRampCaption = QT_TRANSLATE_NOOP("kirabellum::F_Color", "レイヤー専用");
 
@@ -44,6 +49,15 @@ QIcon rampIcon(std::size_t index) {
     return QIcon(QPixmap::fromImage(stretchWithoutSmoothing(ramp, QSize(16, 16))));
 }
 
+// A palette's colours side by side, for its menu entry.
+QIcon paletteIcon(const QString& name) {
+    const common::Palette palette = *common::builtInPalette(name);
+    QImage colours(palette.size(), 1, QImage::Format_RGB32);
+    for (int index = 0; index < palette.size(); ++index)
+        colours.setPixel(index, 0, common::colourToRgb(palette.colour(index)));
+    return QIcon(QPixmap::fromImage(stretchWithoutSmoothing(colours, QSize(16, 16))));
+}
+
 } // namespace
 
 F_Color::F_Color(DesignerSession& session) : ToolWindow(session, ToolKind::Color) {
@@ -60,6 +74,12 @@ F_Color::F_Color(DesignerSession& session) : ToolWindow(session, ToolKind::Color
     for (std::size_t index = 0; index < builtInRamps().size(); ++index)
         ramps->addAction(rampIcon(index), builtInRamps()[index].name, this,
                          [this, index] { BuiltInRamp_Click(index); });
+    ramps->addSeparator();
+    PaletteMenu = ramps->addMenu(QString());
+    for (const QString& name : common::builtInPaletteNames())
+        PaletteMenu->addAction(paletteIcon(name), name, this,
+                               [this, name] { SnapToPalette(name); });
+    PaletteMenu->addAction(QString(), this, [this] { SnapToPalette(QString()); });
     Command3->setMenu(ramps);
     Command4 = new QToolButton(this);
     Command4->setGeometry(170, 0, StripWidth + 2 - 170, 16);
@@ -97,10 +117,14 @@ void F_Color::retranslate() {
     Command3->setText(tr("プリセット"));
     Command3->setToolTip(tr("組み込みのグラデーションを使う"));
     const QList<QAction*> ramps = Command3->menu()->actions();
-    for (qsizetype index = 0; index < ramps.size(); ++index)
+    for (qsizetype index = 0; index < static_cast<qsizetype>(builtInRamps().size()); ++index)
         ramps[index]->setText(QCoreApplication::translate(
             "kirabellum::RampLibrary",
             builtInRamps()[static_cast<std::size_t>(index)].name.toUtf8().constData()));
+    PaletteMenu->setTitle(tr(PaletteCaption));
+    PaletteMenu->setToolTip(tr("カラーランプの各色をパレットのいちばん近い色にする"));
+    PaletteMenu->setToolTipsVisible(true);
+    PaletteMenu->actions().back()->setText(tr("ファイル..."));
     Picture2->setToolTip(tr("粒の明るさを色に変えるカラーランプ。クリックで画像を読み込む"));
     Command4->setText(tr(LayerRampCaption));
     Command4->setToolTip(tr("押すと今のレイヤー専用のカラーランプ、離すとデザインのカラーランプを"
@@ -182,6 +206,33 @@ void F_Color::BuiltInRamp_Click(std::size_t index) {
                           });
     DRefresh();
     // The spark images move over to the new ramp; the spark editor shows it.
+    host().refresh(ToolKind::Hinoko);
+}
+
+void F_Color::SnapToPalette(const QString& nameOrFile) {
+    QString source = nameOrFile;
+    if (source.isEmpty())
+        source = session_.dialogs
+                     .openFile(tr(PaletteCaption), QString(),
+                               {{tr("パレット"),
+                                 {QStringLiteral("*.hex"), QStringLiteral("*.gpl"),
+                                  QStringLiteral("*.pal"), QStringLiteral("*.png")}}})
+                     .path;
+    if (source.isEmpty())
+        return;
+    common::Palette palette;
+    const common::Status status = common::loadPalette(source, palette);
+    if (!status.ok()) {
+        session_.dialogs.warning(tr(PaletteCaption), status.message());
+        return;
+    }
+    const int current = layer();
+    const bool layerRamp = layerRampShown_;
+    session_.history.edit(EditName(staticMetaObject, PaletteCaption),
+                          [current, layerRamp, &palette](DesignDocument& document) {
+                              snapRampToPalette(document, current, layerRamp, palette);
+                          });
+    DRefresh();
     host().refresh(ToolKind::Hinoko);
 }
 

@@ -6,6 +6,7 @@
 #include <QImage>
 
 class QFrame;
+class QMenu;
 class QPushButton;
 class QToolButton;
 
@@ -34,11 +35,12 @@ public:
     QSize sizeHint() const override;
 
     // Controls, named as the rest of the designer knows them.
-    QPushButton* Command1;        // "Load"
-    QPushButton* Command2;        // "Export"
-    QToolButton* Command3;        // "プリセット": the built-in ramps
-    QToolButton* Command4;        // "レイヤー専用": the layer's own ramp, else the design's
-    QFrame* Frame2;               // the black surround of the strip
+    QPushButton* Command1; // "Load"
+    QPushButton* Command2; // "Export"
+    QToolButton* Command3; // "プリセット": the built-in ramps, then the palette snap
+    QMenu* PaletteMenu;    // "パレットに合わせる": the built-in palettes, then a file
+    QToolButton* Command4; // "レイヤー専用": the layer's own ramp, else the design's
+    QFrame* Frame2;        // the black surround of the strip
     common::PictureBox* Picture2; // the ramp strip; a click loads a ramp
     // The ramp image: one pixel per ramp entry, pixel (i, 0) = entry i. Empty
     // while there is no ramp (RampLength 0). Never shown.
@@ -51,6 +53,9 @@ protected:
     // Sets the ramp shown to built-in ramp `index`, as a load would, moving the
     // spark images that use it over to it.
     void BuiltInRamp_Click(std::size_t index);
+    // Replaces each colour of the ramp shown by its nearest in the palette
+    // named or in the file (asked for when `nameOrFile` is empty), in one edit.
+    void SnapToPalette(const QString& nameOrFile);
 
 private:
     void LoadRamp();
