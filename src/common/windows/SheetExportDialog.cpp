@@ -1,9 +1,9 @@
 #include "common/windows/SheetExportDialog.h"
 
 #include "common/FileNames.h"
-#include "common/animation/AnimationFromSheet.h"
 #include "common/palettes/BuiltInPalettes.h"
 #include "common/palettes/PaletteFile.h"
+#include "common/sheets/SheetAnimation.h"
 #include "common/sheets/SheetDescription.h"
 #include "common/sheets/SheetFiles.h"
 #include "common/sheets/SheetOptionTable.h"
@@ -381,14 +381,21 @@ void SheetExportDialog::enableRowsForFormat() {
     dither_->setEnabled(palette);
 }
 
+QImage SheetExportDialog::firstFrameOf(const SheetOptions& options, Colour background) const {
+    // A sheet holds its frames converted as an APNG holds them.
+    SheetFrames first = source_.frames;
+    first.frameCount = std::min(first.frameCount, 1);
+    const Animation animation =
+        sheetAnimation(enlargedFrames(first, options.scale), options, background,
+                       animationFormat().value_or(AnimationFormat::Apng),
+                       options.statedFrameRate(source_.framesPerSecond), source_.loop);
+    return animation.frames.empty() ? QImage() : animation.frames.front();
+}
+
 void SheetExportDialog::showThumbnail(const SheetOptions& options) {
     const Colour background = options.background.value_or(source_.background);
-    // A sheet holds its frames converted as an APNG holds them.
     QImage frame =
-        source_.firstFrame
-            ? source_.firstFrame(options)
-            : animationFrame(source_.frames, 0, options,
-                             animationFormat().value_or(AnimationFormat::Apng), background);
+        source_.firstFrame ? source_.firstFrame(options) : firstFrameOf(options, background);
     thumbnailSize_->setText(tr("%1 x %2 px").arg(frame.width()).arg(frame.height()));
     if (options.alpha == AlphaMode::Premultiplied)
         frame.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
@@ -721,12 +728,14 @@ bool SheetExportDialog::writeAnimation(const QString& path, const SheetOptions& 
     if (format != animationFormat())
         status = Status::failure(tr("\"%1\" は選んだ形式の名前ではありません").arg(path));
     if (status.ok())
-        status =
-            writeAnimationFile(path, *format,
-                               animationFromSheet(source_.frames, options, *format,
-                                                  options.background.value_or(source_.background),
-                                                  source_.framesPerSecond),
-                               options);
+        status = checkOutputOptions(options, path);
+    if (status.ok())
+        status = writeSheetAnimation(
+            path,
+            sheetAnimation(enlargedFrames(source_.frames, options.scale), options,
+                           options.background.value_or(source_.background), *format,
+                           options.statedFrameRate(source_.framesPerSecond), source_.loop),
+            *format, options);
     if (!status.ok()) {
         dialogs_.warning(tr("書き出し"), status.message());
         return false;

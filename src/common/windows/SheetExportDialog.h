@@ -142,6 +142,8 @@ private:
     void paletteChosen(int index);
     // Enables the rows that apply to the chosen format.
     void enableRowsForFormat();
+    // The first frame as the chosen output holds it, without a palette.
+    QImage firstFrameOf(const SheetOptions& options, Colour background) const;
     void showThumbnail(const SheetOptions& options);
     // Writes the frames as the chosen animation; false when that failed.
     bool writeAnimation(const QString& path, const SheetOptions& options);
