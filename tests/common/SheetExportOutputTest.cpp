@@ -1,6 +1,7 @@
 // The export window's animations and pixel art, over frames made here: what
 // it writes as a GIF, what it shows of a palette file it cannot read, and
 // which rows each format offers.
+#include "common/palettes/PaletteMapping.h"
 #include "common/windows/SheetExportDialog.h"
 
 #include "FakeDialogs.h"
@@ -32,6 +33,12 @@ SheetExportSource movingDot() {
     for (int frame = 0; frame < 3; ++frame)
         source.frames.image.setPixel(source.frames.grid.originOf(frame) + QPoint(2 + frame, 3),
                                      qRgb(250, 200, 40));
+    source.lockToPalette = [](const SheetOptions& options, const Palette& palette,
+                              SheetFrames& frames, Colour& background) {
+        mapFramesToPalette(frames.image, frames.grid, frames.frameCount, palette, options.dither);
+        background = palette.nearest(background);
+        return Status::success();
+    };
     return source;
 }
 
@@ -100,17 +107,18 @@ TEST(SheetExportOutput, TheThumbnailIsTheFirstFrameAsWrittenOrAsTheProgramMakesI
         EXPECT_EQ(shown.pixelColor(20 * 4 + 10, 20 * 3 + 10), QColor(Qt::black));
     }
     std::vector<SheetOptions> asked;
-    source.firstFrame = [&asked](const SheetOptions& options) {
+    source.lockToPalette = [&asked](const SheetOptions& options, const Palette&,
+                                    SheetFrames& frames, Colour&) {
         asked.push_back(options);
-        QImage frame(8, 8, QImage::Format_ARGB32);
-        frame.fill(Qt::green);
-        return frame;
+        frames.image.fill(Qt::green);
+        return Status::success();
     };
     SheetExportDialog dialog(source, dialogs);
     dialog.paletteBox()->setCurrentIndex(1);
     ASSERT_FALSE(asked.empty());
     EXPECT_EQ(asked.back().palette, builtInPaletteNames().front());
     EXPECT_EQ(dialog.thumbnailLabel()->pixmap().toImage().pixelColor(80, 80), QColor(Qt::green));
+    EXPECT_EQ(dialog.sheet().pixelColor(0, 0), QColor(Qt::green)) << "the sheet takes them too";
 }
 
 TEST(SheetExportOutput, EachFormatOffersItsOwnRows) {

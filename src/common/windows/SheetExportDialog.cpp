@@ -293,6 +293,9 @@ QWidget* SheetExportDialog::makeOutputOptions() {
     palette_->addItems(builtInPaletteNames());
     palette_->addItem(QString()); // a file
     form->addRow(outputLabels_[3], palette_);
+    // Only a program that can lock its frames to a palette offers one.
+    outputLabels_[3]->setEnabled(bool(source_.lockToPalette));
+    palette_->setEnabled(bool(source_.lockToPalette));
 
     dither_ = new QComboBox(group);
     for (qsizetype dither = 0; dither < ditherNames().size(); ++dither)
@@ -381,21 +384,18 @@ void SheetExportDialog::enableRowsForFormat() {
     dither_->setEnabled(palette);
 }
 
-QImage SheetExportDialog::firstFrameOf(const SheetOptions& options, Colour background) const {
+QImage SheetExportDialog::firstFrameOf(const SheetOptions& options) const {
     // A sheet holds its frames converted as an APNG holds them.
-    SheetFrames first = source_.frames;
+    SheetFrames first = framesToWrite_;
     first.frameCount = std::min(first.frameCount, 1);
-    const Animation animation =
-        sheetAnimation(enlargedFrames(first, options.scale), options, background,
-                       animationFormat().value_or(AnimationFormat::Apng),
-                       options.statedFrameRate(source_.framesPerSecond), source_.loop);
+    const Animation animation = sheetAnimation(
+        first, options, backgroundToWrite_, animationFormat().value_or(AnimationFormat::Apng),
+        options.statedFrameRate(source_.framesPerSecond), source_.loop);
     return animation.frames.empty() ? QImage() : animation.frames.front();
 }
 
 void SheetExportDialog::showThumbnail(const SheetOptions& options) {
-    const Colour background = options.background.value_or(source_.background);
-    QImage frame =
-        source_.firstFrame ? source_.firstFrame(options) : firstFrameOf(options, background);
+    QImage frame = firstFrameOf(options);
     thumbnailSize_->setText(tr("%1 x %2 px").arg(frame.width()).arg(frame.height()));
     if (options.alpha == AlphaMode::Premultiplied)
         frame.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
@@ -629,7 +629,8 @@ void SheetExportDialog::showGround() {
 void SheetExportDialog::refresh() {
     const SheetOptions options = this->options();
     Status status = SheetGrid::layOut(
-        {source_.frames.frameCount, source_.frameSize, source_.columns}, options, grid_);
+        {source_.frames.frameCount, source_.frameSize * options.scale, source_.columns}, options,
+        grid_);
     // The file is not chosen yet: what holds for any .png is checked here,
     // the rest when it is.
     const std::optional<AnimationFormat> animation = animationFormat();
@@ -637,9 +638,13 @@ void SheetExportDialog::refresh() {
         status = options.checkOutput(QStringLiteral("sheet.png"));
     if (status.ok() && source_.loop)
         status = options.checkLoop(source_.loopFrames);
+    SheetFrames frames = source_.frames;
+    Colour background = options.background.value_or(source_.background);
     Palette palette;
     if (status.ok() && !options.palette.isEmpty())
         status = loadPalette(options.palette, palette);
+    if (status.ok() && !options.palette.isEmpty() && source_.lockToPalette)
+        status = source_.lockToPalette(options, palette, frames, background);
     if (!status.ok()) {
         thumbnail_->clear();
         thumbnailSize_->clear();
@@ -655,10 +660,11 @@ void SheetExportDialog::refresh() {
         const QSignalBlocker quiet(columns_);
         columns_->setValue(grid_.columns());
     }
-    SheetFrames frames = source_.frames;
     frames.frameStep = options.frameStep;
+    framesToWrite_ = enlargedFrames(frames, options.scale);
+    backgroundToWrite_ = background;
     sheet_ =
-        makeSheet(frames, grid_, options.alpha, options.background.value_or(source_.background));
+        makeSheet(framesToWrite_, grid_, options.alpha, background, !options.palette.isEmpty());
     preview_->setSheet(sheet_, options.alpha);
     tiles_->setText(tr("%1\n画像 %2 x %3 px（表示 %4%）")
                         .arg(grid_.tilesText(options.statedFrameRate(source_.framesPerSecond)))
@@ -699,7 +705,7 @@ void SheetExportDialog::write() {
             accept();
         return;
     }
-    SheetCompanions files{sheet_,
+    SheetCompanions files{sheetToWrite(sheet_, options, path),
                           SheetDescription::of(path, grid_, options.alpha,
                                                options.statedFrameRate(source_.framesPerSecond),
                                                source_.loop, source_.application, source_.version),
@@ -732,8 +738,7 @@ bool SheetExportDialog::writeAnimation(const QString& path, const SheetOptions& 
     if (status.ok())
         status = writeSheetAnimation(
             path,
-            sheetAnimation(enlargedFrames(source_.frames, options.scale), options,
-                           options.background.value_or(source_.background), *format,
+            sheetAnimation(framesToWrite_, options, backgroundToWrite_, *format,
                            options.statedFrameRate(source_.framesPerSecond), source_.loop),
             *format, options);
     if (!status.ok()) {

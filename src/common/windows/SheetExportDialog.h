@@ -4,6 +4,7 @@
 #include "common/Dialogs.h"
 #include "common/Status.h"
 #include "common/animation/AnimationFormat.h"
+#include "common/palettes/Palette.h"
 #include "common/sheets/SheetCompanions.h"
 #include "common/sheets/SheetGrid.h"
 #include "common/sheets/SheetImage.h"
@@ -55,10 +56,13 @@ struct SheetExportSource {
     // Makes the motion vectors and the intensity sheet; without it the window
     // offers neither and says why.
     SheetCompanionMaker companions;
-    // The first frame as the output will write it, with the options' palette,
-    // dithering, alpha and scale; without it the window shows the first frame
-    // as the sheet holds it (alpha and scale applied, no palette).
-    std::function<QImage(const SheetOptions&)> firstFrame;
+    // Locks `frames` and `background` to `palette` with the options'
+    // dithering, as the program's command line does (the designer renders
+    // through the snapped ramp, the post-processor maps its pixels); without it
+    // the window offers no palette.
+    std::function<Status(const SheetOptions& options, const Palette& palette, SheetFrames& frames,
+                         Colour& background)>
+        lockToPalette;
 };
 
 // The export window of both programs (書き出し): every sheet option within the
@@ -142,8 +146,8 @@ private:
     void paletteChosen(int index);
     // Enables the rows that apply to the chosen format.
     void enableRowsForFormat();
-    // The first frame as the chosen output holds it, without a palette.
-    QImage firstFrameOf(const SheetOptions& options, Colour background) const;
+    // The first frame as the chosen output holds it.
+    QImage firstFrameOf(const SheetOptions& options) const;
     void showThumbnail(const SheetOptions& options);
     // Writes the frames as the chosen animation; false when that failed.
     bool writeAnimation(const QString& path, const SheetOptions& options);
@@ -163,6 +167,10 @@ private:
     Colour chosenBackground_;
     SheetGrid grid_;
     QImage sheet_;
+    // The frames the options write (locked to the palette, enlarged) and
+    // their background, as the last refresh made them.
+    SheetFrames framesToWrite_;
+    Colour backgroundToWrite_ = 0;
 
     QGroupBox* optionsGroup_ = nullptr;
     // The captions of the options' rows.

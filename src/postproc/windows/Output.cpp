@@ -2,6 +2,7 @@
 
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
+#include "common/palettes/PaletteMapping.h"
 #include "common/windows/SheetExportDialog.h"
 #include "common/windows/ValueBarSteps.h"
 #include "core/FrameSelection.h"
@@ -185,6 +186,16 @@ void Output::Command2_Click() {
     source.version = QString::fromLatin1(ProgramVersion);
     source.fileCaption = exportTitle;
     source.proposedFile = session_.proposedOutputName(QStringLiteral("png"));
+    // Locked to a palette as the command line locks them: every pixel, the
+    // background and the empty cells' black mapped to its colours.
+    source.lockToPalette = [](const common::SheetOptions& options, const common::Palette& palette,
+                              common::SheetFrames& locked, common::Colour& lockedBackground) {
+        common::mapFramesToPalette(locked.image, locked.grid, locked.frameCount, palette,
+                                   options.dither);
+        locked.emptyCellColour = palette.nearest(locked.emptyCellColour);
+        lockedBackground = palette.nearest(lockedBackground);
+        return common::Status::success();
+    };
     common::SheetExportDialog dialog(source, session_.dialogs, this);
     dialog.exec();
     if (!dialog.writtenFiles().isEmpty())

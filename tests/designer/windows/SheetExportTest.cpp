@@ -296,6 +296,34 @@ TEST_F(SheetExportTest, WritesMotionVectorsAsTheRenderCommandDoes) {
     EXPECT_TRUE(dialogs.warnings.empty());
 }
 
+TEST_F(SheetExportTest, APaletteSheetAndAnimationAreTheRenderCommands) {
+    render();
+    for (const char* name : {"burst.png", "burst.gif"}) {
+        const QString window = path(QStringLiteral("window/"));
+        const QString command = path(QStringLiteral("command/"));
+        ASSERT_TRUE(QDir().mkpath(window) && QDir().mkpath(command));
+        const bool gif = QString::fromUtf8(name).endsWith(QLatin1String(".gif"));
+        withExportWindow([&](SheetExportDialog& dialog) {
+            if (gif)
+                dialog.formatBox()->setCurrentIndex(1);
+            dialog.paletteBox()->setCurrentText(QStringLiteral("game-boy"));
+            dialog.ditherBox()->setCurrentIndex(static_cast<int>(common::Dither::Ordered));
+            dialog.scaleBox()->setValue(2);
+            dialogs.saveAnswers.push_back(window + QString::fromUtf8(name));
+            dialog.writeButton()->click();
+        });
+        const common::test::CommandResult result =
+            renderCommand(command + QString::fromUtf8(name),
+                          {QStringLiteral("--palette=game-boy"), QStringLiteral("--dither=ordered"),
+                           QStringLiteral("--scale=2")});
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(bytesOf(window + QString::fromUtf8(name)),
+                  bytesOf(command + QString::fromUtf8(name)))
+            << name;
+    }
+    EXPECT_TRUE(dialogs.warnings.empty());
+}
+
 TEST_F(SheetExportTest, MotionVectorsOfADesignChangedSinceItsRenderAreRefused) {
     render();
     session->document.ColorRamp[0] = common::makeColour(0, 90, 0);

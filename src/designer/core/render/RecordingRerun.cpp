@@ -45,4 +45,29 @@ common::Status RecordingRerun::addCompanions(const DesignDocument& design,
     return status;
 }
 
+common::Status RecordingRerun::lockToPalette(const DesignDocument& design,
+                                             const RenderRun& rendered, const QImage& strip,
+                                             const common::SheetOptions& options,
+                                             const common::Palette& palette,
+                                             common::SheetFrames& frames,
+                                             common::Colour& background) {
+    common::Status status = run(design, rendered, strip, 1, false, false);
+    if (!status.ok())
+        return status;
+    RenderMode mode = rendered.mode();
+    mode.seed = rendered.startSeed();
+    mode.palette = palette;
+    mode.dither = options.dither;
+    DesignDocument whole = design;
+    whole.RenderCancel = 1;
+    status = run_.PrepareRender(whole, mode);
+    if (!status.ok())
+        return status;
+    run_.RunFrames(whole);
+    frames.image = run_.strip();
+    frames.emptyCellColour = run_.background();
+    background = run_.background();
+    return status;
+}
+
 } // namespace kirabellum

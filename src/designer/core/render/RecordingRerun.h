@@ -2,7 +2,9 @@
 
 #include "common/Status.h"
 #include "common/WorkerPool.h"
+#include "common/palettes/Palette.h"
 #include "common/sheets/SheetCompanions.h"
+#include "common/sheets/SheetImage.h"
 #include "core/document/DesignDocument.h"
 #include "core/render/RandomSource.h"
 #include "core/render/RenderRun.h"
@@ -30,6 +32,15 @@ public:
     common::Status addCompanions(const DesignDocument& design, const RenderRun& rendered,
                                  const QImage& strip, const common::SheetOptions& options,
                                  const QString& imagePath, common::SheetCompanions& companions);
+
+    // The strip rendered again locked to `palette` with the options'
+    // dithering, once run() has shown that the design is the strip's: the
+    // frames of `frames` (its image, and the snapped background in its
+    // empty cells) and `background` become those the command line writes.
+    common::Status lockToPalette(const DesignDocument& design, const RenderRun& rendered,
+                                 const QImage& strip, const common::SheetOptions& options,
+                                 const common::Palette& palette, common::SheetFrames& frames,
+                                 common::Colour& background);
 
     // The run, once run() has succeeded.
     const RenderRun& result() const { return run_; }

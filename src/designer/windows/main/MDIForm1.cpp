@@ -354,6 +354,16 @@ void MDIForm1::EXPORT_Click() {
         return rerun.addCompanions(session_.document, session_.renderRun,
                                    session_.rendPic.picture(), options, imagePath, companions);
     };
+    // A palette's frames come from rendering the design again through the
+    // ramp snapped to it, as the command line renders them.
+    source.lockToPalette = [this](const common::SheetOptions& options,
+                                  const common::Palette& palette, common::SheetFrames& locked,
+                                  common::Colour& lockedBackground) {
+        RecordingRerun rerun(session_.workers);
+        return rerun.lockToPalette(session_.document, session_.renderRun,
+                                   session_.rendPic.picture(), options, palette, locked,
+                                   lockedBackground);
+    };
     common::SheetExportDialog dialog(source, session_.dialogs, this);
     if (dialog.exec() == QDialog::Accepted)
         session_.events.reportWritten(dialog.writtenFiles());
