@@ -113,6 +113,19 @@ TEST_F(RenderAnimationTest, RepeatCountsPlaysAndALoopSaysSoInItsGif) {
     EXPECT_TRUE(info.contains(QStringLiteral("lossy"))) << info.toStdString();
 }
 
+TEST_F(RenderAnimationTest, DiffusionDitheringWarnsThatAnAnimationShimmers) {
+    const QStringList palette = {QStringLiteral("--palette=1-bit")};
+    const CommandResult diffused =
+        render(path("a.gif"), palette + QStringList{QStringLiteral("--dither=diffusion")});
+    ASSERT_EQ(diffused.exitCode, 0) << diffused.err;
+    EXPECT_NE(diffused.err.find("kirabellum render: warning: diffusion dithering shimmers"),
+              std::string::npos)
+        << diffused.err;
+    const CommandResult ordered =
+        render(path("b.gif"), palette + QStringList{QStringLiteral("--dither=ordered")});
+    EXPECT_EQ(ordered.err.find("shimmers"), std::string::npos) << ordered.err;
+}
+
 TEST_F(RenderAnimationTest, OptionsWithoutMeaningForTheOutputAreUsageErrors) {
     const struct {
         const char* output;

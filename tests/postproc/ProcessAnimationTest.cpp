@@ -93,6 +93,19 @@ TEST_F(ProcessAnimationTest, EveryFormatHoldsTheSheetsFramesInPlayOrder) {
     }
 }
 
+TEST_F(ProcessAnimationTest, DiffusionDitheringWarnsThatAnAnimationShimmers) {
+    const QStringList palette = {QStringLiteral("--palette=1-bit")};
+    const CommandResult diffused =
+        process(path("a.gif"), palette + QStringList{QStringLiteral("--dither=diffusion")});
+    ASSERT_EQ(diffused.exitCode, 0) << diffused.err;
+    EXPECT_NE(diffused.err.find("koratune process: warning: diffusion dithering shimmers"),
+              std::string::npos)
+        << diffused.err;
+    const CommandResult ordered =
+        process(path("b.gif"), palette + QStringList{QStringLiteral("--dither=ordered")});
+    EXPECT_EQ(ordered.err.find("shimmers"), std::string::npos) << ordered.err;
+}
+
 TEST_F(ProcessAnimationTest, OptionsWithoutMeaningForTheOutputAreUsageErrors) {
     const struct {
         const char* output;

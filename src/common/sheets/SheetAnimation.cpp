@@ -169,6 +169,11 @@ Status writeSheetAnimation(const QString& path, const Animation& animation, Anim
             .arg(path));
 }
 
+QString diffusionWarning() {
+    return QStringLiteral("warning: diffusion dithering shimmers in an animation; "
+                          "--dither ordered keeps still areas still");
+}
+
 QString animationSummary(const Animation& animation, AnimationFormat format) {
     const QString plays = animation.plays == 0   ? QStringLiteral("forever")
                           : animation.plays == 1 ? QStringLiteral("1 play")

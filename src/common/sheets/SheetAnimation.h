@@ -34,6 +34,9 @@ Animation sheetAnimation(const SheetFrames& frames, const SheetOptions& options,
 Status writeSheetAnimation(const QString& path, const Animation& animation, AnimationFormat format,
                            const SheetOptions& options);
 
+// What both command lines warn of an animation dithered by error diffusion.
+QString diffusionWarning();
+
 // What a command line says of a written animation: "GIF, 7.5 fps, forever",
 // "WebP, 15 fps, 3 plays".
 QString animationSummary(const Animation& animation, AnimationFormat format);

@@ -219,6 +219,8 @@ int writeAnimation(const RenderRun& run, const RenderOptions& options,
         return ExitFailure;
     }
     warnIfUnsettled(run, err);
+    if (options.sheet.dither == common::Dither::Diffusion)
+        err << "kirabellum render: " << common::diffusionWarning().toStdString() << '\n';
     out << "Wrote " << animation.frames.size() << " frames of "
         << run.layout().FrameSize * options.sheet.scale << " x "
         << run.layout().FrameSize * options.sheet.scale << " pixels to "
@@ -338,10 +340,6 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
     const QString warning = grid.powerOfTwoWarning();
     if (!warning.isEmpty())
         err << "kirabellum render: warning: " << warning.toStdString() << '\n';
-    if (options.sheet.dither == common::Dither::Diffusion &&
-        common::animationFormatFor(options.outputPath, options.sheet.animatedPng))
-        err << "kirabellum render: warning: diffusion dithering shimmers in an animation; "
-               "--dither ordered keeps still areas still\n";
     if (options.sheet.motionVectors == common::MotionVectorPreset::Unity)
         out << "Motion vector scale: "
             << QString::number(description.motionVectors->scale, 'g',

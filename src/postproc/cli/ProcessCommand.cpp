@@ -219,6 +219,8 @@ int runProcessCommand(const QStringList& arguments, std::ostream& out, std::ostr
     }
     if (!report.isEmpty())
         out << report.toStdString() << '\n';
+    if (!report.isEmpty() && options.sheet.dither == common::Dither::Diffusion)
+        err << "koratune process: " << common::diffusionWarning().toStdString() << '\n';
     if (options.sequence)
         return ExitSuccess;
     const QString warning = options.grid.powerOfTwoWarning();
