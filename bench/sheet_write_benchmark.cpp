@@ -2,12 +2,15 @@
 // sheet) with the fast engine, as `kirabellum render` does, then writes its
 // sheet as the command line does (common::writeSheet): a PNG in the additive
 // and in the straight alpha mode, and an uncompressed bitmap for reference.
-// Prints the render's seconds, each write's seconds and file size (medians of
-// three), and whether each PNG write takes no longer than the render.
+// Then writes its frames as each animated file (GIF, APNG, WebP lossless and
+// lossy at quality 80) as the command line does. Prints the render's seconds,
+// each write's seconds and file size (medians of three), and whether each PNG
+// write takes no longer than the render.
 //
 // Usage: sheet_write_benchmark [FOLDER]   (where the sheets go; a temporary folder otherwise)
 #include "HeavyDesign.h"
 #include "common/FramePlayback.h"
+#include "common/sheets/SheetAnimation.h"
 #include "common/sheets/SheetFiles.h"
 #include "common/sheets/SheetGrid.h"
 #include "common/sheets/SheetImage.h"
@@ -21,6 +24,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -98,6 +102,32 @@ bool benchmarkDesign(const char* title, DesignDocument design, const QString& fo
                     written.name, sheet.width(), sheet.height(), seconds, seconds / renderSeconds,
                     static_cast<long long>(QFileInfo(path).size()),
                     png ? (seconds <= renderSeconds ? "" : "  SLOWER THAN THE RENDER") : "");
+    }
+    struct AnimatedFile {
+        const char* name;
+        common::AnimationFormat format;
+        std::optional<int> quality;
+        const char* extension;
+    };
+    for (const AnimatedFile& file :
+         {AnimatedFile{"GIF", common::AnimationFormat::Gif, std::nullopt, "gif"},
+          AnimatedFile{"APNG", common::AnimationFormat::Apng, std::nullopt, "apng"},
+          AnimatedFile{"WebP lossless", common::AnimationFormat::WebP, std::nullopt, "webp"},
+          AnimatedFile{"WebP q80", common::AnimationFormat::WebP, 80, "webp"}}) {
+        common::SheetOptions animationOptions;
+        animationOptions.quality = file.quality;
+        const QString path = QStringLiteral("%1/animation_%2.%3")
+                                 .arg(folder, QString::number(file.quality.value_or(100)),
+                                      QString::fromLatin1(file.extension));
+        const double seconds = medianSeconds([&] {
+            const common::Animation animation =
+                common::sheetAnimation(frames, animationOptions, background, file.format,
+                                       common::captionedFrameRate(design.RefreshRate), false);
+            exitOnFailure(
+                common::writeSheetAnimation(path, animation, file.format, animationOptions));
+        });
+        std::printf("  %-14s: write %.3f s (%.2f of the render), %lld bytes\n", file.name, seconds,
+                    seconds / renderSeconds, static_cast<long long>(QFileInfo(path).size()));
     }
     return met;
 }
