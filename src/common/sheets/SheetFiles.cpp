@@ -95,22 +95,23 @@ Status writeAround(const QString& imagePath, const SheetDescription& description
             .arg(path));
 }
 
+// "out/burst.png" gives "out/burst".
+QString withoutExtension(const QString& imagePath) {
+    const QString extension = QFileInfo(imagePath).suffix();
+    QString path = imagePath;
+    if (!extension.isEmpty())
+        path.chop(extension.size() + 1);
+    return path;
+}
+
 } // namespace
 
 QString metadataPath(const QString& imagePath, MetadataFormat format) {
-    const QString extension = QFileInfo(imagePath).suffix();
-    QString path = imagePath;
-    if (!extension.isEmpty())
-        path.chop(extension.size() + 1);
-    return path + QLatin1Char('.') + metadataExtension(format);
+    return withoutExtension(imagePath) + QLatin1Char('.') + metadataExtension(format);
 }
 
 QString companionPath(const QString& imagePath, const QString& suffix) {
-    const QString extension = QFileInfo(imagePath).suffix();
-    QString path = imagePath;
-    if (!extension.isEmpty())
-        path.chop(extension.size() + 1);
-    return path + suffix + QStringLiteral(".png");
+    return withoutExtension(imagePath) + suffix + QStringLiteral(".png");
 }
 
 Status writeMetadata(QIODevice& device, const SheetDescription& description,

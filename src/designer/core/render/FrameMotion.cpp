@@ -42,6 +42,17 @@ bool splitsAt(const Particle& moved, const RenderPreparation& preparation, int l
     return false;
 }
 
+// Where a particle about to be stamped will be stamped `frameStep` frames
+// later, less where it is now, in pixels with y down. The particle moves as the
+// engines move it; once a frame's stamping would free it (its whole spark
+// dark, which `brightest`, its spark's highest ramp index, decides) or a split
+// trigger frees it in a move, it goes on with the move after its last stamp,
+// once per frame.
+struct Displacement {
+    double dx = 0.0;
+    double dy = 0.0;
+};
+
 Displacement displacementOf(const Particle& particle, const RenderPreparation& preparation,
                             int frameStep, int brightest) {
     const int layer = layerOf(particle);
@@ -107,13 +118,6 @@ double afterimageAt(const std::vector<float>& canvas, std::size_t pixel, std::si
 }
 
 } // namespace
-
-Displacement displacementOf(const Particle& particle, const RenderPreparation& preparation,
-                            int frameStep) {
-    const int layer = layerOf(particle);
-    return displacementOf(particle, preparation, frameStep,
-                          brightestIndices(preparation)[static_cast<std::size_t>(layer - 1)]);
-}
 
 common::MotionVectorFrame measureFrameMotion(const std::vector<Particle>& pool,
                                              const std::vector<float>& canvas,

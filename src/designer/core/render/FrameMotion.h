@@ -8,20 +8,12 @@
 
 namespace kirabellum {
 
-// Where a particle about to be stamped will be stamped `frameStep` frames
-// later, less where it is now, in pixels with y down. The particle moves as the
-// engines move it; once a frame's stamping would free it (its whole spark
-// dark) or a split trigger frees it in a move, it goes on with the move after
-// its last stamp, once per frame.
-struct Displacement {
-    double dx = 0.0;
-    double dy = 0.0;
-};
-Displacement displacementOf(const Particle& particle, const RenderPreparation& preparation,
-                            int frameStep);
-
 // The motion vectors of the frame about to be stamped from `pool` (call before
 // the engine advances the frame, `canvas` being the engine's canvases then).
+// A particle's displacement runs from where it is stamped now to where it is
+// stamped `frameStep` frames later; one freed before then (its spark dark all
+// over, or split into its children) goes on with the move after its last
+// stamp, once per frame.
 // Each pixel that stamps add to carries the mean of the displacements of those
 // stamps (a particle's own and its trail's, each with its particle's
 // displacement), weighted by what each adds before the canvas limit. Every

@@ -8,19 +8,31 @@ namespace kirabellum {
 
 RecordingRerun::RecordingRerun(common::WorkerPool& workers) : run_(random_, workers) {}
 
-common::Status RecordingRerun::run(const DesignDocument& design, const RenderRun& rendered,
-                                   const QImage& strip, int frameStep, bool recordMotion,
-                                   bool recordIntensity) {
+RenderMode RecordingRerun::modeOf(const RenderRun& rendered) {
     RenderMode mode = rendered.mode();
     mode.seed = rendered.startSeed();
-    mode.frameStep = frameStep;
-    mode.recordMotion = recordMotion;
-    mode.recordIntensity = recordIntensity;
+    return mode;
+}
+
+common::Status RecordingRerun::renderAgain(const DesignDocument& design, const RenderMode& mode) {
     // Run to the last frame, whatever the cancel button last wrote.
     DesignDocument whole = design;
     whole.RenderCancel = 1;
-    common::Status status = run_.PrepareRender(whole, mode);
-    if (status.ok() && run_.RunFrames(whole) > 0 && run_.strip() == strip)
+    const common::Status status = run_.PrepareRender(whole, mode);
+    if (status.ok())
+        run_.RunFrames(whole);
+    return status;
+}
+
+common::Status RecordingRerun::run(const DesignDocument& design, const RenderRun& rendered,
+                                   const QImage& strip, int frameStep, bool recordMotion,
+                                   bool recordIntensity) {
+    RenderMode mode = modeOf(rendered);
+    mode.frameStep = frameStep;
+    mode.recordMotion = recordMotion;
+    mode.recordIntensity = recordIntensity;
+    common::Status status = renderAgain(design, mode);
+    if (status.ok() && run_.strip() == strip)
         return status;
     if (status.ok())
         status = common::Status::failure(QCoreApplication::translate(
@@ -54,16 +66,12 @@ common::Status RecordingRerun::lockToPalette(const DesignDocument& design,
     common::Status status = run(design, rendered, strip, 1, false, false);
     if (!status.ok())
         return status;
-    RenderMode mode = rendered.mode();
-    mode.seed = rendered.startSeed();
+    RenderMode mode = modeOf(rendered);
     mode.palette = palette;
     mode.dither = options.dither;
-    DesignDocument whole = design;
-    whole.RenderCancel = 1;
-    status = run_.PrepareRender(whole, mode);
+    status = renderAgain(design, mode);
     if (!status.ok())
         return status;
-    run_.RunFrames(whole);
     frames.image = run_.strip();
     frames.emptyCellColour = run_.background();
     background = run_.background();

@@ -46,6 +46,11 @@ public:
     const RenderRun& result() const { return run_; }
 
 private:
+    // The mode `rendered` was rendered in, from the seed it started at.
+    static RenderMode modeOf(const RenderRun& rendered);
+    // Renders `design` in `mode` to its last frame.
+    common::Status renderAgain(const DesignDocument& design, const RenderMode& mode);
+
     RandomSource random_;
     RenderRun run_;
 };
