@@ -374,9 +374,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto asks = [&](MetadataFormat format) {
         return std::count(input.options.metadata.begin(), input.options.metadata.end(), format) > 0;
     };
-    require(output.ok() == ((png || input.options.alpha == AlphaMode::Additive) &&
+    const bool needsPng = input.options.alpha != AlphaMode::Additive ||
+                          input.options.colour == common::SheetColour::Intensity;
+    require(output.ok() == ((png || !needsPng) &&
                             !(asks(MetadataFormat::JsonHash) && asks(MetadataFormat::JsonArray))),
-            "an output is refused for alpha without a .png or two JSON forms");
+            "an output is refused for alpha or intensity without a .png, or two JSON forms");
     if (!laidOut.ok())
         return 0;
     checkGrid(input, grid);
