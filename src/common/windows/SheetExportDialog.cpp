@@ -143,6 +143,7 @@ SheetExportDialog::SheetExportDialog(const SheetExportSource& source, Dialogs& d
 
     connect(write_, &QPushButton::clicked, this, &SheetExportDialog::write);
     connect(cancel_, &QPushButton::clicked, this, &SheetExportDialog::reject);
+    startFromPixelArt();
     retranslate();
     showBackground();
     showGround();
@@ -332,6 +333,23 @@ QWidget* SheetExportDialog::makeOutputOptions() {
     for (QSpinBox* box : {repeat_, quality_, scale_})
         connect(box, &QSpinBox::valueChanged, this, &SheetExportDialog::refresh);
     return group;
+}
+
+void SheetExportDialog::startFromPixelArt() {
+    const SheetOptions& start = source_.pixelArt;
+    // The window is refreshed once it is made.
+    const QSignalBlocker quietPalette(palette_), quietDither(dither_), quietScale(scale_);
+    if (!start.palette.isEmpty() && source_.lockToPalette) {
+        // A name is a built-in palette's entry, anything else the file's.
+        paletteIndex_ = palette_->findText(start.palette);
+        if (paletteIndex_ <= 0) {
+            paletteFile_ = start.palette;
+            paletteIndex_ = palette_->count() - 1;
+        }
+        palette_->setCurrentIndex(paletteIndex_);
+    }
+    dither_->setCurrentIndex(static_cast<int>(start.dither));
+    scale_->setValue(start.scale);
 }
 
 void SheetExportDialog::paletteChosen(int index) {

@@ -63,6 +63,9 @@ struct SheetExportSource {
     std::function<Status(const SheetOptions& options, const Palette& palette, SheetFrames& frames,
                          Colour& background)>
         lockToPalette;
+    // The palette, dithering and scale the window starts from (the designer's
+    // preview passes those it plays the frames with); the rest of it is not read.
+    SheetOptions pixelArt;
 };
 
 // The export window of both programs (書き出し): every sheet option within the
@@ -141,6 +144,8 @@ private:
     void addFlipbookMapRows(QFormLayout& form);
     // The rows of the format, the animation and the pixel art, and the thumbnail.
     QWidget* makeOutputOptions();
+    // Sets the palette, dithering and scale rows to the source's.
+    void startFromPixelArt();
     // Asks for a palette file when the palette box's last entry is chosen;
     // Cancel goes back to the palette chosen before.
     void paletteChosen(int index);

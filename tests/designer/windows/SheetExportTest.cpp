@@ -4,6 +4,7 @@
 
 #include "cli/CommandLine.h"
 #include "common/AtomicFile.h"
+#include "common/palettes/BuiltInPalettes.h"
 #include "common/sheets/EngineBlend.h"
 #include "common/sheets/FlipbookBlend.h"
 #include "common/windows/EngineView.h"
@@ -15,6 +16,7 @@
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
 #include "windows/render/FlipbookControls.h"
+#include "windows/render/PaletteControls.h"
 
 #include "CommandRun.h"
 #include "FakePlaybackClock.h"
@@ -391,6 +393,82 @@ TEST_F(SheetExportTest, ThePreviewBlendsAsAnEngineBlendsTheExportedFrames) {
     // The design rendered again gave the strip: no message took the export's place.
     EXPECT_TRUE(
         mainWindow->statusBar()->currentMessage().startsWith(QStringLiteral("保存しました")));
+}
+
+// The preview played with a palette, a dither and a scale shows, frame by
+// frame, what kirabellum render writes with them, in the palette's colours only.
+TEST_F(SheetExportTest, ThePreviewWithAPaletteShowsTheFramesTheRenderCommandWrites) {
+    render();
+    F_Preview* preview = windows().windowAs<F_Preview>(ToolKind::Preview);
+    ASSERT_NE(preview, nullptr);
+    preview->PixelArt->paletteBox()->setCurrentText(QStringLiteral("game-boy"));
+    preview->PixelArt->ditherBox()->setCurrentIndex(static_cast<int>(common::Dither::Ordered));
+    preview->PixelArt->scaleBox()->setValue(2);
+    const common::test::CommandResult result =
+        renderCommand(path("burst.png"),
+                      {QStringLiteral("--palette=game-boy"), QStringLiteral("--dither=ordered"),
+                       QStringLiteral("--scale=2"), QStringLiteral("--columns=1")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const QImage sheet = QImage(path("burst.png")).convertToFormat(QImage::Format_RGB32);
+    const std::vector<common::Colour> palette =
+        common::builtInPalette(QStringLiteral("game-boy"))->colours();
+    for (int step = 0; step < session->document.FrameCount; ++step) {
+        preview->stepFrame(1);
+        const int frame = preview->Viewer->frame();
+        const QImage shown = preview->Picture1->image().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shown, sheet.copy(0, frame * 256, 256, 256)) << frame;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                ASSERT_NE(std::find(palette.begin(), palette.end(),
+                                    common::colourFromRgb(shown.pixel(x, y))),
+                          palette.end())
+                    << frame << " " << x << "," << y;
+    }
+    EXPECT_TRUE(dialogs.warnings.empty());
+}
+
+// A palette file that cannot be read is refused with the file and the line;
+// it and a cancelled file dialog keep the palette and the picture as they were.
+TEST_F(SheetExportTest, APaletteFileThatCannotBeReadOrACancelKeepsThePreviewsPalette) {
+    render();
+    F_Preview* preview = windows().windowAs<F_Preview>(ToolKind::Preview);
+    ASSERT_NE(preview, nullptr);
+    QComboBox* box = preview->PixelArt->paletteBox();
+    box->setCurrentText(QStringLiteral("game-boy"));
+    const QImage before = preview->Picture1->image();
+    const QString bad = writeFile(QStringLiteral("bad.hex"), "0f380f\nnot a colour\n");
+    const struct {
+        QString answer;
+        std::size_t warnings;
+    } cases[] = {{bad, 1}, {QString(), 1}};
+    for (const auto& c : cases) {
+        dialogs.openAnswers.push_back(c.answer);
+        box->setCurrentIndex(box->count() - 1);
+        EXPECT_EQ(box->currentText(), QStringLiteral("game-boy"));
+        EXPECT_EQ(preview->PixelArt->options().palette, QStringLiteral("game-boy"));
+        EXPECT_EQ(preview->Picture1->image(), before);
+        EXPECT_EQ(dialogs.warnings.size(), c.warnings);
+    }
+    ASSERT_FALSE(dialogs.warnings.empty());
+    EXPECT_EQ(dialogs.warnings[0].text,
+              QStringLiteral("Cannot read the palette \"%1\": Line 2 is not a colour: \"not a "
+                             "colour\"")
+                  .arg(bad));
+}
+
+TEST_F(SheetExportTest, TheExportWindowStartsFromThePreviewsPaletteDitherAndScale) {
+    render();
+    F_Preview* preview = windows().windowAs<F_Preview>(ToolKind::Preview);
+    ASSERT_NE(preview, nullptr);
+    preview->PixelArt->paletteBox()->setCurrentText(QStringLiteral("pico-8"));
+    preview->PixelArt->ditherBox()->setCurrentIndex(static_cast<int>(common::Dither::Ordered));
+    preview->PixelArt->scaleBox()->setValue(3);
+    withExportWindow([&](SheetExportDialog& dialog) {
+        const common::SheetOptions options = dialog.options();
+        EXPECT_EQ(options.palette, QStringLiteral("pico-8"));
+        EXPECT_EQ(options.dither, common::Dither::Ordered);
+        EXPECT_EQ(options.scale, 3);
+    });
 }
 
 } // namespace

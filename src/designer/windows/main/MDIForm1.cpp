@@ -12,6 +12,8 @@
 #include "core/session/DesignerSession.h"
 #include "windows/main/Sprs.h"
 #include "windows/main/ToolbarIcons.h"
+#include "windows/render/F_Preview.h"
+#include "windows/render/PaletteControls.h"
 #include "windows/tools/ToolWindowHost.h"
 
 #include <QApplication>
@@ -364,6 +366,9 @@ void MDIForm1::EXPORT_Click() {
                                    session_.rendPic.picture(), options, palette, locked,
                                    lockedBackground);
     };
+    // The export starts from the palette and scale the preview plays with.
+    if (const auto* preview = windows_->windowAs<F_Preview>(ToolKind::Preview))
+        source.pixelArt = preview->PixelArt->options();
     common::SheetExportDialog dialog(source, session_.dialogs, this);
     if (dialog.exec() == QDialog::Accepted)
         session_.events.reportWritten(dialog.writtenFiles());

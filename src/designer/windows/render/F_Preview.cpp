@@ -4,6 +4,7 @@
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
 #include "common/sheets/FrameStripInfo.h"
+#include "common/sheets/SheetImage.h"
 #include "common/windows/EngineView.h"
 #include "common/windows/FramePreview.h"
 #include "core/render/LiveRender.h"
@@ -12,6 +13,7 @@
 #include "core/session/DesignerSession.h"
 #include "windows/render/F_Animation.h"
 #include "windows/render/FlipbookControls.h"
+#include "windows/render/PaletteControls.h"
 #include "windows/tools/ToolWindowHost.h"
 
 #include <QCheckBox>
@@ -39,6 +41,7 @@ F_Preview::F_Preview(DesignerSession& session) : ToolWindow(session, ToolKind::P
         Combo1->addItem(QString());
     LiveCheck = new QCheckBox(this);
     Flipbook = new FlipbookControls(this);
+    PixelArt = new PaletteControls(session.dialogs, this);
     retranslate();
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(2);
@@ -52,11 +55,13 @@ F_Preview::F_Preview(DesignerSession& session) : ToolWindow(session, ToolKind::P
     layout->addWidget(Viewer, 0, Qt::AlignLeft | Qt::AlignTop);
     layout->addLayout(buttons);
     layout->addWidget(Flipbook);
+    layout->addWidget(PixelArt);
     connect(Command1, &QPushButton::clicked, this, &F_Preview::Command1_Click);
     connect(LiveCheck, &QCheckBox::clicked, this, &F_Preview::LiveCheck_Click);
     connect(Viewer, &common::FramePreview::playRequested, this, &F_Preview::playOrStop);
     connect(Viewer, &common::FramePreview::stepRequested, this, &F_Preview::stepFrame);
     connect(Viewer, &common::FramePreview::zoomChosen, this, &F_Preview::zoomChosen);
+    connect(PixelArt, &PaletteControls::changed, this, &F_Preview::pixelArtChanged);
     liveTimer_ = new QTimer(this);
     liveTimer_->setTimerType(Qt::PreciseTimer);
     connect(liveTimer_, &QTimer::timeout, this, &F_Preview::showNextLiveFrame);
@@ -94,8 +99,60 @@ void F_Preview::Form_Load() {
 }
 
 void F_Preview::sizePicture(int edge) {
-    Picture1->setPictureSize(QSize(std::clamp(edge, 1, 1024), std::clamp(edge, 1, 1024)));
+    const int shown = std::clamp(edge, 1, MaximumPictureEdge);
+    Picture1->setPictureSize(QSize(shown, shown));
     Viewer->fitWindow();
+}
+
+void F_Preview::sizePictureForFrames(int frameSize) {
+    const int edge = std::max(frameSize, 1);
+    PixelArt->setMaximumScale(MaximumPictureEdge / edge);
+    sizePicture(edge * PixelArt->scale());
+}
+
+void F_Preview::showFrame(const QImage& source, const QRect& cell) {
+    const common::SheetFrames enlarged = common::enlargedFrames(
+        {source.copy(cell), common::FrameGrid(cell.width(), 1), 1}, PixelArt->scale());
+    Picture1->copyFrom(enlarged.image, enlarged.image.rect());
+}
+
+void F_Preview::showStripFrame(int frame) {
+    const StripLayout layout = session_.rendPic.layout();
+    sizePictureForFrames(layout.FrameSize);
+    showFrame(playedStrip(), layout.grid().cellRect(frame));
+    Viewer->setFrame(frame, layout.FrameCount);
+}
+
+void F_Preview::pixelArtChanged() {
+    if (live_) {
+        requestLiveRender();
+        return;
+    }
+    if (!playing_ && !rendering_ && Viewer->frame() >= 0 &&
+        Viewer->frame() < session_.rendPic.layout().FrameCount)
+        showStripFrame(Viewer->frame());
+}
+
+const QImage& F_Preview::playedStrip() {
+    const QImage& strip = session_.rendPic.picture();
+    const common::SheetOptions options = PixelArt->options();
+    // A render in progress changes the strip with every frame it draws.
+    if (options.palette.isEmpty() || !session_.renderRun.hasStarted() || rendering_)
+        return strip;
+    if (locked_ && locked_->from == strip.cacheKey() && locked_->palette == options.palette &&
+        locked_->dither == options.dither)
+        return locked_->frames;
+    RecordingRerun rerun(session_.workers);
+    common::SheetFrames frames;
+    common::Colour background = 0;
+    const common::Status status =
+        rerun.lockToPalette(session_.document, session_.renderRun, strip, options,
+                            *PixelArt->palette(), frames, background);
+    if (!status.ok())
+        Q_EMIT session_.events.statusShown(status.message());
+    locked_ = LockedStrip{strip.cacheKey(), options.palette, options.dither,
+                          status.ok() ? frames.image : strip};
+    return locked_->frames;
 }
 
 void F_Preview::DRefresh() {
@@ -157,8 +214,10 @@ void F_Preview::LiveCheck_Click() {
 
 void F_Preview::requestLiveRender() {
     const DesignDocument& document = session_.document;
-    liveRequested_ =
-        live_->request(document, document.Render.Seed.value_or(0), RenderMode::of(document.Render));
+    RenderMode mode = RenderMode::of(document.Render);
+    mode.palette = PixelArt->palette();
+    mode.dither = PixelArt->options().dither;
+    liveRequested_ = live_->request(document, document.Render.Seed.value_or(0), mode);
 }
 
 void F_Preview::liveFrameReady(quint64 request, int frameIndex) {
@@ -189,9 +248,9 @@ void F_Preview::showNextLiveFrame() {
         liveFrame_ = 0; // over and over
     }                   // else the next frame is still being drawn: the picture holds this one
     const QImage& frame = newest.frames[static_cast<std::size_t>(liveFrame_)];
-    if (Picture1->image().size() != frame.size())
-        sizePicture(frame.width());
-    Picture1->copyFrom(frame, frame.rect());
+    if (Picture1->image().size() != frame.size() * PixelArt->scale())
+        sizePictureForFrames(frame.width());
+    showFrame(frame, frame.rect());
     Viewer->setFrame(liveFrame_, newest.frameCount);
     Viewer->setCaption(common::FramePlayback::caption(liveFrame_, newest.frameCount));
 }
@@ -218,7 +277,7 @@ void F_Preview::play(bool doubleSize, int option) {
     // The strip as it was rendered (or blanked): the render settings may have
     // changed since without a render.
     const RendPic& rendPic = session_.rendPic;
-    sizePicture(std::max(rendPic.layout().FrameSize, 1));
+    sizePictureForFrames(rendPic.layout().FrameSize);
     // The chosen option is already the document's rate unless the document
     // held one that no option shows.
     session_.history.edit(F_Animation::refreshRateName(), [option](DesignDocument& document) {
@@ -265,23 +324,23 @@ common::FlipbookTiming F_Preview::flipbookTiming(int frameCount,
 }
 
 void F_Preview::showTick(const common::FlipbookTiming& timing, const common::FlipbookTick& tick) {
-    const RendPic& rendPic = session_.rendPic;
     if (Flipbook->blend() == common::FlipbookBlend::Off || tick.blend == 0.0) {
-        Picture1->copyFrom(rendPic.picture(),
-                           rendPic.layout().grid().cellRect(timing.renderedFrame(tick.from)));
+        showFrame(playedStrip(),
+                  session_.rendPic.layout().grid().cellRect(timing.renderedFrame(tick.from)));
         return;
     }
     const QImage picture = blendedFrames().picture(tick, Flipbook->blend());
-    Picture1->copyFrom(picture, picture.rect());
+    showFrame(picture, picture.rect());
 }
 
 const BlendedFrames& F_Preview::blendedFrames() {
     const RendPic& rendPic = session_.rendPic;
     const bool motion = Flipbook->blend() == common::FlipbookBlend::MotionVectors;
-    if (blended_ && blended_->strip().cacheKey() == rendPic.picture().cacheKey() &&
+    const QImage& played = playedStrip();
+    if (blended_ && blended_->strip().cacheKey() == played.cacheKey() &&
         blended_->frameStep() == Flipbook->frameStep() && (blendedForMotion_ || !motion))
         return *blended_;
-    blended_.emplace(rendPic.picture(), rendPic.layout(), Flipbook->frameStep());
+    blended_.emplace(played, rendPic.layout(), Flipbook->frameStep());
     blendedForMotion_ = motion;
     if (!motion)
         return *blended_;
@@ -320,10 +379,7 @@ void F_Preview::stepFrame(int delta) {
         return;
     // With no frame shown yet, Right shows the first and Left the last.
     const int from = Viewer->frame() >= 0 ? Viewer->frame() : (delta > 0 ? -1 : 0);
-    const int frame = ((from + delta) % layout.FrameCount + layout.FrameCount) % layout.FrameCount;
-    sizePicture(std::max(layout.FrameSize, 1));
-    Picture1->copyFrom(session_.rendPic.picture(), layout.grid().cellRect(frame));
-    Viewer->setFrame(frame, layout.FrameCount);
+    showStripFrame(((from + delta) % layout.FrameCount + layout.FrameCount) % layout.FrameCount);
 }
 
 void F_Preview::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,7 @@
 #include "common/FlipbookTiming.h"
 #include "common/FramePlayback.h"
 #include "common/PlaybackClock.h"
+#include "common/sheets/SheetOptions.h"
 #include "core/render/BlendedFrames.h"
 
 #include <cstdint>
@@ -25,6 +26,7 @@ namespace kirabellum {
 
 class FlipbookControls;
 class LiveRender;
+class PaletteControls;
 
 // The preview player "Preview": shows each frame while a render runs, plays the
 // frame strip at the chosen rate in the order it offers (once, over and over,
@@ -54,7 +56,9 @@ public:
     // With Flipbook's settings it plays only the kept frames, slowed, with
     // what an engine shows between them (common::FlipbookTiming); played over
     // and over the last kept frame leads into the first. Motion vectors come
-    // from rendering the design again as the strip was rendered.
+    // from rendering the design again as the strip was rendered. With
+    // PixelArt's palette and scale it shows the frames an export with those
+    // options writes (see playedStrip).
     void play(bool doubleSize, int option);
     // Space and the play button: plays at the zoom shown and the document's
     // rate, or stops.
@@ -91,6 +95,13 @@ public:
     QCheckBox* LiveCheck;  // "ライブ": the design played as it is edited
     // The kept frames, the blend between them and the speed of a playback.
     FlipbookControls* Flipbook;
+    // The palette, dithering and scale the frames are played with, as an
+    // export with them writes the frames; live frames take them too.
+    PaletteControls* PixelArt;
+
+    // The largest picture edge the preview shows: PixelArt offers no scale
+    // that would enlarge the frames beyond it.
+    static constexpr int MaximumPictureEdge = 1024;
 
 Q_SIGNALS:
     // Playback has put frame n (0-based) on the picture.
@@ -108,6 +119,22 @@ private:
     // The render settings' double size follows the zoom the user chose here.
     void zoomChosen(int zoom);
     void sizePicture(int edge);
+    // Sizes the picture to frames of `frameSize` enlarged by PixelArt's
+    // scale, and offers no scale past MaximumPictureEdge.
+    void sizePictureForFrames(int frameSize);
+    // Shows `cell` of `source` enlarged as the export enlarges its frames.
+    void showFrame(const QImage& source, const QRect& cell);
+    // Shows frame `frame` of the played strip.
+    void showStripFrame(int frame);
+    // PixelArt changed: live mode renders again, the frame at rest is shown again.
+    void pixelArtChanged();
+    // The strip as playback shows it: the rendered strip, or with PixelArt's
+    // palette the strip an export locked to it writes (the design rendered
+    // again through the snapped ramp, dithered as chosen), made anew when the
+    // strip or the palette changes. A render in progress plays as it draws;
+    // a design changed since its render plays as rendered, the reason in the
+    // status bar.
+    const QImage& playedStrip();
     void LiveCheck_Click();
     // Renders the document as it now is, from its fixed seed or else from 0.
     void requestLiveRender();
@@ -143,6 +170,15 @@ private:
     int liveFrame_ = 0;                // the live frame on the picture
     std::uint64_t liveRequested_ = 0;  // the newest live request
     std::uint64_t heldUntilAfter_ = 0; // live frames are shown from later requests only
+    // The played strip for a palette: the rendered strip it was made from
+    // (its cache key), the palette and dithering, and the frames.
+    struct LockedStrip {
+        qint64 from = 0;
+        QString palette;
+        common::Dither dither = common::Dither::None;
+        QImage frames;
+    };
+    std::optional<LockedStrip> locked_;
     std::optional<BlendedFrames> blended_;
     bool blendedForMotion_ = false; // whether blended_ was made for motion blending
 };
