@@ -837,6 +837,53 @@ Open a design: File → Open (Ctrl+O), or drop it here</translation>
     </message>
 </context>
 <context>
+    <name>kirabellum::PaletteControls</name>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>規則的</source>
+        <translation>Ordered</translation>
+    </message>
+    <message>
+        <source>誤差拡散</source>
+        <translation>Diffusion</translation>
+    </message>
+    <message>
+        <source>パレット</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>ディザリング</source>
+        <translation>Dithering</translation>
+    </message>
+    <message>
+        <source>拡大</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>ファイル...</source>
+        <translation>File...</translation>
+    </message>
+    <message>
+        <source>ファイル: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>書き出しと同じくパレットに固定したコマを見る。組み込みのパレットか、.hex、.gpl、.pal、.png のファイル</source>
+        <translation>See the frames locked to a palette as the export writes them: a built-in palette, or a .hex, .gpl, .pal or .png file</translation>
+    </message>
+    <message>
+        <source>パレットの色の間の色の表し方。誤差拡散は一枚絵向きで、アニメーションではちらつく</source>
+        <translation>How colours between the palette's are shown; diffusion suits single pictures and shimmers in animations</translation>
+    </message>
+    <message>
+        <source>書き出しと同じくコマをこの倍率でドットのまま拡大する</source>
+        <translation>Enlarge the frames by this factor, pixel by pixel, as the export does</translation>
+    </message>
+</context>
+<context>
     <name>kirabellum::RampLibrary</name>
     <message>
         <source>金</source>
