@@ -2,16 +2,20 @@
 // change, beside the render button's renders, which it leaves as they were.
 #include "DesignerFixture.h"
 
+#include "common/palettes/BuiltInPalettes.h"
 #include "common/windows/EngineView.h"
 #include "core/editing/SampleDesigns.h"
 #include "core/render/LiveRender.h"
 #include "windows/editors/F_Editer.h"
 #include "windows/render/F_Animation.h"
 #include "windows/render/F_Preview.h"
+#include "windows/render/PaletteControls.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 
 namespace kirabellum {
@@ -55,14 +59,17 @@ protected:
                       << frames.frames.size() << " of " << frames.frameCount << " frames";
         return {};
     }
-    // The first frame the document gives from its live seed, rendered apart.
+    // The first frame the document gives from its live seed, rendered apart
+    // (locked to livePalette when there is one).
     QImage expectedFirstFrame() {
         RandomSource random;
         RenderRun run(random, EngineKind::Reference, 1);
         DesignDocument design = session->document;
         random.restart(design.Render.Seed.value_or(0));
         design.RenderCancel = 1;
-        EXPECT_TRUE(run.PrepareRender(design, RenderMode::of(design.Render)).ok());
+        RenderMode mode = RenderMode::of(design.Render);
+        mode.palette = livePalette;
+        EXPECT_TRUE(run.PrepareRender(design, mode).ok());
         RenderHooks hooks;
         QImage first;
         hooks.frameDrawn = [&](int frameIndex, const QImage& strip, const QRect& cell) {
@@ -81,6 +88,7 @@ protected:
     }
 
     F_Preview* preview = nullptr;
+    std::optional<common::Palette> livePalette;
 };
 
 TEST_F(LivePreviewTest, EveryChangeRendersAgainAndThePictureLoopsTheNewestFrames) {
@@ -206,6 +214,19 @@ TEST_F(LivePreviewTest, DoubleSizeShowsLiveFramesAtTwiceTheirSize) {
     EXPECT_EQ(preview->Picture1->size(), QSize(96, 96));
     EXPECT_TRUE(sameColours(preview->Picture1->grab().toImage(),
                             preview->Picture1->image().scaled(96, 96)));
+}
+
+TEST_F(LivePreviewTest, LiveFramesAreLockedToThePreviewsPaletteAndEnlargedByItsScale) {
+    preview->PixelArt->paletteBox()->setCurrentText(QStringLiteral("game-boy"));
+    preview->PixelArt->scaleBox()->setValue(2);
+    livePalette = common::builtInPalette(QStringLiteral("game-boy"));
+    preview->LiveCheck->click();
+    const LiveFrames frames = waitForLiveFrames();
+    ASSERT_EQ(frames.frameCount, 5);
+    preview->showNextLiveFrame();
+    const int shown = preview->windowTitle().section(QLatin1Char('/'), 0, 0).toInt() - 1;
+    EXPECT_TRUE(sameColours(preview->Picture1->image(),
+                            frames.frames[static_cast<std::size_t>(shown)].scaled(96, 96)));
 }
 
 } // namespace
