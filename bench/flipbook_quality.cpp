@@ -84,8 +84,8 @@ Quality measure(DesignDocument design, int frameStep) {
     const int frames = run.RunFrames(design);
     const int keptFrames = int(run.motionVectors().size());
     const common::SheetGrid grid(keptFrames, run.layout().FrameSize, keptFrames, 0, false);
-    const common::MotionVectorSheet sheet =
-        common::makeMotionVectorSheet(run.motionVectors(), grid, common::MotionVectorPreset::Unity);
+    const common::MotionVectorSheet sheet = common::makeMotionVectorSheet(
+        {run.motionVectors()}, common::SheetAtlas::onGrid(grid), common::MotionVectorPreset::Unity);
     const double scale = sheet.scale;
     std::vector<QImage> vectorCells;
     for (int kept = 0; kept < keptFrames; ++kept)

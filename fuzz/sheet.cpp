@@ -154,15 +154,17 @@ common::SheetShape keptShape(const Input& input) {
 void checkGrid(const Input& input, const SheetGrid& grid) {
     const common::SheetShape shape = keptShape(input);
     const common::SheetOptions& options = input.options;
-    require(grid.frameCount() == shape.frameCount && grid.frameSize() == shape.frameSize &&
+    require(grid.frameCount() == shape.frameCount &&
+                grid.frameSize() == QSize(shape.frameSize, shape.frameSize) &&
                 grid.padding() == options.padding && grid.powerOfTwo() == options.powerOfTwo,
             "the grid holds the shape and the options");
-    require(grid.cellSize() == shape.frameSize + 2 * options.padding,
+    require(grid.cellWidth() == shape.frameSize + 2 * options.padding &&
+                grid.cellHeight() == grid.cellWidth(),
             "a cell is the frame and its padding");
     require(grid.rows() == (shape.frameCount + grid.columns() - 1) / grid.columns(),
             "the rows are those the frames fill");
-    require(grid.gridWidth() == grid.columns() * grid.cellSize() &&
-                grid.gridHeight() == grid.rows() * grid.cellSize(),
+    require(grid.gridWidth() == grid.columns() * grid.cellWidth() &&
+                grid.gridHeight() == grid.rows() * grid.cellHeight(),
             "the grid is exactly its cells");
     for (const auto& [edge, gridEdge] :
          {std::pair(grid.width(), grid.gridWidth()), std::pair(grid.height(), grid.gridHeight())}) {
@@ -283,7 +285,8 @@ void checkAtlasJson(const common::SheetDescription& description, MetadataFormat 
         QJsonDocument::fromJson(common::atlasJson(description, format), &error);
     require(error.error == QJsonParseError::NoError && document.isObject(),
             "the atlas is a JSON object");
-    const SheetGrid& grid = description.grid;
+    const SheetGrid& grid = *description.atlas.grid;
+    const common::AtlasAnimation& animation = description.atlas.animations.front();
     const QJsonObject root = document.object();
     const QJsonValue frames = root.value(QStringLiteral("frames"));
     const QJsonArray names =
@@ -295,7 +298,7 @@ void checkAtlasJson(const common::SheetDescription& description, MetadataFormat 
             "the atlas has every frame once");
     for (int frame = 0; frame < grid.frameCount(); ++frame) {
         const QString name = names.at(frame).toString();
-        require(name == description.frameName(frame), "the animation names the frames in order");
+        require(name == animation.frameName(frame), "the animation names the frames in order");
         const QJsonObject entry =
             hash ? frames.toObject().value(name).toObject() : frames.toArray().at(frame).toObject();
         if (!hash)
@@ -316,7 +319,7 @@ void checkAtlasJson(const common::SheetDescription& description, MetadataFormat 
             "the atlas states the sheet's size");
     require(meta.value(QStringLiteral("image")).toString() == description.imageFileName,
             "the atlas names the image");
-    require(meta.value(QStringLiteral("frameRate")).toDouble() == description.framesPerSecond,
+    require(meta.value(QStringLiteral("frameRate")).toDouble() == animation.framesPerSecond,
             "the atlas states the rate exactly");
 }
 
@@ -340,7 +343,8 @@ void checkGodot(const common::SheetDescription& description) {
     const QByteArray bytes = common::godotSpriteFrames(description);
     const QString text = QString::fromUtf8(bytes);
     require(text.toUtf8() == bytes, "the resource is UTF-8");
-    const int frameCount = description.grid.frameCount();
+    const int frameCount = description.atlas.frameCount();
+    const common::AtlasAnimation& animation = description.atlas.animations.front();
     require(text.startsWith(QStringLiteral("[gd_resource type=\"SpriteFrames\" load_steps=%1 ")
                                 .arg(frameCount + 2)),
             "the resource counts its steps");
@@ -348,14 +352,14 @@ void checkGodot(const common::SheetDescription& description) {
             "one atlas texture per frame");
     require(godotImagePath(text) == description.imageFileName,
             "the resource's image path reads back as the image's name");
-    require(text.contains(description.loop ? QStringLiteral("\"loop\": true,")
-                                           : QStringLiteral("\"loop\": false,")),
+    require(text.contains(animation.loop ? QStringLiteral("\"loop\": true,")
+                                         : QStringLiteral("\"loop\": false,")),
             "the animation loops only the frames of a loop");
     const qsizetype speed = text.indexOf(QStringLiteral("\"speed\": "));
     require(speed >= 0, "the animation has a speed");
     const QString speedText = text.mid(speed + 9).section(QLatin1Char('\n'), 0, 0);
     require(speedText.contains(QLatin1Char('.')) &&
-                speedText.toDouble() == description.framesPerSecond,
+                speedText.toDouble() == animation.framesPerSecond,
             "the speed is a float of the rate exactly");
 }
 
@@ -386,8 +390,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const common::SheetDescription description = common::SheetDescription::of(
         input.imagePath, grid, input.options.alpha, input.options.statedFrameRate(15), input.loop,
         QStringLiteral("Kirabellum"), QStringLiteral("1.22"));
-    require(description.frameDuration() >= 1 &&
-                description.frameDuration() <= 1000 * input.options.frameStep,
+    const int duration = description.atlas.animations.front().frameDuration();
+    require(duration >= 1 && duration <= 1000 * input.options.frameStep,
             "a frame shows from 1 ms to a second a frame step");
     checkAtlasJson(description, MetadataFormat::JsonHash);
     checkAtlasJson(description, MetadataFormat::JsonArray);

@@ -267,11 +267,11 @@ Image %2 x %3 px (shown at %4%)</translation>
     </message>
     <message>
         <source>コマごとの動きを画像（名前_mv.png）に書き出し、エンジンがコマの間を補間できるようにする（%1）</source>
-        <translation>Write each kept frame's motion as an image (NAME_mv.png), so that the engine can blend between frames (%1)</translation>
+        <translation>Write each kept frame&apos;s motion as an image (NAME_mv.png), so that the engine can blend between frames (%1)</translation>
     </message>
     <message>
         <source>シートに色を書くか、ランプの番号を書いてランプの画像（名前_ramp.png）を添えるか（%1）</source>
-        <translation>Write the colours, or each pixel's ramp index with the ramp as an image beside it (NAME_ramp.png) (%1)</translation>
+        <translation>Write the colours, or each pixel&apos;s ramp index with the ramp as an image beside it (NAME_ramp.png) (%1)</translation>
     </message>
     <message>
         <source>コマ間引き</source>
@@ -367,11 +367,11 @@ Image %2 x %3 px (shown at %4%)</translation>
     </message>
     <message>
         <source>すべての色をパレットの色にする。組み込みのパレットか、.hex、.gpl、.pal、.png のファイル（%1）</source>
-        <translation>Make every colour one of a palette's: a built-in palette, or a .hex, .gpl, .pal or .png file (%1)</translation>
+        <translation>Make every colour one of a palette&apos;s: a built-in palette, or a .hex, .gpl, .pal or .png file (%1)</translation>
     </message>
     <message>
         <source>パレットの色の間の色の表し方。誤差拡散は一枚絵向きで、アニメーションではちらつく（%1）</source>
-        <translation>How colours between the palette's are shown; diffusion suits single pictures and shimmers in animations (%1)</translation>
+        <translation>How colours between the palette&apos;s are shown; diffusion suits single pictures and shimmers in animations (%1)</translation>
     </message>
     <message>
         <source>最後にすべてのコマをこの倍率でドットのまま拡大する（%1）</source>
@@ -387,7 +387,7 @@ Image %2 x %3 px (shown at %4%)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; は選んだ形式の名前ではありません</source>
-        <translation>"%1" is not a name of the chosen format</translation>
+        <translation>&quot;%1&quot; is not a name of the chosen format</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,13 @@
     </message>
 </context>
 <context>
+    <name>common::AtlasLayout</name>
+    <message>
+        <source>; Single Row, Random Row, %1 rows</source>
+        <translation>。Single Row・Random Row で %1 行</translation>
+    </message>
+</context>
+<context>
     <name>common::AtomicFile</name>
     <message>
         <source>a folder</source>
@@ -249,20 +256,20 @@
         <translation>余白は 0 から %1 までです（%2 は使えません）</translation>
     </message>
     <message>
-        <source>%1 cannot hold a sheet of %2 frames of %3 x %3 pixels%4; the smallest size that would is %5</source>
-        <translation>%1 には %3 x %3 ピクセルのフレーム %2 枚のシート%4が収まりません。収まる最小のサイズは %5 です</translation>
-    </message>
-    <message>
         <source> with --padding %1</source>
         <translation>（余白 %1 px）</translation>
     </message>
     <message>
-        <source>%1 x %2 tiles of %3 x %3 px, %4 fps</source>
-        <translation>%1 x %2 タイル（各 %3 x %3 px）、%4 fps</translation>
-    </message>
-    <message>
         <source>the %1 x %2 tiles take %3 x %4 pixels of the %5 x %6 sheet, not all of it: a particle module that takes only tile counts would read the sheet wrong</source>
         <translation>%1 x %2 のタイルが使うのは %5 x %6 のシートのうち %3 x %4 ピクセルだけです。タイルの数だけを受け取るパーティクルモジュールは、このシートを正しく読めません</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold a sheet of %2 frames of %3 x %4 pixels%5; the smallest size that would is %6</source>
+        <translation>%1 には %3 x %4 ピクセルのフレーム %2 枚のシート%5が収まりません。収まる最小のサイズは %6 です</translation>
+    </message>
+    <message>
+        <source>%1 x %2 tiles of %3 x %4 px, %5 fps</source>
+        <translation>%1 x %2 タイル（各 %3 x %4 px）、%5 fps</translation>
     </message>
 </context>
 <context>
@@ -294,6 +301,10 @@
     <message>
         <source>--frame-step %1 does not divide the loop&apos;s %2 frames; in a loop the frame count must be a multiple of the frame step</source>
         <translation>--frame-step %1 ではループの %2 フレームを割り切れません。ループのフレーム数はコマ間引きの倍数にしてください</translation>
+    </message>
+    <message>
+        <source>%1 cuts the frames of a sheet, not of an animation (&quot;%2&quot;)</source>
+        <translation>%1 はシートのフレームを切り詰めるもので、アニメーション（「%2」）には使えません</translation>
     </message>
 </context>
 </TS>

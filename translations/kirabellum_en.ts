@@ -654,7 +654,7 @@ Rotation and attraction: click to reverse it</translation>
     </message>
     <message>
         <source>残したコマの間をエンジンと同じように埋める: なし、2コマを重ねるクロスフェード、動きに沿ってずらすモーションベクター（Unity の形式）</source>
-        <translation>Fill the time between kept frames as the engine does: off, a cross-fade of the two frames, or motion vectors that move them along their motion (Unity's convention)</translation>
+        <translation>Fill the time between kept frames as the engine does: off, a cross-fade of the two frames, or motion vectors that move them along their motion (Unity&apos;s convention)</translation>
     </message>
     <message>
         <source>フレームレートより遅く再生して、コマの間を見る</source>
@@ -876,7 +876,7 @@ Open a design: File → Open (Ctrl+O), or drop it here</translation>
     </message>
     <message>
         <source>パレットの色の間の色の表し方。誤差拡散は一枚絵向きで、アニメーションではちらつく</source>
-        <translation>How colours between the palette's are shown; diffusion suits single pictures and shimmers in animations</translation>
+        <translation>How colours between the palette&apos;s are shown; diffusion suits single pictures and shimmers in animations</translation>
     </message>
     <message>
         <source>書き出しと同じくコマをこの倍率でドットのまま拡大する</source>

@@ -181,6 +181,10 @@
         <source>--colour intensity with layers&apos; own ramps needs --alpha additive, not %1</source>
         <translation>レイヤーのランプがあるデザインの強度シートは透明度 additive だけで書き出せます（%1 は使えません）</translation>
     </message>
+    <message>
+        <source>--colour intensity needs one ramp for the whole sheet; its designs have ramps of their own</source>
+        <translation>--colour intensity にはシート全体で一つのカラーテーブルが必要です。このシートのデザインはそれぞれ別のカラーテーブルを持っています</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::LayerEffects</name>

@@ -52,7 +52,8 @@ TEST(MotionVectorSheet, EachPresetWritesItsValuesAndLeavesTheRestNeutral) {
           {"cell without a frame", {10, 2}, rawNeutral}}},
     };
     for (const PresetCase& c : cases) {
-        const MotionVectorSheet sheet = makeMotionVectorSheet(twoFrames(), grid, c.preset);
+        const MotionVectorSheet sheet =
+            makeMotionVectorSheet({twoFrames()}, SheetAtlas::onGrid(grid), c.preset);
         EXPECT_EQ(sheet.scale, c.scale);
         EXPECT_EQ(sheet.image.format(), c.format);
         EXPECT_EQ(sheet.image.size(), QSize(12, 4));

@@ -46,7 +46,7 @@ TEST(SheetMetadata, BothJsonFormsGiveEachFrameItsRectangleInPlayOrder) {
                 EXPECT_EQ(entry[QStringLiteral("filename")].toString(), name);
             }
             EXPECT_EQ(rectOf(entry[QStringLiteral("frame")].toObject()),
-                      description.grid.frameRect(frame));
+                      description.atlas.grid->frameRect(frame));
             EXPECT_EQ(entry[QStringLiteral("duration")].toInt(), 42);
             EXPECT_FALSE(entry[QStringLiteral("rotated")].toBool(true));
         }
@@ -137,7 +137,7 @@ TEST(SheetMetadata, AGodotReaderFindsEveryFrameOnTheImageBesideIt) {
     for (int frame = 0; frame < 5; ++frame) {
         const auto& atlas = read.atlases.at(read.frames[frame]);
         EXPECT_EQ(atlas.first, read.texturePaths.begin()->first);
-        EXPECT_EQ(atlas.second, description.grid.frameRect(frame));
+        EXPECT_EQ(atlas.second, description.atlas.grid->frameRect(frame));
     }
     EXPECT_EQ(read.speed, 24.0);
     EXPECT_EQ(read.animation, QStringLiteral("default"));
@@ -165,7 +165,7 @@ TEST(SheetMetadata, TheRateIsStatedExactlyWholeOrNot) {
     };
     for (const auto& row : rows) {
         SheetDescription description = burst();
-        description.framesPerSecond = row.rate;
+        description.atlas.animations.front().framesPerSecond = row.rate;
         const QByteArray json = atlasJson(description, MetadataFormat::JsonHash);
         EXPECT_TRUE(json.contains(row.json)) << json.toStdString();
         EXPECT_TRUE(json.contains(QByteArray("\"duration\": ") + QByteArray::number(row.duration)))

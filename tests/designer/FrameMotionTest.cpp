@@ -115,8 +115,8 @@ TEST(FrameMotion, AStillParticleGivesExactlyNoMotion) {
         for (std::size_t pixel = 0; pixel < frame.dx.size(); ++pixel)
             ASSERT_TRUE(frame.dx[pixel] == 0.0f && frame.dy[pixel] == 0.0f) << pixel;
     const common::SheetGrid grid(static_cast<int>(run.motion.size()), 64, 2, 1, false);
-    const common::MotionVectorSheet sheet =
-        common::makeMotionVectorSheet(run.motion, grid, common::MotionVectorPreset::Unity);
+    const common::MotionVectorSheet sheet = common::makeMotionVectorSheet(
+        {run.motion}, common::SheetAtlas::onGrid(grid), common::MotionVectorPreset::Unity);
     EXPECT_EQ(sheet.scale, 1.0);
     for (int y = 0; y < sheet.image.height(); ++y)
         for (int x = 0; x < sheet.image.width(); ++x)

@@ -100,10 +100,10 @@ TEST(IntensitySheet, BothEnginesRecordTheRampIndicesThatColourTheirStrip) {
                             {strip.FrameCount, strip.FrameSize, strip.Columns}, {}, grid)
                             .ok());
             common::SheetCompanions files{{}, {}, {}};
-            files.description.grid = grid;
-            ASSERT_TRUE(
-                addIntensitySheet(run, common::AlphaMode::Additive, QStringLiteral("s.png"), files)
-                    .ok());
+            files.description.atlas = common::SheetAtlas::onGrid(grid);
+            ASSERT_TRUE(addIntensitySheet({&run}, common::AlphaMode::Additive,
+                                          QStringLiteral("s.png"), files)
+                            .ok());
             ASSERT_EQ(files.images.size(), 1u);
             ASSERT_EQ(lookedUp(files.sheet, files.images.front().image), run.strip());
             indices[kind++] = run.intensityStrip();
@@ -138,7 +138,7 @@ TEST(IntensitySheet, TheExportColoursTheSameSheetWithItsRamp) {
         common::makeSheet({rendered.strip(), strip.grid(), strip.FrameCount, background}, grid,
                           options.alpha, background);
     common::SheetCompanions files{colours, {}, {}};
-    files.description.grid = grid;
+    files.description.atlas = common::SheetAtlas::onGrid(grid);
     RecordingRerun rerun(workers);
     ASSERT_TRUE(rerun
                     .addCompanions(design, rendered, rendered.strip(), options,

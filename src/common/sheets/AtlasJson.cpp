@@ -20,14 +20,27 @@ QJsonObject rectObject(const QRect& rect) {
             {QStringLiteral("h"), rect.height()}};
 }
 
-QJsonObject frameObject(const SheetDescription& description, int frame) {
-    const int size = description.grid.frameSize();
-    return {{QStringLiteral("frame"), rectObject(description.grid.frameRect(frame))},
-            {QStringLiteral("rotated"), false},
-            {QStringLiteral("trimmed"), false},
-            {QStringLiteral("spriteSourceSize"), rectObject(QRect(0, 0, size, size))},
-            {QStringLiteral("sourceSize"), sizeObject(size, size)},
-            {QStringLiteral("duration"), description.frameDuration()}};
+QJsonObject pointObject(double x, double y) {
+    return {{QStringLiteral("x"), x}, {QStringLiteral("y"), y}};
+}
+
+// A frame's entry. A cut frame also has the pivot that keeps the whole
+// frame's centre (where the burst is) where it was: a fraction of the cut
+// frame, which may lie outside it.
+QJsonObject frameObject(const AtlasAnimation& animation, const AtlasFrame& frame) {
+    const QSize& source = frame.sourceSize;
+    QJsonObject entry = {
+        {QStringLiteral("frame"), rectObject(frame.rect)},
+        {QStringLiteral("rotated"), false},
+        {QStringLiteral("trimmed"), frame.trimmed()},
+        {QStringLiteral("spriteSourceSize"), rectObject(QRect(frame.offset, frame.rect.size()))},
+        {QStringLiteral("sourceSize"), sizeObject(source.width(), source.height())},
+        {QStringLiteral("duration"), animation.frameDuration()}};
+    if (frame.trimmed())
+        entry.insert(QStringLiteral("pivot"),
+                     pointObject((source.width() / 2.0 - frame.offset.x()) / frame.rect.width(),
+                                 (source.height() / 2.0 - frame.offset.y()) / frame.rect.height()));
+    return entry;
 }
 
 // What a sheet of ramp indices holds and where its ramp is.
@@ -38,28 +51,50 @@ QJsonObject colourObject(const SheetDescription::IntensityRamp& ramp) {
             {QStringLiteral("channels"), ramp.channels}};
 }
 
+// One tag per animation, over its frames' places in the frame list. With
+// several animations each tag also says its rate and whether it loops.
+QJsonArray frameTags(const SheetAtlas& atlas) {
+    QJsonArray tags;
+    int first = 0;
+    for (const AtlasAnimation& animation : atlas.animations) {
+        const int count = static_cast<int>(animation.frames.size());
+        QJsonObject tag = {{QStringLiteral("name"), animation.name},
+                           {QStringLiteral("from"), first},
+                           {QStringLiteral("to"), first + count - 1},
+                           {QStringLiteral("direction"), QStringLiteral("forward")}};
+        if (atlas.animations.size() > 1) {
+            tag.insert(QStringLiteral("frameRate"), animation.framesPerSecond);
+            tag.insert(QStringLiteral("loop"), animation.loop);
+        }
+        tags.append(tag);
+        first += count;
+    }
+    return tags;
+}
+
+QJsonObject gridObject(const SheetGrid& grid) {
+    return {{QStringLiteral("columns"), grid.columns()},
+            {QStringLiteral("rows"), grid.rows()},
+            {QStringLiteral("cellWidth"), grid.cellWidth()},
+            {QStringLiteral("cellHeight"), grid.cellHeight()},
+            {QStringLiteral("padding"), grid.padding()},
+            {QStringLiteral("frameCount"), grid.frameCount()}};
+}
+
 QJsonObject metaObject(const SheetDescription& description) {
-    const SheetGrid& grid = description.grid;
-    const QJsonObject tag = {{QStringLiteral("name"), description.baseName},
-                             {QStringLiteral("from"), 0},
-                             {QStringLiteral("to"), grid.frameCount() - 1},
-                             {QStringLiteral("direction"), QStringLiteral("forward")}};
-    const QJsonObject gridObject = {{QStringLiteral("columns"), grid.columns()},
-                                    {QStringLiteral("rows"), grid.rows()},
-                                    {QStringLiteral("cellWidth"), grid.cellSize()},
-                                    {QStringLiteral("cellHeight"), grid.cellSize()},
-                                    {QStringLiteral("padding"), grid.padding()},
-                                    {QStringLiteral("frameCount"), grid.frameCount()}};
-    QJsonObject meta = {{QStringLiteral("app"), description.application},
-                        {QStringLiteral("version"), description.version},
-                        {QStringLiteral("image"), description.imageFileName},
-                        {QStringLiteral("format"), QStringLiteral("RGBA8888")},
-                        {QStringLiteral("size"), sizeObject(grid.width(), grid.height())},
-                        {QStringLiteral("scale"), QStringLiteral("1")},
-                        {QStringLiteral("frameTags"), QJsonArray{tag}},
-                        {QStringLiteral("grid"), gridObject},
-                        {QStringLiteral("frameRate"), description.framesPerSecond},
-                        {QStringLiteral("blend"), alphaModeName(description.alpha)}};
+    const SheetAtlas& atlas = description.atlas;
+    QJsonObject meta = {
+        {QStringLiteral("app"), description.application},
+        {QStringLiteral("version"), description.version},
+        {QStringLiteral("image"), description.imageFileName},
+        {QStringLiteral("format"), QStringLiteral("RGBA8888")},
+        {QStringLiteral("size"), sizeObject(atlas.size.width(), atlas.size.height())},
+        {QStringLiteral("scale"), QStringLiteral("1")},
+        {QStringLiteral("frameTags"), frameTags(atlas)},
+        {QStringLiteral("frameRate"), atlas.animations.front().framesPerSecond},
+        {QStringLiteral("blend"), alphaModeName(description.alpha)}};
+    if (atlas.grid)
+        meta.insert(QStringLiteral("grid"), gridObject(*atlas.grid));
     if (description.motionVectors) {
         const SheetDescription::MotionVectors& vectors = *description.motionVectors;
         meta.insert(QStringLiteral("motionVectors"),
@@ -77,24 +112,28 @@ QByteArray atlasJson(const SheetDescription& description, MetadataFormat format)
     const bool hash = format == MetadataFormat::JsonHash;
     QJsonObject framesByName;
     QJsonArray frameList;
-    QJsonArray names;
-    for (int frame = 0; frame < description.grid.frameCount(); ++frame) {
-        const QString name = description.frameName(frame);
-        QJsonObject entry = frameObject(description, frame);
-        names.append(name);
-        if (hash) {
-            framesByName.insert(name, entry);
-        } else {
-            entry.insert(QStringLiteral("filename"), name);
-            frameList.append(entry);
+    QJsonObject animations;
+    for (const AtlasAnimation& animation : description.atlas.animations) {
+        QJsonArray names;
+        for (std::size_t frame = 0; frame < animation.frames.size(); ++frame) {
+            const QString name = animation.frameName(static_cast<int>(frame));
+            QJsonObject entry = frameObject(animation, animation.frames[frame]);
+            names.append(name);
+            if (hash) {
+                framesByName.insert(name, entry);
+            } else {
+                entry.insert(QStringLiteral("filename"), name);
+                frameList.append(entry);
+            }
         }
+        animations.insert(animation.name, names);
     }
     QJsonObject meta = metaObject(description);
     if (description.intensityRamp)
         meta.insert(QStringLiteral("colour"), colourObject(*description.intensityRamp));
     const QJsonObject root = {
         {QStringLiteral("frames"), hash ? QJsonValue(framesByName) : QJsonValue(frameList)},
-        {QStringLiteral("animations"), QJsonObject{{description.baseName, names}}},
+        {QStringLiteral("animations"), animations},
         {QStringLiteral("meta"), meta}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

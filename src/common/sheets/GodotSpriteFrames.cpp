@@ -26,13 +26,28 @@ QString atlasId(int frame) {
     return QStringLiteral("AtlasTexture_%1").arg(frame, 3, 10, QLatin1Char('0'));
 }
 
+// An animation of the resource. A sheet of one animation names it "default",
+// the animation a SpriteFrames plays unless told otherwise.
+QString animationEntry(const AtlasAnimation& animation, const QString& name,
+                       const QStringList& frames) {
+    return QStringLiteral("{\n"
+                          "\"frames\": [%1],\n"
+                          "\"loop\": %2,\n"
+                          "\"name\": &%3,\n"
+                          "\"speed\": %4\n"
+                          "}")
+        .arg(frames.join(QStringLiteral(", ")),
+             animation.loop ? QStringLiteral("true") : QStringLiteral("false"), quoted(name),
+             speedText(animation.framesPerSecond));
+}
+
 } // namespace
 
 QByteArray godotSpriteFrames(const SheetDescription& description) {
-    const SheetGrid& grid = description.grid;
+    const SheetAtlas& atlas = description.atlas;
     // One external resource, one sub-resource per frame, and the resource itself.
     QString text = QStringLiteral("[gd_resource type=\"SpriteFrames\" load_steps=%1 format=3]\n\n")
-                       .arg(grid.frameCount() + 2);
+                       .arg(atlas.frameCount() + 2);
     // SpriteFrames has no field for a ramp; a comment says what the pixels are.
     if (description.intensityRamp)
         text += QStringLiteral("; The texture holds ramp indices, not colours: %1 colours them\n"
@@ -42,30 +57,38 @@ QByteArray godotSpriteFrames(const SheetDescription& description) {
                     .arg(description.intensityRamp->channels);
     text += QStringLiteral("[ext_resource type=\"Texture2D\" path=%1 id=\"1\"]\n\n")
                 .arg(quoted(description.imageFileName));
-    QStringList frames;
-    for (int frame = 0; frame < grid.frameCount(); ++frame) {
-        const QRect rect = grid.frameRect(frame);
-        text += QStringLiteral("[sub_resource type=\"AtlasTexture\" id=\"%1\"]\n"
-                               "atlas = ExtResource(\"1\")\n"
-                               "region = Rect2(%2, %3, %4, %5)\n\n")
-                    .arg(atlasId(frame))
-                    .arg(rect.x())
-                    .arg(rect.y())
-                    .arg(rect.width())
-                    .arg(rect.height());
-        frames << QStringLiteral("{\n\"duration\": 1.0,\n\"texture\": SubResource(\"%1\")\n}")
-                      .arg(atlasId(frame));
+    QStringList animations;
+    int id = 0;
+    for (const AtlasAnimation& animation : atlas.animations) {
+        QStringList frames;
+        for (const AtlasFrame& frame : animation.frames) {
+            const QRect& rect = frame.rect;
+            text += QStringLiteral("[sub_resource type=\"AtlasTexture\" id=\"%1\"]\n"
+                                   "atlas = ExtResource(\"1\")\n"
+                                   "region = Rect2(%2, %3, %4, %5)\n")
+                        .arg(atlasId(id))
+                        .arg(rect.x())
+                        .arg(rect.y())
+                        .arg(rect.width())
+                        .arg(rect.height());
+            // A cut frame keeps the whole frame's size, its pixels where they were.
+            if (frame.trimmed())
+                text += QStringLiteral("margin = Rect2(%1, %2, %3, %4)\n")
+                            .arg(frame.offset.x())
+                            .arg(frame.offset.y())
+                            .arg(frame.sourceSize.width() - rect.width())
+                            .arg(frame.sourceSize.height() - rect.height());
+            text += QLatin1Char('\n');
+            frames << QStringLiteral("{\n\"duration\": 1.0,\n\"texture\": SubResource(\"%1\")\n}")
+                          .arg(atlasId(id));
+            ++id;
+        }
+        animations << animationEntry(
+            animation, atlas.animations.size() == 1 ? QStringLiteral("default") : animation.name,
+            frames);
     }
-    text += QStringLiteral("[resource]\n"
-                           "animations = [{\n"
-                           "\"frames\": [%1],\n"
-                           "\"loop\": %2,\n"
-                           "\"name\": &\"default\",\n"
-                           "\"speed\": %3\n"
-                           "}]\n")
-                .arg(frames.join(QStringLiteral(", ")),
-                     description.loop ? QStringLiteral("true") : QStringLiteral("false"),
-                     speedText(description.framesPerSecond));
+    text += QStringLiteral("[resource]\nanimations = [%1]\n")
+                .arg(animations.join(QStringLiteral(", ")));
     return text.toUtf8();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/sheets/MotionVectorFrame.h"
-#include "common/sheets/SheetGrid.h"
+#include "common/sheets/SheetAtlas.h"
 #include "common/sheets/SheetOptions.h"
 
 #include <QImage>
@@ -19,15 +19,16 @@ struct MotionVectorSheet {
     double scale = 1.0;
 };
 
-// Frame i's vectors go into grid.frameRect(i); padding, gutters, cells without
-// a frame and the space of power-of-two edges hold no motion.
+// Kept frame k of animation a takes `motion[a][k]`, the part of it the atlas
+// frame keeps, at the frame's place; padding, gutters, cells without a frame
+// and the space of power-of-two edges hold no motion.
 // - unity (8-bit RGBA): R = 128 + round(127 × (dx / W) / S),
-//   G = 128 − round(127 × (dy / H) / S), B = 0, A = 255, W × H the cell with
-//   its padding;
+//   G = 128 − round(127 × (dy / H) / S), B = 0, A = 255, W × H the frame's
+//   cell with its padding;
 // - raw16 (16-bit RGB): R = 32768 + round(256 × dx), G = 32768 + round(256 × dy),
 //   each held to 0 … 65535, B = 0.
-// Rounding is half to even. `frames` holds at most the grid's frames.
-MotionVectorSheet makeMotionVectorSheet(const std::vector<MotionVectorFrame>& frames,
-                                        const SheetGrid& grid, MotionVectorPreset preset);
+// Rounding is half to even. Each animation's motion holds at most its frames.
+MotionVectorSheet makeMotionVectorSheet(const std::vector<std::vector<MotionVectorFrame>>& motion,
+                                        const SheetAtlas& atlas, MotionVectorPreset preset);
 
 } // namespace common

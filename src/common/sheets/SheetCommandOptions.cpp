@@ -181,6 +181,14 @@ Status readOption(const CommandWords& words, SheetOption option, SheetOptions& o
         return readDither(words, options);
     case SheetOption::Scale:
         return readNumber(words, option, options.scale);
+    case SheetOption::Variants:
+        return readNumber(words, option, options.variants);
+    case SheetOption::Crop:
+        options.crop = words.isSet(nameOf(option));
+        return Status::success();
+    case SheetOption::Trim:
+        options.trim = words.isSet(nameOf(option));
+        return Status::success();
     }
     return Status::success();
 }

@@ -22,11 +22,11 @@ struct SheetCompanions {
     SheetDescription description;
     std::vector<CompanionImage> images;
 
-    // Adds the motion-vector image of the kept frames' `motion` in `preset`
-    // (not None) on the description's grid beside the sheet `imagePath`
-    // ("NAME_mv.png"), and its entry in the description.
-    void addMotionVectors(const std::vector<MotionVectorFrame>& motion, MotionVectorPreset preset,
-                          int frameStep, const QString& imagePath);
+    // Adds the motion-vector image of the kept frames' `motion`, animation by
+    // animation, in `preset` (not None) on the description's atlas beside the
+    // sheet `imagePath` ("NAME_mv.png"), and its entry in the description.
+    void addMotionVectors(const std::vector<std::vector<MotionVectorFrame>>& motion,
+                          MotionVectorPreset preset, int frameStep, const QString& imagePath);
 };
 
 // Makes the companions of the sheet written to `imagePath` with `options`;

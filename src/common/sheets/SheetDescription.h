@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/sheets/SheetAtlas.h"
 #include "common/sheets/SheetGrid.h"
 #include "common/sheets/SheetOptions.h"
 
@@ -9,18 +10,15 @@
 
 namespace common {
 
-// What the metadata beside a sheet says: the grid, how its pixels are held,
-// the frame rate, whether the frames loop, the image file and the names of the
-// frames, and which program wrote it.
+// What the metadata beside a sheet says: where its frames are and the
+// animations they make (each with its rate, which a frame step makes
+// fractional, and whether it loops), how its pixels are held, the image file,
+// and which program wrote it.
 struct SheetDescription {
-    SheetGrid grid;
+    SheetAtlas atlas;
     AlphaMode alpha = AlphaMode::Additive;
-    // The rate the frames play at; a frame step makes it fractional (7.5).
-    double framesPerSecond = 15;
-    // Whether the frames play over and over (a loop render) or once (a burst).
-    bool loop = false;
     QString imageFileName; // "burst.png", beside the metadata
-    QString baseName;      // "burst": the animation's name and the frames' names
+    QString baseName;      // "burst": the image's name without its extension
     QString application;   // "Kirabellum"
     QString version;       // "1.22"
     // The motion-vector image beside the sheet, when one is written.
@@ -42,16 +40,14 @@ struct SheetDescription {
     std::optional<IntensityRamp> intensityRamp;
 
     // The description of the sheet written to `imagePath`: its file name and
-    // base name (the name without its last extension).
+    // base name (the name without its last extension); the grid's frames are
+    // one animation named after the file, at `framesPerSecond`, looping or not.
     static SheetDescription of(const QString& imagePath, const SheetGrid& grid, AlphaMode alpha,
                                double framesPerSecond, bool loop, const QString& application,
                                const QString& version);
-
-    // Frame `frame` (0-based, in play order): the base name, "_", the index in
-    // three digits ("burst_000").
-    QString frameName(int frame) const;
-    // How long each frame shows, in whole milliseconds (the rate is positive).
-    int frameDuration() const;
+    // The same for the animations of `atlas`.
+    static SheetDescription of(const QString& imagePath, const SheetAtlas& atlas, AlphaMode alpha,
+                               const QString& application, const QString& version);
 };
 
 } // namespace common

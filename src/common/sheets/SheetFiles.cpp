@@ -95,6 +95,17 @@ Status writeAround(const QString& imagePath, const SheetDescription& description
             .arg(path));
 }
 
+// A PNG of one animation on a grid of square cells says what its frames are,
+// for the post-processor to open it with; other sheets are no strip of frames.
+QImage labelledSheet(const QImage& sheet, const SheetAtlas& atlas) {
+    if (!atlas.grid || atlas.animations.size() != 1 ||
+        atlas.grid->cellWidth() != atlas.grid->cellHeight())
+        return sheet;
+    const FrameStripInfo frames{atlas.grid->cellWidth(), atlas.grid->frameCount(),
+                                atlas.animations.front().framesPerSecond};
+    return frames.labelled(sheet);
+}
+
 // "out/burst.png" gives "out/burst".
 QString withoutExtension(const QString& imagePath) {
     const QString extension = QFileInfo(imagePath).suffix();
@@ -124,12 +135,9 @@ Status writeMetadata(QIODevice& device, const SheetDescription& description,
 Status writeSheet(const QString& imagePath, const QImage& sheet,
                   const SheetDescription& description, const std::vector<MetadataFormat>& formats,
                   const std::vector<CompanionImage>& companions) {
-    // A PNG says what its frames are, for the post-processor to open it with.
-    const FrameStripInfo frames{description.grid.cellSize(), description.grid.frameCount(),
-                                description.framesPerSecond};
     return writeAround(imagePath, description, formats, 0, [&] {
         return writeCompanionsAround(companions, 0, [&] {
-            return writeImageFile(imagePath, frames.labelled(sheet), description);
+            return writeImageFile(imagePath, labelledSheet(sheet, description.atlas), description);
         });
     });
 }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <numeric>
 
 namespace common {
 
@@ -55,16 +56,26 @@ QString edgeLimit(const SheetOptions& options) {
         .arg(MaximumImageEdge);
 }
 
+// The shape's grid on `columns` columns under `options`.
+SheetGrid gridOf(const SheetShape& shape, int columns, const SheetOptions& options) {
+    return SheetGrid(shape.blocks, QSize(shape.frameSize, shape.frameHeight), columns,
+                     options.padding, options.powerOfTwo);
+}
+
+// The most frames of one block: no more columns than that are useful.
+int largestBlock(const SheetShape& shape) {
+    return *std::max_element(shape.blocks.begin(), shape.blocks.end());
+}
+
 Status givenColumns(const SheetShape& shape, const SheetOptions& options, int limit,
                     SheetGrid& grid) {
     const int columns = *options.columns;
-    if (columns < 1 || columns > shape.frameCount)
+    if (columns < 1 || columns > largestBlock(shape))
         return Status::failure(QCoreApplication::translate("common::SheetGrid",
                                                            "--columns must be from 1 to %1, not %2")
-                                   .arg(shape.frameCount)
+                                   .arg(largestBlock(shape))
                                    .arg(columns));
-    const SheetGrid candidate(shape.frameCount, shape.frameSize, columns, options.padding,
-                              options.powerOfTwo);
+    const SheetGrid candidate = gridOf(shape, columns, options);
     if (!fits(candidate, limit)) {
         const QString remedy =
             longestEdge(candidate) <= MaximumImageEdge
@@ -86,24 +97,60 @@ Status givenColumns(const SheetShape& shape, const SheetOptions& options, int li
     return Status::success();
 }
 
-// The frames the sheet keeps of `shape`, on its own columns as far as they
-// have frames.
+// The frames the sheet keeps of `shape`, block by block, with its frame
+// height and blocks spelled out, on its own columns as far as a block has
+// frames.
 SheetShape keptShape(const SheetShape& shape, const SheetOptions& options) {
-    const int kept = options.keptFrameCount(shape.frameCount);
-    return {kept, shape.frameSize, std::min(shape.columns, kept)};
+    SheetShape kept = shape;
+    if (kept.frameHeight == 0)
+        kept.frameHeight = kept.frameSize;
+    if (kept.blocks.empty())
+        kept.blocks = {shape.frameCount};
+    kept.frameCount = 0;
+    for (int& frames : kept.blocks) {
+        frames = options.keptFrameCount(frames);
+        kept.frameCount += frames;
+    }
+    kept.columns = std::min(shape.columns, largestBlock(kept));
+    return kept;
+}
+
+// Whether the programs could have given `shape`: frames and blocks that make
+// edges no sum overflows.
+bool possible(const SheetShape& shape) {
+    const auto within = [](int value) { return value >= 1 && value <= MaximumImageEdge; };
+    if (!within(shape.frameCount) || !within(shape.frameSize) ||
+        (shape.frameHeight != 0 && !within(shape.frameHeight)))
+        return false;
+    std::int64_t frames = 0;
+    for (const int block : shape.blocks) {
+        if (!within(block))
+            return false;
+        frames += block;
+    }
+    return shape.blocks.empty() || frames == shape.frameCount;
 }
 
 } // namespace
 
 SheetGrid::SheetGrid(int frameCount, int frameSize, int columns, int padding, bool powerOfTwo)
-    : frameCount_(frameCount), frameSize_(frameSize), columns_(std::max(1, columns)),
-      rows_(FrameGrid(frameSize, columns_).rows(frameCount)), padding_(padding),
-      powerOfTwo_(powerOfTwo) {}
+    : SheetGrid({frameCount}, QSize(frameSize, frameSize), columns, padding, powerOfTwo) {}
+
+SheetGrid::SheetGrid(const std::vector<int>& blockFrameCounts, QSize frameSize, int columns,
+                     int padding, bool powerOfTwo)
+    : frameSize_(frameSize), blocks_(blockFrameCounts), columns_(std::max(1, columns)),
+      padding_(padding), powerOfTwo_(powerOfTwo) {
+    rows_ = 0;
+    frameCount_ = 0;
+    for (const int frames : blocks_) {
+        frameCount_ += frames;
+        rows_ += FrameGrid(1, columns_).rows(frames);
+    }
+}
 
 Status SheetGrid::layOut(const SheetShape& given, const SheetOptions& options, SheetGrid& grid) {
     // What the programs never give, refused so that no edge overflows.
-    if (given.frameCount < 1 || given.frameCount > MaximumImageEdge || given.frameSize < 1 ||
-        given.frameSize > MaximumImageEdge)
+    if (!possible(given))
         return Status::failure(
             QCoreApplication::translate("common::SheetGrid",
                                         "%1 frames of %2 pixels cannot make a sheet")
@@ -119,8 +166,7 @@ Status SheetGrid::layOut(const SheetShape& given, const SheetOptions& options, S
         options.maxSize > 0 ? std::min(options.maxSize, MaximumImageEdge) : MaximumImageEdge;
     if (options.columns)
         return givenColumns(shape, options, limit, grid);
-    const SheetGrid own(shape.frameCount, shape.frameSize, shape.columns, options.padding,
-                        options.powerOfTwo);
+    const SheetGrid own = gridOf(shape, shape.columns, options);
     if (fits(own, limit)) {
         grid = own;
         return Status::success();
@@ -128,9 +174,8 @@ Status SheetGrid::layOut(const SheetShape& given, const SheetOptions& options, S
     bool found = false;
     SheetGrid best;
     int smallest = 0;
-    for (int columns = 1; columns <= shape.frameCount; ++columns) {
-        const SheetGrid candidate(shape.frameCount, shape.frameSize, columns, options.padding,
-                                  options.powerOfTwo);
+    for (int columns = 1; columns <= largestBlock(shape); ++columns) {
+        const SheetGrid candidate = gridOf(shape, columns, options);
         if (smallest == 0 || longestEdge(candidate) < smallest)
             smallest = longestEdge(candidate);
         if (fits(candidate, limit) && (!found || better(candidate, best))) {
@@ -141,11 +186,12 @@ Status SheetGrid::layOut(const SheetShape& given, const SheetOptions& options, S
     if (!found)
         return Status::failure(
             QCoreApplication::translate(
-                "common::SheetGrid", "%1 cannot hold a sheet of %2 frames of %3 x %3 pixels%4; the "
-                                     "smallest size that would is %5")
+                "common::SheetGrid", "%1 cannot hold a sheet of %2 frames of %3 x %4 pixels%5; the "
+                                     "smallest size that would is %6")
                 .arg(edgeLimit(options))
                 .arg(shape.frameCount)
                 .arg(shape.frameSize)
+                .arg(shape.frameHeight)
                 .arg(options.padding > 0
                          ? QCoreApplication::translate("common::SheetGrid", " with --padding %1")
                                .arg(options.padding)
@@ -163,8 +209,47 @@ int SheetGrid::height() const {
     return powerOfTwo_ ? powerOfTwoAtLeast(gridHeight()) : gridHeight();
 }
 
+int SheetGrid::blockFrameCount(int block) const {
+    return blocks_[static_cast<std::size_t>(block)];
+}
+
+int SheetGrid::firstFrameOf(int block) const {
+    return std::accumulate(blocks_.begin(), blocks_.begin() + block, 0);
+}
+
+int SheetGrid::rowsOf(int block) const {
+    return FrameGrid(1, columns_).rows(blockFrameCount(block));
+}
+
+QRect SheetGrid::cellRectAt(int cell) const {
+    return QRect((cell % columns_) * cellWidth(), (cell / columns_) * cellHeight(), cellWidth(),
+                 cellHeight());
+}
+
+int SheetGrid::frameInCell(int cell) const {
+    int firstCell = 0;
+    int firstFrame = 0;
+    for (const int frames : blocks_) {
+        const int cells = FrameGrid(1, columns_).rows(frames) * columns_;
+        if (cell < firstCell + cells)
+            return cell - firstCell < frames ? firstFrame + cell - firstCell : -1;
+        firstCell += cells;
+        firstFrame += frames;
+    }
+    return -1;
+}
+
 QRect SheetGrid::cellRect(int frame) const {
-    return FrameGrid(cellSize(), columns_).cellRect(frame);
+    // Frames past the last block (as in a sheet's empty cells) continue the last row.
+    int firstCell = 0;
+    int firstFrame = 0;
+    for (std::size_t block = 0; block + 1 < blocks_.size(); ++block) {
+        if (frame < firstFrame + blocks_[block])
+            break;
+        firstCell += FrameGrid(1, columns_).rows(blocks_[block]) * columns_;
+        firstFrame += blocks_[block];
+    }
+    return cellRectAt(firstCell + frame - firstFrame);
 }
 
 QRect SheetGrid::frameRect(int frame) const {
@@ -172,10 +257,11 @@ QRect SheetGrid::frameRect(int frame) const {
 }
 
 QString SheetGrid::tilesText(double framesPerSecond) const {
-    return QCoreApplication::translate("common::SheetGrid", "%1 x %2 tiles of %3 x %3 px, %4 fps")
+    return QCoreApplication::translate("common::SheetGrid", "%1 x %2 tiles of %3 x %4 px, %5 fps")
         .arg(columns_)
         .arg(rows_)
-        .arg(cellSize())
+        .arg(cellWidth())
+        .arg(cellHeight())
         .arg(frameRateText(framesPerSecond));
 }
 

@@ -33,22 +33,62 @@ void copyRect(const QImage& source, const QRect& from, QImage& target, QPoint at
 
 } // namespace
 
+QImage makeSheet(const std::vector<SheetFrames>& sources, const SheetAtlas& atlas, AlphaMode mode,
+                 const std::vector<Colour>& backgrounds, bool keyedOnly) {
+    const int padding = atlas.padding;
+    const auto cellOf = [padding](const QRect& rect) {
+        return rect.adjusted(-padding, -padding, padding, padding);
+    };
+    QImage sheet(atlas.size, QImage::Format_RGB32);
+    fillRect(sheet, sheet.rect(), backgrounds.front());
+    for (std::size_t index = 0; index < atlas.animations.size(); ++index) {
+        const AtlasAnimation& animation = atlas.animations[index];
+        const SheetFrames& frames = sources[index];
+        const Colour background = backgrounds[index];
+        const QImage source = frames.image.convertToFormat(QImage::Format_RGB32);
+        // With alpha an empty cell is transparent like the rest around the frames.
+        const Colour empty = mode == AlphaMode::Additive ? frames.emptyCellColour : background;
+        for (const QRect& cell : animation.emptyCells) {
+            if (background != backgrounds.front())
+                fillRect(sheet, cellOf(cell), background);
+            fillRect(sheet, cell, empty);
+        }
+        for (std::size_t kept = 0; kept < animation.frames.size(); ++kept) {
+            const AtlasFrame& frame = animation.frames[kept];
+            if (background != backgrounds.front())
+                fillRect(sheet, cellOf(frame.rect), background);
+            fillRect(sheet, frame.rect, empty);
+            const int shown = static_cast<int>(kept) * frames.frameStep;
+            if (shown < frames.frameCount)
+                copyRect(source,
+                         QRect(frames.grid.originOf(shown) + frame.offset, frame.rect.size()),
+                         sheet, frame.rect.topLeft());
+        }
+    }
+    QImage converted = withAlpha(sheet, mode, backgrounds.front(), keyedOnly);
+    if (mode == AlphaMode::Additive)
+        return converted;
+    // Cells of an animation with a background of its own are converted against it.
+    for (std::size_t index = 1; index < atlas.animations.size(); ++index) {
+        if (backgrounds[index] == backgrounds.front())
+            continue;
+        const AtlasAnimation& animation = atlas.animations[index];
+        std::vector<QRect> cells;
+        for (const AtlasFrame& frame : animation.frames)
+            cells.push_back(cellOf(frame.rect));
+        for (const QRect& cell : animation.emptyCells)
+            cells.push_back(cellOf(cell));
+        for (const QRect& cell : cells) {
+            const QImage own = withAlpha(sheet.copy(cell), mode, backgrounds[index], keyedOnly);
+            copyRect(own, own.rect(), converted, cell.topLeft());
+        }
+    }
+    return converted;
+}
+
 QImage makeSheet(const SheetFrames& frames, const SheetGrid& grid, AlphaMode mode,
                  Colour background, bool keyedOnly) {
-    const QImage source = frames.image.convertToFormat(QImage::Format_RGB32);
-    QImage sheet(grid.width(), grid.height(), QImage::Format_RGB32);
-    fillRect(sheet, sheet.rect(), background);
-    // With alpha an empty cell is transparent like the rest around the frames.
-    const Colour empty = mode == AlphaMode::Additive ? frames.emptyCellColour : background;
-    const int cells = grid.columns() * grid.rows();
-    for (int cell = 0; cell < cells; ++cell) {
-        const QRect frameRect = grid.frameRect(cell);
-        fillRect(sheet, frameRect, empty);
-        const int frame = cell * frames.frameStep;
-        if (cell < grid.frameCount() && frame < frames.frameCount)
-            copyRect(source, frames.grid.cellRect(frame), sheet, frameRect.topLeft());
-    }
-    return withAlpha(sheet, mode, background, keyedOnly);
+    return makeSheet({frames}, SheetAtlas::onGrid(grid), mode, {background}, keyedOnly);
 }
 
 SheetFrames enlargedFrames(const SheetFrames& frames, int scale) {

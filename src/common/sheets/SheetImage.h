@@ -2,6 +2,7 @@
 
 #include "common/Colour.h"
 #include "common/FrameGrid.h"
+#include "common/sheets/SheetAtlas.h"
 #include "common/sheets/SheetGrid.h"
 #include "common/sheets/SheetOptions.h"
 
@@ -23,14 +24,21 @@ struct SheetFrames {
     int frameStep = 1;
 };
 
-// The sheet image of `frames` laid out on `grid`: each frame kept copied into
-// its cell's middle, gutters and the space beyond the grid in `background`, cells
-// without a frame in the frames' empty-cell colour; then, for a mode with
-// alpha, every pixel converted against `background` (see withAlpha), so all of
-// that but the frames becomes transparent. In the additive mode, with the
-// frames' own columns and no padding or power-of-two edges, that is the frames'
-// image itself, pixel for pixel. `keyedOnly`: the alpha makes only the
-// background transparent (see withAlpha), as for frames locked to a palette.
+// The sheet image of the atlas's animations: animation a's kept frame k is
+// frame k frameStep of `sources[a]`, of which the part the atlas frame keeps
+// is copied to its place; cells without a frame hold the source's empty-cell
+// colour. Everything else, padding and gutters, is background: each
+// animation's cells `backgrounds[a]`, the rest of the sheet `backgrounds[0]`.
+// Then, for a mode with alpha, every pixel is converted against its
+// background (see withAlpha), so that all but the frames becomes transparent,
+// empty cells too. `keyedOnly`: the alpha makes only the background
+// transparent, as for frames locked to a palette.
+QImage makeSheet(const std::vector<SheetFrames>& sources, const SheetAtlas& atlas, AlphaMode mode,
+                 const std::vector<Colour>& backgrounds, bool keyedOnly = false);
+
+// The sheet image of `frames` laid out on `grid`, as one animation (above). In
+// the additive mode, with the frames' own columns and no padding or
+// power-of-two edges, that is the frames' image itself, pixel for pixel.
 QImage makeSheet(const SheetFrames& frames, const SheetGrid& grid, AlphaMode mode,
                  Colour background, bool keyedOnly = false);
 

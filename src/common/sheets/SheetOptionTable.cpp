@@ -65,6 +65,18 @@ const std::vector<SheetOptionRow>& sheetOptionTable() {
          0, 0},
         {SheetOption::Scale, "scale", "N",
          "enlarge every frame N times by nearest neighbour, %1 to %2", 1, MaximumScale},
+        {SheetOption::Variants, "variants", "N",
+         "render N variants, %1 to %2, with seeds S, S+1, ...; each\n"
+         "on whole rows of its own, one animation each",
+         2, MaximumVariants},
+        {SheetOption::Crop, "crop", "",
+         "cut every frame of an animation to the smallest rectangle\n"
+         "that holds all it draws in any frame; cells stay one size",
+         0, 0},
+        {SheetOption::Trim, "trim", "",
+         "cut each frame to what it draws and pack the frames tight:\n"
+         "for sprite atlases (metadata), not for particle modules",
+         0, 0},
     };
     return rows;
 }

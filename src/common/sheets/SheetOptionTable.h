@@ -23,6 +23,9 @@ enum class SheetOption {
     Palette,
     Dither,
     Scale,
+    Variants,
+    Crop,
+    Trim,
 };
 
 // One sheet option as the command lines name it and the export windows offer
@@ -46,6 +49,7 @@ constexpr int MaximumFramesPerSecond = 1000;
 constexpr int MaximumFrameStep = 16;
 constexpr int MaximumRepeat = 65535;
 constexpr int MaximumScale = 16;
+constexpr int MaximumVariants = 64;
 
 // Every sheet option, in the order the helps list them, which is the order of
 // SheetOption.

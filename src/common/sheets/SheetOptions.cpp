@@ -1,6 +1,7 @@
 #include "common/sheets/SheetOptions.h"
 
 #include "common/ImageFile.h"
+#include "common/animation/AnimationFormat.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -71,6 +72,21 @@ Status SheetOptions::checkOutput(const QString& imagePath) const {
     if (scale > 1 && motionVectors != MotionVectorPreset::None)
         return refused(
             scaled,
+            QStringLiteral("--motion-vectors %1").arg(motionVectorPresetName(motionVectors)));
+    const bool animation = animationFormatFor(imagePath, animatedPng).has_value();
+    if (animation && (crop || trim))
+        return Status::failure(
+            QCoreApplication::translate(
+                "common::SheetOptions",
+                "%1 cuts the frames of a sheet, not of an animation (\"%2\")")
+                .arg(crop ? QStringLiteral("--crop") : QStringLiteral("--trim"), imagePath));
+    if (trim && crop)
+        return refused(QStringLiteral("--trim"), QStringLiteral("--crop"));
+    if (trim && columns)
+        return refused(QStringLiteral("--trim"), QStringLiteral("--columns"));
+    if (trim && motionVectors != MotionVectorPreset::None)
+        return refused(
+            QStringLiteral("--trim"),
             QStringLiteral("--motion-vectors %1").arg(motionVectorPresetName(motionVectors)));
     if (writes(*this, MetadataFormat::JsonHash) && writes(*this, MetadataFormat::JsonArray))
         return Status::failure(QCoreApplication::translate(

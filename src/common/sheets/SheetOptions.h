@@ -82,12 +82,22 @@ struct SheetOptions {
     Dither dither = Dither::None;
     // Every frame enlarged this many times by nearest neighbour, after everything else.
     int scale = 1;
+    // The design rendered this many times, with seeds S, S + 1, ..., each
+    // variant an animation of its own on whole rows of the sheet.
+    int variants = 1;
+    // Every frame of an animation cut to the union of what its frames draw
+    // (pixels other than the background), plus the padding; one cell size.
+    bool crop = false;
+    // Each frame cut to what it draws and the frames packed: no grid.
+    bool trim = false;
 
     // Whether the sheet can be written to `imagePath` with these options: a
     // mode with alpha and a sheet of ramp indices need a .png, the two JSON
     // forms would share one file, dithering needs a palette, a sheet of ramp
     // indices takes no palette, and neither it nor motion vectors (measured in
-    // the frames' own pixels) take a scale.
+    // the frames' own pixels) take a scale. Crop and trim cut sheets, not
+    // animations; a trimmed sheet has no grid, so it takes neither columns nor
+    // motion vectors (which a particle module reads by tiles), nor a crop.
     // The message names the option at fault.
     Status checkOutput(const QString& imagePath) const;
 

@@ -322,9 +322,9 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
                                      QString::fromLatin1(ProgramVersion)),
         {}};
     if (run.mode().recordIntensity)
-        status = addIntensitySheet(run, options.sheet.alpha, options.outputPath, files);
+        status = addIntensitySheet({&run}, options.sheet.alpha, options.outputPath, files);
     if (options.sheet.motionVectors != common::MotionVectorPreset::None)
-        files.addMotionVectors(run.motionVectors(), options.sheet.motionVectors,
+        files.addMotionVectors({run.motionVectors()}, options.sheet.motionVectors,
                                options.sheet.frameStep, options.outputPath);
     const common::SheetDescription& description = files.description;
     if (status.ok())

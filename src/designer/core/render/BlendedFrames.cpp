@@ -16,8 +16,8 @@ void BlendedFrames::setMotion(const std::vector<common::MotionVectorFrame>& moti
     // the unity preset stores them, then cell by cell.
     const common::SheetGrid grid(static_cast<int>(motion.size()), layout_.FrameSize,
                                  layout_.Columns, 0, false);
-    const common::MotionVectorSheet sheet =
-        common::makeMotionVectorSheet(motion, grid, common::MotionVectorPreset::Unity);
+    const common::MotionVectorSheet sheet = common::makeMotionVectorSheet(
+        {motion}, common::SheetAtlas::onGrid(grid), common::MotionVectorPreset::Unity);
     motionCells_.clear();
     for (int kept = 0; kept < grid.frameCount(); ++kept)
         motionCells_.push_back(sheet.image.copy(grid.frameRect(kept)));

@@ -68,23 +68,33 @@ common::Status checkIntensitySheet(const RenderPreparation& preparation, common:
     return common::Status::success();
 }
 
-common::Status addIntensitySheet(const RenderRun& run, common::AlphaMode alpha,
+common::Status addIntensitySheet(const std::vector<const RenderRun*>& runs, common::AlphaMode alpha,
                                  const QString& imagePath, common::SheetCompanions& companions) {
-    const RenderPreparation& preparation = run.engine().preparation();
-    const common::Status status = checkIntensitySheet(preparation, alpha);
+    const RenderPreparation& preparation = runs.front()->engine().preparation();
+    common::Status status = checkIntensitySheet(preparation, alpha);
     if (!status.ok())
         return status;
-    const StripLayout& strip = run.layout();
+    const QImage ramp = rampImage(preparation, alpha);
+    std::vector<common::SheetFrames> sources;
+    for (const RenderRun* run : runs) {
+        if (rampImage(run->engine().preparation(), alpha) != ramp)
+            return common::Status::failure(QCoreApplication::translate(
+                "kirabellum::IntensitySheet",
+                "--colour intensity needs one ramp for the whole sheet; its designs have "
+                "ramps of their own"));
+        const StripLayout& strip = run->layout();
+        sources.push_back(
+            {run->intensityStrip(), strip.grid(), strip.FrameCount, 0, run->mode().frameStep});
+    }
     // Index 0 around and between the frames, where the colour sheet has the
     // ramp's first colour.
-    const QImage indices = common::makeSheet(
-        {run.intensityStrip(), strip.grid(), strip.FrameCount, 0, run.mode().frameStep},
-        companions.description.grid, common::AlphaMode::Additive, 0);
+    const QImage indices =
+        common::makeSheet(sources, companions.description.atlas, common::AlphaMode::Additive,
+                          std::vector<common::Colour>(runs.size(), 0));
     const int channels = preparation.canvasCount();
     companions.sheet =
         channels == 1 ? greyOf(indices) : indices.convertToFormat(QImage::Format_RGB888);
     const QString rampPath = common::companionPath(imagePath, QStringLiteral("_ramp"));
-    const QImage ramp = rampImage(preparation, alpha);
     companions.images.push_back({rampPath, ramp});
     companions.description.intensityRamp = common::SheetDescription::IntensityRamp{
         QFileInfo(rampPath).fileName(), ramp.width(), channels};

@@ -15,8 +15,9 @@ namespace kirabellum {
 // whose colours add up, have no alpha form. The message names the options.
 common::Status checkIntensitySheet(const RenderPreparation& preparation, common::AlphaMode alpha);
 
-// Puts the intensity sheet of `run` (rendered with RenderMode::recordIntensity)
-// in place of the colour sheet of `companions`, on its description's grid, and
+// Puts the intensity sheet of `runs` (rendered with RenderMode::recordIntensity,
+// one per animation of the description's atlas: variants or designs of one
+// ramp) in place of the colour sheet of `companions`, on that atlas, and
 // adds the ramp image in `alpha` beside the sheet file `imagePath`
 // ("NAME_ramp.png") with its entry in the description; fails as
 // checkIntensitySheet does, changing nothing. The command line and the export
@@ -36,7 +37,7 @@ common::Status checkIntensitySheet(const RenderPreparation& preparation, common:
 // and premultiplied ones hold what the colour sheet export gives each colour
 // over the background (the ramp's first colour), so that looking up every
 // index gives the colour sheet back, bit for bit.
-common::Status addIntensitySheet(const RenderRun& run, common::AlphaMode alpha,
+common::Status addIntensitySheet(const std::vector<const RenderRun*>& runs, common::AlphaMode alpha,
                                  const QString& imagePath, common::SheetCompanions& companions);
 
 } // namespace kirabellum

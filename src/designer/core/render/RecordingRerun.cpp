@@ -50,10 +50,10 @@ common::Status RecordingRerun::addCompanions(const DesignDocument& design,
     const bool intensity = options.colour == common::SheetColour::Intensity;
     common::Status status = run(design, rendered, strip, options.frameStep, motion, intensity);
     if (status.ok() && intensity)
-        status = addIntensitySheet(run_, options.alpha, imagePath, companions);
+        status = addIntensitySheet({&run_}, options.alpha, imagePath, companions);
     if (status.ok() && motion)
-        companions.addMotionVectors(run_.motionVectors(), options.motionVectors, options.frameStep,
-                                    imagePath);
+        companions.addMotionVectors({run_.motionVectors()}, options.motionVectors,
+                                    options.frameStep, imagePath);
     return status;
 }
 
