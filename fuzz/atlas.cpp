@@ -4,7 +4,7 @@
 //
 // The input starts with seven option bytes:
 //   0 blocks (1 to 4)
-//   1 bit 0 trim, bit 1 power-of-two edges, bit 2 columns asked for,
+//   1 bit 0 trim, bit 1 power-of-two edges, bit 2 columns asked for (not with a trim),
 //     bit 3 every block cropped (its frames kept one pixel in from each edge)
 //   2-3 longest edge allowed (0: none, else up to 599)
 //   4 padding (0 to 7)
@@ -48,7 +48,8 @@ Input readInput(fuzz::FuzzInput& input) {
     options.maxSize = input.uint16() % 600;
     options.padding = input.byte() % 8;
     const int columns = input.byte() % 9;
-    if ((flags & 4) != 0)
+    // A trim takes no columns (see SheetOptions::checkOutput).
+    if ((flags & 4) != 0 && !options.trim)
         options.columns = columns;
     options.frameStep = 1 + input.byte() % 4;
     for (int index = 0; index < blocks; ++index) {

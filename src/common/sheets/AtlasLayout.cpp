@@ -177,32 +177,35 @@ QRect trimmedBounds(const AtlasBlock& block, std::size_t frame) {
     return QRect(block.frameSize.width() / 2, block.frameSize.height() / 2, 1, 1);
 }
 
-// The widths a packing is tried at: powers of two, or from the square of the
-// cells' area up to twice as wide, in eighths; the widest allowed last.
-std::vector<int> packingWidths(int widestCell, std::int64_t area, const SheetOptions& options,
-                               int limit) {
-    std::vector<int> widths;
-    if (options.powerOfTwo) {
-        for (std::int64_t width = sheetAround(QSize(widestCell, 1), true).width(); width <= limit;
-             width *= 2)
+// The widths a packing is tried at, in rounds, none wider than `limit`:
+// powers of two; else from the square of the cells' area up to twice as wide,
+// in eighths, and only when none of those holds them, the widest cell's width
+// doubled and doubled again. The widths do not depend on the limit but for
+// leaving out the wider ones, so that a larger limit never holds less.
+std::vector<std::vector<int>> packingWidths(int widestCell, std::int64_t area,
+                                            const SheetOptions& options, int limit) {
+    const auto doubling = [limit](std::int64_t from) {
+        std::vector<int> widths;
+        for (std::int64_t width = from; width <= limit; width *= 2)
             widths.push_back(static_cast<int>(width));
         return widths;
-    }
+    };
+    if (options.powerOfTwo)
+        return {doubling(sheetAround(QSize(widestCell, 1), true).width())};
+    std::vector<int> widths;
     const double side = std::ceil(std::sqrt(static_cast<double>(area)));
     for (int eighths = 8; eighths <= 16; ++eighths) {
         const int width = std::max(widestCell, static_cast<int>(std::ceil(side * eighths / 8)));
         if (width <= limit && (widths.empty() || width != widths.back()))
             widths.push_back(width);
     }
-    if (widths.empty() || widths.back() != limit)
-        widths.push_back(limit);
-    return widths;
+    return {widths, doubling(widestCell)};
 }
 
 // Every kept frame cut to its bounds, its padding around it, packed by the
-// MaxRects rule into bins of the widths above and as high as allowed; the
-// smallest sheet wins, then the squarer, then the first tried. The widest bin
-// is tried only when no other holds them.
+// MaxRects rule into bins of the widths above, as high as a picture can be;
+// of the sheets within the limit, the smallest wins, then the squarer, then
+// the first tried.
 std::optional<SheetAtlas> packed(const std::vector<AtlasBlock>& blocks, const SheetOptions& options,
                                  int limit) {
     const int padding = options.padding;
@@ -218,30 +221,31 @@ std::optional<SheetAtlas> packed(const std::vector<AtlasBlock>& blocks, const Sh
         }
     if (longestEdge(largest) > limit)
         return std::nullopt;
-    const std::vector<int> widths = packingWidths(largest.width(), area, options, limit);
+    const auto sheetArea = [](QSize size) {
+        return static_cast<std::int64_t>(size.width()) * size.height();
+    };
     std::optional<std::vector<QRect>> best;
     QSize bestSheet;
-    for (std::size_t tried = 0; tried < widths.size(); ++tried) {
-        if (best && tried + 1 == widths.size() && !options.powerOfTwo)
-            break;
-        std::optional<std::vector<QRect>> placed =
-            MaxRectsPacker::pack(cells, QSize(widths[tried], limit));
-        if (!placed)
-            continue;
-        QSize used(0, 0);
-        for (const QRect& rect : *placed)
-            used = used.expandedTo(QSize(rect.right() + 1, rect.bottom() + 1));
-        const QSize sheet = sheetAround(used, options.powerOfTwo);
-        const auto sheetArea = [](QSize size) {
-            return static_cast<std::int64_t>(size.width()) * size.height();
-        };
-        if (longestEdge(sheet) > limit)
-            continue;
-        if (!best || sheetArea(sheet) < sheetArea(bestSheet) ||
-            (sheetArea(sheet) == sheetArea(bestSheet) && squarer(sheet, bestSheet))) {
-            best = std::move(placed);
-            bestSheet = sheet;
+    for (const std::vector<int>& round : packingWidths(largest.width(), area, options, limit)) {
+        for (const int width : round) {
+            std::optional<std::vector<QRect>> placed =
+                MaxRectsPacker::pack(cells, QSize(width, MaximumImageEdge));
+            if (!placed)
+                continue;
+            QSize used(0, 0);
+            for (const QRect& rect : *placed)
+                used = used.expandedTo(QSize(rect.right() + 1, rect.bottom() + 1));
+            const QSize sheet = sheetAround(used, options.powerOfTwo);
+            if (longestEdge(sheet) > limit)
+                continue;
+            if (!best || sheetArea(sheet) < sheetArea(bestSheet) ||
+                (sheetArea(sheet) == sheetArea(bestSheet) && squarer(sheet, bestSheet))) {
+                best = std::move(placed);
+                bestSheet = sheet;
+            }
         }
+        if (best)
+            break;
     }
     if (!best)
         return std::nullopt;
