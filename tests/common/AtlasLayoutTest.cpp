@@ -25,16 +25,18 @@ SheetOptions options(int maxSize = 0, bool powerOfTwo = false, std::optional<int
     return made;
 }
 
-// What every layout keeps to: cells (frames with their padding, and empty
-// cells) that do not overlap, inside the sheet, within the longest edge,
+// What every layout keeps to: cells (the places of frames and of empty cells,
+// with their padding) that do not overlap, inside the sheet, within the longest edge,
 // power-of-two edges when asked.
 void expectSound(const SheetAtlas& atlas, const SheetOptions& given) {
     std::vector<QRect> cells;
     for (const AtlasAnimation& animation : atlas.animations) {
+        std::vector<QRect> places = animation.emptyCells;
         for (const AtlasFrame& frame : animation.frames)
+            places.push_back(frame.rect);
+        for (const QRect& place : places)
             cells.push_back(
-                frame.rect.adjusted(-atlas.padding, -atlas.padding, atlas.padding, atlas.padding));
-        cells.insert(cells.end(), animation.emptyCells.begin(), animation.emptyCells.end());
+                place.adjusted(-atlas.padding, -atlas.padding, atlas.padding, atlas.padding));
     }
     for (std::size_t a = 0; a < cells.size(); ++a) {
         EXPECT_TRUE(QRect(QPoint(), atlas.size).contains(cells[a])) << a;
