@@ -43,7 +43,7 @@ QSize sheetAround(QSize used, bool powerOfTwo) {
     return QSize(edge(used.width()), edge(used.height()));
 }
 
-// True when a sheet of `a` is the squarer than one of `b`.
+// True when a sheet of `a` is squarer than one of `b`.
 bool squarer(QSize a, QSize b) {
     const auto shortEdge = [](QSize size) {
         return static_cast<std::int64_t>(std::min(size.width(), size.height()));
