@@ -19,6 +19,7 @@
 // then the image's name and the frames' pixels, three bytes each, repeated
 // as needed. The pixels of sheets above 2^18 pixels (the largest paddings) are
 // not checked, so that an input takes milliseconds.
+#include "EngineSheetReaders.h"
 #include "FuzzInput.h"
 #include "FuzzTarget.h"
 
@@ -40,6 +41,7 @@
 #include <cmath>
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -279,47 +281,52 @@ void checkAlphaSheet(const QImage& sheet, const QImage& opaque, AlphaMode mode, 
     }
 }
 
+// Every animation of the atlas as an engine's reader loads it, under its
+// name: each frame cut at its rectangle and drawn at its offset in the whole
+// frame.
+void checkLoaded(const common::SheetAtlas& atlas,
+                 const std::vector<common::test::LoadedAnimation>& loaded) {
+    require(loaded.size() == atlas.animations.size(), "the reader finds every animation");
+    for (const common::AtlasAnimation& animation : atlas.animations) {
+        const auto played = std::find_if(
+            loaded.begin(), loaded.end(),
+            [&](const common::test::LoadedAnimation& read) { return read.name == animation.name; });
+        require(played != loaded.end() && played->frames.size() == animation.frames.size(),
+                "the reader finds every frame of an animation under its name");
+        for (std::size_t kept = 0; kept < animation.frames.size(); ++kept) {
+            const common::AtlasFrame& frame = animation.frames[kept];
+            const common::test::LoadedFrame& read = played->frames[kept];
+            require(read.cut == frame.rect && read.box == frame.sourceSize &&
+                        read.placed == QRect(frame.offset, frame.rect.size()),
+                    "the reader cuts each frame at its rectangle and puts it back where it was");
+        }
+    }
+}
+
 void checkAtlasJson(const common::SheetDescription& description, MetadataFormat format) {
+    const QByteArray json = common::atlasJson(description, format);
     QJsonParseError error;
-    const QJsonDocument document =
-        QJsonDocument::fromJson(common::atlasJson(description, format), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     require(error.error == QJsonParseError::NoError && document.isObject(),
             "the atlas is a JSON object");
-    const SheetGrid& grid = *description.atlas.grid;
-    const common::AtlasAnimation& animation = description.atlas.animations.front();
+    const common::SheetAtlas& atlas = description.atlas;
     const QJsonObject root = document.object();
     const QJsonValue frames = root.value(QStringLiteral("frames"));
-    const QJsonArray names =
-        root.value(QStringLiteral("animations")).toObject().value(description.baseName).toArray();
-    require(names.size() == grid.frameCount(), "the animation has every frame");
-    const bool hash = format == MetadataFormat::JsonHash;
-    require(hash ? frames.toObject().size() == grid.frameCount()
-                 : frames.toArray().size() == grid.frameCount(),
+    require((format == MetadataFormat::JsonHash ? frames.toObject().size()
+                                                : frames.toArray().size()) == atlas.frameCount(),
             "the atlas has every frame once");
-    for (int frame = 0; frame < grid.frameCount(); ++frame) {
-        const QString name = names.at(frame).toString();
-        require(name == animation.frameName(frame), "the animation names the frames in order");
-        const QJsonObject entry =
-            hash ? frames.toObject().value(name).toObject() : frames.toArray().at(frame).toObject();
-        if (!hash)
-            require(entry.value(QStringLiteral("filename")).toString() == name,
-                    "an array entry carries its frame's name");
-        const QJsonObject rect = entry.value(QStringLiteral("frame")).toObject();
-        const QRect expected = grid.frameRect(frame);
-        require(rect.value(QStringLiteral("x")).toInt(-1) == expected.x() &&
-                    rect.value(QStringLiteral("y")).toInt(-1) == expected.y() &&
-                    rect.value(QStringLiteral("w")).toInt(-1) == expected.width() &&
-                    rect.value(QStringLiteral("h")).toInt(-1) == expected.height(),
-                "a frame's rectangle is the frame in its cell");
-    }
+    checkLoaded(atlas, common::test::readPhaserAtlas(json));
+    if (format == MetadataFormat::JsonHash)
+        checkLoaded(atlas, common::test::readPixiSpritesheet(json));
     const QJsonObject meta = root.value(QStringLiteral("meta")).toObject();
     const QJsonObject size = meta.value(QStringLiteral("size")).toObject();
-    require(size.value(QStringLiteral("w")).toInt() == grid.width() &&
-                size.value(QStringLiteral("h")).toInt() == grid.height(),
+    require(size.value(QStringLiteral("w")).toInt() == atlas.size.width() &&
+                size.value(QStringLiteral("h")).toInt() == atlas.size.height(),
             "the atlas states the sheet's size");
     require(meta.value(QStringLiteral("image")).toString() == description.imageFileName,
             "the atlas names the image");
-    require(meta.value(QStringLiteral("frameRate")).toDouble() == animation.framesPerSecond,
+    require(meta.value(QStringLiteral("frameRate")).toDouble() ==
+                atlas.animations.front().framesPerSecond,
             "the atlas states the rate exactly");
 }
 
@@ -343,24 +350,30 @@ void checkGodot(const common::SheetDescription& description) {
     const QByteArray bytes = common::godotSpriteFrames(description);
     const QString text = QString::fromUtf8(bytes);
     require(text.toUtf8() == bytes, "the resource is UTF-8");
-    const int frameCount = description.atlas.frameCount();
-    const common::AtlasAnimation& animation = description.atlas.animations.front();
-    require(text.startsWith(QStringLiteral("[gd_resource type=\"SpriteFrames\" load_steps=%1 ")
-                                .arg(frameCount + 2)),
-            "the resource counts its steps");
-    require(text.count(QStringLiteral("[sub_resource type=\"AtlasTexture\"")) == frameCount,
+    const common::SheetAtlas& atlas = description.atlas;
+    const common::test::SpriteFrames read = common::test::readSpriteFrames(text);
+    require(read.loadSteps == atlas.frameCount() + 2, "the resource counts its steps");
+    require(read.atlases.size() == static_cast<std::size_t>(atlas.frameCount()),
             "one atlas texture per frame");
     require(godotImagePath(text) == description.imageFileName,
             "the resource's image path reads back as the image's name");
-    require(text.contains(animation.loop ? QStringLiteral("\"loop\": true,")
-                                         : QStringLiteral("\"loop\": false,")),
-            "the animation loops only the frames of a loop");
+    std::vector<common::test::LoadedAnimation> loaded = read.loaded();
+    if (atlas.animations.size() == 1 && !loaded.empty()) {
+        require(loaded.front().name == QStringLiteral("default"),
+                "a resource of one animation names it default");
+        loaded.front().name = atlas.animations.front().name;
+    }
+    checkLoaded(atlas, loaded);
+    for (std::size_t index = 0; index < loaded.size(); ++index) {
+        const common::AtlasAnimation& animation = atlas.animations[index];
+        require(loaded[index].loop == animation.loop,
+                "the animation loops only the frames of a loop");
+        require(loaded[index].framesPerSecond == animation.framesPerSecond,
+                "the speed is the rate exactly");
+    }
     const qsizetype speed = text.indexOf(QStringLiteral("\"speed\": "));
-    require(speed >= 0, "the animation has a speed");
-    const QString speedText = text.mid(speed + 9).section(QLatin1Char('\n'), 0, 0);
-    require(speedText.contains(QLatin1Char('.')) &&
-                speedText.toDouble() == animation.framesPerSecond,
-            "the speed is a float of the rate exactly");
+    require(text.mid(speed + 9).section(QLatin1Char('\n'), 0, 0).contains(QLatin1Char('.')),
+            "the speed is a float");
 }
 
 } // namespace

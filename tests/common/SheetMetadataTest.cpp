@@ -1,3 +1,5 @@
+#include "EngineSheetReaders.h"
+
 #include "common/AtomicFile.h"
 #include "common/sheets/AtlasJson.h"
 #include "common/sheets/GodotSpriteFrames.h"
@@ -7,12 +9,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <map>
 
 namespace common {
 namespace {
@@ -66,88 +65,33 @@ TEST(SheetMetadata, BothJsonFormsGiveEachFrameItsRectangleInPlayOrder) {
     }
 }
 
-// What a reader of Godot's text resources finds in a SpriteFrames resource.
-struct SpriteFrames {
-    int loadSteps = 0;
-    int format = 0;
-    std::map<QString, QString> texturePaths;              // by id
-    std::map<QString, std::pair<QString, QRect>> atlases; // texture id and region, by id
-    QStringList frames;                                   // atlas ids in play order
-    double speed = 0;
-    QString loop; // as written: "true" or "false"
-    QString animation;
-};
-
-SpriteFrames readSpriteFrames(const QString& text) {
-    SpriteFrames read;
-    const QRegularExpression header(QStringLiteral(
-        R"re(^\[gd_resource type="SpriteFrames" load_steps=(\d+) format=(\d+)\]$)re"));
-    const QRegularExpression texture(
-        QStringLiteral(R"re(^\[ext_resource type="Texture2D" path="([^"]*)" id="([^"]*)"\]$)re"));
-    const QRegularExpression atlas(
-        QStringLiteral(R"re(^\[sub_resource type="AtlasTexture" id="([^"]*)"\]$)re"));
-    const QRegularExpression atlasOf(QStringLiteral(R"re(^atlas = ExtResource\("([^"]*)"\)$)re"));
-    const QRegularExpression region(
-        QStringLiteral(R"re(^region = Rect2\((\d+), (\d+), (\d+), (\d+)\)$)re"));
-    QString current;
-    bool inResource = false;
-    QString animations;
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
-        QRegularExpressionMatch match;
-        if ((match = header.match(line)).hasMatch()) {
-            read.loadSteps = match.captured(1).toInt();
-            read.format = match.captured(2).toInt();
-        } else if ((match = texture.match(line)).hasMatch()) {
-            read.texturePaths[match.captured(2)] = match.captured(1);
-        } else if ((match = atlas.match(line)).hasMatch()) {
-            current = match.captured(1);
-        } else if ((match = atlasOf.match(line)).hasMatch()) {
-            read.atlases[current].first = match.captured(1);
-        } else if ((match = region.match(line)).hasMatch()) {
-            read.atlases[current].second =
-                QRect(match.captured(1).toInt(), match.captured(2).toInt(),
-                      match.captured(3).toInt(), match.captured(4).toInt());
-        } else if (line == QStringLiteral("[resource]")) {
-            inResource = true;
-        } else if (inResource) {
-            animations += line;
-        }
-    }
-    const QRegularExpression subResource(QStringLiteral(R"re(SubResource\("([^"]*)"\))re"));
-    for (const QRegularExpressionMatch& match : subResource.globalMatch(animations))
-        read.frames << match.captured(1);
-    const QRegularExpression speed(QStringLiteral(R"re("speed": ([0-9.]+))re"));
-    read.speed = speed.match(animations).captured(1).toDouble();
-    read.loop =
-        QRegularExpression(QStringLiteral(R"re("loop": (\w+))re")).match(animations).captured(1);
-    read.animation = QRegularExpression(QStringLiteral(R"re("name": &"([^"]*)")re"))
-                         .match(animations)
-                         .captured(1);
-    return read;
-}
-
 TEST(SheetMetadata, AGodotReaderFindsEveryFrameOnTheImageBesideIt) {
     const SheetDescription description = burst();
-    const SpriteFrames read = readSpriteFrames(QString::fromUtf8(godotSpriteFrames(description)));
+    const test::SpriteFrames read =
+        test::readSpriteFrames(QString::fromUtf8(godotSpriteFrames(description)));
     EXPECT_EQ(read.format, 3);
     EXPECT_EQ(read.loadSteps, 1 + 5 + 1);
     ASSERT_EQ(read.texturePaths.size(), 1u);
     EXPECT_EQ(read.texturePaths.begin()->second, QStringLiteral("burst.png"));
-    ASSERT_EQ(read.frames.size(), 5);
+    ASSERT_EQ(read.animations.size(), 1u);
+    const test::SpriteFrames::Animation& animation = read.animations.front();
+    ASSERT_EQ(animation.frames.size(), 5);
     for (int frame = 0; frame < 5; ++frame) {
-        const auto& atlas = read.atlases.at(read.frames[frame]);
-        EXPECT_EQ(atlas.first, read.texturePaths.begin()->first);
-        EXPECT_EQ(atlas.second, description.atlas.grid->frameRect(frame));
+        const auto& atlas = read.atlases.at(animation.frames[frame]);
+        EXPECT_EQ(atlas.texture, read.texturePaths.begin()->first);
+        EXPECT_EQ(atlas.region, description.atlas.grid->frameRect(frame));
     }
-    EXPECT_EQ(read.speed, 24.0);
-    EXPECT_EQ(read.animation, QStringLiteral("default"));
+    EXPECT_EQ(animation.speed, 24.0);
+    EXPECT_EQ(animation.name, QStringLiteral("default"));
 }
 
 // A burst plays once and stops on its last frame; a loop plays over and over.
 TEST(SheetMetadata, GodotLoopsOnlyTheFramesOfALoop) {
     for (const bool loop : {false, true})
-        EXPECT_EQ(readSpriteFrames(QString::fromUtf8(godotSpriteFrames(burst(loop)))).loop,
-                  loop ? QStringLiteral("true") : QStringLiteral("false"));
+        EXPECT_EQ(test::readSpriteFrames(QString::fromUtf8(godotSpriteFrames(burst(loop))))
+                      .animations.front()
+                      .loop,
+                  loop);
 }
 
 // A frame step makes the rate fractional; a whole rate is written as ever.

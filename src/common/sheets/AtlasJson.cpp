@@ -25,8 +25,9 @@ QJsonObject pointObject(double x, double y) {
 }
 
 // A frame's entry. A cut frame also has the pivot that keeps the whole
-// frame's centre (where the burst is) where it was: a fraction of the cut
-// frame, which may lie outside it.
+// frame's centre (where the burst is) where it was: like TexturePacker's, a
+// fraction of the whole frame (Phaser sets a sprite's origin to it, and
+// draws the cut pixels at spriteSourceSize inside sourceSize).
 QJsonObject frameObject(const AtlasAnimation& animation, const AtlasFrame& frame) {
     const QSize& source = frame.sourceSize;
     QJsonObject entry = {
@@ -37,9 +38,7 @@ QJsonObject frameObject(const AtlasAnimation& animation, const AtlasFrame& frame
         {QStringLiteral("sourceSize"), sizeObject(source.width(), source.height())},
         {QStringLiteral("duration"), animation.frameDuration()}};
     if (frame.trimmed())
-        entry.insert(QStringLiteral("pivot"),
-                     pointObject((source.width() / 2.0 - frame.offset.x()) / frame.rect.width(),
-                                 (source.height() / 2.0 - frame.offset.y()) / frame.rect.height()));
+        entry.insert(QStringLiteral("pivot"), pointObject(0.5, 0.5));
     return entry;
 }
 
