@@ -65,6 +65,38 @@ TEST(SheetMetadata, BothJsonFormsGiveEachFrameItsRectangleInPlayOrder) {
     }
 }
 
+// A tag counts frames in the order "frames" is written, which for the hash is
+// its keys' sorted order: "peony" laid out before "comet" is listed after it.
+TEST(SheetMetadata, EachTagSpansItsOwnFramesInTheOrderTheyAreWritten) {
+    AtlasBlock peony;
+    peony.name = QStringLiteral("peony");
+    peony.frameSize = QSize(8, 8);
+    AtlasBlock comet = peony;
+    comet.name = QStringLiteral("comet");
+    SheetDescription description = burst();
+    description.atlas =
+        SheetAtlas::onGrid(SheetGrid({3, 2}, QSize(8, 8), 3, 0, false), {peony, comet});
+    for (const MetadataFormat format : {MetadataFormat::JsonHash, MetadataFormat::JsonArray}) {
+        const QJsonObject root = QJsonDocument::fromJson(atlasJson(description, format)).object();
+        QStringList written;
+        if (format == MetadataFormat::JsonHash)
+            written = root[QStringLiteral("frames")].toObject().keys();
+        else
+            for (const QJsonValue entry : root[QStringLiteral("frames")].toArray())
+                written << entry[QStringLiteral("filename")].toString();
+        const QJsonArray tags = root[QStringLiteral("meta")][QStringLiteral("frameTags")].toArray();
+        ASSERT_EQ(tags.size(), 2);
+        for (const QJsonValue tag : tags) {
+            const QString name = tag[QStringLiteral("name")].toString();
+            const QStringList spanned = written.mid(tag[QStringLiteral("from")].toInt(),
+                                                    tag[QStringLiteral("to")].toInt() -
+                                                        tag[QStringLiteral("from")].toInt() + 1);
+            EXPECT_EQ(spanned, root[QStringLiteral("animations")][name].toVariant().toStringList())
+                << name.toStdString() << " " << metadataFormatName(format).toStdString();
+        }
+    }
+}
+
 TEST(SheetMetadata, AGodotReaderFindsEveryFrameOnTheImageBesideIt) {
     const SheetDescription description = burst();
     const test::SpriteFrames read =

@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace common {
 
 namespace {
@@ -52,11 +54,19 @@ QJsonObject colourObject(const SheetDescription::IntensityRamp& ramp) {
 
 // One tag per animation, over its frames' places in the frame list. With
 // several animations each tag also says its rate and whether it loops.
-QJsonArray frameTags(const SheetAtlas& atlas) {
+QJsonArray frameTags(const SheetAtlas& atlas, MetadataFormat format) {
+    // A tag's "from" and "to" count frames in the order "frames" is written:
+    // the array's, or the hash's keys, which a JSON object holds sorted.
+    QStringList order;
+    for (const AtlasAnimation& animation : atlas.animations)
+        for (std::size_t frame = 0; frame < animation.frames.size(); ++frame)
+            order << animation.frameName(static_cast<int>(frame));
+    if (format == MetadataFormat::JsonHash)
+        std::sort(order.begin(), order.end());
     QJsonArray tags;
-    int first = 0;
     for (const AtlasAnimation& animation : atlas.animations) {
         const int count = static_cast<int>(animation.frames.size());
+        const int first = static_cast<int>(order.indexOf(animation.frameName(0)));
         QJsonObject tag = {{QStringLiteral("name"), animation.name},
                            {QStringLiteral("from"), first},
                            {QStringLiteral("to"), first + count - 1},
@@ -66,7 +76,6 @@ QJsonArray frameTags(const SheetAtlas& atlas) {
             tag.insert(QStringLiteral("loop"), animation.loop);
         }
         tags.append(tag);
-        first += count;
     }
     return tags;
 }
@@ -80,7 +89,7 @@ QJsonObject gridObject(const SheetGrid& grid) {
             {QStringLiteral("frameCount"), grid.frameCount()}};
 }
 
-QJsonObject metaObject(const SheetDescription& description) {
+QJsonObject metaObject(const SheetDescription& description, MetadataFormat format) {
     const SheetAtlas& atlas = description.atlas;
     QJsonObject meta = {
         {QStringLiteral("app"), description.application},
@@ -89,7 +98,7 @@ QJsonObject metaObject(const SheetDescription& description) {
         {QStringLiteral("format"), QStringLiteral("RGBA8888")},
         {QStringLiteral("size"), sizeObject(atlas.size.width(), atlas.size.height())},
         {QStringLiteral("scale"), QStringLiteral("1")},
-        {QStringLiteral("frameTags"), frameTags(atlas)},
+        {QStringLiteral("frameTags"), frameTags(atlas, format)},
         {QStringLiteral("frameRate"), atlas.animations.front().framesPerSecond},
         {QStringLiteral("blend"), alphaModeName(description.alpha)}};
     if (atlas.grid)
@@ -127,7 +136,7 @@ QByteArray atlasJson(const SheetDescription& description, MetadataFormat format)
         }
         animations.insert(animation.name, names);
     }
-    QJsonObject meta = metaObject(description);
+    QJsonObject meta = metaObject(description, format);
     if (description.intensityRamp)
         meta.insert(QStringLiteral("colour"), colourObject(*description.intensityRamp));
     const QJsonObject root = {
