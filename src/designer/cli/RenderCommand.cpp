@@ -147,8 +147,8 @@ QString readRenderOptions(const common::CommandWords& words, RenderOptions& opti
     return status.message();
 }
 
-// Adds the designs the list file names to `options`; false, with the message
-// printed, when the file cannot be read (exit 1) or a line is wrong (usage).
+// Adds the designs the list file names to `options`; the exit code, with the
+// message printed, when the file cannot be read (1) or a line is wrong (usage).
 std::optional<ExitCode> readDesignList(const common::CommandWords& words, RenderOptions& options,
                                        std::ostream& err) {
     if (options.atlasList.isEmpty())
@@ -156,7 +156,8 @@ std::optional<ExitCode> readDesignList(const common::CommandWords& words, Render
     QByteArray text;
     const common::Status read = common::readWholeFile(options.atlasList, text);
     if (!read.ok()) {
-        err << "kirabellum: " << read.message().toStdString() << '\n';
+        err << "kirabellum: cannot read the design list \"" << options.atlasList.toStdString()
+            << "\": " << read.message().toStdString() << '\n';
         return ExitFailure;
     }
     const common::Status parsed =
