@@ -5,6 +5,7 @@
 #include "core/document/DesignFile.h"
 #include "core/document/DesignJson.h"
 #include "core/editing/SampleDesigns.h"
+#include "core/render/AtlasRender.h"
 
 #include "CommandRun.h"
 
@@ -19,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -298,6 +300,29 @@ TEST_F(RenderAtlasTest, WhatCannotBeMadeIsRefused) {
         EXPECT_FALSE(QFile::exists(png));
         EXPECT_FALSE(QFile::exists(path("x.gif")));
     }
+}
+
+TEST_F(RenderAtlasTest, ProgressCountsOverEveryRunAndACancelStopsTheRender) {
+    std::vector<AtlasDesign> designs(2);
+    ASSERT_TRUE(readAtlasDesign(path("burst.df2"), designs[0]).ok());
+    ASSERT_TRUE(readAtlasDesign(path("other.json"), designs[1]).ok());
+    AtlasRequest request;
+    request.sheet.variants = 2;
+    common::WorkerPool workers(1);
+    AtlasRender atlas(workers);
+    ASSERT_TRUE(atlas.prepare(designs, request).ok());
+    EXPECT_EQ(atlas.frameCount(), 2 * 5 + 2 * 4);
+    std::vector<int> started;
+    RenderHooks hooks;
+    hooks.frameStarted = [&](int frame) {
+        started.push_back(frame);
+        if (frame == 12)
+            atlas.cancel();
+    };
+    EXPECT_FALSE(atlas.run(hooks));
+    std::vector<int> expected(13);
+    std::iota(expected.begin(), expected.end(), 0);
+    EXPECT_EQ(started, expected);
 }
 
 } // namespace
