@@ -3,7 +3,6 @@
 #include "cli/AtlasList.h"
 #include "cli/CommandLine.h"
 #include "common/AtomicFile.h"
-#include "common/FramePlayback.h"
 #include "common/ImageFile.h"
 #include "common/animation/AnimationFormat.h"
 #include "common/palettes/PaletteFile.h"
