@@ -8,6 +8,7 @@
 #include "core/render/AtlasRender.h"
 
 #include "CommandRun.h"
+#include "EngineSheetReaders.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -32,36 +32,33 @@ using common::test::CommandResult;
 // The background every test design has: the ramp's first colour.
 const common::Colour Background = common::makeColour(30, 20, 60);
 
-// The whole frames of animation `name` as the JSON hash beside `sheetPath`
-// cuts them out: each frame's pixels placed at its offset in a frame of its
-// source size filled with the background.
-std::vector<QImage> framesCutOut(const QString& sheetPath, const QString& name) {
-    const QImage sheet = QImage(sheetPath).convertToFormat(QImage::Format_RGB32);
-    QFile file(QString(sheetPath).replace(QStringLiteral(".png"), QStringLiteral(".json")));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QJsonObject json = QJsonDocument::fromJson(file.readAll()).object();
-    const QJsonObject frames = json.value(QStringLiteral("frames")).toObject();
-    std::vector<QImage> cut;
-    for (const QJsonValue frameName :
-         json.value(QStringLiteral("animations")).toObject().value(name).toArray()) {
-        const QJsonObject frame = frames.value(frameName.toString()).toObject();
-        const QJsonObject rect = frame.value(QStringLiteral("frame")).toObject();
-        const QJsonObject offset = frame.value(QStringLiteral("spriteSourceSize")).toObject();
-        const QJsonObject source = frame.value(QStringLiteral("sourceSize")).toObject();
-        const auto number = [](const QJsonObject& object, const char* key) {
-            return object.value(QLatin1String(key)).toInt();
-        };
-        QImage whole(number(source, "w"), number(source, "h"), QImage::Format_RGB32);
-        whole.fill(common::colourToRgb(Background));
-        QPainter painter(&whole);
-        painter.drawImage(
-            QPoint(number(offset, "x"), number(offset, "y")), sheet,
-            QRect(number(rect, "x"), number(rect, "y"), number(rect, "w"), number(rect, "h")));
-        painter.end();
-        cut.push_back(whole);
-    }
-    return cut;
+// The JSON hash and the Godot resource beside a sheet.
+QByteArray besideSheet(const QString& sheetPath, const char* extension) {
+    QFile file(QString(sheetPath).replace(QStringLiteral(".png"), QString::fromLatin1(extension)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The frames of animation `name` of `animations` as the engine draws them from
+// `sheet`: each cut out and placed at its offset in its whole frame, filled
+// with `background`.
+std::vector<QImage> framesDrawn(const std::vector<common::test::LoadedAnimation>& animations,
+                                const QImage& sheet, const QString& name,
+                                common::Colour background = Background) {
+    std::vector<QImage> drawn;
+    for (const common::test::LoadedAnimation& animation : animations)
+        if (animation.name == name)
+            for (const common::test::LoadedFrame& frame : animation.frames)
+                drawn.push_back(
+                    common::test::drawnFrame(sheet, frame, common::colourToRgb(background)));
+    return drawn;
+}
+
+// The whole frames of animation `name` as PixiJS cuts them out of the sheet
+// `sheetPath` by the JSON hash beside it.
+std::vector<QImage> framesCutOut(const QString& sheetPath, const QString& name,
+                                 common::Colour background = Background) {
+    return framesDrawn(common::test::readPixiSpritesheet(besideSheet(sheetPath, ".json")),
+                       QImage(sheetPath).convertToFormat(QImage::Format_RGB32), name, background);
 }
 
 // The metadata's frame tags by animation name.
@@ -116,13 +113,14 @@ protected:
         });
     }
     // The frames of `design` rendered alone with `seed`.
-    std::vector<QImage> renderedAlone(const QString& design, int seed) const {
+    std::vector<QImage> renderedAlone(const QString& design, std::uint64_t seed,
+                                      common::Colour background = Background) const {
         const QString alone = path("alone.png");
         const CommandResult result = render(
             {design, QStringLiteral("-o"), alone, QStringLiteral("--seed"), QString::number(seed),
              QStringLiteral("--metadata"), QStringLiteral("json-hash")});
         EXPECT_EQ(result.exitCode, 0) << result.err;
-        return framesCutOut(alone, QStringLiteral("alone"));
+        return framesCutOut(alone, QStringLiteral("alone"), background);
     }
 
     QTemporaryDir folder;
@@ -205,6 +203,53 @@ TEST_F(RenderAtlasTest, EveryAnimationHoldsTheFramesOfItsDesignRenderedAloneWith
             const std::vector<QImage> alone = renderedAlone(path(animation.design), animation.seed);
             ASSERT_FALSE(alone.empty());
             EXPECT_TRUE(cut[index] == alone) << words << ' ' << animation.name;
+        }
+    }
+}
+
+// Every sample in three variants, cropped, in one sheet: PixiJS, Phaser and
+// Godot each play every animation as the sample renders alone with that seed.
+TEST_F(RenderAtlasTest, EverySampleInThreeCroppedVariantsPlaysInEachEngineAsRenderedAlone) {
+    const QDir samples(QStringLiteral(KIRABELLUM_SOURCE_DIR "/samples"));
+    const QStringList names = samples.entryList({QStringLiteral("*.df2"), QStringLiteral("*.json")},
+                                                QDir::Files, QDir::Name);
+    ASSERT_GE(names.size(), 14);
+    QStringList words;
+    for (const QString& name : names)
+        words << samples.filePath(name);
+    const QString atlas = path("atlas.png");
+    const CommandResult result =
+        render(words + QStringList{QStringLiteral("--variants"), QStringLiteral("3"),
+                                   QStringLiteral("--crop"), QStringLiteral("-o"), atlas,
+                                   QStringLiteral("--metadata"), QStringLiteral("json-hash"),
+                                   QStringLiteral("--metadata"), QStringLiteral("godot")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const QImage sheet = QImage(atlas).convertToFormat(QImage::Format_RGB32);
+    const QByteArray json = besideSheet(atlas, ".json");
+    const struct {
+        const char* engine;
+        std::vector<common::test::LoadedAnimation> animations;
+    } engines[] = {
+        {"PixiJS", common::test::readPixiSpritesheet(json)},
+        {"Phaser", common::test::readPhaserAtlas(json)},
+        {"Godot",
+         common::test::readSpriteFrames(QString::fromUtf8(besideSheet(atlas, ".tres"))).loaded()},
+    };
+    for (const auto& engine : engines)
+        EXPECT_EQ(engine.animations.size(), 3 * names.size()) << engine.engine;
+    for (const QString& name : names) {
+        AtlasDesign entry;
+        ASSERT_TRUE(readAtlasDesign(samples.filePath(name), entry).ok());
+        const std::uint64_t seed = entry.design.Render.Seed.value_or(0);
+        const common::Colour background = entry.design.ColorRamp[0];
+        for (int variant = 0; variant < 3; ++variant) {
+            const QString animation = QStringLiteral("%1_v%2").arg(entry.name).arg(variant);
+            const std::vector<QImage> alone = renderedAlone(
+                samples.filePath(name), seed + static_cast<std::uint64_t>(variant), background);
+            ASSERT_FALSE(alone.empty()) << animation.toStdString();
+            for (const auto& engine : engines)
+                EXPECT_TRUE(framesDrawn(engine.animations, sheet, animation, background) == alone)
+                    << engine.engine << ' ' << animation.toStdString();
         }
     }
 }
