@@ -137,20 +137,6 @@ TEST_F(ProcessSheetTest, GodotMetadataPlaysTheFramesOnce) {
     EXPECT_TRUE(resource.contains("\"loop\": false,")) << resource.toStdString();
 }
 
-// Ten frames of 24 pixels on black, each drawing a block of numbered pixels
-// of its own size and place, so that a crop and a trim cut them.
-QImage spotFrames() {
-    QImage image = filledImage(4 * 24, 3 * 24, qRgb(0, 0, 0));
-    for (int frame = 0; frame < 10; ++frame) {
-        const QRect spot(3 + frame % 4, 5 + frame % 3, 6 + frame, 4 + frame % 5);
-        const QPoint origin(frame % 4 * 24, frame / 4 * 24);
-        for (int y = spot.top(); y <= spot.bottom(); ++y)
-            for (int x = spot.left(); x <= spot.right(); ++x)
-                image.setPixel(origin + QPoint(x, y), numberedPixel(frame, x, y));
-    }
-    return image;
-}
-
 // Cut frames lie in the sheet where the metadata says, and every pixel of the
 // whole frame outside what is kept is the background; a crop keeps one size.
 TEST_F(ProcessSheetTest, ACropOrATrimKeepsWhatEachFrameDrawsAtItsOffset) {

@@ -3,6 +3,8 @@
 #include "common/FileNames.h"
 #include "common/palettes/BuiltInPalettes.h"
 #include "common/palettes/PaletteFile.h"
+#include "common/sheets/AnimationAtlas.h"
+#include "common/sheets/AtlasLayout.h"
 #include "common/sheets/SheetAnimation.h"
 #include "common/sheets/SheetDescription.h"
 #include "common/sheets/SheetFiles.h"
@@ -47,6 +49,8 @@ const char* const rowCaptions[] = {
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "メタデータ"),
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "フレームレート"),
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "コマ間引き"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "切り抜き"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "切り詰め"),
 };
 
 // The captions of the rows of the images beside the sheet, after those above.
@@ -217,6 +221,11 @@ QWidget* SheetExportDialog::makeOptions() {
     frameStep_ = numberBox(SheetOption::FrameStep, group);
     form->addRow(rowLabels_[8], frameStep_);
 
+    crop_ = new QCheckBox(group);
+    form->addRow(rowLabels_[9], crop_);
+    trim_ = new QCheckBox(group);
+    form->addRow(rowLabels_[10], trim_);
+
     addFlipbookMapRows(*form);
 
     connect(alpha_, &QComboBox::currentIndexChanged, this, &SheetExportDialog::refresh);
@@ -227,7 +236,8 @@ QWidget* SheetExportDialog::makeOptions() {
     });
     for (QSpinBox* box : {columns_, maxSize_, padding_, fps_, frameStep_})
         connect(box, &QSpinBox::valueChanged, this, &SheetExportDialog::refresh);
-    connect(powerOfTwo_, &QCheckBox::toggled, this, &SheetExportDialog::refresh);
+    for (QCheckBox* box : {powerOfTwo_, crop_, trim_})
+        connect(box, &QCheckBox::toggled, this, &SheetExportDialog::refresh);
     return group;
 }
 
@@ -377,11 +387,12 @@ void SheetExportDialog::enableRowsForFormat() {
     const std::optional<AnimationFormat> animation = animationFormat();
     // An animation has no grid, metadata or images beside it.
     const bool sheet = !animation;
-    for (const std::size_t row : {2u, 3u, 4u, 5u, 6u})
+    for (const std::size_t row : {2u, 3u, 4u, 5u, 6u, 9u, 10u})
         rowLabels_[row]->setEnabled(sheet);
     automaticColumns_->setEnabled(sheet);
     columns_->setEnabled(sheet && !automaticColumns_->isChecked());
-    for (QWidget* control : std::initializer_list<QWidget*>{maxSize_, powerOfTwo_, padding_})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{maxSize_, powerOfTwo_, padding_, crop_, trim_})
         control->setEnabled(sheet);
     for (QCheckBox* box : metadata_)
         box->setEnabled(sheet);
@@ -414,6 +425,11 @@ QImage SheetExportDialog::firstFrameOf(const SheetOptions& options) const {
 
 void SheetExportDialog::showThumbnail(const SheetOptions& options) {
     QImage frame = firstFrameOf(options);
+    // The part of it the sheet keeps (all of it but for a crop or a trim).
+    if (!animationFormat()) {
+        const AtlasFrame& first = atlas_.animations.front().frames.front();
+        frame = frame.copy(QRect(first.offset, first.rect.size()));
+    }
     thumbnailSize_->setText(tr("%1 x %2 px").arg(frame.width()).arg(frame.height()));
     if (options.alpha == AlphaMode::Premultiplied)
         frame.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
@@ -510,6 +526,8 @@ void SheetExportDialog::retranslate() {
     background_->setText(tr("変更..."));
     automaticColumns_->setText(tr("自動"));
     powerOfTwo_->setText(tr("各辺を切り上げる"));
+    crop_->setText(tr("全コマを描かれた範囲に切り抜く"));
+    trim_->setText(tr("コマごとに切り詰めて詰め込む"));
     previewGroup_->setTitle(tr("仕上がり"));
     groundLabel_->setText(tr("下地"));
     ground_->retranslate();
@@ -545,6 +563,12 @@ void SheetExportDialog::retranslateTips() {
     frameStep_->setToolTip(
         tr("K コマごとに1コマを残す。メタデータのフレームレートは K で割られる（%1）")
             .arg(option(SheetOption::FrameStep)));
+    crop_->setToolTip(tr("どれかのコマが描くものをすべて含む最小の長方形に全コマを切り抜く。"
+                         "コマの大きさはそろったまま（%1）")
+                          .arg(option(SheetOption::Crop)));
+    trim_->setToolTip(tr("各コマを描かれた範囲に切り詰めて詰め込む。格子ではなくなるため、"
+                         "スプライトのアトラス向け（%1）")
+                          .arg(option(SheetOption::Trim)));
     format_->setToolTip(tr("シートか、コマを順に見せるアニメーション（GIF、APNG、WebP）か。APNG "
                            "は .png の名前でも書ける（%1）")
                             .arg(option(SheetOption::Animation)));
@@ -607,6 +631,8 @@ SheetOptions SheetExportDialog::options() const {
     options.maxSize = maxSize_->value() < maxSize_->maximum() ? maxSize_->value() : 0;
     options.powerOfTwo = powerOfTwo_->isChecked();
     options.padding = padding_->value();
+    options.crop = crop_->isChecked();
+    options.trim = trim_->isChecked();
     for (std::size_t format = 0; format < metadata_.size(); ++format)
         if (metadata_[format]->isChecked())
             options.metadata.push_back(static_cast<MetadataFormat>(format));
@@ -644,11 +670,24 @@ void SheetExportDialog::showGround() {
     preview_->setScene(ground_->scene());
 }
 
+AtlasBlock SheetExportDialog::framesBlock(const SheetOptions& options) const {
+    AtlasBlock block;
+    block.framesPerSecond = options.statedFrameRate(source_.framesPerSecond);
+    block.loop = source_.loop;
+    block.frameCount = source_.frames.frameCount;
+    block.columns = source_.columns;
+    const int frameSize = source_.frameSize * options.scale;
+    block.frameSize = QSize(frameSize, frameSize);
+    return block;
+}
+
 void SheetExportDialog::refresh() {
     const SheetOptions options = this->options();
-    Status status = SheetGrid::layOut(
-        {source_.frames.frameCount, source_.frameSize * options.scale, source_.columns}, options,
-        grid_);
+    // A cut sheet is laid out once the frames to write show what they draw.
+    const bool cut = options.crop || options.trim;
+    Status status = cut ? Status::success()
+                        : layOutAnimation(source_.frames, source_.background, framesBlock(options),
+                                          options, atlas_);
     // The file is not chosen yet: what holds for any .png is checked here,
     // the rest when it is.
     const std::optional<AnimationFormat> animation = animationFormat();
@@ -663,39 +702,49 @@ void SheetExportDialog::refresh() {
         status = loadPalette(options.palette, palette);
     if (status.ok() && !options.palette.isEmpty() && source_.lockToPalette)
         status = source_.lockToPalette(options, palette, frames, background);
-    if (!status.ok()) {
-        thumbnail_->clear();
-        thumbnailSize_->clear();
-        sheet_ = QImage();
-        preview_->setSheet(sheet_, options.alpha);
-        tiles_->clear();
-        problem_->setStyleSheet(QStringLiteral("color: #c00000;"));
-        problem_->setText(status.message());
-        write_->setEnabled(false);
-        return;
-    }
-    if (automaticColumns_->isChecked()) {
-        const QSignalBlocker quiet(columns_);
-        columns_->setValue(grid_.columns());
-    }
     frames.frameStep = options.frameStep;
     framesToWrite_ = enlargedFrames(frames, options.scale);
     backgroundToWrite_ = background;
-    sheet_ =
-        makeSheet(framesToWrite_, grid_, options.alpha, background, !options.palette.isEmpty());
+    if (status.ok() && cut)
+        status = layOutAnimation(framesToWrite_, background, framesBlock(options), options, atlas_);
+    if (!status.ok()) {
+        showProblem(status, options);
+        return;
+    }
+    if (automaticColumns_->isChecked() && atlas_.grid) {
+        const QSignalBlocker quiet(columns_);
+        columns_->setValue(atlas_.grid->columns());
+    }
+    sheet_ = makeSheet({framesToWrite_}, atlas_, options.alpha, {background},
+                       !options.palette.isEmpty());
     preview_->setSheet(sheet_, options.alpha);
     tiles_->setText(tr("%1\n画像 %2 x %3 px（表示 %4%）")
-                        .arg(grid_.tilesText(options.statedFrameRate(source_.framesPerSecond)))
+                        .arg(atlasTilesText(atlas_))
                         .arg(sheet_.width())
                         .arg(sheet_.height())
                         .arg(preview_->scalePercent()));
     problem_->setStyleSheet(QStringLiteral("color: #a05000;"));
-    QString warning = grid_.powerOfTwoWarning();
+    QStringList warnings;
+    if (atlas_.grid)
+        warnings << atlas_.grid->powerOfTwoWarning();
+    warnings << atlasGridWarning(atlas_);
     if (animation && options.dither == Dither::Diffusion)
-        warning = tr("誤差拡散のディザリングはアニメーションではちらつきます");
-    problem_->setText(warning);
+        warnings = QStringList{tr("誤差拡散のディザリングはアニメーションではちらつきます")};
+    warnings.removeAll(QString());
+    problem_->setText(warnings.join(QLatin1Char('\n')));
     showThumbnail(options);
     write_->setEnabled(true);
+}
+
+void SheetExportDialog::showProblem(const Status& status, const SheetOptions& options) {
+    thumbnail_->clear();
+    thumbnailSize_->clear();
+    sheet_ = QImage();
+    preview_->setSheet(sheet_, options.alpha);
+    tiles_->clear();
+    problem_->setStyleSheet(QStringLiteral("color: #c00000;"));
+    problem_->setText(status.message());
+    write_->setEnabled(false);
 }
 
 void SheetExportDialog::write() {
@@ -723,11 +772,13 @@ void SheetExportDialog::write() {
             accept();
         return;
     }
-    SheetCompanions files{sheetToWrite(sheet_, options, path),
-                          SheetDescription::of(path, grid_, options.alpha,
-                                               options.statedFrameRate(source_.framesPerSecond),
-                                               source_.loop, source_.application, source_.version),
-                          {}};
+    // The frames are one animation named after the file.
+    SheetAtlas atlas = atlas_;
+    atlas.animations.front().name = QFileInfo(path).completeBaseName();
+    SheetCompanions files{
+        sheetToWrite(sheet_, options, path),
+        SheetDescription::of(path, atlas, options.alpha, source_.application, source_.version),
+        {}};
     Status status = options.checkOutput(path);
     if (status.ok() && (options.motionVectors != MotionVectorPreset::None ||
                         options.colour != SheetColour::Colours))

@@ -5,8 +5,8 @@
 #include "common/Status.h"
 #include "common/animation/AnimationFormat.h"
 #include "common/palettes/Palette.h"
+#include "common/sheets/SheetAtlas.h"
 #include "common/sheets/SheetCompanions.h"
-#include "common/sheets/SheetGrid.h"
 #include "common/sheets/SheetImage.h"
 #include "common/sheets/SheetOptions.h"
 
@@ -85,9 +85,10 @@ public:
     SheetOptions options() const;
     // The animation chosen; none: a sheet.
     std::optional<AnimationFormat> animationFormat() const;
-    // The sheet the options give, and its grid; a null image when they give none.
+    // The sheet the options give, and where its frames lie; a null image when
+    // they give none.
     const QImage& sheet() const { return sheet_; }
-    const SheetGrid& grid() const { return grid_; }
+    const SheetAtlas& atlas() const { return atlas_; }
 
     // Asks for the file, writes the sheet and its metadata, then closes. Cancel
     // in the file dialog, or a failure (shown in a message box), keeps it open.
@@ -109,6 +110,8 @@ public:
     }
     QSpinBox* fpsBox() const { return fps_; }
     QSpinBox* frameStepBox() const { return frameStep_; }
+    QCheckBox* cropBox() const { return crop_; }
+    QCheckBox* trimBox() const { return trim_; }
     // None, then the motion-vector presets in the order of their names.
     QComboBox* motionVectorsBox() const { return motionVectors_; }
     // In the order of the sheet colours' names.
@@ -163,14 +166,18 @@ private:
     void chooseBackground();
     void showBackground();
     void showGround();
+    // The frames as one animation, as the sheet lays them out.
+    AtlasBlock framesBlock(const SheetOptions& options) const;
     // Lays the sheet out again and shows it, or what keeps it from being made.
     void refresh();
+    // Shows why the options give no sheet.
+    void showProblem(const Status& status, const SheetOptions& options);
 
     SheetExportSource source_;
     Dialogs& dialogs_;
     QStringList written_;
     Colour chosenBackground_;
-    SheetGrid grid_;
+    SheetAtlas atlas_;
     QImage sheet_;
     // The frames the options write (locked to the palette, enlarged) and
     // their background, as the last refresh made them.
@@ -179,7 +186,7 @@ private:
 
     QGroupBox* optionsGroup_ = nullptr;
     // The captions of the options' rows.
-    std::array<QLabel*, 9> rowLabels_{};
+    std::array<QLabel*, 11> rowLabels_{};
     QComboBox* alpha_ = nullptr;
     QLabel* backgroundSwatch_ = nullptr;
     QLabel* backgroundText_ = nullptr;
@@ -192,6 +199,8 @@ private:
     std::array<QCheckBox*, 3> metadata_{};
     QSpinBox* fps_ = nullptr;
     QSpinBox* frameStep_ = nullptr;
+    QCheckBox* crop_ = nullptr;
+    QCheckBox* trim_ = nullptr;
     std::array<QLabel*, 2> flipbookMapLabels_{};
     QComboBox* motionVectors_ = nullptr;
     QComboBox* colour_ = nullptr;
