@@ -50,6 +50,58 @@
         <source>; Single Row, Random Row, %1 rows</source>
         <translation>。Single Row・Random Row で %1 行</translation>
     </message>
+    <message>
+        <source> with --columns %1</source>
+        <translation>（列数 %1）</translation>
+    </message>
+    <message>
+        <source> with --padding %1</source>
+        <translation>（余白 %1 px）</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold %2 trimmed frames%3</source>
+        <translation>%1 にはトリミングしたフレーム %2 枚%3が収まりません</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold %2 frames of several sizes%3</source>
+        <translation>%1 にはサイズの異なるフレーム %2 枚%3が収まりません</translation>
+    </message>
+    <message>
+        <source>%1; the smallest size that would is %2</source>
+        <translation>%1。収まる最小のサイズは %2 です</translation>
+    </message>
+    <message>
+        <source>%1; not even the first animation fits</source>
+        <translation>%1。最初のアニメーションだけでも収まりません</translation>
+    </message>
+    <message>
+        <source>%1; only the first %2 of its %3 animations would fit</source>
+        <translation>%1。%3 個のアニメーションのうち収まるのは最初の %2 個だけです</translation>
+    </message>
+    <message>
+        <source>a sheet needs an animation</source>
+        <translation>シートにはアニメーションが 1 つ以上必要です</translation>
+    </message>
+    <message>
+        <source>%1 has bounds for %2 of its %3 frames</source>
+        <translation>%1 はフレーム %3 枚のうち %2 枚にしか範囲がありません</translation>
+    </message>
+    <message>
+        <source>packed frames, not a grid: load it by its metadata</source>
+        <translation>詰めて並べたフレームで、格子ではありません。メタデータで読み込んでください</translation>
+    </message>
+    <message>
+        <source>frames of several sizes, not a uniform grid a particle module can read: load it by its metadata</source>
+        <translation>サイズの異なるフレームで、パーティクルモジュールが読める均一な格子ではありません。メタデータで読み込んでください</translation>
+    </message>
+    <message>
+        <source>the frames are trimmed and packed, not on a grid: a particle module that takes only tile counts cannot read the sheet; load it by its metadata (json-hash, json-array or godot)</source>
+        <translation>フレームはトリミングして詰めてあり、格子に並んでいません。タイルの数だけを受け取るパーティクルモジュールはこのシートを読めません。メタデータ（json-hash、json-array、godot）で読み込んでください</translation>
+    </message>
+    <message>
+        <source>the animations&apos; frames are of several sizes, not on one uniform grid: a particle module that takes only tile counts cannot read the sheet; load it by its metadata (json-hash, json-array or godot)</source>
+        <translation>アニメーションごとにフレームのサイズが異なり、1 つの均一な格子に並んでいません。タイルの数だけを受け取るパーティクルモジュールはこのシートを読めません。メタデータ（json-hash、json-array、godot）で読み込んでください</translation>
+    </message>
 </context>
 <context>
     <name>common::AtomicFile</name>

@@ -48,14 +48,6 @@ bool better(const SheetGrid& a, const SheetGrid& b) {
     return a.columns() > b.columns();
 }
 
-QString edgeLimit(const SheetOptions& options) {
-    if (options.maxSize > 0)
-        return QCoreApplication::translate("common::SheetGrid", "--max-size %1")
-            .arg(options.maxSize);
-    return QCoreApplication::translate("common::SheetGrid", "the limit of %1 pixels each way")
-        .arg(MaximumImageEdge);
-}
-
 // The shape's grid on `columns` columns under `options`.
 SheetGrid gridOf(const SheetShape& shape, int columns, const SheetOptions& options) {
     return SheetGrid(shape.blocks, QSize(shape.frameSize, shape.frameHeight), columns,
@@ -91,7 +83,7 @@ Status givenColumns(const SheetShape& shape, const SheetOptions& options, int li
                 .arg(QCoreApplication::translate("common::SheetGrid", "--columns %1").arg(columns))
                 .arg(candidate.width())
                 .arg(candidate.height())
-                .arg(edgeLimit(options), remedy));
+                .arg(sheetEdgeLimitText(options), remedy));
     }
     grid = candidate;
     return Status::success();
@@ -133,6 +125,18 @@ bool possible(const SheetShape& shape) {
 
 } // namespace
 
+int sheetEdgeLimit(const SheetOptions& options) {
+    return options.maxSize > 0 ? std::min(options.maxSize, MaximumImageEdge) : MaximumImageEdge;
+}
+
+QString sheetEdgeLimitText(const SheetOptions& options) {
+    if (options.maxSize > 0)
+        return QCoreApplication::translate("common::SheetGrid", "--max-size %1")
+            .arg(options.maxSize);
+    return QCoreApplication::translate("common::SheetGrid", "the limit of %1 pixels each way")
+        .arg(MaximumImageEdge);
+}
+
 SheetGrid::SheetGrid(int frameCount, int frameSize, int columns, int padding, bool powerOfTwo)
     : SheetGrid({frameCount}, QSize(frameSize, frameSize), columns, padding, powerOfTwo) {}
 
@@ -162,8 +166,7 @@ Status SheetGrid::layOut(const SheetShape& given, const SheetOptions& options, S
                                                            "--padding must be from 0 to %1, not %2")
                                    .arg(MaximumPadding)
                                    .arg(options.padding));
-    const int limit =
-        options.maxSize > 0 ? std::min(options.maxSize, MaximumImageEdge) : MaximumImageEdge;
+    const int limit = sheetEdgeLimit(options);
     if (options.columns)
         return givenColumns(shape, options, limit, grid);
     const SheetGrid own = gridOf(shape, shape.columns, options);
@@ -188,7 +191,7 @@ Status SheetGrid::layOut(const SheetShape& given, const SheetOptions& options, S
             QCoreApplication::translate(
                 "common::SheetGrid", "%1 cannot hold a sheet of %2 frames of %3 x %4 pixels%5; the "
                                      "smallest size that would is %6")
-                .arg(edgeLimit(options))
+                .arg(sheetEdgeLimitText(options))
                 .arg(shape.frameCount)
                 .arg(shape.frameSize)
                 .arg(shape.frameHeight)

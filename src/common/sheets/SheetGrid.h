@@ -30,6 +30,12 @@ struct SheetShape {
     std::vector<int> blocks;
 };
 
+// The longest edge a sheet may have under `options` (--max-size, at most the
+// limit of pictures), and how a message names it ("--max-size 1024", "the
+// limit of 32767 pixels each way").
+int sheetEdgeLimit(const SheetOptions& options);
+QString sheetEdgeLimitText(const SheetOptions& options);
+
 // The exact grid of a sheet for a game engine: `columns` cells to a row, as
 // many rows as the frames fill, no spacing between cells; each cell is the
 // frame plus `padding` pixels on each side, the frame in its middle; frames
