@@ -149,6 +149,8 @@ TEST_F(ProcessSheetTest, ACropOrATrimKeepsWhatEachFrameDrawsAtItsOffset) {
         {{QStringLiteral("--crop")}, true},
         {{QStringLiteral("--crop"), QStringLiteral("--padding=1"), QStringLiteral("--columns=3")},
          true},
+        {{QStringLiteral("--trim")}, false},
+        {{QStringLiteral("--trim"), QStringLiteral("--padding=1")}, false},
     };
     for (const auto& row : rows) {
         const CommandResult result =

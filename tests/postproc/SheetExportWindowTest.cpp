@@ -166,6 +166,7 @@ TEST_F(SheetExportWindow, CutSheetsAreThoseTheProcessCommandWrites) {
     } rows[] = {
         {"cropped", true, false, 0, {QStringLiteral("--crop")}},
         {"padded", true, false, 2, {QStringLiteral("--crop"), QStringLiteral("--padding=2")}},
+        {"trimmed", false, true, 1, {QStringLiteral("--trim"), QStringLiteral("--padding=1")}},
     };
     for (const auto& row : rows) {
         const QString name = QString::fromUtf8(row.name);
