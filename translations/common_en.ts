@@ -413,6 +413,38 @@ Image %2 x %3 px (shown at %4%)</translation>
         <source>各コマを描かれた範囲に切り詰めて詰め込む。格子ではなくなるため、スプライトのアトラス向け（%1）</source>
         <translation>Trim each frame to what it draws and pack the frames tight; no longer a grid, for sprite atlases (%1)</translation>
     </message>
+    <message>
+        <source>バリエーション</source>
+        <translation>Variants</translation>
+    </message>
+    <message>
+        <source>デザイン</source>
+        <translation>Designs</translation>
+    </message>
+    <message>
+        <source>追加...</source>
+        <translation>Add...</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>シード S、S+1、… で N 回レンダリングし、各バリエーションをそれぞれの行に並べる（%1）</source>
+        <translation>Render N times with seeds S, S+1, ..., each variant on rows of its own (%1)</translation>
+    </message>
+    <message>
+        <source>シートに並べるデザイン。最初はこのデザインで、それぞれ自分の設定でレンダリングされる</source>
+        <translation>The designs the sheet holds: this design first, each rendered with its own settings</translation>
+    </message>
+    <message>
+        <source>シートにデザインのファイルを加える</source>
+        <translation>Add a design file to the sheet</translation>
+    </message>
+    <message>
+        <source>選んだデザインをシートから外す</source>
+        <translation>Take the chosen design off the sheet</translation>
+    </message>
 </context>
 <context>
     <name>common::WidgetDialogs</name>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>kirabellum::AtlasRender</name>
+    <message>
+        <source>cannot render &quot;%1&quot;: %2</source>
+        <translation>「%1」をレンダリングできません: %2</translation>
+    </message>
+</context>
+<context>
     <name>kirabellum::DesignFile</name>
     <message>
         <source>the colour ramp holds %1 entries; at most %2 fit</source>

@@ -22,6 +22,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -51,6 +52,8 @@ const char* const rowCaptions[] = {
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "コマ間引き"),
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "切り抜き"),
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "切り詰め"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "バリエーション"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "デザイン"),
 };
 
 // The captions of the rows of the images beside the sheet, after those above.
@@ -225,6 +228,7 @@ QWidget* SheetExportDialog::makeOptions() {
     form->addRow(rowLabels_[9], crop_);
     trim_ = new QCheckBox(group);
     form->addRow(rowLabels_[10], trim_);
+    addAtlasRows(*form);
 
     addFlipbookMapRows(*form);
 
@@ -239,6 +243,60 @@ QWidget* SheetExportDialog::makeOptions() {
     for (QCheckBox* box : {powerOfTwo_, crop_, trim_})
         connect(box, &QCheckBox::toggled, this, &SheetExportDialog::refresh);
     return group;
+}
+
+void SheetExportDialog::addAtlasRows(QFormLayout& form) {
+    QWidget* group = form.parentWidget();
+    variants_ = new QSpinBox(group);
+    variants_->setRange(1, sheetOptionRow(SheetOption::Variants).maximum);
+    form.addRow(rowLabels_[11], variants_);
+    designs_ = new QListWidget(group);
+    designs_->addItem(source_.ownDesign);
+    designs_->setMaximumHeight(4 * designs_->fontMetrics().lineSpacing());
+    addDesign_ = new QPushButton(group);
+    removeDesign_ = new QPushButton(group);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(addDesign_);
+    buttons->addWidget(removeDesign_);
+    auto* designRows = new QVBoxLayout;
+    designRows->addWidget(designs_);
+    designRows->addLayout(buttons);
+    form.addRow(rowLabels_[12], designRows);
+    // Only a program that renders its sheets anew offers them.
+    const bool offered = static_cast<bool>(source_.renderSheet);
+    for (QWidget* row : std::initializer_list<QWidget*>{rowLabels_[11], variants_, rowLabels_[12],
+                                                        designs_, addDesign_, removeDesign_})
+        row->setVisible(offered);
+    removeDesign_->setEnabled(false);
+    connect(variants_, &QSpinBox::valueChanged, this, &SheetExportDialog::refresh);
+    connect(addDesign_, &QPushButton::clicked, this, &SheetExportDialog::addDesign);
+    connect(removeDesign_, &QPushButton::clicked, this, [this] {
+        delete designs_->takeItem(designs_->currentRow());
+        refresh();
+    });
+    // The program's own design stays first.
+    connect(designs_, &QListWidget::currentRowChanged, this,
+            [this](int row) { removeDesign_->setEnabled(row > 0); });
+}
+
+void SheetExportDialog::addDesign() {
+    const QString path = dialogs_.openFile(tr("デザイン"), QString(), source_.designFilters).path;
+    if (path.isEmpty())
+        return;
+    designs_->addItem(path);
+    refresh();
+}
+
+QStringList SheetExportDialog::designFiles() const {
+    QStringList files;
+    for (int row = 1; row < designs_->count(); ++row)
+        files << designs_->item(row)->text();
+    return files;
+}
+
+bool SheetExportDialog::rendersSheet(const SheetOptions& options) const {
+    return source_.renderSheet &&
+           (options.variants > 1 || options.crop || options.trim || designs_->count() > 1);
 }
 
 void SheetExportDialog::addFlipbookMapRows(QFormLayout& form) {
@@ -387,13 +445,14 @@ void SheetExportDialog::enableRowsForFormat() {
     const std::optional<AnimationFormat> animation = animationFormat();
     // An animation has no grid, metadata or images beside it.
     const bool sheet = !animation;
-    for (const std::size_t row : {2u, 3u, 4u, 5u, 6u, 9u, 10u})
+    for (const std::size_t row : {2u, 3u, 4u, 5u, 6u, 9u, 10u, 11u, 12u})
         rowLabels_[row]->setEnabled(sheet);
     automaticColumns_->setEnabled(sheet);
     columns_->setEnabled(sheet && !automaticColumns_->isChecked());
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{maxSize_, powerOfTwo_, padding_, crop_, trim_})
+    for (QWidget* control : std::initializer_list<QWidget*>{maxSize_, powerOfTwo_, padding_, crop_,
+                                                            trim_, variants_, designs_, addDesign_})
         control->setEnabled(sheet);
+    removeDesign_->setEnabled(sheet && designs_->currentRow() > 0);
     for (QCheckBox* box : metadata_)
         box->setEnabled(sheet);
     const bool mapsOffered = sheet && static_cast<bool>(source_.companions);
@@ -425,10 +484,12 @@ QImage SheetExportDialog::firstFrameOf(const SheetOptions& options) const {
 
 void SheetExportDialog::showThumbnail(const SheetOptions& options) {
     QImage frame = firstFrameOf(options);
-    // The part of it the sheet keeps (all of it but for a crop or a trim).
+    // The part of it the sheet keeps (all of it but for a crop or a trim);
+    // a sheet rendered anew shows its own.
     if (!animationFormat()) {
         const AtlasFrame& first = atlas_.animations.front().frames.front();
-        frame = frame.copy(QRect(first.offset, first.rect.size()));
+        frame = rendersSheet(options) ? sheet_.copy(first.rect)
+                                      : frame.copy(QRect(first.offset, first.rect.size()));
     }
     thumbnailSize_->setText(tr("%1 x %2 px").arg(frame.width()).arg(frame.height()));
     if (options.alpha == AlphaMode::Premultiplied)
@@ -528,6 +589,9 @@ void SheetExportDialog::retranslate() {
     powerOfTwo_->setText(tr("各辺を切り上げる"));
     crop_->setText(tr("全コマを描かれた範囲に切り抜く"));
     trim_->setText(tr("コマごとに切り詰めて詰め込む"));
+    variants_->setSpecialValueText(tr("なし"));
+    addDesign_->setText(tr("追加..."));
+    removeDesign_->setText(tr("削除"));
     previewGroup_->setTitle(tr("仕上がり"));
     groundLabel_->setText(tr("下地"));
     ground_->retranslate();
@@ -569,6 +633,13 @@ void SheetExportDialog::retranslateTips() {
     trim_->setToolTip(tr("各コマを描かれた範囲に切り詰めて詰め込む。格子ではなくなるため、"
                          "スプライトのアトラス向け（%1）")
                           .arg(option(SheetOption::Trim)));
+    variants_->setToolTip(tr("シード S、S+1、… で N 回レンダリングし、各バリエーションを"
+                             "それぞれの行に並べる（%1）")
+                              .arg(option(SheetOption::Variants)));
+    designs_->setToolTip(tr("シートに並べるデザイン。最初はこのデザインで、"
+                            "それぞれ自分の設定でレンダリングされる"));
+    addDesign_->setToolTip(tr("シートにデザインのファイルを加える"));
+    removeDesign_->setToolTip(tr("選んだデザインをシートから外す"));
     format_->setToolTip(tr("シートか、コマを順に見せるアニメーション（GIF、APNG、WebP）か。APNG "
                            "は .png の名前でも書ける（%1）")
                             .arg(option(SheetOption::Animation)));
@@ -633,6 +704,7 @@ SheetOptions SheetExportDialog::options() const {
     options.padding = padding_->value();
     options.crop = crop_->isChecked();
     options.trim = trim_->isChecked();
+    options.variants = variants_->value();
     for (std::size_t format = 0; format < metadata_.size(); ++format)
         if (metadata_[format]->isChecked())
             options.metadata.push_back(static_cast<MetadataFormat>(format));
@@ -683,11 +755,13 @@ AtlasBlock SheetExportDialog::framesBlock(const SheetOptions& options) const {
 
 void SheetExportDialog::refresh() {
     const SheetOptions options = this->options();
-    // A cut sheet is laid out once the frames to write show what they draw.
-    const bool cut = options.crop || options.trim;
-    Status status = cut ? Status::success()
-                        : layOutAnimation(source_.frames, source_.background, framesBlock(options),
-                                          options, atlas_);
+    // A cut sheet is laid out once the frames to write show what they draw;
+    // a sheet rendered anew, once rendered.
+    const bool rendered = rendersSheet(options);
+    const bool cut = !rendered && (options.crop || options.trim);
+    Status status = cut || rendered ? Status::success()
+                                    : layOutAnimation(source_.frames, source_.background,
+                                                      framesBlock(options), options, atlas_);
     // The file is not chosen yet: what holds for any .png is checked here,
     // the rest when it is.
     const std::optional<AnimationFormat> animation = animationFormat();
@@ -700,13 +774,16 @@ void SheetExportDialog::refresh() {
     Palette palette;
     if (status.ok() && !options.palette.isEmpty())
         status = loadPalette(options.palette, palette);
-    if (status.ok() && !options.palette.isEmpty() && source_.lockToPalette)
+    if (status.ok() && !options.palette.isEmpty() && source_.lockToPalette && !rendered)
         status = source_.lockToPalette(options, palette, frames, background);
     frames.frameStep = options.frameStep;
     framesToWrite_ = enlargedFrames(frames, options.scale);
     backgroundToWrite_ = background;
     if (status.ok() && cut)
         status = layOutAnimation(framesToWrite_, background, framesBlock(options), options, atlas_);
+    SheetCompanions files;
+    if (status.ok() && rendered)
+        status = source_.renderSheet(options, designFiles(), QStringLiteral("sheet.png"), files);
     if (!status.ok()) {
         showProblem(status, options);
         return;
@@ -715,8 +792,13 @@ void SheetExportDialog::refresh() {
         const QSignalBlocker quiet(columns_);
         columns_->setValue(atlas_.grid->columns());
     }
-    sheet_ = makeSheet({framesToWrite_}, atlas_, options.alpha, {background},
-                       !options.palette.isEmpty());
+    if (rendered) {
+        atlas_ = files.description.atlas;
+        sheet_ = files.sheet;
+    } else {
+        sheet_ = makeSheet({framesToWrite_}, atlas_, options.alpha, {background},
+                           !options.palette.isEmpty());
+    }
     preview_->setSheet(sheet_, options.alpha);
     tiles_->setText(tr("%1\n画像 %2 x %3 px（表示 %4%）")
                         .arg(atlasTilesText(atlas_))
@@ -776,13 +858,17 @@ void SheetExportDialog::write() {
     SheetAtlas atlas = atlas_;
     atlas.animations.front().name = QFileInfo(path).completeBaseName();
     SheetCompanions files{
-        sheetToWrite(sheet_, options, path),
+        sheet_,
         SheetDescription::of(path, atlas, options.alpha, source_.application, source_.version),
         {}};
+    const bool rendered = rendersSheet(options);
     Status status = options.checkOutput(path);
-    if (status.ok() && (options.motionVectors != MotionVectorPreset::None ||
-                        options.colour != SheetColour::Colours))
+    if (status.ok() && rendered)
+        status = source_.renderSheet(options, designFiles(), path, files);
+    else if (status.ok() && (options.motionVectors != MotionVectorPreset::None ||
+                             options.colour != SheetColour::Colours))
         status = source_.companions(options, path, files);
+    files.sheet = sheetToWrite(files.sheet, options, path);
     if (status.ok())
         status = writeSheet(path, files.sheet, files.description, options.metadata, files.images);
     if (!status.ok()) {

@@ -24,6 +24,7 @@ class QComboBox;
 class QFormLayout;
 class QGroupBox;
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QSpinBox;
 
@@ -63,6 +64,18 @@ struct SheetExportSource {
     std::function<Status(const SheetOptions& options, const Palette& palette, SheetFrames& frames,
                          Colour& background)>
         lockToPalette;
+    // The designer's: renders the sheet anew as its command line renders an
+    // atlas, for variants, a crop or a trim, or designs beside its own
+    // (`designFiles`), and makes its files as written to `imagePath`. Without
+    // it the window cuts the frames given and offers neither variants nor
+    // other designs.
+    std::function<Status(const SheetOptions& options, const QStringList& designFiles,
+                         const QString& imagePath, SheetCompanions& files)>
+        renderSheet;
+    // With renderSheet: the program's own design, first in the list of
+    // designs, and the file dialog's filters for others.
+    QString ownDesign;
+    FileFilters designFilters;
     // The palette, dithering and scale the window starts from (the designer's
     // preview passes those it plays the frames with); the rest of it is not read.
     SheetOptions pixelArt;
@@ -112,6 +125,14 @@ public:
     QSpinBox* frameStepBox() const { return frameStep_; }
     QCheckBox* cropBox() const { return crop_; }
     QCheckBox* trimBox() const { return trim_; }
+    // 1: no variants.
+    QSpinBox* variantsBox() const { return variants_; }
+    // The designs of the sheet: the program's own, then those added.
+    QListWidget* designList() const { return designs_; }
+    QPushButton* addDesignButton() const { return addDesign_; }
+    QPushButton* removeDesignButton() const { return removeDesign_; }
+    // The design files added after the program's own.
+    QStringList designFiles() const;
     // None, then the motion-vector presets in the order of their names.
     QComboBox* motionVectorsBox() const { return motionVectors_; }
     // In the order of the sheet colours' names.
@@ -166,6 +187,11 @@ private:
     void chooseBackground();
     void showBackground();
     void showGround();
+    // The rows of the designer's variants and designs.
+    void addAtlasRows(QFormLayout& form);
+    void addDesign();
+    // Whether the program renders the sheet the options ask for anew.
+    bool rendersSheet(const SheetOptions& options) const;
     // The frames as one animation, as the sheet lays them out.
     AtlasBlock framesBlock(const SheetOptions& options) const;
     // Lays the sheet out again and shows it, or what keeps it from being made.
@@ -186,7 +212,7 @@ private:
 
     QGroupBox* optionsGroup_ = nullptr;
     // The captions of the options' rows.
-    std::array<QLabel*, 11> rowLabels_{};
+    std::array<QLabel*, 13> rowLabels_{};
     QComboBox* alpha_ = nullptr;
     QLabel* backgroundSwatch_ = nullptr;
     QLabel* backgroundText_ = nullptr;
@@ -201,6 +227,10 @@ private:
     QSpinBox* frameStep_ = nullptr;
     QCheckBox* crop_ = nullptr;
     QCheckBox* trim_ = nullptr;
+    QSpinBox* variants_ = nullptr;
+    QListWidget* designs_ = nullptr;
+    QPushButton* addDesign_ = nullptr;
+    QPushButton* removeDesign_ = nullptr;
     std::array<QLabel*, 2> flipbookMapLabels_{};
     QComboBox* motionVectors_ = nullptr;
     QComboBox* colour_ = nullptr;
