@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -283,14 +284,17 @@ void SheetExportDialog::addDesign() {
     const QString path = dialogs_.openFile(tr("デザイン"), QString(), source_.designFilters).path;
     if (path.isEmpty())
         return;
-    designs_->addItem(path);
+    // The list names the file; its path is kept beside.
+    auto* item = new QListWidgetItem(QFileInfo(path).fileName(), designs_);
+    item->setData(Qt::UserRole, path);
+    item->setToolTip(QDir::toNativeSeparators(path));
     refresh();
 }
 
 QStringList SheetExportDialog::designFiles() const {
     QStringList files;
     for (int row = 1; row < designs_->count(); ++row)
-        files << designs_->item(row)->text();
+        files << designs_->item(row)->data(Qt::UserRole).toString();
     return files;
 }
 
@@ -517,7 +521,10 @@ QWidget* SheetExportDialog::makePreview() {
     preview_ = new SheetPreview(PreviewArea, group);
     tiles_ = new QLabel(group);
     tiles_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    tiles_->setMinimumHeight(2 * tiles_->fontMetrics().lineSpacing());
+    tiles_->setWordWrap(true);
+    tiles_->setMaximumWidth(PreviewArea.width());
+    // Room for a tiles line that wraps and the image size under it.
+    tiles_->setMinimumHeight(3 * tiles_->fontMetrics().lineSpacing());
     problem_ = new QLabel(group);
     problem_->setWordWrap(true);
     problem_->setMaximumWidth(PreviewArea.width());
