@@ -389,6 +389,62 @@ Image %2 x %3 px (shown at %4%)</translation>
         <source>&quot;%1&quot; は選んだ形式の名前ではありません</source>
         <translation>&quot;%1&quot; is not a name of the chosen format</translation>
     </message>
+    <message>
+        <source>切り抜き</source>
+        <translation>Crop</translation>
+    </message>
+    <message>
+        <source>切り詰め</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>全コマを描かれた範囲に切り抜く</source>
+        <translation>Crop every frame to what the frames draw</translation>
+    </message>
+    <message>
+        <source>コマごとに切り詰めて詰め込む</source>
+        <translation>Trim each frame and pack them</translation>
+    </message>
+    <message>
+        <source>どれかのコマが描くものをすべて含む最小の長方形に全コマを切り抜く。コマの大きさはそろったまま（%1）</source>
+        <translation>Crop every frame to the smallest rectangle that holds all any frame draws; the frames keep one size (%1)</translation>
+    </message>
+    <message>
+        <source>各コマを描かれた範囲に切り詰めて詰め込む。格子ではなくなるため、スプライトのアトラス向け（%1）</source>
+        <translation>Trim each frame to what it draws and pack the frames tight; no longer a grid, for sprite atlases (%1)</translation>
+    </message>
+    <message>
+        <source>バリエーション</source>
+        <translation>Variants</translation>
+    </message>
+    <message>
+        <source>デザイン</source>
+        <translation>Designs</translation>
+    </message>
+    <message>
+        <source>追加...</source>
+        <translation>Add...</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>シード S、S+1、… で N 回レンダリングし、各バリエーションをそれぞれの行に並べる（%1）</source>
+        <translation>Render N times with seeds S, S+1, ..., each variant on rows of its own (%1)</translation>
+    </message>
+    <message>
+        <source>シートに並べるデザイン。最初はこのデザインで、それぞれ自分の設定でレンダリングされる</source>
+        <translation>The designs the sheet holds: this design first, each rendered with its own settings</translation>
+    </message>
+    <message>
+        <source>シートにデザインのファイルを加える</source>
+        <translation>Add a design file to the sheet</translation>
+    </message>
+    <message>
+        <source>選んだデザインをシートから外す</source>
+        <translation>Take the chosen design off the sheet</translation>
+    </message>
 </context>
 <context>
     <name>common::WidgetDialogs</name>

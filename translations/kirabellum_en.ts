@@ -835,6 +835,10 @@ Open a design: File → Open (Ctrl+O), or drop it here</translation>
         <source>やり直し: %1(&amp;R)</source>
         <translation>&amp;Redo: %1</translation>
     </message>
+    <message>
+        <source>（このデザイン）</source>
+        <translation>(this design)</translation>
+    </message>
 </context>
 <context>
     <name>kirabellum::PaletteControls</name>

@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace koratune {
@@ -134,6 +135,60 @@ TEST_F(ProcessSheetTest, GodotMetadataPlaysTheFramesOnce) {
     QByteArray resource;
     ASSERT_TRUE(common::readWholeFile(path("sheet.tres"), resource).ok());
     EXPECT_TRUE(resource.contains("\"loop\": false,")) << resource.toStdString();
+}
+
+// Cut frames lie in the sheet where the metadata says, and every pixel of the
+// whole frame outside what is kept is the background; a crop keeps one size.
+TEST_F(ProcessSheetTest, ACropOrATrimKeepsWhatEachFrameDrawsAtItsOffset) {
+    const QImage frames = spotFrames();
+    ASSERT_TRUE(common::writeImage(input, frames).ok());
+    const struct {
+        QStringList options;
+        bool oneSize;
+    } rows[] = {
+        {{QStringLiteral("--crop")}, true},
+        {{QStringLiteral("--crop"), QStringLiteral("--padding=1"), QStringLiteral("--columns=3")},
+         true},
+        {{QStringLiteral("--trim")}, false},
+        {{QStringLiteral("--trim"), QStringLiteral("--padding=1")}, false},
+    };
+    for (const auto& row : rows) {
+        const CommandResult result =
+            process("sheet.png", row.options + QStringList{QStringLiteral("--metadata=json-hash")});
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        const QImage sheet(path("sheet.png"));
+        QByteArray json;
+        ASSERT_TRUE(common::readWholeFile(path("sheet.json"), json).ok());
+        const QJsonObject byName =
+            QJsonDocument::fromJson(json).object()[QStringLiteral("frames")].toObject();
+        ASSERT_EQ(byName.size(), 10);
+        std::vector<QSize> sizes;
+        for (int frame = 0; frame < 10; ++frame) {
+            const QJsonObject entry = byName[QStringLiteral("sheet_00%1").arg(frame)].toObject();
+            const QJsonObject rect = entry[QStringLiteral("frame")].toObject();
+            const QJsonObject source = entry[QStringLiteral("spriteSourceSize")].toObject();
+            const QRect kept(source[QStringLiteral("x")].toInt(),
+                             source[QStringLiteral("y")].toInt(), rect[QStringLiteral("w")].toInt(),
+                             rect[QStringLiteral("h")].toInt());
+            const QPoint at(rect[QStringLiteral("x")].toInt(), rect[QStringLiteral("y")].toInt());
+            sizes.push_back(kept.size());
+            EXPECT_TRUE(entry[QStringLiteral("trimmed")].toBool());
+            const QPoint origin(frame % 4 * 24, frame / 4 * 24);
+            for (int y = 0; y < 24; ++y)
+                for (int x = 0; x < 24; ++x) {
+                    const QPoint inFrame(x, y);
+                    const QRgb shown = kept.contains(inFrame)
+                                           ? sheet.pixel(at + inFrame - kept.topLeft())
+                                           : qRgb(0, 0, 0);
+                    ASSERT_EQ(shown, frames.pixel(origin + inFrame))
+                        << row.options.join(QLatin1Char(' ')).toStdString() << ": frame " << frame
+                        << " at " << x << ", " << y;
+                }
+        }
+        EXPECT_EQ(std::all_of(sizes.begin(), sizes.end(),
+                              [&](const QSize& size) { return size == sizes.front(); }),
+                  row.oneSize);
+    }
 }
 
 TEST_F(ProcessSheetTest, SheetOptionsOutsideTheirRangesOrWithASequenceAreUsageErrors) {

@@ -149,5 +149,47 @@ TEST_F(SheetExportWindow, AFrameStepKeepsTheFramesTheProcessCommandKeeps) {
             << name;
 }
 
+// The rows that cut the frames write what the command writes with the same
+// options, image and metadata alike.
+TEST_F(SheetExportWindow, CutSheetsAreThoseTheProcessCommandWrites) {
+    openImage(spotFrames());
+    applyFrameSettings(24, 10, 1, 0);
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("window")));
+    Output output(*session, mainWindow->playbackFrameRate());
+    output.show();
+    const struct {
+        const char* name;
+        bool crop;
+        bool trim;
+        int padding;
+        QStringList options;
+    } rows[] = {
+        {"cropped", true, false, 0, {QStringLiteral("--crop")}},
+        {"padded", true, false, 2, {QStringLiteral("--crop"), QStringLiteral("--padding=2")}},
+        {"trimmed", false, true, 1, {QStringLiteral("--trim"), QStringLiteral("--padding=1")}},
+    };
+    for (const auto& row : rows) {
+        const QString name = QString::fromUtf8(row.name);
+        ASSERT_TRUE(withExportWindow(output, [&](SheetExportDialog& dialog) {
+            dialog.cropBox()->setChecked(row.crop);
+            dialog.trimBox()->setChecked(row.trim);
+            dialog.paddingBox()->setValue(row.padding);
+            dialog.metadataBox(MetadataFormat::JsonHash)->setChecked(true);
+            dialogs.saveAnswers.push_back(pathOf(QStringLiteral("window/%1.png").arg(name)));
+            dialog.writeButton()->click();
+        }));
+        const common::test::CommandResult command =
+            process(QStringList{QStringLiteral("-o"), pathOf(name + QStringLiteral(".png")),
+                                QStringLiteral("--frame-size=24"), QStringLiteral("--frames=10"),
+                                QStringLiteral("--metadata=json-hash")} +
+                    row.options);
+        ASSERT_EQ(command.exitCode, 0) << command.err;
+        for (const QString& extension : {QStringLiteral(".png"), QStringLiteral(".json")})
+            EXPECT_EQ(bytesOf(QStringLiteral("window/") + name + extension),
+                      bytesOf(name + extension))
+                << row.name << extension.toStdString();
+    }
+}
+
 } // namespace
 } // namespace koratune

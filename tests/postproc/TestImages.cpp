@@ -18,6 +18,18 @@ QImage numberedFrames(int frameSize, int columns, int rows) {
     return image;
 }
 
+QImage spotFrames() {
+    QImage image = filledImage(4 * 24, 3 * 24, qRgb(0, 0, 0));
+    for (int frame = 0; frame < 10; ++frame) {
+        const QRect spot(3 + frame % 4, 5 + frame % 3, 6 + frame, 4 + frame % 5);
+        const QPoint origin(frame % 4 * 24, frame / 4 * 24);
+        for (int y = spot.top(); y <= spot.bottom(); ++y)
+            for (int x = spot.left(); x <= spot.right(); ++x)
+                image.setPixel(origin + QPoint(x, y), numberedPixel(frame, x, y));
+    }
+    return image;
+}
+
 QImage filledImage(int width, int height, QRgb colour) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);

@@ -3,6 +3,8 @@
 #include "common/FileNames.h"
 #include "common/palettes/BuiltInPalettes.h"
 #include "common/palettes/PaletteFile.h"
+#include "common/sheets/AnimationAtlas.h"
+#include "common/sheets/AtlasLayout.h"
 #include "common/sheets/SheetAnimation.h"
 #include "common/sheets/SheetDescription.h"
 #include "common/sheets/SheetFiles.h"
@@ -14,12 +16,14 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -47,6 +51,10 @@ const char* const rowCaptions[] = {
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "メタデータ"),
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "フレームレート"),
     QT_TRANSLATE_NOOP("common::SheetExportDialog", "コマ間引き"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "切り抜き"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "切り詰め"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "バリエーション"),
+    QT_TRANSLATE_NOOP("common::SheetExportDialog", "デザイン"),
 };
 
 // The captions of the rows of the images beside the sheet, after those above.
@@ -217,6 +225,12 @@ QWidget* SheetExportDialog::makeOptions() {
     frameStep_ = numberBox(SheetOption::FrameStep, group);
     form->addRow(rowLabels_[8], frameStep_);
 
+    crop_ = new QCheckBox(group);
+    form->addRow(rowLabels_[9], crop_);
+    trim_ = new QCheckBox(group);
+    form->addRow(rowLabels_[10], trim_);
+    addAtlasRows(*form);
+
     addFlipbookMapRows(*form);
 
     connect(alpha_, &QComboBox::currentIndexChanged, this, &SheetExportDialog::refresh);
@@ -227,8 +241,66 @@ QWidget* SheetExportDialog::makeOptions() {
     });
     for (QSpinBox* box : {columns_, maxSize_, padding_, fps_, frameStep_})
         connect(box, &QSpinBox::valueChanged, this, &SheetExportDialog::refresh);
-    connect(powerOfTwo_, &QCheckBox::toggled, this, &SheetExportDialog::refresh);
+    for (QCheckBox* box : {powerOfTwo_, crop_, trim_})
+        connect(box, &QCheckBox::toggled, this, &SheetExportDialog::refresh);
     return group;
+}
+
+void SheetExportDialog::addAtlasRows(QFormLayout& form) {
+    QWidget* group = form.parentWidget();
+    variants_ = new QSpinBox(group);
+    variants_->setRange(1, sheetOptionRow(SheetOption::Variants).maximum);
+    form.addRow(rowLabels_[11], variants_);
+    designs_ = new QListWidget(group);
+    designs_->addItem(source_.ownDesign);
+    designs_->setMaximumHeight(4 * designs_->fontMetrics().lineSpacing());
+    addDesign_ = new QPushButton(group);
+    removeDesign_ = new QPushButton(group);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(addDesign_);
+    buttons->addWidget(removeDesign_);
+    auto* designRows = new QVBoxLayout;
+    designRows->addWidget(designs_);
+    designRows->addLayout(buttons);
+    form.addRow(rowLabels_[12], designRows);
+    // Only a program that renders its sheets anew offers them.
+    const bool offered = static_cast<bool>(source_.renderSheet);
+    for (QWidget* row : std::initializer_list<QWidget*>{rowLabels_[11], variants_, rowLabels_[12],
+                                                        designs_, addDesign_, removeDesign_})
+        row->setVisible(offered);
+    removeDesign_->setEnabled(false);
+    connect(variants_, &QSpinBox::valueChanged, this, &SheetExportDialog::refresh);
+    connect(addDesign_, &QPushButton::clicked, this, &SheetExportDialog::addDesign);
+    connect(removeDesign_, &QPushButton::clicked, this, [this] {
+        delete designs_->takeItem(designs_->currentRow());
+        refresh();
+    });
+    // The program's own design stays first.
+    connect(designs_, &QListWidget::currentRowChanged, this,
+            [this](int row) { removeDesign_->setEnabled(row > 0); });
+}
+
+void SheetExportDialog::addDesign() {
+    const QString path = dialogs_.openFile(tr("デザイン"), QString(), source_.designFilters).path;
+    if (path.isEmpty())
+        return;
+    // The list names the file; its path is kept beside.
+    auto* item = new QListWidgetItem(QFileInfo(path).fileName(), designs_);
+    item->setData(Qt::UserRole, path);
+    item->setToolTip(QDir::toNativeSeparators(path));
+    refresh();
+}
+
+QStringList SheetExportDialog::designFiles() const {
+    QStringList files;
+    for (int row = 1; row < designs_->count(); ++row)
+        files << designs_->item(row)->data(Qt::UserRole).toString();
+    return files;
+}
+
+bool SheetExportDialog::rendersSheet(const SheetOptions& options) const {
+    return source_.renderSheet &&
+           (options.variants > 1 || options.crop || options.trim || designs_->count() > 1);
 }
 
 void SheetExportDialog::addFlipbookMapRows(QFormLayout& form) {
@@ -377,12 +449,14 @@ void SheetExportDialog::enableRowsForFormat() {
     const std::optional<AnimationFormat> animation = animationFormat();
     // An animation has no grid, metadata or images beside it.
     const bool sheet = !animation;
-    for (const std::size_t row : {2u, 3u, 4u, 5u, 6u})
+    for (const std::size_t row : {2u, 3u, 4u, 5u, 6u, 9u, 10u, 11u, 12u})
         rowLabels_[row]->setEnabled(sheet);
     automaticColumns_->setEnabled(sheet);
     columns_->setEnabled(sheet && !automaticColumns_->isChecked());
-    for (QWidget* control : std::initializer_list<QWidget*>{maxSize_, powerOfTwo_, padding_})
+    for (QWidget* control : std::initializer_list<QWidget*>{maxSize_, powerOfTwo_, padding_, crop_,
+                                                            trim_, variants_, designs_, addDesign_})
         control->setEnabled(sheet);
+    removeDesign_->setEnabled(sheet && designs_->currentRow() > 0);
     for (QCheckBox* box : metadata_)
         box->setEnabled(sheet);
     const bool mapsOffered = sheet && static_cast<bool>(source_.companions);
@@ -414,6 +488,13 @@ QImage SheetExportDialog::firstFrameOf(const SheetOptions& options) const {
 
 void SheetExportDialog::showThumbnail(const SheetOptions& options) {
     QImage frame = firstFrameOf(options);
+    // The part of it the sheet keeps (all of it but for a crop or a trim);
+    // a sheet rendered anew shows its own.
+    if (!animationFormat()) {
+        const AtlasFrame& first = atlas_.animations.front().frames.front();
+        frame = rendersSheet(options) ? sheet_.copy(first.rect)
+                                      : frame.copy(QRect(first.offset, first.rect.size()));
+    }
     thumbnailSize_->setText(tr("%1 x %2 px").arg(frame.width()).arg(frame.height()));
     if (options.alpha == AlphaMode::Premultiplied)
         frame.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
@@ -440,7 +521,10 @@ QWidget* SheetExportDialog::makePreview() {
     preview_ = new SheetPreview(PreviewArea, group);
     tiles_ = new QLabel(group);
     tiles_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    tiles_->setMinimumHeight(2 * tiles_->fontMetrics().lineSpacing());
+    tiles_->setWordWrap(true);
+    tiles_->setMaximumWidth(PreviewArea.width());
+    // Room for a tiles line that wraps and the image size under it.
+    tiles_->setMinimumHeight(3 * tiles_->fontMetrics().lineSpacing());
     problem_ = new QLabel(group);
     problem_->setWordWrap(true);
     problem_->setMaximumWidth(PreviewArea.width());
@@ -510,6 +594,11 @@ void SheetExportDialog::retranslate() {
     background_->setText(tr("変更..."));
     automaticColumns_->setText(tr("自動"));
     powerOfTwo_->setText(tr("各辺を切り上げる"));
+    crop_->setText(tr("全コマを描かれた範囲に切り抜く"));
+    trim_->setText(tr("コマごとに切り詰めて詰め込む"));
+    variants_->setSpecialValueText(tr("なし"));
+    addDesign_->setText(tr("追加..."));
+    removeDesign_->setText(tr("削除"));
     previewGroup_->setTitle(tr("仕上がり"));
     groundLabel_->setText(tr("下地"));
     ground_->retranslate();
@@ -545,6 +634,19 @@ void SheetExportDialog::retranslateTips() {
     frameStep_->setToolTip(
         tr("K コマごとに1コマを残す。メタデータのフレームレートは K で割られる（%1）")
             .arg(option(SheetOption::FrameStep)));
+    crop_->setToolTip(tr("どれかのコマが描くものをすべて含む最小の長方形に全コマを切り抜く。"
+                         "コマの大きさはそろったまま（%1）")
+                          .arg(option(SheetOption::Crop)));
+    trim_->setToolTip(tr("各コマを描かれた範囲に切り詰めて詰め込む。格子ではなくなるため、"
+                         "スプライトのアトラス向け（%1）")
+                          .arg(option(SheetOption::Trim)));
+    variants_->setToolTip(tr("シード S、S+1、… で N 回レンダリングし、各バリエーションを"
+                             "それぞれの行に並べる（%1）")
+                              .arg(option(SheetOption::Variants)));
+    designs_->setToolTip(tr("シートに並べるデザイン。最初はこのデザインで、"
+                            "それぞれ自分の設定でレンダリングされる"));
+    addDesign_->setToolTip(tr("シートにデザインのファイルを加える"));
+    removeDesign_->setToolTip(tr("選んだデザインをシートから外す"));
     format_->setToolTip(tr("シートか、コマを順に見せるアニメーション（GIF、APNG、WebP）か。APNG "
                            "は .png の名前でも書ける（%1）")
                             .arg(option(SheetOption::Animation)));
@@ -607,6 +709,9 @@ SheetOptions SheetExportDialog::options() const {
     options.maxSize = maxSize_->value() < maxSize_->maximum() ? maxSize_->value() : 0;
     options.powerOfTwo = powerOfTwo_->isChecked();
     options.padding = padding_->value();
+    options.crop = crop_->isChecked();
+    options.trim = trim_->isChecked();
+    options.variants = variants_->value();
     for (std::size_t format = 0; format < metadata_.size(); ++format)
         if (metadata_[format]->isChecked())
             options.metadata.push_back(static_cast<MetadataFormat>(format));
@@ -644,11 +749,26 @@ void SheetExportDialog::showGround() {
     preview_->setScene(ground_->scene());
 }
 
+AtlasBlock SheetExportDialog::framesBlock(const SheetOptions& options) const {
+    AtlasBlock block;
+    block.framesPerSecond = options.statedFrameRate(source_.framesPerSecond);
+    block.loop = source_.loop;
+    block.frameCount = source_.frames.frameCount;
+    block.columns = source_.columns;
+    const int frameSize = source_.frameSize * options.scale;
+    block.frameSize = QSize(frameSize, frameSize);
+    return block;
+}
+
 void SheetExportDialog::refresh() {
     const SheetOptions options = this->options();
-    Status status = SheetGrid::layOut(
-        {source_.frames.frameCount, source_.frameSize * options.scale, source_.columns}, options,
-        grid_);
+    // A cut sheet is laid out once the frames to write show what they draw;
+    // a sheet rendered anew, once rendered.
+    const bool rendered = rendersSheet(options);
+    const bool cut = !rendered && (options.crop || options.trim);
+    Status status = cut || rendered ? Status::success()
+                                    : layOutAnimation(source_.frames, source_.background,
+                                                      framesBlock(options), options, atlas_);
     // The file is not chosen yet: what holds for any .png is checked here,
     // the rest when it is.
     const std::optional<AnimationFormat> animation = animationFormat();
@@ -661,41 +781,59 @@ void SheetExportDialog::refresh() {
     Palette palette;
     if (status.ok() && !options.palette.isEmpty())
         status = loadPalette(options.palette, palette);
-    if (status.ok() && !options.palette.isEmpty() && source_.lockToPalette)
+    if (status.ok() && !options.palette.isEmpty() && source_.lockToPalette && !rendered)
         status = source_.lockToPalette(options, palette, frames, background);
-    if (!status.ok()) {
-        thumbnail_->clear();
-        thumbnailSize_->clear();
-        sheet_ = QImage();
-        preview_->setSheet(sheet_, options.alpha);
-        tiles_->clear();
-        problem_->setStyleSheet(QStringLiteral("color: #c00000;"));
-        problem_->setText(status.message());
-        write_->setEnabled(false);
-        return;
-    }
-    if (automaticColumns_->isChecked()) {
-        const QSignalBlocker quiet(columns_);
-        columns_->setValue(grid_.columns());
-    }
     frames.frameStep = options.frameStep;
     framesToWrite_ = enlargedFrames(frames, options.scale);
     backgroundToWrite_ = background;
-    sheet_ =
-        makeSheet(framesToWrite_, grid_, options.alpha, background, !options.palette.isEmpty());
+    if (status.ok() && cut)
+        status = layOutAnimation(framesToWrite_, background, framesBlock(options), options, atlas_);
+    SheetCompanions files;
+    if (status.ok() && rendered)
+        status = source_.renderSheet(options, designFiles(), QStringLiteral("sheet.png"), files);
+    if (!status.ok()) {
+        showProblem(status, options);
+        return;
+    }
+    if (automaticColumns_->isChecked() && atlas_.grid) {
+        const QSignalBlocker quiet(columns_);
+        columns_->setValue(atlas_.grid->columns());
+    }
+    if (rendered) {
+        atlas_ = files.description.atlas;
+        sheet_ = files.sheet;
+    } else {
+        sheet_ = makeSheet({framesToWrite_}, atlas_, options.alpha, {background},
+                           !options.palette.isEmpty());
+    }
     preview_->setSheet(sheet_, options.alpha);
     tiles_->setText(tr("%1\n画像 %2 x %3 px（表示 %4%）")
-                        .arg(grid_.tilesText(options.statedFrameRate(source_.framesPerSecond)))
+                        .arg(atlasTilesText(atlas_))
                         .arg(sheet_.width())
                         .arg(sheet_.height())
                         .arg(preview_->scalePercent()));
     problem_->setStyleSheet(QStringLiteral("color: #a05000;"));
-    QString warning = grid_.powerOfTwoWarning();
+    QStringList warnings;
+    if (atlas_.grid)
+        warnings << atlas_.grid->powerOfTwoWarning();
+    warnings << atlasGridWarning(atlas_);
     if (animation && options.dither == Dither::Diffusion)
-        warning = tr("誤差拡散のディザリングはアニメーションではちらつきます");
-    problem_->setText(warning);
+        warnings = QStringList{tr("誤差拡散のディザリングはアニメーションではちらつきます")};
+    warnings.removeAll(QString());
+    problem_->setText(warnings.join(QLatin1Char('\n')));
     showThumbnail(options);
     write_->setEnabled(true);
+}
+
+void SheetExportDialog::showProblem(const Status& status, const SheetOptions& options) {
+    thumbnail_->clear();
+    thumbnailSize_->clear();
+    sheet_ = QImage();
+    preview_->setSheet(sheet_, options.alpha);
+    tiles_->clear();
+    problem_->setStyleSheet(QStringLiteral("color: #c00000;"));
+    problem_->setText(status.message());
+    write_->setEnabled(false);
 }
 
 void SheetExportDialog::write() {
@@ -723,15 +861,21 @@ void SheetExportDialog::write() {
             accept();
         return;
     }
-    SheetCompanions files{sheetToWrite(sheet_, options, path),
-                          SheetDescription::of(path, grid_, options.alpha,
-                                               options.statedFrameRate(source_.framesPerSecond),
-                                               source_.loop, source_.application, source_.version),
-                          {}};
+    // The frames are one animation named after the file.
+    SheetAtlas atlas = atlas_;
+    atlas.animations.front().name = QFileInfo(path).completeBaseName();
+    SheetCompanions files{
+        sheet_,
+        SheetDescription::of(path, atlas, options.alpha, source_.application, source_.version),
+        {}};
+    const bool rendered = rendersSheet(options);
     Status status = options.checkOutput(path);
-    if (status.ok() && (options.motionVectors != MotionVectorPreset::None ||
-                        options.colour != SheetColour::Colours))
+    if (status.ok() && rendered)
+        status = source_.renderSheet(options, designFiles(), path, files);
+    else if (status.ok() && (options.motionVectors != MotionVectorPreset::None ||
+                             options.colour != SheetColour::Colours))
         status = source_.companions(options, path, files);
+    files.sheet = sheetToWrite(files.sheet, options, path);
     if (status.ok())
         status = writeSheet(path, files.sheet, files.description, options.metadata, files.images);
     if (!status.ok()) {

@@ -5,8 +5,8 @@
 #include "common/Status.h"
 #include "common/animation/AnimationFormat.h"
 #include "common/palettes/Palette.h"
+#include "common/sheets/SheetAtlas.h"
 #include "common/sheets/SheetCompanions.h"
-#include "common/sheets/SheetGrid.h"
 #include "common/sheets/SheetImage.h"
 #include "common/sheets/SheetOptions.h"
 
@@ -24,6 +24,7 @@ class QComboBox;
 class QFormLayout;
 class QGroupBox;
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QSpinBox;
 
@@ -63,6 +64,18 @@ struct SheetExportSource {
     std::function<Status(const SheetOptions& options, const Palette& palette, SheetFrames& frames,
                          Colour& background)>
         lockToPalette;
+    // The designer's: renders the sheet anew as its command line renders an
+    // atlas, for variants, a crop or a trim, or designs beside its own
+    // (`designFiles`), and makes its files as written to `imagePath`. Without
+    // it the window cuts the frames given and offers neither variants nor
+    // other designs.
+    std::function<Status(const SheetOptions& options, const QStringList& designFiles,
+                         const QString& imagePath, SheetCompanions& files)>
+        renderSheet;
+    // With renderSheet: the program's own design, first in the list of
+    // designs, and the file dialog's filters for others.
+    QString ownDesign;
+    FileFilters designFilters;
     // The palette, dithering and scale the window starts from (the designer's
     // preview passes those it plays the frames with); the rest of it is not read.
     SheetOptions pixelArt;
@@ -85,9 +98,10 @@ public:
     SheetOptions options() const;
     // The animation chosen; none: a sheet.
     std::optional<AnimationFormat> animationFormat() const;
-    // The sheet the options give, and its grid; a null image when they give none.
+    // The sheet the options give, and where its frames lie; a null image when
+    // they give none.
     const QImage& sheet() const { return sheet_; }
-    const SheetGrid& grid() const { return grid_; }
+    const SheetAtlas& atlas() const { return atlas_; }
 
     // Asks for the file, writes the sheet and its metadata, then closes. Cancel
     // in the file dialog, or a failure (shown in a message box), keeps it open.
@@ -109,6 +123,16 @@ public:
     }
     QSpinBox* fpsBox() const { return fps_; }
     QSpinBox* frameStepBox() const { return frameStep_; }
+    QCheckBox* cropBox() const { return crop_; }
+    QCheckBox* trimBox() const { return trim_; }
+    // 1: no variants.
+    QSpinBox* variantsBox() const { return variants_; }
+    // The designs of the sheet: the program's own, then those added.
+    QListWidget* designList() const { return designs_; }
+    QPushButton* addDesignButton() const { return addDesign_; }
+    QPushButton* removeDesignButton() const { return removeDesign_; }
+    // The design files added after the program's own.
+    QStringList designFiles() const;
     // None, then the motion-vector presets in the order of their names.
     QComboBox* motionVectorsBox() const { return motionVectors_; }
     // In the order of the sheet colours' names.
@@ -163,14 +187,23 @@ private:
     void chooseBackground();
     void showBackground();
     void showGround();
+    // The rows of the designer's variants and designs.
+    void addAtlasRows(QFormLayout& form);
+    void addDesign();
+    // Whether the program renders the sheet the options ask for anew.
+    bool rendersSheet(const SheetOptions& options) const;
+    // The frames as one animation, as the sheet lays them out.
+    AtlasBlock framesBlock(const SheetOptions& options) const;
     // Lays the sheet out again and shows it, or what keeps it from being made.
     void refresh();
+    // Shows why the options give no sheet.
+    void showProblem(const Status& status, const SheetOptions& options);
 
     SheetExportSource source_;
     Dialogs& dialogs_;
     QStringList written_;
     Colour chosenBackground_;
-    SheetGrid grid_;
+    SheetAtlas atlas_;
     QImage sheet_;
     // The frames the options write (locked to the palette, enlarged) and
     // their background, as the last refresh made them.
@@ -179,7 +212,7 @@ private:
 
     QGroupBox* optionsGroup_ = nullptr;
     // The captions of the options' rows.
-    std::array<QLabel*, 9> rowLabels_{};
+    std::array<QLabel*, 13> rowLabels_{};
     QComboBox* alpha_ = nullptr;
     QLabel* backgroundSwatch_ = nullptr;
     QLabel* backgroundText_ = nullptr;
@@ -192,6 +225,12 @@ private:
     std::array<QCheckBox*, 3> metadata_{};
     QSpinBox* fps_ = nullptr;
     QSpinBox* frameStep_ = nullptr;
+    QCheckBox* crop_ = nullptr;
+    QCheckBox* trim_ = nullptr;
+    QSpinBox* variants_ = nullptr;
+    QListWidget* designs_ = nullptr;
+    QPushButton* addDesign_ = nullptr;
+    QPushButton* removeDesign_ = nullptr;
     std::array<QLabel*, 2> flipbookMapLabels_{};
     QComboBox* motionVectors_ = nullptr;
     QComboBox* colour_ = nullptr;

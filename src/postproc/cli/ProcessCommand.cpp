@@ -7,13 +7,18 @@
 #include "common/animation/AnimationFormat.h"
 #include "common/palettes/PaletteFile.h"
 #include "common/palettes/PaletteMapping.h"
+#include "common/sheets/AnimationAtlas.h"
+#include "common/sheets/AtlasLayout.h"
 #include "common/sheets/SheetAnimation.h"
 #include "common/sheets/SheetFiles.h"
 #include "common/sheets/SheetImage.h"
 #include "core/FrameImages.h"
+#include "core/FrameSelection.h"
 #include "core/ProgramInfo.h"
 #include "core/Recolouring.h"
 #include "core/SheetOutput.h"
+
+#include <QFileInfo>
 
 #include <optional>
 #include <ostream>
@@ -100,17 +105,43 @@ KeptFrames keptFrames(const ProcessOptions& options, QRgb workCorner,
         background};
 }
 
-// The kept frames made into the sheet the options ask for and written with its
+// The kept frames as one animation named after the output file.
+common::AtlasBlock keptBlock(const ProcessOptions& options) {
+    common::AtlasBlock block;
+    block.name = QFileInfo(options.output).completeBaseName();
+    block.framesPerSecond = framesPerSecond(options);
+    block.loop = SheetFramesLoop;
+    block.frameCount = FrameSelection(options.settings).count();
+    block.columns = options.grid.columns();
+    const int frameSize = options.settings.FrameSize * options.sheet.scale;
+    block.frameSize = QSize(frameSize, frameSize);
+    return block;
+}
+
+// Where the kept frames lie in the sheet: on the grid the options were read
+// with, or cut as --crop or --trim asks and laid out anew. A layout the
+// options cannot give is a usage error.
+common::Status layOutSheet(const ProcessOptions& options, const KeptFrames& kept,
+                           common::SheetAtlas& atlas) {
+    if (!options.sheet.crop && !options.sheet.trim) {
+        atlas = common::SheetAtlas::onGrid(options.grid, {keptBlock(options)});
+        return common::Status::success();
+    }
+    return common::layOutAnimation(kept.frames, kept.background, keptBlock(options), options.sheet,
+                                   atlas);
+}
+
+// The kept frames made into the sheet `atlas` lays out and written with its
 // metadata.
-common::Status writeSheetFiles(const ProcessOptions& options, const KeptFrames& kept) {
-    const common::SheetGrid& grid = options.grid;
-    const QImage sheet = common::makeSheet(kept.frames, grid, options.sheet.alpha, kept.background,
-                                           !options.sheet.palette.isEmpty());
+common::Status writeSheetFiles(const ProcessOptions& options, const KeptFrames& kept,
+                               const common::SheetAtlas& atlas) {
+    const QImage sheet = common::makeSheet({kept.frames}, atlas, options.sheet.alpha,
+                                           {kept.background}, !options.sheet.palette.isEmpty());
     return common::writeSheet(
         options.output, common::sheetToWrite(sheet, options.sheet, options.output),
-        common::SheetDescription::of(
-            options.output, grid, options.sheet.alpha, framesPerSecond(options), SheetFramesLoop,
-            QString::fromLatin1(ProgramName), QString::fromLatin1(ProgramVersion)),
+        common::SheetDescription::of(options.output, atlas, options.sheet.alpha,
+                                     QString::fromLatin1(ProgramName),
+                                     QString::fromLatin1(ProgramVersion)),
         options.sheet.metadata);
 }
 
@@ -143,9 +174,17 @@ common::Status readWorkImage(const ProcessOptions& options, QImage& work) {
     return status;
 }
 
-// Reads, recolours, lays out and writes what the options ask for; `report`
-// says what was written when a command line says so.
-common::Status process(const ProcessOptions& options, QString& report) {
+// What process wrote, for the terminal: what an animation holds, or where a
+// sheet's frames lie.
+struct Written {
+    QString report;
+    common::SheetAtlas atlas;
+    // The options could not lay the sheet out (a usage error).
+    bool layoutRefused = false;
+};
+
+// Reads, recolours, lays out and writes what the options ask for.
+common::Status process(const ProcessOptions& options, Written& written) {
     std::optional<common::Palette> palette;
     if (!options.sheet.palette.isEmpty()) {
         palette.emplace();
@@ -171,11 +210,16 @@ common::Status process(const ProcessOptions& options, QString& report) {
         return status;
     if (options.sequence)
         return writeSequence(options.output, sheet, options.settings);
+    const KeptFrames kept = keptFrames(options, workCorner, palette, std::move(sheet));
     if (const std::optional<common::AnimationFormat> format =
             common::animationFormatFor(options.output, options.sheet.animatedPng))
-        return writeAnimationFile(
-            options, keptFrames(options, workCorner, palette, std::move(sheet)), *format, report);
-    return writeSheetFiles(options, keptFrames(options, workCorner, palette, std::move(sheet)));
+        return writeAnimationFile(options, kept, *format, written.report);
+    status = layOutSheet(options, kept, written.atlas);
+    if (!status.ok()) {
+        written.layoutRefused = true;
+        return status;
+    }
+    return writeSheetFiles(options, kept, written.atlas);
 }
 
 } // namespace
@@ -211,24 +255,32 @@ int runProcessCommand(const QStringList& arguments, std::ostream& out, std::ostr
     const common::Status read = ProcessOptions::read(words, options);
     if (!read.ok())
         return words.usageError(read.message(), err);
-    QString report;
-    const common::Status status = process(options, report);
+    Written written;
+    const common::Status status = process(options, written);
+    if (written.layoutRefused)
+        return words.usageError(status.message(), err);
     if (!status.ok()) {
         err << "koratune: " << status.message().toStdString() << '\n';
         return ExitFailure;
     }
+    const QString& report = written.report;
     if (!report.isEmpty())
         out << report.toStdString() << '\n';
     if (!report.isEmpty() && options.sheet.dither == common::Dither::Diffusion)
         err << "koratune process: " << common::diffusionWarning().toStdString() << '\n';
     if (options.sequence)
         return ExitSuccess;
-    const QString warning = options.grid.powerOfTwoWarning();
-    if (!warning.isEmpty())
-        err << "koratune process: warning: " << warning.toStdString() << '\n';
-    // An animation has no tiles.
-    if (showTiles && report.isEmpty())
-        err << options.grid.tilesText(framesPerSecond(options)).toStdString() << '\n';
+    // An animation's frames lie on the grid the options were read with, and
+    // it has no tiles.
+    const bool sheet = report.isEmpty();
+    const common::SheetAtlas& atlas = written.atlas;
+    const std::optional<common::SheetGrid> grid = sheet ? atlas.grid : options.grid;
+    for (const QString& warning : {grid ? grid->powerOfTwoWarning() : QString(),
+                                   sheet ? common::atlasGridWarning(atlas) : QString()})
+        if (!warning.isEmpty())
+            err << "koratune process: warning: " << warning.toStdString() << '\n';
+    if (showTiles && sheet)
+        err << common::atlasTilesText(atlas).toStdString() << '\n';
     return ExitSuccess;
 }
 

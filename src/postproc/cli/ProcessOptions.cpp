@@ -53,13 +53,21 @@ common::Status readSheet(const common::CommandWords& words, ProcessOptions& opti
     status = common::checkOutputOptions(options.sheet, options.output);
     if (!status.ok())
         return status;
+    // A cut sheet (--crop, --trim) is laid out once what its frames draw is
+    // known; until then its grid only holds the used frames, whole and within
+    // no --max-size or power-of-two edges.
+    common::SheetOptions gridOptions = options.sheet;
+    if (options.sheet.crop || options.sheet.trim) {
+        gridOptions.maxSize = 0;
+        gridOptions.powerOfTwo = false;
+    }
     // Without --columns the sheet takes the output window's first columns for
     // the frames it keeps.
     const int framesUsed = FrameSelection(options.settings).count();
     return common::SheetGrid::layOut(
         {framesUsed, options.settings.FrameSize * options.sheet.scale,
          SheetLayout::initialColumns(options.sheet.keptFrameCount(framesUsed))},
-        options.sheet, options.grid);
+        gridOptions, options.grid);
 }
 
 } // namespace
@@ -70,7 +78,7 @@ const common::SheetCommandOptions& ProcessOptions::sheetOptions() {
         {SheetOption::Alpha, SheetOption::Background, SheetOption::MaxSize, SheetOption::PowerOfTwo,
          SheetOption::Padding, SheetOption::Metadata, SheetOption::Fps, SheetOption::FrameStep,
          SheetOption::Animation, SheetOption::Repeat, SheetOption::Quality, SheetOption::Palette,
-         SheetOption::Dither, SheetOption::Scale});
+         SheetOption::Dither, SheetOption::Scale, SheetOption::Crop, SheetOption::Trim});
     return options;
 }
 

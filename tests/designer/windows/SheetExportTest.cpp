@@ -27,6 +27,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -469,6 +470,76 @@ TEST_F(SheetExportTest, TheExportWindowStartsFromThePreviewsPaletteDitherAndScal
         EXPECT_EQ(options.dither, common::Dither::Ordered);
         EXPECT_EQ(options.scale, 3);
     });
+}
+
+// Variants, a crop, a trim and designs beside the one shown are rendered
+// anew and written as kirabellum render writes them with the same options;
+// the design shown stays first in the list of designs.
+TEST_F(SheetExportTest, AtlasRowsWriteWhatTheRenderCommandWrites) {
+    render();
+    session->designFileName = path("burst.df2");
+    ASSERT_TRUE(WriteDesignFile(path("burst.df2"), session->document).ok());
+    DesignDocument other = sampleDesigns()[1].design;
+    other.FrameCount = 4;
+    ASSERT_TRUE(WriteDesignFile(path("other.df2"), other).ok());
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("window")));
+    const QString seed = QString::number(session->renderRun.startSeed());
+    QFile list(path("designs.txt"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write(QStringLiteral("burst.df2 seed=%1\nother.df2\n").arg(seed).toUtf8());
+    list.close();
+    const struct {
+        const char* name;
+        std::function<void(SheetExportDialog&)> choose;
+        QStringList options;
+    } rows[] = {
+        {"cropped",
+         [](SheetExportDialog& dialog) { dialog.cropBox()->setChecked(true); },
+         {QStringLiteral("--crop")}},
+        {"trimmed",
+         [](SheetExportDialog& dialog) { dialog.trimBox()->setChecked(true); },
+         {QStringLiteral("--trim")}},
+        {"variants",
+         [](SheetExportDialog& dialog) { dialog.variantsBox()->setValue(2); },
+         {QStringLiteral("--variants=2"), QStringLiteral("--crop")}},
+        {"designs",
+         [&](SheetExportDialog& dialog) {
+             EXPECT_EQ(dialog.designList()->item(0)->text(), QStringLiteral("burst.df2"));
+             dialogs.openAnswers.push_back(path("other.df2"));
+             dialog.addDesignButton()->click();
+             EXPECT_EQ(dialog.designFiles(), QStringList{path("other.df2")});
+         },
+         {QStringLiteral("--atlas"), path("designs.txt")}},
+    };
+    for (const auto& row : rows) {
+        const QString name = QString::fromUtf8(row.name);
+        withExportWindow([&](SheetExportDialog& dialog) {
+            row.choose(dialog);
+            // The variants row also crops.
+            dialog.cropBox()->setChecked(row.options.contains(QStringLiteral("--crop")));
+            dialog.metadataBox(MetadataFormat::JsonHash)->setChecked(true);
+            dialogs.saveAnswers.push_back(path("window/") + name + QStringLiteral(".png"));
+            dialog.writeButton()->click();
+        });
+        ASSERT_TRUE(dialogs.warnings.empty()) << dialogs.warnings[0].line().toStdString();
+        const QString output = path(row.name) + QStringLiteral(".png");
+        const common::test::CommandResult command =
+            row.options.contains(QStringLiteral("--atlas"))
+                ? common::test::captureCommand([&](std::ostream& out, std::ostream& err) {
+                      return runCommandLine(QStringList{QStringLiteral("render"),
+                                                        QStringLiteral("-o"), output,
+                                                        QStringLiteral("--metadata=json-hash")} +
+                                                row.options,
+                                            out, err);
+                  })
+                : renderCommand(output,
+                                row.options + QStringList{QStringLiteral("--metadata=json-hash")});
+        ASSERT_EQ(command.exitCode, 0) << command.err;
+        for (const QString& extension : {QStringLiteral(".png"), QStringLiteral(".json")})
+            EXPECT_EQ(bytesOf(path("window/") + name + extension),
+                      bytesOf(path(row.name) + extension))
+                << row.name << extension.toStdString();
+    }
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "core/ProgramInfo.h"
 #include "core/document/DesignFormat.h"
 #include "core/editing/SampleDesigns.h"
+#include "core/render/AtlasExport.h"
 #include "core/render/RecordingRerun.h"
 #include "core/session/DesignerSession.h"
 #include "windows/main/Sprs.h"
@@ -366,6 +367,24 @@ void MDIForm1::EXPORT_Click() {
                                    session_.rendPic.picture(), options, palette, locked,
                                    lockedBackground);
     };
+    // Variants, crops, trims and designs beside this one are rendered anew,
+    // as the command line renders an atlas.
+    const QString designName = session_.designFileName.isEmpty()
+                                   ? QStringLiteral("design")
+                                   : QFileInfo(session_.designFileName).completeBaseName();
+    source.ownDesign = session_.designFileName.isEmpty()
+                           ? tr("（このデザイン）")
+                           : QFileInfo(session_.designFileName).fileName();
+    for (const DesignFormat& format : DesignFormat::all())
+        source.designFilters << format.filter;
+    source.renderSheet =
+        [this, designName](const common::SheetOptions& options, const QStringList& designFiles,
+                           const QString& imagePath, common::SheetCompanions& files) {
+            return renderAtlasExport(session_.workers, session_.document, designName,
+                                     session_.renderRun, designFiles, options, imagePath,
+                                     QString::fromLatin1(ProgramName),
+                                     QString::fromLatin1(ProgramVersion), files);
+        };
     // The export starts from the palette and scale the preview plays with.
     if (const auto* preview = windows_->windowAs<F_Preview>(ToolKind::Preview))
         source.pixelArt = preview->PixelArt->options();
