@@ -144,6 +144,26 @@ void AtlasRender::cancel() {
         entry.design.RenderCancel = 0;
 }
 
+bool AtlasRender::rendersAsBefore(const AtlasRequest& request) const {
+    const common::SheetOptions& now = request.sheet;
+    const common::SheetOptions& before = request_.sheet;
+    return request.seed == request_.seed && request.loop == request_.loop &&
+           request.cycles == request_.cycles && now.palette == before.palette &&
+           now.dither == before.dither && now.variants == before.variants &&
+           now.frameStep == before.frameStep &&
+           (now.motionVectors == common::MotionVectorPreset::None) ==
+               (before.motionVectors == common::MotionVectorPreset::None) &&
+           now.colour == before.colour;
+}
+
+void AtlasRender::resheet(const AtlasRequest& request) {
+    request_.sheet = request.sheet;
+    for (AtlasRun& animation : runs_)
+        animation.framesPerSecond = request_.sheet.statedFrameRate(common::captionedFrameRate(
+            designs_[static_cast<std::size_t>(animation.design)].design.RefreshRate));
+    keepFrames();
+}
+
 bool AtlasRender::unsettled() const {
     for (const AtlasRun& run : runs_)
         if (!run.run->settled())

@@ -106,6 +106,14 @@ public:
     // Stops the run after the frame being drawn (from a hook).
     void cancel();
 
+    // Whether `request` renders every run as the last preparation did (the
+    // same seeds, loop, palette and dithering, variants, frame step and
+    // recordings), so that only the sheet made of the frames may differ.
+    bool rendersAsBefore(const AtlasRequest& request) const;
+    // Takes the sheet options of `request` (for which rendersAsBefore holds)
+    // for the rendered frames: their scale, crop, trim, layout and files.
+    void resheet(const AtlasRequest& request);
+
     const std::vector<AtlasRun>& animations() const { return runs_; }
     const std::vector<AtlasDesign>& designs() const { return designs_; }
     const AtlasRequest& request() const { return request_; }

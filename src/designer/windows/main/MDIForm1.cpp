@@ -34,6 +34,8 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <memory>
+
 namespace kirabellum {
 
 namespace {
@@ -377,14 +379,16 @@ void MDIForm1::EXPORT_Click() {
                            : QFileInfo(session_.designFileName).fileName();
     for (const DesignFormat& format : DesignFormat::all())
         source.designFilters << format.filter;
-    source.renderSheet =
-        [this, designName](const common::SheetOptions& options, const QStringList& designFiles,
-                           const QString& imagePath, common::SheetCompanions& files) {
-            return renderAtlasExport(session_.workers, session_.document, designName,
-                                     session_.renderRun, designFiles, options, imagePath,
-                                     QString::fromLatin1(ProgramName),
-                                     QString::fromLatin1(ProgramVersion), files);
-        };
+    // The window lives shorter than the design and its render; the designs
+    // are rendered again only when a change of its options needs it.
+    auto atlasExport = std::make_shared<AtlasExport>(
+        session_.workers, session_.document, designName, session_.renderRun,
+        QString::fromLatin1(ProgramName), QString::fromLatin1(ProgramVersion));
+    source.renderSheet = [atlasExport](const common::SheetOptions& options,
+                                       const QStringList& designFiles, const QString& imagePath,
+                                       common::SheetCompanions& files) {
+        return atlasExport->sheetFiles(designFiles, options, imagePath, files);
+    };
     // The export starts from the palette and scale the preview plays with.
     if (const auto* preview = windows_->windowAs<F_Preview>(ToolKind::Preview))
         source.pixelArt = preview->PixelArt->options();

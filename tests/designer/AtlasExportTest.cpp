@@ -1,0 +1,57 @@
+// The export window's atlas: a change of its options renders the designs
+// again only when it changes what is rendered, and gives the files a fresh
+// render gives.
+#include "core/render/AtlasExport.h"
+#include "common/WorkerPool.h"
+#include "core/editing/SampleDesigns.h"
+#include "core/render/RandomSource.h"
+#include "core/render/RenderRun.h"
+
+#include <gtest/gtest.h>
+
+namespace kirabellum {
+namespace {
+
+common::SheetOptions withVariants(int variants, bool crop, bool trim, int padding) {
+    common::SheetOptions options;
+    options.variants = variants;
+    options.crop = crop;
+    options.trim = trim;
+    options.padding = padding;
+    options.metadata = {common::MetadataFormat::JsonHash};
+    return options;
+}
+
+TEST(AtlasExport, OnlyAChangeOfWhatIsRenderedRendersAgain) {
+    DesignDocument design = sampleDesigns().front().design;
+    design.FrameCount = 6;
+    common::WorkerPool workers(2);
+    RandomSource random;
+    RenderRun rendered(random, workers);
+    ASSERT_TRUE(rendered.PrepareRender(design).ok());
+    const QString application = QStringLiteral("Kirabellum");
+    const QString version = QStringLiteral("1");
+    AtlasExport kept(workers, design, QStringLiteral("burst"), rendered, application, version);
+    const struct {
+        common::SheetOptions options;
+        int renders;
+    } steps[] = {
+        {withVariants(2, true, false, 0), 1},
+        {withVariants(2, false, true, 2), 1},
+        {withVariants(2, false, false, 1), 1},
+        {withVariants(3, true, false, 0), 2},
+    };
+    for (const auto& step : steps) {
+        common::SheetCompanions files;
+        ASSERT_TRUE(kept.sheetFiles({}, step.options, QStringLiteral("out.png"), files).ok());
+        EXPECT_EQ(kept.renderCount(), step.renders);
+        AtlasExport fresh(workers, design, QStringLiteral("burst"), rendered, application, version);
+        common::SheetCompanions freshFiles;
+        ASSERT_TRUE(fresh.sheetFiles({}, step.options, QStringLiteral("out.png"), freshFiles).ok());
+        EXPECT_TRUE(files.sheet == freshFiles.sheet) << step.renders;
+        EXPECT_EQ(files.description.atlas.frameCount(), freshFiles.description.atlas.frameCount());
+    }
+}
+
+} // namespace
+} // namespace kirabellum
