@@ -1,10 +1,10 @@
 #include "windows/render/FlipbookControls.h"
 
 #include "common/sheets/SheetOptionTable.h"
+#include "windows/render/ControlRow.h"
 
 #include <QComboBox>
 #include <QEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QSpinBox>
 
@@ -36,16 +36,7 @@ FlipbookControls::FlipbookControls(QWidget* parent)
     const common::SheetOptionRow& step = common::sheetOptionRow(common::SheetOption::FrameStep);
     frameStep_->setRange(step.minimum, step.maximum);
     blend_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
-    QWidget* const controls[] = {blend_, speed_, frameStep_};
-    for (std::size_t control = 0; control < labels_.size(); ++control) {
-        labels_[control]->setBuddy(controls[control]);
-        layout->addWidget(labels_[control]);
-        layout->addWidget(controls[control]);
-    }
-    layout->addStretch();
+    layOutControlRow(*this, labels_, std::array<QWidget*, 3>{blend_, speed_, frameStep_});
     retranslate();
 }
 

@@ -3,11 +3,11 @@
 #include "common/palettes/BuiltInPalettes.h"
 #include "common/palettes/PaletteFile.h"
 #include "common/sheets/SheetOptionTable.h"
+#include "windows/render/ControlRow.h"
 
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -42,16 +42,7 @@ PaletteControls::PaletteControls(common::Dialogs& dialogs, QWidget* parent)
     const common::SheetOptionRow& scale = common::sheetOptionRow(common::SheetOption::Scale);
     scale_->setRange(scale.minimum, scale.maximum);
     scale_->setPrefix(QStringLiteral("× "));
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
-    QWidget* const controls[] = {paletteBox_, dither_, scale_};
-    for (std::size_t control = 0; control < labels_.size(); ++control) {
-        labels_[control]->setBuddy(controls[control]);
-        layout->addWidget(labels_[control]);
-        layout->addWidget(controls[control]);
-    }
-    layout->addStretch();
+    layOutControlRow(*this, labels_, std::array<QWidget*, 3>{paletteBox_, dither_, scale_});
     retranslate();
     connect(paletteBox_, &QComboBox::currentIndexChanged, this, &PaletteControls::paletteChosen);
     connect(dither_, &QComboBox::currentIndexChanged, this, &PaletteControls::changed);
