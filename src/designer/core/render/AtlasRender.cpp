@@ -86,6 +86,8 @@ common::Status AtlasRender::prepare(std::vector<AtlasDesign> designs, const Atla
                     QCoreApplication::translate("kirabellum::AtlasRender",
                                                 "cannot render \"%1\": %2")
                         .arg(entry.path.isEmpty() ? entry.name : entry.path, status.message()));
+            // The pool is made anew for the run: runs waiting their turn hold none.
+            run.run->releaseWorkingMemory();
             run.framesPerSecond = request_.sheet.statedFrameRate(
                 common::captionedFrameRate(entry.design.RefreshRate));
             run.loop = run.run->mode().loop;
@@ -130,7 +132,13 @@ bool AtlasRender::run(const RenderHooks& hooks) {
             };
         const int frames = animation.run->layout().FrameCount;
         const DesignDocument& design = designs_[static_cast<std::size_t>(animation.design)].design;
-        if (animation.run->RunFrames(design, shifted) < frames || cancelled_)
+        // Prepared as before, from the same seed: the same frames.
+        const RenderMode mode = animation.run->mode();
+        if (!animation.run->PrepareRender(design, mode).ok())
+            return false;
+        const int run = animation.run->RunFrames(design, shifted);
+        animation.run->releaseWorkingMemory();
+        if (run < frames || cancelled_)
             return false;
         before += frames;
     }

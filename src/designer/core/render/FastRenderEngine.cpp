@@ -145,21 +145,43 @@ FastRenderEngine::FastRenderEngine(RandomSource& random,
       workers_(sharedWorkers != nullptr ? *sharedWorkers : *ownWorkers_),
       barrier_(workers_.workerCount()),
       workerState_(static_cast<std::size_t>(workers_.workerCount())),
-      ParticlePool(static_cast<std::size_t>(PoolSize)), live_(static_cast<std::size_t>(PoolSize)),
-      spareLive_(static_cast<std::size_t>(PoolSize)), spawned_(static_cast<std::size_t>(PoolSize)),
-      spawnedLayer_(static_cast<std::size_t>(PoolSize)),
-      spawnedBurst_(static_cast<std::size_t>(PoolSize)),
-      spawnedInBurst_(static_cast<std::size_t>(PoolSize)),
-      plans_(static_cast<std::size_t>(PoolSize)), planRows_(static_cast<std::size_t>(PoolSize)),
-      trailStarts_(static_cast<std::size_t>(PoolSize)),
       balancer_(workers_.workerCount(),
                 workers_.workerCount() == 1 ? 1 : BandsPerWorker * workers_.workerCount()) {
+    allocateWorkingMemory();
+}
+
+void FastRenderEngine::allocateWorkingMemory() {
+    const auto size = static_cast<std::size_t>(PoolSize);
+    ParticlePool.resize(size);
+    for (std::vector<int>* slots :
+         {&live_, &spareLive_, &spawned_, &spawnedBurst_, &spawnedInBurst_})
+        slots->resize(size);
+    spawnedLayer_.resize(size);
+    plans_.resize(size);
+    planRows_.resize(size);
+    trailStarts_.resize(size);
     if (balancer_.bandCount() > 1)
         for (Worker& worker : workerState_)
-            worker.bandPlans.resize(static_cast<std::size_t>(PoolSize));
+            worker.bandPlans.resize(size);
+}
+
+void FastRenderEngine::releaseWorkingMemory() {
+    // Swapped with empty ones: clearing would keep the memory.
+    std::vector<Particle>().swap(ParticlePool);
+    for (std::vector<int>* slots :
+         {&live_, &spareLive_, &spawned_, &spawnedBurst_, &spawnedInBurst_})
+        std::vector<int>().swap(*slots);
+    std::vector<std::uint8_t>().swap(spawnedLayer_);
+    decltype(plans_)().swap(plans_);
+    decltype(planRows_)().swap(planRows_);
+    decltype(trailStarts_)().swap(trailStarts_);
+    for (Worker& worker : workerState_)
+        std::vector<int>().swap(worker.bandPlans);
 }
 
 common::Status FastRenderEngine::PrepareRender(const DesignDocument& design) {
+    if (ParticlePool.empty())
+        allocateWorkingMemory();
     for (Particle& particle : ParticlePool)
         particle.Layer = 0.0f;
     liveCount_ = 0;

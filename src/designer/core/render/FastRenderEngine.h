@@ -61,6 +61,7 @@ public:
     FastRenderEngine(RandomSource& random, common::WorkerPool& workers);
 
     common::Status PrepareRender(const DesignDocument& design) override;
+    void releaseWorkingMemory() override;
     void advanceFrame() override;
     void drawFrame(QImage& target, QPoint origin) const override;
     void Add(int layer) override;
@@ -77,6 +78,8 @@ public:
     int threadCount() const { return workers_.workerCount(); }
 
 private:
+    // The particle pool and the buffers sized by it.
+    void allocateWorkingMemory();
     static constexpr int ContributionTableSize = 768;
     // How one live particle is stamped in this frame, worked out from its state
     // before it moves. 32 bytes, so that the stamping reads one half of a cache

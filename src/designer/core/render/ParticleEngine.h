@@ -31,6 +31,10 @@ public:
     // spark image holds a colour that is in no palette entry; the palette is
     // built even then. The design is copied: later changes do not reach a run.
     virtual common::Status PrepareRender(const DesignDocument& design) = 0;
+    // Frees the particle pool and every buffer sized by it (tens of
+    // megabytes) once a render is done; the next PrepareRender makes them
+    // anew. Until then only the preparation may be asked for.
+    virtual void releaseWorkingMemory() = 0;
 
     // Frame steps 1 and 2: fades the canvases, stamps and moves every live
     // particle, and collects the bursts that triggers fire in the frame.

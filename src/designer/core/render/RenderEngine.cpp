@@ -18,7 +18,13 @@ constexpr int DeadPixelCount = SparkEdge * SparkEdge;
 RenderEngine::RenderEngine(RandomSource& random)
     : ParticleEngine(random), ParticlePool(static_cast<std::size_t>(PoolSize)) {}
 
+void RenderEngine::releaseWorkingMemory() {
+    // Swapped with an empty one: clearing would keep the memory.
+    std::vector<Particle>().swap(ParticlePool);
+}
+
 common::Status RenderEngine::PrepareRender(const DesignDocument& design) {
+    ParticlePool.resize(static_cast<std::size_t>(PoolSize));
     for (Particle& particle : ParticlePool)
         particle.Layer = 0.0f;
     stampedSparkPixels_ = 0;

@@ -43,6 +43,7 @@ public:
     explicit RenderEngine(RandomSource& random);
 
     common::Status PrepareRender(const DesignDocument& design) override;
+    void releaseWorkingMemory() override;
     void advanceFrame() override;
     void drawFrame(QImage& target, QPoint origin) const override;
     void Add(int layer) override;

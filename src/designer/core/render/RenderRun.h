@@ -102,6 +102,10 @@ public:
     // finds the flag not 1, or after the last frame. Returns the number of frames
     // rendered. `design` is the live document that the cancel button writes.
     int RunFrames(const DesignDocument& design, const RenderHooks& hooks = {});
+    // Frees the engine's particle pool once the frames are run, keeping the
+    // strip, what was recorded and the preparation (see
+    // ParticleEngine::releaseWorkingMemory); PrepareRender makes it anew.
+    void releaseWorkingMemory() { engine_->releaseWorkingMemory(); }
 
     const QImage& strip() const { return strip_; }
     // With the mode's recordMotion: the motion of kept frame i (frame
