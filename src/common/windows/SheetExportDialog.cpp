@@ -738,11 +738,15 @@ void SheetExportDialog::chooseBackground() {
 }
 
 void SheetExportDialog::showBackground() {
-    backgroundSwatch_->setPixmap(swatch(chosenBackground_));
+    showBackground(chosenBackground_);
+}
+
+void SheetExportDialog::showBackground(Colour background) {
+    backgroundSwatch_->setPixmap(swatch(background));
     backgroundText_->setText(
         source_.backgroundChoosable
-            ? colourToHex(chosenBackground_)
-            : tr("%1（ColorTransformation の最初の色）").arg(colourToHex(chosenBackground_)));
+            ? colourToHex(background)
+            : tr("%1（ColorTransformation の最初の色）").arg(colourToHex(background)));
 }
 
 void SheetExportDialog::showGround() {
@@ -786,6 +790,10 @@ void SheetExportDialog::refresh() {
     frames.frameStep = options.frameStep;
     framesToWrite_ = enlargedFrames(frames, options.scale);
     backgroundToWrite_ = background;
+    // The ramp's first colour as the frames are written: snapped to the palette.
+    if (!source_.backgroundChoosable)
+        showBackground(status.ok() && !options.palette.isEmpty() ? palette.nearest(background)
+                                                                 : background);
     if (status.ok() && cut)
         status = layOutAnimation(framesToWrite_, background, framesBlock(options), options, atlas_);
     SheetCompanions files;

@@ -186,6 +186,7 @@ private:
     QWidget* makePreview();
     void chooseBackground();
     void showBackground();
+    void showBackground(Colour background);
     void showGround();
     // The rows of the designer's variants and designs.
     void addAtlasRows(QFormLayout& form);

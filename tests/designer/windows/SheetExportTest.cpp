@@ -458,6 +458,7 @@ TEST_F(SheetExportTest, APaletteFileThatCannotBeReadOrACancelKeepsThePreviewsPal
 }
 
 TEST_F(SheetExportTest, TheExportWindowStartsFromThePreviewsPaletteDitherAndScale) {
+    session->document.ColorRamp[0] = common::makeColour(30, 20, 60); // in no palette
     render();
     F_Preview* preview = windows().windowAs<F_Preview>(ToolKind::Preview);
     ASSERT_NE(preview, nullptr);
@@ -469,6 +470,11 @@ TEST_F(SheetExportTest, TheExportWindowStartsFromThePreviewsPaletteDitherAndScal
         EXPECT_EQ(options.palette, QStringLiteral("pico-8"));
         EXPECT_EQ(options.dither, common::Dither::Ordered);
         EXPECT_EQ(options.scale, 3);
+        // The background named is the ramp's first colour as written: snapped.
+        const common::Colour snapped = common::builtInPalette(QStringLiteral("pico-8"))
+                                           ->nearest(session->document.ColorRamp[0]);
+        EXPECT_TRUE(dialog.backgroundLabel()->text().startsWith(common::colourToHex(snapped)))
+            << dialog.backgroundLabel()->text().toStdString();
     });
 }
 
