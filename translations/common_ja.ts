@@ -354,9 +354,5 @@
         <source>--frame-step %1 does not divide the loop&apos;s %2 frames; in a loop the frame count must be a multiple of the frame step</source>
         <translation>--frame-step %1 ではループの %2 フレームを割り切れません。ループのフレーム数はコマ間引きの倍数にしてください</translation>
     </message>
-    <message>
-        <source>%1 cuts the frames of a sheet, not of an animation (&quot;%2&quot;)</source>
-        <translation>%1 はシートのフレームを切り詰めるもので、アニメーション（「%2」）には使えません</translation>
-    </message>
 </context>
 </TS>

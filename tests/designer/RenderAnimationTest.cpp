@@ -139,6 +139,8 @@ TEST_F(RenderAnimationTest, OptionsWithoutMeaningForTheOutputAreUsageErrors) {
         {"a.gif", {QStringLiteral("--padding=1")}, "--padding applies to a sheet"},
         {"a.webp", {QStringLiteral("--motion-vectors=unity")}, "--motion-vectors applies to"},
         {"a.gif", {QStringLiteral("--colour=intensity")}, "--colour intensity applies to a sheet"},
+        {"a.gif", {QStringLiteral("--crop")}, "--crop applies to a sheet"},
+        {"a.webp", {QStringLiteral("--trim")}, "--trim applies to a sheet"},
         {"a.gif", {QStringLiteral("--quality=50")}, "--quality needs a .webp output"},
         {"a.webp", {QStringLiteral("--animation=apng")}, "--animation apng needs a .png output"},
         {"a.gif", {QStringLiteral("--alpha=premultiplied")}, "a GIF has one transparent colour"},

@@ -38,6 +38,10 @@ QString sheetOnlyOption(const SheetOptions& options) {
     if (options.colour == SheetColour::Intensity)
         return optionName(SheetOption::ColourMode) + QLatin1Char(' ') +
                sheetColourName(options.colour);
+    if (options.crop)
+        return optionName(SheetOption::Crop);
+    if (options.trim)
+        return optionName(SheetOption::Trim);
     return QString();
 }
 

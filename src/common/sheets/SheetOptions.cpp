@@ -1,7 +1,6 @@
 #include "common/sheets/SheetOptions.h"
 
 #include "common/ImageFile.h"
-#include "common/animation/AnimationFormat.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -73,13 +72,6 @@ Status SheetOptions::checkOutput(const QString& imagePath) const {
         return refused(
             scaled,
             QStringLiteral("--motion-vectors %1").arg(motionVectorPresetName(motionVectors)));
-    const bool animation = animationFormatFor(imagePath, animatedPng).has_value();
-    if (animation && (crop || trim))
-        return Status::failure(
-            QCoreApplication::translate(
-                "common::SheetOptions",
-                "%1 cuts the frames of a sheet, not of an animation (\"%2\")")
-                .arg(crop ? QStringLiteral("--crop") : QStringLiteral("--trim"), imagePath));
     if (trim && crop)
         return refused(QStringLiteral("--trim"), QStringLiteral("--crop"));
     if (trim && columns)

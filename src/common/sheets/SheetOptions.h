@@ -95,8 +95,8 @@ struct SheetOptions {
     // mode with alpha and a sheet of ramp indices need a .png, the two JSON
     // forms would share one file, dithering needs a palette, a sheet of ramp
     // indices takes no palette, and neither it nor motion vectors (measured in
-    // the frames' own pixels) take a scale. Crop and trim cut sheets, not
-    // animations; a trimmed sheet has no grid, so it takes neither columns nor
+    // the frames' own pixels) take a scale. A trimmed sheet has no grid, so it
+    // takes neither columns nor
     // motion vectors (which a particle module reads by tiles), nor a crop.
     // The message names the option at fault.
     Status checkOutput(const QString& imagePath) const;
