@@ -445,6 +445,14 @@ Image %2 x %3 px (shown at %4%)</translation>
         <source>選んだデザインをシートから外す</source>
         <translation>Take the chosen design off the sheet</translation>
     </message>
+    <message>
+        <source>描画しています…</source>
+        <translation>Rendering…</translation>
+    </message>
+    <message>
+        <source>描画を取り消しました。オプションを変えるとまた描画します</source>
+        <translation>Rendering cancelled. Change an option to render again.</translation>
+    </message>
 </context>
 <context>
     <name>common::WidgetDialogs</name>

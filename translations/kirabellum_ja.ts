@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>kirabellum::AtlasExport</name>
+    <message>
+        <source>The render was cancelled</source>
+        <translation>描画を取り消しました</translation>
+    </message>
+</context>
+<context>
     <name>kirabellum::AtlasRender</name>
     <message>
         <source>cannot render &quot;%1&quot;: %2</source>

@@ -53,5 +53,44 @@ TEST(AtlasExport, OnlyAChangeOfWhatIsRenderedRendersAgain) {
     }
 }
 
+TEST(AtlasExport, AStoppedRenderKeepsNothingAndTheNextCallRendersAgain) {
+    DesignDocument design = sampleDesigns().front().design;
+    design.FrameCount = 5;
+    common::WorkerPool workers(2);
+    RandomSource random;
+    RenderRun rendered(random, workers);
+    ASSERT_TRUE(rendered.PrepareRender(design).ok());
+    AtlasExport kept(workers, design, QStringLiteral("burst"), rendered, QStringLiteral("K"),
+                     QStringLiteral("1"));
+    const common::SheetOptions options = withVariants(3, true, false, 0);
+    std::vector<int> reported;
+    const auto stopAtTwo = [&reported](int framesDone, int frameTotal) {
+        EXPECT_EQ(frameTotal, 15);
+        reported.push_back(framesDone);
+        return framesDone < 2;
+    };
+    common::SheetCompanions stopped;
+    EXPECT_FALSE(kept.sheetFiles({}, options, QStringLiteral("out.png"), stopped, stopAtTwo).ok());
+    EXPECT_EQ(reported, (std::vector<int>{1, 2}));
+    EXPECT_EQ(kept.renderCount(), 0);
+
+    int last = 0;
+    common::SheetCompanions files;
+    ASSERT_TRUE(kept.sheetFiles({}, options, QStringLiteral("out.png"), files,
+                                [&last](int framesDone, int) {
+                                    EXPECT_EQ(framesDone, last + 1);
+                                    last = framesDone;
+                                    return true;
+                                })
+                    .ok());
+    EXPECT_EQ(last, 15);
+    EXPECT_EQ(kept.renderCount(), 1);
+    AtlasExport fresh(workers, design, QStringLiteral("burst"), rendered, QStringLiteral("K"),
+                      QStringLiteral("1"));
+    common::SheetCompanions freshFiles;
+    ASSERT_TRUE(fresh.sheetFiles({}, options, QStringLiteral("out.png"), freshFiles).ok());
+    EXPECT_TRUE(files.sheet == freshFiles.sheet);
+}
+
 } // namespace
 } // namespace kirabellum

@@ -303,6 +303,17 @@ bool SheetExportDialog::rendersSheet(const SheetOptions& options) const {
            (options.variants > 1 || options.crop || options.trim || designs_->count() > 1);
 }
 
+Status SheetExportDialog::renderedSheetFiles(const SheetOptions& options, const QString& imagePath,
+                                             SheetCompanions& files) {
+    RenderProgressWindow progress(this, tr("描画しています…"), tr("取り消し"));
+    const Status status =
+        source_.renderSheet(options, designFiles(), imagePath, files, progress.progress());
+    // Nothing half rendered is kept: the next change of an option renders again.
+    if (progress.cancelled())
+        return Status::failure(tr("描画を取り消しました。オプションを変えるとまた描画します"));
+    return status;
+}
+
 void SheetExportDialog::addFlipbookMapRows(QFormLayout& form) {
     QWidget* group = form.parentWidget();
     for (QLabel*& label : flipbookMapLabels_)
@@ -798,7 +809,7 @@ void SheetExportDialog::refresh() {
         status = layOutAnimation(framesToWrite_, background, framesBlock(options), options, atlas_);
     SheetCompanions files;
     if (status.ok() && rendered)
-        status = source_.renderSheet(options, designFiles(), QStringLiteral("sheet.png"), files);
+        status = renderedSheetFiles(options, QStringLiteral("sheet.png"), files);
     if (!status.ok()) {
         showProblem(status, options);
         return;
@@ -879,7 +890,7 @@ void SheetExportDialog::write() {
     const bool rendered = rendersSheet(options);
     Status status = options.checkOutput(path);
     if (status.ok() && rendered)
-        status = source_.renderSheet(options, designFiles(), path, files);
+        status = renderedSheetFiles(options, path, files);
     else if (status.ok() && (options.motionVectors != MotionVectorPreset::None ||
                              options.colour != SheetColour::Colours))
         status = source_.companions(options, path, files);

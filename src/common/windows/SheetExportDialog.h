@@ -9,6 +9,7 @@
 #include "common/sheets/SheetCompanions.h"
 #include "common/sheets/SheetImage.h"
 #include "common/sheets/SheetOptions.h"
+#include "common/windows/RenderProgressWindow.h"
 
 #include <QDialog>
 #include <QImage>
@@ -66,11 +67,12 @@ struct SheetExportSource {
         lockToPalette;
     // The designer's: renders the sheet anew as its command line renders an
     // atlas, for variants, a crop or a trim, or designs beside its own
-    // (`designFiles`), and makes its files as written to `imagePath`. Without
-    // it the window cuts the frames given and offers neither variants nor
-    // other designs.
+    // (`designFiles`), and makes its files as written to `imagePath`,
+    // reporting each frame it renders to `progress`. Without it the window
+    // cuts the frames given and offers neither variants nor other designs.
     std::function<Status(const SheetOptions& options, const QStringList& designFiles,
-                         const QString& imagePath, SheetCompanions& files)>
+                         const QString& imagePath, SheetCompanions& files,
+                         const RenderProgress& progress)>
         renderSheet;
     // With renderSheet: the program's own design, first in the list of
     // designs, and the file dialog's filters for others.
@@ -193,6 +195,10 @@ private:
     void addDesign();
     // Whether the program renders the sheet the options ask for anew.
     bool rendersSheet(const SheetOptions& options) const;
+    // The program's sheet files for `options` and the designs listed, to be
+    // written to `imagePath`, with a progress window while it renders.
+    Status renderedSheetFiles(const SheetOptions& options, const QString& imagePath,
+                              SheetCompanions& files);
     // The frames as one animation, as the sheet lays them out.
     AtlasBlock framesBlock(const SheetOptions& options) const;
     // Lays the sheet out again and shows it, or what keeps it from being made.

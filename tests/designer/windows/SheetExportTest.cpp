@@ -28,6 +28,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -481,6 +482,27 @@ TEST_F(SheetExportTest, TheExportWindowStartsFromThePreviewsPaletteDitherAndScal
 // Variants, a crop, a trim and designs beside the one shown are rendered
 // anew and written as kirabellum render writes them with the same options;
 // the design shown stays first in the list of designs.
+TEST_F(SheetExportTest, ARenderForVariantsShowsItsProgressAndCancelsKeepingNothing) {
+    render();
+    withExportWindow([&](SheetExportDialog& dialog) {
+        // Pressed as soon as the render first reports a frame.
+        QTimer::singleShot(0, [&dialog] {
+            auto* progress = dialog.findChild<QProgressDialog*>();
+            ASSERT_NE(progress, nullptr);
+            EXPECT_EQ(progress->maximum(), 12);
+            progress->cancel();
+        });
+        dialog.variantsBox()->setValue(2);
+        EXPECT_EQ(dialog.problemLabel()->text(),
+                  QStringLiteral("描画を取り消しました。オプションを変えるとまた描画します"));
+        EXPECT_FALSE(dialog.writeButton()->isEnabled());
+        dialog.variantsBox()->setValue(3);
+        EXPECT_TRUE(dialog.problemLabel()->text().isEmpty())
+            << dialog.problemLabel()->text().toStdString();
+        EXPECT_TRUE(dialog.writeButton()->isEnabled());
+    });
+}
+
 TEST_F(SheetExportTest, AtlasRowsWriteWhatTheRenderCommandWrites) {
     render();
     session->designFileName = path("burst.df2");

@@ -2,6 +2,8 @@
 
 #include "common/palettes/PaletteFile.h"
 
+#include <QCoreApplication>
+
 namespace kirabellum {
 
 AtlasExport::AtlasExport(common::WorkerPool& workers, const DesignDocument& design,
@@ -10,7 +12,8 @@ AtlasExport::AtlasExport(common::WorkerPool& workers, const DesignDocument& desi
     : workers_(workers), design_(design), name_(name), rendered_(rendered),
       application_(application), version_(version) {}
 
-common::Status AtlasExport::render(const QStringList& designFiles, const AtlasRequest& request) {
+common::Status AtlasExport::render(const QStringList& designFiles, const AtlasRequest& request,
+                                   const Progress& progress) {
     render_.reset();
     std::vector<AtlasDesign> designs(1);
     designs.front().name = name_;
@@ -26,7 +29,19 @@ common::Status AtlasExport::render(const QStringList& designFiles, const AtlasRe
     common::Status status = render->prepare(std::move(designs), request);
     if (!status.ok())
         return status;
-    render->run();
+    RenderHooks hooks;
+    if (progress) {
+        AtlasRender& running = *render;
+        const int frameTotal = running.frameCount();
+        hooks.frameDrawn = [&running, &progress, frameTotal](int frameIndex, const QImage&,
+                                                             const QRect&) {
+            if (!progress(frameIndex + 1, frameTotal))
+                running.cancel();
+        };
+    }
+    if (!render->run(hooks))
+        return common::Status::failure(
+            QCoreApplication::translate("kirabellum::AtlasExport", "The render was cancelled"));
     ++renderCount_;
     render_ = std::move(render);
     designFiles_ = designFiles;
@@ -35,7 +50,8 @@ common::Status AtlasExport::render(const QStringList& designFiles, const AtlasRe
 
 common::Status AtlasExport::sheetFiles(const QStringList& designFiles,
                                        const common::SheetOptions& options,
-                                       const QString& imagePath, common::SheetCompanions& files) {
+                                       const QString& imagePath, common::SheetCompanions& files,
+                                       const Progress& progress) {
     AtlasRequest request;
     request.sheet = options;
     request.loop = rendered_.mode().loop;
@@ -50,7 +66,7 @@ common::Status AtlasExport::sheetFiles(const QStringList& designFiles,
     if (render_ && designFiles == designFiles_ && render_->rendersAsBefore(request))
         render_->resheet(request);
     else
-        status = render(designFiles, request);
+        status = render(designFiles, request, progress);
     if (status.ok())
         status = render_->checkSheet();
     common::SheetAtlas atlas;

@@ -386,8 +386,9 @@ void MDIForm1::EXPORT_Click() {
         QString::fromLatin1(ProgramName), QString::fromLatin1(ProgramVersion));
     source.renderSheet = [atlasExport](const common::SheetOptions& options,
                                        const QStringList& designFiles, const QString& imagePath,
-                                       common::SheetCompanions& files) {
-        return atlasExport->sheetFiles(designFiles, options, imagePath, files);
+                                       common::SheetCompanions& files,
+                                       const common::RenderProgress& progress) {
+        return atlasExport->sheetFiles(designFiles, options, imagePath, files, progress);
     };
     // The export starts from the palette and scale the preview plays with.
     if (const auto* preview = windows_->windowAs<F_Preview>(ToolKind::Preview))
