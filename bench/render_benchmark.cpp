@@ -7,7 +7,8 @@
 // engine's figures are medians of five renders; beside them stand the plain
 // stamping loop's rate, the engine's share of it, what two copies of the loop
 // running at once give (the machine's own limit for a second thread), measured
-// right after each design's renders, and whether the speed targets are met.
+// in each round right after that round's renders and set against them round by
+// round, and whether the speed targets are met.
 // Then times frames without live particles.
 //
 // Usage: render_benchmark [FRAMES]   (FRAMES shortens the renders, e.g. for callgrind)
@@ -105,26 +106,6 @@ double plainStampingRate() {
     return static_cast<double>(Rows) * SparkRow / seconds;
 }
 
-// The measurement of `threads` with the median time of `rounds` renders, the
-// rounds of the thread counts taken in turn, so that a slow spell of the machine
-// falls on all of them alike.
-std::vector<Measurement> renderFastMedians(const DesignDocument& design,
-                                           const std::vector<int>& threads, int rounds) {
-    std::vector<std::vector<Measurement>> runs(threads.size());
-    for (int round = 0; round < rounds; ++round)
-        for (std::size_t index = 0; index < threads.size(); ++index)
-            runs[index].push_back(renderHeavy(design, EngineKind::Fast, threads[index], "fast"));
-    std::vector<Measurement> medians;
-    for (std::vector<Measurement>& measurements : runs) {
-        std::sort(measurements.begin(), measurements.end(),
-                  [](const Measurement& a, const Measurement& b) {
-                      return a.secondsPerFrame < b.secondsPerFrame;
-                  });
-        medians.push_back(measurements[measurements.size() / 2]);
-    }
-    return medians;
-}
-
 // The plain loop's rate per core with `threads` copies of it running at once,
 // each on a canvas of its own: what the machine itself gives a second core for
 // work that shares nothing.
@@ -141,12 +122,48 @@ double plainStampingRatePerCore(int threads) {
     return sum / threads;
 }
 
-double medianPlainStampingRate(int rounds, int threads) {
-    std::vector<double> rates;
-    for (int round = 0; round < rounds; ++round)
-        rates.push_back(plainStampingRatePerCore(threads));
-    std::sort(rates.begin(), rates.end());
-    return rates[rates.size() / 2];
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// What one round measured of a second thread: the engine's gain from its
+// render on one thread and on two, and the machine's from the plain loop
+// alone and as two copies, run right after those renders, so that both fall
+// in the same spell of the machine (its second core's gain swings within
+// minutes).
+struct RoundGains {
+    double engine = 0.0;
+    double machine = 0.0;
+    double plainRate = 0.0; // the plain loop alone, spark pixels per second
+};
+
+// The measurement of `threads` with the median time of `rounds` renders, the
+// rounds of the thread counts taken in turn, so that a slow spell of the machine
+// falls on all of them alike; `gains` gets each round's gains (threads holds 1
+// and 2 first).
+std::vector<Measurement> renderFastMedians(const DesignDocument& design,
+                                           const std::vector<int>& threads, int rounds,
+                                           std::vector<RoundGains>& gains) {
+    std::vector<std::vector<Measurement>> runs(threads.size());
+    for (int round = 0; round < rounds; ++round) {
+        for (std::size_t index = 0; index < threads.size(); ++index)
+            runs[index].push_back(renderHeavy(design, EngineKind::Fast, threads[index], "fast"));
+        RoundGains gain;
+        gain.engine = runs[0].back().secondsPerFrame / runs[1].back().secondsPerFrame - 1.0;
+        gain.plainRate = plainStampingRatePerCore(1);
+        gain.machine = 2.0 * plainStampingRatePerCore(2) / gain.plainRate - 1.0;
+        gains.push_back(gain);
+    }
+    std::vector<Measurement> medians;
+    for (std::vector<Measurement>& measurements : runs) {
+        std::sort(measurements.begin(), measurements.end(),
+                  [](const Measurement& a, const Measurement& b) {
+                      return a.secondsPerFrame < b.secondsPerFrame;
+                  });
+        medians.push_back(measurements[measurements.size() / 2]);
+    }
+    return medians;
 }
 
 void printTarget(const char* name, double value, double target, const char* unit) {
@@ -163,7 +180,8 @@ bool benchmarkDesign(const char* title, const DesignDocument& design, int rounds
         threads.push_back(cores);
     std::vector<Measurement> results;
     results.push_back(renderHeavy(design, EngineKind::Reference, 1, "reference"));
-    for (Measurement& fast : renderFastMedians(design, threads, rounds))
+    std::vector<RoundGains> gains;
+    for (Measurement& fast : renderFastMedians(design, threads, rounds, gains))
         results.push_back(std::move(fast));
 
     const Measurement& reference = results.front();
@@ -184,8 +202,14 @@ bool benchmarkDesign(const char* title, const DesignDocument& design, int rounds
                     result.stampedPixels / seconds / result.threads,
                     same ? "identical" : "DIFFERS");
     }
-    const double plainRate = medianPlainStampingRate(rounds, 1);
-    const double plainRateOnTwo = medianPlainStampingRate(rounds, 2);
+    std::vector<double> plainRates, engineGains, machineGains, ratios;
+    for (const RoundGains& gain : gains) {
+        plainRates.push_back(gain.plainRate);
+        engineGains.push_back(gain.engine);
+        machineGains.push_back(gain.machine);
+        ratios.push_back(gain.engine / gain.machine);
+    }
+    const double plainRate = median(plainRates);
     const auto shareOfPlain = [&](const Measurement& result) {
         return result.stampedPixels / (result.secondsPerFrame * design.FrameCount) /
                result.threads / plainRate;
@@ -195,14 +219,17 @@ bool benchmarkDesign(const char* title, const DesignDocument& design, int rounds
                 plainRate, 100.0 * shareOfPlain(results[1]), 100.0 * shareOfPlain(results[2]));
     // A second thread's gain is what it adds to one thread's speed: the engine's
     // from its render times, the machine's from two copies of the plain loop.
-    const double engineGain = results[1].secondsPerFrame / results[2].secondsPerFrame - 1.0;
-    const double machineGain = 2.0 * plainRateOnTwo / plainRate - 1.0;
-    std::printf("  second thread's gain: engine %.2f (s per frame on 1 thread / on 2 - 1), "
-                "machine %.2f (2 x plain loop rate per core with 2 copies at once / with 1 - 1)\n",
-                engineGain, machineGain);
+    std::printf("  second thread's gain, each round's renders and plain loops together "
+                "(medians): engine %.2f (s per frame on 1 thread / on 2 - 1), machine %.2f "
+                "(2 x plain loop rate per core with 2 copies at once / with 1 - 1)\n",
+                median(engineGains), median(machineGains));
+    std::printf("  engine's gain / machine's, round by round:");
+    for (std::size_t round = 0; round < gains.size(); ++round)
+        std::printf(" %.2f (%.2f / %.2f)", ratios[round], engineGains[round], machineGains[round]);
+    std::printf("\n");
     printTarget("speed-up on 2 threads", reference.secondsPerFrame / results[2].secondsPerFrame,
                 100.0, "x");
-    printTarget("second thread's gain / the machine's", engineGain / machineGain, 0.9, "");
+    printTarget("second thread's gain / the machine's", median(ratios), 0.9, "");
     printTarget("share of the plain loop per core, 2 threads", 100.0 * shareOfPlain(results[2]),
                 100.0 * 2.0 / 3.0, "%");
     return identical;
