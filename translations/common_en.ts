@@ -17,6 +17,13 @@
     </message>
 </context>
 <context>
+    <name>common::BarValueEntry</name>
+    <message>
+        <source>ダブルクリックで数値を入力</source>
+        <translation>Double-click to type a value</translation>
+    </message>
+</context>
+<context>
     <name>common::FramePlayback</name>
     <message>
         <source>1回</source>

@@ -1084,13 +1084,6 @@ Open a design: File → Open (Ctrl+O), or drop it here</translation>
     </message>
 </context>
 <context>
-    <name>kirabellum::SpinBarEntry</name>
-    <message>
-        <source>ダブルクリックで数値を入力</source>
-        <translation>Double-click to type a value</translation>
-    </message>
-</context>
-<context>
     <name>kirabellum::Syousai</name>
     <message>
         <source>発生設定</source>

@@ -1,5 +1,6 @@
 #include "FakePlaybackClock.h"
 #include "TestImages.h"
+#include "TypedBarValue.h"
 #include "WindowFixture.h"
 
 #include "common/windows/EngineView.h"
@@ -108,6 +109,24 @@ TEST_F(ConsoleWindow, LabelsFollowTheScrollBars) {
     EXPECT_EQ(console.Label3(2)->text(), QStringLiteral("5"));
     console.HScroll1(3)->setValue(30);
     EXPECT_EQ(console.Label3(3)->text(), QStringLiteral("30"));
+}
+
+TEST_F(ConsoleWindow, ATypedValueSetsItsScrollBarWithinItsRange) {
+    Console& console = *mainWindow->console();
+    const struct {
+        int bar;
+        const char* typed;
+        int value;
+    } cases[] = {{0, "203", 200}, {1, "12", 12}, {2, "30", 11}, {3, "7", 7}, {0, "5000", 512}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(console.Label3(c.bar)->toolTip(), QStringLiteral("ダブルクリックで数値を入力"));
+        // The size is typed without its "x".
+        const QString shown = QString::number(console.HScroll1(c.bar)->value());
+        common::test::typeBarValue(console.Label3(c.bar), QString::fromLatin1(c.typed),
+                                   Qt::Key_Return, shown);
+        EXPECT_EQ(console.HScroll1(c.bar)->value(), c.value) << c.typed;
+    }
+    EXPECT_EQ(console.Label3(0)->text(), QStringLiteral("512x512"));
 }
 
 TEST_F(ConsoleWindow, FrameCountSetsTheMaximaOfStepAndStart) {

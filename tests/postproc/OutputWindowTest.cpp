@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 #include "TestImages.h"
+#include "TypedBarValue.h"
 #include "WindowFixture.h"
 
 #include "common/ImageFile.h"
@@ -72,6 +73,15 @@ TEST_F(OutputWindow, ColumnsChangeTheRowsAndTheSize) {
         EXPECT_EQ(output.Label3()->text(), QString::number(c.rows));
         EXPECT_EQ(output.Label4()->text(), QString::fromUtf8(c.size));
     }
+}
+
+TEST_F(OutputWindow, TheColumnsCanBeTyped) {
+    openImage(numberedFrames(160, 4, 3));
+    Output output(*session, mainWindow->playbackFrameRate());
+    output.show();
+    common::test::typeBarValue(output.Label2(), QStringLiteral("5"), Qt::Key_Return);
+    EXPECT_EQ(output.HScroll1()->value(), 5);
+    EXPECT_EQ(output.Label3()->text(), QStringLiteral("2"));
 }
 
 TEST_F(OutputWindow, OneSheetModeWritesTheComposedSheet) {

@@ -1,6 +1,7 @@
 #include "windows/Console.h"
 
 #include "common/sheets/FrameStripInfo.h"
+#include "common/windows/BarValueEntry.h"
 #include "common/windows/EngineView.h"
 #include "common/windows/FramePreview.h"
 #include "common/windows/ToolWindowHost.h"
@@ -84,6 +85,7 @@ Console::Console(PostprocSession& session, PreviewLoader loadPreview, QWidget* p
         label3_[index] = new QLabel(frameGroup);
         label3_[index]->setMinimumWidth(
             label3_[index]->fontMetrics().horizontalAdvance(QStringLiteral("512x512")) + 4);
+        new common::BarValueEntry(label3_[index], hScroll1_[index]);
         frameLayout->addWidget(label2_[index], index, 0);
         frameLayout->addWidget(hScroll1_[index], index, 1);
         frameLayout->addWidget(label3_[index], index, 2);

@@ -3,6 +3,7 @@
 #include "common/FramePlayback.h"
 #include "common/ImageFile.h"
 #include "common/palettes/PaletteMapping.h"
+#include "common/windows/BarValueEntry.h"
 #include "common/windows/SheetExportDialog.h"
 #include "common/windows/ValueBarSteps.h"
 #include "core/FrameSelection.h"
@@ -73,6 +74,7 @@ Output::Output(PostprocSession& session, int framesPerSecond, QWidget* parent)
     hScroll1_->setValue(
         session_.outputColumns.value(framesUsed, SheetLayout::initialColumns(framesUsed)));
     new common::ValueBarSteps(hScroll1_);
+    new common::BarValueEntry(label2_, hScroll1_);
     HScroll1_Change();
 
     connect(hScroll1_, &QScrollBar::valueChanged, this, &Output::HScroll1_Change);

@@ -1,11 +1,15 @@
 #include "DesignerFixture.h"
+#include "TypedBarValue.h"
 
 #include "windows/editors/F_Editer.h"
 #include "windows/editors/F_Gravity.h"
+#include "windows/editors/Syousai.h"
+#include "windows/render/F_Animation.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QToolBar>
 #include <QtTest/QTest>
@@ -13,21 +17,11 @@
 namespace kirabellum::test {
 namespace {
 
+using common::test::typeBarValue;
+
 class RoughEdgesTest : public DesignerFixture {
 protected:
     RoughEdgesTest() { mainWindow->NEW_Click(); }
-
-    // Double-clicks `label`, types `text` and ends with `key`.
-    static void typeValue(QLabel* label, const QString& text, Qt::Key key) {
-        QTest::mouseDClick(label, Qt::LeftButton);
-        auto* field = label->parentWidget()->findChild<QLineEdit*>();
-        ASSERT_NE(field, nullptr);
-        ASSERT_TRUE(field->isVisible());
-        field->selectAll();
-        QTest::keyClicks(field, text);
-        QTest::keyClick(field, key);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
 };
 
 TEST_F(RoughEdgesTest, TheGravityWindowHasItsClientSize) {
@@ -66,7 +60,7 @@ TEST_F(RoughEdgesTest, ATypedSpinBarValueIsHeldToTheRangeAndStep) {
         {editer->Label6, "300", 0, &layer.LayerLife},
     };
     for (const Case& item : cases) {
-        typeValue(item.label, QString::fromLatin1(item.typed), Qt::Key_Return);
+        typeBarValue(item.label, QString::fromLatin1(item.typed), Qt::Key_Return);
         const int stored = item.life ? *item.life : layer.LayerCount;
         EXPECT_EQ(stored, item.stored) << item.typed;
     }
@@ -83,17 +77,52 @@ TEST_F(RoughEdgesTest, EverySpinBarsValueTellsThatADoubleClickTypesIt) {
                           editer->Label3, gravity->Label1})
         EXPECT_EQ(label->toolTip(), QStringLiteral("ダブルクリックで数値を入力"))
             << label->text().toStdString();
-    typeValue(editer->Label2, QStringLiteral("5"), Qt::Key_Return);
+    typeBarValue(editer->Label2, QStringLiteral("5"), Qt::Key_Return);
     EXPECT_EQ(session->currentLayer, 5);
+}
+
+TEST_F(RoughEdgesTest, TheRenderAndBurstSettingsTakeTypedValues) {
+    auto* animation = open<F_Animation>(ToolKind::Animation);
+    Syousai burst(*session, windows(), mainWindow.get());
+    burst.Option1[1]->click(); // bursts from a range of frames
+    burst.show();
+    const DesignDocument& document = session->document;
+    const struct {
+        QLabel* label;
+        const char* shown; // in the field, without the label's unit
+        const char* typed;
+        QScrollBar* bar;
+        int value;
+    } cases[] = {
+        {animation->Label3[0], "160", "203", animation->HScroll1[0], 200},
+        {animation->Label3[1], "10", "48", animation->HScroll1[1], 48},
+        // The afterimage is shown counting down from 110.
+        {animation->Label3[2], "", "30", animation->HScroll1[2], 80},
+        {animation->Label3[3], "", "150", animation->HScroll1[3], 150},
+        {animation->Label3[4], "", "1000", animation->HScroll1[4], 992},
+        // Held to the frame count the window opened with.
+        {burst.Label1[1], "", "12", burst.HScroll1[1], 10},
+        {burst.Label1[2], "", "3", burst.HScroll1[2], 3},
+    };
+    for (const auto& item : cases) {
+        EXPECT_EQ(item.label->toolTip(), QStringLiteral("ダブルクリックで数値を入力"));
+        typeBarValue(item.label, QString::fromLatin1(item.typed), Qt::Key_Return,
+                     QString::fromLatin1(item.shown));
+        EXPECT_EQ(item.bar->value(), item.value) << item.typed;
+    }
+    EXPECT_EQ(document.FrameSize, 200);
+    EXPECT_EQ(document.FrameCount, 48);
+    EXPECT_EQ(document.Afterimage, 80);
+    EXPECT_EQ(animation->Label3[2]->text(), QStringLiteral("30"));
 }
 
 TEST_F(RoughEdgesTest, EscapeLeavesTheValueAlone) {
     auto* gravity = open<F_Gravity>(ToolKind::Gravity);
-    typeValue(gravity->Label1, QStringLiteral("30"), Qt::Key_Escape);
+    typeBarValue(gravity->Label1, QStringLiteral("30"), Qt::Key_Escape);
     EXPECT_EQ(session->document.Gravity[0].Power, 4.0f);
     EXPECT_EQ(gravity->Label1->text(), QStringLiteral("4"));
     EXPECT_EQ(gravity->findChild<QLineEdit*>(), nullptr);
-    typeValue(gravity->Label1, QStringLiteral("30"), Qt::Key_Enter);
+    typeBarValue(gravity->Label1, QStringLiteral("30"), Qt::Key_Enter);
     EXPECT_EQ(session->document.Gravity[0].Power, 30.0f);
 }
 

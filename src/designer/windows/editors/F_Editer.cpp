@@ -1,12 +1,12 @@
 #include "windows/editors/F_Editer.h"
 
+#include "common/windows/BarValueEntry.h"
 #include "core/document/DesignMath.h"
 #include "core/editing/EditorMath.h"
 #include "core/session/DesignerSession.h"
 #include "windows/editors/DesignCanvas.h"
 #include "windows/editors/F_Hinoko.h"
 #include "windows/editors/SpinBar.h"
-#include "windows/editors/SpinBarEntry.h"
 #include "windows/editors/Syousai.h"
 #include "windows/tools/ToolWindowHost.h"
 
@@ -99,11 +99,11 @@ F_Editer::F_Editer(DesignerSession& session) : ToolWindow(session, ToolKind::Edi
         shapes->addAction(entry.name, this, [this, preset] { ShapePreset_Click(preset); });
     }
     Command4->setMenu(shapes);
-    new SpinBarEntry(Label2, HScroll1);
-    new SpinBarEntry(Label4, HScroll2);
-    new SpinBarEntry(Label5, HScroll3);
-    new SpinBarEntry(Label6, HScroll4, 255);
-    new SpinBarEntry(Label3, HScroll5, 100);
+    new common::BarValueEntry(Label2, HScroll1);
+    new common::BarValueEntry(Label4, HScroll2);
+    new common::BarValueEntry(Label5, HScroll3);
+    new common::BarValueEntry(Label6, HScroll4, 255);
+    new common::BarValueEntry(Label3, HScroll5, 100);
     // The start values of a fresh window; DRefresh shows the document's.
     showOnSpinBar(HScroll2, 512);
     showOnSpinBar(HScroll4, 35);

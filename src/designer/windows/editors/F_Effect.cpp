@@ -1,11 +1,11 @@
 #include "windows/editors/F_Effect.h"
 
+#include "common/windows/BarValueEntry.h"
 #include "core/document/LayerEffects.h"
 #include "core/editing/LayerRamps.h"
 #include "core/session/DesignerSession.h"
 #include "windows/editors/F_Editer.h"
 #include "windows/editors/SpinBar.h"
-#include "windows/editors/SpinBarEntry.h"
 #include "windows/tools/ToolWindowHost.h"
 
 #include <QCheckBox>
@@ -127,10 +127,10 @@ F_Effect::F_Effect(DesignerSession& session) : ToolWindow(session, ToolKind::Eff
     showOnSpinBar(HScroll2, startTrigger.Inherit);
     showOnSpinBar(HScroll3, startTrail.Steps);
     showOnSpinBar(HScroll4, startTrail.Fade);
-    new SpinBarEntry(Label3, HScroll1);
-    new SpinBarEntry(Label4, HScroll2);
-    new SpinBarEntry(Label6, HScroll3);
-    new SpinBarEntry(Label7, HScroll4);
+    new common::BarValueEntry(Label3, HScroll1);
+    new common::BarValueEntry(Label4, HScroll2);
+    new common::BarValueEntry(Label6, HScroll3);
+    new common::BarValueEntry(Label7, HScroll4);
 
     // The layer's number over the three groups side by side.
     auto* groups = new QHBoxLayout;

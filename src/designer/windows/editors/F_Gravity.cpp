@@ -1,11 +1,11 @@
 #include "windows/editors/F_Gravity.h"
 
+#include "common/windows/BarValueEntry.h"
 #include "core/document/DesignMath.h"
 #include "core/editing/EditorMath.h"
 #include "core/session/DesignerSession.h"
 #include "windows/editors/DesignCanvas.h"
 #include "windows/editors/SpinBar.h"
-#include "windows/editors/SpinBarEntry.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -60,7 +60,7 @@ F_Gravity::F_Gravity(DesignerSession& session) : ToolWindow(session, ToolKind::G
     Label1->setMinimumWidth(18);
     HScroll1 = makeSpinBar(Frame1, 1, 64, 1);
     showOnSpinBar(HScroll1, 4);
-    new SpinBarEntry(Label1, HScroll1);
+    new common::BarValueEntry(Label1, HScroll1);
 
     auto* config = new QHBoxLayout(Frame1);
     config->setContentsMargins(5, 4, 5, 6);

@@ -1,5 +1,6 @@
 #include "windows/editors/Syousai.h"
 
+#include "common/windows/BarValueEntry.h"
 #include "common/windows/ValueBarSteps.h"
 #include "core/session/DesignerSession.h"
 #include "windows/editors/F_Editer.h"
@@ -65,6 +66,7 @@ Syousai::Syousai(DesignerSession& session, ToolWindowHost& windows, QWidget* par
         Label1[index] = new QLabel(QString::fromUtf8(startTexts[index]), Frame1);
         Label1[index]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         Label1[index]->setMinimumWidth(24);
+        new common::BarValueEntry(Label1[index], bar);
         const int k = static_cast<int>(index);
         connect(bar, &QScrollBar::valueChanged, this, [this, k] { HScroll1_Change(k); });
     }

@@ -1,6 +1,7 @@
 #include "windows/render/F_Animation.h"
 
 #include "common/Rounding.h"
+#include "common/windows/BarValueEntry.h"
 #include "common/windows/EngineView.h"
 #include "common/windows/ValueBarSteps.h"
 #include "core/document/DesignMath.h"
@@ -104,6 +105,8 @@ F_Animation::F_Animation(DesignerSession& session) : ToolWindow(session, ToolKin
         new common::ValueBarSteps(bar);
         auto* valueLabel = new QLabel(Frame2);
         valueLabel->setMinimumWidth(56);
+        // The afterimage's label counts down from 110 as the bar runs backwards.
+        new common::BarValueEntry(valueLabel, bar, index == AfterimageBar ? 110 : 0);
         HScroll1[static_cast<std::size_t>(index)] = bar;
         Label3[static_cast<std::size_t>(index)] = valueLabel;
         rendering->addWidget(name, index, 0);

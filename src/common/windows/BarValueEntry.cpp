@@ -1,4 +1,4 @@
-#include "windows/editors/SpinBarEntry.h"
+#include "common/windows/BarValueEntry.h"
 
 #include <QEvent>
 #include <QIntValidator>
@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-namespace kirabellum {
+namespace common {
 
 namespace {
 
@@ -17,18 +17,18 @@ constexpr int FieldMinimumWidth = 44;
 
 } // namespace
 
-SpinBarEntry::SpinBarEntry(QLabel* label, QScrollBar* bar, int shownFrom)
+BarValueEntry::BarValueEntry(QLabel* label, QScrollBar* bar, int shownFrom)
     : QObject(label), label_(label), bar_(bar), shownFrom_(shownFrom) {
     label_->installEventFilter(this);
     reserveWidth();
     showTip();
 }
 
-int SpinBarEntry::shownFor(int value) const {
+int BarValueEntry::shownFor(int value) const {
     return shownFrom_ != 0 ? shownFrom_ - value : value;
 }
 
-void SpinBarEntry::reserveWidth() {
+void BarValueEntry::reserveWidth() {
     const QFontMetrics metrics = label_->fontMetrics();
     int widest = 0;
     for (const int end : {bar_->minimum(), bar_->maximum()})
@@ -36,11 +36,11 @@ void SpinBarEntry::reserveWidth() {
     label_->setMinimumWidth(std::max(label_->minimumWidth(), widest + 2 * label_->margin()));
 }
 
-void SpinBarEntry::showTip() {
+void BarValueEntry::showTip() {
     label_->setToolTip(tr("ダブルクリックで数値を入力"));
 }
 
-int SpinBarEntry::barValueFor(int shown) const {
+int BarValueEntry::barValueFor(int shown) const {
     // Counting down from shownFrom is its own inverse.
     const int wanted = shownFor(shown);
     const int held = std::clamp(wanted, bar_->minimum(), bar_->maximum());
@@ -50,7 +50,7 @@ int SpinBarEntry::barValueFor(int shown) const {
     return std::min(bar_->minimum() + steps * step, bar_->maximum());
 }
 
-bool SpinBarEntry::eventFilter(QObject* watched, QEvent* event) {
+bool BarValueEntry::eventFilter(QObject* watched, QEvent* event) {
     if (watched == label_ && event->type() == QEvent::LanguageChange)
         showTip();
     if (watched == label_ && event->type() == QEvent::MouseButtonDblClick && bar_->isEnabled()) {
@@ -75,10 +75,10 @@ bool SpinBarEntry::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void SpinBarEntry::open() {
+void BarValueEntry::open() {
     if (field_)
         return;
-    field_ = new QLineEdit(label_->text(), label_->parentWidget());
+    field_ = new QLineEdit(QString::number(shownFor(bar_->value())), label_->parentWidget());
     field_->setValidator(new QIntValidator(-99999, 99999, field_));
     field_->setAlignment(Qt::AlignRight);
     QRect area = label_->geometry();
@@ -91,7 +91,7 @@ void SpinBarEntry::open() {
     field_->setFocus(Qt::MouseFocusReason);
 }
 
-void SpinBarEntry::close(bool apply) {
+void BarValueEntry::close(bool apply) {
     if (!field_)
         return;
     QLineEdit* field = field_;
@@ -104,4 +104,4 @@ void SpinBarEntry::close(bool apply) {
         bar_->setValue(barValueFor(shown));
 }
 
-} // namespace kirabellum
+} // namespace common
