@@ -17,6 +17,7 @@
 #include "core/render/RenderRun.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -122,6 +123,30 @@ double plainStampingRatePerCore(int threads) {
     return sum / threads;
 }
 
+// Nanoseconds for a cache line to go from one thread to another and back: two
+// threads hand a counter to each other. Where the machine's cores pass lines
+// slowly, what the engine's workers share costs the more.
+double lineRoundTripNanoseconds() {
+    constexpr int Trips = 100000;
+    alignas(64) std::atomic<int> turn{0};
+    std::thread other([&turn] {
+        for (int trip = 0; trip < Trips; ++trip) {
+            while (turn.load(std::memory_order_acquire) != 2 * trip + 1) {
+            }
+            turn.store(2 * trip + 2, std::memory_order_release);
+        }
+    });
+    const auto start = Clock::now();
+    for (int trip = 0; trip < Trips; ++trip) {
+        turn.store(2 * trip + 1, std::memory_order_release);
+        while (turn.load(std::memory_order_acquire) != 2 * trip + 2) {
+        }
+    }
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    other.join();
+    return seconds / Trips * 1e9;
+}
+
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -136,6 +161,7 @@ struct RoundGains {
     double engine = 0.0;
     double machine = 0.0;
     double plainRate = 0.0; // the plain loop alone, spark pixels per second
+    double roundTrip = 0.0; // lineRoundTripNanoseconds
 };
 
 // The measurement of `threads` with the median time of `rounds` renders, the
@@ -153,6 +179,7 @@ std::vector<Measurement> renderFastMedians(const DesignDocument& design,
         gain.engine = runs[0].back().secondsPerFrame / runs[1].back().secondsPerFrame - 1.0;
         gain.plainRate = plainStampingRatePerCore(1);
         gain.machine = 2.0 * plainStampingRatePerCore(2) / gain.plainRate - 1.0;
+        gain.roundTrip = lineRoundTripNanoseconds();
         gains.push_back(gain);
     }
     std::vector<Measurement> medians;
@@ -223,9 +250,11 @@ bool benchmarkDesign(const char* title, const DesignDocument& design, int rounds
                 "(medians): engine %.2f (s per frame on 1 thread / on 2 - 1), machine %.2f "
                 "(2 x plain loop rate per core with 2 copies at once / with 1 - 1)\n",
                 median(engineGains), median(machineGains));
-    std::printf("  engine's gain / machine's, round by round:");
+    std::printf("  engine's gain / machine's, round by round (and a cache line's round trip "
+                "between the threads):");
     for (std::size_t round = 0; round < gains.size(); ++round)
-        std::printf(" %.2f (%.2f / %.2f)", ratios[round], engineGains[round], machineGains[round]);
+        std::printf(" %.2f (%.2f / %.2f, %.0f ns)", ratios[round], engineGains[round],
+                    machineGains[round], gains[round].roundTrip);
     std::printf("\n");
     printTarget("speed-up on 2 threads", reference.secondsPerFrame / results[2].secondsPerFrame,
                 100.0, "x");
