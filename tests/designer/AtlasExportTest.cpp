@@ -22,16 +22,28 @@ common::SheetOptions withVariants(int variants, bool crop, bool trim, int paddin
     return options;
 }
 
-TEST(AtlasExport, OnlyAChangeOfWhatIsRenderedRendersAgain) {
-    DesignDocument design = sampleDesigns().front().design;
-    design.FrameCount = 6;
-    common::WorkerPool workers(2);
+// The first sample of `frames` frames, as the windows rendered it.
+class AtlasExportTest : public ::testing::Test {
+protected:
+    void render(int frames) {
+        design = sampleDesigns().front().design;
+        design.FrameCount = static_cast<std::int16_t>(frames);
+        ASSERT_TRUE(rendered.PrepareRender(design).ok());
+    }
+    AtlasExport exportOf() {
+        return AtlasExport(workers, design, QStringLiteral("burst"), rendered,
+                           QStringLiteral("Kirabellum"), QStringLiteral("1"));
+    }
+
+    DesignDocument design;
+    common::WorkerPool workers{2};
     RandomSource random;
-    RenderRun rendered(random, workers);
-    ASSERT_TRUE(rendered.PrepareRender(design).ok());
-    const QString application = QStringLiteral("Kirabellum");
-    const QString version = QStringLiteral("1");
-    AtlasExport kept(workers, design, QStringLiteral("burst"), rendered, application, version);
+    RenderRun rendered{random, workers};
+};
+
+TEST_F(AtlasExportTest, OnlyAChangeOfWhatIsRenderedRendersAgain) {
+    render(6);
+    AtlasExport kept = exportOf();
     const struct {
         common::SheetOptions options;
         int renders;
@@ -45,7 +57,7 @@ TEST(AtlasExport, OnlyAChangeOfWhatIsRenderedRendersAgain) {
         common::SheetCompanions files;
         ASSERT_TRUE(kept.sheetFiles({}, step.options, QStringLiteral("out.png"), files).ok());
         EXPECT_EQ(kept.renderCount(), step.renders);
-        AtlasExport fresh(workers, design, QStringLiteral("burst"), rendered, application, version);
+        AtlasExport fresh = exportOf();
         common::SheetCompanions freshFiles;
         ASSERT_TRUE(fresh.sheetFiles({}, step.options, QStringLiteral("out.png"), freshFiles).ok());
         EXPECT_TRUE(files.sheet == freshFiles.sheet) << step.renders;
@@ -53,15 +65,9 @@ TEST(AtlasExport, OnlyAChangeOfWhatIsRenderedRendersAgain) {
     }
 }
 
-TEST(AtlasExport, AStoppedRenderKeepsNothingAndTheNextCallRendersAgain) {
-    DesignDocument design = sampleDesigns().front().design;
-    design.FrameCount = 5;
-    common::WorkerPool workers(2);
-    RandomSource random;
-    RenderRun rendered(random, workers);
-    ASSERT_TRUE(rendered.PrepareRender(design).ok());
-    AtlasExport kept(workers, design, QStringLiteral("burst"), rendered, QStringLiteral("K"),
-                     QStringLiteral("1"));
+TEST_F(AtlasExportTest, AStoppedRenderKeepsNothingAndTheNextCallRendersAgain) {
+    render(5);
+    AtlasExport kept = exportOf();
     const common::SheetOptions options = withVariants(3, true, false, 0);
     std::vector<int> reported;
     const auto stopAtTwo = [&reported](int framesDone, int frameTotal) {
@@ -85,8 +91,7 @@ TEST(AtlasExport, AStoppedRenderKeepsNothingAndTheNextCallRendersAgain) {
                     .ok());
     EXPECT_EQ(last, 15);
     EXPECT_EQ(kept.renderCount(), 1);
-    AtlasExport fresh(workers, design, QStringLiteral("burst"), rendered, QStringLiteral("K"),
-                      QStringLiteral("1"));
+    AtlasExport fresh = exportOf();
     common::SheetCompanions freshFiles;
     ASSERT_TRUE(fresh.sheetFiles({}, options, QStringLiteral("out.png"), freshFiles).ok());
     EXPECT_TRUE(files.sheet == freshFiles.sheet);
