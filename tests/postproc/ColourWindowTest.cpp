@@ -1,4 +1,5 @@
 #include "TestImages.h"
+#include "TypedBarValue.h"
 #include "WindowFixture.h"
 
 #include "common/windows/EngineView.h"
@@ -94,6 +95,32 @@ TEST_F(ColourWindow, LabelsAndTheShiftedStripFollowTheScrollBars) {
     colour.HScroll1()->setSliderPosition(1020);
     EXPECT_EQ(colour.Label2()->text(), QStringLiteral("240ﾟ"));
     colour.HScroll1()->setSliderDown(false);
+}
+
+TEST_F(ColourWindow, TheShiftsAreTypedInDegreesAndPercentAsShown) {
+    Color& colour = *mainWindow->colour();
+    const struct {
+        QLabel* label;
+        QScrollBar* bar;
+        const char* typed;
+        int value;
+        const char* shown;
+    } cases[] = {
+        {colour.Label2(), colour.HScroll1(), "180", 765, "180ﾟ"},
+        {colour.Label2(), colour.HScroll1(), "359.7", 1529, "359.7ﾟ"},
+        {colour.Label2(), colour.HScroll1(), "0.2", 1, "0.2ﾟ"},
+        {colour.Label2(), colour.HScroll1(), "400", 1529, "359.7ﾟ"},
+        {colour.Label1(), colour.HScroll2(), "50.1", 128, "50.1%"},
+        {colour.Label1(), colour.HScroll2(), "-50.2", -128, "-50.2%"},
+        {colour.Label1(), colour.HScroll2(), "100", 255, "100%"},
+    };
+    for (const auto& c : cases) {
+        // The field opens with the number the label shows.
+        const QString before = c.label->text().remove(QRegularExpression(QStringLiteral("[%ﾟ]")));
+        common::test::typeBarValue(c.label, QString::fromUtf8(c.typed), Qt::Key_Return, before);
+        EXPECT_EQ(c.bar->value(), c.value) << c.typed;
+        EXPECT_EQ(c.label->text(), QString::fromUtf8(c.shown));
+    }
 }
 
 TEST_F(ColourWindow, DefaultSetsBothScrollBarsToZeroWithoutRecolouring) {

@@ -1,13 +1,17 @@
 #include "common/windows/BarValueEntry.h"
 
+#include <QDoubleValidator>
 #include <QEvent>
-#include <QIntValidator>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QScrollBar>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace common {
 
@@ -24,15 +28,20 @@ BarValueEntry::BarValueEntry(QLabel* label, QScrollBar* bar, int shownFrom)
     showTip();
 }
 
-int BarValueEntry::shownFor(int value) const {
-    return shownFrom_ != 0 ? shownFrom_ - value : value;
+void BarValueEntry::setScale(double shownPerValue) {
+    shownPerValue_ = shownPerValue;
+}
+
+double BarValueEntry::shownFor(int value) const {
+    return shownFrom_ != 0 ? shownFrom_ - value : value * shownPerValue_;
 }
 
 void BarValueEntry::reserveWidth() {
     const QFontMetrics metrics = label_->fontMetrics();
     int widest = 0;
     for (const int end : {bar_->minimum(), bar_->maximum()})
-        widest = std::max(widest, metrics.horizontalAdvance(QString::number(shownFor(end))));
+        widest =
+            std::max(widest, metrics.horizontalAdvance(QString::number(shownFor(end), 'f', 0)));
     label_->setMinimumWidth(std::max(label_->minimumWidth(), widest + 2 * label_->margin()));
 }
 
@@ -40,9 +49,12 @@ void BarValueEntry::showTip() {
     label_->setToolTip(tr("ダブルクリックで数値を入力"));
 }
 
-int BarValueEntry::barValueFor(int shown) const {
+int BarValueEntry::barValueFor(double shown) const {
     // Counting down from shownFrom is its own inverse.
-    const int wanted = shownFor(shown);
+    const double exact = shownFrom_ != 0 ? shownFrom_ - shown : shown / shownPerValue_;
+    const int wanted = static_cast<int>(
+        std::clamp(std::round(exact), static_cast<double>(std::numeric_limits<int>::min() / 2),
+                   static_cast<double>(std::numeric_limits<int>::max() / 2)));
     const int held = std::clamp(wanted, bar_->minimum(), bar_->maximum());
     const int step = std::max(1, bar_->singleStep());
     // The nearest value the arrows reach, counted in steps from the minimum.
@@ -78,8 +90,17 @@ bool BarValueEntry::eventFilter(QObject* watched, QEvent* event) {
 void BarValueEntry::open() {
     if (field_)
         return;
-    field_ = new QLineEdit(QString::number(shownFor(bar_->value())), label_->parentWidget());
-    field_->setValidator(new QIntValidator(-99999, 99999, field_));
+    // The number the label shows, without its unit ("160" of "160x160",
+    // "50.1" of "50.1%").
+    static const QRegularExpression number(QStringLiteral("-?[0-9]+(\\.[0-9]+)?"));
+    const QRegularExpressionMatch shown = number.match(label_->text());
+    field_ = new QLineEdit(shown.hasMatch() ? shown.captured()
+                                            : QString::number(shownFor(bar_->value()), 'f', 0),
+                           label_->parentWidget());
+    auto* validator = new QDoubleValidator(-99999, 99999, shownPerValue_ == 1.0 ? 0 : 3, field_);
+    validator->setLocale(QLocale::c());
+    validator->setNotation(QDoubleValidator::StandardNotation);
+    field_->setValidator(validator);
     field_->setAlignment(Qt::AlignRight);
     QRect area = label_->geometry();
     if (area.width() < FieldMinimumWidth)
@@ -97,7 +118,7 @@ void BarValueEntry::close(bool apply) {
     QLineEdit* field = field_;
     field_ = nullptr; // losing the focus while it goes must not close it twice
     bool number = false;
-    const int shown = field->text().toInt(&number);
+    const double shown = QLocale::c().toDouble(field->text(), &number);
     field->hide();
     field->deleteLater();
     if (apply && number)

@@ -1,5 +1,6 @@
 #include "windows/Color.h"
 
+#include "common/windows/BarValueEntry.h"
 #include "common/windows/PictureBox.h"
 #include "common/windows/ToolWindowHost.h"
 #include "common/windows/ValueBarSteps.h"
@@ -53,6 +54,9 @@ Color::Color(PostprocSession& session, QWidget* parent)
     hScroll2_->setPageStep(SaturationLargeChange);
     for (QScrollBar* bar : {hScroll1_, hScroll2_})
         new common::ValueBarSteps(bar);
+    // Typed as they are shown: the hue in degrees, the saturation in percent.
+    (new common::BarValueEntry(label2_, hScroll1_))->setScale(360.0 / HueTurn);
+    (new common::BarValueEntry(label1_, hScroll2_))->setScale(100.0 / MaximumSaturationShift);
     picture1_->drawImage(HueCycleStrip(1));
     picture2_[1]->drawImage(HueCycleStrip(2));
     picture2_[1]->hide();
