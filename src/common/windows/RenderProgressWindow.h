@@ -1,18 +1,15 @@
 #pragma once
 
+#include "common/RenderProgress.h"
+
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 class QProgressDialog;
 class QWidget;
 
 namespace common {
-
-// What a render reports after each frame it draws: the frames drawn and the
-// frames it draws in all. It stops when this returns false.
-using RenderProgress = std::function<bool(int framesDone, int frameTotal)>;
 
 // The progress of a render a window waits for: a progress window over
 // `parent`, modal to it, shown only once the render has lasted a moment, with a

@@ -13,7 +13,7 @@ AtlasExport::AtlasExport(common::WorkerPool& workers, const DesignDocument& desi
       application_(application), version_(version) {}
 
 common::Status AtlasExport::render(const QStringList& designFiles, const AtlasRequest& request,
-                                   const Progress& progress) {
+                                   const common::RenderProgress& progress) {
     render_.reset();
     std::vector<AtlasDesign> designs(1);
     designs.front().name = name_;
@@ -51,7 +51,7 @@ common::Status AtlasExport::render(const QStringList& designFiles, const AtlasRe
 common::Status AtlasExport::sheetFiles(const QStringList& designFiles,
                                        const common::SheetOptions& options,
                                        const QString& imagePath, common::SheetCompanions& files,
-                                       const Progress& progress) {
+                                       const common::RenderProgress& progress) {
     AtlasRequest request;
     request.sheet = options;
     request.loop = rendered_.mode().loop;

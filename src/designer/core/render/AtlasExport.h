@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/RenderProgress.h"
 #include "common/Status.h"
 #include "common/WorkerPool.h"
 #include "common/sheets/SheetCompanions.h"
@@ -11,7 +12,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 
 namespace kirabellum {
@@ -29,23 +29,19 @@ public:
     AtlasExport(common::WorkerPool& workers, const DesignDocument& design, const QString& name,
                 const RenderRun& rendered, const QString& application, const QString& version);
 
-    // What a render reports after each frame: the frames drawn and the frames
-    // it draws in all; it stops when this returns false.
-    using Progress = std::function<bool(int framesDone, int frameTotal)>;
-
     // The files of the sheet of this design and `designFiles` with `options`,
     // to be written to `imagePath`. A render for them reports to `progress`;
     // one it stops keeps nothing, and the next call renders again.
     common::Status sheetFiles(const QStringList& designFiles, const common::SheetOptions& options,
                               const QString& imagePath, common::SheetCompanions& files,
-                              const Progress& progress = {});
+                              const common::RenderProgress& progress = {});
 
     // How many times the designs were rendered.
     int renderCount() const { return renderCount_; }
 
 private:
     common::Status render(const QStringList& designFiles, const AtlasRequest& request,
-                          const Progress& progress);
+                          const common::RenderProgress& progress);
 
     common::WorkerPool& workers_;
     const DesignDocument& design_;
