@@ -384,7 +384,7 @@ Motion: left click sets one direction&apos;s speed, right click every direction&
     </message>
     <message>
         <source>年齢で</source>
-        <translation>At an age</translation>
+        <translation>At age</translation>
     </message>
     <message>
         <source>年齢</source>
@@ -459,10 +459,6 @@ Motion: left click sets one direction&apos;s speed, right click every direction&
         <translation>Each trail stamp&apos;s brightness against the one before (1 to 100%)</translation>
     </message>
     <message>
-        <source>カラーランプ</source>
-        <translation>Colour ramp</translation>
-    </message>
-    <message>
         <source>デザイン全体のカラーランプで色を付ける</source>
         <translation>Colour the layer through the design&apos;s colour ramp</translation>
     </message>
@@ -489,6 +485,18 @@ Motion: left click sets one direction&apos;s speed, right click every direction&
     <message>
         <source>尾</source>
         <translation>Trail</translation>
+    </message>
+    <message>
+        <source>共通</source>
+        <translation>Shared</translation>
+    </message>
+    <message>
+        <source>専用</source>
+        <translation>Own</translation>
+    </message>
+    <message>
+        <source>ランプ</source>
+        <translation>Colour ramp</translation>
     </message>
 </context>
 <context>

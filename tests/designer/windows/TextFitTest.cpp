@@ -1,4 +1,5 @@
-// Every text of the designer's windows fits its control, in either language.
+// Every text of the designer's windows fits its control, in either language,
+// and the windows these texts size stay clear of the ones beside them.
 #include "DesignerFixture.h"
 
 #include "TextFit.h"
@@ -34,6 +35,16 @@ TEST_P(TextFitTest, EveryValueLabelFitsItsBarsEnds) {
     windows().open(ToolKind::Effect);
     QCoreApplication::processEvents();
     EXPECT_EQ(common::test::clippedTextsAtBarEnds(*mainWindow).join(u'\n').toStdString(), "");
+}
+
+TEST_P(TextFitTest, TheLayerEffectsWindowLeavesThePreviewPlayerUncovered) {
+    const common::WindowTranslations translations(GetParam());
+    windows().openClosedWindows();
+    windows().open(ToolKind::Effect);
+    QCoreApplication::processEvents();
+    const QRect effects = windows().window(ToolKind::Effect)->parentWidget()->geometry();
+    const QRect preview = windows().window(ToolKind::Preview)->parentWidget()->geometry();
+    EXPECT_FALSE(effects.intersects(preview)) << effects.right() << " " << preview.left();
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TextFitTest,

@@ -37,6 +37,10 @@ constexpr const char* FadeCaption = QT_TRANSLATE_NOOP("kirabellum::F_Effect", "�
 constexpr const char* rampCaptions[] = {
     QT_TRANSLATE_NOOP("kirabellum::F_Effect", "デザインのランプ"),
     QT_TRANSLATE_NOOP("kirabellum::F_Effect", "専用のランプ")};
+// Under the group's title the options need no more than this, which keeps the
+// window clear of the preview player's corner.
+constexpr const char* rampOptions[] = {QT_TRANSLATE_NOOP("kirabellum::F_Effect", "共通"),
+                                       QT_TRANSLATE_NOOP("kirabellum::F_Effect", "専用")};
 
 QLabel* valueLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -46,7 +50,7 @@ QLabel* valueLabel(QWidget* parent) {
 
 QGridLayout* groupLayout(QGroupBox* group) {
     auto* rows = new QGridLayout(group);
-    rows->setContentsMargins(6, 4, 6, 6);
+    rows->setContentsMargins(4, 4, 4, 6);
     rows->setHorizontalSpacing(4);
     rows->setVerticalSpacing(3);
     return rows;
@@ -81,8 +85,14 @@ F_Effect::F_Effect(DesignerSession& session) : ToolWindow(session, ToolKind::Eff
     HScroll2 = makeSpinBar(Frame1, 0, 100, 1);
     Label4 = valueLabel(Frame1);
     auto* trigger = groupLayout(Frame1);
-    trigger->addWidget(Label2[0], 0, 0);
-    trigger->addWidget(Combo1, 0, 1, 1, 3, Qt::AlignLeft);
+    // The parent's row spans the group, so that its caption does not widen
+    // the captions' column of the rows below.
+    auto* parent = new QHBoxLayout;
+    parent->setSpacing(4);
+    parent->addWidget(Label2[0]);
+    parent->addWidget(Combo1);
+    parent->addStretch(1);
+    trigger->addLayout(parent, 0, 0, 1, 4);
     auto* moments = new QHBoxLayout;
     moments->addWidget(Option1[0]);
     moments->addWidget(Option1[1]);
@@ -110,7 +120,7 @@ F_Effect::F_Effect(DesignerSession& session) : ToolWindow(session, ToolKind::Eff
 
     Frame3 = new QGroupBox(this);
     auto* ramp = new QVBoxLayout(Frame3);
-    ramp->setContentsMargins(6, 4, 6, 6);
+    ramp->setContentsMargins(4, 4, 4, 6);
     ramp->setSpacing(3);
     for (QRadioButton*& option : Option2) {
         option = new QRadioButton(Frame3);
@@ -134,12 +144,12 @@ F_Effect::F_Effect(DesignerSession& session) : ToolWindow(session, ToolKind::Eff
 
     // The layer's number over the three groups side by side.
     auto* groups = new QHBoxLayout;
-    groups->setSpacing(4);
+    groups->setSpacing(3);
     groups->addWidget(Frame1);
     groups->addWidget(Frame2);
     groups->addWidget(Frame3);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 3, 4, 4);
+    layout->setContentsMargins(3, 3, 3, 4);
     layout->setSpacing(3);
     layout->addWidget(Label1);
     layout->addLayout(groups);
@@ -187,10 +197,10 @@ void F_Effect::retranslate() {
     Label5[1]->setText(tr(FadeCaption));
     HScroll3->setToolTip(tr("尾の印の数（1～8）"));
     HScroll4->setToolTip(tr("尾の印ごとの、一つ前の印に対する明るさ（1～100%）"));
-    Frame3->setTitle(tr("カラーランプ"));
-    Option2[0]->setText(tr(rampCaptions[0]));
+    Frame3->setTitle(tr("ランプ"));
+    Option2[0]->setText(tr(rampOptions[0]));
     Option2[0]->setToolTip(tr("デザイン全体のカラーランプで色を付ける"));
-    Option2[1]->setText(tr(rampCaptions[1]));
+    Option2[1]->setText(tr(rampOptions[1]));
     Option2[1]->setToolTip(
         tr("このレイヤーだけのカラーランプで色を付ける（デザインのランプの写しから始まる）"));
     showLayerCaption();
