@@ -14,13 +14,19 @@ namespace {
 using common::InterfaceLanguage;
 
 class TextFitTest : public DesignerFixture,
-                    public ::testing::WithParamInterface<InterfaceLanguage> {};
+                    public ::testing::WithParamInterface<InterfaceLanguage> {
+protected:
+    // Every window open, the layer effects window too, laid out.
+    void openEveryWindow() {
+        windows().openClosedWindows();
+        windows().open(ToolKind::Effect);
+        QCoreApplication::processEvents();
+    }
+};
 
 TEST_P(TextFitTest, EveryTextOfTheWindowsFitsItsControl) {
     const common::WindowTranslations translations(GetParam());
-    windows().openClosedWindows();
-    windows().open(ToolKind::Effect);
-    QCoreApplication::processEvents();
+    openEveryWindow();
     EXPECT_EQ(common::test::clippedTexts(*mainWindow), QStringList());
 
     // A caption too long for its place is found.
@@ -31,17 +37,13 @@ TEST_P(TextFitTest, EveryTextOfTheWindowsFitsItsControl) {
 
 TEST_P(TextFitTest, EveryValueLabelFitsItsBarsEnds) {
     const common::WindowTranslations translations(GetParam());
-    windows().openClosedWindows();
-    windows().open(ToolKind::Effect);
-    QCoreApplication::processEvents();
+    openEveryWindow();
     EXPECT_EQ(common::test::clippedTextsAtBarEnds(*mainWindow).join(u'\n').toStdString(), "");
 }
 
 TEST_P(TextFitTest, TheLayerEffectsWindowLeavesThePreviewPlayerUncovered) {
     const common::WindowTranslations translations(GetParam());
-    windows().openClosedWindows();
-    windows().open(ToolKind::Effect);
-    QCoreApplication::processEvents();
+    openEveryWindow();
     const QRect effects = windows().window(ToolKind::Effect)->parentWidget()->geometry();
     const QRect preview = windows().window(ToolKind::Preview)->parentWidget()->geometry();
     EXPECT_FALSE(effects.intersects(preview)) << effects.right() << " " << preview.left();

@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMargins>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -48,9 +49,13 @@ QLabel* valueLabel(QWidget* parent) {
     return label;
 }
 
+// Every group's margins, narrow enough to keep the window clear of the
+// preview player's corner.
+constexpr QMargins GroupMargins(4, 4, 4, 6);
+
 QGridLayout* groupLayout(QGroupBox* group) {
     auto* rows = new QGridLayout(group);
-    rows->setContentsMargins(4, 4, 4, 6);
+    rows->setContentsMargins(GroupMargins);
     rows->setHorizontalSpacing(4);
     rows->setVerticalSpacing(3);
     return rows;
@@ -120,7 +125,7 @@ F_Effect::F_Effect(DesignerSession& session) : ToolWindow(session, ToolKind::Eff
 
     Frame3 = new QGroupBox(this);
     auto* ramp = new QVBoxLayout(Frame3);
-    ramp->setContentsMargins(4, 4, 4, 6);
+    ramp->setContentsMargins(GroupMargins);
     ramp->setSpacing(3);
     for (QRadioButton*& option : Option2) {
         option = new QRadioButton(Frame3);
