@@ -7,6 +7,7 @@
 #include "core/render/SparkPlacement.h"
 #include "core/render/StampKernels.h"
 #include "core/render/WiderClones.h"
+#include "core/render/WritePrefetch.h"
 
 #include <algorithm>
 #include <chrono>
@@ -376,7 +377,17 @@ void FastRenderEngine::planAndMove(int workerIndex) {
     int survivors = 0;
     std::uint64_t stamped = 0;
     const bool trails = preparation_.hasTrails();
+    // The other workers read this worker's plans of the frame before, while
+    // stamping their bands: their lines are fetched back ahead of the writes.
+    constexpr int WritePrefetchDistance = 16;
     for (int position = begin; position < end; ++position) {
+        if (position + WritePrefetchDistance < end) {
+            const auto ahead = static_cast<std::size_t>(position + WritePrefetchDistance);
+            prefetchForWriting(&plans_[ahead]);
+            prefetchForWriting(&planRows_[ahead]);
+            if (trails)
+                prefetchForWriting(&trailStarts_[ahead]);
+        }
         const int slot = live_[static_cast<std::size_t>(position)];
         Particle& particle = ParticlePool[static_cast<std::size_t>(slot)];
         StampPlan& plan = plans_[static_cast<std::size_t>(position)];

@@ -39,7 +39,9 @@ namespace kirabellum {
 //   work (estimated from the sparks' rows, weighted by what each part of the
 //   frame took before: WorkBalancer), and each band's particles are stamped by
 //   one worker in slot order, so every canvas pixel receives its additions in
-//   the order the straightforward engine makes them;
+//   the order the straightforward engine makes them; the other workers read a
+//   worker's plans while stamping, so it asks for their cache lines back ahead
+//   of writing the next frame's plans over them (WritePrefetch);
 // - a particle with a trail is one plan too: its rows cover its own stamp and
 //   its trail stamps, and a band stamps its own stamp and then the trail
 //   stamps in turn, so the additions keep the straightforward engine's order;
