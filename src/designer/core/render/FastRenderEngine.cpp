@@ -720,12 +720,17 @@ void FastRenderEngine::stampBand(int bandBegin, int bandEnd, Worker& worker) {
         listed[count] = position;
         count += std::max(rows.begin, bandBegin) < std::min(rows.end, bandEnd) ? 1 : 0;
     }
-    // The listed plans lie apart in memory, further than the processor looks
-    // ahead by itself.
+    // The listed plans, and their trail starts, lie apart in memory, further
+    // than the processor looks ahead by itself.
     constexpr int PrefetchDistance = 8;
+    const bool trails = preparation_.hasTrails();
     for (int index = 0; index < count; ++index) {
-        if (index + PrefetchDistance < count)
-            __builtin_prefetch(&plans_[static_cast<std::size_t>(listed[index + PrefetchDistance])]);
+        if (index + PrefetchDistance < count) {
+            const auto ahead = static_cast<std::size_t>(listed[index + PrefetchDistance]);
+            __builtin_prefetch(&plans_[ahead]);
+            if (trails)
+                __builtin_prefetch(&trailStarts_[ahead]);
+        }
         stamp(listed[index]);
     }
 }
