@@ -497,8 +497,10 @@ int FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, Ro
             return 0;
     }
     const int slack = rows.halfway ? 1 : 0;
-    rowRange.begin = std::clamp(rows.origin + sparkFirstRow - slack, 0, frameSize);
-    rowRange.end = std::clamp(rows.origin + sparkEndRow + slack, 0, frameSize);
+    rowRange.begin =
+        static_cast<std::uint16_t>(std::clamp(rows.origin + sparkFirstRow - slack, 0, frameSize));
+    rowRange.end =
+        static_cast<std::uint16_t>(std::clamp(rows.origin + sparkEndRow + slack, 0, frameSize));
     // The stamping work, spread evenly over the rows the spark covers.
     return (pixels + VisitWork) / (sparkEndRow - sparkFirstRow) + RowWork;
 }
@@ -526,13 +528,15 @@ void FastRenderEngine::planTrail(const StampPlan& plan, TrailStart start, RowRan
         if (columns.origin + SparkEdge + 1 <= 0 || columns.origin - 1 >= frameSize)
             continue;
         const int slack = stampRows.halfway ? 1 : 0;
-        const int begin = std::clamp(stampRows.origin + sparkRows.begin - slack, 0, frameSize);
-        const int end = std::clamp(stampRows.origin + sparkRows.end + slack, 0, frameSize);
+        int begin = std::clamp(stampRows.origin + sparkRows.begin - slack, 0, frameSize);
+        int end = std::clamp(stampRows.origin + sparkRows.end + slack, 0, frameSize);
         if (begin >= end)
             continue;
-        rows = rows.begin < rows.end
-                   ? RowRange{std::min(rows.begin, begin), std::max(rows.end, end)}
-                   : RowRange{begin, end};
+        if (rows.begin < rows.end) {
+            begin = std::min<int>(rows.begin, begin);
+            end = std::max<int>(rows.end, end);
+        }
+        rows = {static_cast<std::uint16_t>(begin), static_cast<std::uint16_t>(end)};
     }
 }
 
@@ -703,7 +707,8 @@ void FastRenderEngine::stampBand(int bandBegin, int bandEnd, Worker& worker) {
         const RowRange rows = planRows_[static_cast<std::size_t>(position)];
         if (rows.begin < rows.end)
             stampParticle(plans_[static_cast<std::size_t>(position)], position,
-                          std::max(rows.begin, bandBegin), std::min(rows.end, bandEnd), worker);
+                          std::max<int>(rows.begin, bandBegin), std::min<int>(rows.end, bandEnd),
+                          worker);
     };
     // A single band takes every plan; otherwise the band first lists the plans
     // whose rows overlap it, in slot order, without a branch per plan (which
@@ -718,7 +723,7 @@ void FastRenderEngine::stampBand(int bandBegin, int bandEnd, Worker& worker) {
     for (int position = 0; position < planCount_; ++position) {
         const RowRange rows = planRows_[static_cast<std::size_t>(position)];
         listed[count] = position;
-        count += std::max(rows.begin, bandBegin) < std::min(rows.end, bandEnd) ? 1 : 0;
+        count += std::max<int>(rows.begin, bandBegin) < std::min<int>(rows.end, bandEnd) ? 1 : 0;
     }
     // The listed plans, and their trail starts, lie apart in memory, further
     // than the processor looks ahead by itself.

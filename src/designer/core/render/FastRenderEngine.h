@@ -103,9 +103,10 @@ private:
     struct TrailStart {
         float x, y;
     };
-    // The canvas rows a plan's spark may touch, within the frame.
+    // The canvas rows a plan's spark may touch, within the frame (whose size
+    // fits 16 bits), so that listing a band's plans reads 4 bytes of each.
     struct RowRange {
-        int begin, end;
+        std::uint16_t begin, end;
     };
     // What one worker keeps for itself, apart from the others' cache lines.
     struct alignas(64) Worker {
