@@ -343,16 +343,19 @@ void FastRenderEngine::advanceFrame() {
     if (planCount_ > 0) {
         balancer_.splitPlanning(planCount_);
         // One task per frame: the workers meet between moving and stamping
-        // instead of handing back to this thread and waiting for it.
+        // instead of handing back to this thread and waiting for it. Stamping
+        // reads only the plans, so the survivors are gathered meanwhile, by the
+        // first worker through with its bands, while the others finish theirs.
+        survivorsGathered_.store(false, std::memory_order_relaxed);
         auto frame = [this](int worker) {
             planAndMove(worker);
             barrier_.arriveAndWait();
-            if (worker == 0) {
-                gatherSurvivors();
+            if (worker == 0)
                 splitIntoBands();
-            }
             barrier_.arriveAndWait();
             fadeAndStamp(worker);
+            if (!survivorsGathered_.exchange(true, std::memory_order_relaxed))
+                gatherSurvivors();
         };
         workers_.run(frame);
         canvasBlank_ = false;

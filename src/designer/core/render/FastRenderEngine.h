@@ -192,7 +192,8 @@ private:
     // Who plans which live particles and stamps which canvas rows.
     WorkBalancer balancer_;
     std::vector<double> rowEstimate_; // the work estimated for each canvas row in this frame
-    bool canvasBlank_ = true;         // every canvas value is +0.0
+    std::atomic<bool> survivorsGathered_{false}; // in this frame, by one of the workers
+    bool canvasBlank_ = true;                    // every canvas value is +0.0
     // AddRate is neither negative nor NaN nor infinite, no ramp is empty
     // and the fade never divides by a negative number (which could leave -0.0 in
     // the canvas): stamping can then only raise canvas values, up to the ramp's
