@@ -714,20 +714,14 @@ void FastRenderEngine::stampBand(int bandBegin, int bandEnd, Worker& worker) {
                           worker);
     };
     // A single band takes every plan; otherwise the band first lists the plans
-    // whose rows overlap it, in slot order, without a branch per plan (which
-    // side of a band's edge a spark lies on is anyone's guess).
+    // whose rows overlap it, in slot order.
     if (balancer_.bandCount() == 1) {
         for (int position = 0; position < planCount_; ++position)
             stamp(position);
         return;
     }
     int* listed = worker.bandPlans.data();
-    int count = 0;
-    for (int position = 0; position < planCount_; ++position) {
-        const RowRange rows = planRows_[static_cast<std::size_t>(position)];
-        listed[count] = position;
-        count += std::max<int>(rows.begin, bandBegin) < std::min<int>(rows.end, bandEnd) ? 1 : 0;
-    }
+    const int count = listOverlapping(planRows_.data(), planCount_, bandBegin, bandEnd, listed);
     // The listed plans, and their trail starts, lie apart in memory, further
     // than the processor looks ahead by itself.
     constexpr int PrefetchDistance = 8;

@@ -4,6 +4,7 @@
 #include "common/WorkerBarrier.h"
 #include "common/WorkerPool.h"
 #include "core/document/DesignDocument.h"
+#include "core/render/BandListing.h"
 #include "core/render/Particle.h"
 #include "core/render/ParticleEngine.h"
 #include "core/render/RandomSource.h"
@@ -37,7 +38,8 @@ namespace kirabellum {
 // - the frame is shared among worker threads in one task: each moves a part of
 //   the live particles, then the canvas rows are cut into bands of about equal
 //   work (estimated from the sparks' rows, weighted by what each part of the
-//   frame took before: WorkBalancer), and each band's particles are stamped by
+//   frame took before: WorkBalancer), and each band's particles, listed eight
+//   at a time where the processor allows (BandListing), are stamped by
 //   one worker in slot order, so every canvas pixel receives its additions in
 //   the order the straightforward engine makes them; the other workers read a
 //   worker's plans while stamping, so it asks for their cache lines back ahead
@@ -102,11 +104,6 @@ private:
     // Where a trailed plan's trail starts: the particle's position one move earlier.
     struct TrailStart {
         float x, y;
-    };
-    // The canvas rows a plan's spark may touch, within the frame (whose size
-    // fits 16 bits), so that listing a band's plans reads 4 bytes of each.
-    struct RowRange {
-        std::uint16_t begin, end;
     };
     // What one worker keeps for itself, apart from the others' cache lines.
     struct alignas(64) Worker {
