@@ -339,6 +339,18 @@ void FastRenderEngine::spawnInto(int count, const TriggeredBurst* bursts, bool s
 }
 
 void FastRenderEngine::advanceFrame() {
+    advance(nullptr);
+}
+
+void FastRenderEngine::advanceAndDrawFrame(QImage& target, QPoint origin) {
+    // Detached here, once: bits() on an image shared with another copies it,
+    // which two workers must not both do.
+    const DrawTarget draw{target.bits(), target.bytesPerLine(), origin};
+    if (!advance(&draw))
+        drawFrame(target, origin);
+}
+
+bool FastRenderEngine::advance(const DrawTarget* target) {
     planCount_ = liveCount_;
     if (planCount_ > 0) {
         balancer_.splitPlanning(planCount_);
@@ -347,19 +359,19 @@ void FastRenderEngine::advanceFrame() {
         // reads only the plans, so the survivors are gathered meanwhile, by the
         // first worker through with its bands, while the others finish theirs.
         survivorsGathered_.store(false, std::memory_order_relaxed);
-        auto frame = [this](int worker) {
+        auto frame = [this, target](int worker) {
             planAndMove(worker);
             barrier_.arriveAndWait();
             if (worker == 0)
                 splitIntoBands();
             barrier_.arriveAndWait();
-            fadeAndStamp(worker);
+            fadeAndStamp(worker, target);
             if (!survivorsGathered_.exchange(true, std::memory_order_relaxed))
                 gatherSurvivors();
         };
         workers_.run(frame);
         canvasBlank_ = false;
-        return;
+        return target != nullptr;
     }
     // Nothing to stamp: only the fade, and not even that on a blank canvas that
     // the fade keeps blank.
@@ -369,6 +381,7 @@ void FastRenderEngine::advanceFrame() {
         fadeRows(0, preparation_.frameSize());
     if (design.AfterimageOn == 0)
         canvasBlank_ = true;
+    return false;
 }
 
 void FastRenderEngine::planAndMove(int workerIndex) {
@@ -675,7 +688,7 @@ void FastRenderEngine::fadeCanvasRows(float* first, float* last, int rampLength)
     }
 }
 
-void FastRenderEngine::fadeAndStamp(int workerIndex) {
+void FastRenderEngine::fadeAndStamp(int workerIndex, const DrawTarget* target) {
     // Each worker owns BandsPerWorker bands, the same ones every frame, so that
     // their canvas rows stay in its core's caches. Once its own are done, it
     // takes the bands other workers have not started yet, so that a worker that
@@ -689,17 +702,20 @@ void FastRenderEngine::fadeAndStamp(int workerIndex) {
         std::atomic<int>& next = workerState_[static_cast<std::size_t>(owner)].nextOwnBand;
         for (int taken = next.fetch_add(1, std::memory_order_relaxed); taken < bandsPerOwner;
              taken = next.fetch_add(1, std::memory_order_relaxed))
-            fadeAndStampBand(owner * bandsPerOwner + taken, worker);
+            fadeAndStampBand(owner * bandsPerOwner + taken, worker, target);
     }
 }
 
-void FastRenderEngine::fadeAndStampBand(int band, Worker& worker) {
+void FastRenderEngine::fadeAndStampBand(int band, Worker& worker, const DrawTarget* target) {
     const int bandBegin = balancer_.bandBegin(band);
     const int bandEnd = balancer_.bandBegin(band + 1);
     if (bandBegin == bandEnd)
         return;
     const auto started = std::chrono::steady_clock::now();
     stampBand(bandBegin, bandEnd, worker);
+    // The band's rows are final now, and still in this core's caches.
+    if (target != nullptr)
+        drawRows(*target, bandBegin, bandEnd);
     balancer_.recordBand(
         band, std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
 }
@@ -789,41 +805,44 @@ void FastRenderEngine::drawFrame(QImage& target, QPoint origin) const {
     constexpr int ParallelDrawMinimum = 128 * 128;
     const int workerCount =
         frameSize * frameSize >= ParallelDrawMinimum ? workers_.workerCount() : 1;
-    // Detached here, once: scanLine() on an image shared with another copies it,
+    // Detached here, once: bits() on an image shared with another copies it,
     // which two workers must not both do.
-    uchar* const bits = target.bits();
-    const qsizetype bytesPerLine = target.bytesPerLine();
-    const int canvasCount = preparation_.canvasCount();
-    const std::ptrdiff_t area = static_cast<std::ptrdiff_t>(frameSize) * frameSize;
-    auto draw = [&](int worker) {
-        const int rowBegin =
-            static_cast<int>(static_cast<std::int64_t>(frameSize) * worker / workerCount);
-        const int rowEnd =
-            static_cast<int>(static_cast<std::int64_t>(frameSize) * (worker + 1) / workerCount);
-        for (int y = rowBegin; y < rowEnd; ++y) {
-            auto* line =
-                reinterpret_cast<QRgb*>(bits + (origin.y() + y) * bytesPerLine) + origin.x();
-            const float* values = Canvas.data() + static_cast<std::ptrdiff_t>(y) * frameSize;
-            for (int x = 0; x < frameSize; ++x) {
-                // The canvas stays within 0 and 255: the whole part of a value of at
-                // least 1 is its palette index.
-                if (values[x] >= 1.0f)
-                    line[x] = preparation_.paletteRgb(static_cast<int>(values[x]));
-            }
-            // The layers' own canvases add their colours to what is there.
-            for (int canvas = 1; canvas < canvasCount; ++canvas) {
-                const float* own = values + canvas * area;
-                for (int x = 0; x < frameSize; ++x)
-                    if (own[x] >= 1.0f)
-                        line[x] = common::addChannels(
-                            line[x], preparation_.canvasRgb(canvas, static_cast<int>(own[x])));
-            }
-        }
+    const DrawTarget draw{target.bits(), target.bytesPerLine(), origin};
+    auto drawPart = [&](int worker) {
+        drawRows(
+            draw, static_cast<int>(static_cast<std::int64_t>(frameSize) * worker / workerCount),
+            static_cast<int>(static_cast<std::int64_t>(frameSize) * (worker + 1) / workerCount));
     };
     if (workerCount == 1)
-        draw(0);
+        drawPart(0);
     else
-        workers_.run(draw);
+        workers_.run(drawPart);
+}
+
+void FastRenderEngine::drawRows(const DrawTarget& target, int rowBegin, int rowEnd) const {
+    const int frameSize = preparation_.frameSize();
+    const int canvasCount = preparation_.canvasCount();
+    const std::ptrdiff_t area = static_cast<std::ptrdiff_t>(frameSize) * frameSize;
+    for (int y = rowBegin; y < rowEnd; ++y) {
+        auto* line =
+            reinterpret_cast<QRgb*>(target.bits + (target.origin.y() + y) * target.bytesPerLine) +
+            target.origin.x();
+        const float* values = Canvas.data() + static_cast<std::ptrdiff_t>(y) * frameSize;
+        for (int x = 0; x < frameSize; ++x) {
+            // The canvas stays within 0 and 255: the whole part of a value of at
+            // least 1 is its palette index.
+            if (values[x] >= 1.0f)
+                line[x] = preparation_.paletteRgb(static_cast<int>(values[x]));
+        }
+        // The layers' own canvases add their colours to what is there.
+        for (int canvas = 1; canvas < canvasCount; ++canvas) {
+            const float* own = values + canvas * area;
+            for (int x = 0; x < frameSize; ++x)
+                if (own[x] >= 1.0f)
+                    line[x] = common::addChannels(
+                        line[x], preparation_.canvasRgb(canvas, static_cast<int>(own[x])));
+        }
+    }
 }
 
 } // namespace kirabellum

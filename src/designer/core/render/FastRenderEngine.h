@@ -68,6 +68,7 @@ public:
     void releaseWorkingMemory() override;
     void advanceFrame() override;
     void drawFrame(QImage& target, QPoint origin) const override;
+    void advanceAndDrawFrame(QImage& target, QPoint origin) override;
     void Add(int layer) override;
     void addBursts(const int* layers, int count) override;
     void addTriggeredBursts(const TriggeredBurst* bursts, int count, bool seeded) override;
@@ -105,6 +106,12 @@ private:
     struct TrailStart {
         float x, y;
     };
+    // Where a frame is drawn: the target's pixels, detached beforehand.
+    struct DrawTarget {
+        uchar* bits;
+        qsizetype bytesPerLine;
+        QPoint origin;
+    };
     // What one worker keeps for itself, apart from the others' cache lines.
     struct alignas(64) Worker {
         std::vector<std::int64_t> rowWork; // differences of the stamping work per canvas row
@@ -124,9 +131,12 @@ private:
     // Spawns the bursts of `layers`, or the triggered `bursts` when given.
     void spawnBursts(const int* layers, const TriggeredBurst* bursts, int count, bool seeded);
     void spawnInto(int count, const TriggeredBurst* bursts, bool seeded);
+    // Frame steps 1 and 2, and step 3 into `target` when given: true when it
+    // was drawn.
+    bool advance(const DrawTarget* target);
     void planAndMove(int worker);
-    void fadeAndStamp(int worker);
-    void fadeAndStampBand(int band, Worker& worker);
+    void fadeAndStamp(int worker, const DrawTarget* target);
+    void fadeAndStampBand(int band, Worker& worker, const DrawTarget* target);
     void stampBand(int bandBegin, int bandEnd, Worker& worker);
     // Returns the stamping work in each of the plan's rows.
     int planParticle(const Particle& particle, StampPlan& plan, RowRange& rows, bool& dies) const;
@@ -144,6 +154,8 @@ private:
     void fadeCanvasRows(float* first, float* last, int rampLength) const;
     void stampParticle(const StampPlan& plan, int position, int rowBegin, int rowEnd,
                        Worker& worker);
+    // Draws canvas rows rowBegin to rowEnd - 1 (see drawFrame).
+    void drawRows(const DrawTarget& target, int rowBegin, int rowEnd) const;
     void gatherSurvivors();
     void splitIntoBands();
 

@@ -46,6 +46,11 @@ public:
     // by channel, the palette colour of each of those canvases, each sum held to
     // 255. `target` must be Format_RGB32 and large enough.
     virtual void drawFrame(QImage& target, QPoint origin) const = 0;
+    // Frame steps 1 to 3: advanceFrame() and then drawFrame(target, origin).
+    virtual void advanceAndDrawFrame(QImage& target, QPoint origin) {
+        advanceFrame();
+        drawFrame(target, origin);
+    }
     // Frame step 4: the bursts due before frame `frameIndex` + 1, and then the
     // bursts the triggers of frame `frameIndex` fired, in the order they were
     // collected. In loop mode each triggered burst draws from the generator

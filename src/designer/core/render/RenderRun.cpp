@@ -112,12 +112,13 @@ int RenderRun::RunFrames(const DesignDocument& design, const RenderHooks& hooks)
         if (mode_.recordMotion && frameIndex % mode_.frameStep == 0)
             motion_.push_back(measureFrameMotion(engine_->pool(), engine_->canvas(),
                                                  engine_->preparation(), mode_.frameStep));
-        engine_->advanceFrame();
         const QPoint origin = layout_.cellOrigin(frameIndex);
-        if (paletteFrame_)
+        if (paletteFrame_) {
+            engine_->advanceFrame();
             paletteFrame_->draw(engine_->canvas(), strip_, origin);
-        else
-            engine_->drawFrame(strip_, origin);
+        } else {
+            engine_->advanceAndDrawFrame(strip_, origin);
+        }
         if (mode_.recordIntensity)
             drawRampIndices(*engine_, intensityStrip_, origin);
         if (hooks.frameDrawn)
