@@ -176,6 +176,7 @@ void FastRenderEngine::releaseWorkingMemory() {
     decltype(plans_)().swap(plans_);
     decltype(planRows_)().swap(planRows_);
     decltype(trailStarts_)().swap(trailStarts_);
+    decltype(trailStamps_)().swap(trailStamps_);
     for (Worker& worker : workerState_)
         std::vector<int>().swap(worker.bandPlans);
 }
@@ -239,6 +240,14 @@ void FastRenderEngine::prepareLayerCanvases() {
 }
 
 void FastRenderEngine::prepareTrails() {
+    trailStampStride_ = 0;
+    for (int layer = 1; layer <= LayerTotal; ++layer)
+        trailStampStride_ = std::max(trailStampStride_, preparation_.trailSteps(layer));
+    if (trailStampStride_ == 0)
+        decltype(trailStamps_)().swap(trailStamps_);
+    else
+        trailStamps_.resize(static_cast<std::size_t>(PoolSize) *
+                            static_cast<std::size_t>(trailStampStride_));
     const double addRate = preparation_.design().AddRate;
     for (int layer = 1; layer <= LayerTotal; ++layer) {
         const auto index = static_cast<std::size_t>(layer - 1);
@@ -401,8 +410,11 @@ void FastRenderEngine::planAndMove(int workerIndex) {
             const auto ahead = static_cast<std::size_t>(position + WritePrefetchDistance);
             prefetchForWriting(&plans_[ahead]);
             prefetchForWriting(&planRows_[ahead]);
-            if (trails)
+            if (trails) {
                 prefetchForWriting(&trailStarts_[ahead]);
+                prefetchForWriting(
+                    &trailStamps_[ahead * static_cast<std::size_t>(trailStampStride_)]);
+            }
         }
         const int slot = live_[static_cast<std::size_t>(position)];
         Particle& particle = ParticlePool[static_cast<std::size_t>(slot)];
@@ -422,7 +434,9 @@ void FastRenderEngine::planAndMove(int workerIndex) {
                 const TrailStart start{particle.PreviousX, particle.PreviousY};
                 trailStarts_[static_cast<std::size_t>(position)] = start;
                 plan.trailed = true;
-                planTrail(plan, start, rows);
+                planTrail(plan, start, rows,
+                          trailStamps_.data() +
+                              static_cast<std::ptrdiff_t>(position) * trailStampStride_);
                 stamped += static_cast<std::uint64_t>(steps * shape.opaquePixels());
                 if (rows.begin < rows.end)
                     workPerRow =
@@ -521,7 +535,10 @@ int FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, Ro
     return (pixels + VisitWork) / (sparkEndRow - sparkFirstRow) + RowWork;
 }
 
-void FastRenderEngine::planTrail(const StampPlan& plan, TrailStart start, RowRange& rows) const {
+void FastRenderEngine::planTrail(const StampPlan& plan, TrailStart start, RowRange& rows,
+                                 TrailStamp* stamps) const {
+    const int steps = preparation_.trailSteps(plan.layerIndex + 1);
+    std::fill(stamps, stamps + steps, TrailStamp{0, 0, false, false, false});
     const SparkShape& shape = sparkShapes_[plan.layerIndex];
     if (shape.opaquePixels() == 0)
         return;
@@ -535,7 +552,6 @@ void FastRenderEngine::planTrail(const StampPlan& plan, TrailStart start, RowRan
     if (sparkRows.begin >= sparkRows.end)
         return;
     const int frameSize = preparation_.frameSize();
-    const int steps = preparation_.trailSteps(plan.layerIndex + 1);
     for (int step = 1; step <= steps; ++step) {
         const AxisPlacement columns = placeAxis(trailCoordinate(plan.x, start.x, step, steps));
         const AxisPlacement stampRows = placeAxis(trailCoordinate(plan.y, start.y, step, steps));
@@ -548,6 +564,10 @@ void FastRenderEngine::planTrail(const StampPlan& plan, TrailStart start, RowRan
         int end = std::clamp(stampRows.origin + sparkRows.end + slack, 0, frameSize);
         if (begin >= end)
             continue;
+        // Placed origins lie within a spark's edge of the frame.
+        stamps[step - 1] = {static_cast<std::int16_t>(columns.origin),
+                            static_cast<std::int16_t>(stampRows.origin), true, columns.halfway,
+                            stampRows.halfway};
         if (rows.begin < rows.end) {
             begin = std::min<int>(rows.begin, begin);
             end = std::max<int>(rows.end, end);
@@ -747,7 +767,8 @@ void FastRenderEngine::stampBand(int bandBegin, int bandEnd, Worker& worker) {
             const auto ahead = static_cast<std::size_t>(listed[index + PrefetchDistance]);
             __builtin_prefetch(&plans_[ahead]);
             if (trails)
-                __builtin_prefetch(&trailStarts_[ahead]);
+                __builtin_prefetch(
+                    &trailStamps_[ahead * static_cast<std::size_t>(trailStampStride_)]);
         }
         stamp(listed[index]);
     }
@@ -777,16 +798,32 @@ KIRABELLUM_WIDER_CLONES void FastRenderEngine::stampParticle(const StampPlan& pl
     if (!plan.trailed)
         return;
     // The trail stamps, j = 1 to k, each after the one before.
-    const TrailStart start = trailStarts_[static_cast<std::size_t>(position)];
     const int steps = preparation_.trailSteps(plan.layerIndex + 1);
+    const TrailStamp* stamps =
+        trailStamps_.data() + static_cast<std::ptrdiff_t>(position) * trailStampStride_;
+    // Only the rows above the shift can add anything (see planTrail).
+    const SparkShape::Run sparkRows =
+        plan.shifted && onlyUpperLimit_
+            ? shape.brightRows(plan.shift)
+            : SparkShape::Run{static_cast<std::uint8_t>(shape.firstRow()),
+                              static_cast<std::uint8_t>(shape.endRow())};
     for (int step = 1; step <= steps; ++step) {
-        SparkStamp trail{};
-        trail.x = trailCoordinate(plan.x, start.x, step, steps);
-        trail.y = trailCoordinate(plan.y, start.y, step, steps);
-        trail.columns = placeAxis(trail.x);
-        trail.rows = placeAxis(trail.y);
-        if (!trail.columns.placed || !trail.rows.placed)
+        const TrailStamp placed = stamps[step - 1];
+        if (!placed.placed)
             continue;
+        const int slack = placed.rowHalfway ? 1 : 0;
+        if (placed.row + sparkRows.end + slack <= rowBegin ||
+            placed.row + sparkRows.begin - slack >= rowEnd)
+            continue;
+        SparkStamp trail{};
+        // The position itself is needed only halfway.
+        if (placed.columnHalfway || placed.rowHalfway) {
+            const TrailStart start = trailStarts_[static_cast<std::size_t>(position)];
+            trail.x = trailCoordinate(plan.x, start.x, step, steps);
+            trail.y = trailCoordinate(plan.y, start.y, step, steps);
+        }
+        trail.columns = {true, placed.columnHalfway, placed.column};
+        trail.rows = {true, placed.rowHalfway, placed.row};
         trail.brightOnly = plan.shifted && onlyUpperLimit_ && !trail.columns.halfway;
         trail.shift = plan.shift;
         trail.weight = trailWeights_[plan.layerIndex][static_cast<std::size_t>(step - 1)];

@@ -100,11 +100,20 @@ private:
         bool columnHalfway : 1; // x is halfway between pixels: see stampParticle
         bool rowHalfway : 1;
         bool ownOutside : 1; // the particle's own stamp adds nothing within the frame
-        bool trailed : 1;    // trail stamps follow: see trailStarts_
+        bool trailed : 1;    // trail stamps follow: see trailStamps_
     };
     // Where a trailed plan's trail starts: the particle's position one move earlier.
     struct TrailStart {
         float x, y;
+    };
+    // Where one of a trailed plan's trail stamps lands, worked out while
+    // planning so that each band visiting the plan need not work it out again.
+    // A stamp that adds nothing within the frame is not placed.
+    struct TrailStamp {
+        std::int16_t column = 0, row = 0; // canvas pixel of spark pixel (0, 0)
+        bool placed : 1;
+        bool columnHalfway : 1;
+        bool rowHalfway : 1;
     };
     // Where a frame is drawn: the target's pixels, detached beforehand.
     struct DrawTarget {
@@ -140,8 +149,10 @@ private:
     void stampBand(int bandBegin, int bandEnd, Worker& worker);
     // Returns the stamping work in each of the plan's rows.
     int planParticle(const Particle& particle, StampPlan& plan, RowRange& rows, bool& dies) const;
-    // Widens a trailed plan's rows to cover its trail stamps too.
-    void planTrail(const StampPlan& plan, TrailStart start, RowRange& rows) const;
+    // Widens a trailed plan's rows to cover its trail stamps too, and records
+    // where each trail stamp lands in `stamps`.
+    void planTrail(const StampPlan& plan, TrailStart start, RowRange& rows,
+                   TrailStamp* stamps) const;
     // After the move: the bursts that the part's particles fire, and the
     // survivors without the particles that split.
     void collectPartTriggers(int begin, int end, Worker& worker);
@@ -193,6 +204,10 @@ private:
     std::vector<RowRange> planRows_;
     // The start of each trailed plan's trail, at the plan's position.
     std::vector<TrailStart> trailStarts_;
+    // Each trailed plan's trail stamps, trailStampStride_ from its position on
+    // (the most steps of any layer's trail; none without trails).
+    std::vector<TrailStamp> trailStamps_;
+    int trailStampStride_ = 0;
     int planCount_ = 0;
     // Bands per worker (see fadeAndStamp). Every band boundary that a spark
     // crosses costs a second visit to its plan, which measured dearer than what
