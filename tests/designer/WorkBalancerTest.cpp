@@ -13,10 +13,11 @@ namespace {
 void planFrames(WorkBalancer& balancer, int count, const std::vector<double>& speeds, int frames) {
     for (int frame = 0; frame < frames; ++frame) {
         balancer.splitPlanning(count);
-        for (int worker = 0; worker < balancer.workerCount(); ++worker)
-            balancer.recordPlanning(worker,
-                                    (balancer.planBegin(worker + 1) - balancer.planBegin(worker)) /
-                                        speeds[static_cast<std::size_t>(worker)]);
+        for (int worker = 0; worker < balancer.workerCount(); ++worker) {
+            const int planned = balancer.planBegin(worker + 1) - balancer.planBegin(worker);
+            balancer.recordPlanning(worker, planned,
+                                    planned / speeds[static_cast<std::size_t>(worker)]);
+        }
     }
     balancer.splitPlanning(count);
 }

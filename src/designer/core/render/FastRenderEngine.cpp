@@ -147,7 +147,10 @@ FastRenderEngine::FastRenderEngine(RandomSource& random,
       barrier_(workers_.workerCount()),
       workerState_(static_cast<std::size_t>(workers_.workerCount())),
       balancer_(workers_.workerCount(),
-                workers_.workerCount() == 1 ? 1 : BandsPerWorker * workers_.workerCount()) {
+                workers_.workerCount() == 1 ? 1 : BandsPerWorker * workers_.workerCount()),
+      ownPart_(static_cast<std::size_t>(workers_.workerCount())),
+      zoneFirstPart_(static_cast<std::size_t>(workers_.workerCount())),
+      zones_(static_cast<std::size_t>(workers_.workerCount() - 1)) {
     allocateWorkingMemory();
 }
 
@@ -362,7 +365,7 @@ void FastRenderEngine::advanceAndDrawFrame(QImage& target, QPoint origin) {
 bool FastRenderEngine::advance(const DrawTarget* target) {
     planCount_ = liveCount_;
     if (planCount_ > 0) {
-        balancer_.splitPlanning(planCount_);
+        splitPlanning();
         // One task per frame: the workers meet between moving and stamping
         // instead of handing back to this thread and waiting for it. Stamping
         // reads only the plans, so the survivors are gathered meanwhile, by the
@@ -393,12 +396,79 @@ bool FastRenderEngine::advance(const DrawTarget* target) {
     return false;
 }
 
+void FastRenderEngine::splitPlanning() {
+    balancer_.splitPlanning(planCount_);
+    const int workerCount = workers_.workerCount();
+    // Zone w lies around the boundary between worker w's share and the next's.
+    zoneBounds_.assign(static_cast<std::size_t>(2 * workerCount), planCount_);
+    zoneBounds_[0] = 0;
+    for (int zone = 0; zone + 1 < workerCount; ++zone) {
+        const int boundary = balancer_.planBegin(zone + 1);
+        zoneBounds_[static_cast<std::size_t>(2 * zone + 1)] =
+            boundary - (boundary - balancer_.planBegin(zone)) / ZoneFraction;
+        zoneBounds_[static_cast<std::size_t>(2 * zone + 2)] =
+            boundary + (balancer_.planBegin(zone + 2) - boundary) / ZoneFraction;
+    }
+    // The parts in slot order: worker w's own, then zone w's chunks.
+    planPartCount_ = 0;
+    auto addPart = [this](int begin, int end) {
+        if (planPartCount_ == static_cast<int>(planParts_.size()))
+            planParts_.emplace_back();
+        PlanPart& part = planParts_[static_cast<std::size_t>(planPartCount_++)];
+        part.begin = begin;
+        part.end = end;
+        part.survivors = 0;
+        part.fired.clear();
+    };
+    for (int worker = 0; worker < workerCount; ++worker) {
+        ownPart_[static_cast<std::size_t>(worker)] = planPartCount_;
+        addPart(zoneBounds_[static_cast<std::size_t>(2 * worker)],
+                zoneBounds_[static_cast<std::size_t>(2 * worker + 1)]);
+        if (worker + 1 == workerCount)
+            break;
+        zoneFirstPart_[static_cast<std::size_t>(worker)] = planPartCount_;
+        const int zoneEnd = zoneBounds_[static_cast<std::size_t>(2 * worker + 2)];
+        for (int begin = zoneBounds_[static_cast<std::size_t>(2 * worker + 1)]; begin < zoneEnd;
+             begin += ZoneChunk)
+            addPart(begin, std::min(begin + ZoneChunk, zoneEnd));
+        zones_[static_cast<std::size_t>(worker)].reset(
+            planPartCount_ - zoneFirstPart_[static_cast<std::size_t>(worker)]);
+    }
+}
+
 void FastRenderEngine::planAndMove(int workerIndex) {
     const auto started = std::chrono::steady_clock::now();
     Worker& worker = workerState_[static_cast<std::size_t>(workerIndex)];
-    const int begin = balancer_.planBegin(workerIndex);
-    const int end = balancer_.planBegin(workerIndex + 1);
     std::fill(worker.rowWork.begin(), worker.rowWork.end(), 0);
+    worker.stamped = 0;
+    PlanPart& own =
+        planParts_[static_cast<std::size_t>(ownPart_[static_cast<std::size_t>(workerIndex)])];
+    planPart(own, worker);
+    int planned = own.end - own.begin;
+    // Then the chunks of the zones on either side that the neighbours have not
+    // taken: after its own part first, before it next.
+    auto takeZone = [&](int zone, bool fromFront) {
+        TwoEndedRun& run = zones_[static_cast<std::size_t>(zone)];
+        for (int chunk = fromFront ? run.takeFront() : run.takeBack(); chunk >= 0;
+             chunk = fromFront ? run.takeFront() : run.takeBack()) {
+            PlanPart& part = planParts_[static_cast<std::size_t>(
+                zoneFirstPart_[static_cast<std::size_t>(zone)] + chunk)];
+            planPart(part, worker);
+            planned += part.end - part.begin;
+        }
+    };
+    if (workerIndex + 1 < workers_.workerCount())
+        takeZone(workerIndex, true);
+    if (workerIndex > 0)
+        takeZone(workerIndex - 1, false);
+    balancer_.recordPlanning(
+        workerIndex, planned,
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+}
+
+void FastRenderEngine::planPart(PlanPart& part, Worker& worker) {
+    const int begin = part.begin;
+    const int end = part.end;
     int survivors = 0;
     std::uint64_t stamped = 0;
     const bool trails = preparation_.hasTrails();
@@ -458,14 +528,10 @@ void FastRenderEngine::planAndMove(int workerIndex) {
     // A particle that just died still moves once, as every slot stamped in this
     // frame does; spawning overwrites all of it later.
     preparation_.motion().moveQuickly(ParticlePool, live_.data() + begin, end - begin);
-    worker.survivors = survivors;
-    worker.stamped = stamped;
-    worker.fired.clear();
+    part.survivors = survivors;
+    worker.stamped += stamped;
     if (preparation_.hasTriggers())
-        collectPartTriggers(begin, end, worker);
-    balancer_.recordPlanning(
-        workerIndex,
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+        collectPartTriggers(part);
 }
 
 int FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, RowRange& rowRange,
@@ -576,27 +642,29 @@ void FastRenderEngine::planTrail(const StampPlan& plan, TrailStart start, RowRan
     }
 }
 
-void FastRenderEngine::collectPartTriggers(int begin, int end, Worker& worker) {
+void FastRenderEngine::collectPartTriggers(PlanPart& part) {
     // The part's survivors, in slot order, are the slots its stamping did not
     // free; those that split leave the list.
+    const int begin = part.begin;
+    const int end = part.end;
     int* survivors = spareLive_.data() + begin;
     int kept = 0;
     int survivor = 0;
     for (int position = begin; position < end; ++position) {
         const int slot = live_[static_cast<std::size_t>(position)];
-        const bool freed = !(survivor < worker.survivors && survivors[survivor] == slot);
+        const bool freed = !(survivor < part.survivors && survivors[survivor] == slot);
         if (!freed)
             ++survivor;
         Particle& particle = ParticlePool[static_cast<std::size_t>(slot)];
         const int layer = plans_[static_cast<std::size_t>(position)].layerIndex + 1;
         const bool splits = !preparation_.childTriggers(layer).empty() &&
-                            collectTriggers(particle, layer, freed, worker.fired);
+                            collectTriggers(particle, layer, freed, part.fired);
         if (splits)
             particle.Layer = 0.0f;
         else if (!freed)
             survivors[kept++] = slot;
     }
-    worker.survivors = kept;
+    part.survivors = kept;
 }
 
 const double* FastRenderEngine::contributionsFor(const StampPlan& plan, Worker& worker) const {
@@ -640,23 +708,21 @@ void FastRenderEngine::packLiveParticles() {
 }
 
 void FastRenderEngine::gatherSurvivors() {
-    // Each worker left its survivors at the start of its part of the list.
-    const int workerCount = workers_.workerCount();
+    // Each part left its survivors at its start in the list; the parts follow
+    // each other in slot order, and so do their triggers.
     int count = 0;
-    for (int index = 0; index < workerCount; ++index) {
-        const Worker& worker = workerState_[static_cast<std::size_t>(index)];
-        const int begin = balancer_.planBegin(index);
-        if (begin != count && worker.survivors > 0)
-            std::memmove(spareLive_.data() + count, spareLive_.data() + begin,
-                         static_cast<std::size_t>(worker.survivors) * sizeof(int));
-        count += worker.survivors;
-        stampedSparkPixels_ += worker.stamped;
+    for (int index = 0; index < planPartCount_; ++index) {
+        const PlanPart& part = planParts_[static_cast<std::size_t>(index)];
+        if (part.begin != count && part.survivors > 0)
+            std::memmove(spareLive_.data() + count, spareLive_.data() + part.begin,
+                         static_cast<std::size_t>(part.survivors) * sizeof(int));
+        count += part.survivors;
+        triggered_.insert(triggered_.end(), part.fired.begin(), part.fired.end());
     }
+    for (const Worker& worker : workerState_)
+        stampedSparkPixels_ += worker.stamped;
     live_.swap(spareLive_);
     liveCount_ = count;
-    // The parts follow each other in slot order.
-    for (const Worker& worker : workerState_)
-        triggered_.insert(triggered_.end(), worker.fired.begin(), worker.fired.end());
 }
 
 void FastRenderEngine::splitIntoBands() {

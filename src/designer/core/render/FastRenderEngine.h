@@ -10,6 +10,7 @@
 #include "core/render/RandomSource.h"
 #include "core/render/RenderPreparation.h"
 #include "core/render/SparkShape.h"
+#include "core/render/TwoEndedRun.h"
 #include "core/render/WorkBalancer.h"
 
 #include <QImage>
@@ -36,19 +37,23 @@ namespace kirabellum {
 // - particles move with quick trigonometry whose results are taken only where
 //   their error bounds show they are the reference's floats (ParticleMotion);
 // - the frame is shared among worker threads in one task: each moves a part of
-//   the live particles, then the canvas rows are cut into bands of about equal
+//   the live particles (most of its share, and then, chunk by chunk, what its
+//   neighbours have not reached of the zones between their shares:
+//   TwoEndedRun), then the canvas rows are cut into bands of about equal
 //   work (estimated from the sparks' rows, weighted by what each part of the
 //   frame took before: WorkBalancer), and each band's particles, listed eight
 //   at a time where the processor allows (BandListing), are stamped by
 //   one worker in slot order, so every canvas pixel receives its additions in
 //   the order the straightforward engine makes them; the other workers read a
 //   worker's plans while stamping, so it asks for their cache lines back ahead
-//   of writing the next frame's plans over them (WritePrefetch);
+//   of writing the next frame's plans over them (WritePrefetch); a worker
+//   draws its bands' rows of the frame as soon as it has stamped them;
 // - a particle with a trail is one plan too: its rows cover its own stamp and
-//   its trail stamps, and a band stamps its own stamp and then the trail
-//   stamps in turn, so the additions keep the straightforward engine's order;
-// - each worker collects the bursts its part of the particles fires after
-//   moving them; the parts follow each other in slot order, and so do their
+//   its trail stamps, where each of them lands is worked out once while
+//   planning, and a band stamps its own stamp and then the trail stamps in
+//   turn, so the additions keep the straightforward engine's order;
+// - the worker that moves a part of the particles collects the bursts they
+//   fire; the parts follow each other in slot order, and so do their
 //   collections, one after the other.
 // Where a spark lands and whether its intensities are one shift of the ramp
 // indices is SparkPlacement's arithmetic; the loops that add a row of it to the
@@ -129,9 +134,14 @@ private:
         std::array<double, RampCapacity> contributions{};
         std::array<double, RampCapacity> trailContributions{};
         std::array<int, SparkEdge> columns{}; // canvas column of each spark column, halfway
-        int survivors = 0;
         std::uint64_t stamped = 0;
-        std::vector<TriggeredBurst> fired; // by the worker's particles in this frame, in slot order
+    };
+    // A run of live particles that one worker plans and moves in this frame,
+    // and what came of it.
+    struct PlanPart {
+        int begin = 0, end = 0;            // positions in the live list
+        int survivors = 0;                 // left at spareLive_[begin] on
+        std::vector<TriggeredBurst> fired; // by its particles, in slot order
     };
 
     FastRenderEngine(RandomSource& random, std::unique_ptr<common::WorkerPool> ownWorkers,
@@ -143,7 +153,10 @@ private:
     // Frame steps 1 and 2, and step 3 into `target` when given: true when it
     // was drawn.
     bool advance(const DrawTarget* target);
+    // Cuts the live particles into the workers' parts for this frame.
+    void splitPlanning();
     void planAndMove(int worker);
+    void planPart(PlanPart& part, Worker& worker);
     void fadeAndStamp(int worker, const DrawTarget* target);
     void fadeAndStampBand(int band, Worker& worker, const DrawTarget* target);
     void stampBand(int bandBegin, int bandEnd, Worker& worker);
@@ -155,7 +168,7 @@ private:
                    TrailStamp* stamps) const;
     // After the move: the bursts that the part's particles fire, and the
     // survivors without the particles that split.
-    void collectPartTriggers(int begin, int end, Worker& worker);
+    void collectPartTriggers(PlanPart& part);
     const double* contributionsFor(const StampPlan& plan, Worker& worker) const;
     const double* trailContributionsFor(const StampPlan& plan, int step, Worker& worker) const;
     void prepareLayerCanvases();
@@ -215,6 +228,17 @@ private:
     static constexpr int BandsPerWorker = 1;
     // Who plans which live particles and stamps which canvas rows.
     WorkBalancer balancer_;
+    // Each worker plans a part of its own, and the zone between two neighbours'
+    // parts (an eighth of each) is shared out in chunks, from both ends, so
+    // that a worker through first takes over what the other has not reached.
+    static constexpr int ZoneFraction = 8;
+    static constexpr int ZoneChunk = 128;
+    std::vector<PlanPart> planParts_; // in slot order
+    int planPartCount_ = 0;
+    std::vector<int> ownPart_;        // each worker's own part, in planParts_
+    std::vector<int> zoneFirstPart_;  // the first chunk of the zone after each worker's part
+    std::vector<int> zoneBounds_;     // where each worker's part and the zone after it begin
+    std::vector<TwoEndedRun> zones_;  // between worker w and w + 1, at w
     std::vector<double> rowEstimate_; // the work estimated for each canvas row in this frame
     std::atomic<bool> survivorsGathered_{false}; // in this frame, by one of the workers
     bool canvasBlank_ = true;                    // every canvas value is +0.0

@@ -17,6 +17,7 @@ bool isMeasure(double seconds) {
 WorkBalancer::WorkBalancer(int workerCount, int bandCount)
     : planBegin_(static_cast<std::size_t>(workerCount) + 1),
       planShare_(static_cast<std::size_t>(workerCount)),
+      planned_(static_cast<std::size_t>(workerCount)),
       planSeconds_(static_cast<std::size_t>(workerCount)),
       bandStart_(static_cast<std::size_t>(bandCount) + 1),
       bandEstimate_(static_cast<std::size_t>(bandCount)),
@@ -27,6 +28,7 @@ WorkBalancer::WorkBalancer(int workerCount, int bandCount)
 void WorkBalancer::restart(int rowCount) {
     std::fill(planBegin_.begin(), planBegin_.end(), 0);
     std::fill(planShare_.begin(), planShare_.end(), 1.0 / workerCount());
+    std::fill(planned_.begin(), planned_.end(), 0);
     std::fill(planSeconds_.begin(), planSeconds_.end(), 0.0);
     std::fill(bandStart_.begin(), bandStart_.end(), 0);
     std::fill(bandEstimate_.begin(), bandEstimate_.end(), 0.0);
@@ -55,7 +57,7 @@ void WorkBalancer::learnPlanningSpeeds() {
     const int workers = workerCount();
     double speedSum = 0;
     for (int index = 0; index < workers; ++index) {
-        const int planned = planBegin(index + 1) - planBegin(index);
+        const int planned = planned_[static_cast<std::size_t>(index)];
         const double seconds = planSeconds_[static_cast<std::size_t>(index)];
         if (!(planned > 0 && isMeasure(seconds)))
             return;
@@ -64,7 +66,7 @@ void WorkBalancer::learnPlanningSpeeds() {
     if (!(speedSum > 0))
         return;
     for (int index = 0; index < workers; ++index) {
-        const int planned = planBegin(index + 1) - planBegin(index);
+        const int planned = planned_[static_cast<std::size_t>(index)];
         const double share = planned / planSeconds_[static_cast<std::size_t>(index)] / speedSum;
         double& kept = planShare_[static_cast<std::size_t>(index)];
         kept = std::max((kept + share) / 2, 0.25 / workers);

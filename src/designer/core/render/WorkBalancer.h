@@ -31,14 +31,15 @@ public:
     // A new render on a canvas of `rowCount` rows: even shares, every row alike.
     void restart(int rowCount);
 
-    // Cuts `count` particles into the workers' runs, after learning from the
-    // times recorded for the runs before.
+    // Cuts `count` particles into the workers' shares, after learning from the
+    // times recorded for the frames before.
     void splitPlanning(int count);
-    // Worker w plans particles planBegin(w) to planBegin(w + 1) - 1.
+    // Worker w's share is particles planBegin(w) to planBegin(w + 1) - 1.
     int planBegin(int worker) const { return planBegin_[static_cast<std::size_t>(worker)]; }
-    // What worker w took for its run of the last split. Workers may record at
-    // the same time, each its own.
-    void recordPlanning(int worker, double seconds) {
+    // How many particles worker w planned in the last frame, its share or
+    // not, and what it took. Workers may record at the same time, each its own.
+    void recordPlanning(int worker, int planned, double seconds) {
+        planned_[static_cast<std::size_t>(worker)] = planned;
         planSeconds_[static_cast<std::size_t>(worker)] = seconds;
     }
 
@@ -62,7 +63,8 @@ private:
     void learnRowCosts();
 
     std::vector<int> planBegin_;
-    std::vector<double> planShare_;   // each worker's share of the particles, summing to about 1
+    std::vector<double> planShare_; // each worker's share of the particles, summing to about 1
+    std::vector<int> planned_;
     std::vector<double> planSeconds_; // 0 for a run not measured
     std::vector<int> bandStart_;
     std::vector<double> rowCost_;      // what a unit of each row's estimate takes, relatively

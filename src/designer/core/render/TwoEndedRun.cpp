@@ -1,0 +1,41 @@
+#include "core/render/TwoEndedRun.h"
+
+namespace kirabellum {
+
+namespace {
+
+std::uint64_t packEnds(std::uint32_t front, std::uint32_t back) {
+    return static_cast<std::uint64_t>(front) << 32 | back;
+}
+
+} // namespace
+
+void TwoEndedRun::reset(int chunkCount) {
+    ends_.store(packEnds(0, static_cast<std::uint32_t>(chunkCount)), std::memory_order_relaxed);
+}
+
+int TwoEndedRun::takeFront() {
+    std::uint64_t ends = ends_.load(std::memory_order_relaxed);
+    for (;;) {
+        const auto front = static_cast<std::uint32_t>(ends >> 32);
+        const auto back = static_cast<std::uint32_t>(ends);
+        if (front >= back)
+            return -1;
+        if (ends_.compare_exchange_weak(ends, packEnds(front + 1, back), std::memory_order_relaxed))
+            return static_cast<int>(front);
+    }
+}
+
+int TwoEndedRun::takeBack() {
+    std::uint64_t ends = ends_.load(std::memory_order_relaxed);
+    for (;;) {
+        const auto front = static_cast<std::uint32_t>(ends >> 32);
+        const auto back = static_cast<std::uint32_t>(ends);
+        if (front >= back)
+            return -1;
+        if (ends_.compare_exchange_weak(ends, packEnds(front, back - 1), std::memory_order_relaxed))
+            return static_cast<int>(back - 1);
+    }
+}
+
+} // namespace kirabellum
