@@ -18,6 +18,8 @@ public:
     int takeBack();
 
 private:
+    int take(bool fromFront);
+
     // The first chunk not taken from the front in the high half, and one past
     // the last not taken from the back in the low half.
     std::atomic<std::uint64_t> ends_{0};
