@@ -399,17 +399,8 @@ bool FastRenderEngine::advance(const DrawTarget* target) {
 void FastRenderEngine::splitPlanning() {
     balancer_.splitPlanning(planCount_);
     const int workerCount = workers_.workerCount();
-    // Zone w lies around the boundary between worker w's share and the next's.
-    zoneBounds_.assign(static_cast<std::size_t>(2 * workerCount), planCount_);
-    zoneBounds_[0] = 0;
-    for (int zone = 0; zone + 1 < workerCount; ++zone) {
-        const int boundary = balancer_.planBegin(zone + 1);
-        zoneBounds_[static_cast<std::size_t>(2 * zone + 1)] =
-            boundary - (boundary - balancer_.planBegin(zone)) / ZoneFraction;
-        zoneBounds_[static_cast<std::size_t>(2 * zone + 2)] =
-            boundary + (balancer_.planBegin(zone + 2) - boundary) / ZoneFraction;
-    }
-    // The parts in slot order: worker w's own, then zone w's chunks.
+    // The parts in slot order: worker w's own, then the chunks of zone w, which
+    // takes an eighth of each share on either side of their boundary.
     planPartCount_ = 0;
     auto addPart = [this](int begin, int end) {
         if (planPartCount_ == static_cast<int>(planParts_.size()))
@@ -420,19 +411,23 @@ void FastRenderEngine::splitPlanning() {
         part.survivors = 0;
         part.fired.clear();
     };
+    int ownBegin = 0;
     for (int worker = 0; worker < workerCount; ++worker) {
         ownPart_[static_cast<std::size_t>(worker)] = planPartCount_;
-        addPart(zoneBounds_[static_cast<std::size_t>(2 * worker)],
-                zoneBounds_[static_cast<std::size_t>(2 * worker + 1)]);
-        if (worker + 1 == workerCount)
+        if (worker + 1 == workerCount) {
+            addPart(ownBegin, planCount_);
             break;
+        }
+        const int boundary = balancer_.planBegin(worker + 1);
+        const int zoneBegin = boundary - (boundary - balancer_.planBegin(worker)) / ZoneFraction;
+        const int zoneEnd = boundary + (balancer_.planBegin(worker + 2) - boundary) / ZoneFraction;
+        addPart(ownBegin, zoneBegin);
         zoneFirstPart_[static_cast<std::size_t>(worker)] = planPartCount_;
-        const int zoneEnd = zoneBounds_[static_cast<std::size_t>(2 * worker + 2)];
-        for (int begin = zoneBounds_[static_cast<std::size_t>(2 * worker + 1)]; begin < zoneEnd;
-             begin += ZoneChunk)
+        for (int begin = zoneBegin; begin < zoneEnd; begin += ZoneChunk)
             addPart(begin, std::min(begin + ZoneChunk, zoneEnd));
         zones_[static_cast<std::size_t>(worker)].reset(
             planPartCount_ - zoneFirstPart_[static_cast<std::size_t>(worker)]);
+        ownBegin = zoneEnd;
     }
 }
 
@@ -601,6 +596,16 @@ int FastRenderEngine::planParticle(const Particle& particle, StampPlan& plan, Ro
     return (pixels + VisitWork) / (sparkEndRow - sparkFirstRow) + RowWork;
 }
 
+SparkShape::Run FastRenderEngine::trailRows(const StampPlan& plan) const {
+    // Where stamping can only raise canvas values, the rows of a shifted
+    // particle at or below the shift add exactly 0, wherever they land.
+    const SparkShape& shape = sparkShapes_[plan.layerIndex];
+    return plan.shifted && onlyUpperLimit_
+               ? shape.brightRows(plan.shift)
+               : SparkShape::Run{static_cast<std::uint8_t>(shape.firstRow()),
+                                 static_cast<std::uint8_t>(shape.endRow())};
+}
+
 void FastRenderEngine::planTrail(const StampPlan& plan, TrailStart start, RowRange& rows,
                                  TrailStamp* stamps) const {
     const int steps = preparation_.trailSteps(plan.layerIndex + 1);
@@ -608,13 +613,7 @@ void FastRenderEngine::planTrail(const StampPlan& plan, TrailStart start, RowRan
     const SparkShape& shape = sparkShapes_[plan.layerIndex];
     if (shape.opaquePixels() == 0)
         return;
-    // Where stamping can only raise canvas values, the rows of a shifted
-    // particle at or below the shift add exactly 0, wherever they land.
-    const SparkShape::Run sparkRows =
-        plan.shifted && onlyUpperLimit_
-            ? shape.brightRows(plan.shift)
-            : SparkShape::Run{static_cast<std::uint8_t>(shape.firstRow()),
-                              static_cast<std::uint8_t>(shape.endRow())};
+    const SparkShape::Run sparkRows = trailRows(plan);
     if (sparkRows.begin >= sparkRows.end)
         return;
     const int frameSize = preparation_.frameSize();
@@ -867,12 +866,7 @@ KIRABELLUM_WIDER_CLONES void FastRenderEngine::stampParticle(const StampPlan& pl
     const int steps = preparation_.trailSteps(plan.layerIndex + 1);
     const TrailStamp* stamps =
         trailStamps_.data() + static_cast<std::ptrdiff_t>(position) * trailStampStride_;
-    // Only the rows above the shift can add anything (see planTrail).
-    const SparkShape::Run sparkRows =
-        plan.shifted && onlyUpperLimit_
-            ? shape.brightRows(plan.shift)
-            : SparkShape::Run{static_cast<std::uint8_t>(shape.firstRow()),
-                              static_cast<std::uint8_t>(shape.endRow())};
+    const SparkShape::Run sparkRows = trailRows(plan);
     for (int step = 1; step <= steps; ++step) {
         const TrailStamp placed = stamps[step - 1];
         if (!placed.placed)

@@ -162,6 +162,8 @@ private:
     void stampBand(int bandBegin, int bandEnd, Worker& worker);
     // Returns the stamping work in each of the plan's rows.
     int planParticle(const Particle& particle, StampPlan& plan, RowRange& rows, bool& dies) const;
+    // The spark rows of a trailed plan's trail stamps that can add anything.
+    SparkShape::Run trailRows(const StampPlan& plan) const;
     // Widens a trailed plan's rows to cover its trail stamps too, and records
     // where each trail stamp lands in `stamps`.
     void planTrail(const StampPlan& plan, TrailStart start, RowRange& rows,
@@ -237,7 +239,6 @@ private:
     int planPartCount_ = 0;
     std::vector<int> ownPart_;        // each worker's own part, in planParts_
     std::vector<int> zoneFirstPart_;  // the first chunk of the zone after each worker's part
-    std::vector<int> zoneBounds_;     // where each worker's part and the zone after it begin
     std::vector<TwoEndedRun> zones_;  // between worker w and w + 1, at w
     std::vector<double> rowEstimate_; // the work estimated for each canvas row in this frame
     std::atomic<bool> survivorsGathered_{false}; // in this frame, by one of the workers
