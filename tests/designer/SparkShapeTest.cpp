@@ -7,8 +7,8 @@
 namespace kirabellum {
 namespace {
 
-// The bright spans and rows, looked up from tables, against a count of the
-// pixels above each shift, for glows, scattered dots and empty sparks.
+// The bright spans, their groups of eight pixels and the rows, looked up from tables, against a
+// count of the pixels above each shift, for glows, scattered dots and empty sparks.
 TEST(SparkShape, BrightSpansHoldExactlyThePixelsAboveTheShift) {
     std::mt19937 generator(5);
     for (int spark = 0; spark < 12; ++spark) {
@@ -38,6 +38,21 @@ TEST(SparkShape, BrightSpansHoldExactlyThePixelsAboveTheShift) {
                         end = x + 1;
                     }
                 const SparkShape::Run span = shape.brightSpan(y, shift);
+                // The row's groups: side by side, within the spark, as few as
+                // cover the span.
+                const std::uint16_t* starts = shape.brightGroupStarts(shift);
+                const int groups = starts[y + 1] - starts[y];
+                EXPECT_EQ(groups, begin < end ? (end - begin + 7) / 8 : 0)
+                    << spark << " " << shift << " " << y;
+                if (groups > 0) {
+                    const int first = shape.groupPixels()[starts[y]];
+                    EXPECT_EQ(first / SparkEdge, y);
+                    EXPECT_LE(first % SparkEdge, begin);
+                    EXPECT_GE(first % SparkEdge + groups * 8, end);
+                    EXPECT_LE(first % SparkEdge + groups * 8, SparkEdge);
+                    for (int group = 1; group < groups; ++group)
+                        EXPECT_EQ(shape.groupPixels()[starts[y] + group], first + group * 8);
+                }
                 if (begin < end) {
                     EXPECT_EQ(span.begin, begin) << spark << " " << shift << " " << y;
                     EXPECT_EQ(span.end, end) << spark << " " << shift << " " << y;

@@ -78,6 +78,30 @@ stampSpark(const SparkShape& shape, const SparkStamp& stamp, float* canvas, int 
         firstRow = std::max(firstRow, rowBegin - row);
         endRow = std::min(endRow, rowEnd - row);
     }
+    if (brightOnly && !stamp.rows.halfway && columnBegin == 0 && columnEnd == SparkEdge) {
+        // Within the frame's columns the bright spans' groups come listed, in
+        // one loop over the band's rows, rather than row by row: a loop whose
+        // only end is the stamp's, which the processor foresees where it
+        // cannot foresee each row's.
+        if (firstRow >= endRow)
+            return;
+        const std::uint16_t* starts = shape.brightGroupStarts(stamp.shift);
+        const std::uint16_t* pixels = shape.groupPixels();
+        const std::int32_t* values = shape.widenedRow(0);
+        const std::ptrdiff_t origin = static_cast<std::ptrdiff_t>(row) * frameSize + column;
+        for (int group = starts[firstRow]; group < starts[endRow]; ++group) {
+            const int pixel = pixels[group];
+            float* cells = canvas + origin +
+                           static_cast<std::ptrdiff_t>(pixel / SparkEdge) * frameSize +
+                           pixel % SparkEdge;
+            if constexpr (Weighted)
+                addWeightedShiftedSpan(cells, values + pixel, PixelGroup, stamp.shift, stamp.weight,
+                                       addRate, limit);
+            else
+                addShiftedSpan(cells, values + pixel, PixelGroup, stamp.shift, addRate, limit);
+        }
+        return;
+    }
     for (int dy = firstRow; dy < endRow; ++dy) {
         int canvasRow = row + dy;
         if (stamp.rows.halfway) {
@@ -89,21 +113,21 @@ stampSpark(const SparkShape& shape, const SparkStamp& stamp, float* canvas, int 
         float* line = canvas + static_cast<std::ptrdiff_t>(canvasRow) * frameSize;
         if (brightOnly) {
             const SparkShape::Run span = shape.brightSpan(dy, stamp.shift);
-            int begin = std::max<int>(span.begin, columnBegin);
-            int end = std::min<int>(span.end, columnEnd);
+            const int begin = std::max<int>(span.begin, columnBegin);
+            const int end = std::min<int>(span.end, columnEnd);
             if (begin >= end)
                 continue;
             // Widened to whole groups of pixels where the frame's columns allow:
             // the pixels added add exactly 0.
-            const int groups = (end - begin + PixelGroup - 1) / PixelGroup;
-            if (groups * PixelGroup <= columnEnd - columnBegin) {
-                end = std::min(begin + groups * PixelGroup, columnEnd);
-                begin = end - groups * PixelGroup;
+            GroupedSpan grouped{};
+            if (groupSpan(begin, end, columnBegin, columnEnd, grouped)) {
                 if constexpr (Weighted)
-                    addWeightedShiftedGroups(line + column + begin, shape.widenedRow(dy) + begin,
-                                             groups, stamp.shift, stamp.weight, addRate, limit);
+                    addWeightedShiftedGroups(line + column + grouped.begin,
+                                             shape.widenedRow(dy) + grouped.begin, grouped.groups,
+                                             stamp.shift, stamp.weight, addRate, limit);
                 else
-                    addShiftedGroups(line + column + begin, shape.widenedRow(dy) + begin, groups,
+                    addShiftedGroups(line + column + grouped.begin,
+                                     shape.widenedRow(dy) + grouped.begin, grouped.groups,
                                      stamp.shift, addRate, limit);
             } else {
                 if constexpr (Weighted)

@@ -32,7 +32,9 @@ namespace kirabellum {
 // - its intensities follow from one whole-number shift of the ramp indices
 //   (Age × Fade rounded), so a spark row is stamped in one branch-free loop
 //   that the compiler vectorises, and only over the pixels above the shift,
-//   the others adding exactly 0; halfway positions, halfway shifts and odd
+//   the others adding exactly 0; within the frame's columns those pixels come
+//   in groups of eight listed for each shift (SparkShape), stamped one after
+//   the other in a single loop; halfway positions, halfway shifts and odd
 //   AddRates take exact per-pixel paths over the runs of non-transparent pixels;
 // - particles move with quick trigonometry whose results are taken only where
 //   their error bounds show they are the reference's floats (ParticleMotion);

@@ -1,5 +1,7 @@
 #include "core/render/SparkShape.h"
 
+#include "core/render/StampKernels.h"
+
 #include <algorithm>
 
 namespace kirabellum {
@@ -43,6 +45,30 @@ void SparkShape::build(const std::array<std::uint8_t, SparkEdge * SparkEdge>& in
     if (opaquePixels_ == 0)
         firstRow_ = 0;
     buildBrightSpans();
+    buildBrightGroups();
+}
+
+void SparkShape::buildBrightGroups() {
+    constexpr int Lists = MaximumIndex + 2;
+    groupPixels_.clear();
+    groupStarts_.assign(static_cast<std::size_t>(Lists) * (SparkEdge + 1), 0);
+    // At most SparkEdge / PixelGroup groups a row: every index fits 16 bits.
+    for (int list = 0; list < Lists; ++list) {
+        std::uint16_t* starts =
+            groupStarts_.data() + static_cast<std::size_t>(list) * (SparkEdge + 1);
+        const int shift = list - 1;
+        for (int y = 0; y < SparkEdge; ++y) {
+            starts[y] = static_cast<std::uint16_t>(groupPixels_.size());
+            const Run span = brightSpan(y, shift);
+            GroupedSpan grouped{};
+            if (span.begin >= span.end || !groupSpan(span.begin, span.end, 0, SparkEdge, grouped))
+                continue;
+            for (int group = 0; group < grouped.groups; ++group)
+                groupPixels_.push_back(
+                    static_cast<std::uint16_t>(y * SparkEdge + grouped.begin + group * PixelGroup));
+        }
+        starts[SparkEdge] = static_cast<std::uint16_t>(groupPixels_.size());
+    }
 }
 
 void SparkShape::buildBrightSpans() {

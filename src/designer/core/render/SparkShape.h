@@ -2,8 +2,10 @@
 
 #include "core/document/DesignDocument.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace kirabellum {
 
@@ -61,6 +63,17 @@ public:
             return Run{0, 0};
         return brightRows_[static_cast<std::size_t>(shift)];
     }
+    // The bright spans for `shift` as whole groups of PixelGroup pixels, for a
+    // spark that lies within the frame's columns: each span widened as
+    // groupSpan does within its row (the pixels added add exactly 0 to a
+    // shifted particle's stamp). A group is given by its first spark pixel,
+    // row × SparkEdge + column, in row and column order: those of spark rows
+    // `begin` to `end` - 1 are groupPixels()[starts[begin]] to
+    // groupPixels()[starts[end] - 1], with starts = brightGroupStarts(shift).
+    const std::uint16_t* groupPixels() const { return groupPixels_.data(); }
+    const std::uint16_t* brightGroupStarts(int shift) const {
+        return groupStarts_.data() + static_cast<std::size_t>(groupList(shift)) * (SparkEdge + 1);
+    }
     const Run* runsBegin(int row) const {
         return runs_.data() + rowRuns_[static_cast<std::size_t>(row)];
     }
@@ -80,6 +93,10 @@ private:
     static constexpr int MaximumIndex = 255; // the highest ramp index a pixel can hold
 
     void buildBrightSpans();
+    void buildBrightGroups();
+    // The list of bright groups for `shift`: one for every shift below 0, one
+    // for each shift 0 to MaximumIndex - 1, and an empty one above.
+    static int groupList(int shift) { return shift < 0 ? 0 : std::min(shift, MaximumIndex) + 1; }
 
     std::array<std::uint8_t, SparkEdge * SparkEdge> indices_{};
     std::array<std::int32_t, SparkEdge * SparkEdge> widened_{};
@@ -93,6 +110,10 @@ private:
     std::array<Run, SparkEdge * MaximumIndex> brightSpans_{};
     std::array<Run, MaximumIndex> brightRows_{};
     std::array<std::uint16_t, MaximumIndex> brightPixels_{};
+    std::vector<std::uint16_t> groupPixels_; // the groups of every list, one list after the other
+    // For each list, where the groups of each spark row start in groupPixels_,
+    // and where the list ends.
+    std::vector<std::uint16_t> groupStarts_;
     int rowSpanPixels_ = 0; // the pixels of all row spans
     int opaquePixels_ = 0;
     int brightest_ = 0;

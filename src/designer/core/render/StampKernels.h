@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 namespace kirabellum {
@@ -40,6 +41,23 @@ inline void addShiftedSpan(float* __restrict cells, const std::int32_t* __restri
 // The same over `groups` whole groups of PixelGroup pixels, which the compiler
 // stamps without a remainder loop.
 constexpr int PixelGroup = 8;
+
+// Columns begin to end - 1 of a span widened to whole groups of PixelGroup
+// pixels within columns limitBegin to limitEnd - 1, towards the start where
+// they would run past the end. False when the groups do not fit.
+struct GroupedSpan {
+    int begin;
+    int groups;
+};
+inline bool groupSpan(int begin, int end, int limitBegin, int limitEnd, GroupedSpan& grouped) {
+    grouped.groups = (end - begin + PixelGroup - 1) / PixelGroup;
+    if (grouped.groups * PixelGroup > limitEnd - limitBegin)
+        return false;
+    grouped.begin =
+        std::min(begin + grouped.groups * PixelGroup, limitEnd) - grouped.groups * PixelGroup;
+    return true;
+}
+
 inline void addShiftedGroups(float* __restrict cells, const std::int32_t* __restrict values,
                              int groups, int shift, double addRate, double limit) {
     for (int group = 0; group < groups; ++group)
