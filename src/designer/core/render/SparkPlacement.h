@@ -27,17 +27,16 @@ inline AxisPlacement placeAxis(float position) {
     // sum with a spark offset is exact or so close to a whole number that its
     // rounding cannot change.
     const double offset = 0 + static_cast<double>(position) - SparkCentre;
-    double whole = static_cast<double>(static_cast<std::int64_t>(offset));
-    if (whole > offset)
-        whole -= 1.0;
+    // Rounded half to even without a branch on the fraction, which the
+    // processor could not foresee from one particle to the next.
+    const double truncated = static_cast<double>(static_cast<std::int64_t>(offset));
+    const double whole = truncated - (truncated > offset ? 1.0 : 0.0);
     const double fraction = offset - whole;
     const auto floorValue = static_cast<int>(whole);
     placement.placed = true;
     placement.halfway = fraction == 0.5;
-    if (fraction > 0.5 || (placement.halfway && floorValue % 2 != 0))
-        placement.origin = floorValue + 1;
-    else
-        placement.origin = floorValue;
+    placement.origin = floorValue + static_cast<int>(fraction > 0.5) +
+                       static_cast<int>(placement.halfway && (floorValue & 1) != 0);
     return placement;
 }
 
