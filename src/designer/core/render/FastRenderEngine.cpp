@@ -876,7 +876,8 @@ void FastRenderEngine::stampBand(int bandBegin, int bandEnd, Worker& worker) {
     }
 }
 
-// The spans' loops are vectorised, on four pixels per instruction with AVX2.
+// The spans' loops are vectorised, on four pixels per instruction with AVX2 and
+// eight with AVX-512.
 KIRABELLUM_WIDER_CLONES void FastRenderEngine::stampParticle(const StampPlan& plan, int position,
                                                              int rowBegin, int rowEnd, bool upward,
                                                              Worker& worker) {
