@@ -30,17 +30,28 @@ TEST(StampKernelsTest, AShiftedSpanAddsTheIndicesAboveTheShift) {
     EXPECT_EQ(cells, (std::vector<float>{4.5f, 1.0f, 1.0f, 255.0f}));
 }
 
+// Groups, stamped on vectors, against the loops over their pixels: transparent
+// and dark pixels, sums past the limit and inexact products among them.
 TEST(StampKernelsTest, WholeGroupsStampAsOneSpanOfTheirPixels) {
     std::vector<std::int32_t> values(2 * PixelGroup);
-    std::vector<float> grouped(values.size());
+    std::vector<float> before(values.size());
     for (std::size_t index = 0; index < values.size(); ++index) {
-        values[index] = static_cast<std::int32_t>(index * 37 % 256);
-        grouped[index] = static_cast<float>(index) * 9.25f;
+        values[index] = index == 3 ? -(1 << 30) : static_cast<std::int32_t>(index * 37 % 256);
+        before[index] = static_cast<float>(index) * 9.25f;
     }
-    std::vector<float> spanned = grouped;
-    addShiftedGroups(grouped.data(), values.data(), 2, 40, 0.75, Limit);
-    addShiftedSpan(spanned.data(), values.data(), 2 * PixelGroup, 40, 0.75, Limit);
-    EXPECT_EQ(grouped, spanned);
+    for (const double weight : {0.0, 0.7, 1.0}) {
+        std::vector<float> grouped = before;
+        std::vector<float> spanned = before;
+        if (weight == 0.0) {
+            addShiftedGroups(grouped.data(), values.data(), 2, 40, 0.75, Limit);
+            addShiftedSpan(spanned.data(), values.data(), 2 * PixelGroup, 40, 0.75, Limit);
+        } else {
+            addWeightedShiftedGroups(grouped.data(), values.data(), 2, 40, weight, 1.3, Limit);
+            addWeightedShiftedSpan(spanned.data(), values.data(), 2 * PixelGroup, 40, weight, 1.3,
+                                   Limit);
+        }
+        EXPECT_EQ(grouped, spanned) << weight;
+    }
 }
 
 // Halfway, two spark pixels land on one canvas pixel: the second adds to the

@@ -96,11 +96,8 @@ stampSpark(const SparkShape& shape, const SparkStamp& stamp, float* canvas, int 
             float* cells = canvas + origin +
                            static_cast<std::ptrdiff_t>(pixel / SparkEdge) * frameSize +
                            pixel % SparkEdge;
-            if constexpr (Weighted)
-                addWeightedShiftedSpan(cells, values + pixel, PixelGroup, stamp.shift, stamp.weight,
-                                       addRate, limit);
-            else
-                addShiftedSpan(cells, values + pixel, PixelGroup, stamp.shift, addRate, limit);
+            addShiftedGroup<Weighted>(cells, values + pixel, stamp.shift, stamp.weight, addRate,
+                                      limit);
         };
         if (upward)
             for (int group = starts[endRow] - 1; group >= starts[firstRow]; --group)
