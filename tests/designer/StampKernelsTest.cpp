@@ -43,10 +43,10 @@ TEST(StampKernelsTest, WholeGroupsStampAsOneSpanOfTheirPixels) {
         std::vector<float> grouped = before;
         std::vector<float> spanned = before;
         if (weight == 0.0) {
-            addShiftedGroups(grouped.data(), values.data(), 2, 40, 0.75, Limit);
+            addShiftedGroups<false>(grouped.data(), values.data(), 2, 40, 1.0, 0.75, Limit);
             addShiftedSpan(spanned.data(), values.data(), 2 * PixelGroup, 40, 0.75, Limit);
         } else {
-            addWeightedShiftedGroups(grouped.data(), values.data(), 2, 40, weight, 1.3, Limit);
+            addShiftedGroups<true>(grouped.data(), values.data(), 2, 40, weight, 1.3, Limit);
             addWeightedShiftedSpan(spanned.data(), values.data(), 2 * PixelGroup, 40, weight, 1.3,
                                    Limit);
         }

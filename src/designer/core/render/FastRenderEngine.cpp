@@ -126,14 +126,9 @@ stampSpark(const SparkShape& shape, const SparkStamp& stamp, float* canvas, int 
             // the pixels added add exactly 0.
             GroupedSpan grouped{};
             if (groupSpan(begin, end, columnBegin, columnEnd, grouped)) {
-                if constexpr (Weighted)
-                    addWeightedShiftedGroups(line + column + grouped.begin,
-                                             shape.widenedRow(dy) + grouped.begin, grouped.groups,
-                                             stamp.shift, stamp.weight, addRate, limit);
-                else
-                    addShiftedGroups(line + column + grouped.begin,
-                                     shape.widenedRow(dy) + grouped.begin, grouped.groups,
-                                     stamp.shift, addRate, limit);
+                addShiftedGroups<Weighted>(line + column + grouped.begin,
+                                           shape.widenedRow(dy) + grouped.begin, grouped.groups,
+                                           stamp.shift, stamp.weight, addRate, limit);
             } else {
                 if constexpr (Weighted)
                     addWeightedShiftedSpan(line + column + begin, shape.widenedRow(dy) + begin,

@@ -85,17 +85,12 @@ inline void addShiftedGroup(float* cells, const std::int32_t* values, int shift,
 }
 
 // `groups` whole groups side by side.
+template <bool Weighted>
 inline void addShiftedGroups(float* cells, const std::int32_t* values, int groups, int shift,
-                             double addRate, double limit) {
+                             double weight, double addRate, double limit) {
     for (int group = 0; group < groups; ++group)
-        addShiftedGroup<false>(cells + group * PixelGroup, values + group * PixelGroup, shift, 1.0,
-                               addRate, limit);
-}
-inline void addWeightedShiftedGroups(float* cells, const std::int32_t* values, int groups,
-                                     int shift, double weight, double addRate, double limit) {
-    for (int group = 0; group < groups; ++group)
-        addShiftedGroup<true>(cells + group * PixelGroup, values + group * PixelGroup, shift,
-                              weight, addRate, limit);
+        addShiftedGroup<Weighted>(cells + group * PixelGroup, values + group * PixelGroup, shift,
+                                  weight, addRate, limit);
 }
 
 // Columns begin to end - 1 of a span widened to whole groups of PixelGroup
