@@ -206,6 +206,8 @@ void FastRenderEngine::releaseWorkingMemory() {
     decltype(trailStamps_)().swap(trailStamps_);
     for (Worker& worker : workerState_)
         std::vector<int>().swap(worker.bandPlans);
+    takeRowsInto(false, 0, static_cast<int>(rowCopies_.size()));
+    std::vector<float>().swap(secondCanvas_);
 }
 
 common::Status FastRenderEngine::PrepareRender(const DesignDocument& design) {
@@ -245,6 +247,8 @@ common::Status FastRenderEngine::PrepareRender(const DesignDocument& design) {
     const auto frameSize = static_cast<std::size_t>(preparation_.frameSize());
     Canvas.assign(frameSize * frameSize * static_cast<std::size_t>(preparation_.canvasCount()),
                   0.0f);
+    secondCanvas_.assign(balancer_.bandCount() > 1 ? Canvas.size() : 0, 0.0f);
+    rowCopies_.assign(frameSize, InCanvas);
     canvasBlank_ = true;
     rowEstimate_.assign(frameSize, 0.0);
     for (Worker& worker : workerState_)
@@ -413,8 +417,10 @@ bool FastRenderEngine::advance(const DrawTarget* target) {
     // the fade keeps blank.
     const DesignDocument& design = preparation_.design();
     const bool keepsBlank = design.AfterimageOn == 0 || design.Afterimage > 0;
-    if (!(canvasBlank_ && keepsBlank))
-        fadeRows(0, preparation_.frameSize());
+    if (!(canvasBlank_ && keepsBlank)) {
+        takeRowsInto(false, 0, preparation_.frameSize());
+        fadeRows(Canvas.data(), 0, preparation_.frameSize());
+    }
     if (design.AfterimageOn == 0)
         canvasBlank_ = true;
     return false;
@@ -763,11 +769,11 @@ void FastRenderEngine::splitIntoBands() {
         worker.nextOwnBand.store(0, std::memory_order_relaxed);
 }
 
-void FastRenderEngine::fadeRows(int rowBegin, int rowEnd) {
+void FastRenderEngine::fadeRows(float* canvases, int rowBegin, int rowEnd) {
     const int frameSize = preparation_.frameSize();
     const std::ptrdiff_t area = static_cast<std::ptrdiff_t>(frameSize) * frameSize;
     for (int canvas = 0; canvas < preparation_.canvasCount(); ++canvas) {
-        float* const values = Canvas.data() + canvas * area;
+        float* const values = canvases + canvas * area;
         fadeCanvasRows(values + static_cast<std::ptrdiff_t>(rowBegin) * frameSize,
                        values + static_cast<std::ptrdiff_t>(rowEnd) * frameSize,
                        preparation_.canvasRampLength(canvas));
@@ -821,7 +827,9 @@ void FastRenderEngine::fadeAndStampBand(int band, Worker& worker, const DrawTarg
     if (bandBegin == bandEnd)
         return;
     const auto started = std::chrono::steady_clock::now();
-    stampBand(bandBegin, bandEnd, worker);
+    const bool secondCopy = band % 2 == 1;
+    takeRowsInto(secondCopy, bandBegin, bandEnd);
+    stampBand(bandBegin, bandEnd, secondCopy ? secondCanvas_.data() : Canvas.data(), worker);
     // The band's rows are final now, and still in this core's caches.
     if (target != nullptr)
         drawRows(*target, bandBegin, bandEnd);
@@ -829,8 +837,42 @@ void FastRenderEngine::fadeAndStampBand(int band, Worker& worker, const DrawTarg
         band, std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
 }
 
-void FastRenderEngine::stampBand(int bandBegin, int bandEnd, Worker& worker) {
-    fadeRows(bandBegin, bandEnd);
+void FastRenderEngine::takeRowsInto(bool secondCopy, int rowBegin, int rowEnd) {
+    // A row moves when the bands' boundaries move: a few rows a frame.
+    const RowCopies taken = secondCopy ? InSecondCopy : InCanvas;
+    for (int row = rowBegin; row < rowEnd; ++row) {
+        RowCopies& copies = rowCopies_[static_cast<std::size_t>(row)];
+        if (copies != taken && copies != InBoth)
+            copyRow(row, secondCopy ? Canvas.data() : secondCanvas_.data(),
+                    secondCopy ? secondCanvas_.data() : Canvas.data());
+        copies = taken;
+    }
+}
+
+void FastRenderEngine::bringRowsHome() const {
+    for (std::size_t row = 0; row < rowCopies_.size(); ++row)
+        if (rowCopies_[row] == InSecondCopy) {
+            copyRow(static_cast<int>(row), secondCanvas_.data(), Canvas.data());
+            rowCopies_[row] = InBoth;
+        }
+}
+
+void FastRenderEngine::copyRow(int row, const float* from, float* into) const {
+    const int frameSize = preparation_.frameSize();
+    const std::ptrdiff_t area = static_cast<std::ptrdiff_t>(frameSize) * frameSize;
+    for (int canvas = 0; canvas < preparation_.canvasCount(); ++canvas) {
+        const std::ptrdiff_t offset = canvas * area + static_cast<std::ptrdiff_t>(row) * frameSize;
+        std::copy(from + offset, from + offset + frameSize, into + offset);
+    }
+}
+
+const std::vector<float>& FastRenderEngine::canvas() const {
+    bringRowsHome();
+    return Canvas;
+}
+
+void FastRenderEngine::stampBand(int bandBegin, int bandEnd, float* canvases, Worker& worker) {
+    fadeRows(canvases, bandBegin, bandEnd);
     // Another worker stamps the rows below this band meanwhile: the sparks go
     // up, so that what this core fetches ahead of them is rows of its own, not
     // the lines the other core is writing (with both going down, two bands
@@ -841,7 +883,7 @@ void FastRenderEngine::stampBand(int bandBegin, int bandEnd, Worker& worker) {
         if (rows.begin < rows.end)
             stampParticle(plans_[static_cast<std::size_t>(position)], position,
                           std::max<int>(rows.begin, bandBegin), std::min<int>(rows.end, bandEnd),
-                          upward, worker);
+                          upward, canvases, worker);
     };
     // A single band takes every plan; otherwise the band first lists the plans
     // whose rows overlap it, in slot order.
@@ -872,10 +914,10 @@ void FastRenderEngine::stampBand(int bandBegin, int bandEnd, Worker& worker) {
 // eight with AVX-512.
 KIRABELLUM_WIDER_CLONES void FastRenderEngine::stampParticle(const StampPlan& plan, int position,
                                                              int rowBegin, int rowEnd, bool upward,
-                                                             Worker& worker) {
+                                                             float* canvases, Worker& worker) {
     const int frameSize = preparation_.frameSize();
     const SparkShape& shape = sparkShapes_[plan.layerIndex];
-    float* const canvas = Canvas.data() + canvasOffset_[plan.layerIndex];
+    float* const canvas = canvases + canvasOffset_[plan.layerIndex];
     const double limit = canvasLimit_[plan.layerIndex];
     const double addRate = preparation_.design().AddRate;
     if (!plan.ownOutside) {
@@ -954,7 +996,10 @@ void FastRenderEngine::drawRows(const DrawTarget& target, int rowBegin, int rowE
         auto* line =
             reinterpret_cast<QRgb*>(target.bits + (target.origin.y() + y) * target.bytesPerLine) +
             target.origin.x();
-        const float* values = Canvas.data() + static_cast<std::ptrdiff_t>(y) * frameSize;
+        const float* values =
+            (rowCopies_[static_cast<std::size_t>(y)] == InSecondCopy ? secondCanvas_.data()
+                                                                     : Canvas.data()) +
+            static_cast<std::ptrdiff_t>(y) * frameSize;
         for (int x = 0; x < frameSize; ++x) {
             // The canvas stays within 0 and 255: the whole part of a value of at
             // least 1 is its palette index.

@@ -46,7 +46,8 @@ namespace kirabellum {
 //   frame took before: WorkBalancer), and each band's particles, listed eight
 //   at a time where the processor allows (BandListing), are stamped by
 //   one worker in slot order, so every canvas pixel receives its additions in
-//   the order the straightforward engine makes them; the other workers read a
+//   the order the straightforward engine makes them; every other band goes
+//   into a second copy of the canvases (see Canvas); the other workers read a
 //   worker's plans while stamping, so it asks for their cache lines back ahead
 //   of writing the next frame's plans over them (WritePrefetch); a worker
 //   draws its bands' rows of the frame as soon as it has stamped them;
@@ -83,7 +84,7 @@ public:
 
     const RenderPreparation& preparation() const override { return preparation_; }
     const std::vector<Particle>& pool() const override { return ParticlePool; }
-    const std::vector<float>& canvas() const override { return Canvas; }
+    const std::vector<float>& canvas() const override;
     int liveParticles() const override { return liveCount_; }
     std::uint64_t stampedSparkPixels() const override { return stampedSparkPixels_; }
 
@@ -161,7 +162,16 @@ private:
     void planPart(PlanPart& part, Worker& worker);
     void fadeAndStamp(int worker, const DrawTarget* target);
     void fadeAndStampBand(int band, Worker& worker, const DrawTarget* target);
-    void stampBand(int bandBegin, int bandEnd, Worker& worker);
+    // Fades and stamps rows bandBegin to bandEnd - 1 of `canvases` (Canvas or
+    // its second copy).
+    void stampBand(int bandBegin, int bandEnd, float* canvases, Worker& worker);
+    // Makes rows rowBegin to rowEnd - 1 current in the second copy of the
+    // canvases, or in Canvas, copying those that are current in the other.
+    void takeRowsInto(bool secondCopy, int rowBegin, int rowEnd);
+    // Copies the rows current in the second copy back into Canvas.
+    void bringRowsHome() const;
+    // Copies canvas row `row` of every canvas from one copy into the other.
+    void copyRow(int row, const float* from, float* into) const;
     // Returns the stamping work in each of the plan's rows.
     int planParticle(const Particle& particle, StampPlan& plan, RowRange& rows, bool& dies) const;
     // The spark rows of a trailed plan's trail stamps that can add anything.
@@ -177,13 +187,13 @@ private:
     const double* trailContributionsFor(const StampPlan& plan, int step, Worker& worker) const;
     void prepareLayerCanvases();
     void prepareTrails();
-    // Fades rows rowBegin to rowEnd - 1 of every canvas.
-    void fadeRows(int rowBegin, int rowEnd);
+    // Fades rows rowBegin to rowEnd - 1 of every canvas in `canvases`.
+    void fadeRows(float* canvases, int rowBegin, int rowEnd);
     void fadeCanvasRows(float* first, float* last, int rampLength) const;
     // Stamps the plan's rows rowBegin to rowEnd - 1, each stamp from its last
     // row up when `upward` (see stampSpark).
     void stampParticle(const StampPlan& plan, int position, int rowBegin, int rowEnd, bool upward,
-                       Worker& worker);
+                       float* canvases, Worker& worker);
     // Draws canvas rows rowBegin to rowEnd - 1 (see drawFrame).
     void drawRows(const DrawTarget& target, int rowBegin, int rowEnd) const;
     void gatherSurvivors();
@@ -196,7 +206,17 @@ private:
     std::vector<Worker> workerState_;
     RenderPreparation preparation_;
     std::vector<Particle> ParticlePool;
-    std::vector<float> Canvas;
+    // The canvases, one after the other. With several bands, those of odd
+    // index are stamped into a second copy of them, so that two bands stamped
+    // at once never write neighbouring rows of one array (in one, each took
+    // 3 to 5% longer than alone: the processors fetch ahead across the cut).
+    // Each row is current in one copy or in both; asking for the canvas brings
+    // the rows of the second copy home.
+    mutable std::vector<float> Canvas;
+    std::vector<float> secondCanvas_;
+    // Where each row's values are current.
+    enum RowCopies : std::uint8_t { InCanvas, InSecondCopy, InBoth };
+    mutable std::vector<RowCopies> rowCopies_;
     // The spark index maps of the used layers, for stamping row by row.
     std::array<SparkShape, LayerTotal> sparkShapes_{};
     // Intensity × AddRate for the intensities -256 to 511, at index intensity + 256.
