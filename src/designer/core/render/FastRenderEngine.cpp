@@ -37,15 +37,13 @@ struct SparkStamp {
 };
 
 // Adds the stamp's spark rows that land on canvas rows rowBegin to rowEnd - 1
-// to `canvas`, in the spark's row and column order, or, `upward`, from its
-// last row up where that gives every pixel the same sum (no two spark pixels
-// land on one canvas pixel). Weighted stamps (trail stamps) add (intensity ×
+// to `canvas`, in the spark's row and column order. Weighted stamps (trail stamps) add (intensity ×
 // weight) × addRate where the others add intensity × addRate. Inlined into the
 // callers, whose loops are vectorised.
 template <bool Weighted>
 __attribute__((always_inline)) inline void
 stampSpark(const SparkShape& shape, const SparkStamp& stamp, float* canvas, int frameSize,
-           double addRate, double limit, int rowBegin, int rowEnd, bool upward, int* columnMap) {
+           double addRate, double limit, int rowBegin, int rowEnd, int* columnMap) {
     const int column = stamp.columns.origin;
     const int row = stamp.rows.origin;
     // Spark columns columnBegin to columnEnd - 1 land inside the frame.
@@ -91,20 +89,14 @@ stampSpark(const SparkShape& shape, const SparkStamp& stamp, float* canvas, int 
         const std::uint16_t* pixels = shape.groupPixels();
         const std::int32_t* values = shape.widenedRow(0);
         const std::ptrdiff_t origin = static_cast<std::ptrdiff_t>(row) * frameSize + column;
-        const auto addGroup = [&](int group) {
+        for (int group = starts[firstRow]; group < starts[endRow]; ++group) {
             const int pixel = pixels[group];
             float* cells = canvas + origin +
                            static_cast<std::ptrdiff_t>(pixel / SparkEdge) * frameSize +
                            pixel % SparkEdge;
             addShiftedGroup<Weighted>(cells, values + pixel, stamp.shift, stamp.weight, addRate,
                                       limit);
-        };
-        if (upward)
-            for (int group = starts[endRow] - 1; group >= starts[firstRow]; --group)
-                addGroup(group);
-        else
-            for (int group = starts[firstRow]; group < starts[endRow]; ++group)
-                addGroup(group);
+        }
         return;
     }
     for (int dy = firstRow; dy < endRow; ++dy) {
@@ -873,17 +865,12 @@ const std::vector<float>& FastRenderEngine::canvas() const {
 
 void FastRenderEngine::stampBand(int bandBegin, int bandEnd, float* canvases, Worker& worker) {
     fadeRows(canvases, bandBegin, bandEnd);
-    // Another worker stamps the rows below this band meanwhile: the sparks go
-    // up, so that what this core fetches ahead of them is rows of its own, not
-    // the lines the other core is writing (with both going down, two bands
-    // stamped at once took 8% longer than one after the other).
-    const bool upward = bandEnd < preparation_.frameSize();
     const auto stamp = [&](int position) {
         const RowRange rows = planRows_[static_cast<std::size_t>(position)];
         if (rows.begin < rows.end)
             stampParticle(plans_[static_cast<std::size_t>(position)], position,
                           std::max<int>(rows.begin, bandBegin), std::min<int>(rows.end, bandEnd),
-                          upward, canvases, worker);
+                          canvases, worker);
     };
     // A single band takes every plan; otherwise the band first lists the plans
     // whose rows overlap it, in slot order.
@@ -913,7 +900,7 @@ void FastRenderEngine::stampBand(int bandBegin, int bandEnd, float* canvases, Wo
 // The spans' loops are vectorised, on four pixels per instruction with AVX2 and
 // eight with AVX-512.
 KIRABELLUM_WIDER_CLONES void FastRenderEngine::stampParticle(const StampPlan& plan, int position,
-                                                             int rowBegin, int rowEnd, bool upward,
+                                                             int rowBegin, int rowEnd,
                                                              float* canvases, Worker& worker) {
     const int frameSize = preparation_.frameSize();
     const SparkShape& shape = sparkShapes_[plan.layerIndex];
@@ -929,7 +916,7 @@ KIRABELLUM_WIDER_CLONES void FastRenderEngine::stampParticle(const StampPlan& pl
                              plan.shift,
                              1.0,
                              plan.brightOnly ? nullptr : contributionsFor(plan, worker)};
-        stampSpark<false>(shape, own, canvas, frameSize, addRate, limit, rowBegin, rowEnd, upward,
+        stampSpark<false>(shape, own, canvas, frameSize, addRate, limit, rowBegin, rowEnd,
                           worker.columns.data());
     }
     if (!plan.trailed)
@@ -961,7 +948,7 @@ KIRABELLUM_WIDER_CLONES void FastRenderEngine::stampParticle(const StampPlan& pl
         trail.weight = trailWeights_[plan.layerIndex][static_cast<std::size_t>(step - 1)];
         trail.contributions =
             trail.brightOnly ? nullptr : trailContributionsFor(plan, step, worker);
-        stampSpark<true>(shape, trail, canvas, frameSize, addRate, limit, rowBegin, rowEnd, upward,
+        stampSpark<true>(shape, trail, canvas, frameSize, addRate, limit, rowBegin, rowEnd,
                          worker.columns.data());
     }
 }

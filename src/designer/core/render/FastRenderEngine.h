@@ -190,9 +190,8 @@ private:
     // Fades rows rowBegin to rowEnd - 1 of every canvas in `canvases`.
     void fadeRows(float* canvases, int rowBegin, int rowEnd);
     void fadeCanvasRows(float* first, float* last, int rampLength) const;
-    // Stamps the plan's rows rowBegin to rowEnd - 1, each stamp from its last
-    // row up when `upward` (see stampSpark).
-    void stampParticle(const StampPlan& plan, int position, int rowBegin, int rowEnd, bool upward,
+    // Stamps the plan's rows rowBegin to rowEnd - 1.
+    void stampParticle(const StampPlan& plan, int position, int rowBegin, int rowEnd,
                        float* canvases, Worker& worker);
     // Draws canvas rows rowBegin to rowEnd - 1 (see drawFrame).
     void drawRows(const DrawTarget& target, int rowBegin, int rowEnd) const;
