@@ -37,9 +37,9 @@ struct SparkStamp {
 };
 
 // Adds the stamp's spark rows that land on canvas rows rowBegin to rowEnd - 1
-// to `canvas`, in the spark's row and column order. Weighted stamps (trail stamps) add (intensity ×
-// weight) × addRate where the others add intensity × addRate. Inlined into the
-// callers, whose loops are vectorised.
+// to `canvas`, in the spark's row and column order. Weighted stamps (trail
+// stamps) add (intensity × weight) × addRate where the others add intensity ×
+// addRate. Inlined into the callers, whose loops are vectorised.
 template <bool Weighted>
 __attribute__((always_inline)) inline void
 stampSpark(const SparkShape& shape, const SparkStamp& stamp, float* canvas, int frameSize,
