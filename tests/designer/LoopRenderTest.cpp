@@ -85,7 +85,8 @@ TEST(LoopRenderTest, BothEnginesRecordTheSameLoop) {
 
 // Child bursts belong to the state that repeats: a period with children of
 // children, split parents, trails and a layer's own ramp settles, its last frame
-// flows into its first, and both engines record it alike.
+// flows into its first, and both engines record it alike. The grandchildren of
+// one frame are enough for both workers to share their spawning.
 TEST(LoopRenderTest, ChildBurstsRepeatWithThePeriod) {
     DesignDocument design = emptyDesign(32, 64);
     design.FrameCount = 6;
@@ -104,6 +105,7 @@ TEST(LoopRenderTest, ChildBurstsRepeatWithThePeriod) {
     design.layer(2).Trigger = LayerTrigger{1, TriggerMoment::Age, 2, true, 40};
     design.layer(2).Trail = LayerTrail{3, 60};
     design.layer(3).Trigger = LayerTrigger{2, TriggerMoment::Death, 1, false, 100};
+    design.layer(3).LayerCount = 80;
     design.layer(3).Ramp.assign(design.ColorRamp.begin(), design.ColorRamp.begin() + 64);
     std::reverse(design.layer(3).Ramp.begin() + 1, design.layer(3).Ramp.end());
     const LoopRender fast = renderLoop(design, 17, EngineKind::Fast, 2);

@@ -173,10 +173,8 @@ FastRenderEngine::FastRenderEngine(RandomSource& random,
 void FastRenderEngine::allocateWorkingMemory() {
     const auto size = static_cast<std::size_t>(PoolSize);
     ParticlePool.resize(size);
-    for (std::vector<int>* slots :
-         {&live_, &spareLive_, &spawned_, &spawnedBurst_, &spawnedInBurst_})
-        slots->resize(size);
-    spawnedLayer_.resize(size);
+    live_.resize(size);
+    spareLive_.resize(size);
     plans_.resize(size);
     planRows_.resize(size);
     trailStarts_.resize(size);
@@ -188,10 +186,8 @@ void FastRenderEngine::allocateWorkingMemory() {
 void FastRenderEngine::releaseWorkingMemory() {
     // Swapped with empty ones: clearing would keep the memory.
     std::vector<Particle>().swap(ParticlePool);
-    for (std::vector<int>* slots :
-         {&live_, &spareLive_, &spawned_, &spawnedBurst_, &spawnedInBurst_})
+    for (std::vector<int>* slots : {&live_, &spareLive_, &burstStarts_})
         std::vector<int>().swap(*slots);
-    std::vector<std::uint8_t>().swap(spawnedLayer_);
     decltype(plans_)().swap(plans_);
     decltype(planRows_)().swap(planRows_);
     decltype(trailStarts_)().swap(trailStarts_);
@@ -302,72 +298,97 @@ void FastRenderEngine::addTriggeredBursts(const TriggeredBurst* bursts, int coun
 
 void FastRenderEngine::spawnBursts(const int* layers, const TriggeredBurst* bursts, int count,
                                    bool seeded) {
-    // The free slots are the ones missing from the sorted live list; the
-    // bursts take them in turn, lowest first, in one pass.
-    int spawned = 0;
-    int next = 0; // position in live_ of the first live slot not below `slot`
-    int slot = 0;
+    // The bursts take the free slots in turn, lowest first.
+    burstStarts_.resize(static_cast<std::size_t>(count) + 1);
+    std::int64_t wanted = 0;
     for (int index = 0; index < count; ++index) {
+        burstStarts_[static_cast<std::size_t>(index)] = static_cast<int>(wanted);
         const int layer = bursts != nullptr ? bursts[index].layer : layers[index];
-        const int burst = preparation_.layer(layer).LayerCount;
-        for (int inBurst = 0; inBurst < burst && slot < PoolSize; ++slot) {
-            if (next < liveCount_ && live_[static_cast<std::size_t>(next)] == slot) {
-                ++next;
-                continue;
-            }
-            spawned_[static_cast<std::size_t>(spawned)] = slot;
-            spawnedLayer_[static_cast<std::size_t>(spawned)] = static_cast<std::uint8_t>(layer);
-            spawnedBurst_[static_cast<std::size_t>(spawned)] = index;
-            spawnedInBurst_[static_cast<std::size_t>(spawned)] = inBurst;
-            ++spawned;
-            ++inBurst;
-        }
+        wanted = std::min<std::int64_t>(
+            wanted + std::max<int>(0, preparation_.layer(layer).LayerCount), PoolSize);
     }
-    if (spawned == 0)
+    burstStarts_[static_cast<std::size_t>(count)] = static_cast<int>(wanted);
+    const int total = static_cast<int>(std::min<std::int64_t>(wanted, PoolSize - liveCount_));
+    if (total <= 0)
         return;
-    spawnInto(spawned, bursts, seeded);
-    const auto merged = std::merge(live_.begin(), live_.begin() + liveCount_, spawned_.begin(),
-                                   spawned_.begin() + spawned, spareLive_.begin());
-    liveCount_ = static_cast<int>(merged - spareLive_.begin());
+    // Every slot up to the last one spawned into is live then, and the live
+    // slots above it follow: the new live list needs no merging.
+    const FreeSlot last = freeSlot(total - 1);
+    auto listLive = [this, last] {
+        std::iota(spareLive_.begin(), spareLive_.begin() + last.slot + 1, 0);
+        std::copy(live_.begin() + last.liveBelow, live_.begin() + liveCount_,
+                  spareLive_.begin() + last.slot + 1);
+    };
+    // Each particle takes SpawnDraws draws, so a run of them starts where the
+    // draws of the particles before it end (or, for seeded bursts, each
+    // particle where those of its burst before it end), and the workers take
+    // runs as they come, the first from the front, the others from the back:
+    // one that starts late takes fewer, and the first worker's particles lie
+    // mostly among those it plans next. A small burst is not worth handing out.
+    constexpr int ParallelSpawnMinimum = 256;
+    constexpr int SpawnRun = 256;
+    const std::uint64_t start = random_->state();
+    TwoEndedRun runs;
+    runs.reset((total + SpawnRun - 1) / SpawnRun);
+    auto spawn = [&](int worker) {
+        if (worker == 0)
+            listLive();
+        for (int run = worker == 0 ? runs.takeFront() : runs.takeBack(); run >= 0;
+             run = worker == 0 ? runs.takeFront() : runs.takeBack())
+            spawnRange(run * SpawnRun, std::min(run * SpawnRun + SpawnRun, total), layers, bursts,
+                       seeded, start);
+    };
+    if (total >= ParallelSpawnMinimum && workers_.workerCount() > 1)
+        workers_.run(spawn);
+    else
+        spawn(0);
     live_.swap(spareLive_);
+    liveCount_ += total;
+    if (!seeded)
+        random_->skip(static_cast<std::uint64_t>(SpawnDraws) * static_cast<std::uint64_t>(total));
 }
 
-void FastRenderEngine::spawnInto(int count, const TriggeredBurst* bursts, bool seeded) {
-    // Each particle takes SpawnDraws draws, so that a worker's share of the
-    // bursts starts where the draws of the particles before it end (or, for
-    // seeded bursts, each particle where those of its burst before it end). A
-    // small burst is not worth handing out.
-    constexpr int ParallelSpawnMinimum = 256;
-    const int workerCount = count >= ParallelSpawnMinimum ? workers_.workerCount() : 1;
-    const std::uint64_t start = random_->state();
-    auto spawn = [&](int worker) {
-        const int begin = static_cast<int>(static_cast<std::int64_t>(count) * worker / workerCount);
-        const int end =
-            static_cast<int>(static_cast<std::int64_t>(count) * (worker + 1) / workerCount);
-        RandomSource random(start);
-        random.skip(static_cast<std::uint64_t>(SpawnDraws) * static_cast<std::uint64_t>(begin));
-        for (int index = begin; index < end; ++index) {
-            const int slot = spawned_[static_cast<std::size_t>(index)];
-            const int layer = spawnedLayer_[static_cast<std::size_t>(index)];
-            const TriggeredBurst* parent =
-                bursts != nullptr ? &bursts[spawnedBurst_[static_cast<std::size_t>(index)]]
-                                  : nullptr;
-            if (seeded) {
-                random.restart(parent->seed);
-                random.skip(
-                    static_cast<std::uint64_t>(SpawnDraws) *
-                    static_cast<std::uint64_t>(spawnedInBurst_[static_cast<std::size_t>(index)]));
-            }
-            spawnParticle(ParticlePool[static_cast<std::size_t>(slot)], slot, layer,
-                          preparation_.layer(layer), preparation_.Scale(), random, parent);
+FastRenderEngine::FreeSlot FastRenderEngine::freeSlot(int index) const {
+    // Below live slot live_[p] lie live_[p] - p free ones: the slot sought lies
+    // below the first live slot with more than `index` free ones under it.
+    int low = 0;
+    int high = liveCount_;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (live_[static_cast<std::size_t>(middle)] - middle > index)
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return {index + low, low};
+}
+
+void FastRenderEngine::spawnRange(int begin, int end, const int* layers,
+                                  const TriggeredBurst* bursts, bool seeded, std::uint64_t start) {
+    const FreeSlot first = freeSlot(begin);
+    int slot = first.slot;
+    int next = first.liveBelow; // position in live_ of the first live slot not below `slot`
+    int burst = static_cast<int>(std::upper_bound(burstStarts_.begin(), burstStarts_.end(), begin) -
+                                 burstStarts_.begin()) -
+                1;
+    RandomSource random(start);
+    random.skip(static_cast<std::uint64_t>(SpawnDraws) * static_cast<std::uint64_t>(begin));
+    for (int index = begin; index < end; ++index, ++slot) {
+        for (; next < liveCount_ && live_[static_cast<std::size_t>(next)] == slot; ++next)
+            ++slot;
+        while (burstStarts_[static_cast<std::size_t>(burst) + 1] <= index)
+            ++burst;
+        const int layer = bursts != nullptr ? bursts[burst].layer : layers[burst];
+        const TriggeredBurst* parent = bursts != nullptr ? &bursts[burst] : nullptr;
+        if (seeded) {
+            random.restart(parent->seed);
+            random.skip(
+                static_cast<std::uint64_t>(SpawnDraws) *
+                static_cast<std::uint64_t>(index - burstStarts_[static_cast<std::size_t>(burst)]));
         }
-    };
-    if (workerCount == 1)
-        spawn(0);
-    else
-        workers_.run(spawn);
-    if (!seeded)
-        random_->skip(static_cast<std::uint64_t>(SpawnDraws) * static_cast<std::uint64_t>(count));
+        spawnParticle(ParticlePool[static_cast<std::size_t>(slot)], slot, layer,
+                      preparation_.layer(layer), preparation_.Scale(), random, parent);
+    }
 }
 
 void FastRenderEngine::advanceFrame() {

@@ -62,7 +62,9 @@ namespace kirabellum {
 // indices is SparkPlacement's arithmetic; the loops that add a row of it to the
 // canvas are the StampKernels.
 // Spawning gives each particle the same draws from the generator; the workers
-// share a large burst.
+// share a large burst, run by run, and as the bursts take the lowest free
+// slots, the new live list is every slot up to the last one taken followed by
+// the live ones above it.
 class FastRenderEngine : public ParticleEngine {
 public:
     // `threadCount` below 1 takes the number of cores. The pool, the live lists
@@ -152,7 +154,16 @@ private:
 
     // Spawns the bursts of `layers`, or the triggered `bursts` when given.
     void spawnBursts(const int* layers, const TriggeredBurst* bursts, int count, bool seeded);
-    void spawnInto(int count, const TriggeredBurst* bursts, bool seeded);
+    // Spawns the particles `begin` to `end` - 1 of those bursts, whose draws
+    // start from `start` unless they are seeded.
+    void spawnRange(int begin, int end, const int* layers, const TriggeredBurst* bursts,
+                    bool seeded, std::uint64_t start);
+    // The free slot `index` (counting from 0, lowest first) and how many live
+    // slots lie below it.
+    struct FreeSlot {
+        int slot, liveBelow;
+    };
+    FreeSlot freeSlot(int index) const;
     // Frame steps 1 and 2, and step 3 into `target` when given: true when it
     // was drawn.
     bool advance(const DrawTarget* target);
@@ -232,11 +243,10 @@ private:
     std::vector<int> live_;
     std::vector<int> spareLive_;
     int liveCount_ = 0;
-    std::vector<int> spawned_;               // the slots being spawned into
-    std::vector<std::uint8_t> spawnedLayer_; // and their layers
-    std::vector<int> spawnedBurst_;          // and, when triggered, their bursts
-    std::vector<int> spawnedInBurst_;        // and their places in them
-    std::vector<StampPlan> plans_;           // one per live slot of the frame being stamped
+    // While spawning: burst b's particles are the bursts' particles
+    // burstStarts_[b] to burstStarts_[b + 1] - 1, as far as the free slots go.
+    std::vector<int> burstStarts_;
+    std::vector<StampPlan> plans_; // one per live slot of the frame being stamped
     // The plans' canvas rows, apart from the rest so that a band finds its plans
     // reading 8 bytes of each.
     std::vector<RowRange> planRows_;
