@@ -9,7 +9,7 @@ namespace kirabellum {
 // on its left takes chunks from its front, the one on its right from its back,
 // until they meet. Whichever is through with its own work first takes the more
 // of it, and each stays on its own side of the run, next to its own work.
-// Taking is safe from both workers at once; reset() is not.
+// Taking is safe from any number of workers at once; reset() is not.
 class TwoEndedRun {
 public:
     void reset(int chunkCount);
