@@ -1,5 +1,7 @@
 #include "common/WorkerPool.h"
 
+#include "common/SpinWait.h"
+
 #include <algorithm>
 #include <chrono>
 
@@ -13,12 +15,6 @@ namespace {
 
 // How long a waiting thread spins before it sleeps.
 constexpr std::chrono::microseconds SpinTime{1000};
-
-void pause() {
-#if defined(__x86_64__) || defined(__i386__)
-    _mm_pause();
-#endif
-}
 
 #if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
 __attribute__((target("avx"))) void clearUpperHalvesWithAvx() {
@@ -35,12 +31,12 @@ void clearUpperHalves() {}
 #endif
 
 // Spins until `done()` holds or SpinTime has passed; says whether it holds.
-template <typename Condition> bool spinUntil(Condition done) {
+template <typename Condition> bool spinAtMost(Condition done) {
     const auto deadline = std::chrono::steady_clock::now() + SpinTime;
     for (int spin = 1;; ++spin) {
         if (done())
             return true;
-        pause();
+        spinPause();
         if (spin % 256 == 0) {
             if (std::chrono::steady_clock::now() > deadline)
                 return false;
@@ -111,7 +107,7 @@ void WorkerPool::endTurn() {
 
 void WorkerPool::waitUntilFinished() {
     const auto finished = [this] { return unfinished_.load(std::memory_order_acquire) == 0; };
-    if (spinUntil(finished))
+    if (spinAtMost(finished))
         return;
     std::unique_lock<std::mutex> lock(mutex_);
     taskDone_.wait(lock, finished);
@@ -122,7 +118,7 @@ bool WorkerPool::waitForTask(std::uint64_t seen) {
         return stopping_.load(std::memory_order_acquire) ||
                generation_.load(std::memory_order_acquire) != seen;
     };
-    if (!spinUntil(ready)) {
+    if (!spinAtMost(ready)) {
         std::unique_lock<std::mutex> lock(mutex_);
         ++sleepers_;
         taskReady_.wait(lock, ready);
