@@ -166,7 +166,8 @@ FastRenderEngine::FastRenderEngine(RandomSource& random,
                 workers_.workerCount() == 1 ? 1 : BandsPerWorker * workers_.workerCount()),
       ownPart_(static_cast<std::size_t>(workers_.workerCount())),
       zoneFirstPart_(static_cast<std::size_t>(workers_.workerCount())),
-      zones_(static_cast<std::size_t>(workers_.workerCount() - 1)) {
+      zones_(static_cast<std::size_t>(workers_.workerCount() - 1)),
+      bandWork_(static_cast<std::size_t>(balancer_.bandCount())) {
     allocateWorkingMemory();
 }
 
@@ -179,8 +180,8 @@ void FastRenderEngine::allocateWorkingMemory() {
     planRows_.resize(size);
     trailStarts_.resize(size);
     if (balancer_.bandCount() > 1)
-        for (Worker& worker : workerState_)
-            worker.bandPlans.resize(size);
+        for (BandWork& work : bandWork_)
+            work.listed.resize(size);
 }
 
 void FastRenderEngine::releaseWorkingMemory() {
@@ -192,8 +193,8 @@ void FastRenderEngine::releaseWorkingMemory() {
     decltype(planRows_)().swap(planRows_);
     decltype(trailStarts_)().swap(trailStarts_);
     decltype(trailStamps_)().swap(trailStamps_);
-    for (Worker& worker : workerState_)
-        std::vector<int>().swap(worker.bandPlans);
+    for (BandWork& work : bandWork_)
+        std::vector<int>().swap(work.listed);
     takeRowsInto(false, 0, static_cast<int>(rowCopies_.size()));
     std::vector<float>().swap(secondCanvas_);
 }
@@ -421,6 +422,7 @@ bool FastRenderEngine::advance(const DrawTarget* target) {
             fadeAndStamp(worker, target);
             if (!survivorsGathered_.exchange(true, std::memory_order_relaxed))
                 gatherSurvivors();
+            takeOverBands(worker, target);
         };
         workers_.run(frame);
         canvasBlank_ = false;
@@ -780,6 +782,8 @@ void FastRenderEngine::splitIntoBands() {
     balancer_.splitIntoBands(rowEstimate_);
     for (Worker& worker : workerState_)
         worker.nextOwnBand.store(0, std::memory_order_relaxed);
+    for (BandWork& work : bandWork_)
+        work.handover.reset();
 }
 
 void FastRenderEngine::fadeRows(float* canvases, int rowBegin, int rowEnd) {
@@ -842,12 +846,49 @@ void FastRenderEngine::fadeAndStampBand(int band, Worker& worker, const DrawTarg
     const auto started = std::chrono::steady_clock::now();
     const bool secondCopy = band % 2 == 1;
     takeRowsInto(secondCopy, bandBegin, bandEnd);
-    stampBand(bandBegin, bandEnd, secondCopy ? secondCanvas_.data() : Canvas.data(), worker);
+    const RowRange stamped = stampBand(band, bandBegin, bandEnd,
+                                       secondCopy ? secondCanvas_.data() : Canvas.data(), worker);
     // The band's rows are final now, and still in this core's caches.
     if (target != nullptr)
-        drawRows(*target, bandBegin, bandEnd);
-    balancer_.recordBand(
-        band, std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+        drawRows(*target, stamped.begin, stamped.end);
+    // A band taken over in part says nothing of what its rows cost.
+    if (stamped.begin == bandBegin && stamped.end == bandEnd)
+        balancer_.recordBand(
+            band,
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+}
+
+void FastRenderEngine::takeOverBands(int workerIndex, const DrawTarget* target) {
+    const int bandsPerOwner = balancer_.bandCount() / workers_.workerCount();
+    const int ownBand = workerIndex * bandsPerOwner;
+    Worker& worker = workerState_[static_cast<std::size_t>(workerIndex)];
+    for (int band = 0; band < balancer_.bandCount(); ++band) {
+        const int bandBegin = balancer_.bandBegin(band);
+        const int bandEnd = balancer_.bandBegin(band + 1);
+        if (bandEnd - bandBegin < 2)
+            continue;
+        // The rows on this worker's side, half the band's estimated work.
+        const double half =
+            std::accumulate(rowEstimate_.begin() + bandBegin, rowEstimate_.begin() + bandEnd, 0.0) /
+            2;
+        int split = bandBegin + 1;
+        for (double running = rowEstimate_[static_cast<std::size_t>(bandBegin)];
+             split < bandEnd - 1 && running < half; ++split)
+            running += rowEstimate_[static_cast<std::size_t>(split)];
+        const bool takesRowsBefore = ownBand < band;
+        BandWork& work = bandWork_[static_cast<std::size_t>(band)];
+        const int first = work.handover.takeOver(split, takesRowsBefore, HandoverShare);
+        if (first < 0)
+            continue;
+        const int rowBegin = takesRowsBefore ? bandBegin : split;
+        const int rowEnd = takesRowsBefore ? split : bandEnd;
+        work.handover.awaitHolder(first);
+        const int chunkCount = (work.count + HandoverChunk - 1) / HandoverChunk;
+        for (int chunk = first; chunk < chunkCount; ++chunk)
+            stampChunk(work, chunk, rowBegin, rowEnd, worker);
+        if (target != nullptr)
+            drawRows(*target, rowBegin, rowEnd);
+    }
 }
 
 void FastRenderEngine::takeRowsInto(bool secondCopy, int rowBegin, int rowEnd) {
@@ -884,38 +925,67 @@ const std::vector<float>& FastRenderEngine::canvas() const {
     return Canvas;
 }
 
-void FastRenderEngine::stampBand(int bandBegin, int bandEnd, float* canvases, Worker& worker) {
+RowRange FastRenderEngine::stampBand(int band, int bandBegin, int bandEnd, float* canvases,
+                                     Worker& worker) {
     fadeRows(canvases, bandBegin, bandEnd);
-    const auto stamp = [&](int position) {
-        const RowRange rows = planRows_[static_cast<std::size_t>(position)];
-        if (rows.begin < rows.end)
-            stampParticle(plans_[static_cast<std::size_t>(position)], position,
-                          std::max<int>(rows.begin, bandBegin), std::min<int>(rows.end, bandEnd),
-                          canvases, worker);
-    };
+    const RowRange whole{static_cast<std::uint16_t>(bandBegin),
+                         static_cast<std::uint16_t>(bandEnd)};
     // A single band takes every plan; otherwise the band first lists the plans
     // whose rows overlap it, in slot order.
     if (balancer_.bandCount() == 1) {
         for (int position = 0; position < planCount_; ++position)
-            stamp(position);
-        return;
+            stampListed(position, bandBegin, bandEnd, canvases, worker);
+        return whole;
     }
-    int* listed = worker.bandPlans.data();
-    const int count = listOverlapping(planRows_.data(), planCount_, bandBegin, bandEnd, listed);
+    BandWork& work = bandWork_[static_cast<std::size_t>(band)];
+    work.count =
+        listOverlapping(planRows_.data(), planCount_, bandBegin, bandEnd, work.listed.data());
+    work.canvases = canvases;
+    const int chunkCount = (work.count + HandoverChunk - 1) / HandoverChunk;
+    work.handover.start(chunkCount);
+    for (int chunk = work.handover.claim(); chunk >= 0; chunk = work.handover.claim()) {
+        stampChunk(work, chunk, bandBegin, bandEnd, worker);
+        work.handover.finished(chunk);
+    }
+    if (!work.handover.handedOver())
+        return whole;
+    // The rest of the chunks on this side of the split only.
+    const int split = work.handover.split();
+    const bool rowsBeforeTaken = work.handover.takenRowsBefore();
+    const int rowBegin = rowsBeforeTaken ? split : bandBegin;
+    const int rowEnd = rowsBeforeTaken ? bandEnd : split;
+    for (int chunk = work.handover.handedOverFrom(); chunk < chunkCount; ++chunk)
+        stampChunk(work, chunk, rowBegin, rowEnd, worker);
+    return RowRange{static_cast<std::uint16_t>(rowBegin), static_cast<std::uint16_t>(rowEnd)};
+}
+
+void FastRenderEngine::stampChunk(const BandWork& work, int chunk, int rowBegin, int rowEnd,
+                                  Worker& worker) {
     // The listed plans, and their trail starts, lie apart in memory, further
     // than the processor looks ahead by itself.
     constexpr int PrefetchDistance = 8;
     const bool trails = preparation_.hasTrails();
-    for (int index = 0; index < count; ++index) {
-        if (index + PrefetchDistance < count) {
-            const auto ahead = static_cast<std::size_t>(listed[index + PrefetchDistance]);
+    const int end = std::min(work.count, (chunk + 1) * HandoverChunk);
+    for (int index = chunk * HandoverChunk; index < end; ++index) {
+        if (index + PrefetchDistance < work.count) {
+            const auto ahead = static_cast<std::size_t>(work.listed[index + PrefetchDistance]);
             __builtin_prefetch(&plans_[ahead]);
             if (trails)
                 __builtin_prefetch(
                     &trailStamps_[ahead * static_cast<std::size_t>(trailStampStride_)]);
         }
-        stamp(listed[index]);
+        stampListed(work.listed[index], rowBegin, rowEnd, work.canvases, worker);
     }
+}
+
+void FastRenderEngine::stampListed(int position, int rowBegin, int rowEnd, float* canvases,
+                                   Worker& worker) {
+    const RowRange rows = planRows_[static_cast<std::size_t>(position)];
+    const int begin = std::max<int>(rows.begin, rowBegin);
+    const int end = std::min<int>(rows.end, rowEnd);
+    if (begin < end)
+        stampParticle(plans_[static_cast<std::size_t>(position)], position, begin, end, canvases,
+                      worker);
 }
 
 // The spans' loops are vectorised, on four pixels per instruction with AVX2 and

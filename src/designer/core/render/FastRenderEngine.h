@@ -4,6 +4,7 @@
 #include "common/WorkerBarrier.h"
 #include "common/WorkerPool.h"
 #include "core/document/DesignDocument.h"
+#include "core/render/BandHandover.h"
 #include "core/render/BandListing.h"
 #include "core/render/Particle.h"
 #include "core/render/ParticleEngine.h"
@@ -134,7 +135,6 @@ private:
     // What one worker keeps for itself, apart from the others' cache lines.
     struct alignas(64) Worker {
         std::vector<std::int64_t> rowWork; // differences of the stamping work per canvas row
-        std::vector<int> bandPlans;        // the positions of the plans whose sparks touch a band
         std::atomic<int> nextOwnBand{0};   // how many of its own bands have been taken
         std::array<double, RampCapacity> contributions{};
         std::array<double, RampCapacity> trailContributions{};
@@ -173,9 +173,19 @@ private:
     void planPart(PlanPart& part, Worker& worker);
     void fadeAndStamp(int worker, const DrawTarget* target);
     void fadeAndStampBand(int band, Worker& worker, const DrawTarget* target);
-    // Fades and stamps rows bandBegin to bandEnd - 1 of `canvases` (Canvas or
-    // its second copy).
-    void stampBand(int bandBegin, int bandEnd, float* canvases, Worker& worker);
+    // Fades and stamps band `band`, rows bandBegin to bandEnd - 1 of `canvases`
+    // (Canvas or its second copy); returns the rows it stamped, all of them
+    // unless some were taken over.
+    RowRange stampBand(int band, int bandBegin, int bandEnd, float* canvases, Worker& worker);
+    // Stamps the listed plans of chunk `chunk` of a band on rows rowBegin to
+    // rowEnd - 1.
+    struct BandWork;
+    void stampChunk(const BandWork& work, int chunk, int rowBegin, int rowEnd, Worker& worker);
+    // Stamps the plan at `position` on rows rowBegin to rowEnd - 1, if it has any there.
+    void stampListed(int position, int rowBegin, int rowEnd, float* canvases, Worker& worker);
+    // Once a worker is through with its own bands: takes over half the rows of
+    // any band that has much left, for the chunks not yet begun.
+    void takeOverBands(int worker, const DrawTarget* target);
     // Makes rows rowBegin to rowEnd - 1 current in the second copy of the
     // canvases, or in Canvas, copying those that are current in the other.
     void takeRowsInto(bool secondCopy, int rowBegin, int rowEnd);
@@ -270,9 +280,27 @@ private:
     static constexpr int ZoneChunk = 128;
     std::vector<PlanPart> planParts_; // in slot order
     int planPartCount_ = 0;
-    std::vector<int> ownPart_;        // each worker's own part, in planParts_
-    std::vector<int> zoneFirstPart_;  // the first chunk of the zone after each worker's part
-    std::vector<TwoEndedRun> zones_;  // between worker w and w + 1, at w
+    std::vector<int> ownPart_;       // each worker's own part, in planParts_
+    std::vector<int> zoneFirstPart_; // the first chunk of the zone after each worker's part
+    std::vector<TwoEndedRun> zones_; // between worker w and w + 1, at w
+    // A band's listed plans in chunks of HandoverChunk, of which half the rows
+    // of the chunks not begun are taken over by a worker through first when an
+    // eighth or more are left: a core held up a while (a virtual machine's
+    // other guests) leaves the rest to the other, where the cut between the
+    // bands can only follow the frames before.
+    static constexpr int HandoverChunk = 64;
+    static constexpr int HandoverShare = 16;
+    // Each on lines of its own: its holder claims chunks all the while.
+    struct alignas(128) BandWork {
+        BandHandover handover;
+        // The positions of the plans whose sparks touch the band, listed[0] to
+        // listed[count - 1]: the band's own, as the one taking over reads them
+        // while their holder goes on to another band.
+        std::vector<int> listed;
+        int count = 0;
+        float* canvases = nullptr; // the copy of the canvases the band is stamped into
+    };
+    std::vector<BandWork> bandWork_;  // one per band
     std::vector<double> rowEstimate_; // the work estimated for each canvas row in this frame
     std::atomic<bool> survivorsGathered_{false}; // in this frame, by one of the workers
     bool canvasBlank_ = true;                    // every canvas value is +0.0
