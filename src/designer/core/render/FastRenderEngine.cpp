@@ -851,11 +851,26 @@ void FastRenderEngine::fadeAndStampBand(int band, Worker& worker, const DrawTarg
     // The band's rows are final now, and still in this core's caches.
     if (target != nullptr)
         drawRows(*target, stamped.begin, stamped.end);
-    // A band taken over in part says nothing of what its rows cost.
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    balancer_.recordBand(band, seconds / shareStamped(band, stamped));
+}
+
+double FastRenderEngine::shareStamped(int band, RowRange stamped) const {
+    const int bandBegin = balancer_.bandBegin(band);
+    const int bandEnd = balancer_.bandBegin(band + 1);
     if (stamped.begin == bandBegin && stamped.end == bandEnd)
-        balancer_.recordBand(
-            band,
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+        return 1.0;
+    // The chunks before the handover on every row of the band, the rest on
+    // the rows kept, each row counting as much as its estimated work.
+    const BandWork& work = bandWork_[static_cast<std::size_t>(band)];
+    const int chunkCount = (work.count + HandoverChunk - 1) / HandoverChunk;
+    const double whole = static_cast<double>(work.handover.handedOverFrom()) / chunkCount;
+    const auto rows = [this](int begin, int end) {
+        return std::accumulate(rowEstimate_.begin() + begin, rowEstimate_.begin() + end, 0.0);
+    };
+    const double kept = rows(stamped.begin, stamped.end) / rows(bandBegin, bandEnd);
+    return whole + (1.0 - whole) * kept;
 }
 
 void FastRenderEngine::takeOverBands(int workerIndex, const DrawTarget* target) {

@@ -186,6 +186,10 @@ private:
     // Once a worker is through with its own bands: takes over half the rows of
     // any band that has much left, for the chunks not yet begun.
     void takeOverBands(int worker, const DrawTarget* target);
+    // The share of the band's work its holder stamped, all of it unless some
+    // rows were taken over (the band's time divided by it tells the balancer
+    // what the whole band would have taken).
+    double shareStamped(int band, RowRange stamped) const;
     // Makes rows rowBegin to rowEnd - 1 current in the second copy of the
     // canvases, or in Canvas, copying those that are current in the other.
     void takeRowsInto(bool secondCopy, int rowBegin, int rowEnd);
