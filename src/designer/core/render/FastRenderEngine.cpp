@@ -864,7 +864,7 @@ double FastRenderEngine::shareStamped(int band, RowRange stamped) const {
     // The chunks before the handover on every row of the band, the rest on
     // the rows kept, each row counting as much as its estimated work.
     const BandWork& work = bandWork_[static_cast<std::size_t>(band)];
-    const int chunkCount = (work.count + HandoverChunk - 1) / HandoverChunk;
+    const int chunkCount = work.chunkCount();
     const double whole = static_cast<double>(work.handover.handedOverFrom()) / chunkCount;
     const auto rows = [this](int begin, int end) {
         return std::accumulate(rowEstimate_.begin() + begin, rowEstimate_.begin() + end, 0.0);
@@ -898,7 +898,7 @@ void FastRenderEngine::takeOverBands(int workerIndex, const DrawTarget* target) 
         const int rowBegin = takesRowsBefore ? bandBegin : split;
         const int rowEnd = takesRowsBefore ? split : bandEnd;
         work.handover.awaitHolder(first);
-        const int chunkCount = (work.count + HandoverChunk - 1) / HandoverChunk;
+        const int chunkCount = work.chunkCount();
         for (int chunk = first; chunk < chunkCount; ++chunk)
             stampChunk(work, chunk, rowBegin, rowEnd, worker);
         if (target != nullptr)
@@ -956,7 +956,7 @@ RowRange FastRenderEngine::stampBand(int band, int bandBegin, int bandEnd, float
     work.count =
         listOverlapping(planRows_.data(), planCount_, bandBegin, bandEnd, work.listed.data());
     work.canvases = canvases;
-    const int chunkCount = (work.count + HandoverChunk - 1) / HandoverChunk;
+    const int chunkCount = work.chunkCount();
     work.handover.start(chunkCount);
     for (int chunk = work.handover.claim(); chunk >= 0; chunk = work.handover.claim()) {
         stampChunk(work, chunk, bandBegin, bandEnd, worker);

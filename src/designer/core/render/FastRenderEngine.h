@@ -177,9 +177,9 @@ private:
     // (Canvas or its second copy); returns the rows it stamped, all of them
     // unless some were taken over.
     RowRange stampBand(int band, int bandBegin, int bandEnd, float* canvases, Worker& worker);
+    struct BandWork;
     // Stamps the listed plans of chunk `chunk` of a band on rows rowBegin to
     // rowEnd - 1.
-    struct BandWork;
     void stampChunk(const BandWork& work, int chunk, int rowBegin, int rowEnd, Worker& worker);
     // Stamps the plan at `position` on rows rowBegin to rowEnd - 1, if it has any there.
     void stampListed(int position, int rowBegin, int rowEnd, float* canvases, Worker& worker);
@@ -288,8 +288,8 @@ private:
     std::vector<int> zoneFirstPart_; // the first chunk of the zone after each worker's part
     std::vector<TwoEndedRun> zones_; // between worker w and w + 1, at w
     // A band's listed plans in chunks of HandoverChunk, of which half the rows
-    // of the chunks not begun are taken over by a worker through first when an
-    // eighth or more are left: a core held up a while (a virtual machine's
+    // of the chunks not begun are taken over by a worker through first when a
+    // sixteenth or more are left: a core held up a while (a virtual machine's
     // other guests) leaves the rest to the other, where the cut between the
     // bands can only follow the frames before.
     static constexpr int HandoverChunk = 64;
@@ -303,6 +303,7 @@ private:
         std::vector<int> listed;
         int count = 0;
         float* canvases = nullptr; // the copy of the canvases the band is stamped into
+        int chunkCount() const { return (count + HandoverChunk - 1) / HandoverChunk; }
     };
     std::vector<BandWork> bandWork_;  // one per band
     std::vector<double> rowEstimate_; // the work estimated for each canvas row in this frame
