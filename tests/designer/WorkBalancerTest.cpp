@@ -60,6 +60,23 @@ TEST(WorkBalancerTest, ABandStampedTwiceAsFastGetsTwoThirdsOfTheRows) {
     EXPECT_NEAR(bandRows(balancer, 1), 200, 4);
 }
 
+// The row in which half the work is reached goes to the band it leaves nearer
+// half, not always to the second.
+TEST(WorkBalancerTest, TheRowAtTheCutGoesToTheBandItLeavesNearerHalf) {
+    struct Case {
+        std::vector<double> rowEstimate;
+        int cut;
+    };
+    const Case cases[] = {{{1, 6, 1, 4}, 2}, {{4, 1, 6, 1}, 2}, {{4, 4, 1, 1}, 1}};
+    for (const Case& test : cases) {
+        WorkBalancer balancer(2, 2);
+        balancer.restart(4);
+        balancer.splitIntoBands(test.rowEstimate);
+        EXPECT_EQ(balancer.bandBegin(1), test.cut)
+            << test.rowEstimate[0] << " " << test.rowEstimate[1];
+    }
+}
+
 // However long a band was held up, the next split leaves it a quarter of its
 // rows at least; a time that is no number moves nothing.
 TEST(WorkBalancerTest, AStalledBandsCostIsCapped) {

@@ -89,6 +89,11 @@ void WorkBalancer::splitIntoBands(const std::vector<double>& rowEstimate) {
         const double share = total * index / bands;
         while (row < rowCount && rowTotal_[static_cast<std::size_t>(row)] < share)
             ++row;
+        // The row the share ends in goes to the band it puts nearer its share:
+        // always to the later one, it would make the later bands the slower.
+        const double before = row == 0 ? 0.0 : rowTotal_[static_cast<std::size_t>(row) - 1];
+        if (row < rowCount && rowTotal_[static_cast<std::size_t>(row)] - share < share - before)
+            ++row;
         bandStart_[static_cast<std::size_t>(index)] = row;
     }
     bandStart_[static_cast<std::size_t>(bands)] = rowCount;
