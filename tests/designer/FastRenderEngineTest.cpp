@@ -71,15 +71,22 @@ bool renderFrames(ParticleEngine& engine, const DesignDocument& design, int fram
     int slots = slotsInUse(engine);
     for (int frame = 0; frame < frames; ++frame) {
         FrameState state;
-        engine.advanceFrame();
         state.pixels = QImage(design.FrameSize, design.FrameSize, QImage::Format_RGB32);
         state.pixels.fill(qRgb(1, 2, 3));
-        engine.drawFrame(state.pixels, QPoint(0, 0));
+        // Every third frame spawns its bursts as it draws, as a render run does.
+        const bool spawnsWithFrame = frame % 3 == 2;
+        if (spawnsWithFrame) {
+            engine.advanceDrawAndSpawn(state.pixels, QPoint(0, 0), frame);
+        } else {
+            engine.advanceFrame();
+            engine.drawFrame(state.pixels, QPoint(0, 0));
+        }
         // Every other canvas is not asked for, so that frames also follow
         // frames whose canvas the engine kept as it stamped it.
         if (frame % 2 == 1 || frame + 1 == frames)
             state.canvas = engine.canvas();
-        engine.spawnBurstsAfter(frame);
+        if (!spawnsWithFrame)
+            engine.spawnBurstsAfter(frame);
         slots = std::max(slots, slotsInUse(engine));
         state.pool.assign(engine.pool().begin(), engine.pool().begin() + slots);
         state.live = engine.liveParticles();

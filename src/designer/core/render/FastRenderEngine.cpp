@@ -312,41 +312,51 @@ void FastRenderEngine::spawnBursts(const int* layers, const TriggeredBurst* burs
     const int total = static_cast<int>(std::min<std::int64_t>(wanted, PoolSize - liveCount_));
     if (total <= 0)
         return;
+    spawn_ = Spawn{layers, bursts, seeded, random_->state(), total};
     // Every slot up to the last one spawned into is live then, and the live
     // slots above it follow: the new live list needs no merging.
     const FreeSlot last = freeSlot(total - 1);
-    auto listLive = [this, last] {
-        std::iota(spareLive_.begin(), spareLive_.begin() + last.slot + 1, 0);
-        std::copy(live_.begin() + last.liveBelow, live_.begin() + liveCount_,
-                  spareLive_.begin() + last.slot + 1);
-    };
-    // Each particle takes SpawnDraws draws, so a run of them starts where the
-    // draws of the particles before it end (or, for seeded bursts, each
-    // particle where those of its burst before it end), and the workers take
-    // runs as they come, the first from the front, the others from the back:
-    // one that starts late takes fewer, and the first worker's particles lie
-    // mostly among those it plans next. A small burst is not worth handing out.
+    // Within a frame's task the workers through with stamping help; otherwise
+    // a large spawn is a task of its own. A small one is not worth handing out.
     constexpr int ParallelSpawnMinimum = 256;
-    constexpr int SpawnRun = 256;
-    const std::uint64_t start = random_->state();
-    TwoEndedRun runs;
-    runs.reset((total + SpawnRun - 1) / SpawnRun);
-    auto spawn = [&](int worker) {
-        if (worker == 0)
-            listLive();
-        for (int run = worker == 0 ? runs.takeFront() : runs.takeBack(); run >= 0;
-             run = worker == 0 ? runs.takeFront() : runs.takeBack())
-            spawnRange(run * SpawnRun, std::min(run * SpawnRun + SpawnRun, total), layers, bursts,
-                       seeded, start);
-    };
-    if (total >= ParallelSpawnMinimum && workers_.workerCount() > 1)
-        workers_.run(spawn);
-    else
-        spawn(0);
+    if (!spawningInTask_ && total >= ParallelSpawnMinimum && workers_.workerCount() > 1) {
+        spawnHandout_.reset();
+        auto spawnTask = [this, last](int worker) {
+            if (worker != 0) {
+                spawnHandout_.help([this](int run) { spawnRun(run); });
+                return;
+            }
+            spawnAsSpawner(last.slot, last.liveBelow);
+            spawnHandout_.finish();
+        };
+        workers_.run(spawnTask);
+    } else {
+        spawnAsSpawner(last.slot, last.liveBelow);
+    }
     live_.swap(spareLive_);
     liveCount_ += total;
     if (!seeded)
         random_->skip(static_cast<std::uint64_t>(SpawnDraws) * static_cast<std::uint64_t>(total));
+}
+
+void FastRenderEngine::spawnAsSpawner(int lastSlot, int liveBelowLast) {
+    // Each particle takes SpawnDraws draws, so a run of them starts where the
+    // draws of the particles before it end (or, for seeded bursts, each
+    // particle where those of its burst before it end), and the spawning worker
+    // takes runs from one end while the others take them from the other: one
+    // that joins late takes fewer, and the first worker takes the front, so
+    // that each worker's particles lie mostly among those it plans next.
+    spawnHandout_.open((spawn_.total + SpawnRun - 1) / SpawnRun, spawnerIsFirst_);
+    std::iota(spareLive_.begin(), spareLive_.begin() + lastSlot + 1, 0);
+    std::copy(live_.begin() + liveBelowLast, live_.begin() + liveCount_,
+              spareLive_.begin() + lastSlot + 1);
+    for (int run = spawnHandout_.take(); run >= 0; run = spawnHandout_.take())
+        spawnRun(run);
+    spawnHandout_.close();
+}
+
+void FastRenderEngine::spawnRun(int run) {
+    spawnRange(run * SpawnRun, std::min(run * SpawnRun + SpawnRun, spawn_.total));
 }
 
 FastRenderEngine::FreeSlot FastRenderEngine::freeSlot(int index) const {
@@ -364,15 +374,17 @@ FastRenderEngine::FreeSlot FastRenderEngine::freeSlot(int index) const {
     return {index + low, low};
 }
 
-void FastRenderEngine::spawnRange(int begin, int end, const int* layers,
-                                  const TriggeredBurst* bursts, bool seeded, std::uint64_t start) {
+void FastRenderEngine::spawnRange(int begin, int end) {
+    const int* const layers = spawn_.layers;
+    const TriggeredBurst* const bursts = spawn_.bursts;
+    const bool seeded = spawn_.seeded;
     const FreeSlot first = freeSlot(begin);
     int slot = first.slot;
     int next = first.liveBelow; // position in live_ of the first live slot not below `slot`
     int burst = static_cast<int>(std::upper_bound(burstStarts_.begin(), burstStarts_.end(), begin) -
                                  burstStarts_.begin()) -
                 1;
-    RandomSource random(start);
+    RandomSource random(spawn_.start);
     random.skip(static_cast<std::uint64_t>(SpawnDraws) * static_cast<std::uint64_t>(begin));
     for (int index = begin; index < end; ++index, ++slot) {
         for (; next < liveCount_ && live_[static_cast<std::size_t>(next)] == slot; ++next)
@@ -393,40 +405,64 @@ void FastRenderEngine::spawnRange(int begin, int end, const int* layers,
 }
 
 void FastRenderEngine::advanceFrame() {
-    advance(nullptr);
+    advance(nullptr, NoSpawn);
 }
 
 void FastRenderEngine::advanceAndDrawFrame(QImage& target, QPoint origin) {
     // Detached here, once: bits() on an image shared with another copies it,
     // which two workers must not both do.
     const DrawTarget draw{target.bits(), target.bytesPerLine(), origin};
-    if (!advance(&draw))
+    if (!advance(&draw, NoSpawn))
         drawFrame(target, origin);
 }
 
-bool FastRenderEngine::advance(const DrawTarget* target) {
+void FastRenderEngine::advanceAndSpawn(int frameIndex) {
+    if (!advance(nullptr, frameIndex))
+        spawnBurstsAfter(frameIndex);
+}
+
+void FastRenderEngine::advanceDrawAndSpawn(QImage& target, QPoint origin, int frameIndex) {
+    const DrawTarget draw{target.bits(), target.bytesPerLine(), origin};
+    if (!advance(&draw, frameIndex)) {
+        drawFrame(target, origin);
+        spawnBurstsAfter(frameIndex);
+    }
+}
+
+bool FastRenderEngine::advance(const DrawTarget* target, int spawnFrame) {
     planCount_ = liveCount_;
     if (planCount_ > 0) {
         splitPlanning();
         // One task per frame: the workers meet between moving and stamping
         // instead of handing back to this thread and waiting for it. Stamping
         // reads only the plans, so the survivors are gathered meanwhile, by the
-        // first worker through with its bands, while the others finish theirs.
+        // first worker through with its bands, while the others finish theirs;
+        // that worker then spawns the bursts after the frame, and the others
+        // help once through with their bands. Bands with much left are taken
+        // over last: spawning costs no second visits.
         survivorsGathered_.store(false, std::memory_order_relaxed);
-        auto frame = [this, target](int worker) {
+        spawnHandout_.reset();
+        auto frame = [this, target, spawnFrame](int worker) {
             planAndMove(worker);
             barrier_.arriveAndWait();
             if (worker == 0)
                 splitIntoBands();
             barrier_.arriveAndWait();
             fadeAndStamp(worker, target);
-            if (!survivorsGathered_.exchange(true, std::memory_order_relaxed))
+            if (!survivorsGathered_.exchange(true, std::memory_order_relaxed)) {
                 gatherSurvivors();
-            takeOverBands(worker, target);
+                if (spawnFrame != NoSpawn)
+                    spawnWithinFrame(spawnFrame, worker);
+                takeOverBands(worker, target);
+            } else {
+                takeOverBands(worker, target);
+                if (spawnFrame != NoSpawn)
+                    spawnHandout_.help([this](int run) { spawnRun(run); });
+            }
         };
         workers_.run(frame);
         canvasBlank_ = false;
-        return target != nullptr;
+        return true;
     }
     // Nothing to stamp: only the fade, and not even that on a blank canvas that
     // the fade keeps blank.
@@ -439,6 +475,15 @@ bool FastRenderEngine::advance(const DrawTarget* target) {
     if (design.AfterimageOn == 0)
         canvasBlank_ = true;
     return false;
+}
+
+void FastRenderEngine::spawnWithinFrame(int spawnFrame, int worker) {
+    spawningInTask_ = true;
+    spawnerIsFirst_ = worker == 0;
+    spawnBurstsAfter(spawnFrame);
+    spawningInTask_ = false;
+    spawnerIsFirst_ = true;
+    spawnHandout_.finish();
 }
 
 void FastRenderEngine::splitPlanning() {

@@ -11,6 +11,7 @@
 #include "core/render/RandomSource.h"
 #include "core/render/RenderPreparation.h"
 #include "core/render/SparkShape.h"
+#include "core/render/SpawnHandout.h"
 #include "core/render/TwoEndedRun.h"
 #include "core/render/WorkBalancer.h"
 
@@ -65,7 +66,10 @@ namespace kirabellum {
 // Spawning gives each particle the same draws from the generator; the workers
 // share a large burst, run by run, and as the bursts take the lowest free
 // slots, the new live list is every slot up to the last one taken followed by
-// the live ones above it.
+// the live ones above it. Asked to spawn with the frame, the engine spawns
+// within the frame's task: the worker through first with its bands spawns and
+// the others help once through with theirs, so that spawning fills the time a
+// worker would otherwise wait for the others at the frame's end.
 class FastRenderEngine : public ParticleEngine {
 public:
     // `threadCount` below 1 takes the number of cores. The pool, the live lists
@@ -80,6 +84,8 @@ public:
     void advanceFrame() override;
     void drawFrame(QImage& target, QPoint origin) const override;
     void advanceAndDrawFrame(QImage& target, QPoint origin) override;
+    void advanceAndSpawn(int frameIndex) override;
+    void advanceDrawAndSpawn(QImage& target, QPoint origin, int frameIndex) override;
     void Add(int layer) override;
     void addBursts(const int* layers, int count) override;
     void addTriggeredBursts(const TriggeredBurst* bursts, int count, bool seeded) override;
@@ -154,19 +160,35 @@ private:
 
     // Spawns the bursts of `layers`, or the triggered `bursts` when given.
     void spawnBursts(const int* layers, const TriggeredBurst* bursts, int count, bool seeded);
-    // Spawns the particles `begin` to `end` - 1 of those bursts, whose draws
-    // start from `start` unless they are seeded.
-    void spawnRange(int begin, int end, const int* layers, const TriggeredBurst* bursts,
-                    bool seeded, std::uint64_t start);
+    // The spawn under way: its bursts, and where its draws start unless they
+    // are seeded.
+    struct Spawn {
+        const int* layers = nullptr;
+        const TriggeredBurst* bursts = nullptr;
+        bool seeded = false;
+        std::uint64_t start = 0;
+        int total = 0; // particles
+    };
+    // The spawning worker's part of the spawn: the new live list and the runs
+    // it takes; the other workers of the task may help (spawnHandout_).
+    void spawnAsSpawner(int lastSlot, int liveBelowLast);
+    // Spawns run `run` of the spawn under way.
+    void spawnRun(int run);
+    // Spawns the particles `begin` to `end` - 1 of the spawn under way.
+    void spawnRange(int begin, int end);
     // The free slot `index` (counting from 0, lowest first) and how many live
     // slots lie below it.
     struct FreeSlot {
         int slot, liveBelow;
     };
     FreeSlot freeSlot(int index) const;
-    // Frame steps 1 and 2, and step 3 into `target` when given: true when it
-    // was drawn.
-    bool advance(const DrawTarget* target);
+    // Frame steps 1 and 2, step 3 into `target` when given and step 4 after
+    // frame `spawnFrame` when it is not NoSpawn: true when it did them, false
+    // when no particle was live, and then only faded the canvases.
+    static constexpr int NoSpawn = -1;
+    bool advance(const DrawTarget* target, int spawnFrame);
+    // Step 4 within the frame's task, by the worker that gathered the survivors.
+    void spawnWithinFrame(int spawnFrame, int worker);
     // Cuts the live particles into the workers' parts for this frame.
     void splitPlanning();
     void planAndMove(int worker);
@@ -260,6 +282,14 @@ private:
     // While spawning: burst b's particles are the bursts' particles
     // burstStarts_[b] to burstStarts_[b + 1] - 1, as far as the free slots go.
     std::vector<int> burstStarts_;
+    Spawn spawn_;
+    // A spawn's particles are spawned in runs of SpawnRun, shared out among
+    // the workers of the task the spawning worker is in (spawningInTask_), or
+    // of a task of the spawn's own.
+    static constexpr int SpawnRun = 256;
+    SpawnHandout spawnHandout_;
+    bool spawningInTask_ = false;
+    bool spawnerIsFirst_ = true;   // the spawning worker is the first one
     std::vector<StampPlan> plans_; // one per live slot of the frame being stamped
     // The plans' canvas rows, apart from the rest so that a band finds its plans
     // reading 8 bytes of each.

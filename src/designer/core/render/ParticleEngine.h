@@ -59,6 +59,19 @@ public:
     // else fires in its frame: a burst's draws depending on the bursts before it
     // could keep the state from ever repeating.
     void spawnBurstsAfter(int frameIndex);
+    // Frame steps 1, 2 and 4: advanceFrame() and then spawnBurstsAfter(frameIndex).
+    // An engine may spawn while it still stamps: spawning reads and changes
+    // nothing that stamping does.
+    virtual void advanceAndSpawn(int frameIndex) {
+        advanceFrame();
+        spawnBurstsAfter(frameIndex);
+    }
+    // Frame steps 1 to 4: advanceAndDrawFrame(target, origin) and then
+    // spawnBurstsAfter(frameIndex), likewise.
+    virtual void advanceDrawAndSpawn(QImage& target, QPoint origin, int frameIndex) {
+        advanceAndDrawFrame(target, origin);
+        spawnBurstsAfter(frameIndex);
+    }
 
     // Loop mode, from the next PrepareRender on: the burst schedule repeats
     // every `period` frames (a layer bursts before frame t when it bursts before

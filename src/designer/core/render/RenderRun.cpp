@@ -113,18 +113,19 @@ int RenderRun::RunFrames(const DesignDocument& design, const RenderHooks& hooks)
             motion_.push_back(measureFrameMotion(engine_->pool(), engine_->canvas(),
                                                  engine_->preparation(), mode_.frameStep));
         const QPoint origin = layout_.cellOrigin(frameIndex);
+        // The bursts after the frame are spawned with it: they change only the
+        // particles, and the frame is drawn from the canvas.
         if (paletteFrame_) {
-            engine_->advanceFrame();
+            engine_->advanceAndSpawn(frameIndex);
             paletteFrame_->draw(engine_->canvas(), strip_, origin);
         } else {
-            engine_->advanceAndDrawFrame(strip_, origin);
+            engine_->advanceDrawAndSpawn(strip_, origin, frameIndex);
         }
         if (mode_.recordIntensity)
             drawRampIndices(*engine_, intensityStrip_, origin);
         if (hooks.frameDrawn)
             hooks.frameDrawn(frameIndex, strip_,
                              QRect(origin, QSize(layout_.FrameSize, layout_.FrameSize)));
-        engine_->spawnBurstsAfter(frameIndex);
 
         const bool mayContinue = design.RenderCancel == 1;
         ++frameIndex;
@@ -146,8 +147,7 @@ bool RenderRun::settle(const DesignDocument& design, const RenderHooks& hooks) {
     ParticleEngine::State periodStart = engine_->state();
     for (int ran = 0; ran < mode_.settlingFrameLimit;) {
         for (int frame = 0; frame < period; ++frame, ++ran) {
-            engine_->advanceFrame();
-            engine_->spawnBurstsAfter(frame);
+            engine_->advanceAndSpawn(frame);
             if (design.RenderCancel != 1)
                 return false;
             if (hooks.betweenFrames)
