@@ -323,7 +323,7 @@ void FastRenderEngine::spawnBursts(const int* layers, const TriggeredBurst* burs
         spawnHandout_.reset();
         auto spawnTask = [this, last](int worker) {
             if (worker != 0) {
-                spawnHandout_.help([this](int run) { spawnRun(run); });
+                helpSpawning();
                 return;
             }
             spawnAsSpawner(last.slot, last.liveBelow);
@@ -353,6 +353,10 @@ void FastRenderEngine::spawnAsSpawner(int lastSlot, int liveBelowLast) {
     for (int run = spawnHandout_.take(); run >= 0; run = spawnHandout_.take())
         spawnRun(run);
     spawnHandout_.close();
+}
+
+void FastRenderEngine::helpSpawning() {
+    spawnHandout_.help([this](int run) { spawnRun(run); });
 }
 
 void FastRenderEngine::spawnRun(int run) {
@@ -457,7 +461,7 @@ bool FastRenderEngine::advance(const DrawTarget* target, int spawnFrame) {
             } else {
                 takeOverBands(worker, target);
                 if (spawnFrame != NoSpawn)
-                    spawnHandout_.help([this](int run) { spawnRun(run); });
+                    helpSpawning();
             }
         };
         workers_.run(frame);

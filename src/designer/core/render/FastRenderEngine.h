@@ -172,6 +172,9 @@ private:
     // The spawning worker's part of the spawn: the new live list and the runs
     // it takes; the other workers of the task may help (spawnHandout_).
     void spawnAsSpawner(int lastSlot, int liveBelowLast);
+    // A worker other than the spawning one: helps with every spawn until the
+    // spawning worker is finished.
+    void helpSpawning();
     // Spawns run `run` of the spawn under way.
     void spawnRun(int run);
     // Spawns the particles `begin` to `end` - 1 of the spawn under way.

@@ -17,7 +17,11 @@ void SpawnHandout::open(int runCount, bool fromFront) {
 }
 
 int SpawnHandout::take() {
-    return spawnerFromFront_ ? runs_.takeFront() : runs_.takeBack();
+    return takeFrom(true);
+}
+
+int SpawnHandout::takeFrom(bool spawnerEnd) {
+    return spawnerEnd == spawnerFromFront_ ? runs_.takeFront() : runs_.takeBack();
 }
 
 void SpawnHandout::close() {

@@ -40,6 +40,8 @@ private:
     // worker waits for leave().
     bool join(int serial);
     void leave();
+    // The next run from the spawning worker's end of the spawn, or from the other.
+    int takeFrom(bool spawnerEnd);
 
     TwoEndedRun runs_;
     int lastSerial_ = 0;           // the spawning worker's: spawns opened since reset()
@@ -56,8 +58,7 @@ template <typename SpawnRun> void SpawnHandout::help(SpawnRun spawnRun) {
         if (serial != 0 && serial != helped) {
             helped = serial;
             if (join(serial))
-                for (int run = spawnerFromFront_ ? runs_.takeBack() : runs_.takeFront(); run >= 0;
-                     run = spawnerFromFront_ ? runs_.takeBack() : runs_.takeFront())
+                for (int run = takeFrom(false); run >= 0; run = takeFrom(false))
                     spawnRun(run);
             leave();
         }
